@@ -1,0 +1,32 @@
+# The two commands of the README, and the build they share.
+
+BUILD_DIR ?= build
+TEST_BUILD_DIR ?= build-test
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The main job on the shipped sample.
+run: build
+	$(BUILD_DIR)/bin/ostrel --help
+
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer, without a display.
+test: deps
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREL_SANITIZE=ON
+	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
+	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DOSTREL_BENCHMARKS=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	for b in $(BUILD_DIR)/bin/bench_*; do $$b; done
+
+clean:
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)

@@ -1,0 +1,23 @@
+# Build helpers shared by every folder.
+
+include_directories(${PROJECT_SOURCE_DIR})
+
+# Writes the classes a library exports into the class registry beside it, as registering a server does.
+function(ostrel_register_classes target)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ostrel-regclasses $<TARGET_FILE:${target}>
+        COMMENT "Registering the classes of ${target}"
+        VERBATIM)
+    add_dependencies(${target} ostrel-regclasses)
+endfunction()
+
+# One GoogleTest executable, run by CTest without a display.
+function(ostrel_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OSTREL_SOURCE_DIR=${PROJECT_SOURCE_DIR};OSTREL_BINARY_DIR=${CMAKE_BINARY_DIR}"
+        TIMEOUT 600)
+endfunction()

@@ -1,0 +1,5 @@
+// The classes the add-in library makes creatable by ProgID.
+
+#include "platform/automation/ClassTable.h"
+
+OSTREL_EXPORT_CLASSES()

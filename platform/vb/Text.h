@@ -1,0 +1,45 @@
+#pragma once
+// VB's string functions on UTF-8 text. Positions and lengths count characters, not bytes, and start at 1.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+int32_t Len(std::string_view text);
+std::string Left(std::string_view text, int32_t length);
+std::string Right(std::string_view text, int32_t length);
+// Mid without a length runs to the end of the text.
+std::string Mid(std::string_view text, int32_t start, int32_t length = -1);
+
+// Remove blanks (only the blank character, as VB does).
+std::string Trim(std::string_view text);
+std::string LTrim(std::string_view text);
+std::string RTrim(std::string_view text);
+
+std::string UCase(std::string_view text);
+std::string LCase(std::string_view text);
+std::string Space(int32_t count);
+
+enum class Compare { Binary, Text };
+
+// The position of `find` in `text` at or after character `start`, or 0 (an empty `text` gives 0, then an
+// empty `find` gives `start`).
+int32_t InStr(int32_t start, std::string_view text, std::string_view find, Compare compare = Compare::Binary);
+inline int32_t InStr(std::string_view text, std::string_view find, Compare compare = Compare::Binary) {
+    return InStr(1, text, find, compare);
+}
+
+// Every occurrence of `find`, left to right and not overlapping; an empty `find` changes nothing.
+std::string Replace(std::string_view text, std::string_view find, std::string_view replacement);
+
+// Letter case folded the way text comparison ignores it (ASCII and Latin-1 letters).
+std::string FoldCase(std::string_view text);
+bool TextEquals(std::string_view a, std::string_view b);
+
+// The Windows-1252 code page of files the VB IDE writes.
+std::string Utf8ToWindows1252(std::string_view utf8);
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+}  // namespace vb
