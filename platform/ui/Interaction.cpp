@@ -16,8 +16,12 @@ Interaction& CurrentInteraction() {
     return gInstalled != nullptr ? *gInstalled : qtInteraction;
 }
 
-ScopedInteraction::ScopedInteraction(Interaction& interaction) : mPrevious(gInstalled) { gInstalled = &interaction; }
-ScopedInteraction::~ScopedInteraction() { gInstalled = mPrevious; }
+ScopedInteraction::ScopedInteraction(Interaction& interaction) : mPrevious(gInstalled) {
+    gInstalled = &interaction;
+}
+ScopedInteraction::~ScopedInteraction() {
+    gInstalled = mPrevious;
+}
 
 int32_t MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) {
     return CurrentInteraction().MsgBox(prompt, buttons, title);

@@ -26,24 +26,44 @@ enum MsgBoxStyle : int32_t {
     vbDefaultButton3 = 512,
 };
 
-enum MsgBoxResult : int32_t { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int32_t {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7
+};
 
 enum class MousePointer { Default = 0, Hourglass = 11 };
 
 // The logic of a dialog that is shown modally. The dialog's decisions live here, testable without a
 // window; ShowWidget builds the Qt form over it and runs it until it closes.
 class ModalDialog {
-public:
+  public:
     virtual ~ModalDialog() = default;
     virtual std::string DialogName() const = 0;
     virtual void ShowWidget() = 0;
 };
 
+// A window that stays open while the system works on (a progress window). Its logic lives here; the Qt
+// implementation builds its widget over it.
+class ModelessWindow {
+  public:
+    virtual ~ModelessWindow() = default;
+    virtual std::string WindowName() const = 0;
+    virtual void ShowWidget() = 0;
+    virtual void CloseWidget() = 0;
+};
+
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
     virtual int32_t MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) = 0;
     virtual void ShowModal(ModalDialog& dialog) = 0;
+    virtual void ShowModeless(ModelessWindow& window) = 0;
+    virtual void CloseModeless(ModelessWindow& window) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
     virtual void Beep() = 0;
     virtual void ShowHelp(const std::string& helpFile, int32_t context) = 0;
@@ -54,13 +74,13 @@ Interaction& CurrentInteraction();
 
 // Puts `interaction` in force until the guard goes, then restores the one before.
 class ScopedInteraction {
-public:
+  public:
     explicit ScopedInteraction(Interaction& interaction);
     ~ScopedInteraction();
     ScopedInteraction(const ScopedInteraction&) = delete;
     ScopedInteraction& operator=(const ScopedInteraction&) = delete;
 
-private:
+  private:
     Interaction* mPrevious;
 };
 

@@ -16,31 +16,43 @@ using ButtonSpec = std::pair<int32_t, QMessageBox::StandardButton>;
 
 std::vector<ButtonSpec> ButtonsOf(int32_t buttons) {
     switch (buttons & 7) {
-        case vbOKCancel: return {{vbOK, QMessageBox::Ok}, {vbCancel, QMessageBox::Cancel}};
+        case vbOKCancel:
+            return {{vbOK, QMessageBox::Ok}, {vbCancel, QMessageBox::Cancel}};
         case vbAbortRetryIgnore:
-            return {{vbAbort, QMessageBox::Abort}, {vbRetry, QMessageBox::Retry}, {vbIgnore, QMessageBox::Ignore}};
+            return {{vbAbort, QMessageBox::Abort},
+                    {vbRetry, QMessageBox::Retry},
+                    {vbIgnore, QMessageBox::Ignore}};
         case vbYesNoCancel:
             return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}, {vbCancel, QMessageBox::Cancel}};
-        case vbYesNo: return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}};
-        case vbRetryCancel: return {{vbRetry, QMessageBox::Retry}, {vbCancel, QMessageBox::Cancel}};
-        default: return {{vbOK, QMessageBox::Ok}};
+        case vbYesNo:
+            return {{vbYes, QMessageBox::Yes}, {vbNo, QMessageBox::No}};
+        case vbRetryCancel:
+            return {{vbRetry, QMessageBox::Retry}, {vbCancel, QMessageBox::Cancel}};
+        default:
+            return {{vbOK, QMessageBox::Ok}};
     }
 }
 
 QMessageBox::Icon IconOf(int32_t buttons) {
     switch (buttons & 0x70) {
-        case vbCritical: return QMessageBox::Critical;
-        case vbQuestion: return QMessageBox::Question;
-        case vbExclamation: return QMessageBox::Warning;
-        case vbInformation: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case vbCritical:
+            return QMessageBox::Critical;
+        case vbQuestion:
+            return QMessageBox::Question;
+        case vbExclamation:
+            return QMessageBox::Warning;
+        case vbInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
 }  // namespace
 
 void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
+    if (QCoreApplication::instance() != nullptr)
+        return;
     static int argc = 1;
     static std::array<char, 7> name = {'o', 's', 't', 'r', 'e', 'l', '\0'};
     static std::array<char*, 2> argv = {name.data(), nullptr};
@@ -56,12 +68,15 @@ int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const 
     int32_t escapeAnswer = defaultAnswer;
     for (const auto& [answer, standard] : specs) {
         QPushButton* button = box.addButton(standard);
-        if (answer == defaultAnswer) box.setDefaultButton(button);
-        if (answer == vbCancel) escapeAnswer = vbCancel;
+        if (answer == defaultAnswer)
+            box.setDefaultButton(button);
+        if (answer == vbCancel)
+            escapeAnswer = vbCancel;
     }
     box.exec();
     for (const auto& [answer, standard] : specs) {
-        if (box.clickedButton() == box.button(standard)) return answer;
+        if (box.clickedButton() == box.button(standard))
+            return answer;
     }
     return escapeAnswer;
 }
@@ -71,17 +86,30 @@ void QtInteraction::ShowModal(ModalDialog& dialog) {
     dialog.ShowWidget();
 }
 
+void QtInteraction::ShowModeless(ModelessWindow& window) {
+    EnsureApplication();
+    window.ShowWidget();
+}
+
+void QtInteraction::CloseModeless(ModelessWindow& window) {
+    window.CloseWidget();
+}
+
 void QtInteraction::SetMousePointer(MousePointer pointer) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return;
     if (pointer == MousePointer::Hourglass) {
-        if (QGuiApplication::overrideCursor() == nullptr) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        if (QGuiApplication::overrideCursor() == nullptr)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
-        while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+        while (QGuiApplication::overrideCursor() != nullptr)
+            QGuiApplication::restoreOverrideCursor();
     }
 }
 
 void QtInteraction::Beep() {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) QApplication::beep();
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
+        QApplication::beep();
 }
 
 void QtInteraction::ShowHelp(const std::string& helpFile, int32_t context) {

@@ -6,9 +6,11 @@
 namespace ui {
 
 class QtInteraction : public Interaction {
-public:
+  public:
     int32_t MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) override;
     void ShowModal(ModalDialog& dialog) override;
+    void ShowModeless(ModelessWindow& window) override;
+    void CloseModeless(ModelessWindow& window) override;
     void SetMousePointer(MousePointer pointer) override;
     void Beep() override;
     void ShowHelp(const std::string& helpFile, int32_t context) override;

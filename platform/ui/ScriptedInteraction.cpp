@@ -14,7 +14,8 @@ int32_t ScriptedInteraction::MsgBox(const std::string& prompt, int32_t buttons, 
 
 void ScriptedInteraction::ShowModal(ModalDialog& dialog) {
     mDialogsShown.push_back(dialog.DialogName());
-    if (mDialogHandlers.empty()) return;
+    if (mDialogHandlers.empty())
+        return;
     DialogHandler handler = std::move(mDialogHandlers.front());
     mDialogHandlers.pop_front();
     handler(dialog);

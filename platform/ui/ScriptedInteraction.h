@@ -1,7 +1,8 @@
 #pragma once
 // An interaction that answers from a script: message boxes from a queue of answers (their default
 // button when the queue is empty, as if Enter were pressed), modal dialogs from a queue of handlers
-// (left as they are, as if closed, when it is empty). Every prompt is recorded.
+// (left as they are, as if closed, when it is empty), modeless windows by recording that they were shown
+// or closed. Every prompt is recorded.
 
 #include <deque>
 #include <functional>
@@ -21,7 +22,7 @@ struct RecordedPrompt {
 };
 
 class ScriptedInteraction : public Interaction {
-public:
+  public:
     using DialogHandler = std::function<void(ModalDialog&)>;
 
     void AnswerMsgBox(int32_t answer) { mAnswers.push_back(answer); }
@@ -29,21 +30,32 @@ public:
 
     const std::vector<RecordedPrompt>& Prompts() const { return mPrompts; }
     const std::vector<std::string>& DialogsShown() const { return mDialogsShown; }
+    // Every show and close of a modeless window, as "show <name>" and "close <name>".
+    const std::vector<std::string>& WindowEvents() const { return mWindowEvents; }
     const std::vector<std::pair<std::string, int32_t>>& HelpShown() const { return mHelpShown; }
     MousePointer Pointer() const { return mPointer; }
     int BeepCount() const { return mBeeps; }
 
     int32_t MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) override;
     void ShowModal(ModalDialog& dialog) override;
+    void ShowModeless(ModelessWindow& window) override {
+        mWindowEvents.push_back("show " + window.WindowName());
+    }
+    void CloseModeless(ModelessWindow& window) override {
+        mWindowEvents.push_back("close " + window.WindowName());
+    }
     void SetMousePointer(MousePointer pointer) override { mPointer = pointer; }
     void Beep() override { ++mBeeps; }
-    void ShowHelp(const std::string& helpFile, int32_t context) override { mHelpShown.emplace_back(helpFile, context); }
+    void ShowHelp(const std::string& helpFile, int32_t context) override {
+        mHelpShown.emplace_back(helpFile, context);
+    }
 
-private:
+  private:
     std::deque<int32_t> mAnswers;
     std::deque<DialogHandler> mDialogHandlers;
     std::vector<RecordedPrompt> mPrompts;
     std::vector<std::string> mDialogsShown;
+    std::vector<std::string> mWindowEvents;
     std::vector<std::pair<std::string, int32_t>> mHelpShown;
     MousePointer mPointer = MousePointer::Default;
     int mBeeps = 0;

@@ -8,7 +8,8 @@ namespace ui {
 namespace {
 
 std::filesystem::path ConfigHome() {
-    if (const char* home = std::getenv("XDG_CONFIG_HOME"); home != nullptr && *home != '\0') return home;
+    if (const char* home = std::getenv("XDG_CONFIG_HOME"); home != nullptr && *home != '\0')
+        return home;
     const char* user = std::getenv("HOME");
     return std::filesystem::path(user != nullptr ? user : ".") / ".config";
 }
@@ -25,7 +26,8 @@ std::filesystem::path SettingsFile(const std::string& application) {
 
 std::string GetSetting(const std::string& application, const std::string& section, const std::string& key,
                        const std::string& defaultValue) {
-    const QSettings settings(QString::fromStdString(SettingsFile(application).string()), QSettings::IniFormat);
+    const QSettings settings(QString::fromStdString(SettingsFile(application).string()),
+                             QSettings::IniFormat);
     const QVariant value = settings.value(KeyOf(section, key));
     return value.isValid() ? value.toString().toStdString() : defaultValue;
 }

@@ -1,0 +1,18 @@
+#pragma once
+// The add-in's help file and its topics.
+
+#include <cstdint>
+#include <filesystem>
+
+namespace core {
+
+// The folder of the add-in library, as VB's App.Path.
+std::filesystem::path AddInFolder();
+
+// "Help/VBOstrel.hlp" beside the add-in library.
+std::filesystem::path HelpFilePath();
+
+// Points the help at the add-in's help file and shows one topic.
+void ShowHelpTopic(int32_t context);
+
+}  // namespace core

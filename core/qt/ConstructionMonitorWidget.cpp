@@ -1,0 +1,76 @@
+// The construction monitor as a Qt window.
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/frmConstructionMonitor.h"
+
+namespace core {
+namespace {
+
+class ConstructionMonitorWidget : public frmConstructionMonitor::View {
+  public:
+    explicit ConstructionMonitorWidget(frmConstructionMonitor& monitor) : mMonitor(monitor) {
+        auto* layout = new QVBoxLayout(&mWindow);
+        mProgress = new QTreeWidget;
+        mProgress->setRootIsDecorated(false);
+        mProgress->setHeaderLabels(
+            {"VB Component", "Business Object", "VB Project", "Status", "Lines of Code"});
+        layout->addWidget(mProgress);
+        auto* totals = new QHBoxLayout;
+        totals->addWidget(new QLabel("Total Lines of Code"));
+        mTotal = new QLineEdit;
+        mTotal->setReadOnly(true);
+        totals->addWidget(mTotal);
+        totals->addStretch();
+        auto* ok = new QPushButton("&OK");
+        totals->addWidget(ok);
+        layout->addLayout(totals);
+        QObject::connect(ok, &QPushButton::clicked, [this] { mMonitor.cmdOK_Click(); });
+        mWindow.resize(640, 360);
+        Refresh();
+    }
+
+    void Show() {
+        mWindow.show();
+        mWindow.raise();
+    }
+
+    void Refresh() override {
+        mWindow.setWindowTitle(QString::fromStdString(mMonitor.Caption()));
+        mProgress->clear();
+        for (const auto& row : mMonitor.Rows()) {
+            mProgress->addTopLevelItem(new QTreeWidgetItem(
+                QStringList{QString::fromStdString(row.component), QString::fromStdString(row.businessObject),
+                            QString::fromStdString(row.project), QString::fromStdString(row.status),
+                            QString::fromStdString(row.linesOfCode)}));
+        }
+        mTotal->setText(QString::fromStdString(mMonitor.TotalLinesOfCodeText()));
+    }
+
+  private:
+    frmConstructionMonitor& mMonitor;
+    QDialog mWindow;
+    QTreeWidget* mProgress;
+    QLineEdit* mTotal;
+};
+
+}  // namespace
+
+void frmConstructionMonitor::ShowWidget() {
+    if (!mView)
+        mView = std::make_unique<ConstructionMonitorWidget>(*this);
+    static_cast<ConstructionMonitorWidget&>(*mView).Show();
+}
+
+void frmConstructionMonitor::CloseWidget() {
+    mView.reset();
+}
+
+}  // namespace core

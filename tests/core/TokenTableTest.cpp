@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/TokenTable.h"
+
+namespace {
+
+// Values name the token and count its evaluations, so a test sees what was computed and in what order.
+struct Recorder {
+    const core::TokenTable& table;
+    std::vector<std::string> evaluated;
+    std::string operator()(size_t token) {
+        evaluated.push_back(table.Name(token));
+        return "<" + table.Name(token).substr(1) + ">";
+    }
+};
+
+core::TokenTable Table(std::initializer_list<const char*> names) {
+    core::TokenTable table;
+    for (const char* name : names)
+        table.Add(name);
+    return table;
+}
+
+TEST(TokenTable, ReplacesEveryOccurrenceInPositionOrder) {
+    const core::TokenTable table = Table({"&PropName", "&PropDataType", "&BusObjName", "&PropNameX2"});
+    const struct {
+        const char* line;
+        const char* expected;
+        std::vector<std::string> evaluated;
+    } cases[] = {
+        {"Dim m&PropName As &PropDataType",
+         "Dim m<PropName> As <PropDataType>",
+         {"&PropName", "&PropDataType"}},
+        {"&BusObjName = &BusObjName", "<BusObjName> = <BusObjName>", {"&BusObjName", "&BusObjName"}},
+        {"&PropNameIsChanged", "<PropName>IsChanged", {"&PropName"}},
+        {"&propname stays", "&propname stays", {}},
+        {"no tokens & here", "no tokens & here", {}},
+        {"", "", {}},
+        {"&&PropName&", "&<PropName>&", {"&PropName"}},
+    };
+    for (const auto& c : cases) {
+        Recorder recorder{table, {}};
+        EXPECT_EQ(table.Substitute(c.line, recorder), c.expected) << c.line;
+        EXPECT_EQ(recorder.evaluated, c.evaluated) << c.line;
+    }
+}
+
+TEST(TokenTable, ValuesAreNeverScannedAgain) {
+    const core::TokenTable table = Table({"&A1", "&B1"});
+    EXPECT_EQ(
+        table.Substitute("x&A1y&B1", [](size_t token) { return token == 0 ? std::string("&B1") : "b"; }),
+        "x&B1yb");
+}
+
+TEST(TokenTable, AtOnePositionTheTokenListedFirstWins) {
+    const core::TokenTable table = Table({"&Ab", "&A", "b"});
+    Recorder recorder{table, {}};
+    // "&Ab" and "&A" start at 0: "&Ab" is listed first; "b" inside it is replaced by the rebuild's search
+    // only where it stands outside an earlier replacement.
+    EXPECT_EQ(table.Substitute("&Ab b", recorder), "<Ab> <>");
+}
+
+TEST(TokenTable, AddListKeepsTheTextAfterTheLastComma) {
+    core::TokenTable table;
+    EXPECT_EQ(table.AddList("&One,&Two,&Three"), "&Three");
+    ASSERT_EQ(table.Count(), 2u);
+    EXPECT_EQ(table.Name(0), "&One");
+    EXPECT_EQ(table.Name(1), "&Two");
+    EXPECT_EQ(table.AddList(",,"), "");  // empty pieces are no tokens
+    EXPECT_EQ(table.Count(), 2u);
+}
+
+}  // namespace
