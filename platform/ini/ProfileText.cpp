@@ -55,15 +55,13 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     return TrimBlanks(trimmed.substr(1, close - 1));
 }
 
-// The key of a "key=value" line; comments and lines without "=" are no entries.
+// The key of a "key=value" line; a line without "=" is a key without a value; blank and comment lines are
+// no entries.
 std::optional<std::string_view> EntryKey(std::string_view line) {
     const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty() || trimmed.front() == ';')
         return std::nullopt;
-    const size_t equals = trimmed.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    return TrimBlanks(trimmed.substr(0, equals));
+    return TrimBlanks(trimmed.substr(0, trimmed.find('=')));
 }
 
 void RequireReadableBack(std::string_view section, std::string_view key, std::string_view value) {
