@@ -79,6 +79,8 @@ class TemporaryFile {
     bool mCommitted = false;
 };
 
+// What creating the file directly would have given it. Reading the mask means setting it for a moment, which
+// the single-threaded setup tool can afford.
 mode_t NewFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
