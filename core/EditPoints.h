@@ -1,0 +1,45 @@
+#pragma once
+// Edit points: a start-marker line, the developer's lines, and an end-marker line. When a component is
+// regenerated, the developer's lines are saved from the old code and put back between the markers of the
+// new code.
+//
+// A saved block goes back into the regenerated start line that equals its own start line (trimmed,
+// letter case ignored, whole line); the n-th saved block of a name goes into the n-th marker of that
+// name, and no marker takes two blocks. A block that finds no marker is handed back, so that no line of
+// the developer's is lost.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+inline constexpr std::string_view kStartEditPoint = "'<<<Start Edit Point:";
+inline constexpr std::string_view kEndEditPoint = "'>>>End Edit Point:";
+
+struct EditPointBlock {
+    std::string startLine;
+    std::vector<std::string> content;  // never empty: empty blocks are not saved
+    std::string endLine;
+};
+
+// The blocks of `lines` that hold something, in order. Lines outside blocks are skipped; inside a block
+// a second start line is content. A block without its end line raises 55, as reading past the end of
+// the file did.
+std::vector<EditPointBlock> ExtractEditPoints(const std::vector<std::string>& lines);
+
+// The lines of saved blocks one after another, as the scratch component holds them.
+std::vector<std::string> JoinEditPoints(const std::vector<EditPointBlock>& blocks);
+
+struct RestoredCode {
+    std::vector<std::string> lines;
+    std::vector<EditPointBlock> unrestored;
+};
+
+// Puts `saved` into `regenerated`: the generated lines between a matched start marker and the next end
+// marker make way for the saved content. A start marker with no end marker before the next start marker
+// keeps its generated lines, and the saved content goes directly below it.
+RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
+                               std::vector<EditPointBlock> saved);
+
+}  // namespace core
