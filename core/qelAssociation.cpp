@@ -1,6 +1,6 @@
 #include "core/qelAssociation.h"
 
-#include "core/ObjectAs.h"
+#include "core/ObjectAccess.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"

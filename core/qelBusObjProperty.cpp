@@ -1,36 +1,25 @@
 #include "core/qelBusObjProperty.h"
 
-#include "core/ObjectAs.h"
+#include "core/ObjectAccess.h"
 #include "core/qelField.h"
-#include "platform/vb/Error.h"
 
 namespace core {
-namespace {
-
-qelField& Require(const std::shared_ptr<qelField>& field) {
-    if (!field)
-        vb::Raise(vb::kObjectNotSet);
-    return *field;
-}
-
-}  // namespace
-
 qelBusObjProperty::qelBusObjProperty()
     : mPermittedValues(std::make_shared<TextCollection>()),
       mField(std::make_shared<qelField>()),
       mForeignKeyField(std::make_shared<qelField>()) {}
 
 std::string qelBusObjProperty::DataType() const {
-    return Require(mField).DataType();
+    return Required(mField).DataType();
 }
 void qelBusObjProperty::SetDataType(std::string value) {
-    Require(mField).SetDataType(std::move(value));
+    Required(mField).SetDataType(std::move(value));
 }
 int32_t qelBusObjProperty::Length() const {
-    return Require(mField).Length();
+    return Required(mField).Length();
 }
 void qelBusObjProperty::SetLength(int32_t value) {
-    Require(mField).SetLength(value);
+    Required(mField).SetLength(value);
 }
 
 void qelBusObjProperty::SetIsKey(bool value) {
