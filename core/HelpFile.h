@@ -6,9 +6,6 @@
 
 namespace core {
 
-// The folder of the add-in library, as VB's App.Path.
-std::filesystem::path AddInFolder();
-
 // "Help/VBOstrel.hlp" beside the add-in library.
 std::filesystem::path HelpFilePath();
 

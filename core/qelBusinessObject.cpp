@@ -1,0 +1,35 @@
+#include "core/qelBusinessObject.h"
+
+#include "core/qelAssociation.h"
+#include "core/qelBusObjMethod.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelTable.h"
+
+namespace core {
+
+qelBusinessObject::qelBusinessObject()
+    : mProperties(std::make_shared<PropertyCollection>()),
+      mKeyProperties(std::make_shared<PropertyCollection>()),
+      mMethods(std::make_shared<MethodCollection>()),
+      mWindows(std::make_shared<VariantCollection>()),
+      mTable(std::make_shared<qelTable>()),
+      mSourceAssociations(std::make_shared<AssociationCollection>()),
+      mTargetAssociations(std::make_shared<AssociationCollection>()) {}
+
+std::shared_ptr<typelib::ITable> qelBusinessObject::GetTable() const {
+    return mTable;
+}
+std::shared_ptr<typelib::PropertyList> qelBusinessObject::GetProperties() const {
+    return mProperties;
+}
+std::shared_ptr<typelib::MethodList> qelBusinessObject::GetMethods() const {
+    return mMethods;
+}
+std::shared_ptr<typelib::AssociationList> qelBusinessObject::GetSourceAssociations() const {
+    return mSourceAssociations;
+}
+std::shared_ptr<typelib::AssociationList> qelBusinessObject::GetTargetAssociations() const {
+    return mTargetAssociations;
+}
+
+}  // namespace core
