@@ -1,0 +1,48 @@
+#pragma once
+// A component's code: its lines, as the construction engine inserts, deletes and finds them.
+//
+// Members used by the add-in: InsertLines, DeleteLines, CountOfLines, Lines, Find. Line numbers start at 1;
+// a line number outside the module raises 9, a negative count 5. Appending at the end is amortised O(1);
+// Find is linear in the lines it searches.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ide/ChangeCounter.h"
+#include "platform/vb/Object.h"
+
+namespace vbide {
+
+class CodeModule : public vb::Object {
+  public:
+    explicit CodeModule(ChangeCounterPtr changes);
+
+    // Inserts `text` before line `line` (CountOfLines + 1 appends). Text holding line breaks (CRLF, LF or
+    // CR) inserts several lines; an empty text inserts one empty line.
+    void InsertLines(int32_t line, std::string_view text);
+    void DeleteLines(int32_t startLine, int32_t count = 1);
+    int32_t CountOfLines() const { return static_cast<int32_t>(mLines.size()); }
+    // `count` lines from `startLine`, joined by CRLF.
+    std::string Lines(int32_t startLine, int32_t count) const;
+
+    // Searches from (startLine, startColumn) to (endLine, endColumn); an end line or column below 1 means
+    // the last line or the end of the line. On a hit the four positions are set to the match (the end
+    // column is the one after the match) and the result is True. Columns count characters.
+    // Pattern search is not supported and raises 5.
+    bool Find(std::string_view target, int32_t& startLine, int32_t& startColumn, int32_t& endLine,
+              int32_t& endColumn, bool wholeWord = false, bool matchCase = false,
+              bool patternSearch = false) const;
+
+    // Every line, for the file writer and the host's code view.
+    const std::vector<std::string>& AllLines() const { return mLines; }
+    // Replaces the whole code; the file reader's way in.
+    void SetAllLines(std::vector<std::string> lines);
+
+  private:
+    ChangeCounterPtr mChanges;
+    std::vector<std::string> mLines;
+};
+
+}  // namespace vbide

@@ -1,0 +1,240 @@
+#include "platform/ide/ProjectFiles.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/ide/ComponentFiles.h"
+#include "platform/ide/IdeErrors.h"
+#include "platform/ide/TextFile.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
+
+namespace vbide {
+namespace {
+
+struct ProjectTypeName {
+    vbext_ProjectType type;
+    std::string_view name;
+};
+constexpr ProjectTypeName kProjectTypes[] = {
+    {vbext_pt_StandardExe, "Exe"}, {vbext_pt_ActiveXExe, "OleExe"}, {vbext_pt_ActiveXDll, "OleDll"}};
+
+struct ComponentLine {
+    std::string_view key;
+    vbext_ComponentType type;
+};
+constexpr ComponentLine kComponentLines[] = {
+    {"Form", vbext_ct_VBForm}, {"Module", vbext_ct_StdModule}, {"Class", vbext_ct_ClassModule}};
+
+std::string_view KeyOf(vbext_ComponentType type) {
+    for (const ComponentLine& line : kComponentLines) {
+        if (line.type == type)
+            return line.key;
+    }
+    return {};
+}
+
+std::string_view TypeName(vbext_ProjectType type) {
+    for (const ProjectTypeName& entry : kProjectTypes) {
+        if (entry.type == type)
+            return entry.name;
+    }
+    return kProjectTypes[0].name;
+}
+
+// A path as the project file writes it (Windows separators) made a path of this system.
+std::filesystem::path PathFromFile(const std::filesystem::path& folder, std::string_view text) {
+    return folder / vb::Replace(text, "\\", "/");
+}
+
+std::string StartupOf(const VBProject& project) {
+    if (!project.Startup().empty())
+        return project.Startup();
+    if (project.Type() != vbext_pt_StandardExe)
+        return "(None)";
+    for (const auto& component : project.VBComponents()) {
+        if (component->Type() == vbext_ct_VBForm)
+            return component->Name();
+    }
+    return "Sub Main";
+}
+
+// The project's libraries, then those of its forms that it does not list yet.
+std::vector<ObjectLibrary> LibrariesOf(const VBProject& project) {
+    std::vector<ObjectLibrary> libraries = project.ObjectLibraries();
+    for (const auto& component : project.VBComponents()) {
+        if (!component->Designer())
+            continue;
+        for (const ObjectLibrary& library : component->Designer()->ObjectLibraries()) {
+            if (std::find(libraries.begin(), libraries.end(), library) == libraries.end()) {
+                libraries.push_back(library);
+            }
+        }
+    }
+    return libraries;
+}
+
+void SaveProject(VBProject& project, const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        throw vb::Error(vb::kPathFileAccess, "Path/File access error: " + folder.string(), "vbide");
+    TextWriter out;
+    out.Line("Type=" + std::string(TypeName(project.Type())));
+    for (const std::string& reference : project.References())
+        out.Line("Reference=" + reference);
+    for (const ObjectLibrary& library : LibrariesOf(project)) {
+        out.Line("Object=" + library.typeLibrary + "; " + library.fileName);
+    }
+    for (const auto& component : project.VBComponents()) {
+        const std::string fileName = component->Name() + std::string(FileExtensionOf(component->Type()));
+        component->SaveAs(folder / fileName);
+        const std::string key(KeyOf(component->Type()));
+        out.Line(component->Type() == vbext_ct_VBForm ? key + "=" + fileName
+                                                      : key + "=" + component->Name() + "; " + fileName);
+    }
+    out.Line("Startup=" + QuotedText(StartupOf(project)));
+    out.Line("Name=" + QuotedText(project.Name()));
+    for (const std::string& line : project.OtherLines())
+        out.Line(line);
+    const std::filesystem::path file = folder / (project.Name() + ".vbp");
+    out.Save(file);
+    project.SetFileName(file);
+}
+
+std::shared_ptr<VBComponent> ReadProjectComponent(TextReader& in, vbext_ComponentType type,
+                                                  std::string_view value, const ChangeCounterPtr& changes) {
+    const size_t separator = value.find(';');
+    const std::string_view fileText = TrimBlanks(
+        type == vbext_ct_VBForm || separator == std::string_view::npos ? value : value.substr(separator + 1));
+    const std::filesystem::path file = PathFromFile(in.File().parent_path(), fileText);
+    std::shared_ptr<VBComponent> component;
+    try {
+        component = ReadComponentFile(file, changes);
+    } catch (const vb::Error& error) {
+        if (error.Number() != vb::kFileNotFound)
+            throw;
+        throw vb::Error(vb::kFileNotFound,
+                        "File not found: " + file.string() + " (" + in.File().string() + ", line " +
+                            std::to_string(in.LineNumber()) + ")",
+                        "vbide");
+    }
+    if (component->Type() != type)
+        in.Fail("the file is not a " + std::string(KeyOf(type)));
+    return component;
+}
+
+std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const ChangeCounterPtr& changes) {
+    TextReader in(file);
+    auto project = std::make_shared<VBProject>(vbext_pt_StandardExe, "", changes);
+    std::vector<std::shared_ptr<VBComponent>> components;
+    bool typed = false;
+    bool named = false;
+    bool inSection = false;
+    while (!in.AtEnd()) {
+        const std::string line = in.Next();
+        if (TrimBlanks(line).empty())
+            continue;
+        inSection = inSection || line.starts_with("[");
+        const size_t equals = line.find('=');
+        if (inSection) {
+            project->OtherLines().push_back(line);
+            continue;
+        }
+        if (equals == std::string::npos)
+            in.Fail("expected key=value");
+        const std::string key(TrimBlanks(std::string_view(line).substr(0, equals)));
+        const std::string value(TrimBlanks(std::string_view(line).substr(equals + 1)));
+        const auto component = std::find_if(std::begin(kComponentLines), std::end(kComponentLines),
+                                            [&](const ComponentLine& entry) { return entry.key == key; });
+        if (key == "Type") {
+            const auto type = std::find_if(std::begin(kProjectTypes), std::end(kProjectTypes),
+                                           [&](const ProjectTypeName& entry) { return entry.name == value; });
+            if (type == std::end(kProjectTypes))
+                in.Fail("unknown project type " + value);
+            project = std::make_shared<VBProject>(type->type, project->Name(), changes);
+            typed = true;
+        } else if (!typed) {
+            in.Fail("the project file does not begin with Type=");
+        } else if (key == "Reference") {
+            project->References().push_back(value);
+        } else if (key == "Object") {
+            const size_t separator = value.find(';');
+            if (separator == std::string::npos)
+                in.Fail("expected Object=library; file");
+            project->ObjectLibraries().push_back(
+                {std::string(TrimBlanks(std::string_view(value).substr(0, separator))),
+                 std::string(TrimBlanks(std::string_view(value).substr(separator + 1)))});
+        } else if (component != std::end(kComponentLines)) {
+            auto read = ReadProjectComponent(in, component->type, value, changes);
+            for (const auto& other : components) {
+                if (vb::TextEquals(other->Name(), read->Name()))
+                    in.Fail("two components named " + read->Name());
+            }
+            components.push_back(std::move(read));
+        } else if (key == "Startup") {
+            std::string startup;
+            project->SetStartup(UnquoteText(value, startup) ? startup : value);
+        } else if (key == "Name") {
+            std::string name;
+            if (!UnquoteText(value, name) || !IsValidName(name))
+                in.Fail("invalid project name");
+            project->SetName(name);
+            named = true;
+        } else {
+            project->OtherLines().push_back(line);
+        }
+    }
+    if (!typed || !named)
+        RaiseFileFormat(file, std::max(in.LineNumber(), 1), "no Type or Name line");
+    for (auto& component : components)
+        project->VBComponents().Append(std::move(component));
+    project->SetFileName(file);
+    return project;
+}
+
+}  // namespace
+
+void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
+    const std::filesystem::path folder = groupFile.parent_path();
+    const auto start = vbe.VBProjects().StartProject();
+    TextWriter out;
+    out.Line("VBGROUP 5.0");
+    for (const auto& project : vbe.VBProjects()) {
+        SaveProject(*project, folder / project->Name());
+        out.Line((project == start ? "StartupProject=" : "Project=") + project->Name() + "\\" +
+                 project->Name() + ".vbp");
+    }
+    out.Save(groupFile);
+}
+
+void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
+    TextReader in(groupFile);
+    if (!in.Next().starts_with("VBGROUP "))
+        in.Fail("not a project group file");
+    std::vector<std::shared_ptr<VBProject>> projects;
+    std::shared_ptr<VBProject> start;
+    while (!in.AtEnd()) {
+        const std::string line(TrimBlanks(in.Next()));
+        if (line.empty())
+            continue;
+        const size_t equals = line.find('=');
+        const std::string key = line.substr(0, equals == std::string::npos ? 0 : equals);
+        if (key != "Project" && key != "StartupProject")
+            in.Fail("expected Project= or StartupProject=");
+        auto project =
+            ReadProject(PathFromFile(groupFile.parent_path(), line.substr(equals + 1)), vbe.Changes());
+        for (const auto& other : projects) {
+            if (vb::TextEquals(other->Name(), project->Name()))
+                in.Fail("two projects named " + project->Name());
+        }
+        if (key == "StartupProject")
+            start = project;
+        projects.push_back(std::move(project));
+    }
+    vbe.VBProjects().ReplaceAll(std::move(projects), std::move(start));
+}
+
+}  // namespace vbide

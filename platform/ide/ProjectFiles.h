@@ -1,0 +1,20 @@
+#pragma once
+// Project groups on disk as the VB IDE keeps them: a group file (.vbg) naming its projects, each project
+// file (.vbp) naming its type, name, start-up object, references, ActiveX libraries and component files.
+
+#include <filesystem>
+
+#include "platform/ide/VBE.h"
+
+namespace vbide {
+
+// Lays the group out as <folder>/<group>.vbg with one folder <folder>/<project> per project, holding
+// <project>.vbp and one file per component named after it. Every file goes through a temporary file;
+// saved projects and components take their new file names.
+void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile);
+
+// Reads a group file with its projects and components; they replace the IDE's projects. A missing file
+// raises 53, malformed or truncated text 321, naming the file and the line; the IDE is unchanged then.
+void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile);
+
+}  // namespace vbide

@@ -1,0 +1,234 @@
+#include "platform/ide/Properties.h"
+
+#include <algorithm>
+
+#include "platform/ide/IdeErrors.h"
+#include "platform/ide/TextFile.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Numbers.h"
+#include "platform/vb/Text.h"
+
+namespace vbide {
+namespace {
+
+vb::Variant EmptyValueOf(PropertyType type) {
+    switch (type) {
+        case PropertyType::Boolean:
+            return false;
+        case PropertyType::Integer:
+            return int16_t{0};
+        case PropertyType::Long:
+            return int32_t{0};
+        case PropertyType::Single:
+            return 0.0F;
+        case PropertyType::String:
+        case PropertyType::Literal:
+            return std::string();
+    }
+    return {};
+}
+
+PropertyType TypeOfValue(const vb::Variant& value) {
+    switch (value.Type()) {
+        case vb::VarType::Boolean:
+            return PropertyType::Boolean;
+        case vb::VarType::Integer:
+            return PropertyType::Integer;
+        case vb::VarType::Long:
+            return PropertyType::Long;
+        case vb::VarType::Single:
+        case vb::VarType::Double:
+            return PropertyType::Single;
+        default:
+            return PropertyType::String;
+    }
+}
+
+// The value converted to `type`; 380 when VB's conversion refuses it. Text with a line break is refused
+// too: a form file holds such text only in its binary companion file, which this IDE does not write.
+vb::Variant Convert(PropertyType type, const vb::Variant& value) {
+    try {
+        switch (type) {
+            case PropertyType::Boolean:
+                return value.ToBoolean();
+            case PropertyType::Integer:
+                return value.ToInteger();
+            case PropertyType::Long:
+                return value.ToLong();
+            case PropertyType::Single:
+                return vb::CSng(value.ToDouble());
+            case PropertyType::String:
+            case PropertyType::Literal: {
+                std::string text = value.ToString();
+                if (text.find_first_of("\r\n") == std::string::npos)
+                    return text;
+                break;
+            }
+        }
+    } catch (const vb::Error&) {
+    }
+    throw vb::Error(kInvalidPropertyValue, "Invalid property value", "vbide");
+}
+
+bool IsComment(std::string_view rest) {
+    rest = TrimBlanks(rest);
+    return rest.empty() || rest.front() == '\'';
+}
+
+}  // namespace
+
+std::string QuotedText(std::string_view value) {
+    return '"' + vb::Replace(value, "\"", "\"\"") + '"';
+}
+
+bool UnquoteText(std::string_view text, std::string& value) {
+    text = TrimBlanks(text);
+    if (text.empty() || text.front() != '"')
+        return false;
+    std::string out;
+    for (size_t at = 1; at < text.size(); ++at) {
+        if (text[at] != '"') {
+            out += text[at];
+        } else if (at + 1 < text.size() && text[at + 1] == '"') {
+            out += '"';
+            ++at;
+        } else {
+            if (!IsComment(text.substr(at + 1)))
+                return false;
+            value = std::move(out);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string PropertyText(const PropertyEntry& entry) {
+    switch (entry.type) {
+        case PropertyType::String:
+            return QuotedText(entry.value.ToString());
+        case PropertyType::Boolean:
+            return entry.value.ToBoolean() ? "-1  'True" : "0   'False";
+        case PropertyType::Integer:
+        case PropertyType::Long:
+            return std::to_string(entry.value.ToLong());
+        case PropertyType::Single:
+            return vb::NumberText(entry.value.ToDouble());
+        case PropertyType::Literal:
+            return entry.literal;
+    }
+    return entry.literal;
+}
+
+PropertyBag::PropertyBag(std::span<const PropertySpec> known) : mKnown(known) {}
+
+const PropertySpec* PropertyBag::Spec(std::string_view name) const {
+    const auto found = std::find_if(mKnown.begin(), mKnown.end(), [&](const PropertySpec& spec) {
+        return vb::TextEquals(spec.name, name);
+    });
+    return found == mKnown.end() ? nullptr : &*found;
+}
+
+PropertyEntry* PropertyBag::Find(std::string_view name) {
+    const auto found = std::find_if(mEntries.begin(), mEntries.end(), [&](const PropertyEntry& entry) {
+        return vb::TextEquals(entry.name, name);
+    });
+    return found == mEntries.end() ? nullptr : &*found;
+}
+
+const PropertyEntry* PropertyBag::Find(std::string_view name) const {
+    return const_cast<PropertyBag*>(this)->Find(name);
+}
+
+bool PropertyBag::Has(std::string_view name) const {
+    return Find(name) != nullptr || Spec(name) != nullptr;
+}
+
+vb::Variant PropertyBag::Value(std::string_view name) const {
+    if (const PropertyEntry* entry = Find(name)) {
+        if (entry->type != PropertyType::Literal)
+            return entry->value;
+        std::string text;
+        return UnquoteText(entry->literal, text) ? text : entry->literal;
+    }
+    if (const PropertySpec* spec = Spec(name))
+        return EmptyValueOf(spec->type);
+    vb::Raise(vb::kNoSuchMember);
+}
+
+void PropertyBag::SetValue(std::string_view name, const vb::Variant& value) {
+    PropertyEntry* entry = Find(name);
+    if (entry == nullptr) {
+        const PropertySpec* spec = Spec(name);
+        if (spec == nullptr)
+            vb::Raise(vb::kNoSuchMember);
+        vb::Variant converted = Convert(spec->type, value);
+        mEntries.push_back({std::string(spec->name), spec->type, std::move(converted), {}});
+        return;
+    }
+    if (entry->type == PropertyType::Literal) {
+        vb::Variant converted = Convert(TypeOfValue(value), value);
+        entry->type = TypeOfValue(value);
+        entry->value = std::move(converted);
+        entry->literal.clear();
+        return;
+    }
+    entry->value = Convert(entry->type, value);
+}
+
+bool PropertyBag::SetFromFile(std::string_view name, std::string_view text) {
+    text = TrimBlanks(text);
+    const PropertySpec* spec = Spec(name);
+    PropertyEntry parsed{std::string(spec ? spec->name : name), PropertyType::Literal, {}, std::string(text)};
+    if (spec != nullptr && spec->type == PropertyType::String) {
+        std::string value;
+        if (UnquoteText(text, value)) {
+            parsed.type = PropertyType::String;
+            parsed.value = std::move(value);
+        } else if (text.empty() || (text.front() != '"' && !text.starts_with("$\""))) {
+            return false;  // neither a string nor a reference into the binary companion file
+        }
+    } else if (spec != nullptr) {
+        try {
+            const std::string number(TrimBlanks(text.substr(0, text.find('\''))));
+            parsed.value = Convert(spec->type, vb::Variant(number));
+            parsed.type = spec->type;
+        } catch (const vb::Error&) {
+            return false;
+        }
+    }
+    if (PropertyEntry* entry = Find(name)) {
+        *entry = std::move(parsed);
+    } else {
+        mEntries.push_back(std::move(parsed));
+    }
+    return true;
+}
+
+void PropertyBag::AddGroup(PropertyNode group) {
+    mGroups.push_back({mEntries.size(), std::move(group)});
+}
+
+Property::Property(std::weak_ptr<PropertyOwner> owner, std::string name)
+    : mOwner(std::move(owner)), mName(std::move(name)) {}
+
+std::shared_ptr<PropertyOwner> Property::Owner() const {
+    auto owner = mOwner.lock();
+    if (!owner)
+        vb::Raise(vb::kObjectNotSet);
+    return owner;
+}
+
+vb::Variant Property::Value() const {
+    return Owner()->PropertyValue(mName);
+}
+void Property::SetValue(const vb::Variant& value) {
+    Owner()->SetPropertyValue(mName, value);
+}
+
+std::shared_ptr<Property> PropertyOf(const std::shared_ptr<PropertyOwner>& owner, std::string_view name) {
+    if (!owner->HasProperty(name))
+        vb::Raise(vb::kNoSuchMember);
+    return std::make_shared<Property>(owner, std::string(name));
+}
+
+}  // namespace vbide

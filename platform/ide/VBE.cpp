@@ -1,0 +1,74 @@
+#include "platform/ide/VBE.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
+
+namespace vbide {
+namespace {
+
+// The type library every new project refers to.
+constexpr const char* kStandardOleReference =
+    "*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#..\\..\\..\\WINDOWS\\SYSTEM\\STDOLE2.TLB#OLE "
+    "Automation";
+
+}  // namespace
+
+std::shared_ptr<VBProject> VBProjects::Item(int32_t index) const {
+    if (index < 1 || index > Count())
+        vb::Raise(vb::kSubscriptOutOfRange);
+    return mProjects[static_cast<size_t>(index - 1)];
+}
+
+std::shared_ptr<VBProject> VBProjects::Add(int32_t type) {
+    if (type < vbext_pt_StandardExe || type > vbext_pt_ActiveXDll)
+        vb::Raise(vb::kInvalidProcedureCall);
+    std::string name;
+    for (int number = 1;; ++number) {
+        name = "Project" + std::to_string(number);
+        if (std::none_of(mProjects.begin(), mProjects.end(),
+                         [&](const auto& project) { return vb::TextEquals(project->Name(), name); })) {
+            break;
+        }
+    }
+    auto project = std::make_shared<VBProject>(static_cast<vbext_ProjectType>(type), name, mVBE.Changes());
+    project->SetVBE(mVBE.weak_from_this());
+    project->References().push_back(kStandardOleReference);
+    mProjects.push_back(project);
+    project->VBComponents().Add(type == vbext_pt_StandardExe ? vbext_ct_VBForm : vbext_ct_ClassModule);
+    return project;
+}
+
+std::shared_ptr<VBProject> VBProjects::StartProject() const {
+    if (auto start = mStart.lock())
+        return start;
+    return mProjects.empty() ? nullptr : mProjects.front();
+}
+
+void VBProjects::SetStartProject(const std::shared_ptr<VBProject>& project) {
+    if (std::find(mProjects.begin(), mProjects.end(), project) == mProjects.end()) {
+        vb::Raise(vb::kInvalidProcedureCall);
+    }
+    mStart = project;
+    mVBE.Changes()->Bump();
+}
+
+void VBProjects::ReplaceAll(std::vector<std::shared_ptr<VBProject>> projects,
+                            std::shared_ptr<VBProject> start) {
+    for (const auto& project : mProjects) {
+        for (const auto& component : project->VBComponents())
+            mVBE.Windows().CloseAllOf(component.get());
+        project->SetVBE({});
+    }
+    mProjects = std::move(projects);
+    for (const auto& project : mProjects)
+        project->SetVBE(mVBE.weak_from_this());
+    mStart = start;
+    mVBE.Changes()->Bump();
+}
+
+VBE::VBE() = default;
+
+}  // namespace vbide

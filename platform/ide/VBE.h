@@ -1,0 +1,70 @@
+#pragma once
+// The IDE's root object: the project group, the windows, the command bars and the event sources.
+//
+// Members used by the add-in: VBProjects (enumerate in order, Add(type) for 0 standard executable,
+// 1 ActiveX executable, 2 ActiveX library, each new project holding "Form1" for type 0 and "Class1"
+// otherwise; StartProject, whose assignment refuses a project outside the group with 5), Windows,
+// CommandBars, Events. Revision() advances with every change, for a window that shows the IDE.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/ide/ChangeCounter.h"
+#include "platform/ide/CommandBars.h"
+#include "platform/ide/VBProject.h"
+#include "platform/ide/Windows.h"
+#include "platform/vb/Object.h"
+
+namespace vbide {
+
+class VBE;
+
+class VBProjects {
+  public:
+    explicit VBProjects(VBE& vbe) : mVBE(vbe) {}
+
+    int32_t Count() const { return static_cast<int32_t>(mProjects.size()); }
+    std::shared_ptr<VBProject> Item(int32_t index) const;  // from 1
+    auto begin() const { return mProjects.begin(); }
+    auto end() const { return mProjects.end(); }
+
+    // 5 for a type other than 0, 1 and 2.
+    std::shared_ptr<VBProject> Add(int32_t type);
+
+    // The project set as start project, or else the first; null for an empty group.
+    std::shared_ptr<VBProject> StartProject() const;
+    void SetStartProject(const std::shared_ptr<VBProject>& project);
+
+    // Opening a group: its projects replace the ones held, all at once.
+    void ReplaceAll(std::vector<std::shared_ptr<VBProject>> projects, std::shared_ptr<VBProject> start);
+
+  private:
+    VBE& mVBE;
+    std::vector<std::shared_ptr<VBProject>> mProjects;
+    std::weak_ptr<VBProject> mStart;
+};
+
+class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
+  public:
+    VBE();
+
+    vbide::VBProjects& VBProjects() { return mProjects; }
+    const vbide::VBProjects& VBProjects() const { return mProjects; }
+    vbide::Windows& Windows() { return mWindows; }
+    const vbide::Windows& Windows() const { return mWindows; }
+    vbide::CommandBars& CommandBars() { return mCommandBars; }
+    vbide::Events& Events() { return mEvents; }
+
+    uint64_t Revision() const { return mChanges->value; }
+    const ChangeCounterPtr& Changes() const { return mChanges; }
+
+  private:
+    ChangeCounterPtr mChanges = std::make_shared<ChangeCounter>();
+    vbide::VBProjects mProjects{*this};
+    vbide::Windows mWindows{*this, mChanges};
+    vbide::CommandBars mCommandBars{mChanges};
+    vbide::Events mEvents;
+};
+
+}  // namespace vbide
