@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/dao/Database.h"
+#include "platform/dao/SqlText.h"
 
 namespace SQLite {
 class Database;
