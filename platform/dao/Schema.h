@@ -1,0 +1,63 @@
+#pragma once
+// What a database tells about its tables: columns, indexes and relations, as DAO's TableDefs, Indexes
+// and Relations describe them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dao {
+
+// DAO's field type codes.
+enum class FieldType : int16_t {
+    Boolean = 1,
+    Byte = 2,
+    Integer = 3,
+    Long = 4,
+    Currency = 5,
+    Single = 6,
+    Double = 7,
+    Date = 8,
+    Binary = 9,
+    Text = 10,
+    LongBinary = 11,  // OLE Object
+    Memo = 12,
+    Guid = 15,
+    Decimal = 20,
+};
+
+struct ColumnInfo {
+    std::string Name;
+    FieldType Type = FieldType::Text;
+    int32_t Size = 0;  // characters of a Text column, bytes of a fixed-size one; 0 when not declared
+    bool IsNullable = true;
+};
+
+struct IndexInfo {
+    std::string Name;
+    bool IsPrimary = false;
+    bool IsUnique = false;
+    std::vector<std::string> Columns;  // in key order
+};
+
+// A relation between a primary table and the table that refers to it.
+struct RelationInfo {
+    struct ColumnPair {
+        std::string Name;         // column of the primary table
+        std::string ForeignName;  // column of the foreign table
+    };
+    std::string Name;
+    std::string Table;         // the primary ("one") side
+    std::string ForeignTable;  // the side that holds the foreign key
+    std::vector<ColumnPair> Columns;
+    bool EnforcesIntegrity = true;
+};
+
+// A column to create.
+struct ColumnDefinition {
+    std::string Name;
+    FieldType Type = FieldType::Text;
+    bool IsAutoNumberKey = false;  // an AutoNumber primary key whose values are never reused
+};
+
+}  // namespace dao

@@ -1,0 +1,40 @@
+#include "repository/VersionCheck.h"
+
+#include "repository/RepositorySchema.h"
+
+namespace repository {
+
+namespace {
+
+// Each column on its own test, so a file that has one column of a pair still gets the other.
+void AddMissingLaterColumns(dao::SqliteDatabase& repository) {
+    for (const LaterColumn& later : LaterColumns()) {
+        if (!repository.ColumnExists(later.Table, later.Column.Name))
+            repository.AddColumn(later.Table, later.Column);
+    }
+}
+
+bool HoldsCurrentVersion(dao::SqliteDatabase& repository) {
+    for (const dao::Row& row : repository.Select(kVersionTable)) {
+        const vb::Variant& version = row[kVersionColumn];
+        if (!version.IsNull() && version.ToString() == kCurrentVersion)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void CheckDBVersion(dao::SqliteDatabase& repository) {
+    dao::Transaction transaction(repository);
+    if (!repository.TableExists(kVersionTable)) {
+        repository.CreateTable(kVersionTable, {{kVersionColumn, dao::FieldType::Text}});
+        repository.Insert(kVersionTable, {{kVersionColumn, kCurrentVersion}});
+        AddMissingLaterColumns(repository);
+    } else if (HoldsCurrentVersion(repository)) {
+        AddMissingLaterColumns(repository);
+    }
+    transaction.Commit();
+}
+
+}  // namespace repository

@@ -1,0 +1,13 @@
+#pragma once
+// Brings an older repository to the current format: the version table and the later columns.
+
+#include "platform/dao/SqliteDatabase.h"
+
+namespace repository {
+
+// With no version table: creates it holding the current version and adds every later column that is
+// missing. With one: adds the missing later columns only when a row holds the current version; any other
+// version (or none) changes nothing. All in one transaction: a failure leaves the file as it was.
+void CheckDBVersion(dao::SqliteDatabase& repository);
+
+}  // namespace repository
