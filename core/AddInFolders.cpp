@@ -2,8 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <cstdlib>
-
 namespace core {
 
 std::filesystem::path AddInFolder() {
@@ -12,14 +10,6 @@ std::filesystem::path AddInFolder() {
         return std::filesystem::current_path();
     }
     return std::filesystem::absolute(info.dli_fname).parent_path();
-}
-
-std::filesystem::path UserDataFolder() {
-    if (const char* home = std::getenv("XDG_DATA_HOME"); home != nullptr && *home != '\0') {
-        return std::filesystem::path(home) / "ostrel";
-    }
-    const char* user = std::getenv("HOME");
-    return std::filesystem::path(user != nullptr ? user : ".") / ".local" / "share" / "ostrel";
 }
 
 }  // namespace core

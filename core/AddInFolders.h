@@ -1,5 +1,5 @@
 #pragma once
-// The folders the add-in works in.
+// The folder the add-in library was loaded from.
 
 #include <filesystem>
 
@@ -7,9 +7,5 @@ namespace core {
 
 // The folder of the loaded library that holds the add-in (App.Path).
 std::filesystem::path AddInFolder();
-
-// The per-user data folder ("<XDG data home>/ostrel"), for what the add-in writes beside itself: the add-in's
-// own folder may be read-only once installed. Not created here.
-std::filesystem::path UserDataFolder();
 
 }  // namespace core

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/dao/Errors.h"
+
 namespace core {
 namespace {
 
@@ -17,7 +19,12 @@ void SetDatabaseErrorReader(DatabaseErrorReader reader) {
 }
 
 std::vector<DatabaseError> DatabaseErrors() {
-    return Reader() ? Reader()() : std::vector<DatabaseError>{};
+    if (Reader())
+        return Reader()();
+    std::vector<DatabaseError> errors;
+    for (const dao::EngineError& error : dao::Errors())
+        errors.push_back({error.Number, error.Description, error.Source});
+    return errors;
 }
 
 }  // namespace core

@@ -1,6 +1,6 @@
 #pragma once
 // The database engine's error list: the errors of its last failed operation, first the one it raised.
-// The data layer installs how the list is read; until it does, the list is empty.
+// It is read from the data layer; tests may install a reader of their own.
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +17,7 @@ struct DatabaseError {
 
 using DatabaseErrorReader = std::function<std::vector<DatabaseError>()>;
 
-// An empty reader removes the one installed.
+// An empty reader goes back to the data layer's list.
 void SetDatabaseErrorReader(DatabaseErrorReader reader);
 std::vector<DatabaseError> DatabaseErrors();
 
