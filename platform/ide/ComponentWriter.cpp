@@ -122,7 +122,7 @@ std::string_view FileExtensionOf(vbext_ComponentType type) {
 }
 
 void WriteComponentFile(const VBComponent& component, const std::filesystem::path& file) {
-    TextWriter out;
+    TextWriter out(file);
     if (component.Type() == vbext_ct_VBForm)
         WriteForm(out, component);
     if (component.Type() == vbext_ct_ClassModule)
@@ -133,7 +133,7 @@ void WriteComponentFile(const VBComponent& component, const std::filesystem::pat
     }
     for (const std::string& line : component.CodeModule()->AllLines())
         out.Line(line);
-    out.Save(file);
+    out.Save();
 }
 
 }  // namespace vbide

@@ -76,12 +76,17 @@ std::vector<ObjectLibrary> LibrariesOf(const VBProject& project) {
     return libraries;
 }
 
-void SaveProject(VBProject& project, const std::filesystem::path& folder) {
+void CreateFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
         throw vb::Error(vb::kPathFileAccess, "Path/File access error: " + folder.string(), "vbide");
-    TextWriter out;
+}
+
+void SaveProject(VBProject& project, const std::filesystem::path& folder) {
+    CreateFolder(folder);
+    const std::filesystem::path file = folder / (project.Name() + ".vbp");
+    TextWriter out(file);
     out.Line("Type=" + std::string(TypeName(project.Type())));
     for (const std::string& reference : project.References())
         out.Line("Reference=" + reference);
@@ -99,8 +104,7 @@ void SaveProject(VBProject& project, const std::filesystem::path& folder) {
     out.Line("Name=" + QuotedText(project.Name()));
     for (const std::string& line : project.OtherLines())
         out.Line(line);
-    const std::filesystem::path file = folder / (project.Name() + ".vbp");
-    out.Save(file);
+    out.Save();
     project.SetFileName(file);
 }
 
@@ -200,14 +204,15 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
 void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     const std::filesystem::path folder = groupFile.parent_path();
     const auto start = vbe.VBProjects().StartProject();
-    TextWriter out;
+    CreateFolder(folder);
+    TextWriter out(groupFile);
     out.Line("VBGROUP 5.0");
     for (const auto& project : vbe.VBProjects()) {
         SaveProject(*project, folder / project->Name());
         out.Line((project == start ? "StartupProject=" : "Project=") + project->Name() + "\\" +
                  project->Name() + ".vbp");
     }
-    out.Save(groupFile);
+    out.Save();
 }
 
 void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {

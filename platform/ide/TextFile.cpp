@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "platform/ide/IdeErrors.h"
@@ -33,10 +32,12 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(mFile, error))
         RaiseFileError(vb::kFileNotFound, mFile);
+    const auto size = std::filesystem::file_size(mFile, error);
     std::ifstream in(mFile, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !in.eof())
+    std::string bytes(error ? 0 : size, '\0');
+    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         RaiseFileError(vb::kPathFileAccess, mFile);
+    }
     const std::string text = IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     size_t from = 0;
     while (from < text.size()) {
@@ -69,36 +70,46 @@ std::vector<std::string> TextReader::TakeRest() {
     return rest;
 }
 
-void TextWriter::Line(std::string_view text) {
-    if (IsAscii(text)) {
-        mBytes.append(text);
-    } else {
-        mBytes.append(vb::Utf8ToWindows1252(text));
-    }
-    mBytes.append("\r\n");
+TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)), mBuffer(1 << 16) {
+    std::error_code error;
+    const std::filesystem::path folder = mFile.parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error))
+        RaiseFileError(vb::kPathNotFound, mFile);
+    mTemporary = mFile;
+    mTemporary += ".~tmp";
+    mOut.rdbuf()->pubsetbuf(mBuffer.data(), static_cast<std::streamsize>(mBuffer.size()));
+    mOut.open(mTemporary, std::ios::binary | std::ios::trunc);
+    if (!mOut)
+        RaiseFileError(vb::kPathFileAccess, mFile);
 }
 
-void TextWriter::Save(const std::filesystem::path& file) const {
+TextWriter::~TextWriter() {
+    if (mSaved)
+        return;
+    mOut.close();
     std::error_code error;
-    const std::filesystem::path folder = file.parent_path();
-    if (!folder.empty() && !std::filesystem::is_directory(folder, error))
-        RaiseFileError(vb::kPathNotFound, file);
-    std::filesystem::path temporary = file;
-    temporary += ".~tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(mBytes.data(), static_cast<std::streamsize>(mBytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            RaiseFileError(vb::kPathFileAccess, file);
-        }
+    std::filesystem::remove(mTemporary, error);
+}
+
+void TextWriter::Line(std::string_view text) {
+    if (IsAscii(text)) {
+        mOut.write(text.data(), static_cast<std::streamsize>(text.size()));
+    } else {
+        const std::string bytes = vb::Utf8ToWindows1252(text);
+        mOut.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        RaiseFileError(vb::kPathFileAccess, file);
-    }
+    mOut.write("\r\n", 2);
+}
+
+void TextWriter::Save() {
+    mOut.close();
+    if (!mOut)
+        RaiseFileError(vb::kPathFileAccess, mFile);
+    std::error_code error;
+    std::filesystem::rename(mTemporary, mFile, error);
+    if (error)
+        RaiseFileError(vb::kPathFileAccess, mFile);
+    mSaved = true;
 }
 
 }  // namespace vbide

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,14 +36,24 @@ class TextReader {
     size_t mNext = 0;
 };
 
+// Streams lines into a temporary file beside `file`; Save renames it over `file`, and a writer dropped
+// without Save removes it. 76 when the folder does not exist, 75 when the file cannot be written.
 class TextWriter {
   public:
+    explicit TextWriter(std::filesystem::path file);
+    ~TextWriter();
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+
     void Line(std::string_view text);
-    // 76 when the folder does not exist, 75 when the file cannot be written.
-    void Save(const std::filesystem::path& file) const;
+    void Save();
 
   private:
-    std::string mBytes;
+    std::filesystem::path mFile;
+    std::filesystem::path mTemporary;
+    std::vector<char> mBuffer;
+    std::ofstream mOut;
+    bool mSaved = false;
 };
 
 // The blanks and tabs at both ends removed.

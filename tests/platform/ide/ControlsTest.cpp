@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "platform/ide/IdeErrors.h"
+#include "platform/ide/VBE.h"
+#include "tests/platform/ide/TestSupport.h"
+
+namespace vbide {
+namespace {
+
+class ControlsTest : public ::testing::Test {
+  protected:
+    std::shared_ptr<VBE> mVBE = std::make_shared<VBE>();
+    std::shared_ptr<FormDesigner> mDesigner = mVBE->VBProjects().Add(0)->VBComponents().Item(1)->Designer();
+    VBControls& mControls = mDesigner->VBControls();
+};
+
+TEST_F(ControlsTest, AddsEveryKnownClassUnderItsDefaultName) {
+    const struct {
+        const char* progId;
+        const char* className;
+        const char* name;
+    } cases[] = {
+        {"TextBox", "VB.TextBox", "Text1"},
+        {"Label", "VB.Label", "Label1"},
+        {"ComboBox", "VB.ComboBox", "Combo1"},
+        {"CheckBox", "VB.CheckBox", "Check1"},
+        {"OptionButton", "VB.OptionButton", "Option1"},
+        {"CommandButton", "VB.CommandButton", "Command1"},
+        {"Frame", "VB.Frame", "Frame1"},
+        {"ListBox", "VB.ListBox", "List1"},
+        {"ComctlLib.ListView", "ComctlLib.ListView", "ListView1"},
+        {"RichTextLib.RichTextBox", "RichTextLib.RichTextBox", "RichTextBox1"},
+        {"TextBox", "VB.TextBox", "Text2"},
+    };
+    for (const auto& c : cases) {
+        auto control = mControls.Add(c.progId);
+        EXPECT_EQ(control->ClassName(), c.className);
+        EXPECT_EQ(control->Name(), c.name);
+        EXPECT_EQ(mControls.Item(c.name), control);
+    }
+    EXPECT_EQ(mDesigner->ObjectLibraries().size(), 2U);
+    EXPECT_EQ(ErrorOf([&] { mControls.Add("MSFlexGridLib.MSFlexGrid"); }).Number(), vb::kCannotCreateObject);
+    EXPECT_EQ(mControls.Count(), 11);
+    EXPECT_EQ(ErrorOf([&] { mControls.Item("Text3"); }).Number(), vb::kSubscriptOutOfRange);
+}
+
+TEST_F(ControlsTest, PropertiesConvertToTheirTypes) {
+    auto button = mControls.Add("CommandButton");
+    button->Properties("Name")->SetValue("cmdOK");
+    const struct {
+        const char* property;
+        vb::Variant given;
+        vb::Variant held;
+    } cases[] = {
+        {"Default", "True", true},         {"Enabled", "False", false}, {"Caption", "OK", "OK"},
+        {"Height", int32_t{600}, 600.0F},  {"Left", "300", 300.0F},     {"TabIndex", 2.5, int16_t{2}},
+        {"Style", int32_t{1}, int16_t{1}},
+    };
+    for (const auto& c : cases) {
+        button->Properties(c.property)->SetValue(c.given);
+        EXPECT_EQ(button->Properties(c.property)->Value(), c.held) << c.property;
+    }
+    EXPECT_EQ(mControls.Item("cmdOK"), button);
+    EXPECT_EQ(ErrorOf([&] { button->Properties("View"); }).Number(), vb::kNoSuchMember);
+    EXPECT_EQ(ErrorOf([&] { button->Properties("Height")->SetValue("tall"); }).Number(),
+              kInvalidPropertyValue);
+    EXPECT_EQ(ErrorOf([&] { button->Properties("TabIndex")->SetValue(int32_t{40000}); }).Number(),
+              kInvalidPropertyValue);
+    EXPECT_EQ(ErrorOf([&] { button->Properties("Caption")->SetValue("two\r\nlines"); }).Number(),
+              kInvalidPropertyValue);
+    auto listView = mControls.Add("ComctlLib.ListView");
+    listView->Properties("View")->SetValue(int16_t{3});
+    EXPECT_EQ(listView->Properties("View")->Value(), vb::Variant(int32_t{3}));
+}
+
+TEST_F(ControlsTest, NamesAreUniqueExceptInControlArrays) {
+    auto first = mControls.Add("OptionButton");
+    auto second = mControls.Add("OptionButton");
+    auto label = mControls.Add("Label");
+    EXPECT_EQ(ErrorOf([&] { second->SetName("option1"); }).Number(), vb::kDuplicateKey);
+    EXPECT_EQ(ErrorOf([&] { second->SetName("1st"); }).Number(), kInvalidPropertyValue);
+    first->Properties("Index")->SetValue(int16_t{0});
+    second->Properties("Index")->SetValue(int16_t{1});
+    second->SetName("Option1");
+    EXPECT_EQ(second->Index(), 1);
+    EXPECT_EQ(ErrorOf([&] { second->Properties("Index")->SetValue(int16_t{0}); }).Number(),
+              vb::kDuplicateKey);
+    label->Properties("Index")->SetValue(int16_t{2});
+    EXPECT_EQ(ErrorOf([&] { label->SetName("Option1"); }).Number(), vb::kDuplicateKey);
+    EXPECT_EQ(mControls.Item("Option1"), first);
+}
+
+TEST_F(ControlsTest, FramesHoldControlsAtPositionsInsideThem) {
+    auto outer = mControls.Add("Frame");
+    auto inner = mControls.Add("Frame");
+    auto text = mControls.Add("TextBox");
+    inner->SetContainer(outer);
+    text->SetContainer(inner);
+    text->Properties("Top")->SetValue(int32_t{300});
+    EXPECT_EQ(text->Container(), inner);
+    EXPECT_EQ(inner->Container(), outer);
+    EXPECT_EQ(text->Properties("Top")->Value(), vb::Variant(300.0F));
+
+    auto otherForm = mVBE->VBProjects().Item(1)->VBComponents().Add(vbext_ct_VBForm)->Designer();
+    auto foreignFrame = otherForm->VBControls().Add("Frame");
+    const struct {
+        const char* what;
+        std::shared_ptr<VBControl> control;
+        std::shared_ptr<VBControl> container;
+    } refused[] = {
+        {"not a frame", outer, text},
+        {"itself", outer, outer},
+        {"a frame inside it", outer, inner},
+        {"a frame of another form", text, foreignFrame},
+    };
+    for (const auto& c : refused) {
+        EXPECT_EQ(ErrorOf([&] { c.control->SetContainer(c.container); }).Number(), vb::kInvalidProcedureCall)
+            << c.what;
+    }
+    text->SetContainer(nullptr);
+    EXPECT_EQ(text->Container(), nullptr);
+}
+
+TEST_F(ControlsTest, PropertyObjectsNeedTheirControl) {
+    auto property = mControls.Add("Label")->Properties("Caption");
+    EXPECT_EQ(property->Value(), vb::Variant("Label1"));
+    auto orphan = std::make_shared<VBControl>("VB.Label", "Label9", std::weak_ptr<FormDesigner>(),
+                                              std::make_shared<ChangeCounter>())
+                      ->Properties("Caption");
+    EXPECT_EQ(ErrorOf([&] { orphan->Value(); }).Number(), vb::kObjectNotSet);
+}
+
+}  // namespace
+}  // namespace vbide

@@ -1,0 +1,297 @@
+#include "platform/ide/ProjectFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "platform/ide/ComponentFiles.h"
+#include "platform/ide/IdeErrors.h"
+#include "tests/platform/ide/TestSupport.h"
+
+namespace vbide {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A form template as a developer writes it: LF line ends, comments after values, every block kind.
+constexpr const char* kTemplate = R"(VERSION 5.00
+Object = "{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.3#0"; "COMCTL32.OCX"
+Begin VB.Form frmStd_List 
+   Caption         =   "List"
+   ClientHeight    =   4620
+   StartUpPosition =   3  'Windows Default
+   BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} 
+      Name            =   "MS Sans Serif"
+      Size            =   8.25
+   EndProperty
+   Begin ComctlLib.Toolbar tlbToolBar 
+      Align           =   1  'Align Top
+      Height          =   420
+      BeginProperty Buttons {0713E452-850A-101B-AFC0-4210102A8DA7} 
+         NumButtons      =   2
+         BeginProperty Button1 {0713F354-850A-101B-AFC0-4210102A8DA7} 
+            Key             =   "New"
+         EndProperty
+         BeginProperty Button2 {0713F354-850A-101B-AFC0-4210102A8DA7} 
+            Key             =   "Delete"
+         EndProperty
+      EndProperty
+   End
+   Begin VB.Frame fraOuter 
+      Caption         =   "Say ""when"""
+      Height          =   2000
+      Begin VB.Frame fraInner 
+         Caption         =   "Inner"
+         Begin VB.OptionButton optKind 
+            Caption         =   "A"
+            Index           =   0
+            Value           =   -1  'True
+         End
+         Begin VB.OptionButton optKind 
+            Caption         =   "B"
+            Index           =   1
+         End
+      End
+   End
+   Begin VB.Image imgLogo 
+      Picture         =   "frmStd_List.frx":0000
+   End
+   Begin VB.Menu mnuFile 
+      Caption         =   "&File"
+      Begin VB.Menu mnuFileItem 
+         Caption         =   "&New"
+         Index           =   0
+         Shortcut        =   ^N
+      End
+      Begin VB.Menu mnuFileItem 
+         Caption         =   "E&xit"
+         Index           =   1
+      End
+   End
+End
+Attribute VB_Name = "frmStd_List"
+Attribute VB_GlobalNameSpace = False
+Attribute VB_PredeclaredId = True
+Option Explicit
+
+Private Sub mnuFileItem_Click(Index As Integer)
+End Sub
+)";
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& file, std::string_view bytes) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Every file under `folder`, by its path relative to it.
+std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), folder).string()] = ReadBytes(entry.path());
+    }
+    return files;
+}
+
+class ProjectFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        mFolder =
+            fs::temp_directory_path() /
+            ("ide_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(mFolder);
+        WriteBytes(mFolder / "templates" / "frmStd_List.frm", kTemplate);
+    }
+    void TearDown() override { fs::remove_all(mFolder); }
+
+    // A group of an executable with a form (the template, a nested frame, a control array and a list
+    // view added) and a library with a class and a module.
+    std::shared_ptr<VBE> BuildGroup() {
+        auto vbe = std::make_shared<VBE>();
+        auto ui = vbe->VBProjects().Add(0);
+        ui->SetName("AppUI");
+        ui->VBComponents().Remove(ui->VBComponents().Item("Form1"));
+        auto form = ui->VBComponents().Import(mFolder / "templates" / "frmStd_List.frm");
+        form->SetName("frmCustomerList");
+        form->Properties("StartUpPosition")->SetValue(int32_t{1});
+        auto& controls = form->Designer()->VBControls();
+        auto frame = controls.Add("Frame");
+        frame->SetName("FrameContext");
+        frame->SetContainer(controls.Item("fraOuter"));
+        for (int16_t index = 0; index < 2; ++index) {
+            auto text = controls.Add("TextBox");
+            text->Properties("Index")->SetValue(index);
+            text->SetName("txtValue");
+            text->SetContainer(frame);
+            text->Properties("Top")->SetValue(int32_t{300 + 400 * index});
+        }
+        auto listView = controls.Add("ComctlLib.ListView");
+        listView->SetName("lvwItems");
+        listView->Properties("View")->SetValue(int32_t{3});
+        auto ok = controls.Add("CommandButton");
+        ok->SetName("cmdOK");
+        ok->Properties("Default")->SetValue("True");
+        form->CodeModule()->InsertLines(1, "' generated");
+
+        auto logic = vbe->VBProjects().Add(2);
+        logic->SetName("AppLogic");
+        logic->VBComponents().Item("Class1")->SetName("Customer");
+        logic->VBComponents().Item("Customer")->CodeModule()->InsertLines(1, "Public Name As String\r\nCafé");
+        auto module = logic->VBComponents().Add(vbext_ct_StdModule);
+        module->SetName("CommonLogical");
+        module->CodeModule()->InsertLines(1, "Public Const Edit_Restriction = 1");
+        vbe->VBProjects().SetStartProject(ui);
+        return vbe;
+    }
+
+    fs::path mFolder;
+};
+
+TEST_F(ProjectFilesTest, SavedGroupReadsBackAndSavesByteForByte) {
+    auto vbe = BuildGroup();
+    SaveProjectGroup(*vbe, mFolder / "first" / "App.vbg");
+    EXPECT_EQ(vbe->VBProjects().Item(1)->VBComponents().Item(1)->FileNames(1),
+              (mFolder / "first" / "AppUI" / "frmCustomerList.frm").string());
+
+    auto reopened = std::make_shared<VBE>();
+    OpenProjectGroup(*reopened, mFolder / "first" / "App.vbg");
+    ASSERT_EQ(reopened->VBProjects().Count(), 2);
+    EXPECT_EQ(reopened->VBProjects().StartProject()->Name(), "AppUI");
+    EXPECT_EQ(reopened->VBProjects().Item(2)->Type(), vbext_pt_ActiveXDll);
+    auto form = reopened->VBProjects().Item(1)->VBComponents().Item("frmCustomerList");
+    auto& controls = form->Designer()->VBControls();
+    EXPECT_EQ(controls.Item("txtValue")->Container()->Name(), "FrameContext");
+    EXPECT_EQ(controls.Item("FrameContext")->Container()->Name(), "fraOuter");
+    EXPECT_EQ(controls.Item("cmdOK")->Properties("Default")->Value(), vb::Variant(true));
+    EXPECT_EQ(form->Properties("StartUpPosition")->Value(), vb::Variant(int16_t{1}));
+    EXPECT_EQ(reopened->VBProjects().Item(2)->VBComponents().Item("Customer")->CodeModule()->Lines(2, 1),
+              "Café");
+
+    SaveProjectGroup(*reopened, mFolder / "second" / "App.vbg");
+    const auto first = FilesUnder(mFolder / "first");
+    EXPECT_EQ(first, FilesUnder(mFolder / "second"));
+    EXPECT_EQ(first.size(), 6U);
+    const std::string& classFile = first.at("AppLogic/Customer.cls");
+    EXPECT_NE(classFile.find("Public Name As String\r\nCaf\xE9\r\n"), std::string::npos);
+    EXPECT_NE(first.at("AppUI/AppUI.vbp")
+                  .find("Object={6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.3#0; COMCTL32.OCX\r\n"),
+              std::string::npos);
+    EXPECT_NE(
+        first.at("App.vbg").find("StartupProject=AppUI\\AppUI.vbp\r\nProject=AppLogic\\AppLogic.vbp\r\n"),
+        std::string::npos);
+}
+
+TEST_F(ProjectFilesTest, HandWrittenFormReadsEveryConstruct) {
+    auto vbe = std::make_shared<VBE>();
+    auto project = vbe->VBProjects().Add(0);
+    auto form = project->VBComponents().Import(mFolder / "templates" / "frmStd_List.frm");
+    EXPECT_EQ(form->Name(), "frmStd_List");
+    EXPECT_EQ(form->FileNames(1), "");
+    EXPECT_EQ(form->Properties("StartUpPosition")->Value(), vb::Variant(int16_t{3}));
+    EXPECT_EQ(form->Properties("Caption")->Value(), vb::Variant("List"));
+    const auto designer = form->Designer();
+    EXPECT_EQ(designer->ObjectLibraries().size(), 1U);
+    ASSERT_EQ(designer->FormProperties().Groups().size(), 1U);
+    EXPECT_EQ(designer->FormProperties().Groups()[0].group.name, "Font");
+
+    auto& controls = designer->VBControls();
+    ASSERT_EQ(controls.Count(), 9);
+    const auto toolbar = controls.Item("tlbToolBar");
+    ASSERT_EQ(toolbar->Bag().Groups().size(), 1U);
+    const PropertyNode& buttons = toolbar->Bag().Groups()[0].group;
+    ASSERT_EQ(buttons.children.size(), 3U);
+    EXPECT_EQ(buttons.children[2].children[0].text, "\"Delete\"");
+    EXPECT_EQ(controls.Item("fraOuter")->Properties("Caption")->Value(), vb::Variant("Say \"when\""));
+    EXPECT_EQ(controls.Item("fraInner")->Container(), controls.Item("fraOuter"));
+    EXPECT_EQ(controls.Item(5)->Name(), "optKind");
+    EXPECT_EQ(controls.Item(5)->Index(), 1);
+    EXPECT_EQ(controls.Item(5)->Container(), controls.Item("fraInner"));
+    EXPECT_EQ(controls.Item("optKind")->Properties("Value")->Value(), vb::Variant(true));
+    EXPECT_EQ(controls.Item("imgLogo")->Properties("Picture")->Value(),
+              vb::Variant("\"frmStd_List.frx\":0000"));
+    EXPECT_TRUE(controls.Item("mnuFile")->IsMenu());
+    EXPECT_EQ(controls.Item(9)->Container(), controls.Item("mnuFile"));
+    EXPECT_EQ(controls.Item(9)->Properties("Caption")->Value(), vb::Variant("E&xit"));
+    EXPECT_EQ(form->Attributes().size(), 2U);
+    EXPECT_EQ(form->CodeModule()->CountOfLines(), 4);
+    EXPECT_EQ(form->CodeModule()->Lines(1, 1), "Option Explicit");
+    EXPECT_EQ(vbe->Windows().Item(vbe->Windows().Count())->Caption(), "Project1 - frmStd_List (Form)");
+    EXPECT_EQ(
+        ErrorOf([&] { project->VBComponents().Import(mFolder / "templates" / "frmStd_List.frm"); }).Number(),
+        vb::kDuplicateKey);
+}
+
+TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
+    auto vbe = BuildGroup();
+    SaveProjectGroup(*vbe, mFolder / "good" / "App.vbg");
+    const fs::path form = mFolder / "good" / "AppUI" / "frmCustomerList.frm";
+    const std::string original = ReadBytes(form);
+    const struct {
+        const char* what;
+        fs::path file;
+        std::string text;
+        int line;
+    } cases[] = {
+        {"truncated form", form, original.substr(0, original.find("   Begin VB.Frame fraInner")), 0},
+        {"property without =", form, "VERSION 5.00\nBegin VB.Form f\n   Caption \"x\"\nEnd\n", 3},
+        {"bad number", form, "VERSION 5.00\nBegin VB.Form f\n   Height = tall\nEnd\n", 3},
+        {"duplicate control", form,
+         "VERSION 5.00\nBegin VB.Form f\n Begin VB.Label a\n End\n Begin VB.Label a\n End\nEnd\nAttribute "
+         "VB_Name = \"f\"\n",
+         5},
+        {"no VB_Name", form, "VERSION 5.00\nBegin VB.Form f\nEnd\nOption Explicit\n", 4},
+        {"open property group", form, "VERSION 5.00\nBegin VB.Form f\n BeginProperty Font\n Size = 8\n", 4},
+        {"class without END", mFolder / "good" / "AppLogic" / "Customer.cls",
+         "VERSION 1.0 CLASS\nBEGIN\n  MultiUse = -1\n", 3},
+        {"not a component", mFolder / "good" / "AppLogic" / "CommonLogical.bas", "Public X\n", 1},
+        {"project type", mFolder / "good" / "AppLogic" / "AppLogic.vbp", "Type=Word\n", 1},
+        {"group header", mFolder / "good" / "App.vbg", "GROUP\n", 1},
+    };
+    for (const auto& c : cases) {
+        const std::string kept = ReadBytes(c.file);
+        WriteBytes(c.file, c.text);
+        auto target = std::make_shared<VBE>();
+        target->VBProjects().Add(0);
+        const vb::Error error = ErrorOf([&] { OpenProjectGroup(*target, mFolder / "good" / "App.vbg"); });
+        EXPECT_EQ(error.Number(), kInvalidFileFormat) << c.what;
+        EXPECT_NE(error.Description().find(c.file.string()), std::string::npos)
+            << c.what << error.Description();
+        if (c.line > 0) {
+            EXPECT_NE(error.Description().find("line " + std::to_string(c.line) + ":"), std::string::npos)
+                << c.what << ": " << error.Description();
+        }
+        EXPECT_EQ(target->VBProjects().Count(), 1) << c.what;
+        EXPECT_EQ(target->VBProjects().Item(1)->Name(), "Project1") << c.what;
+        WriteBytes(c.file, kept);
+    }
+    fs::remove(form);
+    const vb::Error missing =
+        ErrorOf([&] { OpenProjectGroup(*std::make_shared<VBE>(), mFolder / "good" / "App.vbg"); });
+    EXPECT_EQ(missing.Number(), vb::kFileNotFound);
+    EXPECT_NE(missing.Description().find("AppUI.vbp, line"), std::string::npos) << missing.Description();
+}
+
+TEST_F(ProjectFilesTest, SaveAsWritesThroughATemporaryFile) {
+    auto vbe = BuildGroup();
+    auto module = vbe->VBProjects().Item(2)->VBComponents().Item("CommonLogical");
+    const fs::path file = mFolder / "scratch" / "CommonLogical_tmp.txt";
+    EXPECT_EQ(ErrorOf([&] { module->SaveAs(file); }).Number(), vb::kPathNotFound);
+    EXPECT_EQ(module->FileNames(1), "");
+    fs::create_directories(file.parent_path());
+    module->SaveAs(file);
+    EXPECT_EQ(module->FileNames(1), file.string());
+    EXPECT_EQ(ReadBytes(file),
+              "Attribute VB_Name = \"CommonLogical\"\r\nPublic Const Edit_Restriction = 1\r\n");
+    EXPECT_EQ(FilesUnder(file.parent_path()).size(), 1U);
+}
+
+}  // namespace
+}  // namespace vbide
