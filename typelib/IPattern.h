@@ -16,7 +16,7 @@
 namespace typelib {
 
 class IPattern : public vb::Object {
-public:
+  public:
     virtual void SetApplication(std::shared_ptr<IApplication> application) = 0;
     virtual void SetBusinessObject(std::shared_ptr<IBusinessObject> businessObject) = 0;
     virtual void SetProperties(std::shared_ptr<PropertyList> properties) = 0;
@@ -41,7 +41,8 @@ public:
     virtual std::string FormTemplate() const { vb::Raise(vb::kNoSuchMember); }
 
     virtual std::string Eval(const std::string& /*value*/) { return {}; }
-    virtual void SetBusObjRole(std::shared_ptr<IBusinessObject> /*businessObject*/, const std::string& /*roleName*/) {}
+    virtual void SetBusObjRole(std::shared_ptr<IBusinessObject> /*businessObject*/,
+                               const std::string& /*roleName*/) {}
 };
 
 }  // namespace typelib
