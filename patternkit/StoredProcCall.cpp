@@ -31,6 +31,27 @@ Lines LinesOf(const PropertySet& properties, Format format) {
     return lines;
 }
 
+// "field = @Name" conditions and assignments; the first line has its own lead-in.
+Lines Assignments(const PropertySet& properties, std::string_view firstLeadIn, std::string_view leadIn) {
+    return LinesOf(properties, [&](const auto& property, size_t i) {
+        return std::string(i == 0 ? firstLeadIn : leadIn) + FieldOf(property) + " = @" + NameOf(property);
+    });
+}
+
+Lines FieldLines(const PropertySet& properties) {
+    return LinesOf(properties, [](const auto& property, size_t) { return "'       " + FieldOf(property); });
+}
+
+Lines ParameterLines(const PropertySet& properties) {
+    return LinesOf(properties, [](const auto& property, size_t) { return "'       @" + NameOf(property); });
+}
+
+Lines SelectLines(const PropertySet& properties) {
+    return LinesOf(properties, [](const auto& property, size_t) {
+        return "'       @" + NameOf(property) + " = A." + FieldOf(property);
+    });
+}
+
 // Every line but the last is followed by `separator`.
 void EmitSeparated(typelib::IConstructor& engine, const Lines& lines, std::string_view separator) {
     for (size_t i = 0; i < lines.size(); ++i)
@@ -78,14 +99,12 @@ void EmitStatementSketch(typelib::IConstructor& engine, std::string_view methodN
                          const PropertySet& inputs, const PropertySet& outputs) {
     if (methodName == "Add") {
         EmitLine(engine, "'   INSERT " + table + "(");
-        EmitSeparated(engine, LinesOf(inputs, [](const auto& p, size_t) { return "'       " + FieldOf(p); }),
-                      ",");
+        EmitSeparated(engine, FieldLines(inputs), ",");
         Emit(engine, R"(
             |'   )
             |'   VALUES (
         )");
-        EmitSeparated(engine, LinesOf(inputs, [](const auto& p, size_t) { return "'       @" + NameOf(p); }),
-                      ",");
+        EmitSeparated(engine, ParameterLines(inputs), ",");
         Emit(engine, R"(
             |'   )
             |'COMMIT TRAN
@@ -93,43 +112,19 @@ void EmitStatementSketch(typelib::IConstructor& engine, std::string_view methodN
         )");
     } else if (methodName == "Read") {
         EmitLine(engine, "'  SELECT ");
-        EmitSeparated(engine,
-                      LinesOf(outputs, [](const auto& p,
-                                          size_t) { return "'       @" + NameOf(p) + " = A." + FieldOf(p); }),
-                      ",");
+        EmitSeparated(engine, SelectLines(outputs), ",");
         EmitLine(engine, "'  FROM " + table + " A WHERE ");
-        EmitSeparated(engine,
-                      LinesOf(inputs, [](const auto& p,
-                                         size_t) { return "'     A." + FieldOf(p) + " = @" + NameOf(p); }),
-                      " AND ");
+        EmitSeparated(engine, Assignments(inputs, "'     A.", "'     A."), " AND ");
         EmitLine(engine, "'COMMIT TRAN");
     } else if (methodName == "Update") {
         EmitLine(engine, "'   UPDATE " + table);
-        EmitSeparated(engine,
-                      LinesOf(inputs,
-                              [](const auto& p, size_t i) {
-                                  return (i == 0 ? "'    SET    A." : "'           A.") + FieldOf(p) +
-                                         " = @" + NameOf(p);
-                              }),
-                      ",");
+        EmitSeparated(engine, Assignments(inputs, "'    SET    A.", "'           A."), ",");
         EmitLine(engine, "'    FROM " + table + " A ");
-        EmitSeparated(engine,
-                      LinesOf(KeysOf(inputs),
-                              [](const auto& p, size_t i) {
-                                  return (i == 0 ? "'    WHERE    A." : "'             A.") + FieldOf(p) +
-                                         " = @" + NameOf(p);
-                              }),
-                      ",");
+        EmitSeparated(engine, Assignments(KeysOf(inputs), "'    WHERE    A.", "'             A."), ",");
         EmitLine(engine, "'GO");
     } else if (methodName == "Delete") {
         EmitLine(engine, "'   DELETE " + table);
-        EmitSeparated(engine,
-                      LinesOf(KeysOf(inputs),
-                              [](const auto& p, size_t i) {
-                                  return (i == 0 ? "'   WHERE    " : "'            ") + FieldOf(p) + " = @" +
-                                         NameOf(p);
-                              }),
-                      ",");
+        EmitSeparated(engine, Assignments(KeysOf(inputs), "'   WHERE    ", "'            "), ",");
         Emit(engine, R"(
             |'END TRAN
             |'GO
