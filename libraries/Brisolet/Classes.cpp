@@ -1,5 +1,8 @@
 // The patterns the pattern library makes creatable by ProgID.
 
+#include "patternkit/CodePattern.h"
+#include "patternkit/StdUtilities.h"
 #include "platform/automation/ClassTable.h"
 
-OSTREL_EXPORT_CLASSES()
+OSTREL_EXPORT_CLASSES(automation::ClassOf<patternkit::CodePattern>("Brisolet.CodePattern"),
+                      automation::ClassOf<patternkit::StdUtilities>("Brisolet.StdUtilities"))

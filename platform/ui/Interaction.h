@@ -65,6 +65,8 @@ class Interaction {
     virtual void ShowModeless(ModelessWindow& window) = 0;
     virtual void CloseModeless(ModelessWindow& window) = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
+    // The pointer in force, so a dialog can put back what it found.
+    virtual MousePointer Pointer() const = 0;
     virtual void Beep() = 0;
     virtual void ShowHelp(const std::string& helpFile, int32_t context) = 0;
 };

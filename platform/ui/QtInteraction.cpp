@@ -107,6 +107,12 @@ void QtInteraction::SetMousePointer(MousePointer pointer) {
     }
 }
 
+MousePointer QtInteraction::Pointer() const {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return MousePointer::Default;
+    return QGuiApplication::overrideCursor() != nullptr ? MousePointer::Hourglass : MousePointer::Default;
+}
+
 void QtInteraction::Beep() {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
         QApplication::beep();

@@ -12,6 +12,7 @@ class QtInteraction : public Interaction {
     void ShowModeless(ModelessWindow& window) override;
     void CloseModeless(ModelessWindow& window) override;
     void SetMousePointer(MousePointer pointer) override;
+    MousePointer Pointer() const override;
     void Beep() override;
     void ShowHelp(const std::string& helpFile, int32_t context) override;
 };

@@ -33,7 +33,7 @@ class ScriptedInteraction : public Interaction {
     // Every show and close of a modeless window, as "show <name>" and "close <name>".
     const std::vector<std::string>& WindowEvents() const { return mWindowEvents; }
     const std::vector<std::pair<std::string, int32_t>>& HelpShown() const { return mHelpShown; }
-    MousePointer Pointer() const { return mPointer; }
+    MousePointer Pointer() const override { return mPointer; }
     int BeepCount() const { return mBeeps; }
 
     int32_t MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) override;

@@ -1,0 +1,66 @@
+#include "patternkit/CodeText.h"
+
+#include <array>
+
+#include "patternkit/PropertySets.h"
+#include "platform/vb/Text.h"
+
+namespace patternkit::Common {
+namespace {
+
+constexpr std::array<std::string_view, 7> kBareNumberTypes = {"Byte",   "Integer", "Long",    "Single",
+                                                              "Double", "Decimal", "Currency"};
+
+// Each entry begins with ", "; the list drops only the leading comma and keeps the blank.
+std::string WithoutLeadingComma(const std::string& entries) {
+    return entries.empty() ? entries : entries.substr(1);
+}
+
+}  // namespace
+
+std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Variant& value) {
+    const std::string dataType = property.DataType();
+    if (dataType == "String")
+        return "\"" + value.ToString() + "\"";
+    if (dataType == "Date")
+        return "#" + value.ToString() + "#";
+    for (const std::string_view numberType : kBareNumberTypes) {
+        if (dataType == numberType)
+            return value.ToString();
+    }
+    return {};
+}
+
+std::string BuildVarStringParams(const PropertySet& properties) {
+    std::string entries;
+    for (const auto& property : properties) {
+        if (IsMemoOrOLE(Required(property)))
+            entries += ", Optional " + vb::Trim(property->Name()) + "VarString As String";
+    }
+    return WithoutLeadingComma(entries);
+}
+
+std::string BuildVarStringArgs(const PropertySet& properties) {
+    std::string entries;
+    for (const auto& property : properties) {
+        const std::string dataType = Required(property).DataType();
+        if (dataType == "Memo")
+            entries += ", mstr" + vb::Trim(property->Name()) + "VarString";
+        else if (dataType == "OLE Object")
+            entries += ", mstr" + vb::Trim(property->Name()) + "OLE_Object";
+    }
+    return WithoutLeadingComma(entries);
+}
+
+int32_t PaddingTo4(int32_t byteCount) {
+    const int32_t remainder = byteCount % 4;
+    return remainder == 0 ? 0 : 4 - remainder;
+}
+
+std::string ReplaceString(std::string_view text, std::string_view find, std::string_view replacement) {
+    if (find == replacement)
+        return std::string(text);
+    return vb::Replace(text, find, replacement);
+}
+
+}  // namespace patternkit::Common

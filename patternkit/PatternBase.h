@@ -1,0 +1,94 @@
+#pragma once
+// What every pattern class of the library shares: the five build inputs the engine sets, the identity
+// strings fixed at construction, and the slots of the current objects. A pattern derives from it,
+// overrides Build, and overrides exactly the current-object getters whose tokens it writes (returning
+// the slot); the others raise 438 for the engine.
+//
+//   class StdUtilities : public PatternBase {
+//     public:
+//       StdUtilities() : PatternBase(SkeletonIdentity()) {}
+//       std::optional<int16_t> Build() override;
+//       std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrentBusObj; }
+//   };
+//
+// and is listed in libraries/Brisolet/Classes.cpp as
+// automation::ClassOf<StdUtilities>("Brisolet.StdUtilities").
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "patternkit/ModelSets.h"
+#include "typelib/IApplication.h"
+#include "typelib/IBusinessObject.h"
+#include "typelib/IConstructor.h"
+#include "typelib/IMethod.h"
+#include "typelib/IPattern.h"
+#include "typelib/IProperty.h"
+
+namespace patternkit {
+
+struct PatternIdentity {
+    std::string patternName;
+    std::string developerName;
+    std::string version;
+    std::string revision;
+    std::string componentName;
+    // Empty for a pattern without the member FormTemplate (reading it raises 438).
+    std::optional<std::string> formTemplate;
+};
+
+// The placeholders of the skeleton pattern, which patterns written from it keep until given their own.
+PatternIdentity SkeletonIdentity();
+
+class PatternBase : public typelib::IPattern {
+  public:
+    void SetApplication(std::shared_ptr<typelib::IApplication> application) override {
+        mApplication = std::move(application);
+    }
+    void SetBusinessObject(std::shared_ptr<typelib::IBusinessObject> businessObject) override {
+        mBusinessObject = std::move(businessObject);
+    }
+    void SetProperties(std::shared_ptr<typelib::PropertyList> properties) override {
+        mProperties = std::move(properties);
+    }
+    void SetMethods(std::shared_ptr<typelib::MethodList> methods) override { mMethods = std::move(methods); }
+    void SetConstructor(std::shared_ptr<typelib::IConstructor> constructor) override {
+        mConstructor = std::move(constructor);
+    }
+
+    std::string PatternName() const override { return mIdentity.patternName; }
+    std::string DeveloperName() const override { return mIdentity.developerName; }
+    std::string Version() const override { return mIdentity.version; }
+    std::string Revision() const override { return mIdentity.revision; }
+    std::string ComponentName() const override { return mIdentity.componentName; }
+    std::string FormTemplate() const override;
+
+  protected:
+    explicit PatternBase(PatternIdentity identity) : mIdentity(std::move(identity)) {}
+
+    // The inputs; 91 when the engine has not set them.
+    typelib::IApplication& Application() const { return Required(mApplication); }
+    typelib::IBusinessObject& BusinessObject() const { return Required(mBusinessObject); }
+    typelib::IConstructor& Constructor() const { return Required(mConstructor); }
+
+    std::shared_ptr<typelib::IApplication> mApplication;
+    std::shared_ptr<typelib::IBusinessObject> mBusinessObject;
+    std::shared_ptr<typelib::PropertyList> mProperties;
+    std::shared_ptr<typelib::MethodList> mMethods;
+    std::shared_ptr<typelib::IConstructor> mConstructor;
+
+    // Assigned by Build before it writes a line whose tokens name them; never reset during a build.
+    std::shared_ptr<typelib::IBusinessObject> mCurrentBusObj;
+    std::shared_ptr<typelib::IBusinessObject> mCurrentParentBusObj;
+    std::shared_ptr<typelib::IBusinessObject> mCurrentChildBusObj;
+    std::shared_ptr<typelib::IBusinessObject> mCurrentReferenceBusObj;
+    std::shared_ptr<typelib::IProperty> mCurrentProperty;
+    std::shared_ptr<typelib::IMethod> mCurrentMethod;
+
+  private:
+    PatternIdentity mIdentity;
+};
+
+}  // namespace patternkit

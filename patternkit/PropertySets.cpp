@@ -1,0 +1,130 @@
+#include "patternkit/PropertySets.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/vb/Text.h"
+#include "typelib/IField.h"
+#include "typelib/IRelationship.h"
+#include "typelib/ITable.h"
+
+namespace patternkit::Common {
+namespace {
+
+template <typename Test>
+PropertySet PropertiesWhere(const typelib::IBusinessObject& businessObject, Test test) {
+    PropertySet result;
+    for (const auto& property : Required(businessObject.Properties())) {
+        if (test(Required(property)))
+            result.push_back(property);
+    }
+    return result;
+}
+
+bool IsKey(const typelib::IProperty& property) {
+    return property.IsKey();
+}
+
+bool IsNotKey(const typelib::IProperty& property) {
+    return !property.IsKey();
+}
+
+}  // namespace
+
+bool IsMemoOrOLE(const typelib::IProperty& property) {
+    const std::string dataType = property.DataType();
+    return dataType == "Memo" || dataType == "OLE Object";
+}
+
+bool IsListProperty(const typelib::IProperty& property) {
+    return !IsMemoOrOLE(property);
+}
+
+bool IsSearchProperty(const typelib::IProperty& property) {
+    return !IsMemoOrOLE(property) && !property.IsVirtual() &&
+           !(property.IsForeignProperty() && property.IsKey());
+}
+
+bool IsDetailProperty(const typelib::IProperty& property) {
+    if (property.DataType() == "OLE Object")
+        return false;
+    if (!property.IsForeignProperty())
+        return true;
+    // A foreign property that no association names is kept: only a known identifying parent's key is
+    // left to the parent's own form.
+    const auto association = GetForeignAssociation(property);
+    return !association || Required(association->Relationship()).RelType() != "Identifying";
+}
+
+int16_t GetMaxLabelLength(const PropertySet& properties) {
+    int32_t longest = 0;
+    for (const auto& property : properties)
+        longest = std::max(longest, vb::Len(Required(property).Label()));
+    return static_cast<int16_t>(std::min<int32_t>(longest, INT16_MAX));
+}
+
+PropertySet GetContextProperties(const typelib::IBusinessObject& businessObject) {
+    return PropertiesWhere(businessObject, [](const typelib::IProperty& property) {
+        return property.IsKey() || property.IsUnique();
+    });
+}
+
+PropertySet GetDetailProperties(const typelib::IBusinessObject& businessObject) {
+    return PropertiesWhere(businessObject, IsDetailProperty);
+}
+
+PropertySet GetListProperties(const typelib::IBusinessObject& businessObject) {
+    return PropertiesWhere(businessObject, IsListProperty);
+}
+
+PropertySet GetSearchProperties(const typelib::IBusinessObject& businessObject) {
+    return PropertiesWhere(businessObject, IsSearchProperty);
+}
+
+PropertySet GetPVForeignKeyProperties(const typelib::IBusinessObject& businessObject) {
+    return PropertiesWhere(businessObject, [](const typelib::IProperty& property) {
+        return property.IsForeignProperty() && property.IsPVFKey();
+    });
+}
+
+PropertySet GetMethodInputProperties(const typelib::IBusinessObject& businessObject,
+                                     std::string_view methodName) {
+    if (methodName == "Read" || methodName == "Delete")
+        return PropertiesWhere(businessObject, IsKey);
+    return AllOf(Required(businessObject.Properties()));
+}
+
+PropertySet GetMethodOutputProperties(const typelib::IBusinessObject& businessObject,
+                                      std::string_view methodName) {
+    if (methodName == "Add" || methodName == "Update" || methodName == "Delete")
+        return {};
+    if (methodName == "Read")
+        return PropertiesWhere(businessObject, IsNotKey);
+    return AllOf(Required(businessObject.Properties()));
+}
+
+std::shared_ptr<typelib::IAssociation> GetForeignAssociation(const typelib::IProperty& property) {
+    if (!property.IsForeignProperty())
+        return {};
+    const auto& owner = Required(Required(Required(property.Field()).Table()).BusinessObject());
+    const std::string name = vb::Trim(property.Name());
+    for (const auto& association : Required(owner.SourceAssociations())) {
+        const auto foreignProperties = Required(association).SourceForeignProperties();
+        if (!foreignProperties)
+            continue;
+        for (const auto& foreign : *foreignProperties) {
+            if (vb::Trim(Required(foreign).Name()) == name)
+                return association;
+        }
+    }
+    return {};
+}
+
+PropertySet GetForeignKeyProperties(const typelib::IProperty& property) {
+    const auto association = GetForeignAssociation(property);
+    if (!association)
+        return {};
+    return AllOf(Required(association->SourceForeignProperties()));
+}
+
+}  // namespace patternkit::Common
