@@ -2,13 +2,6 @@
 
 namespace builder {
 
-frmBuilderMain::frmBuilderMain() = default;
-
-// The view goes before the status sink, so no status text reaches a window being taken down.
-frmBuilderMain::~frmBuilderMain() {
-    mView.reset();
-}
-
 void frmBuilderMain::Form_Load() {
     if (mLoaded)
         return;

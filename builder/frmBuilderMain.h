@@ -22,9 +22,6 @@ class frmBuilderMain : public core::MainWindow, public core::StatusSink, public 
         virtual void ShowStatusText(const std::string& text) = 0;
     };
 
-    frmBuilderMain();
-    ~frmBuilderMain() override;
-
     const std::shared_ptr<vbide::VBE>& VBInstance() const { return mVBInstance; }
     void SetVBInstance(std::shared_ptr<vbide::VBE> vbInstance) override {
         mVBInstance = std::move(vbInstance);

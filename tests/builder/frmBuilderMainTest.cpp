@@ -12,7 +12,6 @@
 
 #include "builder/frmBuilderMain.h"
 #include "core/CommonStatus.h"
-#include "core/Connect.h"
 #include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
 
@@ -69,18 +68,6 @@ TEST(frmBuilderMain, ADestroyedLoadedWindowLeavesNoStatusSink) {
         ASSERT_EQ(core::CurrentStatusSink(), &form);
     }
     EXPECT_EQ(core::CurrentStatusSink(), nullptr);
-}
-
-TEST(frmBuilderMain, KeepsTheIdeAndTheConnectionItIsHanded) {
-    frmBuilderMain form;
-    const auto vbe = std::make_shared<vbide::VBE>();
-    auto connect = std::make_shared<core::Connect>(core::MainWindowFactory{});
-    form.SetVBInstance(vbe);
-    form.SetConnect(connect);
-    EXPECT_EQ(form.VBInstance(), vbe);
-    EXPECT_EQ(form.Connect(), connect);
-    connect.reset();
-    EXPECT_EQ(form.Connect(), nullptr);
 }
 
 QMainWindow* ShownMainWindow() {

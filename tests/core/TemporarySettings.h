@@ -1,18 +1,26 @@
 #pragma once
-// Points the per-user settings store at a fresh folder of its own while it lives.
+// Points the per-user settings store at a fresh folder of its own while it lives, then back.
 
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 class TemporarySettings {
   public:
-    TemporarySettings() : mFolder(NewFolder()) { ::setenv("XDG_CONFIG_HOME", mFolder.c_str(), 1); }
+    TemporarySettings() : mFolder(NewFolder()) {
+        if (const char* previous = std::getenv("XDG_CONFIG_HOME"))
+            mPrevious = previous;
+        ::setenv("XDG_CONFIG_HOME", mFolder.c_str(), 1);
+    }
     ~TemporarySettings() {
-        ::unsetenv("XDG_CONFIG_HOME");
+        if (mPrevious)
+            ::setenv("XDG_CONFIG_HOME", mPrevious->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
         std::error_code ignored;
         std::filesystem::remove_all(mFolder, ignored);
     }
@@ -27,4 +35,5 @@ class TemporarySettings {
     }
 
     std::filesystem::path mFolder;
+    std::optional<std::string> mPrevious;
 };
