@@ -1,5 +1,18 @@
 // The classes the add-in library makes creatable by ProgID.
 
+#include <memory>
+
+#include "builder/frmBuilderMain.h"
+#include "core/Connect.h"
 #include "platform/automation/ClassTable.h"
 
-OSTREL_EXPORT_CLASSES()
+namespace {
+
+// The connection shows the builder's main window.
+vb::ObjectPtr CreateConnect() {
+    return std::make_shared<core::Connect>([] { return std::make_shared<builder::frmBuilderMain>(); });
+}
+
+}  // namespace
+
+OSTREL_EXPORT_CLASSES(automation::ClassEntry{"VBOSTREL.Connect", &CreateConnect})
