@@ -12,4 +12,9 @@ std::filesystem::path AddInFolder();
 // own folder may be read-only once installed. Not created here.
 std::filesystem::path UserDataFolder();
 
+// The per-user temporary folder ("<temp>/ostrel-<uid>"), for scratch files that must not land in a shared
+// folder or in the add-in's own. Created private to the user; 75 when the path is taken by anything else
+// (a link, a file, another user's folder).
+std::filesystem::path UserTempFolder();
+
 }  // namespace core
