@@ -35,7 +35,8 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
         RaiseFileError(vb::kFileNotFound, mFile);
     std::ifstream in(mFile, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !in.eof())
+    // Reading through the buffer sets no end-of-file flag on the stream; only a failure counts.
+    if (!in.is_open() || in.bad())
         RaiseFileError(vb::kPathFileAccess, mFile);
     const std::string text = IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     size_t from = 0;
