@@ -4,6 +4,7 @@
 
 #include "builder/frmBuilderMain.h"
 #include "core/Connect.h"
+#include "core/qelConstructor.h"
 #include "platform/automation/ClassTable.h"
 
 namespace {
@@ -15,4 +16,5 @@ vb::ObjectPtr CreateConnect() {
 
 }  // namespace
 
-OSTREL_EXPORT_CLASSES(automation::ClassEntry{"VBOSTREL.Connect", &CreateConnect})
+OSTREL_EXPORT_CLASSES(automation::ClassEntry{"VBOSTREL.Connect", &CreateConnect},
+                      automation::ClassOf<core::qelConstructor>("VBOSTREL.qelConstructor"))

@@ -1,0 +1,115 @@
+// The engine's members for a component once it exists: its properties, the controls of a form, and its
+// code, written one line at a time.
+
+#include <exception>
+#include <vector>
+
+#include "core/ObjectAccess.h"
+#include "core/qelApplication.h"
+#include "core/qelConstructor.h"
+#include "platform/ide/VBE.h"
+#include "typelib/IBusinessObject.h"
+
+namespace core {
+
+int16_t qelConstructor::SetVBComponentProperty(const std::string& propertyName,
+                                               const vb::Variant& propertyValue) {
+    if (!mProjectSet)
+        return typelib::Project_Not_Specified;
+    try {
+        Required(mCurComponent).Properties(propertyName)->SetValue(propertyValue);
+    } catch (const std::exception&) {
+        return typelib::Component_Not_Specified;
+    }
+    return typelib::Success;
+}
+
+int32_t qelConstructor::SetVBControl(const std::string& controlName, const std::string& guiId) {
+    if (!mProjectSet)
+        return typelib::Project_Not_Specified;
+    if (!mDesignerSet)
+        return typelib::Component_Not_Specified;
+    try {
+        mCurControl = Required(mCurDesigner).VBControls().Add(guiId);
+        mCurControl->Properties("Name")->SetValue(controlName);
+    } catch (const std::exception&) {
+        return typelib::Control_Not_Created;
+    }
+    mControlSet = true;
+    return typelib::Success;
+}
+
+int16_t qelConstructor::SetVBControlProperty(const std::string& propertyName,
+                                             const vb::Variant& propertyValue) {
+    if (!mProjectSet)
+        return typelib::Project_Not_Specified;
+    if (!mDesignerSet)
+        return typelib::Component_Not_Specified;
+    if (!mControlSet)
+        return typelib::Control_Not_Specified;
+    try {
+        Required(mCurControl).Properties(propertyName)->SetValue(propertyValue);
+    } catch (const std::exception&) {
+        return typelib::Control_Not_Created;
+    }
+    return typelib::Success;
+}
+
+void qelConstructor::AddVBControlToFrame(const std::string& controlName, const std::string& frameName) {
+    const auto& controls = Required(mCurDesigner).VBControls();
+    controls.Item(controlName)->SetContainer(controls.Item(frameName));
+}
+
+vb::Variant qelConstructor::GetVBControlProperty(const std::string& propertyName) {
+    if (!mProjectSet)
+        return int16_t{typelib::Project_Not_Specified};
+    if (!mDesignerSet)
+        return int16_t{typelib::Component_Not_Specified};
+    try {
+        return Required(mCurControl).Properties(propertyName)->Value();
+    } catch (const std::exception&) {
+        return int16_t{typelib::Control_Not_Created};
+    }
+}
+
+void qelConstructor::StartCoding() {
+    const std::string application = Required(mApplication).Name();
+    const std::string businessObject = Required(mBusObj).Name();
+    const std::string component = Required(mCurComponent).Name();
+    const std::string project = Required(mCurProject).Name();
+    mMonitor.BeginConstruction(application, businessObject, component, project);
+    mLinesInComponent = 0;
+}
+
+void qelConstructor::Code(std::string_view line) {
+    const std::string text = CreateTokenStr(line);
+    const int32_t number = mLinesInComponent + 1;
+    Required(mCurComponent).CodeModule()->InsertLines(number, text);
+    mLinesInComponent = number;
+}
+
+void qelConstructor::FinishCoding() {
+    const std::string name = Required(mCurComponent).Name();
+    mMonitor.EndConstruction(name, mLinesInComponent);
+
+    // Captions are the IDE's; a window belongs to the component when its caption holds either text.
+    const std::string codeCaption = name + " (Code)";
+    const std::string formCaption = name + " (Form)";
+    auto& windows = Required(mVBI).Windows();
+    const std::vector<std::shared_ptr<vbide::Window>> open(windows.begin(), windows.end());
+    for (const auto& window : open) {
+        const std::string caption = window->Caption();
+        if (caption.find(codeCaption) != std::string::npos || caption.find(formCaption) != std::string::npos)
+            window->Close();
+    }
+
+    if (mEditPointsSaved)
+        RestoreEditPoints();
+
+    mCurComponent.reset();
+    mCurDesigner.reset();
+    mCurControl.reset();
+    mComponentSet = mDesignerSet = mControlSet = false;
+}
+
+}  // namespace core

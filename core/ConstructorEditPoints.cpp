@@ -1,0 +1,97 @@
+// The engine's edit-point keeping: the developer's code between edit points is saved from the old
+// component into a scratch component (and its file) before the old component goes, and put back into the
+// regenerated component when the pattern has written it. Blocks that find no place stay in the scratch.
+
+#include <system_error>
+
+#include "core/AddInFolders.h"
+#include "core/EditPoints.h"
+#include "core/ObjectAccess.h"
+#include "core/qelConstructor.h"
+#include "platform/ide/IdeErrors.h"
+#include "platform/ide/VBProject.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
+
+namespace core {
+namespace {
+
+// Runs `body`; any failure is raised again as error `number`.
+template <typename Body>
+void FailingAs(int32_t number, Body&& body) {
+    try {
+        body();
+    } catch (const std::exception&) {
+        vb::Raise(number);
+    }
+}
+
+}  // namespace
+
+void qelConstructor::AddScratchComponent(const vbide::VBComponent& existing) {
+    const std::filesystem::path folder = UserTempFolder();
+    auto& components = mCurProject->VBComponents();
+    mScratchComponent = components.Add(existing.Type());
+    // The name grows by one "1" while the project or the scratch folder already has it.
+    std::string name = vb::Trim(existing.Name()) + "_tmp";
+    for (;; name += "1") {
+        if (std::filesystem::exists(folder / (name + ".txt")))
+            continue;
+        try {
+            mScratchComponent->SetName(name);
+            break;
+        } catch (const vb::Error& error) {
+            if (error.Number() != vb::kDuplicateKey) {
+                components.Remove(mScratchComponent);
+                mScratchComponent.reset();
+                throw;
+            }
+        }
+    }
+    mScratchFile = folder / (name + ".txt");
+}
+
+void qelConstructor::SaveEditPoints(const std::shared_ptr<vbide::VBComponent>& existing) {
+    mScratchComponent.reset();
+    AddScratchComponent(*existing);
+    try {
+        mScratchComponent->SaveAs(mScratchFile);
+        // The developer's current code goes to the component's own file first.
+        existing->SaveAs(existing->FileNames(1));
+        FailingAs(vb::kFileAlreadyOpen, [&] {
+            const auto blocks = ExtractEditPoints(existing->CodeModule()->AllLines());
+            mScratchComponent->CodeModule()->SetAllLines(JoinEditPoints(blocks));
+            mScratchComponent->SaveAs(mScratchFile);
+        });
+    } catch (...) {
+        DropScratchIfEmpty();
+        throw;
+    }
+    DropScratchIfEmpty();
+}
+
+void qelConstructor::RestoreEditPoints() {
+    if (!mScratchComponent)
+        return;  // nothing was worth saving
+    FailingAs(vb::kBadFileLength, [&] {
+        auto regenerated = Required(mCurComponent).CodeModule();
+        auto scratch = Required(mScratchComponent).CodeModule();
+        RestoredCode restored =
+            core::RestoreEditPoints(regenerated->AllLines(), ExtractEditPoints(scratch->AllLines()));
+        regenerated->SetAllLines(std::move(restored.lines));
+        scratch->SetAllLines(JoinEditPoints(restored.unrestored));
+        DropScratchIfEmpty();
+    });
+}
+
+void qelConstructor::DropScratchIfEmpty() {
+    if (!mScratchComponent || mScratchComponent->CodeModule()->CountOfLines() > 0)
+        return;
+    std::error_code ignored;
+    std::filesystem::remove(mScratchComponent->FileNames(1), ignored);
+    if (auto project = mScratchComponent->Project())
+        project->VBComponents().Remove(mScratchComponent);
+    mScratchComponent.reset();
+}
+
+}  // namespace core
