@@ -1,0 +1,317 @@
+// The generate-code dialog: the model check, the warnings and the sequence of patterns it runs.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/frmBuildOptions.h"
+#include "core/frmCodeGeneration.h"
+#include "core/frmGenWarnings.h"
+#include "core/qelApplication.h"
+#include "core/qelAssociation.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelField.h"
+#include "core/qelRelationship.h"
+#include "core/qelTable.h"
+#include "platform/ui/ScriptedInteraction.h"
+
+namespace core {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// Records "pattern(business object)" per BuildPattern; results scripted by pattern.
+class RecordingEngine : public BuildEngine {
+  public:
+    std::vector<std::string> calls;
+    std::string failingPattern;
+    std::string raisingPattern;
+
+    int16_t BuildPattern(const std::shared_ptr<vbide::VBE>&, const std::shared_ptr<qelApplication>&,
+                         const std::shared_ptr<qelBusinessObject>& businessObject,
+                         const std::string& codePattern, const std::shared_ptr<qelToolProperties>&) override {
+        calls.push_back(codePattern.substr(codePattern.find('.') + 1) + "(" + businessObject->Name() + ")");
+        if (codePattern == raisingPattern)
+            vb::Raise(429, "qelConstructor.BuildPattern");
+        return codePattern == failingPattern ? 10 : 0;
+    }
+    void GenerationComplete() override { calls.push_back("GenerationComplete"); }
+};
+
+class Model {
+  public:
+    std::shared_ptr<qelApplication> application = std::make_shared<qelApplication>();
+
+    std::shared_ptr<qelBusinessObject> Add(const std::string& name, bool withKey = true) {
+        auto businessObject = std::make_shared<qelBusinessObject>();
+        businessObject->SetName(name);
+        auto field = std::make_shared<qelField>();
+        field->SetIsPrimaryKey(withKey);
+        businessObject->Table()->Fields()->Add(field, "ID");
+        for (const bool key : {true, false, true}) {
+            auto property = std::make_shared<qelBusObjProperty>();
+            property->SetIsKey(key && withKey);
+            businessObject->Properties()->Add(property);
+        }
+        application->BusinessObjects()->Add(businessObject, name);
+        return businessObject;
+    }
+
+    void Link(const std::shared_ptr<qelBusinessObject>& source,
+              const std::shared_ptr<qelBusinessObject>& target, const std::string& relType) {
+        auto relationship = std::make_shared<qelRelationship>();
+        relationship->SetRelType(relType);
+        auto association = std::make_shared<qelAssociation>();
+        association->SetRelationship(relationship);
+        association->SetCardinality("One");
+        association->SetSourceBusObj(source);
+        association->SetTargetBusObj(target);
+        relationship->Associations()->Add(association);
+        source->SourceAssociations()->Add(association);
+        target->TargetAssociations()->Add(association);
+        mRelationships.push_back(relationship);
+    }
+
+  private:
+    std::vector<std::shared_ptr<qelRelationship>> mRelationships;
+};
+
+struct Run {
+    ui::ScriptedInteraction script;
+    std::shared_ptr<RecordingEngine> engine = std::make_shared<RecordingEngine>();
+    frmCodeGeneration form{[this] { return engine; }};
+
+    explicit Run(const Model& model) {
+        form.SetApplication(model.application);
+        ui::ScopedInteraction installed(script);
+        form.Show();
+    }
+    void Generate() {
+        ui::ScopedInteraction installed(script);
+        form.cmdGenerate_Click();
+    }
+};
+
+TEST(CodeGeneration, RunsThePatternsInOrder) {
+    Model model;
+    model.Add("Customer");
+    model.Add("Order");
+    model.Add("Note");
+    const struct {
+        const char* name;
+        Names unselect;
+        bool allForms;
+        Names calls;
+    } cases[] = {
+        {"all with forms",
+         {},
+         true,
+         {"T3BusinessObject(Customer)", "StdListForm(Customer)", "StdDetailForm(Customer)",
+          "StdLookupForm(Customer)", "T3BusinessObject(Order)", "StdListForm(Order)", "StdDetailForm(Order)",
+          "StdLookupForm(Order)", "T3BusinessObject(Note)", "StdListForm(Note)", "StdDetailForm(Note)",
+          "StdLookupForm(Note)", "StdStartupForm(Note)", "StdUtilities(Note)", "GenerationComplete"}},
+        {"no forms, last row unselected",
+         {"Note"},
+         false,
+         {"T3BusinessObject(Customer)", "T3BusinessObject(Order)", "StdUtilities(Note)",
+          "GenerationComplete"}},
+        {"nothing selected",
+         {"Customer", "Order", "Note"},
+         true,
+         {"StdStartupForm(Note)", "StdUtilities(Note)", "GenerationComplete"}},
+    };
+    for (const auto& c : cases) {
+        Run run(model);
+        for (const auto& name : c.unselect) {
+            for (size_t row = 0; row < run.form.SelectionTable().size(); ++row) {
+                if (run.form.SelectionTable()[row].name == name) {
+                    run.form.grdBuildBusObj_Click(static_cast<int32_t>(row + 1), " 3-Tier Business Object ");
+                }
+            }
+        }
+        run.form.grdBuildBusObj_Click(1, "Name");  // clicks in the name column change nothing
+        run.form.SetAllForms(c.allForms);
+        run.Generate();
+        EXPECT_EQ(run.engine->calls, c.calls) << c.name;
+        EXPECT_TRUE(run.form.IsUnloaded()) << c.name;
+        EXPECT_EQ(run.form.StatusText(), "Ready...") << c.name;
+        EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default) << c.name;
+    }
+}
+
+TEST(CodeGeneration, AFailedThreeTierBuildEndsTheRun) {
+    Model model;
+    model.Add("Customer");
+    model.Add("Order");
+    Run run(model);
+    run.engine->failingPattern = "Brisolet.T3BusinessObject";
+    run.Generate();
+    EXPECT_EQ(run.engine->calls, (Names{"T3BusinessObject(Customer)"}));
+    EXPECT_TRUE(model.application->BusinessObjects()->Item("Customer")->IsBuilt());
+    EXPECT_FALSE(model.application->BusinessObjects()->Item("Order")->IsBuilt());
+    EXPECT_TRUE(run.form.IsUnloaded());
+}
+
+TEST(CodeGeneration, AnUnexpectedErrorIsReportedAndTheDialogCloses) {
+    Model model;
+    model.Add("Customer");
+    Run run(model);
+    run.engine->raisingPattern = "Brisolet.StdListForm";
+    run.Generate();
+    EXPECT_EQ(run.script.DialogsShown(), (Names{"frmErrorDisplayUtil"}));
+    EXPECT_TRUE(run.form.IsUnloaded());
+    EXPECT_EQ(run.form.StatusText(), "Ready...");
+    EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default);
+}
+
+TEST(CodeGeneration, ModelCheckStopsOnTheFirstFailingRow) {
+    const struct {
+        const char* name;
+        bool keyless;
+        bool twoParents;
+        const char* message;
+    } cases[] = {
+        {"no key", true, false,
+         "Order Line does not have a Primary Key associated with it.  Generation aborted!"},
+        {"two parents", false, true,
+         "Order Line has more than one Parent.  Check the relationships that have been created.  Generation "
+         "aborted!"},
+    };
+    for (const auto& c : cases) {
+        Model model;
+        const auto line = model.Add("ORDER line", !c.keyless);
+        const auto order = model.Add("Order");
+        if (c.twoParents) {
+            model.Link(line, order, "Identifying");
+            model.Link(line, order, "Identifying");  // twice to one parent counts as two parents
+        }
+        Run run(model);
+        run.Generate();
+        ASSERT_EQ(run.script.Prompts().size(), 1u) << c.name;
+        EXPECT_EQ(run.script.Prompts()[0].prompt, c.message) << c.name;
+        EXPECT_TRUE(run.engine->calls.empty()) << c.name;
+        EXPECT_TRUE(run.form.IsUnloaded()) << c.name;
+    }
+}
+
+TEST(CodeGeneration, WarningsNameUnselectedNeighbours) {
+    Model model;
+    const auto line = model.Add("OrderLine");
+    const auto order = model.Add("Order");
+    const auto product = model.Add("Product");
+    const auto note = model.Add("Note");
+    model.Link(line, order, "Identifying");
+    model.Link(line, product, "Reference");
+    model.Link(note, product, "Reference");
+    model.Link(line, note, "Subtype");
+    model.Link(order, product, "Identifying");  // Product is Order's parent too
+
+    Run run(model);
+    run.form.grdBuildBusObj_Click(3, frmCodeGeneration::kSelectionColumn);  // Product left out
+    std::vector<std::string> shown;
+    run.script.AnswerDialog([&](ui::ModalDialog& dialog) {
+        shown = static_cast<frmGenWarnings&>(dialog).Items();  // closed without OK
+    });
+    run.Generate();
+    EXPECT_EQ(shown,
+              (Names{
+                  "The OrderLine object's referenced business object, Product, has not been selected for "
+                  "generation.  This may result in errors.",
+                  "The Order object's parent (container) business object, Product, has not been selected "
+                  "for generation.  This may result in errors.",
+                  "The Note object's referenced business object, Product, has not been selected for "
+                  "generation.  This may result in errors.",
+              }));
+    EXPECT_TRUE(run.engine->calls.empty());
+    EXPECT_TRUE(run.form.IsVisible());  // shown again with its choices
+    EXPECT_FALSE(run.form.IsUnloaded());
+    EXPECT_EQ(run.form.SelectionTable()[2].selected, 0);
+
+    run.script.AnswerDialog(
+        [](ui::ModalDialog& dialog) { static_cast<frmGenWarnings&>(dialog).cmdOK_Click(); });
+    run.Generate();
+    EXPECT_EQ(run.engine->calls.front(), "T3BusinessObject(OrderLine)");
+}
+
+TEST(CodeGeneration, KeysAreNumberedAndAnswersResetBeforeTheRun) {
+    Model model;
+    const auto customer = model.Add("Customer");
+    model.Add("Order");
+    model.application->SetIsRestoreAll(true);
+    model.application->SetIsDiscardAll(true);
+    Run run(model);
+    run.form.grdBuildBusObj_Click(2, frmCodeGeneration::kSelectionColumn);
+    run.form.chkPrompt_Click(true);
+    EXPECT_TRUE(model.application->IsPromptDuringBuild());
+    run.Generate();
+    EXPECT_FALSE(model.application->IsRestoreAll());
+    EXPECT_FALSE(model.application->IsDiscardAll());
+    EXPECT_TRUE(model.application->IsRestoreOne());
+    for (const auto& name : {"Customer", "Order"}) {  // the unselected one too
+        const auto& properties = *model.application->BusinessObjects()->Item(name)->Properties();
+        EXPECT_EQ(properties.Item(1)->KeyIndex(), 1);
+        EXPECT_EQ(properties.Item(2)->KeyIndex(), 0);
+        EXPECT_EQ(properties.Item(3)->KeyIndex(), 2);
+    }
+}
+
+TEST(CodeGeneration, ProperCase) {
+    EXPECT_EQ(ProperCase("ORDER line"), "Order Line");
+    EXPECT_EQ(ProperCase("éCOLE"), "École");
+    EXPECT_EQ(ProperCase(""), "");
+}
+
+TEST(BuildOptions, ListsOfferProjectsByTypeAndOkStoresTheChoice) {
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction installed(script);
+    frmBuildOptions dialog;
+    dialog.SetProjectNames({"Forms", "Logic", "Data", "Forms2", "Logic"});
+    dialog.SetProjectTypes({0, 2, 1, 0, 2});
+    const struct {
+        frmBuildOptions::Option option;
+        const char* architecture;
+        const char* l1;
+        const char* l2;
+        const char* l3;
+    } cases[] = {
+        {frmBuildOptions::Option::SingleTier, "1", "Forms", "Forms", "Forms"},
+        {frmBuildOptions::Option::TwoTier, "2", "Forms", "Forms", ""},
+        {frmBuildOptions::Option::ThreeTier, "3", "Forms", "", ""},
+    };
+    for (const auto& c : cases) {
+        script.AnswerDialog([&](ui::ModalDialog& shown) {
+            auto& d = static_cast<frmBuildOptions&>(shown);
+            EXPECT_EQ(d.Entries(frmBuildOptions::cmb3TierA), (Names{"Forms", "Forms2"}));
+            EXPECT_EQ(d.Entries(frmBuildOptions::cmb3TierB), (Names{"Logic", "Logic"}));
+            EXPECT_EQ(d.Entries(frmBuildOptions::cmb2TierB), (Names{"Data"}));
+            EXPECT_EQ(d.Entries(frmBuildOptions::cmb3TierC), (Names{"Data"}));
+            d.SelectOption(c.option);
+            d.cmdOK_Click();
+        });
+        dialog.Show();
+        EXPECT_EQ(dialog.AppArchitecture(), c.architecture);
+        EXPECT_EQ(dialog.L1ProjectName(), c.l1);
+        EXPECT_EQ(dialog.L2ProjectName(), c.l2);
+        EXPECT_EQ(dialog.L3ProjectName(), c.l3);
+    }
+    script.AnswerDialog([](ui::ModalDialog& shown) {
+        auto& d = static_cast<frmBuildOptions&>(shown);
+        d.SelectOption(frmBuildOptions::Option::ThreeTier);
+        d.Select(frmBuildOptions::cmb3TierB, 2);
+        d.Select(frmBuildOptions::cmb3TierC, 1);
+        d.cmdHelp_Click();
+        d.cmdOK_Click();
+    });
+    dialog.Show();
+    EXPECT_EQ(dialog.L2ProjectName(), "Logic");
+    EXPECT_EQ(dialog.L3ProjectName(), "Data");
+    EXPECT_EQ(script.HelpShown().back().second, 67);
+    dialog.Show();  // closed by its frame: the last choice stays
+    EXPECT_EQ(dialog.AppArchitecture(), "3");
+}
+
+}  // namespace
+}  // namespace core
