@@ -21,11 +21,10 @@ class qelToolProperties;
 class BuildEngine {
   public:
     virtual ~BuildEngine() = default;
-    virtual int16_t BuildPattern(const std::shared_ptr<vbide::VBE>& vbi,
-                                 const std::shared_ptr<qelApplication>& application,
-                                 const std::shared_ptr<qelBusinessObject>& businessObject,
+    virtual int16_t BuildPattern(std::shared_ptr<vbide::VBE> VBI, std::shared_ptr<qelApplication> application,
+                                 std::shared_ptr<qelBusinessObject> businessObject,
                                  const std::string& codePattern,
-                                 const std::shared_ptr<qelToolProperties>& toolProperty) = 0;
+                                 std::shared_ptr<qelToolProperties> toolProperty) = 0;
     virtual void GenerationComplete() = 0;
 };
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/BuildEngine.h"
 #include "core/TokenTable.h"
 #include "core/frmConstructionMonitor.h"
 #include "platform/vb/Variant.h"
@@ -31,7 +32,9 @@ class qelApplication;
 class qelBusinessObject;
 class qelToolProperties;
 
-class qelConstructor : public typelib::IConstructor, public std::enable_shared_from_this<qelConstructor> {
+class qelConstructor : public typelib::IConstructor,
+                       public BuildEngine,
+                       public std::enable_shared_from_this<qelConstructor> {
   public:
     qelConstructor();
     ~qelConstructor() override;
@@ -42,7 +45,7 @@ class qelConstructor : public typelib::IConstructor, public std::enable_shared_f
     // Errors of creation and of Build reach the caller.
     int16_t BuildPattern(std::shared_ptr<vbide::VBE> VBI, std::shared_ptr<qelApplication> application,
                          std::shared_ptr<qelBusinessObject> businessObject, const std::string& codePattern,
-                         std::shared_ptr<qelToolProperties> toolProperty);
+                         std::shared_ptr<qelToolProperties> toolProperty) override;
 
     std::shared_ptr<typelib::IBusinessObject> myBusObj() const override { return mBusObj; }
     void SetmyBusObj(std::shared_ptr<typelib::IBusinessObject> businessObject) override {

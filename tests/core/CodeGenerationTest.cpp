@@ -30,9 +30,9 @@ class RecordingEngine : public BuildEngine {
     std::string failingPattern;
     std::string raisingPattern;
 
-    int16_t BuildPattern(const std::shared_ptr<vbide::VBE>&, const std::shared_ptr<qelApplication>&,
-                         const std::shared_ptr<qelBusinessObject>& businessObject,
-                         const std::string& codePattern, const std::shared_ptr<qelToolProperties>&) override {
+    int16_t BuildPattern(std::shared_ptr<vbide::VBE>, std::shared_ptr<qelApplication>,
+                         std::shared_ptr<qelBusinessObject> businessObject, const std::string& codePattern,
+                         std::shared_ptr<qelToolProperties>) override {
         calls.push_back(codePattern.substr(codePattern.find('.') + 1) + "(" + businessObject->Name() + ")");
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
@@ -79,12 +79,12 @@ class Model {
     std::vector<std::shared_ptr<qelRelationship>> mRelationships;
 };
 
-struct Run {
+struct GenerateRun {
     ui::ScriptedInteraction script;
     std::shared_ptr<RecordingEngine> engine = std::make_shared<RecordingEngine>();
     frmCodeGeneration form{[this] { return engine; }};
 
-    explicit Run(const Model& model) {
+    explicit GenerateRun(const Model& model) {
         form.SetApplication(model.application);
         ui::ScopedInteraction installed(script);
         form.Show();
@@ -124,7 +124,7 @@ TEST(CodeGeneration, RunsThePatternsInOrder) {
          {"StdStartupForm(Note)", "StdUtilities(Note)", "GenerationComplete"}},
     };
     for (const auto& c : cases) {
-        Run run(model);
+        GenerateRun run(model);
         for (const auto& name : c.unselect) {
             for (size_t row = 0; row < run.form.SelectionTable().size(); ++row) {
                 if (run.form.SelectionTable()[row].name == name) {
@@ -146,7 +146,7 @@ TEST(CodeGeneration, AFailedThreeTierBuildEndsTheRun) {
     Model model;
     model.Add("Customer");
     model.Add("Order");
-    Run run(model);
+    GenerateRun run(model);
     run.engine->failingPattern = "Brisolet.T3BusinessObject";
     run.Generate();
     EXPECT_EQ(run.engine->calls, (Names{"T3BusinessObject(Customer)"}));
@@ -158,7 +158,7 @@ TEST(CodeGeneration, AFailedThreeTierBuildEndsTheRun) {
 TEST(CodeGeneration, AnUnexpectedErrorIsReportedAndTheDialogCloses) {
     Model model;
     model.Add("Customer");
-    Run run(model);
+    GenerateRun run(model);
     run.engine->raisingPattern = "Brisolet.StdListForm";
     run.Generate();
     EXPECT_EQ(run.script.DialogsShown(), (Names{"frmErrorDisplayUtil"}));
@@ -188,7 +188,7 @@ TEST(CodeGeneration, ModelCheckStopsOnTheFirstFailingRow) {
             model.Link(line, order, "Identifying");
             model.Link(line, order, "Identifying");  // twice to one parent counts as two parents
         }
-        Run run(model);
+        GenerateRun run(model);
         run.Generate();
         ASSERT_EQ(run.script.Prompts().size(), 1u) << c.name;
         EXPECT_EQ(run.script.Prompts()[0].prompt, c.message) << c.name;
@@ -209,7 +209,7 @@ TEST(CodeGeneration, WarningsNameUnselectedNeighbours) {
     model.Link(line, note, "Subtype");
     model.Link(order, product, "Identifying");  // Product is Order's parent too
 
-    Run run(model);
+    GenerateRun run(model);
     run.form.grdBuildBusObj_Click(3, frmCodeGeneration::kSelectionColumn);  // Product left out
     std::vector<std::string> shown;
     run.script.AnswerDialog([&](ui::ModalDialog& dialog) {
@@ -242,7 +242,7 @@ TEST(CodeGeneration, KeysAreNumberedAndAnswersResetBeforeTheRun) {
     model.Add("Order");
     model.application->SetIsRestoreAll(true);
     model.application->SetIsDiscardAll(true);
-    Run run(model);
+    GenerateRun run(model);
     run.form.grdBuildBusObj_Click(2, frmCodeGeneration::kSelectionColumn);
     run.form.chkPrompt_Click(true);
     EXPECT_TRUE(model.application->IsPromptDuringBuild());
