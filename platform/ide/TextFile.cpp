@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "platform/ide/IdeErrors.h"
@@ -33,10 +32,12 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(mFile, error))
         RaiseFileError(vb::kFileNotFound, mFile);
+    const auto size = std::filesystem::file_size(mFile, error);
     std::ifstream in(mFile, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !in.eof())
+    std::string bytes(error ? 0 : size, '\0');
+    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         RaiseFileError(vb::kPathFileAccess, mFile);
+    }
     const std::string text = IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     size_t from = 0;
     while (from < text.size()) {
