@@ -29,7 +29,7 @@ void DrawSunkenBox(QPainter& painter, const QRect& rect) {
 
 void DrawText(QPainter& painter, const QRect& rect, const QString& text, int flags) {
     painter.setPen(Qt::black);
-    painter.drawText(rect, flags | Qt::TextSingleLine, text);
+    painter.drawText(rect, flags | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
 }
 
 void DrawButton(QPainter& painter, const QRect& rect, const QString& caption) {
@@ -103,6 +103,7 @@ void DrawControl(QPainter& painter, const PlacedControl& control) {
             DrawListView(painter, rect);
             break;
         case ControlLook::Label:
+            painter.fillRect(rect, kFace);
             DrawText(painter, rect, caption, Qt::AlignLeft | Qt::AlignTop);
             break;
         case ControlLook::TextBox:
@@ -111,6 +112,7 @@ void DrawControl(QPainter& painter, const PlacedControl& control) {
             break;
         case ControlLook::CheckBox:
         case ControlLook::OptionButton:
+            painter.fillRect(rect, kFace);
             DrawChoice(painter, rect, caption, control.look == ControlLook::OptionButton);
             break;
         case ControlLook::ComboBox:
