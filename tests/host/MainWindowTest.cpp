@@ -11,8 +11,8 @@
 #include "host/qt/FormView.h"
 #include "host/qt/MainWindow.h"
 #include "platform/ide/ProjectFiles.h"
-#include "platform/ui/QtInteraction.h"
 #include "tests/host/HostTestFixture.h"
+#include "tests/host/QtTestApplication.h"
 
 namespace {
 
@@ -47,10 +47,6 @@ Lines TreeLines(const QTreeWidgetItem* item, int level = 0) {
 
 class MainWindowTest : public HostTestFixture {
   protected:
-    void SetUp() override {
-        HostTestFixture::SetUp();
-        ui::EnsureApplication();
-    }
     host::MainWindow& Window() {
         if (!mWindow)
             mWindow = std::make_unique<host::MainWindow>(Session());

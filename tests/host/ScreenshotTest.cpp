@@ -7,8 +7,8 @@
 #include <QPixmap>
 
 #include "host/qt/MainWindow.h"
-#include "platform/ui/QtInteraction.h"
 #include "tests/host/HostTestFixture.h"
+#include "tests/host/QtTestApplication.h"
 
 namespace {
 
@@ -32,7 +32,6 @@ std::shared_ptr<vbide::VBControl> Add(vbide::FormDesigner& designer, const char*
 }
 
 TEST_F(ScreenshotTest, MainWindowWithAFormOpen) {
-    ui::EnsureApplication();
     host::CommandLine line;
     line.addIns = {kTestAddIn};
     Session().StartUp(line);
