@@ -1,0 +1,50 @@
+#pragma once
+// A form designer's controls laid out for drawing: twips turned into pixels, positions inside a frame
+// turned into positions on the form, each frame before what it holds.
+
+#include <string>
+#include <vector>
+
+#include "platform/ide/FormDesigner.h"
+
+namespace host {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+struct PixelRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+enum class ControlLook {
+    Button,
+    Frame,
+    ListView,
+    Label,
+    TextBox,
+    CheckBox,
+    OptionButton,
+    ComboBox,
+    ListBox,
+    Other
+};
+
+struct PlacedControl {
+    std::string name;
+    ControlLook look = ControlLook::Other;
+    std::string caption;  // the Caption or Text it shows
+    PixelRect rect;       // on the form
+    PixelRect clip;       // the part of the form its frames leave visible
+    int depth = 0;        // 0 at the form's top level
+};
+
+struct FormPicture {
+    std::string caption;
+    int width = 0, height = 0;  // the client area
+    std::vector<PlacedControl> controls;
+};
+
+// Menus are left out; a control whose frame is not on the form is drawn at the top level.
+FormPicture LayOutForm(const vbide::FormDesigner& designer);
+
+}  // namespace host

@@ -1,0 +1,84 @@
+#include "host/ProjectGroupDocument.h"
+
+#include "host/AddInHost.h"
+#include "host/FileNameDialog.h"
+#include "platform/ide/ProjectFiles.h"
+#include "platform/ui/Interaction.h"
+#include "platform/vb/Error.h"
+
+namespace host {
+namespace {
+
+void TellError(const vb::Error& error) {
+    ui::MsgBox(error.Description(), ui::vbOKOnly | ui::vbCritical, kHostTitle);
+}
+
+}  // namespace
+
+ProjectGroupDocument::ProjectGroupDocument(std::shared_ptr<vbide::VBE> vbe)
+    : mVBE(std::move(vbe)), mSavedRevision(mVBE->Revision()) {}
+
+bool ProjectGroupDocument::NewProject(vbide::vbext_ProjectType type) {
+    if (!OfferToSave())
+        return false;
+    mVBE->VBProjects().ReplaceAll({}, nullptr);
+    mVBE->VBProjects().Add(type);
+    mGroupFile.reset();
+    MarkSaved();  // a new project holds nothing to lose yet
+    return true;
+}
+
+bool ProjectGroupDocument::OpenGroup() {
+    if (!OfferToSave())
+        return false;
+    const auto file = AskGroupFile(FileNameDialog::Purpose::OpenGroup, mGroupFile.value_or(""));
+    return file && OpenGroup(*file);
+}
+
+bool ProjectGroupDocument::OpenGroup(const std::filesystem::path& file) {
+    try {
+        vbide::OpenProjectGroup(*mVBE, file);
+    } catch (const vb::Error& error) {
+        TellError(error);
+        return false;
+    }
+    mGroupFile = file;
+    MarkSaved();
+    return true;
+}
+
+bool ProjectGroupDocument::Save() {
+    return mGroupFile ? SaveTo(*mGroupFile) : SaveAs();
+}
+
+bool ProjectGroupDocument::SaveAs() {
+    const auto file = AskGroupFile(FileNameDialog::Purpose::SaveGroupAs, mGroupFile.value_or("Group1.vbg"));
+    return file && SaveTo(*file);
+}
+
+bool ProjectGroupDocument::SaveTo(const std::filesystem::path& file) {
+    try {
+        vbide::SaveProjectGroup(*mVBE, file);
+    } catch (const vb::Error& error) {
+        TellError(error);
+        return false;
+    }
+    mGroupFile = file;
+    MarkSaved();
+    return true;
+}
+
+bool ProjectGroupDocument::OfferToSave() {
+    if (!IsDirty())
+        return true;
+    switch (ui::MsgBox(kSaveChangesPrompt, ui::vbYesNoCancel | ui::vbQuestion, kHostTitle)) {
+        case ui::vbYes:
+            return Save();
+        case ui::vbNo:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace host

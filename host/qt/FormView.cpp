@@ -1,0 +1,188 @@
+#include "host/qt/FormView.h"
+
+#include <qdrawutil.h>
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "host/FormLayout.h"
+
+namespace host {
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kBorder = 4;
+constexpr int kTitleHeight = 22;
+constexpr int kGridStep = 8;
+constexpr int kIndicator = 13;
+const QColor kFace(212, 208, 200);
+
+QRect ToRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+void DrawSunkenBox(QPainter& painter, const QRect& rect) {
+    const QBrush white(Qt::white);
+    qDrawWinPanel(&painter, rect, QApplication::palette(), true, &white);
+}
+
+void DrawText(QPainter& painter, const QRect& rect, const QString& text, int flags) {
+    painter.setPen(Qt::black);
+    painter.drawText(rect, flags | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+}
+
+void DrawButton(QPainter& painter, const QRect& rect, const QString& caption) {
+    const QBrush face(kFace);
+    qDrawWinButton(&painter, rect, QApplication::palette(), false, &face);
+    DrawText(painter, rect, caption, Qt::AlignCenter);
+}
+
+void DrawFrame(QPainter& painter, const QRect& rect, const QString& caption) {
+    const int textTop = painter.fontMetrics().height() / 2;
+    const QRect border = rect.adjusted(0, textTop, -1, -1);
+    painter.setPen(Qt::gray);
+    painter.drawRect(border);
+    painter.setPen(Qt::white);
+    painter.drawRect(border.adjusted(1, 1, 1, 1));
+    if (caption.isEmpty())
+        return;
+    const int width = painter.fontMetrics().horizontalAdvance(caption) + 4;
+    const QRect label(rect.left() + 6, rect.top(), width, painter.fontMetrics().height());
+    painter.fillRect(label, kFace);
+    DrawText(painter, label, caption, Qt::AlignCenter);
+}
+
+void DrawListView(QPainter& painter, const QRect& rect) {
+    DrawSunkenBox(painter, rect);
+    // A report view's header strip.
+    const int height = painter.fontMetrics().height() + 4;
+    const QRect header(rect.left() + 2, rect.top() + 2, rect.width() - 4,
+                       std::min(height, rect.height() - 4));
+    if (header.height() <= 0)
+        return;
+    const QBrush face(kFace);
+    qDrawWinButton(&painter, header, QApplication::palette(), false, &face);
+}
+
+void DrawChoice(QPainter& painter, const QRect& rect, const QString& caption, bool round) {
+    const QRect indicator(rect.left(), rect.center().y() - kIndicator / 2, kIndicator, kIndicator);
+    painter.setPen(Qt::darkGray);
+    painter.setBrush(Qt::white);
+    if (round)
+        painter.drawEllipse(indicator);
+    else
+        painter.drawRect(indicator);
+    painter.setBrush(Qt::NoBrush);
+    DrawText(painter, rect.adjusted(kIndicator + 5, 0, 0, 0), caption, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void DrawComboBox(QPainter& painter, const QRect& rect, const QString& text) {
+    DrawSunkenBox(painter, rect);
+    const int side = std::max(0, rect.height() - 4);
+    const QRect arrow(rect.right() - side - 1, rect.top() + 2, side, side);
+    const QBrush face(kFace);
+    qDrawWinButton(&painter, arrow, QApplication::palette(), false, &face);
+    DrawText(painter, arrow, QString(QChar(0x25BC)), Qt::AlignCenter);
+    DrawText(painter, rect.adjusted(4, 0, -side - 2, 0), text, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void DrawControl(QPainter& painter, const PlacedControl& control) {
+    const QRect rect = ToRect(control.rect);
+    const QString caption = QString::fromStdString(control.caption);
+    painter.save();
+    painter.setClipRect(ToRect(control.clip));
+    switch (control.look) {
+        case ControlLook::Button:
+            DrawButton(painter, rect, caption);
+            break;
+        case ControlLook::Frame:
+            DrawFrame(painter, rect, caption);
+            break;
+        case ControlLook::ListView:
+            DrawListView(painter, rect);
+            break;
+        case ControlLook::Label:
+            painter.fillRect(rect, kFace);
+            DrawText(painter, rect, caption, Qt::AlignLeft | Qt::AlignTop);
+            break;
+        case ControlLook::TextBox:
+            DrawSunkenBox(painter, rect);
+            DrawText(painter, rect.adjusted(4, 0, -4, 0), caption, Qt::AlignLeft | Qt::AlignVCenter);
+            break;
+        case ControlLook::CheckBox:
+        case ControlLook::OptionButton:
+            painter.fillRect(rect, kFace);
+            DrawChoice(painter, rect, caption, control.look == ControlLook::OptionButton);
+            break;
+        case ControlLook::ComboBox:
+            DrawComboBox(painter, rect, caption);
+            break;
+        case ControlLook::ListBox:
+            DrawSunkenBox(painter, rect);
+            break;
+        case ControlLook::Other:
+            painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+            painter.drawRect(rect.adjusted(0, 0, -1, -1));
+            DrawText(painter, rect, QString::fromStdString(control.name), Qt::AlignCenter);
+            break;
+    }
+    painter.restore();
+}
+
+void DrawGrid(QPainter& painter, const QRect& client) {
+    painter.setPen(Qt::black);
+    for (int y = client.top(); y < client.bottom(); y += kGridStep) {
+        for (int x = client.left(); x < client.right(); x += kGridStep)
+            painter.drawPoint(x, y);
+    }
+}
+
+}  // namespace
+
+FormView::FormView(std::weak_ptr<vbide::FormDesigner> designer, QWidget* parent)
+    : QWidget(parent), mDesigner(std::move(designer)) {
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(128, 128, 128));
+    setPalette(background);
+}
+
+QSize FormView::sizeHint() const {
+    const auto designer = mDesigner.lock();
+    if (!designer)
+        return {200, 150};
+    const FormPicture picture = LayOutForm(*designer);
+    return {picture.width + 2 * (kMargin + kBorder), picture.height + 2 * (kMargin + kBorder) + kTitleHeight};
+}
+
+void FormView::paintEvent(QPaintEvent*) {
+    const auto designer = mDesigner.lock();
+    if (!designer)
+        return;
+    const FormPicture picture = LayOutForm(*designer);
+    QPainter painter(this);
+    const QRect outer(kMargin, kMargin, picture.width + 2 * kBorder,
+                      picture.height + 2 * kBorder + kTitleHeight);
+    const QBrush face(kFace);
+    qDrawWinButton(&painter, outer, QApplication::palette(), false, &face);
+    const QRect title(outer.left() + kBorder, outer.top() + kBorder, picture.width, kTitleHeight - 2);
+    painter.fillRect(title, QColor(0, 0, 128));
+    painter.setPen(Qt::white);
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(title.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromStdString(picture.caption));
+    painter.setFont(font());
+
+    const QRect client(outer.left() + kBorder, title.bottom() + 3, picture.width, picture.height);
+    painter.fillRect(client, kFace);
+    painter.setClipRect(client);
+    DrawGrid(painter, client);
+    painter.translate(client.topLeft());
+    for (const PlacedControl& control : picture.controls)
+        DrawControl(painter, control);
+}
+
+}  // namespace host

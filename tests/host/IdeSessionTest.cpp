@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "host/AddInList.h"
+#include "host/AddInManager.h"
+#include "host/FileNameDialog.h"
+#include "platform/ide/ProjectFiles.h"
+#include "tests/host/HostTestFixture.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class IdeSessionTest : public HostTestFixture {
+  protected:
+    void StartUp(std::vector<std::string> commandLineAddIns = {}) {
+        host::CommandLine line;
+        line.addIns = std::move(commandLineAddIns);
+        Session().StartUp(line);
+    }
+    int ButtonsOnAddInsBar() { return Session().VBE().CommandBars().Item("Add-Ins")->Controls().Count(); }
+    // The manager as a person leaves it: the handler ticks and clears, then OK.
+    void UseManager(std::function<void(host::AddInManager&)> ticks) {
+        mScript.AnswerDialog([ticks](ui::ModalDialog& dialog) {
+            auto& manager = dynamic_cast<host::AddInManager&>(dialog);
+            ticks(manager);
+            manager.cmdOK_Click();
+        });
+        Session().ShowAddInManager();
+    }
+};
+
+TEST_F(IdeSessionTest, StartUpConnectsTheListedAddInsByHowTheyCame) {
+    WriteList("[Add-Ins32]\r\nOstrelTest.AddIn=1\r\nOstrelTest.OtherAddIn=0\r\n");
+    StartUp();
+    const auto addIn = Connected(kTestAddIn);
+    ASSERT_TRUE(addIn);
+    EXPECT_EQ(addIn->Calls(), (Calls{"OnConnection 1", "OnStartupComplete"}));
+    EXPECT_FALSE(Session().AddIns().IsConnected(kOtherTestAddIn));
+    EXPECT_FALSE(Session().Document().IsDirty());  // an add-in's button is no change of the group
+    EXPECT_TRUE(mScript.Prompts().empty());
+}
+
+TEST_F(IdeSessionTest, CommandLineAddInConnectsWithModeThreeOnce) {
+    WriteList("[Add-Ins32]\nOstrelTest.AddIn=1\n");
+    StartUp({kOtherTestAddIn, kTestAddIn});
+    EXPECT_EQ(Connected(kOtherTestAddIn)->Calls(), (Calls{"OnConnection 3", "OnStartupComplete"}));
+    EXPECT_EQ(Connected(kTestAddIn)->Calls(), (Calls{"OnConnection 1", "OnStartupComplete"}));
+    EXPECT_EQ(ButtonsOnAddInsBar(), 2);
+}
+
+TEST_F(IdeSessionTest, AnAddInThatCannotConnectIsToldAndTheRestGoOn) {
+    WriteList("[Add-Ins32]\nOstrelTest.FailingAddIn=1\nNobody.Connect=1\nOstrelTest.AddIn=1\n");
+    StartUp();
+    EXPECT_EQ(Session().AddIns().ConnectedProgIds(), (Calls{kTestAddIn}));
+    ASSERT_EQ(mScript.Prompts().size(), 2u);
+    EXPECT_NE(mScript.Prompts()[0].prompt.find(kFailingAddIn), std::string::npos);
+    EXPECT_NE(mScript.Prompts()[0].prompt.find("Object variable or With block variable not set"),
+              std::string::npos);
+    EXPECT_NE(mScript.Prompts()[1].prompt.find("Nobody.Connect"), std::string::npos);
+}
+
+TEST_F(IdeSessionTest, ManagerConnectsWithModeZeroAndDisconnects) {
+    WriteList("[Add-Ins32]\nOstrelTest.AddIn=0\nOstrelTest.OtherAddIn=1\n");
+    StartUp();
+    const auto other = Connected(kOtherTestAddIn);
+    UseManager([](host::AddInManager& manager) {
+        EXPECT_EQ(manager.Rows(), (std::vector<host::AddInManager::Row>{{kTestAddIn, false, false},
+                                                                        {kOtherTestAddIn, true, true}}));
+        manager.SetLoaded(0, true);
+        manager.SetLoadOnStartup(0, true);
+        manager.SetLoaded(1, false);
+        manager.SetLoaded(7, true);  // no such row
+    });
+    const auto addIn = Connected(kTestAddIn);
+    ASSERT_TRUE(addIn);
+    EXPECT_EQ(addIn->Calls(), (Calls{"OnConnection 0", "OnAddInsUpdate"}));
+    EXPECT_EQ(other->Calls(), (Calls{"OnConnection 1", "OnStartupComplete", "OnDisconnection 1"}));
+    EXPECT_FALSE(Session().AddIns().IsConnected(kOtherTestAddIn));
+    EXPECT_EQ(ButtonsOnAddInsBar(), 1);
+    const auto list = host::ReadAddInList(ListFile());
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_TRUE(list[0].loadOnStartup);
+    EXPECT_TRUE(list[1].loadOnStartup);  // unloading keeps the start-up choice
+
+    UseManager([](host::AddInManager& manager) { manager.SetLoaded(0, false); });
+    EXPECT_EQ(addIn->Calls(), (Calls{"OnConnection 0", "OnAddInsUpdate", "OnDisconnection 1"}));
+    EXPECT_EQ(ButtonsOnAddInsBar(), 0);
+}
+
+TEST_F(IdeSessionTest, ManagerListsAnAddInConnectedFromTheCommandLine) {
+    StartUp({kTestAddIn});
+    UseManager([](host::AddInManager& manager) {
+        EXPECT_EQ(manager.Rows(), (std::vector<host::AddInManager::Row>{{kTestAddIn, true, false}}));
+        manager.SetLoadOnStartup(0, true);
+    });
+    EXPECT_EQ(host::ReadAddInList(ListFile()).size(), 1u);
+    EXPECT_TRUE(Session().AddIns().IsConnected(kTestAddIn));
+}
+
+TEST_F(IdeSessionTest, ClosingAsksAboutChangesThenDisconnectsEveryAddIn) {
+    StartUp({kTestAddIn});
+    const auto addIn = Connected(kTestAddIn);
+    Session().Document().NewProject(vbide::vbext_pt_StandardExe);
+    Session().VBE().VBProjects().Item(1)->VBComponents().Add(vbide::vbext_ct_StdModule);
+
+    mScript.AnswerMsgBox(ui::vbCancel);
+    EXPECT_FALSE(Session().Close());
+    EXPECT_TRUE(Session().AddIns().IsConnected(kTestAddIn));
+
+    mScript.AnswerMsgBox(ui::vbYes);
+    mScript.AnswerDialog([](ui::ModalDialog&) {});  // the file question closed without a name
+    EXPECT_FALSE(Session().Close());
+
+    mScript.AnswerMsgBox(ui::vbNo);
+    EXPECT_TRUE(Session().Close());
+    EXPECT_EQ(addIn->Calls().back(), "OnDisconnection 0");
+    EXPECT_TRUE(Session().AddIns().ConnectedProgIds().empty());
+    ASSERT_EQ(mScript.Prompts().size(), 3u);
+    for (const auto& prompt : mScript.Prompts()) {
+        EXPECT_EQ(prompt.prompt, host::kSaveChangesPrompt);
+        EXPECT_EQ(prompt.buttons & 7, ui::vbYesNoCancel);
+    }
+}
+
+TEST_F(IdeSessionTest, SavingAsksForTheGroupFileOnceAndTheGroupOpensAgain) {
+    auto& document = Session().Document();
+    document.NewProject(vbide::vbext_pt_ActiveXDll);
+    Session().VBE().VBProjects().Item(1)->VBComponents().Add(vbide::vbext_ct_StdModule);
+    const auto groupFile = mFolder / "saved" / "Sample";
+    std::filesystem::create_directories(groupFile.parent_path());
+    mScript.AnswerDialog([&](ui::ModalDialog& dialog) {
+        auto& question = dynamic_cast<host::FileNameDialog&>(dialog);
+        EXPECT_EQ(question.GetPurpose(), host::FileNameDialog::Purpose::SaveGroupAs);
+        question.Choose(groupFile);
+    });
+    mScript.AnswerMsgBox(ui::vbYes);
+    EXPECT_TRUE(Session().Close());
+    EXPECT_EQ(document.GroupFile(), std::filesystem::path(groupFile.string() + ".vbg"));
+    EXPECT_TRUE(std::filesystem::exists(groupFile.string() + ".vbg"));
+    EXPECT_FALSE(document.IsDirty());
+    EXPECT_TRUE(document.Save());  // no second question
+    EXPECT_EQ(mScript.DialogsShown().size(), 1u);
+
+    auto vbe = std::make_shared<vbide::VBE>();
+    vbide::OpenProjectGroup(*vbe, groupFile.string() + ".vbg");
+    ASSERT_EQ(vbe->VBProjects().Count(), 1);
+    EXPECT_EQ(vbe->VBProjects().Item(1)->VBComponents().Count(), 2);
+}
+
+TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {
+    host::CommandLine line;
+    line.groupFile = mFolder / "missing.vbg";
+    Session().StartUp(line);
+    EXPECT_FALSE(Session().Document().GroupFile());
+    ASSERT_EQ(mScript.Prompts().size(), 1u);
+    EXPECT_EQ(mScript.Prompts()[0].buttons & 0x70, ui::vbCritical);
+}
+
+}  // namespace
