@@ -29,10 +29,12 @@ void frmCodePrompt::ShowWidget() {
     buttons->addWidget(cmdOK);
     layout->addLayout(buttons);
 
-    QObject::connect(lstCode, &QListWidget::currentRowChanged, [this, cmdOK](int row) {
-        if (row < 0)
+    // A selection made by mouse or keyboard, not the current row that focus alone may set.
+    QObject::connect(lstCode, &QListWidget::itemSelectionChanged, [this, lstCode, cmdOK] {
+        const QList<QListWidgetItem*> selected = lstCode->selectedItems();
+        if (selected.isEmpty())
             return;
-        lstCode_Click(row);
+        lstCode_Click(lstCode->row(selected.first()));
         cmdOK->setEnabled(cmdOKEnabled());
     });
     QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
