@@ -6,6 +6,8 @@
 #include "core/Connect.h"
 #include "core/qelConstructor.h"
 #include "platform/automation/ClassTable.h"
+#include "runtime/qelCodeTable.h"
+#include "runtime/qelSecurity.h"
 
 namespace {
 
@@ -17,4 +19,6 @@ vb::ObjectPtr CreateConnect() {
 }  // namespace
 
 OSTREL_EXPORT_CLASSES(automation::ClassEntry{"VBOSTREL.Connect", &CreateConnect},
-                      automation::ClassOf<core::qelConstructor>("VBOSTREL.qelConstructor"))
+                      automation::ClassOf<core::qelConstructor>("VBOSTREL.qelConstructor"),
+                      automation::ClassOf<runtime::qelSecurity>("VBOSTREL.qelSecurity"),
+                      automation::ClassOf<runtime::qelCodeTable>("VBOSTREL.qelCodeTable"))

@@ -1,0 +1,48 @@
+// The code prompt as a Qt dialog.
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "runtime/frmCodePrompt.h"
+
+namespace runtime {
+
+void frmCodePrompt::ShowWidget() {
+    QDialog dialog;
+    dialog.setWindowTitle(kCaption);
+    auto* layout = new QVBoxLayout(&dialog);
+
+    auto* lstCode = new QListWidget;
+    lstCode->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const std::string& entry : this->lstCode())
+        lstCode->addItem(QString::fromStdString(entry));
+    layout->addWidget(lstCode);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* cmdOK = new QPushButton("OK");
+    cmdOK->setEnabled(cmdOKEnabled());
+    cmdOK->setDefault(true);
+    buttons->addWidget(cmdOK);
+    layout->addLayout(buttons);
+
+    // A selection made by mouse or keyboard, not the current row that focus alone may set.
+    QObject::connect(lstCode, &QListWidget::itemSelectionChanged, [this, lstCode, cmdOK] {
+        const QList<QListWidgetItem*> selected = lstCode->selectedItems();
+        if (selected.isEmpty())
+            return;
+        lstCode_Click(lstCode->row(selected.first()));
+        cmdOK->setEnabled(cmdOKEnabled());
+    });
+    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
+        cmdOK_Click();
+        if (IsUnloaded())
+            dialog.accept();
+    });
+    dialog.exec();
+}
+
+}  // namespace runtime
