@@ -59,6 +59,13 @@ std::shared_ptr<core::qelApplication> LargeApplication() {
     return application;
 }
 
+repository::ApplicationInfo LargeApplicationInfo() {
+    repository::ApplicationInfo info;
+    info.Name = "Large";
+    info.DBType = "Access";
+    return info;
+}
+
 class RepositoryFile {
   public:
     RepositoryFile()
@@ -81,7 +88,7 @@ class RepositoryFile {
 
 void BM_SaveNewApplication(benchmark::State& state) {
     RepositoryFile file;
-    repository::SuppliedApplicationInfo info(repository::ApplicationInfo{"Large"});
+    repository::SuppliedApplicationInfo info(LargeApplicationInfo());
     for (auto _ : state) {
         state.PauseTiming();
         auto application = LargeApplication();
@@ -93,7 +100,7 @@ BENCHMARK(BM_SaveNewApplication)->Unit(benchmark::kMillisecond);
 
 void BM_SaveUnchangedApplication(benchmark::State& state) {
     RepositoryFile file;
-    repository::SuppliedApplicationInfo info(repository::ApplicationInfo{"Large"});
+    repository::SuppliedApplicationInfo info(LargeApplicationInfo());
     auto application = LargeApplication();
     repository::SaveApplication(file.Repository(), *application, false, info);
     for (auto _ : state)
@@ -103,7 +110,7 @@ BENCHMARK(BM_SaveUnchangedApplication)->Unit(benchmark::kMillisecond);
 
 void BM_LoadApplication(benchmark::State& state) {
     RepositoryFile file;
-    repository::SuppliedApplicationInfo info(repository::ApplicationInfo{"Large"});
+    repository::SuppliedApplicationInfo info(LargeApplicationInfo());
     auto application = LargeApplication();
     repository::SaveApplication(file.Repository(), *application, false, info);
     for (auto _ : state) {
