@@ -1,0 +1,259 @@
+#include "repository/ApplicationSave.h"
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "core/ObjectAccess.h"
+#include "core/qelApplication.h"
+#include "core/qelAssociation.h"
+#include "core/qelBusObjMethod.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelField.h"
+#include "core/qelRelationship.h"
+#include "core/qelTable.h"
+#include "platform/vb/Error.h"
+#include "repository/ApplicationRow.h"
+#include "repository/DBIDJournal.h"
+#include "repository/NoCurrentRecord.h"
+
+namespace repository {
+
+namespace {
+
+using core::Required;
+
+constexpr const char* kSource = "SaveApplication";
+constexpr const char* kPermittedValues = "PermittedValues";
+
+// The ID of the property whose field a foreign key refers to; 0 when it refers to no modelled property.
+int32_t ReferencedPropertyID(const core::qelBusObjProperty& property) {
+    const auto& field = property.ForeignKeyField();
+    const auto owner = field ? field->BusObjProperty() : nullptr;
+    return owner ? owner->DBID() : 0;
+}
+
+class ApplicationWriter {
+  public:
+    ApplicationWriter(dao::SqliteDatabase& repository, DBIDJournal& journal)
+        : mRepository(repository), mJournal(journal) {}
+
+    void Write(core::qelApplication& application, bool isAppOpened) {
+        WriteApplicationRow(application, isAppOpened);
+        for (const auto& businessObject : *application.BusinessObjects())
+            WriteBusinessObject(*businessObject, application);
+        WriteDisplayedProperties();
+        for (const auto& relationship : *application.Relationships())
+            WriteRelationship(*relationship, application);
+    }
+
+  private:
+    // Edits the row `where` names when `id` is not 0 and the row is there; adds one otherwise and
+    // gives the object its ID.
+    template <typename ModelObject>
+    void Upsert(const std::string& table, ModelObject& object, const dao::ColumnValues& values,
+                dao::ColumnValues where) {
+        if (object.DBID() != 0) {
+            where.push_back({"ID", object.DBID()});
+            if (mRepository.Update(table, values, where) > 0)
+                return;
+        }
+        mJournal.SetDBID(object, mRepository.Insert(table, values));
+    }
+
+    void WriteApplicationRow(core::qelApplication& application, bool isAppOpened) {
+        const dao::ColumnValues values = ApplicationRowValues(application);
+        if (!isAppOpened) {
+            mJournal.SetDBID(application, mRepository.Insert("Application", values));
+        } else if (mRepository.Update("Application", values, {{"ID", application.DBID()}}) == 0) {
+            RaiseNoCurrentRecord(kSource);
+        }
+    }
+
+    void WriteBusinessObject(core::qelBusinessObject& businessObject,
+                             const core::qelApplication& application) {
+        Upsert("BusinessObject", businessObject,
+               {{"ApplicationID", application.DBID()},
+                {"Name", businessObject.Name()},
+                {"L1ClassName", businessObject.L1ClassName()},
+                {"L2BusObjClass", businessObject.L2BusObjClass()},
+                {"L2DisplayClass", businessObject.L2DisplayClass()},
+                {"L2ListClass", businessObject.L2ListClass()},
+                {"L3BusObjClass", businessObject.L3BusObjClass()},
+                {"L3ListClass", businessObject.L3ListClass()}},
+               {{"ApplicationID", application.DBID()}});
+        core::qelTable& table = Required(businessObject.Table());
+        if (!table.Name().empty()) {
+            Upsert("Table", table, {{"BusObjID", businessObject.DBID()}, {"Name", table.Name()}},
+                   {{"BusObjID", businessObject.DBID()}});
+        }
+        for (const auto& property : *businessObject.Properties()) {
+            WriteProperty(*property, businessObject);
+            const auto displayed = property->PVFKeyDisplayedProp();
+            if (property->IsPVFKey() && displayed && !displayed->Name().empty())
+                mDisplayingProperties.push_back(property.get());
+            core::qelField& field = Required(property->Field());
+            if (!field.Name().empty())
+                WriteField(field, *property, businessObject);
+            WritePermittedValues(*property);
+        }
+        for (const auto& method : *businessObject.Methods()) {
+            Upsert("Method", *method,
+                   {{"Name", method->Name()},
+                    {"BusObjID", businessObject.DBID()},
+                    {"MethodType", method->MethodType()},
+                    {"IsStoredProcedure", method->IsStoredProcedure()},
+                    {"StoredProcedureName", method->StoredProcedureName()},
+                    {"ReturnDataType", method->ReturnDataType()}},
+                   {{"BusObjID", businessObject.DBID()}});
+        }
+    }
+
+    void WriteProperty(core::qelBusObjProperty& property, const core::qelBusinessObject& businessObject) {
+        dao::ColumnValues values = {{"Access", property.Access()},
+                                    {"BusObjID", businessObject.DBID()},
+                                    {"Name", property.Name()},
+                                    {"DataType", property.DataType()},
+                                    {"Length", property.Length()},
+                                    {"IsKey", property.IsKey()},
+                                    {"Label", property.Label()},
+                                    {"ControlType", property.ControlType()},
+                                    {"IsUnique", property.IsUnique()},
+                                    {"IsMandatory", property.IsMandatory()},
+                                    {"IsPVList", property.IsPVList()},
+                                    {"IsVirtual", property.IsVirtual()},
+                                    {"IsPVTable", property.IsPVTable()},
+                                    {"IsPVRange", property.IsPVRange()},
+                                    {"IsPVFKey", property.IsPVFKey()},
+                                    {"LowerBound", property.LowerBound()},
+                                    {"UpperBound", property.UpperBound()},
+                                    {"PVTableClass", property.PVTableClass()}};
+        if (Required(property.Field()).IsForeignKey())
+            values.push_back({"ForeignKeyFldID", ReferencedPropertyID(property)});
+        Upsert("Property", property, values, {{"BusObjID", businessObject.DBID()}});
+    }
+
+    void WriteField(core::qelField& field, const core::qelBusObjProperty& property,
+                    const core::qelBusinessObject& businessObject) {
+        const int32_t tableID = businessObject.Table()->DBID();
+        Upsert("Field", field,
+               {{"BusObjPropID", property.DBID()},
+                {"TableID", tableID},
+                {"Name", field.Name()},
+                {"DataType", field.DataType()},
+                {"Length", field.Length()},
+                {"IsPrimaryKey", field.IsPrimaryKey()},
+                {"IsNullable", field.IsNullable()},
+                {"IsForeignKey", field.IsForeignKey()}},
+               {{"BusObjPropID", property.DBID()}, {"TableID", tableID}});
+    }
+
+    // Afterwards the stored values are the model's, each once: a value no longer in the list is deleted,
+    // and so is every repetition of a value.
+    void WritePermittedValues(const core::qelBusObjProperty& property) {
+        const dao::ColumnValue owner{"PropID", property.DBID()};
+        const auto& values = *property.PermittedValues();
+        const std::unordered_set<std::string> modelValues(values.begin(), values.end());
+        std::unordered_set<std::string> stored;
+        std::unordered_set<std::string> removed;
+        std::unordered_set<std::string> repeated;
+        bool hasNull = false;
+        for (const dao::Row& row : mRepository.Select(kPermittedValues, {owner})) {
+            const vb::Variant& value = row["PermittedValue"];
+            if (value.IsNull()) {
+                hasNull = true;
+            } else if (std::string text = value.ToString(); !modelValues.contains(text)) {
+                removed.insert(std::move(text));
+            } else if (!stored.insert(text).second) {
+                repeated.insert(std::move(text));
+            }
+        }
+        if (hasNull) {
+            mRepository.Execute(
+                "DELETE FROM \"PermittedValues\" WHERE \"PropID\" = ?1 AND \"PermittedValue\" IS NULL",
+                {owner.Value});
+        }
+        for (const std::string& value : removed)
+            mRepository.Delete(kPermittedValues, {owner, {"PermittedValue", value}});
+        for (const std::string& value : repeated) {
+            mRepository.Execute(
+                "DELETE FROM \"PermittedValues\" WHERE \"PropID\" = ?1 AND \"PermittedValue\" = ?2 AND rowid "
+                "> "
+                "(SELECT min(rowid) FROM \"PermittedValues\" WHERE \"PropID\" = ?1 AND \"PermittedValue\" = "
+                "?2)",
+                {owner.Value, value});
+        }
+        for (const std::string& value : values) {
+            if (stored.insert(value).second)
+                mRepository.Insert(kPermittedValues, {owner, {"PermittedValue", value}});
+        }
+    }
+
+    // After every business object, so that a displayed property saved later has its ID too.
+    void WriteDisplayedProperties() {
+        for (const core::qelBusObjProperty* property : mDisplayingProperties) {
+            mRepository.Update("Property",
+                               {{"PVFKeyDisplayedPropID", property->PVFKeyDisplayedProp()->DBID()}},
+                               {{"ID", property->DBID()}});
+        }
+    }
+
+    void WriteRelationship(core::qelRelationship& relationship, const core::qelApplication& application) {
+        Upsert("Relationship", relationship,
+               {{"ApplicationID", application.DBID()}, {"RelType", relationship.RelType()}},
+               {{"ApplicationID", application.DBID()}});
+        for (const auto& association : *relationship.Associations())
+            WriteAssociation(*association, relationship);
+    }
+
+    void WriteAssociation(core::qelAssociation& association, const core::qelRelationship& relationship) {
+        const int32_t sourceID = Required(association.SourceBusObj()).DBID();
+        Upsert("Association", association,
+               {{"SourceBusObjID", sourceID},
+                {"TargetBusObjID", Required(association.TargetBusObj()).DBID()},
+                {"RelationshipID", relationship.DBID()},
+                {"Cardinality", association.Cardinality()},
+                {"Description", association.Description()},
+                {"IsOptional", association.IsOptional()}},
+               {{"SourceBusObjID", sourceID}});
+        // Every property has its ID by now, so the foreign key's reference is complete here. Only rows
+        // that the source's own pass wrote are edited.
+        for (const auto& property : *association.SourceForeignProperties()) {
+            dao::ColumnValues values;
+            if (Required(property->Field()).IsForeignKey())
+                values.push_back({"ForeignKeyFldID", ReferencedPropertyID(*property)});
+            values.push_back({"AssociationID", association.DBID()});
+            if (property->DBID() != 0)
+                mRepository.Update("Property", values, {{"BusObjID", sourceID}, {"ID", property->DBID()}});
+        }
+    }
+
+    dao::SqliteDatabase& mRepository;
+    DBIDJournal& mJournal;
+    std::vector<const core::qelBusObjProperty*> mDisplayingProperties;
+};
+
+}  // namespace
+
+SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
+                            bool isAppOpened, ApplicationInfoPrompt& prompt) {
+    if (!isAppOpened && !prompt.AskApplicationInfo(application))
+        return SaveOutcome::Canceled;
+    DBIDJournal journal;
+    try {
+        dao::Transaction transaction(repository);
+        ApplicationWriter(repository, journal).Write(application, isAppOpened);
+        transaction.Commit();
+    } catch (vb::Error& error) {
+        journal.RestoreAll();
+        error.SetSource(kSource);
+        throw;
+    } catch (...) {
+        journal.RestoreAll();
+        throw;
+    }
+    return SaveOutcome::Saved;
+}
+
+}  // namespace repository

@@ -1,0 +1,67 @@
+#include "repository/ModelFiling.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string_view>
+
+#include "core/qelApplication.h"
+#include "core/qelBusObjMethod.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelField.h"
+#include "core/qelRelationship.h"
+#include "platform/vb/Error.h"
+
+namespace repository {
+
+namespace {
+
+constexpr std::string_view kRelationshipPrefix = "Relationship";
+
+}  // namespace
+
+void FileBusinessObject(core::qelApplication& application,
+                        const std::shared_ptr<core::qelBusinessObject>& businessObject) {
+    application.BusinessObjects()->Add(businessObject, businessObject->Name());
+    for (const auto& method : *businessObject->Methods())
+        method->SetBusinessObjectName(businessObject->Name());
+}
+
+void FileProperty(core::qelApplication& application,
+                  const std::shared_ptr<core::qelBusObjProperty>& property) {
+    const auto& businessObject = application.BusinessObjects()->Item(property->BusinessObjectName());
+    if (property->Field() && property->Field()->IsNullable())
+        property->SetIsMandatory(false);
+    businessObject->Properties()->Add(property,
+                                      property->BusinessObjectName() + ".Properties." + property->Name());
+}
+
+void FileMethod(core::qelApplication& application, const std::shared_ptr<core::qelBusObjMethod>& method) {
+    const auto& businessObject = application.BusinessObjects()->Item(method->BusinessObjectName());
+    businessObject->Methods()->Add(method, method->BusinessObjectName() + ".Methods." + method->Name());
+}
+
+void FileRelationship(core::qelApplication& application,
+                      const std::shared_ptr<core::qelRelationship>& relationship) {
+    if (relationship->Name().empty())
+        relationship->SetName(NextRelationshipName(application));
+    application.Relationships()->Add(relationship, relationship->Name());
+}
+
+std::string NextRelationshipName(const core::qelApplication& application) {
+    const auto& relationships = *application.Relationships();
+    int32_t last = 0;
+    if (relationships.Count() > 0) {
+        const std::string name = relationships.Item(relationships.Count())->Name();
+        const std::string_view number = std::string_view(name).substr(
+            name.starts_with(kRelationshipPrefix) ? kRelationshipPrefix.size() : name.size());
+        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), last);
+        if (number.empty() || error != std::errc() || end != number.data() + number.size() || last < 0)
+            vb::Raise(vb::kTypeMismatch, "NextRelationshipName");
+        if (last == INT32_MAX)
+            vb::Raise(vb::kOverflow, "NextRelationshipName");
+    }
+    return std::string(kRelationshipPrefix) + std::to_string(last + 1);
+}
+
+}  // namespace repository

@@ -1,0 +1,75 @@
+#pragma once
+// How a model item enters the open application: the main window's "added" handlers. A load (and an
+// import) hands every item it makes to these handlers, one at a time, so that the item is filed exactly
+// as an item added through a dialog is.
+
+#include <memory>
+#include <string>
+
+namespace core {
+class qelApplication;
+class qelBusinessObject;
+class qelBusObjProperty;
+class qelBusObjMethod;
+class qelRelationship;
+}  // namespace core
+
+namespace repository {
+
+// The four handlers. The main window implements them to file the item (through the File functions
+// below) and to show it; ModelFiling only files it.
+class ModelItemHandlers {
+  public:
+    virtual ~ModelItemHandlers() = default;
+    virtual void BusinessObjectAdded(core::qelApplication& application,
+                                     const std::shared_ptr<core::qelBusinessObject>& businessObject) = 0;
+    virtual void PropertyAdded(core::qelApplication& application,
+                               const std::shared_ptr<core::qelBusObjProperty>& property) = 0;
+    virtual void MethodAdded(core::qelApplication& application,
+                             const std::shared_ptr<core::qelBusObjMethod>& method) = 0;
+    virtual void RelationshipAdded(core::qelApplication& application,
+                                   const std::shared_ptr<core::qelRelationship>& relationship) = 0;
+};
+
+// What each handler does to the model. A name that the application does not hold raises 9, a key that is
+// taken (letter case ignored) raises 457; nothing is filed then.
+
+// Under its name in BusinessObjects; the methods it already holds take its name as their business
+// object's name and are not filed again.
+void FileBusinessObject(core::qelApplication& application,
+                        const std::shared_ptr<core::qelBusinessObject>& businessObject);
+// Under BusinessObjectName & ".Properties." & Name in its business object's Properties; a property
+// whose field takes nulls is not mandatory.
+void FileProperty(core::qelApplication& application,
+                  const std::shared_ptr<core::qelBusObjProperty>& property);
+// Under BusinessObjectName & ".Methods." & Name in its business object's Methods.
+void FileMethod(core::qelApplication& application, const std::shared_ptr<core::qelBusObjMethod>& method);
+// Under its name in Relationships; an unnamed relationship is named first (NextRelationshipName).
+void FileRelationship(core::qelApplication& application,
+                      const std::shared_ptr<core::qelRelationship>& relationship);
+
+// "Relationship1" for the first relationship, else "Relationship" and one more than the number that ends
+// the last relationship's name; 13 when that name holds no such number.
+std::string NextRelationshipName(const core::qelApplication& application);
+
+class ModelFiling final : public ModelItemHandlers {
+  public:
+    void BusinessObjectAdded(core::qelApplication& application,
+                             const std::shared_ptr<core::qelBusinessObject>& businessObject) override {
+        FileBusinessObject(application, businessObject);
+    }
+    void PropertyAdded(core::qelApplication& application,
+                       const std::shared_ptr<core::qelBusObjProperty>& property) override {
+        FileProperty(application, property);
+    }
+    void MethodAdded(core::qelApplication& application,
+                     const std::shared_ptr<core::qelBusObjMethod>& method) override {
+        FileMethod(application, method);
+    }
+    void RelationshipAdded(core::qelApplication& application,
+                           const std::shared_ptr<core::qelRelationship>& relationship) override {
+        FileRelationship(application, relationship);
+    }
+};
+
+}  // namespace repository
