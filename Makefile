@@ -13,9 +13,11 @@ build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The main job on the shipped sample.
+# The main job on the shipped sample: generate the OrderEntry application into $(SAMPLE_OUT).
+SAMPLE_OUT ?= $(BUILD_DIR)/OrderEntry
 run: build
-	$(BUILD_DIR)/bin/ostrel --help
+	$(BUILD_DIR)/bin/ostrel generate --repository $(BUILD_DIR)/samples/vbostrel.mdb --app OrderEntry \
+		--out $(SAMPLE_OUT)
 
 # Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer, without a display.
 test: deps

@@ -1,5 +1,6 @@
 #pragma once
-// The command line of ostrel: `ostrel [GROUP.vbg]`, `ostrel --addin PROGID`, `ostrel --help`.
+// The command line of ostrel: `ostrel [GROUP.vbg]`, `ostrel --addin PROGID`, `ostrel --help`; `ostrel
+// generate` has its own (GenerateCommand.h).
 
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,8 @@ namespace host {
 inline constexpr const char* kUsage =
     "usage: ostrel [GROUP.vbg]\n"
     "       ostrel --addin PROGID\n"
+    "       ostrel generate --repository FILE --app NAME --out DIR [--objects A,B] [--forms|--no-forms]\n"
+    "                       [--discard-edits]\n"
     "       ostrel --help\n";
 
 struct CommandLine {

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "builder/BuildDriver.h"
 #include "builder/frmBuilderMain.h"
 #include "core/Connect.h"
 #include "core/qelConstructor.h"
@@ -20,5 +21,6 @@ vb::ObjectPtr CreateConnect() {
 
 OSTREL_EXPORT_CLASSES(automation::ClassEntry{"VBOSTREL.Connect", &CreateConnect},
                       automation::ClassOf<core::qelConstructor>("VBOSTREL.qelConstructor"),
+                      automation::ClassOf<builder::BuildDriver>("VBOSTREL.BuildDriver"),
                       automation::ClassOf<runtime::qelSecurity>("VBOSTREL.qelSecurity"),
                       automation::ClassOf<runtime::qelCodeTable>("VBOSTREL.qelCodeTable"))

@@ -1,0 +1,102 @@
+// `ostrel generate`: its arguments, and unattended runs through the add-in's build driver created by ProgID.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/GenerateCommand.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(GenerateCommand, Arguments) {
+    const struct {
+        Arguments arguments;
+        bool valid;
+        std::vector<std::string> objects;
+        bool forms;
+        bool discard;
+    } cases[] = {
+        {{"--repository", "r.mdb", "--app", "OrderEntry", "--out", "out"}, true, {}, false, false},
+        {{"--repository", "r.mdb", "--app", "A", "--out", "o", "--objects", "Customer,,Order", "--forms",
+          "--discard-edits"},
+         true,
+         {"Customer", "Order"},
+         true,
+         true},
+        {{"--repository", "r.mdb", "--app", "A", "--out", "o", "--forms", "--no-forms"},
+         true,
+         {},
+         false,
+         false},
+        {{"--repository", "r.mdb", "--app", "A"}, false, {}, false, false},
+        {{"--repository", "r.mdb", "--app", "A", "--out"}, false, {}, false, false},
+        {{"--repository", "r.mdb", "--app", "A", "--out", "o", "--fast"}, false, {}, false, false},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto command = host::ParseGenerateCommand(c.arguments, error);
+        ASSERT_EQ(command.has_value(), c.valid) << error;
+        if (!command) {
+            EXPECT_FALSE(error.empty());
+            continue;
+        }
+        EXPECT_EQ(command->request.objects, c.objects);
+        EXPECT_EQ(command->request.forms, c.forms);
+        EXPECT_EQ(command->request.discardEdits, c.discard);
+    }
+}
+
+class GenerateRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        mFolder = std::filesystem::temp_directory_path() /
+                  ("ostrel-generate-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(mFolder);
+    }
+    void TearDown() override { std::filesystem::remove_all(mFolder); }
+
+    int Run(const std::filesystem::path& repository, const std::string& application,
+            const std::vector<std::string>& objects = {}) {
+        host::GenerateCommand command;
+        command.request.repository = repository;
+        command.request.application = application;
+        command.request.objects = objects;
+        command.out = mFolder / "out";
+        mOut.str("");
+        mErr.str("");
+        return host::RunGenerateCommand(command, mOut, mErr);
+    }
+
+    static std::filesystem::path SampleRepository() {
+        return std::filesystem::path(OSTREL_BINARY_DIR_AT_BUILD) / "samples" / "vbostrel.mdb";
+    }
+
+    std::filesystem::path mFolder;
+    std::ostringstream mOut, mErr;
+};
+
+TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
+    const struct {
+        std::filesystem::path repository;
+        const char* application;
+        std::vector<std::string> objects;
+        const char* message;
+    } cases[] = {
+        {"/nowhere/vbostrel.mdb", "OrderEntry", {}, "No repository /nowhere/vbostrel.mdb"},
+        {SampleRepository(), "NoSuchApp", {}, "holds no application named NoSuchApp"},
+        {SampleRepository(), "OrderEntry", {"Customer", "Nobody"}, "has no business object named Nobody"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.repository, c.application, c.objects), 1) << c.message;
+        EXPECT_NE(mErr.str().find(c.message), std::string::npos) << mErr.str();
+        EXPECT_FALSE(std::filesystem::exists(mFolder / "out")) << c.message;
+    }
+}
+
+}  // namespace
