@@ -48,7 +48,7 @@ class CommonPersistWriter {
     }
 
     void WriteDeclarations() {
-        EmitWithMarkers(R"vb(
+        Emit(mEngine, R"vb(
             |
             |Private mstrUserID As String
             |Private mstrPassword As String
@@ -73,7 +73,7 @@ class CommonPersistWriter {
         )vb");
         if (!mIsMTS)
             Emit(mEngine, "|    DBConnect");
-        Emit(mEngine, R"vb(
+        EmitWithMarkers(R"vb(
             |'|||Add logic needed when server component is created.
             |{{Start}}Sub main
             |{{End}}Sub main
@@ -100,7 +100,7 @@ class CommonPersistWriter {
 
     void WriteDBConnect() {
         if (mIsMTS) {
-            EmitWithMarkers(R"vb(
+            Emit(mEngine, R"vb(
                 |
                 |Public Function DBConnect ()As ADODB.Connection
             )vb");
@@ -119,7 +119,7 @@ class CommonPersistWriter {
             Emit(mEngine, "|Dim cnnDataBase As ADODB.Connection");
         Emit(mEngine, "|    On Error GoTo HandleError");
         if (!mContext.Application().DSN().empty()) {
-            Emit(mEngine, R"vb(
+            EmitWithMarkers(R"vb(
                 |    'ODBC Connection
                 |    Set cnnDataBase = New ADODB.Connection
                 |    strDSN = "&AppDSN" ¶
@@ -142,7 +142,7 @@ class CommonPersistWriter {
             )vb");
         }
         if (mIsMTS) {
-            EmitWithMarkers(R"vb(
+            Emit(mEngine, R"vb(
                 |    Set DBConnect = cnnDataBase
                 |    Set cnnDataBase = Nothing
             )vb");
@@ -261,7 +261,7 @@ class CommonPersistWriter {
     }
 
     void WriteFormatDBBoolean() {
-        Emit(mEngine, R"vb(
+        EmitWithMarkers(R"vb(
             |
             |Function FormatDBBoolean(ByVal sBooleanValueIN As Variant,ByVal iDBMS_TypeIN As Integer) As String ¶
             |    On Error GoTo HandleError
