@@ -2,7 +2,9 @@
 
 #include "patternkit/CodePattern.h"
 #include "patternkit/StdUtilities.h"
+#include "patterns/tier3/T3BusinessObject.h"
 #include "platform/automation/ClassTable.h"
 
 OSTREL_EXPORT_CLASSES(automation::ClassOf<patternkit::CodePattern>("Brisolet.CodePattern"),
-                      automation::ClassOf<patternkit::StdUtilities>("Brisolet.StdUtilities"))
+                      automation::ClassOf<patternkit::StdUtilities>("Brisolet.StdUtilities"),
+                      automation::ClassOf<tier3::T3BusinessObject>("Brisolet.T3BusinessObject"))

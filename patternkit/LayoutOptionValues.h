@@ -1,0 +1,21 @@
+#pragma once
+// The values that an option-button group offers for a property, as the texts that end the buttons'
+// names and stand in their captions.
+
+#include <string>
+#include <vector>
+
+#include "typelib/IProperty.h"
+
+namespace patternkit::Common {
+
+// "Boolean": "True" and "False". A number, text or date type: its permitted values when it has a list
+// (dates as "Jul_04_1999"; "Single", "Double" and "Currency" with ".", "-", "+" as "D", "M", "P"), else
+// the property's own name. Any other type: none.
+std::vector<std::string> OptionButtonValues(const typelib::IProperty& property);
+
+// A date text ("7/4/1999", "1999-07-04", "4 July 1999", "July 4, 1999") as "Jul_04_1999"; a text that is
+// no date comes back unchanged.
+std::string DateValueText(const std::string& value);
+
+}  // namespace patternkit::Common

@@ -1,0 +1,123 @@
+// The layer-2 shared module CommonLogical: the error codes that the business objects raise, the user of
+// the logical layer, and the translation between displayed and stored permitted values.
+
+#include <array>
+#include <string>
+
+#include "patternkit/Emitter.h"
+#include "patterns/tier3/Generators.h"
+
+namespace tier3 {
+namespace {
+
+using patternkit::Emit;
+
+constexpr std::array<const char*, 10> kGeneralErrorCodes{
+    "Edit_Restriction", "View_Restriction", "Invalid_Operation",  "Invalid_Date",    "Invalid_Numeric",
+    "String_Too_Long",  "Mandatory_Field",  "Value_Out_Of_Range", "Invalid_Boolean", "Permitted_Value_Error"};
+
+// Raised by the look-ups below. Clear of the general codes (1 to 10) and of the per-property codes of
+// the business objects (20, 30, 40, ...).
+constexpr const char* kInternalErrorValue = "11";
+
+void WriteErrorCodes(typelib::IConstructor& engine, int32_t architecture) {
+    // With one project the startup form's module declares the general codes.
+    if (architecture == typelib::TwoTier || architecture == typelib::ThreeTier) {
+        Emit(engine, "|   'General error codes");
+        for (size_t index = 0; index < kGeneralErrorCodes.size(); ++index) {
+            Emit(engine, "|Global Const   {{Name}} = {{Value}}",
+                 {{"Name", kGeneralErrorCodes[index]}, {"Value", std::to_string(index + 1)}});
+        }
+    }
+    Emit(engine, "|Global Const   Internal_Error = {{Value}}", {{"Value", kInternalErrorValue}});
+}
+
+}  // namespace
+
+void GenerateCommonLayer2(GeneratorContext& context) {
+    typelib::IConstructor& engine = context.Engine();
+    context.SetErrorSourceClass("CommonLogical");
+    WriteErrorCodes(engine, context.Application().Architecture());
+    Emit(engine, "|Private mstrUserID As String\n|Private mstrPassword As String");
+    for (const char* what : {"UserID", "Password"}) {
+        Emit(engine, R"vb(
+            |
+            |Public Function Get{{What}} () As String
+            |'|||Insert logic to obtain {{What}} from another source.
+            |{{Start}}Get{{What}}
+            |{{End}}Get{{What}}
+            |    Get{{What}} = mstr{{What}}
+            |End Function
+        )vb",
+             {{"What", what}, {"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+    }
+
+    Emit(engine, R"vb(
+        |
+        |Public Function GetStoredValue( _
+        |            ByRef rsPermittedValues As ADOR.Recordset, _
+        |            ByVal strPropertyName As String, _
+        |            ByVal strDisplayedValue As String) As String
+        |    On Error GoTo HandleError
+        |    'Translates a displayed value of a property of &BusObjName into the value stored
+        |    With rsPermittedValues
+        |        If .RecordCount > 0 Then
+        |            .MoveFirst
+        |.Find "PropertyName = '" & strPropertyName & "'" ¶
+        |.Find "DisplayedValue = '" & strDisplayedValue & "'" ¶
+        |            If .EOF Then
+        |                GetStoredValue = ""
+        |                Err.Raise Permitted_Value_Error, "", strDisplayedValue & " is not a valid value of " & strPropertyName
+        |            Else
+        |                GetStoredValue = .Fields("StoredValue")
+        |            End If
+        |        Else
+        |            Err.Raise Internal_Error, "", "Permitted values recordset is empty."
+        |        End If
+        |    End With
+        |GetStoredValueExit:
+        |    Exit Function
+    )vb");
+    context.WriteErrorHandler("GetStoredValue", "GetStoredValueExit");
+    Emit(engine, R"vb(
+        |End Function
+        |
+        |Public Function GetDisplayedValue( _ ¶
+        |            ByRef rsPermittedValues As ADOR.Recordset, _
+        |            ByVal strPropertyName As String, _
+        |            ByVal strStoredValue As String) As String
+        |    On Error GoTo HandleError
+        |    'Translates a stored value of a property of &BusObjName into the value displayed
+        |    strPropertyName = Trim(strPropertyName)
+        |    strStoredValue = Trim(strStoredValue) & " "    'ADO Find method does not accept empty string
+        |    With rsPermittedValues
+        |        If .RecordCount > 0 Then
+        |            .MoveFirst
+        |.Find "PropertyName = '" & strPropertyName & "'" ¶
+        |.Find "StoredValue = '" & strStoredValue & "'" ¶
+        |            If .EOF Then
+        |                'Not found: the business object is not yet initialised,
+        |                'so there is no value to display.
+        |                GetDisplayedValue = ""
+        |            Else
+        |                GetDisplayedValue = .Fields("DisplayedValue")
+        |            End If
+        |        Else
+        |            Err.Raise Internal_Error, "", "Permitted values recordset is empty."
+        |        End If
+        |    End With
+        |GetDisplayedValueExit:
+        |    Exit Function
+    )vb");
+    context.WriteErrorHandler("GetDisplayedValue", "GetDisplayedValueExit");
+    Emit(engine, R"vb(
+        |End Function
+        |
+        |'|||Insert new functions or subs between these edit points.
+        |{{Start}}Additional Functions and/or Subs
+        |{{End}}Additional Functions and/or Subs
+    )vb",
+         {{"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+}
+
+}  // namespace tier3

@@ -1,0 +1,38 @@
+#include "patterns/tier3/GeneratorContext.h"
+
+#include "patternkit/EditPointMarkers.h"
+#include "patternkit/ErrorHandlers.h"
+
+namespace tier3 {
+
+GeneratorContext::GeneratorContext()
+    : mStartMarker(patternkit::kStartEditPoint), mEndMarker(patternkit::kEndEditPoint) {}
+
+void GeneratorContext::WriteErrorHandler(std::string_view procedure, std::string_view exitLabel) {
+    mError.procedureLabel = procedure;
+    patternkit::Common::GenerateErrorHandler(Engine(), mError.errorSourceClass, procedure, procedure,
+                                             exitLabel);
+}
+
+void GeneratorContext::WriteTxErrorHandler(std::string_view procedure, std::string_view exitLabel) {
+    mError.procedureLabel = procedure;
+    patternkit::Common::GenerateTxErrorHandler(Engine(), mError.errorSourceClass, procedure, procedure,
+                                               exitLabel);
+}
+
+void GeneratorContext::SetRelated(patternkit::BusinessObjectSet children,
+                                  patternkit::BusinessObjectSet parents,
+                                  patternkit::BusinessObjectSet references) {
+    mChildren = std::move(children);
+    mParents = std::move(parents);
+    mReferences = std::move(references);
+    mHasOneParent = mParents.size() == 1;
+    if (mHasOneParent)
+        mCurrent.parentBusObj = mParents.front();
+}
+
+void GeneratorContext::NameComponents(const std::string& busObjName) {
+    mComponents = {busObjName, busObjName + "Batch", busObjName + "List", busObjName + "Persist"};
+}
+
+}  // namespace tier3

@@ -1,0 +1,13 @@
+#include "patterns/tier3/Generators.h"
+
+namespace tier3 {
+
+Generators StandardGenerators() {
+    Generators generators;
+    generators.GenerateUDT = GenerateUDT;
+    generators.GenerateCommonLayer3 = GenerateCommonLayer3;
+    generators.GenerateCommonLayer2 = GenerateCommonLayer2;
+    return generators;
+}
+
+}  // namespace tier3

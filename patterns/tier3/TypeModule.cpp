@@ -1,0 +1,40 @@
+// The module of a business object's record types: the record of its values and the string of the same
+// bytes in which the layers exchange it.
+
+#include "patternkit/CodeHeader.h"
+#include "patternkit/Emitter.h"
+#include "patterns/tier3/Generators.h"
+#include "patterns/tier3/RecordLayout.h"
+#include "platform/vb/Numbers.h"
+
+namespace tier3 {
+
+void GenerateUDT(GeneratorContext& context) {
+    typelib::IConstructor& engine = context.Engine();
+    patternkit::Common::WriteCodeHeader(engine);
+    patternkit::Emit(engine, R"vb(
+        |
+        |Public Type &BusObjNameProps
+    )vb");
+    for (const auto& property : context.Properties()) {
+        context.Current().property = property;
+        if (const auto member = MemberLine(patternkit::Required(property)))
+            patternkit::EmitLine(engine, *member);
+        patternkit::EmitLine(engine, "   &PropNameIsChanged As Boolean");
+    }
+    const RecordLayout layout = MeasureRecord(context.Properties());
+    const std::string keyLength = vb::Str(layout.keyLength);
+    const std::string bufferLength = vb::Str(layout.bufferLength);
+    patternkit::Emit(engine, R"vb(
+        |   ObjectID As String * {{KeyLength}}
+        |End Type
+        |
+        |Public Type &BusObjNameData
+        |    Buffer As String * {{BufferLength}}
+        |End Type
+        | ¶
+    )vb",
+                     {{"KeyLength", keyLength}, {"BufferLength", bufferLength}});
+}
+
+}  // namespace tier3

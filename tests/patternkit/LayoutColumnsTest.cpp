@@ -1,0 +1,138 @@
+// Whole forms of rows: the size set chosen by the number of properties, columns opened at the form's
+// bottom, and the detail form's choice of control by ControlType.
+
+#include <gtest/gtest.h>
+
+#include "patternkit/LayoutColumns.h"
+#include "platform/vb/Error.h"
+#include "tests/patternkit/LayoutTestSupport.h"
+
+namespace {
+
+using namespace testing_support;
+namespace Common = patternkit::Common;
+using Names = std::vector<std::string>;
+
+patternkit::PropertySet Numbered(int count, const std::string& dataType = "Long") {
+    patternkit::PropertySet properties;
+    for (int i = 1; i <= count; ++i)
+        properties.push_back(MakeProperty("P" + std::to_string(i), "Label " + std::to_string(i % 10) + "x",
+                                          dataType));  // 8 characters
+    return properties;
+}
+
+TEST_F(LayoutTest, SearchColumnsChooseTheSizeSetByPropertyCount) {
+    const struct {
+        int count, left;
+        int horzSpace, maxFormWidth, maxLabelWidth, top;
+    } cases[] = {
+        {0, 300, 300, 10000, 0, 300},
+        // The eleventh row reaches the bottom: a second column 9400 wide opens after it.
+        {11, 300, 300, 18800, 960, 7450},
+        {12, 300, 150, 4700, 720, 6300},
+        // 9399 / 2 and 9397 / 2 round to the even neighbour.
+        {12, 301, 150, 4700, 720, 6300},
+        {12, 303, 150, 4698, 720, 6300},
+        // Three columns of 3133; the sixteenth row opens the second.
+        {24, 300, 100, 6266, 560, 7500},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.count << " at " << c.left);
+        engine.calls.clear();
+        layout = {};
+        layout.SetAverageSize();
+        layout.SetStandardSize();
+        layout.Setleft(static_cast<int16_t>(c.left));
+        Common::LayoutTextBoxes(engine, Numbered(c.count), layout);
+        EXPECT_EQ(layout.horz_space(), c.horzSpace);
+        EXPECT_EQ(layout.max_form_width(), c.maxFormWidth);
+        EXPECT_EQ(layout.max_label_width(), c.maxLabelWidth);
+        EXPECT_EQ(layout.top(), c.top);
+        EXPECT_EQ(layout.left(), c.left);
+        EXPECT_EQ(ControlNames(engine).size(), 3u * static_cast<std::size_t>(c.count));
+    }
+}
+
+TEST_F(LayoutTest, ANewColumnStartsAtThreeHundredEvenWhenTheFirstStartedLower) {
+    layout.Settop(6800);
+    Common::LayoutTextBoxes(engine, Numbered(3), layout);
+    const auto expected = ExpectedCalls()
+                              .RowLabel("P1", "Label 1x", 6800, 300, 960)
+                              .Control("cmbP1", "ComboBox")
+                              .Set("Top", 6800)
+                              .Set("Left", 1560)
+                              .Set("Style", 2)
+                              .Set("Width", 600)
+                              .RowData("txtP1", "TextBox", 6800, 2460, 350, 3000)
+                              .RowLabel("P2", "Label 2x", 300, 9400, 960);
+    EXPECT_EQ(std::vector<std::string>(engine.calls.begin(), engine.calls.begin() + 25), expected.calls);
+    EXPECT_EQ(layout.max_form_width(), 18800);
+    // The second column's text boxes end at 9400 + 960 + 300 + 600 + 300 + 3000; the top is the first
+    // column's deepest, below the second column's 1600.
+    EXPECT_EQ(PositionOf(layout), (Position{7450, 300, 14860, 950}));
+}
+
+TEST_F(LayoutTest, DetailControlsByExactControlType) {
+    const struct {
+        std::string controlType, dataType;
+        Names controls;
+    } cases[] = {
+        {"TextBox", "Long", {"lblX", "txtX"}},
+        {"TextBox ", "Long", {}},
+        {"textbox", "Long", {}},
+        {"Label", "Long", {}},
+        {"TextBox", "OLE Object", {}},
+        {"ListBox", "Long", {"lblX", "lstbxX"}},
+        {"ListBox", "Memo", {}},
+        {"ComboBox", "Long", {"lblX", "cmbX"}},
+        {"RichTextBox", "Memo", {"lblX", "rtxtX"}},
+        {"CheckBox", "Boolean", {"ckbX"}},
+        {"OptionButton", "Boolean", {"FrameX", "optX_True", "optX_False"}},
+        {"OptionButton", "Long", {"FrameX", "optX_X"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.controlType + "/" + c.dataType);
+        engine.calls.clear();
+        layout = {};
+        Common::AddPropertyControl(engine, {MakeProperty("X", "Flag", c.dataType, c.controlType)}, layout);
+        EXPECT_EQ(ControlNames(engine), c.controls);
+        EXPECT_EQ(layout.left(), 300);
+        if (c.controlType == "CheckBox" || c.controlType == "OptionButton") {
+            // In the control column: 300 + 4 x 120 + 300.
+            const std::size_t left = c.controlType == "CheckBox" ? 2 : 5;
+            EXPECT_EQ(engine.calls[left], "SetVBControlProperty(Left, 1080)");
+        }
+    }
+}
+
+TEST_F(LayoutTest, TheDetailColumnPlanCountsPropertiesLeftOut) {
+    auto properties = Numbered(12);
+    properties[0] = MakeProperty("Photo", "Photo", "OLE Object");
+    Common::AddPropertyControl(engine, properties, layout);
+    EXPECT_EQ(layout.horz_space(), 150);
+    EXPECT_EQ(ControlNames(engine).size(), 22u);
+    EXPECT_EQ(ControlNames(engine).front(), "lblP2");
+}
+
+TEST_F(LayoutTest, ARefusalAnsweredNoEndsOnlyItsOwnRowOfTheDetailForm) {
+    RefuseControl(1);
+    script.AnswerMsgBox(ui::vbNo);
+    Common::AddPropertyControl(engine, Numbered(2), layout);
+    EXPECT_EQ(ControlNames(engine), (Names{"lblP1", "lblP2", "txtP2"}));
+    EXPECT_EQ(PositionOf(layout), (Position{950, 300, 4860, 300}));
+}
+
+TEST_F(LayoutTest, ALabelTooLongForTheIntegerRangeOverflowsBeforeAnythingIsPlaced) {
+    patternkit::PropertySet properties{MakeProperty("Long", std::string(300, 'x'))};
+    for (const auto layOut : {&Common::LayoutTextBoxes, &Common::AddPropertyControl}) {
+        try {
+            layOut(engine, properties, layout);
+            ADD_FAILURE() << "no overflow";
+        } catch (const vb::Error& error) {
+            EXPECT_EQ(error.Number(), vb::kOverflow);
+        }
+    }
+    EXPECT_TRUE(engine.calls.empty());
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+#pragma once
+// A model like the sample's Customer, an application whose architecture, database and transaction-server
+// choice a test sets, and a recording engine that resolves the tokens the three-tier generators write from
+// the pattern's current objects, as the real engine does when a line is coded.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "patternkit/CodeText.h"
+#include "tests/patternkit/ModelDoubles.h"
+#include "tests/patternkit/RecordingConstructor.h"
+#include "typelib/IPattern.h"
+
+namespace testing_support {
+
+class SampleProperty : public FakeProperty {
+  public:
+    std::string access = "Read/Write";
+    bool isMandatory = false;
+    std::string Access() const override { return access; }
+    bool IsMandatory() const override { return isMandatory; }
+    int16_t KeyIndex() const override { return isKey ? 1 : 0; }
+};
+
+class SampleApplication : public FakeApplication {
+  public:
+    int32_t architecture = typelib::ThreeTier;
+    std::string dsn;
+    bool isMTS = false;
+    std::string l3ProjectName = "SampleData";
+
+    SampleApplication() { l2ProjectName = "SampleBusiness"; }
+    int32_t Architecture() const override { return architecture; }
+    std::string DSN() const override { return dsn; }
+    bool IsMTS() const override { return isMTS; }
+    std::string LocalDBName() const override { return "C:\\Data\\Sample.mdb"; }
+    std::string L3ProjectName() const override { return l3ProjectName; }
+};
+
+inline std::shared_ptr<SampleProperty> AddSampleProperty(FakeBusinessObject& owner, const std::string& name,
+                                                         const std::string& dataType, int32_t length = 0) {
+    auto property = std::make_shared<SampleProperty>();
+    property->name = name;
+    property->label = name;
+    property->dataType = dataType;
+    property->length = length;
+    owner.properties->items.push_back(property);
+    return property;
+}
+
+// Customer: a Long key, a Read Only Currency, a mandatory unique String(50), a Memo, a Boolean, a Date.
+inline void AddCustomerProperties(FakeBusinessObject& customer) {
+    AddSampleProperty(customer, "CustomerID", "Long", 4)->isKey = true;
+    AddSampleProperty(customer, "Balance", "Currency", 8)->access = "Read Only";
+    const auto name = AddSampleProperty(customer, "Name", "String", 50);
+    name->isMandatory = true;
+    name->isUnique = true;
+    AddSampleProperty(customer, "Notes", "Memo");
+    AddSampleProperty(customer, "Active", "Boolean", 2);
+    AddSampleProperty(customer, "Since", "Date", 8);
+}
+
+class TokenEngine : public RecordingConstructor {
+  public:
+    const typelib::IPattern* pattern = nullptr;
+    std::shared_ptr<typelib::IApplication> application;
+    // The lines of each component, keyed "project/component".
+    std::map<std::string, std::vector<std::string>> componentLines;
+
+    int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
+                           int32_t componentType, const std::string& formTemplateFile) override {
+        mComponent = projectName + "/" + componentName;
+        return RecordingConstructor::SetVBComponent(projectName, componentName, componentType,
+                                                    formTemplateFile);
+    }
+    void Code(std::string_view line) override {
+        using patternkit::Common::ReplaceString;
+        std::string text(line);
+        text = ReplaceString(text, "&AppDSN", application->DSN());
+        text = ReplaceString(text, "&AppLocalDBName", application->LocalDBName());
+        if (text.find("&PropName") != std::string::npos)
+            text = ReplaceString(text, "&PropName", pattern->CurrentProperty()->Name());
+        if (text.find("&BusObjName") != std::string::npos)
+            text = ReplaceString(text, "&BusObjName", pattern->CurrentBusObj()->Name());
+        lines.push_back(text);
+        componentLines[mComponent].push_back(text);
+    }
+
+  private:
+    std::string mComponent;
+};
+
+}  // namespace testing_support
