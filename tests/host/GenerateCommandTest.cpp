@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "host/GenerateCommand.h"
+#include "platform/ide/ProjectFiles.h"
+#include "platform/ide/VBE.h"
 
 namespace {
 
@@ -97,6 +102,52 @@ TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
         EXPECT_NE(mErr.str().find(c.message), std::string::npos) << mErr.str();
         EXPECT_FALSE(std::filesystem::exists(mFolder / "out")) << c.message;
     }
+}
+
+// The whole file, or "" when it is missing.
+std::string Contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::filesystem::path FindFile(const std::filesystem::path& folder, const std::string& name) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.path().filename() == name)
+            return entry.path();
+    }
+    return {};
+}
+
+TEST_F(GenerateRun, GeneratesTheSampleAndRegeneratesItLeavingTheSharedModules) {
+    ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
+    EXPECT_NE(mOut.str().find("CommonPersist"), std::string::npos) << mOut.str();
+    EXPECT_NE(mOut.str().find("Total Lines of Code: "), std::string::npos);
+
+    const std::filesystem::path out = mFolder / "out";
+    const std::filesystem::path group = out / "OrderEntry.vbg";
+    auto vbe = std::make_shared<vbide::VBE>();
+    vbide::OpenProjectGroup(*vbe, group);
+    std::vector<std::string> components;
+    for (const auto& project : vbe->VBProjects()) {
+        for (const auto& component : project->VBComponents())
+            components.push_back(component->Name());
+    }
+    for (const char* name : {"CommonPersist", "CommonLogical", "CustomerUDT", "ErrorDisplay"}) {
+        EXPECT_NE(std::find(components.begin(), components.end(), name), components.end()) << name;
+    }
+
+    // The developer's own line in a shared module survives, since the module is not written again.
+    const std::filesystem::path commonPersist = FindFile(out, "CommonPersist.bas");
+    ASSERT_FALSE(commonPersist.empty());
+    std::ofstream(commonPersist, std::ios::app) << "' kept by the developer\r\n";
+    const std::string before = Contents(commonPersist);
+    const std::string logicalBefore = Contents(FindFile(out, "CommonLogical.bas"));
+
+    ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
+    EXPECT_EQ(mOut.str().find("CommonPersist"), std::string::npos) << mOut.str();
+    EXPECT_NE(mOut.str().find("CustomerUDT"), std::string::npos) << mOut.str();
+    EXPECT_EQ(Contents(commonPersist), before);
+    EXPECT_EQ(Contents(FindFile(out, "CommonLogical.bas")), logicalBefore);
 }
 
 }  // namespace
