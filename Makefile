@@ -2,6 +2,7 @@
 
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
+BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 
 .PHONY: deps build run test bench clean
@@ -10,7 +11,7 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREL_TESTS=OFF
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The main job on the shipped sample: generate the OrderEntry application into $(SAMPLE_OUT).
@@ -26,9 +27,9 @@ test: deps
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DOSTREL_BENCHMARKS=ON
-	cmake --build $(BUILD_DIR) -j $(JOBS)
-	for b in $(BUILD_DIR)/bin/bench_*; do $$b; done
+	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DOSTREL_TESTS=OFF -DOSTREL_BENCHMARKS=ON
+	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
+	for b in $(BENCH_BUILD_DIR)/bin/bench_*; do $$b || exit 1; done
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)

@@ -36,15 +36,7 @@ bool ProjectGroupDocument::OpenGroup() {
 }
 
 bool ProjectGroupDocument::OpenGroup(const std::filesystem::path& file) {
-    try {
-        vbide::OpenProjectGroup(*mVBE, file);
-    } catch (const vb::Error& error) {
-        TellError(error);
-        return false;
-    }
-    mGroupFile = file;
-    MarkSaved();
-    return true;
+    return TransferGroup(vbide::OpenProjectGroup, file);
 }
 
 bool ProjectGroupDocument::Save() {
@@ -57,8 +49,13 @@ bool ProjectGroupDocument::SaveAs() {
 }
 
 bool ProjectGroupDocument::SaveTo(const std::filesystem::path& file) {
+    return TransferGroup(vbide::SaveProjectGroup, file);
+}
+
+bool ProjectGroupDocument::TransferGroup(void (*transfer)(vbide::VBE&, const std::filesystem::path&),
+                                         const std::filesystem::path& file) {
     try {
-        vbide::SaveProjectGroup(*mVBE, file);
+        transfer(*mVBE, file);
     } catch (const vb::Error& error) {
         TellError(error);
         return false;

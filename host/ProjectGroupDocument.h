@@ -47,6 +47,9 @@ class ProjectGroupDocument {
   private:
     bool OfferToSave();
     bool SaveTo(const std::filesystem::path& file);
+    // Opens or saves the group through `transfer`; on success `file` becomes the group file.
+    bool TransferGroup(void (*transfer)(vbide::VBE&, const std::filesystem::path&),
+                       const std::filesystem::path& file);
     void MarkSaved() { mSavedRevision = mVBE->Revision(); }
 
     std::shared_ptr<vbide::VBE> mVBE;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "patternkit/Emitter.h"
+#include "patterns/tier3/CredentialGetters.h"
 #include "patterns/tier3/Generators.h"
 
 namespace tier3 {
@@ -39,18 +40,7 @@ void GenerateCommonLayer2(GeneratorContext& context) {
     context.SetErrorSourceClass("CommonLogical");
     WriteErrorCodes(engine, context.Application().Architecture());
     Emit(engine, "|Private mstrUserID As String\n|Private mstrPassword As String");
-    for (const char* what : {"UserID", "Password"}) {
-        Emit(engine, R"vb(
-            |
-            |Public Function Get{{What}} () As String
-            |'|||Insert logic to obtain {{What}} from another source.
-            |{{Start}}Get{{What}}
-            |{{End}}Get{{What}}
-            |    Get{{What}} = mstr{{What}}
-            |End Function
-        )vb",
-             {{"What", what}, {"Start", context.StartMarker()}, {"End", context.EndMarker()}});
-    }
+    WriteCredentialGetters(context);
 
     Emit(engine, R"vb(
         |

@@ -2,6 +2,7 @@
 // every persistence class uses to turn a search into SQL.
 
 #include "patternkit/Emitter.h"
+#include "patterns/tier3/CredentialGetters.h"
 #include "patterns/tier3/Generators.h"
 
 namespace tier3 {
@@ -26,7 +27,7 @@ class CommonPersistWriter {
             WriteDBConnect();
         }
         if (mArchitecture == typelib::ThreeTier)
-            WriteUserAndPassword();
+            WriteCredentialGetters(mContext);
         WriteSearchString();
         WriteDataParser();
         WriteCustomInStr();
@@ -154,21 +155,6 @@ class CommonPersistWriter {
         Emit(mEngine, mIsMTS ? "|    Exit Function" : "|    Exit Sub");
         mContext.WriteErrorHandler("DBConnect", "DBConnectExit");
         Emit(mEngine, mIsMTS ? "|End Function" : "|End Sub");
-    }
-
-    void WriteUserAndPassword() {
-        for (const char* what : {"UserID", "Password"}) {
-            Emit(mEngine, R"vb(
-                |
-                |Public Function Get{{What}} () As String
-                |'|||Insert logic to obtain {{What}} from another source.
-                |{{Start}}Get{{What}}
-                |{{End}}Get{{What}}
-                |    Get{{What}} = mstr{{What}}
-                |End Function
-            )vb",
-                 {{"What", what}, {"Start", mContext.StartMarker()}, {"End", mContext.EndMarker()}});
-        }
     }
 
     void WriteSearchString() {

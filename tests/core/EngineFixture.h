@@ -23,17 +23,11 @@
 #include "platform/ui/ScriptedInteraction.h"
 #include "platform/vb/Error.h"
 #include "tests/core/TestPatterns.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace enginetest {
 
-inline int32_t ErrorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const vb::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing_support::ErrorNumberOf;
 
 class EngineTest : public ::testing::Test {
   protected:

@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/vb/Collection.h"
 
+#include "tests/support/ErrorNumber.h"
+
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing_support::ErrorNumberOf;
 
 std::vector<std::string> Items(const vb::Collection<std::string>& collection) {
     return {collection.begin(), collection.end()};

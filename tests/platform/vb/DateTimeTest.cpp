@@ -21,7 +21,8 @@ TEST(DateTime, DefaultTextAndFormats) {
     EXPECT_EQ(vb::DateText(vb::DateSerial({2026, 1, 5, 0, 5, 0})), "1/5/2026 12:05:00 AM");
     EXPECT_EQ(vb::DateText(0.75), "6:00:00 PM");
     EXPECT_EQ(vb::FormatDate(vb::DateSerial({2026, 12, 8}), "mmm_dd_yyyy"), "Dec_08_2026");
-    EXPECT_EQ(vb::FormatDate(vb::DateSerial({2026, 3, 1, 9, 7, 5}), "yyyy-mm-dd hh:nn:ss"), "2026-03-01 09:07:05");
+    EXPECT_EQ(vb::FormatDate(vb::DateSerial({2026, 3, 1, 9, 7, 5}), "yyyy-mm-dd hh:nn:ss"),
+              "2026-03-01 09:07:05");
 }
 
 TEST(DateTime, FixedClockForTests) {

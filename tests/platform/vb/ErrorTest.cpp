@@ -33,9 +33,8 @@ TEST(Error, CarriesVbStandardTexts) {
 
 TEST(Error, WithSourcePrefixesTheSourceAndRaisesAgain) {
     try {
-        vb::WithSource("Outer.Build->", [] {
-            vb::WithSource("Inner.Step->", [] { vb::Raise(91, "Engine"); });
-        });
+        vb::WithSource("Outer.Build->",
+                       [] { vb::WithSource("Inner.Step->", [] { vb::Raise(91, "Engine"); }); });
         FAIL() << "no error";
     } catch (const vb::Error& error) {
         EXPECT_EQ(error.Number(), 91);

@@ -1,30 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/vb/Error.h"
 #include "platform/vb/Numbers.h"
 
+#include "tests/support/ErrorNumber.h"
+
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing_support::ErrorNumberOf;
 
 TEST(Numbers, StrPutsABlankBeforeNonNegativeNumbers) {
     const struct {
         double value;
         const char* text;
     } cases[] = {
-        {5, " 5"},      {-5, "-5"},        {0, " 0"},          {0.5, " .5"},         {-0.25, "-.25"},
-        {2.5, " 2.5"},  {1e20, " 1E+20"},  {1.5e-7, " 1.5E-07"}, {32767, " 32767"}, {123456789012345, " 123456789012345"},
+        {5, " 5"},         {-5, "-5"},
+        {0, " 0"},         {0.5, " .5"},
+        {-0.25, "-.25"},   {2.5, " 2.5"},
+        {1e20, " 1E+20"},  {1.5e-7, " 1.5E-07"},
+        {32767, " 32767"}, {123456789012345, " 123456789012345"},
     };
-    for (const auto& c : cases) EXPECT_EQ(vb::Str(c.value), c.text) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::Str(c.value), c.text) << c.value;
 }
 
 TEST(Numbers, CIntRoundsHalfToEvenAndOverflowsAsVbDoes) {
@@ -33,9 +30,9 @@ TEST(Numbers, CIntRoundsHalfToEvenAndOverflowsAsVbDoes) {
         int expected;  // 0 with error 6 when `overflows`
         bool overflows;
     } cases[] = {
-        {2.5, 2, false},     {3.5, 4, false},      {-2.5, -2, false},     {0.5, 0, false},
-        {1.5, 2, false},     {32767.4, 32767, false}, {-32768.5, -32768, false}, {32767.5, 0, true},
-        {-32769, 0, true},   {1e10, 0, true},
+        {2.5, 2, false},   {3.5, 4, false},         {-2.5, -2, false},         {0.5, 0, false},
+        {1.5, 2, false},   {32767.4, 32767, false}, {-32768.5, -32768, false}, {32767.5, 0, true},
+        {-32769, 0, true}, {1e10, 0, true},
     };
     for (const auto& c : cases) {
         if (c.overflows) {

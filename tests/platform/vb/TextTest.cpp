@@ -26,15 +26,13 @@ TEST(Text, InStrFollowsVbRules) {
         vb::Compare compare;
         int expected;
     } cases[] = {
-        {1, "abcabc", "bc", vb::Compare::Binary, 2},
-        {3, "abcabc", "bc", vb::Compare::Binary, 5},
-        {1, "abcabc", "BC", vb::Compare::Binary, 0},
-        {1, "abcabc", "BC", vb::Compare::Text, 2},
-        {1, "", "", vb::Compare::Binary, 0},
-        {2, "abc", "", vb::Compare::Binary, 2},
+        {1, "abcabc", "bc", vb::Compare::Binary, 2}, {3, "abcabc", "bc", vb::Compare::Binary, 5},
+        {1, "abcabc", "BC", vb::Compare::Binary, 0}, {1, "abcabc", "BC", vb::Compare::Text, 2},
+        {1, "", "", vb::Compare::Binary, 0},         {2, "abc", "", vb::Compare::Binary, 2},
         {9, "abc", "a", vb::Compare::Binary, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(vb::InStr(c.start, c.text, c.find, c.compare), c.expected) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::InStr(c.start, c.text, c.find, c.compare), c.expected) << c.text;
 }
 
 TEST(Text, TrimRemovesOnlyBlanks) {
@@ -67,7 +65,8 @@ TEST(Text, NegativeLengthsAreInvalidCalls) {
 }
 
 TEST(Text, Windows1252RoundTrip) {
-    const std::string utf8 = "\xE2\x82\xAC 5 \xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D";  // euro, e-acute, curly quotes
+    const std::string utf8 =
+        "\xE2\x82\xAC 5 \xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D";  // euro, e-acute, curly quotes
     const std::string bytes = vb::Utf8ToWindows1252(utf8);
     EXPECT_EQ(bytes, "\x80 5 \xE9 \x93q\x94");
     EXPECT_EQ(vb::Windows1252ToUtf8(bytes), utf8);

@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/vb/DateTime.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Variant.h"
 
+#include "tests/support/ErrorNumber.h"
+
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::Error& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing_support::ErrorNumberOf;
 
 TEST(Variant, ConvertsToTextAsCStrDoes) {
     const struct {
@@ -31,7 +24,8 @@ TEST(Variant, ConvertsToTextAsCStrDoes) {
         {vb::Variant("text"), "text"},
         {vb::Variant::Date(vb::DateSerial({2026, 12, 8, 19, 38, 56})), "12/8/2026 7:38:56 PM"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.value.ToString(), c.text);
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value.ToString(), c.text);
 }
 
 TEST(Variant, NumericConversions) {
