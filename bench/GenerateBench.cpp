@@ -31,9 +31,9 @@ std::shared_ptr<core::qelApplication> SyntheticApplication(int businessObjects, 
         const std::string name = "Thing" + std::to_string(b);
         const auto businessObject = repository_test::AddBusinessObject(*application, name, name + " Table");
         for (int p = 1; p <= properties; ++p) {
-            repository_test::PropertySpec spec{"Field" + std::to_string(p), p == 1 ? "Long" : types[p % 7]};
-            spec.IsKey = p == 1;
-            repository_test::AddProperty(*application, businessObject, spec);
+            repository_test::PropertySpec shape{"Field" + std::to_string(p), p == 1 ? "Long" : types[p % 7]};
+            shape.IsKey = p == 1;
+            repository_test::AddProperty(*application, businessObject, shape);
         }
     }
     return application;

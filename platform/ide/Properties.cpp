@@ -121,9 +121,9 @@ std::string PropertyText(const PropertyEntry& entry) {
 
 PropertyBag::PropertyBag(std::span<const PropertySpec> known) : mKnown(known) {}
 
-const PropertySpec* PropertyBag::Spec(std::string_view name) const {
-    const auto found = std::find_if(mKnown.begin(), mKnown.end(), [&](const PropertySpec& spec) {
-        return vb::TextEquals(spec.name, name);
+const PropertySpec* PropertyBag::KnownProperty(std::string_view name) const {
+    const auto found = std::find_if(mKnown.begin(), mKnown.end(), [&](const PropertySpec& known) {
+        return vb::TextEquals(known.name, name);
     });
     return found == mKnown.end() ? nullptr : &*found;
 }
@@ -140,7 +140,7 @@ const PropertyEntry* PropertyBag::Find(std::string_view name) const {
 }
 
 bool PropertyBag::Has(std::string_view name) const {
-    return Find(name) != nullptr || Spec(name) != nullptr;
+    return Find(name) != nullptr || KnownProperty(name) != nullptr;
 }
 
 vb::Variant PropertyBag::Value(std::string_view name) const {
@@ -150,19 +150,19 @@ vb::Variant PropertyBag::Value(std::string_view name) const {
         std::string text;
         return UnquoteText(entry->literal, text) ? text : entry->literal;
     }
-    if (const PropertySpec* spec = Spec(name))
-        return EmptyValueOf(spec->type);
+    if (const PropertySpec* known = KnownProperty(name))
+        return EmptyValueOf(known->type);
     vb::Raise(vb::kNoSuchMember);
 }
 
 void PropertyBag::SetValue(std::string_view name, const vb::Variant& value) {
     PropertyEntry* entry = Find(name);
     if (entry == nullptr) {
-        const PropertySpec* spec = Spec(name);
-        if (spec == nullptr)
+        const PropertySpec* known = KnownProperty(name);
+        if (known == nullptr)
             vb::Raise(vb::kNoSuchMember);
-        vb::Variant converted = Convert(spec->type, value);
-        mEntries.push_back({std::string(spec->name), spec->type, std::move(converted), {}});
+        vb::Variant converted = Convert(known->type, value);
+        mEntries.push_back({std::string(known->name), known->type, std::move(converted), {}});
         return;
     }
     if (entry->type == PropertyType::Literal) {
@@ -177,9 +177,10 @@ void PropertyBag::SetValue(std::string_view name, const vb::Variant& value) {
 
 bool PropertyBag::SetFromFile(std::string_view name, std::string_view text) {
     text = TrimBlanks(text);
-    const PropertySpec* spec = Spec(name);
-    PropertyEntry parsed{std::string(spec ? spec->name : name), PropertyType::Literal, {}, std::string(text)};
-    if (spec != nullptr && spec->type == PropertyType::String) {
+    const PropertySpec* known = KnownProperty(name);
+    PropertyEntry parsed{
+        std::string(known ? known->name : name), PropertyType::Literal, {}, std::string(text)};
+    if (known != nullptr && known->type == PropertyType::String) {
         std::string value;
         if (UnquoteText(text, value)) {
             parsed.type = PropertyType::String;
@@ -187,11 +188,11 @@ bool PropertyBag::SetFromFile(std::string_view name, std::string_view text) {
         } else if (text.empty() || (text.front() != '"' && !text.starts_with("$\""))) {
             return false;  // neither a string nor a reference into the binary companion file
         }
-    } else if (spec != nullptr) {
+    } else if (known != nullptr) {
         try {
             const std::string number(TrimBlanks(text.substr(0, text.find('\''))));
-            parsed.value = Convert(spec->type, vb::Variant(number));
-            parsed.type = spec->type;
+            parsed.value = Convert(known->type, vb::Variant(number));
+            parsed.type = known->type;
         } catch (const vb::Error&) {
             return false;
         }

@@ -64,7 +64,7 @@ class PropertyBag {
     const std::vector<PlacedGroup>& Groups() const { return mGroups; }
 
   private:
-    const PropertySpec* Spec(std::string_view name) const;
+    const PropertySpec* KnownProperty(std::string_view name) const;
     PropertyEntry* Find(std::string_view name);
     const PropertyEntry* Find(std::string_view name) const;
 

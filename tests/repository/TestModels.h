@@ -64,28 +64,28 @@ struct PropertySpec {
 
 // The property dialog: the field in the business object's table, the key list, then filed.
 inline PropertyPtr AddProperty(core::qelApplication& application, const BusObjPtr& businessObject,
-                               const PropertySpec& spec) {
+                               const PropertySpec& shape) {
     auto property = std::make_shared<core::qelBusObjProperty>();
-    property->SetName(spec.Name);
+    property->SetName(shape.Name);
     property->SetBusinessObjectName(businessObject->Name());
     property->SetAccess("Read/Write");
-    property->SetLabel(spec.Name + " label");
+    property->SetLabel(shape.Name + " label");
     property->SetControlType("TextBox");
-    property->SetDataType(spec.DataType);
-    property->SetLength(spec.Length);
-    property->SetIsMandatory(!spec.IsNullable);
+    property->SetDataType(shape.DataType);
+    property->SetLength(shape.Length);
+    property->SetIsMandatory(!shape.IsNullable);
     const auto& field = property->Field();
-    field->SetName(spec.FieldName == "-" ? "" : spec.FieldName.empty() ? spec.Name : spec.FieldName);
-    field->SetIsNullable(spec.IsNullable);
+    field->SetName(shape.FieldName == "-" ? "" : shape.FieldName.empty() ? shape.Name : shape.FieldName);
+    field->SetIsNullable(shape.IsNullable);
     if (!field->Name().empty()) {
         field->SetBusObjProperty(property);
         field->SetTable(businessObject->Table());
         businessObject->Table()->Fields()->Add(field, field->Name());
     }
-    if (spec.IsKey) {
+    if (shape.IsKey) {
         property->SetIsKey(true);
         field->SetIsPrimaryKey(true);
-        businessObject->KeyProperties()->Add(property, spec.Name);
+        businessObject->KeyProperties()->Add(property, shape.Name);
         property->SetKeyIndex(static_cast<int16_t>(businessObject->KeyProperties()->Count()));
     }
     repository::FileProperty(application, property);

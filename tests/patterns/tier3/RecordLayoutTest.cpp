@@ -18,8 +18,8 @@ struct PropertySpec {
 
 patternkit::PropertySet Properties(std::initializer_list<PropertySpec> specs) {
     testing_support::FakeBusinessObject owner;
-    for (const auto& spec : specs)
-        AddSampleProperty(owner, spec.name, spec.dataType, spec.length)->isKey = spec.isKey;
+    for (const auto& expected : specs)
+        AddSampleProperty(owner, expected.name, expected.dataType, expected.length)->isKey = expected.isKey;
     return patternkit::AllOf(*owner.properties);
 }
 
