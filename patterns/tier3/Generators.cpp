@@ -7,6 +7,8 @@ Generators StandardGenerators() {
     generators.GenerateUDT = GenerateUDT;
     generators.GenerateCommonLayer3 = GenerateCommonLayer3;
     generators.GenerateCommonLayer2 = GenerateCommonLayer2;
+    generators.GenerateL2Batch = GenerateL2Batch;
+    generators.GenerateL2List = GenerateL2List;
     return generators;
 }
 

@@ -31,5 +31,8 @@ void GenerateUDT(GeneratorContext& context);
 void GenerateCommonLayer3(GeneratorContext& context);
 // The layer-2 shared module CommonLogical (CommonLogical.cpp).
 void GenerateCommonLayer2(GeneratorContext& context);
+// The layer-2 batch class (BatchClass.cpp) and list class (ListClass.cpp).
+void GenerateL2Batch(GeneratorContext& context);
+void GenerateL2List(GeneratorContext& context);
 
 }  // namespace tier3

@@ -1,0 +1,160 @@
+#pragma once
+// Model doubles for the list and batch classes: properties with a KeyIndex, a DBID and a foreign key
+// field; the sample's OrderLine (child of Order, referring to Product) and Customer; and an engine that
+// resolves every token those classes write, as the real engine does when a line is coded.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "patternkit/CodeText.h"
+#include "patterns/tier3/T3BusinessObject.h"
+#include "tests/patternkit/ModelDoubles.h"
+#include "tests/patternkit/RecordingConstructor.h"
+#include "typelib/IPattern.h"
+
+namespace testing_support {
+
+class KeyedProperty : public FakeProperty {
+  public:
+    int16_t keyIndex = 0;
+    int32_t dbid = 0;
+    std::shared_ptr<FakeField> foreignKeyField;
+
+    int16_t KeyIndex() const override { return keyIndex; }
+    int32_t DBID() const override { return dbid; }
+
+  protected:
+    std::shared_ptr<typelib::IField> GetForeignKeyField() const override { return foreignKeyField; }
+};
+
+class FakeMethod : public typelib::IMethod {
+  public:
+    std::string name;
+    std::string Name() const override { return name; }
+    std::string MethodType() const override { return "Sub"; }
+    std::string ReturnDataType() const override { return "None"; }
+    bool IsStoredProcedure() const override { return false; }
+    std::string StoredProcedureName() const override { return {}; }
+    int32_t DBID() const override { return 0; }
+};
+
+// A property stored in the field `fieldName` (the property's name when empty) of the owner's table.
+inline std::shared_ptr<KeyedProperty> AddKeyedProperty(FakeBusinessObject& owner, const std::string& name,
+                                                       const std::string& dataType, int32_t dbid,
+                                                       const std::string& fieldName = {}) {
+    auto property = std::make_shared<KeyedProperty>();
+    property->name = name;
+    property->label = name;
+    property->dataType = dataType;
+    property->dbid = dbid;
+    property->field = std::make_shared<FakeField>();
+    property->field->name = fieldName.empty() ? name : fieldName;
+    property->field->table = owner.table;
+    owner.properties->items.push_back(property);
+    return property;
+}
+
+inline void MakeKey(KeyedProperty& property, int16_t keyIndex) {
+    property.isKey = true;
+    property.keyIndex = keyIndex;
+}
+
+// `property` refers to the field of `referenced`.
+inline void MakeForeign(KeyedProperty& property, const FakeProperty& referenced) {
+    property.isForeign = true;
+    property.foreignKeyField = referenced.field;
+}
+
+struct OrderModel {
+    FakeModel model;
+    std::shared_ptr<FakeBusinessObject> order = model.AddBusinessObject("Order");
+    std::shared_ptr<FakeBusinessObject> product = model.AddBusinessObject("Product");
+    std::shared_ptr<FakeBusinessObject> orderLine = model.AddBusinessObject("OrderLine");
+    std::shared_ptr<FakeBusinessObject> customer = model.AddBusinessObject("Customer");
+
+    // As in the sample, but with OrderLine's keys standing in the collection against their KeyIndex
+    // order, and Customer's Name kept in a field of another name.
+    OrderModel() {
+        order->table->name = "Order Header";
+        const auto orderID = AddKeyedProperty(*order, "OrderID", "Long", 17);
+        MakeKey(*orderID, 1);
+        AddKeyedProperty(*order, "OrderDate", "Date", 20);
+
+        const auto supplierCode = AddKeyedProperty(*product, "SupplierCode", "String", 13);
+        MakeKey(*supplierCode, 1);
+        const auto productCode = AddKeyedProperty(*product, "ProductCode", "String", 14);
+        MakeKey(*productCode, 2);
+
+        MakeKey(*AddKeyedProperty(*orderLine, "LineNo", "Integer", 23), 2);
+        const auto lineOrderID = AddKeyedProperty(*orderLine, "OrderID", "Long", 22);
+        MakeKey(*lineOrderID, 1);
+        MakeForeign(*lineOrderID, *orderID);
+        MakeForeign(*AddKeyedProperty(*orderLine, "SupplierCode", "String", 24), *supplierCode);
+        MakeForeign(*AddKeyedProperty(*orderLine, "ProductCode", "String", 25), *productCode);
+        AddKeyedProperty(*orderLine, "Quantity", "Integer", 26);
+        model.Relate(orderLine, order, "Identifying");
+        model.Relate(orderLine, product, "Reference");
+
+        MakeKey(*AddKeyedProperty(*customer, "CustomerID", "Long", 1), 1);
+        AddKeyedProperty(*customer, "Name", "String", 2, "CustomerName")->length = 50;
+        AddKeyedProperty(*customer, "Balance", "Currency", 3);
+        AddKeyedProperty(*customer, "Notes", "Memo", 4);
+        AddKeyedProperty(*customer, "IsActive", "Boolean", 5);
+    }
+};
+
+// Resolves the tokens of the list and batch classes from the pattern's current objects, each only
+// where it occurs, and keeps the lines of each component ("project/component").
+class ListBatchEngine : public RecordingConstructor {
+  public:
+    const typelib::IPattern* pattern = nullptr;
+    std::map<std::string, std::vector<std::string>> componentLines;
+
+    int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
+                           int32_t componentType, const std::string& formTemplateFile) override {
+        mComponent = projectName + "/" + componentName;
+        return RecordingConstructor::SetVBComponent(projectName, componentName, componentType,
+                                                    formTemplateFile);
+    }
+    void Code(std::string_view line) override {
+        std::string text(line);
+        Resolve(text, "&ParentBusObjName", [&] { return pattern->CurrentParentBusObj()->Name(); });
+        Resolve(text, "&BusObjName", [&] { return pattern->CurrentBusObj()->Name(); });
+        Resolve(text, "&PropFieldName", [&] { return pattern->CurrentProperty()->Field()->Name(); });
+        Resolve(text, "&PropName", [&] { return pattern->CurrentProperty()->Name(); });
+        Resolve(text, "&SQLDelimiter",
+                [&] { return std::string(pattern->CurrentProperty()->DataType() == "String" ? "'" : ""); });
+        lines.push_back(text);
+        componentLines[mComponent].push_back(text);
+    }
+
+  private:
+    template <typename Value>
+    static void Resolve(std::string& text, std::string_view token, Value value) {
+        if (text.find(token) != std::string::npos)
+            text = patternkit::Common::ReplaceString(text, token, value());
+    }
+
+    std::string mComponent;
+};
+
+// Runs the three-tier pattern for the business object (three projects, OrdersBusiness and OrdersData)
+// and returns the lines of each component written. Errors of the build go to the caller.
+inline std::map<std::string, std::vector<std::string>> BuildThreeTier(
+    const std::shared_ptr<FakeBusinessObject>& businessObject,
+    std::shared_ptr<typelib::MethodList> methods = {}) {
+    auto engine = std::make_shared<ListBatchEngine>();
+    tier3::T3BusinessObject pattern;
+    engine->pattern = &pattern;
+    pattern.SetApplication(std::make_shared<FakeApplication>());
+    pattern.SetBusinessObject(businessObject);
+    pattern.SetProperties(businessObject->properties);
+    pattern.SetMethods(std::move(methods));
+    pattern.SetConstructor(engine);
+    pattern.Build();
+    return engine->componentLines;
+}
+
+}  // namespace testing_support
