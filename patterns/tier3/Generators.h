@@ -29,6 +29,8 @@ Generators StandardGenerators();
 void GenerateUDT(GeneratorContext& context);
 // The layer-3 shared module CommonPersist (CommonPersist.cpp).
 void GenerateCommonLayer3(GeneratorContext& context);
+// The layer-2 business-object class (L2BusObj.cpp).
+void GenerateL2BusObj(GeneratorContext& context);
 // The layer-2 shared module CommonLogical (CommonLogical.cpp).
 void GenerateCommonLayer2(GeneratorContext& context);
 // The layer-2 batch class (BatchClass.cpp) and list class (ListClass.cpp).

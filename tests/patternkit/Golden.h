@@ -1,7 +1,7 @@
 #pragma once
 // Compares generated lines with a hand-written file of tests/golden/. In those files a line that ends
 // in "¶" ends there (the blanks before it are part of the line), and a line that is exactly
-// "<any comment>" stands for any comment line whose text is free.
+// "<any comment>" stands for any comment line (indented or not) whose text is free.
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,8 @@ inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std
     ASSERT_EQ(lines.size(), expected.size()) << name;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (expected[i] == "<any comment>")
-            EXPECT_TRUE(lines[i].starts_with("'")) << name << " line " << i + 1 << ": " << lines[i];
+            EXPECT_EQ(lines[i].find_first_not_of(' '), lines[i].find('\''))
+                << name << " line " << i + 1 << ": " << lines[i];
         else
             EXPECT_EQ(lines[i], expected[i]) << name << " line " << i + 1;
     }

@@ -125,7 +125,8 @@ TEST_F(BuildOrder, WritesOnlyTheComponentsWhoseGeneratorsExist) {
         if (call.starts_with("SetVBComponent("))
             created.push_back(call);
     }
-    EXPECT_EQ(created, (Calls{"SetVBComponent(SampleBusiness, CustomerBatch, 1, )",
+    EXPECT_EQ(created, (Calls{"SetVBComponent(SampleBusiness, Customer, 1, )",
+                              "SetVBComponent(SampleBusiness, CustomerBatch, 1, )",
                               "SetVBComponent(SampleBusiness, CustomerList, 1, )",
                               "SetVBComponent(SampleBusiness, CustomerUDT, 2, )",
                               "SetVBComponent(SampleData, CustomerPersistUDT, 2, )",
@@ -281,11 +282,11 @@ TEST_F(BuildOrder, TheStandardGeneratorsPassEngineErrorsOnWithTheirNames) {
     } catch (const vb::Error& error) {
         EXPECT_EQ(error.Number(), vb::kNoSuchMember);
         EXPECT_EQ(error.Source(),
-                  "T3BusinessObjects.Build->T3BusinessObjects.GenerateL2Batch->qelConstructor.Code");
+                  "T3BusinessObjects.Build->T3BusinessObjects.GenerateL2BusObj->qelConstructor.Code");
     }
     EXPECT_EQ(pattern.Context().LastError().number, vb::kNoSuchMember);
     EXPECT_EQ(pattern.Context().LastError().source,
-              "T3BusinessObjects.Build->T3BusinessObjects.GenerateL2Batch->qelConstructor.Code");
+              "T3BusinessObjects.Build->T3BusinessObjects.GenerateL2BusObj->qelConstructor.Code");
 }
 
 TEST_F(BuildOrder, RelatedBusinessObjectsAndTheCurrentParent) {
