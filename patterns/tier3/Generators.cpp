@@ -7,6 +7,7 @@ Generators StandardGenerators() {
     generators.GenerateUDT = GenerateUDT;
     generators.GenerateCommonLayer3 = GenerateCommonLayer3;
     generators.GenerateCommonLayer2 = GenerateCommonLayer2;
+    generators.GenerateL3BusObj = GenerateL3BusObj;
     return generators;
 }
 

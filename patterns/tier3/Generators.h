@@ -31,5 +31,6 @@ void GenerateUDT(GeneratorContext& context);
 void GenerateCommonLayer3(GeneratorContext& context);
 // The layer-2 shared module CommonLogical (CommonLogical.cpp).
 void GenerateCommonLayer2(GeneratorContext& context);
+void GenerateL3BusObj(GeneratorContext& context);  // the layer-3 class Name & "Persist" (PersistWriter.cpp)
 
 }  // namespace tier3
