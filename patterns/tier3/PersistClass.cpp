@@ -137,11 +137,11 @@ void PersistWriter::WriteTranslationArray() {
             |maryProperties({{Row}}, 1) = Trim("&PropName") ¶
             |maryProperties({{Row}}, 2) = Trim("&PropSQLFieldName") ¶
             |maryProperties({{Row}}, 3) = Trim("&PropDataType") ¶
+            |
         )vb",
              {{"Row", r}});
     }
     Emit(R"vb(
-        |
         |
         |End Sub
     )vb");
