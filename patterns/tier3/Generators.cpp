@@ -10,6 +10,7 @@ Generators StandardGenerators() {
     generators.GenerateCommonLayer2 = GenerateCommonLayer2;
     generators.GenerateL2Batch = GenerateL2Batch;
     generators.GenerateL2List = GenerateL2List;
+    generators.GenerateL3BusObj = GenerateL3BusObj;
     return generators;
 }
 

@@ -36,5 +36,7 @@ void GenerateCommonLayer2(GeneratorContext& context);
 // The layer-2 batch class (BatchClass.cpp) and list class (ListClass.cpp).
 void GenerateL2Batch(GeneratorContext& context);
 void GenerateL2List(GeneratorContext& context);
+// The layer-3 class Name & "Persist" (PersistWriter.cpp).
+void GenerateL3BusObj(GeneratorContext& context);
 
 }  // namespace tier3

@@ -78,7 +78,7 @@ class BuildOrder : public ::testing::Test {
         pattern.SetApplication(mApplication);
         pattern.SetBusinessObject(mCustomer);
         pattern.SetProperties(mCustomer->properties);
-        pattern.SetMethods(nullptr);
+        pattern.SetMethods(testing_support::StandardMethods());
         pattern.SetConstructor(mEngine);
     }
     std::optional<int16_t> Build(tier3::Generators generators = NamingGenerators()) {
@@ -129,6 +129,7 @@ TEST_F(BuildOrder, WritesOnlyTheComponentsWhoseGeneratorsExist) {
                               "SetVBComponent(SampleBusiness, CustomerBatch, 1, )",
                               "SetVBComponent(SampleBusiness, CustomerList, 1, )",
                               "SetVBComponent(SampleBusiness, CustomerUDT, 2, )",
+                              "SetVBComponent(SampleData, CustomerPersist, 1, )",
                               "SetVBComponent(SampleData, CustomerPersistUDT, 2, )",
                               "SetVBComponent(SampleData, CommonPersist, 2, )",
                               "SetVBComponent(SampleBusiness, CommonLogical, 2, )"}));

@@ -33,7 +33,7 @@ class GeneratedModules : public ::testing::Test {
         pattern.SetApplication(mApplication);
         pattern.SetBusinessObject(mCustomer);
         pattern.SetProperties(mCustomer->properties);
-        pattern.SetMethods(nullptr);
+        pattern.SetMethods(testing_support::StandardMethods());
         pattern.SetConstructor(engine);
         EXPECT_EQ(pattern.Build(), std::optional<int16_t>(0));
         return engine->componentLines;

@@ -11,6 +11,7 @@
 #include "patternkit/CodeText.h"
 #include "tests/patternkit/ModelDoubles.h"
 #include "tests/patternkit/RecordingConstructor.h"
+#include "typelib/IMethod.h"
 #include "typelib/IPattern.h"
 
 namespace testing_support {
@@ -46,6 +47,9 @@ inline std::shared_ptr<SampleProperty> AddSampleProperty(FakeBusinessObject& own
     property->label = name;
     property->dataType = dataType;
     property->length = length;
+    property->field = std::make_shared<FakeField>();
+    property->field->name = name;
+    property->field->table = owner.table;
     owner.properties->items.push_back(property);
     return property;
 }
@@ -60,6 +64,39 @@ inline void AddCustomerProperties(FakeBusinessObject& customer) {
     AddSampleProperty(customer, "Notes", "Memo");
     AddSampleProperty(customer, "Active", "Boolean", 2);
     AddSampleProperty(customer, "Since", "Date", 8);
+}
+
+class SampleMethod : public typelib::IMethod {
+  public:
+    std::string name, storedProcedureName;
+    bool isStoredProcedure = false;
+    int32_t dbid = 0;
+    std::string Name() const override { return name; }
+    std::string MethodType() const override { return "Sub"; }
+    std::string ReturnDataType() const override { return "None"; }
+    bool IsStoredProcedure() const override { return isStoredProcedure; }
+    std::string StoredProcedureName() const override { return storedProcedureName; }
+    int32_t DBID() const override { return dbid; }
+};
+
+using SampleMethods = FakeList<std::shared_ptr<typelib::IMethod>>;
+
+inline std::shared_ptr<SampleMethod> AddSampleMethod(SampleMethods& methods, const std::string& name,
+                                                     int32_t dbid = 0) {
+    auto method = std::make_shared<SampleMethod>();
+    method->name = name;
+    method->dbid = dbid;
+    method->storedProcedureName = "sp" + name;
+    methods.items.push_back(method);
+    return method;
+}
+
+// The four standard methods every business object has, none by stored procedure.
+inline std::shared_ptr<SampleMethods> StandardMethods() {
+    auto methods = std::make_shared<SampleMethods>();
+    for (const char* name : {"Add", "Update", "Delete", "Read"})
+        AddSampleMethod(*methods, name);
+    return methods;
 }
 
 class TokenEngine : public RecordingConstructor {

@@ -1,0 +1,156 @@
+// Delete, Read and the Read_ function of each value the record cannot hold.
+
+#include "patternkit/ErrorHandlers.h"
+#include "patternkit/PropertySets.h"
+#include "patterns/tier3/PersistWriter.h"
+#include "platform/vb/Numbers.h"
+
+namespace tier3 {
+
+void PersistWriter::WriteDelete() {
+    EmitLine("Public Sub Delete()");
+    if (PickStandardMethod("Delete").IsStoredProcedure()) {
+        WriteStoredProcBody("Delete");
+    } else {
+        Emit(R"vb(
+            |Dim strSQL As String
+            |
+            |   On Error GoTo HandleError
+            |
+            |'   Use function to create SQL string containing the WHERE clause
+            |'   To find a single instance using current property values.
+            |   strSQL = GenSQLFromProperties()
+            |'
+            |'  Append DELETE portion of SQL string then execute.
+            |   strSQL = "DELETE FROM &BusObjSQLTable " & strSQL ¶
+            |   cnnDataBase.Execute strSQL,,adCmdText
+            |
+        )vb");
+        if (mIsMTS) {
+            Emit(R"vb(
+                |    'SetComplete is called within the Delete sub because it is the last
+                |    'call made to the persistence object for a delete operation.
+                |    'SetComplete is not called in other operations because the GetState is
+                |    'always called if the operation is successful.
+                |    myContext.SetComplete
+                |
+            )vb");
+        }
+        Emit(R"vb(
+            |DeleteExit:
+            |
+            |    Exit Sub
+            |
+        )vb");
+    }
+    WriteOperationHandler("Delete Method", "DeleteExit");
+    EmitLine("End Sub");
+}
+
+void PersistWriter::WriteRead() {
+    EmitLine("Public Sub Read (ByVal ObjectID As String)");
+    if (PickStandardMethod("Read").IsStoredProcedure()) {
+        // The stored procedure takes the keys from the record, so they are decoded from the ObjectID first.
+        Emit(R"vb(
+            |    On Error GoTo HandleError
+            |    'Take the key values of the row to read from the ObjectID
+            |    GenSQLFromObjectID ObjectID
+            |    mudtProps.ObjectID = CreateObjectID()
+        )vb");
+        WriteStoredProcBody("Read");
+    } else {
+        Emit(R"vb(
+            |Dim rs&BusObjName As ADOR.Recordset
+            |Dim strSQL As String
+            |
+            |    On Error GoTo HandleError
+            |
+            |    strSQL = GenSQLFromObjectID(ObjectID)
+            |    strSQL ="SELECT * FROM &BusObjSQLTable " & strSQL
+            |
+            |    Set rs&BusObjName = cnnDataBase.Execute (strSQL,,adCmdText)
+            |    With rs&BusObjName
+        )vb");
+        for (const auto& property : mContext.Properties()) {
+            SetProperty(property);
+            if (patternkit::Common::IsMemoOrOLE(*property))
+                continue;
+            if (property->DataType() == "String") {
+                EmitLine("        mudtProps.&PropName = \"\" & .Fields(\"&PropFieldName\")");
+            } else {
+                Emit(R"vb(
+                    |        If Not IsNull(.Fields("&PropFieldName")) Then  ¶
+                    |            mudtProps.&PropName = .Fields("&PropFieldName")
+                    |        End If
+                )vb");
+            }
+        }
+        Emit(R"vb(
+            |        mudtProps.ObjectID = CreateObjectID()
+            |        .Close
+            |    End With
+            |    Set rs&BusObjName = Nothing
+            |
+            |ReadExit:
+            |
+            |    If Not (rs&BusObjName Is Nothing) Then
+            |        rs&BusObjName.Close
+            |        Set rs&BusObjName = Nothing
+            |    End If
+            |    Exit Sub
+            |
+        )vb");
+    }
+    WriteOperationHandler("Read Method", "ReadExit");
+    EmitLine("End Sub");
+}
+
+void PersistWriter::WriteReadFunctions() {
+    for (const auto& property : mContext.Properties()) {
+        if (!patternkit::Common::IsMemoOrOLE(*property))
+            continue;
+        SetProperty(property);
+        Emit(R"vb(
+            |Public Function Read_&PropName(ByVal ObjectID As String) As String
+            |'Separate Read method for &PropName because it is a varying lenght property
+            |'and cannot be included in the UDT defining fixed length properties of &BusObjName.
+            |Dim rs&BusObjName As ADOR.Recordset
+            |Dim strSQL As String
+            |Dim vnt As Variant
+            |
+            |  On Error GoTo HandleError
+            |
+            |  strSQL = GenSQLFromObjectID(ObjectID)
+            |  strSQL = "SELECT &PropSQLFieldName FROM &BusObjSQLTable " & strSQL
+            |
+            |  Set rs&BusObjName = cnnDataBase.Execute (strSQL,,adCmdText)
+            |  vnt = rs&BusObjName.Fields("&PropFieldName") ¶
+            |  If IsNull(vnt) Then ¶
+            |      Read_&PropName = "" ¶
+            |  Else
+            |      Read_&PropName = vnt
+            |  End If
+            |  rs&BusObjName.Close
+            |  Set rs&BusObjName = Nothing
+            |
+            |ReadExit:
+            |    If Not (rs&BusObjName Is Nothing) Then
+            |        rs&BusObjName.Close
+            |        Set rs&BusObjName = Nothing
+            |    End If
+            |  Exit Function
+            |
+        )vb");
+        // The edit point is keyed by the DBID, so it survives a rename of the property.
+        const std::string procedure = "Read_" + property->Name();
+        const std::string editPoint = "Read_" + vb::Str(property->DBID());
+        const std::string& className = mContext.Components().persist;
+        if (mIsMTS)
+            patternkit::Common::GenerateTxErrorHandler(mEngine, className, procedure, editPoint, "ReadExit");
+        else
+            patternkit::Common::GenerateErrorHandler(mEngine, className, procedure, editPoint, "ReadExit");
+        EmitLine("End Function");
+    }
+}
+
+}  // namespace tier3

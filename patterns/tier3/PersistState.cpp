@@ -1,0 +1,129 @@
+// Post, which replays a batch recordset, and the state buffer's SetState and GetState.
+
+#include "patternkit/ModelSets.h"
+#include "patternkit/PropertySets.h"
+#include "patterns/tier3/PersistWriter.h"
+#include "typelib/IField.h"
+
+namespace tier3 {
+namespace {
+
+// The Memo and OLE Object values of the row, in the order of Add's and Update's parameters. A Null field
+// becomes an empty text.
+std::string VarStringArguments(const patternkit::PropertySet& properties) {
+    std::string arguments;
+    for (const auto& property : properties) {
+        if (!patternkit::Common::IsMemoOrOLE(*property))
+            continue;
+        const std::string field = patternkit::Required(property->Field()).Name();
+        arguments += (arguments.empty() ? " " : ", ") + std::string("\"\" & rs&BusObjNameBatch.Fields(\"") +
+                     field + "\")";
+    }
+    return arguments;
+}
+
+}  // namespace
+
+void PersistWriter::WritePost() {
+    // An empty batch has no first row; the Memo and OLE Object values travel in the row as well, so they
+    // are handed to Add and Update rather than lost.
+    Emit(R"vb(
+        |Public Sub Post(rs&BusObjNameBatch As ADOR.Recordset)
+        |
+        |    On Error GoTo HandleError
+        |
+        |    If Not (rs&BusObjNameBatch.BOF And rs&BusObjNameBatch.EOF) Then rs&BusObjNameBatch.MoveFirst
+        |    While Not rs&BusObjNameBatch.EOF
+        |        'Move batch recordset fields to UDT used by public methods
+    )vb");
+    for (const auto& property : mContext.Properties()) {
+        SetProperty(property);
+        if (!patternkit::Common::IsMemoOrOLE(*property))
+            EmitLine("        mudtProps.&PropName = rs&BusObjNameBatch.Fields(\"&PropFieldName\")");
+        EmitLine(
+            "        mudtProps.&PropNameIsChanged = rs&BusObjNameBatch.Fields(\"&PropFieldNameIsChanged\")");
+    }
+    const std::string arguments = VarStringArguments(mContext.Properties());
+    Emit(R"vb(
+        |        Select Case rs&BusObjNameBatch.Fields("Operation")
+        |            Case oc&BusObjName_Add
+        |                Add{{Arguments}}
+        |            Case oc&BusObjName_Update
+        |                Update{{Arguments}}
+        |            Case oc&BusObjName_Delete
+        |                Delete
+        |        End Select
+        |        rs&BusObjNameBatch.MoveNext
+        |    Wend
+        |
+        |PostExit:
+        |    If Not (rs&BusObjNameBatch Is Nothing) Then
+        |        rs&BusObjNameBatch.Close
+        |        Set rs&BusObjNameBatch = Nothing
+        |    End If
+        |    Exit Sub
+        |
+    )vb",
+         {{"Arguments", arguments}});
+    WriteOperationHandler("Post Method", "PostExit");
+    EmitLine("End Sub");
+}
+
+void PersistWriter::WriteSetState() {
+    Emit(R"vb(
+        |Public Sub SetState(ByVal Buffer As String)
+        |'The Layer 2 business object sends its state buffer.
+        |'The buffer is copied into mudtProps so that the property values
+        |'are available to the other operations of the persistence object.
+        |'
+        |  Dim udtData As &BusObjNameData
+        |    On Error GoTo HandleError
+        |
+        |  udtData.Buffer = Buffer
+        |  LSet mudtProps = udtData
+        |
+        |SetStateExit:
+        |'Cleanup after error
+        |
+        |    Exit Sub
+        |
+    )vb");
+    mContext.WriteErrorHandler("SetState Method", "SetStateExit");
+    EmitLine("End Sub");
+}
+
+void PersistWriter::WriteGetState() {
+    Emit(R"vb(
+        |Public Function GetState() As String
+        |'Gets the data out of mudtProps for the Layer 2 business object.
+        |'The function is public because the Layer 2 business object
+        |'uses it after each operation.
+        |Dim udtData As &BusObjNameData
+        |    On Error GoTo HandleError
+        |
+        |    LSet udtData = mudtProps
+        |    GetState = udtData.Buffer
+    )vb");
+    if (mIsMTS) {
+        Emit(R"vb(
+            |
+            |    'SetComplete is called here because GetState is the last call made to the
+            |    'persistence object, and it is made only when the operation succeeded.
+            |    'Delete needs no GetState, so it calls SetComplete itself.
+            |    '
+            |    myContext.SetComplete
+            |
+        )vb");
+    }
+    Emit(R"vb(
+        |GetStateExit:
+        |'Cleanup after error
+        |
+        |    Exit Function
+        |
+    )vb");
+    mContext.WriteErrorHandler("GetState Method", "GetStateExit");
+    EmitLine("End Function");
+}
+
+}  // namespace tier3

@@ -1,0 +1,82 @@
+#pragma once
+// The writer of the layer-3 persistence class Name & "Persist": the only generated class that talks to the
+// database. Each group of its procedures is written by a file of its own (Persist*.cpp); this class holds
+// what they share: the context, the engine, the transaction-server choice and the small helpers.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "patternkit/Emitter.h"
+#include "patterns/tier3/GeneratorContext.h"
+
+namespace tier3 {
+
+class PersistWriter {
+  public:
+    explicit PersistWriter(GeneratorContext& context);
+
+    // The whole class, in the order its members are declared.
+    void Write();
+
+  private:
+    // PersistClass.cpp
+    void WriteHeader();
+    void WriteDeclarations();
+    void WriteDBMSType();
+    void WriteClassInitialize();
+    void WriteTranslationArray();
+    void WriteObjectControl();
+    void WriteClosingEditPoint();
+    // PersistAddUpdate.cpp
+    void WriteAdd();
+    void WriteUpdate();
+    void WriteMethodProcedures();
+    void WriteChangedFieldBlock(const typelib::IProperty& property);
+    void WriteRecordsetUpdateTail(std::string_view exitLabel);
+    // PersistReadDelete.cpp
+    void WriteDelete();
+    void WriteRead();
+    void WriteReadFunctions();
+    // PersistSearch.cpp
+    void WriteSearch();
+    void WriteCreateRecordset();
+    // PersistState.cpp
+    void WritePost();
+    void WriteSetState();
+    void WriteGetState();
+    // PersistPermittedValues.cpp
+    void WritePermittedValues();
+    // PersistSql.cpp
+    void WriteSelectString();
+    void WriteCreateObjectID();
+    void WriteGenSQLFromObjectID();
+    void WriteGenSQLFromProperties();
+    // The condition of the current key property; the first of a clause has no " AND ".
+    void WriteWhereTerm(const typelib::IProperty& key, bool isFirst);
+
+    // --- shared helpers (PersistWriter.cpp) ---
+    void Emit(std::string_view block, std::initializer_list<patternkit::Substitution> values = {});
+    void EmitLine(std::string_view line);
+    // The block with {{Start}} and {{End}} replaced by the edit-point markers.
+    void EmitWithMarkers(std::string_view block, std::string_view editPoint = {});
+    void SetProperty(const std::shared_ptr<typelib::IProperty>& property);
+    // The operations' handler: the transaction variant under the transaction server.
+    void WriteOperationHandler(std::string_view procedure, std::string_view exitLabel);
+    // "&BusObjTable", or "[&BusObjTable]" when the table name holds a blank.
+    std::string TableInCode() const;
+    // Picks the standard method by its exact name as the current method; error 5 when the model lacks it.
+    const typelib::IMethod& PickStandardMethod(std::string_view name);
+    // The body of a standard operation that runs the method's stored procedure.
+    void WriteStoredProcBody(std::string_view methodName);
+    // " Optional NotesVarString As String, ..." or "".
+    const std::string& VarStringParams() const { return mVarStringParams; }
+
+    GeneratorContext& mContext;
+    typelib::IConstructor& mEngine;
+    const bool mIsMTS;
+    const std::string mVarStringParams;
+    patternkit::PropertySet mKeys;  // in KeyIndex order
+};
+
+}  // namespace tier3

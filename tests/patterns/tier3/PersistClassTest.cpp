@@ -1,0 +1,153 @@
+// The layer-3 persistence class against hand-written expected text, and the SQL it writes for keys,
+// quotes, batches and stored procedures.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "patterns/tier3/Generators.h"
+#include "platform/vb/DateTime.h"
+#include "tests/patternkit/Golden.h"
+#include "tests/patterns/tier3/PersistModel.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing_support::AddKey;
+using testing_support::AddPersistProperty;
+
+class PersistApplication : public testing_support::SampleApplication {
+  public:
+    std::string dbType = "SQL";
+    std::string DBType() const override { return dbType; }
+};
+
+// The lines of one procedure: from its signature to its closing line.
+Lines Procedure(const Lines& lines, const std::string& signature) {
+    auto first = std::find(lines.begin(), lines.end(), signature);
+    auto last = std::find_if(first, lines.end(), [](const std::string& line) {
+        return line == "End Sub" || line == "    End Sub" || line == "End Function";
+    });
+    return last == lines.end() ? Lines{} : Lines(first, last + 1);
+}
+
+bool Has(const Lines& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class PersistClass : public ::testing::Test {
+  protected:
+    void SetUp() override { vb::SetFixedClockForTesting(vb::DateSerial({2026, 12, 8, 19, 38, 56})); }
+    void TearDown() override { vb::ClearFixedClockForTesting(); }
+
+    Lines Generate(const std::shared_ptr<testing_support::FakeBusinessObject>& busObj) {
+        auto engine = std::make_shared<testing_support::ContextEngine>();
+        tier3::GeneratorContext context;
+        engine->context = &context;
+        context.SetInputs({engine, mApplication, busObj, patternkit::AllOf(*busObj->properties),
+                           patternkit::AllOf(*mMethods)});
+        context.SetRelated({}, {}, mReferences);
+        context.NameComponents(busObj->name);
+        context.Current().busObj = busObj;
+        tier3::GenerateL3BusObj(context);
+        return engine->lines;
+    }
+
+    std::shared_ptr<testing_support::FakeBusinessObject> Customer() {
+        auto customer = mModel.AddBusinessObject("Customer");
+        AddKey(*customer, "CustomerID", "Long", 1, 4);
+        AddPersistProperty(*customer, "Balance", "Currency", 8);
+        AddPersistProperty(*customer, "Name", "String", 50, "CustName");
+        AddPersistProperty(*customer, "Notes", "Memo")->dbid = 12;
+        AddPersistProperty(*customer, "Active", "Boolean", 2);
+        AddPersistProperty(*customer, "Since", "Date", 8);
+        return customer;
+    }
+
+    testing_support::FakeModel mModel;
+    std::shared_ptr<PersistApplication> mApplication = std::make_shared<PersistApplication>();
+    std::shared_ptr<testing_support::SampleMethods> mMethods = testing_support::StandardMethods();
+    patternkit::BusinessObjectSet mReferences;
+};
+
+TEST_F(PersistClass, CustomerForSqlServerWithoutTheTransactionServer) {
+    testing_support::ExpectMatchesGolden(Generate(Customer()), "CustomerPersist_SQL.txt");
+}
+
+// Product: a two-column key listed as KeyIndex 2, 1. Every key is in the WHERE clause, text values have
+// their quotes doubled, a Boolean key in first place has no " AND ".
+TEST_F(PersistClass, EveryKeyTakesPartInTheWhereClause) {
+    auto product = mModel.AddBusinessObject("Product");
+    AddKey(*product, "Code", "String", 2, 10);
+    AddKey(*product, "Current", "Boolean", 1);
+    AddKey(*product, "Since", "Date", 3);
+    AddKey(*product, "Weight", "Decimal", 4);
+    mApplication->dbType = "Oracle";
+    const Lines lines = Generate(product);
+    const Lines where = Procedure(lines, "Private Function GenSQLFromProperties() As String");
+    EXPECT_TRUE(
+        Has(where, R"(    strSQL = strSQL & "Code  = '"& Replace(Trim(mudtProps.Code), "'", "''") & "' " )"));
+    EXPECT_TRUE(Has(where, R"(     strSQL = strSQL & " AND Current  = " & strBlnValue & " " )"));
+    EXPECT_TRUE(Has(where, R"(     strSQL = strSQL & " AND Weight  = " & mudtProps.Weight & " " )"));
+    EXPECT_TRUE(Has(
+        where,
+        R"(            strSQL = strSQL & " AND Since  = TO_DATE('" & Format(mudtProps.Since, "yyyy-mm-dd hh:nn:ss") & "', 'YYYY-MM-DD HH24:MI:SS') " )"));
+    const Lines fromID =
+        Procedure(lines, "Private Function GenSQLFromObjectID(ByVal ObjectID As String) As String");
+    EXPECT_TRUE(Has(fromID, "    mudtProps.Current = CBool(strNextKey)"));
+    EXPECT_TRUE(Has(fromID, R"(    strSQL = strSQL & "Current  = " & strBlnValue & " " )"));
+    EXPECT_TRUE(Has(fromID, "    mudtProps.Weight = CDec(strNextKey)"));
+    EXPECT_TRUE(Has(lines, "    mintDBMSType = dbDBMS_Type_Oracle"));
+}
+
+TEST_F(PersistClass, KeysThatCannotIdentifyARowAreRefused) {
+    const struct {
+        const char* dataType;
+        int16_t secondIndex;
+        int32_t error;
+    } cases[] = {{"Long", 1, vb::kDuplicateKey},
+                 {"Long", 3, vb::kSubscriptOutOfRange},
+                 {"Memo", 2, vb::kInvalidProcedureCall}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dataType);
+        auto item = mModel.AddBusinessObject("Item");
+        AddKey(*item, "First", "Long", 1);
+        AddKey(*item, "Second", c.dataType, c.secondIndex);
+        try {
+            Generate(item);
+            ADD_FAILURE() << "no error";
+        } catch (const vb::Error& error) {
+            EXPECT_EQ(error.Number(), c.error);
+        }
+    }
+}
+
+TEST_F(PersistClass, StoredProcedureReadDecodesTheObjectIDItIsGiven) {
+    mMethods->items[3] = nullptr;
+    mMethods->items[3] = testing_support::AddSampleMethod(*mMethods, "Read");
+    mMethods->items.pop_back();
+    std::static_pointer_cast<testing_support::SampleMethod>(mMethods->items[3])->isStoredProcedure = true;
+    const Lines read = Procedure(Generate(Customer()), "Public Sub Read (ByVal ObjectID As String)");
+    ASSERT_GT(read.size(), 5u);
+    EXPECT_EQ(read[3], "    GenSQLFromObjectID ObjectID");
+    EXPECT_EQ(read[4], "    mudtProps.ObjectID = CreateObjectID()");
+    EXPECT_TRUE(Has(read, "    cmdStoredProc.CommandText = \"spRead\""));
+}
+
+TEST_F(PersistClass, TransactionServerVariant) {
+    mApplication->isMTS = true;
+    mApplication->dbType = "Access";
+    const Lines lines = Generate(Customer());
+    EXPECT_TRUE(Has(lines, "Implements ObjectControl"));
+    EXPECT_TRUE(Has(Procedure(lines, "Public Sub Delete()"), "    myContext.SetComplete"));
+    EXPECT_TRUE(Has(Procedure(lines, "Public Function GetState() As String"), "    myContext.SetComplete"));
+    EXPECT_TRUE(Has(Procedure(lines, "Public Sub Post(rsCustomerBatch As ADOR.Recordset)"),
+                    "    myContext.SetAbort"));
+    EXPECT_FALSE(Has(Procedure(lines, "Public Function CreateRecordset() As ADOR.Recordset"),
+                     "    myContext.SetAbort"));
+    EXPECT_TRUE(Has(lines, "    mintDBMSType = dbDBMS_Type_MSAccess"));
+    EXPECT_EQ(lines.back(), "'>>>End Edit Point: ");
+    EXPECT_TRUE(Has(lines, "Private Function ObjectControl_CanBePooled() As Boolean"));
+}
+
+}  // namespace

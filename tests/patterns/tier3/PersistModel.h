@@ -1,0 +1,112 @@
+#pragma once
+// Models for the persistence class: properties with key order, field nullability, foreign keys, DBIDs and
+// permitted values, and an engine that resolves every token the class uses from the generator context.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "patternkit/CodeText.h"
+#include "patterns/tier3/GeneratorContext.h"
+#include "tests/patterns/tier3/SampleModel.h"
+#include "typelib/IField.h"
+#include "typelib/ITable.h"
+
+namespace testing_support {
+
+class NullableField : public FakeField {
+  public:
+    bool isNullable = false;
+    std::shared_ptr<typelib::IProperty> owner;
+    bool IsNullable() const override { return isNullable; }
+
+  protected:
+    std::shared_ptr<typelib::IProperty> GetBusObjProperty() const override { return owner; }
+};
+
+class PersistProperty : public SampleProperty {
+  public:
+    int16_t keyIndex = 0;
+    int32_t dbid = 0;
+    bool isPVList = false;
+    std::string owningBusObj;
+    std::shared_ptr<typelib::IField> foreignKeyField;
+    std::shared_ptr<typelib::IProperty> displayedProp;
+    std::shared_ptr<FakeList<std::string>> permittedValues = std::make_shared<FakeList<std::string>>();
+
+    int16_t KeyIndex() const override { return keyIndex; }
+    int32_t DBID() const override { return dbid; }
+    bool IsPVList() const override { return isPVList; }
+    std::string BusinessObjectName() const override { return owningBusObj; }
+
+  protected:
+    std::shared_ptr<typelib::IField> GetForeignKeyField() const override { return foreignKeyField; }
+    std::shared_ptr<typelib::IProperty> GetPVFKeyDisplayedProp() const override { return displayedProp; }
+    std::shared_ptr<typelib::TextList> GetPermittedValues() const override { return permittedValues; }
+};
+
+// A property stored in the field `fieldName` (the property's name when empty).
+inline std::shared_ptr<PersistProperty> AddPersistProperty(FakeBusinessObject& owner, const std::string& name,
+                                                           const std::string& dataType, int32_t length = 0,
+                                                           const std::string& fieldName = {}) {
+    auto property = std::make_shared<PersistProperty>();
+    property->name = name;
+    property->label = name;
+    property->dataType = dataType;
+    property->length = length;
+    property->owningBusObj = owner.name;
+    auto field = std::make_shared<NullableField>();
+    field->name = fieldName.empty() ? name : fieldName;
+    field->table = owner.table;
+    property->field = field;
+    owner.properties->items.push_back(property);
+    return property;
+}
+
+inline std::shared_ptr<PersistProperty> AddKey(FakeBusinessObject& owner, const std::string& name,
+                                               const std::string& dataType, int16_t keyIndex,
+                                               int32_t length = 0) {
+    auto key = AddPersistProperty(owner, name, dataType, length);
+    key->isKey = true;
+    key->keyIndex = keyIndex;
+    return key;
+}
+
+// Resolves the tokens of each line from the context's current objects, as the real engine does.
+class ContextEngine : public RecordingConstructor {
+  public:
+    const tier3::GeneratorContext* context = nullptr;
+
+    void Code(std::string_view line) override {
+        std::string text(line);
+        const tier3::CurrentObjects& current = context->Current();
+        const auto sqlForm = [](const std::string& name) {
+            return name.find(' ') == std::string::npos ? name : "[" + name + "]";
+        };
+        Resolve(text, "&BusObjName", [&] { return current.busObj->Name(); });
+        Resolve(text, "&BusObjTable", [&] { return current.busObj->Table()->Name(); });
+        Resolve(text, "&BusObjSQLTable", [&] { return sqlForm(current.busObj->Table()->Name()); });
+        Resolve(text, "&ReferenceBusObjName", [&] { return current.referenceBusObj->Name(); });
+        Resolve(text, "&MethodName", [&] { return current.method->Name(); });
+        Resolve(text, "&PropName", [&] { return current.property->Name(); });
+        Resolve(text, "&PropDataType", [&] { return current.property->DataType(); });
+        Resolve(text, "&PropFieldName", [&] { return current.property->Field()->Name(); });
+        Resolve(text, "&PropSQLFieldName", [&] { return sqlForm(current.property->Field()->Name()); });
+        Resolve(text, "&VirtPropOwnerBusObj",
+                [&] { return current.property->ForeignKeyField()->BusObjProperty()->BusinessObjectName(); });
+        Resolve(text, "&VirtPropOrigName",
+                [&] { return current.property->ForeignKeyField()->BusObjProperty()->Name(); });
+        Resolve(text, "&PVFkeyDisplayedProp",
+                [&] { return current.property->PVFKeyDisplayedProp()->Name(); });
+        lines.push_back(text);
+    }
+
+  private:
+    template <typename Value>
+    static void Resolve(std::string& text, std::string_view token, Value value) {
+        if (text.find(token) != std::string::npos)
+            text = patternkit::Common::ReplaceString(text, token, value());
+    }
+};
+
+}  // namespace testing_support
