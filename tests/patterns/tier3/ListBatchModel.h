@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "patternkit/CodeText.h"
+#include "patterns/tier3/Generators.h"
 #include "patterns/tier3/T3BusinessObject.h"
 #include "tests/patternkit/ModelDoubles.h"
 #include "tests/patternkit/RecordingConstructor.h"
@@ -146,7 +147,11 @@ inline std::map<std::string, std::vector<std::string>> BuildThreeTier(
     const std::shared_ptr<FakeBusinessObject>& businessObject,
     std::shared_ptr<typelib::MethodList> methods = {}) {
     auto engine = std::make_shared<ListBatchEngine>();
-    tier3::T3BusinessObject pattern;
+    // The list and batch classes with the modules they stand beside; the other classes have tests of their own.
+    tier3::Generators generators = tier3::StandardGenerators();
+    generators.GenerateL2BusObj = nullptr;
+    generators.GenerateL3BusObj = nullptr;
+    tier3::T3BusinessObject pattern(generators);
     engine->pattern = &pattern;
     pattern.SetApplication(std::make_shared<FakeApplication>());
     pattern.SetBusinessObject(businessObject);
