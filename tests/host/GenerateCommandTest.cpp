@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "host/GenerateCommand.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
+#include "platform/vb/Text.h"
 
 namespace {
 
@@ -148,6 +150,56 @@ TEST_F(GenerateRun, GeneratesTheSampleAndRegeneratesItLeavingTheSharedModules) {
     EXPECT_NE(mOut.str().find("CustomerUDT"), std::string::npos) << mOut.str();
     EXPECT_EQ(Contents(commonPersist), before);
     EXPECT_EQ(Contents(FindFile(out, "CommonLogical.bas")), logicalBefore);
+}
+
+TEST_F(GenerateRun, CodeBetweenEditPointsSurvivesRegeneration) {
+    ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
+    const std::filesystem::path group = mFolder / "out" / "OrderEntry.vbg";
+    const std::vector<std::string> classes = {"Customer", "Product", "Order", "OrderLine"};
+
+    // A developer's line right below every start marker of the business-object classes.
+    std::map<std::string, std::string> markerOf;  // developer's line -> its start marker, trimmed
+    {
+        auto vbe = std::make_shared<vbide::VBE>();
+        vbide::OpenProjectGroup(*vbe, group);
+        for (const auto& project : vbe->VBProjects()) {
+            for (const auto& component : project->VBComponents()) {
+                if (std::find(classes.begin(), classes.end(), component->Name()) == classes.end())
+                    continue;
+                const auto code = component->CodeModule();
+                for (int32_t line = code->CountOfLines(); line >= 1; --line) {
+                    const std::string text = code->Lines(line, 1);
+                    if (text.find("'<<<Start Edit Point:") == std::string::npos)
+                        continue;
+                    const std::string mine = "    ' mine: " + component->Name() + " " + std::to_string(line);
+                    code->InsertLines(line + 1, mine);
+                    markerOf[mine] = vb::Trim(text);
+                }
+            }
+        }
+        vbide::SaveProjectGroup(*vbe, group);
+    }
+    ASSERT_GT(markerOf.size(), 100u);
+
+    ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
+    auto vbe = std::make_shared<vbide::VBE>();
+    vbide::OpenProjectGroup(*vbe, group);
+    std::map<std::string, int> seen;
+    for (const auto& project : vbe->VBProjects()) {
+        for (const auto& component : project->VBComponents()) {
+            EXPECT_FALSE(component->Name().ends_with("_tmp")) << "unrestored code in " << component->Name();
+            const auto code = component->CodeModule();
+            for (int32_t line = 2; line <= code->CountOfLines(); ++line) {
+                const auto found = markerOf.find(code->Lines(line, 1));
+                if (found == markerOf.end())
+                    continue;
+                ++seen[found->first];
+                EXPECT_EQ(vb::Trim(code->Lines(line - 1, 1)), found->second) << found->first;
+            }
+        }
+    }
+    for (const auto& [mine, marker] : markerOf)
+        EXPECT_EQ(seen[mine], 1) << mine << " below " << marker;
 }
 
 }  // namespace
