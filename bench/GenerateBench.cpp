@@ -51,7 +51,8 @@ void GenerateSyntheticApplication(benchmark::State& state) {
         form.Show();
         form.SetAllForms(false);
         form.cmdGenerate_Click();
-        if (!interaction.Failures().empty()) state.SkipWithError(interaction.Failures().front().c_str());
+        if (!interaction.Failures().empty())
+            state.SkipWithError(interaction.Failures().front().c_str());
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
