@@ -28,9 +28,8 @@ using ClassTableFunction = const ClassEntry* (*)();
 
 }  // namespace automation
 
-#define OSTREL_EXPORT_CLASSES(...)                                                  \
-    extern "C" __attribute__((visibility("default"))) const automation::ClassEntry* \
-    OstrelClasses() {                                                               \
+#define OSTREL_EXPORT_CLASSES(...)                                                                    \
+    extern "C" __attribute__((visibility("default"))) const automation::ClassEntry* OstrelClasses() { \
         static const automation::ClassEntry table[] = {__VA_ARGS__ __VA_OPT__(, ){nullptr, nullptr}}; \
-        return table;                                                               \
+        return table;                                                                                 \
     }

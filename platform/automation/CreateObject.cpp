@@ -15,13 +15,16 @@ namespace {
 
 std::filesystem::path FolderOfThisLibrary() {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&FolderOfThisLibrary), &info) == 0 || info.dli_fname == nullptr) {
+    if (dladdr(reinterpret_cast<const void*>(&FolderOfThisLibrary), &info) == 0 ||
+        info.dli_fname == nullptr) {
         return std::filesystem::current_path();
     }
     return std::filesystem::absolute(info.dli_fname).parent_path();
 }
 
-[[noreturn]] void CannotCreate(std::string_view progId) { vb::Raise(vb::kCannotCreateObject, progId); }
+[[noreturn]] void CannotCreate(std::string_view progId) {
+    vb::Raise(vb::kCannotCreateObject, progId);
+}
 
 // The library registered for a ProgID (letter case ignored, as the registry does), or empty.
 std::filesystem::path LibraryOf(std::string_view progId) {
@@ -44,9 +47,11 @@ ClassTableFunction LoadClassTable(const std::filesystem::path& library) {
     static std::mutex mutex;
     static std::map<std::filesystem::path, ClassTableFunction> loaded;
     std::lock_guard lock(mutex);
-    if (const auto found = loaded.find(library); found != loaded.end()) return found->second;
+    if (const auto found = loaded.find(library); found != loaded.end())
+        return found->second;
     void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) return nullptr;
+    if (handle == nullptr)
+        return nullptr;
     auto table = reinterpret_cast<ClassTableFunction>(dlsym(handle, kClassTableSymbol));
     loaded.emplace(library, table);
     return table;
@@ -63,11 +68,14 @@ std::filesystem::path ClassRegistryFolder() {
 
 vb::ObjectPtr CreateObject(std::string_view progId) {
     const std::filesystem::path library = LibraryOf(progId);
-    if (library.empty()) CannotCreate(progId);
+    if (library.empty())
+        CannotCreate(progId);
     const ClassTableFunction table = LoadClassTable(library);
-    if (table == nullptr) CannotCreate(progId);
+    if (table == nullptr)
+        CannotCreate(progId);
     for (const ClassEntry* entry = table(); entry->progId != nullptr; ++entry) {
-        if (vb::TextEquals(entry->progId, progId)) return entry->create();
+        if (vb::TextEquals(entry->progId, progId))
+            return entry->create();
     }
     CannotCreate(progId);
 }
@@ -75,7 +83,8 @@ vb::ObjectPtr CreateObject(std::string_view progId) {
 void RegisterLibrary(const std::filesystem::path& library, const std::filesystem::path& registryFolder) {
     const std::filesystem::path absolute = std::filesystem::absolute(library);
     const ClassTableFunction table = LoadClassTable(absolute);
-    if (table == nullptr) vb::Raise(vb::kCannotCreateObject, absolute.string(), "No class table in the library");
+    if (table == nullptr)
+        vb::Raise(vb::kCannotCreateObject, absolute.string(), "No class table in the library");
     std::filesystem::create_directories(registryFolder);
     const std::filesystem::path target = registryFolder / (absolute.stem().string() + ".classes");
     const std::filesystem::path temporary = target.string() + ".tmp";
@@ -84,7 +93,8 @@ void RegisterLibrary(const std::filesystem::path& library, const std::filesystem
         for (const ClassEntry* entry = table(); entry->progId != nullptr; ++entry) {
             file << entry->progId << '=' << absolute.string() << '\n';
         }
-        if (!file) vb::Raise(vb::kPathFileAccess, temporary.string());
+        if (!file)
+            vb::Raise(vb::kPathFileAccess, temporary.string());
     }
     std::filesystem::rename(temporary, target);
 }

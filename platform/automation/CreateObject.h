@@ -22,7 +22,8 @@ vb::ObjectPtr CreateObject(std::string_view progId);
 template <typename Interface>
 std::shared_ptr<Interface> CreateObjectAs(std::string_view progId) {
     auto object = std::dynamic_pointer_cast<Interface>(CreateObject(progId));
-    if (!object) vb::Raise(vb::kTypeMismatch, progId);
+    if (!object)
+        vb::Raise(vb::kTypeMismatch, progId);
     return object;
 }
 

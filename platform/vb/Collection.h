@@ -19,7 +19,7 @@ namespace vb {
 
 template <typename T>
 class Collection {
-public:
+  public:
     using value_type = T;
 
     struct Position {
@@ -34,19 +34,24 @@ public:
     // Adds at the end, or before/after the item named by `before` or `after` (give at most one).
     void Add(T item, std::string_view key = {}, std::optional<Position> before = std::nullopt,
              std::optional<Position> after = std::nullopt) {
-        if (before && after) Raise(kInvalidProcedureCall);
+        if (before && after)
+            Raise(kInvalidProcedureCall);
         std::string folded;
         if (!key.empty()) {
             folded = FoldCase(key);
-            if (mIndexByKey.contains(folded)) Raise(kDuplicateKey);
+            if (mIndexByKey.contains(folded))
+                Raise(kDuplicateKey);
         }
         size_t at = mEntries.size();
-        if (before) at = OffsetOf(*before);
-        if (after) at = OffsetOf(*after) + 1;
+        if (before)
+            at = OffsetOf(*before);
+        if (after)
+            at = OffsetOf(*after) + 1;
         mEntries.insert(mEntries.begin() + static_cast<std::ptrdiff_t>(at),
                         Entry{std::move(item), std::string(key), folded});
         if (at + 1 == mEntries.size()) {
-            if (!folded.empty()) mIndexByKey.emplace(std::move(folded), at);
+            if (!folded.empty())
+                mIndexByKey.emplace(std::move(folded), at);
         } else {
             Reindex(at);
         }
@@ -69,13 +74,14 @@ public:
     }
 
     class const_iterator {
-    public:
+      public:
         using iterator_category = std::forward_iterator_tag;
         using value_type = T;
         using difference_type = std::ptrdiff_t;
         using pointer = const T*;
         using reference = const T&;
-        explicit const_iterator(typename std::vector<typename Collection::Entry>::const_iterator it) : mIt(it) {}
+        explicit const_iterator(typename std::vector<typename Collection::Entry>::const_iterator it)
+            : mIt(it) {}
         const T& operator*() const { return mIt->value; }
         const T* operator->() const { return &mIt->value; }
         const_iterator& operator++() {
@@ -89,13 +95,13 @@ public:
         }
         bool operator==(const const_iterator&) const = default;
 
-    private:
+      private:
         typename std::vector<typename Collection::Entry>::const_iterator mIt;
     };
     const_iterator begin() const { return const_iterator(mEntries.begin()); }
     const_iterator end() const { return const_iterator(mEntries.end()); }
 
-private:
+  private:
     struct Entry {
         T value;
         std::string key;
@@ -103,13 +109,15 @@ private:
     };
 
     size_t OffsetOfIndex(int32_t index) const {
-        if (index < 1 || index > Count()) Raise(kSubscriptOutOfRange);
+        if (index < 1 || index > Count())
+            Raise(kSubscriptOutOfRange);
         return static_cast<size_t>(index - 1);
     }
 
     size_t OffsetOfKey(std::string_view key) const {
         const auto found = mIndexByKey.find(FoldCase(key));
-        if (found == mIndexByKey.end()) Raise(kSubscriptOutOfRange);
+        if (found == mIndexByKey.end())
+            Raise(kSubscriptOutOfRange);
         return found->second;
     }
 
@@ -122,15 +130,18 @@ private:
     }
 
     void Erase(size_t offset) {
-        if (!mEntries[offset].foldedKey.empty()) mIndexByKey.erase(mEntries[offset].foldedKey);
+        if (!mEntries[offset].foldedKey.empty())
+            mIndexByKey.erase(mEntries[offset].foldedKey);
         mEntries.erase(mEntries.begin() + static_cast<std::ptrdiff_t>(offset));
-        if (offset < mEntries.size()) Reindex(offset);
+        if (offset < mEntries.size())
+            Reindex(offset);
     }
 
     // Positions from `from` on have moved.
     void Reindex(size_t from) {
         for (size_t i = from; i < mEntries.size(); ++i) {
-            if (!mEntries[i].foldedKey.empty()) mIndexByKey[mEntries[i].foldedKey] = i;
+            if (!mEntries[i].foldedKey.empty())
+                mIndexByKey[mEntries[i].foldedKey] = i;
         }
     }
 

@@ -9,9 +9,9 @@
 namespace vb {
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                      "May",     "June",     "July",      "August",
-                                                      "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 
 std::optional<double> gFixedClock;
 
@@ -39,7 +39,9 @@ void CivilFromDays(long days, int& year, int& month, int& day) {
 
 const long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
-std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
 
 }  // namespace
 
@@ -67,16 +69,21 @@ DateParts SplitDate(double date) {
 }
 
 double Now() {
-    if (gFixedClock) return *gFixedClock;
+    if (gFixedClock)
+        return *gFixedClock;
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
-    return DateSerial({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                       local.tm_sec});
+    return DateSerial(
+        {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
-void SetFixedClockForTesting(double date) { gFixedClock = date; }
-void ClearFixedClockForTesting() { gFixedClock.reset(); }
+void SetFixedClockForTesting(double date) {
+    gFixedClock = date;
+}
+void ClearFixedClockForTesting() {
+    gFixedClock.reset();
+}
 
 std::string DateText(double date) {
     const DateParts p = SplitDate(date);
@@ -86,7 +93,8 @@ std::string DateText(double date) {
     }
     if (p.hour != 0 || p.minute != 0 || p.second != 0 || text.empty()) {
         const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
-        if (!text.empty()) text += ' ';
+        if (!text.empty())
+            text += ' ';
         text += std::to_string(hour12) + ":" + TwoDigits(p.minute) + ":" + TwoDigits(p.second) +
                 (p.hour < 12 ? " AM" : " PM");
     }
@@ -99,24 +107,40 @@ std::string FormatDate(double date, std::string_view pattern) {
     for (size_t i = 0; i < pattern.size();) {
         const char c = pattern[i];
         size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
         const std::string_view token = pattern.substr(i, run);
         i += run;
-        if (token == "d") out += std::to_string(p.day);
-        else if (token == "dd") out += TwoDigits(p.day);
-        else if (token == "m") out += std::to_string(p.month);
-        else if (token == "mm") out += TwoDigits(p.month);
-        else if (token == "mmm") out += std::string(kMonthNames[p.month - 1]).substr(0, 3);
-        else if (token == "mmmm") out += kMonthNames[p.month - 1];
-        else if (token == "yy") out += TwoDigits(p.year % 100);
-        else if (token == "yyyy") out += std::to_string(p.year);
-        else if (token == "h") out += std::to_string(p.hour);
-        else if (token == "hh") out += TwoDigits(p.hour);
-        else if (token == "n") out += std::to_string(p.minute);
-        else if (token == "nn") out += TwoDigits(p.minute);
-        else if (token == "s") out += std::to_string(p.second);
-        else if (token == "ss") out += TwoDigits(p.second);
-        else out += token;
+        if (token == "d")
+            out += std::to_string(p.day);
+        else if (token == "dd")
+            out += TwoDigits(p.day);
+        else if (token == "m")
+            out += std::to_string(p.month);
+        else if (token == "mm")
+            out += TwoDigits(p.month);
+        else if (token == "mmm")
+            out += std::string(kMonthNames[p.month - 1]).substr(0, 3);
+        else if (token == "mmmm")
+            out += kMonthNames[p.month - 1];
+        else if (token == "yy")
+            out += TwoDigits(p.year % 100);
+        else if (token == "yyyy")
+            out += std::to_string(p.year);
+        else if (token == "h")
+            out += std::to_string(p.hour);
+        else if (token == "hh")
+            out += TwoDigits(p.hour);
+        else if (token == "n")
+            out += std::to_string(p.minute);
+        else if (token == "nn")
+            out += TwoDigits(p.minute);
+        else if (token == "s")
+            out += std::to_string(p.second);
+        else if (token == "ss")
+            out += TwoDigits(p.second);
+        else
+            out += token;
     }
     return out;
 }

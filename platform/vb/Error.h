@@ -36,7 +36,7 @@ enum ErrorNumber : int32_t {
 std::string StandardDescription(int32_t number);
 
 class Error : public std::runtime_error {
-public:
+  public:
     // An empty description takes the standard text of the number.
     explicit Error(int32_t number, std::string description = {}, std::string source = {});
 
@@ -47,7 +47,7 @@ public:
     void SetDescription(std::string description);
     void SetSource(std::string source) { mSource = std::move(source); }
 
-private:
+  private:
     int32_t mNumber;
     std::string mDescription;
     std::string mSource;

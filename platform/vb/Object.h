@@ -7,7 +7,7 @@
 namespace vb {
 
 class Object {
-public:
+  public:
     virtual ~Object() = default;
 };
 

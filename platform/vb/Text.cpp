@@ -7,20 +7,24 @@
 namespace vb {
 namespace {
 
-bool IsContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuationByte(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Byte offset of character `index` (0-based); the text's size when the text is shorter.
 size_t ByteOffset(std::string_view text, int32_t index) {
     size_t offset = 0;
     for (int32_t i = 0; i < index && offset < text.size(); ++i) {
         ++offset;
-        while (offset < text.size() && IsContinuationByte(static_cast<unsigned char>(text[offset]))) ++offset;
+        while (offset < text.size() && IsContinuationByte(static_cast<unsigned char>(text[offset])))
+            ++offset;
     }
     return offset;
 }
 
 void RequireNonNegative(int32_t value) {
-    if (value < 0) Raise(kInvalidProcedureCall);
+    if (value < 0)
+        Raise(kInvalidProcedureCall);
 }
 
 // Decodes one UTF-8 character at `offset`, advancing it; malformed bytes decode as themselves.
@@ -54,12 +58,14 @@ void Encode(char32_t code, std::string& out) {
 }
 
 char32_t Lower(char32_t c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 32;
     return c;
 }
 
 char32_t Upper(char32_t c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return c - 32;
     return c;
 }
 
@@ -91,7 +97,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
 int32_t Len(std::string_view text) {
     int32_t count = 0;
     for (const char c : text) {
-        if (!IsContinuationByte(static_cast<unsigned char>(c))) ++count;
+        if (!IsContinuationByte(static_cast<unsigned char>(c)))
+            ++count;
     }
     return count;
 }
@@ -104,14 +111,17 @@ std::string Left(std::string_view text, int32_t length) {
 std::string Right(std::string_view text, int32_t length) {
     RequireNonNegative(length);
     const int32_t total = Len(text);
-    if (length >= total) return std::string(text);
+    if (length >= total)
+        return std::string(text);
     return std::string(text.substr(ByteOffset(text, total - length)));
 }
 
 std::string Mid(std::string_view text, int32_t start, int32_t length) {
-    if (start < 1 || length < -1) Raise(kInvalidProcedureCall);
+    if (start < 1 || length < -1)
+        Raise(kInvalidProcedureCall);
     const size_t from = ByteOffset(text, start - 1);
-    if (length == -1) return std::string(text.substr(from));
+    if (length == -1)
+        return std::string(text.substr(from));
     const std::string_view rest = text.substr(from);
     return std::string(rest.substr(0, ByteOffset(rest, length)));
 }
@@ -126,13 +136,23 @@ std::string RTrim(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
+std::string Trim(std::string_view text) {
+    return LTrim(RTrim(text));
+}
 
-std::string UCase(std::string_view text) { return MapCharacters(text, Upper); }
-std::string LCase(std::string_view text) { return MapCharacters(text, Lower); }
-std::string FoldCase(std::string_view text) { return LCase(text); }
+std::string UCase(std::string_view text) {
+    return MapCharacters(text, Upper);
+}
+std::string LCase(std::string_view text) {
+    return MapCharacters(text, Lower);
+}
+std::string FoldCase(std::string_view text) {
+    return LCase(text);
+}
 
-bool TextEquals(std::string_view a, std::string_view b) { return a == b || FoldCase(a) == FoldCase(b); }
+bool TextEquals(std::string_view a, std::string_view b) {
+    return a == b || FoldCase(a) == FoldCase(b);
+}
 
 std::string Space(int32_t count) {
     RequireNonNegative(count);
@@ -140,25 +160,32 @@ std::string Space(int32_t count) {
 }
 
 int32_t InStr(int32_t start, std::string_view text, std::string_view find, Compare compare) {
-    if (start < 1) Raise(kInvalidProcedureCall);
-    if (text.empty()) return 0;
-    if (find.empty()) return start;
-    if (start > Len(text)) return 0;
+    if (start < 1)
+        Raise(kInvalidProcedureCall);
+    if (text.empty())
+        return 0;
+    if (find.empty())
+        return start;
+    if (start > Len(text))
+        return 0;
     size_t at;
     if (compare == Compare::Text) {
         const std::string foldedText = FoldCase(text);
         const std::string foldedFind = FoldCase(find);
         at = foldedText.find(foldedFind, ByteOffset(foldedText, start - 1));
-        if (at == std::string::npos) return 0;
+        if (at == std::string::npos)
+            return 0;
         return Len(std::string_view(foldedText).substr(0, at)) + 1;
     }
     at = text.find(find, ByteOffset(text, start - 1));
-    if (at == std::string_view::npos) return 0;
+    if (at == std::string_view::npos)
+        return 0;
     return Len(text.substr(0, at)) + 1;
 }
 
 std::string Replace(std::string_view text, std::string_view find, std::string_view replacement) {
-    if (find.empty()) return std::string(text);
+    if (find.empty())
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     size_t from = 0;
@@ -182,7 +209,8 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
         }
         char replacement = '?';
         for (size_t i = 0; i < kHighControls.size(); ++i) {
-            if (kHighControls[i] == code) replacement = static_cast<char>(0x80 + i);
+            if (kHighControls[i] == code)
+                replacement = static_cast<char>(0x80 + i);
         }
         out += replacement;
     }

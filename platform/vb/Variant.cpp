@@ -15,11 +15,13 @@ namespace {
 // A number written as text, as CDbl reads it; 13 when the text is no number.
 double ParseNumber(const std::string& text) {
     const std::string trimmed = Trim(text);
-    if (trimmed.empty()) Raise(kTypeMismatch);
+    if (trimmed.empty())
+        Raise(kTypeMismatch);
     errno = 0;
     char* end = nullptr;
     const double value = std::strtod(trimmed.c_str(), &end);
-    if (end != trimmed.c_str() + trimmed.size() || errno == ERANGE) Raise(kTypeMismatch);
+    if (end != trimmed.c_str() + trimmed.size() || errno == ERANGE)
+        Raise(kTypeMismatch);
     return value;
 }
 
@@ -43,7 +45,9 @@ Variant Variant::Date(double date) {
     return value;
 }
 
-VarType Variant::Type() const { return static_cast<VarType>(mValue.index()); }
+VarType Variant::Type() const {
+    return static_cast<VarType>(mValue.index());
+}
 
 bool Variant::IsNumeric() const {
     switch (Type()) {
@@ -69,52 +73,84 @@ bool Variant::IsNumeric() const {
 
 std::string Variant::ToString() const {
     switch (Type()) {
-        case VarType::Empty: return "";
-        case VarType::Null: Raise(kInvalidUseOfNull);
-        case VarType::Boolean: return std::get<bool>(mValue) ? "True" : "False";
-        case VarType::Integer: return std::to_string(std::get<int16_t>(mValue));
-        case VarType::Long: return std::to_string(std::get<int32_t>(mValue));
-        case VarType::Single: return NumberText(std::get<float>(mValue));
-        case VarType::Double: return NumberText(std::get<double>(mValue));
-        case VarType::Currency: return NumberText(static_cast<double>(std::get<CurrencyValue>(mValue).scaled) / 10000);
-        case VarType::Date: return DateText(std::get<DateValue>(mValue).date);
-        case VarType::String: return std::get<std::string>(mValue);
-        case VarType::Object: Raise(kTypeMismatch);
+        case VarType::Empty:
+            return "";
+        case VarType::Null:
+            Raise(kInvalidUseOfNull);
+        case VarType::Boolean:
+            return std::get<bool>(mValue) ? "True" : "False";
+        case VarType::Integer:
+            return std::to_string(std::get<int16_t>(mValue));
+        case VarType::Long:
+            return std::to_string(std::get<int32_t>(mValue));
+        case VarType::Single:
+            return NumberText(std::get<float>(mValue));
+        case VarType::Double:
+            return NumberText(std::get<double>(mValue));
+        case VarType::Currency:
+            return NumberText(static_cast<double>(std::get<CurrencyValue>(mValue).scaled) / 10000);
+        case VarType::Date:
+            return DateText(std::get<DateValue>(mValue).date);
+        case VarType::String:
+            return std::get<std::string>(mValue);
+        case VarType::Object:
+            Raise(kTypeMismatch);
     }
     Raise(kTypeMismatch);
 }
 
 double Variant::ToDouble() const {
     switch (Type()) {
-        case VarType::Empty: return 0;
-        case VarType::Null: Raise(kInvalidUseOfNull);
-        case VarType::Boolean: return std::get<bool>(mValue) ? -1 : 0;
-        case VarType::Integer: return std::get<int16_t>(mValue);
-        case VarType::Long: return std::get<int32_t>(mValue);
-        case VarType::Single: return std::get<float>(mValue);
-        case VarType::Double: return std::get<double>(mValue);
-        case VarType::Currency: return static_cast<double>(std::get<CurrencyValue>(mValue).scaled) / 10000;
-        case VarType::Date: return std::get<DateValue>(mValue).date;
+        case VarType::Empty:
+            return 0;
+        case VarType::Null:
+            Raise(kInvalidUseOfNull);
+        case VarType::Boolean:
+            return std::get<bool>(mValue) ? -1 : 0;
+        case VarType::Integer:
+            return std::get<int16_t>(mValue);
+        case VarType::Long:
+            return std::get<int32_t>(mValue);
+        case VarType::Single:
+            return std::get<float>(mValue);
+        case VarType::Double:
+            return std::get<double>(mValue);
+        case VarType::Currency:
+            return static_cast<double>(std::get<CurrencyValue>(mValue).scaled) / 10000;
+        case VarType::Date:
+            return std::get<DateValue>(mValue).date;
         case VarType::String: {
             const std::string& text = std::get<std::string>(mValue);
-            if (TextEquals(Trim(text), "True")) return -1;
-            if (TextEquals(Trim(text), "False")) return 0;
+            if (TextEquals(Trim(text), "True"))
+                return -1;
+            if (TextEquals(Trim(text), "False"))
+                return 0;
             return ParseNumber(text);
         }
-        case VarType::Object: Raise(kTypeMismatch);
+        case VarType::Object:
+            Raise(kTypeMismatch);
     }
     Raise(kTypeMismatch);
 }
 
-bool Variant::ToBoolean() const { return ToDouble() != 0; }
-int16_t Variant::ToInteger() const { return CInt(ToDouble()); }
-int32_t Variant::ToLong() const { return CLng(ToDouble()); }
+bool Variant::ToBoolean() const {
+    return ToDouble() != 0;
+}
+int16_t Variant::ToInteger() const {
+    return CInt(ToDouble());
+}
+int32_t Variant::ToLong() const {
+    return CLng(ToDouble());
+}
 
 ObjectPtr Variant::ToObject() const {
-    if (Type() != VarType::Object) Raise(kTypeMismatch);
+    if (Type() != VarType::Object)
+        Raise(kTypeMismatch);
     return std::get<ObjectPtr>(mValue);
 }
 
-bool operator==(const Variant& a, const Variant& b) { return a.mValue == b.mValue; }
+bool operator==(const Variant& a, const Variant& b) {
+    return a.mValue == b.mValue;
+}
 
 }  // namespace vb

@@ -15,7 +15,7 @@ enum class VarType { Empty, Null, Boolean, Integer, Long, Single, Double, Curren
 constexpr int32_t kInvalidUseOfNull = 94;
 
 class Variant {
-public:
+  public:
     Variant() = default;
     Variant(bool value) : mValue(value) {}
     Variant(int16_t value) : mValue(value) {}
@@ -47,7 +47,7 @@ public:
 
     friend bool operator==(const Variant& a, const Variant& b);
 
-private:
+  private:
     struct NullTag {
         bool operator==(const NullTag&) const = default;
     };
@@ -59,8 +59,8 @@ private:
         double date;
         bool operator==(const DateValue&) const = default;
     };
-    using Storage = std::variant<std::monostate, NullTag, bool, int16_t, int32_t, float, double, CurrencyValue,
-                                 DateValue, std::string, ObjectPtr>;
+    using Storage = std::variant<std::monostate, NullTag, bool, int16_t, int32_t, float, double,
+                                 CurrencyValue, DateValue, std::string, ObjectPtr>;
     Storage mValue;
 };
 

@@ -10,7 +10,7 @@
 namespace {
 
 class CreateObjectTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         mRegistry = std::filesystem::temp_directory_path() /
                     ("ostrel-registry-" + std::to_string(::getpid()) + "-" +

@@ -5,6 +5,6 @@
 #include "platform/vb/Object.h"
 
 class Greeter : public vb::Object {
-public:
+  public:
     virtual std::string Greet(const std::string& name) const = 0;
 };

@@ -6,7 +6,7 @@
 namespace {
 
 class EnglishGreeter : public Greeter {
-public:
+  public:
     std::string Greet(const std::string& name) const override { return "Hello, " + name; }
 };
 

@@ -5,7 +5,7 @@
 namespace {
 
 class NamedDialog : public ui::ModalDialog {
-public:
+  public:
     std::string DialogName() const override { return "frmTest"; }
     void ShowWidget() override {}
     bool confirmed = false;
@@ -37,7 +37,8 @@ TEST(Interaction, DefaultButtons) {
         {ui::vbYesNoCancel, ui::vbYes},
         {ui::vbRetryCancel + ui::vbCritical, ui::vbRetry},
     };
-    for (const auto& c : cases) EXPECT_EQ(ui::DefaultButton(c.buttons), c.answer) << c.buttons;
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::DefaultButton(c.buttons), c.answer) << c.buttons;
 }
 
 TEST(Interaction, ScriptedDialogsAndPointer) {
