@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "patterns/tier3/Generators.h"
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/tier3/PersistModel.h"
@@ -16,11 +15,7 @@ using Lines = std::vector<std::string>;
 using testing_support::AddKey;
 using testing_support::AddPersistProperty;
 
-class PersistApplication : public testing_support::SampleApplication {
-  public:
-    std::string dbType = "SQL";
-    std::string DBType() const override { return dbType; }
-};
+using testing_support::PersistApplication;
 
 // The lines of one procedure: from its signature to its closing line.
 Lines Procedure(const Lines& lines, const std::string& signature) {
@@ -41,16 +36,7 @@ class PersistClass : public ::testing::Test {
     void TearDown() override { vb::ClearFixedClockForTesting(); }
 
     Lines Generate(const std::shared_ptr<testing_support::FakeBusinessObject>& busObj) {
-        auto engine = std::make_shared<testing_support::ContextEngine>();
-        tier3::GeneratorContext context;
-        engine->context = &context;
-        context.SetInputs({engine, mApplication, busObj, patternkit::AllOf(*busObj->properties),
-                           patternkit::AllOf(*mMethods)});
-        context.SetRelated({}, {}, mReferences);
-        context.NameComponents(busObj->name);
-        context.Current().busObj = busObj;
-        tier3::GenerateL3BusObj(context);
-        return engine->lines;
+        return testing_support::GeneratePersist(busObj, mApplication, mMethods, mReferences);
     }
 
     std::shared_ptr<testing_support::FakeBusinessObject> Customer() {

@@ -8,6 +8,7 @@
 
 #include "patternkit/CodeText.h"
 #include "patterns/tier3/GeneratorContext.h"
+#include "patterns/tier3/Generators.h"
 #include "tests/patterns/tier3/SampleModel.h"
 #include "typelib/IField.h"
 #include "typelib/ITable.h"
@@ -72,6 +73,12 @@ inline std::shared_ptr<PersistProperty> AddKey(FakeBusinessObject& owner, const 
     return key;
 }
 
+class PersistApplication : public SampleApplication {
+  public:
+    std::string dbType = "SQL";
+    std::string DBType() const override { return dbType; }
+};
+
 // Resolves the tokens of each line from the context's current objects, as the real engine does.
 class ContextEngine : public RecordingConstructor {
   public:
@@ -108,5 +115,22 @@ class ContextEngine : public RecordingConstructor {
             text = patternkit::Common::ReplaceString(text, token, value());
     }
 };
+
+// The lines of the persistence class of `busObj`, its tokens resolved.
+inline std::vector<std::string> GeneratePersist(const std::shared_ptr<FakeBusinessObject>& busObj,
+                                                const std::shared_ptr<PersistApplication>& application,
+                                                const std::shared_ptr<SampleMethods>& methods,
+                                                const patternkit::BusinessObjectSet& references = {}) {
+    auto engine = std::make_shared<ContextEngine>();
+    tier3::GeneratorContext context;
+    engine->context = &context;
+    context.SetInputs(
+        {engine, application, busObj, patternkit::AllOf(*busObj->properties), patternkit::AllOf(*methods)});
+    context.SetRelated({}, {}, references);
+    context.NameComponents(busObj->name);
+    context.Current().busObj = busObj;
+    tier3::GenerateL3BusObj(context);
+    return engine->lines;
+}
 
 }  // namespace testing_support
