@@ -157,3 +157,25 @@ TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The real add-in, listed for start-up as ostrreg lists it: its button appears and opens its main window.
+TEST_F(IdeSessionTest, TheAddInListedByTheSetupToolShowsItsMainWindow) {
+    automation::RegisterLibrary(std::filesystem::path(OSTREL_BINARY_DIR_AT_BUILD) / "bin" / "libVBOstrel.so",
+                                mFolder / "classes");
+    ::setenv("XDG_CONFIG_HOME", mFolder.c_str(), 1);
+    WriteList("[Add-Ins32]\r\nVBOSTREL.Connect=1\r\n");
+    StartUp();
+    EXPECT_TRUE(Session().AddIns().IsConnected("VBOSTREL.Connect"));
+    const auto bar = Session().VBE().CommandBars().Item("Add-Ins");
+    ASSERT_EQ(bar->Controls().Count(), 1);
+    EXPECT_EQ(bar->Controls().Item(1)->Caption(), "VB Ostrel...");
+    bar->Controls().Item(1)->Execute();
+    EXPECT_EQ(mScript.WindowEvents(), (Calls{"show frmBuilderMain"}));
+    mSession.reset();  // closing disconnects the add-in, which closes its window
+    EXPECT_EQ(mScript.WindowEvents().back(), "close frmBuilderMain");
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
