@@ -147,12 +147,13 @@ struct L2Sample {
              {std::pair{"Add", 21}, {"Read", 22}, {"Update", 23}, {"Delete", 24}, {"Approve", 25}})
             customer->AddMethod(method, dbid);
 
-        // Product: a key of two columns.
+        // Product: a key of two columns, a Boolean.
         auto code = product->Add("ProductCode", "String", 31, 10);
         code->isKey = true;
         auto variant = product->Add("Variant", "Integer", 32, 2);
         variant->isKey = true;
         product->Add("Description", "String", 33, 40);
+        product->Add("Discontinued", "Boolean", 36, 2);
         product->AddMethod("Add", 34);
         product->AddMethod("Read", 35);
 
