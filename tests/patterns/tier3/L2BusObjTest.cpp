@@ -197,6 +197,13 @@ TEST_F(L2BusObj, ProceduresMatchTheirExpectedText) {
          "'|||Add additional variable declarations here", "L2_OrderLine_Relationships.txt"},
         {&testing_support::L2Sample::orderLine, "Private Sub CheckBusinessRules()", "End Sub",
          "L2_OrderLine_CheckBusinessRules.txt"},
+        {&testing_support::L2Sample::order, "Property Get Total() As String", "End Property",
+         "L2_Order_GetTotal.txt"},
+        {&testing_support::L2Sample::order,
+         "Private Function OrderDateIsValid (strValue As String) As Boolean", "End Function",
+         "L2_Order_OrderDateIsValid.txt"},
+        {&testing_support::L2Sample::order, "Private Function TotalIsValid (strValue As String) As Boolean",
+         "End Function", "L2_Order_TotalIsValid.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);

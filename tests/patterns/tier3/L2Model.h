@@ -159,6 +159,12 @@ struct L2Sample {
 
         auto orderId = order->Add("OrderID", "Long", 51);
         orderId->isKey = true;
+        // Order: a Date range, a Decimal.
+        auto orderDate = order->Add("OrderDate", "Date", 53, 8);
+        orderDate->isPVRange = true;
+        orderDate->lowerBound = "1/1/2000";
+        orderDate->upperBound = "12/31/2099";
+        order->Add("Total", "Decimal", 54, 12);
         order->AddMethod("Read", 52);
 
         // OrderLine: identifying parent Order, foreign key of two columns to Product.
