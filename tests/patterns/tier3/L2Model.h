@@ -147,17 +147,24 @@ struct L2Sample {
              {std::pair{"Add", 21}, {"Read", 22}, {"Update", 23}, {"Delete", 24}, {"Approve", 25}})
             customer->AddMethod(method, dbid);
 
-        // Product: a key of two columns.
+        // Product: a key of two columns, a Boolean.
         auto code = product->Add("ProductCode", "String", 31, 10);
         code->isKey = true;
         auto variant = product->Add("Variant", "Integer", 32, 2);
         variant->isKey = true;
         product->Add("Description", "String", 33, 40);
+        product->Add("Discontinued", "Boolean", 36, 2);
         product->AddMethod("Add", 34);
         product->AddMethod("Read", 35);
 
         auto orderId = order->Add("OrderID", "Long", 51);
         orderId->isKey = true;
+        // Order: a Date range, a Decimal.
+        auto orderDate = order->Add("OrderDate", "Date", 53, 8);
+        orderDate->isPVRange = true;
+        orderDate->lowerBound = "1/1/2000";
+        orderDate->upperBound = "12/31/2099";
+        order->Add("Total", "Decimal", 54, 12);
         order->AddMethod("Read", 52);
 
         // OrderLine: identifying parent Order, foreign key of two columns to Product.
