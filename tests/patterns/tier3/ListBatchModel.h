@@ -147,7 +147,8 @@ inline std::map<std::string, std::vector<std::string>> BuildThreeTier(
     const std::shared_ptr<FakeBusinessObject>& businessObject,
     std::shared_ptr<typelib::MethodList> methods = {}) {
     auto engine = std::make_shared<ListBatchEngine>();
-    // The list and batch classes with the modules they stand beside; the other classes have tests of their own.
+    // The list and batch classes with the modules they stand beside; the other classes have tests of their
+    // own.
     tier3::Generators generators = tier3::StandardGenerators();
     generators.GenerateL2BusObj = nullptr;
     generators.GenerateL3BusObj = nullptr;
