@@ -194,31 +194,8 @@ void PersistWriter::WriteUpdate() {
     if (PickStandardMethod("Update").IsStoredProcedure()) {
         WriteStoredProcBody("Update");
     } else {
-        EmitWithMarkers(R"vb(
-            |
-            |Dim rs&BusObjName As ADOR.Recordset
-            |Dim dtmDefaultDate As Date      'Used to test if date value was supplied
-            |Dim strSQL As String
-            |
-            |   On Error GoTo HandleError
-            |
-            |    Set rs&BusObjName = New ADOR.Recordset
-            |    rs&BusObjName.CursorType = adOpenDynamic
-            |    rs&BusObjName.LockType = adLockOptimistic
-            |
-            |'|||Change CursorType or LockType in this edit point.
-            |{{Start}}Update - Recordset Open
-            |{{End}}Update - Recordset Open
-            |
-        )vb");
-        Emit(R"vb(
-            |    strSQL = "Select * From {{Table}} " & GenSQLFromProperties() ¶
-            |    rs&BusObjName.Open  strSQL, cnnDataBase, , , adCmdText
-            |    With rs&BusObjName
-            |    'Only update fields whose value has changed
-            |    'And do not update key fields
-        )vb",
-             {{"Table", TableInCode()}});
+        WriteUpdatingRecordsetOpening("Update - Recordset Open");
+        EmitLine("    'And do not update key fields");
         for (const auto& property : mContext.Properties()) {
             SetProperty(property);
             if (!property->IsKey())
@@ -231,6 +208,34 @@ void PersistWriter::WriteUpdate() {
     EmitLine("End Sub");
 }
 
+void PersistWriter::WriteUpdatingRecordsetOpening(const std::string& editPoint) {
+    EmitWithMarkers(R"vb(
+        |
+        |Dim rs&BusObjName As ADOR.Recordset
+        |Dim dtmDefaultDate As Date      'Used to test if date value was supplied
+        |Dim strSQL As String
+        |
+        |   On Error GoTo HandleError
+        |
+        |    Set rs&BusObjName = New ADOR.Recordset
+        |    rs&BusObjName.CursorType = adOpenDynamic
+        |    rs&BusObjName.LockType = adLockOptimistic
+        |
+        |'|||Change CursorType or LockType in this edit point.
+        |{{Start}}{{EditPoint}}
+        |{{End}}{{EditPoint}}
+        |
+    )vb",
+                    editPoint);
+    Emit(R"vb(
+        |    strSQL = "Select * From {{Table}} " & GenSQLFromProperties() ¶
+        |    rs&BusObjName.Open  strSQL, cnnDataBase, , , adCmdText
+        |    With rs&BusObjName
+        |    'Only update fields whose value has changed
+    )vb",
+         {{"Table", TableInCode()}});
+}
+
 void PersistWriter::WriteMethodProcedures() {
     for (const auto& method : mContext.Methods()) {
         const std::string name = patternkit::Required(method).Name();
@@ -238,31 +243,7 @@ void PersistWriter::WriteMethodProcedures() {
             continue;
         mContext.Current().method = method;
         Emit("|Public Sub &MethodName({{List}})", {{"List", VarStringParams()}});
-        EmitWithMarkers(R"vb(
-            |
-            |Dim rs&BusObjName As ADOR.Recordset
-            |Dim dtmDefaultDate As Date      'Used to test if date value was supplied
-            |Dim strSQL As String
-            |
-            |   On Error GoTo HandleError
-            |
-            |    Set rs&BusObjName = New ADOR.Recordset
-            |    rs&BusObjName.CursorType = adOpenDynamic
-            |    rs&BusObjName.LockType = adLockOptimistic
-            |
-            |'|||Change CursorType or LockType in this edit point.
-            |{{Start}}{{EditPoint}}
-            |{{End}}{{EditPoint}}
-            |
-        )vb",
-                        vb::Str(method->DBID()) + " - Recordset Open");
-        Emit(R"vb(
-            |    strSQL = "Select * From {{Table}} " & GenSQLFromProperties() ¶
-            |    rs&BusObjName.Open  strSQL, cnnDataBase, , , adCmdText
-            |    With rs&BusObjName
-            |    'Only update fields whose value has changed
-        )vb",
-             {{"Table", TableInCode()}});
+        WriteUpdatingRecordsetOpening(vb::Str(method->DBID()) + " - Recordset Open");
         for (const auto& property : mContext.Properties()) {
             SetProperty(property);
             if (property->IsKey())

@@ -32,6 +32,9 @@ class PersistWriter {
     void WriteAdd();
     void WriteUpdate();
     void WriteMethodProcedures();
+    // The head of Update and of a further method: an updating recordset opened on the object's row, with
+    // the edit point `editPoint` for its cursor and lock types.
+    void WriteUpdatingRecordsetOpening(const std::string& editPoint);
     void WriteChangedFieldBlock(const typelib::IProperty& property);
     void WriteRecordsetUpdateTail(std::string_view exitLabel);
     // PersistReadDelete.cpp
