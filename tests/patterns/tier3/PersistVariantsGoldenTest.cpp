@@ -1,6 +1,6 @@
-// The persistence class of the sample's Product (two text keys) and Order (a table name with a blank, an
-// OLE Object, a further method "Ship") against hand-written expected text, in each database type, with and
-// without the transaction server, and with stored procedures.
+// The persistence class of the sample's Product (two text keys), a Shipment (a Date and a Boolean key) and
+// Order (a table name with a blank, an OLE Object, a further method "Ship") against hand-written expected
+// text, in each database type, with and without the transaction server, and with stored procedures.
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,7 @@ struct Variant {
     bool isMTS;
     bool shipByStoredProcedure;
     bool readByStoredProcedure;
+    bool writeByStoredProcedure;
 };
 
 // The lines from `first` to the first `last` after it, both included; to the end when `last` is empty.
@@ -49,9 +50,16 @@ class PersistVariantsGolden : public ::testing::Test {
         auto methods = testing_support::StandardMethods();
         std::static_pointer_cast<testing_support::SampleMethod>(methods->items[3])->isStoredProcedure =
             variant.readByStoredProcedure;
+        for (size_t writer = 0; writer < 3; ++writer) {
+            auto method = std::static_pointer_cast<testing_support::SampleMethod>(methods->items[writer]);
+            method->isStoredProcedure = variant.writeByStoredProcedure;
+            method->storedProcedureName = "sp" + busObjName + method->name;
+        }
         auto busObj = model.AddBusinessObject(busObjName);
         if (busObjName == "Product") {
             AddProductProperties(*busObj);
+        } else if (busObjName == "Shipment") {
+            AddShipmentProperties(*busObj);
         } else {
             AddOrderProperties(*busObj);
             auto ship = testing_support::AddSampleMethod(*methods, "Ship", 41);
@@ -70,6 +78,14 @@ class PersistVariantsGolden : public ::testing::Test {
         AddPersistProperty(product, "Discontinued", "Boolean", 2);
     }
 
+    // Shipment: a Date key and a Boolean key whose key order is the reverse of their property order, so each
+    // WHERE builder puts a different one first.
+    static void AddShipmentProperties(FakeBusinessObject& shipment) {
+        AddKey(shipment, "ShipDate", "Date", 2, 8);
+        AddKey(shipment, "Express", "Boolean", 1, 2);
+        AddPersistProperty(shipment, "Carrier", "String", 20);
+    }
+
     // Order: stored in "Order Header"; a date kept in a field whose name holds a blank, a customer and a
     // signature held as an OLE Object.
     static void AddOrderProperties(FakeBusinessObject& order) {
@@ -82,11 +98,12 @@ class PersistVariantsGolden : public ::testing::Test {
 };
 
 TEST_F(PersistVariantsGolden, ProceduresThatDifferByVariant) {
-    const Variant access{"Access", false, false, false};
-    const Variant sql{"SQL", false, false, false};
-    const Variant oracle{"Oracle", false, false, false};
-    const Variant accessMTS{"Access", true, false, false};
-    const Variant sqlStoredProcedures{"SQL", false, true, true};
+    const Variant access{"Access", false, false, false, false};
+    const Variant sql{"SQL", false, false, false, false};
+    const Variant oracle{"Oracle", false, false, false, false};
+    const Variant accessMTS{"Access", true, false, false, false};
+    const Variant sqlStoredProcedures{"SQL", false, true, true, false};
+    const Variant sqlStoredWriters{"SQL", false, false, false, true};
     const struct {
         const char* busObj;
         Variant variant;
@@ -101,13 +118,28 @@ TEST_F(PersistVariantsGolden, ProceduresThatDifferByVariant) {
          "ProductPersist_Initialize_Oracle.txt"},
         {"Product", oracle, "Private Function CreateObjectID() As String", "Private Sub Class_Initialize()",
          "ProductPersist_Keys.txt"},
+        {"Shipment", access, "Private Function GenSQLFromObjectID(ByVal ObjectID As String) As String",
+         "Private Sub Class_Initialize()", "ShipmentPersist_DateBooleanKeys.txt"},
+        {"Shipment", sql, "Private Function GenSQLFromObjectID(ByVal ObjectID As String) As String",
+         "Private Sub Class_Initialize()", "ShipmentPersist_DateBooleanKeys.txt"},
+        {"Shipment", oracle, "Private Function GenSQLFromObjectID(ByVal ObjectID As String) As String",
+         "Private Sub Class_Initialize()", "ShipmentPersist_DateBooleanKeys.txt"},
         {"Order", accessMTS, "'Operation Codes for Order", "Public Property Get DBMSType() As Integer",
          "OrderPersist_Declarations_MTS.txt"},
+        {"Product", sqlStoredWriters, "Public Sub Add()", "    End Sub", "ProductPersist_Add_StoredProc.txt"},
+        {"Product", sqlStoredWriters, "Public Sub Update()", "End Sub",
+         "ProductPersist_Update_StoredProc.txt"},
+        {"Product", sqlStoredWriters, "Public Sub Delete()", "End Sub",
+         "ProductPersist_Delete_StoredProc.txt"},
         {"Order", accessMTS, "Public Sub Add( Optional SignatureVarString As String)", "Public Sub Delete()",
          "OrderPersist_AddUpdate_MTS.txt"},
         {"Order", accessMTS, "Public Sub Delete()", "End Sub", "OrderPersist_Delete_MTS.txt"},
         {"Order", accessMTS, "Public Sub Read (ByVal ObjectID As String)", "End Function",
          "OrderPersist_Read_MTS.txt"},
+        {"Order", accessMTS, "Public Function Search(ByVal strSearch As String) As ADOR.Recordset",
+         "End Function", "OrderPersist_Search_MTS.txt"},
+        {"Order", accessMTS, "Public Function CreateRecordset() As ADOR.Recordset", "End Function",
+         "OrderPersist_CreateRecordset_MTS.txt"},
         {"Order", accessMTS, "Public Sub Ship( Optional SignatureVarString As String)", "End Sub",
          "OrderPersist_Ship_MTS.txt"},
         {"Order", sql, "Public Sub Ship( Optional SignatureVarString As String)", "End Sub",
