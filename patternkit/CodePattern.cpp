@@ -6,13 +6,13 @@
 namespace patternkit {
 
 std::optional<int16_t> CodePattern::Build() {
-    mCurrentBusObj = mBusinessObject;
+    mCurrent.busObj = mBusinessObject;
     mChildren = Common::GetChildBusObjs(BusinessObject());
     mParents = Common::GetParentBusObjs(BusinessObject());
     mReferences = Common::GetReferenceBusObjs(BusinessObject());
     mHasOneParent = mParents.size() == 1;
     if (mHasOneParent)
-        mCurrentParentBusObj = mParents.front();
+        mCurrent.parentBusObj = mParents.front();
 
     mProjectName = Application().L2ProjectName();
     int16_t result = Constructor().SetVBProject(mProjectName, "0");

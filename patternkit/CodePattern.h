@@ -16,18 +16,18 @@ class CodePattern : public PatternBase {
     // No result: an engine failure is reported and ends the build, which the engine counts as 0.
     std::optional<int16_t> Build() override;
 
-    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrentBusObj; }
+    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
     std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const override {
-        return mCurrentParentBusObj;
+        return mCurrent.parentBusObj;
     }
     std::shared_ptr<typelib::IBusinessObject> CurrentChildBusObj() const override {
-        return mCurrentChildBusObj;
+        return mCurrent.childBusObj;
     }
     std::shared_ptr<typelib::IBusinessObject> CurrentReferenceBusObj() const override {
-        return mCurrentReferenceBusObj;
+        return mCurrent.referenceBusObj;
     }
-    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrentProperty; }
-    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrentMethod; }
+    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrent.property; }
+    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrent.method; }
 
   private:
     // Where a pattern written from the skeleton emits its lines.

@@ -8,7 +8,7 @@
 //     public:
 //       StdUtilities() : PatternBase(SkeletonIdentity()) {}
 //       std::optional<int16_t> Build() override;
-//       std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrentBusObj; }
+//       std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
 //   };
 //
 // and is listed in libraries/Brisolet/Classes.cpp as
@@ -18,6 +18,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+#include "patternkit/CurrentObjects.h"
 
 #include "patternkit/ModelSets.h"
 #include "typelib/IApplication.h"
@@ -80,12 +82,7 @@ class PatternBase : public typelib::IPattern {
     std::shared_ptr<typelib::IConstructor> mConstructor;
 
     // Assigned by Build before it writes a line whose tokens name them; never reset during a build.
-    std::shared_ptr<typelib::IBusinessObject> mCurrentBusObj;
-    std::shared_ptr<typelib::IBusinessObject> mCurrentParentBusObj;
-    std::shared_ptr<typelib::IBusinessObject> mCurrentChildBusObj;
-    std::shared_ptr<typelib::IBusinessObject> mCurrentReferenceBusObj;
-    std::shared_ptr<typelib::IProperty> mCurrentProperty;
-    std::shared_ptr<typelib::IMethod> mCurrentMethod;
+    CurrentObjects mCurrent;
 
   private:
     PatternIdentity mIdentity;

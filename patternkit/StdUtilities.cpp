@@ -12,7 +12,7 @@ std::optional<int16_t> StdUtilities::Build() {
 }
 
 int16_t StdUtilities::BuildErrorDisplay() {
-    mCurrentBusObj = mBusinessObject;
+    mCurrent.busObj = mBusinessObject;
     mProjectName = Application().L1ProjectName();
     int16_t result = Constructor().SetVBProject(mProjectName, "0");
     if (result != typelib::Success) {

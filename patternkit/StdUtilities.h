@@ -16,9 +16,9 @@ class StdUtilities : public PatternBase {
     // front of their source.
     std::optional<int16_t> Build() override;
 
-    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrentBusObj; }
-    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrentProperty; }
-    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrentMethod; }
+    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
+    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrent.property; }
+    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrent.method; }
 
   private:
     int16_t BuildErrorDisplay();

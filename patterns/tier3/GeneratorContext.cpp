@@ -5,8 +5,8 @@
 
 namespace tier3 {
 
-GeneratorContext::GeneratorContext()
-    : mStartMarker(patternkit::kStartEditPoint), mEndMarker(patternkit::kEndEditPoint) {}
+GeneratorContext::GeneratorContext(CurrentObjects& current)
+    : mCurrent(current), mStartMarker(patternkit::kStartEditPoint), mEndMarker(patternkit::kEndEditPoint) {}
 
 void GeneratorContext::WriteErrorHandler(std::string_view procedure, std::string_view exitLabel) {
     mError.procedureLabel = procedure;

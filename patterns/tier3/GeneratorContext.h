@@ -37,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include "patternkit/CurrentObjects.h"
 #include "patternkit/ModelSets.h"
 #include "platform/vb/Error.h"
 #include "typelib/IApplication.h"
@@ -49,15 +50,7 @@ namespace tier3 {
 
 using MethodSet = std::vector<std::shared_ptr<typelib::IMethod>>;
 
-// The slots from which the engine resolves tokens.
-struct CurrentObjects {
-    std::shared_ptr<typelib::IBusinessObject> busObj;
-    std::shared_ptr<typelib::IBusinessObject> parentBusObj;
-    std::shared_ptr<typelib::IBusinessObject> childBusObj;
-    std::shared_ptr<typelib::IBusinessObject> referenceBusObj;
-    std::shared_ptr<typelib::IProperty> property;
-    std::shared_ptr<typelib::IMethod> method;
-};
+using patternkit::CurrentObjects;
 
 struct ComponentNames {
     std::string busObj;   // Name
@@ -86,8 +79,9 @@ struct BuildInputs {
 
 class GeneratorContext {
   public:
-    // Sets the edit-point markers; everything else starts empty.
-    GeneratorContext();
+    // Sets the edit-point markers; everything else starts empty. The current objects are the pattern's own
+    // slots, which the engine reads.
+    explicit GeneratorContext(CurrentObjects& current);
 
     typelib::IConstructor& Engine() const { return patternkit::Required(mInputs.engine); }
     typelib::IApplication& Application() const { return patternkit::Required(mInputs.application); }
@@ -143,7 +137,7 @@ class GeneratorContext {
     patternkit::BusinessObjectSet mReferences;
     bool mHasOneParent = false;
     ComponentNames mComponents;
-    CurrentObjects mCurrent;
+    CurrentObjects& mCurrent;
     std::string mStartMarker;
     std::string mEndMarker;
     ErrorContext mError;

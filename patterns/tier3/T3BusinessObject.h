@@ -23,23 +23,19 @@ class T3BusinessObject : public patternkit::PatternBase {
     // front of their source (after the generator's own prefix).
     std::optional<int16_t> Build() override;
 
-    // The current objects live in the generators' context, which sets them while lines are written.
-    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override {
-        return mContext.Current().busObj;
-    }
+    // The generators set the current objects through their context while lines are written.
+    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
     std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const override {
-        return mContext.Current().parentBusObj;
+        return mCurrent.parentBusObj;
     }
     std::shared_ptr<typelib::IBusinessObject> CurrentChildBusObj() const override {
-        return mContext.Current().childBusObj;
+        return mCurrent.childBusObj;
     }
     std::shared_ptr<typelib::IBusinessObject> CurrentReferenceBusObj() const override {
-        return mContext.Current().referenceBusObj;
+        return mCurrent.referenceBusObj;
     }
-    std::shared_ptr<typelib::IProperty> CurrentProperty() const override {
-        return mContext.Current().property;
-    }
-    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mContext.Current().method; }
+    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrent.property; }
+    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrent.method; }
 
     const GeneratorContext& Context() const { return mContext; }
 

@@ -122,7 +122,8 @@ inline std::vector<std::string> GeneratePersist(const std::shared_ptr<FakeBusine
                                                 const std::shared_ptr<SampleMethods>& methods,
                                                 const patternkit::BusinessObjectSet& references = {}) {
     auto engine = std::make_shared<ContextEngine>();
-    tier3::GeneratorContext context;
+    patternkit::CurrentObjects current;
+    tier3::GeneratorContext context(current);
     engine->context = &context;
     context.SetInputs(
         {engine, application, busObj, patternkit::AllOf(*busObj->properties), patternkit::AllOf(*methods)});
