@@ -33,3 +33,45 @@ TEST(DateTime, FixedClockForTests) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DateTime, DateFromTextReadsWhatIsDateAccepts) {
+    vb::SetFixedClockForTesting(vb::DateSerial({2026, 6, 1}));
+    const struct {
+        const char* text;
+        const char* date;  // nullptr: no date
+    } cases[] = {
+        {"12/8/2026", "12/8/2026"},
+        {" 12-08-26 ", "12/8/2026"},
+        {"1/2/45", "1/2/1945"},
+        {"2026-12-08", "12/8/2026"},
+        {"8/12", "8/12/2026"},
+        {"Dec 8, 2026", "12/8/2026"},
+        {"8 december 2026", "12/8/2026"},
+        {"12/8/2026 14:30", "12/8/2026 2:30:00 PM"},
+        {"2:30:15 pm", "2:30:15 PM"},
+        {"12 AM", "12:00:00 AM"},
+        {"2/29/2024", "2/29/2024"},
+        {"2/29/2026", nullptr},
+        {"13/1/2026", nullptr},
+        {"12/8/2026 25:00", nullptr},
+        {"13 PM", nullptr},
+        {"Decem 8 2026", nullptr},
+        {"12/8/2026/1", nullptr},
+        {"12345", nullptr},
+        {"", nullptr},
+        {"soon", nullptr},
+        {"12:30:", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto date = vb::DateFromText(c.text);
+        ASSERT_EQ(date.has_value(), c.date != nullptr) << c.text;
+        if (date) {
+            EXPECT_EQ(vb::DateText(*date), c.date) << c.text;
+        }
+    }
+    vb::ClearFixedClockForTesting();
+}
+
+}  // namespace
