@@ -4,19 +4,13 @@
 #include <optional>
 #include <unordered_map>
 
+#include "platform/ide/TextFile.h"
 #include "platform/vb/Text.h"
 
 namespace core {
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view TrimBlanks(std::string_view line) {
-    const size_t first = line.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
-}
+using vbide::TrimBlanks;
 
 bool BeginsWith(std::string_view line, std::string_view marker) {
     return TrimBlanks(line).starts_with(marker);
