@@ -69,6 +69,10 @@ bool frmBusObjBuilder::AddBusinessObject() {
     mNewBusinessObject = MakeBusinessObject(name);
     if (mAdded)
         mAdded(mNewBusinessObject);
+    if (mIsDuplicateName) {
+        mIsDuplicateName = false;
+        return false;
+    }
     txtName.Text.clear();
     return true;
 }

@@ -31,6 +31,8 @@ class frmBusObjBuilder : public ui::ModalDialog {
     }
     // BusinessObjectAdded: runs inside OK, before the dialog hides.
     void OnBusinessObjectAdded(AddedHandler handler) { mAdded = std::move(handler); }
+    // Set by the main window's handler when it cannot file the business object: the dialog stays open.
+    void DuplicateName(bool isError) { mIsDuplicateName = isError; }
     // The business object made by the last OK.
     const std::shared_ptr<core::qelBusinessObject>& NewBusinessObject() const { return mNewBusinessObject; }
 
@@ -59,6 +61,7 @@ class frmBusObjBuilder : public ui::ModalDialog {
 
     std::shared_ptr<core::qelApplication> mApplication;
     AddedHandler mAdded;
+    bool mIsDuplicateName = false;
     std::shared_ptr<core::qelBusinessObject> mNewBusinessObject;
     bool mLoaded = false;
     bool mVisible = false;

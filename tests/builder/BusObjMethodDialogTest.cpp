@@ -32,10 +32,15 @@ struct BusObjRun {
     ui::ScopedInteraction installed{script};
     frmBusObjBuilder form;
     std::vector<std::shared_ptr<core::qelBusinessObject>> added;
+    bool refuse = false;
 
     BusObjRun() {
         form.SetApplication(model.application);
         form.OnBusinessObjectAdded([this](const std::shared_ptr<core::qelBusinessObject>& businessObject) {
+            if (refuse) {
+                form.DuplicateName(true);
+                return;
+            }
             repository::FileBusinessObject(*model.application, businessObject);
             added.push_back(businessObject);
         });
@@ -119,6 +124,13 @@ TEST(frmBusObjBuilder, RefusedNamesKeepTheDialogOpenAndTheModelAsItWas) {
 
 TEST(frmBusObjBuilder, EmptiedNameLeavesOKEnabledAndCancelAddsNothing) {
     BusObjRun run;
+    // Refused by the main window, the dialog stays open with the name.
+    run.refuse = true;
+    run.form.txtName_Change("Shipment");
+    run.form.cmdOK_Click();
+    EXPECT_TRUE(run.form.IsVisible());
+    EXPECT_EQ(run.form.txtName.Text, "Shipment");
+    run.refuse = false;
     run.form.txtName_Change("Shipment");
     run.form.txtName_Change("");
     EXPECT_TRUE(run.form.cmdOKEnabled());
