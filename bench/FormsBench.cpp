@@ -26,11 +26,12 @@ int main() {
     const auto start = std::chrono::steady_clock::now();
     int failures = 0;
     for (const auto& businessObject : *application->BusinessObjects()) {
-        failures += std::make_shared<core::qelConstructor>()->BuildPattern(vbe, application, businessObject,
-                                                                           "Brisolet.StdLookupForm", tools) != 0;
+        failures += std::make_shared<core::qelConstructor>()->BuildPattern(
+                        vbe, application, businessObject, "Brisolet.StdLookupForm", tools) != 0;
     }
-    failures += std::make_shared<core::qelConstructor>()->BuildPattern(
-                    vbe, application, application->BusinessObjects()->Item(1), "Brisolet.StdStartupForm", tools) != 0;
+    failures +=
+        std::make_shared<core::qelConstructor>()->BuildPattern(
+            vbe, application, application->BusinessObjects()->Item(1), "Brisolet.StdStartupForm", tools) != 0;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     std::printf("startup and look-up forms of 200 x 15: %.3f s (target %.1f s), %d failed builds\n", seconds,

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "bench/SyntheticApplication.h"
 #include "builder/UnattendedInteraction.h"
 #include "core/frmCodeGeneration.h"
 #include "core/qelConstructor.h"
 #include "core/qelToolProperties.h"
-#include "bench/SyntheticApplication.h"
 #include "platform/ide/VBE.h"
 
 namespace {

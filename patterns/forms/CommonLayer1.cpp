@@ -84,7 +84,7 @@ void StdStartupForm::GenerateCommonLayer1() {
         |    On Error GoTo HandleError
     )vb");
     if (singleTier)
-        out.Line("    DBConnect");
+        out.EmitLine("    DBConnect");
     out.Emit(R"vb(
         |    frm&AppName_StartUp.Show
         |    Exit Sub

@@ -19,8 +19,8 @@ void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formNa
     )vb");
     patternkit::Common::GenerateFormErrorHandler(out.Engine(), formName, names.label, names.label);
     if (blankBeforeEndSub)
-        out.Line("");
-    out.Line("End Sub");
+        out.EmitLine("");
+    out.EmitLine("End Sub");
 }
 
 void WriteDisplayErrorMsg(const patternkit::Emitter& out, bool withEditPoint) {
@@ -39,7 +39,7 @@ void WriteDisplayErrorMsg(const patternkit::Emitter& out, bool withEditPoint) {
             |{{End}}DisplayErrorMsg
         )vb");
     }
-    out.Line("End Sub");
+    out.EmitLine("End Sub");
 }
 
 }  // namespace forms

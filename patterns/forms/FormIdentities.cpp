@@ -3,7 +3,8 @@
 namespace forms {
 
 patternkit::PatternIdentity StartupFormIdentity() {
-    return {"Standard Application Startup Form", "QEL", "1", "A", "Brisol.StdStartUpForm", "frmStd_StartUp.frm"};
+    return {
+        "Standard Application Startup Form", "QEL", "1", "A", "Brisol.StdStartUpForm", "frmStd_StartUp.frm"};
 }
 
 patternkit::PatternIdentity LookupFormIdentity() {

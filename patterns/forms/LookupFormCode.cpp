@@ -86,7 +86,7 @@ void StdLookupForm::GenerateCode() {
     WriteListViewEvents(out);
     WriteCommands(out);
     WriteDisplayErrorMsg(out, false);
-    out.Line("");
+    out.EmitLine("");
     patternkit::WriteClosingEditPoint(out);
 }
 
@@ -172,14 +172,12 @@ void StdLookupForm::WriteFind(const patternkit::Emitter& out) {
     End(out, "cmdFind_Click");
 }
 
-void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out, const typelib::IProperty& property) const {
-    // A text value is quoted in the criteria, so its own quotes are doubled (VB5 has no Replace).
+void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
+                                    const typelib::IProperty& property) const {
     constexpr std::string_view kCriteria =
         R"(strSQL = mstrPropertyName & cmbSearch.Text & "&SQLDelimiter" & strSearch & "&SQLDelimiter" )";
-    constexpr std::string_view kTextCriteria =
-        R"(strSQL = mstrPropertyName & cmbSearch.Text & "&SQLDelimiter" & DoubleQuotes(strSearch) & "&SQLDelimiter" )";
     const std::string dataType = property.DataType();
-    out.Line(R"(           Case "&PropName" )");
+    out.EmitLine(R"(           Case "&PropName" )");
     switch (CheckOf(dataType)) {
         case SearchCheck::Number:
             out.Emit(R"vb(
@@ -206,7 +204,7 @@ void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out, const typeli
                      {{"Criteria", kCriteria}});
             break;
         case SearchCheck::None:
-            out.Line("               " + std::string(dataType == "String" ? kTextCriteria : kCriteria));
+            out.EmitLine("               " + std::string(kCriteria));
             break;
     }
 }
@@ -255,7 +253,7 @@ void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out) {
                        if (!patternkit::Common::IsListProperty(patternkit::Required(property)))
                            continue;
                        mCurrent.property = property;
-                       out.Line(R"(     lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
+                       out.EmitLine(R"(     lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
                    }
                }},
               {"Height", height},
@@ -296,15 +294,16 @@ void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out) {
                 |        'Add a Subitem for each of the remaining properties
             )vb");
         } else {
-            out.Line("             .Subitems(" + vb::Str(column - 1) + ") = my&BusObjNameList.&PropName");
+            out.EmitLine("             .Subitems(" + vb::Str(column - 1) + ") = my&BusObjNameList.&PropName");
         }
     }
     // Without a column the row is keyed only; and an empty search leaves nothing to move to.
     if (column == 0)
-        out.Line(R"(        Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
-    out.Line("            my&BusObjNameList.MoveNext");
+        out.EmitLine(
+            R"(        Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
+    out.EmitLine("            my&BusObjNameList.MoveNext");
     if (column > 0)
-        out.Line("        End With");
+        out.EmitLine("        End With");
     out.Emit(R"vb(
         |    Wend
         |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst

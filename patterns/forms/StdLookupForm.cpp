@@ -41,7 +41,8 @@ int16_t StdLookupForm::BuildForm() {
         return typelib::Cancel_Construction;
     patternkit::Common::BuildCommandButtons(engine, layout, {"Select", "Cancel"});
     layout.Setactual_form_height(
-        (patternkit::Twips(layout.top()) + layout.form_title_bar_height() + layout.form_menu_bar_height()).value());
+        (patternkit::Twips(layout.top()) + layout.form_title_bar_height() + layout.form_menu_bar_height())
+            .value());
 
     mProjectName = Application().L1ProjectName();
     result = engine.SetVBProject(mProjectName, "0");

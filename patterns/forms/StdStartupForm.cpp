@@ -17,7 +17,8 @@ bool IsTopLevel(const typelib::IBusinessObject& businessObject) {
     return businessObject.IsBuilt() && patternkit::Common::GetParentBusObjs(businessObject).empty();
 }
 
-StdStartupForm::StdStartupForm() : FormPattern("StdStartupForm", StartupFormIdentity(), kBusObj | kProperty | kMethod) {}
+StdStartupForm::StdStartupForm()
+    : FormPattern("StdStartupForm", StartupFormIdentity(), kBusObj | kProperty | kMethod) {}
 
 std::optional<int16_t> StdStartupForm::Build() {
     return Trap("Build", [this] { return BuildComponents(); });
@@ -37,7 +38,7 @@ int16_t StdStartupForm::BuildComponents() {
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterScreen));
     NewLayout();
-    mBusinessObjects = patternkit::AllOf(*Application().GetBusinessObjects());
+    mBusinessObjects = patternkit::AllOf(patternkit::Required(Application().BusinessObjects()));
     if (!PlaceButtons())
         return typelib::Cancel_Construction;
     if (!ReopenProject())

@@ -179,7 +179,9 @@ class FakeApplication : public typelib::IApplication {
     int32_t DBID() const override { return 0; }
 
   protected:
-    std::shared_ptr<typelib::BusinessObjectList> GetBusinessObjects() const override { return businessObjects; }
+    std::shared_ptr<typelib::BusinessObjectList> GetBusinessObjects() const override {
+        return businessObjects;
+    }
 };
 
 class FakeModel {

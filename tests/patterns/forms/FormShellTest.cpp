@@ -52,7 +52,8 @@ TEST(FormShell, FreshPatternsAnswerBeforeAnySetter) {
         pattern.SetBusObjRole(nullptr, "FirstRole");
         EXPECT_EQ(pattern.PatternName(), names[i]);
     }
-    EXPECT_EQ(forms::StdLookupForm().Roles(), std::vector<std::string>{"FirstRole;Description of first role"});
+    EXPECT_EQ(forms::StdLookupForm().Roles(),
+              std::vector<std::string>{"FirstRole;Description of first role"});
 }
 
 // A getter the class has returns its slot, empty before Build; one it lacks raises 438.

@@ -98,8 +98,9 @@ class FormTokenEngine : public testing_support::RecordingConstructor {
   private:
     static std::string ConvertFunction(const std::string& dataType) {
         static const std::map<std::string, std::string> functions = {
-            {"String", "CStr"}, {"Date", "CDate"},   {"Long", "CLng"},    {"Double", "CDbl"},   {"Currency", "CCur"},
-            {"Single", "CSng"}, {"Integer", "CInt"}, {"Decimal", "CDec"}, {"Boolean", "CBool"}};
+            {"String", "CStr"},  {"Date", "CDate"},    {"Long", "CLng"},
+            {"Double", "CDbl"},  {"Currency", "CCur"}, {"Single", "CSng"},
+            {"Integer", "CInt"}, {"Decimal", "CDec"},  {"Boolean", "CBool"}};
         const auto found = functions.find(dataType);
         return found == functions.end() ? "" : found->second;
     }

@@ -43,7 +43,8 @@ class LookupForm : public ::testing::Test {
     Lines Slice(const std::string& first, const std::string& lastLabel) const {
         const Lines& lines = mEngine->lines;
         const auto from = std::find(lines.begin(), lines.end(), first);
-        const auto handler = std::find(from, lines.end(), "'>>>End Edit Point: " + lastLabel + " - Error Processing");
+        const auto handler =
+            std::find(from, lines.end(), "'>>>End Edit Point: " + lastLabel + " - Error Processing");
         const auto to = std::find(handler, lines.end(), "End Sub");
         return to == lines.end() ? Lines{} : Lines(from, to + 1);
     }
@@ -116,12 +117,12 @@ TEST_F(LookupForm, PlacesItsControlsAsTheStandardSizesGive) {
                                   "SetVBControlProperty(Left, 3100)",
                                   "SetVBControlProperty(Text, )",
                                   "SetVBControl(cmdFind, CommandButton)",
-                                  "AddVBControlToFrame(cmdFind, SearchFrame)",
                                   "SetVBControlProperty(Caption, Find)",
+                                  "AddVBControlToFrame(cmdFind, SearchFrame)",
                                   "SetVBControlProperty(Height, 350)",
                                   "SetVBControlProperty(Width, 1095)",
-                                  "SetVBControlProperty(Top, 300)",
                                   "SetVBControlProperty(Default, True)",
+                                  "SetVBControlProperty(Top, 300)",
                                   "SetVBControlProperty(Left, 6400)",
                                   "SetVBControl(lvwItems, ComctlLib.ListView)",
                                   "SetVBControlProperty(Height, 3000)",
@@ -164,14 +165,24 @@ TEST_F(LookupForm, PickedPropertySetsChangeTheirProcedures) {
         const char* golden;
     };
     const Case cases[] = {
-        {"no search property", {"CustomerID", "Name", "Since", "Active", "Balance"}, {},
-         "Private Sub cmdFind_Click()", "cmdFind_Click",
+        {"no search property",
+         {"CustomerID", "Name", "Since", "Active", "Balance"},
+         {},
+         "Private Sub cmdFind_Click()",
+         "cmdFind_Click",
          "LookupForm_Customer_EmptySearch.txt"},
-        {"a Memo among the list properties", {"CustomerID", "Name", "Notes", "Since"}, {"Name"},
-         "Private Sub Form_Load()", "LoadListbox",
+        {"a Memo among the list properties",
+         {"CustomerID", "Name", "Notes", "Since"},
+         {"Name"},
+         "Private Sub Form_Load()",
+         "LoadListbox",
          "LookupForm_Customer_MemoList.txt"},
-        {"only a Memo to list", {"Notes"}, {"Name"}, "Private Sub Load_Listbox()",
-         "LoadListbox", "LookupForm_Customer_NoListColumn.txt"},
+        {"only a Memo to list",
+         {"Notes"},
+         {"Name"},
+         "Private Sub Load_Listbox()",
+         "LoadListbox",
+         "LookupForm_Customer_NoListColumn.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -189,12 +200,14 @@ TEST_F(LookupForm, BothPickersAreShownListFirstAndCancelGivesTheDefaultSet) {
     AnswerPicker({}, true);
     AnswerPicker({"Since", "Name"});
     ASSERT_EQ(Build(), 0);
-    EXPECT_EQ(mPickers,
-              (Lines{"Select List Properties|Select properties displayed on the Customer LookUp Form.\r"
-                     "Properties will appear as columns in the list view ordered from left to right.",
-                     "Select Search Properties|Select properties that can be passed to the Customer LookUp form\r"
-                     "as a search criteria.  These properties do not appear on the form."}));
-    EXPECT_EQ(NamesOf(mPattern.ListProperties()), (Lines{"CustomerID", "Name", "Since", "Active", "Balance"}));
+    EXPECT_EQ(
+        mPickers,
+        (Lines{"Select List Properties|Select properties displayed on the Customer LookUp Form.\r"
+               "Properties will appear as columns in the list view ordered from left to right.",
+               "Select Search Properties|Select properties that can be passed to the Customer LookUp form\r"
+               "as a search criteria.  These properties do not appear on the form."}));
+    EXPECT_EQ(NamesOf(mPattern.ListProperties()),
+              (Lines{"CustomerID", "Name", "Since", "Active", "Balance"}));
     EXPECT_EQ(NamesOf(mPattern.SearchProperties()), (Lines{"Since", "Name"}));
 }
 
@@ -202,12 +215,13 @@ TEST_F(LookupForm, ARefusedListViewAnsweredYesStillCodesTheForm) {
     mEngine->results["SetVBControl"] = {0, 0, 0, 0, 0, 6};
     mScript.AnswerMsgBox(ui::vbYes);
     ASSERT_EQ(Build(), 0);
-    const auto listView = std::find(mEngine->calls.begin(), mEngine->calls.end(),
-                                    "SetVBControl(lvwItems, ComctlLib.ListView)");
+    const auto listView =
+        std::find(mEngine->calls.begin(), mEngine->calls.end(), "SetVBControl(lvwItems, ComctlLib.ListView)");
     ASSERT_NE(listView, mEngine->calls.end());
     EXPECT_EQ(*(listView + 1), "SetVBControl(cmdSelect, CommandButton)");
     // The row of buttons stands where it would under the list view.
-    EXPECT_NE(std::find(listView, mEngine->calls.end(), "SetVBControlProperty(Top, 4850)"), mEngine->calls.end());
+    EXPECT_NE(std::find(listView, mEngine->calls.end(), "SetVBControlProperty(Top, 4850)"),
+              mEngine->calls.end());
     EXPECT_EQ(mEngine->calls.back(), "FinishCoding()");
     EXPECT_FALSE(mEngine->lines.empty());
 }
@@ -222,11 +236,20 @@ TEST_F(LookupForm, EngineFailuresEndTheBuild) {
     };
     const Case cases[] = {
         {"project missing", "SetVBProject", {2}, 0, "SetVBProject(OrderEntryUI, 0)"},
-        {"form refused, Yes", "SetVBComponent", {4}, ui::vbYes,
+        {"form refused, Yes",
+         "SetVBComponent",
+         {4},
+         ui::vbYes,
          "SetVBComponent(OrderEntryUI, frmCustomerLookUp, 3, frmStd_Lookup.frm)"},
-        {"list view refused, No", "SetVBControl", {0, 0, 0, 0, 0, 6}, ui::vbNo,
+        {"list view refused, No",
+         "SetVBControl",
+         {0, 0, 0, 0, 0, 6},
+         ui::vbNo,
          "SetVBControl(lvwItems, ComctlLib.ListView)"},
-        {"list view without a project", "SetVBControl", {0, 0, 0, 0, 0, 3}, 0,
+        {"list view without a project",
+         "SetVBControl",
+         {0, 0, 0, 0, 0, 3},
+         0,
          "SetVBControl(lvwItems, ComctlLib.ListView)"},
         {"project lost before coding", "SetVBProject", {0, 1}, 0, "SetVBProject(OrderEntryUI, 0)"},
     };

@@ -52,8 +52,9 @@ class StartupForm : public ::testing::Test {
     }
 
     size_t CountCalls(const std::string& prefix) const {
-        return static_cast<size_t>(std::count_if(mEngine->calls.begin(), mEngine->calls.end(),
-                                                 [&](const std::string& call) { return call.starts_with(prefix); }));
+        return static_cast<size_t>(
+            std::count_if(mEngine->calls.begin(), mEngine->calls.end(),
+                          [&](const std::string& call) { return call.starts_with(prefix); }));
     }
 
     FormsModel mSample;
@@ -63,46 +64,47 @@ class StartupForm : public ::testing::Test {
 
 TEST_F(StartupForm, WritesTheThreeComponentsIntoTheStartUpProject) {
     EXPECT_EQ(Build(), 0);
-    EXPECT_EQ(mEngine->calls, (Lines{
-                                  "SetVBProject(OrderEntryUI, 0)",
-                                  "SetVBStartUpProject()",
-                                  "SetVBComponent(OrderEntryUI, frmOrderEntry_Startup, 3, frmStd_StartUp.frm)",
-                                  "SetVBComponentProperty(StartUpPosition, 2)",
-                                  "SetVBControl(cmdCustomer, CommandButton)",
-                                  "SetVBControlProperty(Height, 600)",
-                                  "SetVBControlProperty(Caption, Customer)",
-                                  "SetVBControlProperty(Top, 300)",
-                                  "SetVBControlProperty(Left, 300)",
-                                  "SetVBControlProperty(Height, 600)",
-                                  "SetVBControlProperty(Width, 1500)",
-                                  "SetVBControl(cmdProduct, CommandButton)",
-                                  "SetVBControlProperty(Height, 600)",
-                                  "SetVBControlProperty(Caption, Product)",
-                                  "SetVBControlProperty(Top, 1200)",
-                                  "SetVBControlProperty(Left, 300)",
-                                  "SetVBControlProperty(Height, 600)",
-                                  "SetVBControlProperty(Width, 1500)",
-                                  "SetVBControl(cmdOrder, CommandButton)",
-                                  "SetVBControlProperty(Height, 600)",
-                                  "SetVBControlProperty(Caption, Order)",
-                                  "SetVBControlProperty(Top, 2100)",
-                                  "SetVBControlProperty(Left, 300)",
-                                  "SetVBControlProperty(Height, 600)",
-                                  "SetVBControlProperty(Width, 1500)",
-                                  "SetVBProject(OrderEntryUI, 0)",
-                                  "SetVBStartUpProject()",
-                                  "StartCoding()",
-                                  "FinishCoding()",
-                                  "SetVBComponent(OrderEntryUI, frmOrderEntry_Logon, 3, frmStd_Logon.frm)",
-                                  "SetVBComponentProperty(StartUpPosition, 2)",
-                                  "SetVBProject(OrderEntryUI, 0)",
-                                  "SetVBStartUpProject()",
-                                  "StartCoding()",
-                                  "FinishCoding()",
-                                  "SetVBComponent(OrderEntryUI, Common, 2, )",
-                                  "StartCoding()",
-                                  "FinishCoding()",
-                              }));
+    EXPECT_EQ(mEngine->calls,
+              (Lines{
+                  "SetVBProject(OrderEntryUI, 0)",
+                  "SetVBStartUpProject()",
+                  "SetVBComponent(OrderEntryUI, frmOrderEntry_Startup, 3, frmStd_StartUp.frm)",
+                  "SetVBComponentProperty(StartUpPosition, 2)",
+                  "SetVBControl(cmdCustomer, CommandButton)",
+                  "SetVBControlProperty(Height, 600)",
+                  "SetVBControlProperty(Caption, Customer)",
+                  "SetVBControlProperty(Top, 300)",
+                  "SetVBControlProperty(Left, 300)",
+                  "SetVBControlProperty(Height, 600)",
+                  "SetVBControlProperty(Width, 1500)",
+                  "SetVBControl(cmdProduct, CommandButton)",
+                  "SetVBControlProperty(Height, 600)",
+                  "SetVBControlProperty(Caption, Product)",
+                  "SetVBControlProperty(Top, 1200)",
+                  "SetVBControlProperty(Left, 300)",
+                  "SetVBControlProperty(Height, 600)",
+                  "SetVBControlProperty(Width, 1500)",
+                  "SetVBControl(cmdOrder, CommandButton)",
+                  "SetVBControlProperty(Height, 600)",
+                  "SetVBControlProperty(Caption, Order)",
+                  "SetVBControlProperty(Top, 2100)",
+                  "SetVBControlProperty(Left, 300)",
+                  "SetVBControlProperty(Height, 600)",
+                  "SetVBControlProperty(Width, 1500)",
+                  "SetVBProject(OrderEntryUI, 0)",
+                  "SetVBStartUpProject()",
+                  "StartCoding()",
+                  "FinishCoding()",
+                  "SetVBComponent(OrderEntryUI, frmOrderEntry_Logon, 3, frmStd_Logon.frm)",
+                  "SetVBComponentProperty(StartUpPosition, 2)",
+                  "SetVBProject(OrderEntryUI, 0)",
+                  "SetVBStartUpProject()",
+                  "StartCoding()",
+                  "FinishCoding()",
+                  "SetVBComponent(OrderEntryUI, Common, 2, )",
+                  "StartCoding()",
+                  "FinishCoding()",
+              }));
     EXPECT_TRUE(mScript.Prompts().empty());
 }
 
@@ -116,7 +118,8 @@ TEST_F(StartupForm, ModulesMatchTheirGoldenFiles) {
         const char* golden;
     };
     const Case cases[] = {
-        {"sample's startup form", 3, "OrderEntry", true, "frmOrderEntry_Startup", "StartupForm_OrderEntry.txt"},
+        {"sample's startup form", 3, "OrderEntry", true, "frmOrderEntry_Startup",
+         "StartupForm_OrderEntry.txt"},
         {"one project, no object", 1, "OrderEntry", false, "frmOrderEntry_Startup",
          "StartupForm_SingleTier_NoObjects.txt"},
         {"logon form", 3, "OrderEntry", true, "frmOrderEntry_Logon", "LogonForm.txt"},
@@ -177,9 +180,10 @@ TEST_F(StartupForm, ARefusedButtonAnsweredYesGetsNoPropertiesAndTheNextStillMove
     EXPECT_TRUE(ButtonProperties("Product").empty());
     EXPECT_EQ(ButtonProperties("Order")[2], "Top, 2100");
     ASSERT_EQ(mScript.Prompts().size(), 1u);
-    EXPECT_EQ(mScript.Prompts()[0].prompt,
-              "The control: cmdProduct could not be created. A control with the same name already exists, the "
-              "name is not a valid Visual Basic name, or the ProgID is invalid. Do you want to continue.");
+    EXPECT_EQ(
+        mScript.Prompts()[0].prompt,
+        "The control: cmdProduct could not be created. A control with the same name already exists, the "
+        "name is not a valid Visual Basic name, or the ProgID is invalid. Do you want to continue.");
     // Every top-level object keeps its click procedure, so a button added by hand works.
     const Lines& code = mEngine->componentLines["frmOrderEntry_Startup"];
     EXPECT_NE(std::find(code.begin(), code.end(), "Private Sub cmdProduct_Click()"), code.end());
@@ -196,14 +200,36 @@ TEST_F(StartupForm, EngineFailuresEndTheBuildAsTheirStepSays) {
     };
     const Case cases[] = {
         {"project missing", "SetVBProject", {2}, 0, 10, "SetVBProject(OrderEntryUI, 0)"},
-        {"startup form refused, Yes", "SetVBComponent", {4}, ui::vbYes, 10,
+        {"startup form refused, Yes",
+         "SetVBComponent",
+         {4},
+         ui::vbYes,
+         10,
          "SetVBComponent(OrderEntryUI, frmOrderEntry_Startup, 3, frmStd_StartUp.frm)"},
         {"project lost before coding", "SetVBProject", {0, 2}, 0, 10, "SetVBProject(OrderEntryUI, 0)"},
-        {"logon form refused, Yes", "SetVBComponent", {0, 4}, ui::vbYes, 10,
+        {"logon form refused, Yes",
+         "SetVBComponent",
+         {0, 4},
+         ui::vbYes,
+         10,
          "SetVBComponent(OrderEntryUI, frmOrderEntry_Logon, 3, frmStd_Logon.frm)"},
-        {"Common refused, Yes", "SetVBComponent", {0, 0, 4}, ui::vbYes, 0, "SetVBComponent(OrderEntryUI, Common, 2, )"},
-        {"Common refused, No", "SetVBComponent", {0, 0, 4}, ui::vbNo, 10, "SetVBComponent(OrderEntryUI, Common, 2, )"},
-        {"Common's project missing after an earlier Yes", "SetVBComponent", {0, 0, 1}, 0, 10,
+        {"Common refused, Yes",
+         "SetVBComponent",
+         {0, 0, 4},
+         ui::vbYes,
+         0,
+         "SetVBComponent(OrderEntryUI, Common, 2, )"},
+        {"Common refused, No",
+         "SetVBComponent",
+         {0, 0, 4},
+         ui::vbNo,
+         10,
+         "SetVBComponent(OrderEntryUI, Common, 2, )"},
+        {"Common's project missing after an earlier Yes",
+         "SetVBComponent",
+         {0, 0, 1},
+         0,
+         10,
          "SetVBComponent(OrderEntryUI, Common, 2, )"},
         {"button refused, No", "SetVBControl", {6}, ui::vbNo, 10, "SetVBControl(cmdCustomer, CommandButton)"},
     };
@@ -230,7 +256,8 @@ TEST_F(StartupForm, TwoHundredTopLevelObjectsBuildWithButtonsWhereIntegerPositio
     EXPECT_EQ(last[2], "Top, 6600");
     EXPECT_EQ(last[3], "Left, 32700");
     const Lines& code = mEngine->componentLines["frmOrderEntry_Startup"];
-    EXPECT_EQ(std::count_if(code.begin(), code.end(), [](const std::string& line) { return line.ends_with("_Click()"); }),
+    EXPECT_EQ(std::count_if(code.begin(), code.end(),
+                            [](const std::string& line) { return line.ends_with("_Click()"); }),
               200);
 }
 

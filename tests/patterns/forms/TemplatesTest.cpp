@@ -52,7 +52,8 @@ TEST(FormTemplates, ReadBackWithTheControlsTheirCodeNames) {
         const std::string text((std::istreambuf_iterator<char>(raw)), std::istreambuf_iterator<char>());
         EXPECT_NE(text.find("\r\n"), std::string::npos);
         EXPECT_EQ(text.find("\r\n"), text.find('\n') - 1);
-        const auto form = vbide::ReadComponentFile(TemplateFile(file), std::make_shared<vbide::ChangeCounter>());
+        const auto form =
+            vbide::ReadComponentFile(TemplateFile(file), std::make_shared<vbide::ChangeCounter>());
         ASSERT_NE(form->Designer(), nullptr);
         Names names;
         for (const auto& control : form->Designer()->VBControls())
@@ -63,16 +64,19 @@ TEST(FormTemplates, ReadBackWithTheControlsTheirCodeNames) {
 }
 
 TEST(FormTemplates, LogonAndListFormsHaveWhatTheirCodeRelies) {
-    const auto logon = vbide::ReadComponentFile(TemplateFile("frmStd_Logon.frm"), std::make_shared<vbide::ChangeCounter>());
+    const auto logon =
+        vbide::ReadComponentFile(TemplateFile("frmStd_Logon.frm"), std::make_shared<vbide::ChangeCounter>());
     const vbide::VBControls& logonControls = logon->Designer()->VBControls();
     EXPECT_EQ(logonControls.Item("txtPassword")->Bag().Value("PasswordChar").ToString(), "*");
     EXPECT_TRUE(logonControls.Item("cmdOK")->Bag().Value("Default").ToBoolean());
 
-    const auto list = vbide::ReadComponentFile(TemplateFile("frmStd_List.frm"), std::make_shared<vbide::ChangeCounter>());
+    const auto list =
+        vbide::ReadComponentFile(TemplateFile("frmStd_List.frm"), std::make_shared<vbide::ChangeCounter>());
     const vbide::VBControls& listControls = list->Designer()->VBControls();
     EXPECT_EQ(listControls.Item("Toolbar")->ClassName(), "ComctlLib.Toolbar");
-    EXPECT_EQ(ButtonKeys(*listControls.Item("Toolbar")),
-              (std::vector<std::string>{"\"New\"", "\"Open\"", "\"Copy\"", "\"Delete\"", "\"Find\"", "\"Exit\""}));
+    EXPECT_EQ(
+        ButtonKeys(*listControls.Item("Toolbar")),
+        (std::vector<std::string>{"\"New\"", "\"Open\"", "\"Copy\"", "\"Delete\"", "\"Find\"", "\"Exit\""}));
     int children = 0;
     for (const auto& control : listControls) {
         if (control->Name() == "mnuViewChild") {
