@@ -1,7 +1,7 @@
 // The generated application's module Common: the general error codes, the user's identification, Main,
 // with one project the connection and DBConnect, and LoadControl and SetControl for the detail forms.
 
-#include "patternkit/Emitter.h"
+#include "patternkit/ConnectionCode.h"
 #include "patterns/forms/StdStartupForm.h"
 #include "platform/vb/Text.h"
 
@@ -17,29 +17,7 @@ void WriteDBConnect(const patternkit::Emitter& out, bool viaDataSource) {
         |    On Error GoTo HandleError
         |
     )vb");
-    if (viaDataSource) {
-        out.Emit(R"vb(
-            |    'ODBC Connection
-            |    Set cnnDataBase = New ADODB.Connection
-            |    strDSN = "&AppDSN" ¶
-            |    strUID =  gstrUserID
-            |    strPW = gstrPassword
-            |'|||Alter default database connection properties here
-            |{{Start}}DB Connect
-            |{{End}}DB Connect
-            |    cnnDataBase.Open strDSN , strUID , strPW ¶
-        )vb");
-    } else {
-        out.Emit(R"vb(
-            |    'MS Access Connection
-            |    Set cnnDataBase = New ADODB.Connection
-            |    cnnDataBase.Provider = "Microsoft.Jet.OLEDB.3.51" ¶
-            |'|||Alter default database connection properties here
-            |{{Start}}DB Connect
-            |{{End}}DB Connect
-            |    cnnDataBase.Open "&AppLocalDBName" ¶
-        )vb");
-    }
+    patternkit::Common::WriteConnectionOpen(out, viaDataSource, "gstrUserID", "gstrPassword");
     out.Emit(R"vb(
         |    Exit Sub
         |

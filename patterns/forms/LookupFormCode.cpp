@@ -178,35 +178,34 @@ void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
         R"(strSQL = mstrPropertyName & cmbSearch.Text & "&SQLDelimiter" & strSearch & "&SQLDelimiter" )";
     const std::string dataType = property.DataType();
     out.EmitLine(R"(           Case "&PropName" )");
-    switch (CheckOf(dataType)) {
-        case SearchCheck::Number:
-            out.Emit(R"vb(
-                |                If IsNumeric(strSearch) Then
-                |                   strSearch = Str(&PropConvertFunction(strSearch))
-                |                   txtSearch.Text = strSearch
-                |                   {{Criteria}}
-                |                Else
-                |                    blnInvalidData = True
-                |                    strRequiredDataType = "number" ¶
-                |                End If
-            )vb",
-                     {{"Criteria", kCriteria}});
-            break;
-        case SearchCheck::Date:
-            out.Emit(R"vb(
-                |                If IsDate(strSearch) Then
-                |                   {{Criteria}}
-                |                Else
-                |                    blnInvalidData = True
-                |                    strRequiredDataType = "date" ¶
-                |                End If
-            )vb",
-                     {{"Criteria", kCriteria}});
-            break;
-        case SearchCheck::None:
-            out.EmitLine("               " + std::string(kCriteria));
-            break;
+    const SearchCheck check = CheckOf(dataType);
+    if (check == SearchCheck::None) {
+        out.EmitLine("               " + std::string(kCriteria));
+        return;
     }
+    // A number is written back as VB's Str gives it before it goes into the criteria.
+    const bool number = check == SearchCheck::Number;
+    out.Emit(R"vb(
+        |                If {{Test}}(strSearch) Then
+        |{{Normalise}}
+        |                   {{Criteria}}
+        |                Else
+        |                    blnInvalidData = True
+        |                    strRequiredDataType = "{{Kind}}" ¶
+        |                End If
+    )vb",
+             {{"Test", number ? "IsNumeric" : "IsDate"},
+              {"Normalise",
+               [&] {
+                   if (number) {
+                       out.Emit(R"vb(
+                           |                   strSearch = Str(&PropConvertFunction(strSearch))
+                           |                   txtSearch.Text = strSearch
+                       )vb");
+                   }
+               }},
+              {"Criteria", kCriteria},
+              {"Kind", number ? "number" : "date"}});
 }
 
 void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out) {

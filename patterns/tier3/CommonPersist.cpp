@@ -1,6 +1,7 @@
 // The layer-3 shared module CommonPersist: the DBMS codes, the database connection, and the helpers that
 // every persistence class uses to turn a search into SQL.
 
+#include "patternkit/ConnectionCode.h"
 #include "patternkit/Emitter.h"
 #include "patterns/tier3/CredentialGetters.h"
 #include "patterns/tier3/Generators.h"
@@ -112,29 +113,8 @@ class CommonPersistWriter : private patternkit::Emitter {
         if (mIsMTS)
             Emit("|Dim cnnDataBase As ADODB.Connection");
         Emit("|    On Error GoTo HandleError");
-        if (!mContext.Application().DSN().empty()) {
-            Emit(R"vb(
-                |    'ODBC Connection
-                |    Set cnnDataBase = New ADODB.Connection
-                |    strDSN = "&AppDSN" ¶
-                |    strUID =  mstrUserID
-                |    strPW = mstrPassword
-                |'|||Alter default database connection properties here
-                |{{Start}}DB Connect
-                |{{End}}DB Connect
-                |    cnnDataBase.Open strDSN , strUID , strPW ¶
-            )vb");
-        } else {
-            Emit(R"vb(
-                |    'MS Access Connection
-                |    Set cnnDataBase = New ADODB.Connection
-                |    cnnDataBase.Provider = "Microsoft.Jet.OLEDB.3.51" ¶
-                |'|||Alter default database connection properties here
-                |{{Start}}DB Connect
-                |{{End}}DB Connect
-                |    cnnDataBase.Open "&AppLocalDBName" ¶
-            )vb");
-        }
+        patternkit::Common::WriteConnectionOpen(*this, !mContext.Application().DSN().empty(), "mstrUserID",
+                                                "mstrPassword");
         if (mIsMTS) {
             Emit(R"vb(
                 |    Set DBConnect = cnnDataBase

@@ -1,14 +1,12 @@
 #pragma once
 // The models the form-pattern tests build: the sample's four business objects (OrderLine the identifying
 // child of Order), a Customer with one property of each kind the look-up form tells apart, and an engine
-// that records the pattern's calls and resolves the tokens of the form patterns' lines as the real
-// engine does when a line is coded.
+// whose Code fails on a chosen line.
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "patternkit/CodeText.h"
 #include "tests/patterns/tier3/SampleModel.h"
 #include "typelib/IPattern.h"
 
@@ -62,50 +60,17 @@ inline std::shared_ptr<FakeBusinessObject> AddLookupCustomer(FormsModel& sample)
     return customer;
 }
 
-// Records like RecordingConstructor and resolves the application's and the current objects' tokens.
-class FormTokenEngine : public testing_support::RecordingConstructor {
+// A recording engine whose Code raises `error` for the first line that holds `failOn`.
+class FailingEngine : public testing_support::TokenEngine {
   public:
-    const typelib::IPattern* pattern = nullptr;
-    std::shared_ptr<typelib::IApplication> application;
-    // The lines of each component in the order written, keyed by the component's name.
-    std::map<std::string, std::vector<std::string>> componentLines;
-
-    int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
-                           int32_t componentType, const std::string& formTemplateFile) override {
-        mComponent = componentName;
-        return RecordingConstructor::SetVBComponent(projectName, componentName, componentType,
-                                                    formTemplateFile);
-    }
+    std::string failOn;
+    vb::Error error{5};
 
     void Code(std::string_view line) override {
-        using patternkit::Common::ReplaceString;
-        std::string text(line);
-        text = ReplaceString(text, "&AppName", application->Name());
-        text = ReplaceString(text, "&AppDSN", application->DSN());
-        text = ReplaceString(text, "&AppLocalDBName", application->LocalDBName());
-        if (text.find("&BusObjName") != std::string::npos)
-            text = ReplaceString(text, "&BusObjName", pattern->CurrentBusObj()->Name());
-        if (text.find("&Prop") != std::string::npos || text.find("&SQLDelimiter") != std::string::npos) {
-            const auto property = pattern->CurrentProperty();
-            text = ReplaceString(text, "&PropName", property->Name());
-            text = ReplaceString(text, "&PropConvertFunction", ConvertFunction(property->DataType()));
-            text = ReplaceString(text, "&SQLDelimiter", property->DataType() == "String" ? "'" : "");
-        }
-        lines.push_back(text);
-        componentLines[mComponent].push_back(text);
+        if (!failOn.empty() && line.find(failOn) != std::string_view::npos)
+            throw error;
+        TokenEngine::Code(line);
     }
-
-  private:
-    static std::string ConvertFunction(const std::string& dataType) {
-        static const std::map<std::string, std::string> functions = {
-            {"String", "CStr"},  {"Date", "CDate"},    {"Long", "CLng"},
-            {"Double", "CDbl"},  {"Currency", "CCur"}, {"Single", "CSng"},
-            {"Integer", "CInt"}, {"Decimal", "CDec"},  {"Boolean", "CBool"}};
-        const auto found = functions.find(dataType);
-        return found == functions.end() ? "" : found->second;
-    }
-
-    std::string mComponent;
 };
 
 }  // namespace forms_test

@@ -77,7 +77,7 @@ class LookupForm : public ::testing::Test {
 
     FormsModel mSample;
     std::shared_ptr<FakeBusinessObject> mCustomer;
-    std::shared_ptr<FormTokenEngine> mEngine = std::make_shared<FormTokenEngine>();
+    std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
     forms::StdLookupForm mPattern;
     ui::ScriptedInteraction mScript;
     Lines mPickers;
@@ -187,7 +187,7 @@ TEST_F(LookupForm, PickedPropertySetsChangeTheirProcedures) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         mSample.application->isPromptDuringBuild = true;
-        mEngine = std::make_shared<FormTokenEngine>();
+        mEngine = std::make_shared<testing_support::TokenEngine>();
         AnswerPicker(c.listPicks);
         AnswerPicker(c.searchPicks);
         ASSERT_EQ(Build(), 0);
@@ -255,7 +255,7 @@ TEST_F(LookupForm, EngineFailuresEndTheBuild) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        mEngine = std::make_shared<FormTokenEngine>();
+        mEngine = std::make_shared<testing_support::TokenEngine>();
         mScript = ui::ScriptedInteraction();
         mEngine->results[c.member] = c.results;
         if (c.answer != 0)
@@ -268,15 +268,10 @@ TEST_F(LookupForm, EngineFailuresEndTheBuild) {
 }
 
 TEST_F(LookupForm, AnErrorWhileCodingCarriesBothProceduresInItsSource) {
-    class FailingEngine : public FormTokenEngine {
-      public:
-        void Code(std::string_view line) override {
-            if (line.find("Load_Listbox") != std::string_view::npos)
-                throw vb::Error(91, "Object variable not set", "Model");
-            FormTokenEngine::Code(line);
-        }
-    };
-    mEngine = std::make_shared<FailingEngine>();
+    const auto failing = std::make_shared<FailingEngine>();
+    failing->failOn = "Load_Listbox";
+    failing->error = vb::Error(91, "Object variable not set", "Model");
+    mEngine = failing;
     try {
         Build();
         FAIL() << "no error";

@@ -28,14 +28,15 @@ class StartupForm : public ::testing::Test {
     }
     void TearDown() override { vb::ClearFixedClockForTesting(); }
 
+    // A new pattern object, as the engine creates one per build.
     std::optional<int16_t> Build() {
         ui::ScopedInteraction installed(mScript);
-        forms::StdStartupForm pattern;
-        mEngine->pattern = &pattern;
+        mPattern = std::make_unique<forms::StdStartupForm>();
+        mEngine->pattern = mPattern.get();
         mEngine->application = mSample.application;
-        pattern.SetApplication(mSample.application);
-        pattern.SetConstructor(mEngine);
-        return pattern.Build();
+        mPattern->SetApplication(mSample.application);
+        mPattern->SetConstructor(mEngine);
+        return mPattern->Build();
     }
 
     // The SetVBControlProperty calls made for the button of `name`, "Top, 300" and the like.
@@ -58,7 +59,8 @@ class StartupForm : public ::testing::Test {
     }
 
     FormsModel mSample;
-    std::shared_ptr<FormTokenEngine> mEngine = std::make_shared<FormTokenEngine>();
+    std::unique_ptr<forms::StdStartupForm> mPattern;
+    std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
     ui::ScriptedInteraction mScript;
 };
 
@@ -132,9 +134,10 @@ TEST_F(StartupForm, ModulesMatchTheirGoldenFiles) {
         mSample = c.withObjects ? OrderEntryModel() : FormsModel();
         mSample.application->architecture = c.architecture;
         mSample.application->dsn = c.dsn;
-        mEngine = std::make_shared<FormTokenEngine>();
+        mEngine = std::make_shared<testing_support::TokenEngine>();
         ASSERT_EQ(Build(), 0);
-        testing_support::ExpectMatchesGolden(mEngine->componentLines[c.component], c.golden);
+        testing_support::ExpectMatchesGolden(
+            mEngine->componentLines[std::string("OrderEntryUI/") + c.component], c.golden);
     }
 }
 
@@ -166,7 +169,7 @@ TEST_F(StartupForm, OnlyBuiltObjectsThatNoOtherContainsGetAButtonAndAClickProced
     EXPECT_EQ(CountCalls("SetVBControl("), 2u);
     EXPECT_EQ(ButtonProperties("Order")[2], "Top, 1200");
     Lines clicks;
-    for (const std::string& line : mEngine->componentLines["frmOrderEntry_Startup"]) {
+    for (const std::string& line : mEngine->componentLines["OrderEntryUI/frmOrderEntry_Startup"]) {
         if (line.ends_with("_Click()"))
             clicks.push_back(line);
     }
@@ -185,7 +188,7 @@ TEST_F(StartupForm, ARefusedButtonAnsweredYesGetsNoPropertiesAndTheNextStillMove
         "The control: cmdProduct could not be created. A control with the same name already exists, the "
         "name is not a valid Visual Basic name, or the ProgID is invalid. Do you want to continue.");
     // Every top-level object keeps its click procedure, so a button added by hand works.
-    const Lines& code = mEngine->componentLines["frmOrderEntry_Startup"];
+    const Lines& code = mEngine->componentLines["OrderEntryUI/frmOrderEntry_Startup"];
     EXPECT_NE(std::find(code.begin(), code.end(), "Private Sub cmdProduct_Click()"), code.end());
 }
 
@@ -235,7 +238,7 @@ TEST_F(StartupForm, EngineFailuresEndTheBuildAsTheirStepSays) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        mEngine = std::make_shared<FormTokenEngine>();
+        mEngine = std::make_shared<testing_support::TokenEngine>();
         mScript = ui::ScriptedInteraction();
         mEngine->results[c.member] = c.results;
         if (c.answer != 0)
@@ -255,36 +258,25 @@ TEST_F(StartupForm, TwoHundredTopLevelObjectsBuildWithButtonsWhereIntegerPositio
     const Lines last = ButtonProperties("Object152");
     EXPECT_EQ(last[2], "Top, 6600");
     EXPECT_EQ(last[3], "Left, 32700");
-    const Lines& code = mEngine->componentLines["frmOrderEntry_Startup"];
+    const Lines& code = mEngine->componentLines["OrderEntryUI/frmOrderEntry_Startup"];
     EXPECT_EQ(std::count_if(code.begin(), code.end(),
                             [](const std::string& line) { return line.ends_with("_Click()"); }),
               200);
 }
 
 TEST_F(StartupForm, AnErrorWhileCodingCarriesBothProceduresInItsSource) {
-    class FailingEngine : public FormTokenEngine {
-      public:
-        void Code(std::string_view line) override {
-            if (line.find("ReturnControl") != std::string_view::npos)
-                throw vb::Error(5, "Invalid procedure call", "Code");
-            FormTokenEngine::Code(line);
-        }
-    };
-    mEngine = std::make_shared<FailingEngine>();
-    ui::ScopedInteraction installed(mScript);
-    forms::StdStartupForm pattern;
-    mEngine->pattern = &pattern;
-    mEngine->application = mSample.application;
-    pattern.SetApplication(mSample.application);
-    pattern.SetConstructor(mEngine);
+    const auto failing = std::make_shared<FailingEngine>();
+    failing->failOn = "ReturnControl";
+    failing->error = vb::Error(5, "Invalid procedure call", "Code");
+    mEngine = failing;
     try {
-        pattern.Build();
+        Build();
         FAIL() << "no error";
     } catch (const vb::Error& error) {
         EXPECT_EQ(error.Number(), 5);
         EXPECT_EQ(error.Source(), "StdStartupForm.Build->StdStartupForm.GenerateStartUpCode->Code");
     }
-    EXPECT_EQ(pattern.LastError().source, "StdStartupForm.Build->StdStartupForm.GenerateStartUpCode->Code");
+    EXPECT_EQ(mPattern->LastError().source, "StdStartupForm.Build->StdStartupForm.GenerateStartUpCode->Code");
     EXPECT_EQ(mEngine->calls.back(), "StartCoding()");
 }
 
