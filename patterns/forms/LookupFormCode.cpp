@@ -314,44 +314,39 @@ void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out) {
 }
 
 void StdLookupForm::WriteListViewEvents(const patternkit::Emitter& out) const {
-    constexpr std::string_view kComment = R"(
-        |'Enables the Select button when a row is selected;
-        |'tells the user when the list view is empty.
-    )";
-    out.Emit(R"vb(
-        |Private Sub lvwItems_Click()
-        |{{Comment}}
-        |    On Error GoTo HandleError
-        |
-        |    If lvwItems.SelectedItem Is Nothing Then
-        |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
-        |    Else
-        |        mblnItemsSelected = True
-        |        cmdSelect.Enabled = True
-        |        mblnItemsSelected = False
-        |    End If
-        |
-    )vb",
-             {{"Comment", [&] { out.Emit(kComment); }}});
-    End(out, "lvwItems_Click");
-    out.Emit(R"vb(
-        |Private Sub lvwItems_DblClick()
-        |    'Double click is functionally the same as clicking on the Select button.
-        |{{Comment}}
-        |    On Error GoTo HandleError
-        |
-        |    If lvwItems.SelectedItem Is Nothing Then
-        |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
-        |    Else
-        |        mblnItemsSelected = True
-        |        cmdSelect.Enabled = True
-        |        cmdSelect_Click
-        |        mblnItemsSelected = False
-        |    End If
-        |
-    )vb",
-             {{"Comment", [&] { out.Emit(kComment); }}});
-    End(out, "lvwItems_DblClick");
+    // The double click does what the click does, then selects the row.
+    for (const bool doubleClick : {false, true}) {
+        out.Emit(
+            R"vb(
+            |Private Sub lvwItems_{{Event}}()
+            |{{Comment}}
+            |'Enables the Select button when a row is selected;
+            |'tells the user when the list view is empty.
+            |    On Error GoTo HandleError
+            |
+            |    If lvwItems.SelectedItem Is Nothing Then
+            |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
+            |    Else
+            |        mblnItemsSelected = True
+            |        cmdSelect.Enabled = True
+            |{{Select}}
+            |        mblnItemsSelected = False
+            |    End If
+            |
+        )vb",
+            {{"Event", doubleClick ? "DblClick" : "Click"},
+             {"Comment",
+              [&] {
+                  if (doubleClick)
+                      out.EmitLine(
+                          "    'Double click is functionally the same as clicking on the Select button.");
+              }},
+             {"Select", [&] {
+                  if (doubleClick)
+                      out.EmitLine("        cmdSelect_Click");
+              }}});
+        End(out, doubleClick ? "lvwItems_DblClick" : "lvwItems_Click");
+    }
     out.Emit(R"vb(
         |
         |Private Sub lvwItems_ColumnClick(ByVal ColumnHeader As ComctlLib.ColumnHeader)

@@ -10,6 +10,7 @@
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/forms/FormsModel.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace forms_test {
 namespace {
@@ -272,13 +273,9 @@ TEST_F(LookupForm, AnErrorWhileCodingCarriesBothProceduresInItsSource) {
     failing->failOn = "Load_Listbox";
     failing->error = vb::Error(91, "Object variable not set", "Model");
     mEngine = failing;
-    try {
-        Build();
-        FAIL() << "no error";
-    } catch (const vb::Error& error) {
-        EXPECT_EQ(error.Number(), 91);
-        EXPECT_EQ(error.Source(), "StdLookupForm.Build->StdLookupForm.GenerateCode->Model");
-    }
+    const vb::Error error = testing_support::ErrorOf([&] { Build(); });
+    EXPECT_EQ(error.Number(), 91);
+    EXPECT_EQ(error.Source(), "StdLookupForm.Build->StdLookupForm.GenerateCode->Model");
     EXPECT_EQ(mPattern.LastError().number, 91);
     EXPECT_EQ(mPattern.LastError().source, "StdLookupForm.Build->StdLookupForm.GenerateCode->Model");
 }

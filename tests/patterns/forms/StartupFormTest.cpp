@@ -269,13 +269,9 @@ TEST_F(StartupForm, AnErrorWhileCodingCarriesBothProceduresInItsSource) {
     failing->failOn = "ReturnControl";
     failing->error = vb::Error(5, "Invalid procedure call", "Code");
     mEngine = failing;
-    try {
-        Build();
-        FAIL() << "no error";
-    } catch (const vb::Error& error) {
-        EXPECT_EQ(error.Number(), 5);
-        EXPECT_EQ(error.Source(), "StdStartupForm.Build->StdStartupForm.GenerateStartUpCode->Code");
-    }
+    const vb::Error error = testing_support::ErrorOf([&] { Build(); });
+    EXPECT_EQ(error.Number(), 5);
+    EXPECT_EQ(error.Source(), "StdStartupForm.Build->StdStartupForm.GenerateStartUpCode->Code");
     EXPECT_EQ(mPattern->LastError().source, "StdStartupForm.Build->StdStartupForm.GenerateStartUpCode->Code");
     EXPECT_EQ(mEngine->calls.back(), "StartCoding()");
 }
