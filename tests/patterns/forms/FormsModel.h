@@ -3,10 +3,15 @@
 // child of Order), a Customer with one property of each kind the look-up form tells apart, and an engine
 // whose Code fails on a chosen line.
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "patternkit/ConstructorErrors.h"
+#include "platform/ui/ScriptedInteraction.h"
+#include "platform/vb/DateTime.h"
 #include "tests/patterns/tier3/SampleModel.h"
 #include "typelib/IPattern.h"
 
@@ -59,6 +64,20 @@ inline std::shared_ptr<FakeBusinessObject> AddLookupCustomer(FormsModel& sample)
     testing_support::AddSampleProperty(*customer, "Balance", "Currency", 8);
     return customer;
 }
+
+// What every form-pattern test starts from: the banner's clock fixed, no answer recorded yet, a recording
+// engine that resolves tokens, and a script that answers for the developer.
+class FormPatternTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        vb::SetFixedClockForTesting(vb::DateSerial({2026, 12, 8, 19, 38, 56}));
+        patternkit::Common::ResetContinueAnswerForTesting();
+    }
+    void TearDown() override { vb::ClearFixedClockForTesting(); }
+
+    std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
+    ui::ScriptedInteraction mScript;
+};
 
 // A recording engine whose Code raises `error` for the first line that holds `failOn`.
 class FailingEngine : public testing_support::TokenEngine {

@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "patternkit/ConstructorErrors.h"
 #include "patternkit/frmImportSelection.h"
 #include "patterns/forms/StdLookupForm.h"
-#include "platform/ui/ScriptedInteraction.h"
-#include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/forms/FormsModel.h"
 #include "tests/support/ErrorNumber.h"
@@ -18,15 +15,9 @@ namespace {
 using Lines = std::vector<std::string>;
 using patternkit::frmImportSelection;
 
-class LookupForm : public ::testing::Test {
+class LookupForm : public FormPatternTest {
   protected:
     LookupForm() : mCustomer(AddLookupCustomer(mSample)) {}
-
-    void SetUp() override {
-        vb::SetFixedClockForTesting(vb::DateSerial({2026, 12, 8, 19, 38, 56}));
-        patternkit::Common::ResetContinueAnswerForTesting();
-    }
-    void TearDown() override { vb::ClearFixedClockForTesting(); }
 
     std::optional<int16_t> Build() {
         ui::ScopedInteraction installed(mScript);
@@ -78,9 +69,7 @@ class LookupForm : public ::testing::Test {
 
     FormsModel mSample;
     std::shared_ptr<FakeBusinessObject> mCustomer;
-    std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
     forms::StdLookupForm mPattern;
-    ui::ScriptedInteraction mScript;
     Lines mPickers;
 };
 

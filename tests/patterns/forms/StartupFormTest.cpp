@@ -5,10 +5,7 @@
 
 #include <algorithm>
 
-#include "patternkit/ConstructorErrors.h"
 #include "patterns/forms/StdStartupForm.h"
-#include "platform/ui/ScriptedInteraction.h"
-#include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/forms/FormsModel.h"
 #include "tests/support/ErrorNumber.h"
@@ -18,15 +15,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class StartupForm : public ::testing::Test {
+class StartupForm : public FormPatternTest {
   protected:
     StartupForm() : mSample(OrderEntryModel()) {}
-
-    void SetUp() override {
-        vb::SetFixedClockForTesting(vb::DateSerial({2026, 12, 8, 19, 38, 56}));
-        patternkit::Common::ResetContinueAnswerForTesting();
-    }
-    void TearDown() override { vb::ClearFixedClockForTesting(); }
 
     // A new pattern object, as the engine creates one per build.
     std::optional<int16_t> Build() {
@@ -60,8 +51,6 @@ class StartupForm : public ::testing::Test {
 
     FormsModel mSample;
     std::unique_ptr<forms::StdStartupForm> mPattern;
-    std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
-    ui::ScriptedInteraction mScript;
 };
 
 TEST_F(StartupForm, WritesTheThreeComponentsIntoTheStartUpProject) {
