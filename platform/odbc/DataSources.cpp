@@ -16,10 +16,12 @@ namespace {
 constexpr const char* kUserFile = "odbc.ini";
 constexpr const char* kInstallerSource = "odbcinst";
 
-// odbcinst's reads and writes reach the user's file only while this lives.
+// odbcinst's reads and writes reach the user's file only while this lives (unless told otherwise).
 class UserMode {
   public:
-    UserMode() { SQLSetConfigMode(ODBC_USER_DSN); }
+    explicit UserMode(Scope scope = Scope::User) {
+        SQLSetConfigMode(scope == Scope::User ? ODBC_USER_DSN : ODBC_BOTH_DSN);
+    }
     ~UserMode() { SQLSetConfigMode(ODBC_BOTH_DSN); }
     UserMode(const UserMode&) = delete;
     UserMode& operator=(const UserMode&) = delete;
@@ -119,8 +121,8 @@ bool IsUserDataSource(const std::string& name) {
     return !name.empty() && !ProfileString(name, nullptr).empty();
 }
 
-std::optional<std::string> DataSourceAttribute(const std::string& name, const std::string& key) {
-    UserMode userMode;
+std::optional<std::string> DataSourceAttribute(const std::string& name, const std::string& key, Scope scope) {
+    UserMode userMode(scope);
     const std::string keys = ProfileString(name, nullptr);
     for (std::size_t at = 0; at < keys.size();) {
         const std::size_t end = std::min(keys.find('\0', at), keys.size());

@@ -30,7 +30,10 @@ void RegisterDataSource(const std::string& name, const std::string& driver, cons
 // Whether the user's odbc.ini holds the data source (system data sources are not looked at).
 bool IsUserDataSource(const std::string& name);
 
-// The value of `key` of the user's data source `name`; std::nullopt when it is absent.
-std::optional<std::string> DataSourceAttribute(const std::string& name, const std::string& key);
+enum class Scope { User, UserAndSystem };
+
+// The value of `key` of the data source `name`, by default the user's; std::nullopt when it is absent.
+std::optional<std::string> DataSourceAttribute(const std::string& name, const std::string& key,
+                                               Scope scope = Scope::User);
 
 }  // namespace odbc
