@@ -2,6 +2,7 @@
 // with one project the connection and DBConnect, and LoadControl and SetControl for the detail forms.
 
 #include "patternkit/ConnectionCode.h"
+#include "patternkit/QuoteDoubling.h"
 #include "patterns/forms/StdStartupForm.h"
 #include "platform/vb/Text.h"
 
@@ -31,7 +32,8 @@ void WriteDBConnect(const patternkit::Emitter& out, bool viaDataSource) {
 }  // namespace
 
 void StdStartupForm::GenerateCommonLayer1() {
-    const patternkit::Emitter out(Constructor());
+    typelib::IConstructor& engine = Constructor();
+    const patternkit::Emitter out(engine);
     const bool singleTier = Application().Architecture() == typelib::SingleTier;
     out.Emit(R"vb(
         |Option Explicit
@@ -111,6 +113,14 @@ void StdStartupForm::GenerateCommonLayer1() {
         |        End If
         |    End If
         |End Sub
+    )vb");
+    // The look-up forms double the quotes of a search text through it. A project holds it once: with one
+    // project, the three-tier pattern's modules may have written it already.
+    const std::string project = Application().L1ProjectName();
+    if (!engine.VBComponentExists(project, "CommonLogical", typelib::StandardModule) &&
+        !engine.VBComponentExists(project, "CommonPersist", typelib::StandardModule))
+        patternkit::WriteDoubleQuotesFunction(out);
+    out.Emit(R"vb(
         |'|||Insert new functions or subs between these edit points.
         |{{Start}}Additional Functions and/or Subs
         |{{End}}Additional Functions and/or Subs

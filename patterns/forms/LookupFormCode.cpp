@@ -174,13 +174,16 @@ void StdLookupForm::WriteFind(const patternkit::Emitter& out) {
 
 void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
                                     const typelib::IProperty& property) const {
+    // A text value is quoted in the criteria, so its own quotes are doubled (VB5 has no Replace).
     constexpr std::string_view kCriteria =
         R"(strSQL = mstrPropertyName & cmbSearch.Text & "&SQLDelimiter" & strSearch & "&SQLDelimiter" )";
+    constexpr std::string_view kTextCriteria =
+        R"(strSQL = mstrPropertyName & cmbSearch.Text & "&SQLDelimiter" & DoubleQuotes(strSearch) & "&SQLDelimiter" )";
     const std::string dataType = property.DataType();
     out.EmitLine(R"(           Case "&PropName" )");
     const SearchCheck check = CheckOf(dataType);
     if (check == SearchCheck::None) {
-        out.EmitLine("               " + std::string(kCriteria));
+        out.EmitLine("               " + std::string(dataType == "String" ? kTextCriteria : kCriteria));
         return;
     }
     // A number is written back as VB's Str gives it before it goes into the criteria.

@@ -94,6 +94,8 @@ TEST_F(StartupForm, WritesTheThreeComponentsIntoTheStartUpProject) {
                   "FinishCoding()",
                   "SetVBComponent(OrderEntryUI, Common, 2, )",
                   "StartCoding()",
+                  "VBComponentExists(OrderEntryUI, CommonLogical, 2)",
+                  "VBComponentExists(OrderEntryUI, CommonPersist, 2)",
                   "FinishCoding()",
               }));
     EXPECT_TRUE(mScript.Prompts().empty());
@@ -127,6 +129,19 @@ TEST_F(StartupForm, ModulesMatchTheirGoldenFiles) {
         ASSERT_EQ(Build(), 0);
         testing_support::ExpectMatchesGolden(
             mEngine->componentLines[std::string("OrderEntryUI/") + c.component], c.golden);
+    }
+}
+
+TEST_F(StartupForm, CommonLeavesOutTheQuoteDoublingThatItsProjectHolds) {
+    for (const char* module : {"", "CommonLogical", "CommonPersist"}) {
+        mEngine = std::make_shared<testing_support::TokenEngine>();
+        mEngine->existingComponents = {std::string("OrderEntryUI/") + module};
+        ASSERT_EQ(Build(), 0);
+        const Lines& code = mEngine->componentLines["OrderEntryUI/Common"];
+        EXPECT_EQ(std::count(code.begin(), code.end(),
+                             "Public Function DoubleQuotes(ByVal strValue As String) As String"),
+                  std::string(module).empty() ? 1 : 0)
+            << module;
     }
 }
 
