@@ -32,8 +32,7 @@ void WriteDBConnect(const patternkit::Emitter& out, bool viaDataSource) {
 }  // namespace
 
 void StdStartupForm::GenerateCommonLayer1() {
-    typelib::IConstructor& engine = Constructor();
-    const patternkit::Emitter out(engine);
+    const patternkit::Emitter out(Constructor());
     const bool singleTier = Application().Architecture() == typelib::SingleTier;
     out.Emit(R"vb(
         |Option Explicit
@@ -114,11 +113,11 @@ void StdStartupForm::GenerateCommonLayer1() {
         |    End If
         |End Sub
     )vb");
-    // The look-up forms double the quotes of a search text through it. A project holds it once: with one
-    // project, the three-tier pattern's modules may have written it already.
-    const std::string project = Application().L1ProjectName();
-    if (!engine.VBComponentExists(project, "CommonLogical", typelib::StandardModule) &&
-        !engine.VBComponentExists(project, "CommonPersist", typelib::StandardModule))
+    // The look-up forms double the quotes of a search text through it. One project holds it once: where
+    // the layers share a project, CommonLogical or CommonPersist carries it.
+    const typelib::IApplication& application = Application();
+    const std::string project = vb::Trim(application.L1ProjectName());
+    if (project != vb::Trim(application.L2ProjectName()) && project != vb::Trim(application.L3ProjectName()))
         patternkit::WriteDoubleQuotesFunction(out);
     out.Emit(R"vb(
         |'|||Insert new functions or subs between these edit points.

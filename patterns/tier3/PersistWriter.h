@@ -29,6 +29,7 @@ class PersistWriter : private patternkit::Emitter {
     void WriteObjectControl();
     // PersistAddUpdate.cpp
     void WriteAdd();
+    void WriteKeysReadBack();
     void WriteUpdate();
     void WriteMethodProcedures();
     // The head of Update and of a further method: an updating recordset opened on the object's row, with

@@ -94,8 +94,6 @@ TEST_F(StartupForm, WritesTheThreeComponentsIntoTheStartUpProject) {
                   "FinishCoding()",
                   "SetVBComponent(OrderEntryUI, Common, 2, )",
                   "StartCoding()",
-                  "VBComponentExists(OrderEntryUI, CommonLogical, 2)",
-                  "VBComponentExists(OrderEntryUI, CommonPersist, 2)",
                   "FinishCoding()",
               }));
     EXPECT_TRUE(mScript.Prompts().empty());
@@ -132,16 +130,25 @@ TEST_F(StartupForm, ModulesMatchTheirGoldenFiles) {
     }
 }
 
-TEST_F(StartupForm, CommonLeavesOutTheQuoteDoublingThatItsProjectHolds) {
-    for (const char* module : {"", "CommonLogical", "CommonPersist"}) {
+TEST_F(StartupForm, CommonLeavesOutTheQuoteDoublingWhereItsProjectHoldsALowerLayer) {
+    struct Case {
+        const char* layer2;
+        const char* layer3;
+        int written;
+    };
+    const Case cases[] = {{"SampleBusiness", "SampleData", 1},
+                          {" OrderEntryUI", "SampleData", 0},
+                          {"SampleBusiness", "OrderEntryUI ", 0}};
+    for (const Case& c : cases) {
         mEngine = std::make_shared<testing_support::TokenEngine>();
-        mEngine->existingComponents = {std::string("OrderEntryUI/") + module};
+        mSample.application->l2ProjectName = c.layer2;
+        mSample.application->l3ProjectName = c.layer3;
         ASSERT_EQ(Build(), 0);
         const Lines& code = mEngine->componentLines["OrderEntryUI/Common"];
         EXPECT_EQ(std::count(code.begin(), code.end(),
                              "Public Function DoubleQuotes(ByVal strValue As String) As String"),
-                  std::string(module).empty() ? 1 : 0)
-            << module;
+                  c.written)
+            << c.layer2 << "/" << c.layer3;
     }
 }
 
