@@ -149,6 +149,32 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
     EXPECT_EQ(Component("frmOrderEntry_Startup")->Designer()->VBControls().Count(), 3);
 }
 
+// Every module of a run with the form patterns built so far, the three-tier classes and the utility class
+// included.
+TEST_F(FormsEndToEnd, EveryGeneratedModulePassesTheChecker) {
+    for (const auto& businessObject : *mApplication->BusinessObjects())
+        ASSERT_EQ(Run("Brisolet.T3BusinessObject", businessObject), 0) << businessObject->Name();
+    BuildForms();
+    ASSERT_EQ(Run("Brisolet.StdUtilities", mApplication->BusinessObjects()->Item(1)), 0);
+    int modules = 0;
+    for (const auto& project : mVbe->VBProjects()) {
+        for (const auto& component : project->VBComponents()) {
+            SCOPED_TRACE(project->Name() + "/" + component->Name());
+            const Lines& code = component->CodeModule()->AllLines();
+            ++modules;
+            if (!component->Designer()) {
+                EXPECT_EQ(testing_support::CheckVbModule(code), Lines{});
+                continue;
+            }
+            std::set<std::string> names;
+            for (const auto& control : component->Designer()->VBControls())
+                names.insert(control->Name());
+            EXPECT_EQ(testing_support::CheckVbForm(code, names), Lines{});
+        }
+    }
+    EXPECT_GT(modules, 20);
+}
+
 TEST_F(FormsEndToEnd, RegeneratingKeepsTheDevelopersLines) {
     BuildForms();
     Save();
