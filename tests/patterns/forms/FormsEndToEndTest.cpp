@@ -186,6 +186,10 @@ TEST_F(FormsEndToEnd, RegeneratingKeepsTheDevelopersLines) {
     ExpectKept("frmOrderEntry_Startup", "StartUp CmdButton Click -  1", "  frmCustomerList.Search strSearch");
     ExpectKept("frmCustomerLookUp", "cmdFind_Click", "    txtSearch.SetFocus");
     ExpectKept("Common", "Additional Functions and/or Subs", "Public Sub Mine()");
+    // Blocks that start with generated lines stand once, not once generated and once kept.
+    ExpectKept("frmOrderEntry_Startup", "StartUp Form Load", "  With frmOrderEntry_Logon");
+    ExpectKept("frmOrderEntry_Startup", "Additional Functions and/or Subs",
+               "'|||Insert new functions or subs between these edit points.");
 }
 
 TEST_F(FormsEndToEnd, OneProjectKeepsItsConnectionCode) {
