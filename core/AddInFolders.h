@@ -13,4 +13,21 @@ std::filesystem::path AddInFolder();
 // (a link, a file, another user's folder).
 std::filesystem::path UserTempFolder();
 
+// One run's folder for scratch files inside UserTempFolder(), made exclusively ("run-<pid>-XXXXXX") so
+// that runs at once never share a name, and removed with its files when the object goes, whether the run
+// failed or not. Folders left by runs whose process has ended (killed) are removed when a new one is made.
+class ScratchFolder {
+  public:
+    // 75 when the folder cannot be made.
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return mPath; }
+
+  private:
+    std::filesystem::path mPath;
+};
+
 }  // namespace core

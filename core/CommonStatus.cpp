@@ -40,7 +40,7 @@ void SetStatus(const std::string& text, bool wait) {
 }
 
 std::string GetAddInSetting(const std::string& key, const std::string& defaultValue) {
-    return ui::GetSetting("Microsoft Visual Basic AddIns", kAddInTitle, key, defaultValue);
+    return ui::GetSetting(kAddInSettingsApplication, kAddInTitle, key, defaultValue);
 }
 
 void ShowError(const vb::Error& pending) {

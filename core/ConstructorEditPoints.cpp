@@ -1,6 +1,7 @@
 // The engine's edit-point keeping: the developer's code between edit points is saved from the old
-// component into a scratch component (and its file) before the old component goes, and put back into the
-// regenerated component when the pattern has written it. Blocks that find no place stay in the scratch.
+// component into a scratch component (and its file, in the run's own scratch folder) before the old
+// component goes, and put back into the regenerated component when the pattern has written it. Blocks that
+// find no place stay in the scratch component, which stays in the project.
 
 #include <system_error>
 
@@ -29,14 +30,13 @@ void FailingAs(int32_t number, Body&& body) {
 }  // namespace
 
 void qelConstructor::AddScratchComponent(const vbide::VBComponent& existing) {
-    const std::filesystem::path folder = UserTempFolder();
+    if (!mScratchFolder)
+        mScratchFolder.emplace();
     auto& components = mCurProject->VBComponents();
     mScratchComponent = components.Add(existing.Type());
-    // The name grows by one "1" while the project or the scratch folder already has it.
+    // The name grows by one "1" while the project already has it.
     std::string name = vb::Trim(existing.Name()) + "_tmp";
     for (;; name += "1") {
-        if (std::filesystem::exists(folder / (name + ".txt")))
-            continue;
         try {
             mScratchComponent->SetName(name);
             break;
@@ -48,26 +48,27 @@ void qelConstructor::AddScratchComponent(const vbide::VBComponent& existing) {
             }
         }
     }
-    mScratchFile = folder / (name + ".txt");
+    mScratchFile = mScratchFolder->Path() / (name + ".txt");
 }
 
 void qelConstructor::SaveEditPoints(const std::shared_ptr<vbide::VBComponent>& existing) {
     mScratchComponent.reset();
+    // The developer's code is read from the component itself: nothing is written beside the project
+    // before the run has passed every check.
+    const auto blocks = ExtractEditPoints(existing->CodeModule()->AllLines());
+    if (blocks.empty())
+        return;  // nothing worth keeping
     AddScratchComponent(*existing);
     try {
-        mScratchComponent->SaveAs(mScratchFile);
-        // The developer's current code goes to the component's own file first.
-        existing->SaveAs(existing->FileNames(1));
         FailingAs(vb::kFileAlreadyOpen, [&] {
-            const auto blocks = ExtractEditPoints(existing->CodeModule()->AllLines());
             mScratchComponent->CodeModule()->SetAllLines(JoinEditPoints(blocks));
             mScratchComponent->SaveAs(mScratchFile);
         });
     } catch (...) {
-        DropScratchIfEmpty();
+        mCurProject->VBComponents().Remove(mScratchComponent);
+        mScratchComponent.reset();
         throw;
     }
-    DropScratchIfEmpty();
 }
 
 void qelConstructor::RestoreEditPoints() {

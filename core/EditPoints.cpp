@@ -4,44 +4,69 @@
 #include <optional>
 #include <unordered_map>
 
-#include "platform/vb/Error.h"
+#include "platform/ide/TextFile.h"
 #include "platform/vb/Text.h"
 
 namespace core {
 namespace {
 
-bool IsStart(std::string_view line) {
-    return line.find(kStartEditPoint) != std::string_view::npos;
+using vbide::TrimBlanks;
+
+bool BeginsWith(std::string_view line, std::string_view marker) {
+    return TrimBlanks(line).starts_with(marker);
 }
-bool IsEnd(std::string_view line) {
-    return line.find(kEndEditPoint) != std::string_view::npos;
+
+// The edit point's name as its marker gives it.
+std::string EditPointName(std::string_view line, std::string_view marker) {
+    return std::string(TrimBlanks(TrimBlanks(line).substr(marker.size())));
+}
+
+std::string BrokenDescription(const std::string& editPoint, bool missingEnd) {
+    return missingEnd ? "the edit point \"" + editPoint + "\" has no end marker"
+                      : "the end marker of the edit point \"" + editPoint + "\" has no start marker";
 }
 
 std::string MarkerKey(std::string_view line) {
-    return vb::FoldCase(vb::Trim(line));
+    return vb::FoldCase(TrimBlanks(line));
 }
 
 }  // namespace
 
+bool IsStartMarker(std::string_view line) {
+    return BeginsWith(line, kStartEditPoint);
+}
+bool IsEndMarker(std::string_view line) {
+    return BeginsWith(line, kEndEditPoint);
+}
+
+BrokenEditPoint::BrokenEditPoint(int32_t line, std::string editPoint, bool missingEnd)
+    : std::runtime_error(BrokenDescription(editPoint, missingEnd)),
+      mLine(line),
+      mEditPoint(std::move(editPoint)) {}
+
 std::vector<EditPointBlock> ExtractEditPoints(const std::vector<std::string>& lines) {
+    const auto broken = [&](size_t index, std::string_view marker, bool missingEnd) {
+        return BrokenEditPoint(static_cast<int32_t>(index + 1), EditPointName(lines[index], marker),
+                               missingEnd);
+    };
     std::vector<EditPointBlock> blocks;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (!IsStart(lines[i]))
+        if (IsEndMarker(lines[i]))
+            throw broken(i, kEndEditPoint, false);
+        if (!IsStartMarker(lines[i]))
             continue;
-        if (i + 1 >= lines.size())
-            vb::Raise(vb::kFileAlreadyOpen);
-        if (IsEnd(lines[i + 1])) {
-            ++i;
-            continue;
-        }
         EditPointBlock block{lines[i], {}, {}};
         size_t j = i + 1;
-        for (; j < lines.size() && !IsEnd(lines[j]); ++j)
+        for (; j < lines.size() && !IsEndMarker(lines[j]); ++j) {
+            if (IsStartMarker(lines[j]))
+                throw broken(i, kStartEditPoint, true);
             block.content.push_back(lines[j]);
+        }
         if (j == lines.size())
-            vb::Raise(vb::kFileAlreadyOpen);
+            throw broken(i, kStartEditPoint, true);
         block.endLine = lines[j];
-        blocks.push_back(std::move(block));
+        if (!block.content.empty())
+            blocks.push_back(std::move(block));
         i = j;
     }
     return blocks;
@@ -62,7 +87,7 @@ RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
     // Start markers of the regenerated code by their key, in order.
     std::unordered_map<std::string, std::deque<size_t>> markers;
     for (size_t i = 0; i < regenerated.size(); ++i) {
-        if (IsStart(regenerated[i]))
+        if (IsStartMarker(regenerated[i]))
             markers[MarkerKey(regenerated[i])].push_back(i);
     }
 
@@ -89,9 +114,9 @@ RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
         result.lines.insert(result.lines.end(), block.content.begin(), block.content.end());
         // The generated content up to the end marker gives way, unless another start comes first.
         size_t end = i + 1;
-        while (end < regenerated.size() && !IsEnd(regenerated[end]) && !IsStart(regenerated[end]))
+        while (end < regenerated.size() && !IsEndMarker(regenerated[end]) && !IsStartMarker(regenerated[end]))
             ++end;
-        if (end < regenerated.size() && IsEnd(regenerated[end]))
+        if (end < regenerated.size() && IsEndMarker(regenerated[end]))
             i = end - 1;
     }
     return result;

@@ -3,11 +3,16 @@
 // regenerated, the developer's lines are saved from the old code and put back between the markers of the
 // new code.
 //
+// A marker is a whole line: its text, leading blanks aside, begins with the marker. A line that merely
+// holds the marker's words (in a string, after code, in a comment) is the developer's code.
+//
 // A saved block goes back into the regenerated start line that equals its own start line (trimmed,
 // letter case ignored, whole line); the n-th saved block of a name goes into the n-th marker of that
 // name, and no marker takes two blocks. A block that finds no marker is handed back, so that no line of
 // the developer's is lost.
 
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,15 +22,31 @@ namespace core {
 inline constexpr std::string_view kStartEditPoint = "'<<<Start Edit Point:";
 inline constexpr std::string_view kEndEditPoint = "'>>>End Edit Point:";
 
+bool IsStartMarker(std::string_view line);
+bool IsEndMarker(std::string_view line);
+
 struct EditPointBlock {
     std::string startLine;
     std::vector<std::string> content;  // never empty: empty blocks are not saved
     std::string endLine;
 };
 
-// The blocks of `lines` that hold something, in order. Lines outside blocks are skipped; inside a block
-// a second start line is content. A block without its end line raises 55, as reading past the end of
-// the file did.
+// Old code whose markers do not pair up: a start marker without its end marker (the end deleted, or
+// another start before it), or an end marker without its start. Saving such code would swallow generated
+// lines or lose the developer's, so nothing is saved.
+class BrokenEditPoint : public std::runtime_error {
+  public:
+    BrokenEditPoint(int32_t line, std::string editPoint, bool missingEnd);
+    int32_t Line() const { return mLine; }  // from 1
+    const std::string& EditPoint() const { return mEditPoint; }
+
+  private:
+    int32_t mLine;
+    std::string mEditPoint;
+};
+
+// The blocks of `lines` that hold something, in order. Lines outside blocks are skipped. Raises
+// BrokenEditPoint at the first marker that has no partner.
 std::vector<EditPointBlock> ExtractEditPoints(const std::vector<std::string>& lines);
 
 // The lines of saved blocks one after another, as the scratch component holds them.

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "core/EditPoints.h"
 #include "core/ObjectAccess.h"
 #include "core/frmDuplicateComponent.h"
 #include "core/qelApplication.h"
@@ -55,6 +56,12 @@ std::shared_ptr<vbide::VBComponent> FindComponent(const vbide::VBProject& projec
             return component;
     }
     return nullptr;
+}
+
+// Names the file, the line and the edit point, so that the developer can mend the marker.
+std::string BrokenEditPointMessage(const std::string& file, const BrokenEditPoint& broken) {
+    return "Line " + std::to_string(broken.Line()) + " of " + file + ": " + broken.what() +
+           ". Mend the marker, then generate again.";
 }
 
 }  // namespace
@@ -193,7 +200,13 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
                                "Project Not Saved");
                     return typelib::Project_Not_Saved;
                 }
-                SaveEditPoints(existing);
+                try {
+                    SaveEditPoints(existing);
+                } catch (const BrokenEditPoint& broken) {
+                    ui::MsgBox(BrokenEditPointMessage(existing->FileNames(1), broken),
+                               ui::vbOKOnly | ui::vbCritical, "Broken Edit Point");
+                    return typelib::Component_Not_Created;
+                }
                 mCurProject->VBComponents().Remove(existing);
                 mEditPointsSaved = true;
             } else {

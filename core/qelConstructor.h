@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/AddInFolders.h"
 #include "core/BuildEngine.h"
 #include "core/TokenTable.h"
 #include "core/frmConstructionMonitor.h"
@@ -123,6 +125,7 @@ class qelConstructor : public typelib::IConstructor,
     bool mEditPointsSaved = false;
 
     TokenTable mTokens;
+    std::optional<ScratchFolder> mScratchFolder;  // made at the first save, removed with the engine
     std::shared_ptr<vbide::VBComponent> mScratchComponent;
     std::filesystem::path mScratchFile;
 };

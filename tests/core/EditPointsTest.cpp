@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/EditPoints.h"
-#include "platform/vb/Error.h"
 
 namespace {
 
@@ -26,25 +25,72 @@ TEST(EditPoints, ExtractKeepsOnlyBlocksWithContent) {
         "Public Sub A()",
         "    " + Start("A - Error Processing"),
         "        Case 5: Resume Next",
-        "    " + Start("not a new block"),
         "    " + End("A - Error Processing"),
         "End Sub",
     };
     const auto blocks = core::ExtractEditPoints(old);
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_EQ(blocks[0].startLine, "    " + Start("A - Error Processing"));
-    EXPECT_EQ(blocks[0].content, (Lines{"        Case 5: Resume Next", "    " + Start("not a new block")}));
+    EXPECT_EQ(blocks[0].content, Lines{"        Case 5: Resume Next"});
     EXPECT_EQ(blocks[0].endLine, "    " + End("A - Error Processing"));
-    EXPECT_EQ(core::JoinEditPoints(blocks).size(), 4u);
+    EXPECT_EQ(core::JoinEditPoints(blocks).size(), 3u);
 }
 
-TEST(EditPoints, ABlockWithoutItsEndIsAReadError) {
-    for (const Lines& lines : {Lines{Start("A"), "x"}, Lines{"x", Start("A")}}) {
+TEST(EditPoints, AMarkerIsAWholeLine) {
+    // Lines that merely hold a marker's words are the developer's code, wherever the words stand.
+    const Lines content = {
+        "    x = \"'>>>End Edit Point: A\"",
+        "    Debug.Print 1 '>>>End Edit Point: A",
+        "    ' note: '<<<Start Edit Point: B",
+        "    y = 2: '<<<Start Edit Point: B",
+        "\t'kept after a tab",
+    };
+    Lines old = {"\t" + Start("A")};
+    old.insert(old.end(), content.begin(), content.end());
+    old.push_back(" \t " + End("A"));
+    const auto blocks = core::ExtractEditPoints(old);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].content, content);
+
+    const Lines regenerated = {Start("A"), "generated", End("A")};
+    Lines expected = {Start("A")};
+    expected.insert(expected.end(), content.begin(), content.end());
+    expected.push_back(End("A"));
+    EXPECT_EQ(core::RestoreEditPoints(regenerated, blocks).lines, expected);
+    for (const char* text :
+         {"x = 1 '<<<Start Edit Point: A", "'<<<Start Edit Point", "<<<Start Edit Point: A"}) {
+        EXPECT_FALSE(core::IsStartMarker(text)) << text;
+    }
+    EXPECT_TRUE(core::IsStartMarker("  \t'<<<Start Edit Point:"));
+}
+
+TEST(EditPoints, MarkersThatDoNotPairUpAreRefusedWithTheirLineAndName) {
+    const struct {
+        Lines lines;
+        int32_t line;
+        const char* editPoint;
+        const char* says;
+    } cases[] = {
+        {{Start("A"), "x"}, 1, "A", "has no end marker"},
+        {{"x", Start("A")}, 2, "A", "has no end marker"},
+        {{"x", Start("A"), End("A"), Start("B")}, 4, "B", "has no end marker"},
+        // An end deleted: the next block's start comes first.
+        {{Start("Name"), "mine", "Property Get Name()", Start("Other"), "o", End("Other")},
+         1,
+         "Name",
+         "has no end marker"},
+        // A start deleted: an end with nothing open.
+        {{Start("A"), End("A"), "mine", "   " + End("B  ")}, 4, "B", "has no start marker"},
+        {{End("")}, 1, "", "has no start marker"},
+    };
+    for (const auto& c : cases) {
         try {
-            core::ExtractEditPoints(lines);
-            ADD_FAILURE() << "no error";
-        } catch (const vb::Error& error) {
-            EXPECT_EQ(error.Number(), 55);
+            core::ExtractEditPoints(c.lines);
+            ADD_FAILURE() << "no error at line " << c.line;
+        } catch (const core::BrokenEditPoint& broken) {
+            EXPECT_EQ(broken.Line(), c.line);
+            EXPECT_EQ(broken.EditPoint(), c.editPoint);
+            EXPECT_NE(std::string(broken.what()).find(c.says), std::string::npos) << broken.what();
         }
     }
 }

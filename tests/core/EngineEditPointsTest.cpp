@@ -1,7 +1,10 @@
 // Regenerating a component keeps the developer's code between edit points; what finds no place stays in
 // the scratch component and its file.
 
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include "core/AddInFolders.h"
 #include "tests/core/EngineFixture.h"
@@ -23,7 +26,7 @@ const Lines kDevelopersCode = {
     "'>>>End Edit Point:",
     "  '<<<Start Edit Point: Additional Functions and/or Subs  ",
     "Private Sub Helper()",
-    "'<<<Start Edit Point: nested start is content",
+    "    s = \"'>>>End Edit Point: Additional Functions and/or Subs\"",
     "End Sub",
     "'>>>End Edit Point: Additional Functions and/or Subs",
     "'<<<Start Edit Point: Twice",
@@ -77,7 +80,7 @@ const Lines kRestored = {
     "'>>>End Edit Point: Empty",
     "'<<<Start Edit Point: Additional Functions and/or Subs",
     "Private Sub Helper()",
-    "'<<<Start Edit Point: nested start is content",
+    "    s = \"'>>>End Edit Point: Additional Functions and/or Subs\"",
     "End Sub",
     "'|||generated",
 };
@@ -86,7 +89,7 @@ class EditPointTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        mScratchFolder = core::UserTempFolder();
+        mUserTemp = core::UserTempFolder();
         mApplication->SetIsRestoreAll(true);
     }
 
@@ -102,21 +105,35 @@ class EditPointTest : public EngineTest {
     Lines CodeOf(const std::string& name) const {
         return Project("Sales")->VBComponents().Item(name)->CodeModule()->AllLines();
     }
+    // What the per-user temporary folder holds, two levels deep, relative to it.
+    Lines UserTempFiles() const {
+        Lines names;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(mUserTemp)) {
+            if (entry.is_regular_file())
+                names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
-    std::filesystem::path mScratchFolder;
+    std::filesystem::path mUserTemp;
 };
 
 TEST_F(EditPointTest, EachBlockGoesBackIntoItsOwnMarkerAndTheRestStaysInTheScratch) {
+    const std::string oldFile = (mFolder / "Order.cls").string();
     Steps([&](IConstructor& engine, BarePattern&) {
         Existing(engine, kDevelopersCode);
+        std::filesystem::remove(oldFile);
         WriteComponent(engine, "Order", 1, kRegenerated);
     });
+    // The developer's code is read from the component: its file is not written again.
+    EXPECT_FALSE(std::filesystem::exists(oldFile));
     EXPECT_EQ(CodeOf("Order"), kRestored);
     EXPECT_EQ(ComponentNames(*Project("Sales")), (Lines{"Order_tmp", "Order"}));
     const Lines orphan = {"'<<<Start Edit Point: Gone", "orphan", "'>>>End Edit Point: Gone"};
     EXPECT_EQ(CodeOf("Order_tmp"), orphan);
-    EXPECT_TRUE(std::filesystem::exists(mScratchFolder / "Order_tmp.txt"));
-    // Only generated lines count; the developer's own file holds what was there before.
+    EXPECT_EQ(UserTempFiles(), Lines{"Order_tmp.txt"});
+    // Only generated lines count.
     EXPECT_EQ(mEngine->Monitor().Rows().back().linesOfCode, std::to_string(kRegenerated.size()));
     EXPECT_EQ(CodeOf("Order").size(), kRestored.size());
 
@@ -129,24 +146,45 @@ TEST_F(EditPointTest, EachBlockGoesBackIntoItsOwnMarkerAndTheRestStaysInTheScrat
     });
     EXPECT_EQ(CodeOf("Order"), kRestored);
     EXPECT_EQ(ComponentNames(*Project("Sales")), (Lines{"Order_tmp", "Order"}));
-    EXPECT_FALSE(std::filesystem::exists(mScratchFolder / "Order_tmp1.txt"));
-    EXPECT_TRUE(std::filesystem::exists(mScratchFolder / "Order_tmp.txt"));
+    EXPECT_EQ(UserTempFiles(), Lines{"Order_tmp.txt"});
+
+    // The run's scratch files go with the engine; the unrestored code stays in the project.
+    mEngine.reset();
+    EXPECT_TRUE(std::filesystem::is_empty(mUserTemp));
+    EXPECT_EQ(CodeOf("Order_tmp"), orphan);
 }
 
-TEST_F(EditPointTest, TheScratchNameIsFreeInTheProjectAndOnDisk) {
-    std::ofstream(mScratchFolder / "Order_tmp.txt") << "someone else's\n";
+TEST_F(EditPointTest, EachRunHasScratchFilesOfItsOwn) {
+    std::ofstream(mUserTemp / "Order_tmp.txt") << "someone else's\n";
+    // Left by a run that was killed: its process is gone.
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::filesystem::path leftOver = mUserTemp / ("run-" + std::to_string(gone) + "-abcdef");
+    const std::filesystem::path running = mUserTemp / ("run-" + std::to_string(::getppid()) + "-abcdef");
+    for (const auto& folder : {leftOver, running}) {
+        std::filesystem::create_directory(folder);
+        std::ofstream(folder / "Order_tmp.txt") << "old\n";
+    }
+
     Steps([&](IConstructor& engine, BarePattern&) {
         Existing(engine, kDevelopersCode);
         WriteComponent(engine, "Order", 1, {"Option Explicit"});
     });
-    EXPECT_EQ(ComponentNames(*Project("Sales")), (Lines{"Order_tmp1", "Order"}));
-    std::ifstream untouched(mScratchFolder / "Order_tmp.txt");
+    EXPECT_EQ(ComponentNames(*Project("Sales")), (Lines{"Order_tmp", "Order"}));
+    EXPECT_EQ(CodeOf("Order_tmp").size(), 20u);  // every block but the empty one
+    EXPECT_FALSE(std::filesystem::exists(leftOver));
+    EXPECT_TRUE(std::filesystem::exists(running));
+    EXPECT_EQ(UserTempFiles(), (Lines{"Order_tmp.txt", "Order_tmp.txt", "Order_tmp.txt"}));
+    mEngine.reset();
+    std::ifstream untouched(mUserTemp / "Order_tmp.txt");
     std::string line;
     std::getline(untouched, line);
     EXPECT_EQ(line, "someone else's");
-    EXPECT_EQ(CodeOf("Order_tmp1").size(), 20u);  // every block but the empty one
+    EXPECT_EQ(UserTempFiles(), (Lines{"Order_tmp.txt", "Order_tmp.txt"}));
     struct stat status {};
-    ASSERT_EQ(::stat(mScratchFolder.c_str(), &status), 0);
+    ASSERT_EQ(::stat(mUserTemp.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u);
 }
 
@@ -158,18 +196,37 @@ TEST_F(EditPointTest, NothingWorthKeepingLeavesNoScratch) {
     });
     EXPECT_EQ(CodeOf("Order"), (Lines{empty[0], "'|||generated", empty[1]}));
     EXPECT_EQ(ComponentNames(*Project("Sales")), Lines{"Order"});
-    EXPECT_TRUE(std::filesystem::is_empty(mScratchFolder));
+    EXPECT_TRUE(std::filesystem::is_empty(mUserTemp));
 }
 
-TEST_F(EditPointTest, ABlockWithoutItsEndFailsTheComponentAndKeepsTheOldOne) {
-    const Lines broken = {"'<<<Start Edit Point: Open", "never closed"};
-    Steps([&](IConstructor& engine, BarePattern&) {
-        Existing(engine, broken);
-        EXPECT_EQ(engine.SetVBComponent("Sales", "Order", 1, ""), 4);
-    });
-    EXPECT_EQ(CodeOf("Order"), broken);
-    EXPECT_EQ(ComponentNames(*Project("Sales")), Lines{"Order"});
-    EXPECT_TRUE(std::filesystem::is_empty(mScratchFolder));
+TEST_F(EditPointTest, BrokenMarkersFailTheComponentNamingFileLineAndEditPoint) {
+    const struct {
+        Lines code;
+        const char* message;
+    } cases[] = {
+        {{"Option Explicit", "'<<<Start Edit Point: Open", "never closed"},
+         ": the edit point \"Open\" has no end marker."},
+        {{"'<<<Start Edit Point: A", "a", "'<<<Start Edit Point: B", "b", "'>>>End Edit Point: B"},
+         ": the edit point \"A\" has no end marker."},
+        {{"'<<<Start Edit Point: A", "'>>>End Edit Point: A", "mine", "'>>>End Edit Point: B"},
+         ": the end marker of the edit point \"B\" has no start marker."},
+    };
+    const int lines[] = {2, 1, 4};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        mVBE = std::make_shared<vbide::VBE>();
+        mEngine = std::make_shared<core::qelConstructor>();
+        Steps([&](IConstructor& engine, BarePattern&) {
+            Existing(engine, cases[i].code);
+            EXPECT_EQ(engine.SetVBComponent("Sales", "Order", 1, ""), 4);
+        });
+        EXPECT_EQ(CodeOf("Order"), cases[i].code);
+        EXPECT_EQ(ComponentNames(*Project("Sales")), Lines{"Order"});
+        EXPECT_TRUE(std::filesystem::is_empty(mUserTemp));
+        ASSERT_FALSE(mScript.Prompts().empty());
+        EXPECT_EQ(mScript.Prompts().back().prompt, "Line " + std::to_string(lines[i]) + " of " +
+                                                       (mFolder / "Order.cls").string() + cases[i].message +
+                                                       " Mend the marker, then generate again.");
+    }
 }
 
 TEST_F(EditPointTest, DiscardingSavesNothing) {
