@@ -225,23 +225,14 @@ bool frmBuilderMain::myMethodForm_MethodUpdated(const std::shared_ptr<core::qelB
         vb::Raise(vb::kSubscriptOutOfRange, "myMethodForm_MethodUpdated");
     const std::string oldKey = methods.KeyOf(index);
     const std::string newKey = MethodKey(businessObject->Name(), method->Name());
-    ModelTree& tree = mViews->BusObjTreeView;
     ReportList& list = mViews->MethodListView;
     ListRow& row = list.Row(oldKey);
-    tree.Node(oldKey);
-    if (!vb::TextEquals(oldKey, newKey) &&
-        (methods.Exists(newKey) || tree.Contains(newKey) || list.Find(newKey)))
+    if (LeafKeyTaken(methods, mViews->BusObjTreeView, list, oldKey, newKey))
         return Refuse(true, DuplicateItemMessage("method", businessObject->Name()), ui::vbInformation,
                       "Information", "myMethodForm_MethodUpdated");
 
-    Rekey(methods, index, newKey);
-    if (row.SubItems[0] != method->Name()) {
-        tree.SetText(oldKey, method->Name());
-        tree.SetKey(oldKey, newKey);
-        list.SetKey(oldKey, newKey);
-    }
+    RekeyLeaf(methods, index, mViews->BusObjTreeView, list, oldKey, newKey, method->Name());
     row.SubItems = MethodSubItems(*method);
-    list.Changed();
     mIsDataChanged = true;
     return true;
 }
@@ -257,28 +248,19 @@ bool frmBuilderMain::myPropertyForm_PropertyUpdated(
         vb::Raise(vb::kSubscriptOutOfRange, "myPropertyForm_PropertyUpdated");
     const std::string oldKey = properties.KeyOf(index);
     const std::string newKey = PropertyKey(businessObject->Name(), property->Name());
-    ModelTree& tree = mViews->BusObjTreeView;
     ReportList& list = mViews->PropertyListView;
     ListRow& row = list.Row(oldKey);
-    tree.Node(oldKey);
-    if (!vb::TextEquals(oldKey, newKey) &&
-        (properties.Exists(newKey) || tree.Contains(newKey) || list.Find(newKey)))
+    if (LeafKeyTaken(properties, mViews->BusObjTreeView, list, oldKey, newKey))
         return Refuse(true, DuplicateItemMessage("property", businessObject->Name()), ui::vbInformation,
                       "Information", "myPropertyForm_PropertyUpdated");
 
     if (property->Field() && property->Field()->IsNullable())
         property->SetIsMandatory(false);
-    Rekey(properties, index, newKey);
+    RekeyLeaf(properties, index, mViews->BusObjTreeView, list, oldKey, newKey, property->Name());
     auto& keyProperties = *businessObject->KeyProperties();
     if (const int32_t keyIndex = IndexOf(keyProperties, property); keyIndex > 0)
         Rekey(keyProperties, keyIndex, property->Name());
-    if (row.SubItems[0] != property->Name()) {
-        tree.SetText(oldKey, property->Name());
-        tree.SetKey(oldKey, newKey);
-        list.SetKey(oldKey, newKey);
-    }
     row.SubItems = PropertySubItems(*property);
-    list.Changed();
     mIsDataChanged = true;
     return true;
 }

@@ -33,12 +33,6 @@ bool NameTaken(const Items& items, const Item& self, const std::string& name) {
     return false;
 }
 
-// Another node than the one of `oldKey` holds `newKey`.
-bool NodeTaken(const ModelTree& tree, const std::string& newKey, const std::string& oldKey) {
-    const TreeNode* holder = tree.Find(newKey);
-    return holder && holder != tree.Find(oldKey);
-}
-
 void CollectSubtree(TreeNode& node, std::vector<TreeNode*>& nodes) {
     nodes.push_back(&node);
     for (TreeNode* child : node.Children)
@@ -88,24 +82,18 @@ bool frmBuilderMain::RenameProperty(const std::string& oldKey, std::string& newN
     auto& properties = *businessObject->Properties();
     const auto property = properties.Item(oldKey);
     const std::string newKey = PropertyKey(businessObject->Name(), newName);
-    ModelTree& tree = mViews->BusObjTreeView;
     ReportList& list = mViews->PropertyListView;
-    ListRow& row = list.Row(oldKey);
-    if (NameTaken(properties, property, newName) || NodeTaken(tree, newKey, oldKey))
+    if (LeafKeyTaken(properties, mViews->BusObjTreeView, list, oldKey, newKey))
         return RefuseName("A business object property with the same name already \rexists for the " +
                           businessObject->Name() + " business object.");
 
+    RekeyLeaf(properties, IndexOf(properties, property), mViews->BusObjTreeView, list, oldKey, newKey,
+              newName);
     mCurrentProperty = property;
     property->SetName(newName);
-    Rekey(properties, IndexOf(properties, property), newKey);
     auto& keyProperties = *businessObject->KeyProperties();
     if (const int32_t keyIndex = IndexOf(keyProperties, property); keyIndex > 0)
         Rekey(keyProperties, keyIndex, newName);
-    tree.SetText(oldKey, newName);
-    tree.SetKey(oldKey, newKey);
-    row.SubItems[0] = newName;
-    list.SetKey(oldKey, newKey);
-    list.Changed();
     return true;
 }
 
@@ -114,10 +102,8 @@ bool frmBuilderMain::RenameMethod(const std::string& oldKey, std::string& newNam
     auto& methods = *businessObject->Methods();
     const auto method = methods.Item(oldKey);
     const std::string newKey = MethodKey(businessObject->Name(), newName);
-    ModelTree& tree = mViews->BusObjTreeView;
     ReportList& list = mViews->MethodListView;
-    ListRow& row = list.Row(oldKey);
-    if (NameTaken(methods, method, newName) || NodeTaken(tree, newKey, oldKey))
+    if (LeafKeyTaken(methods, mViews->BusObjTreeView, list, oldKey, newKey))
         return RefuseName("A business object method with the same name already \rexists for the " +
                           businessObject->Name() + " business object.");
     for (const char* crud : kCrudMethods) {
@@ -125,14 +111,9 @@ bool frmBuilderMain::RenameMethod(const std::string& oldKey, std::string& newNam
             return RefuseName("CRUD methods cannot be renamed!");
     }
 
+    RekeyLeaf(methods, IndexOf(methods, method), mViews->BusObjTreeView, list, oldKey, newKey, newName);
     mCurrentMethod = method;
     method->SetName(newName);
-    Rekey(methods, IndexOf(methods, method), newKey);
-    tree.SetText(oldKey, newName);
-    tree.SetKey(oldKey, newKey);
-    row.SubItems[0] = newName;
-    list.SetKey(oldKey, newKey);
-    list.Changed();
     return true;
 }
 
