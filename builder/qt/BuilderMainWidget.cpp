@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include <QTreeView>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "builder/MainMenus.h"
@@ -104,6 +104,13 @@ class BuilderMainWidget : public frmBuilderMain::View {
     }
 
     ~BuilderMainWidget() override {
+        // The window goes later (this may run inside one of its own events); its models go now.
+        mTree->setModel(nullptr);
+        delete mTreeModel;
+        for (auto [view, model] : mLists) {
+            view->setModel(nullptr);
+            delete model;
+        }
         mWindow->Detach();
         mWindow->hide();
         mWindow->deleteLater();
@@ -124,7 +131,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
         if (mRefreshPending)
             return;
         mRefreshPending = true;
-        QTimer::singleShot(0, mWindow, [this] { RefreshNow(); });
+        QTimer::singleShot(0, mAlive.get(), [this] { RefreshNow(); });
     }
 
     void ShowPopup() override {
@@ -138,18 +145,19 @@ class BuilderMainWidget : public frmBuilderMain::View {
             action->setVisible(mForm.MenuVisible(item.Name));
             action->setEnabled(mForm.MenuEnabled(item.Name));
         }
-        const QAction* chosen = popup.exec(QCursor::pos());
-        if (chosen)
-            mForm.RunMenuCommand(chosen->objectName().toStdString());
+        std::string chosen;
+        for (QAction* action : popup.actions())
+            QObject::connect(action, &QAction::triggered, &popup,
+                             [&chosen, action] { chosen = action->objectName().toStdString(); });
+        popup.exec(QCursor::pos());
+        if (!chosen.empty())
+            mForm.RunMenuCommand(chosen);
     }
 
+    // The edit starts after the command's refresh, which would close its editor.
     void StartLabelEdit(const std::string& nodeKey) override {
-        RefreshNow();
-        const QModelIndex index = mTreeModel->IndexOf(mForm.Views().BusObjTreeView.Find(nodeKey));
-        if (!index.isValid())
-            return;
-        mTree->setCurrentIndex(index);
-        mTree->edit(index);
+        mPendingLabelEdit = nodeKey;
+        Refresh();
     }
 
   private:
@@ -339,6 +347,12 @@ class BuilderMainWidget : public frmBuilderMain::View {
         }
         mTabs->setCurrentIndex(static_cast<int>(mForm.SSTab1()));
         mRefreshing = false;
+        if (const TreeNode* node = tree.Find(mPendingLabelEdit)) {
+            const QModelIndex index = mTreeModel->IndexOf(node);
+            mTree->setCurrentIndex(index);
+            mTree->edit(index);
+        }
+        mPendingLabelEdit.clear();
     }
 
     void RestoreExpanded(const QModelIndex& parent) {
@@ -353,6 +367,8 @@ class BuilderMainWidget : public frmBuilderMain::View {
 
     frmBuilderMain& mForm;
     BuilderWindow* mWindow;
+    // Gone with this widget, so that a refresh it scheduled never runs after it.
+    std::unique_ptr<QObject> mAlive = std::make_unique<QObject>();
     QLabel* mStatusPanel = nullptr;
     QTreeView* mTree = nullptr;
     TreeItemModel* mTreeModel = nullptr;
@@ -360,6 +376,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
     std::pair<QTreeView*, ListItemModel*> mLists[3] = {};
     std::map<std::string, QAction*> mActions;
     std::map<std::string, QAction*> mButtons;
+    std::string mPendingLabelEdit;
     bool mRefreshPending = false;
     bool mRefreshing = false;
 };
