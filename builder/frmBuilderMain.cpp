@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "builder/frmAppOpen.h"
+#include "core/AddInSettings.h"
+#include "core/ApplicationLog.h"
 #include "core/HelpFile.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/frmSplash.h"
@@ -54,6 +56,8 @@ void frmBuilderMain::Form_Load() {
     mCaption = kNewApplicationCaption;
     mStatusSink = std::make_unique<core::ScopedStatusSink>(*this);
     ShowStatusText("Ready");
+    // Read now, so that an unload without the logon dialog writes back what was stored.
+    core::AddInSettings::Load();
     mLoaded = true;
     try {
         mDatabase = repository::OpenRepository(mToolDBPath);
@@ -111,6 +115,11 @@ bool frmBuilderMain::Form_Unload(bool force) {
     mStatusSink.reset();
     mStatusText.clear();
     mLoaded = false;
+    try {
+        core::AddInSettings::Save();
+    } catch (...) {
+        // Writing the settings ignores every error.
+    }
     return true;
 }
 
@@ -123,19 +132,20 @@ bool frmBuilderMain::SaveChanges() {
 
 void frmBuilderMain::ClearGUI() {
     ViewUpdate update(*this);
-    mMenuEnabled["mnuFileSyncApplication"] = mImport != nullptr;
-    mMenuEnabled["mnuFileDelete"] = true;
-    SetStatus("Creating New Application...", ui::MousePointer::Hourglass);
-    mViews->Clear();
-    if (mDialogs)
-        mDialogs->RenewDialogs();
-    mApplication = std::make_shared<core::qelApplication>();
-    mCaption = kNewApplicationCaption;
-    mCurrentBusObj.reset();
-    mIsAppOpened = false;
-    mIsImported = false;
-    mHasBusObj = false;
-    SetStatus("Ready...", ui::MousePointer::Default);
+    core::LogAndRaiseAs("ClearGUI", [this] {
+        EnableStoredApplicationCommands();
+        SetStatus("Creating New Application...", ui::MousePointer::Hourglass);
+        mViews->Clear();
+        if (mDialogs)
+            mDialogs->RenewDialogs();
+        mApplication = std::make_shared<core::qelApplication>();
+        mCaption = kNewApplicationCaption;
+        mCurrentBusObj.reset();
+        mIsAppOpened = false;
+        mIsImported = false;
+        mHasBusObj = false;
+        SetStatus("Ready...", ui::MousePointer::Default);
+    });
 }
 
 void frmBuilderMain::EnableStoredApplicationCommands() {

@@ -5,6 +5,7 @@
 
 #include "builder/frmAppOpen.h"
 #include "builder/frmBuilderMain.h"
+#include "core/ApplicationLog.h"
 #include "core/frmCodeGeneration.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/qelBusinessObject.h"
@@ -157,17 +158,21 @@ void frmBuilderMain::mnuFileBuildApplication_Click() {
 
 void frmBuilderMain::BuildDesignObject(const std::string& patternName,
                                        const std::shared_ptr<core::qelBusinessObject>& businessObject) {
-    try {
-        SetStatus("Generating...", ui::MousePointer::Hourglass);
-        mConstructor = EngineFactory()();
-        mConstructor->BuildPattern(mVBInstance, mApplication, businessObject, patternName, mToolProperties);
-        SetStatus("Ready...", ui::MousePointer::Default);
-        mConstructor.reset();
-    } catch (const vb::Error&) {
-        mConstructor.reset();
-        ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
-        throw;
-    }
+    core::LogAndRaiseAs("BuildDesignObject", [&] {
+        try {
+            SetStatus("Generating...", ui::MousePointer::Hourglass);
+            mConstructor = EngineFactory()();
+            mConstructor->BuildPattern(mVBInstance, mApplication, businessObject, patternName,
+                                       mToolProperties);
+            SetStatus("Ready...", ui::MousePointer::Default);
+            mConstructor.reset();
+        } catch (const vb::Error&) {
+            // The status keeps the text of the failed step; the pointer does not stay the hourglass.
+            mConstructor.reset();
+            ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+            throw;
+        }
+    });
 }
 
 }  // namespace builder

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "builder/frmBuilderMain.h"
+#include "core/ApplicationLog.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
 #include "platform/vb/Text.h"
@@ -28,6 +29,19 @@ const char* ListName(frmBuilderMain::ListTab list) {
             break;
     }
     return "RelationshipListView";
+}
+
+// The list of a list context.
+frmBuilderMain::ListTab ListOfContext(frmBuilderMain::Context context) {
+    switch (context) {
+        case frmBuilderMain::Context::Property:
+            return frmBuilderMain::ListTab::Properties;
+        case frmBuilderMain::Context::Method:
+            return frmBuilderMain::ListTab::Methods;
+        default:
+            break;
+    }
+    return frmBuilderMain::ListTab::Relationships;
 }
 
 }  // namespace
@@ -67,8 +81,8 @@ void frmBuilderMain::ListView_MouseDown(ListTab list, int32_t button) {
         const bool hasRows = List(list).Count() > 0;
         mMenuVisible["mnuPropMethDelete"] = list == ListTab::Methods && hasRows;
         mMenuVisible["mnuRelationshipDelete"] = list == ListTab::Relationships;
-        static constexpr Context kContexts[] = {Context::Property, Context::Method, Context::Relationship};
-        mContext = hasRows ? kContexts[static_cast<int>(list)] : Context::Tree;
+        static constexpr Context kContextOf[] = {Context::Property, Context::Method, Context::Relationship};
+        mContext = hasRows ? kContextOf[static_cast<int>(list)] : Context::Tree;
         ModelTree& tree = mViews->BusObjTreeView;
         if (list == ListTab::Relationships && !hasRows && tree.Count() > 0 && !tree.SelectedItem())
             tree.Select(tree.Roots().front()->Key);
@@ -107,10 +121,8 @@ void frmBuilderMain::ListView_DblClick(ListTab list) {
 }
 
 void frmBuilderMain::mnuPropMethEdit_Click() {
-    static constexpr ListTab kListOf[] = {ListTab::Properties, ListTab::Methods, ListTab::Relationships};
     if (mContext == Context::Property || mContext == Context::Method || mContext == Context::Relationship) {
-        const ListTab list = kListOf[static_cast<int>(mContext) - static_cast<int>(Context::Property)];
-        ListView_DblClick(list);
+        ListView_DblClick(ListOfContext(mContext));
         mContext = Context::None;
         return;
     }
@@ -147,24 +159,24 @@ void frmBuilderMain::mnuPropMethEdit_Click() {
 }
 
 std::shared_ptr<core::qelBusinessObject> frmBuilderMain::GetBusinessObject() {
-    // Every key of a view starts with the name of the business object it belongs to.
-    std::optional<std::string> name;
-    if (mContext == Context::Tree) {
-        if (const TreeNode* node = mViews->BusObjTreeView.SelectedItem())
-            name = FirstSegment(node->Key);
-    } else if (mContext != Context::None) {
-        static constexpr ListTab kListOf[] = {ListTab::Properties, ListTab::Methods, ListTab::Relationships};
-        const ListTab list = kListOf[static_cast<int>(mContext) - static_cast<int>(Context::Property)];
-        if (const ListRow* row = List(list).SelectedItem())
-            name = FirstSegment(row->Key);
-    }
-    const auto& businessObjects = *mApplication->BusinessObjects();
-    if (name)
-        mCurrentBusObj = businessObjects.Exists(*name) ? businessObjects.Item(*name) : nullptr;
-    if (mCurrentBusObj && (!businessObjects.Exists(mCurrentBusObj->Name()) ||
-                           businessObjects.Item(mCurrentBusObj->Name()) != mCurrentBusObj))
-        mCurrentBusObj.reset();
-    return mCurrentBusObj;
+    return core::LogAndRaiseAs("GetBusinessObject", [this] {
+        // Every key of a view starts with the name of the business object it belongs to.
+        std::optional<std::string> name;
+        if (mContext == Context::Tree) {
+            if (const TreeNode* node = mViews->BusObjTreeView.SelectedItem())
+                name = FirstSegment(node->Key);
+        } else if (mContext != Context::None) {
+            if (const ListRow* row = List(ListOfContext(mContext)).SelectedItem())
+                name = FirstSegment(row->Key);
+        }
+        const auto& businessObjects = *mApplication->BusinessObjects();
+        if (name)
+            mCurrentBusObj = businessObjects.Exists(*name) ? businessObjects.Item(*name) : nullptr;
+        if (mCurrentBusObj && (!businessObjects.Exists(mCurrentBusObj->Name()) ||
+                               businessObjects.Item(mCurrentBusObj->Name()) != mCurrentBusObj))
+            mCurrentBusObj.reset();
+        return mCurrentBusObj;
+    });
 }
 
 void frmBuilderMain::mnuBusObjRename_Click() {

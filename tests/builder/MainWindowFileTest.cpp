@@ -9,9 +9,12 @@
 #include <map>
 
 #include "builder/frmAppOpen.h"
+#include "core/AddInSettings.h"
 #include "core/frmErrorDisplayUtil.h"
+#include "platform/ui/Settings.h"
 #include "repository/RepositorySchema.h"
 #include "tests/builder/MainWindowFixture.h"
+#include "tests/core/TemporarySettings.h"
 #include "tests/repository/TestModels.h"
 
 namespace builder_test {
@@ -242,6 +245,30 @@ TEST_F(MainWindow, UnloadAsksToSaveOnlyUnsavedChanges) {
     mForm.Unload();
     EXPECT_FALSE(mForm.IsLoaded());
     EXPECT_EQ(mScript.Prompts().size(), 3u);
+}
+
+TEST(MainWindowSettings, UnloadWritesBackTheConnectionSettingsReadAtLoad) {
+    TemporarySettings settings;
+    core::AddInSettings::Reset();
+    ui::SaveSetting("Microsoft Visual Basic AddIns", "VB Ostrel", "ODBCPassword", "secret");
+    ui::SaveSetting("Microsoft Visual Basic AddIns", "VB Ostrel", "ODBCServer", "db1");
+    dao_test::TestFolder folder;
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction useScript(script);
+    builder::frmBuilderMain form;
+    form.SetToolDBPath(folder.Path());
+    form.Show();
+    EXPECT_EQ(core::AddInSettings::Values().ODBCServer, "db1");
+    core::AddInSettings::Values().ODBCDatasource = "Sales";
+    form.Unload();
+    const auto stored = [](const char* key) {
+        return ui::GetSetting("Microsoft Visual Basic AddIns", "VB Ostrel", key, "(none)");
+    };
+    EXPECT_EQ(stored("ODBCPassword"), "secret");
+    EXPECT_EQ(stored("ODBCServer"), "db1");
+    EXPECT_EQ(stored("ODBCDatasource"), "Sales");
+    EXPECT_EQ(stored("DataType"), "");
+    core::AddInSettings::Reset();
 }
 
 TEST_F(MainWindow, AFirstSaveAsksForTheApplicationAndAddsItsRow) {
