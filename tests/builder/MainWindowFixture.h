@@ -18,6 +18,7 @@
 #include "platform/ui/ScriptedInteraction.h"
 #include "repository/ModelFiling.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/repository/TestModels.h"
 
 namespace builder_test {
 
@@ -28,19 +29,7 @@ using RelationshipPtr = std::shared_ptr<core::qelRelationship>;
 using ListTab = builder::frmBuilderMain::ListTab;
 using Context = builder::frmBuilderMain::Context;
 
-// What the business-object dialog makes: the four standard methods, keyed under the name.
-inline BusObjPtr NewBusinessObject(const std::string& name) {
-    auto businessObject = std::make_shared<core::qelBusinessObject>();
-    businessObject->SetName(name);
-    for (const char* methodName : {"Add", "Update", "Read", "Delete"}) {
-        auto method = std::make_shared<core::qelBusObjMethod>();
-        method->SetName(methodName);
-        method->SetMethodType("Sub");
-        method->SetReturnDataType("None");
-        businessObject->Methods()->Add(method, name + ".Methods." + methodName);
-    }
-    return businessObject;
-}
+using repository_test::NewBusinessObject;
 
 inline PropertyPtr NewProperty(const std::string& businessObject, const std::string& name,
                                bool nullable = false) {
