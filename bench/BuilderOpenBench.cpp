@@ -13,12 +13,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench/SyntheticApplication.h"
 #include "builder/frmBuilderMain.h"
 #include "platform/ui/QtInteraction.h"
 #include "repository/ApplicationSave.h"
 #include "repository/RepositoryFile.h"
 #include "repository/RepositorySchema.h"
-#include "tests/repository/TestModels.h"
 #include "tests/support/NextModalWidget.h"
 
 namespace {
@@ -28,24 +28,15 @@ constexpr int kPropertiesEach = 20;
 constexpr double kTargetSeconds = 0.5;
 
 void SaveLargeApplication(const std::filesystem::path& folder) {
-    core::qelApplication application;
-    std::vector<repository_test::BusObjPtr> businessObjects;
-    for (int b = 0; b < kBusinessObjects; ++b) {
-        const std::string name = "Object" + std::to_string(b);
-        auto businessObject = repository_test::AddBusinessObject(application, name, name + "Table");
-        for (int p = 0; p < kPropertiesEach; ++p)
-            repository_test::AddProperty(application, businessObject,
-                                         {.Name = "Property" + std::to_string(p), .IsKey = p == 0});
-        businessObjects.push_back(businessObject);
-    }
-    for (int b = 0; b + 1 < kBusinessObjects; b += 2)
-        repository_test::AddRelationship(application, businessObjects[static_cast<size_t>(b)],
-                                         businessObjects[static_cast<size_t>(b + 1)], "Reference", false,
-                                         {{"Property1", "Property0"}});
+    const auto application = bench::SyntheticApplication(kBusinessObjects, kPropertiesEach);
+    const auto& businessObjects = *application->BusinessObjects();
+    for (int32_t b = 1; b < kBusinessObjects; b += 2)
+        repository_test::AddRelationship(*application, businessObjects.Item(b), businessObjects.Item(b + 1),
+                                         "Reference", false, {{"Field2", "Field1"}});
     const auto database =
         dao::SqliteDatabase::Open(folder / repository::kRepositoryFileName, dao::OpenMode::ReadWrite);
     repository::SuppliedApplicationInfo info(repository_test::SampleInfo("Large"));
-    repository::SaveApplication(*database, application, false, info);
+    repository::SaveApplication(*database, *application, false, info);
 }
 
 }  // namespace
