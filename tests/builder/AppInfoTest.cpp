@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <filesystem>
@@ -19,6 +18,7 @@
 #include "platform/ui/FileOpenDialog.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/support/NextModalWidget.h"
 
 namespace builder {
 namespace {
@@ -424,15 +424,6 @@ QString ScreenshotFolder() {
     return folder;
 }
 
-// Runs `act` on the dialog once it shows.
-void OnShown(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* shown = QApplication::activeModalWidget();
-        ASSERT_NE(shown, nullptr);
-        act(*shown);
-    });
-}
-
 QPushButton* Button(QWidget& dialog, const QString& text) {
     for (auto* button : dialog.findChildren<QPushButton*>()) {
         if (button->text() == text)
@@ -451,7 +442,7 @@ TEST(AppInfoQtTest, TheFormsOpenOffscreen) {
     edit.SetRefToAppObject(sample);
     edit.Form_Load();
     bool saved = false;
-    OnShown([&](QWidget& shown) {
+    testing_support::OnNextModalWidget([&](QWidget& shown) {
         saved = shown.grab().save(folder + "/app-info.png");
         auto* name = shown.findChildren<QLineEdit*>().front();
         name->setText("OrderDesk");
@@ -474,7 +465,7 @@ TEST(AppInfoQtTest, TheFormsOpenOffscreen) {
         files.FileName = "/data/sales.mdb";
         files.IsCanceled = false;
     });
-    OnShown([&](QWidget& shown) {
+    testing_support::OnNextModalWidget([&](QWidget& shown) {
         QPushButton* ok = Button(shown, "OK");
         EXPECT_FALSE(ok->isEnabled());
         Button(shown, "Browse...")->click();
@@ -491,7 +482,7 @@ TEST(AppInfoQtTest, TheFormsOpenOffscreen) {
     options.SetFormTemplatePath("/opt/ostrel/templates/");
     options.SetAppDatabasePath("/home/developer/.local/share/ostrel/");
     options.Form_Load();
-    OnShown([&](QWidget& shown) {
+    testing_support::OnNextModalWidget([&](QWidget& shown) {
         saved = shown.grab().save(folder + "/tool-options.png");
         shown.close();
     });
