@@ -33,7 +33,7 @@ void frmBuilderMain::Unload() {
 void frmBuilderMain::ShowStatusText(const std::string& text) {
     mStatusText = text;
     if (mView)
-        mView->ShowStatusText(text);
+        mView->Refresh();
 }
 
 }  // namespace builder

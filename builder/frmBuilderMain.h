@@ -15,13 +15,6 @@ namespace builder {
 
 class frmBuilderMain : public core::MainWindow, public core::StatusSink, public ui::ModelessWindow {
   public:
-    // What shows the window: told when the status text changes, and closed with it.
-    class View {
-      public:
-        virtual ~View() = default;
-        virtual void ShowStatusText(const std::string& text) = 0;
-    };
-
     const std::shared_ptr<vbide::VBE>& VBInstance() const { return mVBInstance; }
     void SetVBInstance(std::shared_ptr<vbide::VBE> vbInstance) override {
         mVBInstance = std::move(vbInstance);
@@ -55,7 +48,7 @@ class frmBuilderMain : public core::MainWindow, public core::StatusSink, public 
     std::shared_ptr<core::qelToolProperties> mToolProperties;
     std::string mStatusText;
     std::unique_ptr<core::ScopedStatusSink> mStatusSink;
-    std::unique_ptr<View> mView;
+    std::unique_ptr<ui::ModelessView> mView;
 };
 
 }  // namespace builder

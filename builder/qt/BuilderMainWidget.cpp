@@ -14,9 +14,9 @@
 namespace builder {
 namespace {
 
-class BuilderMainWidget : public frmBuilderMain::View {
+class BuilderMainWidget : public ui::ModelessView {
   public:
-    explicit BuilderMainWidget(const frmBuilderMain& form) {
+    explicit BuilderMainWidget(const frmBuilderMain& form) : mForm(form) {
         mWindow.setObjectName("frmBuilderMain");
         mWindow.setWindowTitle(core::kAddInTitle);
         auto* tree = new QTreeWidget;
@@ -35,21 +35,23 @@ class BuilderMainWidget : public frmBuilderMain::View {
         mStatusPanel->setObjectName("stsStatusBarPanel1");
         statusBar->addWidget(mStatusPanel, 1);
         mWindow.setStatusBar(statusBar);
-        ShowStatusText(form.StatusText());
+        Refresh();
         mWindow.resize(720, 480);
     }
 
-    void Show() {
-        mWindow.show();
-        mWindow.raise();
+    void SetVisible(bool visible) override {
+        mWindow.setVisible(visible);
+        if (visible)
+            mWindow.raise();
     }
 
-    void ShowStatusText(const std::string& text) override {
-        mStatusPanel->setText(QString::fromStdString(text));
+    void Refresh() override {
+        mStatusPanel->setText(QString::fromStdString(mForm.StatusText()));
         mStatusPanel->repaint();
     }
 
   private:
+    const frmBuilderMain& mForm;
     QMainWindow mWindow;
     QLabel* mStatusPanel;
 };
@@ -59,7 +61,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
 void frmBuilderMain::ShowWidget() {
     if (!mView)
         mView = std::make_unique<BuilderMainWidget>(*this);
-    static_cast<BuilderMainWidget&>(*mView).Show();
+    mView->SetVisible(true);
 }
 
 void frmBuilderMain::CloseWidget() {

@@ -2,11 +2,10 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -66,18 +65,13 @@ void frmBuildOptions::ShowWidget() {
         }
     }
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK");
-    auto* help = new QPushButton("Help");
-    buttons->addWidget(ok);
-    buttons->addWidget(help);
-    layout->addLayout(buttons);
-    QObject::connect(ok, &QPushButton::clicked, [this, &dialog] {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
         cmdOK_Click();
         dialog.accept();
     });
-    QObject::connect(help, &QPushButton::clicked, [this] { cmdHelp_Click(); });
+    QObject::connect(buttons, &QDialogButtonBox::helpRequested, [this] { cmdHelp_Click(); });
     dialog.exec();
 }
 

@@ -2,10 +2,9 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -38,14 +37,8 @@ void frmDuplicateComponent::ShowWidget() {
     promptLayout->addWidget(ckbApplyToAll);
     layout->addWidget(prompt);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    auto* cmdHelp = new QPushButton("Help");
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdHelp);
-    layout->addLayout(buttons);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
+    layout->addWidget(buttons);
 
     auto refreshCaption = [this, ckbApplyToAll] {
         ckbApplyToAll->setText(QString::fromStdString(ApplyToAllCaption()));
@@ -59,8 +52,8 @@ void frmDuplicateComponent::ShowWidget() {
         refreshCaption();
     });
     QObject::connect(ckbApplyToAll, &QCheckBox::toggled, [this](bool ticked) { SetApplyToAll(ticked); });
-    QObject::connect(cmdHelp, &QPushButton::clicked, [this] { cmdHelp_Click(); });
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
+    QObject::connect(buttons, &QDialogButtonBox::helpRequested, [this] { cmdHelp_Click(); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
         cmdOK_Click();
         dialog.accept();
     });

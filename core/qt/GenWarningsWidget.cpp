@@ -1,10 +1,9 @@
 // The generation warnings as a Qt dialog.
 
 #include <QDialog>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/frmGenWarnings.h"
@@ -22,18 +21,13 @@ void frmGenWarnings::ShowWidget() {
     for (const auto& item : Items())
         list->addItem(QString::fromStdString(item));
     layout->addWidget(list);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    auto* cmdCancel = new QPushButton("Cancel");
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
         cmdOK_Click();
         dialog.accept();
     });
-    QObject::connect(cmdCancel, &QPushButton::clicked, [this, &dialog] {
+    QObject::connect(buttons, &QDialogButtonBox::rejected, [this, &dialog] {
         cmdCancel_Click();
         dialog.reject();
     });

@@ -1,9 +1,8 @@
 // The pattern library's error dialog as a Qt dialog.
 
 #include <QDialog>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "patternkit/frmErrorDisplayUtil.h"
@@ -17,13 +16,9 @@ void frmErrorDisplayUtil::ShowWidget() {
     auto* lblMessage = new QLabel(QString::fromStdString(Message()));
     lblMessage->setWordWrap(true);
     layout->addWidget(lblMessage);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    layout->addLayout(buttons);
-    QObject::connect(cmdOK, &QPushButton::clicked, &dialog, &QDialog::accept);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     dialog.exec();
 }
 

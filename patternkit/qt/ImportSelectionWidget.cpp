@@ -1,9 +1,9 @@
 // The item picker as a Qt dialog.
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -86,21 +86,14 @@ void frmImportSelection::ShowWidget() {
         refresh();
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    auto* cmdCancel = new QPushButton("Cancel");
-    auto* cmdHelp = new QPushButton("Help");
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdHelp);
-    layout->addLayout(buttons);
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
         cmdOK_Click();
         dialog.accept();
     });
-    QObject::connect(cmdCancel, &QPushButton::clicked, [this, &dialog] {
+    QObject::connect(buttons, &QDialogButtonBox::rejected, [this, &dialog] {
         cmdCancel_Click();
         dialog.reject();
     });

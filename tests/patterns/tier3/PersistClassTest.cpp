@@ -8,23 +8,16 @@
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/tier3/PersistModel.h"
+#include "tests/support/ProcedureLines.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 using testing_support::AddKey;
 using testing_support::AddPersistProperty;
+using testing_support::Procedure;
 
 using testing_support::PersistApplication;
-
-// The lines of one procedure: from its signature to its closing line.
-Lines Procedure(const Lines& lines, const std::string& signature) {
-    auto first = std::find(lines.begin(), lines.end(), signature);
-    auto last = std::find_if(first, lines.end(), [](const std::string& line) {
-        return line == "End Sub" || line == "    End Sub" || line == "End Function";
-    });
-    return last == lines.end() ? Lines{} : Lines(first, last + 1);
-}
 
 bool Has(const Lines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();

@@ -10,7 +10,7 @@
 
 #include "patternkit/CodeText.h"
 #include "tests/patternkit/ModelDoubles.h"
-#include "tests/patternkit/RecordingConstructor.h"
+#include "tests/support/TokenEngine.h"
 #include "typelib/IMethod.h"
 #include "typelib/IPattern.h"
 
@@ -98,35 +98,5 @@ inline std::shared_ptr<SampleMethods> StandardMethods() {
         AddSampleMethod(*methods, name);
     return methods;
 }
-
-class TokenEngine : public RecordingConstructor {
-  public:
-    const typelib::IPattern* pattern = nullptr;
-    std::shared_ptr<typelib::IApplication> application;
-    // The lines of each component, keyed "project/component".
-    std::map<std::string, std::vector<std::string>> componentLines;
-
-    int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
-                           int32_t componentType, const std::string& formTemplateFile) override {
-        mComponent = projectName + "/" + componentName;
-        return RecordingConstructor::SetVBComponent(projectName, componentName, componentType,
-                                                    formTemplateFile);
-    }
-    void Code(std::string_view line) override {
-        using patternkit::Common::ReplaceString;
-        std::string text(line);
-        text = ReplaceString(text, "&AppDSN", application->DSN());
-        text = ReplaceString(text, "&AppLocalDBName", application->LocalDBName());
-        if (text.find("&PropName") != std::string::npos)
-            text = ReplaceString(text, "&PropName", pattern->CurrentProperty()->Name());
-        if (text.find("&BusObjName") != std::string::npos)
-            text = ReplaceString(text, "&BusObjName", pattern->CurrentBusObj()->Name());
-        lines.push_back(text);
-        componentLines[mComponent].push_back(text);
-    }
-
-  private:
-    std::string mComponent;
-};
 
 }  // namespace testing_support
