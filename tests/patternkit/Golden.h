@@ -42,8 +42,8 @@ inline bool MatchesGoldenLine(const std::string& line, const std::string& expect
 }
 
 // Reports the first line that differs, then a difference in length with the first line one side lacks.
-inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name) {
-    const std::vector<std::string> expected = ReadGolden(name);
+inline void ExpectMatchesLines(const std::vector<std::string>& lines,
+                               const std::vector<std::string>& expected, const std::string& name) {
     const size_t common = std::min(lines.size(), expected.size());
     for (size_t i = 0; i < common; ++i) {
         if (!MatchesGoldenLine(lines[i], expected[i])) {
@@ -58,6 +58,19 @@ inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std
     else if (expected.size() > common)
         ADD_FAILURE() << name << ": " << expected.size() - common << " expected line(s) missing, from line "
                       << common + 1 << ": [" << expected[common] << "]";
+}
+
+inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name) {
+    ExpectMatchesLines(lines, ReadGolden(name), name);
+}
+
+// Code read back from a saved file: the golden's lines as VB's editor lists them, without the blanks at
+// their end.
+inline void ExpectMatchesGoldenAsListed(const std::vector<std::string>& lines, const std::string& name) {
+    std::vector<std::string> expected = ReadGolden(name);
+    for (std::string& line : expected)
+        line.erase(line.find_last_not_of(' ') + 1);
+    ExpectMatchesLines(lines, expected, name);
 }
 
 }  // namespace testing_support
