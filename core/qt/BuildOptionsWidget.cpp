@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/frmBuildOptions.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -65,13 +65,8 @@ void frmBuildOptions::ShowWidget() {
         }
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(buttons, &QDialogButtonBox::helpRequested, [this] { cmdHelp_Click(); });
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Help,
+                                          {[this] { cmdOK_Click(); }, {}, [this] { cmdHelp_Click(); }}));
     dialog.exec();
 }
 

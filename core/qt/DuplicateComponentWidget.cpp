@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/frmDuplicateComponent.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -37,8 +37,8 @@ void frmDuplicateComponent::ShowWidget() {
     promptLayout->addWidget(ckbApplyToAll);
     layout->addWidget(prompt);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
-    layout->addWidget(buttons);
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Help,
+                                          {[this] { cmdOK_Click(); }, {}, [this] { cmdHelp_Click(); }}));
 
     auto refreshCaption = [this, ckbApplyToAll] {
         ckbApplyToAll->setText(QString::fromStdString(ApplyToAllCaption()));
@@ -52,11 +52,6 @@ void frmDuplicateComponent::ShowWidget() {
         refreshCaption();
     });
     QObject::connect(ckbApplyToAll, &QCheckBox::toggled, [this](bool ticked) { SetApplyToAll(ticked); });
-    QObject::connect(buttons, &QDialogButtonBox::helpRequested, [this] { cmdHelp_Click(); });
-    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
     if (dialog.exec() != QDialog::Accepted)
         CloseByFrame();
 }

@@ -1,7 +1,6 @@
 // The Qt forms over the error dialogs' logic.
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 
 #include "core/frmErrorDetails.h"
 #include "core/frmErrorDisplayUtil.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -18,12 +18,11 @@ void frmErrorDisplayUtil::ShowWidget() {
     auto* layout = new QGridLayout(&form);
     auto* message = new QLabel(QString::fromStdString(mMessage));
     message->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QDialogButtonBox* buttons = ui::DialogButtonRow(form, QDialogButtonBox::Ok);
     QPushButton* details = buttons->addButton("Details", QDialogButtonBox::ActionRole);
     layout->addWidget(message, 0, 0);
     layout->addWidget(buttons, 1, 0);
     QObject::connect(details, &QPushButton::clicked, [this] { cmdDetails_Click(); });
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &form, &QDialog::accept);
     form.exec();
 }
 
@@ -33,13 +32,11 @@ void frmErrorDetails::ShowWidget() {
     auto* layout = new QGridLayout(&form);
     auto* number = new QLineEdit(QString::fromStdString(mNumber));
     auto* source = new QLineEdit(QString::fromStdString(mSource));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     layout->addWidget(new QLabel("Number"), 0, 0);
     layout->addWidget(number, 0, 1);
     layout->addWidget(new QLabel("Source"), 1, 0);
     layout->addWidget(source, 1, 1);
-    layout->addWidget(buttons, 2, 0, 1, 2);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &form, &QDialog::accept);
+    layout->addWidget(ui::DialogButtonRow(form, QDialogButtonBox::Ok), 2, 0, 1, 2);
     form.exec();
 }
 

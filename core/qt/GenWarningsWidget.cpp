@@ -1,12 +1,12 @@
 // The generation warnings as a Qt dialog.
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 #include "core/frmGenWarnings.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -21,16 +21,8 @@ void frmGenWarnings::ShowWidget() {
     for (const auto& item : Items())
         list->addItem(QString::fromStdString(item));
     layout->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, [this, &dialog] {
-        cmdCancel_Click();
-        dialog.reject();
-    });
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
+                                          {[this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, {}}));
     dialog.exec();
 }
 

@@ -1,11 +1,11 @@
 // The pattern library's error dialog as a Qt dialog.
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "patternkit/frmErrorDisplayUtil.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace patternkit {
 
@@ -16,9 +16,7 @@ void frmErrorDisplayUtil::ShowWidget() {
     auto* lblMessage = new QLabel(QString::fromStdString(Message()));
     lblMessage->setWordWrap(true);
     layout->addWidget(lblMessage);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok));
     dialog.exec();
 }
 

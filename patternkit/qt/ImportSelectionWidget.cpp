@@ -1,7 +1,6 @@
 // The item picker as a Qt dialog.
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <array>
 
 #include "patternkit/frmImportSelection.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace patternkit {
 namespace {
@@ -86,17 +86,10 @@ void frmImportSelection::ShowWidget() {
         refresh();
     });
 
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, [this, &dialog] {
-        cmdCancel_Click();
-        dialog.reject();
-    });
+    // Help has no topic in this form.
+    layout->addWidget(
+        ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                            {[this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, {}}));
     dialog.exec();
 }
 
