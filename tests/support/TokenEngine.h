@@ -24,7 +24,7 @@ namespace testing_support {
 class TokenEngine : public RecordingConstructor {
   public:
     const typelib::IPattern* pattern = nullptr;
-    // For "&AppDSN" and "&AppLocalDBName", which stay as they are without one.
+    // For "&AppName", "&AppDSN" and "&AppLocalDBName", which stay as they are without one.
     std::shared_ptr<typelib::IApplication> application;
     std::map<std::string, std::vector<std::string>> componentLines;
 
@@ -59,6 +59,14 @@ class TokenEngine : public RecordingConstructor {
     static std::string SqlForm(const std::string& name) {
         return name.find(' ') == std::string::npos ? name : "[" + name + "]";
     }
+    static std::string ConvertFunction(const std::string& dataType) {
+        static const std::map<std::string, std::string> functions = {
+            {"String", "CStr"},  {"Date", "CDate"},    {"Long", "CLng"},
+            {"Double", "CDbl"},  {"Currency", "CCur"}, {"Single", "CSng"},
+            {"Integer", "CInt"}, {"Decimal", "CDec"},  {"Boolean", "CBool"}};
+        const auto found = functions.find(dataType);
+        return found == functions.end() ? "" : found->second;
+    }
     std::shared_ptr<typelib::IProperty> Property() const { return pattern->CurrentProperty(); }
     // The property a foreign property stands for, or nothing.
     std::shared_ptr<typelib::IProperty> Source() const {
@@ -71,6 +79,8 @@ class TokenEngine : public RecordingConstructor {
 
     static const std::vector<Token>& Tokens() {
         static const std::vector<Token> tokens = {
+            {"&AppName",
+             [](const TokenEngine& e) { return e.application ? e.application->Name() : "&AppName"; }},
             {"&AppDSN",
              [](const TokenEngine& e) { return e.application ? e.application->DSN() : "&AppDSN"; }},
             {"&AppLocalDBName",
@@ -92,6 +102,8 @@ class TokenEngine : public RecordingConstructor {
             {"&BusObjSQLTable", [](const TokenEngine& e) { return SqlForm(e.TableName()); }},
             {"&MethodName", [](const TokenEngine& e) { return NameOf(e.pattern->CurrentMethod()); }},
             {"&PropName", [](const TokenEngine& e) { return NameOf(e.Property()); }},
+            {"&PropConvertFunction",
+             [](const TokenEngine& e) { return ConvertFunction(e.Property()->DataType()); }},
             {"&PropDataType", [](const TokenEngine& e) { return e.Property()->DataType(); }},
             {"&PropFieldName", [](const TokenEngine& e) { return e.FieldName(); }},
             {"&PropSQLFieldName", [](const TokenEngine& e) { return SqlForm(e.FieldName()); }},

@@ -1,7 +1,7 @@
 #pragma once
 // A model like the sample's Customer, an application whose architecture, database and transaction-server
-// choice a test sets, and a recording engine that resolves the tokens the three-tier generators write from
-// the pattern's current objects, as the real engine does when a line is coded.
+// choice a test sets, and a recording engine that resolves the tokens the patterns write from the
+// application and the pattern's current objects, as the real engine does when a line is coded.
 
 #include <map>
 #include <memory>
