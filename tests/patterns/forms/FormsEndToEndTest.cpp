@@ -7,10 +7,14 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <QDir>
+#include <QPixmap>
+
 #include "core/qelApplication.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelConstructor.h"
 #include "core/qelToolProperties.h"
+#include "host/qt/FormView.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/FormDesigner.h"
 #include "platform/ide/ProjectFiles.h"
@@ -19,6 +23,7 @@
 #include "repository/ApplicationList.h"
 #include "repository/ApplicationLoad.h"
 #include "repository/RepositoryFile.h"
+#include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/VbTextChecker.h"
 
@@ -149,6 +154,48 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
     EXPECT_EQ(Component("frmOrderEntry_Startup")->Designer()->VBControls().Count(), 3);
 }
 
+// The generated forms as the IDE's form window draws them, saved under the build folder for a person to look
+// at.
+TEST_F(FormsEndToEnd, GeneratedFormsArePicturedInTheFormWindow) {
+    BuildForms();
+    const char* binary = std::getenv("OSTREL_BINARY_DIR");
+    const QString folder = QString::fromStdString(std::string(binary ? binary : ".") + "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* name : {"frmCustomerLookUp", "frmOrderEntry_Startup", "frmOrderEntry_Logon"}) {
+        host::FormView view(Component(name)->Designer());
+        view.resize(view.sizeHint());
+        const QPixmap picture = view.grab();
+        EXPECT_GT(picture.width(), 0) << name;
+        EXPECT_TRUE(picture.save(folder + "/" + name + ".png")) << name;
+    }
+}
+
+// Every module of a run with the form patterns built so far, the three-tier classes and the utility class
+// included.
+TEST_F(FormsEndToEnd, EveryGeneratedModulePassesTheChecker) {
+    for (const auto& businessObject : *mApplication->BusinessObjects())
+        ASSERT_EQ(Run("Brisolet.T3BusinessObject", businessObject), 0) << businessObject->Name();
+    BuildForms();
+    ASSERT_EQ(Run("Brisolet.StdUtilities", mApplication->BusinessObjects()->Item(1)), 0);
+    int modules = 0;
+    for (const auto& project : mVbe->VBProjects()) {
+        for (const auto& component : project->VBComponents()) {
+            SCOPED_TRACE(project->Name() + "/" + component->Name());
+            const Lines& code = component->CodeModule()->AllLines();
+            ++modules;
+            if (!component->Designer()) {
+                EXPECT_EQ(testing_support::CheckVbModule(code), Lines{});
+                continue;
+            }
+            std::set<std::string> names;
+            for (const auto& control : component->Designer()->VBControls())
+                names.insert(control->Name());
+            EXPECT_EQ(testing_support::CheckVbForm(code, names), Lines{});
+        }
+    }
+    EXPECT_GT(modules, 20);
+}
+
 TEST_F(FormsEndToEnd, RegeneratingKeepsTheDevelopersLines) {
     BuildForms();
     Save();
@@ -160,6 +207,10 @@ TEST_F(FormsEndToEnd, RegeneratingKeepsTheDevelopersLines) {
     ExpectKept("frmOrderEntry_Startup", "StartUp CmdButton Click -  1", "  frmCustomerList.Search strSearch");
     ExpectKept("frmCustomerLookUp", "cmdFind_Click", "    txtSearch.SetFocus");
     ExpectKept("Common", "Additional Functions and/or Subs", "Public Sub Mine()");
+    // Blocks that start with generated lines stand once, not once generated and once kept.
+    ExpectKept("frmOrderEntry_Startup", "StartUp Form Load", "  With frmOrderEntry_Logon");
+    ExpectKept("frmOrderEntry_Startup", "Additional Functions and/or Subs",
+               "'|||Insert new functions or subs between these edit points.");
 }
 
 TEST_F(FormsEndToEnd, OneProjectKeepsItsConnectionCode) {
