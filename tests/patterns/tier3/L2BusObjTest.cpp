@@ -256,14 +256,15 @@ TEST_F(L2BusObj, GeneratedTextCompiles) {
         *std::static_pointer_cast<testing_support::L2Property>(mSample.customer->properties->items[3]);
     region.permittedValues->items.clear();
     region.isPVRange = true;
+    // A bound holding a quote has it doubled inside the literal.
     region.lowerBound = "A";
-    region.upperBound = "M";
+    region.upperBound = "M\"";
     const Lines customer = Generate(mSample.customer);
     EXPECT_EQ(CountOf(customer, "Private mvntRegionPV() As Variant"), 1U);
     EXPECT_EQ(CountOf(customer, "    If strValue >= \"A\"  And _ "), 1U);
-    EXPECT_EQ(CountOf(customer, "            strValue <= \"M\" Then"), 1U);
+    EXPECT_EQ(CountOf(customer, "            strValue <= \"M\"\"\" Then"), 1U);
     for (const auto& businessObject : {mSample.customer, mSample.product, mSample.order, mSample.orderLine}) {
-        for (const auto& line : Generate(businessObject)) {
+        for (const auto& line : businessObject == mSample.customer ? customer : Generate(businessObject)) {
             const std::string code = CodeOf(line);
             EXPECT_EQ(code.size() == line.size() && std::count(line.begin(), line.end(), '"') % 2, 0)
                 << "unterminated string in " << businessObject->name << ": " << line;
