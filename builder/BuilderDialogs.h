@@ -38,8 +38,7 @@ class BuilderDialogs {
     virtual void EditApplication() {}
     virtual void DeleteApplication() {}
     virtual void ToolOptions() {}
-    // The popup's "&Delete" (the selected property or method) and "De&lete Relationship".
-    virtual void DeleteItem() {}
+    // "De&lete Relationship".
     virtual void DeleteRelationship() {}
 };
 

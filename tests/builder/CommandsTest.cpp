@@ -31,7 +31,6 @@ class RecordingDialogs : public builder::BuilderDialogs {
     void EditApplication() override { Note("EditApplication"); }
     void DeleteApplication() override { Note("DeleteApplication"); }
     void ToolOptions() override { Note("ToolOptions"); }
-    void DeleteItem() override { Note("DeleteItem"); }
     void DeleteRelationship() override { Note("DeleteRelationship"); }
 
   private:
@@ -93,7 +92,6 @@ TEST_F(Commands, MenusAndToolbarReachTheirDialogs) {
         {"mnuPropertyNew", "NewProperty"},
         {"mnuMethodNew", "NewMethod"},
         {"mnuRelationshipNew", "NewRelationship"},
-        {"mnuPropMethDelete", "DeleteItem"},
         {"mnuRelationshipDelete", "DeleteRelationship"},
         {"tool:New", "NewApplication"},
         {"tool:BusObj", "NewBusinessObject"},

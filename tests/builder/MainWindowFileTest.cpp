@@ -13,7 +13,7 @@
 #include "core/frmErrorDisplayUtil.h"
 #include "platform/ui/Settings.h"
 #include "repository/RepositorySchema.h"
-#include "tests/builder/MainWindowFixture.h"
+#include "tests/builder/SampleWindow.h"
 #include "tests/core/TemporarySettings.h"
 #include "tests/repository/TestModels.h"
 
@@ -21,48 +21,6 @@ namespace builder_test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::filesystem::path SampleRepository() {
-    const char* binary = std::getenv("OSTREL_BINARY_DIR");
-    return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
-}
-
-class Sample : public MainWindow {
-  protected:
-    Sample() {
-        // The window opened an empty repository at load; put the sample in its place and load again.
-        mForm.Unload();
-        std::filesystem::copy_file(SampleRepository(), mFolder.Path() / "vbostrel.mdb",
-                                   std::filesystem::copy_options::overwrite_existing);
-        mForm.Show();
-    }
-
-    // File > Open, choosing the row `key` ("" for none) and pressing Open, then Cancel when the
-    // dialog is still open.
-    void Open(const std::string& key) {
-        mScript.AnswerDialog([this, key](ui::ModalDialog& dialog) {
-            auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
-            mOpenRows = Rows(open.ApplicationListView());
-            if (!key.empty())
-                open.ApplicationListView().Select(key);
-            open.cmdOK_Click();
-            mOpenStayed = !open.IsUnloaded();
-            if (mOpenStayed)
-                open.cmdCancel_Click();
-        });
-        mForm.mnuFileOpen_Click();
-    }
-
-    std::map<std::string, int> RowCounts() {
-        std::map<std::string, int> counts;
-        for (const auto& table : repository::RepositoryTables())
-            counts[table.Name] = static_cast<int>(mForm.dbZUN()->Select(table.Name).Count());
-        return counts;
-    }
-
-    Lines mOpenRows;
-    bool mOpenStayed = false;
-};
 
 TEST_F(Sample, OpeningFillsTheTreeAndTheLists) {
     Open("K1");
