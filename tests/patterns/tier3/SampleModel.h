@@ -124,6 +124,10 @@ class TokenEngine : public RecordingConstructor {
             text = ReplaceString(text, "&PropConvertFunction", ConvertFunction(property->DataType()));
             text = ReplaceString(text, "&SQLDelimiter", property->DataType() == "String" ? "'" : "");
         }
+        if (text.find("&ParentBusObjName") != std::string::npos)
+            text = ReplaceString(text, "&ParentBusObjName", pattern->CurrentParentBusObj()->Name());
+        if (text.find("&ChildBusObjName") != std::string::npos)
+            text = ReplaceString(text, "&ChildBusObjName", pattern->CurrentChildBusObj()->Name());
         if (text.find("&BusObjName") != std::string::npos)
             text = ReplaceString(text, "&BusObjName", pattern->CurrentBusObj()->Name());
         lines.push_back(text);
