@@ -258,15 +258,98 @@ TEST_F(ListForm, ContextLinesStopWhereTheFrameStops) {
                      "   txtOrder_Code.Text = myOrder.Code"}));
 }
 
+TEST_F(ListForm, ListFormCodeMatchesItsGoldenFiles) {
+    struct Case {
+        std::shared_ptr<FakeBusinessObject> businessObject;
+        const char* form;
+        const char* golden;
+    };
+    const Case cases[] = {
+        {mModel.customer, "frmCustomerList", "ListForm_Customer.txt"},
+        {mModel.order, "frmOrderList", "ListForm_Order.txt"},
+        {mModel.orderLine, "frmOrderLineList", "ListForm_OrderLine.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form);
+        ASSERT_EQ(Build(c.businessObject), 0);
+        testing_support::ExpectMatchesGolden(CodeOf(c.form), c.golden);
+    }
+}
+
+// The lines of `code` from the first that starts with `from` up to the first "End Sub" after it.
+Lines Procedure(const Lines& code, const std::string& from) {
+    const auto first = std::find_if(code.begin(), code.end(),
+                                    [&](const std::string& line) { return line.rfind(from, 0) == 0; });
+    const auto last = std::find(first, code.end(), "End Sub");
+    return last == code.end() ? Lines{} : Lines(first, last + 1);
+}
+
+Lines Matching(const Lines& code, const std::string& part) {
+    Lines found;
+    std::copy_if(code.begin(), code.end(), std::back_inserter(found),
+                 [&](const std::string& line) { return line.find(part) != std::string::npos; });
+    return found;
+}
+
+TEST_F(ListForm, TheViewMenuServesTheFirstThreeChildrenAndEveryChildIsDeclared) {
+    for (const char* name : {"Shipment", "Invoice", "Note"})
+        mModel.sample.model.Relate(mModel.sample.Add(name, 9), mModel.order, "Identifying");
+    ASSERT_EQ(Build(mModel.order), 0);
+    const Lines& code = CodeOf("frmOrderList");
+    EXPECT_EQ(Matching(code, "ListForm As frm").size(), 4u);
+    EXPECT_EQ(Matching(Procedure(code, "Private Sub mnuViewChild_Click"), "        Case  "),
+              (Lines{"        Case  0", "        Case  1", "        Case  2"}));
+    EXPECT_EQ(
+        Matching(Procedure(code, "Private Sub Form_Load"), "mnuViewChild("),
+        (Lines{"    mnuViewChild(0).Caption = \"OrderLine\" ", "    mnuViewChild(1).Caption = \"Shipment\" ",
+               "    mnuViewChild(2).Caption = \"Invoice\" "}));
+    EXPECT_EQ(Matching(Procedure(code, "Private Sub CheckControls"), "mnuViewChild(").size(), 6u);
+    EXPECT_EQ(Matching(code, "mnuViewChild(3)"), Lines{});
+}
+
+TEST_F(ListForm, TwoIdentifyingParentsWriteNoParentLines) {
+    mModel.sample.model.Relate(mModel.orderLine, mModel.customer, "Identifying");
+    ASSERT_EQ(Build(mModel.orderLine), 0);
+    for (const char* form : {"frmOrderLineList", "frmOrderLineSearch"}) {
+        SCOPED_TRACE(form);
+        for (const char* part :
+             {"myOrder ", "myOrder.", "myOrderObjID", "Sub Order", "Set Order", "txtOrder_"})
+            EXPECT_EQ(Matching(CodeOf(form), part), Lines{}) << part;
+    }
+}
+
+TEST_F(ListForm, AnEmptyListSetAddsRowsByKeyWithoutAWithBlock) {
+    mModel.sample.application->isPromptDuringBuild = true;
+    AnswerPicker(mScript, mPickers, {});
+    RecordPicker();
+    ASSERT_EQ(Build(mModel.customer), 0);
+    ASSERT_TRUE(mPattern.ListProperties().empty());
+    const Lines listbox = Procedure(CodeOf("frmCustomerList"), "Private Sub Load_Listbox");
+    const Lines rows(std::find(listbox.begin(), listbox.end(), "    While Not myCustomerList.EOF") + 8,
+                     std::find(listbox.begin(), listbox.end(), "    Wend"));
+    EXPECT_EQ(rows,
+              (Lines{"       Set itmlist = lvwItems.ListItems.Add(Key:= \"K\" & myCustomerList.ObjectID)",
+                     "    myCustomerList.MoveNext"}));
+    EXPECT_EQ(Matching(CodeOf("frmCustomerList"), "ColumnHeaders.Add"), Lines{});
+}
+
 TEST_F(ListForm, AnErrorWhileCodingCarriesBothProceduresInItsSource) {
     const auto failing = std::make_shared<FailingEngine>();
-    failing->failOn = "cmdOK_Click";
     failing->error = vb::Error(91, "Object variable not set", "Model");
     mEngine = failing;
-    const vb::Error error = testing_support::ErrorOf([&] { Build(mModel.customer); });
-    EXPECT_EQ(error.Number(), 91);
-    EXPECT_EQ(error.Source(), "StdListForm.Build->StdListForm.GenerateSearchFormCode->Model");
-    EXPECT_EQ(mPattern.LastError().source, "StdListForm.Build->StdListForm.GenerateSearchFormCode->Model");
+    struct Case {
+        const char* line;
+        const char* generator;
+    };
+    for (const Case c :
+         {Case{"Load_Listbox()", "GenerateListFormCode"}, Case{"cmdOK_Click", "GenerateSearchFormCode"}}) {
+        failing->failOn = c.line;
+        const std::string source = std::string("StdListForm.Build->StdListForm.") + c.generator + "->Model";
+        const vb::Error error = testing_support::ErrorOf([&] { Build(mModel.customer); });
+        EXPECT_EQ(error.Number(), 91);
+        EXPECT_EQ(error.Source(), source);
+        EXPECT_EQ(mPattern.LastError().source, source);
+    }
 }
 
 }  // namespace
