@@ -20,11 +20,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::filesystem::path SampleRepository() {
-    const char* binary = std::getenv("OSTREL_BINARY_DIR");
-    return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
-}
-
 // The import as the window reaches it, recording each call.
 class ScriptedImport : public builder::ImportCommands {
   public:
@@ -54,13 +49,7 @@ enum class Close { OK, Cancel, CloseBox };
 
 class ApplicationCommands : public MainWindow {
   protected:
-    ApplicationCommands() {
-        // The sample in the window's repository, opened.
-        mForm.Unload();
-        std::filesystem::copy_file(SampleRepository(), mFolder.Path() / "vbostrel.mdb",
-                                   std::filesystem::copy_options::overwrite_existing);
-        mForm.Show();
-    }
+    ApplicationCommands() { UseSampleRepository(); }
 
     ScriptedImport& Wire() {
         auto import = std::make_unique<ScriptedImport>();
@@ -94,13 +83,6 @@ class ApplicationCommands : public MainWindow {
             else if (close == Close::Cancel)
                 info.cmdCancel_Click();
         });
-    }
-
-    std::map<std::string, int> RowCounts() {
-        std::map<std::string, int> counts;
-        for (const auto& table : repository::RepositoryTables())
-            counts[table.Name] = static_cast<int>(mForm.dbZUN()->Select(table.Name).Count());
-        return counts;
     }
 
     TemporarySettings mSettings;
