@@ -9,25 +9,12 @@
 
 namespace patternkit {
 
-class CodePattern : public PatternBase {
+class CodePattern : public CurrentObjectsPattern {
   public:
-    CodePattern() : PatternBase(SkeletonIdentity()) {}
+    CodePattern() : CurrentObjectsPattern(SkeletonIdentity()) {}
 
     // No result: an engine failure is reported and ends the build, which the engine counts as 0.
     std::optional<int16_t> Build() override;
-
-    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
-    std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const override {
-        return mCurrent.parentBusObj;
-    }
-    std::shared_ptr<typelib::IBusinessObject> CurrentChildBusObj() const override {
-        return mCurrent.childBusObj;
-    }
-    std::shared_ptr<typelib::IBusinessObject> CurrentReferenceBusObj() const override {
-        return mCurrent.referenceBusObj;
-    }
-    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrent.property; }
-    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrent.method; }
 
   private:
     // Where a pattern written from the skeleton emits its lines.

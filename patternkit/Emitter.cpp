@@ -2,20 +2,39 @@
 
 #include <stdexcept>
 
+#include "patternkit/EditPointMarkers.h"
+
 namespace patternkit {
 namespace {
 
 constexpr std::string_view kEndMark = "\xC2\xB6";  // "¶"
 
-std::string_view ValueOf(std::string_view name, std::initializer_list<Substitution> values) {
-    for (const auto& [key, value] : values) {
+using Values = std::initializer_list<Substitution>;
+using Standing = std::vector<std::pair<std::string, std::string>>;
+
+const Substitution* GivenValue(std::string_view name, Values values) {
+    for (const auto& value : values) {
+        if (value.name == name)
+            return &value;
+    }
+    return nullptr;
+}
+
+std::string_view TextOf(std::string_view name, Values values, const Standing& standing) {
+    if (const Substitution* given = GivenValue(name, values)) {
+        if (given->lines)
+            throw std::logic_error("{{" + std::string(name) +
+                                   "}} writes lines and must stand alone on its line");
+        return given->text;
+    }
+    for (const auto& [key, value] : standing) {
         if (key == name)
             return value;
     }
     throw std::logic_error("No value for {{" + std::string(name) + "}} in a generated block");
 }
 
-std::string Expand(std::string_view text, std::initializer_list<Substitution> values) {
+std::string Expand(std::string_view text, Values values, const Standing& standing) {
     std::string out;
     out.reserve(text.size());
     size_t from = 0;
@@ -24,16 +43,34 @@ std::string Expand(std::string_view text, std::initializer_list<Substitution> va
         if (close == std::string_view::npos)
             break;
         out.append(text.substr(from, open - from));
-        out.append(ValueOf(text.substr(open + 2, close - open - 2), values));
+        out.append(TextOf(text.substr(open + 2, close - open - 2), values, standing));
         from = close + 2;
     }
     out.append(text.substr(from));
     return out;
 }
 
+// The callback of a line that is exactly "{{Name}}" naming a callback value, or null.
+const LineWriter* LineWriterOf(std::string_view line, Values values) {
+    if (!line.starts_with("{{") || !line.ends_with("}}") || line.find("{{", 2) != std::string_view::npos)
+        return nullptr;
+    const Substitution* given = GivenValue(line.substr(2, line.size() - 4), values);
+    return given && given->lines ? &given->lines : nullptr;
+}
+
 }  // namespace
 
-void Emit(typelib::IConstructor& engine, std::string_view block, std::initializer_list<Substitution> values) {
+Emitter::Emitter(typelib::IConstructor& engine,
+                 std::initializer_list<std::pair<std::string_view, std::string_view>> standing)
+    : mEngine(engine) {
+    mStanding.reserve(standing.size() + 2);
+    for (const auto& [name, value] : standing)
+        mStanding.emplace_back(name, value);
+    mStanding.emplace_back("Start", kStartEditPoint);
+    mStanding.emplace_back("End", kEndEditPoint);
+}
+
+void Emitter::Emit(std::string_view block, Values values) const {
     while (!block.empty()) {
         const size_t end = block.find('\n');
         std::string_view line = block.substr(0, end);
@@ -47,10 +84,12 @@ void Emit(typelib::IConstructor& engine, std::string_view block, std::initialize
         line.remove_prefix(margin + 1);
         if (line.ends_with(kEndMark))
             line.remove_suffix(kEndMark.size());
-        if (values.size() == 0 || line.find("{{") == std::string_view::npos) {
-            engine.Code(line);
+        if (line.find("{{") == std::string_view::npos) {
+            mEngine.Code(line);
+        } else if (const LineWriter* writer = LineWriterOf(line, values)) {
+            (*writer)();
         } else {
-            engine.Code(Expand(line, values));
+            mEngine.Code(Expand(line, values, mStanding));
         }
     }
 }

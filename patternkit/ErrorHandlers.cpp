@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "patternkit/EditPointMarkers.h"
 #include "patternkit/Emitter.h"
 
 namespace patternkit::Common {
@@ -10,7 +9,8 @@ namespace {
 
 void EmitErrorHandler(typelib::IConstructor& engine, bool abortTransaction, std::string_view className,
                       std::string_view procName, std::string_view editPointName, std::string_view exitLabel) {
-    Emit(engine, R"(
+    const Emitter out(engine);
+    out.Emit(R"(
         |'**************** Error Handler *****************
         |HandleError:
         |    mlngErrNumber = Err.Number
@@ -18,13 +18,13 @@ void EmitErrorHandler(typelib::IConstructor& engine, bool abortTransaction, std:
         |    mstrErrSource = Err.Source
     )");
     if (abortTransaction) {
-        Emit(engine, R"(
+        out.Emit(R"(
             |
             |    myContext.SetAbort
             |
         )");
     }
-    Emit(engine, R"(
+    out.Emit(R"(
         |
         |    Select Case mlngErrNumber
         |'|||Add special processing for specific errors in this edit point.
@@ -35,12 +35,7 @@ void EmitErrorHandler(typelib::IConstructor& engine, bool abortTransaction, std:
         |    End Select
         |    GoTo {{Exit}}
     )",
-         {{"Start", kStartEditPoint},
-          {"End", kEndEditPoint},
-          {"EditPoint", editPointName},
-          {"Class", className},
-          {"Proc", procName},
-          {"Exit", exitLabel}});
+             {{"EditPoint", editPointName}, {"Class", className}, {"Proc", procName}, {"Exit", exitLabel}});
 }
 
 }  // namespace
@@ -59,7 +54,7 @@ void GenerateTxErrorHandler(typelib::IConstructor& engine, std::string_view clas
 
 void GenerateFormErrorHandler(typelib::IConstructor& engine, std::string_view formName,
                               std::string_view procName, std::string_view editPointName) {
-    Emit(engine, R"(
+    Emitter(engine).Emit(R"(
         |'**************** Error Handler *****************
         |HandleError:
         |    mlngErrNumber = Err.Number
@@ -73,11 +68,7 @@ void GenerateFormErrorHandler(typelib::IConstructor& engine, std::string_view fo
         |            DisplayErrorMsg
         |    End Select
     )",
-         {{"Start", kStartEditPoint},
-          {"End", kEndEditPoint},
-          {"EditPoint", editPointName},
-          {"Form", formName},
-          {"Proc", procName}});
+                         {{"EditPoint", editPointName}, {"Form", formName}, {"Proc", procName}});
 }
 
 }  // namespace patternkit::Common

@@ -2,7 +2,8 @@
 // What every pattern class of the library shares: the five build inputs the engine sets, the identity
 // strings fixed at construction, and the slots of the current objects. A pattern derives from it,
 // overrides Build, and overrides exactly the current-object getters whose tokens it writes (returning
-// the slot); the others raise 438 for the engine.
+// the slot); the others raise 438 for the engine. A pattern that has all six getters derives from
+// CurrentObjectsPattern below instead.
 //
 //   class StdUtilities : public PatternBase {
 //     public:
@@ -86,6 +87,26 @@ class PatternBase : public typelib::IPattern {
 
   private:
     PatternIdentity mIdentity;
+};
+
+// A pattern whose lines may carry the tokens of every current object: the six getters read the slots.
+class CurrentObjectsPattern : public PatternBase {
+  public:
+    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
+    std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const override {
+        return mCurrent.parentBusObj;
+    }
+    std::shared_ptr<typelib::IBusinessObject> CurrentChildBusObj() const override {
+        return mCurrent.childBusObj;
+    }
+    std::shared_ptr<typelib::IBusinessObject> CurrentReferenceBusObj() const override {
+        return mCurrent.referenceBusObj;
+    }
+    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrent.property; }
+    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrent.method; }
+
+  protected:
+    using PatternBase::PatternBase;
 };
 
 }  // namespace patternkit

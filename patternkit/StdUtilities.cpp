@@ -35,7 +35,7 @@ void StdUtilities::GenerateErrorDisplay() {
     vb::WithSource("StdUtilities.GenerateErrorDisplay->", [this] {
         typelib::IConstructor& engine = Constructor();
         Common::WriteCodeHeader(engine);
-        Emit(engine, R"(
+        Emitter(engine).Emit(R"(
             |'*************************************************
             |'Layer 1: ErrorDisplay Class
             |'*************************************************

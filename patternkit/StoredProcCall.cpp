@@ -53,9 +53,9 @@ Lines SelectLines(const PropertySet& properties) {
 }
 
 // Every line but the last is followed by `separator`.
-void EmitSeparated(typelib::IConstructor& engine, const Lines& lines, std::string_view separator) {
+void EmitSeparated(const Emitter& out, const Lines& lines, std::string_view separator) {
     for (size_t i = 0; i < lines.size(); ++i)
-        EmitLine(engine, i + 1 < lines.size() ? lines[i] + std::string(separator) : lines[i]);
+        out.EmitLine(i + 1 < lines.size() ? lines[i] + std::string(separator) : lines[i]);
 }
 
 PropertySet KeysOf(const PropertySet& properties) {
@@ -67,96 +67,99 @@ PropertySet KeysOf(const PropertySet& properties) {
     return keys;
 }
 
-void EmitParameterCode(typelib::IConstructor& engine, const PropertySet& inputs, const PropertySet& outputs) {
+std::string MemoSource(const std::shared_ptr<typelib::IProperty>& input) {
+    return IsMemoOrOLE(*input) ? NameOf(input) + "VarString" : "mudtProps." + NameOf(input);
+}
+
+std::string MemoTarget(const std::shared_ptr<typelib::IProperty>& output) {
+    return IsMemoOrOLE(*output) ? "    str" + NameOf(output) + "VarString"
+                                : "    mudtProps." + NameOf(output);
+}
+
+void EmitParameterCode(const Emitter& out, const PropertySet& inputs, const PropertySet& outputs) {
     const size_t firstOutput = inputs.size() + 1;
     if (!inputs.empty())
-        EmitLine(engine, "    'Add each input parameter to the Parameters collection of cmdStoredProc");
-    for (size_t i = 0; i < inputs.size(); ++i) {
-        const std::string source =
-            IsMemoOrOLE(*inputs[i]) ? NameOf(inputs[i]) + "VarString" : "mudtProps." + NameOf(inputs[i]);
-        EmitLine(engine, "    cmdStoredProc.Parameters(" + std::to_string(i + 1) + ") = " + source);
-    }
+        out.EmitLine("    'Add each input parameter to the Parameters collection of cmdStoredProc");
+    for (size_t i = 0; i < inputs.size(); ++i)
+        out.EmitLine("    cmdStoredProc.Parameters(" + std::to_string(i + 1) +
+                     ") = " + MemoSource(inputs[i]));
     if (!outputs.empty())
-        EmitLine(engine, "    'Set the Direction property for each out parameter");
-    for (size_t i = 0; i < outputs.size(); ++i) {
-        EmitLine(engine, "    cmdStoredProc.Parameters(" + std::to_string(firstOutput + i) +
-                             ").Direction = adParamOutput");
-    }
-    Emit(engine, R"(
+        out.EmitLine("    'Set the Direction property for each out parameter");
+    for (size_t i = 0; i < outputs.size(); ++i)
+        out.EmitLine("    cmdStoredProc.Parameters(" + std::to_string(firstOutput + i) +
+                     ").Direction = adParamOutput");
+    out.Emit(R"(
         |    'Execute the stored procedure
         |    cmdStoredProc.Execute
     )");
     if (!outputs.empty())
-        EmitLine(engine, "    'Retrieve values from output parameters");
-    for (size_t i = 0; i < outputs.size(); ++i) {
-        const std::string target = IsMemoOrOLE(*outputs[i]) ? "    str" + NameOf(outputs[i]) + "VarString"
-                                                            : "    mudtProps." + NameOf(outputs[i]);
-        EmitLine(engine, target + " = cmdStoredProc.Parameters(" + std::to_string(firstOutput + i) + ")");
-    }
+        out.EmitLine("    'Retrieve values from output parameters");
+    for (size_t i = 0; i < outputs.size(); ++i)
+        out.EmitLine(MemoTarget(outputs[i]) + " = cmdStoredProc.Parameters(" +
+                     std::to_string(firstOutput + i) + ")");
 }
 
-void EmitStatementSketch(typelib::IConstructor& engine, std::string_view methodName, const std::string& table,
+void EmitStatementSketch(const Emitter& out, std::string_view methodName, std::string_view table,
                          const PropertySet& inputs, const PropertySet& outputs) {
+    const auto separated = [&](Lines lines, std::string_view separator) {
+        return LineWriter(
+            [&out, lines = std::move(lines), separator] { EmitSeparated(out, lines, separator); });
+    };
     if (methodName == "Add") {
-        EmitLine(engine, "'   INSERT " + table + "(");
-        EmitSeparated(engine, FieldLines(inputs), ",");
-        Emit(engine, R"(
+        out.Emit(R"(
+            |'   INSERT {{Table}}(
+            |{{Fields}}
             |'   )
             |'   VALUES (
-        )");
-        EmitSeparated(engine, ParameterLines(inputs), ",");
-        Emit(engine, R"(
+            |{{Parameters}}
             |'   )
             |'COMMIT TRAN
             |'GO
-        )");
+        )",
+                 {{"Table", table},
+                  {"Fields", separated(FieldLines(inputs), ",")},
+                  {"Parameters", separated(ParameterLines(inputs), ",")}});
     } else if (methodName == "Read") {
-        EmitLine(engine, "'  SELECT ");
-        EmitSeparated(engine, SelectLines(outputs), ",");
-        EmitLine(engine, "'  FROM " + table + " A WHERE ");
-        EmitSeparated(engine, Assignments(inputs, "'     A.", "'     A."), " AND ");
-        EmitLine(engine, "'COMMIT TRAN");
+        out.Emit(R"(
+            |'  SELECT ¶
+            |{{Selected}}
+            |'  FROM {{Table}} A WHERE ¶
+            |{{Conditions}}
+            |'COMMIT TRAN
+        )",
+                 {{"Table", table},
+                  {"Selected", separated(SelectLines(outputs), ",")},
+                  {"Conditions", separated(Assignments(inputs, "'     A.", "'     A."), " AND ")}});
     } else if (methodName == "Update") {
-        EmitLine(engine, "'   UPDATE " + table);
-        EmitSeparated(engine, Assignments(inputs, "'    SET    A.", "'           A."), ",");
-        EmitLine(engine, "'    FROM " + table + " A ");
-        EmitSeparated(engine, Assignments(KeysOf(inputs), "'    WHERE    A.", "'             A."), ",");
-        EmitLine(engine, "'GO");
+        out.Emit(
+            R"(
+            |'   UPDATE {{Table}}
+            |{{Assignments}}
+            |'    FROM {{Table}} A ¶
+            |{{Keys}}
+            |'GO
+        )",
+            {{"Table", table},
+             {"Assignments", separated(Assignments(inputs, "'    SET    A.", "'           A."), ",")},
+             {"Keys", separated(Assignments(KeysOf(inputs), "'    WHERE    A.", "'             A."), ",")}});
     } else if (methodName == "Delete") {
-        EmitLine(engine, "'   DELETE " + table);
-        EmitSeparated(engine, Assignments(KeysOf(inputs), "'   WHERE    ", "'            "), ",");
-        Emit(engine, R"(
+        out.Emit(R"(
+            |'   DELETE {{Table}}
+            |{{Keys}}
             |'END TRAN
             |'GO
-        )");
+        )",
+                 {{"Table", table},
+                  {"Keys", separated(Assignments(KeysOf(inputs), "'   WHERE    ", "'            "), ",")}});
     }
 }
 
-void EmitProcedureSketch(typelib::IConstructor& engine, std::string_view methodName,
-                         std::string_view storedProcName, std::string_view tableName,
-                         const PropertySet& inputs, const PropertySet& outputs) {
-    Emit(engine, R"(
-        |    '***************************************************
-        |    'Stored procedure template - written for SQL Server
-        |    'Cut and paste to create the starting point for your ¶
-        |    'stored procedure
-        |    '****************************************************
-        |
-        |'GO
-        |'CREATE PROCEDURE  {{Procedure}}
-    )",
-         {{"Procedure", storedProcName}});
+Lines ProcedureParameters(const PropertySet& inputs, const PropertySet& outputs) {
     Lines parameters = LinesOf(
         inputs, [](const auto& p, size_t) { return "'       @" + NameOf(p) + " " + GetSQLServerType(*p); });
     for (const auto& output : outputs)
         parameters.push_back("'       @" + NameOf(output) + " " + GetSQLServerType(*output) + " OUTPUT");
-    EmitSeparated(engine, parameters, ",");
-    Emit(engine, R"(
-        |'AS
-        |'
-        |'BEGIN TRAN
-    )");
-    EmitStatementSketch(engine, methodName, std::string(tableName), inputs, outputs);
+    return parameters;
 }
 
 }  // namespace
@@ -164,13 +167,10 @@ void EmitProcedureSketch(typelib::IConstructor& engine, std::string_view methodN
 void GenerateStoredProcCall(typelib::IConstructor& engine, std::string_view methodName,
                             std::string_view storedProcName, std::string_view tableName,
                             const PropertySet& inputProperties, const PropertySet& outputProperties) {
-    EmitLine(engine, "Dim cmdStoredProc As ADODB.Command");
-    // The output is read back into the "VarString" local, so that is the name declared.
-    for (const auto& output : outputProperties) {
-        if (IsMemoOrOLE(Required(output)))
-            EmitLine(engine, "Dim str" + output->Name() + "VarString As String");
-    }
-    Emit(engine, R"(
+    const Emitter out(engine);
+    out.Emit(R"(
+        |Dim cmdStoredProc As ADODB.Command
+        |{{OutputLocals}}
         |
         |    On Error GoTo HandleError
         |
@@ -179,18 +179,41 @@ void GenerateStoredProcCall(typelib::IConstructor& engine, std::string_view meth
         |    cmdStoredProc.ActiveConnection = cnnDataBase
         |    cmdStoredProc.CommandText = "{{Procedure}}"
         |    cmdStoredProc.CommandType = adCmdStoredProc
-    )",
-         {{"Procedure", storedProcName}});
-    EmitParameterCode(engine, inputProperties, outputProperties);
-    EmitProcedureSketch(engine, methodName, storedProcName, tableName, inputProperties, outputProperties);
-    Emit(engine, R"(
+        |{{ParameterCode}}
+        |    '***************************************************
+        |    'Stored procedure template - written for SQL Server
+        |    'Cut and paste to create the starting point for your ¶
+        |    'stored procedure
+        |    '****************************************************
+        |
+        |'GO
+        |'CREATE PROCEDURE  {{Procedure}}
+        |{{Parameters}}
+        |'AS
+        |'
+        |'BEGIN TRAN
+        |{{Statement}}
         |{{Method}}Exit:
         |    If Not cmdStoredProc Is Nothing Then
         |        Set cmdStoredProc = Nothing
         |    End If
         |    Exit Sub
     )",
-         {{"Method", methodName}});
+             {{"Procedure", storedProcName},
+              {"Method", methodName},
+              // The output is read back into the "VarString" local, so that is the name declared.
+              {"OutputLocals",
+               [&] {
+                   for (const auto& output : outputProperties) {
+                       if (IsMemoOrOLE(Required(output)))
+                           out.EmitLine("Dim str" + output->Name() + "VarString As String");
+                   }
+               }},
+              {"ParameterCode", [&] { EmitParameterCode(out, inputProperties, outputProperties); }},
+              {"Parameters",
+               [&] { EmitSeparated(out, ProcedureParameters(inputProperties, outputProperties), ","); }},
+              {"Statement",
+               [&] { EmitStatementSketch(out, methodName, tableName, inputProperties, outputProperties); }}});
 }
 
 }  // namespace patternkit::Common

@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev
     libsqlite3-dev libsqlitecpp-dev
-    unixodbc-dev odbcinst libsqliteodbc
+    unixodbc-dev odbcinst libsqliteodbc odbc-mdbtools odbc-postgresql postgresql
     mdbtools mdbtools-dev
 )
 

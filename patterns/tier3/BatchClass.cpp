@@ -14,11 +14,9 @@
 namespace tier3 {
 namespace {
 
-using patternkit::Emit;
-
-void WriteHeaderAndDeclarations(typelib::IConstructor& engine) {
-    patternkit::Common::WriteCodeHeader(engine);
-    Emit(engine, R"vb(
+void WriteHeaderAndDeclarations(const patternkit::Emitter& out) {
+    patternkit::Common::WriteCodeHeader(out.Engine());
+    out.Emit(R"vb(
         |'******************************************************************************
         |'Layer 2: Batch Business Object - Used for collect multiple operations
         |' (Add, Update, Delete), and send them to the persistence object as an ADOR
@@ -65,9 +63,9 @@ void WriteTextVariables(GeneratorContext& context, std::string_view dataType, st
             continue;
         context.Current().property = property;
         if (first)
-            Emit(context.Engine(), comment);
+            context.Out().Emit(comment);
         first = false;
-        Emit(context.Engine(), declaration);
+        context.Out().Emit(declaration);
     }
 }
 
@@ -86,26 +84,26 @@ void WriteTextVariableDeclarations(GeneratorContext& context) {
 
 // Add, Update or Delete: one row with the operation's code; Add and Update first keep the text values.
 void WriteOperation(GeneratorContext& context, std::string_view operation, bool takesTexts) {
-    typelib::IConstructor& engine = context.Engine();
+    const patternkit::Emitter& out = context.Out();
     const std::string parameters =
         takesTexts ? patternkit::Common::BuildVarStringParams(context.Properties()) : std::string();
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |Public Sub {{Operation}}({{Parameters}})
         |    'Add a row to the batch recordset containin this {{Operation}} operation
         |    On Error GoTo HandleError
         |
     )vb",
-         {{"Operation", operation}, {"Parameters", parameters}});
+             {{"Operation", operation}, {"Parameters", parameters}});
     if (takesTexts) {
         for (const auto& property : context.Properties()) {
             context.Current().property = property;
             if (property->DataType() == "Memo")
-                Emit(engine, "|    mstr&PropNameVarString = &PropNameVarString");
+                out.Emit("|    mstr&PropNameVarString = &PropNameVarString");
             else if (property->DataType() == "OLE Object")
-                Emit(engine, "|    mstr&PropNameOLE_Object = &PropNameVarString");
+                out.Emit("|    mstr&PropNameOLE_Object = &PropNameVarString");
         }
     }
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |    mlngOperationCode = oc&BusObjName_{{Operation}}
         |    rs&BusObjNameBatch.AddNew
         |    rs&BusObjNameBatch.Fields("Operation") = mlngOperationCode
@@ -119,14 +117,14 @@ void WriteOperation(GeneratorContext& context, std::string_view operation, bool 
         |    Exit Sub
         |
     )vb",
-         {{"Operation", operation}});
+             {{"Operation", operation}});
     const std::string name(operation);
     context.WriteErrorHandler(name + " Method", name + "Exit");
-    Emit(engine, "|End Sub");
+    out.Emit("|End Sub");
 }
 
 void WritePost(GeneratorContext& context) {
-    Emit(context.Engine(), R"vb(
+    context.Out().Emit(R"vb(
         |Public Sub Post()
         |'Sends the recordset containing transactions to the &BusObjNamePersist object to be processed
         |Dim my&BusObjNamePersist As &BusObjNamePersist
@@ -148,12 +146,12 @@ void WritePost(GeneratorContext& context) {
         |
     )vb");
     context.WriteErrorHandler("Post Method", "PostExit");
-    Emit(context.Engine(), "|End Sub");
+    context.Out().Emit("|End Sub");
 }
 
 void WriteSetFields(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    out.Emit(R"vb(
         |Private Sub SetFields()
         |    'Transfer values from the UDT to the batch recordset.
         |    'UDT uses property names; Batch recordset uses field names.
@@ -165,17 +163,17 @@ void WriteSetFields(GeneratorContext& context) {
         context.Current().property = property;
         const std::string dataType = property->DataType();
         if (dataType == "Memo") {
-            Emit(engine, kChangeFlag);
-            Emit(engine, R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameVarString)vb");
+            out.Emit(kChangeFlag);
+            out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameVarString)vb");
         } else if (dataType == "OLE Object") {
-            Emit(engine, kChangeFlag);
-            Emit(engine, R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameOLE_Object)vb");
+            out.Emit(kChangeFlag);
+            out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameOLE_Object)vb");
         } else {
-            Emit(engine, R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mudtProps.&PropName)vb");
-            Emit(engine, kChangeFlag);
+            out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mudtProps.&PropName)vb");
+            out.Emit(kChangeFlag);
         }
     }
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |    rs&BusObjNameBatch.Update
         |
         |SetFieldsExit:
@@ -184,11 +182,11 @@ void WriteSetFields(GeneratorContext& context) {
         |
     )vb");
     context.WriteErrorHandler("SetFields", "SetFieldsExit");
-    Emit(engine, "|End Sub");
+    out.Emit("|End Sub");
 }
 
 void WriteSetState(GeneratorContext& context) {
-    Emit(context.Engine(), R"vb(
+    context.Out().Emit(R"vb(
         |Public Sub SetState(ByVal Buffer As String)
         |Dim udtData As &BusObjNameData
         |    On Error GoTo HandleError
@@ -204,15 +202,14 @@ void WriteSetState(GeneratorContext& context) {
         |    'Cleanup after eror
         |    Exit Sub
         |
-    )vb",
-         {{"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+    )vb");
     context.WriteErrorHandler("SetState", "SetStateExit");
-    Emit(context.Engine(), "|\n|End Sub");
+    context.Out().Emit("|\n|End Sub");
 }
 
 void WriteClassInitialize(GeneratorContext& context) {
     // The recordset is new and empty: MoveFirst only where there is a row to move to.
-    Emit(context.Engine(), R"vb(
+    context.Out().Emit(R"vb(
         |Private Sub Class_Initialize()
         |Dim my&BusObjNamePersist As &BusObjNamePersist
         |
@@ -236,13 +233,13 @@ void WriteClassInitialize(GeneratorContext& context) {
         |
     )vb");
     context.WriteErrorHandler("Class_Initialize", "InitializeExit");
-    Emit(context.Engine(), "|\n|End Sub\n|");
+    context.Out().Emit("|\n|End Sub\n|");
 }
 
 }  // namespace
 
 void GenerateL2Batch(GeneratorContext& context) {
-    WriteHeaderAndDeclarations(context.Engine());
+    WriteHeaderAndDeclarations(context.Out());
     context.SetErrorSourceClass(context.Components().batch);
     WriteTextVariableDeclarations(context);
     WriteOperation(context, "Add", true);

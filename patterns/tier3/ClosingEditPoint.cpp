@@ -6,12 +6,11 @@ namespace tier3 {
 
 void WriteClosingEditPoint(GeneratorContext& context) {
     // The end line carries no name: the engine matches it by its marker alone.
-    patternkit::Emit(context.Engine(), R"vb(
+    context.Out().Emit(R"vb(
         |'|||  Add new subs and functions here
         |{{Start}}Additional Subs and Functions
         |{{End}}¶
-    )vb",
-                     {{"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+    )vb");
 }
 
 }  // namespace tier3

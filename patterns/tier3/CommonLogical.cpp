@@ -11,8 +11,6 @@
 namespace tier3 {
 namespace {
 
-using patternkit::Emit;
-
 constexpr std::array<const char*, 10> kGeneralErrorCodes{
     "Edit_Restriction", "View_Restriction", "Invalid_Operation",  "Invalid_Date",    "Invalid_Numeric",
     "String_Too_Long",  "Mandatory_Field",  "Value_Out_Of_Range", "Invalid_Boolean", "Permitted_Value_Error"};
@@ -21,28 +19,28 @@ constexpr std::array<const char*, 10> kGeneralErrorCodes{
 // the business objects (20, 30, 40, ...).
 constexpr const char* kInternalErrorValue = "11";
 
-void WriteErrorCodes(typelib::IConstructor& engine, int32_t architecture) {
+void WriteErrorCodes(const patternkit::Emitter& out, int32_t architecture) {
     // With one project the startup form's module declares the general codes.
     if (architecture == typelib::TwoTier || architecture == typelib::ThreeTier) {
-        Emit(engine, "|   'General error codes");
+        out.Emit("|   'General error codes");
         for (size_t index = 0; index < kGeneralErrorCodes.size(); ++index) {
-            Emit(engine, "|Global Const   {{Name}} = {{Value}}",
-                 {{"Name", kGeneralErrorCodes[index]}, {"Value", std::to_string(index + 1)}});
+            out.Emit("|Global Const   {{Name}} = {{Value}}",
+                     {{"Name", kGeneralErrorCodes[index]}, {"Value", std::to_string(index + 1)}});
         }
     }
-    Emit(engine, "|Global Const   Internal_Error = {{Value}}", {{"Value", kInternalErrorValue}});
+    out.Emit("|Global Const   Internal_Error = {{Value}}", {{"Value", kInternalErrorValue}});
 }
 
 }  // namespace
 
 void GenerateCommonLayer2(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
+    const patternkit::Emitter& out = context.Out();
     context.SetErrorSourceClass("CommonLogical");
-    WriteErrorCodes(engine, context.Application().Architecture());
-    Emit(engine, "|Private mstrUserID As String\n|Private mstrPassword As String");
+    WriteErrorCodes(out, context.Application().Architecture());
+    out.Emit("|Private mstrUserID As String\n|Private mstrPassword As String");
     WriteCredentialGetters(context);
 
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |
         |Public Function GetStoredValue( _
         |            ByRef rsPermittedValues As ADOR.Recordset, _
@@ -69,7 +67,7 @@ void GenerateCommonLayer2(GeneratorContext& context) {
         |    Exit Function
     )vb");
     context.WriteErrorHandler("GetStoredValue", "GetStoredValueExit");
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |End Function
         |
         |Public Function GetDisplayedValue( _ ¶
@@ -100,14 +98,13 @@ void GenerateCommonLayer2(GeneratorContext& context) {
         |    Exit Function
     )vb");
     context.WriteErrorHandler("GetDisplayedValue", "GetDisplayedValueExit");
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |End Function
         |
         |'|||Insert new functions or subs between these edit points.
         |{{Start}}Additional Functions and/or Subs
         |{{End}}Additional Functions and/or Subs
-    )vb",
-         {{"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+    )vb");
 }
 
 }  // namespace tier3

@@ -8,13 +8,11 @@
 namespace tier3 {
 namespace {
 
-using patternkit::Emit;
-
-class CommonPersistWriter {
+class CommonPersistWriter : private patternkit::Emitter {
   public:
     explicit CommonPersistWriter(GeneratorContext& context)
-        : mContext(context),
-          mEngine(context.Engine()),
+        : Emitter(context.Engine()),
+          mContext(context),
           mArchitecture(context.Application().Architecture()),
           mIsMTS(context.Application().IsMTS()) {}
 
@@ -34,7 +32,7 @@ class CommonPersistWriter {
         WriteFormatDBBoolean();
         WriteFormatDBDate();
         WriteGetPVRecordset();
-        EmitWithMarkers(R"vb(
+        Emit(R"vb(
             |
             |'|||Insert new functions or subs between these edit points.
             |{{Start}}Additional Functions and/or Subs
@@ -43,13 +41,8 @@ class CommonPersistWriter {
     }
 
   private:
-    // A block whose edit points are written {{Start}}name and {{End}}name.
-    void EmitWithMarkers(std::string_view block) {
-        Emit(mEngine, block, {{"Start", mContext.StartMarker()}, {"End", mContext.EndMarker()}});
-    }
-
     void WriteDeclarations() {
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |
             |Private mstrUserID As String
             |Private mstrPassword As String
@@ -57,8 +50,8 @@ class CommonPersistWriter {
             |'then add a reference to the Microsoft ADO 2.0 Object Library.
         )vb");
         if (!mIsMTS)
-            Emit(mEngine, "|Public cnnDataBase As ADODB.Connection");
-        Emit(mEngine, R"vb(
+            Emit("|Public cnnDataBase As ADODB.Connection");
+        Emit(R"vb(
             |'Variables to hold error number, description, and source
             |Private mlngErrNumber As Long
             |Private mstrErrDescription As String
@@ -67,14 +60,14 @@ class CommonPersistWriter {
     }
 
     void WriteMain() {
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |
             |Sub Main()
             |    On Error GoTo HandleError
         )vb");
         if (!mIsMTS)
-            Emit(mEngine, "|    DBConnect");
-        EmitWithMarkers(R"vb(
+            Emit("|    DBConnect");
+        Emit(R"vb(
             |'|||Add logic needed when server component is created.
             |{{Start}}Sub main
             |{{End}}Sub main
@@ -101,26 +94,26 @@ class CommonPersistWriter {
 
     void WriteDBConnect() {
         if (mIsMTS) {
-            Emit(mEngine, R"vb(
+            Emit(R"vb(
                 |
                 |Public Function DBConnect ()As ADODB.Connection
             )vb");
         } else {
-            Emit(mEngine, R"vb(
+            Emit(R"vb(
                 |
                 |Private Sub DBConnect ()
             )vb");
         }
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |Dim strUID As String        'UserID
             |Dim strPW As String         'Password
             |Dim strDSN As String        'Data Source Name
         )vb");
         if (mIsMTS)
-            Emit(mEngine, "|Dim cnnDataBase As ADODB.Connection");
-        Emit(mEngine, "|    On Error GoTo HandleError");
+            Emit("|Dim cnnDataBase As ADODB.Connection");
+        Emit("|    On Error GoTo HandleError");
         if (!mContext.Application().DSN().empty()) {
-            EmitWithMarkers(R"vb(
+            Emit(R"vb(
                 |    'ODBC Connection
                 |    Set cnnDataBase = New ADODB.Connection
                 |    strDSN = "&AppDSN" ¶
@@ -132,7 +125,7 @@ class CommonPersistWriter {
                 |    cnnDataBase.Open strDSN , strUID , strPW ¶
             )vb");
         } else {
-            EmitWithMarkers(R"vb(
+            Emit(R"vb(
                 |    'MS Access Connection
                 |    Set cnnDataBase = New ADODB.Connection
                 |    cnnDataBase.Provider = "Microsoft.Jet.OLEDB.3.51" ¶
@@ -143,22 +136,22 @@ class CommonPersistWriter {
             )vb");
         }
         if (mIsMTS) {
-            Emit(mEngine, R"vb(
+            Emit(R"vb(
                 |    Set DBConnect = cnnDataBase
                 |    Set cnnDataBase = Nothing
             )vb");
         }
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |DBConnectExit:
             |    'Cleanup after error
         )vb");
-        Emit(mEngine, mIsMTS ? "|    Exit Function" : "|    Exit Sub");
+        Emit(mIsMTS ? "|    Exit Function" : "|    Exit Sub");
         mContext.WriteErrorHandler("DBConnect", "DBConnectExit");
-        Emit(mEngine, mIsMTS ? "|End Function" : "|End Sub");
+        Emit(mIsMTS ? "|End Function" : "|End Sub");
     }
 
     void WriteSearchString() {
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |
             |Function CreateSQLSearchString(ByVal strSearch As String, ByVal aryProperties As Variant, ByVal intDBMS_Type As Integer) As String
             |Dim strClauses() As String
@@ -201,7 +194,7 @@ class CommonPersistWriter {
     }
 
     void WriteDataParser() {
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |
             |Function DataParser(sBuffer() As String, strSQLString As String, strSeparatorChar As String) As Integer
             |Dim intCount As Integer
@@ -231,7 +224,7 @@ class CommonPersistWriter {
     }
 
     void WriteCustomInStr() {
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |
             |Function CustomInStr(ByVal strString1 As String, ByVal strString2 As String, ByVal lngCompareType As Long) As Boolean
             |Dim strText As String
@@ -247,7 +240,7 @@ class CommonPersistWriter {
     }
 
     void WriteFormatDBBoolean() {
-        EmitWithMarkers(R"vb(
+        Emit(R"vb(
             |
             |Function FormatDBBoolean(ByVal sBooleanValueIN As Variant,ByVal iDBMS_TypeIN As Integer) As String ¶
             |    On Error GoTo HandleError
@@ -276,11 +269,11 @@ class CommonPersistWriter {
             |    Exit Function
         )vb");
         mContext.WriteErrorHandler("FormatDBBoolean", "FormatDBBooleanExit");
-        Emit(mEngine, "|End Function");
+        Emit("|End Function");
     }
 
     void WriteFormatDBDate() {
-        EmitWithMarkers(R"vb(
+        Emit(R"vb(
             |
             |Function FormatDBDate(ByVal sDateValueIN As String, ByVal iDBMS_TypeIN As Integer) As String
             |    On Error GoTo HandleError
@@ -305,11 +298,11 @@ class CommonPersistWriter {
             |    Exit Function
         )vb");
         mContext.WriteErrorHandler("FormatDBDate", "FormatDBDateExit");
-        Emit(mEngine, "|End Function");
+        Emit("|End Function");
     }
 
     void WriteGetPVRecordset() {
-        Emit(mEngine, R"vb(
+        Emit(R"vb(
             |
             |Public Function GetPVRecordset ( )As ADOR.Recordset
             |Dim rsPermittedValues As ADOR.Recordset
@@ -330,11 +323,10 @@ class CommonPersistWriter {
             |    Exit Function
         )vb");
         mContext.WriteErrorHandler("GetPVRecordset", "GetPVRecordsetExit");
-        Emit(mEngine, "|End Function");
+        Emit("|End Function");
     }
 
     GeneratorContext& mContext;
-    typelib::IConstructor& mEngine;
     const int32_t mArchitecture;
     const bool mIsMTS;
 };
@@ -342,7 +334,7 @@ class CommonPersistWriter {
 }  // namespace
 
 void GenerateCommonLayer3(GeneratorContext& context) {
-    Emit(context.Engine(), R"vb(
+    context.Out().Emit(R"vb(
         |Public Enum vbo_db_DBMS_Type_Enum
         |    dbDBMS_Type_SQLServer = 10
         |    dbDBMS_Type_Oracle = 20
@@ -352,8 +344,7 @@ void GenerateCommonLayer3(GeneratorContext& context) {
         |{{Start}} DBMS Types
         |{{End}}
         |End Enum
-    )vb",
-         {{"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+    )vb");
     CommonPersistWriter(context).Write();
 }
 

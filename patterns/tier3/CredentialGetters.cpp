@@ -7,7 +7,7 @@ namespace tier3 {
 
 void WriteCredentialGetters(GeneratorContext& context) {
     for (const char* what : {"UserID", "Password"}) {
-        patternkit::Emit(context.Engine(), R"vb(
+        context.Out().Emit(R"vb(
             |
             |Public Function Get{{What}} () As String
             |'|||Insert logic to obtain {{What}} from another source.
@@ -16,7 +16,7 @@ void WriteCredentialGetters(GeneratorContext& context) {
             |    Get{{What}} = mstr{{What}}
             |End Function
         )vb",
-                         {{"What", what}, {"Start", context.StartMarker()}, {"End", context.EndMarker()}});
+                           {{"What", what}});
     }
 }
 

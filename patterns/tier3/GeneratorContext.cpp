@@ -1,12 +1,21 @@
 #include "patterns/tier3/GeneratorContext.h"
 
-#include "patternkit/EditPointMarkers.h"
 #include "patternkit/ErrorHandlers.h"
 
 namespace tier3 {
 
-GeneratorContext::GeneratorContext(CurrentObjects& current)
-    : mCurrent(current), mStartMarker(patternkit::kStartEditPoint), mEndMarker(patternkit::kEndEditPoint) {}
+void GeneratorContext::SetInputs(BuildInputs inputs) {
+    mInputs = std::move(inputs);
+    mOut.reset();
+    if (mInputs.engine)
+        mOut.emplace(*mInputs.engine);
+}
+
+const patternkit::Emitter& GeneratorContext::Out() const {
+    if (!mOut)
+        vb::Raise(vb::kObjectNotSet);
+    return *mOut;
+}
 
 void GeneratorContext::WriteErrorHandler(std::string_view procedure, std::string_view exitLabel) {
     mError.procedureLabel = procedure;

@@ -21,8 +21,8 @@
 //   hold what an earlier generator left. The engine resolves "&PropName", "&MethodName",
 //   "&ChildBusObjName", ... from these slots at the moment of each Code call, so set the slot before
 //   writing a line that carries its tokens, e.g. `context.Current().property = property;`.
-// - StartMarker(), EndMarker(): the edit-point markers; an edit point is StartMarker() & name and
-//   EndMarker() & name (the closing edit point of a module: EndMarker() alone).
+// - Out(): the emitter on the engine, whose "{{Start}}" and "{{End}}" are the edit-point markers; an edit
+//   point is written "{{Start}}name" and "{{End}}name" (the closing edit point of a module: "{{End}}" alone).
 // - SetErrorSourceClass(name) first, then WriteErrorHandler(procedure, exitLabel) (or the transaction
 //   variant) at the end of each generated procedure: the class error handler of the pattern kit, whose
 //   edit point is named after the procedure. ErrorContext() shows the class and procedure last used.
@@ -32,12 +32,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "patternkit/CurrentObjects.h"
+#include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
 #include "platform/vb/Error.h"
 #include "typelib/IApplication.h"
@@ -79,9 +81,8 @@ struct BuildInputs {
 
 class GeneratorContext {
   public:
-    // Sets the edit-point markers; everything else starts empty. The current objects are the pattern's own
-    // slots, which the engine reads.
-    explicit GeneratorContext(CurrentObjects& current);
+    // Everything starts empty. The current objects are the pattern's own slots, which the engine reads.
+    explicit GeneratorContext(CurrentObjects& current) : mCurrent(current) {}
 
     typelib::IConstructor& Engine() const { return patternkit::Required(mInputs.engine); }
     typelib::IApplication& Application() const { return patternkit::Required(mInputs.application); }
@@ -98,8 +99,8 @@ class GeneratorContext {
     CurrentObjects& Current() { return mCurrent; }
     const CurrentObjects& Current() const { return mCurrent; }
 
-    std::string_view StartMarker() const { return mStartMarker; }
-    std::string_view EndMarker() const { return mEndMarker; }
+    // 91 until the inputs name an engine.
+    const patternkit::Emitter& Out() const;
 
     void SetErrorSourceClass(std::string className) { mError.errorSourceClass = std::move(className); }
     void WriteErrorHandler(std::string_view procedure, std::string_view exitLabel);
@@ -107,7 +108,7 @@ class GeneratorContext {
     const ErrorContext& LastError() const { return mError; }
 
     // --- Filled by Build (and by tests that drive a generator alone) ---
-    void SetInputs(BuildInputs inputs) { mInputs = std::move(inputs); }
+    void SetInputs(BuildInputs inputs);
     // Takes the related business objects of the business object; with exactly one parent, that parent
     // becomes the current parent (otherwise the slot keeps what it held).
     void SetRelated(patternkit::BusinessObjectSet children, patternkit::BusinessObjectSet parents,
@@ -138,8 +139,7 @@ class GeneratorContext {
     bool mHasOneParent = false;
     ComponentNames mComponents;
     CurrentObjects& mCurrent;
-    std::string mStartMarker;
-    std::string mEndMarker;
+    std::optional<patternkit::Emitter> mOut;
     ErrorContext mError;
 };
 

@@ -18,7 +18,7 @@ void GenerateL2BusObj(GeneratorContext& context) {
     l2busobj::WritePropertyValidation(writer);
     l2busobj::WriteStateBuffer(writer);
     l2busobj::WriteRulesAndRestrictions(writer);
-    writer.Line("'|||  Add new subs and functions here");
+    writer.EmitLine("'|||  Add new subs and functions here");
     writer.OpenEditPoint("Additional Subs and Functions");
 }
 

@@ -8,7 +8,7 @@ namespace tier3::l2busobj {
 namespace {
 
 void WriteErrorEnumeration(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'General validation error codes are constants of a common module.
         |'This enumeration holds the error codes of the properties of this
         |'business object.
@@ -19,14 +19,14 @@ void WriteErrorEnumeration(Writer& w) {
     int32_t k = 0;
     w.ForEachProperty([&](const typelib::IProperty&) {
         ++k;
-        w.Lines("|   &BusObjName_Invalid_&PropName = {{Code}}0", {{"Code", vb::Str(k + 1)}});
+        w.Emit("|   &BusObjName_Invalid_&PropName = {{Code}}0", {{"Code", vb::Str(k + 1)}});
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |'||| Add an error code for each additional business rule.
     )vb");
     w.EditPoint("Error Constants");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |End Enum
         |
     )vb");
@@ -40,16 +40,16 @@ void WritePermittedValueLists(Writer& w) {
             return;
         const auto values = property.PermittedValues();
         const int32_t count = values ? values->Count() : 0;
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'The permitted values of &PropName form a small list that is
             |'kept in a variant array; the user interface offers them for
             |'selection and the business object checks a value against them.
             |'
             |Private mvnt&PropNamePV({{Size}}) As Variant
         )vb",
-                {{"Size", count > 0 ? vb::Str(count) : std::string()}});
+               {{"Size", count > 0 ? vb::Str(count) : std::string()}});
     });
-    w.Line("");
+    w.EmitLine("");
 }
 
 void WriteLongTextVariables(Writer& w) {
@@ -58,7 +58,7 @@ void WriteLongTextVariables(Writer& w) {
         if (property.DataType() != "Memo")
             return;
         if (!anyMemo) {
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |'Memo text has a varying length and cannot be kept in the UDT.
                 |'It is kept in a variable-length string of its own, and
                 |'&BusObjNamePersist has separate functions to read and update it.
@@ -66,7 +66,7 @@ void WriteLongTextVariables(Writer& w) {
             )vb");
             anyMemo = true;
         }
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |Private mstr&PropNameVarString As String
             |Private mbln&PropNameIsLoaded As Boolean     'Flag enables read-on-demand
             |Private mstr&PropNameSave As String          'Holds previous value
@@ -77,14 +77,14 @@ void WriteLongTextVariables(Writer& w) {
         if (property.DataType() != "OLE Object")
             return;
         if (!anyOle) {
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |'OLE Object values have a varying length and are kept outside the UDT,
                 |'read and updated by separate functions of &BusObjNamePersist.
                 |'
             )vb");
             anyOle = true;
         }
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |Private mstr&PropNameOLE_Object As String
             |Private mbln&PropNameIsLoaded As Boolean     'Flag enables read-on-demand
             |Private mstr&PropNameSave As String          'Holds previous value
@@ -96,20 +96,20 @@ void WriteRelatedObjectVariables(Writer& w) {
     GeneratorContext& context = w.Context();
     for (const auto& reference : context.References()) {
         context.Current().referenceBusObj = reference;
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'&ReferenceBusObjNameList object required to validate foreign keys and virtual properties.
             |Private my&ReferenceBusObjNameList As &ReferenceBusObjNameList
         )vb");
     }
-    w.Line("");
+    w.EmitLine("");
     if (!context.Children().empty()) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'CONTAINED (CHILD) Business Objects'
             |'&BusObjName contains (or is the parent of) the following business objects.
             |
         )vb");
         w.ForEachChild([&](const typelib::IBusinessObject&) {
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |'Contained &ChildBusObjName business objects are maintained by &BusObjName in this collection.
                 |Private mcol&ChildBusObjNameObjs As Collection
                 |Private WithEvents my&ChildBusObjName As &ChildBusObjName
@@ -119,7 +119,7 @@ void WriteRelatedObjectVariables(Writer& w) {
         });
     }
     if (context.HasOneParent()) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'Reference to the &ParentBusObjName that contains this &BusObjName.
             |Private my&ParentBusObjName As &ParentBusObjName
             |'Object ID of the &ParentBusObjName.
@@ -136,7 +136,7 @@ void WriteRelatedObjectVariables(Writer& w) {
 
 void WriteDeclarations(Writer& w) {
     patternkit::Common::WriteCodeHeader(w.Engine());
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'*************************************************
         |'Layer 2: UI - &BusObjName Business Object
         |'*************************************************
@@ -168,7 +168,7 @@ void WriteDeclarations(Writer& w) {
         |
     )vb");
     WriteErrorEnumeration(w);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'Variables to hold error number, description, and source
         |Private mlngErrNumber As Long
         |Private mstrErrDescription As String
@@ -213,14 +213,14 @@ void WriteDeclarations(Writer& w) {
     for (const auto& property : w.Context().Properties())
         anyCodeTable = anyCodeTable || patternkit::Required(property).IsPVTable();
     if (anyCodeTable) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'Permitted values of at least one property come from a code table
             |'read through the code-table object.
             |Private myCodeTable As qelCodeTable
         )vb");
     }
     WriteLongTextVariables(w);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |'One item per business rule, keyed by the rule's error code constant.
         |'The item is True when the rule holds.
@@ -258,9 +258,9 @@ void WriteDeclarations(Writer& w) {
         |
     )vb");
     WriteRelatedObjectVariables(w);
-    w.Line("'|||Add additional variable declarations here");
+    w.EmitLine("'|||Add additional variable declarations here");
     w.EditPoint(" Declarations");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'**************************************************************
         |'****************  BUSINESS OBJECT PROPERTIES   ***************
         |'**************************************************************

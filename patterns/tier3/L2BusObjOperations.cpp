@@ -9,7 +9,7 @@ namespace tier3::l2busobj {
 namespace {
 
 void WriteStateMembers(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'**************************************************************
         |'****************  DESIGNER PROPERTIES   **********************
         |'**************************************************************
@@ -27,7 +27,7 @@ void WriteStateMembers(Writer& w) {
         |   On Error GoTo MethodNotFound
     )vb");
     if (w.Context().HasOneParent()) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    'The business operations of this object are validated by its container,
             |    '&ParentBusObjName: they are executable only when the container
             |    'allows them as well.
@@ -38,15 +38,15 @@ void WriteStateMembers(Writer& w) {
             |'|||Insert a Case statement here for business operations you add
         )vb");
         w.EditPoint(" MethodIsExecutable");
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        Case Else
             |            MethodIsExecutable = mcolMethodIsExecutable.Item(strMethodName)
             |     End Select
         )vb");
     } else {
-        w.Line("   MethodIsExecutable = mcolMethodIsExecutable.Item(strMethodName)");
+        w.EmitLine("   MethodIsExecutable = mcolMethodIsExecutable.Item(strMethodName)");
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |   Exit Function
         |
         |MethodNotFound:
@@ -114,7 +114,7 @@ struct Operation {
 
 void WritePersistCall(Writer& w, const Operation& op, const std::string& args) {
     if (op.name == "Delete") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |            'Use a new layer 3 persistence object to delete the &BusObjName
             |            Set objPersist = New &BusObjNamePersist
             |           With objPersist
@@ -129,7 +129,7 @@ void WritePersistCall(Writer& w, const Operation& op, const std::string& args) {
         return;
     }
     const bool add = op.name == "Add";
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |            'Use a new layer 3 persistence object for this operation
         |            Set objPersist = New &BusObjNamePersist
         |            With objPersist
@@ -145,20 +145,20 @@ void WritePersistCall(Writer& w, const Operation& op, const std::string& args) {
         |            End With
         |            Set objPersist = Nothing
     )vb",
-            {{"Name", op.name}, {"Indent", add ? "                " : "               "}, {"Args", args}});
+           {{"Name", op.name}, {"Indent", add ? "                " : "               "}, {"Args", args}});
 }
 
 void WriteOperationCall(Writer& w, const Operation& op, const std::string& args) {
     if (!op.throughBatch) {
         WritePersistCall(w, op, args);
-        w.Line("");
+        w.EmitLine("");
         return;
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |        If IsMissing(obj&BusObjNameBatch) Then
     )vb");
     WritePersistCall(w, op, args);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |        Else
         |            'Use the layer 2 batch object to collect this operation for batch processing
         |            obj&BusObjNameBatch.SetState GetState
@@ -166,7 +166,7 @@ void WriteOperationCall(Writer& w, const Operation& op, const std::string& args)
         |        End If
         |
     )vb",
-            {{"Name", op.name}, {"Args", op.name == "Delete" ? std::string() : args}});
+           {{"Name", op.name}, {"Args", op.name == "Delete" ? std::string() : args}});
 }
 
 void WriteLongTextUpdateExamples(Writer& w) {
@@ -174,7 +174,7 @@ void WriteLongTextUpdateExamples(Writer& w) {
         const std::string type = property.DataType();
         if (type != "Memo" && type != "OLE Object")
             return;
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'&PropName can be updated by itself using the following method
             |'             If mudtProps.&PropNameIsChanged Then
             |'                .Update_&PropName mstr&PropName{{Variable}}
@@ -182,14 +182,14 @@ void WriteLongTextUpdateExamples(Writer& w) {
             |'             End If
             |
         )vb",
-                {{"Variable", type == "Memo" ? "VarString" : "OLE_Object"}});
+               {{"Variable", type == "Memo" ? "VarString" : "OLE_Object"}});
     });
-    w.Line("");
+    w.EmitLine("");
 }
 
 void WriteAfterCall(Writer& w, const Operation& op) {
     if (op.name == "Add") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        'Save the object's current state
             |        Save
             |
@@ -202,7 +202,7 @@ void WriteAfterCall(Writer& w, const Operation& op) {
             |        mcolMethodIsExecutable.Add False, "Read" ¶
         )vb");
     } else if (op.name == "Delete") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        mblnChanged = False
             |        mblnNew = False
             |        mblnDeleted = True
@@ -218,7 +218,7 @@ void WriteAfterCall(Writer& w, const Operation& op) {
     } else {
         if (op.name == "Update")
             WriteLongTextUpdateExamples(w);
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        mblnChanged = False
             |
             |        'Save the object's current state
@@ -229,18 +229,18 @@ void WriteAfterCall(Writer& w, const Operation& op) {
 
 void WriteOperation(Writer& w, const Operation& op, const std::string& args) {
     const std::string firstLine = "Public Sub " + op.name + "(Optional obj&BusObjNameBatch As Variant)";
-    w.Line(firstLine);
+    w.EmitLine(firstLine);
     if (op.name == "Add")
-        w.Line("'Create a new &BusObjName in the database using the current property values");
+        w.EmitLine("'Create a new &BusObjName in the database using the current property values");
     else
-        w.Lines("|'{{Name}} the &BusObjName in the database", {{"Name", op.name}});
-    w.Lines(R"vb(
+        w.Emit("|'{{Name}} the &BusObjName in the database", {{"Name", op.name}});
+    w.Emit(R"vb(
         |Dim objPersist As &BusObjNamePersist
         |    On Error GoTo HandleError
         |
     )vb");
     if (op.name == "Update") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    'Exit before creating a persistence object if property values are unchanged
             |    If not mblnChanged Then
             |        Exit Sub
@@ -248,26 +248,26 @@ void WriteOperation(Writer& w, const Operation& op, const std::string& args) {
             |
         )vb");
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    If mcolMethodIsExecutable("{{Name}}") Then
         |
         |'|||{{Name}} pre-conditions
     )vb",
-            {{"Name", op.name}});
+           {{"Name", op.name}});
     w.EditPoint(op.editPointPrefix + " - Pre");
-    w.Line("");
+    w.EmitLine("");
     WriteOperationCall(w, op, args);
     WriteAfterCall(w, op);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    Else
         |        Err.Raise Invalid_Operation + vbObjectError, mstrBusinessObjName, "A &BusObjName cannot be {{Refusal}} because at least one business rule is not satisfied."
         |    End If
         |
         |'|||{{Name}} post-conditions
     )vb",
-            {{"Refusal", op.refusal}, {"Name", op.name}});
+           {{"Refusal", op.refusal}, {"Name", op.name}});
     w.EditPoint(op.editPointPrefix + " - Post");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |{{Exit}}:
         |    'Cleanup after error
@@ -280,15 +280,15 @@ void WriteOperation(Writer& w, const Operation& op, const std::string& args) {
         |    Exit Sub
         |
     )vb",
-            {{"Exit", op.exitLabel}});
+           {{"Exit", op.exitLabel}});
     w.ErrorHandler(op.handlerName, op.handlerName, op.exitLabel);
     if (op.blankBeforeEnd)
-        w.Line("");
-    w.Line("End Sub");
+        w.EmitLine("");
+    w.EmitLine("End Sub");
 }
 
 void WriteRead(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Public Sub Read(ByVal ObjectID As String)
         |Dim objPersist As &BusObjNamePersist
         |'Obtains &BusObjName from the database using the ObjectID.
@@ -300,7 +300,7 @@ void WriteRead(Writer& w) {
         |'|||Read pre-conditions
     )vb");
     w.EditPoint(" Read - Pre");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |        'Use the layer 3 persistence object to read a &BusObjName
         |        Set objPersist = New &BusObjNamePersist
@@ -326,9 +326,9 @@ void WriteRead(Writer& w) {
         |        Set mcolBusinessRules = New Collection
     )vb");
     w.ForEachProperty([&](const typelib::IProperty&) {
-        w.Line("        mcolBusinessRules.Add True, \"&PropNameIsValid\"");
+        w.EmitLine("        mcolBusinessRules.Add True, \"&PropNameIsValid\"");
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |        mcolBusinessRules.Add True, "AllMandatoryValuesExist" ¶
         |        'The values read are valid: evaluate the business rules again
         |        CheckBusinessRules
@@ -339,7 +339,7 @@ void WriteRead(Writer& w) {
         |'|||Read post-conditions
     )vb");
     w.EditPoint(" Read - Post");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |ReadExit:
         |    If Not (objPersist Is Nothing) Then
@@ -349,14 +349,14 @@ void WriteRead(Writer& w) {
         |
     )vb");
     w.ErrorHandler("Read Method", "Read Method", "ReadExit");
-    w.Line("End Sub");
+    w.EmitLine("End Sub");
 }
 
 }  // namespace
 
 void WriteStateAndOperations(Writer& w) {
     WriteStateMembers(w);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'**************************************************************
         |'****************     BUSINESS OPERATIONS    ******************
         |'**************************************************************
@@ -376,7 +376,7 @@ void WriteStateAndOperations(Writer& w) {
                         false, false},
                        args);
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'**************************************************************
         |'****************     DESGINER METHODS    *********************
         |'**************************************************************

@@ -14,10 +14,10 @@ void WriteStoredValueAsText(Writer& w, const typelib::IProperty& property) {
     const std::string type = property.DataType();
     const bool optionalForeignKey = property.IsForeignProperty() && !property.IsMandatory();
     if (type == "String") {
-        w.Line("            &PropName = Trim(mudtProps.&PropName)");
+        w.EmitLine("            &PropName = Trim(mudtProps.&PropName)");
     } else if (IsNumericType(type) && type != "Decimal") {
         if (optionalForeignKey) {
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |            'Optional foreign key.  Interpret 0 (mintDefaultNumeric) as a null and return empty string
                 |            If mudtProps.&PropName = mintDefaultNumeric Then
                 |                &PropName = "" ¶
@@ -26,16 +26,16 @@ void WriteStoredValueAsText(Writer& w, const typelib::IProperty& property) {
                 |            End If
             )vb");
         } else {
-            w.Line("            &PropName = CStr(mudtProps.&PropName)");
+            w.EmitLine("            &PropName = CStr(mudtProps.&PropName)");
         }
     } else if (type == "Boolean") {
-        w.Line("            &PropName = CStr(mudtProps.&PropName)");
+        w.EmitLine("            &PropName = CStr(mudtProps.&PropName)");
     } else if (type == "Date") {
         if (optionalForeignKey)
-            w.Line(
+            w.EmitLine(
                 "            'Optional foreign key.  Interpret  mdtmDefaultDate as a null and return empty "
                 "string");
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |            If mudtProps.&PropName = mdtmDefaultDate Then
             |                &PropName = "" ¶
             |            Else
@@ -43,19 +43,19 @@ void WriteStoredValueAsText(Writer& w, const typelib::IProperty& property) {
             |            End If
         )vb");
     } else {
-        w.Line("            &PropName = mudtProps.&PropName");
+        w.EmitLine("            &PropName = mudtProps.&PropName");
     }
 }
 
 void WritePropertyGet(Writer& w, const typelib::IProperty& property) {
     const std::string type = property.DataType();
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Property Get &PropName() As String
         |    On Error GoTo HandleError
         |
     )vb");
     if (type == "Memo") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'   Check restrictions before providing the property value
             |    If mcolPropViewable.Item("&PropName") Then
             |        'Memo datatypes are read separately
@@ -66,7 +66,7 @@ void WritePropertyGet(Writer& w, const typelib::IProperty& property) {
             |        &PropName =mstr&PropNameVarString
         )vb");
     } else if (type == "OLE Object") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    If mcolPropViewable.Item("&PropName") Then
             |        'OLE Object datatypes are read separately
             |        If Not mbln&PropNameIsLoaded And Not mblnNew Then
@@ -76,7 +76,7 @@ void WritePropertyGet(Writer& w, const typelib::IProperty& property) {
             |        &PropName = mstr&PropNameOLE_Object
         )vb");
     } else {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'   Check restrictions before providing the property value
             |    If mcolPropViewable.Item("&PropName") Then
             |        'If &PropName has permitted values, return the Displayed value to the UI
@@ -85,9 +85,9 @@ void WritePropertyGet(Writer& w, const typelib::IProperty& property) {
             |        Else
         )vb");
         WriteStoredValueAsText(w, property);
-        w.Line("        End If");
+        w.EmitLine("        End If");
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    Else
         |        'Property is not viewable.  Return empty string and raise an error
         |        &PropName = ""
@@ -101,7 +101,7 @@ void WritePropertyGet(Writer& w, const typelib::IProperty& property) {
     )vb");
     const std::string dbid = vb::Str(property.DBID());
     w.ErrorHandler("Property_Get_" + property.Name(), "Property_Get_" + dbid, "PropertyExit");
-    w.Line("End Property");
+    w.EmitLine("End Property");
 }
 
 void WriteRuleEditPoint(Writer& w, const typelib::IProperty& property) {
@@ -109,7 +109,7 @@ void WriteRuleEditPoint(Writer& w, const typelib::IProperty& property) {
 }
 
 void WriteTextChecks(Writer& w, const typelib::IProperty& property) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |        'If it is a mandatory property spaces are not permitted
         |        If mcolPropMandatory("&PropName") And _
         |            strValue = "" Then
@@ -124,7 +124,7 @@ void WriteTextChecks(Writer& w, const typelib::IProperty& property) {
         |'||| Check all business rules that are affected when &PropName changes
     )vb");
     WriteRuleEditPoint(w, property);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |                CheckBusinessRules
         |            Else
         |                Err.Raise mlngErrorCode + vbObjectError, _
@@ -151,7 +151,7 @@ TypeCheck TypeCheckOf(std::string_view dataType) {
 
 void WriteTypedChecks(Writer& w, const typelib::IProperty& property) {
     const TypeCheck check = TypeCheckOf(property.DataType());
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |        'If a value has been entered it must be a valid number.
         |        If {{Test}}(strValue) Or strValue = "" Then
         |            'If it is a mandatory property a spaces are not permitted
@@ -167,9 +167,9 @@ void WriteTypedChecks(Writer& w, const typelib::IProperty& property) {
         |                    End If
         |'||| Check all business rules affected when a &PropName changes
     )vb",
-            {{"Test", check.test}});
+           {{"Test", check.test}});
     WriteRuleEditPoint(w, property);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |                    CheckBusinessRules
         |                Else
         |                    Err.Raise mlngErrorCode + vbObjectError, _
@@ -182,7 +182,7 @@ void WriteTypedChecks(Writer& w, const typelib::IProperty& property) {
         |                mstrBusinessObjName, "{{Description}}" ¶
         |        End If
     )vb",
-            {{"Comment", check.comment}, {"Constant", check.constant}, {"Description", check.description}});
+           {{"Comment", check.comment}, {"Constant", check.constant}, {"Description", check.description}});
 }
 
 // Types that are neither text nor listed among the numeric, date and boolean types (a binary column of
@@ -192,7 +192,7 @@ bool HasTypeTest(std::string_view dataType) {
 }
 
 void WritePropertyLet(Writer& w, const typelib::IProperty& property) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Property Let &PropName(ByVal strValue As String)
         |    On Error GoTo HandleError
         |
@@ -213,7 +213,7 @@ void WritePropertyLet(Writer& w, const typelib::IProperty& property) {
         WriteTextChecks(w, property);
     else
         WriteTypedChecks(w, property);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    Else
         |        Err.Raise Edit_Restriction + vbObjectError, _
         |            mstrBusinessObjName, "Edit restriction" ¶
@@ -226,7 +226,7 @@ void WritePropertyLet(Writer& w, const typelib::IProperty& property) {
     )vb");
     w.ErrorHandler("Property_Let_" + property.Name(), "Property_Let_" + vb::Str(property.DBID()),
                    "PropertyExit");
-    w.Line("End Property");
+    w.EmitLine("End Property");
 }
 
 }  // namespace

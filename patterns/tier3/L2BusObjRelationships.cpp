@@ -23,7 +23,7 @@ std::shared_ptr<typelib::IProperty> ParentSuppliedKey(const typelib::IProperty& 
 void WriteParentMembers(Writer& w) {
     GeneratorContext& context = w.Context();
     const auto& parent = patternkit::Required(context.Current().parentBusObj);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'PROPERTIES REFERRING TO THE PARENT BUSINESS OBJECT
         |Property Set &ParentBusObjName (ByVal obj&ParentBusObjName As &ParentBusObjName)
         |    Set my&ParentBusObjName = obj&ParentBusObjName
@@ -33,14 +33,14 @@ void WriteParentMembers(Writer& w) {
         const auto source = ParentSuppliedKey(property, parent);
         if (!source)
             return;
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    mudtProps.&PropName = my&ParentBusObjName.{{ParentProperty}}
             |    mcolBusinessRules.Remove "&PropNameIsValid" ¶
             |    mcolBusinessRules.Add True, "&PropNameIsValid" ¶
         )vb",
-                {{"ParentProperty", source->Name()}});
+               {{"ParentProperty", source->Name()}});
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |End Property
         |
         |Property Get &ParentBusObjName () As &ParentBusObjName
@@ -55,7 +55,7 @@ void WriteParentMembers(Writer& w) {
 
 void WriteChildMembers(Writer& w, const typelib::IBusinessObject& child) {
     const std::string dbid = vb::Str(child.DBID());
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Property Get &ChildBusObjName (ByVal Id As String) As &ChildBusObjName
         |
         |   On Error GoTo HandleError
@@ -76,7 +76,7 @@ void WriteChildMembers(Writer& w, const typelib::IBusinessObject& child) {
         |
     )vb");
     w.ErrorHandler("PropertyGet_" + child.Name(), "PropertyGet_" + dbid, "PropertyExit");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |ChildBusinessObjectNotFound:
         |    On Error GoTo HandleError
@@ -110,7 +110,7 @@ void WriteChildMembers(Writer& w, const typelib::IBusinessObject& child) {
         |    Exit Property
     )vb");
     w.ErrorHandler("PropertyGet_" + child.Name() + "List", "PropertyGet_" + dbid + "List", "PropertyExit");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |End Property
         |
@@ -136,10 +136,10 @@ void WriteRelationshipMembers(Writer& w) {
     if (w.Context().HasOneParent())
         WriteParentMembers(w);
     if (!w.Context().Children().empty()) {
-        w.Line("'PROPERTIES EXPOSING CONTAINED BUSINESS OBJECTS");
+        w.EmitLine("'PROPERTIES EXPOSING CONTAINED BUSINESS OBJECTS");
         w.ForEachChild([&](const typelib::IBusinessObject& child) { WriteChildMembers(w, child); });
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'PROPERTIES OF THE &BusObjName BUSINESS OBJECT
         |
     )vb");

@@ -8,88 +8,89 @@ namespace tier3::l2busobj {
 namespace {
 
 void EndSub(Writer& w, const std::string& name) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |{{Name}}Exit:
         |    'Cleanup after error
         |    Exit Sub
     )vb",
-            {{"Name", name}});
+           {{"Name", name}});
     w.ErrorHandler(name, name, name + "Exit");
-    w.Line("End Sub");
+    w.EmitLine("End Sub");
 }
 
 void WriteInitBusinessRulesCol(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub InitBusinessRulesCol()
         |    On Error GoTo HandleError
         |
         |    'Load the Business Rules collection for a &BusObjName and set all of them to False
         |    Set mcolBusinessRules = New Collection
     )vb");
-    w.ForEachProperty(
-        [&](const typelib::IProperty&) { w.Line("    mcolBusinessRules.Add False, \"&PropNameIsValid\""); });
-    w.Lines(R"vb(
+    w.ForEachProperty([&](const typelib::IProperty&) {
+        w.EmitLine("    mcolBusinessRules.Add False, \"&PropNameIsValid\"");
+    });
+    w.Emit(R"vb(
         |    mcolBusinessRules.Add False, "AllMandatoryValuesExist" ¶
         |
         |'|||  Add additional business rules to the mcolBusinessRules collection here
     )vb");
     w.OpenEditPoint("Sub InitBusinessRules");
-    w.Line("");
+    w.EmitLine("");
     EndSub(w, "InitBusinessRulesCol");
 }
 
 // Add and Update become executable once all mandatory values exist and the object is not deleted (and
 // the single identifying parent allows it).
 void WriteAddOrUpdateRule(Writer& w, std::string_view operation) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |'{{Operation}} is executable when all mandatory values exist
         |'and the &BusObjName is not deleted.
     )vb",
-            {{"Operation", operation}});
+           {{"Operation", operation}});
     if (w.Context().HasOneParent()) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    blnTemp = mcolBusinessRules("AllMandatoryValuesExist") And Not mblnDeleted _ ¶
             |        And my&ParentBusObjName.MethodIsExecutable("&BusObjName_{{Operation}}") ¶
         )vb",
-                {{"Operation", operation}});
+               {{"Operation", operation}});
     } else if (operation == "Add") {
-        w.Line("    blnTemp = mcolBusinessRules(\"AllMandatoryValuesExist\")And Not mblnDeleted ");
+        w.EmitLine("    blnTemp = mcolBusinessRules(\"AllMandatoryValuesExist\")And Not mblnDeleted ");
     } else {
-        w.Line("    blnTemp = mcolBusinessRules(\"AllMandatoryValuesExist\") And Not mblnDeleted ");
+        w.EmitLine("    blnTemp = mcolBusinessRules(\"AllMandatoryValuesExist\") And Not mblnDeleted ");
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    If blnTemp <> mcolMethodIsExecutable("{{Operation}}") Then
         |        blnBusinessRuleChanged = True
         |        mcolMethodIsExecutable.Remove "{{Operation}}" ¶
         |        mcolMethodIsExecutable.Add blnTemp,"{{Operation}}" ¶
         |    End If
     )vb",
-            {{"Operation", operation}});
+           {{"Operation", operation}});
     w.EditPoint(" CheckBusinessRules: " + std::string(operation));
 }
 
 // Delete becomes executable, and Read stops being executable, once the object is stored.
 void WriteStoredObjectRule(Writer& w, std::string_view operation, std::string_view executable) {
     if (w.Context().HasOneParent()) {
-        w.Lines(
+        w.Emit(
             "|    If Not mblnNew And my&ParentBusObjName.MethodIsExecutable(\"&BusObjName_{{Operation}}\") "
             "Then",
             {{"Operation", operation}});
     } else {
-        w.Line("    If Not mblnNew Then");
+        w.EmitLine("    If Not mblnNew Then");
     }
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |       mcolMethodIsExecutable.Remove "{{Operation}}"
         |       mcolMethodIsExecutable.Add {{Executable}}, "{{Operation}}" ¶
         |    End If
     )vb",
-            {{"Operation", operation}, {"Executable", executable}});
+           {{"Operation", operation}, {"Executable", executable}});
     w.EditPoint(" CheckBusinessRules: " + std::string(operation));
 }
 
 void WriteCheckBusinessRules(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub CheckBusinessRules()
         |'Called after a property value changed: decides again which methods
         |'may run. Each method's executable flag is changed only when its
@@ -119,7 +120,7 @@ void WriteCheckBusinessRules(Writer& w) {
     w.EditPoint(" CheckBusinessRules");
     WriteAddOrUpdateRule(w, "Add");
     WriteAddOrUpdateRule(w, "Update");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |'Delete is executable when the &BusObjName is stored:
         |'after a successful Add or Read operation, which
@@ -127,26 +128,26 @@ void WriteCheckBusinessRules(Writer& w) {
         |'Add rules governing deletion between these edit points.
     )vb");
     WriteStoredObjectRule(w, "Delete", "True");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'Read method is executable when &BusObjName is initialized (mblnNew = True)
         |'and is not executable after an Add or Read operation (mblnNew = False)
         |'is indicated if mblnNew (the &BusObjName's internal state) is False.
     )vb");
     WriteStoredObjectRule(w, "Read", "False");
-    w.Line("");
+    w.EmitLine("");
     w.ForEachMethod(w.Context().Methods(), [&](const typelib::IMethod& method) {
         if (IsStandardOperation(method.Name()))
             return;
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'{{Name}} is initialized as not executable.
             |'Add statements between edit points to determine if it is now executable.
         )vb",
-                {{"Name", method.Name()}});
+               {{"Name", method.Name()}});
         w.EditPoint(" CheckBusinessRules: " + std::to_string(method.DBID()));
-        w.Line("");
+        w.EmitLine("");
     });
     w.ForEachChild([&](const typelib::IBusinessObject& child) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |'Check the business rules for the &ChildBusObjName contained business ojbect.
             |'By default, all &ChildBusObjName methods become executable as soon ¶
             |'as the &BusObjName Read or Add methods are successfully executed which
@@ -154,7 +155,7 @@ void WriteCheckBusinessRules(Writer& w) {
         )vb");
         w.ForEachMethod(MethodsOf(child), [&](const typelib::IMethod& method) {
             const std::string dbid = std::to_string(method.DBID());
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |    If Not mblnNew Then
                 |       mcolMethodIsExecutable.Remove "&ChildBusObjName_&MethodName"
                 |       mcolMethodIsExecutable.Add True, "&ChildBusObjName_&MethodName" ¶
@@ -163,10 +164,10 @@ void WriteCheckBusinessRules(Writer& w) {
                 |{{End}} CheckBusinessRules: {{Id}}
                 |
             )vb",
-                    {{"Start", w.Context().StartMarker()}, {"End", w.Context().EndMarker()}, {"Id", dbid}});
+                   {{"Id", dbid}});
         });
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |    If blnBusinessRuleChanged Then
         |       RaiseEvent BusinessRuleChange("&BusObjName")
@@ -177,7 +178,7 @@ void WriteCheckBusinessRules(Writer& w) {
 }
 
 void WriteCheckMandatoryValues(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub CheckMandatoryValues() ¶
         |'CheckMandatoryValues business rule applies to all business objects.
         |'The rule holds when every mandatory property has a valid value;
@@ -190,7 +191,7 @@ void WriteCheckMandatoryValues(Writer& w) {
         |
     )vb");
     w.ForEachProperty([&](const typelib::IProperty&) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    If mcolPropMandatory("&PropName") And _ ¶
             |        Not mcolBusinessRules("&PropNameIsValid") Then ¶
             |        '&PropName is mandatory but a valid value doesn't exist
@@ -205,7 +206,7 @@ void WriteCheckMandatoryValues(Writer& w) {
 }
 
 void WriteInitRestrictions(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub InitRestrictions()
         |'Set the default restrictions: every property may be seen and changed,
         |'and only Read may run until the business object is added or read.
@@ -219,30 +220,30 @@ void WriteInitRestrictions(Writer& w) {
         |    'Default values are set.  Each property is viewable and editable.
     )vb");
     w.ForEachProperty([&](const typelib::IProperty&) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    mcolPropEditable.Add True, "&PropName"
             |    mcolPropViewable.Add True, "&PropName"
         )vb");
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |    'Default values are set.  Read is only executable method when &BusObjName is initialized.
     )vb");
     w.ForEachMethod(w.Context().Methods(), [&](const typelib::IMethod& method) {
-        w.Lines("|    mcolMethodIsExecutable.Add {{Executable}}, \"&MethodName\"",
-                {{"Executable", method.Name() == "Read" ? "True" : "False"}});
+        w.Emit("|    mcolMethodIsExecutable.Add {{Executable}}, \"&MethodName\"",
+               {{"Executable", method.Name() == "Read" ? "True" : "False"}});
     });
     w.ForEachChild([&](const typelib::IBusinessObject& child) {
         w.ForEachMethod(MethodsOf(child), [&](const typelib::IMethod&) {
-            w.Line("    mcolMethodIsExecutable.Add False, \"&ChildBusObjName_&MethodName\"");
+            w.EmitLine("    mcolMethodIsExecutable.Add False, \"&ChildBusObjName_&MethodName\"");
         });
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |'|||  Add modifications here
     )vb");
     w.EditPoint("InitRestrictions");
-    w.Line("");
+    w.EmitLine("");
     EndSub(w, "InitRestrictions");
 }
 

@@ -7,16 +7,16 @@ namespace {
 
 // The end of a Sub with its handler; some procedures put a blank line before the handler.
 void EndSub(Writer& w, std::string_view name, std::string_view exitLabel, bool blankBeforeHandler) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |{{Exit}}:
         |    'Cleanup after error
         |    Exit Sub
     )vb",
-            {{"Exit", exitLabel}});
+           {{"Exit", exitLabel}});
     if (blankBeforeHandler)
-        w.Line("");
+        w.EmitLine("");
     w.ErrorHandler(name, name, exitLabel);
-    w.Line("End Sub");
+    w.EmitLine("End Sub");
 }
 
 // Memo and OLE Object values live beside the record: `line` is written with {{Value}} as the property's
@@ -25,16 +25,16 @@ void ForEachLongText(Writer& w, std::string_view line) {
     w.ForEachProperty([&](const typelib::IProperty& property) {
         const std::string type = property.DataType();
         if (type == "Memo")
-            w.Lines(line, {{"Value", "mstr&PropNameVarString"}});
+            w.Emit(line, {{"Value", "mstr&PropNameVarString"}});
         else if (type == "OLE Object")
-            w.Lines(line, {{"Value", "mstr&PropNameOLE_Object"}});
+            w.Emit(line, {{"Value", "mstr&PropNameOLE_Object"}});
     });
 }
 
 }  // namespace
 
 void WriteResetAndSave(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Public Sub Reset()
         |'Restore property values to what they were the last time they were save
         |    On Error GoTo HandleError
@@ -43,7 +43,7 @@ void WriteResetAndSave(Writer& w) {
     )vb");
     ForEachLongText(w, "|    {{Value}} = mstr&PropNameSave");
     EndSub(w, "Reset", "ResetExit", true);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Public Sub Save()
         |'Save current property values but do not change the database
         |    On Error GoTo HandleError
@@ -52,7 +52,7 @@ void WriteResetAndSave(Writer& w) {
     )vb");
     ForEachLongText(w, "|    mstr&PropNameSave = {{Value}}");
     EndSub(w, "Save", "SaveExit", true);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'**************************************************************
         |'****************   PRIVATE SUBS/FUNCTIONS   ******************
         |'**************************************************************
@@ -61,7 +61,7 @@ void WriteResetAndSave(Writer& w) {
 }
 
 void WriteClassInitialize(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub Class_Initialize()
         |Dim objPersist As &BusObjNamePersist
         |
@@ -97,17 +97,18 @@ void WriteClassInitialize(Writer& w) {
         if (type != "Memo" && type != "OLE Object")
             return;
         if (first)
-            w.Line("    'Memo And OLE Object properties are loaded on demand");
+            w.EmitLine("    'Memo And OLE Object properties are loaded on demand");
         first = false;
-        w.Line("    mbln&PropNameIsLoaded = False");
+        w.EmitLine("    mbln&PropNameIsLoaded = False");
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |    'UDT contains boolean element for each property to track if the property value is changed.
         |    'The persistence layer uses this information to perform a selective update.
     )vb");
-    w.ForEachProperty([&](const typelib::IProperty&) { w.Line("    mudtProps.&PropNameIsChanged = False"); });
-    w.Lines(R"vb(
+    w.ForEachProperty(
+        [&](const typelib::IProperty&) { w.EmitLine("    mudtProps.&PropNameIsChanged = False"); });
+    w.Emit(R"vb(
         |
         |    'Set default values of properties
         |    SetDefaultValues
@@ -119,7 +120,7 @@ void WriteClassInitialize(Writer& w) {
 }
 
 void WriteStateBuffer(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |Private Sub Class_Terminate()
         |    On Error GoTo HandleError
@@ -133,9 +134,9 @@ void WriteStateBuffer(Writer& w) {
         |'|||  Add termination logic here
     )vb");
     w.OpenEditPoint("Class_Terminate");
-    w.Line("");
+    w.EmitLine("");
     EndSub(w, "Class_Terminate", "Class_TerminateExit", false);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Function GetState() As String
         |    Dim udtData As &BusObjNameData
         |    On Error GoTo HandleError
@@ -146,14 +147,14 @@ void WriteStateBuffer(Writer& w) {
         |'|||  Add modifications here
     )vb");
     w.OpenEditPoint("Sub GetState");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |GetStateExit:
         |    'Cleanup after error
         |    Exit Function
     )vb");
     w.ErrorHandler("GetState", "GetState", "GetStateExit");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |End Function
         |Private Sub SetState(Buffer As String)
         |Dim udtData As &BusObjNameData
@@ -165,9 +166,9 @@ void WriteStateBuffer(Writer& w) {
         |'|||  Add modifications here
     )vb");
     w.OpenEditPoint("Sub SetState");
-    w.Line("");
+    w.EmitLine("");
     EndSub(w, "SetState", "SetStateExit", false);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub SetDefaultValues(Optional vOperation As Variant)
         |'Initialize property values if appropriate
         |    On Error GoTo HandleError
@@ -179,22 +180,22 @@ void WriteStateBuffer(Writer& w) {
     w.ForEachProperty([&](const typelib::IProperty& property) {
         const std::string type = property.DataType();
         if (type == "Boolean") {
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |    mudtProps.&PropName = False
                 |    mcolBusinessRules.Remove "&PropNameIsValid" ¶
                 |    mcolBusinessRules.Add True, "&PropNameIsValid" ¶
                 |
             )vb");
         } else if (type == "String") {
-            w.Lines(R"vb(
+            w.Emit(R"vb(
                 |    mudtProps.&PropName = "" ¶
                 |
             )vb");
         }
     });
-    w.Line("'|||  Add modifications here");
+    w.EmitLine("'|||  Add modifications here");
     w.OpenEditPoint("Sub SetDefaultValues");
-    w.Line("");
+    w.EmitLine("");
     EndSub(w, "SetDefaultValues", "SetDefaultValuesExit", true);
 }
 

@@ -27,7 +27,7 @@ std::optional<std::string> StoredExpression(std::string_view dataType) {
 
 void WriteConversion(Writer& w, const typelib::IProperty& property) {
     if (const auto expression = StoredExpression(property.DataType()))
-        w.Lines("|        mudtProps.&PropName = {{Expression}}", {{"Expression", *expression}});
+        w.Emit("|        mudtProps.&PropName = {{Expression}}", {{"Expression", *expression}});
 }
 
 // A bound of a range as a literal of the property's type. A String bound is quoted (inner quotes
@@ -45,7 +45,7 @@ std::string RangeBound(const typelib::IProperty& property, const std::string& bo
 
 void WriteReadOnDemand(Writer& w, const typelib::IProperty& property) {
     const std::string variable = property.DataType() == "Memo" ? "VarString" : "OLE_Object";
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub Read_&PropName()
         |'Separate read provided for &PropName because it is a varying length property
         |'and cannot be included in the UDT.
@@ -68,9 +68,9 @@ void WriteReadOnDemand(Writer& w, const typelib::IProperty& property) {
         |    Exit Sub
         |
     )vb",
-            {{"Variable", variable}});
+           {{"Variable", variable}});
     w.ErrorHandler("Read_" + property.Name(), "Read_" + vb::Str(property.DBID()) + " Method", "ReadExit");
-    w.Line("End Sub");
+    w.EmitLine("End Sub");
 }
 
 // The search that checks a borrowed value against its owner: the edited key with the new text, the
@@ -80,7 +80,7 @@ void WriteForeignKeySearch(Writer& w, const std::shared_ptr<typelib::IProperty>&
     patternkit::PropertySet keys = patternkit::Common::GetForeignKeyProperties(*current);
     for (auto key = keys.begin(); key != keys.end(); ++key) {
         if (patternkit::Required(*key).Name() == current->Name()) {
-            w.Line(
+            w.EmitLine(
                 R"(            str&VirtPropOwnerBusObjSearch = "&VirtPropOrigName = &SQLDelimiter" & strValue & "&SQLDelimiter")");
             keys.erase(key);
             break;
@@ -88,13 +88,13 @@ void WriteForeignKeySearch(Writer& w, const std::shared_ptr<typelib::IProperty>&
     }
     if (keys.empty())
         return;
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |            'Values must also be provided for each additional foreign key
         |            'that implements the relationship
     )vb");
     for (const auto& key : keys) {
         context.Current().property = key;
-        w.Line(
+        w.EmitLine(
             R"(            str&VirtPropOwnerBusObjSearch = str&VirtPropOwnerBusObjSearch & " AND &VirtPropOrigName = &SQLDelimiter" & Cstr(mudtProps.&PropName) & "&SQLDelimiter")");
     }
     context.Current().property = current;
@@ -102,7 +102,7 @@ void WriteForeignKeySearch(Writer& w, const std::shared_ptr<typelib::IProperty>&
 
 void WriteBorrowedValueCheck(Writer& w, const std::shared_ptr<typelib::IProperty>& current) {
     const typelib::IProperty& property = *current;
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Dim str&VirtPropOwnerBusObjSearch As String
         |    On Error GoTo HandleError
         |
@@ -116,7 +116,7 @@ void WriteBorrowedValueCheck(Writer& w, const std::shared_ptr<typelib::IProperty
         |        blnPassedValidation = True
     )vb");
     WriteConversion(w, property);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    Else
         |        If Not mcolPropMandatory("&PropName") And Len(Trim(strValue)) = 0 Then
         |            '&PropName is an optional foreign key.
@@ -125,18 +125,18 @@ void WriteBorrowedValueCheck(Writer& w, const std::shared_ptr<typelib::IProperty
     )vb");
     const std::string type = property.DataType();
     if (type == "String")
-        w.Line("            mudtProps.&PropName = mstrDefaultString ");
+        w.EmitLine("            mudtProps.&PropName = mstrDefaultString ");
     else if (type == "Date")
-        w.Line("            mudtProps.&PropName = mdtmDefaultDate");
+        w.EmitLine("            mudtProps.&PropName = mdtmDefaultDate");
     else if (IsNumericType(type))
-        w.Line("            mudtProps.&PropName = mintDefaultNumeric");
-    w.Lines(R"vb(
+        w.EmitLine("            mudtProps.&PropName = mintDefaultNumeric");
+    w.Emit(R"vb(
         |        Else
         |            'Search the owner of the value: exactly one row
         |            'must match the value entered.
     )vb");
     WriteForeignKeySearch(w, current);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |            If my&VirtPropOwnerBusObjList Is Nothing Then
         |               Set my&VirtPropOwnerBusObjList = New &VirtPropOwnerBusObjList
         |            End If
@@ -158,14 +158,14 @@ void WriteBorrowedValueCheck(Writer& w, const std::shared_ptr<typelib::IProperty
 }
 
 void WriteOwnValueCheck(Writer& w, const typelib::IProperty& property) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |    On Error GoTo HandleError
         |    blnPassedValidation = True
         |
     )vb");
     const std::string type = property.DataType();
     if (type == "Date" || IsNumericType(type)) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    If Len(strValue) = 0 Then
             |        'Provide a default numeric value
             |        strValue = mintDefaultNumeric
@@ -174,7 +174,7 @@ void WriteOwnValueCheck(Writer& w, const typelib::IProperty& property) {
         )vb");
     }
     if (type == "String") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    If Len(strValue) <= {{Length}} Then
             |        blnPassedValidation = True
             |    Else
@@ -182,10 +182,10 @@ void WriteOwnValueCheck(Writer& w, const typelib::IProperty& property) {
             |    End If
             |
         )vb",
-                {{"Length", vb::Str(property.Length())}});
+               {{"Length", vb::Str(property.Length())}});
     }
     if (property.IsPVRange()) {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |    If strValue >= {{Lower}}  And _ ¶
             |            strValue <= {{Upper}} Then
             |        blnPassedValidation = True
@@ -193,14 +193,14 @@ void WriteOwnValueCheck(Writer& w, const typelib::IProperty& property) {
             |        blnPassedValidation = False
             |    End If
         )vb",
-                {{"Lower", RangeBound(property, property.LowerBound())},
-                 {"Upper", RangeBound(property, property.UpperBound())}});
+               {{"Lower", RangeBound(property, property.LowerBound())},
+                {"Upper", RangeBound(property, property.UpperBound())}});
     }
 }
 
 void WriteChangeTracking(Writer& w, std::string_view dataType) {
     if (dataType == "Memo") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        If Trim(strValue) <> Trim(mstr&PropNameVarString) Then
             |            mudtProps.&PropNameIsChanged = True
             |            mblnChanged = True
@@ -208,7 +208,7 @@ void WriteChangeTracking(Writer& w, std::string_view dataType) {
             |        mstr&PropNameVarString = strValue
         )vb");
     } else if (dataType == "OLE Object") {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        If Trim(strValue) <> Trim(mstr&PropNameOLE_Object) Then
             |            mudtProps.&PropNameIsChanged = True
             |        End If
@@ -216,7 +216,7 @@ void WriteChangeTracking(Writer& w, std::string_view dataType) {
             |        mblnChanged = True
         )vb");
     } else {
-        w.Lines(R"vb(
+        w.Emit(R"vb(
             |        If mudtProps.&PropName <> mudtSave.&PropName Then
             |            mudtProps.&PropNameIsChanged = True
             |            mblnChanged = True
@@ -228,7 +228,7 @@ void WriteChangeTracking(Writer& w, std::string_view dataType) {
 void WriteValidationFunction(Writer& w, const std::shared_ptr<typelib::IProperty>& current) {
     const typelib::IProperty& property = *current;
     const bool borrowed = property.IsVirtual() || property.IsForeignProperty();
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Function &PropNameIsValid (strValue As String) As Boolean
         |'The value passed to the business object was tested to see if it was the
         |'correct data type in the Property Let subroutine.  Add additional logic
@@ -240,22 +240,22 @@ void WriteValidationFunction(Writer& w, const std::shared_ptr<typelib::IProperty
         WriteBorrowedValueCheck(w, current);
     else
         WriteOwnValueCheck(w, property);
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |'|||  Add validation rule here and set blnPassedValidation = False if rule fails.
         |'|||  Set mlngErrorCode to one of the error codes defined in zun_ec_&BusObjName_Enum
     )vb");
     w.OpenEditPoint("Validate Function: " + vb::Str(property.DBID()));
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |    If  blnPassedValidation Then
         |        &PropNameIsValid = True
     )vb");
     if (!borrowed) {
-        w.Line("        'Set the value then make any formatting modifications that are neccessary");
+        w.EmitLine("        'Set the value then make any formatting modifications that are neccessary");
         WriteConversion(w, property);
     }
     WriteChangeTracking(w, property.DataType());
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |        mcolBusinessRules.Remove "&PropNameIsValid"
         |        mcolBusinessRules.Add True, "&PropNameIsValid"
         |    Else
@@ -270,13 +270,13 @@ void WriteValidationFunction(Writer& w, const std::shared_ptr<typelib::IProperty
         |    Exit Function
     )vb");
     w.ErrorHandler(property.Name() + "IsValid", property.Name() + "IsValid", property.Name() + "IsValidExit");
-    w.Line("End Function");
+    w.EmitLine("End Function");
 }
 
 }  // namespace
 
 void WriteValidationHelpers(Writer& w) {
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |Private Sub InitMandatoryPropertyCol()
         |
         |   'Create and initialize the collection that identifies mandatory properties
@@ -284,10 +284,10 @@ void WriteValidationHelpers(Writer& w) {
         |    Set mcolPropMandatory = New Collection
     )vb");
     w.ForEachProperty([&](const typelib::IProperty& property) {
-        w.Lines("|    mcolPropMandatory.Add {{Mandatory}}, \"&PropName\"",
-                {{"Mandatory", property.IsMandatory() ? "True" : "False"}});
+        w.Emit("|    mcolPropMandatory.Add {{Mandatory}}, \"&PropName\"",
+               {{"Mandatory", property.IsMandatory() ? "True" : "False"}});
     });
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |
         |End Sub
         |Private Sub InitPropertyPVCol()
@@ -300,9 +300,10 @@ void WriteValidationHelpers(Writer& w) {
         |    Set mcolPropPermittedValues = New Collection
         |    'Initialize collection assuming no properties have permitted values
     )vb");
-    w.ForEachProperty(
-        [&](const typelib::IProperty&) { w.Line("    mcolPropPermittedValues.Add False, \"&PropName\""); });
-    w.Lines(R"vb(
+    w.ForEachProperty([&](const typelib::IProperty&) {
+        w.EmitLine("    mcolPropPermittedValues.Add False, \"&PropName\"");
+    });
+    w.Emit(R"vb(
         |    'Scan the permitted values once and mark each property
         |    'that has at least one permitted value.
         |    'Note:  Assumes all permitted values for a property are grouped together
@@ -327,7 +328,7 @@ void WriteValidationHelpers(Writer& w) {
         |    Exit Sub
     )vb");
     w.ErrorHandler("InitPropertyPVCol", "InitPropertyPVCol", "InitPropertyPVColExit");
-    w.Lines(R"vb(
+    w.Emit(R"vb(
         |End Sub
         |Private Function IsValidNumber(ByVal strValue As String) As Boolean
         |'Test to determine if a string value represents a number

@@ -7,23 +7,21 @@
 namespace tier3::l2busobj {
 
 Writer::Writer(GeneratorContext& context)
-    : mContext(context), mEngine(context.Engine()), mClassName(context.BusinessObject().Name()) {
+    : Emitter(context.Engine()), mContext(context), mClassName(context.BusinessObject().Name()) {
     mContext.SetErrorSourceClass(mClassName);
 }
 
 void Writer::EditPoint(std::string_view name) {
-    Line(std::string(mContext.StartMarker()).append(name));
-    Line(std::string(mContext.EndMarker()).append(name));
+    Emit("|{{Start}}{{Name}}\n|{{End}}{{Name}}", {{"Name", name}});
 }
 
 void Writer::OpenEditPoint(std::string_view name) {
-    Line(std::string(mContext.StartMarker()).append(name));
-    Line(mContext.EndMarker());
+    Emit("|{{Start}}{{Name}}\n|{{End}}", {{"Name", name}});
 }
 
 void Writer::ErrorHandler(std::string_view procName, std::string_view editPointName,
                           std::string_view exitLabel) {
-    patternkit::Common::GenerateErrorHandler(mEngine, mClassName, procName, editPointName, exitLabel);
+    patternkit::Common::GenerateErrorHandler(Engine(), mClassName, procName, editPointName, exitLabel);
 }
 
 bool IsStandardOperation(std::string_view methodName) {

@@ -10,17 +10,11 @@
 
 namespace tier3::l2busobj {
 
-class Writer {
+class Writer : public patternkit::Emitter {
   public:
     explicit Writer(GeneratorContext& context);
 
     GeneratorContext& Context() { return mContext; }
-    typelib::IConstructor& Engine() { return mEngine; }
-
-    void Lines(std::string_view block, std::initializer_list<patternkit::Substitution> values = {}) {
-        patternkit::Emit(mEngine, block, values);
-    }
-    void Line(std::string_view line) { patternkit::EmitLine(mEngine, line); }
 
     // Start and end marker, each followed by the name.
     void EditPoint(std::string_view name);
@@ -54,7 +48,6 @@ class Writer {
 
   private:
     GeneratorContext& mContext;
-    typelib::IConstructor& mEngine;
     std::string mClassName;
 };
 

@@ -14,11 +14,9 @@
 namespace tier3 {
 namespace {
 
-using patternkit::Emit;
-
-void WriteHeaderAndDeclarations(typelib::IConstructor& engine) {
-    patternkit::Common::WriteCodeHeader(engine);
-    Emit(engine, R"vb(
+void WriteHeaderAndDeclarations(const patternkit::Emitter& out) {
+    patternkit::Common::WriteCodeHeader(out.Engine());
+    out.Emit(R"vb(
         |'*****************************************************************
         |'Layer 2: &BusObjName Business Object - Used for lists
         |'*****************************************************************
@@ -59,8 +57,8 @@ void WriteHeaderAndDeclarations(typelib::IConstructor& engine) {
     )vb");
 }
 
-void WriteClassInitialize(typelib::IConstructor& engine) {
-    Emit(engine, R"vb(
+void WriteClassInitialize(const patternkit::Emitter& out) {
+    out.Emit(R"vb(
         |Private Sub Class_Initialize()
         |Dim objPersist As &BusObjNamePersist
         |
@@ -75,10 +73,10 @@ void WriteClassInitialize(typelib::IConstructor& engine) {
 }
 
 void WritePropertyGets(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
+    const patternkit::Emitter& out = context.Out();
     for (const auto& property : context.Properties()) {
         context.Current().property = property;
-        Emit(engine, R"vb(
+        out.Emit(R"vb(
             |Property Get &PropName () As String
             |    On Error GoTo HandleError
             |
@@ -98,7 +96,7 @@ void WritePropertyGets(GeneratorContext& context) {
         )vb");
         context.WriteErrorHandler("Property Get " + vb::Str(patternkit::Required(property).DBID()),
                                   "PropertyExit");
-        Emit(engine, "|End Property ¶");
+        out.Emit("|End Property ¶");
     }
 }
 
@@ -106,7 +104,8 @@ void WritePropertyGets(GeneratorContext& context) {
 void WriteOneLineProcedure(GeneratorContext& context, std::string_view signature, std::string_view body,
                            std::string_view exitLabel, std::string_view exitStatement,
                            std::string_view procedureLabel, std::string_view endLine) {
-    Emit(context.Engine(), R"vb(
+    context.Out().Emit(
+        R"vb(
         |{{Signature}}
         |    On Error GoTo HandleError
         |
@@ -116,9 +115,9 @@ void WriteOneLineProcedure(GeneratorContext& context, std::string_view signature
         |    'Cleanup after error
         |    {{ExitStatement}}
     )vb",
-         {{"Signature", signature}, {"Body", body}, {"Exit", exitLabel}, {"ExitStatement", exitStatement}});
+        {{"Signature", signature}, {"Body", body}, {"Exit", exitLabel}, {"ExitStatement", exitStatement}});
     context.WriteErrorHandler(procedureLabel, exitLabel);
-    patternkit::EmitLine(context.Engine(), endLine);
+    context.Out().EmitLine(endLine);
 }
 
 void WriteCursorMembers(GeneratorContext& context) {
@@ -138,8 +137,8 @@ void WriteCursorMembers(GeneratorContext& context) {
 }
 
 void WriteSearch(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    out.Emit(R"vb(
         |Public Sub Search(Optional ByVal strSearch As String)
         |'Finds &BusObjName objects matching the search criteria.
         |'Uses the corresponding Layer 3 object, &BusObjNamePersist to perform the search.
@@ -154,7 +153,7 @@ void WriteSearch(GeneratorContext& context) {
     )vb");
     if (context.HasOneParent())
         WriteListParentQualification(context);
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |    Set mrs&BusObjName = objPersist.Search(strSearch)
         |    Set objPersist = Nothing
         |    If Not mrs&BusObjName.EOF Then
@@ -170,12 +169,12 @@ void WriteSearch(GeneratorContext& context) {
         |
     )vb");
     context.WriteErrorHandler("Search Method", "SearchExit");
-    Emit(engine, "|End Sub");
+    out.Emit("|End Sub");
 }
 
 void WriteCreateObjectId(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    out.Emit(R"vb(
         |Private Function CreateObjectId() As String
         |'Creates the ObjectId of the current business object instance.
         |'The ObjectId is a string containing all keys.
@@ -189,12 +188,11 @@ void WriteCreateObjectId(GeneratorContext& context) {
         context.Current().property = key;
         const std::string dataType = key->DataType();
         if (dataType == "String")
-            Emit(engine, R"vb(|    CreateObjectID = CreateObjectID & ";" & mrs&BusObjName("&PropName"))vb");
+            out.Emit(R"vb(|    CreateObjectID = CreateObjectID & ";" & mrs&BusObjName("&PropName"))vb");
         else if (dataType != "Memo" && dataType != "OLE Object")
-            Emit(engine,
-                 R"vb(|    CreateObjectID = CreateObjectID & ";" & CStr(mrs&BusObjName("&PropName")))vb");
+            out.Emit(R"vb(|    CreateObjectID = CreateObjectID & ";" & CStr(mrs&BusObjName("&PropName")))vb");
     }
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |
         |    'Remove the first semicolon
         |    CreateObjectId = Mid(CreateObjectId, 2)
@@ -205,12 +203,12 @@ void WriteCreateObjectId(GeneratorContext& context) {
         |
     )vb");
     context.WriteErrorHandler("CreateObjectId", "CreateObjectIdExit");
-    Emit(engine, "|End Function");
+    out.Emit("|End Function");
 }
 
 void WriteInitPropertyPVCol(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    out.Emit(R"vb(
         |Private Sub InitPropertyPVCol()
         |
         |'Marks each property that has permitted values, so that its Property Get
@@ -226,9 +224,9 @@ void WriteInitPropertyPVCol(GeneratorContext& context) {
     )vb");
     for (const auto& property : context.Properties()) {
         context.Current().property = property;
-        Emit(engine, R"vb(|    mcolPropPermittedValues.Add False, "&PropName")vb");
+        out.Emit(R"vb(|    mcolPropPermittedValues.Add False, "&PropName")vb");
     }
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |
         |'Walk the permitted values and mark every property found there.
         |'A property found for the first time has its flag replaced by True.
@@ -256,17 +254,17 @@ void WriteInitPropertyPVCol(GeneratorContext& context) {
         |
     )vb");
     context.WriteErrorHandler("InitPropertyPVCol", "InitPropertyPVColExit");
-    Emit(engine, "|End Sub");
+    out.Emit("|End Sub");
 }
 
 }  // namespace
 
 void GenerateL2List(GeneratorContext& context) {
     context.SetErrorSourceClass(context.Components().list);
-    WriteHeaderAndDeclarations(context.Engine());
+    WriteHeaderAndDeclarations(context.Out());
     if (context.HasOneParent())
         WriteListParentMembers(context);
-    WriteClassInitialize(context.Engine());
+    WriteClassInitialize(context.Out());
     WritePropertyGets(context);
     WriteCursorMembers(context);
     WriteSearch(context);

@@ -8,7 +8,6 @@
 namespace tier3 {
 namespace {
 
-using patternkit::Emit;
 using patternkit::Required;
 
 std::string ParentName(const GeneratorContext& context) {
@@ -34,25 +33,25 @@ patternkit::PropertySet ForeignPropertiesOf(const typelib::IProperty& parentKey,
 
 // Puts the value of key `position` (of `keyCount`) of the parent's ObjectID into strID and, before the
 // last key, takes it off strTempObjID.
-void WriteKeyValueExtraction(typelib::IConstructor& engine, size_t position, size_t keyCount) {
+void WriteKeyValueExtraction(const patternkit::Emitter& out, size_t position, size_t keyCount) {
     if (keyCount == 1) {
-        Emit(engine, "|    strID = my&ParentBusObjName.ObjectId");
+        out.Emit("|    strID = my&ParentBusObjName.ObjectId");
     } else if (position < keyCount) {
-        Emit(engine, R"vb(
+        out.Emit(R"vb(
             |    i = InStr(strTempObjID, ";")
             |    strID = Left(strTempObjID, i - 1)
             |    strTempObjID = Mid(strTempObjID, i + 1)
         )vb");
     } else {
-        Emit(engine, "|    strID = strTempObjID");
+        out.Emit("|    strID = strTempObjID");
     }
 }
 
 }  // namespace
 
 void WriteListParentMembers(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    out.Emit(R"vb(
         |'The &ParentBusObjName whose &BusObjNames are listed. When it is set,
         |'searches return its &BusObjNames only.
         |Private my&ParentBusObjName As &ParentBusObjName
@@ -69,7 +68,7 @@ void WriteListParentMembers(GeneratorContext& context) {
     )vb");
     const std::string parent = ParentName(context);
     context.WriteErrorHandler("Set " + parent, "PropertyExit");
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |End Property
         |Property Let &ParentBusObjNameObjId(ObjId As String)
         |    On Error GoTo HandleError
@@ -80,11 +79,11 @@ void WriteListParentMembers(GeneratorContext& context) {
         |    Exit Property
     )vb");
     context.WriteErrorHandler("Let " + parent + "ObjId", "PropertyExit");
-    Emit(engine, "|End Property ¶");
+    out.Emit("|End Property ¶");
 }
 
 void WriteListParentQualification(GeneratorContext& context) {
-    Emit(context.Engine(), R"vb(
+    context.Out().Emit(R"vb(
         |'Qualify the search string with the &ParentBusObjName's keys.
         |    If Trim(strSearch) = "" Then
         | strSearch = GenSQLFrom&ParentBusObjNameObjId ()
@@ -96,8 +95,8 @@ void WriteListParentQualification(GeneratorContext& context) {
 }
 
 void WriteListParentQuery(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    out.Emit(R"vb(
         |Private Function GenSQLFrom&ParentBusObjNameObjId () As String
         |'Turns the ObjectId of the &ParentBusObjName into criteria on the foreign properties
         |'of &BusObjName: one condition per key of the &ParentBusObjName, in key order.
@@ -125,31 +124,29 @@ void WriteListParentQuery(GeneratorContext& context) {
         bool valueExtracted = false;
         for (const auto& foreignProperty : foreignProperties) {
             context.Current().property = foreignProperty;
-            Emit(engine, R"vb(
+            out.Emit(R"vb(
                 |    'Remove {{Key}} from ObjectID and add it to the SQL string.
                 |    'The name of the corresponding foreign property is &BusObjName.&PropName.
             )vb",
-                 {{"Key", parentKey.Name()}});
+                     {{"Key", parentKey.Name()}});
             if (!valueExtracted)
-                WriteKeyValueExtraction(engine, position, parentKeys.size());
+                WriteKeyValueExtraction(out, position, parentKeys.size());
             valueExtracted = true;
             // The value is put into the SQL with its quotes doubled.
             if (conditionWritten)
-                Emit(
-                    engine,
+                out.Emit(
                     R"vb(|    strSQL = strSQL & " AND &PropName = &SQLDelimiter" & Replace(strID, "'", "''") & "&SQLDelimiter ")vb");
             else
-                Emit(
-                    engine,
+                out.Emit(
                     R"vb(|    strSQL = strSQL & "&PropName  = &SQLDelimiter" & Replace(strID, "'", "''") & "&SQLDelimiter ")vb");
             conditionWritten = true;
         }
         if (valueNeeded && !valueExtracted)
-            WriteKeyValueExtraction(engine, position, parentKeys.size());
-        Emit(engine, "|");
+            WriteKeyValueExtraction(out, position, parentKeys.size());
+        out.Emit("|");
     }
 
-    Emit(engine, R"vb(
+    out.Emit(R"vb(
         |    GenSQLFrom&ParentBusObjNameObjId = strSQL
         |
         |GenSQLExit:
@@ -157,7 +154,7 @@ void WriteListParentQuery(GeneratorContext& context) {
         |    Exit Function
     )vb");
     context.WriteErrorHandler("GenSQLFrom" + ParentName(context) + "ObjId", "GenSQLExit");
-    Emit(engine, "|End Function");
+    out.Emit("|End Function");
 }
 
 }  // namespace tier3

@@ -92,7 +92,7 @@ void PersistWriter::WriteAdd() {
     if (PickStandardMethod("Add").IsStoredProcedure()) {
         WriteStoredProcBody("Add");
     } else {
-        EmitWithMarkers(R"vb(
+        Emit(R"vb(
             |Dim rs&BusObjName As ADOR.Recordset
             |Dim dtmDefaultDate As Date      'Used to test if date value was supplied
             |
@@ -209,7 +209,7 @@ void PersistWriter::WriteUpdate() {
 }
 
 void PersistWriter::WriteUpdatingRecordsetOpening(const std::string& editPoint) {
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |
         |Dim rs&BusObjName As ADOR.Recordset
         |Dim dtmDefaultDate As Date      'Used to test if date value was supplied
@@ -226,7 +226,7 @@ void PersistWriter::WriteUpdatingRecordsetOpening(const std::string& editPoint) 
         |{{End}}{{EditPoint}}
         |
     )vb",
-                    editPoint);
+         {{"EditPoint", editPoint}});
     Emit(R"vb(
         |    strSQL = "Select * From {{Table}} " & GenSQLFromProperties() ¶
         |    rs&BusObjName.Open  strSQL, cnnDataBase, , , adCmdText

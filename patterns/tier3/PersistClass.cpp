@@ -8,7 +8,7 @@
 namespace tier3 {
 
 void PersistWriter::WriteHeader() {
-    patternkit::Common::WriteCodeHeader(mEngine);
+    patternkit::Common::WriteCodeHeader(Engine());
     Emit(R"vb(
         |'*******************************************************
         |'Layer 3: &BusObjName Persistence Business Object
@@ -108,7 +108,7 @@ void PersistWriter::WriteClassInitialize() {
             |    mintDBMSType = dbDBMS_Type_Oracle
         )vb");
     }
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |
         |'|||  Add new statements here
         |{{Start}}Class Initialize
@@ -148,7 +148,7 @@ void PersistWriter::WriteTranslationArray() {
 }
 
 void PersistWriter::WriteObjectControl() {
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |Private Sub ObjectControl_Activate()
         |
         |    Set myContext = GetObjectContext
@@ -184,7 +184,7 @@ void PersistWriter::WriteObjectControl() {
 }
 
 void PersistWriter::WriteClosingEditPoint() {
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |'|||  Add new subs and functions here
         |{{Start}}Additional Subs and Functions
         |{{End}}

@@ -5,9 +5,8 @@
 
 namespace tier3 {
 
-// The key properties in KeyIndex order 1 to n. A KeyIndex given twice raises 457 and a gap raises 9, as
-// the keyed collection they are gathered in does. A key without a value in the record (Memo, OLE Object,
-// an unknown type) cannot identify a row: error 5.
+// The key properties in KeyIndex order (KeysInKeyIndexOrder, with its errors), after a check that each
+// can identify a row: a key without a value in the record (Memo, OLE Object, an unknown type) raises 5.
 patternkit::PropertySet KeysInIndexOrder(const patternkit::PropertySet& properties);
 
 }  // namespace tier3

@@ -79,7 +79,7 @@ void PersistWriter::WritePermittedValues() {
         declared.push_back(owner);
         EmitLine("Dim my" + owner + "Persist As " + owner + "Persist");
     }
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |
         |Dim strSQL As String
         |Dim rsCodeTable As ADOR.Recordset
@@ -144,7 +144,7 @@ void PersistWriter::WritePermittedValues() {
             |    ¶
         )vb");
     }
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |{{End}}GetPermittedValues - Referenced Tables
         |
         |    'Step 3:  Hard coded values business objects
@@ -171,7 +171,7 @@ void PersistWriter::WritePermittedValues() {
                  {{"Value", literal}});
         }
     }
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |
         |    Set GetPermittedValues = rsPermittedValues
         |

@@ -146,9 +146,9 @@ void PersistWriter::WriteReadFunctions() {
         const std::string editPoint = "Read_" + vb::Str(property->DBID());
         const std::string& className = mContext.Components().persist;
         if (mIsMTS)
-            patternkit::Common::GenerateTxErrorHandler(mEngine, className, procedure, editPoint, "ReadExit");
+            patternkit::Common::GenerateTxErrorHandler(Engine(), className, procedure, editPoint, "ReadExit");
         else
-            patternkit::Common::GenerateErrorHandler(mEngine, className, procedure, editPoint, "ReadExit");
+            patternkit::Common::GenerateErrorHandler(Engine(), className, procedure, editPoint, "ReadExit");
         EmitLine("End Function");
     }
 }

@@ -6,7 +6,7 @@
 namespace tier3 {
 
 void PersistWriter::WriteSearch() {
-    EmitWithMarkers(R"vb(
+    Emit(R"vb(
         |Public Function Search(ByVal strSearch As String) As ADOR.Recordset
         |'This routine fetches a list of &BusObjName from the
         |'database based on the search criteria passed in strSearch.

@@ -13,8 +13,8 @@
 namespace tier3 {
 
 PersistWriter::PersistWriter(GeneratorContext& context)
-    : mContext(context),
-      mEngine(context.Engine()),
+    : Emitter(context.Engine()),
+      mContext(context),
       mIsMTS(context.Application().IsMTS()),
       mVarStringParams(patternkit::Common::BuildVarStringParams(context.Properties())) {}
 
@@ -47,18 +47,6 @@ void PersistWriter::Write() {
     WriteClosingEditPoint();
 }
 
-void PersistWriter::Emit(std::string_view block, std::initializer_list<patternkit::Substitution> values) {
-    patternkit::Emit(mEngine, block, values);
-}
-
-void PersistWriter::EmitLine(std::string_view line) {
-    patternkit::EmitLine(mEngine, line);
-}
-
-void PersistWriter::EmitWithMarkers(std::string_view block, std::string_view editPoint) {
-    Emit(block, {{"Start", mContext.StartMarker()}, {"End", mContext.EndMarker()}, {"EditPoint", editPoint}});
-}
-
 void PersistWriter::SetProperty(const std::shared_ptr<typelib::IProperty>& property) {
     mContext.Current().property = property;
 }
@@ -84,7 +72,7 @@ void PersistWriter::WriteStoredProcBody(std::string_view methodName) {
     const typelib::IMethod& method = patternkit::Required(mContext.Current().method);
     const typelib::IBusinessObject& businessObject = mContext.BusinessObject();
     patternkit::Common::GenerateStoredProcCall(
-        mEngine, methodName, method.StoredProcedureName(),
+        Engine(), methodName, method.StoredProcedureName(),
         patternkit::Required(businessObject.Table()).Name(),
         patternkit::Common::GetMethodInputProperties(businessObject, methodName),
         patternkit::Common::GetMethodOutputProperties(businessObject, methodName));

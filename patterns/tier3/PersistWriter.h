@@ -12,7 +12,7 @@
 
 namespace tier3 {
 
-class PersistWriter {
+class PersistWriter : private patternkit::Emitter {
   public:
     explicit PersistWriter(GeneratorContext& context);
 
@@ -59,10 +59,6 @@ class PersistWriter {
     void WriteWhereTerm(const typelib::IProperty& key, bool isFirst);
 
     // --- shared helpers (PersistWriter.cpp) ---
-    void Emit(std::string_view block, std::initializer_list<patternkit::Substitution> values = {});
-    void EmitLine(std::string_view line);
-    // The block with {{Start}} and {{End}} replaced by the edit-point markers.
-    void EmitWithMarkers(std::string_view block, std::string_view editPoint = {});
     void SetProperty(const std::shared_ptr<typelib::IProperty>& property);
     // The operations' handler: the transaction variant under the transaction server.
     void WriteOperationHandler(std::string_view procedure, std::string_view exitLabel);
@@ -76,7 +72,6 @@ class PersistWriter {
     const std::string& VarStringParams() const { return mVarStringParams; }
 
     GeneratorContext& mContext;
-    typelib::IConstructor& mEngine;
     const bool mIsMTS;
     const std::string mVarStringParams;
     patternkit::PropertySet mKeys;  // in KeyIndex order

@@ -24,7 +24,7 @@ bool IsProjectFailure(int16_t result) {
 T3BusinessObject::T3BusinessObject() : T3BusinessObject(StandardGenerators()) {}
 
 T3BusinessObject::T3BusinessObject(Generators generators)
-    : PatternBase(T3Identity()), mGenerators(std::move(generators)), mContext(mCurrent) {}
+    : CurrentObjectsPattern(T3Identity()), mGenerators(std::move(generators)), mContext(mCurrent) {}
 
 std::optional<int16_t> T3BusinessObject::Build() {
     return mContext.Trap("Build", [this] { return BuildComponents(); });

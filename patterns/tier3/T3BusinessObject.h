@@ -13,7 +13,8 @@
 
 namespace tier3 {
 
-class T3BusinessObject : public patternkit::PatternBase {
+// The generators set the current objects through their context while lines are written.
+class T3BusinessObject : public patternkit::CurrentObjectsPattern {
   public:
     T3BusinessObject();
     // With other generators, as tests plug them in.
@@ -22,20 +23,6 @@ class T3BusinessObject : public patternkit::PatternBase {
     // 0, or 10 when an engine failure ended the build. Errors go on with "T3BusinessObjects.Build->" in
     // front of their source (after the generator's own prefix).
     std::optional<int16_t> Build() override;
-
-    // The generators set the current objects through their context while lines are written.
-    std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const override { return mCurrent.busObj; }
-    std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const override {
-        return mCurrent.parentBusObj;
-    }
-    std::shared_ptr<typelib::IBusinessObject> CurrentChildBusObj() const override {
-        return mCurrent.childBusObj;
-    }
-    std::shared_ptr<typelib::IBusinessObject> CurrentReferenceBusObj() const override {
-        return mCurrent.referenceBusObj;
-    }
-    std::shared_ptr<typelib::IProperty> CurrentProperty() const override { return mCurrent.property; }
-    std::shared_ptr<typelib::IMethod> CurrentMethod() const override { return mCurrent.method; }
 
     const GeneratorContext& Context() const { return mContext; }
 

@@ -10,22 +10,22 @@
 namespace tier3 {
 
 void GenerateUDT(GeneratorContext& context) {
-    typelib::IConstructor& engine = context.Engine();
-    patternkit::Common::WriteCodeHeader(engine);
-    patternkit::Emit(engine, R"vb(
+    const patternkit::Emitter& out = context.Out();
+    patternkit::Common::WriteCodeHeader(out.Engine());
+    out.Emit(R"vb(
         |
         |Public Type &BusObjNameProps
     )vb");
     for (const auto& property : context.Properties()) {
         context.Current().property = property;
         if (const auto member = MemberLine(patternkit::Required(property)))
-            patternkit::EmitLine(engine, *member);
-        patternkit::EmitLine(engine, "   &PropNameIsChanged As Boolean");
+            out.EmitLine(*member);
+        out.EmitLine("   &PropNameIsChanged As Boolean");
     }
     const RecordLayout layout = MeasureRecord(context.Properties());
     const std::string keyLength = vb::Str(layout.keyLength);
     const std::string bufferLength = vb::Str(layout.bufferLength);
-    patternkit::Emit(engine, R"vb(
+    out.Emit(R"vb(
         |   ObjectID As String * {{KeyLength}}
         |End Type
         |
@@ -34,7 +34,7 @@ void GenerateUDT(GeneratorContext& context) {
         |End Type
         | ¶
     )vb",
-                     {{"KeyLength", keyLength}, {"BufferLength", bufferLength}});
+                         {{"KeyLength", keyLength}, {"BufferLength", bufferLength}});
 }
 
 }  // namespace tier3

@@ -33,12 +33,17 @@ void ClearErrors() {
 }
 
 void RaiseEngineError(EngineError error) {
+    RaiseEngineErrors({std::move(error)});
+}
+
+void RaiseEngineErrors(std::vector<EngineError> errors) {
+    const EngineError first = errors.at(0);
     {
         ErrorList& list = TheErrorList();
         std::lock_guard lock(list.mutex);
-        list.errors.assign(1, error);
+        list.errors = std::move(errors);
     }
-    throw vb::Error(error.Number, std::move(error.Description), std::move(error.Source));
+    throw vb::Error(first.Number, first.Description, first.Source);
 }
 
 }  // namespace dao

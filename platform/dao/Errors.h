@@ -32,4 +32,7 @@ void ClearErrors();
 // Replaces the list by `error` and raises it.
 [[noreturn]] void RaiseEngineError(EngineError error);
 
+// Replaces the list by `errors` and raises the first (which must exist).
+[[noreturn]] void RaiseEngineErrors(std::vector<EngineError> errors);
+
 }  // namespace dao

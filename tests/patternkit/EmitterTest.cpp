@@ -7,16 +7,18 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 TEST(Emitter, HandsEachLineOverAsWritten) {
     testing_support::RecordingConstructor engine;
-    patternkit::Emit(engine, R"(
+    patternkit::Emitter(engine).Emit(R"(
         |Public Sub Show(objErr As Object)
         |    MsgBox objErr.Description, vbOKOnly, "Error!"
         |
         |    Dim m&PropName As &PropDataType
         |'Stored procedure template - written for SQL Server ¶
         |End Sub)");
-    EXPECT_EQ(engine.lines, (std::vector<std::string>{
+    EXPECT_EQ(engine.lines, (Lines{
                                 "Public Sub Show(objErr As Object)",
                                 "    MsgBox objErr.Description, vbOKOnly, \"Error!\"",
                                 "",
@@ -26,23 +28,61 @@ TEST(Emitter, HandsEachLineOverAsWritten) {
                             }));
 }
 
-TEST(Emitter, FillsNamedValues) {
+TEST(Emitter, FillsGivenValuesBeforeStandingOnesAndTheMarkers) {
     testing_support::RecordingConstructor engine;
-    patternkit::Emit(engine, R"(
+    const patternkit::Emitter out(engine, {{"Class", "Customer"}, {"Exit", "StandingExit"}});
+    out.Emit(R"(
         |            Err.Raise mlngErrNumber, mstrErrSource & "->" & "{{Class}}.{{Proc}}", mstrErrDescription
         |    GoTo {{Exit}}
+        |{{Start}}{{Proc}}
+        |{{End}}
+        |{{ Unclosed
     )",
-                     {{"Class", "Customer"}, {"Proc", "Read"}, {"Exit", "ReadExit"}});
-    EXPECT_EQ(engine.lines[0],
-              "            Err.Raise mlngErrNumber, mstrErrSource & \"->\" & \"Customer.Read\", "
-              "mstrErrDescription");
-    EXPECT_EQ(engine.lines[1], "    GoTo ReadExit");
+             {{"Proc", "Read"}, {"Exit", "ReadExit"}});
+    out.Emit("|{{Exit}}");
+    EXPECT_EQ(engine.lines, (Lines{
+                                "            Err.Raise mlngErrNumber, mstrErrSource & \"->\" & "
+                                "\"Customer.Read\", mstrErrDescription",
+                                "    GoTo ReadExit",
+                                "'<<<Start Edit Point: Read",
+                                "'>>>End Edit Point: ",
+                                "{{ Unclosed",
+                                "StandingExit",
+                            }));
 }
 
-TEST(Emitter, RefusesLinesWithoutMarginAndUnknownNames) {
+TEST(Emitter, CallbackValueWritesItsLinesWhereItsLineStands) {
+    struct Case {
+        int count;
+        Lines expected;
+    };
+    for (const auto& [count, expected] : {
+             Case{0, {"Sub A()", "End Sub"}},
+             Case{1, {"Sub A()", "    x = 0", "End Sub"}},
+             Case{3, {"Sub A()", "    x = 0", "    x = 1", "    x = 2", "End Sub"}},
+         }) {
+        testing_support::RecordingConstructor engine;
+        const patternkit::Emitter out(engine);
+        out.Emit(R"(
+            |Sub {{Name}}()
+            |{{Body}}
+            |End Sub
+        )",
+                 {{"Name", "A"}, {"Body", [&] {
+                                      for (int i = 0; i < count; ++i)
+                                          out.EmitLine("    x = " + std::to_string(i));
+                                  }}});
+        EXPECT_EQ(engine.lines, expected) << count;
+    }
+}
+
+TEST(Emitter, RefusesTheAuthorsMistakes) {
     testing_support::RecordingConstructor engine;
-    EXPECT_THROW(patternkit::Emit(engine, "no margin"), std::logic_error);
-    EXPECT_THROW(patternkit::Emit(engine, "|{{Missing}}", {{"Other", "x"}}), std::logic_error);
+    const patternkit::Emitter out(engine);
+    EXPECT_THROW(out.Emit("no margin"), std::logic_error);
+    EXPECT_THROW(out.Emit("|{{Missing}}", {{"Other", "x"}}), std::logic_error);
+    EXPECT_THROW(out.Emit("|    {{Body}}", {{"Body", [] {}}}), std::logic_error);
+    EXPECT_THROW(out.Emit("|{{Body}}{{Body}}", {{"Body", [] {}}}), std::logic_error);
 }
 
 }  // namespace

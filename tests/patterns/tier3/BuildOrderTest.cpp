@@ -335,8 +335,6 @@ TEST_F(BuildOrder, IdentityAndInitialState) {
     EXPECT_EQ(pattern.CurrentMethod(), nullptr);
     EXPECT_TRUE(pattern.Context().Properties().empty());
     EXPECT_FALSE(pattern.Context().HasOneParent());
-    EXPECT_EQ(pattern.Context().StartMarker(), "'<<<Start Edit Point: ");
-    EXPECT_EQ(pattern.Context().EndMarker(), "'>>>End Edit Point: ");
     try {
         pattern.FormTemplate();
         FAIL() << "no error";

@@ -1,0 +1,71 @@
+// Access (Jet) files through libmdb: the MDBTools ODBC driver gives no sizes, no nullability, Memo as
+// VARCHAR and no key functions.
+
+#include "platform/dao/AccessDatabase.h"
+#include "schemaimport/AdoTypes.h"
+#include "schemaimport/CatalogBackends.h"
+#include "schemaimport/SnapshotCatalog.h"
+
+namespace schemaimport {
+namespace {
+
+class AccessCatalog final : public SnapshotCatalog {
+  public:
+    explicit AccessCatalog(const std::filesystem::path& file) : mDatabase(dao::AccessDatabase::Open(file)) {}
+
+    std::string DefaultDatabase() override { return mDatabase->Path().string(); }
+
+  private:
+    std::vector<CatalogTable> LoadTables() override {
+        std::vector<CatalogTable> tables;
+        for (const std::string& name : mDatabase->TableNames())
+            tables.push_back({name, "TABLE"});
+        return tables;
+    }
+
+    ByTable<CatalogColumn> LoadColumns() override {
+        ByTable<CatalogColumn> columns;
+        for (const std::string& table : mDatabase->TableNames()) {
+            for (const dao::ColumnInfo& column : mDatabase->Columns(table)) {
+                const int32_t type = AdoTypeOfFieldType(column.Type);
+                const int32_t size = ColumnSize(type, column.Type == dao::FieldType::Decimal
+                                                          ? std::nullopt
+                                                          : std::optional<int32_t>(column.Size));
+                columns[table].push_back({column.Name, type, size, column.IsNullable});
+            }
+        }
+        return columns;
+    }
+
+    ByTable<std::string> LoadPrimaryKeys() override {
+        ByTable<std::string> keys;
+        for (const std::string& table : mDatabase->TableNames()) {
+            for (const dao::IndexInfo& index : mDatabase->Indexes(table)) {
+                if (index.IsPrimary)
+                    keys[table] = index.Columns;
+            }
+        }
+        return keys;
+    }
+
+    ByTable<CatalogForeignKey> LoadForeignKeys() override {
+        ByTable<CatalogForeignKey> foreignKeys;
+        for (const dao::RelationInfo& relation : mDatabase->Relations()) {
+            CatalogForeignKey key{relation.Name, relation.Table, {}};
+            for (const auto& pair : relation.Columns)
+                key.Columns.emplace_back(pair.ForeignName, pair.Name);
+            foreignKeys[relation.ForeignTable].push_back(std::move(key));
+        }
+        return foreignKeys;
+    }
+
+    std::unique_ptr<dao::AccessDatabase> mDatabase;
+};
+
+}  // namespace
+
+std::unique_ptr<SchemaCatalog> MakeAccessCatalog(const std::filesystem::path& file) {
+    return std::make_unique<AccessCatalog>(file);
+}
+
+}  // namespace schemaimport

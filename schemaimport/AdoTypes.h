@@ -1,0 +1,50 @@
+#pragma once
+// ADO's data type codes, as the import stores them, from each database's own description of a column.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/dao/Schema.h"
+
+namespace schemaimport {
+
+enum AdoType : int32_t {
+    adEmpty = 0,
+    adSmallInt = 2,
+    adInteger = 3,
+    adSingle = 4,
+    adDouble = 5,
+    adCurrency = 6,
+    adBoolean = 11,
+    adTinyInt = 16,
+    adUnsignedTinyInt = 17,
+    adBigInt = 20,
+    adGUID = 72,
+    adBinary = 128,
+    adChar = 129,
+    adNumeric = 131,
+    adDBDate = 133,
+    adDBTime = 134,
+    adDBTimeStamp = 135,
+    adVarChar = 200,
+    adLongVarChar = 201,
+    adVarBinary = 204,
+    adLongVarBinary = 205,
+};
+
+// From an ODBC SQL data type (SQL_VARCHAR, SQL_TYPE_DATE, ...).
+int32_t AdoTypeOfSqlType(int32_t sqlType);
+// From a column type as SQLite declares it ("VARCHAR(40)", "DECIMAL(10,2)", "INTEGER"): the name before
+// any parenthesis.
+int32_t AdoTypeOfSqliteName(std::string_view declaredType);
+// From a PostgreSQL type name (pg_type.typname: "varchar", "int4", "money", ...).
+int32_t AdoTypeOfPostgresName(std::string_view typeName);
+// From an Access field type.
+int32_t AdoTypeOfFieldType(dao::FieldType type);
+
+// A column's size: the declared length of text and binary (0 undeclared), the declared precision of a
+// numeric, else the type's byte size.
+int32_t ColumnSize(int32_t adoType, std::optional<int32_t> declared);
+
+}  // namespace schemaimport

@@ -1,0 +1,71 @@
+#include "schemaimport/SchemaCatalog.h"
+
+#include "platform/odbc/ConnectString.h"
+#include "platform/odbc/DataSources.h"
+#include "platform/vb/Text.h"
+#include "schemaimport/CatalogBackends.h"
+
+namespace schemaimport {
+namespace {
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+std::string ValueOf(const Pairs& pairs, std::string_view key) {
+    for (const auto& [name, value] : pairs) {
+        if (vb::TextEquals(vb::Trim(name), key))
+            return value;
+    }
+    return {};
+}
+
+std::string DriverOfSource(const std::string& name) {
+    for (const odbc::DataSource& source : odbc::DataSources()) {
+        if (source.Name == name)
+            return source.Description;
+    }
+    return {};
+}
+
+bool Names(const std::string& driver, std::string_view kind) {
+    return vb::InStr(driver, kind, vb::Compare::Text) > 0;
+}
+
+// The Jet file of an MDBTools connection: its DBQ or Database, in the text or in the data source.
+std::string AccessFileOf(const Pairs& pairs, const std::string& dsn) {
+    for (const char* key : {"DBQ", "Database"}) {
+        std::string file = ValueOf(pairs, key);
+        if (file.empty() && !dsn.empty())
+            file = odbc::DataSourceAttribute(dsn, key, odbc::Scope::UserAndSystem).value_or("");
+        if (!file.empty())
+            return file;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::unique_ptr<SchemaCatalog> OpenSchemaCatalog(const std::string& connectString) {
+    const bool isName = connectString.find('=') == std::string::npos;
+    const Pairs pairs = isName ? Pairs{{"DSN", connectString}} : odbc::SplitConnectString(connectString);
+    const std::string dsn = ValueOf(pairs, "DSN");
+    std::string driver = ValueOf(pairs, "DRIVER");
+    if (driver.empty() && !dsn.empty())
+        driver = DriverOfSource(dsn);
+
+    if (Names(driver, "MDBTools"))
+        return MakeAccessCatalog(AccessFileOf(pairs, dsn));
+
+    std::string text = isName ? "DSN=" + odbc::ConnectValue(connectString) : connectString;
+    if (Names(driver, "SQLite"))
+        text += ";NoCreat=1";  // a wrong path is an error, not a new empty database
+    auto connection = std::make_unique<odbc::Connection>();
+    connection->Open(text);
+    const std::string dbms = connection->Info(SQL_DBMS_NAME);
+    if (dbms == "SQLite")
+        return MakeSqliteCatalog(std::move(connection));
+    if (dbms == "PostgreSQL")
+        return MakePostgresCatalog(std::move(connection));
+    return MakeOdbcCatalog(std::move(connection));
+}
+
+}  // namespace schemaimport

@@ -1,0 +1,59 @@
+#pragma once
+// What the import reads of an application database: its tables, their columns with ADO type codes,
+// primary keys and foreign keys, whatever the database. One backend per kind of database:
+//   - SQLite and PostgreSQL through their ODBC drivers, read with whole-schema queries of their own
+//     catalogs (the drivers' catalog functions misreport keys and types, and per-table calls are slow);
+//   - Access (Jet) files through libmdb, for "localmdb" and for data sources of the MDBTools driver;
+//   - any other driver through the ODBC catalog functions.
+// Table names are compared exactly. Errors are the platform's (3146 and the engine's error list for
+// ODBC, libmdb's for Access files).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace schemaimport {
+
+struct CatalogTable {
+    std::string Name;
+    std::string Type;  // "TABLE", "VIEW" or "SYSTEM TABLE"
+    bool operator==(const CatalogTable&) const = default;
+};
+
+struct CatalogColumn {
+    std::string Name;
+    int32_t Type = 0;  // ADO type code (AdoTypes.h)
+    int32_t Size = 0;  // characters of text, bytes of binary (0 undeclared), else the type's byte size
+    bool IsNullable = true;
+    bool operator==(const CatalogColumn&) const = default;
+};
+
+struct CatalogForeignKey {
+    std::string Name;  // empty where the database names none
+    std::string ParentTable;
+    std::vector<std::pair<std::string, std::string>> Columns;  // (child column, parent column) in key order
+    bool operator==(const CatalogForeignKey&) const = default;
+};
+
+class SchemaCatalog {
+  public:
+    virtual ~SchemaCatalog() = default;
+
+    // In the database's own order.
+    virtual std::vector<CatalogTable> Tables() = 0;
+    // In column order; empty for a table that does not exist.
+    virtual std::vector<CatalogColumn> Columns(const std::string& table) = 0;
+    // The primary key's columns in key order (a UNIQUE constraint is no key).
+    virtual std::vector<std::string> PrimaryKey(const std::string& table) = 0;
+    // The foreign keys that `childTable` holds.
+    virtual std::vector<CatalogForeignKey> ForeignKeys(const std::string& childTable) = 0;
+    // The database the connection works in: its current catalog, else its name, else the file.
+    virtual std::string DefaultDatabase() = 0;
+};
+
+// `connectString` as GetDBConnection makes it: a data-source name or "KEY=value;..." text.
+std::unique_ptr<SchemaCatalog> OpenSchemaCatalog(const std::string& connectString);
+
+}  // namespace schemaimport
