@@ -18,14 +18,6 @@ std::string ValueOf(const Pairs& pairs, std::string_view key) {
     return {};
 }
 
-std::string DriverOfSource(const std::string& name) {
-    for (const odbc::DataSource& source : odbc::DataSources()) {
-        if (source.Name == name)
-            return source.Description;
-    }
-    return {};
-}
-
 bool Names(const std::string& driver, std::string_view kind) {
     return vb::InStr(driver, kind, vb::Compare::Text) > 0;
 }
@@ -50,7 +42,7 @@ std::unique_ptr<SchemaCatalog> OpenSchemaCatalog(const std::string& connectStrin
     const std::string dsn = ValueOf(pairs, "DSN");
     std::string driver = ValueOf(pairs, "DRIVER");
     if (driver.empty() && !dsn.empty())
-        driver = DriverOfSource(dsn);
+        driver = odbc::DataSourceAttribute(dsn, "Driver", odbc::Scope::UserAndSystem).value_or("");
 
     if (Names(driver, "MDBTools"))
         return MakeAccessCatalog(AccessFileOf(pairs, dsn));

@@ -124,8 +124,8 @@ void RequireListedOrMissing(const VBE& vbe, const std::filesystem::path& file) {
 
 void WriteProjectFile(TextWriter& out, const VBProject& project) {
     out.Line("Type=" + std::string(TypeName(project.Type())));
-    for (const std::string& reference : project.References())
-        out.Line("Reference=" + reference);
+    for (const Reference& reference : project.References())
+        out.Line("Reference=" + reference.Text());
     for (const ObjectLibrary& library : LibrariesOf(project)) {
         out.Line("Object=" + library.typeLibrary + "; " + library.fileName);
     }
@@ -196,7 +196,7 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
         } else if (!typed) {
             in.Fail("the project file does not begin with Type=");
         } else if (key == "Reference") {
-            project->References().push_back(value);
+            project->References().AddAsRead(value);
         } else if (key == "Object") {
             const size_t separator = value.find(';');
             if (separator == std::string::npos)

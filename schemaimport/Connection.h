@@ -1,0 +1,30 @@
+#pragma once
+// The application database's connection: the connect string of an application model, the tables it
+// does not map yet, and the server of a data source.
+
+#include <string>
+
+#include "core/qelApplication.h"
+#include "platform/vb/Collection.h"
+
+namespace schemaimport {
+
+// The user data source that stands for the application's local database file.
+inline constexpr const char* kLocalDataSource = "localmdb";
+
+// "localmdb", registered again for the local file, when the application names one; else the connect
+// string of its data source ("DATABASE=...;UID=...;PWD=...;DSN=...", empty values left out); else "".
+// Errors are logged and raised again with the source "GetDBConnection".
+std::string GetDBConnection(core::qelApplication& application);
+
+// The tables of the database that no business object maps, in the database's order (views and system
+// tables are never offered). Fills an empty DSNDBName of a data source from the database. A database
+// that cannot be read gives the message "<connect string> cannot be opened." (the password hidden; the
+// local file's path for "localmdb", which `connectString` then holds too) and the tables read so far.
+vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelApplication& application);
+
+// The "Server" (else "Servername") of the user's data source `dsn`; "None" after a message when there is
+// no such user data source or it names no server.
+std::string GetServer(const std::string& dsn);
+
+}  // namespace schemaimport
