@@ -269,6 +269,9 @@ TEST_F(GenerateRun, TheSampleGroupCarriesItsReferencesAndStartsWithWhatExists) {
             if (line.ends_with('\r'))
                 line.pop_back();
             EXPECT_FALSE(line.ends_with(' ')) << entry.path().filename() << " line " << number;
+            // VB5 has no Replace: the generated code doubles quotes with its own DoubleQuotes.
+            EXPECT_EQ(line.find("Replace("), std::string::npos)
+                << entry.path().filename() << " line " << number;
         }
     }
 }
