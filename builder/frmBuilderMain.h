@@ -38,7 +38,9 @@ class frmCodeGeneration;
 
 namespace builder {
 
+class frmAppInfo;
 class frmAppOpen;
+class frmToolOptions;
 
 class frmBuilderMain : public core::MainWindow,
                        public core::StatusSink,
@@ -145,6 +147,11 @@ class frmBuilderMain : public core::MainWindow,
     void RunMenuCommand(std::string_view name);
     void tlbToolBar_ButtonClick(std::string_view key);
     void mnuFileOpen_Click();
+    void mnuFileNew_Click();
+    void mnuFileEditApplication_Click();
+    void mnuFileImport_Click();
+    void mnuFileDelete_Click();
+    void mnuToolOptions_Click();
     void mnuFileSave_Click();
     void mnuFileBuildApplication_Click();
     void mnuFileRename_Click();
@@ -221,6 +228,14 @@ class frmBuilderMain : public core::MainWindow,
     bool Form_Unload(bool force);
     // True when the model was saved.
     bool SaveApplication();
+    // The unload's question when the model has unsaved changes; false when the save was wanted and failed
+    // or was cancelled.
+    bool AskToSaveChanges();
+    // A new application dialog in mAppInfoForm, its Browse reaching the import's data-source logon.
+    std::shared_ptr<frmAppInfo> NewAppInfoForm();
+    // The repository folder (unless one was set before Show) and the form-template folder, as kept in the
+    // settings.
+    void ReadToolSettings();
     void EnableStoredApplicationCommands();
     void SetCaption(std::string caption) { mCaption = std::move(caption); }
     void SetStatus(const std::string& text, ui::MousePointer pointer);
@@ -260,6 +275,8 @@ class frmBuilderMain : public core::MainWindow,
     std::unique_ptr<ImportCommands> mImport;
     std::unique_ptr<repository::ApplicationInfoPrompt> mAppInfoPrompt;
     std::shared_ptr<frmAppOpen> myAppOpenForm;
+    std::shared_ptr<frmAppInfo> mAppInfoForm;
+    std::shared_ptr<frmToolOptions> mToolOptionsForm;
 
     std::shared_ptr<core::qelApplication> mApplication;
     std::shared_ptr<core::qelToolProperties> mToolProperties;
