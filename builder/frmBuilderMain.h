@@ -38,7 +38,9 @@ class frmCodeGeneration;
 
 namespace builder {
 
+class frmAppInfo;
 class frmAppOpen;
+class frmToolOptions;
 
 class frmBuilderMain : public core::MainWindow,
                        public core::StatusSink,
@@ -145,6 +147,11 @@ class frmBuilderMain : public core::MainWindow,
     void RunMenuCommand(std::string_view name);
     void tlbToolBar_ButtonClick(std::string_view key);
     void mnuFileOpen_Click();
+    void mnuFileNew_Click();
+    void mnuFileEditApplication_Click();
+    void mnuFileImport_Click();
+    void mnuFileDelete_Click();
+    void mnuToolOptions_Click();
     void mnuFileSave_Click();
     void mnuFileBuildApplication_Click();
     void mnuFileRename_Click();
@@ -164,6 +171,15 @@ class frmBuilderMain : public core::MainWindow,
     void mnuRelationshipNew_Click();
     void mnuPropMethEdit_Click();
     void mnuPropMethRename_Click();
+    // "&Delete" of the popup: the selected method of the method list or the tree; nothing for others.
+    void mnuPropMethDelete_Click();
+
+    // Deleting a model item of `application` (the open one): its stored rows when the application is
+    // stored, then its nodes, rows and collection entries. An entry that is not there raises before
+    // anything is deleted; errors are logged and raised again under the member's name.
+    // The four standard methods are refused with a message.
+    void DeleteBusObjMethod(core::qelApplication& application,
+                            const std::shared_ptr<core::qelBusObjMethod>& method);
 
     // View events. A mouse button is 1 (left), 2 (right) or 4 (middle); column indexes start at 1.
     void BusObjTreeView_MouseDown(int32_t button);
@@ -222,12 +238,22 @@ class frmBuilderMain : public core::MainWindow,
     bool Form_Unload(bool force);
     // True when the model was saved.
     bool SaveApplication();
+    // The unload's question when the model has unsaved changes; false when the save was wanted and failed
+    // or was cancelled.
+    bool AskToSaveChanges();
+    // A new application dialog in mAppInfoForm, its Browse reaching the import's data-source logon.
+    std::shared_ptr<frmAppInfo> NewAppInfoForm();
+    // The repository folder (unless one was set before Show) and the form-template folder, as kept in the
+    // settings.
+    void ReadToolSettings();
     void EnableStoredApplicationCommands();
     void SetCaption(std::string caption) { mCaption = std::move(caption); }
     void SetStatus(const std::string& text, ui::MousePointer pointer);
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);
     ReportList& List(ListTab list);
+    // Opens the relationship named by a relationship end's key; nothing for any other key.
+    void EditRelationshipOfKey(const std::string& key);
     core::BuildEngineFactory EngineFactory() const;
 
     // The handlers' work, filing into `application`; a refusal returns false and changes nothing.
@@ -261,6 +287,8 @@ class frmBuilderMain : public core::MainWindow,
     std::unique_ptr<ImportCommands> mImport;
     std::unique_ptr<repository::ApplicationInfoPrompt> mAppInfoPrompt;
     std::shared_ptr<frmAppOpen> myAppOpenForm;
+    std::shared_ptr<frmAppInfo> mAppInfoForm;
+    std::shared_ptr<frmToolOptions> mToolOptionsForm;
 
     std::shared_ptr<core::qelApplication> mApplication;
     std::shared_ptr<core::qelToolProperties> mToolProperties;

@@ -13,7 +13,6 @@
 #include "core/frmErrorDisplayUtil.h"
 #include "platform/ui/Settings.h"
 #include "repository/RepositorySchema.h"
-#include "tests/builder/MainWindowFixture.h"
 #include "tests/builder/SampleWindow.h"
 #include "tests/core/TemporarySettings.h"
 #include "tests/repository/TestModels.h"
