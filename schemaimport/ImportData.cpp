@@ -1,5 +1,6 @@
 #include "schemaimport/ImportData.h"
 
+#include <set>
 #include <vector>
 
 #include "core/ApplicationLog.h"
@@ -21,6 +22,9 @@
 
 namespace schemaimport {
 namespace {
+
+// The engine's error for a table that is gone.
+constexpr int32_t kTableNotFound = 3078;
 
 struct TableSource {
     std::string Name;
@@ -79,9 +83,14 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     }
 
     const auto catalog = OpenSchemaCatalog(connectString);
+    std::set<std::string> present;
+    for (const CatalogTable& table : catalog->Tables())
+        present.insert(table.Name);
     std::vector<TableSource> tables;
     std::vector<std::string> names;
     for (const std::string& name : form->TablestoImport()) {
+        if (!present.contains(name))
+            vb::Raise(kTableNotFound, "", "The database engine cannot find the input table or query '" + name + "'.");
         tables.push_back({name, catalog->Columns(name), catalog->PrimaryKey(name)});
         names.push_back(name);
     }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/ui/ScriptedInteraction.h"
+#include "tests/schemaimport/CatalogDatabases.h"
+#include "tests/support/OdbcSandbox.h"
 #include "schemaimport/FilingSink.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/frmImportSelection.h"
@@ -39,6 +41,32 @@ inline std::shared_ptr<core::qelApplication> NewApplication(const std::string& d
     application->SetDBType(dbType);
     application->SetDSN(dsn);
     application->SetLocalDBName(localFile);
+    return application;
+}
+
+// A new database of `kind` holding `statements`, registered as a data source (one name per driver, as
+// unixODBC keeps what it read of a source), and a new application of it with DBType "SQL".
+inline std::shared_ptr<core::qelApplication> NewDatabase(catalog_test::Kind kind,
+                                                         const std::vector<std::string>& statements,
+                                                         const std::filesystem::path& folder) {
+    using testing_support::OdbcSandbox;
+    static int count = 0;
+    const std::string source = "App" + std::to_string(++count);
+    if (kind == catalog_test::Kind::Postgres) {
+        auto& cluster = testing_support::PostgresCluster::Get();
+        const std::string name = testing_support::PostgresCluster::NewDatabaseName("import");
+        catalog_test::Run(cluster.ConnectString("postgres"), {"CREATE DATABASE " + name});
+        catalog_test::Run(cluster.ConnectString(name), statements);
+        OdbcSandbox::Get().AddUserSource(
+            source, OdbcSandbox::kPostgresDriver,
+            {{"Servername", "127.0.0.1"}, {"Port", std::to_string(cluster.Port())}, {"Database", name}});
+    } else {
+        const auto file = folder / (source + ".db");
+        catalog_test::Run("Driver=SQLite3;Database=" + file.string(), statements);
+        OdbcSandbox::Get().AddUserSource(source, OdbcSandbox::kSqliteDriver, {{"Database", file.string()}});
+    }
+    auto application = NewApplication("SQL", source);
+    application->SetUserName("postgres");
     return application;
 }
 
