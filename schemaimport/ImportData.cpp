@@ -90,7 +90,8 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     std::vector<std::string> names;
     for (const std::string& name : form->TablestoImport()) {
         if (!present.contains(name))
-            vb::Raise(kTableNotFound, "", "The database engine cannot find the input table or query '" + name + "'.");
+            vb::Raise(kTableNotFound, "",
+                      "The database engine cannot find the input table or query '" + name + "'.");
         tables.push_back({name, catalog->Columns(name), catalog->PrimaryKey(name)});
         names.push_back(name);
     }

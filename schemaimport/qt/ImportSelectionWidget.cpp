@@ -70,6 +70,7 @@ void frmImportSelection::ShowWidget() {
         auto* button = new QPushButton(Q(shown.Caption));
         button->setObjectName("cmdMoveTables" + QString::number(index));
         button->setToolTip(Q(shown.ToolTipText));
+        button->setFixedWidth(56);
         arrows->addWidget(button);
         QObject::connect(button, &QPushButton::clicked, [=, this] {
             cmdMoveTables_Click(index);

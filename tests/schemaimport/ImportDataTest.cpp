@@ -100,7 +100,8 @@ TEST_F(ImportDataTest, WithoutChosenTablesNothingIsImported) {
         ui::ScriptedInteraction script;
         ui::ScopedInteraction scoped(script);
         if (c.answer)
-            script.AnswerDialog([&](ui::ModalDialog& dialog) { c.answer(dynamic_cast<frmImportSelection&>(dialog)); });
+            script.AnswerDialog(
+                [&](ui::ModalDialog& dialog) { c.answer(dynamic_cast<frmImportSelection&>(dialog)); });
         import_test::ImportInto(mSink, application);
 
         EXPECT_EQ(script.DialogsShown().size(), c.hasTables ? 1u : 0u);
@@ -120,13 +121,14 @@ TEST_F(ImportDataTest, ANewApplicationGoesThroughTheWindowsStepsAndFlags) {
     mScript.AnswerDialog(import_test::Choose());
     import_test::ImportInto(mSink, application);
 
-    EXPECT_EQ(mSink.Steps(), (std::vector<std::string>{"hide application information", "lock",
-                                                       "enable stored application commands", "new application",
-                                                       "caption VBOstrel - Sales",
-                                                       "enable stored application commands",
-                                                       "unload application information", "unlock"}));
-    EXPECT_EQ(mStatusRecorder.Texts, (std::vector<std::string>{"Creating New Application...",
-                                                               "Importing Database Information...", "Ready..."}));
+    EXPECT_EQ(mSink.Steps(),
+              (std::vector<std::string>{"hide application information", "lock",
+                                        "enable stored application commands", "new application",
+                                        "caption VBOstrel - Sales", "enable stored application commands",
+                                        "unload application information", "unlock"}));
+    EXPECT_EQ(mStatusRecorder.Texts,
+              (std::vector<std::string>{"Creating New Application...", "Importing Database Information...",
+                                        "Ready..."}));
     EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
     EXPECT_EQ(mSink.Application(), application);
     EXPECT_FALSE(mSink.IsAppOpened());
@@ -157,8 +159,10 @@ TEST_F(ImportDataTest, ADatabaseErrorLeavesModelAndFlagsAsTheyWere) {
     std::ifstream log(core::ApplicationLogFile());
     std::string line;
     std::getline(log, line);
-    EXPECT_NE(line.find("Error ImportData - The database engine cannot find the input table or query 'Emp'. (3078)"),
-              std::string::npos)
+    EXPECT_NE(
+        line.find(
+            "Error ImportData - The database engine cannot find the input table or query 'Emp'. (3078)"),
+        std::string::npos)
         << line;
 }
 
@@ -224,7 +228,11 @@ TEST_F(ImportDataTest, OtherDatabaseTypesGetNoRelationships) {
     import_test::ImportInto(mSink, application);
     EXPECT_EQ(application->BusinessObjects()->Count(), 3);
     EXPECT_EQ(application->Relationships()->Count(), 0);
-    EXPECT_FALSE(application->BusinessObjects()->Item("Orders")->Properties()->Item("Orders.Properties.CustomerID")->IsForeignProperty());
+    EXPECT_FALSE(application->BusinessObjects()
+                     ->Item("Orders")
+                     ->Properties()
+                     ->Item("Orders.Properties.CustomerID")
+                     ->IsForeignProperty());
 }
 
 TEST_F(ImportDataTest, AnImportSavedAndLoadedAgainEqualsItself) {
@@ -234,9 +242,10 @@ TEST_F(ImportDataTest, AnImportSavedAndLoadedAgainEqualsItself) {
 
     repository::CreateRepository(mFolder / "vbostrel.mdb");
     auto repository = dao::SqliteDatabase::Open(mFolder / "vbostrel.mdb", dao::OpenMode::ReadWrite);
-    repository::SuppliedApplicationInfo info(repository::ApplicationInfo{"Sales", "", 3, "A", "B", "C", "SQL",
-                                                                         application->DSN(), ""});
-    ASSERT_EQ(repository::SaveApplication(*repository, *application, false, info), repository::SaveOutcome::Saved);
+    repository::SuppliedApplicationInfo info(
+        repository::ApplicationInfo{"Sales", "", 3, "A", "B", "C", "SQL", application->DSN(), ""});
+    ASSERT_EQ(repository::SaveApplication(*repository, *application, false, info),
+              repository::SaveOutcome::Saved);
     const auto stored = repository::ReadStoredApplications(*repository);
     const auto loaded = repository::LoadApplication(*repository, *stored.Item(1));
     EXPECT_EQ(import_test::DumpModel(*loaded), import_test::DumpModel(*application));

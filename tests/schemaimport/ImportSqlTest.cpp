@@ -213,10 +213,8 @@ Cols table=Cols
 )" + parent);
     const std::string duplicate =
         "A property with the same name already exists for the Cols Business Object. | 64 | Information";
-    std::vector<std::string> expected = {"order_lines table cannot be imported! | 64 | VB Ostrel",
-                                         duplicate,
-                                         duplicate,
-                                         "# field cannot be imported! | 64 | VB Ostrel",
+    std::vector<std::string> expected = {"order_lines table cannot be imported! | 64 | VB Ostrel", duplicate,
+                                         duplicate, "# field cannot be imported! | 64 | VB Ostrel",
                                          "0 field cannot be imported! | 64 | VB Ostrel"};
     if (!pg) {
         expected.push_back("Raw field cannot be imported! | 64 | VB Ostrel");

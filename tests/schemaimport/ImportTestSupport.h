@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "platform/ui/ScriptedInteraction.h"
-#include "tests/schemaimport/CatalogDatabases.h"
-#include "tests/support/OdbcSandbox.h"
 #include "schemaimport/FilingSink.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/frmImportSelection.h"
+#include "tests/schemaimport/CatalogDatabases.h"
+#include "tests/support/OdbcSandbox.h"
 
 namespace import_test {
 
