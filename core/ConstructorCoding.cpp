@@ -105,6 +105,7 @@ void qelConstructor::FinishCoding() {
 
     if (mEditPointsSaved)
         RestoreEditPoints();
+    ReferToWhatTheCodeNames();
 
     mCurComponent.reset();
     mCurDesigner.reset();

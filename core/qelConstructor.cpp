@@ -122,6 +122,7 @@ int16_t qelConstructor::SetVBProject(const std::string& projectName, const std::
     return ResultOf(typelib::Project_Not_Created, [&]() -> int16_t {
         if (auto found = FindProject(projectName)) {
             mCurProject = std::move(found);
+            ReferToLowerLayer();
             mProjectSet = true;
             return typelib::Success;
         }
@@ -130,6 +131,8 @@ int16_t qelConstructor::SetVBProject(const std::string& projectName, const std::
         mCurProject->SetName(vb::Trim(projectName));
         auto& components = mCurProject->VBComponents();
         components.Remove(components.Item(type == vbide::vbext_pt_StandardExe ? "Form1" : "Class1"));
+        SetUpNewProject();
+        ReferToLowerLayer();
         mProjectSet = true;
         return typelib::Success;
     });

@@ -98,6 +98,11 @@ class qelConstructor : public typelib::IConstructor,
                                                         const std::string& componentName,
                                                         const std::filesystem::path& formTemplate);
 
+    // Project set-up: the start-up object and the references the generated code needs.
+    void SetUpNewProject();
+    void ReferToLowerLayer();
+    void ReferToWhatTheCodeNames();
+
     // Edit points.
     void SaveEditPoints(const std::shared_ptr<vbide::VBComponent>& existing);
     void RestoreEditPoints();

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "patternkit/Emitter.h"
+#include "patternkit/QuoteDoubling.h"
 #include "patterns/tier3/CredentialGetters.h"
 #include "patterns/tier3/Generators.h"
+#include "platform/vb/Text.h"
 
 namespace tier3 {
 namespace {
@@ -51,8 +53,8 @@ void GenerateCommonLayer2(GeneratorContext& context) {
         |    With rsPermittedValues
         |        If .RecordCount > 0 Then
         |            .MoveFirst
-        |.Find "PropertyName = '" & strPropertyName & "'" ¶
-        |.Find "DisplayedValue = '" & strDisplayedValue & "'" ¶
+        |.Find "PropertyName = '" & DoubleQuotes(strPropertyName) & "'" ¶
+        |.Find "DisplayedValue = '" & DoubleQuotes(strDisplayedValue) & "'" ¶
         |            If .EOF Then
         |                GetStoredValue = ""
         |                Err.Raise Permitted_Value_Error, "", strDisplayedValue & " is not a valid value of " & strPropertyName
@@ -81,8 +83,8 @@ void GenerateCommonLayer2(GeneratorContext& context) {
         |    With rsPermittedValues
         |        If .RecordCount > 0 Then
         |            .MoveFirst
-        |.Find "PropertyName = '" & strPropertyName & "'" ¶
-        |.Find "StoredValue = '" & strStoredValue & "'" ¶
+        |.Find "PropertyName = '" & DoubleQuotes(strPropertyName) & "'" ¶
+        |.Find "StoredValue = '" & DoubleQuotes(strStoredValue) & "'" ¶
         |            If .EOF Then
         |                'Not found: the business object is not yet initialised,
         |                'so there is no value to display.
@@ -98,8 +100,12 @@ void GenerateCommonLayer2(GeneratorContext& context) {
         |    Exit Function
     )vb");
     context.WriteErrorHandler("GetDisplayedValue", "GetDisplayedValueExit");
+    out.Emit("|End Function");
+    // One project holds the function once: CommonPersist writes it where the layers share a project.
+    const typelib::IApplication& application = context.Application();
+    if (vb::Trim(application.L2ProjectName()) != vb::Trim(application.L3ProjectName()))
+        patternkit::WriteDoubleQuotesFunction(out);
     out.Emit(R"vb(
-        |End Function
         |
         |'|||Insert new functions or subs between these edit points.
         |{{Start}}Additional Functions and/or Subs

@@ -1,7 +1,11 @@
 // The layer-3 shared module CommonPersist: the DBMS codes, the database connection, and the helpers that
 // every persistence class uses to turn a search into SQL.
 
+#include <algorithm>
+#include <string>
+
 #include "patternkit/Emitter.h"
+#include "patternkit/QuoteDoubling.h"
 #include "patterns/tier3/CredentialGetters.h"
 #include "patterns/tier3/Generators.h"
 
@@ -19,6 +23,12 @@ class CommonPersistWriter : private patternkit::Emitter {
     void Write() {
         mContext.SetErrorSourceClass("CommonPersist");
         const bool hasServer = mArchitecture == typelib::TwoTier || mArchitecture == typelib::ThreeTier;
+        // Clear of the general codes (1 to 10) and of CommonLogical's Internal_Error (11).
+        Emit(R"vb(
+            |
+            |'Raised by Read of a persistence class when no row has the ObjectID
+            |Global Const   Object_Not_Found = 12
+        )vb");
         if (hasServer) {
             WriteDeclarations();
             WriteMain();
@@ -32,6 +42,7 @@ class CommonPersistWriter : private patternkit::Emitter {
         WriteFormatDBBoolean();
         WriteFormatDBDate();
         WriteGetPVRecordset();
+        patternkit::WriteDoubleQuotesFunction(*this);
         Emit(R"vb(
             |
             |'|||Insert new functions or subs between these edit points.
@@ -301,6 +312,17 @@ class CommonPersistWriter : private patternkit::Emitter {
         Emit("|End Function");
     }
 
+    // A value of any property of the application fits, and at least 255 characters.
+    int32_t PermittedValueWidth() const {
+        int32_t width = 255;
+        for (const auto& businessObject : patternkit::Required(mContext.Application().BusinessObjects())) {
+            for (const auto& property :
+                 patternkit::Required(patternkit::Required(businessObject).Properties()))
+                width = std::max(width, patternkit::Required(property).Length());
+        }
+        return width;
+    }
+
     void WriteGetPVRecordset() {
         Emit(R"vb(
             |
@@ -312,8 +334,8 @@ class CommonPersistWriter : private patternkit::Emitter {
             |    rsPermittedValues.CursorLocation = adUseClient
             |    rsPermittedValues.CursorType = adOpenStatic
             |    rsPermittedValues.Fields.Append "PropertyName", adVarChar, 30
-            |    rsPermittedValues.Fields.Append "DisplayedValue", adVarChar, 30
-            |    rsPermittedValues.Fields.Append "StoredValue", adVarChar, 30
+            |    rsPermittedValues.Fields.Append "DisplayedValue", adVarChar, {{Width}}
+            |    rsPermittedValues.Fields.Append "StoredValue", adVarChar, {{Width}}
             |    rsPermittedValues.Open
             |    Set GetPVRecordset = rsPermittedValues
             |GetPVRecordsetExit:
@@ -321,7 +343,8 @@ class CommonPersistWriter : private patternkit::Emitter {
             |        Set rsPermittedValues = Nothing
             |    End If
             |    Exit Function
-        )vb");
+        )vb",
+             {{"Width", std::to_string(PermittedValueWidth())}});
         mContext.WriteErrorHandler("GetPVRecordset", "GetPVRecordsetExit");
         Emit("|End Function");
     }

@@ -83,7 +83,7 @@ void WriteStateMembers(Writer& w) {
         |    'The permitted values of all properties are in one recordset.
         |    'Its field PropertyName names the property of each row;
         |    'the displayed value of each row of this property is collected.
-        |    mrsPermittedValues.MoveFirst
+        |    If Not (mrsPermittedValues.BOF And mrsPermittedValues.EOF) Then mrsPermittedValues.MoveFirst
         |    While Not mrsPermittedValues.EOF
         |        If mrsPermittedValues.Fields("PropertyName") = strPropertyName Then
         |            colPermittedValues.Add CStr(mrsPermittedValues.Fields("DisplayedValue"))

@@ -190,10 +190,21 @@ void WriteCheckMandatoryValues(Writer& w) {
         |    mcolBusinessRules.Add True, "AllMandatoryValuesExist" ¶
         |
     )vb");
-    w.ForEachProperty([&](const typelib::IProperty&) {
+    w.ForEachProperty([&](const typelib::IProperty& property) {
+        // No Let can set a Read Only property: the database fills it when the object is added.
+        if (property.Access() == "Read Only") {
+            w.Emit(R"vb(
+                |    'A new &BusObjName has no &PropName yet: the database fills it
+                |    If mcolPropMandatory("&PropName") And Not mblnNew And _
+                |        Not mcolBusinessRules("&PropNameIsValid") Then
+            )vb");
+        } else {
+            w.Emit(R"vb(
+                |    If mcolPropMandatory("&PropName") And _ ¶
+                |        Not mcolBusinessRules("&PropNameIsValid") Then ¶
+            )vb");
+        }
         w.Emit(R"vb(
-            |    If mcolPropMandatory("&PropName") And _ ¶
-            |        Not mcolBusinessRules("&PropNameIsValid") Then ¶
             |        '&PropName is mandatory but a valid value doesn't exist
             |        mcolBusinessRules.Remove "AllMandatoryValuesExist" ¶
             |        mcolBusinessRules.Add False, "AllMandatoryValuesExist" ¶

@@ -75,13 +75,18 @@ void WriteReadOnDemand(Writer& w, const typelib::IProperty& property) {
 
 // The search that checks a borrowed value against its owner: the edited key with the new text, the
 // other keys of the relationship with their current values, joined by " AND ".
+// A text value stands between quotes, so its own quotes are doubled.
 void WriteForeignKeySearch(Writer& w, const std::shared_ptr<typelib::IProperty>& current) {
     GeneratorContext& context = w.Context();
     patternkit::PropertySet keys = patternkit::Common::GetForeignKeyProperties(*current);
+    const auto quoted = [](const typelib::IProperty& key, std::string_view value) {
+        return key.DataType() == "String" ? "DoubleQuotes(" + std::string(value) + ")" : std::string(value);
+    };
     for (auto key = keys.begin(); key != keys.end(); ++key) {
         if (patternkit::Required(*key).Name() == current->Name()) {
-            w.EmitLine(
-                R"(            str&VirtPropOwnerBusObjSearch = "&VirtPropOrigName = &SQLDelimiter" & strValue & "&SQLDelimiter")");
+            w.Emit(
+                R"(|            str&VirtPropOwnerBusObjSearch = "&VirtPropOrigName = &SQLDelimiter" & {{Value}} & "&SQLDelimiter")",
+                {{"Value", quoted(**key, "strValue")}});
             keys.erase(key);
             break;
         }
@@ -94,8 +99,9 @@ void WriteForeignKeySearch(Writer& w, const std::shared_ptr<typelib::IProperty>&
     )vb");
     for (const auto& key : keys) {
         context.Current().property = key;
-        w.EmitLine(
-            R"(            str&VirtPropOwnerBusObjSearch = str&VirtPropOwnerBusObjSearch & " AND &VirtPropOrigName = &SQLDelimiter" & Cstr(mudtProps.&PropName) & "&SQLDelimiter")");
+        w.Emit(
+            R"(|            str&VirtPropOwnerBusObjSearch = str&VirtPropOwnerBusObjSearch & " AND &VirtPropOrigName = &SQLDelimiter" & {{Value}} & "&SQLDelimiter")",
+            {{"Value", quoted(*key, "Cstr(mudtProps.&PropName)")}});
     }
     context.Current().property = current;
 }
@@ -164,7 +170,16 @@ void WriteOwnValueCheck(Writer& w, const typelib::IProperty& property) {
         |
     )vb");
     const std::string type = property.DataType();
-    if (type == "Date" || IsNumericType(type)) {
+    if (type == "Date") {
+        // CDate would refuse the numeric default: an empty date is stored as the date that reads as "".
+        w.Emit(R"vb(
+            |    If Len(strValue) = 0 Then
+            |        'An empty date clears the value
+            |        strValue = CStr(mdtmDefaultDate)
+            |    End If
+            |
+        )vb");
+    } else if (IsNumericType(type)) {
         w.Emit(R"vb(
             |    If Len(strValue) = 0 Then
             |        'Provide a default numeric value

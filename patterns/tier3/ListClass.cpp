@@ -132,8 +132,10 @@ void WriteCursorMembers(GeneratorContext& context) {
                           "Property Get RecordCount", "End Property");
     WriteOneLineProcedure(context, "Public Sub MoveNext () ", "    mrs&BusObjName.MoveNext", "MoveNextExit",
                           kSub, "MoveNext", "End Sub");
-    WriteOneLineProcedure(context, "Public Sub MoveFirst () ", "    mrs&BusObjName.MoveFirst",
-                          "MoveFirstExit", kSub, "MoveFirst", "End Sub");
+    WriteOneLineProcedure(
+        context, "Public Sub MoveFirst () ",
+        "    If Not (mrs&BusObjName.BOF And mrs&BusObjName.EOF) Then mrs&BusObjName.MoveFirst",
+        "MoveFirstExit", kSub, "MoveFirst", "End Sub");
 }
 
 void WriteSearch(GeneratorContext& context) {

@@ -132,13 +132,13 @@ void WriteListParentQuery(GeneratorContext& context) {
             if (!valueExtracted)
                 WriteKeyValueExtraction(out, position, parentKeys.size());
             valueExtracted = true;
-            // The value is put into the SQL with its quotes doubled.
+            // The value is put into the search with its quotes doubled, once.
             if (conditionWritten)
                 out.Emit(
-                    R"vb(|    strSQL = strSQL & " AND &PropName = &SQLDelimiter" & Replace(strID, "'", "''") & "&SQLDelimiter ")vb");
+                    R"vb(|    strSQL = strSQL & " AND &PropName = &SQLDelimiter" & DoubleQuotes(strID) & "&SQLDelimiter ")vb");
             else
                 out.Emit(
-                    R"vb(|    strSQL = strSQL & "&PropName  = &SQLDelimiter" & Replace(strID, "'", "''") & "&SQLDelimiter ")vb");
+                    R"vb(|    strSQL = strSQL & "&PropName  = &SQLDelimiter" & DoubleQuotes(strID) & "&SQLDelimiter ")vb");
             conditionWritten = true;
         }
         if (valueNeeded && !valueExtracted)

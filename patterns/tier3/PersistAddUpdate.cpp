@@ -48,6 +48,10 @@ std::string_view NoValueTest(ValueKind kind) {
     }
 }
 
+bool IsDatabaseAssignedKey(const typelib::IProperty& property) {
+    return property.IsKey() && property.Access() == "Read Only";
+}
+
 std::string_view ValueFromRecord(ValueKind kind) {
     return kind == ValueKind::Text ? "Trim(mudtProps.&PropName)" : "mudtProps.&PropName";
 }
@@ -114,6 +118,9 @@ void PersistWriter::WriteAdd() {
         )vb",
              {{"Table", TableInCode()}});
         for (const auto& property : mContext.Properties()) {
+            // The database assigns a Read Only key: the new row takes none from the record.
+            if (IsDatabaseAssignedKey(*property))
+                continue;
             SetProperty(property);
             const ValueKind kind = KindOf(*property);
             if (kind == ValueKind::VarString) {
@@ -132,8 +139,9 @@ void PersistWriter::WriteAdd() {
                 Emit("|        .Fields(\"&PropFieldName\") = {{Value}}", {{"Value", ValueFromRecord(kind)}});
             }
         }
+        EmitLine("        .Update");
+        WriteKeysReadBack();
         Emit(R"vb(
-            |        .Update
             |        .Close
             |        Set rs&BusObjName = Nothing
             |    End With
@@ -149,6 +157,21 @@ void PersistWriter::WriteAdd() {
     }
     WriteOperationHandler("Add Method", "AddExit");
     EmitLine("    End Sub");
+}
+
+// The new row's keys, a key the database assigns included, become the record's identity.
+void PersistWriter::WriteKeysReadBack() {
+    EmitLine("        'Take the keys of the new row back, so that the ObjectID names it");
+    for (const auto& key : mContext.Properties()) {
+        if (!key->IsKey())
+            continue;
+        SetProperty(key);
+        if (key->DataType() == "String")
+            EmitLine("        mudtProps.&PropName = \"\" & .Fields(\"&PropFieldName\")");
+        else
+            EmitLine("        mudtProps.&PropName = .Fields(\"&PropFieldName\")");
+    }
+    EmitLine("        mudtProps.ObjectID = CreateObjectID()");
 }
 
 void PersistWriter::WriteChangedFieldBlock(const typelib::IProperty& property) {

@@ -70,6 +70,10 @@ void PersistWriter::WriteRead() {
             |
             |    Set rs&BusObjName = cnnDataBase.Execute (strSQL,,adCmdText)
             |    With rs&BusObjName
+            |        If .EOF Then
+            |            Err.Raise Object_Not_Found + vbObjectError, "&BusObjNamePersist", _
+            |                "&BusObjName " & ObjectID & " not found."
+            |        End If
         )vb");
         for (const auto& property : mContext.Properties()) {
             SetProperty(property);

@@ -208,7 +208,7 @@ void PersistWriter::WriteWhereTerm(const typelib::IProperty& key, bool isFirst) 
             break;
         case KeyFamily::Text:
             Emit(
-                R"vb(|{{Indent}}strSQL = strSQL & "{{And}}&PropSQLFieldName  = '"& Replace(Trim(mudtProps.&PropName), "'", "''") & "' " ¶)vb",
+                R"vb(|{{Indent}}strSQL = strSQL & "{{And}}&PropSQLFieldName  = '"& DoubleQuotes(Trim(mudtProps.&PropName)) & "' " ¶)vb",
                 parts);
             break;
         case KeyFamily::Date:

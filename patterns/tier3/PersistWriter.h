@@ -30,6 +30,7 @@ class PersistWriter : private patternkit::Emitter {
     void WriteClosingEditPoint();
     // PersistAddUpdate.cpp
     void WriteAdd();
+    void WriteKeysReadBack();
     void WriteUpdate();
     void WriteMethodProcedures();
     // The head of Update and of a further method: an updating recordset opened on the object's row, with

@@ -8,18 +8,23 @@
 namespace vbide {
 namespace {
 
+// A line as VB's editor lists it: the blanks and tabs at its end are dropped.
+std::string ListedLine(std::string_view line) {
+    return std::string(line.substr(0, line.find_last_not_of(" \t") + 1));
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t from = 0;
     for (size_t at = 0; at < text.size(); ++at) {
         if (text[at] != '\r' && text[at] != '\n')
             continue;
-        lines.emplace_back(text.substr(from, at - from));
+        lines.push_back(ListedLine(text.substr(from, at - from)));
         if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
             ++at;
         from = at + 1;
     }
-    lines.emplace_back(text.substr(from));
+    lines.push_back(ListedLine(text.substr(from)));
     return lines;
 }
 
@@ -120,6 +125,8 @@ bool CodeModule::Find(std::string_view target, int32_t& startLine, int32_t& star
 }
 
 void CodeModule::SetAllLines(std::vector<std::string> lines) {
+    for (std::string& line : lines)
+        line = ListedLine(line);
     mLines = std::move(lines);
     mChanges->Bump();
 }

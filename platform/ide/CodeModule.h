@@ -3,7 +3,8 @@
 //
 // Members used by the add-in: InsertLines, DeleteLines, CountOfLines, Lines, Find. Line numbers start at 1;
 // a line number outside the module raises 9, a negative count 5. Appending at the end is amortised O(1);
-// Find is linear in the lines it searches.
+// Find is linear in the lines it searches. Lines are kept as VB's editor lists them, without blanks or
+// tabs at their end: a blank after a line-continuation "_" would be a syntax error to VB.
 
 #include <cstdint>
 #include <string>

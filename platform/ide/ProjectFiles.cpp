@@ -88,8 +88,8 @@ void SaveProject(VBProject& project, const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / (project.Name() + ".vbp");
     TextWriter out(file);
     out.Line("Type=" + std::string(TypeName(project.Type())));
-    for (const std::string& reference : project.References())
-        out.Line("Reference=" + reference);
+    for (const Reference& reference : project.References())
+        out.Line("Reference=" + reference.Text());
     for (const ObjectLibrary& library : LibrariesOf(project)) {
         out.Line("Object=" + library.typeLibrary + "; " + library.fileName);
     }
@@ -163,7 +163,7 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
         } else if (!typed) {
             in.Fail("the project file does not begin with Type=");
         } else if (key == "Reference") {
-            project->References().push_back(value);
+            project->References().AddAsRead(value);
         } else if (key == "Object") {
             const size_t separator = value.find(';');
             if (separator == std::string::npos)

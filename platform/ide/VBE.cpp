@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/ide/KnownLibraries.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Text.h"
 
 namespace vbide {
-namespace {
-
-// The type library every new project refers to.
-constexpr const char* kStandardOleReference =
-    "*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#..\\..\\..\\WINDOWS\\SYSTEM\\STDOLE2.TLB#OLE "
-    "Automation";
-
-}  // namespace
 
 std::shared_ptr<VBProject> VBProjects::Item(int32_t index) const {
     if (index < 1 || index > Count())
@@ -35,7 +28,9 @@ std::shared_ptr<VBProject> VBProjects::Add(int32_t type) {
     }
     auto project = std::make_shared<VBProject>(static_cast<vbext_ProjectType>(type), name, mVBE.Changes());
     project->SetVBE(mVBE.weak_from_this());
-    project->References().push_back(kStandardOleReference);
+    // Every new project refers to OLE Automation.
+    const KnownLibrary& standardOle = *KnownLibraryNamed("stdole");
+    project->References().AddFromGuid(standardOle.guid, standardOle.major, standardOle.minor);
     mProjects.push_back(project);
     project->VBComponents().Add(type == vbext_pt_StandardExe ? vbext_ct_VBForm : vbext_ct_ClassModule);
     return project;

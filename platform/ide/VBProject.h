@@ -1,7 +1,8 @@
 #pragma once
 // A project of the IDE's group and its components.
 //
-// Members used by the add-in: Name (read and write), Type, FileName, VBComponents with Item(name) (9 when
+// Members used by the add-in: Name (read and write), Type, FileName, References, the start-up object,
+// VBComponents with Item(name) (9 when
 // missing), enumeration, Add(kind) (1 standard module, 2 class module, 5 form; 5 for other kinds),
 // Import(file) (a .frm, .cls or .bas file; 457 when its name is taken) and Remove.
 
@@ -14,6 +15,7 @@
 
 #include "platform/ide/ChangeCounter.h"
 #include "platform/ide/ControlClasses.h"
+#include "platform/ide/References.h"
 #include "platform/ide/VBComponent.h"
 #include "platform/vb/Object.h"
 
@@ -77,11 +79,11 @@ class VBProject : public vb::Object, public std::enable_shared_from_this<VBProje
     const ChangeCounterPtr& Changes() const { return mChanges; }
 
     // The file side: the start-up object ("Sub Main", a form's name, "(None)"; empty for the IDE's
-    // default), type-library references and ActiveX libraries as the project file names them, and the
+    // default), library and project references and ActiveX libraries as the project file names them, and the
     // project file's other lines, kept as read.
     const std::string& Startup() const { return mStartup; }
-    std::vector<std::string>& References() { return mReferences; }
-    const std::vector<std::string>& References() const { return mReferences; }
+    vbide::References& References() { return mReferences; }
+    const vbide::References& References() const { return mReferences; }
     std::vector<ObjectLibrary>& ObjectLibraries() { return mObjectLibraries; }
     const std::vector<ObjectLibrary>& ObjectLibraries() const { return mObjectLibraries; }
     std::vector<std::string>& OtherLines() { return mOtherLines; }
@@ -98,7 +100,7 @@ class VBProject : public vb::Object, public std::enable_shared_from_this<VBProje
     std::filesystem::path mFileName;
     std::weak_ptr<vbide::VBE> mVBE;
     std::string mStartup;
-    std::vector<std::string> mReferences;
+    vbide::References mReferences;
     std::vector<ObjectLibrary> mObjectLibraries;
     std::vector<std::string> mOtherLines;
 };

@@ -89,7 +89,12 @@ class EngineTest : public ::testing::Test {
     // The scripted Build of one component: its lines between StartCoding and FinishCoding.
     void WriteComponent(typelib::IConstructor& engine, const std::string& name, int32_t type,
                         const std::vector<std::string>& lines, const std::string& formTemplate = {}) {
-        ASSERT_EQ(engine.SetVBComponent("Sales", name, type, formTemplate), 0);
+        WriteComponentIn(engine, "Sales", name, type, lines, formTemplate);
+    }
+    void WriteComponentIn(typelib::IConstructor& engine, const std::string& project, const std::string& name,
+                          int32_t type, const std::vector<std::string>& lines,
+                          const std::string& formTemplate = {}) {
+        ASSERT_EQ(engine.SetVBComponent(project, name, type, formTemplate), 0);
         engine.StartCoding();
         for (const auto& line : lines)
             engine.Code(line);

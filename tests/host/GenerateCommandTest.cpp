@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/GenerateCommand.h"
+#include "platform/ide/KnownLibraries.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/Text.h"
@@ -200,6 +201,63 @@ TEST_F(GenerateRun, CodeBetweenEditPointsSurvivesRegeneration) {
     }
     for (const auto& [mine, marker] : markerOf)
         EXPECT_EQ(seen[mine], 1) << mine << " below " << marker;
+}
+
+// What VB5 needs to compile and start the sample's group: references, start-up objects, and lines as its
+// editor lists them.
+TEST_F(GenerateRun, TheSampleGroupCarriesItsReferencesAndStartsWithWhatExists) {
+    const vbide::KnownLibrary& adodb = *vbide::KnownLibraryNamed("ADODB");
+    const vbide::KnownLibrary& ador = *vbide::KnownLibraryNamed("ADOR");
+    const vbide::KnownLibrary& runTime = *vbide::KnownLibraryNamed("VBOstrel");
+    const struct {
+        const char* project;
+        const char* startup;
+        std::vector<std::string> libraries;
+        const char* projectBelow;
+        int32_t count;  // OLE Automation included
+    } cases[] = {
+        {"OrderEntryUI", "(None)", {}, "OrderEntryBusiness", 2},
+        {"OrderEntryBusiness",
+         "(None)",
+         {std::string(ador.guid), std::string(runTime.guid)},
+         "OrderEntryData",
+         4},
+        {"OrderEntryData", "Sub Main", {std::string(adodb.guid), std::string(ador.guid)}, nullptr, 3},
+    };
+    for (int run = 1; run <= 2; ++run) {
+        ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
+        auto vbe = std::make_shared<vbide::VBE>();
+        vbide::OpenProjectGroup(*vbe, mFolder / "out" / "OrderEntry.vbg");
+        for (const auto& c : cases) {
+            const auto project = std::find_if(vbe->VBProjects().begin(), vbe->VBProjects().end(),
+                                              [&](const auto& p) { return p->Name() == c.project; });
+            ASSERT_NE(project, vbe->VBProjects().end()) << c.project;
+            const auto& references = (*project)->References();
+            EXPECT_EQ((*project)->Startup(), c.startup) << c.project;
+            EXPECT_EQ(references.Count(), c.count) << c.project << " run " << run;
+            for (const std::string& guid : c.libraries)
+                EXPECT_TRUE(references.ContainsLibrary(guid)) << c.project << " " << guid;
+            if (c.projectBelow) {
+                EXPECT_TRUE(references.ContainsProject(c.projectBelow)) << c.project;
+            }
+        }
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(mFolder / "out")) {
+        const std::string extension = entry.path().extension().string();
+        if (extension != ".cls" && extension != ".bas")
+            continue;
+        std::istringstream lines(Contents(entry.path()));
+        int number = 0;
+        for (std::string line; std::getline(lines, line);) {
+            ++number;
+            if (line.ends_with('\r'))
+                line.pop_back();
+            EXPECT_FALSE(line.ends_with(' ')) << entry.path().filename() << " line " << number;
+            // VB5 has no Replace: the generated code doubles quotes with its own DoubleQuotes.
+            EXPECT_EQ(line.find("Replace("), std::string::npos)
+                << entry.path().filename() << " line " << number;
+        }
+    }
 }
 
 }  // namespace

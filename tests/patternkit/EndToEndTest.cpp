@@ -84,7 +84,7 @@ TEST(PatternsEndToEnd, UtilityPatternWritesErrorDisplayIntoTheFormsProject) {
             classFile = entry.path();
     }
     ASSERT_FALSE(classFile.empty());
-    testing_support::ExpectMatchesGolden(CodeOfClassFile(classFile), "ErrorDisplay.txt");
+    testing_support::ExpectMatchesGoldenAsListed(CodeOfClassFile(classFile), "ErrorDisplay.txt");
     std::filesystem::remove_all(folder);
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "patternkit/Common.h"
+#include "patternkit/Emitter.h"
+#include "patternkit/QuoteDoubling.h"
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patternkit/ModelDoubles.h"
@@ -34,6 +36,12 @@ TEST(ErrorHandlers, WriteTheirBlocks) {
     ExpectMatchesGolden(plain.lines, "ErrorHandler.txt");
     ExpectMatchesGolden(transaction.lines, "TxErrorHandler.txt");
     ExpectMatchesGolden(form.lines, "FormErrorHandler.txt");
+}
+
+TEST(QuoteDoubling, WritesItsFunctionWithVB5sOwnFunctions) {
+    testing_support::RecordingConstructor engine;
+    patternkit::WriteDoubleQuotesFunction(patternkit::Emitter(engine));
+    ExpectMatchesGolden(engine.lines, "DoubleQuotes.txt");
 }
 
 // OrderLine: two keys, a Memo between them, and a String of length 40.

@@ -34,8 +34,8 @@ inline std::vector<std::string> ReadGolden(const std::string& name) {
     return lines;
 }
 
-inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name) {
-    const std::vector<std::string> expected = ReadGolden(name);
+inline void ExpectMatchesLines(const std::vector<std::string>& lines,
+                               const std::vector<std::string>& expected, const std::string& name) {
     ASSERT_EQ(lines.size(), expected.size()) << name;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (expected[i] == "<any comment>")
@@ -44,6 +44,19 @@ inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std
         else
             EXPECT_EQ(lines[i], expected[i]) << name << " line " << i + 1;
     }
+}
+
+inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name) {
+    ExpectMatchesLines(lines, ReadGolden(name), name);
+}
+
+// Code read back from a saved file: the golden's lines as VB's editor lists them, without the blanks at
+// their end.
+inline void ExpectMatchesGoldenAsListed(const std::vector<std::string>& lines, const std::string& name) {
+    std::vector<std::string> expected = ReadGolden(name);
+    for (std::string& line : expected)
+        line.erase(line.find_last_not_of(' ') + 1);
+    ExpectMatchesLines(lines, expected, name);
 }
 
 }  // namespace testing_support

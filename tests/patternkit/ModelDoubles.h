@@ -161,6 +161,8 @@ class FakeBusinessObject : public typelib::IBusinessObject {
 class FakeApplication : public typelib::IApplication {
   public:
     std::string l1ProjectName = "OrdersUI", l2ProjectName = "OrdersBusiness";
+    std::shared_ptr<FakeList<std::shared_ptr<typelib::IBusinessObject>>> businessObjects =
+        std::make_shared<FakeList<std::shared_ptr<typelib::IBusinessObject>>>();
     std::string Name() const override { return "Orders"; }
     std::string DSN() const override { return {}; }
     std::string LocalDBName() const override { return "orders.mdb"; }
@@ -174,7 +176,9 @@ class FakeApplication : public typelib::IApplication {
     int32_t DBID() const override { return 0; }
 
   protected:
-    std::shared_ptr<typelib::BusinessObjectList> GetBusinessObjects() const override { return {}; }
+    std::shared_ptr<typelib::BusinessObjectList> GetBusinessObjects() const override {
+        return businessObjects;
+    }
 };
 
 class FakeModel {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <string>
+
 #include "patternkit/ConstructorErrors.h"
 #include "patterns/tier3/T3BusinessObject.h"
 #include "platform/vb/DateTime.h"
@@ -78,6 +82,47 @@ TEST_F(GeneratedModules, CommonLogicalDeclaresTheGeneralCodesUnlessTheStartupMod
     for (const auto& c : cases) {
         SCOPED_TRACE(c.architecture);
         testing_support::ExpectMatchesGolden(Build(c.architecture)["SampleBusiness/CommonLogical"], c.golden);
+    }
+}
+
+// The look-ups of CommonLogical and the key conditions of the persistence classes call DoubleQuotes: a
+// project holds it once, also when both shared modules are in it.
+TEST_F(GeneratedModules, EveryProjectHoldsDoubleQuotesOnce) {
+    for (const char* dataProject : {"SampleData", "SampleBusiness"}) {
+        SCOPED_TRACE(dataProject);
+        mApplication->l3ProjectName = dataProject;
+        std::map<std::string, int> functions;  // project -> DoubleQuotes functions
+        for (const auto& [component, lines] : Build(typelib::ThreeTier)) {
+            const std::string project = component.substr(0, component.find('/'));
+            functions[project] += static_cast<int>(
+                std::count(lines.begin(), lines.end(),
+                           "Public Function DoubleQuotes(ByVal strValue As String) As String"));
+        }
+        for (const auto& [project, count] : functions) {
+            if (project == dataProject || project == "SampleBusiness") {
+                EXPECT_EQ(count, 1) << project;
+            }
+        }
+    }
+}
+
+// The permitted-values recordset holds values of the application's properties.
+TEST_F(GeneratedModules, PermittedValueFieldsHoldTheLongestPropertyAndAtLeast255Characters) {
+    const struct {
+        int32_t longest;
+        const char* width;
+    } cases[] = {{60, "255"}, {255, "255"}, {400, "400"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.longest);
+        auto other = mModel.AddBusinessObject("Note" + std::to_string(c.longest));
+        testing_support::AddSampleProperty(*other, "Text", "String", c.longest);
+        mApplication->businessObjects->items = {mCustomer, other};
+        const auto lines = Build(typelib::ThreeTier)["SampleData/CommonPersist"];
+        for (const char* field : {"DisplayedValue", "StoredValue"}) {
+            const std::string line =
+                std::string("    rsPermittedValues.Fields.Append \"") + field + "\", adVarChar, " + c.width;
+            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+        }
     }
 }
 

@@ -26,7 +26,7 @@ Lines Procedure(const Lines& lines, std::string_view signature, std::string_view
 // blank and the next one begins with " AND ", hence the two blanks between conditions.)
 std::string RunParentQuery(const Lines& function, const std::string& objectId) {
     constexpr std::string_view kConditionStart = R"(    strSQL = strSQL & ")";
-    constexpr std::string_view kValue = R"(" & Replace(strID, "'", "''") & ")";
+    constexpr std::string_view kValue = R"(" & DoubleQuotes(strID) & ")";
     std::string tempObjID, id, sql;
     size_t i = 0;
     const auto body = std::find(function.begin(), function.end(), "    strTempObjID = myOrder.ObjectId");

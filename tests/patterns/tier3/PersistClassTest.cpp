@@ -72,7 +72,7 @@ TEST_F(PersistClass, EveryKeyTakesPartInTheWhereClause) {
     const Lines lines = Generate(product);
     const Lines where = Procedure(lines, "Private Function GenSQLFromProperties() As String");
     EXPECT_TRUE(
-        Has(where, R"(    strSQL = strSQL & "Code  = '"& Replace(Trim(mudtProps.Code), "'", "''") & "' " )"));
+        Has(where, R"(    strSQL = strSQL & "Code  = '"& DoubleQuotes(Trim(mudtProps.Code)) & "' " )"));
     EXPECT_TRUE(Has(where, R"(     strSQL = strSQL & " AND Current  = " & strBlnValue & " " )"));
     EXPECT_TRUE(Has(where, R"(     strSQL = strSQL & " AND Weight  = " & mudtProps.Weight & " " )"));
     EXPECT_TRUE(Has(

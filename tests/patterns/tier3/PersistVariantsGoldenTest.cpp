@@ -86,11 +86,11 @@ class PersistVariantsGolden : public ::testing::Test {
         AddPersistProperty(shipment, "Carrier", "String", 20);
     }
 
-    // Order: stored in "Order Header"; a date kept in a field whose name holds a blank, a customer and a
-    // signature held as an OLE Object.
+    // Order: stored in "Order Header" under a key the database assigns; a date kept in a field whose name
+    // holds a blank, a customer and a signature held as an OLE Object.
     static void AddOrderProperties(FakeBusinessObject& order) {
         order.table->name = "Order Header";
-        AddKey(order, "OrderID", "Long", 1, 4);
+        AddKey(order, "OrderID", "Long", 1, 4)->access = "Read Only";
         AddPersistProperty(order, "OrderDate", "Date", 8, "Order Date");
         AddPersistProperty(order, "CustomerID", "Long", 4);
         AddPersistProperty(order, "Signature", "OLE Object")->dbid = 30;

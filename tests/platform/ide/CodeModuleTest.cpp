@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/vb/Error.h"
 
 namespace vbide {
@@ -22,6 +25,22 @@ TEST(CodeModuleTest, InsertsSplitsAndDeletesLines) {
     module.DeleteLines(2, 2);
     EXPECT_EQ(module.Lines(1, module.CountOfLines()), "first\r\nc\r\n");
     EXPECT_EQ(module.Lines(2, 0), "");
+}
+
+TEST(CodeModuleTest, LinesLoseTheBlanksAtTheirEndAsVBsEditorListsThem) {
+    const std::vector<std::string> expected = {"    Err.Raise Mandatory_Field + vbObjectError, _",
+                                               "  &PropName = \"\"", "", "'a  b", ""};
+    const std::string text =
+        "    Err.Raise Mandatory_Field + vbObjectError, _ \r\n  &PropName = \"\" \t\r\n   \n'a  b\r\n";
+    CodeModule inserted(std::make_shared<ChangeCounter>());
+    inserted.InsertLines(1, "kept");
+    inserted.InsertLines(1, text);
+    inserted.DeleteLines(6);
+    CodeModule read(std::make_shared<ChangeCounter>());
+    read.SetAllLines(
+        {"    Err.Raise Mandatory_Field + vbObjectError, _ ", "  &PropName = \"\" \t", "   ", "'a  b", " "});
+    for (const CodeModule* module : {&inserted, &read})
+        EXPECT_EQ(module->AllLines(), expected);
 }
 
 TEST(CodeModuleTest, OutOfRangeCallsRaise) {

@@ -9,6 +9,7 @@
 
 #include "platform/ide/ComponentFiles.h"
 #include "platform/ide/IdeErrors.h"
+#include "platform/ide/KnownLibraries.h"
 #include "tests/platform/ide/TestSupport.h"
 
 namespace vbide {
@@ -187,6 +188,48 @@ TEST_F(ProjectFilesTest, SavedGroupReadsBackAndSavesByteForByte) {
     EXPECT_NE(
         first.at("App.vbg").find("StartupProject=AppUI\\AppUI.vbp\r\nProject=AppLogic\\AppLogic.vbp\r\n"),
         std::string::npos);
+}
+
+TEST_F(ProjectFilesTest, ReferencesAreWrittenAsTheIDEWritesThemAndKnownAgainWhenReadBack) {
+    auto vbe = BuildGroup();
+    const KnownLibrary& ado = *KnownLibraryNamed("ADODB");
+    vbe->VBProjects().Item(1)->References().AddFromProject("AppLogic");
+    vbe->VBProjects().Item(2)->References().AddFromGuid(ado.guid, ado.major, ado.minor);
+    SaveProjectGroup(*vbe, mFolder / "App.vbg");
+    const auto files = FilesUnder(mFolder);
+    EXPECT_NE(files.at("AppUI/AppUI.vbp")
+                  .find("Type=Exe\r\nReference=*\\G{00020430-0000-0000-C000-000000000046}"
+                        "#2.0#0#C:\\WINDOWS\\SYSTEM\\STDOLE2.TLB#OLE Automation\r\n"
+                        "Reference=*\\A..\\AppLogic\\AppLogic.vbp\r\nObject="),
+              std::string::npos);
+    EXPECT_NE(
+        files.at("AppLogic/AppLogic.vbp")
+            .find("Reference=*\\G{00000200-0000-0010-8000-00AA006D2EA4}#2.0#0#C:\\Program Files\\Common "
+                  "Files\\System\\ado\\msado20.tlb#Microsoft ActiveX Data Objects 2.0 Library\r\n"),
+        std::string::npos);
+
+    auto reopened = std::make_shared<VBE>();
+    OpenProjectGroup(*reopened, mFolder / "App.vbg");
+    auto& ui = reopened->VBProjects().Item(1)->References();
+    auto& logic = reopened->VBProjects().Item(2)->References();
+    const struct {
+        const char* what;
+        bool contained;
+    } cases[] = {
+        {"ui: the library project", ui.ContainsProject("applogic")},
+        {"ui: OLE Automation", ui.ContainsLibrary("{00020430-0000-0000-c000-000000000046}")},
+        {"ui: no ADO", !ui.ContainsLibrary(ado.guid)},
+        {"logic: ADO", logic.ContainsLibrary(ado.guid)},
+        {"logic: not itself", !logic.ContainsProject("AppLogic")},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(c.contained) << c.what;
+    EXPECT_EQ(logic.Count(), 2);
+    EXPECT_EQ(ErrorOf([&] { logic.AddFromGuid(ado.guid, 2, 0); }).Number(), kReferenceConflict);
+    EXPECT_EQ(ErrorOf([&] { ui.AddFromProject("AppLogic"); }).Number(), kReferenceConflict);
+    EXPECT_EQ(ErrorOf([&] { ui.AddFromGuid("{00000000-0000-0000-0000-000000000000}", 1, 0); }).Number(),
+              vb::kInvalidProcedureCall);
+    EXPECT_EQ(logic.Count(), 2);
 }
 
 TEST_F(ProjectFilesTest, HandWrittenFormReadsEveryConstruct) {

@@ -1,0 +1,81 @@
+// The start-up objects and references that the engine gives the projects it writes into.
+
+#include <string>
+#include <vector>
+
+#include "platform/ide/KnownLibraries.h"
+#include "tests/core/EngineFixture.h"
+
+namespace enginetest {
+namespace {
+
+using testpatterns::BarePattern;
+using typelib::IConstructor;
+
+std::vector<std::string> ReferenceTexts(const vbide::VBProject& project) {
+    std::vector<std::string> texts;
+    for (const auto& reference : project.References())
+        texts.push_back(reference.Text());
+    return texts;
+}
+
+std::string LibraryReference(const char* name) {
+    const vbide::KnownLibrary& library = *vbide::KnownLibraryNamed(name);
+    return "*\\G" + std::string(library.guid) + "#" + std::to_string(library.major) + "." +
+           std::to_string(library.minor) + "#0#" + std::string(library.path) + "#" +
+           std::string(library.description);
+}
+
+TEST_F(EngineTest, ProjectsStartWithWhatExistsAndReferToTheLayerBelowAndTheLibrariesTheirCodeNames) {
+    mApplication->SetL1ProjectName("SalesUI");
+    mApplication->SetL2ProjectName(" SalesLogic");
+    mApplication->SetL3ProjectName("SalesData");
+    const auto build = [&] {
+        return Steps([&](IConstructor& engine, BarePattern&) {
+            engine.SetVBProject("SalesLogic", "2");
+            WriteComponentIn(engine, "SalesLogic", "Order", 1,
+                             {"'Works on ADOR recordsets", "Private myCodeTable As qelCodeTable",
+                              "Private mrs As ADOR.Recordset"});
+            engine.SetVBProject("SalesData", "2");
+            // A Main outside a standard module does not start the project.
+            WriteComponentIn(engine, "SalesData", "OrderPersist", 1, {"Public Sub Main()", "End Sub"});
+            WriteComponentIn(
+                engine, "SalesData", "CommonPersist", 2,
+                {"Public cnnDataBase As ADODB.Connection", "Sub Main()", "    DBConnect", "End Sub"});
+            engine.SetVBProject("SalesUI", "0");
+            WriteComponentIn(engine, "SalesUI", "ErrorDisplay", 1,
+                             {"' adodb.Connection in a comment counts"});
+            engine.SetVBProject("Tools", "2");
+            WriteComponentIn(engine, "Tools", "Helpers", 2, {"Private Sub Mainly()", "End Sub"});
+        });
+    };
+    ASSERT_EQ(build(), 0);
+    const struct {
+        const char* project;
+        const char* startup;
+        std::vector<std::string> references;
+    } cases[] = {
+        {"SalesLogic",
+         "(None)",
+         {LibraryReference("stdole"), "*\\A..\\SalesData\\SalesData.vbp", LibraryReference("ADOR"),
+          LibraryReference("VBOstrel")}},
+        {"SalesData", "Sub Main", {LibraryReference("stdole"), LibraryReference("ADODB")}},
+        {"SalesUI",
+         "(None)",
+         {LibraryReference("stdole"), "*\\A..\\SalesLogic\\SalesLogic.vbp", LibraryReference("ADODB")}},
+        {"Tools", "(None)", {LibraryReference("stdole")}},
+    };
+    // Regenerating adds nothing twice.
+    mApplication->SetIsRestoreAll(false);
+    mApplication->SetIsDiscardAll(true);
+    ASSERT_EQ(build(), 0);
+    for (const auto& c : cases) {
+        const auto project = Project(c.project);
+        ASSERT_TRUE(project) << c.project;
+        EXPECT_EQ(project->Startup(), c.startup) << c.project;
+        EXPECT_EQ(ReferenceTexts(*project), c.references) << c.project;
+    }
+}
+
+}  // namespace
+}  // namespace enginetest
