@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "patternkit/ClosingEditPoint.h"
 #include "patternkit/CodeHeader.h"
 #include "patternkit/CodeText.h"
 #include "patternkit/Emitter.h"
-#include "patterns/tier3/ClosingEditPoint.h"
 #include "patterns/tier3/Generators.h"
 
 namespace tier3 {
@@ -249,7 +249,7 @@ void GenerateL2Batch(GeneratorContext& context) {
     WriteSetFields(context);
     WriteSetState(context);
     WriteClassInitialize(context);
-    WriteClosingEditPoint(context);
+    patternkit::WriteClosingEditPoint(context.Out());
 }
 
 }  // namespace tier3

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "patternkit/ConnectionCode.h"
 #include "patternkit/Emitter.h"
 #include "patternkit/QuoteDoubling.h"
 #include "patterns/tier3/CredentialGetters.h"
@@ -123,29 +124,8 @@ class CommonPersistWriter : private patternkit::Emitter {
         if (mIsMTS)
             Emit("|Dim cnnDataBase As ADODB.Connection");
         Emit("|    On Error GoTo HandleError");
-        if (!mContext.Application().DSN().empty()) {
-            Emit(R"vb(
-                |    'ODBC Connection
-                |    Set cnnDataBase = New ADODB.Connection
-                |    strDSN = "&AppDSN" ¶
-                |    strUID =  mstrUserID
-                |    strPW = mstrPassword
-                |'|||Alter default database connection properties here
-                |{{Start}}DB Connect
-                |{{End}}DB Connect
-                |    cnnDataBase.Open strDSN , strUID , strPW ¶
-            )vb");
-        } else {
-            Emit(R"vb(
-                |    'MS Access Connection
-                |    Set cnnDataBase = New ADODB.Connection
-                |    cnnDataBase.Provider = "Microsoft.Jet.OLEDB.3.51" ¶
-                |'|||Alter default database connection properties here
-                |{{Start}}DB Connect
-                |{{End}}DB Connect
-                |    cnnDataBase.Open "&AppLocalDBName" ¶
-            )vb");
-        }
+        patternkit::Common::WriteConnectionOpen(*this, !mContext.Application().DSN().empty(), "mstrUserID",
+                                                "mstrPassword");
         if (mIsMTS) {
             Emit(R"vb(
                 |    Set DBConnect = cnnDataBase

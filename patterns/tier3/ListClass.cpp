@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "patternkit/ClosingEditPoint.h"
 #include "patternkit/CodeHeader.h"
 #include "patternkit/Emitter.h"
-#include "patterns/tier3/ClosingEditPoint.h"
 #include "patterns/tier3/Generators.h"
 #include "patterns/tier3/KeyOrder.h"
 #include "patterns/tier3/ListParent.h"
@@ -274,7 +274,7 @@ void GenerateL2List(GeneratorContext& context) {
         WriteListParentQuery(context);
     WriteCreateObjectId(context);
     WriteInitPropertyPVCol(context);
-    WriteClosingEditPoint(context);
+    patternkit::WriteClosingEditPoint(context.Out());
 }
 
 }  // namespace tier3

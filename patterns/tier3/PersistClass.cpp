@@ -183,12 +183,4 @@ void PersistWriter::WriteObjectControl() {
     )vb");
 }
 
-void PersistWriter::WriteClosingEditPoint() {
-    Emit(R"vb(
-        |'|||  Add new subs and functions here
-        |{{Start}}Additional Subs and Functions
-        |{{End}}
-    )vb");
-}
-
 }  // namespace tier3

@@ -1,5 +1,6 @@
 #include "patterns/tier3/PersistWriter.h"
 
+#include "patternkit/ClosingEditPoint.h"
 #include "patternkit/CodeText.h"
 #include "patternkit/ErrorHandlers.h"
 #include "patternkit/Navigation.h"
@@ -44,7 +45,7 @@ void PersistWriter::Write() {
     WriteTranslationArray();
     if (mIsMTS)
         WriteObjectControl();
-    WriteClosingEditPoint();
+    patternkit::WriteClosingEditPoint(*this);
 }
 
 void PersistWriter::SetProperty(const std::shared_ptr<typelib::IProperty>& property) {

@@ -27,7 +27,6 @@ class PersistWriter : private patternkit::Emitter {
     void WriteClassInitialize();
     void WriteTranslationArray();
     void WriteObjectControl();
-    void WriteClosingEditPoint();
     // PersistAddUpdate.cpp
     void WriteAdd();
     void WriteKeysReadBack();

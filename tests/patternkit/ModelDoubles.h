@@ -141,9 +141,12 @@ class FakeBusinessObject : public typelib::IBusinessObject {
     std::shared_ptr<FakeList<std::shared_ptr<typelib::IAssociation>>> targetAssociations =
         std::make_shared<FakeList<std::shared_ptr<typelib::IAssociation>>>();
 
+    int32_t dbid = 0;
+    bool isBuilt = true;
+
     std::string Name() const override { return name; }
-    int32_t DBID() const override { return 0; }
-    bool IsBuilt() const override { return true; }
+    int32_t DBID() const override { return dbid; }
+    bool IsBuilt() const override { return isBuilt; }
     int32_t BaseErrorNumber() const override { return 0; }
 
   protected:
@@ -160,10 +163,10 @@ class FakeBusinessObject : public typelib::IBusinessObject {
 
 class FakeApplication : public typelib::IApplication {
   public:
-    std::string l1ProjectName = "OrdersUI", l2ProjectName = "OrdersBusiness";
+    std::string name = "Orders", l1ProjectName = "OrdersUI", l2ProjectName = "OrdersBusiness";
     std::shared_ptr<FakeList<std::shared_ptr<typelib::IBusinessObject>>> businessObjects =
         std::make_shared<FakeList<std::shared_ptr<typelib::IBusinessObject>>>();
-    std::string Name() const override { return "Orders"; }
+    std::string Name() const override { return name; }
     std::string DSN() const override { return {}; }
     std::string LocalDBName() const override { return "orders.mdb"; }
     std::string L1ProjectName() const override { return l1ProjectName; }

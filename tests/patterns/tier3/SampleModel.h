@@ -1,7 +1,7 @@
 #pragma once
 // A model like the sample's Customer, an application whose architecture, database and transaction-server
-// choice a test sets, and a recording engine that resolves the tokens the three-tier generators write from
-// the pattern's current objects, as the real engine does when a line is coded.
+// choice a test sets, and a recording engine that resolves the tokens the patterns write from the
+// application and the pattern's current objects, as the real engine does when a line is coded.
 
 #include <map>
 #include <memory>
@@ -115,10 +115,15 @@ class TokenEngine : public RecordingConstructor {
     void Code(std::string_view line) override {
         using patternkit::Common::ReplaceString;
         std::string text(line);
+        text = ReplaceString(text, "&AppName", application->Name());
         text = ReplaceString(text, "&AppDSN", application->DSN());
         text = ReplaceString(text, "&AppLocalDBName", application->LocalDBName());
-        if (text.find("&PropName") != std::string::npos)
-            text = ReplaceString(text, "&PropName", pattern->CurrentProperty()->Name());
+        if (text.find("&Prop") != std::string::npos || text.find("&SQLDelimiter") != std::string::npos) {
+            const auto property = pattern->CurrentProperty();
+            text = ReplaceString(text, "&PropName", property->Name());
+            text = ReplaceString(text, "&PropConvertFunction", ConvertFunction(property->DataType()));
+            text = ReplaceString(text, "&SQLDelimiter", property->DataType() == "String" ? "'" : "");
+        }
         if (text.find("&BusObjName") != std::string::npos)
             text = ReplaceString(text, "&BusObjName", pattern->CurrentBusObj()->Name());
         lines.push_back(text);
@@ -126,6 +131,15 @@ class TokenEngine : public RecordingConstructor {
     }
 
   private:
+    static std::string ConvertFunction(const std::string& dataType) {
+        static const std::map<std::string, std::string> functions = {
+            {"String", "CStr"},  {"Date", "CDate"},    {"Long", "CLng"},
+            {"Double", "CDbl"},  {"Currency", "CCur"}, {"Single", "CSng"},
+            {"Integer", "CInt"}, {"Decimal", "CDec"},  {"Boolean", "CBool"}};
+        const auto found = functions.find(dataType);
+        return found == functions.end() ? "" : found->second;
+    }
+
     std::string mComponent;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/ide/ProjectFiles.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -105,9 +106,11 @@ std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
 class ProjectFilesTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The process id keeps apart the runs of several checkouts on one machine.
         mFolder =
             fs::temp_directory_path() /
-            ("ide_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("ide_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+             "-" + std::to_string(::getpid()));
         fs::remove_all(mFolder);
         WriteBytes(mFolder / "templates" / "frmStd_List.frm", kTemplate);
     }

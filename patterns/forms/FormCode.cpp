@@ -1,0 +1,45 @@
+#include "patterns/forms/FormCode.h"
+
+#include "patternkit/ErrorHandlers.h"
+
+namespace forms {
+
+void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formName, ProcedureEnding names,
+                         bool blankBeforeEndSub, const patternkit::LineWriter& between) {
+    out.Emit(R"vb(
+        |{{Start}}{{StartName}}
+        |{{End}}{{EndName}}
+    )vb",
+             {{"StartName", names.startName}, {"EndName", names.endName}});
+    if (between)
+        between();
+    out.Emit(R"vb(
+        |    Exit Sub
+        |
+    )vb");
+    patternkit::Common::GenerateFormErrorHandler(out.Engine(), formName, names.label, names.label);
+    if (blankBeforeEndSub)
+        out.EmitLine("");
+    out.EmitLine("End Sub");
+}
+
+void WriteDisplayErrorMsg(const patternkit::Emitter& out, bool withEditPoint) {
+    out.Emit(R"vb(
+        |Private Sub DisplayErrorMsg()
+        |'Use the ErrorDisplay class to format, display, and log error messages
+        |    If myErrorDisplay Is Nothing Then
+        |        Set myErrorDisplay = New ErrorDisplay
+        |    End If
+        |    myErrorDisplay.Show Err
+    )vb");
+    if (withEditPoint) {
+        out.Emit(R"vb(
+            |
+            |{{Start}}DisplayErrorMsg
+            |{{End}}DisplayErrorMsg
+        )vb");
+    }
+    out.EmitLine("End Sub");
+}
+
+}  // namespace forms

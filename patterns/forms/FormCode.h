@@ -1,0 +1,33 @@
+#pragma once
+// Lines that the code of every generated form shares: the standard ending of a procedure with an error
+// trap, DisplayErrorMsg, and the module's closing edit point. Each writes through the generator's Emitter.
+
+#include <string_view>
+
+#include "patternkit/Emitter.h"
+
+namespace forms {
+
+// The names with which a procedure ends: its edit-point pair (start and end names may differ) and the
+// label that its error handler adds to Err.Source and names its " - Error Processing" edit point with.
+struct ProcedureEnding {
+    std::string_view startName;
+    std::string_view endName;
+    std::string_view label;
+};
+
+// Most procedures use one name for all three.
+constexpr ProcedureEnding EndingFor(std::string_view name) {
+    return {name, name, name};
+}
+
+// The edit-point pair, `between` (lines some commands put after the pair), "    Exit Sub", a blank
+// line, the form error handler for `formName` and the label, a blank line when asked, "End Sub".
+void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formName, ProcedureEnding names,
+                         bool blankBeforeEndSub = false, const patternkit::LineWriter& between = {});
+
+// "Private Sub DisplayErrorMsg()", which shows the current error through ErrorDisplay; with
+// `withEditPoint` a blank line and the edit point "DisplayErrorMsg" before "End Sub".
+void WriteDisplayErrorMsg(const patternkit::Emitter& out, bool withEditPoint);
+
+}  // namespace forms

@@ -1,0 +1,61 @@
+#include "patterns/forms/FormPattern.h"
+
+#include "patternkit/ConstructorErrors.h"
+#include "platform/ui/Interaction.h"
+#include "typelib/IConstructor.h"
+
+namespace forms {
+namespace {
+
+bool IsProjectFailure(int16_t result) {
+    return result >= typelib::Project_Not_Found && result <= typelib::Project_Not_Specified;
+}
+
+}  // namespace
+
+FormPattern::FormPattern(std::string className, patternkit::PatternIdentity identity, unsigned exposed)
+    : PatternBase(std::move(identity)),
+      mClassName(std::move(className)),
+      mExposed(exposed),
+      mRoles{"FirstRole;Description of first role"} {}
+
+std::shared_ptr<typelib::IBusinessObject> FormPattern::CurrentBusObj() const {
+    return Slot(kBusObj, mCurrent.busObj);
+}
+
+std::shared_ptr<typelib::IBusinessObject> FormPattern::CurrentParentBusObj() const {
+    return Slot(kParentBusObj, mCurrent.parentBusObj);
+}
+
+std::shared_ptr<typelib::IBusinessObject> FormPattern::CurrentChildBusObj() const {
+    return Slot(kChildBusObj, mCurrent.childBusObj);
+}
+
+std::shared_ptr<typelib::IBusinessObject> FormPattern::CurrentReferenceBusObj() const {
+    return Slot(kReferenceBusObj, mCurrent.referenceBusObj);
+}
+
+std::shared_ptr<typelib::IProperty> FormPattern::CurrentProperty() const {
+    return Slot(kProperty, mCurrent.property);
+}
+
+std::shared_ptr<typelib::IMethod> FormPattern::CurrentMethod() const {
+    return Slot(kMethod, mCurrent.method);
+}
+
+bool FormPattern::GoOnAfter(int16_t result) const {
+    patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName);
+    return !IsProjectFailure(result) && patternkit::Common::ContinueAnswer() == ui::vbYes;
+}
+
+int16_t FormPattern::Cancel(int16_t result) const {
+    patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName);
+    return typelib::Cancel_Construction;
+}
+
+patternkit::form_ctl_defaults& FormPattern::NewLayout() {
+    mLayout = patternkit::form_ctl_defaults();
+    return mLayout;
+}
+
+}  // namespace forms

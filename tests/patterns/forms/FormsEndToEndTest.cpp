@@ -1,0 +1,219 @@
+// The startup and look-up form patterns as the add-in runs them: created by ProgID from the pattern
+// library, driven by the real engine on the sample application, saved as a project group and read back.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/qelApplication.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelConstructor.h"
+#include "core/qelToolProperties.h"
+#include "platform/dao/SqliteDatabase.h"
+#include "platform/ide/FormDesigner.h"
+#include "platform/ide/ProjectFiles.h"
+#include "platform/ide/VBE.h"
+#include "platform/ui/ScriptedInteraction.h"
+#include "repository/ApplicationList.h"
+#include "repository/ApplicationLoad.h"
+#include "repository/RepositoryFile.h"
+#include "tests/platform/dao/TestFiles.h"
+#include "tests/support/VbTextChecker.h"
+
+namespace forms_test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::filesystem::path SampleRepository() {
+    const char* binary = std::getenv("OSTREL_BINARY_DIR");
+    return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
+}
+
+// One control as a text that holds everything the round trip must keep.
+std::string Describe(const vbide::VBControl& control) {
+    std::string text = control.ClassName() + " " + control.Name();
+    if (const auto container = control.Container())
+        text += " in " + container->Name();
+    for (const auto& entry : control.Bag().Entries())
+        text += " " + entry.name + "=" + vbide::PropertyText(entry);
+    return text;
+}
+
+class FormsEndToEnd : public ::testing::Test {
+  protected:
+    FormsEndToEnd() {
+        std::filesystem::copy_file(SampleRepository(), mFolder / "vbostrel.mdb");
+        const auto repository = repository::OpenRepository(mFolder.Path());
+        const auto list = repository::ReadStoredApplications(*repository);
+        mApplication = repository::LoadApplication(*repository, *list.Item("K1"));
+        for (const auto& businessObject : *mApplication->BusinessObjects())
+            businessObject->SetIsBuilt(true);
+    }
+
+    int16_t Run(const std::string& progId, const std::shared_ptr<core::qelBusinessObject>& businessObject) {
+        ui::ScopedInteraction installed(mScript);
+        auto engine = std::make_shared<core::qelConstructor>();
+        return engine->BuildPattern(mVbe, mApplication, businessObject, progId,
+                                    std::make_shared<core::qelToolProperties>());
+    }
+
+    // The look-up form of every business object, then the startup form, as a run with forms does.
+    void BuildForms() {
+        for (const auto& businessObject : *mApplication->BusinessObjects())
+            ASSERT_EQ(Run("Brisolet.StdLookupForm", businessObject), 0) << businessObject->Name();
+        ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
+    }
+
+    std::shared_ptr<vbide::VBProject> Ui(const vbide::VBE& vbe) const {
+        for (const auto& project : vbe.VBProjects()) {
+            if (project->Name() == "OrderEntryUI")
+                return project;
+        }
+        return nullptr;
+    }
+    std::shared_ptr<vbide::VBComponent> Component(const std::string& name) const {
+        return Ui(*mVbe)->VBComponents().Item(name);
+    }
+
+    void Save() { vbide::SaveProjectGroup(*mVbe, mFolder / "out" / "OrderEntry.vbg"); }
+
+    // A developer's line right below the first (or `nth`) start line of `editPoint` in `component`.
+    void AddBelow(const std::string& component, const std::string& editPoint, const std::string& line,
+                  int nth = 1) {
+        Lines code = Component(component)->CodeModule()->AllLines();
+        auto at = code.begin();
+        for (int i = 0; i < nth; ++i)
+            at = std::find(i == 0 ? code.begin() : at + 1, code.end(), "'<<<Start Edit Point: " + editPoint);
+        ASSERT_NE(at, code.end()) << editPoint;
+        code.insert(at + 1, line);
+        Component(component)->CodeModule()->SetAllLines(code);
+    }
+
+    // The line below the `nth` start line of `editPoint`, after regeneration, and how often `line` stands.
+    void ExpectKept(const std::string& component, const std::string& editPoint, const std::string& line,
+                    int nth = 1) {
+        const Lines& code = Component(component)->CodeModule()->AllLines();
+        EXPECT_EQ(std::count(code.begin(), code.end(), line), 1) << line;
+        auto at = code.begin();
+        for (int i = 0; i < nth; ++i)
+            at = std::find(i == 0 ? code.begin() : at + 1, code.end(), "'<<<Start Edit Point: " + editPoint);
+        ASSERT_NE(at, code.end());
+        EXPECT_EQ(*(at + 1), line) << editPoint;
+    }
+
+    dao_test::TestFolder mFolder;
+    std::shared_ptr<core::qelApplication> mApplication;
+    std::shared_ptr<vbide::VBE> mVbe = std::make_shared<vbide::VBE>();
+    ui::ScriptedInteraction mScript;
+};
+
+TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
+    BuildForms();
+    Save();
+    const auto readBack = std::make_shared<vbide::VBE>();
+    vbide::OpenProjectGroup(*readBack, mFolder / "out" / "OrderEntry.vbg");
+
+    Lines written;
+    for (const auto& component : Ui(*mVbe)->VBComponents())
+        written.push_back(component->Name());
+    EXPECT_EQ(written, (Lines{"frmCustomerLookUp", "frmProductLookUp", "frmOrderLookUp", "frmOrderLineLookUp",
+                              "frmOrderEntry_Startup", "frmOrderEntry_Logon", "Common"}));
+    for (const auto& component : Ui(*mVbe)->VBComponents()) {
+        SCOPED_TRACE(component->Name());
+        const auto again = Ui(*readBack)->VBComponents().Item(component->Name());
+        EXPECT_EQ(again->CodeModule()->AllLines(), component->CodeModule()->AllLines());
+        const Lines& code = component->CodeModule()->AllLines();
+        if (!component->Designer()) {
+            EXPECT_EQ(testing_support::CheckVbModule(code), Lines{});
+            continue;
+        }
+        Lines controls, controlsAgain;
+        std::set<std::string> names;
+        for (const auto& control : component->Designer()->VBControls()) {
+            controls.push_back(Describe(*control));
+            names.insert(control->Name());
+        }
+        for (const auto& control : again->Designer()->VBControls())
+            controlsAgain.push_back(Describe(*control));
+        // A form file holds the menus after the controls; the order of the collection is no property.
+        std::sort(controls.begin(), controls.end());
+        std::sort(controlsAgain.begin(), controlsAgain.end());
+        EXPECT_EQ(controlsAgain, controls);
+        EXPECT_EQ(testing_support::CheckVbForm(code, names), Lines{});
+    }
+    const auto frame = Component("frmCustomerLookUp")->Designer()->VBControls().Item("cmdFind");
+    EXPECT_EQ(frame->Container()->Name(), "SearchFrame");
+    EXPECT_EQ(Component("frmOrderEntry_Startup")->Designer()->VBControls().Count(), 3);
+}
+
+// Every module of a run with the form patterns built so far, the three-tier classes and the utility class
+// included.
+TEST_F(FormsEndToEnd, EveryGeneratedModulePassesTheChecker) {
+    for (const auto& businessObject : *mApplication->BusinessObjects())
+        ASSERT_EQ(Run("Brisolet.T3BusinessObject", businessObject), 0) << businessObject->Name();
+    BuildForms();
+    ASSERT_EQ(Run("Brisolet.StdUtilities", mApplication->BusinessObjects()->Item(1)), 0);
+    int modules = 0;
+    for (const auto& project : mVbe->VBProjects()) {
+        for (const auto& component : project->VBComponents()) {
+            SCOPED_TRACE(project->Name() + "/" + component->Name());
+            const Lines& code = component->CodeModule()->AllLines();
+            ++modules;
+            if (!component->Designer()) {
+                EXPECT_EQ(testing_support::CheckVbModule(code), Lines{});
+                continue;
+            }
+            std::set<std::string> names;
+            for (const auto& control : component->Designer()->VBControls())
+                names.insert(control->Name());
+            EXPECT_EQ(testing_support::CheckVbForm(code, names), Lines{});
+        }
+    }
+    EXPECT_GT(modules, 20);
+}
+
+TEST_F(FormsEndToEnd, RegeneratingKeepsTheDevelopersLines) {
+    BuildForms();
+    Save();
+    mApplication->SetIsRestoreAll(true);
+    AddBelow("frmOrderEntry_Startup", "StartUp CmdButton Click -  1", "  frmCustomerList.Search strSearch");
+    AddBelow("frmCustomerLookUp", "cmdFind_Click", "    txtSearch.SetFocus");
+    AddBelow("Common", "Additional Functions and/or Subs", "Public Sub Mine()");
+    BuildForms();
+    ExpectKept("frmOrderEntry_Startup", "StartUp CmdButton Click -  1", "  frmCustomerList.Search strSearch");
+    ExpectKept("frmCustomerLookUp", "cmdFind_Click", "    txtSearch.SetFocus");
+    ExpectKept("Common", "Additional Functions and/or Subs", "Public Sub Mine()");
+    // Blocks that start with generated lines stand once, not once generated and once kept.
+    ExpectKept("frmOrderEntry_Startup", "StartUp Form Load", "  With frmOrderEntry_Logon");
+    ExpectKept("frmOrderEntry_Startup", "Additional Functions and/or Subs",
+               "'|||Insert new functions or subs between these edit points.");
+}
+
+TEST_F(FormsEndToEnd, OneProjectKeepsItsConnectionCode) {
+    mApplication->SetArchitecture(1);
+    ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
+    Save();
+    mApplication->SetIsRestoreAll(true);
+    AddBelow("Common", "DB Connect", "    cnnDataBase.CursorLocation = adUseClient");
+    ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
+    ExpectKept("Common", "DB Connect", "    cnnDataBase.CursorLocation = adUseClient");
+}
+
+TEST_F(FormsEndToEnd, TwoObjectsNeverStoredKeepTheirOwnClickCode) {
+    mApplication->BusinessObjects()->Item(1)->SetDBID(0);
+    mApplication->BusinessObjects()->Item(2)->SetDBID(0);
+    ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
+    Save();
+    mApplication->SetIsRestoreAll(true);
+    AddBelow("frmOrderEntry_Startup", "StartUp CmdButton Click -  0", "  ' for customers", 1);
+    AddBelow("frmOrderEntry_Startup", "StartUp CmdButton Click -  0", "  ' for products", 2);
+    ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
+    ExpectKept("frmOrderEntry_Startup", "StartUp CmdButton Click -  0", "  ' for customers", 1);
+    ExpectKept("frmOrderEntry_Startup", "StartUp CmdButton Click -  0", "  ' for products", 2);
+}
+
+}  // namespace
+}  // namespace forms_test

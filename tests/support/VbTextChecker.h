@@ -1,0 +1,24 @@
+#pragma once
+// Checks generated VB text for faults that would keep it from compiling in VB5, without VB5:
+//   (a) Sub, Function, Property, If, Select, With, For, While (and Do, Type, Enum) blocks close in order;
+//   (b) the double quotes of each code line pair up;
+//   (c) no engine token ("&BusObjName", "&PropName", ...) is left;
+//   (d) under Option Explicit every variable with a house prefix (m, my, str, int, lng, bln, vnt, col,
+//       itm) is declared, in the module or in the procedure that uses it;
+//   (e) on a form, every control the code uses as an object (txt, cmb, lstbx, ckb, opt, rtxt, lbl,
+//       Frame, cmd, lvw, mnu, Toolbar) is one of the form's controls.
+// Each problem is one text "line N: what".
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// The problems of a class or standard module.
+std::vector<std::string> CheckVbModule(const std::vector<std::string>& lines);
+// The problems of a form's code, given the names of the form's controls and menus.
+std::vector<std::string> CheckVbForm(const std::vector<std::string>& lines,
+                                     const std::set<std::string>& controls);
+
+}  // namespace testing_support
