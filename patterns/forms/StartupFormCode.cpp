@@ -24,7 +24,8 @@ void StdStartupForm::GenerateStartUpCode() {
         |Option Base 1
     )vb");
     // With one project the user's identification lives in the module Common.
-    if (Application().Architecture() != typelib::SingleTier) {
+    const int32_t architecture = Application().Architecture();
+    if (architecture == typelib::TwoTier || architecture == typelib::ThreeTier) {
         out.Emit(R"vb(
             |Public gstrUserID As String
             |Public gstrPassword As String

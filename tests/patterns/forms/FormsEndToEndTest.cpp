@@ -7,10 +7,14 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <QDir>
+#include <QPixmap>
+
 #include "core/qelApplication.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelConstructor.h"
 #include "core/qelToolProperties.h"
+#include "host/qt/FormView.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/FormDesigner.h"
 #include "platform/ide/ProjectFiles.h"
@@ -19,6 +23,7 @@
 #include "repository/ApplicationList.h"
 #include "repository/ApplicationLoad.h"
 #include "repository/RepositoryFile.h"
+#include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/VbTextChecker.h"
 
@@ -147,6 +152,22 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
     const auto frame = Component("frmCustomerLookUp")->Designer()->VBControls().Item("cmdFind");
     EXPECT_EQ(frame->Container()->Name(), "SearchFrame");
     EXPECT_EQ(Component("frmOrderEntry_Startup")->Designer()->VBControls().Count(), 3);
+}
+
+// The generated forms as the IDE's form window draws them, saved under the build folder for a person to look
+// at.
+TEST_F(FormsEndToEnd, GeneratedFormsArePicturedInTheFormWindow) {
+    BuildForms();
+    const char* binary = std::getenv("OSTREL_BINARY_DIR");
+    const QString folder = QString::fromStdString(std::string(binary ? binary : ".") + "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* name : {"frmCustomerLookUp", "frmOrderEntry_Startup", "frmOrderEntry_Logon"}) {
+        host::FormView view(Component(name)->Designer());
+        view.resize(view.sizeHint());
+        const QPixmap picture = view.grab();
+        EXPECT_GT(picture.width(), 0) << name;
+        EXPECT_TRUE(picture.save(folder + "/" + name + ".png")) << name;
+    }
 }
 
 // Every module of a run with the form patterns built so far, the three-tier classes and the utility class

@@ -111,6 +111,8 @@ TEST_F(StartupForm, ModulesMatchTheirGoldenFiles) {
     const Case cases[] = {
         {"sample's startup form", 3, "OrderEntry", true, "frmOrderEntry_Startup",
          "StartupForm_OrderEntry.txt"},
+        {"two projects declare the same", 2, "OrderEntry", true, "frmOrderEntry_Startup",
+         "StartupForm_OrderEntry.txt"},
         {"one project, no object", 1, "OrderEntry", false, "frmOrderEntry_Startup",
          "StartupForm_SingleTier_NoObjects.txt"},
         {"logon form", 3, "OrderEntry", true, "frmOrderEntry_Logon", "LogonForm.txt"},
