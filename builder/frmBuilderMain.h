@@ -1,27 +1,76 @@
 #pragma once
-// The add-in's main window, as far as the add-in's connection and its shared procedures need it: the
-// IDE and the connection it is handed, the one tool properties object it creates when it loads, and the
-// status bar whose first panel shows the status text while the window is loaded.
+// The add-in's main window: the open application model, the repository it is kept in, the four views of
+// the model, the menus, toolbar and popup, and every command they start. The logic lives here and is
+// driven without a window by tests; builder/qt shows it.
+//
+// Items enter the model and the views only through the handlers below (the load of an application calls
+// them too, through repository::ModelItemHandlers). Each handler checks every key it is going to write
+// (letter case ignored) before it changes anything: a refused item leaves model and views as they were.
+//
+// Commands that other dialogs open (business object, property, method, relationship, application, tool
+// options, deletes) go through BuilderDialogs; import and synchronisation through ImportCommands.
 
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "builder/BuilderDialogs.h"
+#include "builder/ImportCommands.h"
+#include "builder/ModelViews.h"
+#include "core/BuildEngine.h"
 #include "core/MainWindow.h"
 #include "core/StatusSink.h"
+#include "core/qelApplication.h"
 #include "core/qelToolProperties.h"
+#include "platform/dao/SqliteDatabase.h"
 #include "platform/ui/Interaction.h"
+#include "repository/ApplicationInfoPrompt.h"
+#include "repository/ApplicationList.h"
+#include "repository/ModelFiling.h"
+
+namespace core {
+class frmCodeGeneration;
+}
 
 namespace builder {
 
-class frmBuilderMain : public core::MainWindow, public core::StatusSink, public ui::ModelessWindow {
+class frmAppOpen;
+
+class frmBuilderMain : public core::MainWindow,
+                       public core::StatusSink,
+                       public ui::ModelessWindow,
+                       public repository::ModelItemHandlers {
   public:
-    // What shows the window: told when the status text changes, and closed with it.
+    static constexpr int32_t kHelpContext = 1506;
+    static constexpr const char* kNewApplicationCaption = "VBOstrel - New Application";
+    static constexpr const char* kBuildApplicationPattern = "Test.StdDetailForm";
+
+    // The view a command or popup refers to. Setting one clears the others.
+    enum class Context { None, Tree, Property, Method, Relationship };
+    // The three lists, by their tab on SSTab1.
+    enum class ListTab { Properties = 0, Methods = 1, Relationships = 2 };
+
+    // What shows the window (builder/qt). Refresh is called once at the end of every command that
+    // changed what the window shows.
     class View {
       public:
         virtual ~View() = default;
         virtual void ShowStatusText(const std::string& text) = 0;
+        virtual void Refresh() = 0;
+        // The popup menu at the pointer, after a right click.
+        virtual void ShowPopup() = 0;
+        // Starts editing the label of the tree's node.
+        virtual void StartLabelEdit(const std::string& nodeKey) = 0;
     };
 
+    frmBuilderMain();
+    ~frmBuilderMain() override;
+
+    // Public variables.
     const std::shared_ptr<vbide::VBE>& VBInstance() const { return mVBInstance; }
     void SetVBInstance(std::shared_ptr<vbide::VBE> vbInstance) override {
         mVBInstance = std::move(vbInstance);
@@ -29,33 +78,226 @@ class frmBuilderMain : public core::MainWindow, public core::StatusSink, public 
     // The connection that created the window, or nothing once it is gone.
     std::shared_ptr<core::Connect> Connect() const { return mConnect.lock(); }
     void SetConnect(std::weak_ptr<core::Connect> connect) override { mConnect = std::move(connect); }
+    // The repository, open while the window is loaded; nullptr when it could not be opened.
+    dao::SqliteDatabase* dbZUN() const { return mDatabase.get(); }
 
+    // Where the window's dialogs and the import are opened; the window owns them. Each has a default
+    // that opens nothing.
+    void SetDialogs(std::unique_ptr<BuilderDialogs> dialogs) { mDialogs = std::move(dialogs); }
+    void SetImportCommands(std::unique_ptr<ImportCommands> import);
+    // Asked for the application's information before a model's first save; the default cancels.
+    void SetApplicationInfoPrompt(std::unique_ptr<repository::ApplicationInfoPrompt> prompt) {
+        mAppInfoPrompt = std::move(prompt);
+    }
+    // Makes the construction engine of a build; a new qelConstructor unless set.
+    void SetEngineFactory(core::BuildEngineFactory createEngine) { mCreateEngine = std::move(createEngine); }
+    // The generate-code dialog that Build > Business Object showed last.
+    const std::shared_ptr<core::frmCodeGeneration>& CodeGenerationForm() const { return mCodeGenerationForm; }
+    // The open dialog while File > Open shows it.
+    const std::shared_ptr<frmAppOpen>& AppOpenForm() const { return myAppOpenForm; }
+    // Where the repository is opened at load; the per-user data folder unless set before Show.
+    void SetToolDBPath(std::filesystem::path path) { mToolDBPath = std::move(path); }
+
+    // core::MainWindow. Unload is the add-in's disconnection: the window closes even when the save it
+    // offers fails or is cancelled.
     void Show() override;
     void Hide() override;
     void Unload() override;
 
     bool IsLoaded() const { return mLoaded; }
-    // Set while the window is loaded.
-    const std::shared_ptr<core::qelToolProperties>& ToolProperties() const { return mToolProperties; }
+    const std::string& Caption() const { return mCaption; }
     // The first panel of the status bar.
     const std::string& StatusText() const { return mStatusText; }
-
     void ShowStatusText(const std::string& text) override;
+
+    // State.
+    const std::shared_ptr<core::qelApplication>& Application() const { return mApplication; }
+    const std::shared_ptr<core::qelToolProperties>& ToolProperties() const { return mToolProperties; }
+    const std::shared_ptr<core::qelBusinessObject>& CurrentBusObj() const { return mCurrentBusObj; }
+    void SetCurrentBusObj(std::shared_ptr<core::qelBusinessObject> businessObject) {
+        mCurrentBusObj = std::move(businessObject);
+    }
+    const std::shared_ptr<core::qelRelationship>& CurrentRelationship() const { return mCurrentRelationship; }
+    const repository::StoredApplications& StoredApplications() const { return mStoredApplications; }
+    Context CurrentContext() const { return mContext; }
+    bool IsTreeContext() const { return mContext == Context::Tree; }
+    bool IsPropertyContext() const { return mContext == Context::Property; }
+    bool IsMethodContext() const { return mContext == Context::Method; }
+    bool IsRelationshipContext() const { return mContext == Context::Relationship; }
+    void SetContext(Context context) { mContext = context; }
+    bool IsAppOpened() const { return mIsAppOpened; }
+    bool IsImported() const { return mIsImported; }
+    void SetIsImported(bool value) { mIsImported = value; }
+    bool IsDataChanged() const { return mIsDataChanged; }
+    void SetIsDataChanged(bool value) { mIsDataChanged = value; }
+    bool HasBusObj() const { return mHasBusObj; }
+    bool IsAddingBusObj() const { return mIsAddingBusObj; }
+
+    // The views, the tab shown and the menu items' state.
+    ModelViews& Views() { return *mViews; }
+    const ModelViews& Views() const { return *mViews; }
+    ListTab SSTab1() const { return mTab; }
+    void SetSSTab1(ListTab tab) { mTab = tab; }
+    bool MenuEnabled(std::string_view name) const;
+    bool MenuVisible(std::string_view name) const;
+    // The tree node whose label a rename command last started to edit.
+    const std::string& LabelEditKey() const { return mLabelEditKey; }
+
+    // Commands, by the control that starts them. Each reports an unexpected error in the error dialog.
+    void RunMenuCommand(std::string_view name);
+    void tlbToolBar_ButtonClick(std::string_view key);
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileBuildApplication_Click();
+    void mnuFileRename_Click();
+    // Unloads the window unless the save it offers fails or is cancelled; true when it unloaded.
+    bool mnuFileExit_Click();
+    void mnuBusObjNew_Click();
+    void mnuBusObjAddProperty_Click();
+    void mnuBusObjAddMethod_Click();
+    void mnuBusObjAddRelationship_Click();
+    void mnuBusObjRename_Click();
+    void mnuBuildBusObj_Click();
+    void mnuHelpVBOstrel_Click();
+    void mnuHelpAbout_Click();
+    void mnuPropertyNew_Click();
+    void mnuMethodNew_Click();
+    void mnuRelationshipNew_Click();
+    void mnuPropMethEdit_Click();
+    void mnuPropMethRename_Click();
+
+    // View events. A mouse button is 1 (left), 2 (right) or 4 (middle); column indexes start at 1.
+    void BusObjTreeView_MouseDown(int32_t button);
+    void ListView_MouseDown(ListTab list, int32_t button);
+    void ListView_ColumnClick(ListTab list, int32_t columnIndex);
+    void ListView_DblClick(ListTab list);
+    // True cancels the edit.
+    bool BusObjTreeView_BeforeLabelEdit();
+    // True cancels the edit and keeps the old label; `newString` may come back corrected ("_" for blanks).
+    bool BusObjTreeView_AfterLabelEdit(std::string& newString);
+
+    // The handlers. Each returns false when it refused the item (its message shown): the dialog then
+    // sets its DuplicateName and stays open. A business object that is not in the application raises 9.
+    bool myBusObjForm_BusinessObjectAdded(const std::shared_ptr<core::qelBusinessObject>& newBusObj);
+    bool myMethodForm_MethodAdded(const std::shared_ptr<core::qelBusObjMethod>& method);
+    bool myMethodForm_MethodUpdated(const std::shared_ptr<core::qelBusObjMethod>& method);
+    bool myPropertyForm_PropertyAdded(const std::shared_ptr<core::qelBusObjProperty>& property);
+    bool myPropertyForm_PropertyUpdated(const std::shared_ptr<core::qelBusObjProperty>& property);
+    bool myRelationshipForm_RelationshipAdded(const std::shared_ptr<core::qelRelationship>& relationship);
+    void myRelationshipForm_RelationshipUpdated(const std::shared_ptr<core::qelRelationship>& relationship);
+    void PropUpdatedByRelationship(const std::shared_ptr<core::qelBusObjProperty>& property);
+    // The open dialog's AppInfoOpened: loads the application of its selected row.
+    void myAppOpenForm_AppInfoOpened();
+
+    // repository::ModelItemHandlers: the load files through the handlers above; a refused item raises
+    // 457 without a message, which ends the load.
+    void BusinessObjectAdded(core::qelApplication& application,
+                             const std::shared_ptr<core::qelBusinessObject>& businessObject) override;
+    void PropertyAdded(core::qelApplication& application,
+                       const std::shared_ptr<core::qelBusObjProperty>& property) override;
+    void MethodAdded(core::qelApplication& application,
+                     const std::shared_ptr<core::qelBusObjMethod>& method) override;
+    void RelationshipAdded(core::qelApplication& application,
+                           const std::shared_ptr<core::qelRelationship>& relationship) override;
+
+    // Members other code calls; they log an error and raise it again.
+    void ClearGUI();
+    // Asks whether to save; true unless the save was wanted and failed or was cancelled.
+    bool SaveChanges();
+    // The business object of the current context's selection, also kept as the current one; nullptr when
+    // there is none in the open application.
+    std::shared_ptr<core::qelBusinessObject> GetBusinessObject();
+    void BuildDesignObject(const std::string& patternName,
+                           const std::shared_ptr<core::qelBusinessObject>& businessObject);
 
     std::string WindowName() const override { return "frmBuilderMain"; }
     void ShowWidget() override;
     void CloseWidget() override;
 
   private:
+    friend class ViewUpdate;
+    enum class Filing { Dialog, Load };
+
     void Form_Load();
+    // Closes the window; false when `force` is not set and the offered save failed or was cancelled.
+    bool Form_Unload(bool force);
+    // True when the model was saved.
+    bool SaveApplication();
+    void EnableStoredApplicationCommands();
+    void SetCaption(std::string caption) { mCaption = std::move(caption); }
+    void SetStatus(const std::string& text, ui::MousePointer pointer);
+    // Runs a command; an error escaping it is reported with the command's name.
+    void RunCommand(const char* procedure, const std::function<void()>& body);
+    ReportList& List(ListTab list);
+    core::BuildEngineFactory EngineFactory() const;
+
+    // The handlers' work, filing into `application`; a refusal returns false and changes nothing.
+    bool AddBusinessObject(core::qelApplication& application,
+                           const std::shared_ptr<core::qelBusinessObject>& businessObject, Filing filing);
+    bool AddMethod(core::qelApplication& application, const std::shared_ptr<core::qelBusObjMethod>& method,
+                   Filing filing);
+    bool AddProperty(core::qelApplication& application,
+                     const std::shared_ptr<core::qelBusObjProperty>& property, Filing filing);
+    bool AddRelationship(core::qelApplication& application,
+                         const std::shared_ptr<core::qelRelationship>& relationship, Filing filing);
+    void ShowDuplicate(Filing filing, const std::string& kind, const std::string& businessObject);
+
+    // Renames of a tree node; false (after the message) when refused.
+    bool RenameBusinessObject(const std::string& oldName, std::string& newName);
+    bool RenameProperty(const std::string& oldKey, std::string& newName);
+    bool RenameMethod(const std::string& oldKey, std::string& newName);
 
     bool mLoaded = false;
     std::shared_ptr<vbide::VBE> mVBInstance;
     std::weak_ptr<core::Connect> mConnect;
-    std::shared_ptr<core::qelToolProperties> mToolProperties;
+    std::unique_ptr<dao::SqliteDatabase> mDatabase;
+    std::filesystem::path mToolDBPath;
+    std::string mCaption = "VB Ostrel";
     std::string mStatusText;
     std::unique_ptr<core::ScopedStatusSink> mStatusSink;
     std::unique_ptr<View> mView;
+    int mUpdateDepth = 0;
+
+    std::unique_ptr<BuilderDialogs> mDialogs;
+    std::unique_ptr<ImportCommands> mImport;
+    std::unique_ptr<repository::ApplicationInfoPrompt> mAppInfoPrompt;
+    std::shared_ptr<frmAppOpen> myAppOpenForm;
+
+    std::shared_ptr<core::qelApplication> mApplication;
+    std::shared_ptr<core::qelToolProperties> mToolProperties;
+    repository::StoredApplications mStoredApplications;
+    std::shared_ptr<core::qelBusinessObject> mCurrentBusObj;
+    std::shared_ptr<core::qelBusObjProperty> mCurrentProperty;
+    std::shared_ptr<core::qelBusObjMethod> mCurrentMethod;
+    std::shared_ptr<core::qelRelationship> mCurrentRelationship;
+    core::BuildEngineFactory mCreateEngine;
+    std::shared_ptr<core::BuildEngine> mConstructor;
+    std::shared_ptr<core::frmCodeGeneration> mCodeGenerationForm;
+
+    std::unique_ptr<ModelViews> mViews;
+    ListTab mTab = ListTab::Properties;
+    std::map<std::string, bool, std::less<>> mMenuEnabled;
+    std::map<std::string, bool, std::less<>> mMenuVisible;
+    std::string mLabelEditKey;
+
+    Context mContext = Context::None;
+    bool mIsAppOpened = false;
+    bool mHasBusObj = false;
+    bool mIsAddingBusObj = false;
+    bool mIsImported = false;
+    bool mIsDataChanged = false;
+};
+
+// Holds the window's view back from refreshing until the outermost one goes.
+class ViewUpdate {
+  public:
+    explicit ViewUpdate(frmBuilderMain& form) : mForm(form) { ++mForm.mUpdateDepth; }
+    ~ViewUpdate();
+    ViewUpdate(const ViewUpdate&) = delete;
+    ViewUpdate& operator=(const ViewUpdate&) = delete;
+
+  private:
+    frmBuilderMain& mForm;
 };
 
 }  // namespace builder

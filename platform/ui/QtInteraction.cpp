@@ -14,7 +14,12 @@ namespace {
 
 using ButtonSpec = std::pair<int32_t, QMessageBox::StandardButton>;
 
+// The style the builder's refusals pass (no sum of the platform's codes): an OK box with the stop icon.
+constexpr int32_t kRefusalStyle = 10;
+
 std::vector<ButtonSpec> ButtonsOf(int32_t buttons) {
+    if (buttons == kRefusalStyle)
+        return {{vbOK, QMessageBox::Ok}};
     switch (buttons & 7) {
         case vbOKCancel:
             return {{vbOK, QMessageBox::Ok}, {vbCancel, QMessageBox::Cancel}};
@@ -34,6 +39,8 @@ std::vector<ButtonSpec> ButtonsOf(int32_t buttons) {
 }
 
 QMessageBox::Icon IconOf(int32_t buttons) {
+    if (buttons == kRefusalStyle)
+        return QMessageBox::Critical;
     switch (buttons & 0x70) {
         case vbCritical:
             return QMessageBox::Critical;

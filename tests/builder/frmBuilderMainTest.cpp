@@ -14,6 +14,7 @@
 #include "core/CommonStatus.h"
 #include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
+#include "tests/platform/dao/TestFiles.h"
 
 namespace builder {
 namespace {
@@ -23,7 +24,9 @@ using Events = std::vector<std::string>;
 TEST(frmBuilderMain, LoadedFromShowToUnloadWithItsToolPropertiesAndStatusBar) {
     ui::ScriptedInteraction interaction;
     ui::ScopedInteraction useIt(interaction);
+    dao_test::TestFolder folder;
     frmBuilderMain form;
+    form.SetToolDBPath(folder.Path());
     core::Common::SetStatus("Generating...", true);
     EXPECT_EQ(form.StatusText(), "");
 
@@ -62,8 +65,10 @@ TEST(frmBuilderMain, LoadedFromShowToUnloadWithItsToolPropertiesAndStatusBar) {
 TEST(frmBuilderMain, ADestroyedLoadedWindowLeavesNoStatusSink) {
     ui::ScriptedInteraction interaction;
     ui::ScopedInteraction useIt(interaction);
+    dao_test::TestFolder folder;
     {
         frmBuilderMain form;
+        form.SetToolDBPath(folder.Path());
         form.Show();
         ASSERT_EQ(core::CurrentStatusSink(), &form);
     }
@@ -81,11 +86,13 @@ QMainWindow* ShownMainWindow() {
 TEST(frmBuilderMain, TheQtWindowShowsTheStatusTextInItsFirstPanel) {
     ui::QtInteraction interaction;
     ui::ScopedInteraction useIt(interaction);
+    dao_test::TestFolder folder;
     frmBuilderMain form;
+    form.SetToolDBPath(folder.Path());
     form.Show();
     QMainWindow* window = ShownMainWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "VB Ostrel");
+    EXPECT_EQ(window->windowTitle(), "VBOstrel - New Application");
 
     core::Common::SetStatus("Synchronizing Database Information...", true);
     const auto* panel = window->findChild<QLabel*>("stsStatusBarPanel1");

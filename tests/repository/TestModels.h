@@ -27,9 +27,8 @@ inline repository::ApplicationInfo SampleInfo(std::string name = "Sales") {
             name + "Data", "Access",           "", "/tmp/sales.mdb"};
 }
 
-// The business-object dialog: class names and the four standard methods, then filed.
-inline BusObjPtr AddBusinessObject(core::qelApplication& application, const std::string& name,
-                                   const std::string& tableName) {
+// The business-object dialog: class names and the four standard methods, not yet filed.
+inline BusObjPtr NewBusinessObject(const std::string& name) {
     auto businessObject = std::make_shared<core::qelBusinessObject>();
     businessObject->SetName(name);
     businessObject->SetL1ClassName(name + "UI");
@@ -45,6 +44,13 @@ inline BusObjPtr AddBusinessObject(core::qelApplication& application, const std:
         method->SetReturnDataType("None");
         businessObject->Methods()->Add(method, name + ".Methods." + methodName);
     }
+    return businessObject;
+}
+
+// The same, with its table, filed.
+inline BusObjPtr AddBusinessObject(core::qelApplication& application, const std::string& name,
+                                   const std::string& tableName) {
+    auto businessObject = NewBusinessObject(name);
     // A table or field without a name has no row, and a load gives it no links back.
     businessObject->Table()->SetName(tableName);
     if (!tableName.empty())

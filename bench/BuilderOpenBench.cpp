@@ -1,0 +1,82 @@
+// Opening a large application into the main window's views, the Qt window shown offscreen: 500 business
+// objects of 20 properties and 4 methods each, with 250 relationships. Target: under 0.5 s.
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "bench/SyntheticApplication.h"
+#include "builder/frmBuilderMain.h"
+#include "platform/ui/QtInteraction.h"
+#include "repository/ApplicationSave.h"
+#include "repository/RepositoryFile.h"
+#include "repository/RepositorySchema.h"
+#include "tests/support/NextModalWidget.h"
+
+namespace {
+
+constexpr int kBusinessObjects = 500;
+constexpr int kPropertiesEach = 20;
+constexpr double kTargetSeconds = 0.5;
+
+void SaveLargeApplication(const std::filesystem::path& folder) {
+    const auto application = bench::SyntheticApplication(kBusinessObjects, kPropertiesEach);
+    const auto& businessObjects = *application->BusinessObjects();
+    for (int32_t b = 1; b < kBusinessObjects; b += 2)
+        repository_test::AddRelationship(*application, businessObjects.Item(b), businessObjects.Item(b + 1),
+                                         "Reference", false, {{"Field2", "Field1"}});
+    const auto database =
+        dao::SqliteDatabase::Open(folder / repository::kRepositoryFileName, dao::OpenMode::ReadWrite);
+    repository::SuppliedApplicationInfo info(repository_test::SampleInfo("Large"));
+    repository::SaveApplication(*database, *application, false, info);
+}
+
+}  // namespace
+
+int main() {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("bench_builder_open_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    repository::CreateRepository(folder / repository::kRepositoryFileName);
+    SaveLargeApplication(folder);
+
+    ui::QtInteraction interaction;
+    ui::ScopedInteraction useIt(interaction);
+    double seconds = 0;
+    int rows = 0;
+    {
+        builder::frmBuilderMain form;
+        form.SetToolDBPath(folder);
+        form.Show();
+        std::chrono::steady_clock::time_point start;
+        testing_support::OnNextModalWidget([&start](QWidget& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>("ApplicationListView");
+            list->setCurrentItem(list->topLevelItem(0));
+            start = std::chrono::steady_clock::now();
+            dialog.findChild<QPushButton*>("cmdOK")->click();
+        });
+        form.mnuFileOpen_Click();
+        QApplication::processEvents();
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* tree = widget->findChild<QTreeView*>("BusObjTreeView"))
+                rows = tree->model()->rowCount();
+        }
+        form.Unload();
+    }
+    std::filesystem::remove_all(folder);
+    std::printf(
+        "open an application of %d business objects (%d in the tree) into the views: %.3f s (target %.1f "
+        "s)\n",
+        kBusinessObjects, rows, seconds, kTargetSeconds);
+    return rows == kBusinessObjects && seconds < kTargetSeconds ? 0 : 1;
+}

@@ -1,0 +1,197 @@
+// The main window's real widgets offscreen: the open dialog, the views filled from the sample, column
+// clicks, the popup, a label edit and a refusal box; screenshots for a person to look at.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "builder/frmBuilderMain.h"
+#include "platform/ui/QtInteraction.h"
+#include "tests/host/QtTestApplication.h"
+#include "tests/platform/dao/TestFiles.h"
+#include "tests/support/NextModalWidget.h"
+
+namespace builder {
+namespace {
+
+std::string BinaryDir() {
+    const char* binary = std::getenv("OSTREL_BINARY_DIR");
+    return binary ? binary : ".";
+}
+
+void Screenshot(QWidget& widget, const char* name) {
+    const QString folder = QString::fromStdString(BinaryDir() + "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(widget.grab().save(folder + "/" + name));
+}
+
+void Settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+class BuilderMainQt : public ::testing::Test {
+  protected:
+    BuilderMainQt() {
+        std::filesystem::copy_file(BinaryDir() + "/samples/vbostrel.mdb", mFolder.Path() / "vbostrel.mdb");
+        mForm.SetToolDBPath(mFolder.Path());
+        mForm.Show();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == "frmBuilderMain" && widget->isVisible())
+                mWindow = qobject_cast<QMainWindow*>(widget);
+        }
+    }
+    ~BuilderMainQt() override {
+        mForm.SetIsDataChanged(false);
+        mForm.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    template <typename T>
+    T* Child(const char* name) {
+        return mWindow->findChild<T*>(name);
+    }
+
+    // File > Open through the menu: the dialog's first row chosen and Open pressed.
+    void OpenSample(bool screenshot) {
+        testing_support::OnNextModalWidget([screenshot](QWidget& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>("ApplicationListView");
+            auto* open = dialog.findChild<QPushButton*>("cmdOK");
+            list->setCurrentItem(list->topLevelItem(0));
+            EXPECT_TRUE(open->isEnabled());
+            if (screenshot)
+                Screenshot(dialog, "builder-open.png");
+            open->click();
+        });
+        Child<QAction>("mnuFileOpen")->trigger();
+        Settle();
+    }
+
+    dao_test::TestFolder mFolder;
+    ui::QtInteraction mInteraction;
+    ui::ScopedInteraction mUseIt{mInteraction};
+    frmBuilderMain mForm;
+    QMainWindow* mWindow = nullptr;
+};
+
+TEST_F(BuilderMainQt, MenusToolbarAndControlsCarryTheirNames) {
+    ASSERT_NE(mWindow, nullptr);
+    EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
+    for (const char* name : {"BusObjTreeView", "PropertyListView", "MethodListView", "RelationshipListView"})
+        EXPECT_NE(Child<QTreeView>(name), nullptr) << name;
+    EXPECT_EQ(Child<QMenu>("mnuFile")->title(), "&File");
+    EXPECT_EQ(Child<QAction>("mnuFileExit")->text(), "E&xit");
+    EXPECT_FALSE(Child<QAction>("mnuStartHere")->isVisible());
+    EXPECT_FALSE(Child<QAction>("mnuFilePattern")->isEnabled());
+    EXPECT_FALSE(Child<QAction>("mnuFileImport")->isEnabled());
+    EXPECT_FALSE(Child<QAction>("Import")->isEnabled());
+    EXPECT_EQ(Child<QAction>("Relationship")->toolTip(), "New Relationship");
+    auto* tabs = Child<QTabWidget>("SSTab1");
+    EXPECT_EQ(tabs->tabText(2), "Relationships");
+    EXPECT_EQ(Child<QTreeView>("PropertyListView")->model()->headerData(10, Qt::Horizontal).toString(),
+              "Table Name");
+}
+
+TEST_F(BuilderMainQt, OpeningTheSampleFillsTheViews) {
+    OpenSample(true);
+    EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - OrderEntry");
+    auto* tree = Child<QTreeView>("BusObjTreeView");
+    ASSERT_EQ(tree->model()->rowCount(), 4);
+    const QModelIndex customer = tree->model()->index(0, 0);
+    EXPECT_EQ(customer.data().toString(), "Customer");
+    EXPECT_TRUE(tree->isExpanded(customer));
+    EXPECT_FALSE(tree->isExpanded(tree->model()->index(0, 0, customer)));
+    auto* properties = Child<QTreeView>("PropertyListView");
+    EXPECT_EQ(properties->model()->rowCount(), 26);
+    tree->expand(tree->model()->index(0, 0, customer));
+    tree->setCurrentIndex(tree->model()->index(1, 0, tree->model()->index(0, 0, customer)));
+    Settle();
+    Screenshot(*mWindow, "builder-main.png");
+
+    // Column clicks sort ascending, then descending.
+    properties->header()->sectionClicked(1);
+    Settle();
+    EXPECT_EQ(properties->model()->index(0, 1).data().toString(), "Balance");
+    properties->header()->sectionClicked(1);
+    Settle();
+    EXPECT_EQ(properties->model()->index(0, 1).data().toString(), "UnitPrice");
+}
+
+TEST_F(BuilderMainQt, ThePopupAndALabelEditRenameABusinessObject) {
+    OpenSample(false);
+    auto* tree = Child<QTreeView>("BusObjTreeView");
+    const QModelIndex product = tree->model()->index(1, 0);
+    tree->setCurrentIndex(product);
+    QStringList shown;
+    testing_support::OnNextModalWidget([&shown](QWidget& popup) {
+        auto* menu = qobject_cast<QMenu*>(&popup);
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->isVisible())
+                shown << action->objectName();
+        }
+        Screenshot(popup, "builder-popup.png");
+        menu->findChild<QAction*>("mnuPropMethRename")->trigger();
+        menu->close();
+    });
+    emit tree->customContextMenuRequested(tree->visualRect(product).center());
+    Settle();
+    EXPECT_EQ(shown, (QStringList{"mnuPropertyNew", "mnuMethodNew", "mnuWindowNew", "mnuRelationshipNew",
+                                  "mnuPropMethEdit", "mnuPropMethRename"}));
+    auto* editor = tree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Item");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(editor, &enter);
+    Settle();
+    EXPECT_EQ(tree->model()->index(1, 0).data().toString(), "Item");
+    EXPECT_EQ(mForm.Application()->BusinessObjects()->KeyOf(2), "Item");
+    EXPECT_EQ(Child<QTreeView>("RelationshipListView")->model()->index(7, 0).data().toString(), "Item");
+}
+
+TEST_F(BuilderMainQt, ARefusalShowsAnOkBoxWithTheStopIcon) {
+    OpenSample(false);
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    testing_support::OnNextModalWidget([&](QWidget& widget) {
+        auto* box = qobject_cast<QMessageBox*>(&widget);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        icon = box->icon();
+        buttons = static_cast<int>(box->buttons().size());
+        Screenshot(*box, "builder-refusal.png");
+        box->button(QMessageBox::Ok)->click();
+    });
+    mForm.Views().BusObjTreeView.Select("Order.Methods.Read");
+    std::string label = "Fetch";
+    EXPECT_TRUE(mForm.BusObjTreeView_AfterLabelEdit(label));
+    EXPECT_EQ(text, "CRUD methods cannot be renamed!");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(BuilderMainQt, TheCloseBoxUnloadsTheWindow) {
+    mWindow->close();
+    Settle();
+    EXPECT_FALSE(mForm.IsLoaded());
+}
+
+}  // namespace
+}  // namespace builder
