@@ -214,6 +214,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
         mTree = new QTreeView;
         mTree->setObjectName("BusObjTreeView");
         mTree->setHeaderHidden(true);
+        mTree->setUniformRowHeights(true);
         mTree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
         mTree->setContextMenuPolicy(Qt::CustomContextMenu);
         mTreeModel = new TreeItemModel([this]() -> ModelTree& { return mForm.Views().BusObjTreeView; },
@@ -325,6 +326,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
         }
         mButtons.at("Import")->setEnabled(mForm.MenuEnabled("mnuFileImport"));
 
+        mWindow->setUpdatesEnabled(false);
         mTreeModel->Reset();
         RestoreExpanded(QModelIndex());
         const ModelTree& tree = mForm.Views().BusObjTreeView;
@@ -346,6 +348,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
                 view->setCurrentIndex(model->index(row, 0));
         }
         mTabs->setCurrentIndex(static_cast<int>(mForm.SSTab1()));
+        mWindow->setUpdatesEnabled(true);
         mRefreshing = false;
         if (const TreeNode* node = tree.Find(mPendingLabelEdit)) {
             const QModelIndex index = mTreeModel->IndexOf(node);

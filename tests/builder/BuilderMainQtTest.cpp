@@ -187,10 +187,30 @@ TEST_F(BuilderMainQt, ARefusalShowsAnOkBoxWithTheStopIcon) {
     EXPECT_EQ(buttons, 1);
 }
 
-TEST_F(BuilderMainQt, TheCloseBoxUnloadsTheWindow) {
+TEST_F(BuilderMainQt, TheCloseBoxAndFileExitUnloadTheWindow) {
     mWindow->close();
     Settle();
     EXPECT_FALSE(mForm.IsLoaded());
+    mForm.Show();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "frmBuilderMain" && widget->isVisible())
+            mWindow = qobject_cast<QMainWindow*>(widget);
+    }
+    Child<QAction>("mnuFileExit")->trigger();
+    Settle();
+    EXPECT_FALSE(mForm.IsLoaded());
+}
+
+TEST_F(BuilderMainQt, TheToolbarOpensTheOpenDialog) {
+    bool shown = false;
+    testing_support::OnNextModalWidget([&shown](QWidget& dialog) {
+        shown = dialog.objectName() == "frmAppOpen";
+        dialog.findChild<QPushButton*>("cmdCancel")->click();
+    });
+    Child<QAction>("Open")->trigger();
+    Settle();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
 }
 
 }  // namespace
