@@ -59,11 +59,9 @@ class frmBuilderMain : public core::MainWindow,
 
     // What shows the window (builder/qt). Refresh is called once at the end of every command that
     // changed what the window shows.
-    class View {
+    class View : public ui::ModelessView {
       public:
-        virtual ~View() = default;
         virtual void ShowStatusText(const std::string& text) = 0;
-        virtual void Refresh() = 0;
         // The popup menu at the pointer, after a right click.
         virtual void ShowPopup() = 0;
         // Starts editing the label of the tree's node.

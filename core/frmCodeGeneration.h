@@ -58,13 +58,6 @@ class frmCodeGeneration : public ui::ModelessWindow {
     void ShowWidget() override;
     void CloseWidget() override;
 
-    class View {
-      public:
-        virtual ~View() = default;
-        virtual void Refresh() = 0;
-        virtual void SetVisible(bool visible) = 0;
-    };
-
   private:
     void Form_Load();
     // Runs the model check; false (after its message) when the run must stop.
@@ -88,7 +81,7 @@ class frmCodeGeneration : public ui::ModelessWindow {
     bool mVisible = false;
     bool mUnloaded = false;
 
-    std::unique_ptr<View> mView;
+    std::unique_ptr<ui::ModelessView> mView;
 };
 
 // "ORDER line" → "Order Line": the first letter of each word upper case, the others lower case.

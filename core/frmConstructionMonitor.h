@@ -24,13 +24,6 @@ class frmConstructionMonitor : public ui::ModelessWindow {
         std::string linesOfCode;  // empty while in progress
     };
 
-    // What shows the window: told after every change, and closed with it.
-    class View {
-      public:
-        virtual ~View() = default;
-        virtual void Refresh() = 0;
-    };
-
     frmConstructionMonitor() = default;
     ~frmConstructionMonitor() override;
 
@@ -67,7 +60,7 @@ class frmConstructionMonitor : public ui::ModelessWindow {
     std::string mApplication, mBusinessObject, mComponent, mProject;
     int32_t mTotalLines = 0;
 
-    std::unique_ptr<View> mView;
+    std::unique_ptr<ui::ModelessView> mView;
 };
 
 }  // namespace core

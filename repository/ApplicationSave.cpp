@@ -170,19 +170,22 @@ class ApplicationWriter {
             }
         }
         if (hasNull) {
-            mRepository.Execute(
-                "DELETE FROM \"PermittedValues\" WHERE \"PropID\" = ?1 AND \"PermittedValue\" IS NULL",
-                {owner.Value});
+            mRepository.Execute(R"sql(
+                DELETE FROM "PermittedValues" WHERE "PropID" = ?1 AND "PermittedValue" IS NULL
+            )sql",
+                                {owner.Value});
         }
         for (const std::string& value : removed)
             mRepository.Delete(kPermittedValues, {owner, {"PermittedValue", value}});
         for (const std::string& value : repeated) {
-            mRepository.Execute(
-                "DELETE FROM \"PermittedValues\" WHERE \"PropID\" = ?1 AND \"PermittedValue\" = ?2 AND rowid "
-                "> "
-                "(SELECT min(rowid) FROM \"PermittedValues\" WHERE \"PropID\" = ?1 AND \"PermittedValue\" = "
-                "?2)",
-                {owner.Value, value});
+            // Keeps the first row of a value stored more than once.
+            mRepository.Execute(R"sql(
+                DELETE FROM "PermittedValues"
+                WHERE "PropID" = ?1 AND "PermittedValue" = ?2
+                  AND rowid > (SELECT min(rowid) FROM "PermittedValues"
+                               WHERE "PropID" = ?1 AND "PermittedValue" = ?2)
+            )sql",
+                                {owner.Value, value});
         }
         for (const std::string& value : values) {
             if (stored.insert(value).second)

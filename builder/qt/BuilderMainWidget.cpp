@@ -116,9 +116,10 @@ class BuilderMainWidget : public frmBuilderMain::View {
         mWindow->deleteLater();
     }
 
-    void Show() {
-        mWindow->show();
-        mWindow->raise();
+    void SetVisible(bool visible) override {
+        mWindow->setVisible(visible);
+        if (visible)
+            mWindow->raise();
     }
 
     void ShowStatusText(const std::string& text) override {
@@ -389,7 +390,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
 void frmBuilderMain::ShowWidget() {
     if (!mView)
         mView = std::make_unique<BuilderMainWidget>(*this);
-    static_cast<BuilderMainWidget&>(*mView).Show();
+    mView->SetVisible(true);
 }
 
 void frmBuilderMain::CloseWidget() {

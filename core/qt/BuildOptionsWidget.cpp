@@ -4,13 +4,12 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/frmBuildOptions.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -66,18 +65,8 @@ void frmBuildOptions::ShowWidget() {
         }
     }
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK");
-    auto* help = new QPushButton("Help");
-    buttons->addWidget(ok);
-    buttons->addWidget(help);
-    layout->addLayout(buttons);
-    QObject::connect(ok, &QPushButton::clicked, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(help, &QPushButton::clicked, [this] { cmdHelp_Click(); });
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Help,
+                                          {[this] { cmdOK_Click(); }, {}, [this] { cmdHelp_Click(); }}));
     dialog.exec();
 }
 

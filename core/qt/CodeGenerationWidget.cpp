@@ -18,7 +18,7 @@
 namespace core {
 namespace {
 
-class CodeGenerationWidget : public frmCodeGeneration::View {
+class CodeGenerationWidget : public ui::ModelessView {
   public:
     explicit CodeGenerationWidget(frmCodeGeneration& form) : mForm(form) {
         mWindow.setWindowTitle("Generate Code");

@@ -1,11 +1,11 @@
 // The construction monitor as a Qt window.
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -14,7 +14,7 @@
 namespace core {
 namespace {
 
-class ConstructionMonitorWidget : public frmConstructionMonitor::View {
+class ConstructionMonitorWidget : public ui::ModelessView {
   public:
     explicit ConstructionMonitorWidget(frmConstructionMonitor& monitor) : mMonitor(monitor) {
         auto* layout = new QVBoxLayout(&mWindow);
@@ -29,17 +29,18 @@ class ConstructionMonitorWidget : public frmConstructionMonitor::View {
         mTotal->setReadOnly(true);
         totals->addWidget(mTotal);
         totals->addStretch();
-        auto* ok = new QPushButton("&OK");
-        totals->addWidget(ok);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+        totals->addWidget(buttons);
         layout->addLayout(totals);
-        QObject::connect(ok, &QPushButton::clicked, [this] { mMonitor.cmdOK_Click(); });
+        QObject::connect(buttons, &QDialogButtonBox::accepted, [this] { mMonitor.cmdOK_Click(); });
         mWindow.resize(640, 360);
         Refresh();
     }
 
-    void Show() {
-        mWindow.show();
-        mWindow.raise();
+    void SetVisible(bool visible) override {
+        mWindow.setVisible(visible);
+        if (visible)
+            mWindow.raise();
     }
 
     void Refresh() override {
@@ -66,7 +67,7 @@ class ConstructionMonitorWidget : public frmConstructionMonitor::View {
 void frmConstructionMonitor::ShowWidget() {
     if (!mView)
         mView = std::make_unique<ConstructionMonitorWidget>(*this);
-    static_cast<ConstructionMonitorWidget&>(*mView).Show();
+    mView->SetVisible(true);
 }
 
 void frmConstructionMonitor::CloseWidget() {

@@ -3,13 +3,12 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/frmDuplicateComponent.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -38,14 +37,8 @@ void frmDuplicateComponent::ShowWidget() {
     promptLayout->addWidget(ckbApplyToAll);
     layout->addWidget(prompt);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    auto* cmdHelp = new QPushButton("Help");
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdHelp);
-    layout->addLayout(buttons);
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Help,
+                                          {[this] { cmdOK_Click(); }, {}, [this] { cmdHelp_Click(); }}));
 
     auto refreshCaption = [this, ckbApplyToAll] {
         ckbApplyToAll->setText(QString::fromStdString(ApplyToAllCaption()));
@@ -59,11 +52,6 @@ void frmDuplicateComponent::ShowWidget() {
         refreshCaption();
     });
     QObject::connect(ckbApplyToAll, &QCheckBox::toggled, [this](bool ticked) { SetApplyToAll(ticked); });
-    QObject::connect(cmdHelp, &QPushButton::clicked, [this] { cmdHelp_Click(); });
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
     if (dialog.exec() != QDialog::Accepted)
         CloseByFrame();
 }

@@ -8,6 +8,7 @@
 
 #include "core/frmErrorDetails.h"
 #include "core/frmErrorDisplayUtil.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -17,14 +18,11 @@ void frmErrorDisplayUtil::ShowWidget() {
     auto* layout = new QGridLayout(&form);
     auto* message = new QLabel(QString::fromStdString(mMessage));
     message->setWordWrap(true);
-    auto* details = new QPushButton("Details");
-    auto* ok = new QPushButton("OK");
-    ok->setDefault(true);
-    layout->addWidget(message, 0, 0, 1, 2);
-    layout->addWidget(details, 1, 0);
-    layout->addWidget(ok, 1, 1);
+    QDialogButtonBox* buttons = ui::DialogButtonRow(form, QDialogButtonBox::Ok);
+    QPushButton* details = buttons->addButton("Details", QDialogButtonBox::ActionRole);
+    layout->addWidget(message, 0, 0);
+    layout->addWidget(buttons, 1, 0);
     QObject::connect(details, &QPushButton::clicked, [this] { cmdDetails_Click(); });
-    QObject::connect(ok, &QPushButton::clicked, &form, &QDialog::accept);
     form.exec();
 }
 
@@ -34,14 +32,11 @@ void frmErrorDetails::ShowWidget() {
     auto* layout = new QGridLayout(&form);
     auto* number = new QLineEdit(QString::fromStdString(mNumber));
     auto* source = new QLineEdit(QString::fromStdString(mSource));
-    auto* ok = new QPushButton("OK");
-    ok->setDefault(true);
     layout->addWidget(new QLabel("Number"), 0, 0);
     layout->addWidget(number, 0, 1);
     layout->addWidget(new QLabel("Source"), 1, 0);
     layout->addWidget(source, 1, 1);
-    layout->addWidget(ok, 2, 1);
-    QObject::connect(ok, &QPushButton::clicked, &form, &QDialog::accept);
+    layout->addWidget(ui::DialogButtonRow(form, QDialogButtonBox::Ok), 2, 0, 1, 2);
     form.exec();
 }
 

@@ -1,13 +1,12 @@
 // The generation warnings as a Qt dialog.
 
 #include <QDialog>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/frmGenWarnings.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace core {
 
@@ -22,21 +21,8 @@ void frmGenWarnings::ShowWidget() {
     for (const auto& item : Items())
         list->addItem(QString::fromStdString(item));
     layout->addWidget(list);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    auto* cmdCancel = new QPushButton("Cancel");
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(cmdCancel, &QPushButton::clicked, [this, &dialog] {
-        cmdCancel_Click();
-        dialog.reject();
-    });
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
+                                          {[this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, {}}));
     dialog.exec();
 }
 

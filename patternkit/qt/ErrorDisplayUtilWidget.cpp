@@ -1,12 +1,11 @@
 // The pattern library's error dialog as a Qt dialog.
 
 #include <QDialog>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "patternkit/frmErrorDisplayUtil.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace patternkit {
 
@@ -17,13 +16,7 @@ void frmErrorDisplayUtil::ShowWidget() {
     auto* lblMessage = new QLabel(QString::fromStdString(Message()));
     lblMessage->setWordWrap(true);
     layout->addWidget(lblMessage);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    layout->addLayout(buttons);
-    QObject::connect(cmdOK, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok));
     dialog.exec();
 }
 

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 #include <array>
 
 #include "patternkit/frmImportSelection.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace patternkit {
 namespace {
@@ -86,24 +86,10 @@ void frmImportSelection::ShowWidget() {
         refresh();
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
-    auto* cmdCancel = new QPushButton("Cancel");
-    auto* cmdHelp = new QPushButton("Help");
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdHelp);
-    layout->addLayout(buttons);
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(cmdCancel, &QPushButton::clicked, [this, &dialog] {
-        cmdCancel_Click();
-        dialog.reject();
-    });
+    // Help has no topic in this form.
+    layout->addWidget(
+        ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                            {[this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, {}}));
     dialog.exec();
 }
 

@@ -57,6 +57,15 @@ class ModelessWindow {
     virtual void CloseWidget() = 0;
 };
 
+// What shows a modeless window's logic: made by the window's ShowWidget and shown by it, told after every
+// change of the logic, hidden while the window is hidden, and destroyed by CloseWidget.
+class ModelessView {
+  public:
+    virtual ~ModelessView() = default;
+    virtual void Refresh() = 0;
+    virtual void SetVisible(bool visible) = 0;
+};
+
 class Interaction {
   public:
     virtual ~Interaction() = default;

@@ -1,7 +1,7 @@
 // The code prompt as a Qt dialog.
 
 #include <QDialog>
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,13 +21,10 @@ void frmCodePrompt::ShowWidget() {
         lstCode->addItem(QString::fromStdString(entry));
     layout->addWidget(lstCode);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* cmdOK = new QPushButton("OK");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QPushButton* cmdOK = buttons->button(QDialogButtonBox::Ok);
     cmdOK->setEnabled(cmdOKEnabled());
-    cmdOK->setDefault(true);
-    buttons->addWidget(cmdOK);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     // A selection made by mouse or keyboard, not the current row that focus alone may set.
     QObject::connect(lstCode, &QListWidget::itemSelectionChanged, [this, lstCode, cmdOK] {
@@ -37,7 +34,7 @@ void frmCodePrompt::ShowWidget() {
         lstCode_Click(lstCode->row(selected.first()));
         cmdOK->setEnabled(cmdOKEnabled());
     });
-    QObject::connect(cmdOK, &QPushButton::clicked, [this, &dialog] {
+    QObject::connect(buttons, &QDialogButtonBox::accepted, [this, &dialog] {
         cmdOK_Click();
         if (IsUnloaded())
             dialog.accept();

@@ -118,6 +118,9 @@ TEST_F(Commands, MenusAndToolbarReachTheirDialogs) {
             mForm.RunMenuCommand(c.command);
         EXPECT_EQ(mOpened, c.opened.empty() ? Lines{} : Lines{c.opened});
     }
+    mForm.RunMenuCommand("mnuHelpVBOstrel");
+    ASSERT_EQ(mScript.HelpShown().size(), 1u);
+    EXPECT_EQ(mScript.HelpShown()[0].second, 1506);
     EXPECT_FALSE(mForm.MenuVisible("mnuStartHere"));
     EXPECT_FALSE(mForm.MenuEnabled("mnuDesObjNew"));
 }

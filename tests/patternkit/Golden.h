@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -34,16 +35,29 @@ inline std::vector<std::string> ReadGolden(const std::string& name) {
     return lines;
 }
 
+inline bool MatchesGoldenLine(const std::string& line, const std::string& expected) {
+    if (expected == "<any comment>")
+        return line.find('\'') != std::string::npos && line.find_first_not_of(' ') == line.find('\'');
+    return line == expected;
+}
+
+// Reports the first line that differs, then a difference in length with the first line one side lacks.
 inline void ExpectMatchesLines(const std::vector<std::string>& lines,
                                const std::vector<std::string>& expected, const std::string& name) {
-    ASSERT_EQ(lines.size(), expected.size()) << name;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (expected[i] == "<any comment>")
-            EXPECT_EQ(lines[i].find_first_not_of(' '), lines[i].find('\''))
-                << name << " line " << i + 1 << ": " << lines[i];
-        else
-            EXPECT_EQ(lines[i], expected[i]) << name << " line " << i + 1;
+    const size_t common = std::min(lines.size(), expected.size());
+    for (size_t i = 0; i < common; ++i) {
+        if (!MatchesGoldenLine(lines[i], expected[i])) {
+            ADD_FAILURE() << name << " line " << i + 1 << " differs\n  generated: [" << lines[i]
+                          << "]\n  expected:  [" << expected[i] << "]";
+            return;
+        }
     }
+    if (lines.size() > common)
+        ADD_FAILURE() << name << ": " << lines.size() - common << " generated line(s) more, from line "
+                      << common + 1 << ": [" << lines[common] << "]";
+    else if (expected.size() > common)
+        ADD_FAILURE() << name << ": " << expected.size() - common << " expected line(s) missing, from line "
+                      << common + 1 << ": [" << expected[common] << "]";
 }
 
 inline void ExpectMatchesGolden(const std::vector<std::string>& lines, const std::string& name) {

@@ -7,6 +7,7 @@
 #include "patternkit/frmImportSelection.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "tests/patternkit/ModelDoubles.h"
+#include "tests/support/DialogPictures.h"
 
 namespace {
 
@@ -198,6 +199,32 @@ TEST_F(PropertyPickers, AnItemThatCannotBeReadIsReportedInTheErrorDialog) {
     EXPECT_TRUE(patternkit::Common::PromptListProperties(*mOrder, "").empty());
     EXPECT_EQ(reported, "VB Ostrel Internal Error - Object variable or With block variable not set");
     EXPECT_EQ(mScript.DialogsShown(), (Names{"frmErrorDisplayUtil", "frmImportSelection"}));
+}
+
+// The Qt forms, pictured: the picker's row takes OK or Cancel, the error dialog closes by OK.
+TEST_F(Picker, TheQtFormAnswersThroughItsButtonRow) {
+    ui::QtInteraction qt;
+    ui::ScopedInteraction useIt(qt);
+    for (const auto& [button, expectOK] :
+         {std::pair{QDialogButtonBox::Ok, true}, std::pair{QDialogButtonBox::Cancel, false}}) {
+        mPicker.SetCaption("Select Items");
+        PickRight("C");
+        testing_support::DriveModal(
+            "Select Items", "frmImportSelection", [&] { mPicker.Show(); },
+            [&](QDialog& dialog) {
+                auto* row = dialog.findChild<QDialogButtonBox*>();
+                ASSERT_NE(row, nullptr);
+                EXPECT_EQ(row->standardButtons(),
+                          QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+                testing_support::Press(dialog, button);
+            });
+        EXPECT_EQ(mPicker.OKClicked(), expectOK);
+        EXPECT_EQ(mPicker.CancelClicked(), !expectOK);
+    }
+    patternkit::frmErrorDisplayUtil error(vb::Error(5, "No such property"));
+    testing_support::DriveModal(
+        "Error!", "frmErrorDisplayUtil-patterns", [&] { error.Show(); },
+        [](QDialog& dialog) { testing_support::Press(dialog, QDialogButtonBox::Ok); });
 }
 
 }  // namespace

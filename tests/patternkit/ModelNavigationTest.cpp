@@ -24,8 +24,8 @@ Names NamesOf(const Set& set) {
 }
 
 // Customer contains Order twice over (two identifying relationships); Order refers to Product by a
-// reference and a subtype relationship, to Shipper by a reference, and to Warehouse by an association
-// whose cardinality is spelt "one".
+// reference and a subtype relationship, to Shipper by a reference, to Voucher by a subtype relationship
+// alone, and to Warehouse by an association whose cardinality is spelt "one".
 class OrdersModel : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -34,6 +34,7 @@ class OrdersModel : public ::testing::Test {
         product = model.AddBusinessObject("Product");
         shipper = model.AddBusinessObject("Shipper");
         warehouse = model.AddBusinessObject("Warehouse");
+        voucher = model.AddBusinessObject("Voucher");
 
         Add("OrderID", "Long", [](FakeProperty& p) { p.isKey = true; });
         auto customerID = Add("CustomerID", "Long", [](FakeProperty& p) { p.isKey = p.isForeign = true; });
@@ -52,6 +53,7 @@ class OrdersModel : public ::testing::Test {
         namedLikeProductID->name = " ProductID ";
         model.Relate(order, product, "Reference")->foreignProperties->items = {namedLikeProductID, productID};
         model.Relate(order, product, "Subtype");
+        model.Relate(order, voucher, "Subtype");
         model.Relate(order, warehouse, "Identifying", "one");
     }
 
@@ -68,7 +70,7 @@ class OrdersModel : public ::testing::Test {
     }
 
     testing_support::FakeModel model;
-    std::shared_ptr<FakeBusinessObject> customer, order, product, shipper, warehouse;
+    std::shared_ptr<FakeBusinessObject> customer, order, product, shipper, warehouse, voucher;
 };
 
 TEST_F(OrdersModel, NavigationFollowsOnlyOneAssociationsOfTheirRelationshipType) {
@@ -82,7 +84,7 @@ TEST_F(OrdersModel, NavigationFollowsOnlyOneAssociationsOfTheirRelationshipType)
         {"children of Customer", C::GetChildBusObjs(*customer), {"Order", "Order"}},
         {"children of Order", C::GetChildBusObjs(*order), {}},
         {"parents of Customer", C::GetParentBusObjs(*customer), {}},
-        {"references of Order", C::GetReferenceBusObjs(*order), {"Shipper", "Product"}},
+        {"references of Order", C::GetReferenceBusObjs(*order), {"Shipper", "Product", "Voucher"}},
         {"references of Product", C::GetReferenceBusObjs(*product), {}},
     };
     for (const auto& c : cases)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "runtime/frmCodePrompt.h"
 #include "runtime/qelCodeTable.h"
 #include "tests/runtime/SecurityFiles.h"
+#include "tests/support/DialogPictures.h"
 
 namespace runtime_test {
 namespace {
@@ -119,4 +122,31 @@ TEST(CodePromptFormTest, AClickOutsideTheListSelectsNothing) {
 }
 
 }  // namespace
+// The Qt form, pictured: OK stays off until a code is picked, and then takes it.
+TEST(CodePromptFormTest, TheQtFormTakesThePickedCodeWithOK) {
+    dao::RowSet codes({"Code", "Value"});
+    codes.Append({"State", "NY"});
+    codes.Append({"State", "CA"});
+    ui::QtInteraction qt;
+    ui::ScopedInteraction use(qt);
+    runtime::frmCodePrompt form;
+    form.SetRefToCodes(codes);
+    testing_support::DriveModal(
+        runtime::frmCodePrompt::kCaption, "frmCodePrompt", [&] { form.Show(); },
+        [](QDialog& dialog) {
+            auto* row = dialog.findChild<QDialogButtonBox*>();
+            ASSERT_NE(row, nullptr);
+            QPushButton* ok = row->button(QDialogButtonBox::Ok);
+            ASSERT_NE(ok, nullptr);
+            EXPECT_FALSE(ok->isEnabled());
+            auto* list = dialog.findChild<QListWidget*>();
+            ASSERT_NE(list, nullptr);
+            list->item(1)->setSelected(true);
+            EXPECT_TRUE(ok->isEnabled());
+            ok->click();
+        });
+    EXPECT_EQ(form.SelectedCode(), vb::Variant("CA"));
+    EXPECT_TRUE(form.IsUnloaded());
+}
+
 }  // namespace runtime_test

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/patterns/tier3/ListBatchModel.h"
+#include "tests/support/ProcedureLines.h"
 
 namespace {
 
@@ -11,11 +12,9 @@ using Lines = std::vector<std::string>;
 
 // The lines after "On Error" of the procedure whose signature starts `signature`, up to `last`.
 Lines BodyOf(const Lines& lines, std::string_view signature, std::string_view last) {
-    const auto procedure = std::find_if(lines.begin(), lines.end(),
-                                        [&](const std::string& line) { return line.starts_with(signature); });
-    const auto begin = std::find(procedure, lines.end(), "    On Error GoTo HandleError");
-    const auto end = std::find(begin, lines.end(), std::string(last));
-    return end == lines.end() ? Lines{} : Lines(begin + 1, end);
+    const Lines procedure = testing_support::Slice(lines, signature, last);
+    const auto begin = std::find(procedure.begin(), procedure.end(), "    On Error GoTo HandleError");
+    return begin == procedure.end() ? Lines{} : Lines(begin + 1, procedure.end() - 1);
 }
 
 Lines Matching(const Lines& lines, std::string_view part) {

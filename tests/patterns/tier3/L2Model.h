@@ -91,30 +91,6 @@ inline void MakeForeign(L2Property& property, const std::shared_ptr<L2Property>&
     property.foreignKeyField->busObjProperty = source;
 }
 
-// Resolves every token the layer-2 class writes, from the pattern's current objects.
-class L2TokenEngine : public TokenEngine {
-  public:
-    void Code(std::string_view line) override {
-        using patternkit::Common::ReplaceString;
-        std::string text(line);
-        const auto name = [](const auto& object) { return object ? object->Name() : std::string(); };
-        text = ReplaceString(text, "&ParentBusObjName", name(pattern->CurrentParentBusObj()));
-        text = ReplaceString(text, "&ChildBusObjName", name(pattern->CurrentChildBusObj()));
-        text = ReplaceString(text, "&ReferenceBusObjName", name(pattern->CurrentReferenceBusObj()));
-        text = ReplaceString(text, "&MethodName", name(pattern->CurrentMethod()));
-        text = ReplaceString(text, "&BusObjBaseErrorNumber",
-                             std::to_string(pattern->CurrentBusObj()->BaseErrorNumber()));
-        const auto property = pattern->CurrentProperty();
-        std::shared_ptr<typelib::IProperty> source;
-        if (property && property->IsForeignProperty())
-            source = property->ForeignKeyField()->BusObjProperty();
-        text = ReplaceString(text, "&VirtPropOwnerBusObj", source ? source->BusinessObjectName() : "");
-        text = ReplaceString(text, "&VirtPropOrigName", name(source));
-        text = ReplaceString(text, "&SQLDelimiter", property && property->DataType() == "String" ? "'" : "");
-        TokenEngine::Code(text);
-    }
-};
-
 // The four business objects of the sample that the layer-2 class is checked on.
 struct L2Sample {
   private:

@@ -12,7 +12,7 @@
 #include "patterns/tier3/Generators.h"
 #include "patterns/tier3/T3BusinessObject.h"
 #include "tests/patternkit/ModelDoubles.h"
-#include "tests/patternkit/RecordingConstructor.h"
+#include "tests/support/TokenEngine.h"
 #include "typelib/IPattern.h"
 
 namespace testing_support {
@@ -106,47 +106,12 @@ struct OrderModel {
     }
 };
 
-// Resolves the tokens of the list and batch classes from the pattern's current objects, each only
-// where it occurs, and keeps the lines of each component ("project/component").
-class ListBatchEngine : public RecordingConstructor {
-  public:
-    const typelib::IPattern* pattern = nullptr;
-    std::map<std::string, std::vector<std::string>> componentLines;
-
-    int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
-                           int32_t componentType, const std::string& formTemplateFile) override {
-        mComponent = projectName + "/" + componentName;
-        return RecordingConstructor::SetVBComponent(projectName, componentName, componentType,
-                                                    formTemplateFile);
-    }
-    void Code(std::string_view line) override {
-        std::string text(line);
-        Resolve(text, "&ParentBusObjName", [&] { return pattern->CurrentParentBusObj()->Name(); });
-        Resolve(text, "&BusObjName", [&] { return pattern->CurrentBusObj()->Name(); });
-        Resolve(text, "&PropFieldName", [&] { return pattern->CurrentProperty()->Field()->Name(); });
-        Resolve(text, "&PropName", [&] { return pattern->CurrentProperty()->Name(); });
-        Resolve(text, "&SQLDelimiter",
-                [&] { return std::string(pattern->CurrentProperty()->DataType() == "String" ? "'" : ""); });
-        lines.push_back(text);
-        componentLines[mComponent].push_back(text);
-    }
-
-  private:
-    template <typename Value>
-    static void Resolve(std::string& text, std::string_view token, Value value) {
-        if (text.find(token) != std::string::npos)
-            text = patternkit::Common::ReplaceString(text, token, value());
-    }
-
-    std::string mComponent;
-};
-
 // Runs the three-tier pattern for the business object (three projects, OrdersBusiness and OrdersData)
 // and returns the lines of each component written. Errors of the build go to the caller.
 inline std::map<std::string, std::vector<std::string>> BuildThreeTier(
     const std::shared_ptr<FakeBusinessObject>& businessObject,
     std::shared_ptr<typelib::MethodList> methods = {}) {
-    auto engine = std::make_shared<ListBatchEngine>();
+    auto engine = std::make_shared<TokenEngine>();
     // The list and batch classes with the modules they stand beside; the other classes have tests of their
     // own.
     tier3::Generators generators = tier3::StandardGenerators();

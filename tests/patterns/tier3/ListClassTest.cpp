@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/patterns/tier3/ListBatchModel.h"
+#include "tests/support/ProcedureLines.h"
 
 namespace {
 
@@ -12,14 +13,6 @@ using testing_support::FakeBusinessObject;
 using testing_support::MakeForeign;
 using testing_support::MakeKey;
 using Lines = std::vector<std::string>;
-
-// The lines from the one that starts with `signature` up to and including `endLine`.
-Lines Procedure(const Lines& lines, std::string_view signature, std::string_view endLine) {
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [&](const std::string& line) { return line.starts_with(signature); });
-    const auto last = std::find(first, lines.end(), std::string(endLine));
-    return last == lines.end() ? Lines{} : Lines(first, last + 1);
-}
 
 // Runs the body of the generated GenSQLFromOrderObjId for a parent whose ObjectId is `objectId`: the
 // only statements it may hold are the ones below, each run as VB would. (Each condition ends in a
@@ -86,8 +79,8 @@ Lines ParentQueryOf(const std::vector<ParentKey>& keys) {
                     *AddKeyedProperty(*other, key.name, "Long", 5));
     }
     model.Relate(line, order, "Identifying");
-    return Procedure(testing_support::BuildThreeTier(line)["OrdersBusiness/LineList"],
-                     "Private Function GenSQLFromOrderObjId", "End Function");
+    return testing_support::Slice(testing_support::BuildThreeTier(line)["OrdersBusiness/LineList"],
+                                  "Private Function GenSQLFromOrderObjId", "End Function");
 }
 
 TEST(ListParentQuery, PairsEachParentKeyWithItsOwnForeignPropertyInKeyIndexOrder) {
@@ -149,7 +142,7 @@ TEST(ListParentQuery, ParentMembersOnlyWithExactlyOneIdentifyingParent) {
         EXPECT_EQ(contains("Private Function GenSQLFromOrderObjId () As String"), hasOne);
         EXPECT_FALSE(contains("Private myProduct As Product"));
         // Without the qualification the criteria go to the persistence class untouched.
-        const Lines search = Procedure(lines, "Public Sub Search(", "End Sub");
+        const Lines search = testing_support::Slice(lines, "Public Sub Search(", "End Sub");
         const auto call =
             std::find(search.begin(), search.end(), "    Set mrsOrderLine = objPersist.Search(strSearch)");
         ASSERT_NE(call, search.end());
@@ -188,8 +181,9 @@ TEST(ListObjectId, KeysInKeyIndexOrderFromTheStoredValues) {
         const auto thing = model.AddBusinessObject("Thing");
         for (const auto& key : c.keys)
             MakeKey(*AddKeyedProperty(*thing, key.name, key.dataType, 1), key.keyIndex);
-        const Lines function = Procedure(testing_support::BuildThreeTier(thing)["OrdersBusiness/ThingList"],
-                                         "Private Function CreateObjectId", "End Function");
+        const Lines function =
+            testing_support::Slice(testing_support::BuildThreeTier(thing)["OrdersBusiness/ThingList"],
+                                   "Private Function CreateObjectId", "End Function");
         ASSERT_GT(function.size(), 6U + c.expected.size());
         EXPECT_EQ(Lines(function.begin() + 6, function.begin() + 6 + static_cast<long>(c.expected.size())),
                   c.expected);

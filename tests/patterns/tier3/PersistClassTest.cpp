@@ -8,23 +8,16 @@
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/tier3/PersistModel.h"
+#include "tests/support/ProcedureLines.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 using testing_support::AddKey;
 using testing_support::AddPersistProperty;
+using testing_support::Procedure;
 
 using testing_support::PersistApplication;
-
-// The lines of one procedure: from its signature to its closing line.
-Lines Procedure(const Lines& lines, const std::string& signature) {
-    auto first = std::find(lines.begin(), lines.end(), signature);
-    auto last = std::find_if(first, lines.end(), [](const std::string& line) {
-        return line == "End Sub" || line == "    End Sub" || line == "End Function";
-    });
-    return last == lines.end() ? Lines{} : Lines(first, last + 1);
-}
 
 bool Has(const Lines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -58,6 +51,61 @@ class PersistClass : public ::testing::Test {
 
 TEST_F(PersistClass, CustomerForSqlServerWithoutTheTransactionServer) {
     testing_support::ExpectMatchesGolden(Generate(Customer()), "CustomerPersist_SQL.txt");
+}
+
+// Whether `block` stands in `lines` as consecutive lines, blanks at the ends of lines aside.
+bool HasBlock(const Lines& lines, const Lines& block) {
+    const auto trimmed = [](const std::string& a, const std::string& b) {
+        return a.substr(0, a.find_last_not_of(' ') + 1) == b.substr(0, b.find_last_not_of(' ') + 1);
+    };
+    return std::search(lines.begin(), lines.end(), block.begin(), block.end(), trimmed) != lines.end();
+}
+
+// An optional relationship's foreign key of each kind is stored as Null when the record holds no value, in
+// Add and in Update; the same key kinds of a mandatory relationship store the record's value.
+TEST_F(PersistClass, NullableForeignKeysStoreNullWhenTheRecordHoldsNoValue) {
+    auto order = mModel.AddBusinessObject("Order");
+    AddKey(*order, "OrderID", "Long", 1, 4);
+    const struct {
+        const char* name;
+        const char* dataType;
+        const char* test;
+        const char* value;
+    } cases[] = {
+        {"SalesRep", "String", "Len(Trim(mudtProps.SalesRep)) = 0", "Trim(mudtProps.SalesRep)"},
+        {"ShipperID", "Long", "mudtProps.ShipperID = 0", "mudtProps.ShipperID"},
+        {"PromisedOn", "Date", "mudtProps.PromisedOn = dtmDefaultDate", "mudtProps.PromisedOn"},
+    };
+    for (const auto& c : cases) {
+        for (const bool nullable : {true, false}) {
+            auto key =
+                AddPersistProperty(*order, std::string(c.name) + (nullable ? "" : "Kept"), c.dataType, 8);
+            key->isForeign = true;
+            std::static_pointer_cast<testing_support::NullableField>(key->field)->isNullable = nullable;
+        }
+    }
+    const Lines lines = Generate(order);
+    const Lines add = testing_support::Slice(lines, "Public Sub Add(", "    End Sub");
+    const Lines update = testing_support::Slice(lines, "Public Sub Update(", "End Sub");
+    for (const auto& c : cases) {
+        const std::string field = std::string(".Fields(\"") + c.name + "\") = ";
+        EXPECT_TRUE(
+            HasBlock(add, {"        'Foreign key implementing an optional relationship is nullable",
+                           std::string("        If ") + c.test + " Then", "            " + field + "Null",
+                           "        Else", "            " + field + c.value, "         End If"}))
+            << c.name;
+        EXPECT_TRUE(
+            HasBlock(update, {std::string("        If mudtProps.") + c.name + "IsChanged Then",
+                              std::string("           If ") + c.test + " Then",
+                              "                " + field + "Null", "            Else",
+                              "                " + field + c.value, "            End If", "        End If"}))
+            << c.name;
+        const std::string kept = std::string(".Fields(\"") + c.name + "Kept\") = ";
+        const std::string keptValue =
+            patternkit::Common::ReplaceString(c.value, c.name, std::string(c.name) + "Kept");
+        EXPECT_TRUE(HasBlock(add, {"        " + kept + keptValue})) << c.name;
+        EXPECT_TRUE(HasBlock(update, {"           " + kept + keptValue})) << c.name;
+    }
 }
 
 // Product: a two-column key listed as KeyIndex 2, 1. Every key is in the WHERE clause, text values have

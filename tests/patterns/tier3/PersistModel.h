@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "patternkit/CodeText.h"
+#include "patternkit/PatternBase.h"
 #include "patterns/tier3/GeneratorContext.h"
 #include "patterns/tier3/Generators.h"
 #include "tests/patterns/tier3/SampleModel.h"
@@ -79,41 +80,13 @@ class PersistApplication : public SampleApplication {
     std::string DBType() const override { return dbType; }
 };
 
-// Resolves the tokens of each line from the context's current objects, as the real engine does.
-class ContextEngine : public RecordingConstructor {
+// A pattern that only holds the current objects, for a generator driven alone: the context sets the
+// slots and the engine reads them through the pattern's getters.
+class SlotsPattern : public patternkit::CurrentObjectsPattern {
   public:
-    const tier3::GeneratorContext* context = nullptr;
-
-    void Code(std::string_view line) override {
-        std::string text(line);
-        const tier3::CurrentObjects& current = context->Current();
-        const auto sqlForm = [](const std::string& name) {
-            return name.find(' ') == std::string::npos ? name : "[" + name + "]";
-        };
-        Resolve(text, "&BusObjName", [&] { return current.busObj->Name(); });
-        Resolve(text, "&BusObjTable", [&] { return current.busObj->Table()->Name(); });
-        Resolve(text, "&BusObjSQLTable", [&] { return sqlForm(current.busObj->Table()->Name()); });
-        Resolve(text, "&ReferenceBusObjName", [&] { return current.referenceBusObj->Name(); });
-        Resolve(text, "&MethodName", [&] { return current.method->Name(); });
-        Resolve(text, "&PropName", [&] { return current.property->Name(); });
-        Resolve(text, "&PropDataType", [&] { return current.property->DataType(); });
-        Resolve(text, "&PropFieldName", [&] { return current.property->Field()->Name(); });
-        Resolve(text, "&PropSQLFieldName", [&] { return sqlForm(current.property->Field()->Name()); });
-        Resolve(text, "&VirtPropOwnerBusObj",
-                [&] { return current.property->ForeignKeyField()->BusObjProperty()->BusinessObjectName(); });
-        Resolve(text, "&VirtPropOrigName",
-                [&] { return current.property->ForeignKeyField()->BusObjProperty()->Name(); });
-        Resolve(text, "&PVFkeyDisplayedProp",
-                [&] { return current.property->PVFKeyDisplayedProp()->Name(); });
-        lines.push_back(text);
-    }
-
-  private:
-    template <typename Value>
-    static void Resolve(std::string& text, std::string_view token, Value value) {
-        if (text.find(token) != std::string::npos)
-            text = patternkit::Common::ReplaceString(text, token, value());
-    }
+    SlotsPattern() : CurrentObjectsPattern(patternkit::SkeletonIdentity()) {}
+    std::optional<int16_t> Build() override { return std::nullopt; }
+    patternkit::CurrentObjects& Slots() { return mCurrent; }
 };
 
 // The lines of the persistence class of `busObj`, its tokens resolved.
@@ -121,10 +94,10 @@ inline std::vector<std::string> GeneratePersist(const std::shared_ptr<FakeBusine
                                                 const std::shared_ptr<PersistApplication>& application,
                                                 const std::shared_ptr<SampleMethods>& methods,
                                                 const patternkit::BusinessObjectSet& references = {}) {
-    auto engine = std::make_shared<ContextEngine>();
-    patternkit::CurrentObjects current;
-    tier3::GeneratorContext context(current);
-    engine->context = &context;
+    auto engine = std::make_shared<TokenEngine>();
+    SlotsPattern pattern;
+    tier3::GeneratorContext context(pattern.Slots());
+    engine->pattern = &pattern;
     context.SetInputs(
         {engine, application, busObj, patternkit::AllOf(*busObj->properties), patternkit::AllOf(*methods)});
     context.SetRelated({}, {}, references);

@@ -9,6 +9,7 @@
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/tier3/PersistModel.h"
+#include "tests/support/ProcedureLines.h"
 
 namespace {
 
@@ -25,17 +26,6 @@ struct Variant {
     bool readByStoredProcedure;
     bool writeByStoredProcedure;
 };
-
-// The lines from `first` to the first `last` after it, both included; to the end when `last` is empty.
-Lines Section(const Lines& lines, const std::string& first, const std::string& last) {
-    const auto begin = std::find(lines.begin(), lines.end(), first);
-    if (begin == lines.end())
-        return {};
-    if (last.empty())
-        return Lines(begin, lines.end());
-    const auto end = std::find(begin + 1, lines.end(), last);
-    return end == lines.end() ? Lines{} : Lines(begin, end + 1);
-}
 
 class PersistVariantsGolden : public ::testing::Test {
   protected:
@@ -152,8 +142,8 @@ TEST_F(PersistVariantsGolden, ProceduresThatDifferByVariant) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        testing_support::ExpectMatchesGolden(Section(Generate(c.busObj, c.variant), c.first, c.last),
-                                             c.golden);
+        testing_support::ExpectMatchesGolden(
+            testing_support::Slice(Generate(c.busObj, c.variant), c.first, c.last), c.golden);
     }
 }
 

@@ -10,7 +10,7 @@
 
 #include "patternkit/CodeText.h"
 #include "tests/patternkit/ModelDoubles.h"
-#include "tests/patternkit/RecordingConstructor.h"
+#include "tests/support/TokenEngine.h"
 #include "typelib/IMethod.h"
 #include "typelib/IPattern.h"
 
@@ -98,49 +98,5 @@ inline std::shared_ptr<SampleMethods> StandardMethods() {
         AddSampleMethod(*methods, name);
     return methods;
 }
-
-class TokenEngine : public RecordingConstructor {
-  public:
-    const typelib::IPattern* pattern = nullptr;
-    std::shared_ptr<typelib::IApplication> application;
-    // The lines of each component, keyed "project/component".
-    std::map<std::string, std::vector<std::string>> componentLines;
-
-    int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
-                           int32_t componentType, const std::string& formTemplateFile) override {
-        mComponent = projectName + "/" + componentName;
-        return RecordingConstructor::SetVBComponent(projectName, componentName, componentType,
-                                                    formTemplateFile);
-    }
-    void Code(std::string_view line) override {
-        using patternkit::Common::ReplaceString;
-        std::string text(line);
-        text = ReplaceString(text, "&AppName", application->Name());
-        text = ReplaceString(text, "&AppDSN", application->DSN());
-        text = ReplaceString(text, "&AppLocalDBName", application->LocalDBName());
-        if (text.find("&Prop") != std::string::npos || text.find("&SQLDelimiter") != std::string::npos) {
-            const auto property = pattern->CurrentProperty();
-            text = ReplaceString(text, "&PropName", property->Name());
-            text = ReplaceString(text, "&PropConvertFunction", ConvertFunction(property->DataType()));
-            text = ReplaceString(text, "&SQLDelimiter", property->DataType() == "String" ? "'" : "");
-        }
-        if (text.find("&BusObjName") != std::string::npos)
-            text = ReplaceString(text, "&BusObjName", pattern->CurrentBusObj()->Name());
-        lines.push_back(text);
-        componentLines[mComponent].push_back(text);
-    }
-
-  private:
-    static std::string ConvertFunction(const std::string& dataType) {
-        static const std::map<std::string, std::string> functions = {
-            {"String", "CStr"},  {"Date", "CDate"},    {"Long", "CLng"},
-            {"Double", "CDbl"},  {"Currency", "CCur"}, {"Single", "CSng"},
-            {"Integer", "CInt"}, {"Decimal", "CDec"},  {"Boolean", "CBool"}};
-        const auto found = functions.find(dataType);
-        return found == functions.end() ? "" : found->second;
-    }
-
-    std::string mComponent;
-};
 
 }  // namespace testing_support

@@ -275,6 +275,80 @@ TEST_F(ProjectFilesTest, HandWrittenFormReadsEveryConstruct) {
         vb::kDuplicateKey);
 }
 
+// The saved form checked against the text the IDE writes, not only against a second save: a property
+// group that stands last in its bag (the form's Font, the toolbar's Buttons) and a caption set in code
+// that holds quotes.
+TEST_F(ProjectFilesTest, SavedFormIsTheTextTheIDEWrites) {
+    WriteBytes(mFolder / "templates" / "frmOrders.frm", R"(VERSION 5.00
+Object = "{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.3#0"; "COMCTL32.OCX"
+Begin VB.Form frmOrders 
+   Caption         =   "Orders"
+   ClientHeight    =   3000
+   BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851} 
+      Name            =   "MS Sans Serif"
+      Size            =   8.25
+   EndProperty
+   Begin ComctlLib.Toolbar tlbToolBar 
+      Height          =   420
+      BeginProperty Buttons {0713E452-850A-101B-AFC0-4210102A8DA7} 
+         NumButtons      =   1
+         BeginProperty Button1 {0713F354-850A-101B-AFC0-4210102A8DA7} 
+            Key             =   "New"
+         EndProperty
+      EndProperty
+   End
+   Begin VB.Label lblName 
+      Caption         =   "Name"
+   End
+End
+Attribute VB_Name = "frmOrders"
+Option Explicit
+)");
+    auto vbe = std::make_shared<VBE>();
+    auto project = vbe->VBProjects().Add(0);
+    auto form = project->VBComponents().Import(mFolder / "templates" / "frmOrders.frm");
+    const std::string caption = "Customer's \"Name\" (\"\")";
+    form->Designer()->VBControls().Item("lblName")->Properties("Caption")->SetValue(caption);
+    const fs::path file = mFolder / "saved" / "frmOrders.frm";
+    fs::create_directories(file.parent_path());
+    form->SaveAs(file);
+
+    EXPECT_EQ(ReadBytes(file),
+              "VERSION 5.00\r\n"
+              "Object = \"{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.3#0\"; \"COMCTL32.OCX\"\r\n"
+              "Begin VB.Form frmOrders \r\n"
+              "   Caption         =   \"Orders\"\r\n"
+              "   ClientHeight    =   3000\r\n"
+              "   BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}\r\n"
+              "      Name            =   \"MS Sans Serif\"\r\n"
+              "      Size            =   8.25\r\n"
+              "   EndProperty\r\n"
+              "   Begin ComctlLib.Toolbar tlbToolBar \r\n"
+              "      Height          =   420\r\n"
+              "      BeginProperty Buttons {0713E452-850A-101B-AFC0-4210102A8DA7}\r\n"
+              "         NumButtons      =   1\r\n"
+              "         BeginProperty Button1 {0713F354-850A-101B-AFC0-4210102A8DA7}\r\n"
+              "            Key             =   \"New\"\r\n"
+              "         EndProperty\r\n"
+              "      EndProperty\r\n"
+              "   End\r\n"
+              "   Begin VB.Label lblName \r\n"
+              "      Caption         =   \"Customer's \"\"Name\"\" (\"\"\"\")\"\r\n"
+              "   End\r\n"
+              "End\r\n"
+              "Attribute VB_Name = \"frmOrders\"\r\n"
+              "Option Explicit\r\n");
+
+    auto second = std::make_shared<VBE>();
+    auto reopened = second->VBProjects().Add(0)->VBComponents().Import(file);
+    const auto& controls = reopened->Designer()->VBControls();
+    EXPECT_EQ(controls.Item("lblName")->Properties("Caption")->Value(), vb::Variant(caption));
+    ASSERT_EQ(reopened->Designer()->FormProperties().Groups().size(), 1U);
+    EXPECT_EQ(reopened->Designer()->FormProperties().Groups()[0].group.name, "Font");
+    ASSERT_EQ(controls.Item("tlbToolBar")->Bag().Groups().size(), 1U);
+    EXPECT_EQ(controls.Item("tlbToolBar")->Bag().Groups()[0].group.name, "Buttons");
+}
+
 TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
     auto vbe = BuildGroup();
     SaveProjectGroup(*vbe, mFolder / "good" / "App.vbg");
@@ -293,6 +367,13 @@ TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
          "VERSION 5.00\nBegin VB.Form f\n Begin VB.Label a\n End\n Begin VB.Label a\n End\nEnd\nAttribute "
          "VB_Name = \"f\"\n",
          5},
+        {"controls differing in case only", form,
+         "VERSION 5.00\nBegin VB.Form f\n Begin VB.Label lblName\n End\n Begin VB.TextBox LBLNAME\n "
+         "End\nEnd\n"
+         "Attribute VB_Name = \"f\"\n",
+         5},
+        {"components differing in case only", mFolder / "good" / "AppLogic" / "AppLogic.vbp",
+         "Type=OleDll\nClass=Customer; Customer.cls\nModule=CUSTOMER; Other.bas\nName=\"AppLogic\"\n", 3},
         {"no VB_Name", form, "VERSION 5.00\nBegin VB.Form f\nEnd\nOption Explicit\n", 4},
         {"open property group", form, "VERSION 5.00\nBegin VB.Form f\n BeginProperty Font\n Size = 8\n", 4},
         {"class without END", mFolder / "good" / "AppLogic" / "Customer.cls",
@@ -301,6 +382,7 @@ TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
         {"project type", mFolder / "good" / "AppLogic" / "AppLogic.vbp", "Type=Word\n", 1},
         {"group header", mFolder / "good" / "App.vbg", "GROUP\n", 1},
     };
+    WriteBytes(mFolder / "good" / "AppLogic" / "Other.bas", "Attribute VB_Name = \"CUSTOMER\"\n");
     for (const auto& c : cases) {
         const std::string kept = ReadBytes(c.file);
         WriteBytes(c.file, c.text);

@@ -1,0 +1,22 @@
+#pragma once
+// The button row at the foot of a dialog's Qt form: OK runs its action and then accepts the dialog,
+// Cancel runs its action and then rejects it, Help runs its action. A missing action does nothing more.
+
+#include <QDialog>
+#include <QDialogButtonBox>
+
+#include <functional>
+
+namespace ui {
+
+struct ButtonActions {
+    std::function<void()> ok;
+    std::function<void()> cancel;
+    std::function<void()> help;
+};
+
+// The row of `buttons`, owned by `dialog` once the caller lays it out.
+QDialogButtonBox* DialogButtonRow(QDialog& dialog, QDialogButtonBox::StandardButtons buttons,
+                                  ButtonActions actions = {});
+
+}  // namespace ui
