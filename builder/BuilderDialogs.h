@@ -33,11 +33,6 @@ class BuilderDialogs {
     // ClearGUI: new business-object, property and method dialogs replace the ones there are.
     virtual void RenewDialogs() {}
 
-    // File > New Application..., File > Edit Application..., File > Delete Application, Tool > Options...
-    virtual void NewApplication() {}
-    virtual void EditApplication() {}
-    virtual void DeleteApplication() {}
-    virtual void ToolOptions() {}
     // The popup's "&Delete" (the selected property or method) and "De&lete Relationship".
     virtual void DeleteItem() {}
     virtual void DeleteRelationship() {}

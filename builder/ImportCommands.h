@@ -1,8 +1,14 @@
 #pragma once
-// The schema import as the main window reaches it: File > Import... (and its toolbar button) and
-// File > Synchronize Application. Without it both commands are disabled.
+// The schema import as the main window reaches it: the import that File > New Application and File >
+// Import... hand over to, the tables left to import, the data-source logon of the application dialog, and
+// File > Synchronize Application. Without it Import and Synchronize are disabled.
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/qelApplication.h"
 
 namespace builder {
 
@@ -11,7 +17,15 @@ class frmBuilderMain;
 class ImportCommands {
   public:
     virtual ~ImportCommands() = default;
-    virtual void Import() = 0;
+    // Imports the chosen tables into the window's application; `previous` and the two flags are put back
+    // when nothing is imported.
+    virtual void ImportData(std::shared_ptr<core::qelApplication> previous, bool wasAppOpened,
+                            bool wasImported) = 0;
+    // The tables of the application's database that no business object maps yet.
+    virtual std::vector<std::string> GetNewTables(core::qelApplication& application) = 0;
+    // The data-source logon: writes its logon values into `logonValues` and gives the data source chosen,
+    // or nothing when it was cancelled.
+    virtual std::optional<std::string> LogonDataSource(core::qelApplication& logonValues) = 0;
     virtual void SynchronizeApplication() = 0;
 };
 

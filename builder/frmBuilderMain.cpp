@@ -4,6 +4,7 @@
 
 #include <unordered_map>
 
+#include "builder/frmAppInfo.h"
 #include "builder/frmAppOpen.h"
 #include "core/AddInSettings.h"
 #include "core/ApplicationLog.h"
@@ -46,12 +47,11 @@ void frmBuilderMain::Form_Load() {
     if (!mImport)
         SetImportCommands(MakeImportCommands(*this));
     if (!mAppInfoPrompt)
-        mAppInfoPrompt = std::make_unique<repository::SuppliedApplicationInfo>(std::nullopt);
+        mAppInfoPrompt = std::make_unique<AppInfoFormPrompt>([this] { return NewAppInfoForm(); });
     mApplication = std::make_shared<core::qelApplication>();
     mCurrentBusObj.reset();
     mToolProperties = std::make_shared<core::qelToolProperties>();
-    if (mToolDBPath.empty())
-        mToolDBPath = repository::DefaultToolDBPath();
+    ReadToolSettings();
     mToolProperties->SetToolDBPath(mToolDBPath.string());
     mContext = Context::None;
     mIsAppOpened = mHasBusObj = mIsAddingBusObj = mIsImported = mIsDataChanged = false;
@@ -196,17 +196,15 @@ void frmBuilderMain::RunMenuCommand(std::string_view name) {
         void (*run)(frmBuilderMain&);
     };
     static const std::unordered_map<std::string_view, Entry> commands = {
-        {"mnuFileNew", {"mnuFileNew_Click", [](frmBuilderMain& f) { f.mDialogs->NewApplication(); }}},
+        {"mnuFileNew", {"", [](frmBuilderMain& f) { f.mnuFileNew_Click(); }}},
         {"mnuFileOpen", {"", [](frmBuilderMain& f) { f.mnuFileOpen_Click(); }}},
-        {"mnuFileImport", {"mnuFileImport_Click", [](frmBuilderMain& f) { f.mImport->Import(); }}},
+        {"mnuFileImport", {"", [](frmBuilderMain& f) { f.mnuFileImport_Click(); }}},
         {"mnuFileSave", {"", [](frmBuilderMain& f) { f.mnuFileSave_Click(); }}},
         {"mnuFileBuildApplication", {"", [](frmBuilderMain& f) { f.mnuFileBuildApplication_Click(); }}},
         {"mnuFileSyncApplication",
          {"mnuFileSyncApplication_Click", [](frmBuilderMain& f) { f.mImport->SynchronizeApplication(); }}},
-        {"mnuFileDelete",
-         {"mnuFileDelete_Click", [](frmBuilderMain& f) { f.mDialogs->DeleteApplication(); }}},
-        {"mnuFileEditApplication",
-         {"mnuFileEditApplication_Click", [](frmBuilderMain& f) { f.mDialogs->EditApplication(); }}},
+        {"mnuFileDelete", {"", [](frmBuilderMain& f) { f.mnuFileDelete_Click(); }}},
+        {"mnuFileEditApplication", {"", [](frmBuilderMain& f) { f.mnuFileEditApplication_Click(); }}},
         {"mnuFileRename", {"", [](frmBuilderMain& f) { f.mnuFileRename_Click(); }}},
         {"mnuFileExit", {"", [](frmBuilderMain& f) { f.mnuFileExit_Click(); }}},
         {"mnuBusObjNew", {"", [](frmBuilderMain& f) { f.mnuBusObjNew_Click(); }}},
@@ -215,7 +213,7 @@ void frmBuilderMain::RunMenuCommand(std::string_view name) {
         {"mnuBusObjAddRelationship", {"", [](frmBuilderMain& f) { f.mnuBusObjAddRelationship_Click(); }}},
         {"mnuBusObjRename", {"", [](frmBuilderMain& f) { f.mnuBusObjRename_Click(); }}},
         {"mnuBuildBusObj", {"", [](frmBuilderMain& f) { f.mnuBuildBusObj_Click(); }}},
-        {"mnuToolOptions", {"mnuToolOptions_Click", [](frmBuilderMain& f) { f.mDialogs->ToolOptions(); }}},
+        {"mnuToolOptions", {"", [](frmBuilderMain& f) { f.mnuToolOptions_Click(); }}},
         {"mnuHelpVBOstrel", {"", [](frmBuilderMain& f) { f.mnuHelpVBOstrel_Click(); }}},
         {"mnuHelpAbout", {"", [](frmBuilderMain& f) { f.mnuHelpAbout_Click(); }}},
         {"mnuPropertyNew", {"", [](frmBuilderMain& f) { f.mnuPropertyNew_Click(); }}},

@@ -41,7 +41,9 @@ class frmCodeGeneration;
 
 namespace builder {
 
+class frmAppInfo;
 class frmAppOpen;
+class frmToolOptions;
 
 class frmBuilderMain : public core::MainWindow,
                        public core::StatusSink,
@@ -159,6 +161,11 @@ class frmBuilderMain : public core::MainWindow,
     void RunMenuCommand(std::string_view name);
     void tlbToolBar_ButtonClick(std::string_view key);
     void mnuFileOpen_Click();
+    void mnuFileNew_Click();
+    void mnuFileEditApplication_Click();
+    void mnuFileImport_Click();
+    void mnuFileDelete_Click();
+    void mnuToolOptions_Click();
     void mnuFileSave_Click();
     void mnuFileBuildApplication_Click();
     void mnuFileRename_Click();
@@ -255,6 +262,14 @@ class frmBuilderMain : public core::MainWindow,
     bool Form_Unload(bool force);
     // True when the model was saved.
     bool SaveApplication();
+    // The unload's question when the model has unsaved changes; false when the save was wanted and failed
+    // or was cancelled.
+    bool AskToSaveChanges();
+    // A new application dialog in mAppInfoForm, its Browse reaching the import's data-source logon.
+    std::shared_ptr<frmAppInfo> NewAppInfoForm();
+    // The repository folder (unless one was set before Show) and the form-template folder, as kept in the
+    // settings.
+    void ReadToolSettings();
     void SetStatus(const std::string& text, ui::MousePointer pointer);
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);
@@ -294,6 +309,8 @@ class frmBuilderMain : public core::MainWindow,
     std::shared_ptr<frmAppOpen> myAppOpenForm;
     std::shared_ptr<schemaimport::frmImportSelection> mImportSelectionForm =
         std::make_shared<schemaimport::frmImportSelection>();
+    std::shared_ptr<frmAppInfo> mAppInfoForm;
+    std::shared_ptr<frmToolOptions> mToolOptionsForm;
 
     std::shared_ptr<core::qelApplication> mApplication;
     std::shared_ptr<core::qelToolProperties> mToolProperties;

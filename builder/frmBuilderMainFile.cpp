@@ -39,7 +39,7 @@ class StatusAfterPrompt final : public repository::ApplicationInfoPrompt {
 
 void frmBuilderMain::mnuFileOpen_Click() {
     RunCommand("mnuFileOpen_Click", [this] {
-        if ((mIsDataChanged || (mIsImported && !mIsAppOpened)) && !SaveChanges())
+        if (!AskToSaveChanges())
             return;
         if (!mDatabase)
             vb::Raise(vb::kObjectNotSet);

@@ -4,10 +4,10 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "builder/frmToolOptions.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace builder {
 
@@ -26,18 +26,9 @@ void frmToolOptions::ShowWidget() {
     QObject::connect(database, &QLineEdit::textEdited,
                      [this](const QString& text) { txtAppDatabasePath = text.toStdString(); });
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-    auto* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    QObject::connect(ok, &QPushButton::clicked, [this, &dialog] {
-        cmdOK_Click();
-        dialog.accept();
-    });
-    QObject::connect(cancel, &QPushButton::clicked, [this, &dialog] {
-        cmdCancel_Click();
-        dialog.reject();
-    });
+    layout->addWidget(
+        ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
+                            {[this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, nullptr}));
     dialog.resize(520, dialog.sizeHint().height());
     dialog.exec();
 }

@@ -9,15 +9,19 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <filesystem>
 #include <tuple>
 
+#include "builder/frmBuilderMain.h"
 #include "builder/frmToolOptions.h"
 #include "platform/ui/FileOpenDialog.h"
 #include "platform/ui/ScriptedInteraction.h"
+#include "tests/core/TemporarySettings.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/platform/dao/TestFiles.h"
 #include "tests/support/NextModalWidget.h"
 
 namespace builder {
@@ -488,6 +492,39 @@ TEST(AppInfoQtTest, TheFormsOpenOffscreen) {
     });
     options.ShowWidget();
     EXPECT_TRUE(saved);
+}
+
+// Tool > Options through the window's menu and real dialogs: the repository folder set to a copy of the
+// build's samples folder, after which File > Open lists the sample.
+TEST(ToolOptionsQt, TheSampleFolderOpensInTheBuilder) {
+    TemporarySettings settings;
+    dao_test::TestFolder folder;
+    const std::filesystem::path samples = folder.Path() / "samples";
+    std::filesystem::create_directories(samples);
+    const char* binary = std::getenv("OSTREL_BINARY_DIR");
+    std::filesystem::copy_file(std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb",
+                               samples / "vbostrel.mdb");
+    frmBuilderMain form;
+    form.SetToolDBPath(folder.Path() / "empty");
+    form.Show();
+    testing_support::OnNextModalWidget([&](QWidget& shown) {
+        QLineEdit* database = shown.findChildren<QLineEdit*>().at(1);
+        database->setText(QString::fromStdString(samples.string()));
+        emit database->textEdited(database->text());
+        Button(shown, "OK")->click();
+    });
+    form.RunMenuCommand("mnuToolOptions");
+    EXPECT_EQ(form.dbZUN()->Path(), samples / "vbostrel.mdb");
+    QStringList listed;
+    testing_support::OnNextModalWidget([&](QWidget& shown) {
+        auto* list = shown.findChild<QTreeWidget*>("ApplicationListView");
+        for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+            listed << list->topLevelItem(i)->text(0);
+        shown.close();
+    });
+    form.mnuFileOpen_Click();
+    EXPECT_EQ(listed, QStringList{"OrderEntry"});
+    form.Unload();
 }
 
 }  // namespace

@@ -22,20 +22,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::filesystem::path SampleRepository() {
-    const char* binary = std::getenv("OSTREL_BINARY_DIR");
-    return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
-}
-
 class Sample : public MainWindow {
   protected:
-    Sample() {
-        // The window opened an empty repository at load; put the sample in its place and load again.
-        mForm.Unload();
-        std::filesystem::copy_file(SampleRepository(), mFolder.Path() / "vbostrel.mdb",
-                                   std::filesystem::copy_options::overwrite_existing);
-        mForm.Show();
-    }
+    Sample() { UseSampleRepository(); }
 
     // File > Open, choosing the row `key` ("" for none) and pressing Open, then Cancel when the
     // dialog is still open.
@@ -51,13 +40,6 @@ class Sample : public MainWindow {
                 open.cmdCancel_Click();
         });
         mForm.mnuFileOpen_Click();
-    }
-
-    std::map<std::string, int> RowCounts() {
-        std::map<std::string, int> counts;
-        for (const auto& table : repository::RepositoryTables())
-            counts[table.Name] = static_cast<int>(mForm.dbZUN()->Select(table.Name).Count());
-        return counts;
     }
 
     Lines mOpenRows;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +20,7 @@
 #include "core/qelRelationship.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "repository/ModelFiling.h"
+#include "repository/RepositorySchema.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/repository/TestModels.h"
 
@@ -116,6 +120,25 @@ class MainWindow : public ::testing::Test {
         return messages;
     }
     void Select(const std::string& nodeKey) { mForm.Views().BusObjTreeView.Select(nodeKey); }
+
+    // The repository the build makes of the sample application.
+    static std::filesystem::path SampleRepository() {
+        const char* binary = std::getenv("OSTREL_BINARY_DIR");
+        return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
+    }
+    // The window opened an empty repository at load; puts the sample in its place and loads again.
+    void UseSampleRepository() {
+        mForm.Unload();
+        std::filesystem::copy_file(SampleRepository(), mFolder.Path() / "vbostrel.mdb",
+                                   std::filesystem::copy_options::overwrite_existing);
+        mForm.Show();
+    }
+    std::map<std::string, int> RowCounts() {
+        std::map<std::string, int> counts;
+        for (const auto& table : repository::RepositoryTables())
+            counts[table.Name] = static_cast<int>(mForm.dbZUN()->Select(table.Name).Count());
+        return counts;
+    }
 
     dao_test::TestFolder mFolder;
     ui::ScriptedInteraction mScript;

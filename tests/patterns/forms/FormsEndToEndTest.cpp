@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include <QDir>
 #include <QPixmap>
@@ -65,10 +66,13 @@ class FormsEndToEnd : public ::testing::Test {
                                     std::make_shared<core::qelToolProperties>());
     }
 
-    // The look-up form of every business object, then the startup form, as a run with forms does.
+    // The look-up form of every business object, its list and search forms, then the startup form, as a
+    // run with forms does.
     void BuildForms() {
         for (const auto& businessObject : *mApplication->BusinessObjects())
             ASSERT_EQ(Run("Brisolet.StdLookupForm", businessObject), 0) << businessObject->Name();
+        for (const auto& businessObject : *mApplication->BusinessObjects())
+            ASSERT_EQ(Run("Brisolet.StdListForm", businessObject), 0) << businessObject->Name();
         ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
     }
 
@@ -125,6 +129,8 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
     for (const auto& component : Ui(*mVbe)->VBComponents())
         written.push_back(component->Name());
     EXPECT_EQ(written, (Lines{"frmCustomerLookUp", "frmProductLookUp", "frmOrderLookUp", "frmOrderLineLookUp",
+                              "frmCustomerList", "frmCustomerSearch", "frmProductList", "frmProductSearch",
+                              "frmOrderList", "frmOrderSearch", "frmOrderLineList", "frmOrderLineSearch",
                               "frmOrderEntry_Startup", "frmOrderEntry_Logon", "Common"}));
     for (const auto& component : Ui(*mVbe)->VBComponents()) {
         SCOPED_TRACE(component->Name());
@@ -152,6 +158,11 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
     const auto frame = Component("frmCustomerLookUp")->Designer()->VBControls().Item("cmdFind");
     EXPECT_EQ(frame->Container()->Name(), "SearchFrame");
     EXPECT_EQ(Component("frmOrderEntry_Startup")->Designer()->VBControls().Count(), 3);
+    // The parent's context on both forms of the child.
+    for (const char* form : {"frmOrderLineList", "frmOrderLineSearch"})
+        EXPECT_EQ(Component(form)->Designer()->VBControls().Item("txtOrder_OrderID")->Container()->Name(),
+                  "Frame")
+            << form;
 }
 
 // The generated forms as the IDE's form window draws them, saved under the build folder for a person to look
@@ -161,7 +172,8 @@ TEST_F(FormsEndToEnd, GeneratedFormsArePicturedInTheFormWindow) {
     const char* binary = std::getenv("OSTREL_BINARY_DIR");
     const QString folder = QString::fromStdString(std::string(binary ? binary : ".") + "/screenshots");
     ASSERT_TRUE(QDir().mkpath(folder));
-    for (const char* name : {"frmCustomerLookUp", "frmOrderEntry_Startup", "frmOrderEntry_Logon"}) {
+    for (const char* name : {"frmCustomerLookUp", "frmOrderEntry_Startup", "frmOrderEntry_Logon",
+                             "frmOrderLineList", "frmOrderLineSearch"}) {
         host::FormView view(Component(name)->Designer());
         view.resize(view.sizeHint());
         const QPixmap picture = view.grab();
@@ -203,7 +215,18 @@ TEST_F(FormsEndToEnd, RegeneratingKeepsTheDevelopersLines) {
     AddBelow("frmOrderEntry_Startup", "StartUp CmdButton Click -  1", "  frmCustomerList.Search strSearch");
     AddBelow("frmCustomerLookUp", "cmdFind_Click", "    txtSearch.SetFocus");
     AddBelow("Common", "Additional Functions and/or Subs", "Public Sub Mine()");
+    const std::tuple<const char*, const char*, const char*> listLines[] = {
+        {"frmCustomerList", " File\\New Click", "    mintDetailFormModality = 1"},
+        {"frmOrderList", "View Object", "    myChildListForm.Caption = \"Lines\""},
+        {"frmOrderLineList", "InvokingForm", "    Me.Caption = \"Lines\""},
+        {"frmOrderLineList", " Form_Unload", "    Set myOrder = Nothing"},
+        {"frmCustomerSearch", "txtCustomerID_LostFocus", "    txtCustomerID.SelStart = 0"},
+    };
+    for (const auto& [form, editPoint, line] : listLines)
+        AddBelow(form, editPoint, line);
     BuildForms();
+    for (const auto& [form, editPoint, line] : listLines)
+        ExpectKept(form, editPoint, line);
     ExpectKept("frmOrderEntry_Startup", "StartUp CmdButton Click -  1", "  frmCustomerList.Search strSearch");
     ExpectKept("frmCustomerLookUp", "cmdFind_Click", "    txtSearch.SetFocus");
     ExpectKept("Common", "Additional Functions and/or Subs", "Public Sub Mine()");

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "patternkit/ConstructorErrors.h"
+#include "patternkit/frmImportSelection.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "platform/vb/DateTime.h"
 #include "tests/patterns/tier3/SampleModel.h"
@@ -78,6 +80,27 @@ class FormPatternTest : public ::testing::Test {
     std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
     ui::ScriptedInteraction mScript;
 };
+
+// Answers the next property picker: records "caption|message" in `seen`, then OK with the named
+// properties moved over in that order, or Cancel when `cancel`.
+inline void AnswerPicker(ui::ScriptedInteraction& script, std::vector<std::string>& seen,
+                         std::vector<std::string> names, bool cancel = false) {
+    script.AnswerDialog([&seen, names, cancel](ui::ModalDialog& dialog) {
+        auto& picker = dynamic_cast<patternkit::frmImportSelection&>(dialog);
+        seen.push_back(picker.Caption() + "|" + picker.MessageText());
+        if (cancel) {
+            picker.cmdCancel_Click();
+            return;
+        }
+        for (const std::string& name : names) {
+            const std::vector<std::string> rows = picker.AvailableRows();
+            picker.SetAvailableListIndex(
+                static_cast<int32_t>(std::find(rows.begin(), rows.end(), name) - rows.begin()));
+            picker.cmdMoveTables_Click(patternkit::frmImportSelection::MoveOneRight);
+        }
+        picker.cmdOK_Click();
+    });
+}
 
 // A recording engine whose Code raises `error` for the first line that holds `failOn`.
 class FailingEngine : public testing_support::TokenEngine {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "patternkit/frmImportSelection.h"
 #include "patterns/forms/StdLookupForm.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/forms/FormsModel.h"
@@ -13,7 +12,6 @@ namespace forms_test {
 namespace {
 
 using Lines = std::vector<std::string>;
-using patternkit::frmImportSelection;
 
 class LookupForm : public FormPatternTest {
   protected:
@@ -41,23 +39,8 @@ class LookupForm : public FormPatternTest {
         return to == lines.end() ? Lines{} : Lines(from, to + 1);
     }
 
-    // A picker answer: OK with the named properties picked in that order, or Cancel when `cancel`.
     void AnswerPicker(Lines names, bool cancel = false) {
-        mScript.AnswerDialog([this, names, cancel](ui::ModalDialog& dialog) {
-            auto& picker = dynamic_cast<frmImportSelection&>(dialog);
-            mPickers.push_back(picker.Caption() + "|" + picker.MessageText());
-            if (cancel) {
-                picker.cmdCancel_Click();
-                return;
-            }
-            for (const std::string& name : names) {
-                const Lines rows = picker.AvailableRows();
-                picker.SetAvailableListIndex(
-                    static_cast<int32_t>(std::find(rows.begin(), rows.end(), name) - rows.begin()));
-                picker.cmdMoveTables_Click(frmImportSelection::MoveOneRight);
-            }
-            picker.cmdOK_Click();
-        });
+        forms_test::AnswerPicker(mScript, mPickers, names, cancel);
     }
 
     static Lines NamesOf(const patternkit::PropertySet& properties) {

@@ -1,0 +1,252 @@
+// The search form's code, in the order of the module: header and declarations, the parent, Cancel and
+// OK, the two properties the list form reads, the checks of entered values, Form_Load, DisplayErrorMsg
+// and the closing edit point.
+
+#include "patternkit/ClosingEditPoint.h"
+#include "patternkit/CodeHeader.h"
+#include "patternkit/PropertySets.h"
+#include "patterns/forms/FormCode.h"
+#include "patterns/forms/StdListForm.h"
+#include "platform/vb/Numbers.h"
+
+namespace forms {
+namespace {
+
+enum class EntryCheck { None, Number, Date, Boolean };
+
+EntryCheck CheckOf(const std::string& dataType) {
+    for (const char* numeric : {"Byte", "Long", "Integer", "Double", "Single", "Decimal", "Currency"}) {
+        if (dataType == numeric)
+            return EntryCheck::Number;
+    }
+    if (dataType == "Date")
+        return EntryCheck::Date;
+    return dataType == "Boolean" ? EntryCheck::Boolean : EntryCheck::None;
+}
+
+}  // namespace
+
+void StdListForm::GenerateSearchFormCode() {
+    const patternkit::Emitter out(Constructor());
+    patternkit::Common::WriteCodeHeader(out.Engine());
+    out.Emit(R"vb(
+        |'***************************************************
+        |'Layer 1: (User Interface) - &BusObjName Search Form
+        |'***************************************************
+        |'Builds a string of search criteria from the operators the user selects
+        |'and the values the user enters.
+        |'
+        |'SearchCriteria is the public property the invoking form reads.
+        |'The criteria entered are joined into one search string
+        |'whose elements have the form:
+        |'    PropertyName Operator Literal
+        |
+        |'The other public property, OK, is True when the user clicked OK
+        |'and False when the user clicked Cancel.
+        |
+        |Option Explicit
+        |Option Base 1
+        |
+        |'Variable to hold error number
+        |Private mlngErrNumber As Long
+        |
+        |'Utility class used to format, display, and log errors
+        |Private myErrorDisplay As ErrorDisplay
+        |
+        |Private mstrSearchCriteria As String        'private variable for SearchCriteria public property
+        |Private mblnOK As Boolean                   'private variable for OK public property
+        |Private mintCriteria As Integer               'number of search criteria provided
+    )vb");
+    if (mHasParent) {
+        out.Emit(R"vb(
+            |'The parent is supplied by the list form; selected properties
+            |'of the parent are shown for context.
+            |Public my&ParentBusObjName As &ParentBusObjName
+            |
+            |Property Set &ParentBusObjName (ByVal objParent As &ParentBusObjName)
+            |    Set my&ParentBusObjName = objParent
+            |End Property
+        )vb");
+    }
+    out.Emit(R"vb(
+        |Private Sub cmdCancel_Click()
+        |    On Error GoTo HandleError
+        |    mstrSearchCriteria = ""
+        |    mblnOK = False
+        |    Unload Me
+        |
+    )vb");
+    End(out, "cmdCancel_Click");
+    WriteOK(out);
+    out.Emit(R"vb(
+        |Public Property Get OK() As Boolean
+        |    OK = mblnOK
+        |End Property
+        |Public Property Get SearchCriteria() As String
+        |    SearchCriteria = mstrSearchCriteria
+        |End Property
+    )vb");
+    for (const auto& property : mSearchProperties) {
+        mCurrent.property = property;
+        WriteEntryCheck(out, patternkit::Required(property).DataType());
+    }
+    WriteSearchFormLoad(out);
+    WriteDisplayErrorMsg(out, false);
+    out.EmitLine("");
+    patternkit::WriteClosingEditPoint(out);
+}
+
+void StdListForm::WriteOK(const patternkit::Emitter& out) {
+    out.Emit(R"vb(
+        |Private Sub cmdOK_Click()
+        |Dim strValue As String
+        |    On Error GoTo HandleError
+        |    mblnOK = True
+        |    mintCriteria = 0
+        |
+        |{{Criteria}}
+        |    Unload Me
+        |
+    )vb",
+             {{"Criteria", [&] {
+                   for (const auto& property : mSearchProperties) {
+                       mCurrent.property = property;
+                       // The value lands between quotes in SQL: a text value's own quotes are doubled.
+                       const bool text = patternkit::Required(property).DataType() == "String";
+                       out.Emit(R"vb(
+                           |    strValue = Trim(txt&PropName.Text)
+                           |    If Len(strValue) <> 0 Then
+                           |        mintCriteria = mintCriteria + 1
+                           |        If mintCriteria = 1 Then
+                           |            mstrSearchCriteria = " &PropName " & cmb&PropName.Text & "&SQLDelimiter" & {{Value}} & "&SQLDelimiter"
+                           |        Else
+                           |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & cmb&PropName.Text & "&SQLDelimiter" & {{Value}} & "&SQLDelimiter"
+                           |        End If
+                           |    End If
+                           |
+                       )vb",
+                                {{"Value", text ? "DoubleQuotes(Trim(txt&PropName.Text))"
+                                                : "Trim(txt&PropName.Text)"}});
+                   }
+               }}});
+    End(out, "cmdOK_Click");
+}
+
+void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const std::string& dataType) {
+    switch (CheckOf(dataType)) {
+        case EntryCheck::None:
+            return;
+        case EntryCheck::Number:
+            out.Emit(R"vb(
+            |Private Sub txt&PropName_LostFocus()
+            |Dim vntValue As Variant
+            |    On Error GoTo HandleError
+            |
+            |    If Len(Trim(txt&PropName.Text)) <> 0 Then
+            |       vntValue = txt&PropName.Text
+            |       If IsNumeric(vntValue) Then
+            |           txt&PropName.Text = Str(&PropConvertFunction(txt&PropName.Text))
+            |        Else
+            |           MsgBox "&PropName must be numeric.", , "Invalid number!"
+            |           txt&PropName.SetFocus
+            |       End If
+            |    End If
+        )vb");
+            break;
+        case EntryCheck::Date:
+            out.Emit(R"vb(
+            |Private Sub txt&PropName_LostFocus()
+            |Dim vntValue As Variant
+            |    On Error GoTo HandleError
+            |
+            |    If Len(Trim(txt&PropName.Text)) <> 0 Then
+            |        vntValue = txt&PropName.Text
+            |        If Not IsDate(vntValue) Then
+            |            MsgBox "&PropName must be a date.", , "Invalid Date!"
+            |            txt&PropName.SetFocus
+            |        End If
+            |    End If
+        )vb");
+            break;
+        case EntryCheck::Boolean:
+            out.Emit(R"vb(
+            |Private Sub txt&PropName_LostFocus()
+            |    Dim blnTemp As Boolean
+            |    If Len(Trim(txt&PropName)) <> 0 Then
+            |        On Error Resume Next
+            |        blnTemp = CBool(txt&PropName.Text)
+            |        If Err.Number <> 0 Then
+            |            MsgBox "&PropName must be a boolean.", , "Invalid Boolean!"
+            |            txt&PropName.SetFocus
+            |        Else
+            |            'Valid boolean
+            |            txt&PropName.Text = blnTemp
+            |        End If
+            |    End If
+        )vb");
+            break;
+    }
+    out.EmitLine("");
+    End(out, "txt&PropName_LostFocus");
+}
+
+void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out) {
+    const patternkit::form_ctl_defaults& layout = Layout();
+    out.Emit(R"vb(
+        |Private Sub Form_Load
+        |    On Error GoTo HandleError
+        |{{Operators}}
+        |{{Context}}
+        |'Set the title and size of the Search form
+        |    Me.Caption = "Find &BusObjName" ¶
+        |    Me.Height = {{Height}}
+        |    Me.Width = {{Width}}
+        |
+    )vb",
+             {{"Operators",
+               [&] {
+                   for (const auto& property : mSearchProperties) {
+                       if (!patternkit::Common::IsSearchProperty(patternkit::Required(property)))
+                           continue;
+                       mCurrent.property = property;
+                       out.Emit(R"vb(
+                           |'Load Combobox for &PropName
+                           |    cmb&PropName.AddItem (" = ")
+                           |    cmb&PropName.AddItem (" < ")
+                           |    cmb&PropName.AddItem (" > ")
+                           |    cmb&PropName.AddItem (" >= ")
+                           |    cmb&PropName.AddItem (" <= ")
+                           |    cmb&PropName.AddItem (" <> ")
+                           |    cmb&PropName.ListIndex = 0
+                           |
+                       )vb");
+                   }
+               }},
+              {"Context",
+               [&] {
+                   WriteContextLines(
+                       out, "   txt&ParentBusObjName_&PropName.Text = my&ParentBusObjName.&PropName");
+               }},
+              {"Height", vb::Str(layout.actual_form_height())},
+              {"Width", vb::Str(layout.actual_form_width())}});
+    End(out, "Form_Load");
+}
+
+void StdListForm::WriteContextLines(const patternkit::Emitter& out, std::string_view line) {
+    if (!mHasParent)
+        return;
+    // Only the rows the context frame holds have text boxes.
+    const auto rows = std::min<std::size_t>(
+        mContextProperties.size(), static_cast<std::size_t>(std::max<int16_t>(Layout().max_cntx_props(), 0)));
+    for (std::size_t row = 0; row < rows; ++row) {
+        mCurrent.property = mContextProperties[row];
+        out.EmitLine(line);
+        out.EmitLine("");
+    }
+}
+
+void StdListForm::End(const patternkit::Emitter& out, std::string_view name) const {
+    WriteStandardEnding(out, mComponentName, EndingFor(name));
+}
+
+}  // namespace forms
