@@ -12,7 +12,7 @@
 #include "platform/vb/Error.h"
 #include "repository/ApplicationList.h"
 #include "repository/ApplicationLoad.h"
-#include "repository/VersionCheck.h"
+#include "repository/RepositoryFile.h"
 
 namespace builder {
 namespace {
@@ -27,8 +27,13 @@ std::shared_ptr<core::qelApplication> LoadNamedApplication(const std::filesystem
                                                            const std::string& name) {
     if (!std::filesystem::is_regular_file(file))
         vb::Raise(vb::kFileNotFound, kSource, "No repository " + file.string());
-    auto repository = dao::SqliteDatabase::Open(file, dao::OpenMode::ReadWrite);
-    repository::CheckDBVersion(*repository);
+    // A damaged repository is refused as the main window refuses it, and left as it is.
+    std::unique_ptr<dao::SqliteDatabase> repository;
+    try {
+        repository = repository::OpenRepositoryFile(file);
+    } catch (const vb::Error& error) {
+        vb::Raise(error.Number(), kSource, error.Description() + " (" + file.string() + ")");
+    }
     for (const auto& stored : repository::ReadStoredApplications(*repository)) {
         if (stored->Name() == name)
             return repository::LoadApplication(*repository, *stored);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/automation/CreateObject.h"
+#include "platform/ide/FileBatch.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/Error.h"
@@ -96,6 +97,8 @@ std::optional<GenerateCommand> ParseGenerateCommand(std::span<const std::string>
 int RunGenerateCommand(const GenerateCommand& command, std::ostream& out, std::ostream& err) {
     try {
         const auto vbe = std::make_shared<vbide::VBE>();
+        // A save that a kill stopped is finished (or dropped) before the group is looked for.
+        vbide::RecoverInterruptedSave(command.out);
         const std::filesystem::path groupFile = GroupFileIn(command.out, command.request.application);
         if (std::filesystem::exists(groupFile))
             vbide::OpenProjectGroup(*vbe, groupFile);

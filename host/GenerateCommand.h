@@ -2,7 +2,9 @@
 // `ostrel generate`: an unattended build. It creates the add-in's build driver by ProgID (the IDE never
 // links the add-in), opens the project group in the output folder when there is one (so that regeneration
 // keeps the developer's code between edit points), builds, saves the group into the folder and prints the
-// construction monitor's table. On failure it prints one message and leaves the folder as it was.
+// construction monitor's table. On failure it prints one message and leaves the folder as it was: nothing
+// is written before the build and every check have passed, and a file in the folder that the group does
+// not list is never written over.
 
 #include <filesystem>
 #include <iosfwd>

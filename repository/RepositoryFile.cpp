@@ -51,6 +51,16 @@ std::unique_ptr<dao::SqliteDatabase> OpenRepository(const std::filesystem::path&
             std::filesystem::create_directories(toolDBPath);
             CreateRepository(file);
         }
+    } catch (const vb::Error& error) {
+        throw vb::Error(error.Number(), kDatabaseNotFoundMessage, kSource);
+    } catch (const std::filesystem::filesystem_error&) {
+        throw vb::Error(vb::kPathFileAccess, kDatabaseNotFoundMessage, kSource);
+    }
+    return OpenRepositoryFile(file);
+}
+
+std::unique_ptr<dao::SqliteDatabase> OpenRepositoryFile(const std::filesystem::path& file) {
+    try {
         auto db = dao::SqliteDatabase::Open(file, dao::OpenMode::ReadWrite);
         if (!IsRepository(*db))
             vb::Raise(dao::kUnrecognizedDatabaseFormat, kSource);

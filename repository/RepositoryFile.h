@@ -23,4 +23,8 @@ std::filesystem::path DefaultToolDBPath();
 // file is left unchanged.
 std::unique_ptr<dao::SqliteDatabase> OpenRepository(const std::filesystem::path& toolDBPath);
 
+// Opens the repository `file` as OpenRepository does, creating nothing: a missing file fails like a damaged
+// one.
+std::unique_ptr<dao::SqliteDatabase> OpenRepositoryFile(const std::filesystem::path& file);
+
 }  // namespace repository

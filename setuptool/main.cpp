@@ -1,6 +1,7 @@
+#include <iostream>
+
 #include "setuptool/OstrlReg_Mods.h"
 
 int main() {
-    OstrlReg_Mods::Main();
-    return 0;
+    return OstrlReg_Mods::Main(std::cerr);
 }

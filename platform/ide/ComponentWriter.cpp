@@ -123,6 +123,11 @@ std::string_view FileExtensionOf(vbext_ComponentType type) {
 
 void WriteComponentFile(const VBComponent& component, const std::filesystem::path& file) {
     TextWriter out(file);
+    WriteComponentText(component, out);
+    out.Save();
+}
+
+void WriteComponentText(const VBComponent& component, TextWriter& out) {
     if (component.Type() == vbext_ct_VBForm)
         WriteForm(out, component);
     if (component.Type() == vbext_ct_ClassModule)
@@ -133,7 +138,6 @@ void WriteComponentFile(const VBComponent& component, const std::filesystem::pat
     }
     for (const std::string& line : component.CodeModule()->AllLines())
         out.Line(line);
-    out.Save();
 }
 
 }  // namespace vbide

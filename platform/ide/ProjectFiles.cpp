@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ide/ComponentFiles.h"
+#include "platform/ide/FileBatch.h"
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/TextFile.h"
 #include "platform/vb/Error.h"
@@ -83,10 +84,45 @@ void CreateFolder(const std::filesystem::path& folder) {
         throw vb::Error(vb::kPathFileAccess, "Path/File access error: " + folder.string(), "vbide");
 }
 
-void SaveProject(VBProject& project, const std::filesystem::path& folder) {
-    CreateFolder(folder);
-    const std::filesystem::path file = folder / (project.Name() + ".vbp");
-    TextWriter out(file);
+// Where a group's files go: the group file, then per project its folder, its project file and one file
+// per component.
+struct ProjectLayout {
+    std::shared_ptr<VBProject> project;
+    std::filesystem::path folder;
+    std::filesystem::path file;
+    std::vector<std::filesystem::path> componentFiles;
+};
+
+std::string ComponentFileName(const VBComponent& component) {
+    return component.Name() + std::string(FileExtensionOf(component.Type()));
+}
+
+std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& folder) {
+    std::vector<ProjectLayout> layout;
+    for (const auto& project : vbe.VBProjects()) {
+        ProjectLayout& entry = layout.emplace_back();
+        entry.project = project;
+        entry.folder = folder / project->Name();
+        entry.file = entry.folder / (project->Name() + ".vbp");
+        for (const auto& component : project->VBComponents())
+            entry.componentFiles.push_back(entry.folder / ComponentFileName(*component));
+    }
+    return layout;
+}
+
+// A file on disk that the open group does not list is someone's work that a save must not write over.
+void RequireListedOrMissing(const VBE& vbe, const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)) || vbe.ListsFile(file))
+        return;
+    throw vb::Error(vb::kFileAlreadyExists,
+                    file.string() +
+                        " is not part of the project group, and saving would write over it. Nothing has "
+                        "been saved; move the file away or open the group that lists it.",
+                    "vbide");
+}
+
+void WriteProjectFile(TextWriter& out, const VBProject& project) {
     out.Line("Type=" + std::string(TypeName(project.Type())));
     for (const Reference& reference : project.References())
         out.Line("Reference=" + reference.Text());
@@ -94,8 +130,7 @@ void SaveProject(VBProject& project, const std::filesystem::path& folder) {
         out.Line("Object=" + library.typeLibrary + "; " + library.fileName);
     }
     for (const auto& component : project.VBComponents()) {
-        const std::string fileName = component->Name() + std::string(FileExtensionOf(component->Type()));
-        component->SaveAs(folder / fileName);
+        const std::string fileName = ComponentFileName(*component);
         const std::string key(KeyOf(component->Type()));
         out.Line(component->Type() == vbext_ct_VBForm ? key + "=" + fileName
                                                       : key + "=" + component->Name() + "; " + fileName);
@@ -104,8 +139,6 @@ void SaveProject(VBProject& project, const std::filesystem::path& folder) {
     out.Line("Name=" + QuotedText(project.Name()));
     for (const std::string& line : project.OtherLines())
         out.Line(line);
-    out.Save();
-    project.SetFileName(file);
 }
 
 std::shared_ptr<VBComponent> ReadProjectComponent(TextReader& in, vbext_ComponentType type,
@@ -202,20 +235,52 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
 }  // namespace
 
 void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
-    const std::filesystem::path folder = groupFile.parent_path();
+    const std::filesystem::path folder =
+        groupFile.parent_path().empty() ? std::filesystem::path(".") : groupFile.parent_path();
     const auto start = vbe.VBProjects().StartProject();
-    CreateFolder(folder);
-    TextWriter out(groupFile);
-    out.Line("VBGROUP 5.0");
-    for (const auto& project : vbe.VBProjects()) {
-        SaveProject(*project, folder / project->Name());
-        out.Line((project == start ? "StartupProject=" : "Project=") + project->Name() + "\\" +
-                 project->Name() + ".vbp");
+    const std::vector<ProjectLayout> layout = LayOut(vbe, folder);
+
+    std::vector<std::filesystem::path> written = {groupFile};
+    for (const ProjectLayout& project : layout) {
+        written.push_back(project.file);
+        written.insert(written.end(), project.componentFiles.begin(), project.componentFiles.end());
     }
-    out.Save();
+    for (const auto& file : written)
+        RequireListedOrMissing(vbe, file);
+
+    CreateFolder(folder);
+    FileBatch batch(folder);
+    for (const ProjectLayout& project : layout) {
+        CreateFolder(project.folder);
+        size_t index = 0;
+        for (const auto& component : project.project->VBComponents()) {
+            batch.Add(project.componentFiles[index++],
+                      [&](TextWriter& out) { WriteComponentText(*component, out); });
+        }
+        batch.Add(project.file, [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
+    }
+    batch.Add(groupFile, [&](TextWriter& out) {
+        out.Line("VBGROUP 5.0");
+        for (const ProjectLayout& project : layout) {
+            const std::string& name = project.project->Name();
+            out.Line((project.project == start ? "StartupProject=" : "Project=") + name + "\\" + name +
+                     ".vbp");
+        }
+    });
+    batch.Commit();
+
+    for (const ProjectLayout& project : layout) {
+        size_t index = 0;
+        for (const auto& component : project.project->VBComponents())
+            component->SetFileName(project.componentFiles[index++]);
+        project.project->SetFileName(project.file);
+    }
+    vbe.SetListedFiles(written);
 }
 
 void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
+    RecoverInterruptedSave(groupFile.parent_path().empty() ? std::filesystem::path(".")
+                                                           : groupFile.parent_path());
     TextReader in(groupFile);
     if (!in.Next().starts_with("VBGROUP "))
         in.Fail("not a project group file");
@@ -239,7 +304,14 @@ void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
             start = project;
         projects.push_back(std::move(project));
     }
+    std::vector<std::filesystem::path> listed = {groupFile};
+    for (const auto& project : projects) {
+        listed.push_back(project->FileName());
+        for (const auto& component : project->VBComponents())
+            listed.push_back(component->FileNames(1));
+    }
     vbe.VBProjects().ReplaceAll(std::move(projects), std::move(start));
+    vbe.SetListedFiles(listed);
 }
 
 }  // namespace vbide

@@ -9,12 +9,14 @@
 namespace vbide {
 
 // Lays the group out as <folder>/<group>.vbg with one folder <folder>/<project> per project, holding
-// <project>.vbp and one file per component named after it. Every file goes through a temporary file;
-// saved projects and components take their new file names.
+// <project>.vbp and one file per component named after it. A file on disk that the open group does not
+// list is never written over: 58 naming it, before anything is written. The files are saved as one
+// (FileBatch): a failure leaves the old files. Saved projects and components take their new file names.
 void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile);
 
 // Reads a group file with its projects and components; they replace the IDE's projects. A missing file
-// raises 53, malformed or truncated text 321, naming the file and the line; the IDE is unchanged then.
+// raises 53, malformed or truncated text 321, naming the file and the line; the IDE is unchanged then. A
+// save of the group's folder that was interrupted is finished first.
 void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile);
 
 }  // namespace vbide

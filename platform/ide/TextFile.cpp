@@ -1,6 +1,10 @@
 #include "platform/ide/TextFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
@@ -10,6 +14,8 @@
 
 namespace vbide {
 namespace {
+
+constexpr size_t kBufferSize = size_t{1} << 16;
 
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -70,46 +76,76 @@ std::vector<std::string> TextReader::TakeRest() {
     return rest;
 }
 
-TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)), mBuffer(1 << 16) {
+TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
     std::error_code error;
     const std::filesystem::path folder = mFile.parent_path();
     if (!folder.empty() && !std::filesystem::is_directory(folder, error))
         RaiseFileError(vb::kPathNotFound, mFile);
     mTemporary = mFile;
-    mTemporary += ".~tmp";
-    mOut.rdbuf()->pubsetbuf(mBuffer.data(), static_cast<std::streamsize>(mBuffer.size()));
-    mOut.open(mTemporary, std::ios::binary | std::ios::trunc);
-    if (!mOut)
+    mTemporary += kTemporaryEnding;
+    mDescriptor = ::open(mTemporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (mDescriptor < 0)
         RaiseFileError(vb::kPathFileAccess, mFile);
+    mBuffer.reserve(kBufferSize);
 }
 
 TextWriter::~TextWriter() {
-    if (mSaved)
-        return;
-    mOut.close();
-    std::error_code error;
-    std::filesystem::remove(mTemporary, error);
+    if (mDescriptor >= 0)
+        ::close(mDescriptor);
+    if (!mSaved)
+        ::unlink(mTemporary.c_str());
 }
 
 void TextWriter::Line(std::string_view text) {
-    if (IsAscii(text)) {
-        mOut.write(text.data(), static_cast<std::streamsize>(text.size()));
-    } else {
-        const std::string bytes = vb::Utf8ToWindows1252(text);
-        mOut.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (IsAscii(text))
+        mBuffer.append(text);
+    else
+        mBuffer.append(vb::Utf8ToWindows1252(text));
+    mBuffer.append("\r\n");
+    if (mBuffer.size() >= kBufferSize)
+        Flush();
+}
+
+void TextWriter::Flush() {
+    std::string_view rest = mBuffer;
+    while (!rest.empty()) {
+        const ssize_t written = ::write(mDescriptor, rest.data(), rest.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            RaiseFileError(vb::kPathFileAccess, mFile);
+        rest.remove_prefix(static_cast<size_t>(written));
     }
-    mOut.write("\r\n", 2);
+    mBuffer.clear();
+}
+
+void TextWriter::Finish() {
+    if (mDescriptor < 0)
+        return;
+    Flush();
+    const bool synced = ::fsync(mDescriptor) == 0;
+    const bool closed = ::close(mDescriptor) == 0;
+    mDescriptor = -1;
+    if (!synced || !closed)
+        RaiseFileError(vb::kPathFileAccess, mFile);
 }
 
 void TextWriter::Save() {
-    mOut.close();
-    if (!mOut)
-        RaiseFileError(vb::kPathFileAccess, mFile);
-    std::error_code error;
-    std::filesystem::rename(mTemporary, mFile, error);
-    if (error)
+    Finish();
+    if (::rename(mTemporary.c_str(), mFile.c_str()) != 0)
         RaiseFileError(vb::kPathFileAccess, mFile);
     mSaved = true;
+    SyncFolder(mFile.parent_path());
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    const std::filesystem::path path = folder.empty() ? std::filesystem::path(".") : folder;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (!synced)
+        RaiseFileError(vb::kPathFileAccess, path);
 }
 
 }  // namespace vbide

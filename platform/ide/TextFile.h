@@ -1,11 +1,10 @@
 #pragma once
 // Text files as the VB IDE writes them: Windows-1252, CRLF line ends. Reading accepts LF too and hands
-// out UTF-8 lines numbered for error reports; writing goes to a temporary file renamed over the target,
-// so a failed save leaves the old file.
+// out UTF-8 lines numbered for error reports; writing goes to a temporary file, flushed to disk before it is
+// renamed over the target, so a failed save, a kill or a power loss leaves the old file or the new one.
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +35,12 @@ class TextReader {
     size_t mNext = 0;
 };
 
-// Streams lines into a temporary file beside `file`; Save renames it over `file`, and a writer dropped
-// without Save removes it. 76 when the folder does not exist, 75 when the file cannot be written.
+// The ending of temporary files: "<file>.~tmp" becomes <file> when it is complete.
+inline constexpr std::string_view kTemporaryEnding = ".~tmp";
+
+// Streams lines into the temporary file "<file>.~tmp"; Save renames it over `file`, and a writer dropped
+// without Save (or Release) removes it. 76 when the folder does not exist, 75 when the file cannot be
+// written.
 class TextWriter {
   public:
     explicit TextWriter(std::filesystem::path file);
@@ -46,15 +49,28 @@ class TextWriter {
     TextWriter& operator=(const TextWriter&) = delete;
 
     void Line(std::string_view text);
+    // Writes what is left and flushes the temporary file to disk.
+    void Finish();
+    // Finishes, renames the temporary file over the file and flushes the folder.
     void Save();
+    // After Finish: someone else renames the temporary file, so the writer leaves it alone.
+    void Release() { mSaved = true; }
+
+    const std::filesystem::path& File() const { return mFile; }
+    const std::filesystem::path& Temporary() const { return mTemporary; }
 
   private:
+    void Flush();
+
     std::filesystem::path mFile;
     std::filesystem::path mTemporary;
-    std::vector<char> mBuffer;
-    std::ofstream mOut;
+    std::string mBuffer;
+    int mDescriptor = -1;
     bool mSaved = false;
 };
+
+// Flushes a folder's entries (renames, removals) to disk; 75 on failure.
+void SyncFolder(const std::filesystem::path& folder);
 
 // The blanks and tabs at both ends removed.
 std::string_view TrimBlanks(std::string_view text);

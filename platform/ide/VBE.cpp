@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <system_error>
 
 #include "platform/ide/KnownLibraries.h"
 #include "platform/vb/Error.h"
@@ -61,9 +62,32 @@ void VBProjects::ReplaceAll(std::vector<std::shared_ptr<VBProject>> projects,
     for (const auto& project : mProjects)
         project->SetVBE(mVBE.weak_from_this());
     mStart = start;
+    mVBE.SetListedFiles({});
     mVBE.Changes()->Bump();
 }
 
 VBE::VBE() = default;
+
+namespace {
+
+// One spelling per file: absolute, links and "." and ".." resolved as far as the path exists.
+std::filesystem::path FileKey(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    const std::filesystem::path key = std::filesystem::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : key;
+}
+
+}  // namespace
+
+bool VBE::ListsFile(const std::filesystem::path& file) const {
+    return mListedFiles.contains(FileKey(file));
+}
+
+void VBE::SetListedFiles(const std::vector<std::filesystem::path>& files) {
+    mListedFiles.clear();
+    for (const auto& file : files)
+        mListedFiles.insert(FileKey(file));
+}
 
 }  // namespace vbide

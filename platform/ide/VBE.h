@@ -7,7 +7,9 @@
 // CommandBars, Events. Revision() advances with every change, for a window that shows the IDE.
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "platform/ide/ChangeCounter.h"
@@ -56,6 +58,11 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::CommandBars& CommandBars() { return mCommandBars; }
     vbide::Events& Events() { return mEvents; }
 
+    // The files of the group on disk as it was last opened from or saved to (the group file, its project
+    // files and their component files): a save writes over no other file. Opening a group replaces them.
+    bool ListsFile(const std::filesystem::path& file) const;
+    void SetListedFiles(const std::vector<std::filesystem::path>& files);
+
     uint64_t Revision() const { return mChanges->value; }
     const ChangeCounterPtr& Changes() const { return mChanges; }
 
@@ -65,6 +72,7 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::Windows mWindows{*this, mChanges};
     vbide::CommandBars mCommandBars{mChanges};
     vbide::Events mEvents;
+    std::set<std::filesystem::path> mListedFiles;
 };
 
 }  // namespace vbide

@@ -70,6 +70,13 @@ class TemporaryFile {
         if (!synced || !closed || rename(mPath.c_str(), mTarget.c_str()) != 0)
             Fail(vb::kPathFileAccess, mTarget);
         mCommitted = true;
+        // The rename itself reaches the disk with its folder.
+        const int folder = open(mTarget.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const bool folderSynced = folder >= 0 && fsync(folder) == 0;
+        if (folder >= 0)
+            close(folder);
+        if (!folderSynced)
+            Fail(vb::kPathFileAccess, mTarget);
     }
 
   private:
@@ -100,6 +107,9 @@ void WritePrivateProfileString(std::string_view section, std::string_view key, s
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
         Fail(vb::kPathFileAccess, fileName);
+    // A read-only file stays as it is, though its folder would let the rename replace it.
+    if (exists && ((existing.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0))
+        Fail(vb::kPermissionDenied, fileName);
     const std::string content =
         WithEntry(exists ? ReadWholeFile(target) : std::string(), section, key, value);
 

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kLineBreaks = "\r\n";
+// What no entry can hold and be read back: line breaks and NUL.
+constexpr std::string_view kUnreadable("\r\n\0", 3);
 
 std::string_view TrimBlanks(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);
@@ -66,9 +68,11 @@ std::optional<std::string_view> EntryKey(std::string_view line) {
 
 void RequireReadableBack(std::string_view section, std::string_view key, std::string_view value) {
     const bool valid = !section.empty() && !key.empty() &&
-                       section.find_first_of("]\r\n") == std::string_view::npos &&
-                       key.find_first_of("=\r\n") == std::string_view::npos && key.front() != '[' &&
-                       key.front() != ';' && value.find_first_of(kLineBreaks) == std::string_view::npos;
+                       section.find_first_of(kUnreadable) == std::string_view::npos &&
+                       section.find(']') == std::string_view::npos &&
+                       key.find_first_of(kUnreadable) == std::string_view::npos &&
+                       key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
+                       value.find_first_of(kUnreadable) == std::string_view::npos;
     if (!valid)
         vb::Raise(vb::kInvalidProcedureCall, "WritePrivateProfileString");
 }

@@ -11,7 +11,8 @@ namespace ini {
 // after the section's last entry, a missing section to the end. Every other line stays byte for byte, and new
 // lines take the line end the text already uses (LF for a text without one).
 // Raises error 5 for a section or key that is empty or could not be read back (line breaks, "]" in a section,
-// "=" in a key or a key beginning with "[" or ";") and for a value with a line break.
+// "=" in a key or a key beginning with "[" or ";") and for a value with a line break; NUL is refused
+// anywhere.
 std::string WithEntry(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view value);
 

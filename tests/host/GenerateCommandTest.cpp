@@ -89,7 +89,27 @@ class GenerateRun : public ::testing::Test {
     std::ostringstream mOut, mErr;
 };
 
+// The whole file, or "" when it is missing.
+std::string Contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A copy of the sample whose last page is damaged: its tables still read, its integrity check fails.
+std::filesystem::path DamagedRepository(const std::filesystem::path& folder) {
+    const std::filesystem::path file = folder / "damaged.mdb";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(std::filesystem::path(OSTREL_BINARY_DIR_AT_BUILD) / "samples" / "vbostrel.mdb",
+                               file);
+    std::fstream bytes(file, std::ios::in | std::ios::out | std::ios::binary);
+    bytes.seekp(static_cast<std::streamoff>(std::filesystem::file_size(file)) - 4096 + 8);
+    bytes << std::string(32, '\xff');
+    return file;
+}
+
 TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
+    const std::filesystem::path damaged = DamagedRepository(mFolder / "repository");
+    const std::string damagedBefore = Contents(damaged);
     const struct {
         std::filesystem::path repository;
         const char* application;
@@ -99,18 +119,14 @@ TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
         {"/nowhere/vbostrel.mdb", "OrderEntry", {}, "No repository /nowhere/vbostrel.mdb"},
         {SampleRepository(), "NoSuchApp", {}, "holds no application named NoSuchApp"},
         {SampleRepository(), "OrderEntry", {"Customer", "Nobody"}, "has no business object named Nobody"},
+        {damaged, "OrderEntry", {}, "The VBOstrel database cannot be found!"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.repository, c.application, c.objects), 1) << c.message;
         EXPECT_NE(mErr.str().find(c.message), std::string::npos) << mErr.str();
         EXPECT_FALSE(std::filesystem::exists(mFolder / "out")) << c.message;
     }
-}
-
-// The whole file, or "" when it is missing.
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    EXPECT_EQ(Contents(damaged), damagedBefore);
 }
 
 std::filesystem::path FindFile(const std::filesystem::path& folder, const std::string& name) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "host/AddInList.h"
 #include "host/AddInManager.h"
 #include "host/FileNameDialog.h"
@@ -145,6 +148,28 @@ TEST_F(IdeSessionTest, SavingAsksForTheGroupFileOnceAndTheGroupOpensAgain) {
     vbide::OpenProjectGroup(*vbe, groupFile.string() + ".vbg");
     ASSERT_EQ(vbe->VBProjects().Count(), 1);
     EXPECT_EQ(vbe->VBProjects().Item(1)->VBComponents().Count(), 2);
+}
+
+TEST_F(IdeSessionTest, SavingOverAFileTheGroupDoesNotListIsRefusedAndTold) {
+    auto& document = Session().Document();
+    document.NewProject(vbide::vbext_pt_ActiveXDll);
+    Session().VBE().VBProjects().Item(1)->VBComponents().Add(vbide::vbext_ct_StdModule);
+    const auto groupFile = mFolder / "theirs" / "Group1.vbg";
+    const auto theirs = mFolder / "theirs" / "Project1" / "Module1.bas";
+    std::filesystem::create_directories(theirs.parent_path());
+    std::ofstream(theirs, std::ios::binary) << "their module\r\n";
+    mScript.AnswerDialog(
+        [&](ui::ModalDialog& dialog) { dynamic_cast<host::FileNameDialog&>(dialog).Choose(groupFile); });
+
+    EXPECT_FALSE(document.SaveAs());
+    EXPECT_FALSE(document.GroupFile());
+    ASSERT_EQ(mScript.Prompts().size(), 1u);
+    EXPECT_NE(mScript.Prompts()[0].prompt.find(theirs.string() + " is not part of the project group"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(groupFile));
+    std::ifstream in(theirs, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+              "their module\r\n");
 }
 
 TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {

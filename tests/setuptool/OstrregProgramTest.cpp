@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -24,14 +25,24 @@ class Ostrreg : public testing::Test {
     }
     void TearDown() override { fs::remove_all(mFolder); }
 
-    int Run() const {
+    // Runs the program; what it wrote on standard error goes to mErr.
+    int Run() {
         const std::string program = (mFolder / "ostrreg").string();
+        const std::string errFile = mFolder.string() + ".err";
         char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         pid_t child = 0;
-        if (posix_spawn(&child, program.c_str(), nullptr, nullptr, arguments, environ) != 0)
+        const int started = posix_spawn(&child, program.c_str(), &actions, nullptr, arguments, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (started != 0)
             return -1;
         int status = 0;
         waitpid(child, &status, 0);
+        mErr = Read(errFile);
+        fs::remove(errFile);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -53,6 +64,7 @@ class Ostrreg : public testing::Test {
     }
 
     fs::path mFolder;
+    std::string mErr;
 };
 
 TEST_F(Ostrreg, WithoutAnInstructionFileChangesNothing) {
@@ -96,16 +108,10 @@ TEST_F(Ostrreg, CarriesOutItsInstructionsInOrderAndSkipsEverythingElse) {
               "INI=" +
               t +
               "/skipped5.ini;S;K;a=b\r\n"
-              "INI=" +
-              t +
-              "/skipped6.ini;;K;V\r\n"
               "\r\n"
               "DELETE_SHORTCUT=" +
               t +
               "/missing.lnk\r\n"
-              "INI=" +
-              t +
-              "/no/folder.ini;S;K;V\r\n"
               "DELETE_SHORTCUT=" +
               t +
               "/links/*.lnk\r\n"
@@ -119,6 +125,7 @@ TEST_F(Ostrreg, CarriesOutItsInstructionsInOrderAndSkipsEverythingElse) {
               t + "/last.ini;S;K;V");
 
     EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(mErr, "");
 
     EXPECT_EQ(Read(mFolder / "a.ini"), "[Sect]\nKey=Val2\n");
     EXPECT_EQ(Read(mFolder / "keep.ini"),
@@ -135,6 +142,48 @@ TEST_F(Ostrreg, CarriesOutItsInstructionsInOrderAndSkipsEverythingElse) {
                                                "links/sub.lnk",
                                                "links/sub.lnk/inner.lnk",
                                                "ostrreg"};
+    EXPECT_EQ(Contents(), expected);
+}
+
+TEST_F(Ostrreg, EachFailedInstructionIsToldByItsLineAndTheRestGoOn) {
+    const std::string t = mFolder.string();
+    Write(mFolder / "readonly.ini", "[S]\nk=0\n");
+    fs::permissions(mFolder / "readonly.ini", fs::perms::owner_read | fs::perms::group_read);
+    fs::create_directories(mFolder / "folder.ini");
+    fs::create_directories(mFolder / "folder.lnk");
+    // A byte order mark, then lines ended by CR alone, as some editors save them.
+    const std::vector<std::string> lines = {
+        "INI=" + t + "/no/such/folder.ini;S;K;V",                    // 1: fails
+        "INI=" + t + "/folder.ini;S;K;V",                            // 2: fails
+        "INI=" + t + "/readonly.ini;S;K;V",                          // 3: fails
+        "INI=" + t + "/good.ini;S;K;V",                              // 4
+        "DELETE_SHORTCUT=" + t + "/folder.lnk",                      // 5: fails
+        "INI=" + t + "/nul.ini;S;K;a" + std::string(1, '\0') + "b",  // 6: fails
+        "DELETE_SHORTCUT=" + t + "/missing.lnk",                     // 7
+        "INI=" + t + "/last.ini;S;K;V",                              // 8
+        "INI=" + t + "/empty-section.ini;;K;V",                      // 9: fails
+    };
+    std::string text = "\xEF\xBB\xBF";
+    for (const auto& line : lines)
+        text += line + "\r";
+    Write(mFolder / "OSTRREG.INS", text);
+
+    EXPECT_EQ(Run(), 1);
+
+    for (size_t number : {1, 2, 3, 5, 6, 9}) {
+        const std::string said =
+            "OSTRREG.INS, line " + std::to_string(number) + " (" + lines[number - 1] + "): ";
+        EXPECT_NE(mErr.find(said), std::string::npos) << said << "\n" << mErr;
+    }
+    for (size_t number : {4, 7, 8})
+        EXPECT_EQ(mErr.find(", line " + std::to_string(number) + " ("), std::string::npos) << mErr;
+    EXPECT_EQ(Read(mFolder / "good.ini"), "[S]\nK=V\n");
+    EXPECT_EQ(Read(mFolder / "last.ini"), "[S]\nK=V\n");
+    EXPECT_EQ(Read(mFolder / "readonly.ini"), "[S]\nk=0\n");
+    EXPECT_EQ(fs::status(mFolder / "readonly.ini").permissions(),
+              fs::perms::owner_read | fs::perms::group_read);
+    const std::vector<std::string> expected = {"OSTRREG.INS", "folder.ini", "folder.lnk",  "good.ini",
+                                               "last.ini",    "ostrreg",    "readonly.ini"};
     EXPECT_EQ(Contents(), expected);
 }
 

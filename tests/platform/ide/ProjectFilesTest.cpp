@@ -9,6 +9,7 @@
 #include <map>
 
 #include "platform/ide/ComponentFiles.h"
+#include "platform/ide/FileBatch.h"
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/KnownLibraries.h"
 #include "tests/platform/ide/TestSupport.h"
@@ -419,6 +420,94 @@ TEST_F(ProjectFilesTest, SaveAsWritesThroughATemporaryFile) {
     EXPECT_EQ(ReadBytes(file),
               "Attribute VB_Name = \"CommonLogical\"\r\nPublic Const Edit_Restriction = 1\r\n");
     EXPECT_EQ(FilesUnder(file.parent_path()).size(), 1U);
+}
+
+TEST_F(ProjectFilesTest, ASaveNeverWritesOverAFileTheGroupDoesNotList) {
+    SaveProjectGroup(*BuildGroup(), mFolder / "first" / "App.vbg");
+    const struct {
+        const char* name;
+        fs::path stranger;  // relative to the folder saved to
+    } cases[] = {
+        {"a group file", "App.vbg"},
+        {"a project file", "AppLogic/AppLogic.vbp"},
+        {"a class", "AppLogic/Customer.cls"},
+        {"a folder where a form goes", "AppUI/frmCustomerList.frm"},
+    };
+    for (const auto& c : cases) {
+        const fs::path folder = mFolder / "second";
+        fs::remove_all(folder);
+        if (c.stranger.extension() == ".frm")
+            fs::create_directories(folder / c.stranger);
+        else
+            WriteBytes(folder / c.stranger, "someone's work\r\n");
+        const auto before = FilesUnder(folder);
+
+        // A group opened elsewhere does not list the stranger; neither does a new one.
+        auto opened = std::make_shared<VBE>();
+        OpenProjectGroup(*opened, mFolder / "first" / "App.vbg");
+        for (const auto& vbe : {opened, BuildGroup()}) {
+            const vb::Error refused = ErrorOf([&] { SaveProjectGroup(*vbe, folder / "App.vbg"); });
+            EXPECT_EQ(refused.Number(), vb::kFileAlreadyExists) << c.name;
+            EXPECT_NE(refused.Description().find((folder / c.stranger).string() +
+                                                 " is not part of the project group"),
+                      std::string::npos)
+                << refused.Description();
+            EXPECT_EQ(FilesUnder(folder), before) << c.name;
+        }
+    }
+
+    // The files the group was opened from, and those it saved, are its own.
+    auto vbe = std::make_shared<VBE>();
+    OpenProjectGroup(*vbe, mFolder / "first" / "App.vbg");
+    vbe->VBProjects().Item(2)->VBComponents().Item("Customer")->CodeModule()->InsertLines(1, "' changed");
+    SaveProjectGroup(*vbe, mFolder / "first" / "App.vbg");
+    SaveProjectGroup(*vbe, mFolder / "first" / "App.vbg");
+    EXPECT_NE(ReadBytes(mFolder / "first" / "AppLogic" / "Customer.cls").find("' changed"),
+              std::string::npos);
+}
+
+TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWhole) {
+    const fs::path folder = mFolder / "group";
+    SaveProjectGroup(*BuildGroup(), folder / "App.vbg");
+    const auto saved = FilesUnder(folder);
+    const fs::path customer = folder / "AppLogic" / "Customer.cls";
+    const fs::path module = folder / "AppLogic" / "CommonLogical.bas";
+    const struct {
+        const char* name;
+        bool listed;                   // the save list was in place when the save stopped
+        bool customerRenamed;          // Customer.cls had been renamed already
+        const char* customerExpected;  // what Customer.cls holds afterwards ("" for as saved)
+        const char* moduleExpected;
+    } cases[] = {
+        {"stopped while writing", false, false, "", ""},
+        {"stopped before the first rename", true, false, "new customer", "new module"},
+        {"stopped between renames", true, true, "new customer", "new module"},
+    };
+    for (const auto& c : cases) {
+        for (const auto& [file, text] : saved)
+            WriteBytes(folder / file, text);
+        fs::path customerTemporary = customer, moduleTemporary = module;
+        customerTemporary += ".~tmp";
+        moduleTemporary += ".~tmp";
+        WriteBytes(c.customerRenamed ? customer : customerTemporary, "new customer");
+        WriteBytes(moduleTemporary, "new module");
+        WriteBytes(folder / "App.vbg.~tmp", "half a group");
+        if (c.listed)
+            WriteBytes(folder / "~save.~lst",
+                       "ostrel save list "
+                       "1\r\nAppLogic/Customer.cls\r\nAppLogic/CommonLogical.bas\r\n../outside\r\n");
+        else
+            WriteBytes(folder / "~save.~lst.~tmp", "ostrel save list 1\r\n");
+
+        RecoverInterruptedSave(folder);
+
+        auto expected = saved;
+        if (*c.customerExpected)
+            expected["AppLogic/Customer.cls"] = c.customerExpected;
+        if (*c.moduleExpected)
+            expected["AppLogic/CommonLogical.bas"] = c.moduleExpected;
+        EXPECT_EQ(FilesUnder(folder), expected) << c.name;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// Several files of one folder saved as one. Each is written to its temporary file and flushed to disk;
+// then a save list naming them all is put into the folder, the temporary files are renamed over their
+// files, the folders are flushed and the list is removed. A save stopped before its list exists (a
+// failure, a kill, a power loss) leaves every file as it was; one stopped after it is finished by the next
+// RecoverInterruptedSave. Saves and recoveries of one folder wait for each other.
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "platform/ide/TextFile.h"
+
+namespace vbide {
+
+class FolderLock;
+
+class FileBatch {
+  public:
+    // `folder` must exist; a save of it that was interrupted is finished first. 75 when it cannot be locked.
+    explicit FileBatch(std::filesystem::path folder);
+    ~FileBatch();
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+
+    // Writes `file` (in the folder or one of its subfolders) through `write`, into its temporary file.
+    template <typename Write>
+    void Add(const std::filesystem::path& file, Write&& write) {
+        auto writer = std::make_unique<TextWriter>(file);
+        write(*writer);
+        writer->Finish();
+        mWriters.push_back(std::move(writer));
+    }
+
+    // Puts every file in place; 75 when that fails.
+    void Commit();
+
+  private:
+    std::filesystem::path mFolder;
+    std::unique_ptr<FolderLock> mLock;
+    std::vector<std::unique_ptr<TextWriter>> mWriters;
+};
+
+// Finishes a save of `folder` that was stopped after its list was written, and removes the temporary files
+// that stopped saves left in the folder and its subfolders. Nothing when the folder does not exist.
+void RecoverInterruptedSave(const std::filesystem::path& folder);
+
+}  // namespace vbide
