@@ -33,8 +33,7 @@ class BuilderDialogs {
     // ClearGUI: new business-object, property and method dialogs replace the ones there are.
     virtual void RenewDialogs() {}
 
-    // The popup's "&Delete" (the selected property or method) and "De&lete Relationship".
-    virtual void DeleteItem() {}
+    // "De&lete Relationship".
     virtual void DeleteRelationship() {}
 };
 

@@ -1,5 +1,7 @@
 #include "builder/ModelViews.h"
 
+#include <string_view>
+
 #include "core/qelAssociation.h"
 #include "core/qelBusObjMethod.h"
 #include "core/qelBusObjProperty.h"
@@ -33,21 +35,25 @@ std::string FirstSegment(const std::string& key) {
     return key.substr(0, key.find('.'));
 }
 
-std::string RelationshipNameOfKey(const std::string& key) {
-    for (const std::string& group :
-         {std::string(kRelationshipsRecursive) + ".", std::string(kRelationships) + "."}) {
-        const int32_t at = vb::InStr(key, group, vb::Compare::Text);
-        if (at > 0)
-            return key.substr(static_cast<size_t>(at - 1) + group.size());
+std::optional<RelationshipKeyParts> ParseRelationshipKey(const std::string& key) {
+    const size_t dot = key.find('.');
+    if (dot == std::string::npos || dot == 0)
+        return std::nullopt;
+    const std::string_view rest = std::string_view(key).substr(dot);
+    for (const bool recursive : {false, true}) {
+        const std::string group = std::string(recursive ? kRelationshipsRecursive : kRelationships) + ".";
+        if (rest.size() > group.size() && rest.substr(0, group.size()) == group)
+            return RelationshipKeyParts{key.substr(0, dot), recursive,
+                                        std::string(rest.substr(group.size()))};
     }
-    return {};
+    return std::nullopt;
 }
 
 bool IsLabelEditable(const TreeNode& node) {
     if (node.Key.find('.') == std::string::npos)
         return true;
     const bool isGroup = node.Parent && node.Parent->Key.find('.') == std::string::npos;
-    return !isGroup && RelationshipNameOfKey(node.Key).empty();
+    return !isGroup && !ParseRelationshipKey(node.Key);
 }
 
 ModelViews::ModelViews()

@@ -2,6 +2,7 @@
 // The main window's four views of the open model, as plain structures: the tree of business objects and
 // the property, method and relationship lists, with the keys, texts and columns every handler writes.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,16 @@ inline std::string RelationshipKey(const std::string& source, const std::string&
 }
 // The text of a key before its first "." (the business object's name); the whole key when it has none.
 std::string FirstSegment(const std::string& key);
-// The relationship named by a relationship end's key: the text after ".RelationshipsRecursive." or
-// ".Relationships." (letter case ignored); "" when the key has neither.
-std::string RelationshipNameOfKey(const std::string& key);
+// A relationship end's key taken apart: the business object before the first ".", then exactly
+// ".Relationships." or ".RelationshipsRecursive.", then the relationship's name (not empty). Every
+// command that acts on a relationship by its key goes through this one parser, so that a name is compared
+// whole ("Relationship1" never matches "Relationship10").
+struct RelationshipKeyParts {
+    std::string BusinessObject;
+    bool Recursive = false;
+    std::string Name;
+};
+std::optional<RelationshipKeyParts> ParseRelationshipKey(const std::string& key);
 
 // A business object, property or method node: the nodes whose label a rename may edit.
 bool IsLabelEditable(const TreeNode& node);

@@ -223,7 +223,7 @@ void frmBuilderMain::RunMenuCommand(std::string_view name) {
          {"mnuRelationshipDelete_Click", [](frmBuilderMain& f) { f.mDialogs->DeleteRelationship(); }}},
         {"mnuPropMethEdit", {"", [](frmBuilderMain& f) { f.mnuPropMethEdit_Click(); }}},
         {"mnuPropMethDelete",
-         {"mnuPropMethDelete_Click", [](frmBuilderMain& f) { f.mDialogs->DeleteItem(); }}},
+         {"mnuPropMethDelete_Click", [](frmBuilderMain& f) { f.mnuPropMethDelete_Click(); }}},
         {"mnuPropMethRename", {"", [](frmBuilderMain& f) { f.mnuPropMethRename_Click(); }}},
     };
     if (!mLoaded || !MenuEnabled(name) || !MenuVisible(name))

@@ -184,6 +184,15 @@ class frmBuilderMain : public core::MainWindow,
     void mnuRelationshipNew_Click();
     void mnuPropMethEdit_Click();
     void mnuPropMethRename_Click();
+    // "&Delete" of the popup: the selected method of the method list or the tree; nothing for others.
+    void mnuPropMethDelete_Click();
+
+    // Deleting a model item of `application` (the open one): its stored rows when the application is
+    // stored, then its nodes, rows and collection entries. An entry that is not there raises before
+    // anything is deleted; errors are logged and raised again under the member's name.
+    // The four standard methods are refused with a message.
+    void DeleteBusObjMethod(core::qelApplication& application,
+                            const std::shared_ptr<core::qelBusObjMethod>& method);
 
     // View events. A mouse button is 1 (left), 2 (right) or 4 (middle); column indexes start at 1.
     void BusObjTreeView_MouseDown(int32_t button);
@@ -274,6 +283,8 @@ class frmBuilderMain : public core::MainWindow,
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);
     ReportList& List(ListTab list);
+    // Opens the relationship named by a relationship end's key; nothing for any other key.
+    void EditRelationshipOfKey(const std::string& key);
     core::BuildEngineFactory EngineFactory() const;
 
     // The handlers' work, filing into `application`; a refusal returns false and changes nothing.

@@ -66,7 +66,7 @@ void frmBuilderMain::BusObjTreeView_MouseDown(int32_t button) {
         if (tree.Count() > 0) {
             const std::string key = tree.SelectedItem() ? tree.SelectedItem()->Key : std::string();
             mMenuVisible["mnuPropMethDelete"] = Contains(key, ".Methods.");
-            mMenuVisible["mnuRelationshipDelete"] = !RelationshipNameOfKey(key).empty();
+            mMenuVisible["mnuRelationshipDelete"] = ParseRelationshipKey(key).has_value();
         }
         mContext = Context::Tree;
         if (mView)
@@ -110,14 +110,19 @@ void frmBuilderMain::ListView_DblClick(ListTab list) {
             case ListTab::Methods:
                 mDialogs->EditMethod(key, false);
                 break;
-            case ListTab::Relationships: {
-                const std::string name = RelationshipNameOfKey(key);
-                mCurrentRelationship = mApplication->Relationships()->Item(name);
-                mDialogs->EditRelationship(name);
+            case ListTab::Relationships:
+                EditRelationshipOfKey(key);
                 break;
-            }
         }
     });
+}
+
+void frmBuilderMain::EditRelationshipOfKey(const std::string& key) {
+    const auto parts = ParseRelationshipKey(key);
+    if (!parts)
+        return;
+    mCurrentRelationship = mApplication->Relationships()->Item(parts->Name);
+    mDialogs->EditRelationship(parts->Name);
 }
 
 void frmBuilderMain::mnuPropMethEdit_Click() {
@@ -151,9 +156,7 @@ void frmBuilderMain::mnuPropMethEdit_Click() {
             mDialogs->EditMethod(key, true);
         } else if (Contains(parentKey, kRelationships)) {
             mViews->RelationshipListView.Select(key);
-            const std::string name = RelationshipNameOfKey(key);
-            mCurrentRelationship = mApplication->Relationships()->Item(name);
-            mDialogs->EditRelationship(name);
+            EditRelationshipOfKey(key);
         }
     });
 }

@@ -27,7 +27,6 @@ class RecordingDialogs : public builder::BuilderDialogs {
         Note("EditMethod " + key + (fresh ? " fresh" : ""));
     }
     void EditRelationship(const std::string& name) override { Note("EditRelationship " + name); }
-    void DeleteItem() override { Note("DeleteItem"); }
     void DeleteRelationship() override { Note("DeleteRelationship"); }
 
   private:
@@ -85,7 +84,6 @@ TEST_F(Commands, MenusAndToolbarReachTheirDialogs) {
         {"mnuPropertyNew", "NewProperty"},
         {"mnuMethodNew", "NewMethod"},
         {"mnuRelationshipNew", "NewRelationship"},
-        {"mnuPropMethDelete", "DeleteItem"},
         {"mnuRelationshipDelete", "DeleteRelationship"},
         {"tool:BusObj", "NewBusinessObject"},
         {"tool:Property", "NewProperty (tree)"},

@@ -13,7 +13,7 @@
 #include "core/frmErrorDisplayUtil.h"
 #include "platform/ui/Settings.h"
 #include "repository/RepositorySchema.h"
-#include "tests/builder/MainWindowFixture.h"
+#include "tests/builder/SampleWindow.h"
 #include "tests/core/TemporarySettings.h"
 #include "tests/repository/TestModels.h"
 
@@ -21,30 +21,6 @@ namespace builder_test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class Sample : public MainWindow {
-  protected:
-    Sample() { UseSampleRepository(); }
-
-    // File > Open, choosing the row `key` ("" for none) and pressing Open, then Cancel when the
-    // dialog is still open.
-    void Open(const std::string& key) {
-        mScript.AnswerDialog([this, key](ui::ModalDialog& dialog) {
-            auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
-            mOpenRows = Rows(open.ApplicationListView());
-            if (!key.empty())
-                open.ApplicationListView().Select(key);
-            open.cmdOK_Click();
-            mOpenStayed = !open.IsUnloaded();
-            if (mOpenStayed)
-                open.cmdCancel_Click();
-        });
-        mForm.mnuFileOpen_Click();
-    }
-
-    Lines mOpenRows;
-    bool mOpenStayed = false;
-};
 
 TEST_F(Sample, OpeningFillsTheTreeAndTheLists) {
     Open("K1");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "builder/ModelViews.h"
 #include "platform/vb/Error.h"
 #include "tests/support/ErrorNumber.h"
@@ -79,12 +81,45 @@ TEST(ModelTree, KeysParentsAndVisibility) {
     EXPECT_TRUE(tree.Node("Order").Children.empty());
 }
 
+TEST(ModelViews, RelationshipKeysParseWhole) {
+    struct Case {
+        const char* key;
+        std::optional<RelationshipKeyParts> expected;
+    };
+    const Case cases[] = {
+        {"Order.Relationships.Relationship1", RelationshipKeyParts{"Order", false, "Relationship1"}},
+        {"Order.Relationships.Relationship10", RelationshipKeyParts{"Order", false, "Relationship10"}},
+        {"Order.RelationshipsRecursive.Relationship12",
+         RelationshipKeyParts{"Order", true, "Relationship12"}},
+        // A business object named like the group, and a name holding the group's text.
+        {"Relationships.Relationships.Relationships.Relationship2",
+         RelationshipKeyParts{"Relationships", false, "Relationships.Relationship2"}},
+        {"Order.Relationships", std::nullopt},
+        {"Order.Relationships.", std::nullopt},
+        {"Order.RelationshipsRecursive", std::nullopt},
+        {"order.relationships.Relationship3", std::nullopt},
+        {"Order.Properties.Relationships.Relationship1", std::nullopt},
+        {"Order.Methods.Relationship1", std::nullopt},
+        {".Relationships.Relationship1", std::nullopt},
+        {"Order", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        const auto parts = ParseRelationshipKey(c.key);
+        ASSERT_EQ(parts.has_value(), c.expected.has_value());
+        if (!parts)
+            continue;
+        EXPECT_EQ(parts->BusinessObject, c.expected->BusinessObject);
+        EXPECT_EQ(parts->Recursive, c.expected->Recursive);
+        EXPECT_EQ(parts->Name, c.expected->Name);
+        EXPECT_EQ(RelationshipKey(parts->BusinessObject, parts->Name, parts->Recursive), c.key);
+    }
+}
+
 TEST(ModelViews, KeySegmentsAndEditableNodes) {
     EXPECT_EQ(FirstSegment("Rel.Relationships.Relationship1"), "Rel");
     EXPECT_EQ(FirstSegment("Order"), "Order");
-    EXPECT_EQ(RelationshipNameOfKey("Order.RelationshipsRecursive.Relationship12"), "Relationship12");
-    EXPECT_EQ(RelationshipNameOfKey("order.relationships.Relationship3"), "Relationship3");
-    EXPECT_EQ(RelationshipNameOfKey("Order.Relationships"), "");
     EXPECT_EQ(RelationshipKey("Order", "Relationship2", true), "Order.RelationshipsRecursive.Relationship2");
 
     ModelViews views;
