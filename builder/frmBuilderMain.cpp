@@ -24,9 +24,11 @@ constexpr const char* kWithoutAction[] = {"mnuFilePattern", "mnuDesignObject", "
 
 }  // namespace
 
-ViewUpdate::~ViewUpdate() {
-    if (--mForm.mUpdateDepth == 0 && mForm.mView)
-        mForm.mView->Refresh();
+void frmBuilderMain::LockWindowUpdate(bool locked) {
+    if (locked)
+        ++mUpdateDepth;
+    else if (--mUpdateDepth == 0 && mView)
+        mView->Refresh();
 }
 
 frmBuilderMain::frmBuilderMain() : mViews(std::make_unique<ModelViews>()) {}
@@ -135,17 +137,21 @@ void frmBuilderMain::ClearGUI() {
     core::LogAndRaiseAs("ClearGUI", [this] {
         EnableStoredApplicationCommands();
         SetStatus("Creating New Application...", ui::MousePointer::Hourglass);
-        mViews->Clear();
-        if (mDialogs)
-            mDialogs->RenewDialogs();
+        StartNewApplication();
         mApplication = std::make_shared<core::qelApplication>();
         mCaption = kNewApplicationCaption;
-        mCurrentBusObj.reset();
         mIsAppOpened = false;
         mIsImported = false;
         mHasBusObj = false;
         SetStatus("Ready...", ui::MousePointer::Default);
     });
+}
+
+void frmBuilderMain::StartNewApplication() {
+    mViews->Clear();
+    if (mDialogs)
+        mDialogs->RenewDialogs();
+    mCurrentBusObj.reset();
 }
 
 void frmBuilderMain::EnableStoredApplicationCommands() {

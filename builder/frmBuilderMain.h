@@ -31,6 +31,9 @@
 #include "repository/ApplicationInfoPrompt.h"
 #include "repository/ApplicationList.h"
 #include "repository/ModelFiling.h"
+#include "schemaimport/ImportData.h"
+#include "schemaimport/ModelSink.h"
+#include "schemaimport/frmImportSelection.h"
 
 namespace core {
 class frmCodeGeneration;
@@ -45,7 +48,7 @@ class frmToolOptions;
 class frmBuilderMain : public core::MainWindow,
                        public core::StatusSink,
                        public ui::ModelessWindow,
-                       public repository::ModelItemHandlers {
+                       public schemaimport::ModelSink {
   public:
     static constexpr int32_t kHelpContext = 1506;
     static constexpr const char* kNewApplicationCaption = "VBOstrel - New Application";
@@ -111,7 +114,10 @@ class frmBuilderMain : public core::MainWindow,
     void ShowStatusText(const std::string& text) override;
 
     // State.
-    const std::shared_ptr<core::qelApplication>& Application() const { return mApplication; }
+    const std::shared_ptr<core::qelApplication>& Application() const override { return mApplication; }
+    void SetApplication(std::shared_ptr<core::qelApplication> application) override {
+        mApplication = std::move(application);
+    }
     const std::shared_ptr<core::qelToolProperties>& ToolProperties() const { return mToolProperties; }
     const std::shared_ptr<core::qelBusinessObject>& CurrentBusObj() const { return mCurrentBusObj; }
     void SetCurrentBusObj(std::shared_ptr<core::qelBusinessObject> businessObject) {
@@ -125,11 +131,19 @@ class frmBuilderMain : public core::MainWindow,
     bool IsMethodContext() const { return mContext == Context::Method; }
     bool IsRelationshipContext() const { return mContext == Context::Relationship; }
     void SetContext(Context context) { mContext = context; }
-    bool IsAppOpened() const { return mIsAppOpened; }
-    bool IsImported() const { return mIsImported; }
-    void SetIsImported(bool value) { mIsImported = value; }
-    bool IsDataChanged() const { return mIsDataChanged; }
-    void SetIsDataChanged(bool value) { mIsDataChanged = value; }
+    bool IsAppOpened() const override { return mIsAppOpened; }
+    void SetIsAppOpened(bool value) override { mIsAppOpened = value; }
+    bool IsImported() const override { return mIsImported; }
+    void SetIsImported(bool value) override { mIsImported = value; }
+    bool IsDataChanged() const override { return mIsDataChanged; }
+    void SetIsDataChanged(bool value) override { mIsDataChanged = value; }
+    // The table selection dialog the calling command made for the next import.
+    std::shared_ptr<schemaimport::frmImportSelection> ImportSelectionForm() const override {
+        return mImportSelectionForm;
+    }
+    void SetImportSelectionForm(std::shared_ptr<schemaimport::frmImportSelection> form) {
+        mImportSelectionForm = std::move(form);
+    }
     bool HasBusObj() const { return mHasBusObj; }
     bool IsAddingBusObj() const { return mIsAddingBusObj; }
 
@@ -204,7 +218,8 @@ class frmBuilderMain : public core::MainWindow,
     // The open dialog's AppInfoOpened: loads the application of its selected row.
     void myAppOpenForm_AppInfoOpened();
 
-    // repository::ModelItemHandlers: the load files through the handlers above; a refused item raises
+    // repository::ModelItemHandlers (through schemaimport::ModelSink): the load and the import file through
+    // the handlers above; a refused item raises
     // 457 without a message, which ends the load.
     void BusinessObjectAdded(core::qelApplication& application,
                              const std::shared_ptr<core::qelBusinessObject>& businessObject) override;
@@ -215,7 +230,26 @@ class frmBuilderMain : public core::MainWindow,
     void RelationshipAdded(core::qelApplication& application,
                            const std::shared_ptr<core::qelRelationship>& relationship) override;
 
+    // schemaimport::ModelSink: the import files through the handlers above. A property to update has its
+    // list row selected first; a refused one raises 457.
+    void PropertyUpdated(core::qelApplication& application,
+                         const std::shared_ptr<core::qelBusObjProperty>& property) override;
+    // Takes the relationship out of the views, the model and, for a stored application, the repository.
+    void DeleteRelationship(core::qelApplication& application,
+                            const std::shared_ptr<core::qelRelationship>& relationship) override;
+    void LockWindowUpdate(bool locked) override;
+    // Empties the views, makes the builder dialogs anew and forgets the current business object.
+    void StartNewApplication() override;
+    void SetCaption(const std::string& caption) override { mCaption = caption; }
+    void EnableStoredApplicationCommands() override;
+    // The window has no application information dialog yet.
+    void HideAppInfoForm() override {}
+    void UnloadAppInfoForm() override {}
+
     // Members other code calls; they log an error and raise it again.
+    // The schema import into the window's application; `currentAppObject` is what the calling command
+    // replaced.
+    void ImportData(const schemaimport::PreviousApplication& currentAppObject);
     void ClearGUI();
     // Asks whether to save; true unless the save was wanted and failed or was cancelled.
     bool SaveChanges();
@@ -246,8 +280,6 @@ class frmBuilderMain : public core::MainWindow,
     // The repository folder (unless one was set before Show) and the form-template folder, as kept in the
     // settings.
     void ReadToolSettings();
-    void EnableStoredApplicationCommands();
-    void SetCaption(std::string caption) { mCaption = std::move(caption); }
     void SetStatus(const std::string& text, ui::MousePointer pointer);
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);
@@ -287,6 +319,8 @@ class frmBuilderMain : public core::MainWindow,
     std::unique_ptr<ImportCommands> mImport;
     std::unique_ptr<repository::ApplicationInfoPrompt> mAppInfoPrompt;
     std::shared_ptr<frmAppOpen> myAppOpenForm;
+    std::shared_ptr<schemaimport::frmImportSelection> mImportSelectionForm =
+        std::make_shared<schemaimport::frmImportSelection>();
     std::shared_ptr<frmAppInfo> mAppInfoForm;
     std::shared_ptr<frmToolOptions> mToolOptionsForm;
 
@@ -318,8 +352,8 @@ class frmBuilderMain : public core::MainWindow,
 // Holds the window's view back from refreshing until the outermost one goes.
 class ViewUpdate {
   public:
-    explicit ViewUpdate(frmBuilderMain& form) : mForm(form) { ++mForm.mUpdateDepth; }
-    ~ViewUpdate();
+    explicit ViewUpdate(frmBuilderMain& form) : mForm(form) { mForm.LockWindowUpdate(true); }
+    ~ViewUpdate() { mForm.LockWindowUpdate(false); }
     ViewUpdate(const ViewUpdate&) = delete;
     ViewUpdate& operator=(const ViewUpdate&) = delete;
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/qelApplication.h"
+#include "core/qelAssociation.h"
 #include "core/qelBusObjMethod.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
@@ -17,6 +18,13 @@ namespace repository {
 namespace {
 
 constexpr std::string_view kRelationshipPrefix = "Relationship";
+
+// Removes the entry under `key` when it holds `association` (an end filed elsewhere stays).
+void RemoveEnd(core::AssociationCollection& ends, const std::string& key,
+               const std::shared_ptr<core::qelAssociation>& association) {
+    if (ends.Exists(key) && ends.Item(key) == association)
+        ends.Remove(key);
+}
 
 }  // namespace
 
@@ -46,6 +54,32 @@ void FileRelationship(core::qelApplication& application,
     if (relationship->Name().empty())
         relationship->SetName(NextRelationshipName(application));
     application.Relationships()->Add(relationship, relationship->Name());
+}
+
+void UnfileRelationship(core::qelApplication& application,
+                        const std::shared_ptr<core::qelRelationship>& relationship) {
+    auto& associations = *relationship->Associations();
+    for (int32_t i = 1; i <= associations.Count(); ++i) {
+        const auto& association = associations.Item(i);
+        const std::string& key = associations.KeyOf(i);
+        for (const auto& property : *association->SourceForeignProperties()) {
+            if (property->Field())
+                property->Field()->SetIsForeignKey(false);
+            property->SetIsForeignProperty(false);
+        }
+        if (const auto source = association->SourceBusObj())
+            RemoveEnd(*source->SourceAssociations(), key, association);
+        if (const auto target = association->TargetBusObj())
+            RemoveEnd(*target->TargetAssociations(), key, association);
+    }
+    associations.Clear();
+    auto& relationships = *application.Relationships();
+    for (int32_t i = 1; i <= relationships.Count(); ++i) {
+        if (relationships.Item(i)->Name() == relationship->Name()) {
+            relationships.Remove(i);
+            return;
+        }
+    }
 }
 
 std::string NextRelationshipName(const core::qelApplication& application) {

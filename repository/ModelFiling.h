@@ -48,6 +48,12 @@ void FileMethod(core::qelApplication& application, const std::shared_ptr<core::q
 void FileRelationship(core::qelApplication& application,
                       const std::shared_ptr<core::qelRelationship>& relationship);
 
+// Takes a relationship out of the model: its foreign properties are unmarked (and their fields), each
+// association leaves its two business objects, and the relationship leaves Relationships by its exact
+// name. The properties stay where they are.
+void UnfileRelationship(core::qelApplication& application,
+                        const std::shared_ptr<core::qelRelationship>& relationship);
+
 // "Relationship1" for the first relationship, else "Relationship" and one more than the number that ends
 // the last relationship's name; 13 when that name holds no such number.
 std::string NextRelationshipName(const core::qelApplication& application);

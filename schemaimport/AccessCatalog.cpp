@@ -15,6 +15,13 @@ class AccessCatalog final : public SnapshotCatalog {
 
     std::string DefaultDatabase() override { return mDatabase->Path().string(); }
 
+    std::vector<CatalogRelation> Relations() override {
+        std::vector<CatalogRelation> relations;
+        for (const dao::RelationInfo& relation : mDatabase->Relations())
+            relations.push_back({relation.ForeignTable, ForeignKeyOf(relation)});
+        return relations;
+    }
+
   private:
     std::vector<CatalogTable> LoadTables() override {
         std::vector<CatalogTable> tables;
@@ -50,13 +57,16 @@ class AccessCatalog final : public SnapshotCatalog {
 
     ByTable<CatalogForeignKey> LoadForeignKeys() override {
         ByTable<CatalogForeignKey> foreignKeys;
-        for (const dao::RelationInfo& relation : mDatabase->Relations()) {
-            CatalogForeignKey key{relation.Name, relation.Table, {}};
-            for (const auto& pair : relation.Columns)
-                key.Columns.emplace_back(pair.ForeignName, pair.Name);
-            foreignKeys[relation.ForeignTable].push_back(std::move(key));
-        }
+        for (const dao::RelationInfo& relation : mDatabase->Relations())
+            foreignKeys[relation.ForeignTable].push_back(ForeignKeyOf(relation));
         return foreignKeys;
+    }
+
+    static CatalogForeignKey ForeignKeyOf(const dao::RelationInfo& relation) {
+        CatalogForeignKey key{relation.Name, relation.Table, {}};
+        for (const auto& pair : relation.Columns)
+            key.Columns.emplace_back(pair.ForeignName, pair.Name);
+        return key;
     }
 
     std::unique_ptr<dao::AccessDatabase> mDatabase;

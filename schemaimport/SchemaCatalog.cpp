@@ -36,6 +36,15 @@ std::string AccessFileOf(const Pairs& pairs, const std::string& dsn) {
 
 }  // namespace
 
+std::vector<CatalogRelation> SchemaCatalog::Relations() {
+    std::vector<CatalogRelation> relations;
+    for (const CatalogTable& table : Tables()) {
+        for (CatalogForeignKey& key : ForeignKeys(table.Name))
+            relations.push_back({table.Name, std::move(key)});
+    }
+    return relations;
+}
+
 std::unique_ptr<SchemaCatalog> OpenSchemaCatalog(const std::string& connectString) {
     const bool isName = connectString.find('=') == std::string::npos;
     const Pairs pairs = isName ? Pairs{{"DSN", connectString}} : odbc::SplitConnectString(connectString);

@@ -37,6 +37,13 @@ struct CatalogForeignKey {
     bool operator==(const CatalogForeignKey&) const = default;
 };
 
+// A foreign key with the table that holds it.
+struct CatalogRelation {
+    std::string ChildTable;
+    CatalogForeignKey Key;
+    bool operator==(const CatalogRelation&) const = default;
+};
+
 class SchemaCatalog {
   public:
     virtual ~SchemaCatalog() = default;
@@ -49,6 +56,9 @@ class SchemaCatalog {
     virtual std::vector<std::string> PrimaryKey(const std::string& table) = 0;
     // The foreign keys that `childTable` holds.
     virtual std::vector<CatalogForeignKey> ForeignKeys(const std::string& childTable) = 0;
+    // The foreign keys of every table in the database's order: an Access file's order of relations, else
+    // by child table in table order.
+    virtual std::vector<CatalogRelation> Relations();
     // The database the connection works in: its current catalog, else its name, else the file.
     virtual std::string DefaultDatabase() = 0;
 };

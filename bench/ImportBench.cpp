@@ -1,0 +1,113 @@
+// The schema import of a large database through the filing sink: 1,000 tables of 10 columns, each
+// referring to the one before, from SQLite and from PostgreSQL through their ODBC drivers. Each import
+// must take under 2 s; the program prints each figure beside its target and exits 1 when one misses.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/qelApplication.h"
+#include "platform/odbc/Odbc.h"
+#include "platform/ui/ScriptedInteraction.h"
+#include "schemaimport/FilingSink.h"
+#include "schemaimport/ImportData.h"
+#include "schemaimport/frmImportSelection.h"
+#include "tests/support/OdbcSandbox.h"
+#include "tests/support/PostgresCluster.h"
+
+namespace {
+
+constexpr int kTables = 1000;
+constexpr double kTargetSeconds = 2.0;
+
+std::string TableName(int i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "T%04d", i);
+    return name;
+}
+
+std::vector<std::string> Schema() {
+    std::vector<std::string> statements;
+    for (int i = 0; i < kTables; ++i) {
+        std::string sql =
+            "CREATE TABLE \"" + TableName(i) + "\" (\"ID\" INTEGER PRIMARY KEY, \"Prev\" INTEGER";
+        if (i > 0)
+            sql += " REFERENCES \"" + TableName(i - 1) + "\" (\"ID\")";
+        for (int c = 3; c <= 10; ++c)
+            sql += ", \"Col" + std::to_string(c) + "\" VARCHAR(20)";
+        statements.push_back(sql + ")");
+    }
+    return statements;
+}
+
+void Run(const std::string& connectString, const std::vector<std::string>& statements) {
+    odbc::Connection connection;
+    connection.Open(connectString);
+    odbc::Statement statement(connection);
+    for (const std::string& sql : statements)
+        statement.Execute(sql);
+}
+
+// Seconds that ImportData takes to import every table of the data source `dsn` with relationships.
+double ImportSeconds(const std::string& dsn) {
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog([](ui::ModalDialog& dialog) {
+        auto& form = dynamic_cast<schemaimport::frmImportSelection&>(dialog);
+        form.cmdMoveTables_Click(1);
+        form.cmdOK_Click();
+    });
+    schemaimport::FilingSink sink;
+    auto application = std::make_shared<core::qelApplication>();
+    application->SetDBType("SQL");
+    application->SetDSN(dsn);
+    application->SetUserName("postgres");
+    sink.SetApplication(application);
+    const auto start = std::chrono::steady_clock::now();
+    schemaimport::ImportData(sink, {nullptr, false, false});
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (application->BusinessObjects()->Count() != kTables ||
+        application->Relationships()->Count() != kTables - 1) {
+        std::fprintf(stderr, "%s: imported %d tables and %d relationships\n", dsn.c_str(),
+                     application->BusinessObjects()->Count(), application->Relationships()->Count());
+        std::exit(1);
+    }
+    return elapsed.count();
+}
+
+bool Report(const char* what, double seconds) {
+    const bool met = seconds < kTargetSeconds;
+    std::printf("import of %d tables from %-10s %.3f s (target < %.1f s)%s\n", kTables, what, seconds,
+                kTargetSeconds, met ? "" : "  MISSED");
+    return met;
+}
+
+}  // namespace
+
+int main() {
+    ::setenv("OSTREL_SOURCE_DIR", OSTREL_SOURCE_DIR, 0);
+    auto& sandbox = testing_support::OdbcSandbox::Get();
+    const auto file = sandbox.Folder() / "bench.db";
+    std::filesystem::remove(file);
+    std::vector<std::string> sqlite = {"PRAGMA journal_mode=MEMORY", "PRAGMA synchronous=OFF"};
+    for (std::string& sql : Schema())
+        sqlite.push_back(std::move(sql));
+    Run("Driver=SQLite3;Database=" + file.string(), sqlite);
+    sandbox.AddUserSource("BenchLite", testing_support::OdbcSandbox::kSqliteDriver,
+                          {{"Database", file.string()}});
+
+    auto& cluster = testing_support::PostgresCluster::Get();
+    const std::string database = testing_support::PostgresCluster::NewDatabaseName("bench");
+    Run(cluster.ConnectString("postgres"), {"CREATE DATABASE " + database});
+    Run(cluster.ConnectString(database), Schema());
+    sandbox.AddUserSource(
+        "BenchPg", testing_support::OdbcSandbox::kPostgresDriver,
+        {{"Servername", "127.0.0.1"}, {"Port", std::to_string(cluster.Port())}, {"Database", database}});
+
+    bool met = Report("SQLite", ImportSeconds("BenchLite"));
+    met = Report("PostgreSQL", ImportSeconds("BenchPg")) && met;
+    return met ? 0 : 1;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The relationship import: the database's keys become key properties and relationships of a model whose
+// relationships were all deleted. Read first (ReadRelationshipSource), then applied (GetRelationshipInfo),
+// so that a database error comes before any change.
+//
+// DBType "Access" (any letter case) takes every table's primary key and every relation in the database's
+// order; "SQL" takes the foreign keys, visiting parents in business-object order and children within
+// (keys of one pair by their first column's place in the child). Any other type makes no relationship.
+// Business objects are found by their table's exact name, columns through their table's fields. One
+// relationship per foreign key, all its columns marked; a key of an unmapped table or with a column that
+// has no property is passed over.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/qelApplication.h"
+#include "schemaimport/ModelSink.h"
+#include "schemaimport/SchemaCatalog.h"
+
+namespace schemaimport {
+
+struct RelationshipSource {
+    enum class Kind { None, Access, Sql };
+    Kind kind = Kind::None;
+    // Access: every table's primary key, in the database's order.
+    std::vector<std::pair<std::string, std::vector<std::string>>> PrimaryKeys;
+    std::vector<CatalogRelation> Relations;
+};
+
+// What GetRelationshipInfo needs for `application`'s DBType: for "SQL" the foreign keys of the tables its
+// business objects map and of `moreTables`.
+RelationshipSource ReadRelationshipSource(const core::qelApplication& application, SchemaCatalog& catalog,
+                                          const std::vector<std::string>& moreTables);
+
+// Errors are logged and raised again with the source "GetRelationshipInfo".
+void GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
+                         const RelationshipSource& source);
+
+}  // namespace schemaimport

@@ -1,0 +1,230 @@
+// The import over SQLite and PostgreSQL through their ODBC drivers, DBType "SQL": one schema made by the
+// test, the same hand-written model from both.
+
+#include <gtest/gtest.h>
+
+#include "platform/vb/Error.h"
+
+#include "core/qelApplication.h"
+#include "tests/platform/dao/TestFiles.h"
+#include "tests/schemaimport/CatalogDatabases.h"
+#include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/schemaimport/ModelDump.h"
+#include "tests/support/OdbcSandbox.h"
+
+namespace schemaimport {
+namespace {
+
+using catalog_test::Kind;
+
+// A key of one column referring to a column of another name, a two-column key that is also a foreign key,
+// a two-column foreign key in another order than the parent's key, a self-reference, two keys between one
+// pair (declared in another order than their columns), blanks, a quote and "]" in names, "type" columns
+// (one a key), a view.
+const std::vector<std::string> kSchema = {
+    R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30) NOT NULL, "type" VARCHAR(10)))sql",
+    R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
+        "CustomerID" INTEGER REFERENCES "Customers" ("ID"), "Order Date" DATE, "Amount" NUMERIC(10,2)))sql",
+    R"sql(CREATE TABLE "Order Lines" ("OrderID" INTEGER NOT NULL REFERENCES "Orders" ("OrderID"),
+        "LineNo" INTEGER NOT NULL, "Qty" SMALLINT, PRIMARY KEY ("OrderID", "LineNo")))sql",
+    R"sql(CREATE TABLE "Shipment" ("ShipID" INTEGER PRIMARY KEY, "LNo" INTEGER, "OID" INTEGER,
+        CONSTRAINT "fk_line" FOREIGN KEY ("OID", "LNo") REFERENCES "Order Lines" ("OrderID", "LineNo")))sql",
+    R"sql(CREATE TABLE "Emp" ("EmpID" INTEGER PRIMARY KEY, "BossID" INTEGER REFERENCES "Emp" ("EmpID")))sql",
+    R"sql(CREATE TABLE "City" ("CityID" INTEGER PRIMARY KEY, "Name ]'x" VARCHAR(20)))sql",
+    R"sql(CREATE TABLE "Route ]'s" ("RouteID" INTEGER PRIMARY KEY, "ToCity" INTEGER, "FromCity" INTEGER,
+        CONSTRAINT "fk_from" FOREIGN KEY ("FromCity") REFERENCES "City" ("CityID"),
+        CONSTRAINT "fk_to" FOREIGN KEY ("ToCity") REFERENCES "City"))sql",
+    R"sql(CREATE TABLE "Kinds" ("type" INTEGER PRIMARY KEY, "Label" VARCHAR(10)))sql",
+    R"sql(CREATE VIEW "OrderView" AS SELECT "OrderID" FROM "Orders")sql",
+};
+
+const std::vector<std::string> kChosen = {"Customers", "Orders", "Order Lines", "Shipment",
+                                          "Emp",       "City",   "Route ]'s",   "Kinds"};
+
+constexpr const char* kExpected = R"(Customers table=Customers
+  ID Long(4) "ID:" key1 mandatory pk
+  Name String(30) "Name:"
+  Customers_Type String(10) "type:" null
+  keys ID
+  sources Customers.Relationships.Relationship1
+  targets Orders.Relationships.Relationship1
+Orders table=Orders
+  OrderID Long(4) "OrderID:" key1 mandatory pk
+  CustomerID Long(4) "CustomerID:" mandatory fk foreign ->Customers.ID
+  Order_Date Date(6) "Order Date:" null
+  Amount Long(10) "Amount:" null
+  keys OrderID
+  sources Orders.Relationships.Relationship1 Orders.Relationships.Relationship2
+  targets Customers.Relationships.Relationship1 Order_Lines.Relationships.Relationship2
+Order_Lines table=Order Lines
+  OrderID Long(4) "OrderID:" key1 mandatory pk fk foreign ->Orders.OrderID
+  LineNo Long(4) "LineNo:" key2 mandatory pk
+  Qty Integer(2) "Qty:" null
+  keys OrderID LineNo
+  sources Order_Lines.Relationships.Relationship2 Order_Lines.Relationships.Relationship3
+  targets Orders.Relationships.Relationship2 Shipment.Relationships.Relationship3
+Shipment table=Shipment
+  ShipID Long(4) "ShipID:" key1 mandatory pk
+  LNo Long(4) "LNo:" mandatory fk foreign ->Order_Lines.LineNo
+  OID Long(4) "OID:" mandatory fk foreign ->Order_Lines.OrderID
+  keys ShipID
+  sources Shipment.Relationships.Relationship3
+  targets Order_Lines.Relationships.Relationship3
+Emp table=Emp
+  EmpID Long(4) "EmpID:" key1 mandatory pk
+  BossID Long(4) "BossID:" mandatory fk foreign ->Emp.EmpID
+  keys EmpID
+  sources Emp.Relationships.Relationship4 Emp.RelationshipsRecursive.Relationship4
+  targets Emp.Relationships.Relationship4 Emp.RelationshipsRecursive.Relationship4
+City table=City
+  CityID Long(4) "CityID:" key1 mandatory pk
+  Name_]x String(20) "Name ]'x:" null
+  keys CityID
+  sources City.Relationships.Relationship5 City.Relationships.Relationship6
+  targets Route_]'s.Relationships.Relationship5 Route_]'s.Relationships.Relationship6
+Route_]'s table=Route ]'s
+  RouteID Long(4) "RouteID:" key1 mandatory pk
+  ToCity Long(4) "ToCity:" mandatory fk foreign ->City.CityID
+  FromCity Long(4) "FromCity:" mandatory fk foreign ->City.CityID
+  keys RouteID
+  sources Route_]'s.Relationships.Relationship5 Route_]'s.Relationships.Relationship6
+  targets City.Relationships.Relationship5 City.Relationships.Relationship6
+Kinds table=Kinds
+  Kinds_Type Long(4) "type:" key1 mandatory pk
+  Label String(10) "Label:" null
+  keys Kinds_Type
+Relationship1 Reference
+  Customers.Relationships.Relationship1: Customers -> Orders Many optional has
+  Orders.Relationships.Relationship1: Orders -> Customers One required has +CustomerID
+Relationship2 Identifying
+  Orders.Relationships.Relationship2: Orders -> Order_Lines Many optional has
+  Order_Lines.Relationships.Relationship2: Order_Lines -> Orders One required has +OrderID
+Relationship3 Reference
+  Order_Lines.Relationships.Relationship3: Order_Lines -> Shipment Many optional has
+  Shipment.Relationships.Relationship3: Shipment -> Order_Lines One required has +OID +LNo
+Relationship4 Reference
+  Emp.Relationships.Relationship4: Emp -> Emp Many optional has
+  Emp.RelationshipsRecursive.Relationship4: Emp -> Emp One required has +BossID
+Relationship5 Reference
+  City.Relationships.Relationship5: City -> Route_]'s Many optional has
+  Route_]'s.Relationships.Relationship5: Route_]'s -> City One required has +ToCity
+Relationship6 Reference
+  City.Relationships.Relationship6: City -> Route_]'s Many optional has
+  Route_]'s.Relationships.Relationship6: Route_]'s -> City One required has +FromCity
+)";
+
+class ImportSql : public ::testing::TestWithParam<Kind> {
+  protected:
+    void SetUp() override { testing_support::OdbcSandbox::Get().Clear(); }
+
+    // A new database holding `statements`, registered as a data source, and an application of it.
+    std::shared_ptr<core::qelApplication> NewDatabase(const std::vector<std::string>& statements) {
+        return import_test::NewDatabase(GetParam(), statements, mFolder.Path());
+    }
+
+    dao_test::TestFolder mFolder;
+};
+
+TEST_P(ImportSql, TheSchemaBecomesTheModel) {
+    const auto application = NewDatabase(kSchema);
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog(import_test::Choose(kChosen));
+    FilingSink sink;
+    import_test::ImportInto(sink, application);
+
+    EXPECT_EQ(import_test::DumpModel(*application), kExpected);
+    std::vector<std::string> prompts;
+    for (const auto& prompt : script.Prompts())
+        prompts.push_back(prompt.prompt);
+    EXPECT_EQ(prompts, (std::vector<std::string>{
+                           "The property name Type is a reserved word so the property name will be converted "
+                           "to: Customers_Type.",
+                           "The property name Type is a reserved word so the property name will be converted "
+                           "to: Kinds_Type.",
+                       }));
+}
+
+std::vector<std::string> Texts(const ui::ScriptedInteraction& script) {
+    std::vector<std::string> texts;
+    for (const auto& prompt : script.Prompts())
+        texts.push_back(prompt.prompt + " | " + std::to_string(prompt.buttons) + " | " + prompt.title);
+    return texts;
+}
+
+// Names that clash once the rules made them (ignoring case), names the rules empty, binary columns, and a
+// foreign key with such a column: each left out after its message, the rest imported.
+TEST_P(ImportSql, WhatCannotBecomeAModelItemIsLeftOutWithAMessage) {
+    const bool pg = GetParam() == Kind::Postgres;
+    const std::string binary = pg ? "BYTEA" : "VARBINARY(8)";
+    const auto application = NewDatabase({
+        R"sql(CREATE TABLE "Order Lines" ("A" INTEGER PRIMARY KEY))sql",
+        R"sql(CREATE TABLE "order_lines" ("B" INTEGER))sql",
+        R"sql(CREATE TABLE "Cols" ("Ship-To" VARCHAR(9), "ShipTo" VARCHAR(9), "A B" VARCHAR(9), "a_b" VARCHAR(9),
+            "#" VARCHAR(9), "0" VARCHAR(9), "Keep" VARCHAR(9)))sql",
+        R"sql(CREATE TABLE "Parent" ("Raw" )sql" + binary + R"sql( PRIMARY KEY, "ID" INTEGER UNIQUE))sql",
+        R"sql(CREATE TABLE "Child" ("PRaw" )sql" + binary + R"sql( REFERENCES "Parent" ("Raw"),
+            "PID" INTEGER REFERENCES "Parent" ("ID")))sql",
+    });
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog(import_test::Choose({"Order Lines", "order_lines", "Cols", "Parent", "Child"}));
+    FilingSink sink;
+    import_test::ImportInto(sink, application);
+
+    // PostgreSQL's binary type is an OLE Object: only SQLite's is refused, and with it its foreign key.
+    const std::string parent = pg ? R"(Parent table=Parent
+  Raw OLE Object(0) "Raw:" key1 mandatory pk
+  ID Long(4) "ID:" null
+  keys Raw
+  sources Parent.Relationships.Relationship1 Parent.Relationships.Relationship2
+  targets Child.Relationships.Relationship1 Child.Relationships.Relationship2
+Child table=Child
+  PRaw OLE Object(0) "PRaw:" mandatory fk foreign ->Parent.Raw
+  PID Long(4) "PID:" mandatory fk foreign ->Parent.ID
+  sources Child.Relationships.Relationship1 Child.Relationships.Relationship2
+  targets Parent.Relationships.Relationship1 Parent.Relationships.Relationship2
+Relationship1 Reference
+  Parent.Relationships.Relationship1: Parent -> Child Many optional has
+  Child.Relationships.Relationship1: Child -> Parent One required has +PRaw
+Relationship2 Reference
+  Parent.Relationships.Relationship2: Parent -> Child Many optional has
+  Child.Relationships.Relationship2: Child -> Parent One required has +PID
+)"
+                                  : R"(Parent table=Parent
+  ID Long(4) "ID:" null
+  sources Parent.Relationships.Relationship1
+  targets Child.Relationships.Relationship1
+Child table=Child
+  PID Long(4) "PID:" mandatory fk foreign ->Parent.ID
+  sources Child.Relationships.Relationship1
+  targets Parent.Relationships.Relationship1
+Relationship1 Reference
+  Parent.Relationships.Relationship1: Parent -> Child Many optional has
+  Child.Relationships.Relationship1: Child -> Parent One required has +PID
+)";
+    EXPECT_EQ(import_test::DumpModel(*application), R"(Order_Lines table=Order Lines
+  A Long(4) "A:" key1 mandatory pk
+  keys A
+Cols table=Cols
+  ShipTo String(9) "Ship-To:" null
+  A_B String(9) "A B:" null
+  Keep String(9) "Keep:" null
+)" + parent);
+    const std::string duplicate =
+        "A property with the same name already exists for the Cols Business Object. | 64 | Information";
+    std::vector<std::string> expected = {"order_lines table cannot be imported! | 64 | VB Ostrel", duplicate,
+                                         duplicate, "# field cannot be imported! | 64 | VB Ostrel",
+                                         "0 field cannot be imported! | 64 | VB Ostrel"};
+    if (!pg) {
+        expected.push_back("Raw field cannot be imported! | 64 | VB Ostrel");
+        expected.push_back("PRaw field cannot be imported! | 64 | VB Ostrel");
+    }
+    EXPECT_EQ(Texts(script), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, ImportSql, ::testing::Values(Kind::Sqlite, Kind::Postgres),
+                         [](const auto& info) { return info.param == Kind::Sqlite ? "Sqlite" : "Postgres"; });
+
+}  // namespace
+}  // namespace schemaimport

@@ -1,0 +1,84 @@
+#pragma once
+// Running an import as File > New does: a FilingSink holding a new application of the given database,
+// the table selection answered by a script.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/ScriptedInteraction.h"
+#include "schemaimport/FilingSink.h"
+#include "schemaimport/ImportData.h"
+#include "schemaimport/frmImportSelection.h"
+#include "tests/schemaimport/CatalogDatabases.h"
+#include "tests/support/OdbcSandbox.h"
+
+namespace import_test {
+
+// Moves the named tables to the chosen list in this order (all of them with ">>" when empty) and presses
+// OK.
+inline ui::ScriptedInteraction::DialogHandler Choose(std::vector<std::string> tables = {}) {
+    return [tables](ui::ModalDialog& dialog) {
+        auto& form = dynamic_cast<schemaimport::frmImportSelection&>(dialog);
+        if (tables.empty())
+            form.cmdMoveTables_Click(1);
+        for (const std::string& table : tables) {
+            const auto& list = form.lstAllTables.List;
+            form.lstAllTables.ListIndex =
+                static_cast<int32_t>(std::find(list.begin(), list.end(), table) - list.begin());
+            form.cmdMoveTables_Click(0);
+        }
+        form.cmdOK_Click();
+    };
+}
+
+// An application of the database: `dsn` with DSNDBName `database`, or the local file when `dsn` is empty.
+inline std::shared_ptr<core::qelApplication> NewApplication(const std::string& dbType, const std::string& dsn,
+                                                            const std::string& localFile = "") {
+    auto application = std::make_shared<core::qelApplication>();
+    application->SetName("Imported");
+    application->SetDBType(dbType);
+    application->SetDSN(dsn);
+    application->SetLocalDBName(localFile);
+    return application;
+}
+
+// A new database of `kind` holding `statements`, registered as a data source (one name per driver, as
+// unixODBC keeps what it read of a source), and a new application of it with DBType "SQL".
+inline std::shared_ptr<core::qelApplication> NewDatabase(catalog_test::Kind kind,
+                                                         const std::vector<std::string>& statements,
+                                                         const std::filesystem::path& folder) {
+    using testing_support::OdbcSandbox;
+    static int count = 0;
+    const std::string source = "App" + std::to_string(++count);
+    if (kind == catalog_test::Kind::Postgres) {
+        auto& cluster = testing_support::PostgresCluster::Get();
+        const std::string name = testing_support::PostgresCluster::NewDatabaseName("import");
+        catalog_test::Run(cluster.ConnectString("postgres"), {"CREATE DATABASE " + name});
+        catalog_test::Run(cluster.ConnectString(name), statements);
+        OdbcSandbox::Get().AddUserSource(
+            source, OdbcSandbox::kPostgresDriver,
+            {{"Servername", "127.0.0.1"}, {"Port", std::to_string(cluster.Port())}, {"Database", name}});
+    } else {
+        const auto file = folder / (source + ".db");
+        catalog_test::Run("Driver=SQLite3;Database=" + file.string(), statements);
+        OdbcSandbox::Get().AddUserSource(source, OdbcSandbox::kSqliteDriver, {{"Database", file.string()}});
+    }
+    auto application = NewApplication("SQL", source);
+    application->SetUserName("postgres");
+    return application;
+}
+
+// File > New's call: the previous application and flags are those of an empty window.
+inline void ImportInto(schemaimport::FilingSink& sink,
+                       const std::shared_ptr<core::qelApplication>& application) {
+    schemaimport::PreviousApplication previous{sink.Application(), sink.IsAppOpened(), sink.IsImported()};
+    sink.SetApplication(application);
+    sink.SetIsAppOpened(false);
+    sink.SetIsImported(false);
+    sink.SetImportSelectionForm(std::make_shared<schemaimport::frmImportSelection>());
+    schemaimport::ImportData(sink, previous);
+}
+
+}  // namespace import_test
