@@ -34,7 +34,7 @@ void GenerateUDT(GeneratorContext& context) {
         |End Type
         | ¶
     )vb",
-                         {{"KeyLength", keyLength}, {"BufferLength", bufferLength}});
+             {{"KeyLength", keyLength}, {"BufferLength", bufferLength}});
 }
 
 }  // namespace tier3
