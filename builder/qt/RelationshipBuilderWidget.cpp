@@ -129,6 +129,8 @@ void frmRelationshipBuilder::ShowWidget() {
     frameLayout->addWidget(label2, 3, 2);
     frameLayout->addWidget(busObj2, 4, 2);
     generalLayout->addWidget(frame2);
+    // The edited relationship's frame holds only the two boxes: it stays at the top.
+    generalLayout->addStretch();
     tabs->addTab(general, "General");
 
     const SentenceTab first = MakeSentenceTab(1);
