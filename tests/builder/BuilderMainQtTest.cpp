@@ -5,24 +5,34 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "builder/frmBuilderMain.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelRelationship.h"
 #include "platform/ui/QtInteraction.h"
+#include "tests/builder/ModalDriver.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/NextModalWidget.h"
@@ -211,6 +221,110 @@ TEST_F(BuilderMainQt, TheToolbarOpensTheOpenDialog) {
     Settle();
     EXPECT_TRUE(shown);
     EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
+}
+
+// The whole flow on the real widgets: a new business object with two properties, a relationship from it to
+// Order through the relationship dialog and its picker, saved, and there again when opened again.
+TEST_F(BuilderMainQt, AShipmentWithARelationshipToOrderIsEnteredSavedAndOpenedAgain) {
+    using builder_test::WhenShown;
+    namespace drive = builder_test;
+    OpenSample(false);
+    WhenShown("frmBusObjBuilder", [](QWidget& dialog) {
+        QTest::keyClicks(&drive::Child<QLineEdit>(dialog, "txtName"), "Shipment");
+        drive::Child<QPushButton>(dialog, "cmdOK").click();
+    });
+    Child<QAction>("mnuBusObjNew")->trigger();
+    Settle();
+    auto* tree = Child<QTreeView>("BusObjTreeView");
+    ASSERT_EQ(tree->model()->rowCount(), 5);
+    const QModelIndex shipment = tree->model()->index(4, 0);
+    ASSERT_EQ(shipment.data().toString(), "Shipment");
+
+    struct PropertyEntry {
+        const char* name;
+        bool key;
+    };
+    for (const PropertyEntry& entry : {PropertyEntry{"ShipmentID", true}, PropertyEntry{"OrderID", false}}) {
+        tree->setCurrentIndex(shipment);
+        WhenShown("frmPropertyBuilder", [entry](QWidget& dialog) {
+            QTest::keyClicks(&drive::Child<QLineEdit>(dialog, "txtName"), entry.name);
+            auto& dataType = drive::Child<QComboBox>(dialog, "cmbDataType");
+            dataType.setFocus(Qt::TabFocusReason);
+            while (dataType.currentText() != "Long" && dataType.currentIndex() > 0)
+                QTest::keyClick(&dataType, Qt::Key_Up);
+            ASSERT_EQ(dataType.currentText(), "Long");
+            auto& length = drive::Child<QLineEdit>(dialog, "txtLength");
+            length.setFocus(Qt::TabFocusReason);
+            length.clear();
+            QTest::keyClicks(&length, "4");
+            if (entry.key) {
+                auto& key = drive::Child<QComboBox>(dialog, "cmbPrimaryKey");
+                key.setFocus(Qt::TabFocusReason);
+                QTest::keyClick(&key, Qt::Key_Down);
+                length.setFocus(Qt::TabFocusReason);
+            }
+            drive::Child<QPushButton>(dialog, "cmdOK").click();
+        });
+        Child<QAction>("Property")->trigger();
+        Settle();
+    }
+    const auto& shipmentObject = mForm.Application()->BusinessObjects()->Item("Shipment");
+    ASSERT_EQ(shipmentObject->Properties()->Count(), 2);
+    ASSERT_EQ(shipmentObject->KeyProperties()->Count(), 1);
+
+    tree->setCurrentIndex(shipment);
+    WhenShown("frmRelationshipBuilder", [](QWidget& dialog) {
+        auto& all = drive::Child<QListWidget>(dialog, "lstAllBusObjects");
+        for (const char* name : {"Shipment", "Order"}) {
+            all.setCurrentItem(all.findItems(name, Qt::MatchExactly).front());
+            emit all.itemDoubleClicked(all.currentItem());
+        }
+        auto& tabs = drive::Child<QTabWidget>(dialog, "SSTab1");
+        for (const auto& [tab, box, text] :
+             {std::tuple{1, "txtAssoc1Name", "ships"}, std::tuple{2, "txtAssoc2Name", "is shipped by"}}) {
+            QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(tab).center());
+            QTest::keyClicks(&drive::Child<QLineEdit>(dialog, box), text);
+        }
+        QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(3).center());
+        auto& matched = drive::Child<QTreeWidget>(dialog, "MatchedListView");
+        ASSERT_EQ(matched.topLevelItemCount(), 1);
+        WhenShown("frmMatchPropertiesPopUp", [](QWidget& picker) {
+            auto& properties = drive::Child<QListWidget>(picker, "lstProperties");
+            properties.setCurrentItem(properties.findItems("OrderID", Qt::MatchExactly).front());
+            drive::Child<QPushButton>(picker, "cmdOK").click();
+        });
+        matched.setCurrentItem(matched.topLevelItem(0));
+        emit matched.itemDoubleClicked(matched.topLevelItem(0), 0);
+        QApplication::processEvents();
+        drive::Child<QPushButton>(dialog, "cmdOK").click();
+    });
+    Child<QAction>("Relationship")->trigger();
+    Settle();
+    ASSERT_TRUE(mForm.Application()->Relationships()->Exists("Relationship5"));
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    Settle();
+    Screenshot(*mWindow, "builder-relationship.png");
+
+    Child<QAction>("mnuFileSave")->trigger();
+    Settle();
+    EXPECT_FALSE(mForm.IsDataChanged());
+    OpenSample(false);
+    const auto& reopened = mForm.Application()->BusinessObjects()->Item("Shipment");
+    const auto& foreign = reopened->Properties()->Item("Shipment.Properties.OrderID");
+    EXPECT_TRUE(foreign->IsForeignProperty());
+    EXPECT_EQ(reopened->KeyProperties()->Item(1)->Name(), "ShipmentID");
+    ASSERT_TRUE(mForm.Application()->Relationships()->Exists("Relationship5"));
+    EXPECT_EQ(mForm.Application()->Relationships()->Item("Relationship5")->RelType(), "Reference");
+    auto& db = *mForm.dbZUN();
+    const auto rows = db.Query(R"sql(SELECT p."Name", p."ForeignKeyFldID", a."Description"
+                                     FROM "Property" p JOIN "Association" a ON a."ID" = p."AssociationID"
+                                     WHERE p."BusObjID" = ?1)sql",
+                               {reopened->DBID()});
+    ASSERT_EQ(rows.Count(), 1u);
+    EXPECT_EQ(rows[0]["Name"].ToString(), "OrderID");
+    EXPECT_EQ(rows[0]["ForeignKeyFldID"].ToString(), "17");
+    EXPECT_EQ(rows[0]["Description"].ToString(), "ships");
+    EXPECT_EQ(Child<QTreeView>("RelationshipListView")->model()->rowCount(), 10);
 }
 
 }  // namespace
