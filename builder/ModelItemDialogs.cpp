@@ -147,6 +147,7 @@ void ModelItemDialogs::NewRelationship() {
     myRelationshipForm->SetApplication(mForm.Application());
     myRelationshipForm->SetBusinessObject(businessObject);
     myRelationshipForm->Show();
+    RefreshCommittedProperties();
 }
 
 void ModelItemDialogs::EditRelationship(const std::string& name) {
@@ -156,6 +157,12 @@ void ModelItemDialogs::EditRelationship(const std::string& name) {
     myRelationshipForm->LoadExistingRelationship(name);
     if (myRelationshipForm->IsLoaded())
         myRelationshipForm->Show();
+    RefreshCommittedProperties();
+}
+
+void ModelItemDialogs::RefreshCommittedProperties() {
+    for (const auto& property : myRelationshipForm->CommittedProperties())
+        mForm.PropUpdatedByRelationship(property);
 }
 
 }  // namespace builder

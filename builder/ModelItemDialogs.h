@@ -40,6 +40,8 @@ class ModelItemDialogs : public BuilderDialogs {
     void NewPropertyForm();
     void NewMethodForm();
     void NewRelationshipForm();
+    // The rows of the properties the relationship dialog's commit changed.
+    void RefreshCommittedProperties();
     // The business object a new item goes to; nothing (after the message) before the first one exists.
     std::shared_ptr<core::qelBusinessObject> TargetBusinessObject(const char* refusal);
     void ShowPropertyForm(const std::shared_ptr<core::qelBusinessObject>& businessObject,

@@ -63,6 +63,7 @@ void frmRelationshipBuilder::Form_Load() {
         *option = {};
     MatchedListView = {};
     mFocus.clear();
+    mCommitted.clear();
     InitNewRelationship();
 }
 
@@ -317,7 +318,7 @@ std::shared_ptr<core::qelRelationship> frmRelationshipBuilder::NewRelationship()
 }
 
 void frmRelationshipBuilder::CommitForeignKeys(const std::vector<Match>& matches,
-                                               const core::qelRelationship& relationship) const {
+                                               const core::qelRelationship& relationship) {
     const std::string receiver = NameOf(myChildBusObj);
     std::shared_ptr<core::qelAssociation> receiving;
     for (const auto& association : *relationship.Associations()) {
@@ -349,6 +350,7 @@ void frmRelationshipBuilder::CommitForeignKeys(const std::vector<Match>& matches
                 keys.Item(i)->SetKeyIndex(static_cast<int16_t>(i));
         }
         property.SetForeignKeyField(match.Supplier->Field());
+        mCommitted.push_back(match.Receiver);
     }
 }
 

@@ -63,6 +63,10 @@ class frmRelationshipBuilder : public ui::ModalDialog {
     void Show();
     bool IsLoaded() const { return mLoaded; }
     bool IsEditMode() const { return myEditMode; }
+    // The receiver's properties the last commit made foreign keys (their rows show them anew).
+    const std::vector<std::shared_ptr<core::qelBusObjProperty>>& CommittedProperties() const {
+        return mCommitted;
+    }
 
     // The receiver's properties of the key property's data type and length, in their order.
     static std::vector<std::shared_ptr<core::qelBusObjProperty>> GetMatchingProperties(
@@ -141,8 +145,7 @@ class frmRelationshipBuilder : public ui::ModalDialog {
     bool Refuse(const char* prompt, const char* focus);
     std::vector<Match> ResolveMatches() const;
     std::shared_ptr<core::qelRelationship> NewRelationship() const;
-    void CommitForeignKeys(const std::vector<Match>& matches,
-                           const core::qelRelationship& relationship) const;
+    void CommitForeignKeys(const std::vector<Match>& matches, const core::qelRelationship& relationship);
 
     std::shared_ptr<core::qelApplication> mApplication;
     std::shared_ptr<core::RelationshipCollection> mRelationships;
@@ -154,6 +157,7 @@ class frmRelationshipBuilder : public ui::ModalDialog {
     std::string myPrevRelType;
     RelationshipAddedHandler mAdded;
     RelationshipUpdatedHandler mUpdated;
+    std::vector<std::shared_ptr<core::qelBusObjProperty>> mCommitted;
 
     bool mLoaded = false;
     std::string mCaption = "Relationship Builder";

@@ -178,6 +178,7 @@ TEST_F(Sample, ARelationshipEnteredThroughTheDialogIsStoredOpensAgainAndIsDelete
     shipmentID->SetKeyIndex(1);
     mForm.myPropertyForm_PropertyAdded(shipmentID);
     auto orderID = NewProperty("Shipment", "OrderID");
+    orderID->SetIsMandatory(false);
     orderID->SetDataType("Long");
     orderID->SetLength(4);
     mForm.myPropertyForm_PropertyAdded(orderID);
@@ -211,6 +212,9 @@ TEST_F(Sample, ARelationshipEnteredThroughTheDialogIsStoredOpensAgainAndIsDelete
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView).back(),
               "Order.Relationships." + name + " = Order|always|is shipped by|Many|Shipment");
     EXPECT_TRUE(orderID->IsForeignProperty());
+    // The receiving end is "always": the foreign key became mandatory, and its row says so.
+    EXPECT_TRUE(orderID->IsMandatory());
+    EXPECT_EQ(mForm.Views().PropertyListView.Row("Shipment.Properties.OrderID").SubItems[7], "True");
     EXPECT_TRUE(mForm.IsDataChanged());
 
     mForm.mnuFileSave_Click();
