@@ -253,6 +253,15 @@ TEST_F(Sample, ARelationshipEnteredThroughTheDialogIsStoredOpensAgainAndIsDelete
     mForm.Views().RelationshipListView.Select("Shipment.Relationships." + name);
     mForm.ListView_DblClick(ListTab::Relationships);
     EXPECT_EQ(keyRows, (Lines{"OrderID=OrderID"}));
+    // Edit on the other end's leaf opens the same relationship.
+    Answer<builder::frmRelationshipBuilder>(mScript, [&keyRows](auto& dialog) {
+        keyRows.push_back(dialog.Caption());
+        dialog.cmdCancel_Click();
+    });
+    Select("Order.Relationships." + name);
+    mForm.SetContext(Context::Tree);
+    mForm.mnuPropMethEdit_Click();
+    EXPECT_EQ(keyRows.back(), "Relationship Builder - Shipment and Order");
 
     mForm.Views().RelationshipListView.Select("Order.Relationships." + name);
     mForm.ListView_MouseDown(ListTab::Relationships, 2);
