@@ -16,6 +16,9 @@ constexpr int kBorder = 4;
 constexpr int kTitleHeight = 22;
 constexpr int kGridStep = 8;
 constexpr int kIndicator = 13;
+constexpr int kMenuBarHeight = 20;
+constexpr int kMenuGap = 14;
+constexpr int kToolbarButtonWidth = 56;
 const QColor kFace(212, 208, 200);
 
 QRect ToRect(const PixelRect& rect) {
@@ -87,6 +90,39 @@ void DrawComboBox(QPainter& painter, const QRect& rect, const QString& text) {
     DrawText(painter, rect.adjusted(4, 0, -side - 2, 0), text, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// A toolbar aligned at the top: a raised strip of captioned buttons, as many as fit.
+void DrawToolbar(QPainter& painter, const QRect& rect, const std::vector<std::string>& buttons) {
+    const QBrush face(kFace);
+    qDrawWinButton(&painter, rect, QApplication::palette(), false, &face);
+    QRect button(rect.left() + 3, rect.top() + 3, kToolbarButtonWidth, std::max(0, rect.height() - 6));
+    for (const std::string& caption : buttons) {
+        if (button.right() > rect.right())
+            break;
+        qDrawWinButton(&painter, button, QApplication::palette(), false, &face);
+        DrawText(painter, button, QString::fromStdString(caption), Qt::AlignCenter);
+        button.translate(kToolbarButtonWidth + 2, 0);
+    }
+}
+
+// The top-level menus' captions, "&" marking the access key, on a strip under the title.
+void DrawMenuBar(QPainter& painter, const QRect& strip, const std::vector<std::string>& captions) {
+    painter.fillRect(strip, kFace);
+    int left = strip.left() + 6;
+    for (const std::string& caption : captions) {
+        const QString text = QString::fromStdString(caption);
+        QString shown = text;
+        shown.remove('&');
+        const int width = painter.fontMetrics().horizontalAdvance(shown);
+        DrawText(painter, QRect(left, strip.top(), width + 2, strip.height()), text,
+                 Qt::AlignLeft | Qt::AlignVCenter);
+        left += width + kMenuGap;
+    }
+}
+
+int MenuBarHeight(const FormPicture& picture) {
+    return picture.menuBar.empty() ? 0 : kMenuBarHeight;
+}
+
 void DrawControl(QPainter& painter, const PlacedControl& control) {
     const QRect rect = ToRect(control.rect);
     const QString caption = QString::fromStdString(control.caption);
@@ -121,6 +157,9 @@ void DrawControl(QPainter& painter, const PlacedControl& control) {
         case ControlLook::ListBox:
             DrawSunkenBox(painter, rect);
             break;
+        case ControlLook::Toolbar:
+            DrawToolbar(painter, rect, control.buttons);
+            break;
         case ControlLook::Other:
             painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
             painter.drawRect(rect.adjusted(0, 0, -1, -1));
@@ -153,7 +192,8 @@ QSize FormView::sizeHint() const {
     if (!designer)
         return {200, 150};
     const FormPicture picture = LayOutForm(*designer);
-    return {picture.width + 2 * (kMargin + kBorder), picture.height + 2 * (kMargin + kBorder) + kTitleHeight};
+    return {picture.width + 2 * (kMargin + kBorder),
+            picture.height + 2 * (kMargin + kBorder) + kTitleHeight + MenuBarHeight(picture)};
 }
 
 void FormView::paintEvent(QPaintEvent*) {
@@ -162,8 +202,9 @@ void FormView::paintEvent(QPaintEvent*) {
         return;
     const FormPicture picture = LayOutForm(*designer);
     QPainter painter(this);
+    const int menuHeight = MenuBarHeight(picture);
     const QRect outer(kMargin, kMargin, picture.width + 2 * kBorder,
-                      picture.height + 2 * kBorder + kTitleHeight);
+                      picture.height + 2 * kBorder + kTitleHeight + menuHeight);
     const QBrush face(kFace);
     qDrawWinButton(&painter, outer, QApplication::palette(), false, &face);
     const QRect title(outer.left() + kBorder, outer.top() + kBorder, picture.width, kTitleHeight - 2);
@@ -176,7 +217,11 @@ void FormView::paintEvent(QPaintEvent*) {
                      QString::fromStdString(picture.caption));
     painter.setFont(font());
 
-    const QRect client(outer.left() + kBorder, title.bottom() + 3, picture.width, picture.height);
+    if (menuHeight > 0)
+        DrawMenuBar(painter, QRect(outer.left() + kBorder, title.bottom() + 2, picture.width, menuHeight),
+                    picture.menuBar);
+    const QRect client(outer.left() + kBorder, title.bottom() + 3 + menuHeight, picture.width,
+                       picture.height);
     painter.fillRect(client, kFace);
     painter.setClipRect(client);
     DrawGrid(painter, client);
