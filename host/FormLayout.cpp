@@ -13,6 +13,7 @@ namespace {
 
 // A form drawn larger would not fit any screen; a damaged file's sizes stop here.
 constexpr int kLargestPicture = 4000;
+constexpr int kComboBoxPixels = 21;
 
 struct ClassLook {
     const char* className;
@@ -35,17 +36,22 @@ ControlLook LookOf(const std::string& className) {
     return ControlLook::Other;
 }
 
-// A numeric property in pixels; what is missing or no number counts 0.
-int Pixels(const vbide::PropertyBag& bag, const char* name) {
+// A numeric property; what is missing or no number counts 0.
+double Number(const vbide::PropertyBag& bag, const char* name) {
     if (!bag.Has(name))
-        return 0;
+        return 0.0;
     try {
         const vb::Variant value = bag.Value(name);
-        const double twips = value.IsNumeric() ? value.ToDouble() : 0.0;
-        return std::isfinite(twips) ? static_cast<int>(std::clamp(twips / kTwipsPerPixel, -1e6, 1e6)) : 0;
+        const double number = value.IsNumeric() ? value.ToDouble() : 0.0;
+        return std::isfinite(number) ? std::clamp(number, -1e7, 1e7) : 0.0;
     } catch (const vb::Error&) {
-        return 0;
+        return 0.0;
     }
+}
+
+// A numeric property in twips, as pixels.
+int Pixels(const vbide::PropertyBag& bag, const char* name) {
+    return static_cast<int>(Number(bag, name) / kTwipsPerPixel);
 }
 
 std::string Text(const vbide::PropertyBag& bag, const char* name) {
@@ -131,12 +137,17 @@ class Layout {
                   std::vector<PlacedControl>& out) {
         mPlaced.erase(&control);
         const auto& bag = control.Bag();
-        PlacedControl placed{control.Name(), LookOf(control.ClassName()), {}, {}, clip, depth, {}};
+        PlacedControl placed{control.Name(), LookOf(control.ClassName()), {}, {}, clip, depth, {}, 0};
         placed.caption = bag.Has("Caption") ? Text(bag, "Caption") : Text(bag, "Text");
         if (placed.look == ControlLook::Toolbar)
             placed.buttons = ButtonCaptions(bag);
+        if (placed.look == ControlLook::Label)
+            placed.alignment = static_cast<int>(std::clamp(Number(bag, "Alignment"), 0.0, 2.0));
         placed.rect = {left + Pixels(bag, "Left"), top + Pixels(bag, "Top"), Pixels(bag, "Width"),
                        Pixels(bag, "Height")};
+        // A combo box is as high as its font makes it; the file need not say.
+        if (placed.look == ControlLook::ComboBox && placed.rect.height <= 0)
+            placed.rect.height = kComboBoxPixels;
         out.push_back(placed);
         PlaceChildren(&control, placed.rect.left, placed.rect.top, Intersect(clip, placed.rect), depth + 1,
                       out);

@@ -38,6 +38,7 @@ struct PlacedControl {
     PixelRect clip;                    // the part of the form its frames leave visible
     int depth = 0;                     // 0 at the form's top level
     std::vector<std::string> buttons;  // a toolbar's button captions, in order
+    int alignment = 0;                 // a label's text: 0 left, 1 right, 2 centred
 };
 
 struct FormPicture {

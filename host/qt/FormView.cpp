@@ -19,6 +19,9 @@ constexpr int kIndicator = 13;
 constexpr int kMenuBarHeight = 20;
 constexpr int kMenuGap = 14;
 constexpr int kToolbarButtonWidth = 56;
+// The forms' own font, 8 points at 96 dots per inch, so captions fit the widths laid out in twips.
+constexpr int kFormFontPixels = 11;
+constexpr int kNarrowestStretch = 50;
 const QColor kFace(212, 208, 200);
 
 QRect ToRect(const PixelRect& rect) {
@@ -30,9 +33,21 @@ void DrawSunkenBox(QPainter& painter, const QRect& rect) {
     qDrawWinPanel(&painter, rect, QApplication::palette(), true, &white);
 }
 
+// The text in the rectangle; a text wider than the rectangle is narrowed to fit, as the form's own font
+// would have it, rather than cut.
 void DrawText(QPainter& painter, const QRect& rect, const QString& text, int flags) {
+    painter.save();
     painter.setPen(Qt::black);
+    QString shown = text;
+    shown.remove('&');
+    const int width = painter.fontMetrics().horizontalAdvance(shown);
+    if (width > rect.width() && rect.width() > 0) {
+        QFont narrow = painter.font();
+        narrow.setStretch(std::max(kNarrowestStretch, 100 * rect.width() / width));
+        painter.setFont(narrow);
+    }
     painter.drawText(rect, flags | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+    painter.restore();
 }
 
 void DrawButton(QPainter& painter, const QRect& rect, const QString& caption) {
@@ -138,10 +153,14 @@ void DrawControl(QPainter& painter, const PlacedControl& control) {
         case ControlLook::ListView:
             DrawListView(painter, rect);
             break;
-        case ControlLook::Label:
+        case ControlLook::Label: {
             painter.fillRect(rect, kFace);
-            DrawText(painter, rect, caption, Qt::AlignLeft | Qt::AlignTop);
+            const Qt::Alignment horizontal = control.alignment == 1   ? Qt::AlignRight
+                                             : control.alignment == 2 ? Qt::AlignHCenter
+                                                                      : Qt::AlignLeft;
+            DrawText(painter, rect, caption, horizontal | Qt::AlignTop);
             break;
+        }
         case ControlLook::TextBox:
             DrawSunkenBox(painter, rect);
             DrawText(painter, rect.adjusted(4, 0, -4, 0), caption, Qt::AlignLeft | Qt::AlignVCenter);

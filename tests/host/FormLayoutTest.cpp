@@ -116,15 +116,18 @@ TEST_F(FormLayoutTest, MenuBarToolbarButtonsAndControlsPastTheDesignSize) {
     }
     toolbar->Bag().AddGroup(buttons);
     Place("TextBox", "txtFar", 3900, 2700, 1500, 300);
+    Place("ComboBox", "cmbOperator", 300, 600, 700, 0);
 
     const host::FormPicture picture = host::LayOutForm(*designer);
     EXPECT_EQ(picture.menuBar, (std::vector<std::string>{"&File", "&View"}));
-    ASSERT_EQ(picture.controls.size(), 2u);
+    ASSERT_EQ(picture.controls.size(), 3u);
     EXPECT_EQ(picture.controls[0].look, host::ControlLook::Toolbar);
     EXPECT_EQ(picture.controls[0].buttons, (std::vector<std::string>{"New", "Exit"}));
     EXPECT_EQ(picture.width, 360);
     EXPECT_EQ(picture.height, 200);
     EXPECT_EQ(picture.controls[1].clip, (host::PixelRect{0, 0, 360, 200}));
+    // A combo box without a height is drawn as high as one is.
+    EXPECT_EQ(picture.controls[2].rect, (host::PixelRect{20, 40, 46, 21}));
 }
 
 }  // namespace
