@@ -61,9 +61,7 @@ int16_t StdDetailForm::BuildForm() {
     layout.Setactual_form_height(
         (patternkit::Twips(layout.actual_form_height()) + layout.form_title_bar_height()).value());
 
-    engine.StartCoding();
-    Trap("GenerateCode", [this] { GenerateCode(); });
-    engine.FinishCoding();
+    Code("GenerateCode", [this] { GenerateCode(); });
     return typelib::Success;
 }
 
@@ -77,15 +75,8 @@ void StdDetailForm::ChoosePropertySets() {
                                          "Properties will appear in order from top to bottom.")
                : patternkit::Common::GetDetailProperties(businessObject);
     mContextProperties.clear();
-    if (!mHasParent)
-        return;
-    const typelib::IBusinessObject& parent = *mCurrent.parentBusObj;
-    mContextProperties =
-        prompt ? patternkit::Common::PromptContextProperties(
-                     parent, "Select one or more properties of a " + parent.Name() + "\r" +
-                                 "to be displayed as context for the " + name + "Detail Form.\r" +
-                                 "Properties will appear in order selected from top to bottom.")
-               : patternkit::Common::GetContextProperties(parent);
+    if (mHasParent)
+        mContextProperties = PickContextProperties("Detail");
 }
 
 std::string StdDetailForm::ControlName(std::string_view prefix, const typelib::IProperty& property,

@@ -81,9 +81,7 @@ int16_t StdListForm::Code(std::string_view procedure, Generator generator) {
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBStartUpProject();
-    engine.StartCoding();
-    Trap(procedure, generator);
-    engine.FinishCoding();
+    FormPattern::Code(procedure, generator);
     return typelib::Success;
 }
 
@@ -103,15 +101,8 @@ void StdListForm::ChoosePropertySets() {
         mListProperties = patternkit::Common::GetListProperties(businessObject);
         mSearchProperties = patternkit::Common::GetSearchProperties(businessObject);
     }
-    if (!mHasParent)
-        return;
-    const typelib::IBusinessObject& parent = *mCurrent.parentBusObj;
-    mContextProperties = prompt
-                             ? patternkit::Common::PromptContextProperties(
-                                   parent, "Select one or more properties of a " + parent.Name() + "\r" +
-                                               "to be displayed as context for the " + name + "List Form.\r" +
-                                               "Properties will appear in order selected from top to bottom.")
-                             : patternkit::Common::GetContextProperties(parent);
+    if (mHasParent)
+        mContextProperties = PickContextProperties("List");
 }
 
 bool StdListForm::PlaceListView() {

@@ -49,9 +49,7 @@ int16_t StdLookupForm::BuildForm() {
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBStartUpProject();
-    engine.StartCoding();
-    Trap("GenerateCode", [this] { GenerateCode(); });
-    engine.FinishCoding();
+    Code("GenerateCode", [this] { GenerateCode(); });
     return typelib::Success;
 }
 

@@ -107,6 +107,16 @@ std::set<std::string> TypesDeclared(const Lines& code) {
     return types;
 }
 
+// A control with its frame and every property as its file holds them.
+std::string Describe(const vbide::VBControl& control) {
+    std::string text = control.ClassName() + " " + control.Name();
+    if (const auto container = control.Container())
+        text += " in " + container->Name();
+    for (const auto& entry : control.Bag().Entries())
+        text += " " + entry.name + "=" + vbide::PropertyText(entry);
+    return text;
+}
+
 bool IsLibraryType(const std::string& type) {
     static const std::set<std::string> kVb = {"String", "Long",      "Integer",  "Boolean",     "Date",
                                               "Double", "Single",    "Currency", "Variant",     "Object",
@@ -213,12 +223,10 @@ TEST_F(GenerateForms, TheUserInterfaceProjectCompilesAsFarAsTheCheckerSees) {
         Lines controls, controlsAgain;
         for (const auto& control : component->Designer()->VBControls()) {
             names.insert(control->Name());
-            controls.push_back(control->ClassName() + " " + control->Name() +
-                               (control->Container() ? " in " + control->Container()->Name() : ""));
+            controls.push_back(Describe(*control));
         }
         for (const auto& control : copy->Designer()->VBControls())
-            controlsAgain.push_back(control->ClassName() + " " + control->Name() +
-                                    (control->Container() ? " in " + control->Container()->Name() : ""));
+            controlsAgain.push_back(Describe(*control));
         std::sort(controls.begin(), controls.end());
         std::sort(controlsAgain.begin(), controlsAgain.end());
         EXPECT_EQ(controlsAgain, controls);
