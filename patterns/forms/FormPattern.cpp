@@ -55,6 +55,17 @@ int16_t FormPattern::Cancel(int16_t result) const {
     return typelib::Cancel_Construction;
 }
 
+bool FormPattern::SelectLayer1Project() {
+    mProjectName = Application().L1ProjectName();
+    const int16_t result = Constructor().SetVBProject(mProjectName, "0");
+    if (result != typelib::Success) {
+        Cancel(result);
+        return false;
+    }
+    Constructor().SetVBStartUpProject();
+    return true;
+}
+
 patternkit::PropertySet FormPattern::PickContextProperties(std::string_view formKind) const {
     const typelib::IBusinessObject& parent = patternkit::Required(mCurrent.parentBusObj);
     if (!Application().IsPromptDuringBuild())

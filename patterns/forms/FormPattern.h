@@ -82,6 +82,10 @@ class FormPattern : public patternkit::PatternBase {
     // Reports `result` and ends: the Build result after a failure that always ends the build.
     int16_t Cancel(int16_t result) const;
 
+    // Selects the application's layer-1 project and makes it the start-up project. False, after the
+    // failure was reported, when it cannot be selected: the build ends with Cancel_Construction.
+    bool SelectLayer1Project();
+
     // The engine's StartCoding, `generator` trapped as `procedure`, FinishCoding.
     template <typename Generator>
     void Code(std::string_view procedure, Generator&& generator) {

@@ -30,11 +30,8 @@ std::optional<int16_t> StdDetailForm::Build() {
 int16_t StdDetailForm::BuildForm() {
     typelib::IConstructor& engine = Constructor();
     mCurrent.busObj = mBusinessObject;
-    mProjectName = Application().L1ProjectName();
-    int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
 
     const typelib::IBusinessObject& businessObject = BusinessObject();
     mChildren = patternkit::Common::GetChildBusObjs(businessObject);
@@ -46,7 +43,7 @@ int16_t StdDetailForm::BuildForm() {
     ChoosePropertySets();
 
     mComponentName = "frm" + businessObject.Name() + "Detail";
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
+    const int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterOwner));

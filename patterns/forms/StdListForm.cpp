@@ -39,15 +39,12 @@ int16_t StdListForm::BuildForms() {
         mCurrent.parentBusObj = parents.front();
     mCurrent.busObj = mBusinessObject;
 
-    mProjectName = Application().L1ProjectName();
-    int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
     ChoosePropertySets();
 
     mComponentName = "frm" + BusinessObject().Name() + "List";
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
+    int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
     if (result != typelib::Success)
         return Cancel(result);
     if (mHasParent)
@@ -75,12 +72,8 @@ int16_t StdListForm::BuildForms() {
 
 template <typename Generator>
 int16_t StdListForm::Code(std::string_view procedure, Generator generator) {
-    typelib::IConstructor& engine = Constructor();
-    mProjectName = Application().L1ProjectName();
-    const int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
     FormPattern::Code(procedure, generator);
     return typelib::Success;
 }

@@ -18,6 +18,7 @@
 #include "platform/ide/FormDesigner.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
+#include "tests/support/ControlDescription.h"
 #include "tests/support/VbTextChecker.h"
 
 namespace {
@@ -105,16 +106,6 @@ std::set<std::string> TypesDeclared(const Lines& code) {
         }
     }
     return types;
-}
-
-// A control with its frame and every property as its file holds them.
-std::string Describe(const vbide::VBControl& control) {
-    std::string text = control.ClassName() + " " + control.Name();
-    if (const auto container = control.Container())
-        text += " in " + container->Name();
-    for (const auto& entry : control.Bag().Entries())
-        text += " " + entry.name + "=" + vbide::PropertyText(entry);
-    return text;
 }
 
 bool IsLibraryType(const std::string& type) {
@@ -223,10 +214,10 @@ TEST_F(GenerateForms, TheUserInterfaceProjectCompilesAsFarAsTheCheckerSees) {
         Lines controls, controlsAgain;
         for (const auto& control : component->Designer()->VBControls()) {
             names.insert(control->Name());
-            controls.push_back(Describe(*control));
+            controls.push_back(testing_support::DescribeControl(*control));
         }
         for (const auto& control : copy->Designer()->VBControls())
-            controlsAgain.push_back(Describe(*control));
+            controlsAgain.push_back(testing_support::DescribeControl(*control));
         std::sort(controls.begin(), controls.end());
         std::sort(controlsAgain.begin(), controlsAgain.end());
         EXPECT_EQ(controlsAgain, controls);

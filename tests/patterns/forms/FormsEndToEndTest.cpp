@@ -27,6 +27,7 @@
 #include "tests/host/QtTestApplication.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/support/ControlDescription.h"
 #include "tests/support/VbTextChecker.h"
 
 namespace forms_test {
@@ -37,16 +38,6 @@ using Lines = std::vector<std::string>;
 std::filesystem::path SampleRepository() {
     const char* binary = std::getenv("OSTREL_BINARY_DIR");
     return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
-}
-
-// One control as a text that holds everything the round trip must keep.
-std::string Describe(const vbide::VBControl& control) {
-    std::string text = control.ClassName() + " " + control.Name();
-    if (const auto container = control.Container())
-        text += " in " + container->Name();
-    for (const auto& entry : control.Bag().Entries())
-        text += " " + entry.name + "=" + vbide::PropertyText(entry);
-    return text;
 }
 
 class FormsEndToEnd : public ::testing::Test {
@@ -148,11 +139,11 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
         Lines controls, controlsAgain;
         std::set<std::string> names;
         for (const auto& control : component->Designer()->VBControls()) {
-            controls.push_back(Describe(*control));
+            controls.push_back(testing_support::DescribeControl(*control));
             names.insert(control->Name());
         }
         for (const auto& control : again->Designer()->VBControls())
-            controlsAgain.push_back(Describe(*control));
+            controlsAgain.push_back(testing_support::DescribeControl(*control));
         // A form file holds the menus after the controls; the order of the collection is no property.
         std::sort(controls.begin(), controls.end());
         std::sort(controlsAgain.begin(), controlsAgain.end());
