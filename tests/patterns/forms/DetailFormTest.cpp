@@ -85,15 +85,7 @@ class DetailForm : public FormPatternTest {
         return property;
     }
 
-    std::optional<int16_t> Build() {
-        ui::ScopedInteraction installed(mScript);
-        mEngine->pattern = &mPattern;
-        mPattern.SetApplication(mSample.application);
-        mPattern.SetBusinessObject(mItem);
-        mPattern.SetProperties(mItem->properties);
-        mPattern.SetConstructor(mEngine);
-        return mPattern.Build();
-    }
+    std::optional<int16_t> Build() { return BuildPattern(mPattern, mSample.application, mItem); }
 
     // From the line `first` up to the line before `stop`.
     Lines Between(const std::string& first, const std::string& stop) const {
