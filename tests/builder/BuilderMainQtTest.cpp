@@ -32,7 +32,7 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
 #include "platform/ui/QtInteraction.h"
-#include "tests/builder/ModalDriver.h"
+#include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/NextModalWidget.h"
@@ -226,80 +226,11 @@ TEST_F(BuilderMainQt, TheToolbarOpensTheOpenDialog) {
 // The whole flow on the real widgets: a new business object with two properties, a relationship from it to
 // Order through the relationship dialog and its picker, saved, and there again when opened again.
 TEST_F(BuilderMainQt, AShipmentWithARelationshipToOrderIsEnteredSavedAndOpenedAgain) {
-    using builder_test::WhenShown;
-    namespace drive = builder_test;
     OpenSample(false);
-    WhenShown("frmBusObjBuilder", [](QWidget& dialog) {
-        QTest::keyClicks(&drive::Child<QLineEdit>(dialog, "txtName"), "Shipment");
-        drive::Child<QPushButton>(dialog, "cmdOK").click();
-    });
-    Child<QAction>("mnuBusObjNew")->trigger();
-    Settle();
-    auto* tree = Child<QTreeView>("BusObjTreeView");
-    ASSERT_EQ(tree->model()->rowCount(), 5);
-    const QModelIndex shipment = tree->model()->index(4, 0);
-    ASSERT_EQ(shipment.data().toString(), "Shipment");
-
-    struct PropertyEntry {
-        const char* name;
-        bool key;
-    };
-    for (const PropertyEntry& entry : {PropertyEntry{"ShipmentID", true}, PropertyEntry{"OrderID", false}}) {
-        tree->setCurrentIndex(shipment);
-        WhenShown("frmPropertyBuilder", [entry](QWidget& dialog) {
-            QTest::keyClicks(&drive::Child<QLineEdit>(dialog, "txtName"), entry.name);
-            auto& dataType = drive::Child<QComboBox>(dialog, "cmbDataType");
-            dataType.setFocus(Qt::TabFocusReason);
-            while (dataType.currentText() != "Long" && dataType.currentIndex() > 0)
-                QTest::keyClick(&dataType, Qt::Key_Up);
-            ASSERT_EQ(dataType.currentText(), "Long");
-            auto& length = drive::Child<QLineEdit>(dialog, "txtLength");
-            length.setFocus(Qt::TabFocusReason);
-            length.clear();
-            QTest::keyClicks(&length, "4");
-            if (entry.key) {
-                auto& key = drive::Child<QComboBox>(dialog, "cmbPrimaryKey");
-                key.setFocus(Qt::TabFocusReason);
-                QTest::keyClick(&key, Qt::Key_Down);
-                length.setFocus(Qt::TabFocusReason);
-            }
-            drive::Child<QPushButton>(dialog, "cmdOK").click();
-        });
-        Child<QAction>("Property")->trigger();
-        Settle();
-    }
+    builder_test::EnterShipment(*mWindow, Settle);
     const auto& shipmentObject = mForm.Application()->BusinessObjects()->Item("Shipment");
     ASSERT_EQ(shipmentObject->Properties()->Count(), 2);
     ASSERT_EQ(shipmentObject->KeyProperties()->Count(), 1);
-
-    tree->setCurrentIndex(shipment);
-    WhenShown("frmRelationshipBuilder", [](QWidget& dialog) {
-        auto& all = drive::Child<QListWidget>(dialog, "lstAllBusObjects");
-        for (const char* name : {"Shipment", "Order"}) {
-            all.setCurrentItem(all.findItems(name, Qt::MatchExactly).front());
-            emit all.itemDoubleClicked(all.currentItem());
-        }
-        auto& tabs = drive::Child<QTabWidget>(dialog, "SSTab1");
-        for (const auto& [tab, box, text] :
-             {std::tuple{1, "txtAssoc1Name", "ships"}, std::tuple{2, "txtAssoc2Name", "is shipped by"}}) {
-            QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(tab).center());
-            QTest::keyClicks(&drive::Child<QLineEdit>(dialog, box), text);
-        }
-        QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(3).center());
-        auto& matched = drive::Child<QTreeWidget>(dialog, "MatchedListView");
-        ASSERT_EQ(matched.topLevelItemCount(), 1);
-        WhenShown("frmMatchPropertiesPopUp", [](QWidget& picker) {
-            auto& properties = drive::Child<QListWidget>(picker, "lstProperties");
-            properties.setCurrentItem(properties.findItems("OrderID", Qt::MatchExactly).front());
-            drive::Child<QPushButton>(picker, "cmdOK").click();
-        });
-        matched.setCurrentItem(matched.topLevelItem(0));
-        emit matched.itemDoubleClicked(matched.topLevelItem(0), 0);
-        QApplication::processEvents();
-        drive::Child<QPushButton>(dialog, "cmdOK").click();
-    });
-    Child<QAction>("Relationship")->trigger();
-    Settle();
     ASSERT_TRUE(mForm.Application()->Relationships()->Exists("Relationship5"));
     Child<QTabWidget>("SSTab1")->setCurrentIndex(2);
     Settle();
