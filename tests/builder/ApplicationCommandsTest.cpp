@@ -108,6 +108,8 @@ TEST_F(ApplicationCommands, NewApplication) {
         mForm.Unload();
         mForm.Show();
         ScriptedImport* import = c.wired ? &Wire() : nullptr;
+        if (!c.wired)
+            mForm.SetImportCommands(nullptr);
         OpenSample();
         const auto sample = mForm.Application();
         const size_t treeNodes = mForm.Views().BusObjTreeView.Count();
