@@ -29,10 +29,9 @@
 #include "core/qelTable.h"
 #include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
-#include "schemaimport/frmImportSelection.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
-#include "tests/schemaimport/CatalogDatabases.h"
+#include "tests/schemaimport/ImportTestSupport.h"
 #include "tests/support/NextModalWidget.h"
 #include "tests/support/OdbcSandbox.h"
 
@@ -236,11 +235,7 @@ TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
     {
         ui::ScriptedInteraction script;
         ui::ScopedInteraction scoped(script);
-        script.AnswerDialog([](ui::ModalDialog& dialog) {
-            auto& form = dynamic_cast<schemaimport::frmImportSelection&>(dialog);
-            form.cmdMoveTables_Click(1);
-            form.cmdOK_Click();
-        });
+        script.AnswerDialog(import_test::Choose());
         auto application = std::make_shared<core::qelApplication>();
         application->SetName("Contacts");
         application->SetDBType("SQL");

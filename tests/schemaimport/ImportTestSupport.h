@@ -33,6 +33,14 @@ inline ui::ScriptedInteraction::DialogHandler Choose(std::vector<std::string> ta
     };
 }
 
+// Every prompt as "text | style | title".
+inline std::vector<std::string> PromptTexts(const ui::ScriptedInteraction& script) {
+    std::vector<std::string> texts;
+    for (const auto& prompt : script.Prompts())
+        texts.push_back(prompt.prompt + " | " + std::to_string(prompt.buttons) + " | " + prompt.title);
+    return texts;
+}
+
 // An application of the database: `dsn` with DSNDBName `database`, or the local file when `dsn` is empty.
 inline std::shared_ptr<core::qelApplication> NewApplication(const std::string& dbType, const std::string& dsn,
                                                             const std::string& localFile = "") {

@@ -99,13 +99,6 @@ std::string Question(const std::string& name, const char* kind) {
     return "Was the " + name + " " + kind + " re-named? | 4 | Database Synchornization";
 }
 
-Names Texts(const ui::ScriptedInteraction& script) {
-    Names texts;
-    for (const auto& prompt : script.Prompts())
-        texts.push_back(prompt.prompt + " | " + std::to_string(prompt.buttons) + " | " + prompt.title);
-    return texts;
-}
-
 // Business objects with their tables and properties (with the field when it has another name), and the
 // relationships: enough to tell the outcomes of the answers apart.
 std::string Summary(const core::qelApplication& application) {
@@ -214,7 +207,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
                  }});
 
     EXPECT_EQ(import_test::DumpModel(*mApplication), kExpected);
-    EXPECT_EQ(Texts(mScript),
+    EXPECT_EQ(import_test::PromptTexts(mScript),
               (Names{Question("Phone", "field"), Question("Fax", "field"), Question("Emp", "table"),
                      Question("Old", "table"), Question("A", "field")}));
     EXPECT_EQ(seen, (Names{"Phone was re-named.  Please select the new name from the list of fields below:",
@@ -321,7 +314,7 @@ relationships: Relationship1 Relationship2 Relationship3)",
         const auto asked = static_cast<std::ptrdiff_t>(c.answers.size() - c.extraPrompts.size());
         Names expected(questions.begin(), questions.begin() + asked);
         expected.insert(expected.begin() + 1, c.extraPrompts.begin(), c.extraPrompts.end());
-        EXPECT_EQ(Texts(mScript), expected);
+        EXPECT_EQ(import_test::PromptTexts(mScript), expected);
         EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
         EXPECT_TRUE(mSink.IsDataChanged());
         // No association of any business object points at one that is gone.
