@@ -43,16 +43,25 @@ const CatalogColumn* ColumnNamed(const std::vector<CatalogColumn>& columns, cons
     return nullptr;
 }
 
+// The property that owns the field; 91 when it has none.
+std::shared_ptr<core::qelBusObjProperty> PropertyOf(const FieldPtr& field) {
+    auto property = field->BusObjProperty();
+    if (!property)
+        vb::Raise(vb::kObjectNotSet);
+    return property;
+}
+
 // The field takes the column's name, type, size and nullability; the sink refreshes its property.
 void Refresh(ModelSink& sink, core::qelApplication& application,
              const core::qelBusinessObject& businessObject, const FieldPtr& field,
              const CatalogColumn& column) {
+    const auto property = PropertyOf(field);
     field->SetName(column.Name);
     field->SetDataType(FieldType(static_cast<int16_t>(column.Type)));
     field->SetLength(column.Size);
     field->SetIsNullable(column.IsNullable);
     field->SetTable(businessObject.Table());
-    sink.PropertyUpdated(application, field->BusObjProperty());
+    sink.PropertyUpdated(application, property);
 }
 
 enum class Answer { Kept, Repointed, Delete, Cancel };
@@ -115,7 +124,7 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
         }
     }
     for (const FieldPtr& field : toDelete) {
-        sink.DeleteBusObjProperty(application, field->BusObjProperty());
+        sink.DeleteBusObjProperty(application, PropertyOf(field));
         changed = true;
     }
     std::unordered_set<std::string> mapped;

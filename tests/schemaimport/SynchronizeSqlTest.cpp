@@ -232,6 +232,7 @@ TEST_P(SynchronizeSql, EachAnswerHasItsOutcome) {
         std::string summary;
         Names dialogsShown;
         Names extraPrompts;  // besides the questions, each answered in `answers` after the first question
+        std::function<void(core::qelApplication&)> before = nullptr;
     };
     const int32_t Y = ui::vbYes, N = ui::vbNo;
     const std::string chooser = "frmAvailTablesorFields", import = "frmImportSelection";
@@ -300,6 +301,27 @@ Order_Notes(Order Notes): NoteID OrderID
 relationships: Relationship1 Relationship2 Relationship3)",
          {chooser, chooser, import},
          {"Name is already mapped by another field. | 48 | Database Synchornization"}},
+        {"an error in one table's matching is reported and the command goes on",
+         {Y, N, Y, N, N},
+         {Pick("Telephone"),
+          [](ui::ModalDialog& dialog) {
+              const std::string& message = dynamic_cast<core::frmErrorDisplayUtil&>(dialog).lblMessage();
+              EXPECT_EQ(message.rfind("VB Ostrel Internal Error - ", 0), 0u) << message;
+          },
+          Pick("Staff"), import_test::Choose()},
+         R"(Customers(Customers): ID Name Phone=Telephone Email
+Orders(Orders): OrderID CustomerID Amount
+Emp(Staff): EmpID BossID
+Pair(Pair): B C
+Order_Notes(Order Notes): NoteID OrderID
+relationships: Relationship1 Relationship2 Relationship3)",
+         {chooser, "frmErrorDisplayUtil", chooser, import},
+         {},
+         // A field that no property owns: the matching of Orders stops there.
+         [](core::qelApplication& application) {
+             const auto& orders = application.BusinessObjects()->Item("Orders");
+             orders->Table()->Fields()->Item("Amount")->SetBusObjProperty(nullptr);
+         }},
     };
     const Names questions = {Question("Phone", "field"), Question("Fax", "field"), Question("Emp", "table"),
                              Question("Old", "table"), Question("A", "field")};
@@ -308,6 +330,8 @@ relationships: Relationship1 Relationship2 Relationship3)",
         mScript = ui::ScriptedInteraction();
         mSink = FilingSink();
         SetUp();
+        if (c.before)
+            c.before(*mApplication);
         Synchronize(c.answers, c.dialogs);
         EXPECT_EQ(Summary(*mApplication), c.summary);
         EXPECT_EQ(mScript.DialogsShown(), c.dialogsShown);
