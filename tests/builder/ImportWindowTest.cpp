@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "builder/frmAppInfo.h"
+#include "builder/frmAppOpen.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmODBCLogon.h"
 #include "tests/builder/MainWindowFixture.h"
@@ -224,6 +225,77 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
     EXPECT_EQ(Messages().back(),
               "There are no tables left in the current Application's\rdatabase to import. (64, Application "
               "Import)");
+}
+
+// A stored application synchronised: the rows of what went are deleted at once, so closing the window
+// offers to save, and the saved model opens again as the synchronisation left it.
+TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
+    auto& sandbox = testing_support::OdbcSandbox::Get();
+    sandbox.Clear();
+    const auto file = mFolder / "stored.db";
+    const std::string connectString = "Driver=SQLite3;Database=" + file.string();
+    catalog_test::Run(
+        connectString,
+        {
+            R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30), "Fax" VARCHAR(10)))sql",
+            R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
+            "CustomerID" INTEGER REFERENCES "Customers" ("ID")))sql",
+            R"sql(CREATE TABLE "Old" ("OldID" INTEGER PRIMARY KEY, "CustomerID" INTEGER REFERENCES "Customers" ("ID")))sql",
+        });
+    sandbox.AddUserSource("StoredApp", testing_support::OdbcSandbox::kSqliteDriver,
+                          {{"Database", file.string()}});
+    auto application = std::make_shared<core::qelApplication>();
+    application->SetName("Stored");
+    application->SetDBType("SQL");
+    application->SetDSN("StoredApp");
+    const auto previous = mForm.Application();
+    mForm.SetApplication(application);
+    mScript.AnswerDialog(import_test::Choose());
+    mForm.ImportData({previous, false, false});
+    mForm.SetApplicationInfoPrompt(std::make_unique<repository::SuppliedApplicationInfo>(
+        repository::ApplicationInfo{"Stored", "", 3, "UI", "Bus", "Data", "SQL", "StoredApp", ""}));
+    mForm.mnuFileSave_Click();
+    ASSERT_TRUE(mForm.IsAppOpened());
+    auto& repository = *mForm.dbZUN();
+    ASSERT_EQ(repository.Select("BusinessObject").Count(), 3);
+    ASSERT_EQ(repository.Select("Property").Count(), 7);
+    ASSERT_EQ(repository.Select("Relationship").Count(), 2);
+
+    catalog_test::Run(connectString,
+                      {R"sql(ALTER TABLE "Customers" DROP COLUMN "Fax")sql", R"sql(DROP TABLE "Old")sql"});
+    mScript.AnswerMsgBox(ui::vbNo);
+    mScript.AnswerMsgBox(ui::vbNo);
+    mForm.RunMenuCommand("mnuFileSyncApplication");
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Was the Fax field re-named? (4, Database Synchornization)",
+                                        "Was the Old table re-named? (4, Database Synchornization)"}));
+    EXPECT_TRUE(mForm.IsDataChanged());
+    EXPECT_EQ(repository.Select("BusinessObject").Count(), 2);
+    EXPECT_EQ(repository.Select("Property").Count(), 4);
+    EXPECT_EQ(repository.Select("Relationship").Count(), 0);  // rebuilt in memory, stored by the next save
+
+    mScript.AnswerMsgBox(ui::vbYes);
+    ASSERT_TRUE(mForm.mnuFileExit_Click());
+    EXPECT_EQ(Messages().back(), "Do you wish to save your changes? (36, VB Ostrel)");
+    mForm.Show();
+    mScript.AnswerDialog([](ui::ModalDialog& dialog) {
+        auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
+        open.ApplicationListView().Select(open.ApplicationListView().Rows().front()->Key);
+        open.cmdOK_Click();
+    });
+    mForm.mnuFileOpen_Click();
+    ASSERT_TRUE(mForm.IsAppOpened());
+    std::vector<std::string> properties;
+    for (const builder::ListRow* row : mForm.Views().PropertyListView.Rows())
+        properties.push_back(row->Key);
+    EXPECT_EQ(properties,
+              (std::vector<std::string>{"Customers.Properties.ID", "Customers.Properties.Name",
+                                        "Orders.Properties.OrderID", "Orders.Properties.CustomerID"}));
+    EXPECT_EQ(Rows(mForm.Views().RelationshipListView),
+              (std::vector<std::string>{
+                  "Customers.Relationships.Relationship1 = Customers|sometimes|has|Many|Orders",
+                  "Orders.Relationships.Relationship1 = Orders|always|has|One|Customers",
+              }));
 }
 
 // File > Import... of the Access fixture into an empty window, then File > Synchronize Application: only
