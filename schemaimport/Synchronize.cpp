@@ -176,6 +176,8 @@ bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const D
     if (offered->Count() == 0)
         return true;
     const auto form = sink.ImportSelectionForm();
+    if (!form)
+        vb::Raise(vb::kObjectNotSet);
     form->SetTablesInDatabase(offered);
     form->Caption = kImportCaption;
     form->Show();

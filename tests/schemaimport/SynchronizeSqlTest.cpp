@@ -196,6 +196,8 @@ relationships: Relationship1 Relationship2 Relationship3)");
 };
 
 TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
+    import_test::StatusRecorder status;
+    core::ScopedStatusSink showing(status);
     Names seen;
     Synchronize({ui::vbYes, ui::vbNo, ui::vbYes, ui::vbNo, ui::vbNo},
                 {Pick("Telephone", &seen), Pick("Staff", &seen), [&](ui::ModalDialog& dialog) {
@@ -221,6 +223,8 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
     EXPECT_TRUE(mSink.IsImported());
     EXPECT_TRUE(mSink.IsAppOpened());
     EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
+    EXPECT_EQ(status.Texts, (Names{"Synchronizing Database Information...", "Ready...",
+                                   "Importing Database Information...", "Ready..."}));
 }
 
 // Each way out of a question or dialog, and the decisions on the Part's faults.
