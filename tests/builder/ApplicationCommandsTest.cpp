@@ -59,12 +59,7 @@ class ApplicationCommands : public MainWindow {
     }
 
     void OpenSample() {
-        mScript.AnswerDialog([](ui::ModalDialog& dialog) {
-            auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
-            open.ApplicationListView().Select(open.ApplicationListView().Rows().front()->Key);
-            open.cmdOK_Click();
-        });
-        mForm.mnuFileOpen_Click();
+        OpenFirstApplication();
         ASSERT_TRUE(mForm.IsAppOpened());
     }
 

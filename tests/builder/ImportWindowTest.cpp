@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "builder/frmAppInfo.h"
-#include "builder/frmAppOpen.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmODBCLogon.h"
 #include "tests/builder/MainWindowFixture.h"
@@ -278,12 +277,7 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     ASSERT_TRUE(mForm.mnuFileExit_Click());
     EXPECT_EQ(Messages().back(), "Do you wish to save your changes? (36, VB Ostrel)");
     mForm.Show();
-    mScript.AnswerDialog([](ui::ModalDialog& dialog) {
-        auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
-        open.ApplicationListView().Select(open.ApplicationListView().Rows().front()->Key);
-        open.cmdOK_Click();
-    });
-    mForm.mnuFileOpen_Click();
+    OpenFirstApplication();
     ASSERT_TRUE(mForm.IsAppOpened());
     std::vector<std::string> properties;
     for (const builder::ListRow* row : mForm.Views().PropertyListView.Rows())
