@@ -86,17 +86,10 @@ class BuilderMainQt : public ::testing::Test {
 
     // File > Open through the menu: the dialog's first row chosen and Open pressed.
     void OpenSample(bool screenshot) {
-        testing_support::OnNextModalWidget([screenshot](QWidget& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>("ApplicationListView");
-            auto* open = dialog.findChild<QPushButton*>("cmdOK");
-            list->setCurrentItem(list->topLevelItem(0));
-            EXPECT_TRUE(open->isEnabled());
+        builder_test::OpenFirstApplication(*mWindow, Settle, [screenshot](QWidget& dialog) {
             if (screenshot)
                 Screenshot(dialog, "builder-open.png");
-            open->click();
         });
-        Child<QAction>("mnuFileOpen")->trigger();
-        Settle();
     }
 
     dao_test::TestFolder mFolder;

@@ -1,8 +1,8 @@
 #pragma once
-// The developer's way through the main window's real widgets to a new business object related to Order:
-// Business Object > New "Shipment", the properties ShipmentID (Long, 4, key) and OrderID (Long, 4) through
-// the property dialog, and a Reference relationship Shipment-Order matching OrderID through the
-// relationship dialog and its picker. The window holds the sample application when it starts.
+// File > Open, and the developer's way through the main window's real widgets to a new business object
+// related to Order: Business Object > New "Shipment", the properties ShipmentID (Long, 4, key) and OrderID
+// (Long, 4) through the property dialog, and a Reference relationship Shipment-Order matching OrderID through
+// the relationship dialog and its picker. The window holds the sample application when it starts.
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,26 @@
 #include <tuple>
 
 #include "tests/builder/ModalDriver.h"
+#include "tests/support/NextModalWidget.h"
 
 namespace builder_test {
+
+// File > Open through the menu: the dialog's first row chosen and Open pressed; `look` sees the dialog
+// first.
+inline void OpenFirstApplication(QMainWindow& window, const std::function<void()>& settle,
+                                 const std::function<void(QWidget&)>& look = {}) {
+    testing_support::OnNextModalWidget([look](QWidget& dialog) {
+        auto* list = dialog.findChild<QTreeWidget*>("ApplicationListView");
+        auto* open = dialog.findChild<QPushButton*>("cmdOK");
+        list->setCurrentItem(list->topLevelItem(0));
+        EXPECT_TRUE(open->isEnabled());
+        if (look)
+            look(dialog);
+        open->click();
+    });
+    window.findChild<QAction*>("mnuFileOpen")->trigger();
+    settle();
+}
 
 inline void EnterShipment(QMainWindow& window, const std::function<void()>& settle) {
     WhenShown("frmBusObjBuilder", [](QWidget& dialog) {

@@ -31,7 +31,6 @@
 #include "platform/ui/QtInteraction.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
-#include "tests/support/NextModalWidget.h"
 
 namespace {
 
@@ -70,17 +69,6 @@ class BuilderSession : public ::testing::Test {
         std::filesystem::remove_all(mFolder);
     }
 
-    // File > Open, the first row, Open.
-    void OpenFirst(QMainWindow& window) {
-        testing_support::OnNextModalWidget([](QWidget& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>("ApplicationListView");
-            list->setCurrentItem(list->topLevelItem(0));
-            dialog.findChild<QPushButton*>("cmdOK")->click();
-        });
-        window.findChild<QAction*>("mnuFileOpen")->trigger();
-        Settle();
-    }
-
     std::filesystem::path mFolder;
     ui::QtInteraction mInteraction;
     ui::ScopedInteraction mUseIt{mInteraction};
@@ -99,12 +87,12 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
         TopLevel<QMainWindow>([](QMainWindow& w) { return w.objectName() == "frmBuilderMain"; });
     ASSERT_NE(window, nullptr);
 
-    OpenFirst(*window);
+    builder_test::OpenFirstApplication(*window, Settle);
     EXPECT_EQ(window->windowTitle(), "VBOstrel - OrderEntry");
     builder_test::EnterShipment(*window, Settle);
     window->findChild<QAction*>("mnuFileSave")->trigger();
     Settle();
-    OpenFirst(*window);
+    builder_test::OpenFirstApplication(*window, Settle);
     auto* relationships = window->findChild<QTreeView*>("RelationshipListView");
     ASSERT_EQ(relationships->model()->rowCount(), 10);
     bool shipmentRow = false;
