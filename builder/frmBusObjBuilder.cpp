@@ -4,33 +4,13 @@
 #include "core/HelpFile.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/qelApplication.h"
-#include "core/qelBusObjMethod.h"
 #include "core/qelBusinessObject.h"
-#include "core/qelTable.h"
 
 namespace builder {
 
 std::shared_ptr<core::qelBusinessObject> MakeBusinessObject(const std::string& name) {
-    auto businessObject = std::make_shared<core::qelBusinessObject>();
-    businessObject->SetName(name);
-    businessObject->SetL1ClassName(name + "UI");
-    businessObject->SetL2BusObjClass(name);
-    businessObject->SetL2DisplayClass(name + "Display");
-    businessObject->SetL2ListClass(name + "List");
-    businessObject->SetL3BusObjClass(name + "Persist");
-    businessObject->SetL3ListClass(name + "ListPersist");
     // Stored with a table of its own, the fields of the properties filed later go there.
-    businessObject->Table()->SetName(name);
-    businessObject->Table()->SetBusinessObject(businessObject);
-    for (const char* methodName : {"Add", "Update", "Read", "Delete"}) {
-        auto method = std::make_shared<core::qelBusObjMethod>();
-        method->SetName(methodName);
-        method->SetMethodType("Sub");
-        method->SetReturnDataType("None");
-        method->SetIsStoredProcedure(false);
-        businessObject->Methods()->Add(method, name + ".Methods." + methodName);
-    }
-    return businessObject;
+    return core::NewBusinessObject(name, name);
 }
 
 void frmBusObjBuilder::Form_Load() {

@@ -32,4 +32,25 @@ std::shared_ptr<typelib::AssociationList> qelBusinessObject::GetTargetAssociatio
     return mTargetAssociations;
 }
 
+std::shared_ptr<qelBusinessObject> NewBusinessObject(const std::string& name, const std::string& tableName) {
+    auto businessObject = std::make_shared<qelBusinessObject>();
+    businessObject->SetName(name);
+    businessObject->SetL1ClassName(name + "UI");
+    businessObject->SetL2BusObjClass(name);
+    businessObject->SetL2DisplayClass(name + "Display");
+    businessObject->SetL2ListClass(name + "List");
+    businessObject->SetL3BusObjClass(name + "Persist");
+    businessObject->SetL3ListClass(name + "ListPersist");
+    businessObject->Table()->SetName(tableName);
+    businessObject->Table()->SetBusinessObject(businessObject);
+    for (const char* methodName : {"Add", "Update", "Read", "Delete"}) {
+        auto method = std::make_shared<qelBusObjMethod>();
+        method->SetName(methodName);
+        method->SetMethodType("Sub");
+        method->SetReturnDataType("None");
+        businessObject->Methods()->Add(method, name + ".Methods." + methodName);
+    }
+    return businessObject;
+}
+
 }  // namespace core

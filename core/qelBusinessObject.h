@@ -87,4 +87,8 @@ class qelBusinessObject : public typelib::IBusinessObject {
     std::shared_ptr<AssociationCollection> mTargetAssociations;
 };
 
+// A business object as a person or an import starts one: the class names derived from its name, a table
+// of `tableName` that refers back to it, and the four standard methods.
+std::shared_ptr<qelBusinessObject> NewBusinessObject(const std::string& name, const std::string& tableName);
+
 }  // namespace core

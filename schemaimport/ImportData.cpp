@@ -5,7 +5,6 @@
 
 #include "core/ApplicationLog.h"
 #include "core/CommonStatus.h"
-#include "core/qelBusObjMethod.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
@@ -126,35 +125,17 @@ void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {
 
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
                                                            const std::string& tableName) {
-    return core::LogAndRaiseAs(
-        "Create Table Object", "CreateTableObject", [&]() -> std::shared_ptr<core::qelBusinessObject> {
-            const std::string name = vb::Replace(tableName, " ", "_");
-            if (application.BusinessObjects()->Exists(name)) {
-                CannotImport(tableName, "table");
-                return nullptr;
-            }
-            auto table = std::make_shared<core::qelTable>();
-            table->SetName(tableName);
-            auto businessObject = std::make_shared<core::qelBusinessObject>();
-            businessObject->SetName(name);
-            businessObject->SetL1ClassName(name + "UI");
-            businessObject->SetL2BusObjClass(name);
-            businessObject->SetL2DisplayClass(name + "Display");
-            businessObject->SetL2ListClass(name + "List");
-            businessObject->SetL3BusObjClass(name + "Persist");
-            businessObject->SetL3ListClass(name + "ListPersist");
-            businessObject->SetTable(table);
-            for (const char* methodName : {"Add", "Update", "Read", "Delete"}) {
-                auto method = std::make_shared<core::qelBusObjMethod>();
-                method->SetName(methodName);
-                method->SetMethodType("Sub");
-                method->SetReturnDataType("None");
-                method->SetIsStoredProcedure(false);
-                businessObject->Methods()->Add(method, name + ".Methods." + methodName);
-            }
-            sink.BusinessObjectAdded(application, businessObject);
-            return businessObject;
-        });
+    return core::LogAndRaiseAs("Create Table Object", "CreateTableObject",
+                               [&]() -> std::shared_ptr<core::qelBusinessObject> {
+                                   const std::string name = vb::Replace(tableName, " ", "_");
+                                   if (application.BusinessObjects()->Exists(name)) {
+                                       CannotImport(tableName, "table");
+                                       return nullptr;
+                                   }
+                                   auto businessObject = core::NewBusinessObject(name, tableName);
+                                   sink.BusinessObjectAdded(application, businessObject);
+                                   return businessObject;
+                               });
 }
 
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
