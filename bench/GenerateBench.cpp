@@ -6,31 +6,18 @@
 #include <sys/resource.h>
 
 #include <memory>
-#include <string>
 
 #include "bench/SyntheticApplication.h"
-#include "builder/UnattendedInteraction.h"
-#include "core/frmCodeGeneration.h"
-#include "core/qelConstructor.h"
-#include "core/qelToolProperties.h"
-#include "platform/ide/VBE.h"
+#include "bench/UnattendedBuild.h"
 
 namespace {
 
 void GenerateSyntheticApplication(benchmark::State& state) {
     const auto application = bench::SyntheticApplication(200, 15);
     for (auto _ : state) {
-        builder::UnattendedInteraction interaction(false);
-        ui::ScopedInteraction installed(interaction);
-        core::frmCodeGeneration form([] { return std::make_shared<core::qelConstructor>(); });
-        form.SetVBInstance(std::make_shared<vbide::VBE>());
-        form.SetApplication(application);
-        form.SetToolProperties(std::make_shared<core::qelToolProperties>());
-        form.Show();
-        form.SetAllForms(false);
-        form.cmdGenerate_Click();
-        if (!interaction.Failures().empty())
-            state.SkipWithError(interaction.Failures().front().c_str());
+        const auto failures = bench::BuildUnattended(std::make_shared<vbide::VBE>(), application);
+        if (!failures.empty())
+            state.SkipWithError(failures.front().c_str());
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
