@@ -2,7 +2,6 @@
 // start-up object and the references to the libraries and projects that the code names.
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -35,39 +34,29 @@ bool IsWordByte(char c) {
     return kWordBytes[static_cast<unsigned char>(c)];
 }
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 // Which of `names` (ASCII letters, digits and "_") the code holds as whole words, letter case ignored.
 // One pass over the code, however many names are asked for (a large application holds millions of
-// lines); a word is compared only when its length and first letter are those of some name.
+// lines), stopping only where a name's first letter begins a word.
 std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<std::string_view>& names) {
     std::vector<bool> named(names.size(), false);
     std::array<bool, 256> firstLetters{};
-    uint64_t lengths = 0;  // bit n: some name has n characters (longer names are always compared)
     for (const std::string_view name : names) {
-        firstLetters[static_cast<unsigned char>(AsciiLower(name[0]))] = true;
-        lengths |= name.size() < 64 ? uint64_t{1} << name.size() : 1;
+        firstLetters[static_cast<unsigned char>(name[0]) | 0x20] = true;
+        firstLetters[static_cast<unsigned char>(name[0]) & ~0x20] = true;
     }
-    for (int32_t number = 1; number <= code.CountOfLines() && !names.empty(); ++number) {
+    size_t left = names.size();
+    for (int32_t number = 1; number <= code.CountOfLines() && left > 0; ++number) {
         const std::string_view line = code.Line(number);
-        for (size_t at = 0; at < line.size();) {
-            if (!IsWordByte(line[at])) {
-                ++at;
-                continue;
-            }
-            size_t end = at + 1;
-            while (end < line.size() && IsWordByte(line[end]))
-                ++end;
-            const std::string_view word = line.substr(at, end - at);
-            at = end;
-            const bool possible = word.size() < 64 ? (lengths >> word.size()) & 1 : lengths & 1;
-            if (!possible || !firstLetters[static_cast<unsigned char>(AsciiLower(word[0]))])
+        for (size_t at = 0; at < line.size(); ++at) {
+            if (!firstLetters[static_cast<unsigned char>(line[at])] || (at > 0 && IsWordByte(line[at - 1])))
                 continue;
             for (size_t i = 0; i < names.size(); ++i) {
-                if (!named[i] && word.size() == names[i].size() && vb::TextEquals(word, names[i]))
+                const size_t end = at + names[i].size();
+                if (!named[i] && end <= line.size() && (end == line.size() || !IsWordByte(line[end])) &&
+                    vb::TextEquals(line.substr(at, names[i].size()), names[i])) {
                     named[i] = true;
+                    --left;
+                }
             }
         }
     }

@@ -10,7 +10,10 @@ namespace {
 
 // A line as VB's editor lists it: the blanks and tabs at its end are dropped.
 std::string_view ListedPart(std::string_view line) {
-    return line.substr(0, line.find_last_not_of(" \t") + 1);
+    size_t end = line.size();
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t'))
+        --end;
+    return line.substr(0, end);
 }
 
 // The lines of `text` (CRLF, LF or CR between them), as listed.
