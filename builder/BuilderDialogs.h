@@ -34,9 +34,6 @@ class BuilderDialogs {
     virtual void EditRelationship(const std::string& /*name*/) {}
     // ClearGUI: new business-object, property and method dialogs replace the ones there are.
     virtual void RenewDialogs() {}
-
-    // "De&lete Relationship".
-    virtual void DeleteRelationship() {}
 };
 
 // The dialogs of a newly loaded window.

@@ -222,7 +222,7 @@ void frmBuilderMain::RunMenuCommand(std::string_view name) {
         {"mnuMethodNew", {"", [](frmBuilderMain& f) { f.mnuMethodNew_Click(); }}},
         {"mnuRelationshipNew", {"", [](frmBuilderMain& f) { f.mnuRelationshipNew_Click(); }}},
         {"mnuRelationshipDelete",
-         {"mnuRelationshipDelete_Click", [](frmBuilderMain& f) { f.mDialogs->DeleteRelationship(); }}},
+         {"RelationshipDelete", [](frmBuilderMain& f) { f.mnuRelationshipDelete_Click(); }}},
         {"mnuPropMethEdit", {"", [](frmBuilderMain& f) { f.mnuPropMethEdit_Click(); }}},
         {"mnuPropMethDelete",
          {"mnuPropMethDelete_Click", [](frmBuilderMain& f) { f.mnuPropMethDelete_Click(); }}},

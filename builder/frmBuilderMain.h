@@ -187,6 +187,9 @@ class frmBuilderMain : public core::MainWindow,
     void mnuPropMethRename_Click();
     // "&Delete" of the popup: the selected method of the method list or the tree; nothing for others.
     void mnuPropMethDelete_Click();
+    // "De&lete Relationship": the relationship of the selected relationship row, or of the selected tree
+    // node under a relationships group; nothing for any other selection.
+    void mnuRelationshipDelete_Click();
 
     // Deleting a model item of `application` (the open one): its stored rows when the application is
     // stored, then its nodes, rows and collection entries. An entry that is not there raises before
@@ -194,6 +197,15 @@ class frmBuilderMain : public core::MainWindow,
     // The four standard methods are refused with a message.
     void DeleteBusObjMethod(core::qelApplication& application,
                             const std::shared_ptr<core::qelBusObjMethod>& method);
+    // Also schemaimport::ModelSink's: a business object goes after every relationship that involves it,
+    // a property also leaves the keys and every association's foreign properties, a relationship's
+    // foreign properties are refreshed as plain ones.
+    void DeleteRelationship(core::qelApplication& application,
+                            const std::shared_ptr<core::qelRelationship>& relationship) override;
+    void DeleteBusObj(core::qelApplication& application,
+                      const std::shared_ptr<core::qelBusinessObject>& businessObject) override;
+    void DeleteBusObjProperty(core::qelApplication& application,
+                              const std::shared_ptr<core::qelBusObjProperty>& property) override;
 
     // View events. A mouse button is 1 (left), 2 (right) or 4 (middle); column indexes start at 1.
     void BusObjTreeView_MouseDown(int32_t button);
@@ -234,12 +246,10 @@ class frmBuilderMain : public core::MainWindow,
     // list row selected first; a refused one raises 457.
     void PropertyUpdated(core::qelApplication& application,
                          const std::shared_ptr<core::qelBusObjProperty>& property) override;
-    // Takes the relationship out of the views, the model and, for a stored application, the repository.
-    void DeleteRelationship(core::qelApplication& application,
-                            const std::shared_ptr<core::qelRelationship>& relationship) override;
     void LockWindowUpdate(bool locked) override;
     // Empties the views, makes the builder dialogs anew and forgets the current business object.
     void StartNewApplication() override;
+    void ClearViews() override;
     void SetCaption(const std::string& caption) override { mCaption = caption; }
     void EnableStoredApplicationCommands() override;
     // The window has no application information dialog yet.
@@ -284,6 +294,12 @@ class frmBuilderMain : public core::MainWindow,
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);
     ReportList& List(ListTab list);
+    // The open repository; 91 when it could not be opened.
+    dao::SqliteDatabase& RequiredDatabase() const;
+    // A relationship's rows and nodes, then the relationship itself out of the model (its foreign
+    // properties' rows refreshed); no repository row.
+    void RemoveRelationship(core::qelApplication& application,
+                            const std::shared_ptr<core::qelRelationship>& relationship);
     // Opens the relationship named by a relationship end's key; nothing for any other key.
     void EditRelationshipOfKey(const std::string& key);
     core::BuildEngineFactory EngineFactory() const;

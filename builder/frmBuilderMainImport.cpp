@@ -1,13 +1,9 @@
-// The main window as the schema import's model sink: updated properties, relationships deleted before
-// the import rebuilds them, and the import itself.
-
-#include <vector>
+// The main window as the schema import's model sink: updated properties, emptied views, and the import
+// itself (the deletes are in frmBuilderMainDelete.cpp).
 
 #include "builder/frmBuilderMain.h"
 #include "core/ApplicationLog.h"
-#include "core/qelAssociation.h"
 #include "core/qelBusObjProperty.h"
-#include "core/qelRelationship.h"
 #include "platform/vb/Error.h"
 
 namespace builder {
@@ -19,32 +15,9 @@ void frmBuilderMain::PropertyUpdated(core::qelApplication& /*application*/,
         vb::Raise(vb::kDuplicateKey, "PropertyUpdated");
 }
 
-void frmBuilderMain::DeleteRelationship(core::qelApplication& application,
-                                        const std::shared_ptr<core::qelRelationship>& relationship) {
+void frmBuilderMain::ClearViews() {
     ViewUpdate update(*this);
-    core::LogAndRaiseAs("Relationship Delete", "DeleteRelationship", [&] {
-        const auto& associations = *relationship->Associations();
-        if (mIsAppOpened && mDatabase) {
-            dao::Transaction transaction(*mDatabase);
-            for (const auto& association : associations)
-                mDatabase->Delete("Association", {{"ID", association->DBID()}});
-            mDatabase->Delete("Relationship", {{"ID", relationship->DBID()}});
-            transaction.Commit();
-        }
-        std::vector<std::shared_ptr<core::qelBusObjProperty>> foreign;
-        for (int32_t i = 1; i <= associations.Count(); ++i) {
-            const std::string& key = associations.KeyOf(i);
-            if (mViews->RelationshipListView.Find(key))
-                mViews->RelationshipListView.Remove(key);
-            if (mViews->BusObjTreeView.Contains(key))
-                mViews->BusObjTreeView.Remove(key);
-            for (const auto& property : *associations.Item(i)->SourceForeignProperties())
-                foreign.push_back(property);
-        }
-        repository::UnfileRelationship(application, relationship);
-        for (const auto& property : foreign)
-            PropertyUpdated(application, property);
-    });
+    mViews->Clear();
 }
 
 void frmBuilderMain::ImportData(const schemaimport::PreviousApplication& currentAppObject) {

@@ -1,8 +1,10 @@
 #include "repository/ModelFiling.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "core/qelApplication.h"
 #include "core/qelAssociation.h"
@@ -11,6 +13,7 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
+#include "core/qelTable.h"
 #include "platform/vb/Error.h"
 
 namespace repository {
@@ -24,6 +27,35 @@ void RemoveEnd(core::AssociationCollection& ends, const std::string& key,
                const std::shared_ptr<core::qelAssociation>& association) {
     if (ends.Exists(key) && ends.Item(key) == association)
         ends.Remove(key);
+}
+
+// Removes every entry that holds `item`; true when there was one.
+template <typename Items, typename Item>
+bool RemoveEvery(Items& items, const Item& item) {
+    bool removed = false;
+    for (int32_t i = items.Count(); i >= 1; --i) {
+        if (items.Item(i) == item) {
+            items.Remove(i);
+            removed = true;
+        }
+    }
+    return removed;
+}
+
+// Raises 9 unless `items` holds `item` under `key`.
+template <typename Items, typename Item>
+void RequireFiled(const Items& items, const std::string& key, const Item& item, const char* source) {
+    if (!items.Exists(key) || items.Item(key) != item)
+        vb::Raise(vb::kSubscriptOutOfRange, source);
+}
+
+bool Involves(const core::qelRelationship& relationship, const core::qelBusinessObject& businessObject) {
+    for (const auto& association : *relationship.Associations()) {
+        if (association->SourceBusObj().get() == &businessObject ||
+            association->TargetBusObj().get() == &businessObject)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -66,6 +98,8 @@ void UnfileRelationship(core::qelApplication& application,
             if (property->Field())
                 property->Field()->SetIsForeignKey(false);
             property->SetIsForeignProperty(false);
+            // As a property that never took over a key.
+            property->SetForeignKeyField(std::make_shared<core::qelField>());
         }
         if (const auto source = association->SourceBusObj())
             RemoveEnd(*source->SourceAssociations(), key, association);
@@ -78,6 +112,69 @@ void UnfileRelationship(core::qelApplication& application,
         if (relationships.Item(i)->Name() == relationship->Name()) {
             relationships.Remove(i);
             return;
+        }
+    }
+}
+
+std::vector<std::shared_ptr<core::qelRelationship>> RelationshipsInvolving(
+    const core::qelApplication& application, const core::qelBusinessObject& businessObject) {
+    std::vector<std::shared_ptr<core::qelRelationship>> involved;
+    for (const auto& relationship : *application.Relationships()) {
+        if (Involves(*relationship, businessObject))
+            involved.push_back(relationship);
+    }
+    // Ends of relationships that the application no longer holds still leave the other objects.
+    for (const auto* ends :
+         {businessObject.SourceAssociations().get(), businessObject.TargetAssociations().get()}) {
+        for (const auto& association : *ends) {
+            const auto relationship = association->Relationship();
+            if (relationship && std::find(involved.begin(), involved.end(), relationship) == involved.end())
+                involved.push_back(relationship);
+        }
+    }
+    return involved;
+}
+
+void UnfileBusinessObject(core::qelApplication& application,
+                          const std::shared_ptr<core::qelBusinessObject>& businessObject) {
+    auto& businessObjects = *application.BusinessObjects();
+    RequireFiled(businessObjects, businessObject->Name(), businessObject, "UnfileBusinessObject");
+    for (const auto& relationship : RelationshipsInvolving(application, *businessObject))
+        UnfileRelationship(application, relationship);
+    businessObjects.Remove(businessObject->Name());
+}
+
+void UnfileProperty(core::qelApplication& application,
+                    const std::shared_ptr<core::qelBusObjProperty>& property) {
+    const std::string& owner = property->BusinessObjectName();
+    auto& businessObjects = *application.BusinessObjects();
+    if (!businessObjects.Exists(owner))
+        vb::Raise(vb::kSubscriptOutOfRange, "UnfileProperty");
+    const auto& businessObject = businessObjects.Item(owner);
+    const std::string key = owner + ".Properties." + property->Name();
+    RequireFiled(*businessObject->Properties(), key, property, "UnfileProperty");
+
+    if (const auto& field = property->Field(); field && businessObject->Table()) {
+        auto& fields = *businessObject->Table()->Fields();
+        if (fields.Exists(field->Name()) && fields.Item(field->Name()) == field)
+            fields.Remove(field->Name());
+    }
+    businessObject->Properties()->Remove(key);
+    auto& keys = *businessObject->KeyProperties();
+    if (RemoveEvery(keys, property)) {
+        for (int32_t i = 1; i <= keys.Count(); ++i)
+            keys.Item(i)->SetKeyIndex(static_cast<int16_t>(i));
+    }
+    for (const auto& relationship : *application.Relationships()) {
+        for (const auto& association : *relationship->Associations())
+            RemoveEvery(*association->SourceForeignProperties(), property);
+    }
+    for (const auto& other : businessObjects) {
+        for (const auto& each : *other->Properties()) {
+            if (each->PVFKeyDisplayedProp() == property)
+                each->SetPVFKeyDisplayedProp(nullptr);
+            if (property->Field() && each->ForeignKeyField() == property->Field())
+                each->SetForeignKeyField(std::make_shared<core::qelField>());
         }
     }
 }

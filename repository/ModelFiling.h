@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace core {
 class qelApplication;
@@ -50,9 +51,25 @@ void FileRelationship(core::qelApplication& application,
 
 // Takes a relationship out of the model: its foreign properties are unmarked (and their fields), each
 // association leaves its two business objects, and the relationship leaves Relationships by its exact
-// name. The properties stay where they are.
+// name. The properties stay where they are and refer to no key of the other business object any more.
 void UnfileRelationship(core::qelApplication& application,
                         const std::shared_ptr<core::qelRelationship>& relationship);
+
+// The relationships with an end at the business object, each once, in the application's order.
+std::vector<std::shared_ptr<core::qelRelationship>> RelationshipsInvolving(
+    const core::qelApplication& application, const core::qelBusinessObject& businessObject);
+// Takes a business object out of the model: first every relationship that involves it (as
+// UnfileRelationship), so that no other business object keeps an end to it or a foreign property taken
+// from it, then the object itself from BusinessObjects. One that is not filed there raises 9 and nothing
+// changes.
+void UnfileBusinessObject(core::qelApplication& application,
+                          const std::shared_ptr<core::qelBusinessObject>& businessObject);
+// Takes a property out of its business object: its field leaves the table, the property leaves
+// Properties, KeyProperties (the keys that remain numbered 1, 2, 3 ...) and every association's
+// SourceForeignProperties, and no property displays it or takes it over as a key any more. One that is
+// not filed raises 9 and nothing changes.
+void UnfileProperty(core::qelApplication& application,
+                    const std::shared_ptr<core::qelBusObjProperty>& property);
 
 // "Relationship1" for the first relationship, else "Relationship" and one more than the number that ends
 // the last relationship's name; 13 when that name holds no such number.

@@ -1,6 +1,6 @@
 #pragma once
 // Deleting the stored rows of one model item of an open application. Each runs in one transaction: on an
-// error nothing is deleted.
+// error nothing is deleted. No row is left referring to a deleted one.
 
 #include <cstdint>
 
@@ -9,5 +9,17 @@
 namespace repository {
 
 void DeleteStoredMethod(dao::SqliteDatabase& repository, int32_t methodID);
+
+// The relationship's row and its association rows. The properties that were its foreign keys lose their
+// association and the property they referred to, and their fields the foreign-key flag.
+void DeleteStoredRelationship(dao::SqliteDatabase& repository, int32_t relationshipID);
+
+// The property's row with its field and permitted values. Other properties that referred to it (as the
+// key they take over or the property they display) lose that reference.
+void DeleteStoredProperty(dao::SqliteDatabase& repository, int32_t propertyID);
+
+// Every relationship with an association from or to the business object (as DeleteStoredRelationship),
+// then its table, its properties (as DeleteStoredProperty), its methods and its own row.
+void DeleteStoredBusinessObject(dao::SqliteDatabase& repository, int32_t businessObjectID);
 
 }  // namespace repository

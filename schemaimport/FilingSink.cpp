@@ -51,6 +51,16 @@ void FilingSink::DeleteRelationship(core::qelApplication& application,
     repository::UnfileRelationship(application, relationship);
 }
 
+void FilingSink::DeleteBusObj(core::qelApplication& application,
+                              const std::shared_ptr<core::qelBusinessObject>& businessObject) {
+    repository::UnfileBusinessObject(application, businessObject);
+}
+
+void FilingSink::DeleteBusObjProperty(core::qelApplication& application,
+                                      const std::shared_ptr<core::qelBusObjProperty>& property) {
+    repository::UnfileProperty(application, property);
+}
+
 void FilingSink::SetCaption(const std::string& caption) {
     mCaption = caption;
     mSteps.push_back("caption " + caption);

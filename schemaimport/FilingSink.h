@@ -29,6 +29,10 @@ class FilingSink final : public ModelSink {
                          const std::shared_ptr<core::qelBusObjProperty>& property) override;
     void DeleteRelationship(core::qelApplication& application,
                             const std::shared_ptr<core::qelRelationship>& relationship) override;
+    void DeleteBusObj(core::qelApplication& application,
+                      const std::shared_ptr<core::qelBusinessObject>& businessObject) override;
+    void DeleteBusObjProperty(core::qelApplication& application,
+                              const std::shared_ptr<core::qelBusObjProperty>& property) override;
 
     const std::shared_ptr<core::qelApplication>& Application() const override { return mApplication; }
     void SetApplication(std::shared_ptr<core::qelApplication> application) override {
@@ -47,13 +51,14 @@ class FilingSink final : public ModelSink {
     // Whether the calling command used the application information dialog.
     void SetHasAppInfoForm(bool value) { mHasAppInfoForm = value; }
 
-    // "lock", "unlock", "new application", "caption <text>", "enable stored application commands",
-    // "hide application information", "unload application information".
+    // "lock", "unlock", "new application", "clear views", "caption <text>", "enable stored application
+    // commands", "hide application information", "unload application information".
     const std::vector<std::string>& Steps() const { return mSteps; }
     const std::string& Caption() const { return mCaption; }
 
     void LockWindowUpdate(bool locked) override { mSteps.push_back(locked ? "lock" : "unlock"); }
     void StartNewApplication() override { mSteps.push_back("new application"); }
+    void ClearViews() override { mSteps.push_back("clear views"); }
     void SetCaption(const std::string& caption) override;
     void EnableStoredApplicationCommands() override {
         mSteps.push_back("enable stored application commands");

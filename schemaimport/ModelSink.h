@@ -24,6 +24,15 @@ class ModelSink : public repository::ModelItemHandlers {
     // application).
     virtual void DeleteRelationship(core::qelApplication& application,
                                     const std::shared_ptr<core::qelRelationship>& relationship) = 0;
+    // Takes the business object out of the model and the views (and the repository, for a stored
+    // application), after every relationship that involves it. One that is not filed raises 9.
+    virtual void DeleteBusObj(core::qelApplication& application,
+                              const std::shared_ptr<core::qelBusinessObject>& businessObject) = 0;
+    // Takes the property out of its business object, its keys and every association's foreign
+    // properties, the views (and the repository, for a stored application). One that is not filed
+    // raises 9.
+    virtual void DeleteBusObjProperty(core::qelApplication& application,
+                                      const std::shared_ptr<core::qelBusObjProperty>& property) = 0;
 
     // The window's state.
     virtual const std::shared_ptr<core::qelApplication>& Application() const = 0;
@@ -41,6 +50,8 @@ class ModelSink : public repository::ModelItemHandlers {
     virtual void LockWindowUpdate(bool locked) = 0;
     // No application in the window yet: the window empties its views and makes its builder dialogs anew.
     virtual void StartNewApplication() = 0;
+    // The tree and the three lists are emptied; the model stays.
+    virtual void ClearViews() = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     // File > Synchronize Application and File > Delete Application become usable.
     virtual void EnableStoredApplicationCommands() = 0;

@@ -25,6 +25,20 @@ struct LoadedWindow {
 
 class ImportIntoWindow : public MainWindow {};
 
+TEST_F(ImportIntoWindow, ClearViewsEmptiesTheTreeAndTheListsAndKeepsTheModel) {
+    mForm.myBusObjForm_BusinessObjectAdded(NewBusinessObject("Customer"));
+    mForm.myPropertyForm_PropertyAdded(NewProperty("Customer", "Name"));
+    const auto& customer = mForm.Application()->BusinessObjects()->Item("Customer");
+    mForm.myRelationshipForm_RelationshipAdded(NewRelationship(*mForm.Application(), customer, customer));
+    mForm.ClearViews();
+    const auto& views = mForm.Views();
+    EXPECT_EQ(views.BusObjTreeView.Count() + views.PropertyListView.Count() + views.MethodListView.Count() +
+                  views.RelationshipListView.Count(),
+              0);
+    EXPECT_EQ(customer->Properties()->Count(), 1);
+    EXPECT_EQ(mForm.Application()->Relationships()->Count(), 1);
+}
+
 // File > New's import of two tables, one at a time: business objects, properties, keys and the
 // relationship reach the views.
 TEST_F(ImportIntoWindow, TheImportFillsTheViews) {

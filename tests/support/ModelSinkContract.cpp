@@ -1,5 +1,6 @@
 #include "tests/support/ModelSinkContract.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,152 @@ TEST_P(ModelSinkContract, DeletesTwelveRelationships) {
     EXPECT_EQ(objects[0]->Properties()->Count() + objects[1]->Properties()->Count() +
                   objects[2]->Properties()->Count(),
               12);
+}
+
+// The model as lines: per business object its properties ("+" foreign, "*" key with its index), fields
+// and ends; per relationship its ends and their foreign properties.
+std::vector<std::string> Describe(const core::qelApplication& application) {
+    std::vector<std::string> lines;
+    for (const auto& businessObject : *application.BusinessObjects()) {
+        std::string line = businessObject->Name() + ":";
+        for (const auto& property : *businessObject->Properties()) {
+            line += " " + property->Name();
+            if (property->IsForeignProperty() || property->Field()->IsForeignKey() ||
+                (property->ForeignKeyField() && property->ForeignKeyField()->BusObjProperty()))
+                line += "+";
+        }
+        line += " | keys";
+        for (const auto& key : *businessObject->KeyProperties())
+            line += " " + key->Name() + "=" + std::to_string(key->KeyIndex());
+        line += " | fields";
+        for (const auto& field : *businessObject->Table()->Fields())
+            line += " " + field->Name();
+        line += " | ends";
+        for (const auto* ends :
+             {businessObject->SourceAssociations().get(), businessObject->TargetAssociations().get()})
+            for (int32_t i = 1; i <= ends->Count(); ++i)
+                line += (ends == businessObject->SourceAssociations().get() ? " >" : " <") + ends->KeyOf(i);
+        lines.push_back(line);
+    }
+    for (const auto& relationship : *application.Relationships()) {
+        std::string line = relationship->Name() + ":";
+        const auto& associations = *relationship->Associations();
+        for (int32_t i = 1; i <= associations.Count(); ++i) {
+            line += " " + associations.KeyOf(i);
+            for (const auto& property : *associations.Item(i)->SourceForeignProperties())
+                line += " (" + property->BusinessObjectName() + "." + property->Name() + ")";
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+PropertyPtr AddKey(schemaimport::ModelSink& sink, const BusObjPtr& businessObject, const std::string& name) {
+    auto property = AddProperty(sink, businessObject, name, false);
+    property->SetIsKey(true);
+    businessObject->KeyProperties()->Add(property, name);
+    property->SetKeyIndex(static_cast<int16_t>(businessObject->KeyProperties()->Count()));
+    return property;
+}
+
+// A (key AID, ParentID foreign from A itself), B (keys AID foreign from A and BID, Note) and C (key CID,
+// BID foreign from B): Relationship1 A-B, Relationship2 B-C, Relationship3 A-A.
+TEST_P(ModelSinkContract, DeletesBusinessObjectsPropertiesAndRelationshipsEverywhereInTheModel) {
+    struct Case {
+        std::string what;
+        std::function<void(schemaimport::ModelSink&, core::qelApplication&)> remove;
+        std::vector<std::string> left;
+    };
+    const auto object = [](core::qelApplication& application, const char* name) {
+        return application.BusinessObjects()->Item(name);
+    };
+    const auto property = [object](core::qelApplication& application, const char* owner, const char* name) {
+        return object(application, owner)->Properties()->Item(std::string(owner) + ".Properties." + name);
+    };
+    const std::vector<Case> cases = {
+        {"business object A, in two relationships of its own",
+         [&](auto& sink, auto& application) { sink.DeleteBusObj(application, object(application, "A")); },
+         {"B: AID BID Note | keys AID=1 BID=2 | fields AID BID Note | ends >B.Relationships.Relationship2 "
+          "<C.Relationships.Relationship2",
+          "C: CID BID+ | keys CID=1 | fields CID BID | ends >C.Relationships.Relationship2 "
+          "<B.Relationships.Relationship2",
+          "Relationship2: B.Relationships.Relationship2 C.Relationships.Relationship2 (C.BID)"}},
+        {"business object B, related to two others",
+         [&](auto& sink, auto& application) { sink.DeleteBusObj(application, object(application, "B")); },
+         {"A: AID ParentID+ | keys AID=1 | fields AID ParentID | ends >A.Relationships.Relationship3 "
+          ">A.RelationshipsRecursive.Relationship3 <A.Relationships.Relationship3 "
+          "<A.RelationshipsRecursive.Relationship3",
+          "C: CID BID | keys CID=1 | fields CID BID | ends",
+          "Relationship3: A.Relationships.Relationship3 A.RelationshipsRecursive.Relationship3 "
+          "(A.ParentID)"}},
+        {"property B.AID, a key and a foreign property",
+         [&](auto& sink, auto& application) {
+             sink.DeleteBusObjProperty(application, property(application, "B", "AID"));
+         },
+         {"A: AID ParentID+ | keys AID=1 | fields AID ParentID | ends >A.Relationships.Relationship1 "
+          ">A.Relationships.Relationship3 >A.RelationshipsRecursive.Relationship3 "
+          "<B.Relationships.Relationship1 "
+          "<A.Relationships.Relationship3 <A.RelationshipsRecursive.Relationship3",
+          "B: BID Note | keys BID=1 | fields BID Note | ends >B.Relationships.Relationship1 "
+          ">B.Relationships.Relationship2 <A.Relationships.Relationship1 <C.Relationships.Relationship2",
+          "C: CID BID+ | keys CID=1 | fields CID BID | ends >C.Relationships.Relationship2 "
+          "<B.Relationships.Relationship2",
+          "Relationship1: A.Relationships.Relationship1 B.Relationships.Relationship1",
+          "Relationship2: B.Relationships.Relationship2 C.Relationships.Relationship2 (C.BID)",
+          "Relationship3: A.Relationships.Relationship3 A.RelationshipsRecursive.Relationship3 "
+          "(A.ParentID)"}},
+        {"the recursive Relationship3",
+         [&](auto& sink, auto& application) {
+             sink.DeleteRelationship(application, application.Relationships()->Item("Relationship3"));
+         },
+         {"A: AID ParentID | keys AID=1 | fields AID ParentID | ends >A.Relationships.Relationship1 "
+          "<B.Relationships.Relationship1",
+          "B: AID+ BID Note | keys AID=1 BID=2 | fields AID BID Note | ends >B.Relationships.Relationship1 "
+          ">B.Relationships.Relationship2 <A.Relationships.Relationship1 <C.Relationships.Relationship2",
+          "C: CID BID+ | keys CID=1 | fields CID BID | ends >C.Relationships.Relationship2 "
+          "<B.Relationships.Relationship2",
+          "Relationship1: A.Relationships.Relationship1 B.Relationships.Relationship1 (B.AID)",
+          "Relationship2: B.Relationships.Relationship2 C.Relationships.Relationship2 (C.BID)"}},
+        {"a business object that is not filed: nothing changes",
+         [&](auto& sink, auto& application) {
+             auto stray = std::make_shared<core::qelBusinessObject>();
+             stray->SetName("A");
+             EXPECT_THROW(sink.DeleteBusObj(application, stray), vb::Error);
+         },
+         {}},
+        {"a property that is not filed: nothing changes",
+         [&](auto& sink, auto& application) {
+             auto stray = std::make_shared<core::qelBusObjProperty>();
+             stray->SetName("AID");
+             stray->SetBusinessObjectName("B");
+             EXPECT_THROW(sink.DeleteBusObjProperty(application, stray), vb::Error);
+             stray->SetBusinessObjectName("Nowhere");
+             EXPECT_THROW(sink.DeleteBusObjProperty(application, stray), vb::Error);
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto sink = GetParam()();
+        auto& application = *sink->Application();
+        const auto a = AddBusinessObject(*sink, "A");
+        const auto b = AddBusinessObject(*sink, "B");
+        const auto c3 = AddBusinessObject(*sink, "C");
+        const auto aKey = AddKey(*sink, a, "AID");
+        const auto parent = AddProperty(*sink, a, "ParentID", true);
+        const auto bForeign = AddKey(*sink, b, "AID");
+        AddKey(*sink, b, "BID");
+        AddProperty(*sink, b, "Note", true);
+        AddKey(*sink, c3, "CID");
+        const auto cForeign = AddProperty(*sink, c3, "BID", true);
+        AddRelationship(*sink, a, b, bForeign);
+        AddRelationship(*sink, b, c3, cForeign);
+        AddRelationship(*sink, a, a, parent);
+        bForeign->SetForeignKeyField(aKey->Field());
+        const std::vector<std::string> before = Describe(application);
+        c.remove(*sink, application);
+        EXPECT_EQ(Describe(application), c.left.empty() ? before : c.left);
+    }
 }
 
 TEST_P(ModelSinkContract, KeepsTheWindowsState) {
