@@ -60,8 +60,12 @@ void TokenTable::Find(std::string_view line, std::vector<Occurrence>& found) con
         // Every token that occurs here counts as found, but only the first listed is replaced.
         auto visit = [&](size_t token) {
             const std::string& name = mNames[token];
-            if (line.compare(position, name.size(), name) != 0)
+            // Many tokens share their first characters ("&Prop..."): their last one tells them apart
+            // before the whole name is compared.
+            if (name.size() > line.size() - position || line[position + name.size() - 1] != name.back() ||
+                line.compare(position, name.size(), name) != 0) {
                 return;
+            }
             FreeFrom& free = mFreeFrom[token];
             if (free.line == mLine && position < free.position)
                 return;
