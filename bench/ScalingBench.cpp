@@ -66,7 +66,7 @@ void Measure(const Run& run, int pipe) {
     std::filesystem::create_directories(folder);
     auto start = std::chrono::steady_clock::now();
     const auto vbe = std::make_shared<vbide::VBE>();
-    const bool built = bench::BuildUnattended(vbe, application).empty();
+    const bool built = bench::BuildUnattended(vbe, application, false).empty();
     figures.buildSeconds = SecondsSince(start);
     start = std::chrono::steady_clock::now();
     if (built)

@@ -1,6 +1,6 @@
 #pragma once
-// A build of a whole application without a window: the generate-code dialog's build, every object and no
-// forms, with the real engine and the patterns created by ProgID from the pattern library.
+// A build of a whole application without a window: the generate-code dialog's build of every object, with
+// or without the forms, through the real engine and the patterns created by ProgID from the pattern library.
 
 #include <memory>
 #include <string>
@@ -17,7 +17,8 @@ namespace bench {
 
 // The messages that stopped the build; none when it went through.
 inline std::vector<std::string> BuildUnattended(const std::shared_ptr<vbide::VBE>& vbe,
-                                                const std::shared_ptr<core::qelApplication>& application) {
+                                                const std::shared_ptr<core::qelApplication>& application,
+                                                bool forms) {
     builder::UnattendedInteraction interaction(false);
     ui::ScopedInteraction installed(interaction);
     core::frmCodeGeneration form([] { return std::make_shared<core::qelConstructor>(); });
@@ -25,7 +26,7 @@ inline std::vector<std::string> BuildUnattended(const std::shared_ptr<vbide::VBE
     form.SetApplication(application);
     form.SetToolProperties(std::make_shared<core::qelToolProperties>());
     form.Show();
-    form.SetAllForms(false);
+    form.SetAllForms(forms);
     form.cmdGenerate_Click();
     return interaction.Failures();
 }

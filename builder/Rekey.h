@@ -7,29 +7,13 @@
 
 #include "builder/ModelTree.h"
 #include "builder/ReportList.h"
+#include "platform/vb/Rekey.h"
 #include "platform/vb/Text.h"
 
 namespace builder {
 
-// The position of `item` in `items`, or 0.
-template <typename Items, typename Item>
-int32_t IndexOf(const Items& items, const Item& item) {
-    for (int32_t i = 1; i <= items.Count(); ++i) {
-        if (items.Item(i) == item)
-            return i;
-    }
-    return 0;
-}
-
-template <typename Items>
-void Rekey(Items& items, int32_t index, const std::string& newKey) {
-    auto item = items.Item(index);
-    items.Remove(index);
-    if (index <= items.Count())
-        items.Add(std::move(item), newKey, Items::At(index));
-    else
-        items.Add(std::move(item), newKey);
-}
+using vb::IndexOf;
+using vb::Rekey;
 
 // A property or method leaf filed under `oldKey`: is `newKey` held by another item, in its collection
 // or in the views? Keys compare ignoring case.

@@ -141,7 +141,7 @@ class frmBuilderMain : public core::MainWindow,
     std::shared_ptr<schemaimport::frmImportSelection> ImportSelectionForm() const override {
         return mImportSelectionForm;
     }
-    void SetImportSelectionForm(std::shared_ptr<schemaimport::frmImportSelection> form) {
+    void SetImportSelectionForm(std::shared_ptr<schemaimport::frmImportSelection> form) override {
         mImportSelectionForm = std::move(form);
     }
     bool HasBusObj() const { return mHasBusObj; }

@@ -13,7 +13,7 @@ namespace host {
 inline constexpr const char* kUsage =
     "usage: ostrel [GROUP.vbg]\n"
     "       ostrel --addin PROGID\n"
-    "       ostrel generate --repository FILE --app NAME --out DIR [--objects A,B] [--forms|--no-forms]\n"
+    "       ostrel generate --repository FILE --app NAME --out DIR [--objects A,B] [--no-forms]\n"
     "                       [--discard-edits]\n"
     "       ostrel --help\n";
 

@@ -11,6 +11,10 @@
 namespace host {
 namespace {
 
+// A form drawn larger would not fit any screen; a damaged file's sizes stop here.
+constexpr int kLargestPicture = 4000;
+constexpr int kComboBoxPixels = 21;
+
 struct ClassLook {
     const char* className;
     ControlLook look;
@@ -21,6 +25,7 @@ constexpr ClassLook kLooks[] = {
     {"VB.TextBox", ControlLook::TextBox},          {"RichTextLib.RichTextBox", ControlLook::TextBox},
     {"VB.CheckBox", ControlLook::CheckBox},        {"VB.OptionButton", ControlLook::OptionButton},
     {"VB.ComboBox", ControlLook::ComboBox},        {"VB.ListBox", ControlLook::ListBox},
+    {"ComctlLib.Toolbar", ControlLook::Toolbar},
 };
 
 ControlLook LookOf(const std::string& className) {
@@ -31,17 +36,22 @@ ControlLook LookOf(const std::string& className) {
     return ControlLook::Other;
 }
 
-// A numeric property in pixels; what is missing or no number counts 0.
-int Pixels(const vbide::PropertyBag& bag, const char* name) {
+// A numeric property; what is missing or no number counts 0.
+double Number(const vbide::PropertyBag& bag, const char* name) {
     if (!bag.Has(name))
-        return 0;
+        return 0.0;
     try {
         const vb::Variant value = bag.Value(name);
-        const double twips = value.IsNumeric() ? value.ToDouble() : 0.0;
-        return std::isfinite(twips) ? static_cast<int>(std::clamp(twips / kTwipsPerPixel, -1e6, 1e6)) : 0;
+        const double number = value.IsNumeric() ? value.ToDouble() : 0.0;
+        return std::isfinite(number) ? std::clamp(number, -1e7, 1e7) : 0.0;
     } catch (const vb::Error&) {
-        return 0;
+        return 0.0;
     }
+}
+
+// A numeric property in twips, as pixels.
+int Pixels(const vbide::PropertyBag& bag, const char* name) {
+    return static_cast<int>(Number(bag, name) / kTwipsPerPixel);
 }
 
 std::string Text(const vbide::PropertyBag& bag, const char* name) {
@@ -52,6 +62,26 @@ std::string Text(const vbide::PropertyBag& bag, const char* name) {
     } catch (const vb::Error&) {
         return {};
     }
+}
+
+// The captions of a toolbar's "Buttons" group, button by button.
+std::vector<std::string> ButtonCaptions(const vbide::PropertyBag& bag) {
+    std::vector<std::string> captions;
+    for (const auto& placed : bag.Groups()) {
+        if (!vb::TextEquals(placed.group.name, "Buttons"))
+            continue;
+        for (const auto& button : placed.group.children) {
+            if (!button.isGroup)
+                continue;
+            std::string caption;
+            for (const auto& line : button.children) {
+                if (!line.isGroup && vb::TextEquals(line.name, "Caption"))
+                    vbide::UnquoteText(line.text, caption);
+            }
+            captions.push_back(caption);
+        }
+    }
+    return captions;
 }
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
@@ -107,10 +137,17 @@ class Layout {
                   std::vector<PlacedControl>& out) {
         mPlaced.erase(&control);
         const auto& bag = control.Bag();
-        PlacedControl placed{control.Name(), LookOf(control.ClassName()), {}, {}, clip, depth};
+        PlacedControl placed{control.Name(), LookOf(control.ClassName()), {}, {}, clip, depth, {}, 0};
         placed.caption = bag.Has("Caption") ? Text(bag, "Caption") : Text(bag, "Text");
+        if (placed.look == ControlLook::Toolbar)
+            placed.buttons = ButtonCaptions(bag);
+        if (placed.look == ControlLook::Label)
+            placed.alignment = static_cast<int>(std::clamp(Number(bag, "Alignment"), 0.0, 2.0));
         placed.rect = {left + Pixels(bag, "Left"), top + Pixels(bag, "Top"), Pixels(bag, "Width"),
                        Pixels(bag, "Height")};
+        // A combo box is as high as its font makes it; the file need not say.
+        if (placed.look == ControlLook::ComboBox && placed.rect.height <= 0)
+            placed.rect.height = kComboBoxPixels;
         out.push_back(placed);
         PlaceChildren(&control, placed.rect.left, placed.rect.top, Intersect(clip, placed.rect), depth + 1,
                       out);
@@ -132,8 +169,23 @@ FormPicture LayOutForm(const vbide::FormDesigner& designer) {
         picture.width = Pixels(form, "Width");
         picture.height = Pixels(form, "Height");
     }
-    picture.width = std::max(picture.width, 0);
-    picture.height = std::max(picture.height, 0);
+    for (const auto& control : designer.VBControls()) {
+        if (!control->IsMenu())
+            continue;
+        const auto container = control->Container();
+        if (!container || !container->IsMenu())
+            picture.menuBar.push_back(Text(control->Bag(), "Caption"));
+    }
+    // The patterns place controls without sizing the designer: the form reaches as far as they do.
+    std::vector<PlacedControl> controls = Layout(designer).PlaceAll({0, 0, 0, 0}, designer);
+    for (const PlacedControl& control : controls) {
+        if (control.depth != 0)
+            continue;
+        picture.width = std::max(picture.width, control.rect.left + control.rect.width);
+        picture.height = std::max(picture.height, control.rect.top + control.rect.height);
+    }
+    picture.width = std::clamp(picture.width, 0, kLargestPicture);
+    picture.height = std::clamp(picture.height, 0, kLargestPicture);
     picture.controls = Layout(designer).PlaceAll({0, 0, picture.width, picture.height}, designer);
     return picture;
 }

@@ -21,7 +21,7 @@ std::string WithoutLeadingComma(const std::string& entries) {
 std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Variant& value) {
     const std::string dataType = property.DataType();
     if (dataType == "String")
-        return "\"" + value.ToString() + "\"";
+        return "\"" + ReplaceString(value.ToString(), "\"", "\"\"") + "\"";
     if (dataType == "Date")
         return "#" + value.ToString() + "#";
     for (const std::string_view numberType : kBareNumberTypes) {

@@ -48,10 +48,10 @@ void AddOptionButtonGroup(const typelib::IProperty& property, typelib::IConstruc
                           form_ctl_defaults& layout) {
     const Twips groupTop = layout.top();
     const Twips groupLeft = layout.left();
-    const std::vector<std::string> values = OptionButtonValues(property);
+    const std::vector<OptionButtonValue> values = OptionButtonValues(property);
     int32_t longest = 0;
     for (const auto& value : values)
-        longest = std::max(longest, vb::Len(vb::Trim(value)));
+        longest = std::max(longest, vb::Len(value.caption));
     const Twips optionWidth =
         CountOf(static_cast<std::size_t>(longest)) * layout.txt_ctl_width_per_char() + layout.opt_ctl_width();
     const Twips horz = layout.horz_space();
@@ -78,15 +78,16 @@ void AddOptionButtonGroup(const typelib::IProperty& property, typelib::IConstruc
     layout.Setleft(horz.value());
     Twips slot = 1;
     for (int16_t i = 0; i < grid.count.value(); ++i) {
-        const std::string value = vb::Trim(values[static_cast<std::size_t>(i)]);
-        const bool stopped = PlacedControl(engine, "opt" + name + "_" + value, layout.OptionButtonProgID())
-                                 .InFrame(frameName)
-                                 .Set("Top", layout.top())
-                                 .Set("Left", layout.left())
-                                 .Set("Caption", value)
-                                 .Set("Height", optionHeight)
-                                 .Set("Width", optionWidth)
-                                 .Stopped();
+        const OptionButtonValue& value = values[static_cast<std::size_t>(i)];
+        const bool stopped =
+            PlacedControl(engine, "opt" + name + "_" + value.suffix, layout.OptionButtonProgID())
+                .InFrame(frameName)
+                .Set("Top", layout.top())
+                .Set("Left", layout.left())
+                .Set("Caption", value.caption)
+                .Set("Height", optionHeight)
+                .Set("Width", optionWidth)
+                .Stopped();
         if (stopped)
             return;
         slot = slot + 1;

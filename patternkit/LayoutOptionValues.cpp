@@ -115,6 +115,21 @@ std::string ValueText(const std::string& dataType, const std::string& value) {
     return value;
 }
 
+// Letters, digits and "_" only: a suffix that VB reads as part of the button's name.
+std::string NameSafe(std::string text) {
+    for (char& c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0)
+            c = '_';
+    }
+    return text;
+}
+
+OptionButtonValue ButtonOf(const std::string& value) {
+    std::string caption = vb::Trim(value);
+    std::string suffix = NameSafe(caption);
+    return {std::move(caption), std::move(suffix)};
+}
+
 }  // namespace
 
 std::string DateValueText(const std::string& value) {
@@ -122,17 +137,17 @@ std::string DateValueText(const std::string& value) {
     return date ? vb::FormatDate(vb::DateSerial(*date), "mmm_dd_yyyy") : value;
 }
 
-std::vector<std::string> OptionButtonValues(const typelib::IProperty& property) {
+std::vector<OptionButtonValue> OptionButtonValues(const typelib::IProperty& property) {
     const std::string dataType = property.DataType();
     if (dataType == "Boolean")
-        return {"True", "False"};
+        return {ButtonOf("True"), ButtonOf("False")};
     if (std::find(kValueTypes.begin(), kValueTypes.end(), dataType) == kValueTypes.end())
         return {};
     if (!property.IsPVList())
-        return {property.Name()};
-    std::vector<std::string> values;
+        return {ButtonOf(property.Name())};
+    std::vector<OptionButtonValue> values;
     for (const auto& value : Required(property.PermittedValues()))
-        values.push_back(ValueText(dataType, value));
+        values.push_back(ButtonOf(ValueText(dataType, value)));
     return values;
 }
 

@@ -1,5 +1,7 @@
 #include "schemaimport/Connection.h"
 
+#include <unordered_set>
+
 #include "core/ApplicationLog.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelTable.h"
@@ -27,14 +29,6 @@ void RegisterLocalDataSource(const std::string& file) {
     odbc::RegisterDataSource(
         kLocalDataSource, "MDBTools",
         {{"Database", file}, {"DBQ", file}, {"Description", kLocalDataSource}, {"FIL", "MS Access;"}});
-}
-
-bool IsMapped(const core::qelApplication& application, const std::string& table) {
-    for (const auto& businessObject : *application.BusinessObjects()) {
-        if (businessObject->Table() && businessObject->Table()->Name() == table)
-            return true;
-    }
-    return false;
 }
 
 std::string UserDataSourceFile() {
@@ -68,14 +62,26 @@ vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelAp
         auto catalog = OpenSchemaCatalog(connectString);
         if (!application.DSN().empty() && application.DSNDBName().empty())
             application.SetDSNDBName(catalog->DefaultDatabase());
-        for (const CatalogTable& table : catalog->Tables()) {
-            if (table.Type == "TABLE" && !IsMapped(application, table.Name))
-                tables.Add(table.Name);
-        }
+        tables = UnmappedTables(catalog->Tables(), application);
     } catch (const vb::Error&) {
         if (connectString == kLocalDataSource)
             connectString = application.LocalDBName();
         ui::MsgBox(odbc::MaskPassword(connectString) + " cannot be opened.", 10);
+    }
+    return tables;
+}
+
+vb::Collection<std::string> UnmappedTables(const std::vector<CatalogTable>& rows,
+                                           const core::qelApplication& application) {
+    std::unordered_set<std::string> mapped;
+    for (const auto& businessObject : *application.BusinessObjects()) {
+        if (businessObject->Table())
+            mapped.insert(businessObject->Table()->Name());
+    }
+    vb::Collection<std::string> tables;
+    for (const CatalogTable& row : rows) {
+        if (row.Type == "TABLE" && !mapped.contains(row.Name))
+            tables.Add(row.Name);
     }
     return tables;
 }

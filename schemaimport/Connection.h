@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include <vector>
+
 #include "core/qelApplication.h"
 #include "platform/vb/Collection.h"
+#include "schemaimport/SchemaCatalog.h"
 
 namespace schemaimport {
 
@@ -22,6 +25,10 @@ std::string GetDBConnection(core::qelApplication& application);
 // that cannot be read gives the message "<connect string> cannot be opened." (the password hidden; the
 // local file's path for "localmdb", which `connectString` then holds too) and the tables read so far.
 vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelApplication& application);
+
+// The TABLE rows that no business object maps (exact names), in the rows' order.
+vb::Collection<std::string> UnmappedTables(const std::vector<CatalogTable>& rows,
+                                           const core::qelApplication& application);
 
 // The "Server" (else "Servername") of the user's data source `dsn`; "None" after a message when there is
 // no such user data source or it names no server.

@@ -45,7 +45,7 @@ class FilingSink final : public ModelSink {
     bool IsDataChanged() const override { return mIsDataChanged; }
     void SetIsDataChanged(bool value) override { mIsDataChanged = value; }
     std::shared_ptr<frmImportSelection> ImportSelectionForm() const override { return mImportSelectionForm; }
-    void SetImportSelectionForm(std::shared_ptr<frmImportSelection> form) {
+    void SetImportSelectionForm(std::shared_ptr<frmImportSelection> form) override {
         mImportSelectionForm = std::move(form);
     }
     // Whether the calling command used the application information dialog.

@@ -26,12 +26,6 @@ namespace {
 // The engine's error for a table that is gone.
 constexpr int32_t kTableNotFound = 3078;
 
-struct TableSource {
-    std::string Name;
-    std::vector<CatalogColumn> Columns;
-    std::vector<std::string> PrimaryKey;
-};
-
 void PutBack(ModelSink& sink, const PreviousApplication& previous) {
     sink.SetApplication(previous.Application);
     sink.SetIsAppOpened(previous.IsAppOpened);
@@ -104,20 +98,9 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
         sink.StartNewApplication();
     }
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
-    for (const TableSource& table : tables) {
-        const auto businessObject = CreateTableObject(sink, *application, table.Name);
-        if (!businessObject)
-            continue;
-        for (const CatalogColumn& column : table.Columns)
-            CreateFieldObject(sink, *application, businessObject, column, "");
-        MarkPrimaryKey(sink, *application, businessObject, table.PrimaryKey);
-    }
-    std::vector<std::shared_ptr<core::qelRelationship>> relationships;
-    for (const auto& relationship : *application->Relationships())
-        relationships.push_back(relationship);
-    for (const auto& relationship : relationships)
-        sink.DeleteRelationship(*application, relationship);
-    GetRelationshipInfo(sink, *application, relations);
+    for (const TableSource& table : tables)
+        ImportTable(sink, *application, table);
+    RebuildRelationships(sink, *application, relations);
     sink.SetCaption("VBOstrel - " + application->Name());
     ShowStatus("Ready...", ui::MousePointer::Default);
     sink.EnableStoredApplicationCommands();
@@ -127,6 +110,15 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
 }
 
 }  // namespace
+
+void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table) {
+    const auto businessObject = CreateTableObject(sink, application, table.Name);
+    if (!businessObject)
+        return;
+    for (const CatalogColumn& column : table.Columns)
+        CreateFieldObject(sink, application, businessObject, column, "");
+    MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
+}
 
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {
     core::LogAndRaiseAs("ImportData", [&] { ImportTables(sink, currentAppObject); });

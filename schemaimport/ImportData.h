@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/qelApplication.h"
 #include "schemaimport/ModelSink.h"
@@ -24,10 +25,21 @@ struct PreviousApplication {
     bool IsImported = false;
 };
 
+// What the import reads of one table.
+struct TableSource {
+    std::string Name;
+    std::vector<CatalogColumn> Columns;
+    std::vector<std::string> PrimaryKey;
+};
+
 // Imports into the sink's application the tables picked in its table selection dialog. Afterwards the
 // model is imported and changed; a stored application stays stored. Errors are logged and raised again
 // with the source "ImportData".
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject);
+
+// The table's business object, its columns' properties and its primary key; nothing when the table
+// cannot become a business object.
+void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table);
 
 // A business object for `tableName` with its table mapping and the methods "Add", "Update", "Read" and
 // "Delete", handed to the sink. A name that a business object of the application has (letter case

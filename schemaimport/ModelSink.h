@@ -45,6 +45,7 @@ class ModelSink : public repository::ModelItemHandlers {
     virtual void SetIsDataChanged(bool value) = 0;
     // The table selection dialog the calling command made for this import.
     virtual std::shared_ptr<frmImportSelection> ImportSelectionForm() const = 0;
+    virtual void SetImportSelectionForm(std::shared_ptr<frmImportSelection> form) = 0;
 
     // The window's steps. The drawing is frozen while the model fills.
     virtual void LockWindowUpdate(bool locked) = 0;

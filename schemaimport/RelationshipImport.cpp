@@ -183,4 +183,14 @@ void GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
     });
 }
 
+void RebuildRelationships(ModelSink& sink, core::qelApplication& application,
+                          const RelationshipSource& source) {
+    std::vector<std::shared_ptr<core::qelRelationship>> relationships;
+    for (const auto& relationship : *application.Relationships())
+        relationships.push_back(relationship);
+    for (const auto& relationship : relationships)
+        sink.DeleteRelationship(application, relationship);
+    GetRelationshipInfo(sink, application, source);
+}
+
 }  // namespace schemaimport

@@ -37,4 +37,8 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
 void GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
                          const RelationshipSource& source);
 
+// Every relationship of the application deleted through the sink, then GetRelationshipInfo.
+void RebuildRelationships(ModelSink& sink, core::qelApplication& application,
+                          const RelationshipSource& source);
+
 }  // namespace schemaimport

@@ -21,7 +21,7 @@ struct GenerateRequest {
     std::filesystem::path repository;  // the repository file
     std::string application;           // the application's name
     std::vector<std::string> objects;  // the business objects to build; empty for all
-    bool forms = false;                // run the form patterns too
+    bool forms = true;                 // run the form patterns too (off with --no-forms)
     bool discardEdits = false;         // regenerated components lose the code between their edit points
 };
 

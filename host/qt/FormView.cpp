@@ -16,6 +16,12 @@ constexpr int kBorder = 4;
 constexpr int kTitleHeight = 22;
 constexpr int kGridStep = 8;
 constexpr int kIndicator = 13;
+constexpr int kMenuBarHeight = 20;
+constexpr int kMenuGap = 14;
+constexpr int kToolbarButtonWidth = 56;
+// The forms' own font, 8 points at 96 dots per inch, so captions fit the widths laid out in twips.
+constexpr int kFormFontPixels = 11;
+constexpr int kNarrowestStretch = 50;
 const QColor kFace(212, 208, 200);
 
 QRect ToRect(const PixelRect& rect) {
@@ -27,9 +33,21 @@ void DrawSunkenBox(QPainter& painter, const QRect& rect) {
     qDrawWinPanel(&painter, rect, QApplication::palette(), true, &white);
 }
 
+// The text in the rectangle; a text wider than the rectangle is narrowed to fit, as the form's own font
+// would have it, rather than cut.
 void DrawText(QPainter& painter, const QRect& rect, const QString& text, int flags) {
+    painter.save();
     painter.setPen(Qt::black);
+    QString shown = text;
+    shown.remove('&');
+    const int width = painter.fontMetrics().horizontalAdvance(shown);
+    if (width > rect.width() && rect.width() > 0) {
+        QFont narrow = painter.font();
+        narrow.setStretch(std::max(kNarrowestStretch, 100 * rect.width() / width));
+        painter.setFont(narrow);
+    }
     painter.drawText(rect, flags | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+    painter.restore();
 }
 
 void DrawButton(QPainter& painter, const QRect& rect, const QString& caption) {
@@ -87,6 +105,39 @@ void DrawComboBox(QPainter& painter, const QRect& rect, const QString& text) {
     DrawText(painter, rect.adjusted(4, 0, -side - 2, 0), text, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// A toolbar aligned at the top: a raised strip of captioned buttons, as many as fit.
+void DrawToolbar(QPainter& painter, const QRect& rect, const std::vector<std::string>& buttons) {
+    const QBrush face(kFace);
+    qDrawWinButton(&painter, rect, QApplication::palette(), false, &face);
+    QRect button(rect.left() + 3, rect.top() + 3, kToolbarButtonWidth, std::max(0, rect.height() - 6));
+    for (const std::string& caption : buttons) {
+        if (button.right() > rect.right())
+            break;
+        qDrawWinButton(&painter, button, QApplication::palette(), false, &face);
+        DrawText(painter, button, QString::fromStdString(caption), Qt::AlignCenter);
+        button.translate(kToolbarButtonWidth + 2, 0);
+    }
+}
+
+// The top-level menus' captions, "&" marking the access key, on a strip under the title.
+void DrawMenuBar(QPainter& painter, const QRect& strip, const std::vector<std::string>& captions) {
+    painter.fillRect(strip, kFace);
+    int left = strip.left() + 6;
+    for (const std::string& caption : captions) {
+        const QString text = QString::fromStdString(caption);
+        QString shown = text;
+        shown.remove('&');
+        const int width = painter.fontMetrics().horizontalAdvance(shown);
+        DrawText(painter, QRect(left, strip.top(), width + 2, strip.height()), text,
+                 Qt::AlignLeft | Qt::AlignVCenter);
+        left += width + kMenuGap;
+    }
+}
+
+int MenuBarHeight(const FormPicture& picture) {
+    return picture.menuBar.empty() ? 0 : kMenuBarHeight;
+}
+
 void DrawControl(QPainter& painter, const PlacedControl& control) {
     const QRect rect = ToRect(control.rect);
     const QString caption = QString::fromStdString(control.caption);
@@ -102,10 +153,14 @@ void DrawControl(QPainter& painter, const PlacedControl& control) {
         case ControlLook::ListView:
             DrawListView(painter, rect);
             break;
-        case ControlLook::Label:
+        case ControlLook::Label: {
             painter.fillRect(rect, kFace);
-            DrawText(painter, rect, caption, Qt::AlignLeft | Qt::AlignTop);
+            const Qt::Alignment horizontal = control.alignment == 1   ? Qt::AlignRight
+                                             : control.alignment == 2 ? Qt::AlignHCenter
+                                                                      : Qt::AlignLeft;
+            DrawText(painter, rect, caption, horizontal | Qt::AlignTop);
             break;
+        }
         case ControlLook::TextBox:
             DrawSunkenBox(painter, rect);
             DrawText(painter, rect.adjusted(4, 0, -4, 0), caption, Qt::AlignLeft | Qt::AlignVCenter);
@@ -120,6 +175,9 @@ void DrawControl(QPainter& painter, const PlacedControl& control) {
             break;
         case ControlLook::ListBox:
             DrawSunkenBox(painter, rect);
+            break;
+        case ControlLook::Toolbar:
+            DrawToolbar(painter, rect, control.buttons);
             break;
         case ControlLook::Other:
             painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
@@ -153,7 +211,8 @@ QSize FormView::sizeHint() const {
     if (!designer)
         return {200, 150};
     const FormPicture picture = LayOutForm(*designer);
-    return {picture.width + 2 * (kMargin + kBorder), picture.height + 2 * (kMargin + kBorder) + kTitleHeight};
+    return {picture.width + 2 * (kMargin + kBorder),
+            picture.height + 2 * (kMargin + kBorder) + kTitleHeight + MenuBarHeight(picture)};
 }
 
 void FormView::paintEvent(QPaintEvent*) {
@@ -162,8 +221,9 @@ void FormView::paintEvent(QPaintEvent*) {
         return;
     const FormPicture picture = LayOutForm(*designer);
     QPainter painter(this);
+    const int menuHeight = MenuBarHeight(picture);
     const QRect outer(kMargin, kMargin, picture.width + 2 * kBorder,
-                      picture.height + 2 * kBorder + kTitleHeight);
+                      picture.height + 2 * kBorder + kTitleHeight + menuHeight);
     const QBrush face(kFace);
     qDrawWinButton(&painter, outer, QApplication::palette(), false, &face);
     const QRect title(outer.left() + kBorder, outer.top() + kBorder, picture.width, kTitleHeight - 2);
@@ -176,7 +236,11 @@ void FormView::paintEvent(QPaintEvent*) {
                      QString::fromStdString(picture.caption));
     painter.setFont(font());
 
-    const QRect client(outer.left() + kBorder, title.bottom() + 3, picture.width, picture.height);
+    if (menuHeight > 0)
+        DrawMenuBar(painter, QRect(outer.left() + kBorder, title.bottom() + 2, picture.width, menuHeight),
+                    picture.menuBar);
+    const QRect client(outer.left() + kBorder, title.bottom() + 3 + menuHeight, picture.width,
+                       picture.height);
     painter.fillRect(client, kFace);
     painter.setClipRect(client);
     DrawGrid(painter, client);

@@ -186,7 +186,7 @@ void MainWindow::SynchroniseSubWindows() {
         if (auto* editor = shown.subWindow->findChild<CodeEditor*>()) {
             editor->Synchronise();
         } else if (auto* form = shown.subWindow->findChild<FormView*>()) {
-            form->updateGeometry();
+            form->resize(form->sizeHint());
             form->update();
         }
     }
@@ -225,9 +225,12 @@ void MainWindow::ShowWindow(const std::shared_ptr<vbide::Window>& window) {
         });
     });
     if (window->Kind() == vbide::WindowKind::Designer && component->Designer()) {
+        // The form keeps its own size: a form larger than the window scrolls instead of being cut.
         auto* scroll = new QScrollArea;
-        scroll->setWidget(new FormView(component->Designer()));
-        scroll->setWidgetResizable(true);
+        auto* form = new FormView(component->Designer());
+        form->resize(form->sizeHint());
+        scroll->setWidget(form);
+        scroll->setBackgroundRole(QPalette::Dark);
         subWindow->setWidget(scroll);
     } else {
         subWindow->setWidget(new CodeEditor(component));

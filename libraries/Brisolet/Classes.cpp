@@ -2,6 +2,7 @@
 
 #include "patternkit/CodePattern.h"
 #include "patternkit/StdUtilities.h"
+#include "patterns/forms/StdDetailForm.h"
 #include "patterns/forms/StdListForm.h"
 #include "patterns/forms/StdLookupForm.h"
 #include "patterns/forms/StdStartupForm.h"
@@ -13,4 +14,5 @@ OSTREL_EXPORT_CLASSES(automation::ClassOf<patternkit::CodePattern>("Brisolet.Cod
                       automation::ClassOf<tier3::T3BusinessObject>("Brisolet.T3BusinessObject"),
                       automation::ClassOf<forms::StdStartupForm>("Brisolet.StdStartupForm"),
                       automation::ClassOf<forms::StdLookupForm>("Brisolet.StdLookupForm"),
-                      automation::ClassOf<forms::StdListForm>("Brisolet.StdListForm"))
+                      automation::ClassOf<forms::StdListForm>("Brisolet.StdListForm"),
+                      automation::ClassOf<forms::StdDetailForm>("Brisolet.StdDetailForm"))

@@ -4,8 +4,8 @@
 
 namespace forms {
 
-void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formName, ProcedureEnding names,
-                         bool blankBeforeEndSub, const patternkit::LineWriter& between) {
+void WriteEndingThroughHandler(const patternkit::Emitter& out, std::string_view formName,
+                               ProcedureEnding names, const patternkit::LineWriter& between) {
     out.Emit(R"vb(
         |{{Start}}{{StartName}}
         |{{End}}{{EndName}}
@@ -17,7 +17,14 @@ void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formNa
         |    Exit Sub
         |
     )vb");
-    patternkit::Common::GenerateFormErrorHandler(out.Engine(), formName, names.label, names.label);
+    patternkit::Common::GenerateFormErrorHandler(
+        out.Engine(), formName, names.label,
+        names.errorEditPoint.empty() ? names.label : names.errorEditPoint);
+}
+
+void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formName, ProcedureEnding names,
+                         bool blankBeforeEndSub, const patternkit::LineWriter& between) {
+    WriteEndingThroughHandler(out, formName, names, between);
     if (blankBeforeEndSub)
         out.EmitLine("");
     out.EmitLine("End Sub");

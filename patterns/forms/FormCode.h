@@ -9,11 +9,13 @@
 namespace forms {
 
 // The names with which a procedure ends: its edit-point pair (start and end names may differ) and the
-// label that its error handler adds to Err.Source and names its " - Error Processing" edit point with.
+// label that its error handler adds to Err.Source and, unless `errorEditPoint` names another, its
+// " - Error Processing" edit point with.
 struct ProcedureEnding {
     std::string_view startName;
     std::string_view endName;
     std::string_view label;
+    std::string_view errorEditPoint = {};
 };
 
 // Most procedures use one name for all three.
@@ -25,6 +27,10 @@ constexpr ProcedureEnding EndingFor(std::string_view name) {
 // line, the form error handler for `formName` and the label, a blank line when asked, "End Sub".
 void WriteStandardEnding(const patternkit::Emitter& out, std::string_view formName, ProcedureEnding names,
                          bool blankBeforeEndSub = false, const patternkit::LineWriter& between = {});
+
+// WriteStandardEnding up to the error handler's last line, for procedures that end in lines of their own.
+void WriteEndingThroughHandler(const patternkit::Emitter& out, std::string_view formName,
+                               ProcedureEnding names, const patternkit::LineWriter& between = {});
 
 // "Private Sub DisplayErrorMsg()", which shows the current error through ErrorDisplay; with
 // `withEditPoint` a blank line and the edit point "DisplayErrorMsg" before "End Sub".

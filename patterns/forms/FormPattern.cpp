@@ -1,6 +1,8 @@
 #include "patterns/forms/FormPattern.h"
 
 #include "patternkit/ConstructorErrors.h"
+#include "patternkit/PropertyPickers.h"
+#include "patternkit/PropertySets.h"
 #include "platform/ui/Interaction.h"
 #include "typelib/IConstructor.h"
 
@@ -51,6 +53,27 @@ bool FormPattern::GoOnAfter(int16_t result) const {
 int16_t FormPattern::Cancel(int16_t result) const {
     patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName);
     return typelib::Cancel_Construction;
+}
+
+bool FormPattern::SelectLayer1Project() {
+    mProjectName = Application().L1ProjectName();
+    const int16_t result = Constructor().SetVBProject(mProjectName, "0");
+    if (result != typelib::Success) {
+        Cancel(result);
+        return false;
+    }
+    Constructor().SetVBStartUpProject();
+    return true;
+}
+
+patternkit::PropertySet FormPattern::PickContextProperties(std::string_view formKind) const {
+    const typelib::IBusinessObject& parent = patternkit::Required(mCurrent.parentBusObj);
+    if (!Application().IsPromptDuringBuild())
+        return patternkit::Common::GetContextProperties(parent);
+    return patternkit::Common::PromptContextProperties(
+        parent, "Select one or more properties of a " + parent.Name() + "\r" +
+                    "to be displayed as context for the " + BusinessObject().Name() + std::string(formKind) +
+                    " Form.\r" + "Properties will appear in order selected from top to bottom.");
 }
 
 patternkit::form_ctl_defaults& FormPattern::NewLayout() {

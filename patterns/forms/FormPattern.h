@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "patternkit/ModelSets.h"
 #include "patternkit/PatternBase.h"
 #include "patternkit/form_ctl_defaults.h"
 #include "platform/vb/Error.h"
@@ -80,6 +81,23 @@ class FormPattern : public patternkit::PatternBase {
     bool GoOnAfter(int16_t result) const;
     // Reports `result` and ends: the Build result after a failure that always ends the build.
     int16_t Cancel(int16_t result) const;
+
+    // Selects the application's layer-1 project and makes it the start-up project. False, after the
+    // failure was reported, when it cannot be selected: the build ends with Cancel_Construction.
+    bool SelectLayer1Project();
+
+    // The engine's StartCoding, `generator` trapped as `procedure`, FinishCoding.
+    template <typename Generator>
+    void Code(std::string_view procedure, Generator&& generator) {
+        Constructor().StartCoding();
+        Trap(procedure, std::forward<Generator>(generator));
+        Constructor().FinishCoding();
+    }
+
+    // What the context frame shows of the current parent on the form "<BusObj>" & `formKind` & " Form":
+    // the properties the developer picks when asked during the build, else the parent's key and unique
+    // properties.
+    patternkit::PropertySet PickContextProperties(std::string_view formKind) const;
 
     // A new layout in the standard size set, for the form about to be placed.
     patternkit::form_ctl_defaults& NewLayout();

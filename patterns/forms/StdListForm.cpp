@@ -39,15 +39,12 @@ int16_t StdListForm::BuildForms() {
         mCurrent.parentBusObj = parents.front();
     mCurrent.busObj = mBusinessObject;
 
-    mProjectName = Application().L1ProjectName();
-    int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
     ChoosePropertySets();
 
     mComponentName = "frm" + BusinessObject().Name() + "List";
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
+    int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
     if (result != typelib::Success)
         return Cancel(result);
     if (mHasParent)
@@ -75,15 +72,9 @@ int16_t StdListForm::BuildForms() {
 
 template <typename Generator>
 int16_t StdListForm::Code(std::string_view procedure, Generator generator) {
-    typelib::IConstructor& engine = Constructor();
-    mProjectName = Application().L1ProjectName();
-    const int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
-    engine.StartCoding();
-    Trap(procedure, generator);
-    engine.FinishCoding();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
+    FormPattern::Code(procedure, generator);
     return typelib::Success;
 }
 
@@ -103,15 +94,8 @@ void StdListForm::ChoosePropertySets() {
         mListProperties = patternkit::Common::GetListProperties(businessObject);
         mSearchProperties = patternkit::Common::GetSearchProperties(businessObject);
     }
-    if (!mHasParent)
-        return;
-    const typelib::IBusinessObject& parent = *mCurrent.parentBusObj;
-    mContextProperties = prompt
-                             ? patternkit::Common::PromptContextProperties(
-                                   parent, "Select one or more properties of a " + parent.Name() + "\r" +
-                                               "to be displayed as context for the " + name + "List Form.\r" +
-                                               "Properties will appear in order selected from top to bottom.")
-                             : patternkit::Common::GetContextProperties(parent);
+    if (mHasParent)
+        mContextProperties = PickContextProperties("List");
 }
 
 bool StdListForm::PlaceListView() {

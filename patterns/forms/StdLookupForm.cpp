@@ -25,15 +25,12 @@ int16_t StdLookupForm::BuildForm() {
     typelib::IConstructor& engine = Constructor();
     patternkit::form_ctl_defaults& layout = NewLayout();
     mCurrent.busObj = mBusinessObject;
-    mProjectName = Application().L1ProjectName();
-    int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
     ChoosePropertySets();
 
     mComponentName = "frm" + BusinessObject().Name() + "LookUp";
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
+    const int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
     if (result != typelib::Success)
         return Cancel(result);
     patternkit::Common::BuildSearchFrame(engine, layout);
@@ -44,14 +41,9 @@ int16_t StdLookupForm::BuildForm() {
         (patternkit::Twips(layout.top()) + layout.form_title_bar_height() + layout.form_menu_bar_height())
             .value());
 
-    mProjectName = Application().L1ProjectName();
-    result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
-    engine.StartCoding();
-    Trap("GenerateCode", [this] { GenerateCode(); });
-    engine.FinishCoding();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
+    Code("GenerateCode", [this] { GenerateCode(); });
     return typelib::Success;
 }
 

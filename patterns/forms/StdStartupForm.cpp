@@ -26,14 +26,11 @@ std::optional<int16_t> StdStartupForm::Build() {
 
 int16_t StdStartupForm::BuildComponents() {
     typelib::IConstructor& engine = Constructor();
-    mProjectName = Application().L1ProjectName();
-    int16_t result = engine.SetVBProject(mProjectName, "0");
-    if (result != typelib::Success)
-        return Cancel(result);
-    engine.SetVBStartUpProject();
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
 
     mComponentName = "frm" + Application().Name() + "_Startup";
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
+    int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterScreen));
@@ -41,7 +38,7 @@ int16_t StdStartupForm::BuildComponents() {
     mBusinessObjects = patternkit::AllOf(patternkit::Required(Application().BusinessObjects()));
     if (!PlaceButtons())
         return typelib::Cancel_Construction;
-    if (!ReopenProject())
+    if (!SelectLayer1Project())
         return typelib::Cancel_Construction;
     engine.StartCoding();
     Trap("GenerateStartUpCode", [this] { GenerateStartUpCode(); });
@@ -52,7 +49,7 @@ int16_t StdStartupForm::BuildComponents() {
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterScreen));
-    if (!ReopenProject())
+    if (!SelectLayer1Project())
         return typelib::Cancel_Construction;
     engine.StartCoding();
     Trap("GenerateLogonCode", [this] { GenerateLogonCode(); });
@@ -101,17 +98,6 @@ bool StdStartupForm::PlaceButtons() {
         if (columnsLeft)
             layout.Setleft(static_cast<int16_t>(left));
     }
-    return true;
-}
-
-bool StdStartupForm::ReopenProject() {
-    mProjectName = Application().L1ProjectName();
-    const int16_t result = Constructor().SetVBProject(mProjectName, "0");
-    if (result != typelib::Success) {
-        Cancel(result);
-        return false;
-    }
-    Constructor().SetVBStartUpProject();
     return true;
 }
 

@@ -28,8 +28,6 @@ class StdStartupForm : public FormPattern {
     int16_t BuildComponents();
     // The buttons of step 6, one column after the other.
     bool PlaceButtons();
-    // Opens the layer-1 project again and makes it the start-up project; false after a failure.
-    bool ReopenProject();
 
     void GenerateStartUpCode();
     void GenerateLogonCode();

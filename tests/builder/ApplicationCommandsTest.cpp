@@ -59,12 +59,7 @@ class ApplicationCommands : public MainWindow {
     }
 
     void OpenSample() {
-        mScript.AnswerDialog([](ui::ModalDialog& dialog) {
-            auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
-            open.ApplicationListView().Select(open.ApplicationListView().Rows().front()->Key);
-            open.cmdOK_Click();
-        });
-        mForm.mnuFileOpen_Click();
+        OpenFirstApplication();
         ASSERT_TRUE(mForm.IsAppOpened());
     }
 
@@ -108,6 +103,8 @@ TEST_F(ApplicationCommands, NewApplication) {
         mForm.Unload();
         mForm.Show();
         ScriptedImport* import = c.wired ? &Wire() : nullptr;
+        if (!c.wired)
+            mForm.SetImportCommands(nullptr);
         OpenSample();
         const auto sample = mForm.Application();
         const size_t treeNodes = mForm.Views().BusObjTreeView.Count();

@@ -6,10 +6,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -22,10 +25,15 @@
 #include <filesystem>
 
 #include "builder/frmBuilderMain.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelTable.h"
 #include "platform/ui/QtInteraction.h"
+#include "platform/ui/ScriptedInteraction.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/schemaimport/ImportTestSupport.h"
 #include "tests/support/NextModalWidget.h"
+#include "tests/support/OdbcSandbox.h"
 
 namespace builder {
 namespace {
@@ -99,8 +107,9 @@ TEST_F(BuilderMainQt, MenusToolbarAndControlsCarryTheirNames) {
     EXPECT_EQ(Child<QAction>("mnuFileExit")->text(), "E&xit");
     EXPECT_FALSE(Child<QAction>("mnuStartHere")->isVisible());
     EXPECT_FALSE(Child<QAction>("mnuFilePattern")->isEnabled());
-    EXPECT_FALSE(Child<QAction>("mnuFileImport")->isEnabled());
-    EXPECT_FALSE(Child<QAction>("Import")->isEnabled());
+    EXPECT_TRUE(Child<QAction>("mnuFileImport")->isEnabled());
+    EXPECT_TRUE(Child<QAction>("Import")->isEnabled());
+    EXPECT_TRUE(Child<QAction>("mnuFileSyncApplication")->isEnabled());
     EXPECT_EQ(Child<QAction>("Relationship")->toolTip(), "New Relationship");
     auto* tabs = Child<QTabWidget>("SSTab1");
     EXPECT_EQ(tabs->tabText(2), "Relationships");
@@ -211,6 +220,63 @@ TEST_F(BuilderMainQt, TheToolbarOpensTheOpenDialog) {
     Settle();
     EXPECT_TRUE(shown);
     EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
+}
+
+// File > Synchronize Application on the real window: the question box and the chooser of a renamed
+// column, answered by real clicks; the window afterwards.
+TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
+    auto& sandbox = testing_support::OdbcSandbox::Get();
+    sandbox.Clear();
+    const std::string connectString = "Driver=SQLite3;Database=" + (mFolder.Path() / "sync.db").string();
+    catalog_test::Run(connectString, {R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY,
+        "Name" VARCHAR(30), "Phone" VARCHAR(10)))sql"});
+    sandbox.AddUserSource("QtSync", testing_support::OdbcSandbox::kSqliteDriver,
+                          {{"Database", (mFolder.Path() / "sync.db").string()}});
+    {
+        ui::ScriptedInteraction script;
+        ui::ScopedInteraction scoped(script);
+        script.AnswerDialog(import_test::Choose());
+        auto application = std::make_shared<core::qelApplication>();
+        application->SetName("Contacts");
+        application->SetDBType("SQL");
+        application->SetDSN("QtSync");
+        const auto previous = mForm.Application();
+        mForm.SetApplication(application);
+        mForm.ImportData({previous, false, false});
+    }
+    Settle();
+    catalog_test::Run(connectString,
+                      {R"sql(ALTER TABLE "Customers" RENAME COLUMN "Phone" TO "Telephone")sql"});
+
+    QString question, label;
+    testing_support::OnNextModalWidget([&](QWidget& widget) {
+        auto* box = qobject_cast<QMessageBox*>(&widget);
+        ASSERT_NE(box, nullptr);
+        question = box->windowTitle() + ": " + box->text();
+        Screenshot(*box, "sync-question.png");
+        testing_support::OnNextModalWidget([&](QWidget& dialog) {
+            label = dialog.findChild<QLabel*>("lblText")->text();
+            auto* list = dialog.findChild<QListWidget*>("lstTablesorFields");
+            list->setCurrentItem(list->findItems("Telephone", Qt::MatchExactly).value(0));
+            Screenshot(dialog, "sync-chooser.png");
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        box->button(QMessageBox::Yes)->click();
+    });
+    Child<QAction>("mnuFileSyncApplication")->trigger();
+    Settle();
+    EXPECT_EQ(question.toStdString(), "Database Synchornization: Was the Phone field re-named?");
+    EXPECT_EQ(label.toStdString(),
+              "Phone was re-named.  Please select the new name from the list of fields below:");
+    const auto& fields = *mForm.Application()->BusinessObjects()->Item("Customers")->Table()->Fields();
+    EXPECT_TRUE(fields.Exists("Telephone"));
+    EXPECT_FALSE(fields.Exists("Phone"));
+    auto* properties = Child<QTreeView>("PropertyListView");
+    EXPECT_EQ(properties->model()->index(2, 7).data().toString(), "Telephone");
+    mWindow->resize(900, 500);
+    Settle();
+    Screenshot(*mWindow, "builder-synchronized.png");
+    mForm.SetIsImported(false);  // the fixture's unload asks nothing
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "builder/frmAppOpen.h"
 #include "builder/frmBuilderMain.h"
 #include "core/qelAssociation.h"
 #include "core/qelBusObjMethod.h"
@@ -120,6 +121,16 @@ class MainWindow : public ::testing::Test {
         return messages;
     }
     void Select(const std::string& nodeKey) { mForm.Views().BusObjTreeView.Select(nodeKey); }
+
+    // File > Open of the first application its dialog lists.
+    void OpenFirstApplication() {
+        mScript.AnswerDialog([](ui::ModalDialog& dialog) {
+            auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
+            open.ApplicationListView().Select(open.ApplicationListView().Rows().front()->Key);
+            open.cmdOK_Click();
+        });
+        mForm.mnuFileOpen_Click();
+    }
 
     // The repository the build makes of the sample application.
     static std::filesystem::path SampleRepository() {

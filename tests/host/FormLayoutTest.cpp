@@ -84,4 +84,50 @@ TEST_F(FormLayoutTest, FormWithoutClientSizeUsesItsOuterSizeMenusAreLeftOutUnkno
     EXPECT_EQ(picture.controls[1].look, host::ControlLook::Other);
 }
 
+// The menu bar shows the top-level menus only; a toolbar carries its buttons' captions; controls placed
+// past the design size widen and lengthen the picture, as the patterns place them without sizing the form.
+TEST_F(FormLayoutTest, MenuBarToolbarButtonsAndControlsPastTheDesignSize) {
+    mForm->Properties("ClientWidth")->SetValue(vb::Variant(3000));
+    mForm->Properties("ClientHeight")->SetValue(vb::Variant(1500));
+    const auto designer = mForm->Designer();
+    const auto addMenu = [&](const char* name, const char* caption) {
+        auto menu = std::make_shared<vbide::VBControl>("VB.Menu", name, designer, designer->Changes());
+        menu->Bag().SetFromFile("Caption", vbide::QuotedText(caption));
+        designer->VBControls().Append(menu);
+        return menu;
+    };
+    addMenu("mnuFile", "&File");
+    addMenu("mnuFileExit", "E&xit")->PlaceIn(designer->VBControls().Item("mnuFile"));
+    addMenu("mnuView", "&View");
+    // An ActiveX control the designer does not know is held as its file has it.
+    const auto toolbar =
+        std::make_shared<vbide::VBControl>("ComctlLib.Toolbar", "Toolbar", designer, designer->Changes());
+    for (const auto& [property, value] :
+         {std::pair{"Left", "0"}, {"Top", "0"}, {"Width", "3000"}, {"Height", "420"}})
+        toolbar->Bag().SetFromFile(property, value);
+    designer->VBControls().Append(toolbar);
+    vbide::PropertyNode buttons{"Buttons", "{0713E452-850A-101B-AFC0-4210102A8DA7}", true, {}};
+    buttons.children.push_back({"NumButtons", "2", false, {}});
+    for (const char* caption : {"New", "Exit"}) {
+        vbide::PropertyNode button{
+            std::string("Button") + caption, "{0713F354-850A-101B-AFC0-4210102A8DA7}", true, {}};
+        button.children.push_back({"Caption", vbide::QuotedText(caption), false, {}});
+        buttons.children.push_back(button);
+    }
+    toolbar->Bag().AddGroup(buttons);
+    Place("TextBox", "txtFar", 3900, 2700, 1500, 300);
+    Place("ComboBox", "cmbOperator", 300, 600, 700, 0);
+
+    const host::FormPicture picture = host::LayOutForm(*designer);
+    EXPECT_EQ(picture.menuBar, (std::vector<std::string>{"&File", "&View"}));
+    ASSERT_EQ(picture.controls.size(), 3u);
+    EXPECT_EQ(picture.controls[0].look, host::ControlLook::Toolbar);
+    EXPECT_EQ(picture.controls[0].buttons, (std::vector<std::string>{"New", "Exit"}));
+    EXPECT_EQ(picture.width, 360);
+    EXPECT_EQ(picture.height, 200);
+    EXPECT_EQ(picture.controls[1].clip, (host::PixelRect{0, 0, 360, 200}));
+    // A combo box without a height is drawn as high as one is.
+    EXPECT_EQ(picture.controls[2].rect, (host::PixelRect{20, 40, 46, 21}));
+}
+
 }  // namespace

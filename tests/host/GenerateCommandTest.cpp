@@ -29,7 +29,13 @@ TEST(GenerateCommand, Arguments) {
         bool forms;
         bool discard;
     } cases[] = {
-        {{"--repository", "r.mdb", "--app", "OrderEntry", "--out", "out"}, true, {}, false, false},
+        // Forms are generated unless --no-forms is given.
+        {{"--repository", "r.mdb", "--app", "OrderEntry", "--out", "out"}, true, {}, true, false},
+        {{"--repository", "r.mdb", "--app", "OrderEntry", "--out", "out", "--no-forms"},
+         true,
+         {},
+         false,
+         false},
         {{"--repository", "r.mdb", "--app", "A", "--out", "o", "--objects", "Customer,,Order", "--forms",
           "--discard-edits"},
          true,
@@ -75,6 +81,8 @@ class GenerateRun : public ::testing::Test {
         command.request.repository = repository;
         command.request.application = application;
         command.request.objects = objects;
+        // The three-tier table of these runs; the forms have their own tests.
+        command.request.forms = false;
         command.out = mFolder / "out";
         mOut.str("");
         mErr.str("");

@@ -52,7 +52,8 @@ TEST(CodeText, ValueLiteralsByDataType) {
         const char* expected;
     } cases[] = {
         {"String", "O'Hara", "\"O'Hara\""},
-        {"String", "say \"hi\"", "\"say \"hi\"\""},
+        {"String", "say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"String", "\"", "\"\"\"\""},
         {"Long", int32_t{42}, "42"},
         {"Double", 2.5, "2.5"},
         {"Decimal", "12.75", "12.75"},

@@ -14,28 +14,43 @@ namespace Common = patternkit::Common;
 using Values = std::vector<std::string>;
 
 TEST(OptionButtonValues, ByDataType) {
+    // Captions, then the suffixes that end the buttons' names.
     const struct {
         std::shared_ptr<LayoutProperty> property;
-        Values expected;
+        Values captions, suffixes;
     } cases[] = {
-        {MakeProperty("Active", "Active", "Boolean"), {"True", "False"}},
-        {MakeProperty("Count", "Count", "Long"), {"Count"}},
-        {WithValues(MakeProperty("Fee", "Fee", "Currency"), {"-1.5", "+2"}), {"M1D5", "P2"}},
-        {WithValues(MakeProperty("Rate", "Rate", "Double"), {"2.5"}), {"2D5"}},
-        {WithValues(MakeProperty("Rate", "Rate", "Single"), {"1.5E-3"}), {"1D5EM3"}},
-        {WithValues(MakeProperty("Rate", "Rate", "Decimal"), {"1.5"}), {"1.5"}},
-        {WithValues(MakeProperty("Status", "Status", "String"), {" Open ", "Closed"}), {" Open ", "Closed"}},
+        {MakeProperty("Active", "Active", "Boolean"), {"True", "False"}, {"True", "False"}},
+        {MakeProperty("Count", "Count", "Long"), {"Count"}, {"Count"}},
+        {WithValues(MakeProperty("Fee", "Fee", "Currency"), {"-1.5", "+2"}), {"M1D5", "P2"}, {"M1D5", "P2"}},
+        {WithValues(MakeProperty("Rate", "Rate", "Double"), {"2.5"}), {"2D5"}, {"2D5"}},
+        {WithValues(MakeProperty("Rate", "Rate", "Single"), {"1.5E-3"}), {"1D5EM3"}, {"1D5EM3"}},
+        {WithValues(MakeProperty("Rate", "Rate", "Decimal"), {"1.5"}), {"1.5"}, {"1_5"}},
+        {WithValues(MakeProperty("Status", "Status", "String"), {" Open ", "Closed"}),
+         {"Open", "Closed"},
+         {"Open", "Closed"}},
+        // Blanks, quotes and signs cannot stand in a name.
+        {WithValues(MakeProperty("Terms", "Terms", "String"), {"Cash", "Net 30", "Owner's Account", "a-b"}),
+         {"Cash", "Net 30", "Owner's Account", "a-b"},
+         {"Cash", "Net_30", "Owner_s_Account", "a_b"}},
         {WithValues(MakeProperty("Due", "Due", "Date"),
                     {"7/4/1999", "1999-07-04", "4 July 1999", "July 4, 1999", "2/30/1999", "soon"}),
-         {"Jul_04_1999", "Jul_04_1999", "Jul_04_1999", "Jul_04_1999", "2/30/1999", "soon"}},
+         {"Jul_04_1999", "Jul_04_1999", "Jul_04_1999", "Jul_04_1999", "2/30/1999", "soon"},
+         {"Jul_04_1999", "Jul_04_1999", "Jul_04_1999", "Jul_04_1999", "2_30_1999", "soon"}},
         {WithValues(MakeProperty("Due", "Due", "Date"), {"12/31/29", "1/1/30"}),
+         {"Dec_31_2029", "Jan_01_1930"},
          {"Dec_31_2029", "Jan_01_1930"}},
-        {MakeProperty("Notes", "Notes", "Memo"), {}},
-        {MakeProperty("Photo", "Photo", "OLE Object"), {}},
+        {MakeProperty("Notes", "Notes", "Memo"), {}, {}},
+        {MakeProperty("Photo", "Photo", "OLE Object"), {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.property->DataType());
-        EXPECT_EQ(Common::OptionButtonValues(*c.property), c.expected);
+        Values captions, suffixes;
+        for (const auto& value : Common::OptionButtonValues(*c.property)) {
+            captions.push_back(value.caption);
+            suffixes.push_back(value.suffix);
+        }
+        EXPECT_EQ(captions, c.captions);
+        EXPECT_EQ(suffixes, c.suffixes);
     }
 }
 

@@ -25,12 +25,6 @@
 namespace schemaimport {
 namespace {
 
-class StatusRecorder : public core::StatusSink {
-  public:
-    void ShowStatusText(const std::string& text) override { Texts.push_back(text); }
-    std::vector<std::string> Texts;
-};
-
 // Three tables: a parent, a child referring to it, and one referring to itself.
 const std::vector<std::string> kSchema = {
     R"sql(CREATE TABLE "Customers" ("CustomerID" INTEGER PRIMARY KEY, "Name" VARCHAR(30)))sql",
@@ -68,7 +62,7 @@ class ImportDataTest : public ::testing::Test {
     dao_test::TestFolder mFolder;
     ui::ScriptedInteraction mScript;
     ui::ScopedInteraction mScoped;
-    StatusRecorder mStatusRecorder;
+    import_test::StatusRecorder mStatusRecorder;
     core::ScopedStatusSink mStatus;
     FilingSink mSink;
     std::shared_ptr<core::qelApplication> mPrevious = std::make_shared<core::qelApplication>();

@@ -145,13 +145,6 @@ TEST_P(ImportSql, TheSchemaBecomesTheModel) {
                        }));
 }
 
-std::vector<std::string> Texts(const ui::ScriptedInteraction& script) {
-    std::vector<std::string> texts;
-    for (const auto& prompt : script.Prompts())
-        texts.push_back(prompt.prompt + " | " + std::to_string(prompt.buttons) + " | " + prompt.title);
-    return texts;
-}
-
 // Names that clash once the rules made them (ignoring case), names the rules empty, binary columns, and a
 // foreign key with such a column: each left out after its message, the rest imported.
 TEST_P(ImportSql, WhatCannotBecomeAModelItemIsLeftOutWithAMessage) {
@@ -220,7 +213,7 @@ Cols table=Cols
         expected.push_back("Raw field cannot be imported! | 64 | VB Ostrel");
         expected.push_back("PRaw field cannot be imported! | 64 | VB Ostrel");
     }
-    EXPECT_EQ(Texts(script), expected);
+    EXPECT_EQ(import_test::PromptTexts(script), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, ImportSql, ::testing::Values(Kind::Sqlite, Kind::Postgres),

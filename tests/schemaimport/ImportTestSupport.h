@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/StatusSink.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "schemaimport/FilingSink.h"
 #include "schemaimport/ImportData.h"
@@ -31,6 +32,21 @@ inline ui::ScriptedInteraction::DialogHandler Choose(std::vector<std::string> ta
         }
         form.cmdOK_Click();
     };
+}
+
+// The status bar's texts, in order.
+class StatusRecorder : public core::StatusSink {
+  public:
+    void ShowStatusText(const std::string& text) override { Texts.push_back(text); }
+    std::vector<std::string> Texts;
+};
+
+// Every prompt as "text | style | title".
+inline std::vector<std::string> PromptTexts(const ui::ScriptedInteraction& script) {
+    std::vector<std::string> texts;
+    for (const auto& prompt : script.Prompts())
+        texts.push_back(prompt.prompt + " | " + std::to_string(prompt.buttons) + " | " + prompt.title);
+    return texts;
 }
 
 // An application of the database: `dsn` with DSNDBName `database`, or the local file when `dsn` is empty.

@@ -25,7 +25,9 @@
 #include "repository/ApplicationLoad.h"
 #include "repository/RepositoryFile.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/patternkit/Golden.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/support/ControlDescription.h"
 #include "tests/support/VbTextChecker.h"
 
 namespace forms_test {
@@ -36,16 +38,6 @@ using Lines = std::vector<std::string>;
 std::filesystem::path SampleRepository() {
     const char* binary = std::getenv("OSTREL_BINARY_DIR");
     return std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb";
-}
-
-// One control as a text that holds everything the round trip must keep.
-std::string Describe(const vbide::VBControl& control) {
-    std::string text = control.ClassName() + " " + control.Name();
-    if (const auto container = control.Container())
-        text += " in " + container->Name();
-    for (const auto& entry : control.Bag().Entries())
-        text += " " + entry.name + "=" + vbide::PropertyText(entry);
-    return text;
 }
 
 class FormsEndToEnd : public ::testing::Test {
@@ -66,13 +58,15 @@ class FormsEndToEnd : public ::testing::Test {
                                     std::make_shared<core::qelToolProperties>());
     }
 
-    // The look-up form of every business object, its list and search forms, then the startup form, as a
-    // run with forms does.
+    // The look-up form of every business object, its list and search forms, its detail form, then the
+    // startup form.
     void BuildForms() {
         for (const auto& businessObject : *mApplication->BusinessObjects())
             ASSERT_EQ(Run("Brisolet.StdLookupForm", businessObject), 0) << businessObject->Name();
         for (const auto& businessObject : *mApplication->BusinessObjects())
             ASSERT_EQ(Run("Brisolet.StdListForm", businessObject), 0) << businessObject->Name();
+        for (const auto& businessObject : *mApplication->BusinessObjects())
+            ASSERT_EQ(Run("Brisolet.StdDetailForm", businessObject), 0) << businessObject->Name();
         ASSERT_EQ(Run("Brisolet.StdStartupForm", mApplication->BusinessObjects()->Item(1)), 0);
     }
 
@@ -131,6 +125,7 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
     EXPECT_EQ(written, (Lines{"frmCustomerLookUp", "frmProductLookUp", "frmOrderLookUp", "frmOrderLineLookUp",
                               "frmCustomerList", "frmCustomerSearch", "frmProductList", "frmProductSearch",
                               "frmOrderList", "frmOrderSearch", "frmOrderLineList", "frmOrderLineSearch",
+                              "frmCustomerDetail", "frmProductDetail", "frmOrderDetail", "frmOrderLineDetail",
                               "frmOrderEntry_Startup", "frmOrderEntry_Logon", "Common"}));
     for (const auto& component : Ui(*mVbe)->VBComponents()) {
         SCOPED_TRACE(component->Name());
@@ -144,11 +139,11 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
         Lines controls, controlsAgain;
         std::set<std::string> names;
         for (const auto& control : component->Designer()->VBControls()) {
-            controls.push_back(Describe(*control));
+            controls.push_back(testing_support::DescribeControl(*control));
             names.insert(control->Name());
         }
         for (const auto& control : again->Designer()->VBControls())
-            controlsAgain.push_back(Describe(*control));
+            controlsAgain.push_back(testing_support::DescribeControl(*control));
         // A form file holds the menus after the controls; the order of the collection is no property.
         std::sort(controls.begin(), controls.end());
         std::sort(controlsAgain.begin(), controlsAgain.end());
@@ -163,6 +158,26 @@ TEST_F(FormsEndToEnd, SampleFormsReadBackUnchangedAndPassTheChecker) {
         EXPECT_EQ(Component(form)->Designer()->VBControls().Item("txtOrder_OrderID")->Container()->Name(),
                   "Frame")
             << form;
+}
+
+// The sample's detail forms below the banner: twelve properties in the average set (read-only stubs, an
+// option list whose values make no names as they stand, a Boolean check box, a combo box, a Memo), a
+// reference with foreign combo boxes and an OLE Object left out, and one parent with a look-up text box.
+TEST_F(FormsEndToEnd, SampleDetailFormsMatchTheirGoldenFiles) {
+    BuildForms();
+    const std::pair<const char*, const char*> forms[] = {{"Customer", "DetailForm_Customer.txt"},
+                                                         {"Order", "DetailForm_Order.txt"},
+                                                         {"OrderLine", "DetailForm_OrderLine.txt"}};
+    for (const auto& [businessObject, golden] : forms) {
+        const Lines& code =
+            Component("frm" + std::string(businessObject) + "Detail")->CodeModule()->AllLines();
+        const auto banner =
+            std::find(code.begin(), code.end(),
+                      "'Layer 1: (User Interface) - " + std::string(businessObject) + " Detail Form");
+        ASSERT_NE(banner, code.begin()) << businessObject;
+        ASSERT_NE(banner, code.end()) << businessObject;
+        testing_support::ExpectMatchesGoldenAsListed(Lines(banner - 1, code.end()), golden);
+    }
 }
 
 // The generated forms as the IDE's form window draws them, saved under the build folder for a person to look

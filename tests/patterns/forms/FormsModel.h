@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,21 @@ class FormPatternTest : public ::testing::Test {
         patternkit::Common::ResetContinueAnswerForTesting();
     }
     void TearDown() override { vb::ClearFixedClockForTesting(); }
+
+    // Hands `pattern` the application, the business object with its properties and the engine, and builds
+    // with the script answering.
+    std::optional<int16_t> BuildPattern(typelib::IPattern& pattern,
+                                        const std::shared_ptr<FormsApplication>& application,
+                                        const std::shared_ptr<FakeBusinessObject>& businessObject) {
+        ui::ScopedInteraction installed(mScript);
+        mEngine->pattern = &pattern;
+        mEngine->application = application;
+        pattern.SetApplication(application);
+        pattern.SetBusinessObject(businessObject);
+        pattern.SetProperties(businessObject->properties);
+        pattern.SetConstructor(mEngine);
+        return pattern.Build();
+    }
 
     std::shared_ptr<testing_support::TokenEngine> mEngine = std::make_shared<testing_support::TokenEngine>();
     ui::ScriptedInteraction mScript;

@@ -35,14 +35,7 @@ struct ListFormModel {
 class ListForm : public FormPatternTest {
   protected:
     std::optional<int16_t> Build(const std::shared_ptr<FakeBusinessObject>& businessObject) {
-        ui::ScopedInteraction installed(mScript);
-        mEngine->pattern = &mPattern;
-        mEngine->application = mModel.sample.application;
-        mPattern.SetApplication(mModel.sample.application);
-        mPattern.SetBusinessObject(businessObject);
-        mPattern.SetProperties(businessObject->properties);
-        mPattern.SetConstructor(mEngine);
-        return mPattern.Build();
+        return BuildPattern(mPattern, mModel.sample.application, businessObject);
     }
 
     // The calls from the first that starts with `from` up to the one before the first starting with `to`.

@@ -17,16 +17,7 @@ class LookupForm : public FormPatternTest {
   protected:
     LookupForm() : mCustomer(AddLookupCustomer(mSample)) {}
 
-    std::optional<int16_t> Build() {
-        ui::ScopedInteraction installed(mScript);
-        mEngine->pattern = &mPattern;
-        mEngine->application = mSample.application;
-        mPattern.SetApplication(mSample.application);
-        mPattern.SetBusinessObject(mCustomer);
-        mPattern.SetProperties(mCustomer->properties);
-        mPattern.SetConstructor(mEngine);
-        return mPattern.Build();
-    }
+    std::optional<int16_t> Build() { return BuildPattern(mPattern, mSample.application, mCustomer); }
 
     // The procedures from the line `first` to the "End Sub" of the procedure whose error handler's edit
     // point is named `lastLabel`.

@@ -1,0 +1,219 @@
+// The detail form's display procedures: RefreshDisplay, ProtectAllFields, ProtectAllKeys, the business
+// object's BusinessRuleChange, PropertyRestrictionChanged and UpdatePropertyValues, and CheckControls.
+
+#include "patternkit/CodeText.h"
+#include "patterns/forms/StdDetailForm.h"
+
+namespace forms {
+
+void StdDetailForm::WriteRefreshDisplay(const patternkit::Emitter& out) {
+    out.Emit(R"vb(
+        |Private Sub RefreshDisplay()
+        |'Obtain current values of every property
+        |Dim i As Integer
+        |Dim strTemp As String
+        |    On Error GoTo HandleError
+        |
+        |    With my&BusObjName
+    )vb");
+    ForEachPlaced([&](const typelib::IProperty& property) { WriteDisplayOf(out, property); });
+    out.Emit(R"vb(
+        |    End With
+        |
+    )vb");
+    End(out, " RefreshDisplay", " RefreshDisplay", "RefreshDisplay", true);
+}
+
+void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const {
+    const std::string controlType = property.ControlType();
+    const bool boolean = property.DataType() == "Boolean";
+    if (controlType == "TextBox" || controlType == "RichTextBox") {
+        // A rich text box shows the value as a text box does; without it the user's text is lost on OK.
+        out.Emit(R"vb(
+            |        {{Prefix}}&PropName.Text = .&PropName
+            |
+        )vb",
+                 {{"Prefix", controlType == "TextBox" ? "txt" : "rtxt"}});
+    } else if (controlType == "ListBox" || controlType == "ComboBox") {
+        out.Emit(R"vb(
+            |        strTemp = Trim(.&PropName)
+            |        SetControl {{Prefix}}&PropName,strTemp
+            |
+        )vb",
+                 {{"Prefix", controlType == "ListBox" ? "lstbx" : "cmb"}});
+    } else if (controlType == "OptionButton" && boolean) {
+        out.Emit(R"vb(
+            |        If .&PropName Then
+            |            opt&PropName_True.Value = True
+            |        Else
+            |            opt&PropName_False.Value = True
+            |        End If
+            |
+        )vb");
+    } else if (controlType == "OptionButton") {
+        const auto buttons = PlacedListButtons(property);
+        if (!property.IsPVList())
+            return;
+        out.EmitLine(property.DataType() == "String" ? "        Select Case Trim(.&PropName)"
+                                                     : "        Select Case .&PropName");
+        for (const ListButton& button : buttons) {
+            out.Emit(R"vb(
+                |            Case {{Literal}}
+                |                opt&PropName_{{Suffix}}.Value = True
+            )vb",
+                     {{"Literal", patternkit::Common::FormatValueLiteral(property, button.value)},
+                      {"Suffix", button.suffix}});
+        }
+        out.Emit(R"vb(
+            |        End Select
+            |
+        )vb");
+    } else if (controlType == "CheckBox" && boolean) {
+        out.Emit(R"vb(
+            |        If .&PropName Then
+            |            ckb&PropName.Value = 1
+            |        Else
+            |            ckb&PropName.Value = 0
+            |        End If
+        )vb");
+    } else if (controlType == "CheckBox") {
+        out.Emit(R"vb(
+            |            '|||CheckBox is used to display non-boolean
+            |            'Modify commented statements ¶
+            |        'If .&PropName = ???? Then
+            |            'ckb&PropName.Value = 1
+            |        'ElseIf .&PropName = ??? Then
+            |            'ckb&PropName.Value = 0
+            |        'End If
+        )vb");
+    }
+}
+
+void StdDetailForm::WriteProtection(const patternkit::Emitter& out, bool keysOnly) {
+    out.Emit(keysOnly ? R"vb(
+        |Private Sub ProtectAllKeys()
+        |'Disable all controls containing key values
+        |    On Error GoTo HandleError
+        |
+    )vb"
+                      : R"vb(
+        |Private Sub ProtectAllFields()
+        |'Disable all controls on the Detail form
+        |    On Error GoTo HandleError
+        |
+    )vb");
+    // A check-box key is disabled too: a key changed in UPDATE mode would have Update write over another
+    // row.
+    ForEachPlaced([&](const typelib::IProperty& property) {
+        if (keysOnly && !property.IsKey())
+            return;
+        const std::string controlType = property.ControlType();
+        if (controlType != "OptionButton") {
+            out.Emit("|    {{Control}}.Enabled = False", {{"Control", MainControl(property)}});
+            return;
+        }
+        if (property.DataType() == "Boolean") {
+            for (const char* suffix : {"_True", "_False"}) {
+                if (Placed(ControlName("opt", property, suffix)))
+                    out.Emit("|    opt&PropName{{Suffix}}.Enabled = False", {{"Suffix", suffix}});
+            }
+            return;
+        }
+        for (const ListButton& button : PlacedListButtons(property))
+            out.Emit("|    opt&PropName_{{Suffix}}.Enabled = False", {{"Suffix", button.suffix}});
+    });
+    out.EmitLine("");
+    if (keysOnly)
+        End(out, " ProtectAllKeys", " ProtectAllKeys", "ProtectAllKeys", false);
+    else
+        End(out, " ProtectAllFields", " ProtectAllFields", "ProtectAllFields", true);
+}
+
+void StdDetailForm::WriteEventHandlers(const patternkit::Emitter& out) {
+    out.Emit(R"vb(
+        |Private Sub my&BusObjName_BusinessRuleChange(ByVal ObjName As String)
+        |' A change of a property has switched a business rule
+        |' between True and False.  Determine which operations
+        |' are valid now; mstrOperationMode holds the operation
+        |' in progress.
+        |    On Error GoTo HandleError
+        |
+        |    CheckControls
+        |
+    )vb");
+    End(out, " BusinessRuleChange", " BusinessRuleChange", "BusinessRuleChange", false);
+    WritePropertyRestrictionChanged(out);
+    WriteCheckControls(out);
+    out.Emit(R"vb(
+        |Private Sub my&BusObjName_UpdatePropertyValues()
+        |'Raised when the change of one property has changed
+        |'the values of others
+        |    On Error GoTo HandleError
+        |
+        |    RefreshDisplay
+        |
+    )vb");
+    End(out, " UpdatePropertyValues", " UpdatePropertyValues", "UpdatePropertyValues", false);
+}
+
+void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& out) {
+    out.Emit(R"vb(
+        |Private Sub my&BusObjName_PropertyRestrictionChanged(ByVal strPropName As String)
+        |'The business object changed the view or edit restriction
+        |'of one property: show or hide its control and label, and
+        |'enable or disable the control.
+        |'strPropName has the form
+        |'   BusinessObjectName.PropertyName
+        |
+        |    On Error GoTo HandleError
+        |    Select Case strPropName
+    )vb");
+    ForEachPlaced([&](const typelib::IProperty& property) {
+        out.EmitLine(R"(        Case "&BusObjName.&PropName" )");
+        const std::string controlType = property.ControlType();
+        if (controlType == "RichTextBox")
+            return;
+        const std::string control = MainControl(property);
+        const patternkit::Substitution name{"Control", control};
+        out.Emit(R"(|            {{Control}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
+                 {name});
+        const bool hasLabel =
+            controlType == "TextBox" || controlType == "ComboBox" || controlType == "ListBox";
+        if (hasLabel && Placed(ControlName("lbl", property)))
+            out.EmitLine(
+                R"(            lbl&PropName.Visible = my&BusObjName.PropertyIsViewable("&PropName") )");
+        out.Emit(R"(|            {{Control}}.Enabled = my&BusObjName.PropertyIsEditable("&PropName") ¶)",
+                 {name});
+    });
+    out.Emit(R"vb(
+        |    End Select
+        |
+    )vb");
+    End(out, " PropertyRestrictionChanged", " PropertyRestrictionChanged", "PropertyRestrictionChanged",
+        false);
+}
+
+void StdDetailForm::WriteCheckControls(const patternkit::Emitter& out) const {
+    out.Emit(R"vb(
+        |Private Sub CheckControls()
+        |'Enables or disables the command button by the state of the business object.
+        |'Called when the form loads and on every BusinessRuleChange.
+        |    On Error GoTo HandleError
+        |
+        |    'Is the operation in progress allowed now?
+        |    Select Case mstrOperationMode
+        |        Case "ADD"
+        |            cmdOK.Enabled = my&BusObjName.MethodIsExecutable("Add") ¶
+        |        Case "COPY"
+        |            cmdOK.Enabled = my&BusObjName.MethodIsExecutable("Add") ¶
+        |        Case "DELETE"
+        |            cmdOK.Enabled = my&BusObjName.MethodIsExecutable("Delete") ¶
+        |        Case "UPDATE"
+        |            cmdOK.Enabled = my&BusObjName.MethodIsExecutable("Update") ¶
+        |    End Select
+        |
+    )vb");
+    End(out, " CheckControls", " CheckControls", "CheckControls", false);
+}
+
+}  // namespace forms

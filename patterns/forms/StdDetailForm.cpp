@@ -1,0 +1,134 @@
+#include "patterns/forms/StdDetailForm.h"
+
+#include <set>
+
+#include "patternkit/LayoutButtons.h"
+#include "patternkit/LayoutColumns.h"
+#include "patternkit/LayoutFrames.h"
+#include "patternkit/LayoutOptionValues.h"
+#include "patternkit/LayoutTwips.h"
+#include "patternkit/Navigation.h"
+#include "patternkit/PropertyPickers.h"
+#include "patternkit/PropertySets.h"
+#include "patterns/forms/FormIdentities.h"
+#include "platform/vb/Text.h"
+#include "typelib/IField.h"
+
+namespace forms {
+namespace {
+
+constexpr int16_t kCenterOwner = 1;
+
+}  // namespace
+
+StdDetailForm::StdDetailForm() : FormPattern("StdDetailForm", DetailFormIdentity(), kAllCurrentObjects) {}
+
+std::optional<int16_t> StdDetailForm::Build() {
+    return Trap("Build", [this] { return BuildForm(); });
+}
+
+int16_t StdDetailForm::BuildForm() {
+    typelib::IConstructor& engine = Constructor();
+    mCurrent.busObj = mBusinessObject;
+    if (!SelectLayer1Project())
+        return typelib::Cancel_Construction;
+
+    const typelib::IBusinessObject& businessObject = BusinessObject();
+    mChildren = patternkit::Common::GetChildBusObjs(businessObject);
+    const patternkit::BusinessObjectSet parents = patternkit::Common::GetParentBusObjs(businessObject);
+    mReferences = patternkit::Common::GetReferenceBusObjs(businessObject);
+    mHasParent = parents.size() == 1;
+    if (mHasParent)
+        mCurrent.parentBusObj = parents.front();
+    ChoosePropertySets();
+
+    mComponentName = "frm" + businessObject.Name() + "Detail";
+    const int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
+    if (result != typelib::Success)
+        return Cancel(result);
+    engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterOwner));
+
+    patternkit::form_ctl_defaults& layout = NewLayout();
+    patternkit::NotingConstructor noting(engine);
+    if (mHasParent)
+        patternkit::Common::BuildContextFrame(noting, mContextProperties, layout);
+    patternkit::Common::AddPropertyControl(noting, mDetailProperties, layout);
+    patternkit::Common::BuildOKCancelButtons(noting, layout);
+    mPlaced = noting.Placed();
+    layout.Setactual_form_height(
+        (patternkit::Twips(layout.actual_form_height()) + layout.form_title_bar_height()).value());
+
+    Code("GenerateCode", [this] { GenerateCode(); });
+    return typelib::Success;
+}
+
+void StdDetailForm::ChoosePropertySets() {
+    const typelib::IBusinessObject& businessObject = BusinessObject();
+    const std::string name = businessObject.Name();
+    const bool prompt = Application().IsPromptDuringBuild();
+    mDetailProperties =
+        prompt ? patternkit::Common::PromptDetailProperties(
+                     businessObject, "Select properties displayed on the " + name + " Detail form.\r" +
+                                         "Properties will appear in order from top to bottom.")
+               : patternkit::Common::GetDetailProperties(businessObject);
+    mContextProperties.clear();
+    if (mHasParent)
+        mContextProperties = PickContextProperties("Detail");
+}
+
+std::string StdDetailForm::ControlName(std::string_view prefix, const typelib::IProperty& property,
+                                       std::string_view suffix) {
+    return std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix);
+}
+
+std::string StdDetailForm::MainControl(const typelib::IProperty& property) {
+    const std::string controlType = property.ControlType();
+    if (controlType == "TextBox")
+        return ControlName("txt", property);
+    if (controlType == "ComboBox")
+        return ControlName("cmb", property);
+    if (controlType == "ListBox")
+        return ControlName("lstbx", property);
+    if (controlType == "CheckBox")
+        return ControlName("ckb", property);
+    if (controlType == "RichTextBox")
+        return ControlName("rtxt", property);
+    if (controlType == "OptionButton")
+        return ControlName("Frame", property);
+    return {};
+}
+
+bool StdDetailForm::HasControl(const typelib::IProperty& property) const {
+    const std::string control = MainControl(property);
+    return !control.empty() && Placed(control);
+}
+
+std::vector<StdDetailForm::ListButton> StdDetailForm::PlacedListButtons(
+    const typelib::IProperty& property) const {
+    std::vector<ListButton> buttons;
+    if (property.DataType() == "Boolean" || !property.IsPVList())
+        return buttons;
+    const std::vector<patternkit::Common::OptionButtonValue> values =
+        patternkit::Common::OptionButtonValues(property);
+    const std::vector<std::string> stored =
+        patternkit::AllOf(patternkit::Required(property.PermittedValues()));
+    // Two values that give one name share one button: the second gets no procedure of its own.
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < values.size() && i < stored.size(); ++i) {
+        const std::string& suffix = values[i].suffix;
+        if (!Placed(ControlName("opt", property, "_" + suffix)) || !seen.insert(vb::LCase(suffix)).second)
+            continue;
+        buttons.push_back({stored[i], suffix});
+    }
+    return buttons;
+}
+
+std::string StdDetailForm::LookUpOwner(const typelib::IProperty& property) {
+    if (!property.IsForeignProperty())
+        return {};
+    const auto field = property.ForeignKeyField();
+    const auto source = field ? field->BusObjProperty() : nullptr;
+    return source ? vb::Trim(source->BusinessObjectName()) : std::string();
+}
+
+}  // namespace forms

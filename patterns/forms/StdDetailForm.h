@@ -1,0 +1,121 @@
+#pragma once
+// The detail form pattern ("Brisolet.StdDetailForm"): per business object, the form
+// "frm" & name & "Detail" in the layer-1 project, through which the generated application adds, copies,
+// deletes, shows and updates one object. Its code names only the controls the layout placed.
+//
+// Which file writes what:
+//   StdDetailForm.cpp       Build: the sets, the form, its context frame, property controls and buttons
+//   DetailFormCode.cpp      GenerateCode: header, declarations, entries, operations, OK, Cancel, load, unload
+//   DetailFormDisplay.cpp   RefreshDisplay, the protection procedures and the business object's events
+//   DetailFormEvents.cpp    the controls' event procedures, ReturnControl, DisplayErrorMsg, the closing lines
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "patternkit/Emitter.h"
+#include "patternkit/ModelSets.h"
+#include "patternkit/NotingConstructor.h"
+#include "patterns/forms/FormPattern.h"
+
+namespace forms {
+
+class StdDetailForm : public FormPattern {
+  public:
+    StdDetailForm();
+
+    // 0, or 10 when selecting the project or creating the form failed. Errors go on with
+    // "StdDetailForm.Build->" in front of their source (after the generator's own prefix).
+    std::optional<int16_t> Build() override;
+
+    const patternkit::PropertySet& DetailProperties() const { return mDetailProperties; }
+    const patternkit::PropertySet& ContextProperties() const { return mContextProperties; }
+
+  private:
+    // A button of an option list: the value as stored and the suffix of the button's name.
+    struct ListButton {
+        std::string value;
+        std::string suffix;
+    };
+
+    int16_t BuildForm();
+    void ChoosePropertySets();
+
+    void GenerateCode();
+    void WriteHeader(const patternkit::Emitter& out) const;
+    void WriteDeclarations(const patternkit::Emitter& out);
+    void WriteEntries(const patternkit::Emitter& out) const;
+    void WriteOperations(const patternkit::Emitter& out) const;
+    void WriteOKCancel(const patternkit::Emitter& out) const;
+    void WriteFormLoad(const patternkit::Emitter& out);
+    void WritePermittedValues(const patternkit::Emitter& out);
+    void WriteFormUnload(const patternkit::Emitter& out) const;
+
+    void WriteRefreshDisplay(const patternkit::Emitter& out);
+    void WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteProtection(const patternkit::Emitter& out, bool keysOnly);
+    void WriteEventHandlers(const patternkit::Emitter& out);
+    void WritePropertyRestrictionChanged(const patternkit::Emitter& out);
+    void WriteCheckControls(const patternkit::Emitter& out) const;
+
+    void WriteControlEvents(const patternkit::Emitter& out);
+    void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteTextBoxEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteLookUpHandler(const patternkit::Emitter& out) const;
+    void WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteCheckBoxEvent(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    // "Private Sub " & prefix & "&PropName_LostFocus()", which hands the control's text to the object.
+    void WriteTextHandOver(const patternkit::Emitter& out, const typelib::IProperty& property,
+                           std::string_view prefix, bool setFocus) const;
+    // One control procedure: `body` then its edit point " Property " & DBID & `bodyPart`, and the error
+    // handler of prefix & name & `handlerPart` with the edit point "Property" & DBID & `handlerPart`.
+    // `afterHandler` follows the handler, then a blank line when asked, then "End Sub".
+    struct ControlProcedure {
+        std::string_view prefix;
+        std::string bodyPart;
+        std::string handlerPart;
+        std::vector<std::string> afterHandler = {};
+        bool blankBeforeEndSub = false;
+    };
+    void WriteControlEnding(const patternkit::Emitter& out, const typelib::IProperty& property,
+                            const ControlProcedure& procedure) const;
+
+    // The standard ending of one of the form's own procedures.
+    void End(const patternkit::Emitter& out, std::string_view startName, std::string_view endName,
+             std::string_view label, bool blankBeforeEndSub) const;
+    // The procedure's prefix & the property's trimmed name & `suffix`.
+    static std::string ControlName(std::string_view prefix, const typelib::IProperty& property,
+                                   std::string_view suffix = {});
+    // The control that stands for the property on the form ("Frame" for option buttons), or "" when its
+    // ControlType places none.
+    static std::string MainControl(const typelib::IProperty& property);
+    bool HasControl(const typelib::IProperty& property) const;
+    bool Placed(const std::string& controlName) const { return mPlaced.Has(controlName); }
+    // The buttons of a non-Boolean option list that the layout placed, each suffix once.
+    std::vector<ListButton> PlacedListButtons(const typelib::IProperty& property) const;
+    // The owner of the property a virtual or foreign property stands for; "" when it has none.
+    static std::string LookUpOwner(const typelib::IProperty& property);
+    // Walks the detail properties that got a control, each as the current property.
+    template <typename Writer>
+    void ForEachPlaced(Writer writer);
+
+    patternkit::BusinessObjectSet mChildren;
+    patternkit::BusinessObjectSet mReferences;
+    bool mHasParent = false;
+    patternkit::PropertySet mDetailProperties;
+    patternkit::PropertySet mContextProperties;
+    patternkit::PlacedControls mPlaced;
+};
+
+template <typename Writer>
+inline void StdDetailForm::ForEachPlaced(Writer writer) {
+    for (const auto& property : mDetailProperties) {
+        if (!HasControl(patternkit::Required(property)))
+            continue;
+        mCurrent.property = property;
+        writer(*property);
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,288 @@
+#include "schemaimport/Synchronize.h"
+
+#include <unordered_set>
+
+#include "core/CommonStatus.h"
+#include "core/frmErrorDisplayUtil.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelField.h"
+#include "core/qelTable.h"
+#include "platform/ui/Interaction.h"
+#include "platform/vb/Error.h"
+#include "platform/vb/Rekey.h"
+#include "schemaimport/Connection.h"
+#include "schemaimport/ImportData.h"
+#include "schemaimport/ImportNames.h"
+#include "schemaimport/frmAvailTablesorFields.h"
+#include "schemaimport/frmImportSelection.h"
+
+namespace schemaimport {
+namespace {
+
+constexpr const char* kTitle = "Database Synchornization";
+constexpr const char* kImportCaption = "Do you wish to import the folowing tables at this time?";
+
+using BusObjPtr = std::shared_ptr<core::qelBusinessObject>;
+using FieldPtr = std::shared_ptr<core::qelField>;
+
+bool AnsweredYes(const std::string& question) {
+    return ui::MsgBox(question, ui::vbYesNo, kTitle) == ui::vbYes;
+}
+
+void ShowStatus(const std::string& text, ui::MousePointer pointer) {
+    core::Common::SetStatus(text, false);
+    ui::CurrentInteraction().SetMousePointer(pointer);
+}
+
+const CatalogColumn* ColumnNamed(const std::vector<CatalogColumn>& columns, const std::string& name) {
+    for (const CatalogColumn& column : columns) {
+        if (column.Name == name)
+            return &column;
+    }
+    return nullptr;
+}
+
+// The property that owns the field; 91 when it has none.
+std::shared_ptr<core::qelBusObjProperty> PropertyOf(const FieldPtr& field) {
+    auto property = field->BusObjProperty();
+    if (!property)
+        vb::Raise(vb::kObjectNotSet);
+    return property;
+}
+
+// The field takes the column's name, type, size and nullability; the sink refreshes its property.
+void Refresh(ModelSink& sink, core::qelApplication& application,
+             const core::qelBusinessObject& businessObject, const FieldPtr& field,
+             const CatalogColumn& column) {
+    const auto property = PropertyOf(field);
+    field->SetName(column.Name);
+    field->SetDataType(FieldType(static_cast<int16_t>(column.Type)));
+    field->SetLength(column.Size);
+    field->SetIsNullable(column.IsNullable);
+    field->SetTable(businessObject.Table());
+    sink.PropertyUpdated(application, property);
+}
+
+enum class Answer { Kept, Repointed, Delete, Cancel };
+
+// The question about a field whose column is gone, and the chooser when it was re-named.
+Answer AskAboutMissingField(ModelSink& sink, core::qelApplication& application,
+                            const core::qelBusinessObject& businessObject, const FieldPtr& field,
+                            const std::vector<CatalogColumn>& columns) {
+    if (!AnsweredYes("Was the " + field->Name() + " field re-named?"))
+        return Answer::Delete;
+    frmAvailTablesorFields chooser;
+    chooser.SetFieldReferences(field->Name(), columns);
+    chooser.Show();
+    if (chooser.IsCanceled())
+        return Answer::Cancel;
+    if (!chooser.OKClicked())
+        return Answer::Kept;
+    const std::string column = chooser.SelectedTableorField();
+    chooser.Unload();
+    const CatalogColumn* chosen = ColumnNamed(columns, column);
+    if (!chosen)
+        return Answer::Kept;
+    auto& fields = *businessObject.Table()->Fields();
+    const int32_t index = vb::IndexOf(fields, field);
+    if (fields.Exists(column) && fields.Item(column) != field) {
+        ui::MsgBox(column + " is already mapped by another field.", ui::vbExclamation, kTitle);
+        return Answer::Kept;
+    }
+    vb::Rekey(fields, index, column);
+    Refresh(sink, application, businessObject, field, *chosen);
+    return Answer::Repointed;
+}
+
+void MatchTable(ModelSink& sink, core::qelApplication& application, const std::string& tableName,
+                const BusObjPtr& businessObject, const DatabaseSnapshot& database) {
+    const auto found = database.Columns.find(tableName);
+    const std::vector<CatalogColumn> none;
+    const std::vector<CatalogColumn>& columns = found == database.Columns.end() ? none : found->second;
+    std::vector<FieldPtr> fields;
+    for (const auto& field : *businessObject->Table()->Fields())
+        fields.push_back(field);
+    std::vector<FieldPtr> toDelete;
+    bool changed = false;
+    for (const FieldPtr& field : fields) {
+        if (const CatalogColumn* column = ColumnNamed(columns, field->Name())) {
+            Refresh(sink, application, *businessObject, field, *column);
+            continue;
+        }
+        switch (AskAboutMissingField(sink, application, *businessObject, field, columns)) {
+            case Answer::Cancel:
+                return;
+            case Answer::Delete:
+                toDelete.push_back(field);
+                break;
+            case Answer::Repointed:
+                changed = true;
+                break;
+            case Answer::Kept:
+                break;
+        }
+    }
+    for (const FieldPtr& field : toDelete) {
+        sink.DeleteBusObjProperty(application, PropertyOf(field));
+        changed = true;
+    }
+    std::unordered_set<std::string> mapped;
+    for (const auto& field : *businessObject->Table()->Fields())
+        mapped.insert(field->Name());
+    for (const CatalogColumn& column : columns) {
+        if (!mapped.contains(column.Name) &&
+            CreateFieldObject(sink, application, businessObject, column, businessObject->Name()))
+            changed = true;
+    }
+    if (changed)
+        sink.SetIsDataChanged(true);
+}
+
+enum class TableAnswer { Matched, Kept, Delete, Cancel };
+
+// The question about a business object whose table is gone, and the chooser when it was re-named.
+TableAnswer AskAboutMissingTable(ModelSink& sink, core::qelApplication& application,
+                                 const BusObjPtr& businessObject, const DatabaseSnapshot& database,
+                                 frmAvailTablesorFields& chooser) {
+    const auto& table = businessObject->Table();
+    if (!AnsweredYes("Was the " + table->Name() + " table re-named?"))
+        return TableAnswer::Delete;
+    chooser.SetTableReferences(table->Name(), database.Tables);
+    ShowStatus("Ready...", ui::MousePointer::Default);
+    chooser.Show();
+    if (chooser.IsCanceled())
+        return TableAnswer::Cancel;
+    if (!chooser.OKClicked())
+        return TableAnswer::Kept;
+    const std::string chosen = chooser.SelectedTableorField();
+    chooser.Unload();
+    if (chosen.empty())
+        return TableAnswer::Kept;
+    table->SetName(chosen);
+    sink.SetIsDataChanged(true);
+    MatchFields(sink, application, chosen, businessObject, database);
+    return TableAnswer::Matched;
+}
+
+bool IsTable(const DatabaseSnapshot& database, const std::string& name) {
+    return database.Columns.contains(name);
+}
+
+// Offers the tables no business object maps; false when the developer cancelled.
+bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const DatabaseSnapshot& database) {
+    auto offered =
+        std::make_shared<vb::Collection<std::string>>(UnmappedTables(database.Tables, application));
+    if (offered->Count() == 0)
+        return true;
+    const auto form = sink.ImportSelectionForm();
+    if (!form)
+        vb::Raise(vb::kObjectNotSet);
+    form->SetTablesInDatabase(offered);
+    form->Caption = kImportCaption;
+    form->Show();
+    if (!form->OKClickedForImporting())
+        return !form->CancelClicked();
+    // A model made by hand keeps its views.
+    if (!sink.IsImported() && !sink.IsAppOpened() && application.BusinessObjects()->Count() == 0)
+        sink.ClearViews();
+    ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
+    for (const std::string& name : form->TablestoImport()) {
+        const auto columns = database.Columns.find(name);
+        const auto key = database.PrimaryKeys.find(name);
+        ImportTable(sink, application,
+                    {name, columns == database.Columns.end() ? std::vector<CatalogColumn>{} : columns->second,
+                     key == database.PrimaryKeys.end() ? std::vector<std::string>{} : key->second});
+    }
+    sink.SetIsImported(true);
+    sink.SetIsDataChanged(true);
+    ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+    return true;
+}
+
+void Synchronize(ModelSink& sink) {
+    const auto application = sink.Application();
+    if (!application)
+        vb::Raise(vb::kObjectNotSet);
+    frmAvailTablesorFields chooser;
+    sink.SetImportSelectionForm(std::make_shared<frmImportSelection>());
+    ShowStatus("Synchronizing Database Information...", ui::MousePointer::Hourglass);
+
+    const std::string connectString = GetDBConnection(*application);
+    const auto catalog = OpenSchemaCatalog(connectString);
+    const DatabaseSnapshot database = ReadDatabase(*application, *catalog);
+    if (!application->DSN().empty() && application->DSNDBName().empty())
+        application->SetDSNDBName(catalog->DefaultDatabase());
+
+    std::vector<BusObjPtr> businessObjects;
+    for (const auto& businessObject : *application->BusinessObjects())
+        businessObjects.push_back(businessObject);
+    std::vector<BusObjPtr> toDelete;
+    for (const BusObjPtr& businessObject : businessObjects) {
+        const std::string tableName = businessObject->Table()->Name();
+        if (IsTable(database, tableName)) {
+            MatchFields(sink, *application, tableName, businessObject, database);
+            continue;
+        }
+        switch (AskAboutMissingTable(sink, *application, businessObject, database, chooser)) {
+            case TableAnswer::Cancel:
+                ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+                return;
+            case TableAnswer::Delete:
+                toDelete.push_back(businessObject);
+                break;
+            case TableAnswer::Matched:
+            case TableAnswer::Kept:
+                break;
+        }
+    }
+    for (const BusObjPtr& businessObject : toDelete) {
+        sink.DeleteBusObj(*application, businessObject);
+        sink.SetIsDataChanged(true);
+    }
+    if (!ImportNewTables(sink, *application, database)) {
+        ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+        return;
+    }
+    RebuildRelationships(sink, *application, database.Relations);
+    sink.SetIsDataChanged(true);
+    ShowStatus("Ready...", ui::MousePointer::Default);
+}
+
+}  // namespace
+
+DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCatalog& catalog) {
+    DatabaseSnapshot database;
+    database.Tables = catalog.Tables();
+    std::vector<std::string> tables;
+    for (const CatalogTable& table : database.Tables) {
+        if (table.Type != "TABLE")
+            continue;
+        database.Columns.emplace(table.Name, catalog.Columns(table.Name));
+        database.PrimaryKeys.emplace(table.Name, catalog.PrimaryKey(table.Name));
+        tables.push_back(table.Name);
+    }
+    database.Relations = ReadRelationshipSource(application, catalog, tables);
+    return database;
+}
+
+void SynchronizeApplication(ModelSink& sink) {
+    try {
+        Synchronize(sink);
+    } catch (vb::Error& error) {
+        ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+        core::ReportUnexpectedError(error, "mnuFileSyncApplication_Click");
+    }
+}
+
+void MatchFields(ModelSink& sink, core::qelApplication& application, const std::string& tableName,
+                 const std::shared_ptr<core::qelBusinessObject>& businessObject,
+                 const DatabaseSnapshot& database) {
+    try {
+        MatchTable(sink, application, tableName, businessObject, database);
+    } catch (vb::Error& error) {
+        core::ReportUnexpectedError(error, "MatchFields");
+    }
+}
+
+}  // namespace schemaimport
