@@ -19,6 +19,12 @@ struct CheckBox {
     bool Enabled = true;
 };
 
+// One option button of a frame; the frame's Enabled is each button's.
+struct OptionButton {
+    bool Value = false;
+    bool Enabled = true;
+};
+
 // A combo box whose text is one of its entries, or any text that code put there (ListIndex -1 then).
 struct ComboBox {
     std::vector<std::string> Items;

@@ -16,6 +16,7 @@ void ModelItemDialogs::RenewDialogs() {
     NewBusObjForm();
     NewPropertyForm();
     NewMethodForm();
+    NewRelationshipForm();
 }
 
 void ModelItemDialogs::NewBusObjForm() {
@@ -52,6 +53,18 @@ void ModelItemDialogs::NewMethodForm() {
         if (!mForm.myMethodForm_MethodUpdated(method))
             dialog.DuplicateName(true);
     });
+}
+
+void ModelItemDialogs::NewRelationshipForm() {
+    myRelationshipForm = std::make_unique<frmRelationshipBuilder>();
+    myRelationshipForm->OnRelationshipAdded(
+        [this](const std::shared_ptr<core::qelRelationship>& relationship) {
+            return mForm.myRelationshipForm_RelationshipAdded(relationship);
+        });
+    myRelationshipForm->OnRelationshipUpdated(
+        [this](const std::shared_ptr<core::qelRelationship>& relationship) {
+            mForm.myRelationshipForm_RelationshipUpdated(relationship);
+        });
 }
 
 void ModelItemDialogs::NewBusinessObject() {
@@ -121,6 +134,35 @@ void ModelItemDialogs::AddVirtualProperty() {
     picker.SetBusinessObject(businessObject);
     picker.SetApplication(mForm.Application());
     picker.Show();
+}
+
+void ModelItemDialogs::NewRelationship() {
+    if (mForm.Application()->BusinessObjects()->Count() == 0) {
+        ui::MsgBox("You must have at least one business object before you can add a relationship!",
+                   ui::vbInformation, "Information");
+        return;
+    }
+    const auto businessObject = mForm.GetBusinessObject();
+    mForm.SetCurrentBusObj(businessObject);
+    myRelationshipForm->SetApplication(mForm.Application());
+    myRelationshipForm->SetBusinessObject(businessObject);
+    myRelationshipForm->Show();
+    RefreshCommittedProperties();
+}
+
+void ModelItemDialogs::EditRelationship(const std::string& name) {
+    myRelationshipForm->SetApplication(mForm.Application());
+    myRelationshipForm->SetBusinessObject(mForm.CurrentBusObj());
+    myRelationshipForm->SetRelationships(mForm.Application()->Relationships());
+    myRelationshipForm->LoadExistingRelationship(name);
+    if (myRelationshipForm->IsLoaded())
+        myRelationshipForm->Show();
+    RefreshCommittedProperties();
+}
+
+void ModelItemDialogs::RefreshCommittedProperties() {
+    for (const auto& property : myRelationshipForm->CommittedProperties())
+        mForm.PropUpdatedByRelationship(property);
 }
 
 }  // namespace builder

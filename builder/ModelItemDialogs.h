@@ -1,5 +1,6 @@
 #pragma once
-// The main window's business object, property and method dialogs and the virtual property picker: each
+// The main window's business object, property, method and relationship dialogs and the virtual property
+// picker: each
 // command fills its dialog and shows it; what OK accepts reaches the window's handlers, and a handler
 // that refuses keeps the dialog open.
 
@@ -10,6 +11,7 @@
 #include "builder/frmBusObjBuilder.h"
 #include "builder/frmMethodBuilder.h"
 #include "builder/frmPropertyBuilder.h"
+#include "builder/frmRelationshipBuilder.h"
 
 namespace builder {
 
@@ -22,6 +24,8 @@ class ModelItemDialogs : public BuilderDialogs {
     void NewMethod() override;
     void EditProperty(const std::string& key, bool freshDialog) override;
     void EditMethod(const std::string& key, bool freshDialog) override;
+    void NewRelationship() override;
+    void EditRelationship(const std::string& name) override;
     void AddVirtualProperty() override;
     void RenewDialogs() override;
 
@@ -29,11 +33,15 @@ class ModelItemDialogs : public BuilderDialogs {
     frmBusObjBuilder& BusObjForm() { return *myBusObjForm; }
     frmPropertyBuilder& PropertyForm() { return *myPropertyForm; }
     frmMethodBuilder& MethodForm() { return *myMethodForm; }
+    frmRelationshipBuilder& RelationshipForm() { return *myRelationshipForm; }
 
   private:
     void NewBusObjForm();
     void NewPropertyForm();
     void NewMethodForm();
+    void NewRelationshipForm();
+    // The rows of the properties the relationship dialog's commit changed.
+    void RefreshCommittedProperties();
     // The business object a new item goes to; nothing (after the message) before the first one exists.
     std::shared_ptr<core::qelBusinessObject> TargetBusinessObject(const char* refusal);
     void ShowPropertyForm(const std::shared_ptr<core::qelBusinessObject>& businessObject,
@@ -45,6 +53,7 @@ class ModelItemDialogs : public BuilderDialogs {
     std::unique_ptr<frmBusObjBuilder> myBusObjForm;
     std::unique_ptr<frmPropertyBuilder> myPropertyForm;
     std::unique_ptr<frmMethodBuilder> myMethodForm;
+    std::unique_ptr<frmRelationshipBuilder> myRelationshipForm;
 };
 
 }  // namespace builder

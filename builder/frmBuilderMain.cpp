@@ -276,7 +276,7 @@ void frmBuilderMain::mnuMethodNew_Click() {
 }
 
 void frmBuilderMain::mnuRelationshipNew_Click() {
-    RunCommand("mnuRelationshipNew_Click", [this] { mDialogs->NewRelationship(); });
+    RunCommand("RelationshipNew", [this] { mDialogs->NewRelationship(); });
 }
 
 void frmBuilderMain::mnuBusObjAddProperty_Click() {

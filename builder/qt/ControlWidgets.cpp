@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace builder::qt {
@@ -89,6 +90,12 @@ void Mirror(QCheckBox* check, const CheckBox& box) {
     const QSignalBlocker blocker(check);
     check->setChecked(box.Value == 1);
     check->setEnabled(box.Enabled);
+}
+
+void Mirror(QRadioButton* option, const OptionButton& box) {
+    const QSignalBlocker blocker(option);
+    option->setChecked(box.Value);
+    option->setEnabled(box.Enabled);
 }
 
 void FocusNamed(QWidget* dialog, const std::string& name) {

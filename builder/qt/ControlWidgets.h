@@ -15,6 +15,7 @@ class QDialog;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace builder::qt {
@@ -35,6 +36,7 @@ void Mirror(QLineEdit* edit, const TextBox& box);
 void Mirror(QComboBox* combo, const ComboBox& box);
 void Mirror(QListWidget* list, const ListBox& box);
 void Mirror(QCheckBox* check, const CheckBox& box);
+void Mirror(QRadioButton* option, const OptionButton& box);
 
 // The child of `dialog` named `name` takes the focus.
 void FocusNamed(QWidget* dialog, const std::string& name);

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -17,18 +18,25 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "builder/frmBuilderMain.h"
+#include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
+#include "core/qelRelationship.h"
 #include "core/qelTable.h"
 #include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
+#include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
@@ -78,17 +86,10 @@ class BuilderMainQt : public ::testing::Test {
 
     // File > Open through the menu: the dialog's first row chosen and Open pressed.
     void OpenSample(bool screenshot) {
-        testing_support::OnNextModalWidget([screenshot](QWidget& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>("ApplicationListView");
-            auto* open = dialog.findChild<QPushButton*>("cmdOK");
-            list->setCurrentItem(list->topLevelItem(0));
-            EXPECT_TRUE(open->isEnabled());
+        builder_test::OpenFirstApplication(*mWindow, Settle, [screenshot](QWidget& dialog) {
             if (screenshot)
                 Screenshot(dialog, "builder-open.png");
-            open->click();
         });
-        Child<QAction>("mnuFileOpen")->trigger();
-        Settle();
     }
 
     dao_test::TestFolder mFolder;
@@ -220,6 +221,41 @@ TEST_F(BuilderMainQt, TheToolbarOpensTheOpenDialog) {
     Settle();
     EXPECT_TRUE(shown);
     EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
+}
+
+// The whole flow on the real widgets: a new business object with two properties, a relationship from it to
+// Order through the relationship dialog and its picker, saved, and there again when opened again.
+TEST_F(BuilderMainQt, AShipmentWithARelationshipToOrderIsEnteredSavedAndOpenedAgain) {
+    OpenSample(false);
+    builder_test::EnterShipment(*mWindow, Settle);
+    const auto& shipmentObject = mForm.Application()->BusinessObjects()->Item("Shipment");
+    ASSERT_EQ(shipmentObject->Properties()->Count(), 2);
+    ASSERT_EQ(shipmentObject->KeyProperties()->Count(), 1);
+    ASSERT_TRUE(mForm.Application()->Relationships()->Exists("Relationship5"));
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    Settle();
+    Screenshot(*mWindow, "builder-relationship.png");
+
+    Child<QAction>("mnuFileSave")->trigger();
+    Settle();
+    EXPECT_FALSE(mForm.IsDataChanged());
+    OpenSample(false);
+    const auto& reopened = mForm.Application()->BusinessObjects()->Item("Shipment");
+    const auto& foreign = reopened->Properties()->Item("Shipment.Properties.OrderID");
+    EXPECT_TRUE(foreign->IsForeignProperty());
+    EXPECT_EQ(reopened->KeyProperties()->Item(1)->Name(), "ShipmentID");
+    ASSERT_TRUE(mForm.Application()->Relationships()->Exists("Relationship5"));
+    EXPECT_EQ(mForm.Application()->Relationships()->Item("Relationship5")->RelType(), "Reference");
+    auto& db = *mForm.dbZUN();
+    const auto rows = db.Query(R"sql(SELECT p."Name", p."ForeignKeyFldID", a."Description"
+                                     FROM "Property" p JOIN "Association" a ON a."ID" = p."AssociationID"
+                                     WHERE p."BusObjID" = ?1)sql",
+                               {reopened->DBID()});
+    ASSERT_EQ(rows.Count(), 1u);
+    EXPECT_EQ(rows[0]["Name"].ToString(), "OrderID");
+    EXPECT_EQ(rows[0]["ForeignKeyFldID"].ToString(), "17");
+    EXPECT_EQ(rows[0]["Description"].ToString(), "ships");
+    EXPECT_EQ(Child<QTreeView>("RelationshipListView")->model()->rowCount(), 10);
 }
 
 // File > Synchronize Application on the real window: the question box and the chooser of a renamed

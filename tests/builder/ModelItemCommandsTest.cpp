@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "builder/RelationshipPickers.h"
 #include "builder/frmBusObjBuilder.h"
 #include "builder/frmMethodBuilder.h"
 #include "builder/frmPropertyBuilder.h"
+#include "builder/frmRelationshipBuilder.h"
 #include "core/qelTable.h"
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/builder/SampleWindow.h"
@@ -32,6 +36,15 @@ TEST_F(MainWindow, PropertyAndMethodCommandsNeedABusinessObject) {
         (Lines{"You must create the business object before you can add properties! (64, Information)",
                "You must create the business object before you can add methods! (64, Information)",
                "You must create the business object before you can add properties! (64, Information)"}));
+    EXPECT_TRUE(mScript.DialogsShown().empty());
+}
+
+TEST_F(MainWindow, NewRelationshipNeedsABusinessObject) {
+    mForm.mnuRelationshipNew_Click();
+    mForm.tlbToolBar_ButtonClick("Relationship");
+    const std::string refusal =
+        "You must have at least one business object before you can add a relationship! (64, Information)";
+    EXPECT_EQ(Messages(), (Lines{refusal, refusal}));
     EXPECT_TRUE(mScript.DialogsShown().empty());
 }
 
@@ -150,6 +163,112 @@ TEST_F(Sample, ABusinessObjectEnteredThroughTheDialogsIsStoredAndOpensAgain) {
     const auto& carrier = reopened->Properties()->Item("Shipment.Properties.Carrier");
     EXPECT_EQ(Lines(carrier->PermittedValues()->begin(), carrier->PermittedValues()->end()),
               (Lines{"UPS", "DHL"}));
+}
+
+// A relationship entered through the dialog on the sample: Shipment refers to Order through OrderID.
+TEST_F(Sample, ARelationshipEnteredThroughTheDialogIsStoredOpensAgainAndIsDeleted) {
+    Open("K1");
+    auto shipment = NewBusinessObject("Shipment");
+    mForm.myBusObjForm_BusinessObjectAdded(shipment);
+    auto shipmentID = NewProperty("Shipment", "ShipmentID");
+    shipmentID->SetDataType("Long");
+    shipmentID->SetLength(4);
+    shipmentID->SetIsKey(true);
+    shipment->KeyProperties()->Add(shipmentID, "ShipmentID");
+    shipmentID->SetKeyIndex(1);
+    mForm.myPropertyForm_PropertyAdded(shipmentID);
+    auto orderID = NewProperty("Shipment", "OrderID");
+    orderID->SetIsMandatory(false);
+    orderID->SetDataType("Long");
+    orderID->SetLength(4);
+    mForm.myPropertyForm_PropertyAdded(orderID);
+
+    Select("Shipment");
+    Lines offered;
+    Answer<builder::frmRelationshipBuilder>(mScript, [](auto& dialog) {
+        for (const auto& [name, button] : {std::pair{"Shipment", 0}, std::pair{"Order", 2}}) {
+            const auto& items = dialog.lstAllBusObjects.Items;
+            dialog.lstAllBusObjects.ListIndex =
+                static_cast<int32_t>(std::find(items.begin(), items.end(), name) - items.begin());
+            dialog.cmdMoveFields_Click(button);
+        }
+        dialog.optA1Always_Click();
+        dialog.txtAssoc1Name_Change("ships");
+        dialog.txtAssoc2Name_Change("is shipped by");
+        dialog.SSTab1_Click(builder::frmRelationshipBuilder::RelatedProperties);
+        dialog.MatchedListView.ListIndex = 0;
+        dialog.MatchedListView_DblClick();
+        dialog.cmdOK_Click();
+    });
+    Answer<builder::frmMatchPropertiesPopUp>(mScript, [&offered](auto& picker) {
+        offered = picker.lstProperties.Items;
+        picker.lstProperties.ListIndex = 1;
+        picker.cmdOK_Click();
+    });
+    mForm.RunMenuCommand("mnuBusObjAddRelationship");
+    EXPECT_EQ(offered, (Lines{"ShipmentID", "OrderID"}));
+    EXPECT_TRUE(mScript.Prompts().empty());
+    const std::string name = "Relationship5";
+    EXPECT_EQ(Rows(mForm.Views().RelationshipListView).back(),
+              "Order.Relationships." + name + " = Order|always|is shipped by|Many|Shipment");
+    EXPECT_TRUE(orderID->IsForeignProperty());
+    // The receiving end is "always": the foreign key became mandatory, and its row says so.
+    EXPECT_TRUE(orderID->IsMandatory());
+    EXPECT_EQ(mForm.Views().PropertyListView.Row("Shipment.Properties.OrderID").SubItems[7], "True");
+    EXPECT_TRUE(mForm.IsDataChanged());
+
+    mForm.mnuFileSave_Click();
+    dao::SqliteDatabase& db = *mForm.dbZUN();
+    const auto stored = db.Query(R"sql(SELECT "RelType" FROM "Relationship" WHERE "ID" > 4)sql");
+    ASSERT_EQ(stored.Count(), 1u);
+    EXPECT_EQ(Text(stored[0], "RelType"), "Reference");
+    Lines associations;
+    for (const auto& row : db.Query(R"sql(SELECT "SourceBusObjID", "TargetBusObjID", "Cardinality",
+                                             "IsOptional", "Description" FROM "Association" WHERE "ID" > 8
+                                      ORDER BY "ID")sql"))
+        associations.push_back(Text(row, "SourceBusObjID") + ">" + Text(row, "TargetBusObjID") + " " +
+                               Text(row, "Cardinality") + " " + Text(row, "IsOptional") + " " +
+                               Text(row, "Description"));
+    const std::string shipmentRow = std::to_string(shipment->DBID());
+    EXPECT_EQ(associations,
+              (Lines{shipmentRow + ">3 One False ships", "3>" + shipmentRow + " Many False is shipped by"}));
+    const auto foreign = db.Query(R"sql(SELECT "ForeignKeyFldID", "AssociationID" FROM "Property"
+                                        WHERE "Name" = 'OrderID' AND "BusObjID" = ?1)sql",
+                                  {shipment->DBID()});
+    ASSERT_EQ(foreign.Count(), 1u);
+    EXPECT_EQ(Text(foreign[0], "ForeignKeyFldID"), "17");
+    EXPECT_EQ(Text(foreign[0], "AssociationID"), "9");
+
+    // Opened again: the relationship is there, and a double click on its row opens it with its key list.
+    Open("K1");
+    ASSERT_TRUE(mForm.Application()->Relationships()->Exists(name));
+    Lines keyRows;
+    Answer<builder::frmRelationshipBuilder>(mScript, [&keyRows](auto& dialog) {
+        EXPECT_TRUE(dialog.IsEditMode());
+        EXPECT_EQ(dialog.Caption(), "Relationship Builder - Shipment and Order");
+        for (const auto& row : dialog.MatchedListView.Rows)
+            keyRows.push_back(row.Key + "=" + row.Matched);
+        dialog.cmdCancel_Click();
+    });
+    mForm.Views().RelationshipListView.Select("Shipment.Relationships." + name);
+    mForm.ListView_DblClick(ListTab::Relationships);
+    EXPECT_EQ(keyRows, (Lines{"OrderID=OrderID"}));
+    // Edit on the other end's leaf opens the same relationship.
+    Answer<builder::frmRelationshipBuilder>(mScript, [&keyRows](auto& dialog) {
+        keyRows.push_back(dialog.Caption());
+        dialog.cmdCancel_Click();
+    });
+    Select("Order.Relationships." + name);
+    mForm.SetContext(Context::Tree);
+    mForm.mnuPropMethEdit_Click();
+    EXPECT_EQ(keyRows.back(), "Relationship Builder - Shipment and Order");
+
+    mForm.Views().RelationshipListView.Select("Order.Relationships." + name);
+    mForm.ListView_MouseDown(ListTab::Relationships, 2);
+    mForm.RunMenuCommand("mnuRelationshipDelete");
+    EXPECT_FALSE(mForm.Application()->Relationships()->Exists(name));
+    EXPECT_EQ(db.Query(R"sql(SELECT "ID" FROM "Association" WHERE "ID" > 8)sql").Count(), 0u);
+    EXPECT_EQ(db.Query(R"sql(SELECT "ID" FROM "Property" WHERE "AssociationID" = 9)sql").Count(), 0u);
 }
 
 }  // namespace

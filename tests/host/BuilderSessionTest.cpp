@@ -1,0 +1,183 @@
+// The add-in as a developer meets it in the IDE, on its real widgets offscreen: the IDE starts with the
+// add-in listed, "VB Ostrel..." opens the main window over the per-user data folder holding a copy of the
+// sample repository, File > Open "OrderEntry", a new business object with a relationship to Order is
+// entered, saved and opened again, and Build > Business Object (No Forms) writes its classes into the
+// IDE's project group.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialogButtonBox>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "host/IdeSession.h"
+#include "platform/dao/SqliteDatabase.h"
+#include "platform/ide/VBE.h"
+#include "platform/ui/QtInteraction.h"
+#include "tests/builder/ShipmentFlow.h"
+#include "tests/host/QtTestApplication.h"
+
+namespace {
+
+void Settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+template <typename Widget>
+Widget* TopLevel(const std::function<bool(Widget&)>& match) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* typed = qobject_cast<Widget*>(widget);
+        if (typed && typed->isVisible() && match(*typed))
+            return typed;
+    }
+    return nullptr;
+}
+
+class BuilderSession : public ::testing::Test {
+  protected:
+    BuilderSession()
+        : mFolder(std::filesystem::temp_directory_path() / ("ostrel-session-" + std::to_string(::getpid()))) {
+        std::filesystem::remove_all(mFolder);
+        std::filesystem::create_directories(mFolder / "data" / "ostrel");
+        std::filesystem::copy_file(
+            std::filesystem::path(OSTREL_BINARY_DIR_AT_BUILD) / "samples" / "vbostrel.mdb",
+            mFolder / "data" / "ostrel" / "vbostrel.mdb");
+        ::setenv("XDG_DATA_HOME", (mFolder / "data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", mFolder.c_str(), 1);
+        std::ofstream(mFolder / "vbaddin.ini", std::ios::binary) << "[Add-Ins32]\r\nVBOSTREL.Connect=1\r\n";
+    }
+    ~BuilderSession() override {
+        mSession.reset();
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        std::filesystem::remove_all(mFolder);
+    }
+
+    std::filesystem::path mFolder;
+    ui::QtInteraction mInteraction;
+    ui::ScopedInteraction mUseIt{mInteraction};
+    std::unique_ptr<host::IdeSession> mSession;
+};
+
+TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
+    mSession = std::make_unique<host::IdeSession>(mFolder / "vbaddin.ini");
+    mSession->StartUp({});
+    const auto bar = mSession->VBE().CommandBars().Item("Add-Ins");
+    ASSERT_EQ(bar->Controls().Count(), 1);
+    ASSERT_EQ(bar->Controls().Item(1)->Caption(), "VB Ostrel...");
+    bar->Controls().Item(1)->Execute();
+    Settle();
+    QMainWindow* window =
+        TopLevel<QMainWindow>([](QMainWindow& w) { return w.objectName() == "frmBuilderMain"; });
+    ASSERT_NE(window, nullptr);
+
+    builder_test::OpenFirstApplication(*window, Settle);
+    EXPECT_EQ(window->windowTitle(), "VBOstrel - OrderEntry");
+    builder_test::EnterShipment(*window, Settle);
+    window->findChild<QAction*>("mnuFileSave")->trigger();
+    Settle();
+    builder_test::OpenFirstApplication(*window, Settle);
+    auto* relationships = window->findChild<QTreeView*>("RelationshipListView");
+    ASSERT_EQ(relationships->model()->rowCount(), 10);
+    bool shipmentRow = false;
+    for (int row = 0; row < 10; ++row)
+        shipmentRow = shipmentRow || relationships->model()->index(row, 0).data().toString() == "Shipment";
+    EXPECT_TRUE(shipmentRow);
+
+    // Build > Business Object: only Shipment, no forms.
+    window->findChild<QAction*>("mnuBuildBusObj")->trigger();
+    Settle();
+    QWidget* generate = TopLevel<QWidget>([](QWidget& w) { return w.windowTitle() == "Generate Code"; });
+    ASSERT_NE(generate, nullptr);
+    auto* grid = generate->findChild<QTableWidget*>();
+    ASSERT_NE(grid, nullptr);
+    int shipment = -1;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (grid->item(row, 0) && grid->item(row, 0)->text() == "Shipment")
+            shipment = row;
+    }
+    ASSERT_GE(shipment, 0);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if ((grid->item(row, 1)->checkState() == Qt::Checked) != (row == shipment))
+            emit grid->cellClicked(row, 1);
+    }
+    for (auto* option : generate->findChildren<QRadioButton*>()) {
+        if (option->text() == "No Forms")
+            option->click();
+    }
+    // Whatever asks something on the way is recorded and answered with OK.
+    std::vector<std::string> asked;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        asked.push_back(modal->windowTitle().toStdString());
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            asked.back() += ": " + box->text().toStdString();
+            box->defaultButton() ? box->defaultButton()->click() : box->button(QMessageBox::Ok)->click();
+        } else if (auto* buttons = modal->findChild<QDialogButtonBox*>()) {
+            buttons->button(QDialogButtonBox::Ok)->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->accept();
+        }
+    });
+    answer.start();
+    QPushButton* start = nullptr;
+    for (auto* button : generate->findChildren<QPushButton*>()) {
+        if (button->text() == "&Generate")
+            start = button;
+    }
+    ASSERT_NE(start, nullptr);
+    // The window goes when the run is over.
+    const QPointer<QWidget> running(generate);
+    start->click();
+    QDeadlineTimer deadline(60000);
+    while (running && running->isVisible() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    answer.stop();
+    EXPECT_TRUE(!running || !running->isVisible());
+    // Order, which Shipment refers to, is not built in this run: its warning, answered with OK, then the
+    // end of the run.
+    EXPECT_EQ(asked, (std::vector<std::string>{"Generation Warnings", "VB Ostrel: Generation finished!"}));
+    std::set<std::string> components;
+    for (const auto& project : mSession->VBE().VBProjects())
+        for (const auto& component : project->VBComponents())
+            components.insert(component->Name());
+    EXPECT_TRUE(components.contains("Shipment")) << ::testing::PrintToString(components);
+    EXPECT_TRUE(components.contains("ShipmentPersist")) << ::testing::PrintToString(components);
+    window->findChild<QAction*>("mnuFileExit")->trigger();
+    Settle();
+
+    // The repository in the per-user data folder holds Shipment's foreign key to Order's key.
+    const auto repository =
+        dao::SqliteDatabase::Open(mFolder / "data" / "ostrel" / "vbostrel.mdb", dao::OpenMode::ReadOnly);
+    const auto rows = repository->Query(R"sql(
+        SELECT p."ForeignKeyFldID", r."RelType" FROM "Property" p
+        JOIN "BusinessObject" b ON b."ID" = p."BusObjID"
+        JOIN "Association" a ON a."ID" = p."AssociationID"
+        JOIN "Relationship" r ON r."ID" = a."RelationshipID"
+        WHERE b."Name" = 'Shipment' AND p."Name" = 'OrderID')sql");
+    ASSERT_EQ(rows.Count(), 1u);
+    EXPECT_EQ(rows[0]["ForeignKeyFldID"].ToString(), "17");
+    EXPECT_EQ(rows[0]["RelType"].ToString(), "Reference");
+}
+
+}  // namespace
