@@ -14,12 +14,8 @@
 #include <string>
 
 #include "bench/SyntheticApplication.h"
-#include "builder/UnattendedInteraction.h"
-#include "core/frmCodeGeneration.h"
+#include "bench/UnattendedBuild.h"
 #include "core/qelApplication.h"
-#include "core/qelConstructor.h"
-#include "core/qelToolProperties.h"
-#include "platform/ide/VBE.h"
 #include "repository/ApplicationList.h"
 #include "repository/ApplicationLoad.h"
 #include "repository/RepositoryFile.h"
@@ -34,26 +30,18 @@ struct Run {
 };
 
 Run Generate(const std::shared_ptr<core::qelApplication>& application, bool forms) {
-    builder::UnattendedInteraction interaction(false);
-    ui::ScopedInteraction installed(interaction);
     const auto vbe = std::make_shared<vbide::VBE>();
-    core::frmCodeGeneration form([] { return std::make_shared<core::qelConstructor>(); });
-    form.SetVBInstance(vbe);
-    form.SetApplication(application);
-    form.SetToolProperties(std::make_shared<core::qelToolProperties>());
-    form.Show();
-    form.SetAllForms(forms);
     const auto start = std::chrono::steady_clock::now();
-    form.cmdGenerate_Click();
+    const auto failures = bench::BuildUnattended(vbe, application, forms);
     Run run;
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     for (const auto& project : vbe->VBProjects()) {
         for (const auto& component : project->VBComponents())
             run.lines += component->CodeModule()->CountOfLines();
     }
-    run.failed = !interaction.Failures().empty();
+    run.failed = !failures.empty();
     if (run.failed)
-        std::printf("failed: %s\n", interaction.Failures().front().c_str());
+        std::printf("failed: %s\n", failures.front().c_str());
     return run;
 }
 

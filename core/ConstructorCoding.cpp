@@ -82,9 +82,10 @@ void qelConstructor::StartCoding() {
 }
 
 void qelConstructor::Code(std::string_view line) {
-    const std::string text = CreateTokenStr(line);
+    mLine.clear();
+    SubstituteTokens(line, mLine);
     const int32_t number = mLinesInComponent + 1;
-    Required(mCurComponent).CodeModule()->InsertLines(number, text);
+    Required(mCurComponent).CodeModule()->InsertLines(number, mLine);
     mLinesInComponent = number;
 }
 

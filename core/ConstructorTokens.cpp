@@ -217,7 +217,13 @@ std::shared_ptr<typelib::IMethod> qelConstructor::CurrentMethod() const {
 }
 
 std::string qelConstructor::CreateTokenStr(std::string_view line) {
-    return mTokens.Substitute(line, [this](size_t token) { return GetTokenValue(token); });
+    std::string text;
+    SubstituteTokens(line, text);
+    return text;
+}
+
+void qelConstructor::SubstituteTokens(std::string_view line, std::string& out) {
+    mTokens.SubstituteInto(line, out, [this](size_t token) { return GetTokenValue(token); });
 }
 
 void qelConstructor::AddTokens(std::string& tokens) {

@@ -1,6 +1,7 @@
 #include "core/TokenTable.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace core {
 
@@ -18,7 +19,14 @@ void TokenTable::Add(std::string name) {
     } else {
         mByPrefix[PrefixKey(name[0], name[1])].push_back(index);
     }
+    bool& starts = mStarts[static_cast<unsigned char>(name[0])];
+    if (!starts) {
+        starts = true;
+        ++mStartCount;
+        mOnlyStart = name[0];
+    }
     mNames.push_back(std::move(name));
+    mFreeFrom.emplace_back();
 }
 
 std::string TokenTable::AddList(std::string_view tokens) {
@@ -29,22 +37,39 @@ std::string TokenTable::AddList(std::string_view tokens) {
     return std::string(tokens);
 }
 
-std::vector<TokenTable::Occurrence> TokenTable::Find(std::string_view line) const {
-    std::vector<Occurrence> found;
+size_t TokenTable::NextStart(std::string_view line, size_t from) const {
+    if (mStartCount == 1) {
+        const void* hit = std::memchr(line.data() + from, mOnlyStart, line.size() - from);
+        return hit == nullptr ? line.size()
+                              : static_cast<size_t>(static_cast<const char*>(hit) - line.data());
+    }
+    while (from < line.size() && !mStarts[static_cast<unsigned char>(line[from])])
+        ++from;
+    return from;
+}
+
+void TokenTable::Find(std::string_view line, std::vector<Occurrence>& found) const {
+    found.clear();
+    if (mNames.empty())
+        return;
     // A token's next occurrence may not overlap its previous one.
-    std::vector<size_t> freeFrom;
-    for (size_t position = 0; position < line.size(); ++position) {
+    ++mLine;
+    for (size_t position = NextStart(line, 0); position < line.size();
+         position = NextStart(line, position + 1)) {
         size_t first = mNames.size();
         // Every token that occurs here counts as found, but only the first listed is replaced.
         auto visit = [&](size_t token) {
             const std::string& name = mNames[token];
-            if (line.compare(position, name.size(), name) != 0)
+            // Many tokens share their first characters ("&Prop..."): their last one tells them apart
+            // before the whole name is compared.
+            if (name.size() > line.size() - position || line[position + name.size() - 1] != name.back() ||
+                line.compare(position, name.size(), name) != 0) {
                 return;
-            if (freeFrom.empty())
-                freeFrom.assign(mNames.size(), 0);
-            if (position < freeFrom[token])
+            }
+            FreeFrom& free = mFreeFrom[token];
+            if (free.line == mLine && position < free.position)
                 return;
-            freeFrom[token] = position + name.size();
+            free = {mLine, position + name.size()};
             first = std::min(first, token);
         };
         if (position + 1 < line.size()) {
@@ -59,7 +84,6 @@ std::vector<TokenTable::Occurrence> TokenTable::Find(std::string_view line) cons
         if (first < mNames.size())
             found.push_back({position, first});
     }
-    return found;
 }
 
 }  // namespace core

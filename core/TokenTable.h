@@ -3,14 +3,18 @@
 //
 // Every occurrence of every listed token is replaced by its value, also inside longer words; values are
 // never searched again. Occurrences are taken in order of position; where two tokens start at one
-// position (possible only with added tokens), the one listed first wins. The scan visits each position
-// of the line once and compares only the tokens that begin with the two characters found there, so a
-// line costs time in proportion to its length, not to the number of tokens.
+// position (possible only with added tokens), the one listed first wins. The scan jumps from one place
+// where a token can start (a character that begins some token; "&" for the built-in list) to the next and
+// compares only the tokens that begin with the two characters found there, so a line costs time in
+// proportion to its length, not to the number of tokens. A table substitutes one line at a time: the
+// scratch it keeps between lines makes a line cost no allocation beyond its output.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -23,26 +27,31 @@ class TokenTable {
     size_t Count() const { return mNames.size(); }
     const std::string& Name(size_t index) const { return mNames[index]; }
 
-    // `valueOf(index)` gives the value of the token at `index`, computed once per occurrence, in the
-    // order of the occurrences in the line.
+    // Appends `line` to `out` with its tokens replaced: `valueOf(index)` gives the value of the token at
+    // `index`, computed once per occurrence, in the order of the occurrences in the line.
     template <typename ValueOf>
-    std::string Substitute(std::string_view line, ValueOf&& valueOf) const {
-        const std::vector<Occurrence> occurrences = Find(line);
-        if (occurrences.empty())
-            return std::string(line);
-        std::string result;
-        result.reserve(line.size() + 16 * occurrences.size());
+    void SubstituteInto(std::string_view line, std::string& out, ValueOf&& valueOf) const {
+        // Taken out while in use, so that a value that substitutes a line of its own cannot spoil it.
+        std::vector<Occurrence> occurrences = std::move(mOccurrences);
+        Find(line, occurrences);
         size_t rest = 0;
         for (const Occurrence& occurrence : occurrences) {
             const std::string& name = mNames[occurrence.token];
             const size_t hit = line.find(name, rest);
             if (hit == std::string_view::npos)
                 continue;
-            result.append(line.substr(rest, hit - rest));
-            result.append(valueOf(occurrence.token));
+            out.append(line.substr(rest, hit - rest));
+            out.append(valueOf(occurrence.token));
             rest = hit + name.size();
         }
-        result.append(line.substr(rest));
+        out.append(line.substr(rest));
+        mOccurrences = std::move(occurrences);
+    }
+
+    template <typename ValueOf>
+    std::string Substitute(std::string_view line, ValueOf&& valueOf) const {
+        std::string result;
+        SubstituteInto(line, result, std::forward<ValueOf>(valueOf));
         return result;
     }
 
@@ -55,14 +64,29 @@ class TokenTable {
         size_t position;
         size_t token;
     };
+    // Where a token's last occurrence in the line ends; valid only for the line numbered `line`.
+    struct FreeFrom {
+        uint64_t line = 0;
+        size_t position = 0;
+    };
 
-    std::vector<Occurrence> Find(std::string_view line) const;
+    void Find(std::string_view line, std::vector<Occurrence>& found) const;
+    // The next place at or after `from` where a token can start; the line's size when there is none.
+    size_t NextStart(std::string_view line, size_t from) const;
     static uint16_t PrefixKey(char first, char second);
 
     std::vector<std::string> mNames;
     // Tokens by their first two characters (one-character tokens under key of the first alone).
     std::unordered_map<uint16_t, std::vector<size_t>> mByPrefix;
     std::vector<size_t> mSingleCharacter;
+    // The characters tokens begin with, and how many different ones there are (one: a memchr finds them).
+    std::array<bool, 256> mStarts{};
+    int mStartCount = 0;
+    char mOnlyStart = 0;
+    // Scratch kept from line to line.
+    mutable std::vector<Occurrence> mOccurrences;
+    mutable std::vector<FreeFrom> mFreeFrom;
+    mutable uint64_t mLine = 0;
 };
 
 }  // namespace core

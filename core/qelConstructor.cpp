@@ -50,14 +50,6 @@ frmDuplicateComponent& DuplicateComponentDialog() {
     return dialog;
 }
 
-std::shared_ptr<vbide::VBComponent> FindComponent(const vbide::VBProject& project, const std::string& name) {
-    for (const auto& component : project.VBComponents()) {
-        if (vb::TextEquals(component->Name(), name))
-            return component;
-    }
-    return nullptr;
-}
-
 // Names the file, the line and the edit point, so that the developer can mend the marker.
 std::string BrokenEditPointMessage(const std::string& file, const BrokenEditPoint& broken) {
     return "Line " + std::to_string(broken.Line()) + " of " + file + ": " + broken.what() +
@@ -162,12 +154,8 @@ bool qelConstructor::VBComponentExists(const std::string& projectName, const std
     if (!project)
         return false;
     mCurProject = std::move(project);
-    const int32_t kind = IdeKindOf(componentType);
-    for (const auto& component : mCurProject->VBComponents()) {
-        if (component->Name() == componentName && component->Type() == kind)
-            return true;
-    }
-    return false;
+    const auto component = mCurProject->VBComponents().Find(componentName);
+    return component && component->Name() == componentName && component->Type() == IdeKindOf(componentType);
 }
 
 int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std::string& componentName,
@@ -196,7 +184,7 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
             vbide::ReadComponentFile(formTemplate, mCurProject->Changes());
         }
 
-        if (auto existing = FindComponent(*mCurProject, componentName)) {
+        if (auto existing = mCurProject->VBComponents().Find(componentName)) {
             if (KeepsEditPoints(componentName)) {
                 if (existing->FileNames(1).empty()) {
                     ui::MsgBox("Save project(s) first then restart code generation.", ui::vbOKOnly,

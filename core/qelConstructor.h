@@ -82,6 +82,8 @@ class qelConstructor : public typelib::IConstructor,
     // Tokens.
     void RegisterTokens();
     std::string GetTokenValue(size_t token) const;
+    // Appends `line` with its tokens replaced to `out`.
+    void SubstituteTokens(std::string_view line, std::string& out);
     static bool IsPlainName(std::string_view name);
     std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const;
     std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const;
@@ -130,6 +132,7 @@ class qelConstructor : public typelib::IConstructor,
     bool mEditPointsSaved = false;
 
     TokenTable mTokens;
+    std::string mLine;                            // the line Code writes, kept to save an allocation per line
     std::optional<ScratchFolder> mScratchFolder;  // made at the first save, removed with the engine
     std::shared_ptr<vbide::VBComponent> mScratchComponent;
     std::filesystem::path mScratchFile;

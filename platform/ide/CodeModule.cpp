@@ -9,22 +9,26 @@ namespace vbide {
 namespace {
 
 // A line as VB's editor lists it: the blanks and tabs at its end are dropped.
-std::string ListedLine(std::string_view line) {
-    return std::string(line.substr(0, line.find_last_not_of(" \t") + 1));
+std::string_view ListedPart(std::string_view line) {
+    size_t end = line.size();
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t'))
+        --end;
+    return line.substr(0, end);
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+// The lines of `text` (CRLF, LF or CR between them), as listed.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
     size_t from = 0;
     for (size_t at = 0; at < text.size(); ++at) {
         if (text[at] != '\r' && text[at] != '\n')
             continue;
-        lines.push_back(ListedLine(text.substr(from, at - from)));
+        lines.push_back(ListedPart(text.substr(from, at - from)));
         if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
             ++at;
         from = at + 1;
     }
-    lines.push_back(ListedLine(text.substr(from)));
+    lines.push_back(ListedPart(text.substr(from)));
     return lines;
 }
 
@@ -60,12 +64,16 @@ CodeModule::CodeModule(ChangeCounterPtr changes) : mChanges(std::move(changes)) 
 void CodeModule::InsertLines(int32_t line, std::string_view text) {
     if (line < 1 || line > CountOfLines() + 1)
         vb::Raise(vb::kSubscriptOutOfRange);
-    std::vector<std::string> pieces = SplitLines(text);
-    if (line == CountOfLines() + 1 && pieces.size() == 1) {
-        mLines.push_back(std::move(pieces.front()));
+    if (line == CountOfLines() + 1) {
+        // The engine's way: one line at a time at the end, stored where it stands.
+        if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+            mLines.Append(ListedPart(text));
+        } else {
+            for (const std::string_view piece : SplitLines(text))
+                mLines.Append(piece);
+        }
     } else {
-        mLines.insert(mLines.begin() + (line - 1), std::make_move_iterator(pieces.begin()),
-                      std::make_move_iterator(pieces.end()));
+        Splice(line, 0, SplitLines(text));
     }
     mChanges->Bump();
 }
@@ -75,7 +83,7 @@ void CodeModule::DeleteLines(int32_t startLine, int32_t count) {
         vb::Raise(vb::kInvalidProcedureCall);
     if (startLine < 1 || startLine - 1 > CountOfLines() - count)
         vb::Raise(vb::kSubscriptOutOfRange);
-    mLines.erase(mLines.begin() + (startLine - 1), mLines.begin() + (startLine - 1 + count));
+    Splice(startLine, count, {});
     mChanges->Bump();
 }
 
@@ -102,7 +110,7 @@ bool CodeModule::Find(std::string_view target, int32_t& startLine, int32_t& star
     const int32_t last = endLine < 1 ? CountOfLines() : std::min(endLine, CountOfLines());
     std::string folded;
     for (int32_t number = first; number <= last; ++number) {
-        const std::string& line = mLines[static_cast<size_t>(number - 1)];
+        const std::string_view line = mLines[static_cast<size_t>(number - 1)];
         if (!matchCase)
             folded = vb::FoldCase(line);
         const std::string_view haystack = matchCase ? std::string_view(line) : std::string_view(folded);
@@ -124,11 +132,37 @@ bool CodeModule::Find(std::string_view target, int32_t& startLine, int32_t& star
     return false;
 }
 
-void CodeModule::SetAllLines(std::vector<std::string> lines) {
-    for (std::string& line : lines)
-        line = ListedLine(line);
-    mLines = std::move(lines);
+std::string_view CodeModule::Line(int32_t number) const {
+    if (number < 1 || number > CountOfLines())
+        vb::Raise(vb::kSubscriptOutOfRange);
+    return mLines[static_cast<size_t>(number - 1)];
+}
+
+std::vector<std::string> CodeModule::AllLines() const {
+    std::vector<std::string> lines;
+    lines.reserve(mLines.Count());
+    for (size_t i = 0; i < mLines.Count(); ++i)
+        lines.emplace_back(mLines[i]);
+    return lines;
+}
+
+void CodeModule::SetAllLines(const std::vector<std::string>& lines) {
+    mLines.Clear();
+    for (const std::string& line : lines)
+        mLines.Append(ListedPart(line));
     mChanges->Bump();
+}
+
+void CodeModule::Splice(int32_t startLine, int32_t count, const std::vector<std::string_view>& inserted) {
+    LineStore lines;
+    const auto start = static_cast<size_t>(startLine - 1);
+    for (size_t i = 0; i < start; ++i)
+        lines.Append(mLines[i]);
+    for (const std::string_view line : inserted)
+        lines.Append(line);
+    for (size_t i = start + static_cast<size_t>(count); i < mLines.Count(); ++i)
+        lines.Append(mLines[i]);
+    mLines = std::move(lines);
 }
 
 }  // namespace vbide

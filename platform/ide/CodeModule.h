@@ -3,8 +3,9 @@
 //
 // Members used by the add-in: InsertLines, DeleteLines, CountOfLines, Lines, Find. Line numbers start at 1;
 // a line number outside the module raises 9, a negative count 5. Appending at the end is amortised O(1);
-// Find is linear in the lines it searches. Lines are kept as VB's editor lists them, without blanks or
-// tabs at their end: a blank after a line-continuation "_" would be a syntax error to VB.
+// inserting or deleting elsewhere costs the size of the module; Find is linear in the lines it searches.
+// Lines are kept as VB's editor lists them, without blanks or tabs at their end: a blank after a
+// line-continuation "_" would be a syntax error to VB.
 
 #include <cstdint>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/ide/ChangeCounter.h"
+#include "platform/ide/LineStore.h"
 #include "platform/vb/Object.h"
 
 namespace vbide {
@@ -24,7 +26,7 @@ class CodeModule : public vb::Object {
     // CR) inserts several lines; an empty text inserts one empty line.
     void InsertLines(int32_t line, std::string_view text);
     void DeleteLines(int32_t startLine, int32_t count = 1);
-    int32_t CountOfLines() const { return static_cast<int32_t>(mLines.size()); }
+    int32_t CountOfLines() const { return static_cast<int32_t>(mLines.Count()); }
     // `count` lines from `startLine`, joined by CRLF.
     std::string Lines(int32_t startLine, int32_t count) const;
 
@@ -36,14 +38,19 @@ class CodeModule : public vb::Object {
               int32_t& endColumn, bool wholeWord = false, bool matchCase = false,
               bool patternSearch = false) const;
 
-    // Every line, for the file writer and the host's code view.
-    const std::vector<std::string>& AllLines() const { return mLines; }
+    // Line `number` as stored, without copying it; 9 outside the module.
+    std::string_view Line(int32_t number) const;
+    // A copy of every line, for the edit points and the host's code view.
+    std::vector<std::string> AllLines() const;
     // Replaces the whole code; the file reader's way in.
-    void SetAllLines(std::vector<std::string> lines);
+    void SetAllLines(const std::vector<std::string>& lines);
 
   private:
+    // Rebuilds the code with `count` lines from `startLine` replaced by `inserted`.
+    void Splice(int32_t startLine, int32_t count, const std::vector<std::string_view>& inserted);
+
     ChangeCounterPtr mChanges;
-    std::vector<std::string> mLines;
+    LineStore mLines;
 };
 
 }  // namespace vbide

@@ -136,8 +136,9 @@ void WriteComponentText(const VBComponent& component, TextWriter& out) {
     for (const ComponentAttribute& attribute : component.Attributes()) {
         out.Line("Attribute " + attribute.name + " = " + attribute.text);
     }
-    for (const std::string& line : component.CodeModule()->AllLines())
-        out.Line(line);
+    const vbide::CodeModule& code = *component.CodeModule();
+    for (int32_t number = 1; number <= code.CountOfLines(); ++number)
+        out.Line(code.Line(number));
 }
 
 }  // namespace vbide

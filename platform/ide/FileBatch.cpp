@@ -124,6 +124,11 @@ FileBatch::FileBatch(std::filesystem::path folder)
 FileBatch::~FileBatch() = default;
 
 void FileBatch::Commit() {
+    std::set<fs::path> folders = {mFolder};
+    for (const auto& writer : mWriters)
+        folders.insert(writer->File().parent_path());
+    // Every temporary file is on disk before the list can tell a recovery to rename it.
+    SyncFileSystems({folders.begin(), folders.end()});
     {
         TextWriter list(mFolder / kSaveList);
         list.Line(kSaveListHeader);
@@ -131,11 +136,9 @@ void FileBatch::Commit() {
             list.Line(writer->File().lexically_relative(mFolder).generic_string());
         list.Save();
     }
-    std::set<fs::path> folders = {mFolder};
     for (const auto& writer : mWriters) {
         Rename(writer->Temporary(), writer->File());
         writer->Release();
-        folders.insert(writer->File().parent_path());
     }
     SyncFolders(folders);
     const fs::path list = mFolder / kSaveList;

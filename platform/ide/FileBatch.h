@@ -1,9 +1,10 @@
 #pragma once
-// Several files of one folder saved as one. Each is written to its temporary file and flushed to disk;
-// then a save list naming them all is put into the folder, the temporary files are renamed over their
-// files, the folders are flushed and the list is removed. A save stopped before its list exists (a
-// failure, a kill, a power loss) leaves every file as it was; one stopped after it is finished by the next
-// RecoverInterruptedSave. Saves and recoveries of one folder wait for each other.
+// Several files of one folder saved as one. Each is written to its temporary file; all of them are flushed
+// to disk together (one flush per file system, not one per file); then a save list naming them all is put
+// into the folder, the temporary files are renamed over their files, the folders are flushed and the list is
+// removed. A save stopped before its list exists (a failure, a kill, a power loss) leaves every file as it
+// was; one stopped after it is finished by the next RecoverInterruptedSave. Saves and recoveries of one
+// folder wait for each other.
 
 #include <filesystem>
 #include <memory>
@@ -28,7 +29,7 @@ class FileBatch {
     void Add(const std::filesystem::path& file, Write&& write) {
         auto writer = std::make_unique<TextWriter>(file);
         write(*writer);
-        writer->Finish();
+        writer->Close();
         mWriters.push_back(std::move(writer));
     }
 

@@ -17,10 +17,8 @@ std::shared_ptr<VBControl> VBControls::Add(std::string_view progId) {
     std::string name;
     for (int number = 1;; ++number) {
         name = std::string(controlClass->baseName) + std::to_string(number);
-        if (std::none_of(mControls.begin(), mControls.end(),
-                         [&](const auto& control) { return vb::TextEquals(control->Name(), name); })) {
+        if (Named(name) == nullptr)
             break;
-        }
     }
     auto control = std::make_shared<VBControl>(std::string(controlClass->className), name,
                                                mDesigner.weak_from_this(), mDesigner.Changes());
@@ -28,17 +26,16 @@ std::shared_ptr<VBControl> VBControls::Add(std::string_view progId) {
         control->Bag().SetValue(controlClass->textProperty, name);
     if (controlClass->library != nullptr)
         mDesigner.AddObjectLibrary(*controlClass->library);
-    mControls.push_back(control);
+    Append(control);
     mDesigner.Changes()->Bump();
     return control;
 }
 
 std::shared_ptr<VBControl> VBControls::Item(std::string_view name) const {
-    for (const auto& control : mControls) {
-        if (vb::TextEquals(control->Name(), name))
-            return control;
-    }
-    vb::Raise(vb::kSubscriptOutOfRange);
+    const auto* named = Named(name);
+    if (named == nullptr)
+        vb::Raise(vb::kSubscriptOutOfRange);
+    return named->front().control;
 }
 
 std::shared_ptr<VBControl> VBControls::Item(int32_t index) const {
@@ -48,7 +45,36 @@ std::shared_ptr<VBControl> VBControls::Item(int32_t index) const {
 }
 
 void VBControls::Append(std::shared_ptr<VBControl> control) {
+    Index({mControls.size(), control});
     mControls.push_back(std::move(control));
+}
+
+void VBControls::Renamed(const VBControl& control, std::string_view oldName) {
+    const auto found = mByName.find(vb::FoldCase(oldName));
+    if (found == mByName.end())
+        return;
+    auto& named = found->second;
+    const auto entry = std::find_if(named.begin(), named.end(),
+                                    [&](const Placed& placed) { return placed.control.get() == &control; });
+    if (entry == named.end())
+        return;
+    Placed placed = std::move(*entry);
+    named.erase(entry);
+    if (named.empty())
+        mByName.erase(found);
+    Index(std::move(placed));
+}
+
+const std::vector<VBControls::Placed>* VBControls::Named(std::string_view name) const {
+    const auto found = mByName.find(vb::FoldCase(name));
+    return found == mByName.end() ? nullptr : &found->second;
+}
+
+void VBControls::Index(Placed placed) {
+    auto& named = mByName[vb::FoldCase(placed.control->Name())];
+    const auto at = std::upper_bound(named.begin(), named.end(), placed.place,
+                                     [](size_t place, const Placed& other) { return place < other.place; });
+    named.insert(at, std::move(placed));
 }
 
 FormDesigner::FormDesigner(ChangeCounterPtr changes)
@@ -61,8 +87,12 @@ void FormDesigner::AddObjectLibrary(const ObjectLibrary& library) {
 
 void FormDesigner::CheckNameFree(const VBControl* control, std::string_view name,
                                  std::optional<int16_t> index, std::string_view className) const {
-    for (const auto& other : mControls) {
-        if (other.get() == control || !vb::TextEquals(other->Name(), name))
+    const auto* named = mControls.Named(name);
+    if (named == nullptr)
+        return;
+    for (const VBControls::Placed& placed : *named) {
+        const auto& other = placed.control;
+        if (other.get() == control)
             continue;
         const bool arrayMembers = index && other->Index() && *index != *other->Index() &&
                                   vb::TextEquals(other->ClassName(), className);

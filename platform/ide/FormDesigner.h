@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ide/ChangeCounter.h"
@@ -19,7 +21,8 @@ namespace vbide {
 
 class FormDesigner;
 
-// The controls of a form in their order on it (a container before what it holds, as in the form file).
+// The controls of a form in their order on it (a container before what it holds, as in the form file),
+// found by name through their folded names.
 class VBControls {
   public:
     explicit VBControls(FormDesigner& designer) : mDesigner(designer) {}
@@ -35,10 +38,24 @@ class VBControls {
 
     // The file reader's way in: a control read from a form file, its name and index already checked.
     void Append(std::shared_ptr<VBControl> control);
+    // A control of the form has taken its new name in place of `oldName`.
+    void Renamed(const VBControl& control, std::string_view oldName);
 
   private:
+    friend class FormDesigner;
+    // A control and its place among the form's controls (controls are only ever added at the end).
+    struct Placed {
+        size_t place;
+        std::shared_ptr<VBControl> control;
+    };
+    // The controls of that name in any letter case, in their order on the form; null when there is none.
+    const std::vector<Placed>* Named(std::string_view name) const;
+    void Index(Placed placed);
+
     FormDesigner& mDesigner;
     std::vector<std::shared_ptr<VBControl>> mControls;
+    // A control array's members share one name.
+    std::unordered_map<std::string, std::vector<Placed>> mByName;
 };
 
 class FormDesigner : public vb::Object, public std::enable_shared_from_this<FormDesigner> {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <system_error>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/ide/ComponentFiles.h"
@@ -167,6 +168,8 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
     TextReader in(file);
     auto project = std::make_shared<VBProject>(vbext_pt_StandardExe, "", changes);
     std::vector<std::shared_ptr<VBComponent>> components;
+    // The folded names of `components`, for the duplicate check.
+    std::unordered_set<std::string> names;
     bool typed = false;
     bool named = false;
     bool inSection = false;
@@ -206,10 +209,8 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
                  std::string(TrimBlanks(std::string_view(value).substr(separator + 1)))});
         } else if (component != std::end(kComponentLines)) {
             auto read = ReadProjectComponent(in, component->type, value, changes);
-            for (const auto& other : components) {
-                if (vb::TextEquals(other->Name(), read->Name()))
-                    in.Fail("two components named " + read->Name());
-            }
+            if (!names.insert(vb::FoldCase(read->Name())).second)
+                in.Fail("two components named " + read->Name());
             components.push_back(std::move(read));
         } else if (key == "Startup") {
             std::string startup;

@@ -1,11 +1,13 @@
 #include "platform/ide/TextFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
+#include <set>
 #include <system_error>
 
 #include "platform/ide/IdeErrors.h"
@@ -16,10 +18,6 @@ namespace vbide {
 namespace {
 
 constexpr size_t kBufferSize = size_t{1} << 16;
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 [[noreturn]] void RaiseFileError(int32_t number, const std::filesystem::path& file) {
     throw vb::Error(number, vb::StandardDescription(number) + ": " + file.string(), "vbide");
@@ -44,7 +42,7 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         RaiseFileError(vb::kPathFileAccess, mFile);
     }
-    const std::string text = IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
+    const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     size_t from = 0;
     while (from < text.size()) {
         size_t end = text.find('\n', from);
@@ -86,7 +84,6 @@ TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
     mDescriptor = ::open(mTemporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (mDescriptor < 0)
         RaiseFileError(vb::kPathFileAccess, mFile);
-    mBuffer.reserve(kBufferSize);
 }
 
 TextWriter::~TextWriter() {
@@ -97,7 +94,7 @@ TextWriter::~TextWriter() {
 }
 
 void TextWriter::Line(std::string_view text) {
-    if (IsAscii(text))
+    if (vb::IsAscii(text))
         mBuffer.append(text);
     else
         mBuffer.append(vb::Utf8ToWindows1252(text));
@@ -120,10 +117,20 @@ void TextWriter::Flush() {
 }
 
 void TextWriter::Finish() {
+    Complete(true);
+}
+
+void TextWriter::Close() {
+    Complete(false);
+}
+
+void TextWriter::Complete(bool durable) {
     if (mDescriptor < 0)
         return;
     Flush();
-    const bool synced = ::fsync(mDescriptor) == 0;
+    // A batch keeps its writers until it commits: their buffers go now.
+    std::string().swap(mBuffer);
+    const bool synced = !durable || ::fsync(mDescriptor) == 0;
     const bool closed = ::close(mDescriptor) == 0;
     mDescriptor = -1;
     if (!synced || !closed)
@@ -136,6 +143,22 @@ void TextWriter::Save() {
         RaiseFileError(vb::kPathFileAccess, mFile);
     mSaved = true;
     SyncFolder(mFile.parent_path());
+}
+
+void SyncFileSystems(const std::vector<std::filesystem::path>& folders) {
+    std::set<dev_t> synced;
+    for (const auto& folder : folders) {
+        const std::filesystem::path path = folder.empty() ? std::filesystem::path(".") : folder;
+        const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat status {};
+        bool done = descriptor >= 0 && ::fstat(descriptor, &status) == 0;
+        if (done && synced.insert(status.st_dev).second)
+            done = ::syncfs(descriptor) == 0;
+        if (descriptor >= 0)
+            ::close(descriptor);
+        if (!done)
+            RaiseFileError(vb::kPathFileAccess, path);
+    }
 }
 
 void SyncFolder(const std::filesystem::path& folder) {

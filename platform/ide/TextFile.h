@@ -48,9 +48,13 @@ class TextWriter {
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
+    // Lines are kept until 64 KiB have gathered: most files are written with one write.
     void Line(std::string_view text);
     // Writes what is left and flushes the temporary file to disk.
     void Finish();
+    // Writes what is left and closes the temporary file without flushing it; whoever renames it flushes
+    // it first (FileBatch flushes all of its files at once).
+    void Close();
     // Finishes, renames the temporary file over the file and flushes the folder.
     void Save();
     // After Finish: someone else renames the temporary file, so the writer leaves it alone.
@@ -61,6 +65,7 @@ class TextWriter {
 
   private:
     void Flush();
+    void Complete(bool durable);
 
     std::filesystem::path mFile;
     std::filesystem::path mTemporary;
@@ -71,6 +76,9 @@ class TextWriter {
 
 // Flushes a folder's entries (renames, removals) to disk; 75 on failure.
 void SyncFolder(const std::filesystem::path& folder);
+// Flushes everything written to the file systems that hold `folders` to disk, one call per file system;
+// 75 on failure.
+void SyncFileSystems(const std::vector<std::filesystem::path>& folders);
 
 // The blanks and tabs at both ends removed.
 std::string_view TrimBlanks(std::string_view text);

@@ -1,5 +1,7 @@
 #include "platform/ide/VBComponent.h"
 
+#include <utility>
+
 #include "platform/ide/ComponentFiles.h"
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/VBProject.h"
@@ -25,9 +27,12 @@ VBComponent::VBComponent(vbext_ComponentType type, std::string name, ChangeCount
 
 void VBComponent::SetName(std::string_view name) {
     CheckName(name);
-    if (auto project = Project())
+    const auto project = Project();
+    if (project)
         project->VBComponents().CheckNameFree(this, name);
-    mName = name;
+    const std::string oldName = std::exchange(mName, std::string(name));
+    if (project)
+        project->VBComponents().Renamed(*this, oldName);
     mChanges->Bump();
 }
 

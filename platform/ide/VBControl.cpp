@@ -1,6 +1,7 @@
 #include "platform/ide/VBControl.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/ide/ControlClasses.h"
 #include "platform/ide/FormDesigner.h"
@@ -37,8 +38,10 @@ std::shared_ptr<FormDesigner> VBControl::Designer() const {
 
 void VBControl::SetName(std::string_view name) {
     CheckName(name);
-    Designer()->CheckNameFree(this, name, Index(), mClassName);
-    mName = name;
+    const auto designer = Designer();
+    designer->CheckNameFree(this, name, Index(), mClassName);
+    const std::string oldName = std::exchange(mName, std::string(name));
+    designer->VBControls().Renamed(*this, oldName);
     mChanges->Bump();
 }
 

@@ -60,11 +60,15 @@ void GiveNewComponentDefaults(VBComponent& component, bool publicClasses) {
 }  // namespace
 
 std::shared_ptr<VBComponent> VBComponents::Item(std::string_view name) const {
-    for (const auto& component : mComponents) {
-        if (vb::TextEquals(component->Name(), name))
-            return component;
-    }
-    vb::Raise(vb::kSubscriptOutOfRange);
+    auto component = Find(name);
+    if (!component)
+        vb::Raise(vb::kSubscriptOutOfRange);
+    return component;
+}
+
+std::shared_ptr<VBComponent> VBComponents::Find(std::string_view name) const {
+    const auto found = mByName.find(vb::FoldCase(name));
+    return found == mByName.end() ? nullptr : found->second;
 }
 
 std::shared_ptr<VBComponent> VBComponents::Item(int32_t index) const {
@@ -78,10 +82,8 @@ std::shared_ptr<VBComponent> VBComponents::Add(int32_t kind) {
     std::string name;
     for (int number = 1;; ++number) {
         name = std::string(base) + std::to_string(number);
-        if (std::none_of(mComponents.begin(), mComponents.end(),
-                         [&](const auto& component) { return vb::TextEquals(component->Name(), name); })) {
+        if (!Find(name))
             break;
-        }
     }
     auto component =
         std::make_shared<VBComponent>(static_cast<vbext_ComponentType>(kind), name, mProject.Changes());
@@ -101,6 +103,10 @@ void VBComponents::Remove(const std::shared_ptr<VBComponent>& component) {
     if (found == mComponents.end())
         vb::Raise(vb::kInvalidProcedureCall);
     mComponents.erase(found);
+    if (const auto indexed = mByName.find(vb::FoldCase(component->Name()));
+        indexed != mByName.end() && indexed->second == component) {
+        mByName.erase(indexed);
+    }
     component->SetProject({});
     if (auto vbe = mProject.VBE())
         vbe->Windows().CloseAllOf(component.get());
@@ -108,15 +114,24 @@ void VBComponents::Remove(const std::shared_ptr<VBComponent>& component) {
 }
 
 void VBComponents::CheckNameFree(const VBComponent* component, std::string_view name) const {
-    for (const auto& other : mComponents) {
-        if (other.get() != component && vb::TextEquals(other->Name(), name))
-            RaiseNameTaken(name);
-    }
+    const auto other = Find(name);
+    if (other && other.get() != component)
+        RaiseNameTaken(name);
 }
 
 void VBComponents::Append(std::shared_ptr<VBComponent> component) {
     component->SetProject(mProject.weak_from_this());
+    mByName.emplace(vb::FoldCase(component->Name()), component);
     mComponents.push_back(std::move(component));
+}
+
+void VBComponents::Renamed(const VBComponent& component, std::string_view oldName) {
+    const auto found = mByName.find(vb::FoldCase(oldName));
+    if (found == mByName.end() || found->second.get() != &component)
+        return;
+    auto entry = mByName.extract(found);
+    entry.key() = vb::FoldCase(component.Name());
+    mByName.insert(std::move(entry));
 }
 
 std::shared_ptr<VBComponent> VBComponents::Adopt(std::shared_ptr<VBComponent> component) {

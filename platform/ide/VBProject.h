@@ -3,14 +3,16 @@
 //
 // Members used by the add-in: Name (read and write), Type, FileName, References, the start-up object,
 // VBComponents with Item(name) (9 when
-// missing), enumeration, Add(kind) (1 standard module, 2 class module, 5 form; 5 for other kinds),
-// Import(file) (a .frm, .cls or .bas file; 457 when its name is taken) and Remove.
+// missing; found through the folded name, not a scan), enumeration, Add(kind) (1 standard module, 2 class
+// module, 5 form; 5 for other kinds), Import(file) (a .frm, .cls or .bas file; 457 when its name is taken)
+// and Remove.
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ide/ChangeCounter.h"
@@ -37,6 +39,8 @@ class VBComponents {
 
     std::shared_ptr<VBComponent> Item(std::string_view name) const;
     std::shared_ptr<VBComponent> Item(int32_t index) const;  // from 1
+    // The component of that name in any letter case; null when there is none.
+    std::shared_ptr<VBComponent> Find(std::string_view name) const;
     int32_t Count() const { return static_cast<int32_t>(mComponents.size()); }
     auto begin() const { return mComponents.begin(); }
     auto end() const { return mComponents.end(); }
@@ -52,12 +56,16 @@ class VBComponents {
     void CheckNameFree(const VBComponent* component, std::string_view name) const;
     // The file reader's way in: a component whose name has been checked, without windows.
     void Append(std::shared_ptr<VBComponent> component);
+    // A component of the project has taken `name` in place of `oldName`.
+    void Renamed(const VBComponent& component, std::string_view oldName);
 
   private:
     std::shared_ptr<VBComponent> Adopt(std::shared_ptr<VBComponent> component);
 
     VBProject& mProject;
     std::vector<std::shared_ptr<VBComponent>> mComponents;
+    // Every component by its folded name (names are unique ignoring case).
+    std::unordered_map<std::string, std::shared_ptr<VBComponent>> mByName;
 };
 
 class VBProject : public vb::Object, public std::enable_shared_from_this<VBProject> {

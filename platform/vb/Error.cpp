@@ -8,6 +8,8 @@ std::string StandardDescription(int32_t number) {
             return "Invalid procedure call or argument";
         case 6:
             return "Overflow";
+        case 7:
+            return "Out of memory";
         case 9:
             return "Subscript out of range";
         case 11:

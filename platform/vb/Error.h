@@ -12,6 +12,7 @@ namespace vb {
 enum ErrorNumber : int32_t {
     kInvalidProcedureCall = 5,
     kOverflow = 6,
+    kOutOfMemory = 7,
     kSubscriptOutOfRange = 9,
     kDivisionByZero = 11,
     kTypeMismatch = 13,

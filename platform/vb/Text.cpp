@@ -69,9 +69,24 @@ char32_t Upper(char32_t c) {
     return c;
 }
 
-template <typename Map>
-std::string MapCharacters(std::string_view text, Map map) {
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+// Generated code and nearly every name are ASCII: those are mapped a byte at a time.
+template <typename Map, typename AsciiMap>
+std::string MapCharacters(std::string_view text, Map map, AsciiMap asciiMap) {
     std::string out;
+    if (IsAscii(text)) {
+        out.resize(text.size());
+        for (size_t i = 0; i < text.size(); ++i)
+            out[i] = asciiMap(text[i]);
+        return out;
+    }
     out.reserve(text.size());
     for (size_t offset = 0; offset < text.size();) {
         const size_t start = offset;
@@ -141,17 +156,35 @@ std::string Trim(std::string_view text) {
 }
 
 std::string UCase(std::string_view text) {
-    return MapCharacters(text, Upper);
+    return MapCharacters(text, Upper, AsciiUpper);
 }
 std::string LCase(std::string_view text) {
-    return MapCharacters(text, Lower);
+    return MapCharacters(text, Lower, AsciiLower);
 }
 std::string FoldCase(std::string_view text) {
     return LCase(text);
 }
 
 bool TextEquals(std::string_view a, std::string_view b) {
-    return a == b || FoldCase(a) == FoldCase(b);
+    // The ASCII prefix is compared in place; folding maps each character alone, so the rest, from the
+    // first character that is not ASCII, compares folded on its own.
+    size_t at = 0;
+    for (; at < a.size() && at < b.size(); ++at) {
+        const auto x = static_cast<unsigned char>(a[at]);
+        const auto y = static_cast<unsigned char>(b[at]);
+        if (x >= 0x80 || y >= 0x80)
+            return FoldCase(a.substr(at)) == FoldCase(b.substr(at));
+        if (x != y && AsciiLower(static_cast<char>(x)) != AsciiLower(static_cast<char>(y)))
+            return false;
+    }
+    return a.size() == b.size();
+}
+
+bool IsAscii(std::string_view text) {
+    unsigned char any = 0;
+    for (const char c : text)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
 }
 
 std::string Space(int32_t count) {

@@ -38,6 +38,9 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
 std::string FoldCase(std::string_view text);
 bool TextEquals(std::string_view a, std::string_view b);
 
+// True when every byte is below 0x80 (the text is the same in UTF-8, Latin-1 and Windows-1252).
+bool IsAscii(std::string_view text);
+
 // The Windows-1252 code page of files the VB IDE writes.
 std::string Utf8ToWindows1252(std::string_view utf8);
 std::string Windows1252ToUtf8(std::string_view bytes);

@@ -1,5 +1,6 @@
 // The start-up objects and references that the engine gives the projects it writes into.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,40 @@ TEST_F(EngineTest, ProjectsStartWithWhatExistsAndReferToTheLayerBelowAndTheLibra
         ASSERT_TRUE(project) << c.project;
         EXPECT_EQ(project->Startup(), c.startup) << c.project;
         EXPECT_EQ(ReferenceTexts(*project), c.references) << c.project;
+    }
+}
+
+TEST_F(EngineTest, ALibraryIsNamedOnlyByAWholeWordInAnyCase) {
+    const struct {
+        std::vector<std::string> code;
+        bool refers;
+    } cases[] = {
+        {{"ADOR"}, true},
+        {{"Dim r As ador.Recordset"}, true},
+        {{"x = 1: AdOr"}, true},
+        {{"(ADOR)"}, true},
+        {{"ADORx"}, false},
+        {{"xADOR"}, false},
+        {{"_ADOR", "ADOR_"}, false},
+        {{"ADOR1 ADO"}, false},
+        {{"\xC3\xA9"
+          "ADOR"},
+         false},                // a letter beyond ASCII belongs to the word
+        {{"AD", "OR"}, false},  // a word ends with its line
+        {{"ADODB ADORECORD"}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code.front());
+        mVBE = std::make_shared<vbide::VBE>();
+        ASSERT_EQ(Steps([&](IConstructor& engine, BarePattern&) {
+                      engine.SetVBProject("Logic", "2");
+                      WriteComponentIn(engine, "Logic", "Order", 1, c.code);
+                  }),
+                  0);
+        const auto references = ReferenceTexts(*Project("Logic"));
+        EXPECT_EQ(
+            std::find(references.begin(), references.end(), LibraryReference("ADOR")) != references.end(),
+            c.refers);
     }
 }
 

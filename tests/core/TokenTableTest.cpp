@@ -63,6 +63,40 @@ TEST(TokenTable, AtOnePositionTheTokenListedFirstWins) {
     EXPECT_EQ(table.Substitute("&Ab b", recorder), "<Ab> <>");
 }
 
+TEST(TokenTable, EveryLineStartsAfresh) {
+    const struct {
+        std::vector<const char*> tokens;
+        std::vector<std::string> lines;  // substituted one after another through one table
+        std::vector<std::string> expected;
+    } cases[] = {
+        // One character starts every token; a token that overlapped itself on one line is free on the next.
+        {{"aa"}, {"aaa", "aaa", "aaaa"}, {"<a>a", "<a>a", "<a><a>"}},
+        // Tokens with several starting characters, a single-character one among them.
+        {{"&X", "#Y", "z"},
+         {"a&X#Yz", "zz", "#", "&", "no match"},
+         {"a<X><Y><>", "<><>", "#", "&", "no match"}},
+        {{"&X"}, {"&X&", "&&X", "X&X"}, {"<X>&", "&<X>", "X<X>"}},
+    };
+    for (const auto& c : cases) {
+        core::TokenTable table;
+        for (const char* token : c.tokens)
+            table.Add(token);
+        Recorder recorder{table, {}};
+        for (size_t i = 0; i < c.lines.size(); ++i)
+            EXPECT_EQ(table.Substitute(c.lines[i], recorder), c.expected[i]) << c.lines[i];
+    }
+}
+
+TEST(TokenTable, SubstituteIntoAppendsAndAValueMaySubstituteALineOfItsOwn) {
+    const core::TokenTable table = Table({"&Outer", "&Inner"});
+    std::string out = "Line: ";
+    table.SubstituteInto("[&Outer] [&Inner]", out, [&](size_t token) {
+        return token == 0 ? table.Substitute("(&Inner)", [](size_t) { return std::string("in"); })
+                          : std::string("second");
+    });
+    EXPECT_EQ(out, "Line: [(in)] [second]");
+}
+
 TEST(TokenTable, AddListKeepsTheTextAfterTheLastComma) {
     core::TokenTable table;
     EXPECT_EQ(table.AddList("&One,&Two,&Three"), "&Three");

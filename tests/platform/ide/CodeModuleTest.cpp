@@ -39,7 +39,12 @@ TEST(CodeModuleTest, LinesLoseTheBlanksAtTheirEndAsVBsEditorListsThem) {
     CodeModule read(std::make_shared<ChangeCounter>());
     read.SetAllLines(
         {"    Err.Raise Mandatory_Field + vbObjectError, _ ", "  &PropName = \"\" \t", "   ", "'a  b", " "});
-    for (const CodeModule* module : {&inserted, &read})
+    // The engine's way: one line at a time at the end.
+    CodeModule appended(std::make_shared<ChangeCounter>());
+    for (const char* line :
+         {"    Err.Raise Mandatory_Field + vbObjectError, _ ", "  &PropName = \"\" \t", "   ", "'a  b\r"})
+        appended.InsertLines(appended.CountOfLines() + 1, line);
+    for (const CodeModule* module : {&inserted, &read, &appended})
         EXPECT_EQ(module->AllLines(), expected);
 }
 

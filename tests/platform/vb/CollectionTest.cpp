@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/vb/Collection.h"
@@ -22,6 +24,63 @@ TEST(Collection, KeysIgnoreLetterCase) {
     EXPECT_TRUE(collection.Exists("aBc"));
     EXPECT_EQ(ErrorNumberOf([&] { collection.Add("second", "Abc"); }), vb::kDuplicateKey);
     EXPECT_EQ(collection.Count(), 1);
+}
+
+TEST(Collection, TheKeyIndexFollowsAddsAndRemovals) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> added;  // item, key
+        std::vector<const char*> removed;                        // keys, after the adds
+        const char* lookFor;
+        const char* found;      // null: not there
+        const char* duplicate;  // a key that must now be refused; null for none
+    } cases[] = {
+        {"another case", {{"a", "Order"}}, {}, "oRDER", "a", "ORDER"},
+        {"a Latin-1 capital is its small letter",
+         {{"a", "\xC3\x84pfel"}},
+         {},
+         "\xC3\xA4PFEL",
+         "a",
+         "\xC3\xA4pfel"},
+        {"a Latin-1 letter is not its neighbour",
+         {{"a", "\xC3\x84pfel"}},
+         {},
+         "\xC3\xA5pfel",
+         nullptr,
+         nullptr},
+        {"removed", {{"a", "Order"}, {"b", "Line"}}, {"ORDER"}, "order", nullptr, nullptr},
+        {"the others stay after a removal",
+         {{"a", "Order"}, {"b", "Line"}, {"c", "x"}},
+         {"order"},
+         "Line",
+         "b",
+         "LINE"},
+        {"the rest keeps its keys after a removal before it",
+         {{"a", "x"}, {"b", "Order"}},
+         {"X"},
+         "ORDER",
+         "b",
+         "order"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        vb::Collection<std::string> collection;
+        for (const auto& [item, key] : c.added)
+            collection.Add(item, key);
+        for (const char* key : c.removed)
+            collection.Remove(std::string_view(key));
+        if (c.found) {
+            EXPECT_EQ(collection.Item(std::string_view(c.lookFor)), c.found);
+        } else {
+            // What is not there can be added again under its key.
+            EXPECT_FALSE(collection.Exists(c.lookFor));
+            collection.Add("again", c.lookFor);
+            EXPECT_EQ(collection.Item(std::string_view(c.lookFor)), "again");
+        }
+        if (c.duplicate) {
+            EXPECT_EQ(ErrorNumberOf([&] { collection.Add("new", c.duplicate); }), vb::kDuplicateKey);
+        }
+    }
 }
 
 TEST(Collection, BadIndexOrKeyIsSubscriptOutOfRange) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/vb/Error.h"
 #include "platform/vb/Text.h"
 
@@ -51,6 +53,70 @@ TEST(Text, ReplaceAndCase) {
     EXPECT_EQ(vb::LCase("ÀB"), "àb");
     EXPECT_TRUE(vb::TextEquals("Café", "CAFÉ"));
     EXPECT_FALSE(vb::TextEquals("NY", "NYC"));
+}
+
+TEST(Text, CaseFoldingIsTheSameForAsciiAndOtherText) {
+    const struct {
+        const char* text;
+        const char* lower;
+        const char* upper;
+    } cases[] = {
+        {"", "", ""},
+        {"Private Sub Form_Load()", "private sub form_load()", "PRIVATE SUB FORM_LOAD()"},
+        {"@[`{ 09_", "@[`{ 09_", "@[`{ 09_"},  // the neighbours of the letters stay
+        {"\xC3\x84pfel", "\xC3\xA4pfel", "\xC3\x84PFEL"},
+        {"A\xC3\x97\xC3\xB7z", "a\xC3\x97\xC3\xB7z", "A\xC3\x97\xC3\xB7Z"},  // times and divide
+        {"\xC3\x9E\xC3\xBE\xC3\x9F\xC3\xBF", "\xC3\xBE\xC3\xBE\xC3\x9F\xC3\xBF",
+         "\xC3\x9E\xC3\x9E\xC3\x9F\xC3\xBF"},
+        {"\xE2\x82\xAC Ab", "\xE2\x82\xAC ab", "\xE2\x82\xAC AB"},
+        {"\xC3"
+         "A",
+         "\xC3"
+         "a",
+         "\xC3"
+         "A"},  // a malformed byte stays as it is
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(vb::LCase(c.text), c.lower) << c.text;
+        EXPECT_EQ(vb::FoldCase(c.text), c.lower) << c.text;
+        EXPECT_EQ(vb::UCase(c.text), c.upper) << c.text;
+        EXPECT_TRUE(vb::TextEquals(c.lower, c.upper)) << c.text;
+    }
+}
+
+TEST(Text, TextEqualsIgnoresOnlyLetterCase) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool equal;
+    } cases[] = {
+        {"", "", true},
+        {"Order", "oRDER", true},
+        {"Order", "Orders", false},
+        {"Orders", "Order", false},
+        {"@", "`", false},  // 0x40 and 0x60 differ by the case bit but are no letters
+        {"[", "{", false},
+        {"Caf\xC3\xA9", "CAF\xC3\x89", true},
+        {"Caf\xC3\xA9", "CAFE", false},
+        {"\xC3\xA4x", "\xC3\x84X", true},
+        {"\xC3\xA4", "\xC3\xA5", false},
+        {"x\xC3\x97", "X\xC3\xB7", false},
+        {"ab\xC3\xA9", "AB", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(vb::TextEquals(c.a, c.b), c.equal) << c.a << " / " << c.b;
+        EXPECT_EQ(vb::TextEquals(c.b, c.a), c.equal) << c.b << " / " << c.a;
+    }
+}
+
+TEST(Text, IsAsciiLooksAtEveryByte) {
+    const struct {
+        std::string text;
+        bool ascii;
+    } cases[] = {{"", true},     {"plain text\r\n", true}, {std::string("a\0b", 3), true},
+                 {"\x7F", true}, {"abc\x80", false},       {"\xC3\xA9t\xC3\xA9", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::IsAscii(c.text), c.ascii) << c.text;
 }
 
 TEST(Text, NegativeLengthsAreInvalidCalls) {

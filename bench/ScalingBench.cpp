@@ -1,0 +1,138 @@
+// Generation must grow with the application, not faster: the synthetic application at 200 and at 1000
+// business objects (15 properties each, three projects, no forms), each built through the real engine and
+// the patterns and saved as a project group, each in a process of its own so that its peak memory is its
+// own. Prints each run's figures beside its targets and the ratio of the two times; exits 1 on a miss.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench/SyntheticApplication.h"
+#include "bench/UnattendedBuild.h"
+#include "platform/ide/ProjectFiles.h"
+
+namespace {
+
+struct Run {
+    int businessObjects;
+    double targetSeconds;
+    double targetMegabytes;
+};
+
+struct Figures {
+    long lines = 0;
+    double codeMegabytes = 0;
+    double buildSeconds = 0;
+    double saveSeconds = 0;
+    double megabytes = 0;
+    bool failed = true;
+};
+
+// Where a run of the benchmark process `benchmark` saves. The folders are removed once both runs are done:
+// the file system is slower to create files among ones it has just removed.
+std::filesystem::path FolderOf(const Run& run, pid_t benchmark) {
+    return std::filesystem::temp_directory_path() /
+           ("ostrel-scaling-" + std::to_string(benchmark) + "-" + std::to_string(run.businessObjects));
+}
+
+void CountCode(const vbide::VBE& vbe, Figures& figures) {
+    size_t bytes = 0;
+    for (const auto& project : vbe.VBProjects()) {
+        for (const auto& component : project->VBComponents()) {
+            const auto& code = *component->CodeModule();
+            figures.lines += code.CountOfLines();
+            for (int32_t line = 1; line <= code.CountOfLines(); ++line)
+                bytes += code.Line(line).size() + 2;
+        }
+    }
+    figures.codeMegabytes = static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// In the child: builds and saves, then writes its figures into `pipe`.
+void Measure(const Run& run, int pipe) {
+    Figures figures;
+    const auto application = bench::SyntheticApplication(run.businessObjects, 15);
+    const auto folder = FolderOf(run, ::getppid());
+    std::filesystem::create_directories(folder);
+    auto start = std::chrono::steady_clock::now();
+    const auto vbe = std::make_shared<vbide::VBE>();
+    const bool built = bench::BuildUnattended(vbe, application, false).empty();
+    figures.buildSeconds = SecondsSince(start);
+    start = std::chrono::steady_clock::now();
+    if (built)
+        vbide::SaveProjectGroup(*vbe, folder / "Synthetic.vbg");
+    figures.saveSeconds = SecondsSince(start);
+    CountCode(*vbe, figures);
+    figures.failed = !built;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    figures.megabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    if (::write(pipe, &figures, sizeof figures) != static_cast<ssize_t>(sizeof figures))
+        std::_Exit(2);
+}
+
+Figures MeasureApart(const Run& run) {
+    int pipes[2];
+    if (::pipe(pipes) != 0)
+        return {};
+    std::fflush(stdout);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipes[0]);
+        Measure(run, pipes[1]);
+        std::_Exit(0);
+    }
+    ::close(pipes[1]);
+    Figures figures;
+    const bool read = child > 0 && ::read(pipes[0], &figures, sizeof figures) == sizeof figures;
+    ::close(pipes[0]);
+    int status = 0;
+    if (child > 0)
+        ::waitpid(child, &status, 0);
+    if (!read || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
+    return figures;
+}
+
+}  // namespace
+
+int main() {
+    constexpr Run kRuns[] = {{200, 0.4, 60}, {1000, 2.0, 250}};
+    constexpr double kTargetRatio = 5.5;
+    bool missed = false;
+    double seconds[2] = {};
+    double buildSeconds[2] = {};
+    for (size_t i = 0; i < 2; ++i) {
+        const Run& run = kRuns[i];
+        const Figures figures = MeasureApart(run);
+        const double total = figures.buildSeconds + figures.saveSeconds;
+        std::printf(
+            "%d business objects x 15: %ld lines (%.0f MB) built in %.3f s and saved in %.3f s: "
+            "%.3f s (target %.1f s), %.0f lines/s, peak %.0f MB (target %.0f MB)%s\n",
+            run.businessObjects, figures.lines, figures.codeMegabytes, figures.buildSeconds,
+            figures.saveSeconds, total, run.targetSeconds,
+            total > 0 ? static_cast<double>(figures.lines) / total : 0.0, figures.megabytes,
+            run.targetMegabytes, figures.failed ? ", the build failed" : "");
+        missed =
+            missed || figures.failed || total > run.targetSeconds || figures.megabytes > run.targetMegabytes;
+        seconds[i] = total;
+        buildSeconds[i] = figures.buildSeconds;
+    }
+    for (const Run& run : kRuns)
+        std::filesystem::remove_all(FolderOf(run, ::getpid()));
+    const double ratio = seconds[0] > 0 ? seconds[1] / seconds[0] : 0;
+    std::printf("time(1000) / time(200): %.2f (target %.1f); the builds alone: %.2f\n", ratio, kTargetRatio,
+                buildSeconds[0] > 0 ? buildSeconds[1] / buildSeconds[0] : 0.0);
+    missed = missed || ratio > kTargetRatio || ratio <= 0;
+    return missed ? 1 : 0;
+}
