@@ -206,8 +206,11 @@ void frmRelationshipBuilder::BuildKeyList() {
         picker.Show();
     }
     MatchedListView = {};
-    if (!myParentBusObj || myParentBusObj->Properties()->Count() == 0) {
-        ui::MsgBox("There are no properties in " + NameOf(myParentBusObj) + ".", ui::vbInformation,
+    // No supplier yet (an end still empty, or the supplier picker cancelled): nothing to list or to say.
+    if (!myParentBusObj)
+        return;
+    if (myParentBusObj->Properties()->Count() == 0) {
+        ui::MsgBox("There are no properties in " + myParentBusObj->Name() + ".", ui::vbInformation,
                    "Information");
         return;
     }

@@ -302,6 +302,7 @@ TEST(RelationshipDialog, RolesDecideWhoSuppliesTheKeyList) {
         {"Order", "Customer", "One", "One", "Customer", {"CustomerID="}, "Customer", "Order", {}},
         {"Order", "Customer", "One", "One", "Order", {"OrderID="}, "Order", "Customer", {}},
         {"Order", "Order", "One", "One", "Order", {"OrderID="}, "Order", "Order", {}},
+        {"Order", "Customer", "One", "One", "", {}, "", "", {}},  // the supplier picker cancelled
         {"Order",
          "Customer",
          "Many",
