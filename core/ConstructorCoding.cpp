@@ -48,7 +48,8 @@ int16_t qelConstructor::SetVBControlProperty(const std::string& propertyName,
     if (!mControlSet)
         return typelib::Control_Not_Specified;
     try {
-        Required(mCurControl).Properties(propertyName)->SetValue(propertyValue);
+        // Straight to the control: a Property object would look the name up once more.
+        Required(mCurControl).SetPropertyValue(propertyName, propertyValue);
     } catch (const std::exception&) {
         return typelib::Control_Not_Created;
     }

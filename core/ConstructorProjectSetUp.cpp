@@ -34,26 +34,45 @@ bool IsWordByte(char c) {
     return kWordBytes[static_cast<unsigned char>(c)];
 }
 
+// Letter case ignored; ASCII compared in place, anything else by the full folding rules.
+bool SameWord(std::string_view text, std::string_view name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80)
+            return vb::TextEquals(text, name);
+        const auto n = static_cast<unsigned char>(name[i]);
+        const bool letter = (n | 0x20) >= 'a' && (n | 0x20) <= 'z';
+        if (c != n && !(letter && (c ^ 0x20) == n))
+            return false;
+    }
+    return true;
+}
+
 // Which of `names` (ASCII letters, digits and "_") the code holds as whole words, letter case ignored.
-// One pass over the code, however many names are asked for (a large application holds millions of
-// lines), stopping only where a name's first letter begins a word.
+// One pass over the code, word by word, however many names are asked for (a large application holds
+// millions of lines), comparing each word only with the names of its first letter and length.
 std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<std::string_view>& names) {
     std::vector<bool> named(names.size(), false);
-    std::array<bool, 256> firstLetters{};
-    for (const std::string_view name : names) {
-        firstLetters[static_cast<unsigned char>(name[0]) | 0x20] = true;
-        firstLetters[static_cast<unsigned char>(name[0]) & ~0x20] = true;
+    std::array<std::vector<size_t>, 256> byFirstLetter;
+    for (size_t i = 0; i < names.size(); ++i) {
+        byFirstLetter[static_cast<unsigned char>(names[i][0]) | 0x20].push_back(i);
+        byFirstLetter[static_cast<unsigned char>(names[i][0]) & ~0x20].push_back(i);
     }
     size_t left = names.size();
     for (int32_t number = 1; number <= code.CountOfLines() && left > 0; ++number) {
         const std::string_view line = code.Line(number);
-        for (size_t at = 0; at < line.size(); ++at) {
-            if (!firstLetters[static_cast<unsigned char>(line[at])] || (at > 0 && IsWordByte(line[at - 1])))
-                continue;
-            for (size_t i = 0; i < names.size(); ++i) {
-                const size_t end = at + names[i].size();
-                if (!named[i] && end <= line.size() && (end == line.size() || !IsWordByte(line[end])) &&
-                    vb::TextEquals(line.substr(at, names[i].size()), names[i])) {
+        size_t at = 0;
+        while (true) {
+            while (at < line.size() && !IsWordByte(line[at]))
+                ++at;
+            if (at == line.size())
+                break;
+            const size_t word = at;
+            while (at < line.size() && IsWordByte(line[at]))
+                ++at;
+            for (const size_t i : byFirstLetter[static_cast<unsigned char>(line[word])]) {
+                if (!named[i] && at - word == names[i].size() &&
+                    SameWord(line.substr(word, at - word), names[i])) {
                     named[i] = true;
                     --left;
                 }

@@ -5,9 +5,20 @@
 
 namespace core {
 
-uint16_t TokenTable::PrefixKey(char first, char second) {
-    return static_cast<uint16_t>((static_cast<unsigned char>(first) << 8) |
-                                 static_cast<unsigned char>(second));
+namespace {
+
+size_t Byte(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+}  // namespace
+
+const std::vector<TokenTable::Candidate>* TokenTable::Candidates(char first, char second) const {
+    const uint32_t row = mRowOfFirst[Byte(first)];
+    if (row == 0)
+        return nullptr;
+    const uint32_t bucket = mRows[row - 1][Byte(second)];
+    return bucket == 0 ? nullptr : &mBuckets[bucket - 1];
 }
 
 void TokenTable::Add(std::string name) {
@@ -17,9 +28,20 @@ void TokenTable::Add(std::string name) {
     if (name.size() == 1) {
         mSingleCharacter.push_back(index);
     } else {
-        mByPrefix[PrefixKey(name[0], name[1])].push_back(index);
+        uint32_t& row = mRowOfFirst[Byte(name[0])];
+        if (row == 0) {
+            mRows.emplace_back();
+            mRows.back().fill(0);
+            row = static_cast<uint32_t>(mRows.size());
+        }
+        uint32_t& bucket = mRows[row - 1][Byte(name[1])];
+        if (bucket == 0) {
+            mBuckets.emplace_back();
+            bucket = static_cast<uint32_t>(mBuckets.size());
+        }
+        mBuckets[bucket - 1].push_back({index, name.size(), name.back()});
     }
-    bool& starts = mStarts[static_cast<unsigned char>(name[0])];
+    bool& starts = mStarts[Byte(name[0])];
     if (!starts) {
         starts = true;
         ++mStartCount;
@@ -43,47 +65,56 @@ size_t TokenTable::NextStart(std::string_view line, size_t from) const {
         return hit == nullptr ? line.size()
                               : static_cast<size_t>(static_cast<const char*>(hit) - line.data());
     }
-    while (from < line.size() && !mStarts[static_cast<unsigned char>(line[from])])
+    while (from < line.size() && !mStarts[Byte(line[from])])
         ++from;
     return from;
 }
 
-void TokenTable::Find(std::string_view line, std::vector<Occurrence>& found) const {
+bool TokenTable::Find(std::string_view line, std::vector<Occurrence>& found) const {
     found.clear();
     if (mNames.empty())
-        return;
+        return true;
     // A token's next occurrence may not overlap its previous one.
     ++mLine;
+    bool apart = true;
+    size_t free = 0;
     for (size_t position = NextStart(line, 0); position < line.size();
          position = NextStart(line, position + 1)) {
         size_t first = mNames.size();
+        size_t matches = 0;
         // Every token that occurs here counts as found, but only the first listed is replaced.
         auto visit = [&](size_t token) {
-            const std::string& name = mNames[token];
-            // Many tokens share their first characters ("&Prop..."): their last one tells them apart
-            // before the whole name is compared.
-            if (name.size() > line.size() - position || line[position + name.size() - 1] != name.back() ||
-                line.compare(position, name.size(), name) != 0) {
+            FreeFrom& previous = mFreeFrom[token];
+            ++matches;
+            if (previous.line == mLine && position < previous.position)
                 return;
-            }
-            FreeFrom& free = mFreeFrom[token];
-            if (free.line == mLine && position < free.position)
-                return;
-            free = {mLine, position + name.size()};
+            previous = {mLine, position + mNames[token].size()};
             first = std::min(first, token);
         };
-        if (position + 1 < line.size()) {
-            const auto candidates = mByPrefix.find(PrefixKey(line[position], line[position + 1]));
-            if (candidates != mByPrefix.end()) {
-                for (const size_t token : candidates->second)
-                    visit(token);
+        const size_t room = line.size() - position;
+        if (room > 1) {
+            if (const auto* candidates = Candidates(line[position], line[position + 1])) {
+                for (const Candidate& candidate : *candidates) {
+                    if (candidate.size <= room && line[position + candidate.size - 1] == candidate.last &&
+                        line.compare(position, candidate.size, mNames[candidate.token]) == 0) {
+                        visit(candidate.token);
+                    }
+                }
             }
         }
-        for (const size_t token : mSingleCharacter)
-            visit(token);
-        if (first < mNames.size())
+        for (const size_t token : mSingleCharacter) {
+            if (line[position] == mNames[token][0])
+                visit(token);
+        }
+        if (first < mNames.size()) {
+            apart = apart && matches == 1 && position >= free;
+            free = position + mNames[first].size();
             found.push_back({position, first});
+        } else {
+            apart = apart && matches == 0;
+        }
     }
+    return apart;
 }
 
 }  // namespace core

@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,11 +32,12 @@ class TokenTable {
     void SubstituteInto(std::string_view line, std::string& out, ValueOf&& valueOf) const {
         // Taken out while in use, so that a value that substitutes a line of its own cannot spoil it.
         std::vector<Occurrence> occurrences = std::move(mOccurrences);
-        Find(line, occurrences);
+        const bool apart = Find(line, occurrences);
         size_t rest = 0;
         for (const Occurrence& occurrence : occurrences) {
             const std::string& name = mNames[occurrence.token];
-            const size_t hit = line.find(name, rest);
+            // Occurrences apart from one another are where their names are next found.
+            const size_t hit = apart ? occurrence.position : line.find(name, rest);
             if (hit == std::string_view::npos)
                 continue;
             out.append(line.substr(rest, hit - rest));
@@ -70,14 +70,26 @@ class TokenTable {
         size_t position = 0;
     };
 
-    void Find(std::string_view line, std::vector<Occurrence>& found) const;
+    // True when the occurrences found are apart: none overlaps the next, and every place where a token
+    // occurs is one of them (no token lost to one listed earlier or to its own previous occurrence).
+    bool Find(std::string_view line, std::vector<Occurrence>& found) const;
     // The next place at or after `from` where a token can start; the line's size when there is none.
     size_t NextStart(std::string_view line, size_t from) const;
-    static uint16_t PrefixKey(char first, char second);
 
     std::vector<std::string> mNames;
-    // Tokens by their first two characters (one-character tokens under key of the first alone).
-    std::unordered_map<uint16_t, std::vector<size_t>> mByPrefix;
+    // What tells a token apart before its whole name is compared: many share their first characters
+    // ("&Prop..."), fewer their length and last character.
+    struct Candidate {
+        size_t token;
+        size_t size;
+        char last;
+    };
+    // Tokens by their first two characters (one-character tokens apart): a bucket through the first
+    // character's row of second characters, 0 standing for none.
+    const std::vector<Candidate>* Candidates(char first, char second) const;
+    std::array<uint32_t, 256> mRowOfFirst{};
+    std::vector<std::array<uint32_t, 256>> mRows;
+    std::vector<std::vector<Candidate>> mBuckets;
     std::vector<size_t> mSingleCharacter;
     // The characters tokens begin with, and how many different ones there are (one: a memchr finds them).
     std::array<bool, 256> mStarts{};

@@ -176,12 +176,13 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
         // What would make the creation fail is checked while the old component is still there.
         if (IdeKindOf(componentType) == 0)
             return typelib::Component_Not_Created;
-        std::filesystem::path formTemplate;
+        std::shared_ptr<vbide::VBComponent> formTemplate;
         if (componentType == typelib::Form) {
-            formTemplate = vb::Trim(Required(mToolProperties).FormTemplatePath()) + formTemplateFile;
-            if (!std::filesystem::is_regular_file(formTemplate))
+            const std::filesystem::path file =
+                vb::Trim(Required(mToolProperties).FormTemplatePath()) + formTemplateFile;
+            if (!std::filesystem::is_regular_file(file))
                 return typelib::Component_Not_Created;
-            vbide::ReadComponentFile(formTemplate, mCurProject->Changes());
+            formTemplate = vbide::ReadComponentFile(file, mCurProject->Changes());
         }
 
         if (auto existing = mCurProject->VBComponents().Find(componentName)) {
@@ -205,7 +206,7 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
             }
         }
 
-        auto component = CreateComponent(componentType, componentName, formTemplate);
+        auto component = CreateComponent(componentType, componentName, std::move(formTemplate));
         mCurComponent = component;
         mComponentSet = true;
         if (componentType == typelib::Form) {
@@ -232,9 +233,10 @@ bool qelConstructor::KeepsEditPoints(const std::string& componentName) {
 }
 
 std::shared_ptr<vbide::VBComponent> qelConstructor::CreateComponent(
-    int32_t componentType, const std::string& componentName, const std::filesystem::path& formTemplate) {
+    int32_t componentType, const std::string& componentName,
+    std::shared_ptr<vbide::VBComponent> formTemplate) {
     auto& components = mCurProject->VBComponents();
-    auto component = componentType == typelib::Form ? components.Import(formTemplate)
+    auto component = componentType == typelib::Form ? components.Import(std::move(formTemplate))
                                                     : components.Add(IdeKindOf(componentType));
     try {
         component->SetName(componentName);

@@ -98,7 +98,7 @@ class qelConstructor : public typelib::IConstructor,
     bool KeepsEditPoints(const std::string& componentName);
     std::shared_ptr<vbide::VBComponent> CreateComponent(int32_t componentType,
                                                         const std::string& componentName,
-                                                        const std::filesystem::path& formTemplate);
+                                                        std::shared_ptr<vbide::VBComponent> formTemplate);
 
     // Project set-up: the start-up object and the references the generated code needs.
     void SetUpNewProject();

@@ -66,7 +66,7 @@ void CodeModule::InsertLines(int32_t line, std::string_view text) {
         vb::Raise(vb::kSubscriptOutOfRange);
     if (line == CountOfLines() + 1) {
         // The engine's way: one line at a time at the end, stored where it stands.
-        if (std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+        if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos) {
             mLines.Append(ListedPart(text));
         } else {
             for (const std::string_view piece : SplitLines(text))

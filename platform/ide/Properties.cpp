@@ -11,6 +11,19 @@
 namespace vbide {
 namespace {
 
+// A property's name, letter case ignored. Controls are given dozens of properties each, looked up in
+// lists of dozens: two ASCII first letters that differ settle most comparisons before the full one.
+bool SameName(std::string_view a, std::string_view b) {
+    if (!a.empty() && !b.empty()) {
+        const auto x = static_cast<unsigned char>(a[0]);
+        const auto y = static_cast<unsigned char>(b[0]);
+        const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; };
+        if (x < 0x80 && y < 0x80 && lower(x) != lower(y))
+            return false;
+    }
+    return vb::TextEquals(a, b);
+}
+
 vb::Variant EmptyValueOf(PropertyType type) {
     switch (type) {
         case PropertyType::Boolean:
@@ -122,16 +135,14 @@ std::string PropertyText(const PropertyEntry& entry) {
 PropertyBag::PropertyBag(std::span<const PropertySpec> known) : mKnown(known) {}
 
 const PropertySpec* PropertyBag::KnownProperty(std::string_view name) const {
-    const auto found = std::find_if(mKnown.begin(), mKnown.end(), [&](const PropertySpec& known) {
-        return vb::TextEquals(known.name, name);
-    });
+    const auto found = std::find_if(mKnown.begin(), mKnown.end(),
+                                    [&](const PropertySpec& known) { return SameName(known.name, name); });
     return found == mKnown.end() ? nullptr : &*found;
 }
 
 PropertyEntry* PropertyBag::Find(std::string_view name) {
-    const auto found = std::find_if(mEntries.begin(), mEntries.end(), [&](const PropertyEntry& entry) {
-        return vb::TextEquals(entry.name, name);
-    });
+    const auto found = std::find_if(mEntries.begin(), mEntries.end(),
+                                    [&](const PropertyEntry& entry) { return SameName(entry.name, name); });
     return found == mEntries.end() ? nullptr : &*found;
 }
 

@@ -92,7 +92,10 @@ std::shared_ptr<VBComponent> VBComponents::Add(int32_t kind) {
 }
 
 std::shared_ptr<VBComponent> VBComponents::Import(const std::filesystem::path& file) {
-    auto component = ReadComponentFile(file, mProject.Changes());
+    return Import(ReadComponentFile(file, mProject.Changes()));
+}
+
+std::shared_ptr<VBComponent> VBComponents::Import(std::shared_ptr<VBComponent> component) {
     CheckNameFree(nullptr, component->Name());
     component->SetFileName({});
     return Adopt(std::move(component));

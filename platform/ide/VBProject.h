@@ -49,6 +49,9 @@ class VBComponents {
     std::shared_ptr<VBComponent> Add(int32_t kind);
     // Reads a component file into the project and opens its windows.
     std::shared_ptr<VBComponent> Import(const std::filesystem::path& file);
+    // The same for a component already read from its file (by ReadComponentFile with this project's
+    // change counter).
+    std::shared_ptr<VBComponent> Import(std::shared_ptr<VBComponent> read);
     // 5 for a component of another project.
     void Remove(const std::shared_ptr<VBComponent>& component);
 
