@@ -42,6 +42,8 @@ class CodeModule : public vb::Object {
     std::string_view Line(int32_t number) const;
     // A copy of every line, for the edit points and the host's code view.
     std::vector<std::string> AllLines() const;
+    // Gives back the room kept for more lines; for a module nobody is editing any more.
+    void Compact() { mLines.Compact(); }
     // Replaces the whole code; the file reader's way in.
     void SetAllLines(const std::vector<std::string>& lines);
 

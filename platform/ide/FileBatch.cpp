@@ -121,25 +121,26 @@ FileBatch::FileBatch(std::filesystem::path folder)
     RecoverLocked(mFolder);
 }
 
-FileBatch::~FileBatch() = default;
+FileBatch::~FileBatch() {
+    for (size_t i = mRenamed; i < mFiles.size(); ++i)
+        ::unlink(TemporaryOf(mFiles[i]).c_str());
+}
 
 void FileBatch::Commit() {
     std::set<fs::path> folders = {mFolder};
-    for (const auto& writer : mWriters)
-        folders.insert(writer->File().parent_path());
+    for (const std::string& file : mFiles)
+        folders.insert(fs::path(file).parent_path());
     // Every temporary file is on disk before the list can tell a recovery to rename it.
     SyncFileSystems({folders.begin(), folders.end()});
     {
         TextWriter list(mFolder / kSaveList);
         list.Line(kSaveListHeader);
-        for (const auto& writer : mWriters)
-            list.Line(writer->File().lexically_relative(mFolder).generic_string());
+        for (const std::string& file : mFiles)
+            list.Line(fs::path(file).lexically_relative(mFolder).generic_string());
         list.Save();
     }
-    for (const auto& writer : mWriters) {
-        Rename(writer->Temporary(), writer->File());
-        writer->Release();
-    }
+    for (; mRenamed < mFiles.size(); ++mRenamed)
+        Rename(TemporaryOf(mFiles[mRenamed]), mFiles[mRenamed]);
     SyncFolders(folders);
     const fs::path list = mFolder / kSaveList;
     if (::unlink(list.c_str()) != 0)

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/ide/TextFile.h"
@@ -27,10 +28,11 @@ class FileBatch {
     // Writes `file` (in the folder or one of its subfolders) through `write`, into its temporary file.
     template <typename Write>
     void Add(const std::filesystem::path& file, Write&& write) {
-        auto writer = std::make_unique<TextWriter>(file);
-        write(*writer);
-        writer->Close();
-        mWriters.push_back(std::move(writer));
+        TextWriter writer(file);
+        write(writer);
+        writer.Close();
+        mFiles.push_back(file.native());
+        writer.Release();
     }
 
     // Puts every file in place; 75 when that fails.
@@ -39,7 +41,10 @@ class FileBatch {
   private:
     std::filesystem::path mFolder;
     std::unique_ptr<FolderLock> mLock;
-    std::vector<std::unique_ptr<TextWriter>> mWriters;
+    // The files written so far; the temporary files of those from mRenamed on are the batch's to remove.
+    // Plain strings: a large application saves thousands of files, and a path keeps its parts besides.
+    std::vector<std::string> mFiles;
+    size_t mRenamed = 0;
 };
 
 // Finishes a save of `folder` that was stopped after its list was written, and removes the temporary files

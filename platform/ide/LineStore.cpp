@@ -26,12 +26,33 @@ void LineStore::Block<T>::Append(const T* values, size_t count) {
     mSize += count;
 }
 
+template <typename T>
+void LineStore::Block<T>::Compact() {
+    if (mSize == mCapacity)
+        return;
+    if (mSize == 0) {
+        Clear();
+        return;
+    }
+    // Shrinking in place does not move the block; when the allocator cannot, the block stays as it was.
+    if (void* shrunk = std::realloc(mData.get(), mSize * sizeof(T))) {
+        (void)mData.release();
+        mData.reset(static_cast<T*>(shrunk));
+        mCapacity = mSize;
+    }
+}
+
 void LineStore::Append(std::string_view line) {
     if (line.size() > std::numeric_limits<uint32_t>::max() - mText.Size())
         vb::Raise(vb::kOutOfMemory);
     mText.Append(line.data(), line.size());
     const auto end = static_cast<uint32_t>(mText.Size());
     mEnds.Append(&end, 1);
+}
+
+void LineStore::Compact() {
+    mText.Compact();
+    mEnds.Compact();
 }
 
 void LineStore::Clear() {

@@ -21,6 +21,8 @@ class LineStore {
     // 7 when the store would pass 4 GiB.
     void Append(std::string_view line);
     void Clear();
+    // Gives back the unused part of the blocks, once no more lines are expected.
+    void Compact();
 
   private:
     // A growing array of trivially copyable values: grown in place where the allocator can, by an eighth.
@@ -30,6 +32,7 @@ class LineStore {
         size_t Size() const { return mSize; }
         const T* Data() const { return mData.get(); }
         void Append(const T* values, size_t count);
+        void Compact();
         void Clear() {
             mData.reset();
             mSize = mCapacity = 0;

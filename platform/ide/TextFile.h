@@ -57,11 +57,8 @@ class TextWriter {
     void Close();
     // Finishes, renames the temporary file over the file and flushes the folder.
     void Save();
-    // After Finish: someone else renames the temporary file, so the writer leaves it alone.
+    // After Finish or Close: someone else renames the temporary file, so the writer leaves it alone.
     void Release() { mSaved = true; }
-
-    const std::filesystem::path& File() const { return mFile; }
-    const std::filesystem::path& Temporary() const { return mTemporary; }
 
   private:
     void Flush();

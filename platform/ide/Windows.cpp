@@ -44,6 +44,11 @@ void Windows::CloseAllOf(const VBComponent* component) {
 }
 
 void Windows::Close(const Window* window) {
+    // The code of a component whose code window closes is done with for now: its room for more lines goes.
+    if (window->Kind() == WindowKind::Code) {
+        if (const auto component = window->Component())
+            component->CodeModule()->Compact();
+    }
     std::erase_if(mWindows, [&](const auto& open) { return open.get() == window; });
     mChanges->Bump();
 }

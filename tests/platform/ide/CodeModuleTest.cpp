@@ -123,5 +123,30 @@ TEST(CodeModuleTest, CountsChangesForTheHost) {
     EXPECT_EQ(changes->value, 2U);
 }
 
+TEST(CodeModuleTest, ACompactedModuleKeepsItsLinesAndTakesMore) {
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"one empty line", ""},
+        {"a few lines", "a\r\nbb\r\nccc"},
+        {"past the first block", std::string(5000, 'x') + "\r\ny"},
+    };
+    for (const auto& c : cases) {
+        CodeModule module = ModuleWith(c.text);
+        const std::string before = module.Lines(1, module.CountOfLines());
+        module.Compact();
+        EXPECT_EQ(module.Lines(1, module.CountOfLines()), before) << c.name;
+        module.Compact();
+        module.InsertLines(module.CountOfLines() + 1, "after");
+        EXPECT_EQ(module.Lines(1, module.CountOfLines()), before + "\r\nafter") << c.name;
+    }
+    CodeModule empty(std::make_shared<ChangeCounter>());
+    empty.Compact();
+    EXPECT_EQ(empty.CountOfLines(), 0);
+    empty.InsertLines(1, "only");
+    EXPECT_EQ(empty.Lines(1, 1), "only");
+}
+
 }  // namespace
 }  // namespace vbide

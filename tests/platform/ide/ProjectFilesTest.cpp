@@ -510,5 +510,43 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWhole) {
     }
 }
 
+TEST_F(ProjectFilesTest, ABatchThatFailsBeforeCommittingLeavesEveryFileAsItWas) {
+    const fs::path folder = mFolder / "batch";
+    const fs::path files[] = {folder / "a.txt", folder / "sub" / "b.txt", folder / "c.txt"};
+    for (const auto& file : files)
+        WriteBytes(file, "old");
+    const auto before = FilesUnder(folder);
+    const struct {
+        const char* name;
+        size_t failing;  // the file whose writing fails
+    } cases[] = {{"the first file", 0}, {"a file in a subfolder", 1}, {"the last file", 2}};
+    for (const auto& c : cases) {
+        const vb::Error failed = ErrorOf([&] {
+            FileBatch batch(folder);
+            for (size_t i = 0; i < std::size(files); ++i) {
+                batch.Add(files[i], [&](TextWriter& out) {
+                    out.Line("new");
+                    if (i == c.failing)
+                        vb::Raise(vb::kPathFileAccess);
+                });
+            }
+            batch.Commit();
+        });
+        EXPECT_EQ(failed.Number(), vb::kPathFileAccess) << c.name;
+        EXPECT_EQ(FilesUnder(folder), before) << c.name;
+    }
+
+    {
+        FileBatch batch(folder);
+        for (const auto& file : files)
+            batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+        batch.Commit();
+    }
+    auto expected = before;
+    for (auto& [file, text] : expected)
+        text = "new\r\n";
+    EXPECT_EQ(FilesUnder(folder), expected);
+}
+
 }  // namespace
 }  // namespace vbide
