@@ -83,10 +83,9 @@ void qelConstructor::StartCoding() {
 }
 
 void qelConstructor::Code(std::string_view line) {
-    mLine.clear();
-    SubstituteTokens(line, mLine);
+    const std::string_view text = SubstituteTokens(line);
     const int32_t number = mLinesInComponent + 1;
-    Required(mCurComponent).CodeModule()->InsertLines(number, mLine);
+    Required(mCurComponent).CodeModule()->InsertLines(number, text);
     mLinesInComponent = number;
 }
 

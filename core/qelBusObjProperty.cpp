@@ -9,7 +9,7 @@ qelBusObjProperty::qelBusObjProperty()
       mField(std::make_shared<qelField>()),
       mForeignKeyField(std::make_shared<qelField>()) {}
 
-std::string qelBusObjProperty::DataType() const {
+const std::string& qelBusObjProperty::DataType() const {
     return Required(mField).DataType();
 }
 void qelBusObjProperty::SetDataType(std::string value) {
