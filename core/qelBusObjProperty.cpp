@@ -5,9 +5,7 @@
 
 namespace core {
 qelBusObjProperty::qelBusObjProperty()
-    : mPermittedValues(std::make_shared<TextCollection>()),
-      mField(std::make_shared<qelField>()),
-      mForeignKeyField(std::make_shared<qelField>()) {}
+    : mPermittedValues(std::make_shared<TextCollection>()), mField(std::make_shared<qelField>()) {}
 
 const std::string& qelBusObjProperty::DataType() const {
     return Required(mField).DataType();
@@ -28,15 +26,24 @@ void qelBusObjProperty::SetIsKey(bool value) {
         SetIsMandatory(true);
 }
 
+const std::shared_ptr<qelField>& qelBusObjProperty::ForeignKeyField() const {
+    if (!mHasForeignKeyField) {
+        mForeignKeyField = std::make_shared<qelField>();
+        mHasForeignKeyField = true;
+    }
+    return mForeignKeyField;
+}
+
 void qelBusObjProperty::SetForeignKeyField(const vb::ObjectPtr& value) {
     mForeignKeyField = ObjectAs<qelField>(value);
+    mHasForeignKeyField = true;
 }
 
 std::shared_ptr<typelib::IField> qelBusObjProperty::GetField() const {
     return mField;
 }
 std::shared_ptr<typelib::IField> qelBusObjProperty::GetForeignKeyField() const {
-    return mForeignKeyField;
+    return ForeignKeyField();
 }
 std::shared_ptr<typelib::IProperty> qelBusObjProperty::GetPVFKeyDisplayedProp() const {
     return PVFKeyDisplayedProp();

@@ -64,7 +64,9 @@ class qelBusObjProperty : public typelib::IProperty {
     void SetKeyIndex(int16_t value) { mKeyIndex = value; }
     bool IsForeignProperty() const override { return mIsForeignProperty; }
     void SetIsForeignProperty(bool value) { mIsForeignProperty = value; }
-    const std::shared_ptr<qelField>& ForeignKeyField() const { return mForeignKeyField; }
+    // A field of its own until one is set; made when first asked for, since most properties never refer to
+    // another's field and a large model has tens of thousands of properties.
+    const std::shared_ptr<qelField>& ForeignKeyField() const;
     // Takes any object (or nothing); anything but a field is a type mismatch (13) and changes nothing.
     void SetForeignKeyField(const vb::ObjectPtr& value);
     // Does not own the property: it belongs to another business object.
@@ -100,7 +102,8 @@ class qelBusObjProperty : public typelib::IProperty {
     bool mIsVirtual = false;
     int16_t mKeyIndex = 0;
     bool mIsForeignProperty = false;
-    std::shared_ptr<qelField> mForeignKeyField;
+    mutable std::shared_ptr<qelField> mForeignKeyField;
+    mutable bool mHasForeignKeyField = false;
     std::weak_ptr<qelBusObjProperty> mPVFKeyDisplayedProp;
 };
 

@@ -147,20 +147,32 @@ std::vector<std::string> CodeModule::AllLines() const {
 }
 
 void CodeModule::SetAllLines(const std::vector<std::string>& lines) {
-    mLines.Clear();
+    LineStore store;
+    size_t bytes = 0;
     for (const std::string& line : lines)
-        mLines.Append(ListedPart(line));
+        bytes += ListedPart(line).size();
+    store.Reserve(lines.size(), bytes);
+    for (const std::string& line : lines)
+        store.Append(ListedPart(line));
+    mLines = std::move(store);
     mChanges->Bump();
 }
 
 void CodeModule::Splice(int32_t startLine, int32_t count, const std::vector<std::string_view>& inserted) {
-    LineStore lines;
     const auto start = static_cast<size_t>(startLine - 1);
+    const auto end = start + static_cast<size_t>(count);
+    size_t bytes = mLines.Bytes();
+    for (size_t i = start; i < end; ++i)
+        bytes -= mLines[i].size();
+    for (const std::string_view line : inserted)
+        bytes += line.size();
+    LineStore lines;
+    lines.Reserve(mLines.Count() - static_cast<size_t>(count) + inserted.size(), bytes);
     for (size_t i = 0; i < start; ++i)
         lines.Append(mLines[i]);
     for (const std::string_view line : inserted)
         lines.Append(line);
-    for (size_t i = start + static_cast<size_t>(count); i < mLines.Count(); ++i)
+    for (size_t i = end; i < mLines.Count(); ++i)
         lines.Append(mLines[i]);
     mLines = std::move(lines);
 }

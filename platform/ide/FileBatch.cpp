@@ -122,6 +122,9 @@ FileBatch::FileBatch(std::filesystem::path folder)
 }
 
 FileBatch::~FileBatch() {
+    // Once the list may name them, the temporary files are the recovery's.
+    if (mListed)
+        return;
     for (size_t i = mRenamed; i < mFiles.size(); ++i)
         ::unlink(TemporaryOf(mFiles[i]).c_str());
 }
@@ -132,6 +135,7 @@ void FileBatch::Commit() {
         folders.insert(fs::path(file).parent_path());
     // Every temporary file is on disk before the list can tell a recovery to rename it.
     SyncFileSystems({folders.begin(), folders.end()});
+    mListed = true;
     {
         TextWriter list(mFolder / kSaveList);
         list.Line(kSaveListHeader);

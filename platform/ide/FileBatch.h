@@ -3,8 +3,9 @@
 // to disk together (one flush per file system, not one per file); then a save list naming them all is put
 // into the folder, the temporary files are renamed over their files, the folders are flushed and the list is
 // removed. A save stopped before its list exists (a failure, a kill, a power loss) leaves every file as it
-// was; one stopped after it is finished by the next RecoverInterruptedSave. Saves and recoveries of one
-// folder wait for each other.
+// was; one stopped after it (a rename that fails, too) is finished by the next RecoverInterruptedSave, which
+// finds the temporary files the list names where the save left them. Saves and recoveries of one folder
+// wait for each other.
 
 #include <filesystem>
 #include <memory>
@@ -37,14 +38,18 @@ class FileBatch {
 
     // Puts every file in place; 75 when that fails.
     void Commit();
+    // The files added, in their order.
+    const std::vector<std::string>& Files() const { return mFiles; }
 
   private:
     std::filesystem::path mFolder;
     std::unique_ptr<FolderLock> mLock;
-    // The files written so far; the temporary files of those from mRenamed on are the batch's to remove.
-    // Plain strings: a large application saves thousands of files, and a path keeps its parts besides.
+    // The files written so far; until the save list may exist, the temporary files of those from mRenamed
+    // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
+    // keeps its parts besides.
     std::vector<std::string> mFiles;
     size_t mRenamed = 0;
+    bool mListed = false;
 };
 
 // Finishes a save of `folder` that was stopped after its list was written, and removes the temporary files

@@ -86,16 +86,19 @@ void CreateFolder(const std::filesystem::path& folder) {
 }
 
 // Where a group's files go: the group file, then per project its folder, its project file and one file
-// per component.
+// per component named after it (made when needed: a large application has thousands).
 struct ProjectLayout {
     std::shared_ptr<VBProject> project;
     std::filesystem::path folder;
     std::filesystem::path file;
-    std::vector<std::filesystem::path> componentFiles;
 };
 
 std::string ComponentFileName(const VBComponent& component) {
     return component.Name() + std::string(FileExtensionOf(component.Type()));
+}
+
+std::filesystem::path ComponentFile(const ProjectLayout& project, const VBComponent& component) {
+    return project.folder / ComponentFileName(component);
 }
 
 std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& folder) {
@@ -105,8 +108,6 @@ std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& f
         entry.project = project;
         entry.folder = folder / project->Name();
         entry.file = entry.folder / (project->Name() + ".vbp");
-        for (const auto& component : project->VBComponents())
-            entry.componentFiles.push_back(entry.folder / ComponentFileName(*component));
     }
     return layout;
 }
@@ -241,21 +242,19 @@ void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     const auto start = vbe.VBProjects().StartProject();
     const std::vector<ProjectLayout> layout = LayOut(vbe, folder);
 
-    std::vector<std::filesystem::path> written = {groupFile};
+    RequireListedOrMissing(vbe, groupFile);
     for (const ProjectLayout& project : layout) {
-        written.push_back(project.file);
-        written.insert(written.end(), project.componentFiles.begin(), project.componentFiles.end());
+        RequireListedOrMissing(vbe, project.file);
+        for (const auto& component : project.project->VBComponents())
+            RequireListedOrMissing(vbe, ComponentFile(project, *component));
     }
-    for (const auto& file : written)
-        RequireListedOrMissing(vbe, file);
 
     CreateFolder(folder);
     FileBatch batch(folder);
     for (const ProjectLayout& project : layout) {
         CreateFolder(project.folder);
-        size_t index = 0;
         for (const auto& component : project.project->VBComponents()) {
-            batch.Add(project.componentFiles[index++],
+            batch.Add(ComponentFile(project, *component),
                       [&](TextWriter& out) { WriteComponentText(*component, out); });
         }
         batch.Add(project.file, [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
@@ -271,12 +270,11 @@ void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     batch.Commit();
 
     for (const ProjectLayout& project : layout) {
-        size_t index = 0;
         for (const auto& component : project.project->VBComponents())
-            component->SetFileName(project.componentFiles[index++]);
+            component->SetFileName(ComponentFile(project, *component));
         project.project->SetFileName(project.file);
     }
-    vbe.SetListedFiles(written);
+    vbe.SetListedFiles(batch.Files());
 }
 
 void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
@@ -305,9 +303,9 @@ void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
             start = project;
         projects.push_back(std::move(project));
     }
-    std::vector<std::filesystem::path> listed = {groupFile};
+    std::vector<std::string> listed = {groupFile.native()};
     for (const auto& project : projects) {
-        listed.push_back(project->FileName());
+        listed.push_back(project->FileName().native());
         for (const auto& component : project->VBComponents())
             listed.push_back(component->FileNames(1));
     }

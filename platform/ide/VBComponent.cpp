@@ -39,12 +39,12 @@ void VBComponent::SetName(std::string_view name) {
 std::string VBComponent::FileNames(int16_t index) const {
     if (index != 1)
         vb::Raise(vb::kSubscriptOutOfRange);
-    return mFileName.string();
+    return mFileName;
 }
 
 void VBComponent::SaveAs(const std::filesystem::path& path) {
     WriteComponentFile(*this, path);
-    mFileName = path;
+    mFileName = path.native();
     mChanges->Bump();
 }
 

@@ -69,7 +69,7 @@ class VBComponent : public vb::Object,
     std::vector<ComponentAttribute>& Attributes() { return mAttributes; }
     const PropertyBag& ClassHeader() const { return mClassHeader; }
     PropertyBag& ClassHeader() { return mClassHeader; }
-    void SetFileName(std::filesystem::path file) { mFileName = std::move(file); }
+    void SetFileName(const std::filesystem::path& file) { mFileName = file.native(); }
     void SetProject(std::weak_ptr<VBProject> project) { mProject = std::move(project); }
 
   private:
@@ -83,7 +83,8 @@ class VBComponent : public vb::Object,
     std::shared_ptr<FormDesigner> mDesigner;
     PropertyBag mClassHeader;
     std::vector<ComponentAttribute> mAttributes;
-    std::filesystem::path mFileName;
+    // A string, not a path: a large application has thousands of components, and a path keeps its parts too.
+    std::string mFileName;
     std::weak_ptr<VBProject> mProject;
 };
 

@@ -81,13 +81,30 @@ std::filesystem::path FileKey(const std::filesystem::path& file) {
 }  // namespace
 
 bool VBE::ListsFile(const std::filesystem::path& file) const {
-    return mListedFiles.contains(FileKey(file));
+    return mListedFiles.contains(FileKey(file).native());
 }
 
-void VBE::SetListedFiles(const std::vector<std::filesystem::path>& files) {
+void VBE::SetListedFiles(const std::vector<std::string>& files) {
     mListedFiles.clear();
-    for (const auto& file : files)
-        mListedFiles.insert(FileKey(file));
+    // A group's files are a few folders' files: each folder is resolved once. The key of a file that is
+    // no link (or is missing) is its folder's key and its name.
+    std::filesystem::path folder;
+    std::filesystem::path folderKey;
+    std::error_code error;
+    for (const std::string& text : files) {
+        const std::filesystem::path file = std::filesystem::absolute(text, error);
+        const std::filesystem::path name = file.filename();
+        const auto status = std::filesystem::symlink_status(file, error);
+        if (error || name.empty() || name == "." || name == ".." || std::filesystem::is_symlink(status)) {
+            mListedFiles.insert(FileKey(file).native());
+            continue;
+        }
+        if (file.parent_path() != folder) {
+            folder = file.parent_path();
+            folderKey = FileKey(folder);
+        }
+        mListedFiles.insert((folderKey / name).native());
+    }
 }
 
 }  // namespace vbide

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <set>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/ide/ChangeCounter.h"
@@ -61,7 +62,7 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     // The files of the group on disk as it was last opened from or saved to (the group file, its project
     // files and their component files): a save writes over no other file. Opening a group replaces them.
     bool ListsFile(const std::filesystem::path& file) const;
-    void SetListedFiles(const std::vector<std::filesystem::path>& files);
+    void SetListedFiles(const std::vector<std::string>& files);
 
     uint64_t Revision() const { return mChanges->value; }
     const ChangeCounterPtr& Changes() const { return mChanges; }
@@ -72,7 +73,8 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::Windows mWindows{*this, mChanges};
     vbide::CommandBars mCommandBars{mChanges};
     vbide::Events mEvents;
-    std::set<std::filesystem::path> mListedFiles;
+    // One spelling per file (see FileKey), as strings.
+    std::unordered_set<std::string> mListedFiles;
 };
 
 }  // namespace vbide

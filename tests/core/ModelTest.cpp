@@ -174,6 +174,35 @@ TEST(Model, TypedObjectSettersRefuseOtherClassesAndKeepTheirValue) {
     }
 }
 
+TEST(Model, APropertysOwnForeignKeyFieldIsOneFieldUntilAnotherIsSet) {
+    const auto field = std::make_shared<qelField>();
+    const auto table = std::make_shared<qelTable>();
+    const struct {
+        const char* name;
+        vb::ObjectPtr setFirst;  // set before the field is first asked for; null for nothing set
+        bool set;
+        bool ownField;  // the property then has a field of its own
+    } cases[] = {
+        {"nothing set", nullptr, false, true},
+        {"nothing set explicitly", nullptr, true, false},
+        {"a field set", field, true, false},
+    };
+    for (const auto& c : cases) {
+        qelBusObjProperty property;
+        if (c.set)
+            property.SetForeignKeyField(c.setFirst);
+        EXPECT_EQ(ErrorNumberOf([&] { property.SetForeignKeyField(table); }), vb::kTypeMismatch) << c.name;
+        const auto first = property.ForeignKeyField();
+        EXPECT_EQ(first != nullptr, c.ownField || c.setFirst != nullptr) << c.name;
+        if (c.ownField) {
+            EXPECT_TRUE(first != field && first != property.Field()) << c.name;
+        }
+        EXPECT_EQ(property.ForeignKeyField(), first) << c.name;
+        const typelib::IProperty& seen = property;
+        EXPECT_EQ(seen.ForeignKeyField(), first) << c.name;
+    }
+}
+
 TEST(Model, KeyedCollectionsIgnoreLetterCaseAndRefuseDuplicates) {
     qelApplication application;
     auto orders = std::make_shared<qelBusinessObject>();

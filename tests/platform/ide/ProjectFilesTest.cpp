@@ -548,5 +548,41 @@ TEST_F(ProjectFilesTest, ABatchThatFailsBeforeCommittingLeavesEveryFileAsItWas) 
     EXPECT_EQ(FilesUnder(folder), expected);
 }
 
+TEST_F(ProjectFilesTest, ABatchWhoseRenameFailsIsFinishedByTheRecovery) {
+    const fs::path folder = mFolder / "renames";
+    const fs::path files[] = {folder / "a.txt", folder / "sub" / "b.txt", folder / "c.txt"};
+    const struct {
+        const char* name;
+        size_t failing;  // the file whose rename fails: a folder stands where it goes, which even root
+                         // cannot rename a file over
+    } cases[] = {{"the first file", 0}, {"a file in a subfolder", 1}, {"the last file", 2}};
+    for (const auto& c : cases) {
+        fs::remove_all(folder);
+        for (const auto& file : files)
+            WriteBytes(file, "old");
+        fs::remove(files[c.failing]);
+        WriteBytes(files[c.failing] / "in the way", "");
+
+        const vb::Error failed = ErrorOf([&] {
+            FileBatch batch(folder);
+            for (const auto& file : files)
+                batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+            batch.Commit();
+        });
+        EXPECT_EQ(failed.Number(), vb::kPathFileAccess) << c.name;
+        for (size_t i = c.failing; i < std::size(files); ++i) {
+            fs::path temporary = files[i];
+            temporary += ".~tmp";
+            EXPECT_TRUE(fs::exists(temporary)) << c.name << ": " << temporary;
+        }
+
+        fs::remove_all(files[c.failing]);
+        RecoverInterruptedSave(folder);
+        const std::map<std::string, std::string> expected = {
+            {"a.txt", "new\r\n"}, {"sub/b.txt", "new\r\n"}, {"c.txt", "new\r\n"}};
+        EXPECT_EQ(FilesUnder(folder), expected) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace vbide
