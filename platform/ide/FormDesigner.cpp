@@ -121,6 +121,7 @@ void FormDesigner::CopyFrom(const FormDesigner& other) {
     mFormProperties = other.mFormProperties;
     mLibraries = other.mLibraries;
     std::unordered_map<const VBControl*, std::shared_ptr<VBControl>> copies;
+    copies.reserve(other.mControls.Count());
     for (const auto& control : other.mControls) {
         auto copy = std::make_shared<VBControl>(control->ClassName(), control->Name(), weak_from_this(),
                                                 mChanges, std::span<const PropertySpec>());

@@ -11,7 +11,7 @@
 namespace vbide {
 namespace {
 
-constexpr size_t kFirstRoom = 8;
+constexpr size_t kFirstRoom = 6;
 
 // A property's name, letter case ignored. Controls are given dozens of properties each, looked up in
 // lists of dozens: two ASCII first letters that differ settle most comparisons before the full one.
