@@ -49,34 +49,37 @@ bool SameWord(std::string_view text, std::string_view name) {
 }
 
 // Which of `names` (ASCII letters, digits and "_") the code holds as whole words, letter case ignored.
-// One pass over the code, word by word, however many names are asked for (a large application holds
-// millions of lines), comparing each word only with the names of its first letter and length.
+// One pass over the code however many names are asked for (a large application holds millions of lines),
+// stopping only where a byte that begins some name also begins a word; most bytes cost one look-up.
 std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<std::string_view>& names) {
     std::vector<bool> named(names.size(), false);
     std::array<std::vector<size_t>, 256> byFirstLetter;
+    std::array<bool, 256> beginsName{};
     for (size_t i = 0; i < names.size(); ++i) {
-        byFirstLetter[static_cast<unsigned char>(names[i][0]) | 0x20].push_back(i);
-        byFirstLetter[static_cast<unsigned char>(names[i][0]) & ~0x20].push_back(i);
+        for (const unsigned char first : {static_cast<unsigned char>(names[i][0] | 0x20),
+                                          static_cast<unsigned char>(names[i][0] & ~0x20)}) {
+            byFirstLetter[first].push_back(i);
+            beginsName[first] = true;
+        }
     }
     size_t left = names.size();
     for (int32_t number = 1; number <= code.CountOfLines() && left > 0; ++number) {
         const std::string_view line = code.Line(number);
-        size_t at = 0;
-        while (true) {
-            while (at < line.size() && !IsWordByte(line[at]))
-                ++at;
-            if (at == line.size())
-                break;
-            const size_t word = at;
-            while (at < line.size() && IsWordByte(line[at]))
-                ++at;
-            for (const size_t i : byFirstLetter[static_cast<unsigned char>(line[word])]) {
-                if (!named[i] && at - word == names[i].size() &&
-                    SameWord(line.substr(word, at - word), names[i])) {
+        for (size_t at = 0; at < line.size(); ++at) {
+            const auto first = static_cast<unsigned char>(line[at]);
+            if (!beginsName[first] || (at > 0 && IsWordByte(line[at - 1])))
+                continue;
+            size_t end = at + 1;
+            while (end < line.size() && IsWordByte(line[end]))
+                ++end;
+            for (const size_t i : byFirstLetter[first]) {
+                if (!named[i] && end - at == names[i].size() &&
+                    SameWord(line.substr(at, end - at), names[i])) {
                     named[i] = true;
                     --left;
                 }
             }
+            at = end;
         }
     }
     return named;

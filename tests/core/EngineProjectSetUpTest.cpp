@@ -96,6 +96,8 @@ TEST_F(EngineTest, ALibraryIsNamedOnlyByAWholeWordInAnyCase) {
          false},                // a letter beyond ASCII belongs to the word
         {{"AD", "OR"}, false},  // a word ends with its line
         {{"ADODB ADORECORD"}, false},
+        {{"ADORE,ADOR"}, true},  // the word after a longer one that starts alike
+        {{"a1ADOR AD0R"}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code.front());
