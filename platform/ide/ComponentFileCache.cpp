@@ -27,14 +27,22 @@ std::shared_ptr<VBComponent> ComponentFileCache::Read(const std::filesystem::pat
         mFiles.erase(key);
         return nullptr;
     }
-    if (const auto found = mFiles.find(key); found != mFiles.end() && found->second.stamp == before)
+    const auto found = mFiles.find(key);
+    const bool same = found != mFiles.end() && found->second.stamp == before;
+    if (same && found->second.component)
         return found->second.component->Copy(changes);
-    mFiles.erase(key);
-    std::shared_ptr<const VBComponent> component = ReadComponentFile(file, mOwnChanges);
-    // A file written to while it was read is not kept: the next read looks at it afresh.
-    if (FileStamp after; StampOf(file, after) && after == before)
-        mFiles.emplace(key, Entry{before, component});
-    return component->Copy(changes);
+    auto component = ReadComponentFile(file, changes);
+    // A file written to while it was read is not kept: the next read looks at it afresh. A file is kept
+    // only once it is read a second time, so an engine that makes one form of a template copies nothing.
+    FileStamp after;
+    if (!StampOf(file, after) || after != before) {
+        mFiles.erase(key);
+    } else if (same) {
+        found->second.component = component->Copy(mOwnChanges);
+    } else {
+        mFiles.insert_or_assign(key, Entry{before, nullptr});
+    }
+    return component;
 }
 
 }  // namespace vbide
