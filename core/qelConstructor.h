@@ -16,6 +16,7 @@
 #include "core/BuildEngine.h"
 #include "core/TokenTable.h"
 #include "core/frmConstructionMonitor.h"
+#include "platform/ide/ComponentFileCache.h"
 #include "platform/vb/Variant.h"
 #include "typelib/IConstructor.h"
 #include "typelib/IPattern.h"
@@ -138,6 +139,7 @@ class qelConstructor : public typelib::IConstructor,
     std::optional<ScratchFolder> mScratchFolder;  // made at the first save, removed with the engine
     std::shared_ptr<vbide::VBComponent> mScratchComponent;
     std::filesystem::path mScratchFile;
+    vbide::ComponentFileCache mFormTemplates;  // every form of a pattern starts from the same template
 };
 
 }  // namespace core
