@@ -22,6 +22,16 @@ uint64_t Word(const char* text, size_t size = kWord) {
     return word;
 }
 
+// Whether two texts of `size` (eight or more) characters agree between their first and last eight, a word
+// at a time; what the last whole word leaves lies within the last eight.
+bool MiddlesEqual(const char* text, const char* other, size_t size) {
+    for (size_t at = kWord; at + kWord < size; at += kWord) {
+        if (Word(text + at) != Word(other + at))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 inline const std::vector<TokenTable::ShortToken>* TokenTable::ShortTokens(char first, char second) const {
@@ -144,8 +154,7 @@ bool TokenTable::Find(std::string_view line, std::vector<Occurrence>& found) con
                 const LongToken& candidate = mLong[next];
                 const size_t size = candidate.size;
                 if (size <= room && Word(here + size - kWord) == candidate.tail &&
-                    (size <= 2 * kWord || std::memcmp(here + kWord, mNames[candidate.token].data() + kWord,
-                                                      size - 2 * kWord) == 0))
+                    MiddlesEqual(here, mNames[candidate.token].data(), size))
                     visit(candidate.token);
             }
         }

@@ -97,17 +97,27 @@ TEST(TokenTable, SubstituteIntoAppendsAndAValueMaySubstituteALineOfItsOwn) {
     EXPECT_EQ(out, "Line: [(in)] [second]");
 }
 
-// Each token's value is its place in the list, so a test sees which of two equal names won.
-std::string Substituted(const core::TokenTable& table, std::string_view line) {
-    return table.Substitute(line, [](size_t token) { return "<" + std::to_string(token) + ">"; });
+// A line substituted through a table of `tokens`, each token's value its place in the list, so that a test
+// sees which of two equal names won.
+struct Substitution {
+    std::vector<const char*> tokens;
+    const char* line;
+    const char* expected;
+};
+
+void ExpectEach(std::initializer_list<Substitution> cases) {
+    for (const Substitution& c : cases) {
+        core::TokenTable table;
+        for (const char* token : c.tokens)
+            table.Add(token);
+        EXPECT_EQ(table.Substitute(c.line, [](size_t token) { return "<" + std::to_string(token) + ">"; }),
+                  c.expected)
+            << c.line;
+    }
 }
 
 TEST(TokenTable, ComparesWholeNamesOfEveryLength) {
-    const struct {
-        std::vector<const char*> tokens;
-        const char* line;
-        const char* expected;
-    } cases[] = {
+    ExpectEach({
         // The same first eight characters, told apart by the rest.
         {{"&PropControlType", "&PropConvertFunction"}, "&PropConvertFunction(&PropControlType)", "<1>(<0>)"},
         // The same first and last eight, told apart only in the middle.
@@ -124,21 +134,11 @@ TEST(TokenTable, ComparesWholeNamesOfEveryLength) {
         // Names sharing one starting word with a longer one, and a short one inside a long one.
         {{"&PropName", "&PropNameX2", "&Prop"}, "&PropNameX2 &PropNameX &Prop", "<0>X2 <0>X <2>"},
         {{"&PropNameX2", "&PropName"}, "&PropNameX2 &PropNameX", "<0> <1>X"},
-    };
-    for (const auto& c : cases) {
-        core::TokenTable table;
-        for (const char* token : c.tokens)
-            table.Add(token);
-        EXPECT_EQ(Substituted(table, c.line), c.expected) << c.line;
-    }
+    });
 }
 
 TEST(TokenTable, OccurrencesThatOverlapAreReplacedWhereTheNamesAreNextFound) {
-    const struct {
-        std::vector<const char*> tokens;
-        const char* line;
-        const char* expected;
-    } cases[] = {
+    ExpectEach({
         // The second token begins inside the first: it is looked for again after the first's value.
         {{"ab", "bc"}, "abc bc", "<0>c <1>"},
         {{"bc", "abc"}, "abc", "<1>"},
@@ -151,13 +151,7 @@ TEST(TokenTable, OccurrencesThatOverlapAreReplacedWhereTheNamesAreNextFound) {
         // A token overlapping itself.
         {{"&&"}, "&&&&&", "<0><0>&"},
         {{"&Nested&Nested"}, "&Nested&Nested&Nested", "<0>&Nested"},
-    };
-    for (const auto& c : cases) {
-        core::TokenTable table;
-        for (const char* token : c.tokens)
-            table.Add(token);
-        EXPECT_EQ(Substituted(table, c.line), c.expected) << c.line;
-    }
+    });
 }
 
 TEST(TokenTable, AddListKeepsTheTextAfterTheLastComma) {
