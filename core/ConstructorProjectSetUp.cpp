@@ -1,7 +1,10 @@
 // What the engine sets up in a project so that the generated code compiles and starts in VB5: the
 // start-up object and the references to the libraries and projects that the code names.
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -48,31 +51,67 @@ bool SameWord(std::string_view text, std::string_view name) {
     return true;
 }
 
+// The bytes names begin with, in either letter case, and a test of eight bytes at once for any of them:
+// the code is millions of lines, and nearly all of its bytes begin no name.
+class NameStarts {
+  public:
+    void Add(char first) {
+        const auto folded = static_cast<unsigned char>(first | 0x20);
+        mBegins[folded] = mBegins[static_cast<unsigned char>(first & ~0x20)] = true;
+        const uint64_t spread = kEveryByte * folded;
+        if (std::find(mSpread.begin(), mSpread.end(), spread) == mSpread.end())
+            mSpread.push_back(spread);
+    }
+    bool Begins(char byte) const { return mBegins[static_cast<unsigned char>(byte)]; }
+    // False only when none of the eight bytes begins a name; folding bytes that are not letters may
+    // give a false alarm, which costs a closer look and nothing more.
+    bool MayBeginIn(const char* eight) const {
+        uint64_t bytes;
+        std::memcpy(&bytes, eight, sizeof bytes);
+        bytes |= kEveryByte * 0x20;
+        for (const uint64_t spread : mSpread) {
+            const uint64_t same = bytes ^ spread;  // a zero byte where a byte is the letter
+            if (((same - kEveryByte) & ~same & (kEveryByte * 0x80)) != 0)
+                return true;
+        }
+        return false;
+    }
+
+  private:
+    static constexpr uint64_t kEveryByte = 0x0101010101010101;
+    std::array<bool, 256> mBegins{};
+    std::vector<uint64_t> mSpread;
+};
+
 // Which of `names` (ASCII letters, digits and "_") the code holds as whole words, letter case ignored.
-// One pass over the code however many names are asked for (a large application holds millions of lines),
-// stopping only where a byte that begins some name also begins a word; most bytes cost one look-up.
+// One pass over the code however many names are asked for, stopping only where a byte that begins some
+// name also begins a word.
 std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<std::string_view>& names) {
     std::vector<bool> named(names.size(), false);
     std::array<std::vector<size_t>, 256> byFirstLetter;
-    std::array<bool, 256> beginsName{};
+    NameStarts starts;
     for (size_t i = 0; i < names.size(); ++i) {
-        for (const unsigned char first : {static_cast<unsigned char>(names[i][0] | 0x20),
-                                          static_cast<unsigned char>(names[i][0] & ~0x20)}) {
-            byFirstLetter[first].push_back(i);
-            beginsName[first] = true;
-        }
+        byFirstLetter[static_cast<unsigned char>(names[i][0] | 0x20)].push_back(i);
+        byFirstLetter[static_cast<unsigned char>(names[i][0] & ~0x20)].push_back(i);
+        starts.Add(names[i][0]);
     }
     size_t left = names.size();
     for (int32_t number = 1; number <= code.CountOfLines() && left > 0; ++number) {
         const std::string_view line = code.Line(number);
-        for (size_t at = 0; at < line.size(); ++at) {
-            const auto first = static_cast<unsigned char>(line[at]);
-            if (!beginsName[first] || (at > 0 && IsWordByte(line[at - 1])))
+        size_t at = 0;
+        while (at < line.size()) {
+            if (line.size() - at >= 8 && !starts.MayBeginIn(line.data() + at)) {
+                at += 8;
                 continue;
+            }
+            if (!starts.Begins(line[at]) || (at > 0 && IsWordByte(line[at - 1]))) {
+                ++at;
+                continue;
+            }
             size_t end = at + 1;
             while (end < line.size() && IsWordByte(line[end]))
                 ++end;
-            for (const size_t i : byFirstLetter[first]) {
+            for (const size_t i : byFirstLetter[static_cast<unsigned char>(line[at])]) {
                 if (!named[i] && end - at == names[i].size() &&
                     SameWord(line.substr(at, end - at), names[i])) {
                     named[i] = true;

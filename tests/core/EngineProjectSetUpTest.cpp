@@ -98,6 +98,12 @@ TEST_F(EngineTest, ALibraryIsNamedOnlyByAWholeWordInAnyCase) {
         {{"ADODB ADORECORD"}, false},
         {{"ADORE,ADOR"}, true},  // the word after a longer one that starts alike
         {{"a1ADOR AD0R"}, false},
+        // Long lines, looked at eight bytes at a time: a name on either side of an eight-byte boundary,
+        // in the short rest of a line, and right after a word that runs into it.
+        {{"1234567 ADOR"}, true},
+        {{"123456 ADOR"}, true},
+        {{"Dim rs As New x, y, ador"}, true},
+        {{"Dim rs_12345678ADOR x"}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code.front());
