@@ -51,27 +51,36 @@ bool SameWord(std::string_view text, std::string_view name) {
     return true;
 }
 
-// The bytes names begin with, in either letter case, and a test of eight bytes at once for any of them:
-// the code is millions of lines, and nearly all of its bytes begin no name.
+// The bytes names begin with, in either letter case, and a test of eight places at once for a name's
+// first two characters: the code is millions of lines, and nearly all of its places begin no name.
 class NameStarts {
   public:
-    void Add(char first) {
-        const auto folded = static_cast<unsigned char>(first | 0x20);
-        mBegins[folded] = mBegins[static_cast<unsigned char>(first & ~0x20)] = true;
-        const uint64_t spread = kEveryByte * folded;
-        if (std::find(mSpread.begin(), mSpread.end(), spread) == mSpread.end())
-            mSpread.push_back(spread);
+    void Add(std::string_view name) {
+        mBegins[static_cast<unsigned char>(name[0] | 0x20)] = true;
+        mBegins[static_cast<unsigned char>(name[0] & ~0x20)] = true;
+        if (name.size() < 2) {
+            mEveryPlace = true;
+            return;
+        }
+        const std::pair<uint64_t, uint64_t> spread{kEveryByte * static_cast<unsigned char>(name[0] | 0x20),
+                                                   kEveryByte * static_cast<unsigned char>(name[1] | 0x20)};
+        if (std::find(mPairs.begin(), mPairs.end(), spread) == mPairs.end())
+            mPairs.push_back(spread);
     }
     bool Begins(char byte) const { return mBegins[static_cast<unsigned char>(byte)]; }
-    // False only when none of the eight bytes begins a name; folding bytes that are not letters may
-    // give a false alarm, which costs a closer look and nothing more.
-    bool MayBeginIn(const char* eight) const {
-        uint64_t bytes;
-        std::memcpy(&bytes, eight, sizeof bytes);
-        bytes |= kEveryByte * 0x20;
-        for (const uint64_t spread : mSpread) {
-            const uint64_t same = bytes ^ spread;  // a zero byte where a byte is the letter
-            if (((same - kEveryByte) & ~same & (kEveryByte * 0x80)) != 0)
+    // False only when no name begins at any of the eight places from `nine`, which holds nine bytes.
+    // Folding bytes that are not letters may give a false alarm, which costs a closer look and nothing more.
+    bool MayBeginIn(const char* nine) const {
+        if (mEveryPlace)
+            return true;
+        uint64_t first;
+        uint64_t second;
+        std::memcpy(&first, nine, sizeof first);
+        std::memcpy(&second, nine + 1, sizeof second);
+        first |= kEveryByte * 0x20;
+        second |= kEveryByte * 0x20;
+        for (const auto& [firstLetter, secondLetter] : mPairs) {
+            if ((ZeroBytes(first ^ firstLetter) & ZeroBytes(second ^ secondLetter)) != 0)
                 return true;
         }
         return false;
@@ -79,13 +88,20 @@ class NameStarts {
 
   private:
     static constexpr uint64_t kEveryByte = 0x0101010101010101;
+    // The top bit of every byte of `bytes` that is zero, and of no other.
+    static uint64_t ZeroBytes(uint64_t bytes) {
+        constexpr uint64_t kLow7 = kEveryByte * 0x7F;
+        return ~(((bytes & kLow7) + kLow7) | bytes | kLow7);
+    }
+
     std::array<bool, 256> mBegins{};
-    std::vector<uint64_t> mSpread;
+    std::vector<std::pair<uint64_t, uint64_t>> mPairs;
+    bool mEveryPlace = false;  // a one-letter name
 };
 
 // Which of `names` (ASCII letters, digits and "_") the code holds as whole words, letter case ignored.
-// One pass over the code however many names are asked for, stopping only where a byte that begins some
-// name also begins a word.
+// One pass over the code however many names are asked for, stopping only where the first two characters
+// of some name may stand.
 std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<std::string_view>& names) {
     std::vector<bool> named(names.size(), false);
     std::array<std::vector<size_t>, 256> byFirstLetter;
@@ -93,21 +109,22 @@ std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<st
     for (size_t i = 0; i < names.size(); ++i) {
         byFirstLetter[static_cast<unsigned char>(names[i][0] | 0x20)].push_back(i);
         byFirstLetter[static_cast<unsigned char>(names[i][0] & ~0x20)].push_back(i);
-        starts.Add(names[i][0]);
+        starts.Add(names[i]);
     }
     size_t left = names.size();
     for (int32_t number = 1; number <= code.CountOfLines() && left > 0; ++number) {
         const std::string_view line = code.Line(number);
         size_t at = 0;
         while (at < line.size()) {
-            if (line.size() - at >= 8 && !starts.MayBeginIn(line.data() + at)) {
+            if (line.size() - at > 8 && !starts.MayBeginIn(line.data() + at)) {
                 at += 8;
                 continue;
             }
-            if (!starts.Begins(line[at]) || (at > 0 && IsWordByte(line[at - 1]))) {
+            const size_t look = std::min(line.size(), at + 8);
+            while (at < look && !(starts.Begins(line[at]) && (at == 0 || !IsWordByte(line[at - 1]))))
                 ++at;
+            if (at == look)
                 continue;
-            }
             size_t end = at + 1;
             while (end < line.size() && IsWordByte(line[end]))
                 ++end;
