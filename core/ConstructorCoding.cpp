@@ -29,10 +29,15 @@ int32_t qelConstructor::SetVBControl(const std::string& controlName, const std::
         return typelib::Project_Not_Specified;
     if (!mDesignerSet)
         return typelib::Component_Not_Specified;
+    auto& controls = mCurDesigner->VBControls();  // set together with mDesignerSet
+    const int32_t before = controls.Count();
     try {
-        mCurControl = Required(mCurDesigner).VBControls().Add(guiId);
-        mCurControl->Properties("Name")->SetValue(controlName);
+        mCurControl = controls.Add(guiId, controlName);
     } catch (const std::exception&) {
+        // A refused name leaves the control under the name the designer gave it; the pattern's next
+        // properties go to that control, not to the one before it.
+        if (controls.Count() > before)
+            mCurControl = controls.Item(controls.Count());
         return typelib::Control_Not_Created;
     }
     mControlSet = true;
@@ -83,10 +88,9 @@ void qelConstructor::StartCoding() {
 }
 
 void qelConstructor::Code(std::string_view line) {
-    mLine.clear();
-    SubstituteTokens(line, mLine);
+    const std::string_view text = SubstituteTokens(line);
     const int32_t number = mLinesInComponent + 1;
-    Required(mCurComponent).CodeModule()->InsertLines(number, mLine);
+    Required(mCurComponent).CodeModule()->InsertLines(number, text);
     mLinesInComponent = number;
 }
 

@@ -100,7 +100,7 @@ constexpr std::array<const char*, BuiltInTokenCount> kBuiltInTokens = {
     "&ZunRelease",
 };
 
-std::string ConvertFunctionOf(const std::string& dataType) {
+std::string_view ConvertFunctionOf(std::string_view dataType) {
     static constexpr std::pair<std::string_view, std::string_view> kFunctions[] = {
         {"String", "CStr"},  {"Date", "CDate"},    {"Long", "CLng"},
         {"Double", "CDbl"},  {"Currency", "CCur"}, {"Single", "CSng"},
@@ -108,7 +108,7 @@ std::string ConvertFunctionOf(const std::string& dataType) {
     };
     for (const auto& [type, function] : kFunctions) {
         if (dataType == type)
-            return std::string(function);
+            return function;
     }
     return {};
 }
@@ -130,21 +130,28 @@ bool qelConstructor::IsPlainName(std::string_view name) {
     return vb::Trim(name).find(' ') == std::string::npos;
 }
 
-std::string qelConstructor::GetTokenValue(size_t token) const {
-    const auto sqlForm = [](const std::string& name) { return IsPlainName(name) ? name : "[" + name + "]"; };
+std::string_view qelConstructor::TokenValue(size_t token) const {
+    // Values the model holds are read in place; the others are made in mValue.
+    const auto made = [this](std::string value) -> std::string_view {
+        mValue = std::move(value);
+        return mValue;
+    };
+    const auto sqlForm = [&](const std::string& name) {
+        return IsPlainName(name) ? std::string_view(name) : made("[" + name + "]");
+    };
     switch (token) {
         case AppName:
-            return Required(mApplication).Name();
+            return made(Required(mApplication).Name());
         case AppDSN:
-            return Required(mApplication).DSN();
+            return made(Required(mApplication).DSN());
         case AppLocalDBName:
-            return Required(mApplication).LocalDBName();
+            return made(Required(mApplication).LocalDBName());
         case BusObjName:
             return Required(CurrentBusObj()).Name();
         case BusObjTable:
             return Required(Required(CurrentBusObj()).Table()).Name();
         case BusObjBaseErrorNumber:
-            return std::to_string(Required(CurrentBusObj()).BaseErrorNumber());
+            return made(std::to_string(Required(CurrentBusObj()).BaseErrorNumber()));
         case BusObjSQLTable:
             return sqlForm(Required(Required(CurrentBusObj()).Table()).Name());
         case ParentBusObjName:
@@ -158,24 +165,24 @@ std::string qelConstructor::GetTokenValue(size_t token) const {
         case PropDataType:
             return Required(CurrentProperty()).DataType();
         case PropAccess:
-            return Required(CurrentProperty()).Access();
+            return made(Required(CurrentProperty()).Access());
         case PropLabel:
-            return Required(CurrentProperty()).Label();
+            return made(Required(CurrentProperty()).Label());
         case PropLength:
-            return std::to_string(Required(CurrentProperty()).Length());
+            return made(std::to_string(Required(CurrentProperty()).Length()));
         case PropIsKey:
             return Required(CurrentProperty()).IsKey() ? "True" : "False";
         case PropFieldName:
             return Required(Required(CurrentProperty()).Field()).Name();
         case PropControlType:
-            return Required(CurrentProperty()).ControlType();
+            return made(Required(CurrentProperty()).ControlType());
         case VirtPropOwnerBusObj: {
             const typelib::IProperty& property = Required(CurrentProperty());
-            return property.IsForeignProperty() ? ForeignOrigin(property).BusinessObjectName() : "";
+            return property.IsForeignProperty() ? made(ForeignOrigin(property).BusinessObjectName()) : "";
         }
         case VirtPropOrigName: {
             const typelib::IProperty& property = Required(CurrentProperty());
-            return property.IsForeignProperty() ? ForeignOrigin(property).Name() : "";
+            return property.IsForeignProperty() ? std::string_view(ForeignOrigin(property).Name()) : "";
         }
         case SQLDelimiter:
             return Required(CurrentProperty()).DataType() == "String" ? "'" : "";
@@ -188,9 +195,9 @@ std::string qelConstructor::GetTokenValue(size_t token) const {
         case MethodName:
             return Required(CurrentMethod()).Name();
         case ZunVersion:
-            return Required(mToolProperties).VersionNumber();
+            return made(Required(mToolProperties).VersionNumber());
         case ZunRelease:
-            return Required(mToolProperties).ReleaseNumber();
+            return made(Required(mToolProperties).ReleaseNumber());
         default:
             // The tokens kept only for their place, and every token added later, stand for nothing.
             return {};
@@ -217,13 +224,11 @@ std::shared_ptr<typelib::IMethod> qelConstructor::CurrentMethod() const {
 }
 
 std::string qelConstructor::CreateTokenStr(std::string_view line) {
-    std::string text;
-    SubstituteTokens(line, text);
-    return text;
+    return std::string(SubstituteTokens(line));
 }
 
-void qelConstructor::SubstituteTokens(std::string_view line, std::string& out) {
-    mTokens.SubstituteInto(line, out, [this](size_t token) { return GetTokenValue(token); });
+std::string_view qelConstructor::SubstituteTokens(std::string_view line) {
+    return mTokens.Substituted(line, mLine, [this](size_t token) { return TokenValue(token); });
 }
 
 void qelConstructor::AddTokens(std::string& tokens) {

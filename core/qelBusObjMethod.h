@@ -18,7 +18,7 @@ class qelBusObjMethod : public typelib::IMethod {
     void SetDBID(int32_t value) { mDBID = value; }
     std::string ReturnDataType() const override { return mReturnDataType; }
     void SetReturnDataType(std::string value) { mReturnDataType = std::move(value); }
-    std::string Name() const override { return mName; }
+    const std::string& Name() const override { return mName; }
     void SetName(std::string value) { mName = std::move(value); }
     std::string MethodType() const override { return mMethodType; }
     void SetMethodType(std::string value) { mMethodType = std::move(value); }

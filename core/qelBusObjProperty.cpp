@@ -7,7 +7,7 @@ namespace core {
 qelBusObjProperty::qelBusObjProperty()
     : mPermittedValues(std::make_shared<TextCollection>()), mField(std::make_shared<qelField>()) {}
 
-std::string qelBusObjProperty::DataType() const {
+const std::string& qelBusObjProperty::DataType() const {
     return Required(mField).DataType();
 }
 void qelBusObjProperty::SetDataType(std::string value) {

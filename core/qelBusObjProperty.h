@@ -23,11 +23,11 @@ class qelBusObjProperty : public typelib::IProperty {
     std::string Access() const override { return mAccess; }
     void SetAccess(std::string value) { mAccess = std::move(value); }
     // Those of Field; 91 when Field is empty.
-    std::string DataType() const override;
+    const std::string& DataType() const override;
     void SetDataType(std::string value);
     int32_t Length() const override;
     void SetLength(int32_t value);
-    std::string Name() const override { return mName; }
+    const std::string& Name() const override { return mName; }
     void SetName(std::string value) { mName = std::move(value); }
     bool IsKey() const override { return mIsKey; }
     // True also sets IsMandatory; False leaves it as it is.

@@ -30,7 +30,7 @@ class qelBusinessObject : public typelib::IBusinessObject {
 
     int32_t BaseErrorNumber() const override { return mBaseErrorNumber; }
     void SetBaseErrorNumber(int32_t value) { mBaseErrorNumber = value; }
-    std::string Name() const override { return mName; }
+    const std::string& Name() const override { return mName; }
     void SetName(std::string value) { mName = std::move(value); }
 
     // Class names per tier, given by the code that creates the business object.

@@ -180,9 +180,9 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
         if (componentType == typelib::Form) {
             const std::filesystem::path file =
                 vb::Trim(Required(mToolProperties).FormTemplatePath()) + formTemplateFile;
-            if (!std::filesystem::is_regular_file(file))
+            formTemplate = mFormTemplates.Read(file, mCurProject->Changes());
+            if (!formTemplate)
                 return typelib::Component_Not_Created;
-            formTemplate = vbide::ReadComponentFile(file, mCurProject->Changes());
         }
 
         if (auto existing = mCurProject->VBComponents().Find(componentName)) {

@@ -16,6 +16,7 @@
 #include "core/BuildEngine.h"
 #include "core/TokenTable.h"
 #include "core/frmConstructionMonitor.h"
+#include "platform/ide/ComponentFileCache.h"
 #include "platform/vb/Variant.h"
 #include "typelib/IConstructor.h"
 #include "typelib/IPattern.h"
@@ -81,9 +82,10 @@ class qelConstructor : public typelib::IConstructor,
   private:
     // Tokens.
     void RegisterTokens();
-    std::string GetTokenValue(size_t token) const;
-    // Appends `line` with its tokens replaced to `out`.
-    void SubstituteTokens(std::string_view line, std::string& out);
+    // Valid until the next call.
+    std::string_view TokenValue(size_t token) const;
+    // `line` with its tokens replaced: the line itself when it holds none, otherwise mLine.
+    std::string_view SubstituteTokens(std::string_view line);
     static bool IsPlainName(std::string_view name);
     std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const;
     std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const;
@@ -133,9 +135,11 @@ class qelConstructor : public typelib::IConstructor,
 
     TokenTable mTokens;
     std::string mLine;                            // the line Code writes, kept to save an allocation per line
+    mutable std::string mValue;                   // a token value made rather than read from the model
     std::optional<ScratchFolder> mScratchFolder;  // made at the first save, removed with the engine
     std::shared_ptr<vbide::VBComponent> mScratchComponent;
     std::filesystem::path mScratchFile;
+    vbide::ComponentFileCache mFormTemplates;  // every form of a pattern starts from the same template
 };
 
 }  // namespace core

@@ -15,11 +15,11 @@ class qelField : public typelib::IField {
   public:
     qelField();
 
-    std::string Name() const override { return mName; }
+    const std::string& Name() const override { return mName; }
     void SetName(std::string value) { mName = std::move(value); }
     int32_t Length() const { return mLength; }
     void SetLength(int32_t value) { mLength = value; }
-    std::string DataType() const { return mDataType; }
+    const std::string& DataType() const { return mDataType; }
     void SetDataType(std::string value) { mDataType = std::move(value); }
     bool IsNullable() const override { return mIsNullable; }
     void SetIsNullable(bool value) { mIsNullable = value; }

@@ -14,7 +14,7 @@ class qelTable : public typelib::ITable {
   public:
     qelTable();
 
-    std::string Name() const override { return mName; }
+    const std::string& Name() const override { return mName; }
     void SetName(std::string value) { mName = std::move(value); }
     // Keyed by field name.
     const std::shared_ptr<FieldCollection>& Fields() const { return mFields; }

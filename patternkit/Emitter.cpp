@@ -1,5 +1,6 @@
 #include "patternkit/Emitter.h"
 
+#include <cstring>
 #include <stdexcept>
 
 #include "patternkit/EditPointMarkers.h"
@@ -31,12 +32,16 @@ std::string_view TextOf(std::string_view name, Values values, const Standing& st
         if (key == name)
             return value;
     }
+    // The edit-point markers stand in every Emitter, after its own standing values.
+    if (name == "Start")
+        return kStartEditPoint;
+    if (name == "End")
+        return kEndEditPoint;
     throw std::logic_error("No value for {{" + std::string(name) + "}} in a generated block");
 }
 
-std::string Expand(std::string_view text, Values values, const Standing& standing) {
-    std::string out;
-    out.reserve(text.size());
+void Expand(std::string_view text, Values values, const Standing& standing, std::string& out) {
+    out.clear();
     size_t from = 0;
     for (size_t open = text.find("{{"); open != std::string_view::npos; open = text.find("{{", from)) {
         const size_t close = text.find("}}", open + 2);
@@ -47,7 +52,6 @@ std::string Expand(std::string_view text, Values values, const Standing& standin
         from = close + 2;
     }
     out.append(text.substr(from));
-    return out;
 }
 
 // The callback of a line that is exactly "{{Name}}" naming a callback value, or null.
@@ -58,29 +62,39 @@ const LineWriter* LineWriterOf(std::string_view line, Values values) {
     return given && given->lines ? &given->lines : nullptr;
 }
 
+// Where the blanks before a line's margin end. Eight blanks at a time first, then one character at a time
+// (not find_first_not_of, which looks every character up in the set): this runs for every generated line.
+size_t MarginOf(std::string_view line) {
+    constexpr std::string_view kEightBlanks = "        ";
+    size_t margin = 0;
+    while (line.size() - margin >= kEightBlanks.size() &&
+           std::memcmp(line.data() + margin, kEightBlanks.data(), kEightBlanks.size()) == 0)
+        margin += kEightBlanks.size();
+    while (margin < line.size() && (line[margin] == ' ' || line[margin] == '\t'))
+        ++margin;
+    return margin;
+}
+
 }  // namespace
 
 Emitter::Emitter(typelib::IConstructor& engine,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> standing)
-    : mEngine(engine) {
-    mStanding.reserve(standing.size() + 2);
-    for (const auto& [name, value] : standing)
-        mStanding.emplace_back(name, value);
-    mStanding.emplace_back("Start", kStartEditPoint);
-    mStanding.emplace_back("End", kEndEditPoint);
-}
+    : mEngine(engine), mStanding(standing.begin(), standing.end()) {}
 
 void Emitter::Emit(std::string_view block, Values values) const {
-    while (!block.empty()) {
-        const size_t end = block.find('\n');
-        std::string_view line = block.substr(0, end);
-        block = end == std::string_view::npos ? std::string_view() : block.substr(end + 1);
+    // Where the block's next "{{" is: found once for all the lines before it.
+    size_t open = block.find("{{");
+    size_t start = 0;
+    while (start < block.size()) {
+        const size_t newline = block.find('\n', start);
+        const size_t end = newline == std::string_view::npos ? block.size() : newline;
+        std::string_view line = block.substr(start, end - start);
+        const bool expands = open < end;
+        if (expands)
+            open = block.find("{{", end);
+        start = end + 1;
 
-        // A loop, not find_first_not_of, which looks every character up in the set: this runs for every
-        // generated line.
-        size_t margin = 0;
-        while (margin < line.size() && (line[margin] == ' ' || line[margin] == '\t'))
-            ++margin;
+        const size_t margin = MarginOf(line);
         if (margin == line.size())
             continue;
         if (line[margin] != '|')
@@ -88,12 +102,14 @@ void Emitter::Emit(std::string_view block, Values values) const {
         line.remove_prefix(margin + 1);
         if (line.ends_with(kEndMark))
             line.remove_suffix(kEndMark.size());
-        if (line.find("{{") == std::string_view::npos) {
+        if (!expands) {
             mEngine.Code(line);
         } else if (const LineWriter* writer = LineWriterOf(line, values)) {
+            // The callback may emit through this Emitter: nothing of this line is kept past it.
             (*writer)();
         } else {
-            mEngine.Code(Expand(line, values, mStanding));
+            Expand(line, values, mStanding, mLine);
+            mEngine.Code(mLine);
         }
     }
 }

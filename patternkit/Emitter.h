@@ -63,6 +63,8 @@ class Emitter {
   private:
     typelib::IConstructor& mEngine;
     std::vector<std::pair<std::string, std::string>> mStanding;
+    // A line with its values in place, kept from line to line so that a line costs no allocation.
+    mutable std::string mLine;
 };
 
 }  // namespace patternkit

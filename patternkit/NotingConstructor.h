@@ -3,9 +3,9 @@
 // A pattern hands it to the layout procedures, then writes code only for the controls that exist: a
 // control refused, cut for room or never asked for gets no line.
 
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "typelib/IConstructor.h"
 
@@ -18,7 +18,7 @@ class PlacedControls {
     bool Has(std::string_view controlName) const;
 
   private:
-    std::set<std::string> mNames;
+    std::unordered_set<std::string> mNames;
 };
 
 class NotingConstructor : public typelib::IConstructor {
@@ -26,6 +26,8 @@ class NotingConstructor : public typelib::IConstructor {
     explicit NotingConstructor(typelib::IConstructor& engine) : mEngine(engine) {}
 
     const PlacedControls& Placed() const { return mPlaced; }
+    // The names noted, for whoever writes the code once the layout is done.
+    PlacedControls TakePlaced() { return std::move(mPlaced); }
 
     std::shared_ptr<typelib::IBusinessObject> myBusObj() const override { return mEngine.myBusObj(); }
     void SetmyBusObj(std::shared_ptr<typelib::IBusinessObject> businessObject) override {

@@ -11,7 +11,7 @@ namespace typelib {
 
 class IBusinessObject : public vb::Object {
   public:
-    virtual std::string Name() const = 0;
+    virtual const std::string& Name() const = 0;
     virtual int32_t DBID() const = 0;
     // Chosen in the current generation run.
     virtual bool IsBuilt() const = 0;

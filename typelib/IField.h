@@ -10,7 +10,7 @@ namespace typelib {
 
 class IField : public vb::Object {
   public:
-    virtual std::string Name() const = 0;
+    virtual const std::string& Name() const = 0;
     virtual bool IsNullable() const = 0;
 
     // The table that holds the field; empty when the table is gone.

@@ -10,7 +10,7 @@ namespace typelib {
 
 class IMethod : public vb::Object {
   public:
-    virtual std::string Name() const = 0;
+    virtual const std::string& Name() const = 0;
     // "Function" or "Sub".
     virtual std::string MethodType() const = 0;
     // "None" for a method that returns nothing.

@@ -1,7 +1,8 @@
 #pragma once
 // The members every code pattern exposes. The engine sets the five inputs in the order Application,
 // BusinessObject, Properties, Methods, Constructor, then calls Build once. While Build runs, the engine
-// reads the current-object getters to resolve tokens; a pattern that has no use for one of them does not
+// reads the current-object getters to resolve tokens (the objects they give are kept by the pattern or the
+// model: the engine reads their names in place); a pattern that has no use for one of them does not
 // override it, and reading it then raises 438, as calling a member an object lacks does.
 
 #include <cstdint>

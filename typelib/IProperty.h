@@ -11,12 +11,12 @@ namespace typelib {
 
 class IProperty : public vb::Object {
   public:
-    virtual std::string Name() const = 0;
+    virtual const std::string& Name() const = 0;
     virtual std::string Label() const = 0;
     // Name of the owning business object.
     virtual std::string BusinessObjectName() const = 0;
     // The type and length of the property's field.
-    virtual std::string DataType() const = 0;
+    virtual const std::string& DataType() const = 0;
     virtual int32_t Length() const = 0;
     // "Read/Write" or "Read Only".
     virtual std::string Access() const = 0;

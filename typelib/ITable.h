@@ -10,7 +10,7 @@ namespace typelib {
 
 class ITable : public vb::Object {
   public:
-    virtual std::string Name() const = 0;
+    virtual const std::string& Name() const = 0;
 
     // The business object mapped to the table; empty when none is linked (or it is gone).
     std::shared_ptr<IBusinessObject> BusinessObject() const { return GetBusinessObject(); }

@@ -54,7 +54,13 @@ int16_t StdDetailForm::BuildForm() {
         patternkit::Common::BuildContextFrame(noting, mContextProperties, layout);
     patternkit::Common::AddPropertyControl(noting, mDetailProperties, layout);
     patternkit::Common::BuildOKCancelButtons(noting, layout);
-    mPlaced = noting.Placed();
+    mPlaced = noting.TakePlaced();
+    // The code walks the placed properties many times over.
+    mPlacedDetail.clear();
+    for (const auto& property : mDetailProperties) {
+        if (!property || HasControl(*property))
+            mPlacedDetail.push_back(property);
+    }
     layout.Setactual_form_height(
         (patternkit::Twips(layout.actual_form_height()) + layout.form_title_bar_height()).value());
 

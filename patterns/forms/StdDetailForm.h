@@ -106,15 +106,15 @@ class StdDetailForm : public FormPattern {
     patternkit::PropertySet mDetailProperties;
     patternkit::PropertySet mContextProperties;
     patternkit::PlacedControls mPlaced;
+    patternkit::PropertySet mPlacedDetail;  // the detail properties that got a control, in their order
 };
 
 template <typename Writer>
 inline void StdDetailForm::ForEachPlaced(Writer writer) {
-    for (const auto& property : mDetailProperties) {
-        if (!HasControl(patternkit::Required(property)))
-            continue;
+    for (const auto& property : mPlacedDetail) {
+        const typelib::IProperty& placed = patternkit::Required(property);
         mCurrent.property = property;
-        writer(*property);
+        writer(placed);
     }
 }
 

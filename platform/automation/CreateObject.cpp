@@ -2,10 +2,14 @@
 
 #include <dlfcn.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/automation/ClassTable.h"
 #include "platform/vb/Text.h"
@@ -26,21 +30,57 @@ std::filesystem::path FolderOfThisLibrary() {
     vb::Raise(vb::kCannotCreateObject, progId);
 }
 
-// The library registered for a ProgID (letter case ignored, as the registry does), or empty.
-std::filesystem::path LibraryOf(std::string_view progId) {
+// A registry file as it was when read: a file rewritten since has another time or size.
+struct RegistryFile {
+    std::filesystem::path path;
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+    bool operator==(const RegistryFile&) const = default;
+};
+
+std::vector<RegistryFile> RegistryFiles(const std::filesystem::path& folder) {
+    std::vector<RegistryFile> files;
     std::error_code error;
-    const std::string wanted = vb::FoldCase(progId);
-    for (const auto& entry : std::filesystem::directory_iterator(ClassRegistryFolder(), error)) {
-        std::ifstream file(entry.path());
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        RegistryFile file{entry.path(), entry.last_write_time(error), entry.file_size(error)};
+        files.push_back(std::move(file));
+    }
+    return files;
+}
+
+// ProgIDs by folded name; where two files register one ProgID, the first read holds.
+std::unordered_map<std::string, std::filesystem::path> ReadRegistry(const std::vector<RegistryFile>& files) {
+    std::unordered_map<std::string, std::filesystem::path> libraries;
+    for (const RegistryFile& registryFile : files) {
+        std::ifstream file(registryFile.path);
         std::string line;
         while (std::getline(file, line)) {
             const size_t equals = line.find('=');
-            if (equals != std::string::npos && vb::FoldCase(line.substr(0, equals)) == wanted) {
-                return line.substr(equals + 1);
-            }
+            if (equals != std::string::npos)
+                libraries.emplace(vb::FoldCase(line.substr(0, equals)), line.substr(equals + 1));
         }
     }
-    return {};
+    return libraries;
+}
+
+// The library registered for a ProgID (letter case ignored, as the registry does), or empty. A build
+// creates a pattern object per business object and form, so the registry is read again only when its
+// folder or one of its files has changed since.
+std::filesystem::path LibraryOf(std::string_view progId) {
+    static std::mutex mutex;
+    static std::filesystem::path readFolder;
+    static std::vector<RegistryFile> readFiles;
+    static std::unordered_map<std::string, std::filesystem::path> libraries;
+    std::lock_guard lock(mutex);
+    const std::filesystem::path folder = ClassRegistryFolder();
+    std::vector<RegistryFile> files = RegistryFiles(folder);
+    if (folder != readFolder || files != readFiles) {
+        libraries = ReadRegistry(files);
+        readFolder = folder;
+        readFiles = std::move(files);
+    }
+    const auto found = libraries.find(vb::FoldCase(progId));
+    return found == libraries.end() ? std::filesystem::path() : found->second;
 }
 
 ClassTableFunction LoadClassTable(const std::filesystem::path& library) {

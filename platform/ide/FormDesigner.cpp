@@ -9,26 +9,58 @@
 
 namespace vbide {
 
-std::shared_ptr<VBControl> VBControls::Add(std::string_view progId) {
+namespace {
+
+const ControlClass& ClassForProgId(std::string_view progId) {
     const ControlClass* controlClass = ControlClassForProgId(progId);
     if (controlClass == nullptr) {
         throw vb::Error(vb::kCannotCreateObject, "Invalid class string: " + std::string(progId), "vbide");
     }
+    return *controlClass;
+}
+
+}  // namespace
+
+std::string VBControls::FreeName(const ControlClass& controlClass) const {
     std::string name;
     for (int number = 1;; ++number) {
-        name = std::string(controlClass->baseName) + std::to_string(number);
+        name = std::string(controlClass.baseName) + std::to_string(number);
         if (Named(name) == nullptr)
-            break;
+            return name;
     }
-    auto control = std::make_shared<VBControl>(std::string(controlClass->className), name,
-                                               mDesigner.weak_from_this(), mDesigner.Changes());
-    if (!controlClass->textProperty.empty())
-        control->Bag().SetValue(controlClass->textProperty, name);
-    if (controlClass->library != nullptr)
-        mDesigner.AddObjectLibrary(*controlClass->library);
+}
+
+std::shared_ptr<VBControl> VBControls::Place(const ControlClass& controlClass, std::string name,
+                                             const std::string& text) {
+    auto control =
+        std::make_shared<VBControl>(std::string(controlClass.className), std::move(name),
+                                    mDesigner.weak_from_this(), mDesigner.Changes(), controlClass.properties);
+    if (!controlClass.textProperty.empty())
+        control->Bag().SetValue(controlClass.textProperty, text);
+    if (controlClass.library != nullptr)
+        mDesigner.AddObjectLibrary(*controlClass.library);
     Append(control);
     mDesigner.Changes()->Bump();
     return control;
+}
+
+std::shared_ptr<VBControl> VBControls::Add(std::string_view progId) {
+    const ControlClass& controlClass = ClassForProgId(progId);
+    const std::string name = FreeName(controlClass);
+    return Place(controlClass, name, name);
+}
+
+std::shared_ptr<VBControl> VBControls::Add(std::string_view progId, std::string_view name) {
+    const ControlClass& controlClass = ClassForProgId(progId);
+    const std::string freeName = FreeName(controlClass);
+    try {
+        CheckName(name);
+        mDesigner.CheckNameFree(nullptr, name, std::nullopt, controlClass.className);
+    } catch (...) {
+        Place(controlClass, freeName, freeName);
+        throw;
+    }
+    return Place(controlClass, std::string(name), freeName);
 }
 
 std::shared_ptr<VBControl> VBControls::Item(std::string_view name) const {
@@ -83,6 +115,25 @@ FormDesigner::FormDesigner(ChangeCounterPtr changes)
 void FormDesigner::AddObjectLibrary(const ObjectLibrary& library) {
     if (std::find(mLibraries.begin(), mLibraries.end(), library) == mLibraries.end())
         mLibraries.push_back(library);
+}
+
+void FormDesigner::CopyFrom(const FormDesigner& other) {
+    mFormProperties = other.mFormProperties;
+    mLibraries = other.mLibraries;
+    std::unordered_map<const VBControl*, std::shared_ptr<VBControl>> copies;
+    copies.reserve(other.mControls.Count());
+    for (const auto& control : other.mControls) {
+        auto copy = std::make_shared<VBControl>(control->ClassName(), control->Name(), weak_from_this(),
+                                                mChanges, std::span<const PropertySpec>());
+        copy->Bag() = control->Bag();
+        copies.emplace(control.get(), copy);
+        mControls.Append(std::move(copy));
+    }
+    // A container may come after what it holds once a control has been moved into a later frame.
+    for (const auto& control : other.mControls) {
+        if (const auto container = control->Container())
+            copies.at(control.get())->PlaceIn(copies.at(container.get()));
+    }
 }
 
 void FormDesigner::CheckNameFree(const VBControl* control, std::string_view name,

@@ -29,6 +29,10 @@ class VBControls {
 
     // Places a control of the ProgID at the form's top level, named after its class ("Text1", "Text2").
     std::shared_ptr<VBControl> Add(std::string_view progId);
+    // Add(progId) and the new control renamed `name`, in one step: its text property keeps the name Add
+    // gave it. A name the control cannot take raises 380 or 457 after the control was placed under that
+    // name, as a refused rename leaves it.
+    std::shared_ptr<VBControl> Add(std::string_view progId, std::string_view name);
     std::shared_ptr<VBControl> Item(std::string_view name) const;
     std::shared_ptr<VBControl> Item(int32_t index) const;  // from 1
     int32_t Count() const { return static_cast<int32_t>(mControls.size()); }
@@ -51,6 +55,11 @@ class VBControls {
     // The controls of that name in any letter case, in their order on the form; null when there is none.
     const std::vector<Placed>* Named(std::string_view name) const;
     void Index(Placed placed);
+    // The class's base name and the first number that makes it a name no control has.
+    std::string FreeName(const ControlClass& controlClass) const;
+    // Puts a new control of the class on the form; its text property, if the class has one, holds `text`.
+    std::shared_ptr<VBControl> Place(const ControlClass& controlClass, std::string name,
+                                     const std::string& text);
 
     FormDesigner& mDesigner;
     std::vector<std::shared_ptr<VBControl>> mControls;
@@ -77,6 +86,10 @@ class FormDesigner : public vb::Object, public std::enable_shared_from_this<Form
                        std::string_view className) const;
 
     const ChangeCounterPtr& Changes() const { return mChanges; }
+
+    // Takes copies of the properties, libraries and controls of `other` into this empty designer, each
+    // control in a copy of its container.
+    void CopyFrom(const FormDesigner& other);
 
   private:
     ChangeCounterPtr mChanges;

@@ -11,6 +11,8 @@
 namespace vbide {
 namespace {
 
+constexpr size_t kFirstRoom = 6;
+
 // A property's name, letter case ignored. Controls are given dozens of properties each, looked up in
 // lists of dozens: two ASCII first letters that differ settle most comparisons before the full one.
 bool SameName(std::string_view a, std::string_view b) {
@@ -127,9 +129,9 @@ std::string PropertyText(const PropertyEntry& entry) {
         case PropertyType::Single:
             return vb::NumberText(entry.value.ToDouble());
         case PropertyType::Literal:
-            return entry.literal;
+            break;
     }
-    return entry.literal;
+    return entry.value.ToString();
 }
 
 PropertyBag::PropertyBag(std::span<const PropertySpec> known) : mKnown(known) {}
@@ -158,8 +160,9 @@ vb::Variant PropertyBag::Value(std::string_view name) const {
     if (const PropertyEntry* entry = Find(name)) {
         if (entry->type != PropertyType::Literal)
             return entry->value;
+        const std::string literal = entry->value.ToString();
         std::string text;
-        return UnquoteText(entry->literal, text) ? text : entry->literal;
+        return UnquoteText(literal, text) ? text : literal;
     }
     if (const PropertySpec* known = KnownProperty(name))
         return EmptyValueOf(known->type);
@@ -173,14 +176,16 @@ void PropertyBag::SetValue(std::string_view name, const vb::Variant& value) {
         if (known == nullptr)
             vb::Raise(vb::kNoSuchMember);
         vb::Variant converted = Convert(known->type, value);
-        mEntries.push_back({std::string(known->name), known->type, std::move(converted), {}});
+        // A control is given a handful of properties, one at a time.
+        if (mEntries.empty())
+            mEntries.reserve(kFirstRoom);
+        mEntries.push_back({std::string(known->name), known->type, std::move(converted)});
         return;
     }
     if (entry->type == PropertyType::Literal) {
         vb::Variant converted = Convert(TypeOfValue(value), value);
         entry->type = TypeOfValue(value);
         entry->value = std::move(converted);
-        entry->literal.clear();
         return;
     }
     entry->value = Convert(entry->type, value);
@@ -189,8 +194,7 @@ void PropertyBag::SetValue(std::string_view name, const vb::Variant& value) {
 bool PropertyBag::SetFromFile(std::string_view name, std::string_view text) {
     text = TrimBlanks(text);
     const PropertySpec* known = KnownProperty(name);
-    PropertyEntry parsed{
-        std::string(known ? known->name : name), PropertyType::Literal, {}, std::string(text)};
+    PropertyEntry parsed{std::string(known ? known->name : name), PropertyType::Literal, std::string(text)};
     if (known != nullptr && known->type == PropertyType::String) {
         std::string value;
         if (UnquoteText(text, value)) {

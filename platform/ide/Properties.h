@@ -28,8 +28,7 @@ struct PropertySpec {
 struct PropertyEntry {
     std::string name;
     PropertyType type;
-    vb::Variant value;    // for every type but Literal
-    std::string literal;  // for Literal: the text after "=" in the file
+    vb::Variant value;  // for Literal, the text after "=" in the file
 };
 
 // A "BeginProperty" group of a form file (a font, a toolbar's buttons), kept as written. A node is either

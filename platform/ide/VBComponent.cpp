@@ -48,6 +48,17 @@ void VBComponent::SaveAs(const std::filesystem::path& path) {
     mChanges->Bump();
 }
 
+std::shared_ptr<VBComponent> VBComponent::Copy(ChangeCounterPtr changes) const {
+    auto copy = std::make_shared<VBComponent>(mType, mName, std::move(changes));
+    copy->mCode->SetAllLines(mCode->AllLines());
+    if (mDesigner)
+        copy->mDesigner->CopyFrom(*mDesigner);
+    copy->mClassHeader = mClassHeader;
+    copy->mAttributes = mAttributes;
+    copy->mFileName = mFileName;
+    return copy;
+}
+
 std::shared_ptr<Property> VBComponent::Properties(std::string_view name) {
     return PropertyOf(shared_from_this(), name);
 }

@@ -55,6 +55,9 @@ class VBComponent : public vb::Object,
 
     std::shared_ptr<Property> Properties(std::string_view name);
     std::shared_ptr<vbide::CodeModule> CodeModule() const { return mCode; }
+    // A copy that belongs to no project and counts its changes in `changes`; its code, properties and
+    // controls are its own.
+    std::shared_ptr<VBComponent> Copy(ChangeCounterPtr changes) const;
     // Null unless the component is a form.
     std::shared_ptr<FormDesigner> Designer() const { return mDesigner; }
     // Null once the component has been removed from its project.

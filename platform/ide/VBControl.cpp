@@ -19,11 +19,16 @@ constexpr std::string_view kIndex = "Index";
 
 VBControl::VBControl(std::string className, std::string name, std::weak_ptr<FormDesigner> designer,
                      ChangeCounterPtr changes)
+    : VBControl(className, std::move(name), std::move(designer), std::move(changes),
+                PropertiesOfClass(className)) {}
+
+VBControl::VBControl(std::string className, std::string name, std::weak_ptr<FormDesigner> designer,
+                     ChangeCounterPtr changes, std::span<const PropertySpec> properties)
     : mClassName(std::move(className)),
       mName(std::move(name)),
       mDesigner(std::move(designer)),
       mChanges(std::move(changes)),
-      mProperties(PropertiesOfClass(mClassName)) {}
+      mProperties(properties) {}
 
 bool VBControl::IsMenu() const {
     return vb::TextEquals(mClassName, kMenuClass);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ class VBControl : public vb::Object, public PropertyOwner, public std::enable_sh
   public:
     VBControl(std::string className, std::string name, std::weak_ptr<FormDesigner> designer,
               ChangeCounterPtr changes);
+    // A control of a class whose properties are known already.
+    VBControl(std::string className, std::string name, std::weak_ptr<FormDesigner> designer,
+              ChangeCounterPtr changes, std::span<const PropertySpec> properties);
 
     const std::string& ClassName() const { return mClassName; }
     bool IsMenu() const;

@@ -1,6 +1,8 @@
 #include "platform/vb/Numbers.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 
@@ -37,6 +39,12 @@ Target CheckedResult(int64_t value) {
 std::string NumberText(double value) {
     if (value == 0)
         return "0";
+    // Whole numbers that "%.15G" writes in full, which is nearly every number generated code holds.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char digits[24];
+        const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(value));
+        return std::string(digits, written.ptr);
+    }
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::string text = buffer;

@@ -49,6 +49,61 @@ TEST_F(EngineTest, ControlResults) {
     EXPECT_EQ(designer->FormProperties().Value("StartUpPosition").ToLong(), 2);
 }
 
+// One engine makes many forms of one template: each starts from the template as the file stands when the
+// form is made, with controls of its own.
+TEST_F(EngineTest, EachFormStartsFromItsTemplateAsTheFileStandsThen) {
+    const std::string form = WriteFormTemplate("frmDetail.frm");
+    const auto rewrite = [&](const std::string& caption) {
+        std::ofstream(mFolder / form) << "VERSION 5.00\r\n"
+                                         "Begin VB.Form frmTemplate \r\n"
+                                         "   Caption         =   \"" +
+                                             caption +
+                                             "\"\r\n"
+                                             "End\r\n"
+                                             "Attribute VB_Name = \"frmTemplate\"\r\n";
+    };
+    const struct {
+        const char* component;
+        std::function<void()> before;
+        int16_t result;
+        const char* caption;
+    } cases[] = {
+        {"frmFirst", [] {}, typelib::Success, "Template"},
+        {"frmSecond", [] {}, typelib::Success, "Template"},
+        {"frmRewritten", [&] { rewrite("Rewritten caption"); }, typelib::Success, "Rewritten caption"},
+        {"frmGone", [&] { std::filesystem::remove(mFolder / form); }, typelib::Component_Not_Created, ""},
+        {"frmFirst", [] {}, typelib::Component_Not_Created, "Template"},  // the old form stays
+        {"frmBack", [&] { rewrite("Back"); }, typelib::Success, "Back"},
+    };
+    Steps([&](IConstructor& engine, BarePattern&) {
+        ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.component);
+            c.before();
+            ASSERT_EQ(engine.SetVBComponent("Sales", c.component, typelib::Form, form), c.result);
+            if (c.result != typelib::Success)
+                continue;
+            EXPECT_EQ(engine.SetVBControl("txtOnlyHere", "TextBox"), typelib::Success);
+            EXPECT_EQ(engine.SetVBControlProperty("Text", std::string(c.component)), typelib::Success);
+            engine.StartCoding();
+            engine.FinishCoding();
+        }
+    });
+    const auto project = Project("Sales");
+    EXPECT_EQ(ComponentNames(*project),
+              (std::vector<std::string>{"frmFirst", "frmSecond", "frmRewritten", "frmBack"}));
+    for (const auto& c : cases) {
+        if (c.result != typelib::Success)
+            continue;
+        SCOPED_TRACE(c.component);
+        const auto component = project->VBComponents().Item(c.component);
+        EXPECT_EQ(component->Properties("Caption")->Value(), vb::Variant(c.caption));
+        const auto& controls = component->Designer()->VBControls();
+        ASSERT_EQ(controls.Count(), 1);
+        EXPECT_EQ(controls.Item(1)->Properties("Text")->Value(), vb::Variant(c.component));
+    }
+}
+
 TEST_F(EngineTest, LinesGoAboveTheTemplatesCodeAndAreCountedInTheMonitor) {
     const std::string form = WriteFormTemplate("frmDetail.frm");
     Steps([&](IConstructor& engine, BarePattern&) {

@@ -97,6 +97,63 @@ TEST(TokenTable, SubstituteIntoAppendsAndAValueMaySubstituteALineOfItsOwn) {
     EXPECT_EQ(out, "Line: [(in)] [second]");
 }
 
+// A line substituted through a table of `tokens`, each token's value its place in the list, so that a test
+// sees which of two equal names won.
+struct Substitution {
+    std::vector<const char*> tokens;
+    const char* line;
+    const char* expected;
+};
+
+void ExpectEach(std::initializer_list<Substitution> cases) {
+    for (const Substitution& c : cases) {
+        core::TokenTable table;
+        for (const char* token : c.tokens)
+            table.Add(token);
+        EXPECT_EQ(table.Substitute(c.line, [](size_t token) { return "<" + std::to_string(token) + ">"; }),
+                  c.expected)
+            << c.line;
+    }
+}
+
+TEST(TokenTable, ComparesWholeNamesOfEveryLength) {
+    ExpectEach({
+        // The same first eight characters, told apart by the rest.
+        {{"&PropControlType", "&PropConvertFunction"}, "&PropConvertFunction(&PropControlType)", "<1>(<0>)"},
+        // The same first and last eight, told apart only in the middle.
+        {{"&Abcdefg1234Tailpart", "&Abcdefg5678Tailpart"},
+         "&Abcdefg5678Tailpart &Abcdefg9999Tailpart &Abcdefg1234Tailpart",
+         "<1> &Abcdefg9999Tailpart <0>"},
+        // Eight characters exactly; the same cut short by the end of the line.
+        {{"&AppName"}, "&AppName&AppNam", "<0>&AppNam"},
+        {{"&PropName"}, "x &PropNam", "x &PropNam"},
+        {{"&PropName"}, "&PropName", "<0>"},
+        // Short names, also at the end of the line.
+        {{"&Ab", "&AppDSN"}, "&AppDSN&Ab&A", "<1><0>&A"},
+        {{"&AppDSN"}, "&AppDS", "&AppDS"},
+        // Names sharing one starting word with a longer one, and a short one inside a long one.
+        {{"&PropName", "&PropNameX2", "&Prop"}, "&PropNameX2 &PropNameX &Prop", "<0>X2 <0>X <2>"},
+        {{"&PropNameX2", "&PropName"}, "&PropNameX2 &PropNameX", "<0> <1>X"},
+    });
+}
+
+TEST(TokenTable, OccurrencesThatOverlapAreReplacedWhereTheNamesAreNextFound) {
+    ExpectEach({
+        // The second token begins inside the first: it is looked for again after the first's value.
+        {{"ab", "bc"}, "abc bc", "<0>c <1>"},
+        {{"bc", "abc"}, "abc", "<1>"},
+        {{"bc", "abc"}, "abcbc", "<1><0>"},
+        // Two tokens at one place: the one listed first, its name found from where the line goes on.
+        {{"&A", "&AB"}, "&AB &AB", "<0>B <0>B"},
+        {{"&AB", "&A"}, "&AB &A", "<0> <1>"},
+        {{"&Twice", "&Twice"}, "&Twice", "<0>"},
+        {{"&PropName", "&PropName"}, "[&PropName]", "[<0>]"},
+        // A token overlapping itself.
+        {{"&&"}, "&&&&&", "<0><0>&"},
+        {{"&Nested&Nested"}, "&Nested&Nested&Nested", "<0>&Nested"},
+    });
+}
+
 TEST(TokenTable, AddListKeepsTheTextAfterTheLastComma) {
     core::TokenTable table;
     EXPECT_EQ(table.AddList("&One,&Two,&Three"), "&Three");

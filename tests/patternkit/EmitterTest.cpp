@@ -76,6 +76,44 @@ TEST(Emitter, CallbackValueWritesItsLinesWhereItsLineStands) {
     }
 }
 
+TEST(Emitter, FindsMarginsAndValuesOnEveryLine) {
+    const struct {
+        const char* block;
+        Lines expected;
+    } cases[] = {
+        // Margins of blanks and tabs, shorter and longer than eight; lines of blanks only are no lines.
+        {"\n|a\n        |b\n\t |c\n         \t|d\n                \n                |{{V}}",
+         {"a", "b", "c", "d", "v"}},
+        // Values only on later lines, on the last line without its line end, and on neighbouring lines.
+        {"|x\n|y\n|{{V}}{{V}}\n|{{V}}\n|z{{V}}", {"x", "y", "vv", "v", "zv"}},
+        {"|{\n|{V}}\n|}}{{V}}{", {"{", "{V}}", "}}v{"}},
+    };
+    for (const auto& c : cases) {
+        testing_support::RecordingConstructor engine;
+        patternkit::Emitter(engine).Emit(c.block, {{"V", "v"}});
+        EXPECT_EQ(engine.lines, c.expected) << c.block;
+    }
+}
+
+TEST(Emitter, ACallbackMayEmitValuesThroughTheSameEmitter) {
+    testing_support::RecordingConstructor engine;
+    const patternkit::Emitter out(engine, {{"Class", "Customer"}});
+    out.Emit(R"(
+        |Sub {{Name}}()
+        |{{Body}}
+        |End Sub ' {{Name}}
+    )",
+             {{"Name", "Outer"}, {"Body", [&] {
+                                      out.Emit(R"(
+                                          |    {{Class}}.{{Name}}
+                                          |    {{Start}}{{Name}}
+                                      )",
+                                               {{"Name", "Inner"}});
+                                  }}});
+    EXPECT_EQ(engine.lines, (Lines{"Sub Outer()", "    Customer.Inner", "    '<<<Start Edit Point: Inner",
+                                   "End Sub ' Outer"}));
+}
+
 TEST(Emitter, RefusesTheAuthorsMistakes) {
     testing_support::RecordingConstructor engine;
     const patternkit::Emitter out(engine);

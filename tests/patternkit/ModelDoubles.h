@@ -55,7 +55,7 @@ class FakeTable : public typelib::ITable {
   public:
     std::string name;
     std::weak_ptr<typelib::IBusinessObject> businessObject;
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
 
   protected:
     std::shared_ptr<typelib::IBusinessObject> GetBusinessObject() const override {
@@ -67,7 +67,7 @@ class FakeField : public typelib::IField {
   public:
     std::string name;
     std::weak_ptr<typelib::ITable> table;
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
     bool IsNullable() const override { return true; }
 
   protected:
@@ -82,10 +82,10 @@ class FakeProperty : public typelib::IProperty {
     bool isKey = false, isUnique = false, isVirtual = false, isForeign = false, isPVFKey = false;
     std::shared_ptr<FakeField> field;
 
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
     std::string Label() const override { return label; }
     std::string BusinessObjectName() const override { return {}; }
-    std::string DataType() const override { return dataType; }
+    const std::string& DataType() const override { return dataType; }
     int32_t Length() const override { return length; }
     std::string Access() const override { return "Read/Write"; }
     std::string ControlType() const override { return "TextBox"; }
@@ -144,7 +144,7 @@ class FakeBusinessObject : public typelib::IBusinessObject {
     int32_t dbid = 0;
     bool isBuilt = true;
 
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
     int32_t DBID() const override { return dbid; }
     bool IsBuilt() const override { return isBuilt; }
     int32_t BaseErrorNumber() const override { return 0; }

@@ -45,7 +45,7 @@ class L2Method : public typelib::IMethod {
   public:
     std::string name;
     int32_t dbid = 0;
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
     std::string MethodType() const override { return "Sub"; }
     std::string ReturnDataType() const override { return {}; }
     bool IsStoredProcedure() const override { return false; }

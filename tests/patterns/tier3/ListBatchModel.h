@@ -33,7 +33,7 @@ class KeyedProperty : public FakeProperty {
 class FakeMethod : public typelib::IMethod {
   public:
     std::string name;
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
     std::string MethodType() const override { return "Sub"; }
     std::string ReturnDataType() const override { return "None"; }
     bool IsStoredProcedure() const override { return false; }

@@ -71,7 +71,7 @@ class SampleMethod : public typelib::IMethod {
     std::string name, storedProcedureName;
     bool isStoredProcedure = false;
     int32_t dbid = 0;
-    std::string Name() const override { return name; }
+    const std::string& Name() const override { return name; }
     std::string MethodType() const override { return "Sub"; }
     std::string ReturnDataType() const override { return "None"; }
     bool IsStoredProcedure() const override { return isStoredProcedure; }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/automation/CreateObject.h"
 #include "tests/platform/automation/Greeter.h"
@@ -66,3 +67,31 @@ TEST_F(CreateObjectTest, FailuresRaiseCannotCreateObject) {
 }
 
 }  // namespace
+
+TEST_F(CreateObjectTest, ARegistryChangedSinceTheLastCreationIsReadAgain) {
+    const auto file = mRegistry / "libtest_classes.classes";
+    const auto registered = [&] { return ErrorNumberOf("TestLib.Greeter") == 0; };
+    const auto elsewhere = mRegistry.string() + "-elsewhere";
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        bool creates;
+    } steps[] = {
+        {"as registered", [] {}, true},
+        {"file removed", [&] { std::filesystem::remove(file); }, false},
+        {"registered again", [&] { automation::RegisterLibrary(TEST_CLASSES_LIBRARY, mRegistry); }, true},
+        {"file rewritten", [&] { std::ofstream(file) << "TestLib.Greeter=/nowhere/libmissing.so\n"; }, false},
+        {"another folder",
+         [&] {
+             automation::RegisterLibrary(TEST_CLASSES_LIBRARY, elsewhere);
+             ::setenv("OSTREL_CLASS_REGISTRY", elsewhere.c_str(), 1);
+         },
+         true},
+        {"the folder removed", [&] { std::filesystem::remove_all(elsewhere); }, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.change);
+        step.apply();
+        EXPECT_EQ(registered(), step.creates);
+    }
+}

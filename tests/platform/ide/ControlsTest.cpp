@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/VBE.h"
 #include "tests/platform/ide/TestSupport.h"
+#include "tests/support/ControlDescription.h"
 
 namespace vbide {
 namespace {
@@ -42,6 +46,56 @@ TEST_F(ControlsTest, AddsEveryKnownClassUnderItsDefaultName) {
     EXPECT_EQ(ErrorOf([&] { mControls.Add("MSFlexGridLib.MSFlexGrid"); }).Number(), vb::kCannotCreateObject);
     EXPECT_EQ(mControls.Count(), 11);
     EXPECT_EQ(ErrorOf([&] { mControls.Item("Text3"); }).Number(), vb::kSubscriptOutOfRange);
+}
+
+// Placing a control under its name in one step leaves the form as placing it and renaming it would: the
+// same controls, names, text properties and errors, a refused name leaving the control under its
+// default name.
+TEST_F(ControlsTest, ANamedControlIsPlacedAsAddAndRenameWouldPlaceIt) {
+    auto twoSteps = mVBE->VBProjects().Item(1)->VBComponents().Add(vbext_ct_VBForm)->Designer();
+    const struct {
+        const char* progId;
+        const char* name;
+        int32_t error;
+    } cases[] = {
+        {"TextBox", "txtFirst", 0},
+        {"TextBox", "text1", 0},  // the default name in another case
+        {"TextBox", "TXTFIRST", vb::kDuplicateKey},
+        {"Label", "Text2", vb::kDuplicateKey},  // the name the refused text box was left with
+        {"VB.CheckBox", "1st", kInvalidPropertyValue},
+        {"CheckBox", "", kInvalidPropertyValue},
+        {"ComctlLib.ListView", "lvwItems", 0},
+        {"ComctlLib.ListView", "lvwItems", vb::kDuplicateKey},
+        {"MSFlexGridLib.MSFlexGrid", "grdRows", vb::kCannotCreateObject},
+        {"Frame", "Check1", vb::kDuplicateKey},
+    };
+    auto describe = [](const FormDesigner& designer) {
+        std::vector<std::string> controls;
+        for (const auto& control : designer.VBControls())
+            controls.push_back(testing_support::DescribeControl(*control));
+        return controls;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.progId) + " " + c.name);
+        int32_t oneStepError = 0;
+        try {
+            EXPECT_EQ(mControls.Add(c.progId, c.name)->Name(), c.name);
+        } catch (const vb::Error& error) {
+            oneStepError = error.Number();
+        }
+        int32_t twoStepError = 0;
+        try {
+            twoSteps->VBControls().Add(c.progId)->SetName(c.name);
+        } catch (const vb::Error& error) {
+            twoStepError = error.Number();
+        }
+        EXPECT_EQ(oneStepError, c.error);
+        EXPECT_EQ(twoStepError, c.error);
+        EXPECT_EQ(describe(*mDesigner), describe(*twoSteps));
+        EXPECT_EQ(mDesigner->ObjectLibraries(), twoSteps->ObjectLibraries());
+    }
+    EXPECT_EQ(mControls.Count(), 9);
+    EXPECT_EQ(mControls.Item("Check1")->ClassName(), "VB.CheckBox");
 }
 
 TEST_F(ControlsTest, PropertiesConvertToTheirTypes) {
