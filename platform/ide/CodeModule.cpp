@@ -138,6 +138,10 @@ std::string_view CodeModule::Line(int32_t number) const {
     return mLines[static_cast<size_t>(number - 1)];
 }
 
+bool CodeModule::IsAscii() const {
+    return vb::IsAscii(mLines.Text());
+}
+
 std::vector<std::string> CodeModule::AllLines() const {
     std::vector<std::string> lines;
     lines.reserve(mLines.Count());

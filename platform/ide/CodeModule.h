@@ -40,6 +40,8 @@ class CodeModule : public vb::Object {
 
     // Line `number` as stored, without copying it; 9 outside the module.
     std::string_view Line(int32_t number) const;
+    // Whether every line is ASCII: a writer then needs to convert none of them.
+    bool IsAscii() const;
     // A copy of every line, for the edit points and the host's code view.
     std::vector<std::string> AllLines() const;
     // Gives back the room kept for more lines; for a module nobody is editing any more.

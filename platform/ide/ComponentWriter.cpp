@@ -137,8 +137,14 @@ void WriteComponentText(const VBComponent& component, TextWriter& out) {
         out.Line("Attribute " + attribute.name + " = " + attribute.text);
     }
     const vbide::CodeModule& code = *component.CodeModule();
-    for (int32_t number = 1; number <= code.CountOfLines(); ++number)
-        out.Line(code.Line(number));
+    // One look at the whole code instead of one per line: generated code is ASCII.
+    const bool ascii = code.IsAscii();
+    for (int32_t number = 1; number <= code.CountOfLines(); ++number) {
+        if (ascii)
+            out.EncodedLine(code.Line(number));
+        else
+            out.Line(code.Line(number));
+    }
 }
 
 }  // namespace vbide

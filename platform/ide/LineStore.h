@@ -18,6 +18,8 @@ class LineStore {
     size_t Count() const { return mWide ? mWideEnds.Size() : mEnds.Size(); }
     // The size of the text, every line's together.
     size_t Bytes() const { return mText.Size(); }
+    // Every line's text together, without breaks.
+    std::string_view Text() const { return {mText.Data(), mText.Size()}; }
     std::string_view operator[](size_t index) const {
         const size_t start = Start(index);
         return {mText.Data() + start, End(index) - start};

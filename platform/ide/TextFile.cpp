@@ -95,9 +95,13 @@ TextWriter::~TextWriter() {
 
 void TextWriter::Line(std::string_view text) {
     if (vb::IsAscii(text))
-        mBuffer.append(text);
+        EncodedLine(text);
     else
-        mBuffer.append(vb::Utf8ToWindows1252(text));
+        EncodedLine(vb::Utf8ToWindows1252(text));
+}
+
+void TextWriter::EncodedLine(std::string_view text) {
+    mBuffer.append(text);
     mBuffer.append("\r\n");
     if (mBuffer.size() >= kBufferSize)
         Flush();

@@ -50,6 +50,8 @@ class TextWriter {
 
     // Lines are kept until 64 KiB have gathered: most files are written with one write.
     void Line(std::string_view text);
+    // A line already in the file's code page (as ASCII text is), written as it stands.
+    void EncodedLine(std::string_view text);
     // Writes what is left and flushes the temporary file to disk.
     void Finish();
     // Writes what is left and closes the temporary file without flushing it; whoever renames it flushes
