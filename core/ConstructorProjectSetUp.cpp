@@ -57,9 +57,10 @@ class NameStarts {
   public:
     static constexpr size_t kPlaces = 16;
 
-    void Add(std::string_view name) {
-        mBegins[static_cast<unsigned char>(name[0] | 0x20)] = true;
-        mBegins[static_cast<unsigned char>(name[0] & ~0x20)] = true;
+    // `name` is the `index`th of the names looked for.
+    void Add(std::string_view name, size_t index) {
+        mByFirstByte[static_cast<unsigned char>(name[0] | 0x20)].push_back(index);
+        mByFirstByte[static_cast<unsigned char>(name[0] & ~0x20)].push_back(index);
         if (name.size() < 2) {
             mEveryPlace = true;
             return;
@@ -72,7 +73,11 @@ class NameStarts {
         if (!known)
             mPairs.push_back({Bytes{} + first, Bytes{} + second});
     }
-    bool Begins(char byte) const { return mBegins[static_cast<unsigned char>(byte)]; }
+    // The names that begin with `byte`, in their order.
+    const std::vector<size_t>& BeginningWith(char byte) const {
+        return mByFirstByte[static_cast<unsigned char>(byte)];
+    }
+    bool Begins(char byte) const { return !BeginningWith(byte).empty(); }
     // False only when no name begins at any of the places from `text` on, which holds kPlaces + 1 bytes.
     // Folding bytes that are not letters may give a false alarm, which costs a closer look and nothing more.
     bool MayBeginIn(const char* text) const {
@@ -101,7 +106,7 @@ class NameStarts {
         Bytes second;
     };
 
-    std::array<bool, 256> mBegins{};
+    std::array<std::vector<size_t>, 256> mByFirstByte;
     std::vector<Pair> mPairs;
     bool mEveryPlace = false;  // a one-letter name
 };
@@ -111,13 +116,9 @@ class NameStarts {
 // of some name may stand.
 std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<std::string_view>& names) {
     std::vector<bool> named(names.size(), false);
-    std::array<std::vector<size_t>, 256> byFirstLetter;
     NameStarts starts;
-    for (size_t i = 0; i < names.size(); ++i) {
-        byFirstLetter[static_cast<unsigned char>(names[i][0] | 0x20)].push_back(i);
-        byFirstLetter[static_cast<unsigned char>(names[i][0] & ~0x20)].push_back(i);
-        starts.Add(names[i]);
-    }
+    for (size_t i = 0; i < names.size(); ++i)
+        starts.Add(names[i], i);
     size_t left = names.size();
     for (int32_t number = 1; number <= code.CountOfLines() && left > 0; ++number) {
         const std::string_view line = code.Line(number);
@@ -135,7 +136,7 @@ std::vector<bool> NamedWords(const vbide::CodeModule& code, const std::vector<st
             size_t end = at + 1;
             while (end < line.size() && IsWordByte(line[end]))
                 ++end;
-            for (const size_t i : byFirstLetter[static_cast<unsigned char>(line[at])]) {
+            for (const size_t i : starts.BeginningWith(line[at])) {
                 if (!named[i] && end - at == names[i].size() &&
                     SameWord(line.substr(at, end - at), names[i])) {
                     named[i] = true;
