@@ -1,7 +1,8 @@
 // A whole build without a window through the generate-code dialog's build, the real engine and the
 // patterns created by ProgID from the pattern library: the sample application with forms, and the
 // synthetic application of 200 business objects with 15 properties each, once with the three-tier pattern
-// alone and once with the forms. Figures: seconds, lines of code written, lines per second, peak memory.
+// alone and once with the forms, each the fastest of three builds. Figures: seconds, lines of code written,
+// lines per second, peak memory.
 // Targets: with forms at least as many lines per second as the three-tier pattern alone; 200 business
 // objects with forms under 1 s and 150 MB.
 
@@ -13,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/Fastest.h"
 #include "bench/SyntheticApplication.h"
 #include "bench/UnattendedBuild.h"
 #include "core/qelApplication.h"
@@ -67,10 +69,21 @@ int main() {
     const Run sample = Generate(repository::LoadApplication(*repository, *list.Item("K1")), true);
     Print("sample OrderEntry with forms", sample);
 
+    // A failed repeat fails the run, even where another repeat was faster.
     const auto synthetic = bench::SyntheticApplication(200, 15);
-    const Run threeTier = Generate(synthetic, false);
+    bool failed = sample.failed;
+    auto fastest = [&](bool forms) {
+        return bench::Fastest(
+            [&] {
+                const Run run = Generate(synthetic, forms);
+                failed = failed || run.failed;
+                return run;
+            },
+            [](const Run& run) { return run.seconds; });
+    };
+    const Run threeTier = fastest(false);
     Print("200 x 15, three-tier pattern alone", threeTier);
-    const Run withForms = Generate(synthetic, true);
+    const Run withForms = fastest(true);
     Print("200 x 15 with forms", withForms);
     const double megabytes = PeakMegabytes();
 
@@ -78,8 +91,7 @@ int main() {
                 withForms.seconds, kTargetSeconds, megabytes, kTargetMegabytes);
     std::printf("lines per second with forms %.0f, three-tier alone %.0f (target: at least as many)\n",
                 withForms.LinesPerSecond(), threeTier.LinesPerSecond());
-    const bool met = !sample.failed && !threeTier.failed && !withForms.failed &&
-                     withForms.seconds < kTargetSeconds && megabytes < kTargetMegabytes &&
+    const bool met = !failed && withForms.seconds < kTargetSeconds && megabytes < kTargetMegabytes &&
                      withForms.LinesPerSecond() >= threeTier.LinesPerSecond();
     return met ? 0 : 1;
 }
