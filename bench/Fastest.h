@@ -6,7 +6,7 @@
 
 namespace bench {
 
-constexpr int kRepeats = 3;
+constexpr int kRepeats = 5;
 
 // Runs `measure` `kRepeats` times and gives back the run whose `seconds(run)` is least.
 template <typename Measure, typename Seconds>

@@ -1,13 +1,13 @@
 // A whole build without a window through the generate-code dialog's build, the real engine and the
 // patterns created by ProgID from the pattern library: the sample application with forms, and the
 // synthetic application of 200 business objects with 15 properties each, once with the three-tier pattern
-// alone and once with the forms, each the fastest of three builds. Figures: seconds, lines of code written,
-// lines per second, peak memory.
+// alone and once with the forms, each build in a process of its own (as `ostrel generate` builds) and each
+// of the two the fastest of five builds. Figures: seconds, lines of code written, lines per second, peak
+// memory.
 // Targets: with forms at least as many lines per second as the three-tier pattern alone; 200 business
 // objects with forms under 1 s and 150 MB.
 
-#include <sys/resource.h>
-
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/Fastest.h"
+#include "bench/InChildProcess.h"
 #include "bench/SyntheticApplication.h"
 #include "bench/UnattendedBuild.h"
 #include "core/qelApplication.h"
@@ -27,30 +28,30 @@ namespace {
 struct Run {
     double seconds = 0;
     long lines = 0;
-    bool failed = false;
+    double megabytes = 0;
+    bool failed = true;
     double LinesPerSecond() const { return seconds > 0 ? static_cast<double>(lines) / seconds : 0; }
 };
 
+// Builds in a child process; a child that did not finish is a failed build.
 Run Generate(const std::shared_ptr<core::qelApplication>& application, bool forms) {
-    const auto vbe = std::make_shared<vbide::VBE>();
-    const auto start = std::chrono::steady_clock::now();
-    const auto failures = bench::BuildUnattended(vbe, application, forms);
-    Run run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    for (const auto& project : vbe->VBProjects()) {
-        for (const auto& component : project->VBComponents())
-            run.lines += component->CodeModule()->CountOfLines();
-    }
-    run.failed = !failures.empty();
-    if (run.failed)
-        std::printf("failed: %s\n", failures.front().c_str());
-    return run;
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return bench::InChildProcess([&] {
+               const auto vbe = std::make_shared<vbide::VBE>();
+               const auto start = std::chrono::steady_clock::now();
+               const auto failures = bench::BuildUnattended(vbe, application, forms);
+               Run run;
+               run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+               for (const auto& project : vbe->VBProjects()) {
+                   for (const auto& component : project->VBComponents())
+                       run.lines += component->CodeModule()->CountOfLines();
+               }
+               run.megabytes = bench::PeakMegabytes();
+               run.failed = !failures.empty();
+               if (run.failed)
+                   std::printf("failed: %s\n", failures.front().c_str());
+               return run;
+           })
+        .value_or(Run{});
 }
 
 void Print(const char* what, const Run& run) {
@@ -69,23 +70,26 @@ int main() {
     const Run sample = Generate(repository::LoadApplication(*repository, *list.Item("K1")), true);
     Print("sample OrderEntry with forms", sample);
 
-    // A failed repeat fails the run, even where another repeat was faster.
+    // A failed repeat fails the run, and the peak is the highest of any repeat, even where another repeat
+    // was faster.
     const auto synthetic = bench::SyntheticApplication(200, 15);
     bool failed = sample.failed;
-    auto fastest = [&](bool forms) {
+    auto fastest = [&](bool forms, double& megabytes) {
         return bench::Fastest(
             [&] {
                 const Run run = Generate(synthetic, forms);
                 failed = failed || run.failed;
+                megabytes = std::max(megabytes, run.megabytes);
                 return run;
             },
             [](const Run& run) { return run.seconds; });
     };
-    const Run threeTier = fastest(false);
+    double megabytes = 0;
+    const Run threeTier = fastest(false, megabytes);
     Print("200 x 15, three-tier pattern alone", threeTier);
-    const Run withForms = fastest(true);
+    megabytes = 0;
+    const Run withForms = fastest(true, megabytes);
     Print("200 x 15 with forms", withForms);
-    const double megabytes = PeakMegabytes();
 
     std::printf("200 x 15 with forms: %.3f s (target %.1f s), peak %.0f MB (target %.0f MB)\n",
                 withForms.seconds, kTargetSeconds, megabytes, kTargetMegabytes);

@@ -1,11 +1,10 @@
 // Generation must grow with the application, not faster: the synthetic application at 200 and at 1000
 // business objects (15 properties each, three projects, no forms), each built through the real engine and
 // the patterns and saved as a project group, each in a process of its own so that its peak memory is its
-// own, each size measured three times and its fastest run kept. Prints each size's figures beside its
+// own, each size measured five times and its fastest run kept. Prints each size's figures beside its
 // targets and the ratio of the two times; exits 1 on a miss.
 
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include <string>
 
 #include "bench/Fastest.h"
+#include "bench/InChildProcess.h"
 #include "bench/SyntheticApplication.h"
 #include "bench/UnattendedBuild.h"
 #include "platform/ide/ProjectFiles.h"
@@ -85,8 +85,8 @@ rusage Usage() {
     return usage;
 }
 
-// In the child: builds and saves, then writes its figures into `pipe`.
-void Measure(const Run& run, int repeat, int pipe) {
+// Builds and saves (in a child process).
+Figures Measure(const Run& run, int repeat) {
     Figures figures;
     const auto application = bench::SyntheticApplication(run.businessObjects, 15);
     const auto folder = FolderOf(run, repeat, ::getppid());
@@ -108,30 +108,6 @@ void Measure(const Run& run, int repeat, int pipe) {
     CountCode(*vbe, figures);
     figures.failed = !built;
     figures.megabytes = static_cast<double>(after.ru_maxrss) / 1024.0;
-    if (::write(pipe, &figures, sizeof figures) != static_cast<ssize_t>(sizeof figures))
-        std::_Exit(2);
-}
-
-Figures MeasureApart(const Run& run, int repeat) {
-    int pipes[2];
-    if (::pipe(pipes) != 0)
-        return {};
-    std::fflush(stdout);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipes[0]);
-        Measure(run, repeat, pipes[1]);
-        std::_Exit(0);
-    }
-    ::close(pipes[1]);
-    Figures figures;
-    const bool read = child > 0 && ::read(pipes[0], &figures, sizeof figures) == sizeof figures;
-    ::close(pipes[0]);
-    int status = 0;
-    if (child > 0)
-        ::waitpid(child, &status, 0);
-    if (!read || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return {};
     return figures;
 }
 
@@ -151,7 +127,9 @@ int main() {
         int repeat = 0;
         const Figures figures = bench::Fastest(
             [&] {
-                const Figures measured = MeasureApart(run, repeat++);
+                const Figures measured =
+                    bench::InChildProcess([&] { return Measure(run, repeat); }).value_or(Figures{});
+                ++repeat;
                 failed = failed || measured.failed;
                 megabytes = std::max(megabytes, measured.megabytes);
                 return measured;

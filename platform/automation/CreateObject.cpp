@@ -2,16 +2,18 @@
 
 #include <dlfcn.h>
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/automation/ClassTable.h"
+#include "platform/vb/FileStamp.h"
 #include "platform/vb/Text.h"
 
 namespace automation {
@@ -30,57 +32,67 @@ std::filesystem::path FolderOfThisLibrary() {
     vb::Raise(vb::kCannotCreateObject, progId);
 }
 
-// A registry file as it was when read: a file rewritten since has another time or size.
-struct RegistryFile {
-    std::filesystem::path path;
-    std::filesystem::file_time_type written;
-    std::uintmax_t size = 0;
-    bool operator==(const RegistryFile&) const = default;
+// The class registry as it was read. A build creates a pattern object per business object and form, so the
+// registry is read again only when it has changed since: another folder, an entry of the folder added,
+// removed or renamed (the folder's own stamp), or a file of it rewritten. Telling that takes a stat of the
+// folder and one of each file, not a listing.
+class Registry {
+  public:
+    // The library registered for a ProgID (letter case ignored, as the registry does), or empty.
+    std::filesystem::path LibraryOf(std::string_view progId) {
+        const std::filesystem::path folder = ClassRegistryFolder();
+        if (!IsCurrent(folder))
+            Read(folder);
+        const auto found = mLibraries.find(vb::FoldCase(progId));
+        return found == mLibraries.end() ? std::filesystem::path() : found->second;
+    }
+
+  private:
+    struct File {
+        std::filesystem::path path;
+        std::optional<vb::FileStamp> stamp;
+    };
+
+    bool IsCurrent(const std::filesystem::path& folder) const {
+        if (!mRead || folder != mFolder || vb::StampOf(folder) != mFolderStamp)
+            return false;
+        return std::all_of(mFiles.begin(), mFiles.end(),
+                           [](const File& file) { return vb::StampOf(file.path) == file.stamp; });
+    }
+
+    // Where two files register one ProgID, the first read holds. Each stamp is taken before what it
+    // stamps is read, so a change made while reading shows at the next creation.
+    void Read(const std::filesystem::path& folder) {
+        mFolder = folder;
+        mFolderStamp = vb::StampOf(folder);
+        mFiles.clear();
+        mLibraries.clear();
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            File& registryFile = mFiles.emplace_back(File{entry.path(), vb::StampOf(entry.path())});
+            std::ifstream file(registryFile.path);
+            std::string line;
+            while (std::getline(file, line)) {
+                const size_t equals = line.find('=');
+                if (equals != std::string::npos)
+                    mLibraries.emplace(vb::FoldCase(line.substr(0, equals)), line.substr(equals + 1));
+            }
+        }
+        mRead = true;
+    }
+
+    bool mRead = false;
+    std::filesystem::path mFolder;
+    std::optional<vb::FileStamp> mFolderStamp;
+    std::vector<File> mFiles;
+    std::unordered_map<std::string, std::filesystem::path> mLibraries;
 };
 
-std::vector<RegistryFile> RegistryFiles(const std::filesystem::path& folder) {
-    std::vector<RegistryFile> files;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        RegistryFile file{entry.path(), entry.last_write_time(error), entry.file_size(error)};
-        files.push_back(std::move(file));
-    }
-    return files;
-}
-
-// ProgIDs by folded name; where two files register one ProgID, the first read holds.
-std::unordered_map<std::string, std::filesystem::path> ReadRegistry(const std::vector<RegistryFile>& files) {
-    std::unordered_map<std::string, std::filesystem::path> libraries;
-    for (const RegistryFile& registryFile : files) {
-        std::ifstream file(registryFile.path);
-        std::string line;
-        while (std::getline(file, line)) {
-            const size_t equals = line.find('=');
-            if (equals != std::string::npos)
-                libraries.emplace(vb::FoldCase(line.substr(0, equals)), line.substr(equals + 1));
-        }
-    }
-    return libraries;
-}
-
-// The library registered for a ProgID (letter case ignored, as the registry does), or empty. A build
-// creates a pattern object per business object and form, so the registry is read again only when its
-// folder or one of its files has changed since.
 std::filesystem::path LibraryOf(std::string_view progId) {
     static std::mutex mutex;
-    static std::filesystem::path readFolder;
-    static std::vector<RegistryFile> readFiles;
-    static std::unordered_map<std::string, std::filesystem::path> libraries;
+    static Registry registry;
     std::lock_guard lock(mutex);
-    const std::filesystem::path folder = ClassRegistryFolder();
-    std::vector<RegistryFile> files = RegistryFiles(folder);
-    if (folder != readFolder || files != readFiles) {
-        libraries = ReadRegistry(files);
-        readFolder = folder;
-        readFiles = std::move(files);
-    }
-    const auto found = libraries.find(vb::FoldCase(progId));
-    return found == libraries.end() ? std::filesystem::path() : found->second;
+    return registry.LibraryOf(progId);
 }
 
 ClassTableFunction LoadClassTable(const std::filesystem::path& library) {

@@ -3,7 +3,6 @@
 // business object it makes a form for. A file that changed since it was read (its size, its times, or
 // another file put in its place) is read again; a removed one is no longer handed out.
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "platform/ide/ChangeCounter.h"
 #include "platform/ide/VBComponent.h"
+#include "platform/vb/FileStamp.h"
 
 namespace vbide {
 
@@ -21,21 +21,10 @@ class ComponentFileCache {
     std::shared_ptr<VBComponent> Read(const std::filesystem::path& file, const ChangeCounterPtr& changes);
 
   private:
-    // What tells one state of a file from another without reading it.
-    struct FileStamp {
-        uint64_t device = 0;
-        uint64_t inode = 0;
-        int64_t size = 0;
-        int64_t modified = 0;  // nanoseconds
-        int64_t changed = 0;   // nanoseconds
-        bool operator==(const FileStamp&) const = default;
-    };
     struct Entry {
-        FileStamp stamp;
+        vb::FileStamp stamp;
         std::shared_ptr<const VBComponent> component;
     };
-    // False unless `file` is a regular file.
-    static bool StampOf(const std::filesystem::path& file, FileStamp& stamp);
 
     std::unordered_map<std::string, Entry> mFiles;
     ChangeCounterPtr mOwnChanges = std::make_shared<ChangeCounter>();

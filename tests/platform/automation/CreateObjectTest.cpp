@@ -81,6 +81,12 @@ TEST_F(CreateObjectTest, ARegistryChangedSinceTheLastCreationIsReadAgain) {
         {"file removed", [&] { std::filesystem::remove(file); }, false},
         {"registered again", [&] { automation::RegisterLibrary(TEST_CLASSES_LIBRARY, mRegistry); }, true},
         {"file rewritten", [&] { std::ofstream(file) << "TestLib.Greeter=/nowhere/libmissing.so\n"; }, false},
+        {"file removed, another file added that registers the class",
+         [&] {
+             std::filesystem::remove(file);
+             std::ofstream(mRegistry / "other.classes") << "TestLib.Greeter=" << TEST_CLASSES_LIBRARY << "\n";
+         },
+         true},
         {"another folder",
          [&] {
              automation::RegisterLibrary(TEST_CLASSES_LIBRARY, elsewhere);
@@ -88,10 +94,20 @@ TEST_F(CreateObjectTest, ARegistryChangedSinceTheLastCreationIsReadAgain) {
          },
          true},
         {"the folder removed", [&] { std::filesystem::remove_all(elsewhere); }, false},
+        {"the folder made again", [&] { automation::RegisterLibrary(TEST_CLASSES_LIBRARY, elsewhere); },
+         true},
+        {"the folder replaced by an empty one",
+         [&] {
+             std::filesystem::rename(elsewhere, elsewhere + "-old");
+             std::filesystem::create_directory(elsewhere);
+         },
+         false},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.change);
         step.apply();
         EXPECT_EQ(registered(), step.creates);
     }
+    std::filesystem::remove_all(elsewhere);
+    std::filesystem::remove_all(elsewhere + "-old");
 }

@@ -1,0 +1,24 @@
+#pragma once
+// What tells one state of a file or folder from another without reading it: a file rewritten, replaced by
+// another or removed has another stamp, and so has a folder whose entries were added, removed or renamed.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace vb {
+
+struct FileStamp {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t modified = 0;  // nanoseconds
+    int64_t changed = 0;   // nanoseconds
+    bool regular = false;  // a regular file, not a folder or a device
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of what `path` names (links followed); nothing when there is nothing there.
+std::optional<FileStamp> StampOf(const std::filesystem::path& path);
+
+}  // namespace vb
