@@ -1,5 +1,7 @@
 #include "core/CommonNames.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "platform/vb/Text.h"
@@ -11,7 +13,60 @@ constexpr int32_t kMaxNameLength = 30;
 // A double quote too: it would end a generated string literal.
 constexpr std::string_view kPunctuation = "!-=+~\\|@';:<>%$^&()#*?.{},`\"";
 
+// VB5's reserved words, sorted as FoldCase sorts them, for a binary search.
+constexpr std::array<std::string_view, 129> kKeywords = {
+    "addressof", "and",        "any",      "as",         "attribute",  "boolean",  "byref",      "byte",
+    "byval",     "call",       "case",     "cbool",      "cbyte",      "ccur",     "cdate",      "cdbl",
+    "cdec",      "cint",       "clng",     "close",      "const",      "csng",     "cstr",       "currency",
+    "cvar",      "cverr",      "date",     "decimal",    "declare",    "defbool",  "defbyte",    "defcur",
+    "defdate",   "defdbl",     "defdec",   "defint",     "deflng",     "defobj",   "defsng",     "defstr",
+    "defvar",    "dim",        "do",       "double",     "each",       "else",     "elseif",     "empty",
+    "end",       "enum",       "eqv",      "erase",      "error",      "event",    "exit",       "false",
+    "for",       "friend",     "function", "get",        "global",     "gosub",    "goto",       "if",
+    "imp",       "implements", "in",       "input",      "integer",    "is",       "len",        "let",
+    "like",      "line",       "lock",     "long",       "loop",       "lset",     "me",         "mid",
+    "mod",       "new",        "next",     "not",        "nothing",    "null",     "object",     "on",
+    "open",      "option",     "optional", "or",         "paramarray", "preserve", "print",      "private",
+    "property",  "public",     "put",      "raiseevent", "redim",      "rem",      "resume",     "return",
+    "rset",      "seek",       "select",   "set",        "single",     "static",   "step",       "stop",
+    "string",    "sub",        "then",     "to",         "true",       "type",     "typeof",     "unlock",
+    "until",     "variant",    "wend",     "while",      "width",      "with",     "withevents", "write",
+    "xor",
+};
+
+static_assert(std::ranges::is_sorted(kKeywords));
+
+bool IsLatinLetter(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+bool IsNameCharacter(unsigned char byte) {
+    return IsLatinLetter(byte) || (byte >= '0' && byte <= '9') || byte == '_';
+}
+
 }  // namespace
+
+bool IsVbKeyword(std::string_view name) {
+    return std::binary_search(kKeywords.begin(), kKeywords.end(), vb::FoldCase(name));
+}
+
+std::string VbNameFault(const std::string& name) {
+    std::string rewritten = name;
+    std::string message;
+    if (!ValidateName(rewritten, message))
+        return message;
+    // Letters outside Latin-1 come back as "?", which is no name character.
+    const std::string bytes = vb::Utf8ToWindows1252(name);
+    if (!IsLatinLetter(static_cast<unsigned char>(bytes.front())))
+        return "Name must begin with a letter!";
+    if (!std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return IsNameCharacter(static_cast<unsigned char>(c)); }))
+        return "A name can hold only letters, digits and \"_\"!";
+    if (IsVbKeyword(name))
+        return "\"" + name + "\" is a word VB reserves!";
+    return {};
+}
 
 bool ValidateName(std::string& name, std::string& message) {
     if (vb::Len(name) > kMaxNameLength) {

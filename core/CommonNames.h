@@ -2,6 +2,7 @@
 // The add-in's shared text procedures: the rule for model names, paths and text replacement.
 
 #include <string>
+#include <string_view>
 
 namespace core::Common {
 
@@ -9,6 +10,14 @@ namespace core::Common {
 // punctuation; its blanks are then written back as "_". On failure the name is left as it was and
 // `message` tells why.
 bool ValidateName(std::string& name, std::string& message);
+
+// True for a word VB reserves (letter case ignored): it cannot name a class, variable or member.
+bool IsVbKeyword(std::string_view name);
+
+// Why `name` cannot become a VB name, and with it a file or folder name, or empty when it can: it must
+// pass `ValidateName` unchanged (so no blank either), start with a letter and hold only letters (ASCII
+// or Latin-1), digits and "_", and be no reserved word.
+std::string VbNameFault(const std::string& name);
 
 // The trimmed path with the path separator added, unless the trimmed path already ends with one (then the
 // path comes back as given) or is empty (then it stays empty).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/CommonNames.h"
@@ -54,6 +55,31 @@ TEST(ValidateName, RefusesEveryPunctuationCharacter) {
         std::string message;
         EXPECT_FALSE(ValidateName(name, message)) << mark;
     }
+}
+
+TEST(VbNameFault, AcceptsOnlyNamesVbCanRead) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Customer", ""},
+        {"Order_Line2", ""},
+        {"Straße", ""},
+        {"Name", ""},
+        {"Dimension", ""},
+        {"", "Name must begin with a letter!"},
+        {"2nd", "Name must begin with a letter!"},
+        {"_Lead", "Name must begin with a letter!"},
+        {"../escaped", "There can be no puctuation in a name!"},
+        {"Quote\"Table", "There can be no puctuation in a name!"},
+        {std::string(31, 'a'), "Name too long!"},
+        {"Order Header", "A name can hold only letters, digits and \"_\"!"},
+        {"a/b", "A name can hold only letters, digits and \"_\"!"},
+        {"Item[1]", "A name can hold only letters, digits and \"_\"!"},
+        {"名前", "Name must begin with a letter!"},
+        {"Dim", "\"Dim\" is a word VB reserves!"},
+        {"sELECT", "\"sELECT\" is a word VB reserves!"},
+        {"WithEvents", "\"WithEvents\" is a word VB reserves!"},
+    };
+    for (const auto& [name, fault] : cases)
+        EXPECT_EQ(VbNameFault(name), fault) << name;
 }
 
 TEST(AddBackslash, AddsTheSeparatorToTheTrimmedPath) {
