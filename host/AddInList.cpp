@@ -1,9 +1,9 @@
 #include "host/AddInList.h"
 
-#include <cstdlib>
 #include <fstream>
 
 #include "platform/ini/PrivateProfile.h"
+#include "platform/ini/ProfileFolder.h"
 #include "platform/vb/Text.h"
 
 namespace host {
@@ -28,10 +28,7 @@ bool Listed(const std::vector<AddInListEntry>& entries, std::string_view progId)
 }  // namespace
 
 std::filesystem::path AddInListFile() {
-    if (const char* home = std::getenv("XDG_CONFIG_HOME"); home != nullptr && *home != '\0')
-        return std::filesystem::path(home) / "vbaddin.ini";
-    const char* user = std::getenv("HOME");
-    return std::filesystem::path(user != nullptr ? user : ".") / ".config" / "vbaddin.ini";
+    return ini::ProfileFile(kAddInListName);
 }
 
 std::vector<AddInListEntry> ReadAddInList(const std::filesystem::path& file) {

@@ -10,6 +10,7 @@
 
 namespace host {
 
+inline constexpr std::string_view kAddInListName = "vbaddin.ini";
 inline constexpr std::string_view kAddInSection = "Add-Ins32";
 
 struct AddInListEntry {
@@ -17,7 +18,8 @@ struct AddInListEntry {
     bool loadOnStartup = false;
 };
 
-// $XDG_CONFIG_HOME/vbaddin.ini, else ~/.config/vbaddin.ini.
+// "vbaddin.ini" in the running user's configuration folder, where the setup tool's bare "vbaddin.ini" goes
+// (ini::ProfileFile).
 std::filesystem::path AddInListFile();
 
 // The entries of the section in file order, a ProgID listed twice once (its first value, as the INI

@@ -19,9 +19,10 @@ int Main(std::ostream& err);
 // instruction failed, each told on `err` with the file's line.
 bool ReadInstructionFile(const std::filesystem::path& path, std::ostream& err);
 
-// Carries out one "INI" value "file;section;key;value"; any other number of pieces does nothing. Raises
-// vb::Error when the entry cannot be written: a missing folder, a file that is a folder or that the user may
-// not write (left as it is), a section, key or value that could not be read back (NUL, line breaks).
+// Carries out one "INI" value "file;section;key;value"; any other number of pieces does nothing. A bare file
+// name is in the running user's configuration folder (ini::ProfileFile). Raises vb::Error when the entry
+// cannot be written: a missing folder, a file that is a folder or that the user may not write (left as it
+// is), a section, key or value that could not be read back (NUL, line breaks).
 void WriteIniInstruction(const std::string& value);
 
 // Carries out one "DELETE_SHORTCUT" value; a file that is not there is no failure. Raises vb::Error when a

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/ini/ProfileFolder.h"
 #include "platform/ini/ProfileText.h"
 #include "platform/vb/Error.h"
 
@@ -86,6 +87,14 @@ class TemporaryFile {
     bool mCommitted = false;
 };
 
+// The user's configuration folder may not exist yet on a new account; made as the XDG rules say, for the
+// user alone.
+void MakeUserConfigFolder(const fs::path& folder) {
+    std::error_code error;
+    if (fs::create_directories(folder, error))
+        fs::permissions(folder, fs::perms::owner_all, error);
+}
+
 // What creating the file directly would have given it. Reading the mask means setting it for a moment, which
 // the single-threaded setup tool can afford.
 mode_t NewFileMode() {
@@ -97,7 +106,10 @@ mode_t NewFileMode() {
 }  // namespace
 
 void WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const fs::path& fileName) {
+                               const fs::path& named) {
+    const fs::path fileName = ProfileFile(named);
+    if (!named.has_parent_path())
+        MakeUserConfigFolder(fileName.parent_path());
     std::error_code error;
     const fs::path target = fs::exists(fileName, error) ? fs::canonical(fileName, error) : fileName;
     if (error)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -185,14 +186,21 @@ TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {
 
 namespace {
 
-// The real add-in, listed for start-up as ostrreg lists it: its button appears and opens its main window.
-TEST_F(IdeSessionTest, TheAddInListedByTheSetupToolShowsItsMainWindow) {
+// The setup tool run by two users, the second with no configuration folder yet: each gets an add-in list of
+// their own, and the IDE started with that folder connects the real add-in, whose button opens its window.
+TEST_F(IdeSessionTest, TheSetupToolListsTheAddInForWhoeverRunsIt) {
     automation::RegisterLibrary(std::filesystem::path(OSTREL_BINARY_DIR_AT_BUILD) / "bin" / "libVBOstrel.so",
                                 mFolder / "classes");
-    ::setenv("XDG_CONFIG_HOME", mFolder.c_str(), 1);
-    WriteList("[Add-Ins32]\r\nVBOSTREL.Connect=1\r\n");
-    StartUp();
-    EXPECT_TRUE(Session().AddIns().IsConnected("VBOSTREL.Connect"));
+    for (const char* configFolder : {"alice", "bob/.config"}) {
+        mSession.reset();
+        ::setenv("XDG_CONFIG_HOME", (mFolder / configFolder).c_str(), 1);
+        ASSERT_EQ(std::system(("'" + std::string(OSTRREG_PATH) + "'").c_str()), 0);
+        std::ifstream list(mFolder / configFolder / "vbaddin.ini", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(list), {}), "[Add-Ins32]\nVBOSTREL.Connect=1\n");
+        mSession = std::make_unique<host::IdeSession>(host::AddInListFile());
+        StartUp();
+        EXPECT_TRUE(Session().AddIns().IsConnected("VBOSTREL.Connect")) << configFolder;
+    }
     const auto bar = Session().VBE().CommandBars().Item("Add-Ins");
     ASSERT_EQ(bar->Controls().Count(), 1);
     EXPECT_EQ(bar->Controls().Item(1)->Caption(), "VB Ostrel...");
