@@ -86,6 +86,14 @@ TEST(PermittedValues, TheCheckFollowsTheDialogsDataTypeAndName) {
     form.txtPerVal.Text = "";
     form.cmdMoveFields_Click(0);
     EXPECT_EQ(run.script.Prompts().size(), 1u);
+    // A Byte holds 0 to 255.
+    form.cmbDataType.SetText("Byte");
+    for (const char* value : {"256", "255"}) {
+        form.txtPerVal.Text = value;
+        form.cmdMoveFields_Click(0);
+    }
+    EXPECT_EQ(form.lstPermittedValues.Items, (Values{"1000", "255"}));
+    EXPECT_EQ(run.script.Prompts().size(), 2u);
 }
 
 TEST(PermittedValues, MovingValuesInAndOut) {

@@ -82,7 +82,7 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
         ui::ScriptedInteraction script;
         ui::ScopedInteraction scoped(script);
         script.AnswerDialog(import_test::Choose());
-        auto application = import_test::NewApplication("ACCESS", local ? "" : "Jet", local ? file : "");
+        auto application = import_test::NewApplication("Access", local ? "" : "Jet", local ? file : "");
         FilingSink sink;
         import_test::ImportInto(sink, application);
 
@@ -106,7 +106,7 @@ TEST(ImportAccess, SynchronisingRightAfterTheImportChangesNothing) {
     ui::ScriptedInteraction script;
     ui::ScopedInteraction scoped(script);
     script.AnswerDialog(import_test::Choose());
-    auto application = import_test::NewApplication("ACCESS", "", file);
+    auto application = import_test::NewApplication("Access", "", file);
     FilingSink sink;
     import_test::ImportInto(sink, application);
     const auto imported = script.Prompts().size();

@@ -38,7 +38,8 @@ const Names kSchema = {
 };
 
 // A column renamed, one dropped, one added, one of another type; a table renamed, one dropped, one
-// with a blank in its name added that refers to an existing one.
+// with a blank in its name added that refers to an existing one. A view under the renamed table's old name
+// and SQLite's statistics table are no tables: never matched, listed or offered.
 const Names kChanges = {
     R"sql(ALTER TABLE "Customers" RENAME COLUMN "Phone" TO "Telephone")sql",
     R"sql(ALTER TABLE "Customers" DROP COLUMN "Fax")sql",
@@ -51,6 +52,8 @@ const Names kChanges = {
     R"sql(CREATE TABLE "Pair" ("B" INTEGER PRIMARY KEY, "C" VARCHAR(5)))sql",
     R"sql(CREATE TABLE "Order Notes" ("NoteID" INTEGER PRIMARY KEY,
         "OrderID" INTEGER REFERENCES "Orders" ("OrderID")))sql",
+    R"sql(CREATE VIEW "Emp" AS SELECT "EmpID", "BossID" FROM "Staff")sql",
+    "ANALYZE",
 };
 
 constexpr const char* kExpected = R"(Customers table=Customers

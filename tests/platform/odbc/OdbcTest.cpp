@@ -95,6 +95,32 @@ TEST_F(OdbcTest, TextAndNumbersComeBackWholeAndUnchanged) {
     EXPECT_EQ(statement.Text(3), "Größe 注文");
 }
 
+// Text is fetched in chunks of 4 KiB, each ended by the driver's NUL: text of one chunk and more, and at the
+// chunk's edges, comes back whole from both drivers, with no NUL inside, a letter split by the edge whole.
+TEST_F(OdbcTest, TextLongerThanOneFetchComesBackWhole) {
+    const std::string texts[] = {std::string(4095, 'x'),        std::string(4096, 'x'),
+                                 std::string(4097, 'x'),        std::string(8190, 'x'),
+                                 std::string(8191, 'x'),        std::string(10000, 'x'),
+                                 std::string(4094, 'x') + "üy", std::string(8189, 'x') + "üy"};
+    for (const std::string& connectString :
+         {SqliteConnectString("long.db"),
+          testing_support::PostgresCluster::Get().ConnectString("postgres")}) {
+        Connection connection;
+        connection.Open(connectString);
+        Statement statement(connection);
+        for (const std::string& text : texts) {
+            statement.Execute("SELECT '" + text + "'");
+            ASSERT_TRUE(statement.Fetch());
+            const std::optional<std::string> read = statement.Text(1);
+            ASSERT_TRUE(read.has_value());
+            EXPECT_EQ(read->find('\0'), std::string::npos)
+                << connectString << ", " << text.size() << " bytes";
+            EXPECT_TRUE(*read == text)
+                << connectString << ": " << read->size() << " bytes of " << text.size();
+        }
+    }
+}
+
 TEST_F(OdbcTest, ABadStatementRaisesTheDriversMessage) {
     Connection connection;
     connection.Open(SqliteConnectString("bad.db"));
