@@ -34,7 +34,6 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
-#include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
@@ -42,6 +41,7 @@
 #include "tests/schemaimport/ImportTestSupport.h"
 #include "tests/support/NextModalWidget.h"
 #include "tests/support/OdbcSandbox.h"
+#include "tests/support/OffscreenInteraction.h"
 
 namespace builder {
 namespace {
@@ -93,7 +93,7 @@ class BuilderMainQt : public ::testing::Test {
     }
 
     dao_test::TestFolder mFolder;
-    ui::QtInteraction mInteraction;
+    testing_support::OffscreenInteraction mInteraction;
     ui::ScopedInteraction mUseIt{mInteraction};
     frmBuilderMain mForm;
     QMainWindow* mWindow = nullptr;

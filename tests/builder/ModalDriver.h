@@ -7,17 +7,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <functional>
 #include <string>
 
+#include "tests/support/AwaitedModals.h"
+
 namespace builder_test {
 
 // Runs `act` on the modal widget whose object name (or class name) is `name` as soon as it is the active
-// modal widget and its window is active. The act must close it, or the test waits.
+// modal widget and its window is active. The act must close it: one still open after the act fails the test
+// and is closed, so that the test goes on.
 inline void WhenShown(const QString& name, std::function<void(QWidget&)> act) {
+    testing_support::AwaitedModals::Add(name.toStdString());
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
@@ -31,7 +36,13 @@ inline void WhenShown(const QString& name, std::function<void(QWidget&)> act) {
         }
         timer->stop();
         timer->deleteLater();
+        testing_support::AwaitedModals::Remove(name.toStdString());
+        const QPointer<QWidget> shown = modal;
         act(*modal);
+        if (shown && shown->isVisible()) {
+            ADD_FAILURE() << name.toStdString() << " stayed open after the test acted on it";
+            shown->close();
+        }
     });
     timer->start();
 }

@@ -28,9 +28,9 @@
 #include "host/IdeSession.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/VBE.h"
-#include "platform/ui/QtInteraction.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/support/OffscreenInteraction.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ class BuilderSession : public ::testing::Test {
     }
 
     std::filesystem::path mFolder;
-    ui::QtInteraction mInteraction;
+    testing_support::OffscreenInteraction mInteraction;
     ui::ScopedInteraction mUseIt{mInteraction};
     std::unique_ptr<host::IdeSession> mSession;
 };
@@ -122,6 +122,7 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
             option->click();
     }
     // Whatever asks something on the way is recorded and answered with OK.
+    const testing_support::AwaitingEveryModal answeringAll;
     std::vector<std::string> asked;
     QTimer answer;
     answer.setInterval(20);

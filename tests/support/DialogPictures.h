@@ -17,6 +17,7 @@
 #include <string>
 
 #include "platform/ui/QtInteraction.h"
+#include "tests/support/AwaitedModals.h"
 
 namespace testing_support {
 
@@ -41,7 +42,9 @@ inline void DriveModal(const QString& title, const std::string& name, const std:
                        const std::function<void(QDialog&)>& act) {
     ui::EnsureApplication();
     bool acted = false;
+    AwaitedModals::Add("");
     QTimer::singleShot(0, [&] {
+        AwaitedModals::Remove("");
         auto* dialog = qobject_cast<QDialog*>(ShownTopLevel(title));
         if (dialog == nullptr) {
             if (QWidget* other = QApplication::activeModalWidget())

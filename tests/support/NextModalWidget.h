@@ -8,9 +8,12 @@
 
 #include <functional>
 
+#include "tests/support/AwaitedModals.h"
+
 namespace testing_support {
 
 inline void OnNextModalWidget(std::function<void(QWidget&)> act) {
+    AwaitedModals::Add("");
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
@@ -21,6 +24,7 @@ inline void OnNextModalWidget(std::function<void(QWidget&)> act) {
             return;
         timer->stop();
         timer->deleteLater();
+        AwaitedModals::Remove("");
         act(*widget);
     });
     timer->start();
