@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/LoadAverageReporter.h"
 #include "core/qelApplication.h"
 #include "core/qelBusObjMethod.h"
 #include "core/qelBusObjProperty.h"
@@ -122,4 +123,6 @@ BENCHMARK(BM_LoadApplication)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::RunWithLoadAverage(argc, argv);
+}

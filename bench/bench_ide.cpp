@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/LoadAverageReporter.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 
@@ -64,4 +65,6 @@ BENCHMARK(BM_AppendLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::RunWithLoadAverage(argc, argv);
+}
