@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
@@ -244,9 +245,10 @@ void MainWindow::ShowWindow(const std::shared_ptr<vbide::Window>& window) {
         });
     });
     const bool isForm = window->Kind() == vbide::WindowKind::Designer && component->Designer();
+    FormScrollArea* scroll = nullptr;
     if (isForm) {
         // The form keeps its own size: a form larger than the window scrolls instead of being cut.
-        auto* scroll = new FormScrollArea;
+        scroll = new FormScrollArea;
         auto* form = new FormView(component->Designer());
         form->resize(form->sizeHint());
         scroll->setWidget(form);
@@ -260,8 +262,14 @@ void MainWindow::ShowWindow(const std::shared_ptr<vbide::Window>& window) {
     // A form's window is the size of the form; a code window has room for some lines of code.
     subWindow->resize(isForm ? subWindow->sizeHint() : subWindow->sizeHint().expandedTo(kCodeWindowSize));
     subWindow->show();
-    if (mWindowArea->isVisible())
-        KeepInside(*subWindow, mWindowArea->viewport()->size());
+    if (mWindowArea->isVisible()) {
+        const QSize area = mWindowArea->viewport()->size();
+        // A form taller than the area scrolls up and down: its window keeps room for the scroll bar.
+        if (scroll != nullptr && subWindow->height() > area.height())
+            subWindow->resize(subWindow->width() + scroll->verticalScrollBar()->sizeHint().width(),
+                              subWindow->height());
+        KeepInside(*subWindow, area);
+    }
     mShownWindows.push_back({window, subWindow});
 }
 

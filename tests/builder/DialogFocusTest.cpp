@@ -5,10 +5,8 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
