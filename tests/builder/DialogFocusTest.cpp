@@ -48,8 +48,6 @@ struct FocusCase {
     std::map<std::string, Names> lists;     // a combo box's entries in order
 };
 
-const Names kYesNo = {"No", "Yes"};
-
 void ShowRelationship(const SalesModel& model) {
     frmRelationshipBuilder form;
     form.SetApplication(model.application);
@@ -107,7 +105,6 @@ std::vector<FocusCase> Cases() {
            {"Boolean", "Byte", "Currency", "Date", "Double", "Integer", "Long", "Memo", "OLE Object",
             "Single", "String"}},
           {"cmbAccess", {"Read/Write", "Read Only"}},
-          {"cmbPrimaryKey", kYesNo},
           {"cmbControlType", {"CheckBox", "ComboBox", "ListBox", "OptionButton", "TextBox"}}}},
         {"focus-frmRelationshipBuilder",
          "frmRelationshipBuilder",
@@ -133,16 +130,6 @@ std::vector<FocusCase> Cases() {
          },
          nullptr,
          {"lstProperties", "cmdOK", "cmdCancel", "lstProperties"},
-         {}},
-        {"focus-frmSuppBusObj",
-         "frmSuppBusObj",
-         [](const SalesModel& model) {
-             frmSuppBusObj form;
-             form.SetPotentialBusObjs({model.order, model.customer});
-             form.Show();
-         },
-         nullptr,
-         {"lstBusObj", "cmdOK", "cmdCancel", "lstBusObj"},
          {}},
         {"focus-frmSelectVirtProperty",
          "frmSelectVirtProperty",
