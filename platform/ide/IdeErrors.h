@@ -9,6 +9,7 @@ namespace vbide {
 
 constexpr int32_t kInvalidFileFormat = 321;
 constexpr int32_t kInvalidPropertyValue = 380;
+constexpr int32_t kPropertyReadOnly = 383;
 
 // 321, naming the file and the line (counted from 1) where reading stopped.
 [[noreturn]] void RaiseFileFormat(const std::filesystem::path& file, int32_t line, std::string_view what);
