@@ -1,8 +1,9 @@
 #pragma once
-// How the import names what it reads: model data types of ADO type codes, and property names of column
-// names.
+// How the import names what it reads: model data types of ADO type codes, and property and business
+// object names, made names VB accepts, of column and table names.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,13 +25,20 @@ vb::Variant RemovePunctuation(const vb::Variant& name);
 // leading "0" is dropped), punctuation removed.
 std::string PropertyNameOf(const std::string& columnName);
 
-// Rule 4: a property name that reads "Type" or "Private" becomes the business object's name & "_" & the
-// word, both in proper case. Returns the new name, or nothing for any other name.
-struct ReservedRename {
-    std::string Word;     // the reserved word in proper case
-    std::string NewName;  // business object & "_" & Word
+// Rule 4 and the VB name rule (core::Common::VbNameFault), after the first three rules: a leading digit 1
+// to 9 is spelt out, characters VB does not allow in a name are removed (letters outside Latin-1 too) and
+// a name that then does not begin with a letter gets "T" in front; a VB keyword ("Type" and "Private"
+// among them) becomes `owner` & "_" & the word, both in proper case; a name longer than ValidateName
+// allows is cut. A name so made that `isTaken` holds for is numbered. Nothing for a name VB accepts.
+struct VbNameChange {
+    std::string Was;     // the name as the message shows it: a keyword in proper case
+    std::string Reason;  // "is a reserved word", or the rule the name breaks
+    std::string Name;    // what it becomes
 };
-std::optional<ReservedRename> RenameReservedWord(const std::string& propertyName,
-                                                 const std::string& businessObjectName);
+std::optional<VbNameChange> MakeVbName(const std::string& name, const std::string& owner,
+                                       const std::function<bool(const std::string&)>& isTaken);
+
+// "The <kind> name <Was> <Reason> so the <kind> name will be converted to: <Name>."
+std::string VbNameMessage(const std::string& kind, const VbNameChange& change);
 
 }  // namespace schemaimport
