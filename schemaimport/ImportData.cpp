@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ApplicationLog.h"
+#include "core/CommonNames.h"
 #include "core/CommonStatus.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
@@ -118,6 +119,17 @@ bool NeverTaken(const std::string&) {
     return false;
 }
 
+// A business object's name is refused when it, or a class name made of it, is no VB name.
+std::string BusinessObjectNameFault(const std::string& name) {
+    const auto made = core::NewBusinessObject(name, "");
+    for (const std::string& className : {name, made->L1ClassName(), made->L2DisplayClass(),
+                                         made->L2ListClass(), made->L3BusObjClass(), made->L3ListClass()}) {
+        if (std::string fault = core::Common::VbNameFault(className); !fault.empty())
+            return fault;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> BusinessObjectNames(const std::string& table,
@@ -178,7 +190,8 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
                 const bool isLast = i + 1 == tries.size();
                 const auto change =
                     MakeVbName(name, application.Name(),
-                               isLast ? std::function<bool(const std::string&)>(isTaken) : NeverTaken);
+                               isLast ? std::function<bool(const std::string&)>(isTaken) : NeverTaken,
+                               BusinessObjectNameFault);
                 if (change)
                     name = change->Name;
                 if (isTaken(name))

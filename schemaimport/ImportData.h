@@ -59,9 +59,9 @@ void ReportUnknownTypes(const std::vector<std::string>& entries);
 // A business object for `tableName` with its table mapping and the methods "Add", "Update", "Read" and
 // "Delete", handed to the sink. Its name is the first of `names` (default: the table's name) that, after
 // the naming rules (blanks become "_", then MakeVbName with the application's name as owner, after a
-// message), no business object of the application has (letter case ignored); a name that MakeVbName
-// changed is numbered rather than refused. When every name is taken: "<table> table cannot be
-// imported!" and nothing is made: nullptr.
+// message; the class names made of it must be VB names too), no business object of the application has
+// (letter case ignored); a name that MakeVbName changed is numbered rather than refused. When every name is
+// taken: "<table> table cannot be imported!" and nothing is made: nullptr.
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
                                                            const std::string& tableName,
                                                            const std::vector<std::string>& names = {});

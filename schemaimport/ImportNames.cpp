@@ -41,10 +41,10 @@ std::string LettersFirst(const std::string& name) {
     return BeginsWithLetter(kept) ? kept : "T" + kept;
 }
 
-// `head` cut until `head` & `tail` is short enough for ValidateName.
-std::string Fit(std::string head, const std::string& tail) {
-    for (std::string name = head + tail, message;; name = head + tail) {
-        if (core::Common::ValidateName(name, message) || head.empty())
+// `head` cut until `faultOf` accepts `head` & `tail`.
+std::string Fit(std::string head, const std::string& tail, const NameFault& faultOf) {
+    for (std::string name = head + tail;; name = head + tail) {
+        if (faultOf(name).empty() || head.empty())
             return name;
         head = vb::Left(head, vb::Len(head) - 1);
     }
@@ -143,8 +143,9 @@ std::string PropertyNameOf(const std::string& columnName) {
 }
 
 std::optional<VbNameChange> MakeVbName(const std::string& name, const std::string& owner,
-                                       const std::function<bool(const std::string&)>& isTaken) {
-    const std::string fault = core::Common::VbNameFault(name);
+                                       const std::function<bool(const std::string&)>& isTaken,
+                                       const NameFault& faultOf) {
+    const std::string fault = faultOf(name);
     if (fault.empty())
         return std::nullopt;
     VbNameChange change;
@@ -159,9 +160,9 @@ std::optional<VbNameChange> MakeVbName(const std::string& name, const std::strin
     std::string made = LettersFirst(SpellLeadingDigit(name));
     if (core::Common::IsVbKeyword(made))
         made = LettersFirst(core::ProperCase(vb::Trim(owner)) + "_" + core::ProperCase(made));
-    change.Name = Fit(made, "");
+    change.Name = Fit(made, "", faultOf);
     for (int32_t number = 2; isTaken(change.Name); ++number)
-        change.Name = Fit(made, std::to_string(number));
+        change.Name = Fit(made, std::to_string(number), faultOf);
     return change;
 }
 
