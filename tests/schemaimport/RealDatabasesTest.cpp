@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
-#include <QMessageBox>
 
 #include "core/frmErrorDisplayUtil.h"
 #include "core/qelAssociation.h"
@@ -13,7 +12,6 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
-#include "platform/ui/QtInteraction.h"
 #include "schemaimport/Synchronize.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
@@ -217,12 +215,6 @@ TEST_F(RealDatabases, AFailedConnectionGivesTheDriversReason) {
         EXPECT_EQ(message.find("wrong"), std::string::npos);
         EXPECT_EQ(import_test::DumpModel(*application), model);
         EXPECT_FALSE(mSink.IsDataChanged());
-        if (c.dsn == "Refused") {
-            ui::QtInteraction qt;
-            testing_support::DriveModal(
-                "VB Ostrel", "import-driver-reason", [&] { qt.MsgBox(message, 10, "VB Ostrel"); },
-                [](QDialog& shown) { dynamic_cast<QMessageBox&>(shown).button(QMessageBox::Ok)->click(); });
-        }
     }
 }
 
