@@ -7,7 +7,7 @@
 // finds the temporary files the list names where the save left them. Saves and recoveries of one folder
 // wait for each other.
 //
-// The list also records what each file was when the batch began (absent, or its size, modification time
+// The list also records what each file was when the batch took it (absent, or its size, modification time
 // and inode). The recovery renames a temporary file over its file only while the file is still exactly
 // that: a file the developer changed in between stays, and the temporary file is kept beside it as
 // "<file>.unsaved".
@@ -63,7 +63,7 @@ class FileBatch {
     // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
     // keeps its parts besides.
     std::vector<std::string> mFiles;
-    std::vector<std::string> mStamps;  // of each of mFiles, before it was written
+    std::vector<std::string> mStamps;  // what each of mFiles was when it was added
     size_t mRenamed = 0;
     bool mListed = false;
 };

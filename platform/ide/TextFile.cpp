@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <set>
 #include <system_error>
@@ -21,6 +22,14 @@ constexpr size_t kBufferSize = size_t{1} << 16;
 
 [[noreturn]] void RaiseFileError(int32_t number, const std::filesystem::path& file) {
     throw vb::Error(number, vb::StandardDescription(number) + ": " + file.string(), "vbide");
+}
+
+// The first CR or LF from `from` on; `end` when there is none. Two memchr calls outrun one scan for either.
+const char* NextLineEnd(const char* from, const char* end) {
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
+    const char* limit = lf != nullptr ? lf : end;
+    const auto* cr = static_cast<const char*>(std::memchr(from, '\r', static_cast<size_t>(limit - from)));
+    return cr != nullptr ? cr : limit;
 }
 
 // The length of the line end at `at`: LF, CR LF, CR CR LF (a CRLF file passed through a text-mode copy) or
@@ -58,7 +67,7 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     const char* const begin = text.data();
     const char* const end = begin + text.size();
     for (const char* from = begin; from != end;) {
-        const char* lineEnd = std::find_if(from, end, [](char c) { return c == '\r' || c == '\n'; });
+        const char* lineEnd = NextLineEnd(from, end);
         mLines.emplace_back(from, lineEnd);
         if (lineEnd == end) {
             mCutShort = true;
