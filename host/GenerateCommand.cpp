@@ -98,7 +98,8 @@ int RunGenerateCommand(const GenerateCommand& command, std::ostream& out, std::o
     try {
         const auto vbe = std::make_shared<vbide::VBE>();
         // A save that a kill stopped is finished (or dropped) before the group is looked for.
-        vbide::RecoverInterruptedSave(command.out);
+        for (const std::string& kept : vbide::RecoverInterruptedSave(command.out))
+            err << "warning: " << kept << '\n';
         const std::filesystem::path groupFile = GroupFileIn(command.out, command.request.application);
         if (std::filesystem::exists(groupFile))
             vbide::OpenProjectGroup(*vbe, groupFile);

@@ -1,5 +1,7 @@
 #include "platform/vb/Text.h"
 
+#include <algorithm>
+
 #include <array>
 
 #include "platform/vb/Error.h"
@@ -229,6 +231,22 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
     }
     out.append(text.substr(from));
     return out;
+}
+
+bool IsNameLetter(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+bool IsIdentifier(std::string_view text) {
+    // A character outside Windows-1252 comes back as "?", which is no name character.
+    const std::string bytes = Utf8ToWindows1252(text);
+    if (bytes.empty() || !IsNameLetter(static_cast<unsigned char>(bytes.front())))
+        return false;
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return IsNameLetter(byte) || (byte >= '0' && byte <= '9') || byte == '_';
+    });
 }
 
 std::string Utf8ToWindows1252(std::string_view utf8) {
