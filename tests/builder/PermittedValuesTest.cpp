@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "builder/PermittedValueCheck.h"
 #include "builder/frmPropertyBuilder.h"
+#include "core/PermittedValueCheck.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
@@ -59,7 +59,7 @@ TEST(PermittedValueCheck, ConvertsByDataType) {
     };
     for (const auto& c : cases) {
         std::string value = c.text;
-        EXPECT_EQ(CheckPermittedValue(c.dataType, value), c.converted != nullptr)
+        EXPECT_EQ(core::CheckPermittedValue(c.dataType, value), c.converted != nullptr)
             << c.dataType << " " << c.text;
         EXPECT_EQ(value, c.converted ? c.converted : c.text) << c.dataType << " " << c.text;
     }
