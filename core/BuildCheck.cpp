@@ -220,6 +220,10 @@ class BuildChecker {
                       vb::LCase(methodItem.substr(0, 1)) + methodItem.substr(1));
         }
         for (const auto& child : Common::GetIdentifyingChildren(businessObject)) {
+            if (child.get() == &businessObject) {
+                Fault(item, "an identifying relationship makes it a part of itself");
+                continue;
+            }
             Taken(members, item, "the member for its child", child->Name(),
                   "the member for the child " + Quoted(child->Name()));
             Taken(members, item, "the member for its child's list", child->Name() + "List",

@@ -36,13 +36,8 @@ constexpr std::array<std::string_view, 129> kKeywords = {
 
 static_assert(std::ranges::is_sorted(kKeywords));
 
-bool IsLatinLetter(unsigned char byte) {
-    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
-}
-
 bool IsNameCharacter(unsigned char byte) {
-    return IsLatinLetter(byte) || (byte >= '0' && byte <= '9') || byte == '_';
+    return vb::IsVbLetter(byte) || (byte >= '0' && byte <= '9') || byte == '_';
 }
 
 }  // namespace
@@ -58,7 +53,7 @@ std::string VbNameFault(const std::string& name) {
         return message;
     // Letters outside Latin-1 come back as "?", which is no name character.
     const std::string bytes = vb::Utf8ToWindows1252(name);
-    if (!IsLatinLetter(static_cast<unsigned char>(bytes.front())))
+    if (!vb::IsVbLetter(static_cast<unsigned char>(bytes.front())))
         return "Name must begin with a letter!";
     if (!std::all_of(bytes.begin(), bytes.end(),
                      [](char c) { return IsNameCharacter(static_cast<unsigned char>(c)); }))

@@ -3,18 +3,12 @@
 #include <string>
 
 #include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
 
 namespace vbide {
 namespace {
 
-constexpr size_t kMaxNameLength = 40;
-
-bool IsLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+constexpr int32_t kMaxNameLength = 40;
 
 }  // namespace
 
@@ -30,13 +24,7 @@ void RaiseNameTaken(std::string_view name) {
 }
 
 bool IsValidName(std::string_view name) {
-    if (name.empty() || name.size() > kMaxNameLength || !IsLetter(name.front()))
-        return false;
-    for (const char c : name) {
-        if (!IsLetter(c) && !IsDigit(c) && c != '_')
-            return false;
-    }
-    return true;
+    return vb::IsVbIdentifier(name, kMaxNameLength);
 }
 
 void CheckName(std::string_view name) {

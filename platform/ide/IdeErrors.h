@@ -16,7 +16,7 @@ constexpr int32_t kInvalidPropertyValue = 380;
 // 457 for a name that its collection already holds.
 [[noreturn]] void RaiseNameTaken(std::string_view name);
 
-// A VB identifier: a letter, then letters, digits or "_", at most 40 characters.
+// A VB identifier (vb::IsVbIdentifier) of at most 40 characters.
 bool IsValidName(std::string_view name);
 // 380 unless IsValidName.
 void CheckName(std::string_view name);

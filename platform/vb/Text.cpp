@@ -1,5 +1,6 @@
 #include "platform/vb/Text.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/vb/Error.h"
@@ -178,6 +179,22 @@ bool TextEquals(std::string_view a, std::string_view b) {
             return false;
     }
     return a.size() == b.size();
+}
+
+bool IsVbLetter(unsigned char windows1252) {
+    return (windows1252 >= 'A' && windows1252 <= 'Z') || (windows1252 >= 'a' && windows1252 <= 'z') ||
+           (windows1252 >= 0xC0 && windows1252 != 0xD7 && windows1252 != 0xF7);
+}
+
+bool IsVbIdentifier(std::string_view utf8, int32_t maxLength) {
+    // A character outside the code page becomes "?", which no identifier holds.
+    const std::string bytes = IsAscii(utf8) ? std::string(utf8) : Utf8ToWindows1252(utf8);
+    if (bytes.empty() || bytes.size() > static_cast<size_t>(maxLength) ||
+        !IsVbLetter(static_cast<unsigned char>(bytes.front())))
+        return false;
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        return IsVbLetter(static_cast<unsigned char>(c)) || (c >= '0' && c <= '9') || c == '_';
+    });
 }
 
 bool IsAscii(std::string_view text) {
