@@ -181,6 +181,7 @@ bool frmPropertyBuilder::CheckValuesAgainstType() {
         for (std::string& value : lstPermittedValues.Items) {
             if (!ValidatePermittedValue(value)) {
                 RefuseValue("lstPermittedValues");
+                FocusOn("lstPermittedValues");
                 return false;
             }
         }
@@ -190,6 +191,7 @@ bool frmPropertyBuilder::CheckValuesAgainstType() {
         std::string value = box->Text;
         if (cmbDataType.Text() == "Boolean" || !ValidatePermittedValue(value)) {
             RefuseValue(boxName);
+            FocusOn(boxName);
             return false;
         }
         box->Text = value;
