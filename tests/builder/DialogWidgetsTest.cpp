@@ -42,6 +42,15 @@ class DialogWidgets : public ::testing::Test {
   protected:
     DialogWidgets() { ui::EnsureApplication(); }
 
+    // The property dialog on Order's properties; `added` gets what OK adds.
+    void ForOrder(frmPropertyBuilder& form, std::shared_ptr<core::qelBusObjProperty>& added) {
+        form.SetProperties(model.order->Properties());
+        form.SetBusObj(model.order);
+        form.SetApplication(model.application);
+        form.OnPropertyAdded(
+            [&added](const std::shared_ptr<core::qelBusObjProperty>& property) { added = property; });
+    }
+
     builder_test::SalesModel model;
     ui::QtInteraction interaction;
     ui::ScopedInteraction installed{interaction};
@@ -111,12 +120,8 @@ TEST_F(DialogWidgets, MethodDialog) {
 
 TEST_F(DialogWidgets, PropertyDialogOnBothTabs) {
     frmPropertyBuilder form;
-    form.SetProperties(model.order->Properties());
-    form.SetBusObj(model.order);
-    form.SetApplication(model.application);
     std::shared_ptr<core::qelBusObjProperty> added;
-    form.OnPropertyAdded(
-        [&added](const std::shared_ptr<core::qelBusObjProperty>& property) { added = property; });
+    ForOrder(form, added);
     WhenShown("frmPropertyBuilder", [](QWidget& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Property Builder - Order Business Object");
         auto& length = Child<QLineEdit>(dialog, "txtLength");
@@ -181,12 +186,8 @@ TEST_F(DialogWidgets, PropertyDialogOnBothTabs) {
 // A range entered for a Long, then the type made Boolean: OK refuses, names the property and stays open.
 TEST_F(DialogWidgets, PropertyDialogRefusesAtOKABoundOfAnotherType) {
     frmPropertyBuilder form;
-    form.SetProperties(model.order->Properties());
-    form.SetBusObj(model.order);
-    form.SetApplication(model.application);
     std::shared_ptr<core::qelBusObjProperty> added;
-    form.OnPropertyAdded(
-        [&added](const std::shared_ptr<core::qelBusObjProperty>& property) { added = property; });
+    ForOrder(form, added);
     WhenShown("frmPropertyBuilder", [](QWidget& dialog) {
         QTest::keyClicks(&Child<QLineEdit>(dialog, "txtName"), "Rating");
         auto& dataType = Child<QComboBox>(dialog, "cmbDataType");
