@@ -25,15 +25,8 @@ constexpr const char* kSource = "BuildDriver.Generate";
 
 std::shared_ptr<core::qelApplication> LoadNamedApplication(const std::filesystem::path& file,
                                                            const std::string& name) {
-    if (!std::filesystem::is_regular_file(file))
-        vb::Raise(vb::kFileNotFound, kSource, "No repository " + file.string());
-    // A damaged repository is refused as the main window refuses it, and left as it is.
-    std::unique_ptr<dao::SqliteDatabase> repository;
-    try {
-        repository = repository::OpenRepositoryFile(file);
-    } catch (const vb::Error& error) {
-        vb::Raise(error.Number(), kSource, error.Description() + " (" + file.string() + ")");
-    }
+    // A repository that cannot be used, or would have to be brought up to date, is refused and left as it is.
+    const auto repository = repository::OpenRepositoryToRead(file);
     for (const auto& stored : repository::ReadStoredApplications(*repository)) {
         if (stored->Name() == name)
             return repository::LoadApplication(*repository, *stored);

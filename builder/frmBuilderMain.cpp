@@ -61,11 +61,19 @@ void frmBuilderMain::Form_Load() {
     // Read now, so that an unload without the logon dialog writes back what was stored.
     core::AddInSettings::Load();
     mLoaded = true;
+    mDatabase = OpenRepositoryTelling(mToolDBPath);
+}
+
+std::unique_ptr<dao::SqliteDatabase> frmBuilderMain::OpenRepositoryTelling(
+    const std::filesystem::path& toolDBPath) {
     try {
-        mDatabase = repository::OpenRepository(mToolDBPath);
+        return repository::OpenRepository(toolDBPath);
+    } catch (const repository::UnusableRepository& unusable) {
+        ui::MsgBox(unusable.Description(), 10, repository::kDatabaseNotUsableTitle);
     } catch (const vb::Error&) {
         ui::MsgBox(repository::kDatabaseNotFoundMessage, 10, repository::kDatabaseNotFoundTitle);
     }
+    return nullptr;
 }
 
 void frmBuilderMain::SetImportCommands(std::unique_ptr<ImportCommands> import) {

@@ -290,6 +290,9 @@ class frmBuilderMain : public core::MainWindow,
     // The repository folder (unless one was set before Show) and the form-template folder, as kept in the
     // settings.
     void ReadToolSettings();
+    // The repository in `toolDBPath`; null when it cannot be opened, which a message box has told: that it
+    // cannot be found, or which file cannot be used and why.
+    std::unique_ptr<dao::SqliteDatabase> OpenRepositoryTelling(const std::filesystem::path& toolDBPath);
     void SetStatus(const std::string& text, ui::MousePointer pointer);
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);

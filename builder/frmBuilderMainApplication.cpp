@@ -169,7 +169,9 @@ void frmBuilderMain::mnuToolOptions_Click() {
             }
             if (!AskToSaveChanges())
                 return;
-            auto database = repository::OpenRepository(databasePath);
+            auto database = OpenRepositoryTelling(databasePath);
+            if (!database)
+                return;
             ClearGUI();
             mIsDataChanged = false;
             mDatabase = std::move(database);

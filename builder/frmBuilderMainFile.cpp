@@ -167,9 +167,9 @@ void frmBuilderMain::BuildDesignObject(const std::string& patternName,
             SetStatus("Ready...", ui::MousePointer::Default);
             mConstructor.reset();
         } catch (const vb::Error&) {
-            // The status keeps the text of the failed step; the pointer does not stay the hourglass.
+            // A failed build ends as a finished one does: the status and the pointer are the idle ones.
             mConstructor.reset();
-            ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+            SetStatus("Ready...", ui::MousePointer::Default);
             throw;
         }
     });

@@ -16,8 +16,8 @@
 namespace builder {
 namespace {
 
-constexpr const char* kDataTypes[] = {"Boolean", "Byte", "Currency", "Date",       "Double", "Integer",
-                                      "Long",    "Memo", "Single",   "OLE Object", "String"};
+constexpr const char* kDataTypes[] = {"Boolean", "Byte", "Currency",   "Date",   "Double", "Integer",
+                                      "Long",    "Memo", "OLE Object", "Single", "String"};
 constexpr const char* kControlTypes[] = {"CheckBox", "ComboBox", "ListBox", "OptionButton", "TextBox"};
 
 // A length is a whole number a Long holds.

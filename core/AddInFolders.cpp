@@ -6,11 +6,11 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <system_error>
-
-#include "platform/vb/Error.h"
 
 namespace core {
 namespace {
@@ -28,6 +28,15 @@ bool IsLeftOver(const std::string& name) {
     return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+// The temporary folder that the environment names, as the standard library looks for it.
+std::filesystem::path NamedTempFolder() {
+    for (const char* variable : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) {
+        if (const char* value = std::getenv(variable))
+            return value;
+    }
+    return "/tmp";
+}
+
 }  // namespace
 
 std::filesystem::path AddInFolder() {
@@ -38,16 +47,37 @@ std::filesystem::path AddInFolder() {
     return std::filesystem::absolute(info.dli_fname).parent_path();
 }
 
+UnusableTempFolder::UnusableTempFolder(const std::filesystem::path& folder, const std::string& reason)
+    : vb::Error(vb::kPathFileAccess,
+                "The temporary folder " + folder.string() + " cannot be used: " + reason +
+                    ". Code between edit points cannot be kept without it; mend it, or point TMPDIR at "
+                    "another folder, then generate again.",
+                "UserTempFolder") {}
+
 std::filesystem::path UserTempFolder() {
+    std::filesystem::path temp;
+    try {
+        temp = std::filesystem::temp_directory_path();
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw UnusableTempFolder(NamedTempFolder(), error.code().message());
+    }
     const uid_t user = ::getuid();
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("ostrel-" + std::to_string(user));
+    const std::filesystem::path folder = temp / ("ostrel-" + std::to_string(user));
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        vb::Raise(vb::kPathFileAccess, "UserTempFolder");
+        throw UnusableTempFolder(folder, std::strerror(errno));
     struct stat status {};
-    if (::lstat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != user ||
-        (status.st_mode & 0077) != 0) {
-        vb::Raise(vb::kPathFileAccess, "UserTempFolder");
+    if (::lstat(folder.c_str(), &status) != 0)
+        throw UnusableTempFolder(folder, std::strerror(errno));
+    if (!S_ISDIR(status.st_mode))
+        throw UnusableTempFolder(folder, "it is not a folder");
+    if (status.st_uid != user)
+        throw UnusableTempFolder(folder,
+                                 "it belongs to another user (user " + std::to_string(status.st_uid) + ")");
+    if ((status.st_mode & 0077) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(status.st_mode & 07777));
+        throw UnusableTempFolder(folder,
+                                 std::string("others may use it (its mode is ") + mode + ", not 0700)");
     }
     return folder;
 }
@@ -62,7 +92,7 @@ ScratchFolder::ScratchFolder() {
     std::string pattern =
         (folder / (std::string(kRunPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr)
-        vb::Raise(vb::kPathFileAccess, "ScratchFolder");
+        throw UnusableTempFolder(folder, std::strerror(errno));
     mPath = pattern;
 }
 

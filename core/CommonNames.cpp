@@ -36,10 +36,6 @@ constexpr std::array<std::string_view, 129> kKeywords = {
 
 static_assert(std::ranges::is_sorted(kKeywords));
 
-bool IsNameCharacter(unsigned char byte) {
-    return vb::IsVbLetter(byte) || (byte >= '0' && byte <= '9') || byte == '_';
-}
-
 }  // namespace
 
 bool IsVbKeyword(std::string_view name) {
@@ -51,13 +47,11 @@ std::string VbNameFault(const std::string& name) {
     std::string message;
     if (!ValidateName(rewritten, message))
         return message;
-    // Letters outside Latin-1 come back as "?", which is no name character.
-    const std::string bytes = vb::Utf8ToWindows1252(name);
-    if (!vb::IsVbLetter(static_cast<unsigned char>(bytes.front())))
-        return "Name must begin with a letter!";
-    if (!std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return IsNameCharacter(static_cast<unsigned char>(c)); }))
+    if (!vb::IsIdentifier(name)) {
+        if (!vb::IsNameLetter(static_cast<unsigned char>(vb::Utf8ToWindows1252(name).front())))
+            return "Name must begin with a letter!";
         return "A name can hold only letters, digits and \"_\"!";
+    }
     if (IsVbKeyword(name))
         return "\"" + name + "\" is a word VB reserves!";
     return {};

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "core/AddInFolders.h"
 #include "core/EditPoints.h"
 #include "core/ObjectAccess.h"
 #include "core/frmDuplicateComponent.h"
@@ -50,10 +51,11 @@ frmDuplicateComponent& DuplicateComponentDialog() {
     return dialog;
 }
 
-// Names the file, the line and the edit point, so that the developer can mend the marker.
-std::string BrokenEditPointMessage(const std::string& file, const BrokenEditPoint& broken) {
-    return "Line " + std::to_string(broken.Line()) + " of " + file + ": " + broken.what() +
-           ". Mend the marker, then generate again.";
+// Names the file, the line as an editor shows it and the edit point, so that the developer can mend the
+// marker.
+std::string BrokenEditPointMessage(const vbide::VBComponent& component, const BrokenEditPoint& broken) {
+    return "Line " + std::to_string(component.FileLineOf(broken.Line())) + " of " + component.FileNames(1) +
+           ": " + broken.what() + ". Mend the marker, then generate again.";
 }
 
 }  // namespace
@@ -195,8 +197,11 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
                 try {
                     SaveEditPoints(existing);
                 } catch (const BrokenEditPoint& broken) {
-                    ui::MsgBox(BrokenEditPointMessage(existing->FileNames(1), broken),
-                               ui::vbOKOnly | ui::vbCritical, "Broken Edit Point");
+                    ui::MsgBox(BrokenEditPointMessage(*existing, broken), ui::vbOKOnly | ui::vbCritical,
+                               "Broken Edit Point");
+                    return typelib::Component_Not_Created;
+                } catch (const UnusableTempFolder& unusable) {
+                    ui::MsgBox(unusable.Description(), ui::vbOKOnly | ui::vbCritical, "Temporary Folder");
                     return typelib::Component_Not_Created;
                 }
                 mCurProject->VBComponents().Remove(existing);

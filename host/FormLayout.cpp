@@ -138,7 +138,9 @@ class Layout {
         mPlaced.erase(&control);
         const auto& bag = control.Bag();
         PlacedControl placed{control.Name(), LookOf(control.ClassName()), {}, {}, clip, depth, {}, 0};
-        placed.caption = bag.Has("Caption") ? Text(bag, "Caption") : Text(bag, "Text");
+        // A drop-down list shows no text until a person chooses an entry.
+        if (!control.IsDropDownList())
+            placed.caption = bag.Has("Caption") ? Text(bag, "Caption") : Text(bag, "Text");
         if (placed.look == ControlLook::Toolbar)
             placed.buttons = ButtonCaptions(bag);
         if (placed.look == ControlLook::Label)

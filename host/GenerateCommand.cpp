@@ -99,7 +99,8 @@ int RunGenerateCommand(const GenerateCommand& command, std::ostream& out, std::o
     try {
         const auto vbe = std::make_shared<vbide::VBE>();
         // A save that a kill stopped is finished (or dropped) before the group is looked for.
-        vbide::RecoverInterruptedSave(command.out);
+        for (const std::string& kept : vbide::RecoverInterruptedSave(command.out))
+            err << "warning: " << kept << '\n';
         const std::optional<std::filesystem::path> existing = GroupFileIn(command.out);
         if (existing)
             vbide::OpenProjectGroup(*vbe, *existing);

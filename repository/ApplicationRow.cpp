@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/qelApplication.h"
+#include "repository/StoredRow.h"
 
 namespace repository {
 
@@ -46,11 +47,12 @@ dao::ColumnValues ApplicationRowValues(const qelApplication& application) {
 }
 
 void ReadApplicationRow(const dao::Row& row, qelApplication& application) {
+    const StoredRow stored("Application", row);
     qelApplication read;
     for (const TextMember& member : kTextMembers)
-        (read.*member.Set)(row[member.Column].ToString());
-    read.SetArchitecture(row["Architecture"].ToLong());
-    read.SetDBID(row["ID"].ToLong());
+        (read.*member.Set)(stored.Text(member.Column));
+    read.SetArchitecture(stored.Long("Architecture"));
+    read.SetDBID(stored.Long("ID"));
     CopyMembers(read, application);
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "repository/StoredRow.h"
+
 namespace repository {
 
 namespace {
@@ -18,10 +20,10 @@ std::string OfProperties(const std::string& link) {
     return join;
 }
 
-std::unordered_map<int32_t, const dao::Row*> ByID(const dao::RowSet& rows) {
+std::unordered_map<int32_t, const dao::Row*> ByID(const dao::RowSet& rows, const char* table) {
     std::unordered_map<int32_t, const dao::Row*> byID;
     for (const dao::Row& row : rows)
-        byID.emplace(row["ID"].ToLong(), &row);
+        byID.emplace(StoredRow(table, row).Long("ID"), &row);
     return byID;
 }
 
@@ -48,15 +50,15 @@ StoredModelRows::StoredModelRows(dao::SqliteDatabase& repository, int32_t applic
         "WHERE r.\"ApplicationID\" = ?1 ORDER BY c.\"ID\"",
         application);
 
-    mTablesByBusObj = GroupBy(mTables, "BusObjID");
-    mPropertiesByBusObj = GroupBy(mProperties, "BusObjID");
-    mMethodsByBusObj = GroupBy(mMethods, "BusObjID");
-    mFieldsByProperty = GroupBy(mFields, "BusObjPropID");
-    mValuesByProperty = GroupBy(mValues, "PropID");
-    mAssociationsByRelationship = GroupBy(mAssociations, "RelationshipID");
-    mPropertiesByAssociation = GroupBy(mProperties, "AssociationID");
-    mBusinessObjectByID = ByID(mBusinessObjects);
-    mPropertyByID = ByID(mProperties);
+    mTablesByBusObj = GroupBy(mTables, "Table", "BusObjID");
+    mPropertiesByBusObj = GroupBy(mProperties, "Property", "BusObjID");
+    mMethodsByBusObj = GroupBy(mMethods, "Method", "BusObjID");
+    mFieldsByProperty = GroupBy(mFields, "Field", "BusObjPropID");
+    mValuesByProperty = GroupBy(mValues, "PermittedValues", "PropID");
+    mAssociationsByRelationship = GroupBy(mAssociations, "Association", "RelationshipID");
+    mPropertiesByAssociation = GroupBy(mProperties, "Property", "AssociationID");
+    mBusinessObjectByID = ByID(mBusinessObjects, "BusinessObject");
+    mPropertyByID = ByID(mProperties, "Property");
 }
 
 const RowGroup& StoredModelRows::Group(const Groups& groups, int32_t parentID) {
@@ -65,12 +67,12 @@ const RowGroup& StoredModelRows::Group(const Groups& groups, int32_t parentID) {
     return found == groups.end() ? kNone : found->second;
 }
 
-StoredModelRows::Groups StoredModelRows::GroupBy(const dao::RowSet& rows, const char* parentColumn) {
+StoredModelRows::Groups StoredModelRows::GroupBy(const dao::RowSet& rows, const char* table,
+                                                 const char* parentColumn) {
     Groups groups;
     for (const dao::Row& row : rows) {
-        const vb::Variant& parent = row[parentColumn];
-        if (!parent.IsNull())
-            groups[parent.ToLong()].push_back(&row);
+        if (!row[parentColumn].IsNull())
+            groups[StoredRow(table, row).Long(parentColumn)].push_back(&row);
     }
     return groups;
 }

@@ -50,8 +50,8 @@ class StoredModelRows {
   private:
     using Groups = std::unordered_map<int32_t, RowGroup>;
     static const RowGroup& Group(const Groups& groups, int32_t parentID);
-    // Groups `rows` by the Long in `parentColumn`; rows whose parent is Null are in no group.
-    static Groups GroupBy(const dao::RowSet& rows, const char* parentColumn);
+    // Groups `rows` of `table` by the Long in `parentColumn`; rows whose parent is Null are in no group.
+    static Groups GroupBy(const dao::RowSet& rows, const char* table, const char* parentColumn);
 
     dao::RowSet mBusinessObjects;
     dao::RowSet mTables;

@@ -108,7 +108,22 @@ int32_t AdoTypeOfSqliteName(std::string_view declaredType) {
         {"guid", adGUID},
         {"uuid", adGUID},
     };
-    return Lookup(kNames, declaredType.substr(0, declaredType.find('(')));
+    if (const int32_t named = Lookup(kNames, declaredType.substr(0, declaredType.find('(')));
+        named != adEmpty)
+        return named;
+    const std::string upper = vb::UCase(declaredType);
+    const auto holds = [&upper](std::string_view part) { return upper.find(part) != std::string::npos; };
+    if (holds("INT"))
+        return adInteger;
+    if (holds("CHAR"))
+        return adVarChar;
+    if (holds("CLOB") || holds("TEXT"))
+        return adLongVarChar;
+    if (holds("BLOB") || vb::Trim(declaredType).empty())
+        return adLongVarBinary;
+    if (holds("REAL") || holds("FLOA") || holds("DOUB"))
+        return adDouble;
+    return adEmpty;
 }
 
 int32_t AdoTypeOfPostgresName(std::string_view typeName) {
@@ -117,6 +132,10 @@ int32_t AdoTypeOfPostgresName(std::string_view typeName) {
         {"char", adChar},
         {"varchar", adVarChar},
         {"text", adLongVarChar},
+        {"json", adLongVarChar},
+        {"jsonb", adLongVarChar},
+        {"xml", adLongVarChar},
+        {"interval", adVarChar},
         {"int4", adInteger},
         {"int2", adSmallInt},
         {"int8", adBigInt},

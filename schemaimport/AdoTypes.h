@@ -33,12 +33,17 @@ enum AdoType : int32_t {
     adLongVarBinary = 205,
 };
 
+// The length of text whose type declares none: an interval, a text-like type, a type not known.
+inline constexpr int32_t kTextLength = 255;
+
+// Each gives adEmpty for a type it does not know.
 // From an ODBC SQL data type (SQL_VARCHAR, SQL_TYPE_DATE, ...).
 int32_t AdoTypeOfSqlType(int32_t sqlType);
 // From a column type as SQLite declares it ("VARCHAR(40)", "DECIMAL(10,2)", "INTEGER"): the name before
-// any parenthesis.
+// any parenthesis, else SQLite's affinity of the whole text (no type at all is a BLOB); a type of mere
+// NUMERIC affinity ("JSON", "STRING") is not known.
 int32_t AdoTypeOfSqliteName(std::string_view declaredType);
-// From a PostgreSQL type name (pg_type.typname: "varchar", "int4", "money", ...).
+// From a PostgreSQL type name (pg_type.typname: "varchar", "int4", "money", "jsonb", ...).
 int32_t AdoTypeOfPostgresName(std::string_view typeName);
 // From an Access field type.
 int32_t AdoTypeOfFieldType(dao::FieldType type);

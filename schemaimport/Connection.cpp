@@ -1,5 +1,6 @@
 #include "schemaimport/Connection.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "core/ApplicationLog.h"
@@ -8,6 +9,7 @@
 #include "platform/dao/FileFormat.h"
 #include "platform/odbc/ConnectString.h"
 #include "platform/odbc/DataSources.h"
+#include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
 #include "schemaimport/SchemaCatalog.h"
 
@@ -38,6 +40,24 @@ std::string UserDataSourceFile() {
     return std::string(home != nullptr ? home : "") + "/.odbc.ini";
 }
 
+// The database as the messages name it: the local file for "localmdb", else the connect string without
+// its password.
+std::string DatabaseNameOf(const std::string& connectString, const core::qelApplication& application) {
+    return connectString == kLocalDataSource ? application.LocalDBName() : odbc::MaskPassword(connectString);
+}
+
+// A database that offers nothing would otherwise look like one whose tables are all mapped.
+void SayNoTables(const std::string& database, const std::vector<std::string>& schemas) {
+    std::string text = database + " holds no tables that you can read.";
+    if (!schemas.empty()) {
+        text += "\r\nSchemas looked at: ";
+        for (std::size_t i = 0; i < schemas.size(); ++i)
+            text += (i == 0 ? "" : ", ") + schemas[i];
+        text += ".";
+    }
+    ui::MsgBox(text, ui::vbInformation);
+}
+
 }  // namespace
 
 std::string GetDBConnection(core::qelApplication& application) {
@@ -62,11 +82,16 @@ vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelAp
         auto catalog = OpenSchemaCatalog(connectString);
         if (!application.DSN().empty() && application.DSNDBName().empty())
             application.SetDSNDBName(catalog->DefaultDatabase());
-        tables = UnmappedTables(catalog->Tables(), application);
-    } catch (const vb::Error&) {
+        const std::vector<CatalogTable> rows = catalog->Tables();
+        tables = UnmappedTables(rows, application);
+        if (std::none_of(rows.begin(), rows.end(),
+                         [](const CatalogTable& row) { return row.Type == "TABLE"; }))
+            SayNoTables(DatabaseNameOf(connectString, application), catalog->Schemas());
+    } catch (const vb::Error& error) {
+        const std::string database = DatabaseNameOf(connectString, application);
         if (connectString == kLocalDataSource)
-            connectString = application.LocalDBName();
-        ui::MsgBox(odbc::MaskPassword(connectString) + " cannot be opened.", 10);
+            connectString = database;
+        ui::MsgBox(odbc::WithDriverReason(database + " cannot be opened.", error), 10);
     }
     return tables;
 }

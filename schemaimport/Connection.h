@@ -23,7 +23,9 @@ std::string GetDBConnection(core::qelApplication& application);
 // The tables of the database that no business object maps, in the database's order (views and system
 // tables are never offered). Fills an empty DSNDBName of a data source from the database. A database
 // that cannot be read gives the message "<connect string> cannot be opened." (the password hidden; the
-// local file's path for "localmdb", which `connectString` then holds too) and the tables read so far.
+// local file's path for "localmdb", which `connectString` then holds too) with the driver's reasons on the
+// lines after, and the tables read so far. A database without a table the user can read says so, naming
+// the schemas looked at.
 vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelApplication& application);
 
 // The TABLE rows that no business object maps (exact names), in the rows' order.

@@ -1,9 +1,12 @@
 #include "schemaimport/ImportData.h"
 
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
 #include "core/ApplicationLog.h"
+#include "core/CommonNames.h"
 #include "core/CommonStatus.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
@@ -76,8 +79,9 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     }
 
     const auto catalog = OpenSchemaCatalog(connectString);
+    const std::vector<CatalogTable> catalogTables = catalog->Tables();
     std::set<std::string> present;
-    for (const CatalogTable& table : catalog->Tables())
+    for (const CatalogTable& table : catalogTables)
         present.insert(table.Name);
     std::vector<TableSource> tables;
     std::vector<std::string> names;
@@ -85,7 +89,8 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
         if (!present.contains(name))
             vb::Raise(kTableNotFound, "",
                       "The database engine cannot find the input table or query '" + name + "'.");
-        tables.push_back({name, catalog->Columns(name), catalog->PrimaryKey(name)});
+        tables.push_back({name, catalog->Columns(name), catalog->PrimaryKey(name),
+                          BusinessObjectNames(name, catalogTables)});
         names.push_back(name);
     }
     const RelationshipSource relations = ReadRelationshipSource(*application, *catalog, names);
@@ -97,8 +102,9 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
         sink.StartNewApplication();
     }
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
+    std::vector<std::string> unknownTypes;
     for (const TableSource& table : tables)
-        ImportTable(sink, *application, table);
+        ImportTable(sink, *application, table, unknownTypes);
     RebuildRelationships(sink, *application, relations);
     sink.SetCaption("VBOstrel - " + application->Name());
     ShowStatus("Ready...", ui::MousePointer::Default);
@@ -106,17 +112,63 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     sink.UnloadAppInfoForm();
     sink.SetIsImported(true);
     sink.SetIsDataChanged(true);
+    ReportUnknownTypes(unknownTypes);
+}
+
+bool NeverTaken(const std::string&) {
+    return false;
+}
+
+// A business object's name is refused when it, or a class name made of it, is no VB name.
+std::string BusinessObjectNameFault(const std::string& name) {
+    const auto made = core::NewBusinessObject(name, "");
+    for (const std::string& className : {name, made->L1ClassName(), made->L2DisplayClass(),
+                                         made->L2ListClass(), made->L3BusObjClass(), made->L3ListClass()}) {
+        if (std::string fault = core::Common::VbNameFault(className); !fault.empty())
+            return fault;
+    }
+    return {};
 }
 
 }  // namespace
 
-void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table) {
-    const auto businessObject = CreateTableObject(sink, application, table.Name);
+std::vector<std::string> BusinessObjectNames(const std::string& table,
+                                             const std::vector<CatalogTable>& tables) {
+    const auto found = std::find_if(tables.begin(), tables.end(),
+                                    [&](const CatalogTable& row) { return row.Name == table; });
+    if (found == tables.end() || found->Schema.empty())
+        return {table};
+    const std::string name = table.substr(found->Schema.size() + 1);
+    const std::string qualified = found->Schema + "_" + name;
+    const bool shadowed = std::any_of(tables.begin(), tables.end(), [&](const CatalogTable& row) {
+        return row.Schema.empty() && vb::TextEquals(row.Name, name);
+    });
+    return shadowed ? std::vector<std::string>{qualified} : std::vector<std::string>{name, qualified};
+}
+
+void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
+                 std::vector<std::string>& unknownTypes) {
+    const auto businessObject = CreateTableObject(sink, application, table.Name, table.BusinessObjectNames);
     if (!businessObject)
         return;
-    for (const CatalogColumn& column : table.Columns)
-        CreateFieldObject(sink, application, businessObject, column, "");
+    for (const CatalogColumn& column : table.Columns) {
+        if (CreateFieldObject(sink, application, businessObject, column, "") && !column.UnknownType.empty())
+            unknownTypes.push_back(UnknownTypeEntry(table.Name, column));
+    }
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
+}
+
+std::string UnknownTypeEntry(const std::string& table, const CatalogColumn& column) {
+    return table + "." + column.Name + " (" + column.UnknownType + ")";
+}
+
+void ReportUnknownTypes(const std::vector<std::string>& entries) {
+    if (entries.empty())
+        return;
+    std::string text = "These columns are of types the import does not know and became String properties:";
+    for (const std::string& entry : entries)
+        text += "\r\n" + entry;
+    ui::MsgBox(text, ui::vbInformation);
 }
 
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {
@@ -124,18 +176,35 @@ void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {
 }
 
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
-                                                           const std::string& tableName) {
-    return core::LogAndRaiseAs("Create Table Object", "CreateTableObject",
-                               [&]() -> std::shared_ptr<core::qelBusinessObject> {
-                                   const std::string name = vb::Replace(tableName, " ", "_");
-                                   if (application.BusinessObjects()->Exists(name)) {
-                                       CannotImport(tableName, "table");
-                                       return nullptr;
-                                   }
-                                   auto businessObject = core::NewBusinessObject(name, tableName);
-                                   sink.BusinessObjectAdded(application, businessObject);
-                                   return businessObject;
-                               });
+                                                           const std::string& tableName,
+                                                           const std::vector<std::string>& names) {
+    return core::LogAndRaiseAs(
+        "Create Table Object", "CreateTableObject", [&]() -> std::shared_ptr<core::qelBusinessObject> {
+            const auto isTaken = [&](const std::string& name) {
+                return application.BusinessObjects()->Exists(name);
+            };
+            const std::vector<std::string> tries =
+                names.empty() ? std::vector<std::string>{tableName} : names;
+            for (std::size_t i = 0; i < tries.size(); ++i) {
+                std::string name = vb::Replace(tries[i], " ", "_");
+                const bool isLast = i + 1 == tries.size();
+                const auto change =
+                    MakeVbName(name, application.Name(),
+                               isLast ? std::function<bool(const std::string&)>(isTaken) : NeverTaken,
+                               BusinessObjectNameFault);
+                if (change)
+                    name = change->Name;
+                if (isTaken(name))
+                    continue;
+                if (change)
+                    ui::MsgBox(VbNameMessage("business object", *change), ui::vbInformation, "VB Ostrel");
+                auto businessObject = core::NewBusinessObject(name, tableName);
+                sink.BusinessObjectAdded(application, businessObject);
+                return businessObject;
+            }
+            CannotImport(tableName, "table");
+            return nullptr;
+        });
 }
 
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
@@ -150,19 +219,17 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
                 CannotImport(column.Name, "field");
                 return nullptr;
             }
-            const std::string owner = businessObjectName.empty()
-                                          ? vb::Replace(businessObject->Table()->Name(), " ", "_")
-                                          : businessObjectName;
-            if (const auto reserved = RenameReservedWord(name, owner)) {
-                ui::MsgBox("The property name " + reserved->Word +
-                               " is a reserved word so the property name will be converted to: " +
-                               reserved->NewName + ".",
-                           ui::vbInformation, "VB Ostrel");
-                name = reserved->NewName;
-            }
+            const std::string owner =
+                businessObjectName.empty() ? businessObject->Name() : businessObjectName;
             const auto& table = businessObject->Table();
-            if (businessObject->Properties()->Exists(owner + ".Properties." + name) ||
-                table->Fields()->Exists(column.Name)) {
+            const auto isTaken = [&](const std::string& propertyName) {
+                return businessObject->Properties()->Exists(owner + ".Properties." + propertyName);
+            };
+            if (const auto change = MakeVbName(name, owner, isTaken)) {
+                ui::MsgBox(VbNameMessage("property", *change), ui::vbInformation, "VB Ostrel");
+                name = change->Name;
+            }
+            if (isTaken(name) || table->Fields()->Exists(column.Name)) {
                 ui::MsgBox(
                     "A property with the same name already exists for the " + owner + " Business Object.",
                     ui::vbInformation, "Information");

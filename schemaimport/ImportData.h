@@ -30,7 +30,15 @@ struct TableSource {
     std::string Name;
     std::vector<CatalogColumn> Columns;
     std::vector<std::string> PrimaryKey;
+    // The names its business object may take, in turn (BusinessObjectNames); none: the table's name.
+    std::vector<std::string> BusinessObjectNames;
 };
+
+// The names, before the naming rules, that the business object of `table` may take, in turn: the table's
+// name; for a table of another schema its name without the schema, unless the current schema has a table
+// of that name, then schema & "_" & name.
+std::vector<std::string> BusinessObjectNames(const std::string& table,
+                                             const std::vector<CatalogTable>& tables);
 
 // Imports into the sink's application the tables picked in its table selection dialog. Afterwards the
 // model is imported and changed; a stored application stays stored. Errors are logged and raised again
@@ -38,20 +46,33 @@ struct TableSource {
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject);
 
 // The table's business object, its columns' properties and its primary key; nothing when the table
-// cannot become a business object.
-void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table);
+// cannot become a business object. Each column of a type the catalog did not know that became a property
+// is added to `unknownTypes` (UnknownTypeEntry).
+void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
+                 std::vector<std::string>& unknownTypes);
+
+// "table.column (type)" of a column whose type the catalog did not know.
+std::string UnknownTypeEntry(const std::string& table, const CatalogColumn& column);
+// One message listing the entries, when there are any: those columns became String properties.
+void ReportUnknownTypes(const std::vector<std::string>& entries);
 
 // A business object for `tableName` with its table mapping and the methods "Add", "Update", "Read" and
-// "Delete", handed to the sink. A name that a business object of the application has (letter case
-// ignored) gets "<table> table cannot be imported!" and nothing is made: nullptr.
+// "Delete", handed to the sink. Its name is the first of `names` (default: the table's name) that, after
+// the naming rules (blanks become "_", then MakeVbName with the application's name as owner, after a
+// message; the class names made of it must be VB names too), no business object of the application has
+// (letter case ignored); a name that MakeVbName changed is numbered rather than refused. When every name is
+// taken: "<table> table cannot be imported!" and nothing is made: nullptr.
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
-                                                           const std::string& tableName);
+                                                           const std::string& tableName,
+                                                           const std::vector<std::string>& names = {});
 
 // The field and property of one column in `businessObject`, the property handed to the sink.
-// `businessObjectName` names the property's business object; empty, the table's name with "_" for blanks.
-// A column of a binary type or without a name left by the naming rules gets "<column> field cannot be
-// imported!"; a property name the business object has (letter case ignored) gets the duplicate
-// message; then nothing is made: nullptr.
+// `businessObjectName` names the property's business object; empty, `businessObject`'s name (the table's
+// name with "_" for blanks, unless the naming rules changed it).
+// The property's name is the column's after the naming rules 1 to 3 and MakeVbName (with a message when
+// that changes it). A column of a binary type or without a name left by the rules 1 to 3 gets "<column>
+// field cannot be imported!"; a property name the business object has (letter case ignored) and that
+// MakeVbName did not make gets the duplicate message; then nothing is made: nullptr.
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,

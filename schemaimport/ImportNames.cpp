@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/ApplicationLog.h"
+#include "core/CommonNames.h"
 #include "core/frmCodeGeneration.h"
 #include "platform/vb/Text.h"
 
@@ -13,6 +14,41 @@ namespace schemaimport {
 namespace {
 
 constexpr std::string_view kPunctuation = "!+=|\\~`-@';:<>%$^&()#*?.";
+
+// The name rule decides, character by character: no VB keyword begins with "Q", none is one letter long.
+bool IsNameCharacter(const std::string& character) {
+    return core::Common::VbNameFault("Q" + character).empty();
+}
+
+bool BeginsWithLetter(const std::string& name) {
+    return !name.empty() && core::Common::VbNameFault(vb::Left(name, 1)).empty();
+}
+
+std::string SpellLeadingDigit(const std::string& name) {
+    if (name.empty() || name[0] < '1' || name[0] > '9')
+        return name;
+    return ConvertDigit(vb::Variant(name.substr(0, 1))).ToString() + name.substr(1);
+}
+
+// The name's characters that VB allows in a name, "T" in front when they do not begin with a letter.
+std::string LettersFirst(const std::string& name) {
+    std::string kept;
+    for (int32_t i = 1; i <= vb::Len(name); ++i) {
+        const std::string character = vb::Mid(name, i, 1);
+        if (IsNameCharacter(character))
+            kept += character;
+    }
+    return BeginsWithLetter(kept) ? kept : "T" + kept;
+}
+
+// `head` cut until `faultOf` accepts `head` & `tail`.
+std::string Fit(std::string head, const std::string& tail, const NameFault& faultOf) {
+    for (std::string name = head + tail;; name = head + tail) {
+        if (faultOf(name).empty() || head.empty())
+            return name;
+        head = vb::Left(head, vb::Len(head) - 1);
+    }
+}
 
 }  // namespace
 
@@ -106,12 +142,33 @@ std::string PropertyNameOf(const std::string& columnName) {
     return RemovePunctuation(vb::Variant(name)).ToString();
 }
 
-std::optional<ReservedRename> RenameReservedWord(const std::string& propertyName,
-                                                 const std::string& businessObjectName) {
-    const std::string word = core::ProperCase(vb::Trim(propertyName));
-    if (word != "Type" && word != "Private")
+std::optional<VbNameChange> MakeVbName(const std::string& name, const std::string& owner,
+                                       const std::function<bool(const std::string&)>& isTaken,
+                                       const NameFault& faultOf) {
+    const std::string fault = faultOf(name);
+    if (fault.empty())
         return std::nullopt;
-    return ReservedRename{word, core::ProperCase(vb::Trim(businessObjectName)) + "_" + word};
+    VbNameChange change;
+    const std::string word = core::ProperCase(vb::Trim(name));
+    if (core::Common::IsVbKeyword(word)) {
+        change.Was = word;
+        change.Reason = "is a reserved word";
+    } else {
+        change.Was = name;
+        change.Reason = "breaks a rule of VB names (" + fault + ")";
+    }
+    std::string made = LettersFirst(SpellLeadingDigit(name));
+    if (core::Common::IsVbKeyword(made))
+        made = LettersFirst(core::ProperCase(vb::Trim(owner)) + "_" + core::ProperCase(made));
+    change.Name = Fit(made, "", faultOf);
+    for (int32_t number = 2; isTaken(change.Name); ++number)
+        change.Name = Fit(made, std::to_string(number), faultOf);
+    return change;
+}
+
+std::string VbNameMessage(const std::string& kind, const VbNameChange& change) {
+    return "The " + kind + " name " + change.Was + " " + change.Reason + " so the " + kind +
+           " name will be converted to: " + change.Name + ".";
 }
 
 }  // namespace schemaimport

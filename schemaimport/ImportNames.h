@@ -1,11 +1,13 @@
 #pragma once
-// How the import names what it reads: model data types of ADO type codes, and property names of column
-// names.
+// How the import names what it reads: model data types of ADO type codes, and property and business
+// object names, made names VB accepts, of column and table names.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "core/CommonNames.h"
 #include "platform/vb/Variant.h"
 
 namespace schemaimport {
@@ -24,13 +26,23 @@ vb::Variant RemovePunctuation(const vb::Variant& name);
 // leading "0" is dropped), punctuation removed.
 std::string PropertyNameOf(const std::string& columnName);
 
-// Rule 4: a property name that reads "Type" or "Private" becomes the business object's name & "_" & the
-// word, both in proper case. Returns the new name, or nothing for any other name.
-struct ReservedRename {
-    std::string Word;     // the reserved word in proper case
-    std::string NewName;  // business object & "_" & Word
+// Rule 4 and the VB name rule (core::Common::VbNameFault), after the first three rules: a leading digit 1
+// to 9 is spelt out, characters VB does not allow in a name are removed (letters outside Latin-1 too) and
+// a name that then does not begin with a letter gets "T" in front; a VB keyword ("Type" and "Private"
+// among them) becomes `owner` & "_" & the word, both in proper case; a name too long is cut. A name so
+// made that `isTaken` holds for is numbered. `faultOf` tells why a name is refused (VbNameFault, or one of
+// the names made of it); nothing comes back for a name it accepts.
+struct VbNameChange {
+    std::string Was;     // the name as the message shows it: a keyword in proper case
+    std::string Reason;  // "is a reserved word", or the rule the name breaks
+    std::string Name;    // what it becomes
 };
-std::optional<ReservedRename> RenameReservedWord(const std::string& propertyName,
-                                                 const std::string& businessObjectName);
+using NameFault = std::function<std::string(const std::string&)>;
+std::optional<VbNameChange> MakeVbName(const std::string& name, const std::string& owner,
+                                       const std::function<bool(const std::string&)>& isTaken,
+                                       const NameFault& faultOf = core::Common::VbNameFault);
+
+// "The <kind> name <Was> <Reason> so the <kind> name will be converted to: <Name>."
+std::string VbNameMessage(const std::string& kind, const VbNameChange& change);
 
 }  // namespace schemaimport

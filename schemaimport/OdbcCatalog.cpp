@@ -39,9 +39,9 @@ class OdbcCatalog final : public SchemaCatalog {
             const std::optional<int64_t> size = rows.Integer(7);
             const std::optional<int64_t> nullable = rows.Integer(11);
             columns.push_back(
-                {rows.Text(4).value_or(""), type,
-                 ColumnSize(type, size ? std::optional<int32_t>(static_cast<int32_t>(*size)) : std::nullopt),
-                 nullable != SQL_NO_NULLS});
+                TypedColumn(rows.Text(4).value_or(""), type,
+                            size ? std::optional<int32_t>(static_cast<int32_t>(*size)) : std::nullopt,
+                            nullable != SQL_NO_NULLS, rows.Text(6).value_or("")));
         }
         return columns;
     }

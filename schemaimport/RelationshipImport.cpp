@@ -11,6 +11,7 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/ui/Interaction.h"
 #include "platform/vb/Text.h"
 #include "schemaimport/ModelMarks.h"
 
@@ -41,15 +42,29 @@ std::shared_ptr<core::qelAssociation> NewAssociation(const BusObjPtr& source, co
     return association;
 }
 
-// One relationship from `parent` to `child` for the foreign key; nothing when a column has no property.
+// A message, as the key is left out: without a property the column is nothing the model can relate.
+void SayNoProperty(const CatalogForeignKey& key, const core::qelBusinessObject& child,
+                   const core::qelBusinessObject& parent, const core::qelBusinessObject& owner,
+                   const std::string& column) {
+    ui::MsgBox("The foreign key " + (key.Name.empty() ? "" : key.Name + " ") + "of " + child.Table()->Name() +
+                   " to " + parent.Table()->Name() + " cannot be imported: the column " +
+                   owner.Table()->Name() + "." + column + " has no property.",
+               ui::vbInformation);
+}
+
+// One relationship from `parent` to `child` for the foreign key; a message and nothing when a column has no
+// property.
 void MakeRelationship(ModelSink& sink, core::qelApplication& application, const BusObjPtr& parent,
                       const BusObjPtr& child, const CatalogForeignKey& key, bool marksMandatory) {
     std::vector<std::pair<PropertyPtr, PropertyPtr>> columns;  // (foreign-key property, parent's key)
     for (const auto& [childColumn, parentColumn] : key.Columns) {
         auto foreign = PropertyOfColumn(*child, childColumn);
         auto referenced = PropertyOfColumn(*parent, parentColumn);
-        if (!foreign || !referenced)
+        if (!foreign || !referenced) {
+            SayNoProperty(key, *child, *parent, foreign ? *parent : *child,
+                          foreign ? parentColumn : childColumn);
             return;
+        }
         columns.emplace_back(std::move(foreign), std::move(referenced));
     }
     if (columns.empty())

@@ -7,8 +7,8 @@
 // order; "SQL" takes the foreign keys, visiting parents in business-object order and children within
 // (keys of one pair by their first column's place in the child). Any other type makes no relationship.
 // Business objects are found by their table's exact name, columns through their table's fields. One
-// relationship per foreign key, all its columns marked; a key of an unmapped table or with a column that
-// has no property is passed over.
+// relationship per foreign key, all its columns marked; a key of an unmapped table is passed over, one
+// with a column that has no property after a message naming the key and the column.
 
 #include <string>
 #include <utility>

@@ -3,6 +3,7 @@
 #include "platform/odbc/ConnectString.h"
 #include "platform/odbc/DataSources.h"
 #include "platform/vb/Text.h"
+#include "schemaimport/AdoTypes.h"
 #include "schemaimport/CatalogBackends.h"
 
 namespace schemaimport {
@@ -35,6 +36,13 @@ std::string AccessFileOf(const Pairs& pairs, const std::string& dsn) {
 }
 
 }  // namespace
+
+CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
+                          std::string typeName) {
+    if (type == adEmpty)
+        return {std::move(name), adVarChar, kTextLength, isNullable, std::move(typeName)};
+    return {std::move(name), type, ColumnSize(type, declared), isNullable, {}};
+}
 
 std::vector<CatalogRelation> SchemaCatalog::Relations() {
     std::vector<CatalogRelation> relations;

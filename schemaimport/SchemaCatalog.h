@@ -5,11 +5,13 @@
 //     catalogs (the drivers' catalog functions misreport keys and types, and per-table calls are slow);
 //   - Access (Jet) files through libmdb, for "localmdb" and for data sources of the MDBTools driver;
 //   - any other driver through the ODBC catalog functions.
-// Table names are compared exactly. Errors are the platform's (3146 and the engine's error list for
+// Table names are compared exactly; a PostgreSQL table of a schema on the search path other than the
+// current one is named "schema.table". Errors are the platform's (3146 and the engine's error list for
 // ODBC, libmdb's for Access files).
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +20,8 @@ namespace schemaimport {
 
 struct CatalogTable {
     std::string Name;
-    std::string Type;  // "TABLE", "VIEW" or "SYSTEM TABLE"
+    std::string Type;         // "TABLE", "VIEW" or "SYSTEM TABLE"
+    std::string Schema = {};  // of a table outside the current schema (Name is then "Schema.table"), else ""
     bool operator==(const CatalogTable&) const = default;
 };
 
@@ -27,8 +30,15 @@ struct CatalogColumn {
     int32_t Type = 0;  // ADO type code (AdoTypes.h)
     int32_t Size = 0;  // characters of text, bytes of binary (0 undeclared), else the type's byte size
     bool IsNullable = true;
+    // The database's name of a type the catalog does not know; the column is then read as text.
+    std::string UnknownType = {};
     bool operator==(const CatalogColumn&) const = default;
 };
+
+// A column of ADO type `type` sized by ColumnSize; one of no known type (adEmpty) becomes text of
+// kTextLength that keeps `typeName` as its UnknownType.
+CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
+                          std::string typeName);
 
 struct CatalogForeignKey {
     std::string Name;  // empty where the database names none
@@ -61,6 +71,8 @@ class SchemaCatalog {
     virtual std::vector<CatalogRelation> Relations();
     // The database the connection works in: its current catalog, else its name, else the file.
     virtual std::string DefaultDatabase() = 0;
+    // The schemas whose tables are listed; none for a database without schemas.
+    virtual std::vector<std::string> Schemas() { return {}; }
 };
 
 // `connectString` as GetDBConnection makes it: a data-source name or "KEY=value;..." text.

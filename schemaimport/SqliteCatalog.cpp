@@ -54,10 +54,10 @@ class SqliteCatalog final : public SnapshotCatalog {
         ByTable<CatalogColumn> columns;
         while (rows.Fetch()) {
             const std::string declared = rows.Text(3).value_or("");
-            const int32_t type = AdoTypeOfSqliteName(declared);
             const bool notNull = rows.Integer(4).value_or(0) != 0 || rows.Integer(5).value_or(0) > 0;
             columns[rows.Text(1).value_or("")].push_back(
-                {rows.Text(2).value_or(""), type, ColumnSize(type, DeclaredLength(declared)), !notNull});
+                TypedColumn(rows.Text(2).value_or(""), AdoTypeOfSqliteName(declared),
+                            DeclaredLength(declared), !notNull, declared));
         }
         return columns;
     }

@@ -8,6 +8,7 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelTable.h"
+#include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Rekey.h"
@@ -130,13 +131,18 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
     std::unordered_set<std::string> mapped;
     for (const auto& field : *businessObject->Table()->Fields())
         mapped.insert(field->Name());
+    std::vector<std::string> unknownTypes;
     for (const CatalogColumn& column : columns) {
-        if (!mapped.contains(column.Name) &&
-            CreateFieldObject(sink, application, businessObject, column, businessObject->Name()))
-            changed = true;
+        if (mapped.contains(column.Name) ||
+            !CreateFieldObject(sink, application, businessObject, column, businessObject->Name()))
+            continue;
+        changed = true;
+        if (!column.UnknownType.empty())
+            unknownTypes.push_back(UnknownTypeEntry(tableName, column));
     }
     if (changed)
         sink.SetIsDataChanged(true);
+    ReportUnknownTypes(unknownTypes);
 }
 
 enum class TableAnswer { Matched, Kept, Delete, Cancel };
@@ -187,16 +193,20 @@ bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const D
     if (!sink.IsImported() && !sink.IsAppOpened() && application.BusinessObjects()->Count() == 0)
         sink.ClearViews();
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
+    std::vector<std::string> unknownTypes;
     for (const std::string& name : form->TablestoImport()) {
         const auto columns = database.Columns.find(name);
         const auto key = database.PrimaryKeys.find(name);
         ImportTable(sink, application,
                     {name, columns == database.Columns.end() ? std::vector<CatalogColumn>{} : columns->second,
-                     key == database.PrimaryKeys.end() ? std::vector<std::string>{} : key->second});
+                     key == database.PrimaryKeys.end() ? std::vector<std::string>{} : key->second,
+                     BusinessObjectNames(name, database.Tables)},
+                    unknownTypes);
     }
     sink.SetIsImported(true);
     sink.SetIsDataChanged(true);
     ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+    ReportUnknownTypes(unknownTypes);
     return true;
 }
 
@@ -271,6 +281,7 @@ void SynchronizeApplication(ModelSink& sink) {
         Synchronize(sink);
     } catch (vb::Error& error) {
         ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+        error.SetDescription(odbc::WithDriverReason(error.Description(), error));
         core::ReportUnexpectedError(error, "mnuFileSyncApplication_Click");
     }
 }

@@ -33,7 +33,8 @@ struct DatabaseSnapshot {
 DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCatalog& catalog);
 
 // Synchronises the sink's application with its database. An unexpected error returns the pointer to the
-// default and is reported in the error dialog under "mnuFileSyncApplication_Click".
+// default and is reported in the error dialog under "mnuFileSyncApplication_Click", a driver's reasons on
+// the lines after its description.
 void SynchronizeApplication(ModelSink& sink);
 
 // Matches the fields of `businessObject` to the columns of `tableName`: refreshes the fields found,

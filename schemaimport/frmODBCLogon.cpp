@@ -8,6 +8,7 @@
 #include "core/HelpFile.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "platform/dao/Errors.h"
+#include "platform/odbc/Odbc.h"
 #include "platform/vb/Text.h"
 
 namespace schemaimport {
@@ -196,7 +197,9 @@ void frmODBCLogon::cmdRegister_Click() {
         odbc::RegisterDataSource(cboDSNList.Text, cboDrivers.Text, AskAttributes());
         ui::MsgBox("Datasource Registration Succeeded, proceed with Open.", ui::vbInformation);
     } catch (const vb::Error& error) {
-        core::Common::ShowError(error);
+        vb::Error shown = error;
+        shown.SetDescription(odbc::WithDriverReason(error.Description(), error));
+        core::Common::ShowError(shown);
     }
 }
 

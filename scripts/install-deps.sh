@@ -9,6 +9,7 @@ packages=(
     libsqlite3-dev libsqlitecpp-dev
     unixodbc-dev odbcinst libsqliteodbc odbc-mdbtools odbc-postgresql postgresql
     mdbtools mdbtools-dev
+    fonts-wine
 )
 
 missing=()

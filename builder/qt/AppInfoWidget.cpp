@@ -13,18 +13,15 @@
 #include <QVBoxLayout>
 
 #include "builder/frmAppInfo.h"
+#include "builder/qt/ControlWidgets.h"
 
 namespace builder {
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QComboBox* NewCombo(const frmAppInfo::ComboBox& box) {
-    auto* combo = new QComboBox;
+QComboBox* NewCombo(const char* name, const frmAppInfo::ComboBox& box) {
+    auto* combo = qt::Named<QComboBox>(name);
     for (const std::string& item : box.List)
-        combo->addItem(Q(item));
+        combo->addItem(qt::Text(item));
     return combo;
 }
 
@@ -32,18 +29,21 @@ QComboBox* NewCombo(const frmAppInfo::ComboBox& box) {
 
 void frmAppInfo::ShowWidget() {
     QDialog dialog;
-    dialog.setWindowTitle(Q(Caption));
+    dialog.setObjectName("frmAppInfo");
+    dialog.setWindowTitle(qt::Text(Caption));
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     layout->addLayout(form);
 
-    auto* name = new QLineEdit;
-    auto* description = new QLineEdit;
-    auto* architecture = NewCombo(cmbArchitecture);
-    auto* format = NewCombo(cmbDBFormat);
-    auto* database = new QLineEdit;
-    auto* browse = new QPushButton("Browse...");
-    auto* mts = new QCheckBox("Implement MTS");
+    auto* name = qt::Named<QLineEdit>("txtName");
+    auto* description = qt::Named<QLineEdit>("txtDescription");
+    auto* architecture = NewCombo("cmbArchitecture", cmbArchitecture);
+    auto* format = NewCombo("cmbDBFormat", cmbDBFormat);
+    auto* database = qt::Named<QLineEdit>("txtDSNorDatabase");
+    auto* browse = qt::Named<QPushButton>("cmdBrowse");
+    browse->setText("Browse...");
+    auto* mts = qt::Named<QCheckBox>("chkMTS");
+    mts->setText("Implement MTS");
     auto* databaseLabel = new QLabel;
     auto* databaseRow = new QHBoxLayout;
     databaseRow->addWidget(database, 1);
@@ -59,17 +59,20 @@ void frmAppInfo::ShowWidget() {
     auto* ok = buttons->addButton(QDialogButtonBox::Ok);
     auto* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
     auto* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
+    ok->setObjectName("cmdOK");
+    cancel->setObjectName("cmdCancel");
+    help->setObjectName("cmdHelp");
     layout->addWidget(buttons);
 
     const auto refresh = [=, this] {
         const QSignalBlocker quietName(name), quietDescription(description), quietDatabase(database),
             quietArchitecture(architecture), quietFormat(format), quietMts(mts);
-        name->setText(Q(txtName.Text));
-        description->setText(Q(txtDescription.Text));
-        database->setText(Q(txtDSNorDatabase.Text));
+        name->setText(qt::Text(txtName.Text));
+        description->setText(qt::Text(txtDescription.Text));
+        database->setText(qt::Text(txtDSNorDatabase.Text));
         architecture->setCurrentIndex(cmbArchitecture.ListIndex);
         format->setCurrentIndex(cmbDBFormat.ListIndex);
-        databaseLabel->setText(Q(lblDSNorDatabase));
+        databaseLabel->setText(qt::Text(lblDSNorDatabase));
         mts->setChecked(chkMTS.Value);
         mts->setEnabled(chkMTS.Enabled);
         ok->setEnabled(cmdOKEnabled);

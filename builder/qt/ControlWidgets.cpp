@@ -19,13 +19,14 @@ namespace {
 class FocusOutFilter : public QObject {
   public:
     FocusOutFilter(QObject* parent, std::function<void()> lostFocus)
-        : QObject(parent), mLostFocus(std::move(lostFocus)) {}
+        : QObject(parent), mLostFocus(std::move(lostFocus)), mWatchedClass(parent->metaObject()) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // As a form's LostFocus: not for a popup of the control, nor for another window taking the focus
-        // (a box that the check itself shows, too).
-        if (event->type() == QEvent::FocusOut && !mRunning) {
+        // (a box that the check itself shows, too), nor while the control is being destroyed (its class
+        // then reads as QWidget), when the handler would reach a half-destroyed control.
+        if (event->type() == QEvent::FocusOut && !mRunning && watched->metaObject() == mWatchedClass) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
                 return QObject::eventFilter(watched, event);
@@ -38,6 +39,7 @@ class FocusOutFilter : public QObject {
 
   private:
     std::function<void()> mLostFocus;
+    const QMetaObject* mWatchedClass;
     bool mRunning = false;
 };
 

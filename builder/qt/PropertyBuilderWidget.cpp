@@ -216,6 +216,7 @@ void frmPropertyBuilder::ShowWidget() {
         });
     }
     refresh();
+    name->setFocus();
     dialog.resize(620, dialog.sizeHint().height());
     dialog.exec();
 }

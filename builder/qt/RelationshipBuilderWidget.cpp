@@ -26,9 +26,11 @@ namespace builder {
 
 namespace {
 
+// A box the dialog fills; Tab passes it by.
 QLineEdit* ReadOnlyBox(const char* name) {
     auto* box = qt::Named<QLineEdit>(name);
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
     return box;
 }
 
@@ -143,8 +145,14 @@ void frmRelationshipBuilder::ShowWidget() {
     matched->setRootIsDecorated(false);
     matched->header()->setSectionResizeMode(QHeaderView::Stretch);
     auto* keysPage = new QWidget;
-    (new QVBoxLayout(keysPage))->addWidget(matched);
+    auto* keysLayout = new QVBoxLayout(keysPage);
+    auto* howToMatch = qt::Named<QLabel>("lblHowToMatch");
+    howToMatch->setText("Double-click a key to choose the property that matches it.");
+    keysLayout->addWidget(howToMatch);
+    keysLayout->addWidget(matched);
     tabs->addTab(keysPage, "Related Properties");
+    // What a person types or chooses first on each tab.
+    const std::array<QWidget*, 4> firstFields = {relType, first.description, second.description, matched};
 
     QPushButton* ok = nullptr;
     const auto refresh = [this, &dialog, tabs, relType, frame2, all, moves, busObj1, busObj2, first, second,
@@ -228,9 +236,10 @@ void frmRelationshipBuilder::ShowWidget() {
                      [this](const QString& text) { txtAssoc1Name_Change(text.toStdString()); });
     QObject::connect(second.description, &QLineEdit::textEdited,
                      [this](const QString& text) { txtAssoc2Name_Change(text.toStdString()); });
-    QObject::connect(tabs, &QTabWidget::currentChanged, [this, refresh](int tab) {
+    QObject::connect(tabs, &QTabWidget::currentChanged, [this, refresh, firstFields](int tab) {
         SSTab1_Click(tab);
         refresh();
+        firstFields[static_cast<size_t>(SSTab1())]->setFocus();
     });
     QObject::connect(matched, &QTreeWidget::currentItemChanged, [this, matched](QTreeWidgetItem* item) {
         MatchedListView.ListIndex = item ? matched->indexOfTopLevelItem(item) : -1;
@@ -242,6 +251,7 @@ void frmRelationshipBuilder::ShowWidget() {
                          refresh();
                      });
     refresh();
+    relType->setFocus();
     dialog.resize(520, 380);
     dialog.exec();
 }

@@ -10,6 +10,7 @@
 
 #include "core/frmBuildOptions.h"
 #include "platform/ui/DialogButtons.h"
+#include "platform/ui/WindowFit.h"
 
 namespace core {
 
@@ -27,18 +28,22 @@ void frmBuildOptions::ShowWidget() {
     };
     struct OptionRows {
         Option option;
+        const char* name;
         const char* caption;
         std::vector<Row> rows;
     };
     const OptionRows options[] = {
         {Option::SingleTier,
+         "opt1Tier",
          "Single Executable",
          {{cmb1Tier, "Place all generated VB components in this Standard EXE project"}}},
         {Option::TwoTier,
+         "opt2Tier",
          "2-Tier Architecture",
          {{cmb2TierA, "Place Forms and logical Business Object classes in this Standard EXE project"},
           {cmb2TierB, "Place physical Business Object classes in this ActiveX EXE project"}}},
         {Option::ThreeTier,
+         "opt3Tier",
          "3-Tier Architecture",
          {{cmb3TierA, "Place Forms in this Standard EXE project"},
           {cmb3TierB, "Place logical Business Object classes in this ActiveX DLL project"},
@@ -47,6 +52,7 @@ void frmBuildOptions::ShowWidget() {
     int line = 0;
     for (const auto& option : options) {
         auto* button = new QRadioButton(option.caption);
+        button->setObjectName(option.name);
         button->setChecked(SelectedOption() == option.option);
         QObject::connect(button, &QRadioButton::toggled, [this, option = option.option](bool on) {
             if (on)
@@ -67,6 +73,7 @@ void frmBuildOptions::ShowWidget() {
 
     layout->addWidget(ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Help,
                                           {[this] { cmdOK_Click(); }, {}, [this] { cmdHelp_Click(); }}));
+    ui::FitToContents(dialog);
     dialog.exec();
 }
 

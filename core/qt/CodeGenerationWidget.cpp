@@ -33,6 +33,7 @@ class CodeGenerationWidget : public ui::ModelessView {
 
         auto* pageLayout = new QVBoxLayout(page);
         mGrid = new QTableWidget(0, 2);
+        mGrid->setObjectName("grdBuildBusObj");
         mGrid->setHorizontalHeaderLabels({"Name", frmCodeGeneration::kSelectionColumn});
         mGrid->horizontalHeader()->setStretchLastSection(true);
         mGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,6 +72,7 @@ class CodeGenerationWidget : public ui::ModelessView {
         mStatus = new QStatusBar;
         layout->addWidget(mStatus);
         mWindow.resize(480, 420);
+        mGrid->setFocus();
         Refresh();
     }
 

@@ -2,14 +2,20 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "core/frmConstructionMonitor.h"
+#include "platform/ui/WindowFit.h"
 
 namespace core {
 namespace {
@@ -27,6 +33,7 @@ class ConstructionMonitorWidget : public ui::ModelessView {
         totals->addWidget(new QLabel("Total Lines of Code"));
         mTotal = new QLineEdit;
         mTotal->setReadOnly(true);
+        mTotal->setFocusPolicy(Qt::NoFocus);
         totals->addWidget(mTotal);
         totals->addStretch();
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
@@ -53,9 +60,23 @@ class ConstructionMonitorWidget : public ui::ModelessView {
                             QString::fromStdString(row.linesOfCode)}));
         }
         mTotal->setText(QString::fromStdString(mMonitor.TotalLinesOfCodeText()));
+        FitColumns();
     }
 
   private:
+    // Every column as wide as its widest cell, and the window as wide as the columns and its title, as far
+    // as the screen allows.
+    void FitColumns() {
+        mProgress->header()->resizeSections(QHeaderView::ResizeToContents);
+        const int columns = mProgress->header()->length() + 2 * mProgress->frameWidth() +
+                            mProgress->verticalScrollBar()->sizeHint().width();
+        const int screen = QGuiApplication::primaryScreen()->availableSize().width() * 3 / 4;
+        mProgress->setMinimumWidth(std::min(columns, screen));
+        mWindow.layout()->activate();
+        mWindow.setMinimumWidth(
+            std::max(mWindow.layout()->minimumSize().width(), ui::TitleBarWidth(mWindow)));
+    }
+
     frmConstructionMonitor& mMonitor;
     QDialog mWindow;
     QTreeWidget* mProgress;

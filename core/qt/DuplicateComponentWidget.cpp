@@ -9,6 +9,7 @@
 
 #include "core/frmDuplicateComponent.h"
 #include "platform/ui/DialogButtons.h"
+#include "platform/ui/WindowFit.h"
 
 namespace core {
 
@@ -24,6 +25,8 @@ void frmDuplicateComponent::ShowWidget() {
     auto* optionsLayout = new QVBoxLayout(options);
     auto* optRestore = new QRadioButton(QString::fromStdString(RestoreCaption()));
     auto* optDiscard = new QRadioButton(QString::fromStdString(DiscardCaption()));
+    optRestore->setObjectName("optRestore");
+    optDiscard->setObjectName("optDiscard");
     optRestore->setChecked(RestoreSelected());
     optDiscard->setChecked(!RestoreSelected());
     optionsLayout->addWidget(optRestore);
@@ -52,6 +55,7 @@ void frmDuplicateComponent::ShowWidget() {
         refreshCaption();
     });
     QObject::connect(ckbApplyToAll, &QCheckBox::toggled, [this](bool ticked) { SetApplyToAll(ticked); });
+    ui::FitToContents(dialog);
     if (dialog.exec() != QDialog::Accepted)
         CloseByFrame();
 }

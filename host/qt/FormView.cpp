@@ -2,9 +2,8 @@
 
 #include <qdrawutil.h>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include "host/FormLayout.h"
 
@@ -16,12 +15,18 @@ constexpr int kBorder = 4;
 constexpr int kTitleHeight = 22;
 constexpr int kGridStep = 8;
 constexpr int kIndicator = 13;
+constexpr int kChoiceGap = 5;
+constexpr int kFrameCaptionLeft = 6;
+constexpr int kFrameCaptionPadding = 4;
+constexpr int kButtonPadding = 4;
 constexpr int kMenuBarHeight = 20;
 constexpr int kMenuGap = 14;
 constexpr int kToolbarButtonWidth = 56;
-// The forms' own font, 8 points at 96 dots per inch, so captions fit the widths laid out in twips.
+// VB's default form font is 8-point MS Sans Serif: at 15 twips a pixel, a 13-pixel cell with 11 pixels
+// above the baseline. Wine's bitmap copy of it (Debian's fonts-wine) has the same advance widths, so a
+// caption fits wherever it fits in VB; without it, the application's font at that size stands in.
+constexpr const char* kFormFontFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
 constexpr int kFormFontPixels = 11;
-constexpr int kNarrowestStretch = 50;
 const QColor kFace(212, 208, 200);
 
 QRect ToRect(const PixelRect& rect) {
@@ -33,29 +38,27 @@ void DrawSunkenBox(QPainter& painter, const QRect& rect) {
     qDrawWinPanel(&painter, rect, QApplication::palette(), true, &white);
 }
 
-// The text in the rectangle; a text wider than the rectangle is narrowed to fit, as the form's own font
-// would have it, rather than cut.
+// The text in the rectangle, cut where the rectangle ends as VB cuts it.
 void DrawText(QPainter& painter, const QRect& rect, const QString& text, int flags) {
     painter.save();
     painter.setPen(Qt::black);
-    QString shown = text;
-    shown.remove('&');
-    const int width = painter.fontMetrics().horizontalAdvance(shown);
-    if (width > rect.width() && rect.width() > 0) {
-        QFont narrow = painter.font();
-        narrow.setStretch(std::max(kNarrowestStretch, 100 * rect.width() / width));
-        painter.setFont(narrow);
-    }
     painter.drawText(rect, flags | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
     painter.restore();
+}
+
+QString Shown(const QString& caption) {
+    QString shown = caption;
+    shown.remove('&');
+    return shown;
 }
 
 void DrawButton(QPainter& painter, const QRect& rect, const QString& caption) {
     const QBrush face(kFace);
     qDrawWinButton(&painter, rect, QApplication::palette(), false, &face);
-    DrawText(painter, rect, caption, Qt::AlignCenter);
+    DrawText(painter, rect.adjusted(kButtonPadding, 0, -kButtonPadding, 0), caption, Qt::AlignCenter);
 }
 
+// The caption sits on the top border, on a strip of the face colour as wide as it, within the frame.
 void DrawFrame(QPainter& painter, const QRect& rect, const QString& caption) {
     const int textTop = painter.fontMetrics().height() / 2;
     const QRect border = rect.adjusted(0, textTop, -1, -1);
@@ -65,8 +68,10 @@ void DrawFrame(QPainter& painter, const QRect& rect, const QString& caption) {
     painter.drawRect(border.adjusted(1, 1, 1, 1));
     if (caption.isEmpty())
         return;
-    const int width = painter.fontMetrics().horizontalAdvance(caption) + 4;
-    const QRect label(rect.left() + 6, rect.top(), width, painter.fontMetrics().height());
+    const int room = rect.width() - 2 * kFrameCaptionLeft;
+    const int width =
+        std::min(painter.fontMetrics().horizontalAdvance(Shown(caption)) + kFrameCaptionPadding, room);
+    const QRect label(rect.left() + kFrameCaptionLeft, rect.top(), width, painter.fontMetrics().height());
     painter.fillRect(label, kFace);
     DrawText(painter, label, caption, Qt::AlignCenter);
 }
@@ -92,7 +97,8 @@ void DrawChoice(QPainter& painter, const QRect& rect, const QString& caption, bo
     else
         painter.drawRect(indicator);
     painter.setBrush(Qt::NoBrush);
-    DrawText(painter, rect.adjusted(kIndicator + 5, 0, 0, 0), caption, Qt::AlignLeft | Qt::AlignVCenter);
+    DrawText(painter, rect.adjusted(kIndicator + kChoiceGap, 0, 0, 0), caption,
+             Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void DrawComboBox(QPainter& painter, const QRect& rect, const QString& text) {
@@ -125,9 +131,7 @@ void DrawMenuBar(QPainter& painter, const QRect& strip, const std::vector<std::s
     int left = strip.left() + 6;
     for (const std::string& caption : captions) {
         const QString text = QString::fromStdString(caption);
-        QString shown = text;
-        shown.remove('&');
-        const int width = painter.fontMetrics().horizontalAdvance(shown);
+        const int width = painter.fontMetrics().horizontalAdvance(Shown(text));
         DrawText(painter, QRect(left, strip.top(), width + 2, strip.height()), text,
                  Qt::AlignLeft | Qt::AlignVCenter);
         left += width + kMenuGap;
@@ -198,8 +202,34 @@ void DrawGrid(QPainter& painter, const QRect& client) {
 
 }  // namespace
 
+QFont FormFont() {
+    static const QString family = [] {
+        const QStringList families =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(kFormFontFile));
+        return families.isEmpty() ? QString() : families.front();
+    }();
+    QFont font = family.isEmpty() ? QApplication::font() : QFont(family);
+    font.setPixelSize(kFormFontPixels);
+    return font;
+}
+
+int CaptionRoom(const PlacedControl& control) {
+    switch (control.look) {
+        case ControlLook::Button:
+            return control.rect.width - 2 * kButtonPadding;
+        case ControlLook::Frame:
+            return control.rect.width - 2 * kFrameCaptionLeft - kFrameCaptionPadding;
+        case ControlLook::CheckBox:
+        case ControlLook::OptionButton:
+            return control.rect.width - kIndicator - kChoiceGap;
+        default:
+            return control.rect.width;
+    }
+}
+
 FormView::FormView(std::weak_ptr<vbide::FormDesigner> designer, QWidget* parent)
     : QWidget(parent), mDesigner(std::move(designer)) {
+    setFont(FormFont());
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -229,7 +259,8 @@ void FormView::paintEvent(QPaintEvent*) {
     const QRect title(outer.left() + kBorder, outer.top() + kBorder, picture.width, kTitleHeight - 2);
     painter.fillRect(title, QColor(0, 0, 128));
     painter.setPen(Qt::white);
-    QFont bold = painter.font();
+    // The title bar's font is the system's, bold.
+    QFont bold = QApplication::font();
     bold.setBold(true);
     painter.setFont(bold);
     painter.drawText(title.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,

@@ -5,10 +5,12 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <exception>
 #include <functional>
 
@@ -25,6 +27,7 @@ namespace {
 
 constexpr int kRefreshMilliseconds = 250;
 constexpr int kComponentRole = Qt::UserRole;
+constexpr QSize kCodeWindowSize(496, 360);
 
 // A window of the window area; closing it closes the IDE's window it shows.
 class IdeSubWindow : public QMdiSubWindow {
@@ -42,6 +45,23 @@ class IdeSubWindow : public QMdiSubWindow {
   private:
     std::function<void()> mCloseIdeWindow;
 };
+
+// A form asks for its whole size; the scroll bars show only when the window area is smaller than it.
+class FormScrollArea : public QScrollArea {
+  public:
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+// A window inside the visible part of the area, no larger than it.
+void KeepInside(QMdiSubWindow& window, const QSize& area) {
+    window.resize(window.size().boundedTo(area));
+    const int left = std::clamp(window.x(), 0, area.width() - window.width());
+    const int top = std::clamp(window.y(), 0, area.height() - window.height());
+    window.move(left, top);
+}
 
 QTreeWidgetItem* TreeItem(const ExplorerNode& node,
                           std::vector<std::weak_ptr<vbide::VBComponent>>& components) {
@@ -224,9 +244,11 @@ void MainWindow::ShowWindow(const std::shared_ptr<vbide::Window>& window) {
                 ideWindow->Close();
         });
     });
-    if (window->Kind() == vbide::WindowKind::Designer && component->Designer()) {
+    const bool isForm = window->Kind() == vbide::WindowKind::Designer && component->Designer();
+    FormScrollArea* scroll = nullptr;
+    if (isForm) {
         // The form keeps its own size: a form larger than the window scrolls instead of being cut.
-        auto* scroll = new QScrollArea;
+        scroll = new FormScrollArea;
         auto* form = new FormView(component->Designer());
         form->resize(form->sizeHint());
         scroll->setWidget(form);
@@ -237,8 +259,17 @@ void MainWindow::ShowWindow(const std::shared_ptr<vbide::Window>& window) {
     }
     subWindow->setWindowTitle(QString::fromStdString(window->Caption()));
     mWindowArea->addSubWindow(subWindow);
-    subWindow->resize(subWindow->widget()->sizeHint().expandedTo({480, 320}) + QSize(16, 40));
+    // A form's window is the size of the form; a code window has room for some lines of code.
+    subWindow->resize(isForm ? subWindow->sizeHint() : subWindow->sizeHint().expandedTo(kCodeWindowSize));
     subWindow->show();
+    if (mWindowArea->isVisible()) {
+        const QSize area = mWindowArea->viewport()->size();
+        // A form taller than the area scrolls up and down: its window keeps room for the scroll bar.
+        if (scroll != nullptr && subWindow->height() > area.height())
+            subWindow->resize(subWindow->width() + scroll->verticalScrollBar()->sizeHint().width(),
+                              subWindow->height());
+        KeepInside(*subWindow, area);
+    }
     mShownWindows.push_back({window, subWindow});
 }
 

@@ -17,10 +17,10 @@ std::string_view FileExtensionOf(vbext_ComponentType type);
 
 class TextWriter;
 
-// Writes the component's file in the format of its type.
-void WriteComponentFile(const VBComponent& component, const std::filesystem::path& file);
-// Writes the component's text in the format of its type into `out`.
-void WriteComponentText(const VBComponent& component, TextWriter& out);
+// Writes the component's file in the format of its type; returns the lines written above the code.
+int32_t WriteComponentFile(const VBComponent& component, const std::filesystem::path& file);
+// Writes the component's text in the format of its type into `out`; returns the lines written above the code.
+int32_t WriteComponentText(const VBComponent& component, TextWriter& out);
 
 // Reads a component file, its kind told by its first line, into a new component that belongs to no
 // project. 53 for a missing file; 321 naming the file and the line for malformed or truncated text.

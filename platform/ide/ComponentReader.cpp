@@ -194,6 +194,7 @@ void ReadAttributesAndCode(TextReader& in, VBComponent& component) {
     }
     if (!named)
         RaiseFileFormat(in.File(), in.LineNumber() + 1, "no Attribute VB_Name");
+    component.SetFileName(in.File(), in.LineNumber());
     component.CodeModule()->SetAllLines(in.TakeRest());
 }
 
@@ -216,7 +217,6 @@ std::shared_ptr<VBComponent> ReadComponentFile(const std::filesystem::path& file
         in.Fail("not a form, class or module file");
     }
     ReadAttributesAndCode(in, *component);
-    component->SetFileName(file);
     return component;
 }
 

@@ -121,13 +121,15 @@ std::string_view FileExtensionOf(vbext_ComponentType type) {
     return ".bas";
 }
 
-void WriteComponentFile(const VBComponent& component, const std::filesystem::path& file) {
+int32_t WriteComponentFile(const VBComponent& component, const std::filesystem::path& file) {
     TextWriter out(file);
-    WriteComponentText(component, out);
+    const int32_t linesBeforeCode = WriteComponentText(component, out);
     out.Save();
+    return linesBeforeCode;
 }
 
-void WriteComponentText(const VBComponent& component, TextWriter& out) {
+int32_t WriteComponentText(const VBComponent& component, TextWriter& out) {
+    const int32_t first = out.LinesWritten();
     if (component.Type() == vbext_ct_VBForm)
         WriteForm(out, component);
     if (component.Type() == vbext_ct_ClassModule)
@@ -136,6 +138,7 @@ void WriteComponentText(const VBComponent& component, TextWriter& out) {
     for (const ComponentAttribute& attribute : component.Attributes()) {
         out.Line("Attribute " + attribute.name + " = " + attribute.text);
     }
+    const int32_t linesBeforeCode = out.LinesWritten() - first;
     const vbide::CodeModule& code = *component.CodeModule();
     // One look at the whole code instead of one per line: generated code is ASCII.
     const bool ascii = code.IsAscii();
@@ -145,6 +148,7 @@ void WriteComponentText(const VBComponent& component, TextWriter& out) {
         else
             out.Line(code.Line(number));
     }
+    return linesBeforeCode;
 }
 
 }  // namespace vbide

@@ -6,9 +6,15 @@
 // was; one stopped after it (a rename that fails, too) is finished by the next RecoverInterruptedSave, which
 // finds the temporary files the list names where the save left them. Saves and recoveries of one folder
 // wait for each other.
+//
+// The list also records what each file was when the batch took it (absent, or its size, modification time
+// and inode). The recovery renames a temporary file over its file only while the file is still exactly
+// that: a file the developer changed in between stays, and the temporary file is kept beside it as
+// "<file>.unsaved".
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,10 +23,12 @@
 namespace vbide {
 
 class FolderLock;
+class SaveSteps;
 
 class FileBatch {
   public:
-    // `folder` must exist; a save of it that was interrupted is finished first. 75 when it cannot be locked.
+    // `folder` must exist; a save of it that was interrupted is finished first. 75 when it cannot be locked,
+    // or when something that is no save list stands where the save list goes (nothing is written then).
     explicit FileBatch(std::filesystem::path folder);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
@@ -32,7 +40,7 @@ class FileBatch {
         TextWriter writer(file);
         write(writer);
         writer.Close();
-        mFiles.push_back(file.native());
+        Added(file);
         writer.Release();
     }
 
@@ -42,18 +50,50 @@ class FileBatch {
     const std::vector<std::string>& Files() const { return mFiles; }
 
   private:
+    // Keeps `file`, whose temporary file is written, with what the file itself is now.
+    void Added(const std::filesystem::path& file);
+    // The steps of Commit, each told to `steps` when done.
+    void FlushTemporaryFiles(const std::set<std::filesystem::path>& folders, SaveSteps& steps);
+    void WriteSaveList(SaveSteps& steps);
+    void RenameIntoPlace(const std::string& file, SaveSteps& steps);
+
     std::filesystem::path mFolder;
     std::unique_ptr<FolderLock> mLock;
     // The files written so far; until the save list may exist, the temporary files of those from mRenamed
     // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
     // keeps its parts besides.
     std::vector<std::string> mFiles;
+    std::vector<std::string> mStamps;  // what each of mFiles was when it was added
     size_t mRenamed = 0;
     bool mListed = false;
 };
 
 // Finishes a save of `folder` that was stopped after its list was written, and removes the temporary files
-// that stopped saves left in the folder and its subfolders. Nothing when the folder does not exist.
-void RecoverInterruptedSave(const std::filesystem::path& folder);
+// that stopped saves left in the folder and its subfolders. Nothing when the folder does not exist. Returns
+// one message for each file that changed since that save began and was left as it is, naming the file and
+// where its temporary file was kept.
+std::vector<std::string> RecoverInterruptedSave(const std::filesystem::path& folder);
+
+// The steps of a commit as they happen, for a test that checks their order or stops a save at one of them
+// (an exception thrown from a step leaves the disk as a kill at that moment would).
+class SaveSteps {
+  public:
+    virtual ~SaveSteps() = default;
+    virtual void Flushed() {}  // every temporary file is on disk
+    virtual void Listed() {}   // the save list is in place
+    virtual void Renamed(const std::filesystem::path& /*file*/) {}
+};
+
+// Puts `steps` in force for the commits made while the guard lives.
+class ScopedSaveSteps {
+  public:
+    explicit ScopedSaveSteps(SaveSteps& steps);
+    ~ScopedSaveSteps();
+    ScopedSaveSteps(const ScopedSaveSteps&) = delete;
+    ScopedSaveSteps& operator=(const ScopedSaveSteps&) = delete;
+
+  private:
+    SaveSteps* mPrevious;
+};
 
 }  // namespace vbide

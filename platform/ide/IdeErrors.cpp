@@ -24,7 +24,7 @@ void RaiseNameTaken(std::string_view name) {
 }
 
 bool IsValidName(std::string_view name) {
-    return vb::IsVbIdentifier(name, kMaxNameLength);
+    return vb::Len(name) <= kMaxNameLength && vb::IsIdentifier(name);
 }
 
 void CheckName(std::string_view name) {

@@ -1,5 +1,8 @@
 #include "platform/ide/ProjectFiles.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <string>
 #include <system_error>
@@ -112,16 +115,27 @@ std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& f
     return layout;
 }
 
-// A file on disk that the open group does not list is someone's work that a save must not write over.
-void RequireListedOrMissing(const VBE& vbe, const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error)) || vbe.ListsFile(file))
+// A file on disk that the open group does not list is someone's work that a save must not write over, and
+// one made read-only is kept from being written, as the VB IDE refuses to save over it.
+void RequireSavable(const VBE& vbe, const std::filesystem::path& file) {
+    struct stat status {};
+    if (::lstat(file.c_str(), &status) != 0)
         return;
-    throw vb::Error(vb::kFileAlreadyExists,
-                    file.string() +
-                        " is not part of the project group, and saving would write over it. Nothing has "
-                        "been saved; move the file away or open the group that lists it.",
-                    "vbide");
+    if (!vbe.ListsFile(file)) {
+        throw vb::Error(vb::kFileAlreadyExists,
+                        file.string() +
+                            " is not part of the project group, and saving would write over it. Nothing has "
+                            "been saved; move the file away or open the group that lists it.",
+                        "vbide");
+    }
+    // Root may write any file: the file's own write bits tell what its owner meant.
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(file.c_str(), W_OK) != 0) {
+        throw vb::Error(vb::kPermissionDenied,
+                        file.string() +
+                            " is read-only, and saving would write over it. Nothing has been saved; make the "
+                            "file writable to let it be saved, or move it away.",
+                        "vbide");
+    }
 }
 
 void WriteProjectFile(TextWriter& out, const VBProject& project) {
@@ -257,20 +271,23 @@ void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     const auto start = vbe.VBProjects().StartProject();
     const std::vector<ProjectLayout> layout = LayOut(vbe, folder);
 
-    RequireListedOrMissing(vbe, groupFile);
+    RequireSavable(vbe, groupFile);
     for (const ProjectLayout& project : layout) {
-        RequireListedOrMissing(vbe, project.file);
+        RequireSavable(vbe, project.file);
         for (const auto& component : project.project->VBComponents())
-            RequireListedOrMissing(vbe, ComponentFile(project, *component));
+            RequireSavable(vbe, ComponentFile(project, *component));
     }
 
     CreateFolder(folder);
     FileBatch batch(folder);
+    // Of each component in turn.
+    std::vector<int32_t> linesBeforeCode;
     for (const ProjectLayout& project : layout) {
         CreateFolder(project.folder);
         for (const auto& component : project.project->VBComponents()) {
-            batch.Add(ComponentFile(project, *component),
-                      [&](TextWriter& out) { WriteComponentText(*component, out); });
+            batch.Add(ComponentFile(project, *component), [&](TextWriter& out) {
+                linesBeforeCode.push_back(WriteComponentText(*component, out));
+            });
         }
         batch.Add(project.file, [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
     }
@@ -284,9 +301,10 @@ void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     });
     batch.Commit();
 
+    auto lines = linesBeforeCode.begin();
     for (const ProjectLayout& project : layout) {
         for (const auto& component : project.project->VBComponents())
-            component->SetFileName(ComponentFile(project, *component));
+            component->SetFileName(ComponentFile(project, *component), *lines++);
         project.project->SetFileName(project.file);
     }
     vbe.SetListedFiles(batch.Files());

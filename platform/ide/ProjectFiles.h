@@ -15,8 +15,9 @@ std::filesystem::path PathInside(const std::filesystem::path& folder, const std:
 
 // Lays the group out as <folder>/<group>.vbg with one folder <folder>/<project> per project, holding
 // <project>.vbp and one file per component named after it. A file on disk that the open group does not
-// list is never written over: 58 naming it, before anything is written. The files are saved as one
-// (FileBatch): a failure leaves the old files. Saved projects and components take their new file names.
+// list is never written over: 58 naming it, before anything is written; nor is a read-only file: 70. The
+// files are saved as one (FileBatch): a failure leaves the old files. Saved projects and components take
+// their new file names.
 void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile);
 
 // Reads a group file with its projects and components; they replace the IDE's projects. A missing file

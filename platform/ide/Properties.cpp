@@ -220,6 +220,18 @@ bool PropertyBag::SetFromFile(std::string_view name, std::string_view text) {
     return true;
 }
 
+void PropertyBag::Remove(std::string_view name) {
+    const PropertyEntry* entry = Find(name);
+    if (entry == nullptr)
+        return;
+    const auto index = static_cast<size_t>(entry - mEntries.data());
+    mEntries.erase(mEntries.begin() + static_cast<std::ptrdiff_t>(index));
+    for (PlacedGroup& placed : mGroups) {
+        if (placed.position > index)
+            --placed.position;
+    }
+}
+
 void PropertyBag::AddGroup(PropertyNode group) {
     mGroups.push_back({mEntries.size(), std::move(group)});
 }

@@ -52,6 +52,8 @@ class PropertyBag {
     void SetValue(std::string_view name, const vb::Variant& value);
     // A property line from a file; false when the text does not fit the property's type.
     bool SetFromFile(std::string_view name, std::string_view text);
+    // Forgets a property's value, so that the file writes no line for it.
+    void Remove(std::string_view name);
 
     struct PlacedGroup {
         size_t position;  // the number of properties written before it

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <set>
 #include <system_error>
@@ -21,6 +22,26 @@ constexpr size_t kBufferSize = size_t{1} << 16;
 
 [[noreturn]] void RaiseFileError(int32_t number, const std::filesystem::path& file) {
     throw vb::Error(number, vb::StandardDescription(number) + ": " + file.string(), "vbide");
+}
+
+// The first CR or LF from `from` on; `end` when there is none. Two memchr calls outrun one scan for either.
+const char* NextLineEnd(const char* from, const char* end) {
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
+    const char* limit = lf != nullptr ? lf : end;
+    const auto* cr = static_cast<const char*>(std::memchr(from, '\r', static_cast<size_t>(limit - from)));
+    return cr != nullptr ? cr : limit;
+}
+
+// The length of the line end at `at`: LF, CR LF, CR CR LF (a CRLF file passed through a text-mode copy) or
+// a lone CR, each one line end, as VB reads them.
+size_t LineEndLength(const char* at, const char* end) {
+    if (*at == '\n')
+        return 1;
+    if (end - at >= 2 && at[1] == '\n')
+        return 2;
+    if (end - at >= 3 && at[1] == '\r' && at[2] == '\n')
+        return 3;
+    return 1;
 }
 
 }  // namespace
@@ -43,23 +64,30 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
         RaiseFileError(vb::kPathFileAccess, mFile);
     }
     const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
-    size_t from = 0;
-    while (from < text.size()) {
-        size_t end = text.find('\n', from);
-        if (end == std::string::npos)
-            end = text.size();
-        size_t lineEnd = end;
-        if (lineEnd > from && text[lineEnd - 1] == '\r')
-            --lineEnd;
-        mLines.emplace_back(text, from, lineEnd - from);
-        from = end + 1;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    for (const char* from = begin; from != end;) {
+        const char* lineEnd = NextLineEnd(from, end);
+        mLines.emplace_back(from, lineEnd);
+        if (lineEnd == end) {
+            mCutShort = true;
+            break;
+        }
+        from = lineEnd + LineEndLength(lineEnd, end);
     }
 }
 
 const std::string& TextReader::Next() {
     if (AtEnd())
         Fail("the file ends too early");
-    return mLines[mNext++];
+    if (++mNext == mLines.size())
+        RequireComplete();
+    return mLines[mNext - 1];
+}
+
+void TextReader::RequireComplete() const {
+    if (mCutShort)
+        Fail("the line is incomplete: the file ends inside it");
 }
 
 void TextReader::Fail(std::string_view what) const {
@@ -67,11 +95,12 @@ void TextReader::Fail(std::string_view what) const {
 }
 
 std::vector<std::string> TextReader::TakeRest() {
-    std::vector<std::string> rest(
-        std::make_move_iterator(mLines.begin() + static_cast<std::ptrdiff_t>(mNext)),
-        std::make_move_iterator(mLines.end()));
+    const size_t first = mNext;
     mNext = mLines.size();
-    return rest;
+    if (first < mNext)
+        RequireComplete();
+    return {std::make_move_iterator(mLines.begin() + static_cast<std::ptrdiff_t>(first)),
+            std::make_move_iterator(mLines.end())};
 }
 
 TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
@@ -103,6 +132,7 @@ void TextWriter::Line(std::string_view text) {
 void TextWriter::EncodedLine(std::string_view text) {
     mBuffer.append(text);
     mBuffer.append("\r\n");
+    ++mLinesWritten;
     if (mBuffer.size() >= kBufferSize)
         Flush();
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Text files as the VB IDE writes them: Windows-1252, CRLF line ends. Reading accepts LF too and hands
-// out UTF-8 lines numbered for error reports; writing goes to a temporary file, flushed to disk before it is
-// renamed over the target, so a failed save, a kill or a power loss leaves the old file or the new one.
+// Text files as the VB IDE writes them: Windows-1252, CRLF line ends. Reading takes LF, CR LF, CR CR LF and
+// a lone CR each as one line end, as VB does, and hands out UTF-8 lines numbered for error reports; a last
+// line without its line end is a file cut short (321 when it is read). Writing goes to a temporary file,
+// flushed to disk before it is renamed over the target, so a failed save, a kill or a power loss leaves the
+// old file or the new one.
 
 #include <cstdint>
 #include <filesystem>
@@ -17,7 +19,7 @@ class TextReader {
     explicit TextReader(std::filesystem::path file);
 
     bool AtEnd() const { return mNext >= mLines.size(); }
-    // The next line; at the end, 321 (the file stops too early).
+    // The next line; at the end, or when it is the last line and the file ends inside it, 321.
     const std::string& Next();
     // Hands the line last handed out again.
     void Unread() { --mNext; }
@@ -26,13 +28,16 @@ class TextReader {
     const std::filesystem::path& File() const { return mFile; }
     // 321 naming the file and the line last handed out.
     [[noreturn]] void Fail(std::string_view what) const;
-    // The lines not yet handed out.
+    // The lines not yet handed out; 321 when the file ends inside the last of them.
     std::vector<std::string> TakeRest();
 
   private:
+    void RequireComplete() const;
+
     std::filesystem::path mFile;
     std::vector<std::string> mLines;
     size_t mNext = 0;
+    bool mCutShort = false;  // the last line has no line end
 };
 
 // The ending of temporary files: "<file>.~tmp" becomes <file> when it is complete.
@@ -52,6 +57,7 @@ class TextWriter {
     void Line(std::string_view text);
     // A line already in the file's code page (as ASCII text is), written as it stands.
     void EncodedLine(std::string_view text);
+    int32_t LinesWritten() const { return mLinesWritten; }
     // Writes what is left and flushes the temporary file to disk.
     void Finish();
     // Writes what is left and closes the temporary file without flushing it; whoever renames it flushes
@@ -69,6 +75,7 @@ class TextWriter {
     std::filesystem::path mFile;
     std::filesystem::path mTemporary;
     std::string mBuffer;
+    int32_t mLinesWritten = 0;
     int mDescriptor = -1;
     bool mSaved = false;
 };

@@ -43,8 +43,7 @@ std::string VBComponent::FileNames(int16_t index) const {
 }
 
 void VBComponent::SaveAs(const std::filesystem::path& path) {
-    WriteComponentFile(*this, path);
-    mFileName = path.native();
+    SetFileName(path, WriteComponentFile(*this, path));
     mChanges->Bump();
 }
 
@@ -56,6 +55,7 @@ std::shared_ptr<VBComponent> VBComponent::Copy(ChangeCounterPtr changes) const {
     copy->mClassHeader = mClassHeader;
     copy->mAttributes = mAttributes;
     copy->mFileName = mFileName;
+    copy->mLinesBeforeCode = mLinesBeforeCode;
     return copy;
 }
 

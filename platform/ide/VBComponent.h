@@ -50,6 +50,8 @@ class VBComponent : public vb::Object,
 
     // Only index 1 exists (9 otherwise): the file the component was last saved to or read from.
     std::string FileNames(int16_t index) const;
+    // The line of that file, as an editor numbers it, that holds line `codeLine` of the code.
+    int32_t FileLineOf(int32_t codeLine) const { return mLinesBeforeCode + codeLine; }
     // Writes the component's file to `path` and makes it the component's file.
     void SaveAs(const std::filesystem::path& path);
 
@@ -72,7 +74,11 @@ class VBComponent : public vb::Object,
     std::vector<ComponentAttribute>& Attributes() { return mAttributes; }
     const PropertyBag& ClassHeader() const { return mClassHeader; }
     PropertyBag& ClassHeader() { return mClassHeader; }
-    void SetFileName(const std::filesystem::path& file) { mFileName = file.native(); }
+    // `linesBeforeCode`: the lines of the file above the code (header, form, attributes).
+    void SetFileName(const std::filesystem::path& file, int32_t linesBeforeCode = 0) {
+        mFileName = file.native();
+        mLinesBeforeCode = linesBeforeCode;
+    }
     void SetProject(std::weak_ptr<VBProject> project) { mProject = std::move(project); }
 
   private:
@@ -88,6 +94,7 @@ class VBComponent : public vb::Object,
     std::vector<ComponentAttribute> mAttributes;
     // A string, not a path: a large application has thousands of components, and a path keeps its parts too.
     std::string mFileName;
+    int32_t mLinesBeforeCode = 0;
     std::weak_ptr<VBProject> mProject;
 };
 

@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::string_view kName = "Name";
 constexpr std::string_view kIndex = "Index";
+constexpr std::string_view kText = "Text";
+constexpr std::string_view kStyle = "Style";
+constexpr std::string_view kComboBoxClass = "VB.ComboBox";
+constexpr int16_t kDropDownList = 2;
 
 }  // namespace
 
@@ -32,6 +36,16 @@ VBControl::VBControl(std::string className, std::string name, std::weak_ptr<Form
 
 bool VBControl::IsMenu() const {
     return vb::TextEquals(mClassName, kMenuClass);
+}
+
+bool VBControl::IsDropDownList() const {
+    if (!vb::TextEquals(mClassName, kComboBoxClass))
+        return false;
+    try {
+        return mProperties.Value(kStyle).ToInteger() == kDropDownList;
+    } catch (const vb::Error&) {
+        return false;
+    }
 }
 
 std::shared_ptr<FormDesigner> VBControl::Designer() const {
@@ -105,7 +119,12 @@ void VBControl::SetPropertyValue(std::string_view name, const vb::Variant& value
             vb::Raise(kInvalidPropertyValue);
         Designer()->CheckNameFree(this, mName, index, mClassName);
     }
+    if (vb::TextEquals(name, kText) && IsDropDownList())
+        throw vb::Error(kPropertyReadOnly, "'Text' property is read-only", "vbide");
     mProperties.SetValue(name, value);
+    // The new control's name that Add put into Text goes once the box becomes a drop-down list.
+    if (IsDropDownList())
+        mProperties.Remove(kText);
     mChanges->Bump();
 }
 

@@ -30,6 +30,8 @@ class VBControl : public vb::Object, public PropertyOwner, public std::enable_sh
 
     const std::string& ClassName() const { return mClassName; }
     bool IsMenu() const;
+    // A combo box of Style 2: it shows no text of its own at design time, and its Text is read-only (383).
+    bool IsDropDownList() const;
 
     const std::string& Name() const { return mName; }
     // 380 for a name that is no VB identifier, 457 for one another control of the form has (unless both

@@ -1,6 +1,7 @@
 #include "platform/odbc/Odbc.h"
 
 #include <array>
+#include <sstream>
 #include <vector>
 
 #include "platform/dao/Errors.h"
@@ -11,6 +12,7 @@ namespace odbc {
 namespace {
 
 constexpr const char* kMasked = "****";
+constexpr const char* kNewLine = "\r\n";
 
 bool Failed(SQLRETURN result) {
     return result == SQL_ERROR || result == SQL_INVALID_HANDLE;
@@ -58,6 +60,24 @@ void RaiseDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle, const std::strin
         errors.push_back({native, Masked(text, secret), kOdbcSource});
     }
     dao::RaiseEngineErrors(std::move(errors));
+}
+
+std::string WithDriverReason(const std::string& text, const vb::Error& error) {
+    const std::vector<dao::EngineError> errors = dao::Errors();
+    if (errors.empty() || errors.front().Number != kOdbcCallFailed || error.Number() != kOdbcCallFailed ||
+        errors.front().Description != error.Description())
+        return text;
+    // Drivers break and indent their texts for a terminal: one line each, without the indent.
+    std::string message = text;
+    for (auto reason = errors.begin() + 1; reason != errors.end(); ++reason) {
+        std::istringstream lines(reason->Description);
+        for (std::string line; std::getline(lines, line);) {
+            const std::size_t first = line.find_first_not_of(" \t\r");
+            if (first != std::string::npos)
+                message += kNewLine + line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+        }
+    }
+    return message;
 }
 
 Environment::Environment() {

@@ -5,7 +5,7 @@
 // A failing call replaces the database engine's error list (dao::Errors) by 3146 "ODBC--call failed."
 // followed by one entry per diagnostic record ("[SQLSTATE] text", the native number, source "ODBC"), and
 // raises the first, as DAO reports a failing ODBC call. A password of the connect string never shows in
-// those texts.
+// those texts. WithDriverReason puts the driver's reasons under a message about the failure.
 
 #include <sql.h>
 #include <sqlext.h>
@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+#include "platform/vb/Error.h"
 
 namespace odbc {
 
@@ -89,5 +91,9 @@ class Statement {
 
 // Raises the diagnostic records of `handle` as above (a call that returned an error).
 [[noreturn]] void RaiseDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle, const std::string& secret = {});
+
+// `text` followed, one a line, by the reasons the driver gave for the failed call that raised `error` (the
+// engine's error list after its 3146); `text` alone when `error` is not that failure.
+std::string WithDriverReason(const std::string& text, const vb::Error& error);
 
 }  // namespace odbc

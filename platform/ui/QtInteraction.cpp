@@ -1,13 +1,17 @@
 #include "platform/ui/QtInteraction.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include <array>
 #include <utility>
 #include <vector>
+
+#include "platform/ui/WindowFit.h"
 
 namespace ui {
 namespace {
@@ -79,6 +83,11 @@ int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const 
             box.setDefaultButton(button);
         if (answer == vbCancel)
             escapeAnswer = vbCancel;
+    }
+    // The box sizes itself from its layout when shown: a strut keeps its title whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(TitleBarWidth(box), 0, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     }
     box.exec();
     for (const auto& [answer, standard] : specs) {

@@ -1,6 +1,7 @@
 #include "platform/vb/Text.h"
 
 #include <algorithm>
+
 #include <array>
 
 #include "platform/vb/Error.h"
@@ -181,22 +182,6 @@ bool TextEquals(std::string_view a, std::string_view b) {
     return a.size() == b.size();
 }
 
-bool IsVbLetter(unsigned char windows1252) {
-    return (windows1252 >= 'A' && windows1252 <= 'Z') || (windows1252 >= 'a' && windows1252 <= 'z') ||
-           (windows1252 >= 0xC0 && windows1252 != 0xD7 && windows1252 != 0xF7);
-}
-
-bool IsVbIdentifier(std::string_view utf8, int32_t maxLength) {
-    // A character outside the code page becomes "?", which no identifier holds.
-    const std::string bytes = IsAscii(utf8) ? std::string(utf8) : Utf8ToWindows1252(utf8);
-    if (bytes.empty() || bytes.size() > static_cast<size_t>(maxLength) ||
-        !IsVbLetter(static_cast<unsigned char>(bytes.front())))
-        return false;
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
-        return IsVbLetter(static_cast<unsigned char>(c)) || (c >= '0' && c <= '9') || c == '_';
-    });
-}
-
 bool IsAscii(std::string_view text) {
     unsigned char any = 0;
     for (const char c : text)
@@ -246,6 +231,22 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
     }
     out.append(text.substr(from));
     return out;
+}
+
+bool IsNameLetter(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+bool IsIdentifier(std::string_view text) {
+    // A character outside Windows-1252 comes back as "?", which is no name character.
+    const std::string bytes = Utf8ToWindows1252(text);
+    if (bytes.empty() || !IsNameLetter(static_cast<unsigned char>(bytes.front())))
+        return false;
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return IsNameLetter(byte) || (byte >= '0' && byte <= '9') || byte == '_';
+    });
 }
 
 std::string Utf8ToWindows1252(std::string_view utf8) {

@@ -41,11 +41,10 @@ bool TextEquals(std::string_view a, std::string_view b);
 // True when every byte is below 0x80 (the text is the same in UTF-8, Latin-1 and Windows-1252).
 bool IsAscii(std::string_view text);
 
-// A letter of a VB identifier, given as a Windows-1252 byte: the ASCII letters and the Latin-1 letters
-// from "À" to "ÿ" but "×" and "÷", which VB reads as letters in that code page.
-bool IsVbLetter(unsigned char windows1252);
-// A VB identifier of `maxLength` characters at most: a letter, then letters, digits and "_".
-bool IsVbIdentifier(std::string_view utf8, int32_t maxLength);
+// A letter of a VB name: ASCII or Latin-1, given as its Windows-1252 byte.
+bool IsNameLetter(unsigned char byte);
+// A letter first, then letters, digits or "_" (UTF-8 text; a letter outside Latin-1 does not count).
+bool IsIdentifier(std::string_view text);
 
 // The Windows-1252 code page of files the VB IDE writes.
 std::string Utf8ToWindows1252(std::string_view utf8);

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 
@@ -341,6 +342,15 @@ TEST_F(ToolOptions, AnotherRepositoryFolderIsOpenedOrRefused) {
     const auto before = mForm.dbZUN();
     Options(std::nullopt, other.string());
     EXPECT_EQ(Messages(), (Lines{"The VBOstrel database cannot be found! (10, Error - Database Not Found)"}));
+    EXPECT_EQ(mForm.dbZUN(), before);
+    const std::filesystem::path damaged = mFolder.Path() / "damaged";
+    std::filesystem::create_directories(damaged);
+    std::ofstream(damaged / "vbostrel.mdb") << "not a database";
+    Options(std::nullopt, damaged.string());
+    EXPECT_EQ(Messages().back(),
+              "The file " + (damaged / "vbostrel.mdb").string() +
+                  " is not a VBOstrel repository, or it is damaged: file is not a database. (10, "
+                  "Error - Database Not Usable)");
     EXPECT_EQ(mForm.dbZUN(), before);
 
     std::filesystem::create_directories(other);

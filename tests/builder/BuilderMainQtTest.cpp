@@ -197,6 +197,23 @@ TEST_F(BuilderMainQt, ARefusalShowsAnOkBoxWithTheStopIcon) {
     EXPECT_EQ(buttons, 1);
 }
 
+// File > Build Application with a pattern that is not registered: the error dialog, and afterwards the
+// status bar and the pointer are the idle ones again.
+TEST_F(BuilderMainQt, AFailedBuildEndsWithTheIdleStatusAndPointer) {
+    OpenSample(false);
+    QString reported;
+    testing_support::OnNextModalWidget([&reported](QWidget& dialog) {
+        reported = dialog.windowTitle();
+        dialog.close();
+    });
+    Child<QAction>("mnuFileBuildApplication")->trigger();
+    Settle();
+    EXPECT_FALSE(reported.isEmpty());
+    EXPECT_EQ(Child<QLabel>("stsStatusBarPanel1")->text(), "Ready...");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    Screenshot(*mWindow, "builder-failed-build.png");
+}
+
 TEST_F(BuilderMainQt, TheCloseBoxAndFileExitUnloadTheWindow) {
     mWindow->close();
     Settle();

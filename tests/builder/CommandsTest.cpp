@@ -202,7 +202,7 @@ TEST_F(MainWindow, BuildApplicationWithAPatternThatIsNotRegisteredIsReported) {
     mForm.RunMenuCommand("mnuFileBuildApplication");
     EXPECT_EQ(mScript.DialogsShown(), (Lines{"frmErrorDisplayUtil"}));
     EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
-    EXPECT_EQ(mForm.StatusText(), "Generating...");
+    EXPECT_EQ(mForm.StatusText(), "Ready...");
 }
 
 TEST_F(MainWindow, ClearGUIKeepsTheDataChangedFlag) {

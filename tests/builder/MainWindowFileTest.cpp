@@ -246,26 +246,39 @@ TEST_F(MainWindow, AFirstSaveAsksForTheApplicationAndAddsItsRow) {
 TEST(MainWindowLoad, ARepositoryThatCannotBeOpenedIsReportedOnce) {
     dao_test::TestFolder folder;
     std::filesystem::create_directories(folder.Path());
-    {
-        std::ofstream damaged(folder.Path() / "vbostrel.mdb");
-        damaged << "not a database";
+    std::ofstream(folder.Path() / "vbostrel.mdb") << "not a database";
+    std::ofstream(folder.Path() / "file") << "in the way";
+    const struct {
+        std::filesystem::path toolDBPath;
+        std::string message;
+        const char* title;
+    } cases[] = {
+        {folder.Path(),
+         "The file " + (folder.Path() / "vbostrel.mdb").string() +
+             " is not a VBOstrel repository, or it is damaged: file is not a database.",
+         "Error - Database Not Usable"},
+        {folder.Path() / "file" / "ostrel", "The VBOstrel database cannot be found!",
+         "Error - Database Not Found"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        ui::ScriptedInteraction script;
+        ui::ScopedInteraction useScript(script);
+        builder::frmBuilderMain form;
+        form.SetToolDBPath(c.toolDBPath);
+        form.Show();
+        ASSERT_EQ(script.Prompts().size(), 1u);
+        EXPECT_EQ(script.Prompts()[0].prompt, c.message);
+        EXPECT_EQ(script.Prompts()[0].buttons, 10);
+        EXPECT_EQ(script.Prompts()[0].title, c.title);
+        EXPECT_TRUE(form.IsLoaded());
+        EXPECT_EQ(form.dbZUN(), nullptr);
+        EXPECT_EQ(form.Caption(), "VBOstrel - New Application");
+        EXPECT_EQ(form.StatusText(), "Ready");
+        // A repository command then fails in its own error path.
+        form.mnuFileOpen_Click();
+        EXPECT_EQ(script.DialogsShown(), (std::vector<std::string>{"frmErrorDisplayUtil"}));
     }
-    ui::ScriptedInteraction script;
-    ui::ScopedInteraction useScript(script);
-    builder::frmBuilderMain form;
-    form.SetToolDBPath(folder.Path());
-    form.Show();
-    ASSERT_EQ(script.Prompts().size(), 1u);
-    EXPECT_EQ(script.Prompts()[0].prompt, "The VBOstrel database cannot be found!");
-    EXPECT_EQ(script.Prompts()[0].buttons, 10);
-    EXPECT_EQ(script.Prompts()[0].title, "Error - Database Not Found");
-    EXPECT_TRUE(form.IsLoaded());
-    EXPECT_EQ(form.dbZUN(), nullptr);
-    EXPECT_EQ(form.Caption(), "VBOstrel - New Application");
-    EXPECT_EQ(form.StatusText(), "Ready");
-    // A repository command then fails in its own error path.
-    form.mnuFileOpen_Click();
-    EXPECT_EQ(script.DialogsShown(), (std::vector<std::string>{"frmErrorDisplayUtil"}));
 }
 
 }  // namespace

@@ -18,7 +18,13 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelTable.h"
+#include "platform/ui/WindowFit.h"
 #include "tests/support/DialogPictures.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
 
 namespace core {
 namespace {
@@ -104,6 +110,73 @@ TEST(DialogForms, ErrorDialogsCloseByOK) {
         [](QDialog& dialog) { Press(dialog, QDialogButtonBox::Ok); });
 }
 
+// A window as a person first sees it: its title whole, its wrapped text whole, no list cut at the side.
+void ExpectFitsItsText(QWidget& window) {
+    EXPECT_GE(window.width(), ui::TitleBarWidth(window)) << window.windowTitle().toStdString();
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        }
+    }
+    for (QListWidget* list : window.findChildren<QListWidget*>()) {
+        for (int row = 0; row < list->count(); ++row)
+            EXPECT_LE(list->visualItemRect(list->item(row)).right(), list->viewport()->width()) << row;
+    }
+    for (QTreeWidget* tree : window.findChildren<QTreeWidget*>()) {
+        EXPECT_LE(tree->header()->length(), tree->viewport()->width());
+        for (int column = 0; column < tree->columnCount(); ++column) {
+            EXPECT_GE(tree->columnWidth(column), tree->header()->sectionSizeHint(column)) << column;
+            for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+                const QString text = tree->topLevelItem(row)->text(column);
+                EXPECT_LT(tree->fontMetrics().horizontalAdvance(text), tree->columnWidth(column))
+                    << text.toStdString();
+            }
+        }
+    }
+}
+
+// Each opened offscreen as a person sees it first, with the focus on the control a person starts with.
+TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstControl) {
+    ui::QtInteraction qt;
+    ui::ScopedInteraction useIt(qt);
+    frmGenWarnings warnings;
+    warnings.SetGenerationWarnings(
+        {"The Order object's referenced business object, Customer, has not been selected for generation.  "
+         "This may result in errors.",
+         "The OrderLine object's parent (container) business object, Order, has not been selected for "
+         "generation.  This may result in errors."});
+    frmDuplicateComponent duplicate;
+    duplicate.SetComponentName("frmOrderLineDetail");
+    frmBuildOptions options;
+    options.SetProjectNames({"OrdersUI"});
+    options.SetProjectTypes({0});
+    const struct {
+        const char* title;
+        const char* picture;
+        std::function<void()> show;
+        const char* focus;
+        QDialogButtonBox::StandardButton answer;
+    } cases[] = {
+        {"Generation Warnings", "frmGenWarnings-long", [&] { warnings.Show(); }, "lstvwWarnings",
+         QDialogButtonBox::Cancel},
+        {"Duplicate Component Found!", "frmDuplicateComponent-long", [&] { duplicate.Show(); }, "optRestore",
+         QDialogButtonBox::Ok},
+        {"Build Options", "frmBuildOptions-fit", [&] { options.Show(); }, "opt1Tier", QDialogButtonBox::Ok},
+        {"VB Ostrel", "generation-finished", [] { ui::MsgBox("Generation finished!"); }, "",
+         QDialogButtonBox::Ok},
+    };
+    for (const auto& c : cases) {
+        DriveModal(c.title, c.picture, c.show, [&](QDialog& dialog) {
+            ExpectFitsItsText(dialog);
+            dialog.activateWindow();
+            QApplication::processEvents();
+            ASSERT_NE(QApplication::focusWidget(), nullptr) << c.title;
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focus) << c.title;
+            Press(dialog, c.answer);
+        });
+    }
+}
+
 TEST(DialogForms, ConstructionMonitorOKClosesIt) {
     ui::QtInteraction qt;
     ui::ScopedInteraction useIt(qt);
@@ -111,8 +184,11 @@ TEST(DialogForms, ConstructionMonitorOKClosesIt) {
     monitor.Show();
     monitor.BeginConstruction("Orders", "Customer", "CustomerPersist", "OrdersServer");
     monitor.EndConstruction("CustomerPersist", 412);
+    monitor.BeginConstruction("Orders", "OrderLine", "frmOrderLineSearch", "OrderEntryUserInterface");
     QWidget* window = testing_support::ShownTopLevel("Building Application");
     ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+    ExpectFitsItsText(*window);
     testing_support::SavePicture(*window, "frmConstructionMonitor");
     auto* row = window->findChild<QDialogButtonBox*>();
     ASSERT_NE(row, nullptr);

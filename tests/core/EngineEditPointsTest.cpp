@@ -211,7 +211,15 @@ TEST_F(EditPointTest, BrokenMarkersFailTheComponentNamingFileLineAndEditPoint) {
         {{"'<<<Start Edit Point: A", "'>>>End Edit Point: A", "mine", "'>>>End Edit Point: B"},
          ": the end marker of the edit point \"B\" has no start marker."},
     };
-    const int lines[] = {2, 1, 4};
+    const int lines[] = {2, 1, 4};  // of the code
+    // The line of the file that holds `text`, as an editor numbers it.
+    const auto fileLine = [](const std::filesystem::path& file, const std::string& text) {
+        std::ifstream in(file);
+        int number = 1;
+        for (std::string line; std::getline(in, line) && line != text + "\r";)
+            ++number;
+        return number;
+    };
     for (size_t i = 0; i < std::size(cases); ++i) {
         mVBE = std::make_shared<vbide::VBE>();
         mEngine = std::make_shared<core::qelConstructor>();
@@ -223,9 +231,10 @@ TEST_F(EditPointTest, BrokenMarkersFailTheComponentNamingFileLineAndEditPoint) {
         EXPECT_EQ(ComponentNames(*Project("Sales")), Lines{"Order"});
         EXPECT_TRUE(std::filesystem::is_empty(mUserTemp));
         ASSERT_FALSE(mScript.Prompts().empty());
-        EXPECT_EQ(mScript.Prompts().back().prompt, "Line " + std::to_string(lines[i]) + " of " +
-                                                       (mFolder / "Order.cls").string() + cases[i].message +
-                                                       " Mend the marker, then generate again.");
+        const std::filesystem::path file = mFolder / "Order.cls";
+        EXPECT_EQ(mScript.Prompts().back().prompt,
+                  "Line " + std::to_string(fileLine(file, cases[i].code[lines[i] - 1])) + " of " +
+                      file.string() + cases[i].message + " Mend the marker, then generate again.");
     }
 }
 

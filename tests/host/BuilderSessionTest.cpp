@@ -107,6 +107,7 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     ASSERT_NE(generate, nullptr);
     auto* grid = generate->findChild<QTableWidget*>();
     ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(generate->focusWidget(), grid);
     int shipment = -1;
     for (int row = 0; row < grid->rowCount(); ++row) {
         if (grid->item(row, 0) && grid->item(row, 0)->text() == "Shipment")

@@ -121,10 +121,16 @@ TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
         std::vector<std::string> objects;
         const char* message;
     } cases[] = {
-        {"/nowhere/vbostrel.mdb", "OrderEntry", {}, "No repository /nowhere/vbostrel.mdb"},
+        {"/nowhere/vbostrel.mdb",
+         "OrderEntry",
+         {},
+         "The VBOstrel database cannot be found! (/nowhere/vbostrel.mdb)"},
         {SampleRepository(), "NoSuchApp", {}, "holds no application named NoSuchApp"},
         {SampleRepository(), "OrderEntry", {"Customer", "Nobody"}, "has no business object named Nobody"},
-        {damaged, "OrderEntry", {}, "The VBOstrel database cannot be found!"},
+        {damaged,
+         "OrderEntry",
+         {},
+         "is not a VBOstrel repository, or it is damaged: its integrity check fails ("},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.repository, c.application, c.objects), 1) << c.message;

@@ -22,9 +22,11 @@
 #include <vector>
 
 #include "host/GenerateCommand.h"
+#include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "tests/support/FileTree.h"
+#include "tests/support/RecordedSaveSteps.h"
 
 namespace {
 
@@ -43,6 +45,22 @@ void RemoveLinesHolding(const fs::path& file, const std::string& text) {
             kept += line + "\n";
     }
     std::ofstream(file, std::ios::binary) << kept;
+}
+
+// The number of the file's first line that is `text`, as an editor numbers it; 0 when none is.
+int LineNumberOf(const fs::path& file, const std::string& text) {
+    std::istringstream in(Contents(file));
+    int number = 1;
+    for (std::string line; std::getline(in, line); ++number) {
+        if (line == text + "\r")
+            return number;
+    }
+    return 0;
+}
+
+// Runs SQL on a repository file.
+void Change(const fs::path& repository, const std::string& sql) {
+    dao::SqliteDatabase::Open(repository, dao::OpenMode::ReadWrite)->Execute(sql);
 }
 
 class GenerateSafety : public ::testing::Test {
@@ -68,20 +86,19 @@ class GenerateSafety : public ::testing::Test {
     static fs::path SampleRepository() {
         return fs::path(OSTREL_BINARY_DIR_AT_BUILD) / "samples" / "vbostrel.mdb";
     }
-    static Lines Arguments(const fs::path& out, bool discard = false) {
-        Lines arguments = {"--repository", SampleRepository().string(),
-                           "--app",        "OrderEntry",
-                           "--out",        out.string(),
-                           "--objects",    "Product"};
+    static Lines Arguments(const fs::path& out, bool discard = false,
+                           const fs::path& repository = SampleRepository()) {
+        Lines arguments = {"--repository", repository.string(), "--app",     "OrderEntry",
+                           "--out",        out.string(),        "--objects", "Product"};
         if (discard)
             arguments.push_back("--discard-edits");
         return arguments;
     }
 
     // One run in this process.
-    int Generate(const fs::path& out, bool discard = false) {
+    int Generate(const fs::path& out, bool discard = false, const fs::path& repository = SampleRepository()) {
         std::string error;
-        const auto command = host::ParseGenerateCommand(Arguments(out, discard), error);
+        const auto command = host::ParseGenerateCommand(Arguments(out, discard, repository), error);
         EXPECT_TRUE(command) << error;
         std::ostringstream ignored;
         mErr.str("");
@@ -147,10 +164,13 @@ class GenerateSafety : public ::testing::Test {
         return mine;
     }
 
-    // Each line stands exactly once in the folder's files.
+    // Each line stands exactly once in the folder's files (what a stopped save would have written, kept
+    // beside a file the developer changed since, aside).
     static void ExpectEachOnce(const fs::path& out, const Lines& lines) {
         std::map<std::string, int> seen;
         for (const auto& [path, text] : TreeOf(out)) {
+            if (path.ends_with(".unsaved"))
+                continue;
             std::istringstream in(text);
             for (std::string line; std::getline(in, line);) {
                 if (!line.empty() && line.back() == '\r')
@@ -228,35 +248,13 @@ TEST_F(GenerateSafety, FilesTheGroupDoesNotListAreNeverWrittenOver) {
     }
 }
 
-TEST_F(GenerateSafety, LookAlikesAreCodeAndBrokenMarkersStopTheRun) {
+TEST_F(GenerateSafety, MarkerLookAlikesAreCode) {
     const fs::path out = mFolder / "out";
     ASSERT_EQ(Generate(out), 0) << mErr.str();
     const Lines mine = AddDevelopersLines(out);
     ASSERT_EQ(Generate(out), 0) << mErr.str();
     ExpectEachOnce(out, mine);
     EXPECT_EQ(ScratchFiles(), Lines{});
-
-    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
-    const struct {
-        const char* name;
-        const char* removed;  // the marker line taken out
-        const char* says;
-    } cases[] = {
-        {"an end marker deleted", "'>>>End Edit Point: Error Constants",
-         "the edit point \"Error Constants\" has no end marker"},
-        {"a start marker deleted", "'<<<Start Edit Point: Error Constants",
-         "the end marker of the edit point \"Error Constants\" has no start marker"},
-    };
-    const std::string intact = Contents(product);
-    for (const auto& c : cases) {
-        std::ofstream(product, std::ios::binary) << intact;
-        RemoveLinesHolding(product, c.removed);
-        const Tree before = TreeOf(out);
-        EXPECT_EQ(Generate(out), 1) << c.name;
-        EXPECT_NE(mErr.str().find("Line "), std::string::npos) << mErr.str();
-        EXPECT_NE(mErr.str().find(product.string() + ": " + c.says), std::string::npos) << mErr.str();
-        EXPECT_TRUE(TreeOf(out) == before) << c.name;
-    }
 }
 
 TEST_F(GenerateSafety, TwoRunsAtOnceEachSucceedAndLeaveNoScratchFile) {
@@ -300,6 +298,231 @@ TEST_F(GenerateSafety, AKilledRunIsFollowedByAGoodOne) {
     ASSERT_EQ(Generate(out), 0) << mErr.str();
     ExpectEachOnce(out, mine);
     EXPECT_EQ(TemporaryFiles(out), Lines{});
+}
+
+TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
+    const fs::path pristine = mFolder / "pristine";
+    ASSERT_EQ(Generate(pristine), 0) << mErr.str();
+    AddDevelopersLines(pristine);
+    const fs::path out = mFolder / "out", repository = mFolder / "vbostrel.mdb";
+    const fs::path temp = mFolder / "tmp" / ("ostrel-" + std::to_string(::getuid()));
+    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
+    const fs::path form = out / "OrderEntryUI" / "frmProductList.frm";
+    const auto notCreated = [](const std::string& component) {
+        return "The component: " + component +
+               " could not be created. A component with the same name already exists or the name is not a "
+               "valid Visual Basic name. Do you want to continue. (error 5, BuildDriver.Generate)\n";
+    };
+    const auto brokenMarker = [&](const fs::path& file, const std::string& line, const std::string& says) {
+        return "ostrel generate: Line " + std::to_string(LineNumberOf(file, line)) + " of " + file.string() +
+               ": " + says + ". Mend the marker, then generate again.\n" + notCreated(file.stem().string());
+    };
+    const auto unusableTemp = [&](const fs::path& folder, const std::string& reason) {
+        return "ostrel generate: The temporary folder " + folder.string() + " cannot be used: " + reason +
+               ". Code between edit points cannot be kept without it; mend it, or point TMPDIR at another "
+               "folder, then generate again.\n" +
+               notCreated("Product");
+    };
+    const auto unloadable = [](const std::string& row, const std::string& says, int number) {
+        return "ostrel generate: The repository row " + row + " cannot be loaded: " + says + " (error " +
+               std::to_string(number) + ", LoadApplication)\n";
+    };
+    const struct {
+        const char* name;
+        std::function<void()> damage;
+        std::function<std::string()> message;  // the whole of what the run prints
+    } cases[] = {
+        {"a class's end marker deleted",
+         [&] { RemoveLinesHolding(product, "'>>>End Edit Point: Error Constants"); },
+         [&] {
+             return brokenMarker(product, "'<<<Start Edit Point: Error Constants",
+                                 "the edit point \"Error Constants\" has no end marker");
+         }},
+        {"a form's start marker deleted",
+         [&] { RemoveLinesHolding(form, "'<<<Start Edit Point: Search - Error Processing"); },
+         [&] {
+             return brokenMarker(
+                 form, "'>>>End Edit Point: Search - Error Processing",
+                 "the end marker of the edit point \"Search - Error Processing\" has no start "
+                 "marker");
+         }},
+        {"a generated file made read-only",
+         [&] {
+             fs::permissions(product, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         [&] {
+             return "ostrel generate: " + product.string() +
+                    " is read-only, and saving would write over it. Nothing has been saved; make the file "
+                    "writable to let it be saved, or move it away. (error 70, vbide)\n";
+         }},
+        {"a folder where the save list goes", [&] { fs::create_directory(out / "~save.~lst"); },
+         [&] {
+             return "ostrel generate: " + (out / "~save.~lst").string() +
+                    " stands where the save list goes. Nothing has been saved; move it away, then save "
+                    "again. "
+                    "(error 75, vbide)\n";
+         }},
+        {"a cut line in the group file",
+         [&] {
+             const std::string group = Contents(out / "OrderEntry.vbg");
+             std::ofstream(out / "OrderEntry.vbg", std::ios::binary) << group.substr(0, group.size() - 10);
+         },
+         [&] {
+             return "ostrel generate: Invalid file format: " + (out / "OrderEntry.vbg").string() +
+                    ", line 4: the line is incomplete: the file ends inside it (error 321, vbide)\n";
+         }},
+        {"a file in the place of the temporary folder", [&] { std::ofstream(temp) << "mine"; },
+         [&] { return unusableTemp(temp, "it is not a folder"); }},
+        {"a temporary folder that others may use",
+         [&] {
+             fs::create_directory(temp);
+             fs::permissions(temp, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                       fs::perms::others_read | fs::perms::others_exec);
+         },
+         [&] { return unusableTemp(temp, "others may use it (its mode is 0755, not 0700)"); }},
+        {"no temporary folder", [&] { ::setenv("TMPDIR", (mFolder / "gone").c_str(), 1); },
+         [&] { return unusableTemp(mFolder / "gone", "No such file or directory"); }},
+        {"a repository that is no SQLite file", [&] { std::ofstream(repository) << "not a database"; },
+         [&] {
+             return "ostrel generate: The file " + repository.string() +
+                    " is not a VBOstrel repository, or it is damaged: file is not a database. (error 26, "
+                    "OpenRepository)\n";
+         }},
+        {"a repository without a table", [&] { Change(repository, "DROP TABLE Method"); },
+         [&] {
+             return "ostrel generate: The file " + repository.string() +
+                    " is not a VBOstrel repository, or it is damaged: it has no table Method. (error 3343, "
+                    "OpenRepository)\n";
+         }},
+        {"a repository without its version table", [&] { Change(repository, "DROP TABLE VBOstrel"); },
+         [&] {
+             return "ostrel generate: The file " + repository.string() +
+                    " is a VBOstrel repository of an older format (it has no table VBOstrel). This command "
+                    "only reads it and leaves it as it is: open it once in the builder, which brings it up "
+                    "to "
+                    "date, then run the command again. (error 3343, OpenRepository)\n";
+         }},
+        {"a Null where text is expected",
+         [&] { Change(repository, "UPDATE Property SET Label = NULL WHERE ID = 1"); },
+         [&] {
+             return unloadable("Property ID 1 (\"CustomerID\")",
+                               "its column Label holds Null, where text is expected.", 94);
+         }},
+        {"text where a number is expected",
+         [&] { Change(repository, "UPDATE Field SET Length = 'long' WHERE ID = 1"); },
+         [&] {
+             return unloadable("Field ID 1 (\"CustomerID\")",
+                               "its column Length holds \"long\", where a whole number from -2147483648 to "
+                               "2147483647 is expected.",
+                               13);
+         }},
+        {"a business object that is not there",
+         [&] { Change(repository, "UPDATE Association SET TargetBusObjID = 999 WHERE ID = 1"); },
+         [&] {
+             return unloadable(
+                 "Association ID 1 (\"is placed by\")",
+                 "its column TargetBusObjID holds \"999\", where the ID of a business object of "
+                 "the application is expected.",
+                 3021);
+         }},
+        {"a property name used twice",
+         [&] { Change(repository, "UPDATE Property SET Name = 'CustomerID' WHERE ID = 2"); },
+         [&] {
+             return unloadable(
+                 "Property ID 2 (\"CustomerID\")",
+                 "its column Name holds \"CustomerID\", where a value that no other row with the "
+                 "same owner holds is expected.",
+                 457);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::setenv("TMPDIR", (mFolder / "tmp").c_str(), 1);
+        fs::remove_all(temp);
+        fs::remove_all(out);
+        fs::copy(pristine, out, fs::copy_options::recursive);
+        fs::remove(repository);
+        fs::copy_file(SampleRepository(), repository);
+        c.damage();
+        const Tree before = TreeOf(out);
+        const std::string repositoryBefore = Contents(repository);
+        EXPECT_EQ(Generate(out, false, repository), 1);
+        EXPECT_EQ(mErr.str(), c.message());
+        EXPECT_TRUE(TreeOf(out) == before);
+        EXPECT_EQ(Contents(repository), repositoryBefore);
+    }
+}
+
+TEST_F(GenerateSafety, ProjectFilesWithAnyLineEndsAreRead) {
+    const fs::path pristine = mFolder / "pristine", out = mFolder / "out";
+    ASSERT_EQ(Generate(pristine), 0) << mErr.str();
+    const Lines mine = AddDevelopersLines(pristine);
+    for (const std::string lineEnd : {"\n", "\r", "\r\r\n"}) {
+        fs::remove_all(out);
+        fs::copy(pristine, out, fs::copy_options::recursive);
+        for (const auto& entry : fs::recursive_directory_iterator(out)) {
+            if (!entry.is_regular_file())
+                continue;
+            std::string text = Contents(entry.path());
+            for (size_t at = text.find("\r\n"); at != std::string::npos;
+                 at = text.find("\r\n", at + lineEnd.size()))
+                text.replace(at, 2, lineEnd);
+            std::ofstream(entry.path(), std::ios::binary) << text;
+        }
+        ASSERT_EQ(Generate(out), 0) << mErr.str();
+        ExpectEachOnce(out, mine);
+    }
+}
+
+// A save stopped after its list was written is finished by the next run, but never over a file the developer
+// changed since: every developer's line stays.
+TEST_F(GenerateSafety, AStoppedSaveNeverTakesALineTheDeveloperAddedSince) {
+    const fs::path pristine = mFolder / "pristine", out = mFolder / "out";
+    ASSERT_EQ(Generate(pristine), 0) << mErr.str();
+    Lines mine = AddDevelopersLines(pristine);
+    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
+    const std::string added = "    ' added after the stop";
+    mine.push_back(added);
+    // The files a save writes here; a commit flushes them, writes its list, then renames each.
+    size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(pristine))
+        files += entry.is_regular_file() ? 1 : 0;
+    const struct {
+        const char* name;
+        size_t stopAfter;
+    } cases[] = {
+        {"no rename done", 2}, {"some renames done", 2 + files / 2}, {"every rename done", 2 + files}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(out);
+        fs::copy(pristine, out, fs::copy_options::recursive);
+        {
+            testing_support::RecordedSaveSteps stopping(c.stopAfter);
+            vbide::ScopedSaveSteps inForce(stopping);
+            EXPECT_THROW(Generate(out), testing_support::RecordedSaveSteps::Stopped);
+        }
+        ASSERT_TRUE(fs::exists(out / "~save.~lst"));
+        // The developer adds a line in an edit point of a listed file.
+        std::string text = Contents(product);
+        const std::string marker = "'<<<Start Edit Point: Error Constants\r\n";
+        text.insert(text.find(marker) + marker.size(), added + "\r\n");
+        std::ofstream(product, std::ios::binary) << text;
+        const bool waited = fs::exists(fs::path(product.string() + ".~tmp"));
+        EXPECT_TRUE(waited || c.stopAfter > 2);  // before any rename, every file waits
+
+        ASSERT_EQ(Generate(out), 0) << mErr.str();
+        ExpectEachOnce(out, mine);
+        EXPECT_EQ(TemporaryFiles(out), Lines{});
+        const std::string kept = product.string() + ".unsaved";
+        EXPECT_EQ(fs::exists(kept), waited);
+        EXPECT_EQ(mErr.str().find("warning: " + product.string() +
+                                  " changed after a save that was stopped had "
+                                  "begun, so it is left as it is; what that save would have written is kept "
+                                  "in " +
+                                  kept + ".") != std::string::npos,
+                  waited)
+            << mErr.str();
+    }
 }
 
 }  // namespace

@@ -42,39 +42,48 @@ TEST(OpenRepository, UpgradesAnOlderRepository) {
     EXPECT_EQ(db->Select("VBOstrel")[0]["Version"].ToString(), "1.1");
 }
 
-TEST(OpenRepository, AFileThatIsNoRepositoryIsReportedAndLeftUnchanged) {
+TEST(OpenRepository, AFileThatIsNoRepositoryIsReportedWithItsFaultAndLeftUnchanged) {
     const std::string jetHeader = std::string("\0\1\0\0Standard Jet DB\0", 20) + std::string(2000, '\0');
-    const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>> cases = {
-        {"text", [](const auto& file) { Write(file, std::string(3000, 'x')); }},
-        {"empty file", [](const auto& file) { Write(file, ""); }},
-        {"Access file", [&](const auto& file) { Write(file, jetHeader); }},
+    const struct {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        const char* fault;
+    } cases[] = {
+        {"text", [](const auto& file) { Write(file, std::string(3000, 'x')); }, "file is not a database"},
+        {"empty file", [](const auto& file) { Write(file, ""); }, "it has no table Application"},
+        {"Access file", [&](const auto& file) { Write(file, jetHeader); }, "file is not a database"},
         {"other SQLite database",
          [](const auto& file) {
              dao::SqliteDatabase::Open(file, dao::OpenMode::CreateIfMissing)
                  ->CreateTable("Customer", {{"Name", dao::FieldType::Text}});
-         }},
+         },
+         "it has no table Application"},
         {"repository without a column",
          [](const auto& file) {
              repository_test::MakeRepository(file, {true, {"1.1"}, {"Property.Label"}});
-         }},
+         },
+         "its table Property has no column Label"},
         {"truncated repository",
          [](const auto& file) {
              repository::CreateRepository(file);
              const std::string whole = Contents(file);
              Write(file, whole.substr(0, whole.size() / 2));
-         }},
+         },
+         "database disk image is malformed"},
     };
-    for (const auto& [name, make] : cases) {
-        SCOPED_TRACE(name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         dao_test::TestFolder folder;
         const auto file = folder / "vbostrel.mdb";
-        make(file);
+        c.make(file);
         const std::string before = Contents(file);
         try {
             repository::OpenRepository(folder.Path());
             ADD_FAILURE() << "opened";
-        } catch (const vb::Error& error) {
-            EXPECT_EQ(error.Description(), "The VBOstrel database cannot be found!");
+        } catch (const repository::UnusableRepository& error) {
+            EXPECT_EQ(error.Description(), "The file " + file.string() +
+                                               " is not a VBOstrel repository, or it is damaged: " + c.fault +
+                                               ".");
             EXPECT_NE(error.Number(), 0);
         }
         EXPECT_EQ(Contents(file), before);

@@ -129,16 +129,18 @@ TEST_F(ConnectionTest, ADataSourceWithoutADatabaseLearnsItsDefault) {
     EXPECT_EQ(mApplication.DSNDBName(), database);
 }
 
+// The Part's message, then the driver's reason on the next line; the password never shows.
 TEST_F(ConnectionTest, AnUnopenableDatabaseGivesAMessageAndNoTables) {
     struct Case {
-        std::string local, dsn, password, connectStringAfter, message;
+        std::string local, dsn, password, connectStringAfter, message, reason;
     };
     const std::string missing = (mFolder / "missing.mdb").string();
     const std::vector<Case> cases = {
         {"", "NoSuchSource", "Sec;ret", "UID=u;PWD={Sec;ret};DSN=NoSuchSource",
-         "UID=u;PWD=****;DSN=NoSuchSource cannot be opened."},
-        {missing, "", "", missing, missing + " cannot be opened."},
-        {"", "", "", "", " cannot be opened."},
+         "UID=u;PWD=****;DSN=NoSuchSource cannot be opened.",
+         "[IM002] [unixODBC][Driver Manager]Data source name not found"},
+        {missing, "", "", missing, missing + " cannot be opened.", ""},
+        {"", "", "", "", " cannot be opened.", ""},
     };
     for (const Case& c : cases) {
         ui::ScriptedInteraction interaction;
@@ -151,7 +153,12 @@ TEST_F(ConnectionTest, AnUnopenableDatabaseGivesAMessageAndNoTables) {
         EXPECT_TRUE(NewTables(connectString).empty());
         EXPECT_EQ(connectString, c.connectStringAfter);
         ASSERT_EQ(interaction.Prompts().size(), 1u);
-        EXPECT_EQ(interaction.Prompts()[0].prompt, c.message);
+        const std::string& prompt = interaction.Prompts()[0].prompt;
+        EXPECT_EQ(prompt.substr(0, prompt.find("\r\n")), c.message);
+        if (c.reason.empty())
+            EXPECT_EQ(prompt.find("\r\n"), std::string::npos) << prompt;
+        else
+            EXPECT_EQ(prompt.find("\r\n" + c.reason), c.message.size()) << prompt;
         EXPECT_EQ(interaction.Prompts()[0].buttons, 10);
         EXPECT_FALSE(std::filesystem::exists(missing));
     }

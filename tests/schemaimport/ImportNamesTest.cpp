@@ -46,24 +46,48 @@ TEST(ImportNames, PropertyNamesOfColumns) {
         EXPECT_EQ(PropertyNameOf(column), property) << column;
 }
 
-TEST(ImportNames, ReservedWords) {
+// What the rules 1 to 3 leave and VB refuses: each mend, the message's words, and numbering of a name
+// the mend makes alike to a taken one.
+TEST(ImportNames, NamesVbRefusesAreMended) {
+    const std::string longName(40, 'a');
     struct Case {
-        std::string property, businessObject;
-        std::optional<std::string> word, newName;
+        std::string name, owner;
+        std::optional<std::string> was, newName;
+        std::string reason;
     };
     const Case cases[] = {
-        {"type", "Item_Kinds", "Type", "Item_kinds_Type"},
-        {" PRIVATE ", " ORDER lines ", "Private", "Order Lines_Private"},
-        {"Types", "Item", std::nullopt, std::nullopt},
-        {"Type_Code", "Item", std::nullopt, std::nullopt},
+        {"type", "Item_Kinds", "Type", "Item_kinds_Type", "is a reserved word"},
+        {"PRIVATE", "ORDER_lines", "Private", "Order_lines_Private", "is a reserved word"},
+        {"Dim", "Orders", "Dim", "Orders_Dim", "is a reserved word"},
+        {"sElEcT", "", "Select", "T_Select", "is a reserved word"},
+        {"Quote\"Table", "x", "Quote\"Table", "QuoteTable2",
+         "breaks a rule of VB names (There can be no puctuation in a name!)"},
+        {"名前", "x", "名前", "T", "breaks a rule of VB names (Name must begin with a letter!)"},
+        {"Größe名", "x", "Größe名", "Größe",
+         "breaks a rule of VB names (A name can hold only letters, digits and \"_\"!)"},
+        {"2nd_Table", "x", "2nd_Table", "Twond_Table",
+         "breaks a rule of VB names (Name must begin with a letter!)"},
+        {"0Orders", "x", "0Orders", "T0Orders", "breaks a rule of VB names (Name must begin with a letter!)"},
+        {"_x", "x", "_x", "T_x", "breaks a rule of VB names (Name must begin with a letter!)"},
+        {"D\"im", "Orders", "D\"im", "Orders_Dim",
+         "breaks a rule of VB names (There can be no puctuation in a name!)"},
+        {longName, "x", longName, std::string(30, 'a'), "breaks a rule of VB names (Name too long!)"},
+        {"Types", "Item", std::nullopt, std::nullopt, ""},
+        {"Type_Code", "Item", std::nullopt, std::nullopt, ""},
+        {"Größe", "Item", std::nullopt, std::nullopt, ""},
     };
+    // Taken: "QuoteTable", so the quote's removal numbers it.
+    const auto isTaken = [](const std::string& name) { return name == "QuoteTable"; };
     for (const Case& c : cases) {
-        const auto renamed = RenameReservedWord(c.property, c.businessObject);
-        EXPECT_EQ(renamed.has_value(), c.word.has_value()) << c.property;
-        if (renamed) {
-            EXPECT_EQ(renamed->Word, *c.word);
-            EXPECT_EQ(renamed->NewName, *c.newName);
-        }
+        SCOPED_TRACE(c.name);
+        const auto change = MakeVbName(c.name, c.owner, isTaken);
+        ASSERT_EQ(change.has_value(), c.newName.has_value());
+        if (!change)
+            continue;
+        EXPECT_EQ(change->Name, *c.newName);
+        EXPECT_EQ(VbNameMessage("property", *change),
+                  "The property name " + *c.was + " " + c.reason +
+                      " so the property name will be converted to: " + *c.newName + ".");
     }
 }
 

@@ -224,8 +224,15 @@ TEST_F(ODBCLogonTest, RegisterAsksForTheAttributesAndRegistersTheSource) {
         {"New", "", true, {"Please select a Driver!"}},
         {"New", "SQLite3", true, {"Datasource Registration Succeeded, proceed with Open."}},
         {"New", "SQLite3", false, {errorBox + "\r\n\r\nOperation canceled by user.\r\nNumber: 3059"}},
-        {"a[b", "SQLite3", true, {errorBox + "\r\n\r\nODBC--call failed.\r\nNumber: 3146"}},
-        {"New", "No Such Driver", true, {errorBox + "\r\n\r\nODBC--call failed.\r\nNumber: 3146"}},
+        {"a[b",
+         "SQLite3",
+         true,
+         {errorBox + "\r\n\r\nODBC--call failed.\r\nInvalid data source name: \"a[b\"\r\nNumber: 3146"}},
+        {"New",
+         "No Such Driver",
+         true,
+         {errorBox +
+          "\r\n\r\nODBC--call failed.\r\nThe driver \"No Such Driver\" is not installed.\r\nNumber: 3146"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dsn + "/" + c.driver);

@@ -49,7 +49,6 @@ inline void DriveModal(const QString& title, const std::string& name, const std:
             return;
         }
         acted = true;
-        dialog->adjustSize();
         SavePicture(*dialog, name);
         act(*dialog);
         if (dialog->isVisible()) {

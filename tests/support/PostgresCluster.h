@@ -21,6 +21,10 @@ class PostgresCluster {
         return cluster;
     }
 
+    // The one login that must give its password (postgres-cluster.sh); every other is trusted.
+    static constexpr const char* kPasswordUser = "ostrel_password";
+    static constexpr const char* kPassword = "ostrel";
+
     int Port() const { return mPort; }
 
     // A connect string of the PostgreSQL Unicode driver for `database` as the superuser.

@@ -127,6 +127,32 @@ TEST_F(ControlsTest, PropertiesConvertToTheirTypes) {
     EXPECT_EQ(listView->Properties("View")->Value(), vb::Variant(int32_t{3}));
 }
 
+// A drop-down list (Style 2) keeps no text: the name Add gave it goes, and Text cannot be set; the other
+// styles keep their text.
+TEST_F(ControlsTest, ADropDownListKeepsNoText) {
+    const struct {
+        int16_t style;
+        const char* described;
+        int32_t setTextError;
+    } cases[] = {
+        {0, "VB.ComboBox Combo1 Text=\"Combo1\" Style=0", 0},
+        {1, "VB.ComboBox Combo2 Text=\"Combo2\" Style=1", 0},
+        {2, "VB.ComboBox Combo3 Style=2", kPropertyReadOnly},
+    };
+    for (const auto& c : cases) {
+        auto combo = mControls.Add("ComboBox");
+        combo->Properties("Style")->SetValue(c.style);
+        EXPECT_EQ(testing_support::DescribeControl(*combo), c.described);
+        int32_t error = 0;
+        try {
+            combo->Properties("Text")->SetValue("");
+        } catch (const vb::Error& raised) {
+            error = raised.Number();
+        }
+        EXPECT_EQ(error, c.setTextError);
+    }
+}
+
 TEST_F(ControlsTest, NamesAreUniqueExceptInControlArrays) {
     auto first = mControls.Add("OptionButton");
     auto second = mControls.Add("OptionButton");

@@ -14,6 +14,7 @@
 #include "platform/ide/KnownLibraries.h"
 #include "tests/platform/ide/FormFiles.h"
 #include "tests/platform/ide/TestSupport.h"
+#include "tests/support/RecordedSaveSteps.h"
 
 namespace vbide {
 namespace {
@@ -392,47 +393,72 @@ TEST_F(ProjectFilesTest, ASaveNeverWritesOverAFileTheGroupDoesNotList) {
               std::string::npos);
 }
 
-TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWhole) {
-    const fs::path folder = mFolder / "group";
-    SaveProjectGroup(*BuildGroup(), folder / "App.vbg");
-    const auto saved = FilesUnder(folder);
-    const fs::path customer = folder / "AppLogic" / "Customer.cls";
-    const fs::path module = folder / "AppLogic" / "CommonLogical.bas";
+using testing_support::RecordedSaveSteps;
+
+TEST_F(ProjectFilesTest, ACommitFlushesItsFilesBeforeTheListAndTheListBeforeTheRenames) {
+    RecordedSaveSteps recorded;
+    ScopedSaveSteps inForce(recorded);
+    FileBatch batch(mFolder);
+    fs::create_directories(mFolder / "sub");
+    for (const fs::path& file : {mFolder / "a.txt", mFolder / "sub" / "b.txt"})
+        batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+    batch.Commit();
+    EXPECT_EQ(recorded.Steps(), (std::vector<std::string>{"flushed", "listed", "a.txt", "b.txt"}));
+}
+
+TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAChangedFile) {
+    const fs::path folder = mFolder / "stopped";
+    const fs::path files[] = {folder / "a.txt", folder / "sub" / "b.txt", folder / "c.txt"};
     const struct {
         const char* name;
-        bool listed;                   // the save list was in place when the save stopped
-        bool customerRenamed;          // Customer.cls had been renamed already
-        const char* customerExpected;  // what Customer.cls holds afterwards ("" for as saved)
-        const char* moduleExpected;
-    } cases[] = {
-        {"stopped while writing", false, false, "", ""},
-        {"stopped before the first rename", true, false, "new customer", "new module"},
-        {"stopped between renames", true, true, "new customer", "new module"},
-    };
+        size_t stopAfter;  // the step of the commit after which it stops
+        bool renamed;      // whether the save puts its files in place
+    } cases[] = {{"stopped before the list", 1, false},
+                 {"stopped before the first rename", 2, true},
+                 {"stopped between renames", 3, true},
+                 {"stopped after the last rename", 5, true}};
     for (const auto& c : cases) {
-        for (const auto& [file, text] : saved)
-            WriteBytes(folder / file, text);
-        fs::path customerTemporary = customer, moduleTemporary = module;
-        customerTemporary += ".~tmp";
-        moduleTemporary += ".~tmp";
-        WriteBytes(c.customerRenamed ? customer : customerTemporary, "new customer");
-        WriteBytes(moduleTemporary, "new module");
-        WriteBytes(folder / "App.vbg.~tmp", "half a group");
-        if (c.listed)
-            WriteBytes(folder / "~save.~lst",
-                       "ostrel save list "
-                       "1\r\nAppLogic/Customer.cls\r\nAppLogic/CommonLogical.bas\r\n../outside\r\n");
-        else
-            WriteBytes(folder / "~save.~lst.~tmp", "ostrel save list 1\r\n");
+        for (const bool edited : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (edited ? ", c.txt edited" : ""));
+            fs::remove_all(mFolder);
+            for (const auto& file : files)
+                WriteBytes(file, "old");
+            {
+                RecordedSaveSteps stopping(c.stopAfter);
+                ScopedSaveSteps inForce(stopping);
+                FileBatch batch(folder);
+                for (const auto& file : files)
+                    batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+                EXPECT_THROW(batch.Commit(), RecordedSaveSteps::Stopped);
+            }
+            if (c.renamed) {  // a list line naming a file outside the folder is never followed
+                WriteBytes(mFolder / "outside.~tmp", "outside");
+                std::ofstream(folder / "~save.~lst", std::ios::binary | std::ios::app) << "-\t../outside\r\n";
+            }
+            if (edited)
+                WriteBytes(files[2], "mine");
 
-        RecoverInterruptedSave(folder);
+            const std::vector<std::string> kept = RecoverInterruptedSave(folder);
 
-        auto expected = saved;
-        if (*c.customerExpected)
-            expected["AppLogic/Customer.cls"] = c.customerExpected;
-        if (*c.moduleExpected)
-            expected["AppLogic/CommonLogical.bas"] = c.moduleExpected;
-        EXPECT_EQ(FilesUnder(folder), expected) << c.name;
+            const std::string text = c.renamed ? "new\r\n" : "old";
+            std::map<std::string, std::string> expected = {
+                {"a.txt", text}, {"sub/b.txt", text}, {"c.txt", text}};
+            const bool cWaited = c.renamed && c.stopAfter < 5;
+            if (edited)
+                expected["c.txt"] = "mine";
+            if (edited && cWaited)
+                expected["c.txt.unsaved"] = "new\r\n";
+            EXPECT_EQ(FilesUnder(folder), expected);
+            EXPECT_EQ(kept.size(), edited && cWaited ? 1U : 0U);
+            if (!kept.empty()) {
+                EXPECT_EQ(kept[0],
+                          files[2].string() +
+                              " changed after a save that was stopped had begun, so it is left as it "
+                              "is; what that save would have written is kept in " +
+                              files[2].string() + ".unsaved.");
+            }
+            EXPECT_FALSE(fs::exists(mFolder / "outside"));
+        }
     }
 }
 
@@ -502,10 +528,14 @@ TEST_F(ProjectFilesTest, ABatchWhoseRenameFailsIsFinishedByTheRecovery) {
             EXPECT_TRUE(fs::exists(temporary)) << c.name << ": " << temporary;
         }
 
+        // What stood in the way is gone, so the file is not what the save found: its new text goes beside it.
         fs::remove_all(files[c.failing]);
-        RecoverInterruptedSave(folder);
-        const std::map<std::string, std::string> expected = {
+        EXPECT_EQ(RecoverInterruptedSave(folder).size(), 1U) << c.name;
+        std::map<std::string, std::string> expected = {
             {"a.txt", "new\r\n"}, {"sub/b.txt", "new\r\n"}, {"c.txt", "new\r\n"}};
+        const std::string failing = fs::relative(files[c.failing], folder).string();
+        expected.erase(failing);
+        expected[failing + ".unsaved"] = "new\r\n";
         EXPECT_EQ(FilesUnder(folder), expected) << c.name;
     }
 }

@@ -119,6 +119,28 @@ TEST(Text, IsAsciiLooksAtEveryByte) {
         EXPECT_EQ(vb::IsAscii(c.text), c.ascii) << c.text;
 }
 
+TEST(Text, IdentifiersTakeAsciiAndLatin1Letters) {
+    const struct {
+        std::string text;
+        bool identifier;
+    } cases[] = {{"Order_2", true},
+                 {"Gr\xC3\xB6\xC3\x9F"
+                  "e",
+                  true},
+                 {"\xC3\x89t\xC3\xA9", true},
+                 {"", false},
+                 {"_x", false},
+                 {"2nd", false},
+                 {"a b", false},
+                 {"a\xC3\x97"
+                  "b",
+                  false},
+                 {"\xE5\x90\x8D", false},
+                 {"\xC5\xA0koda", false}};  // multiply sign; a CJK letter; S-caron lies outside Latin-1
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::IsIdentifier(c.text), c.identifier) << c.text;
+}
+
 TEST(Text, NegativeLengthsAreInvalidCalls) {
     for (auto call : {+[] { vb::Left("a", -1); }, +[] { vb::Mid("a", 0); }, +[] { vb::Space(-1); }}) {
         try {

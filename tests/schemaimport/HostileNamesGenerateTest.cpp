@@ -1,0 +1,99 @@
+// A database whose table and column names break every rule of VB names, imported, saved to a repository
+// and built by `ostrel generate`'s own call: every imported name is one VB accepts, and every generated
+// module passes the VB text checker.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/CommonNames.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "host/GenerateCommand.h"
+#include "platform/ide/ProjectFiles.h"
+#include "platform/ide/VBE.h"
+#include "repository/ApplicationSave.h"
+#include "repository/RepositorySchema.h"
+#include "tests/platform/dao/TestFiles.h"
+#include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/support/VbGroupCheck.h"
+
+namespace schemaimport {
+namespace {
+
+using catalog_test::Kind;
+using Names = std::vector<std::string>;
+
+// Longer than a VB name may be, and alike in their first 30 characters.
+const std::string kLong = "Customer_Account_Balance_History";
+
+Names HostileSchema() {
+    return {
+        R"sql(CREATE TABLE "2nd Table" ("ID" INTEGER PRIMARY KEY, "2nd col" INTEGER, "0x" INTEGER))sql",
+        R"sql(CREATE TABLE "Quote's Table" ("ID" INTEGER PRIMARY KEY,
+            "Parent ID" INTEGER REFERENCES "2nd Table" ("ID"), "a'b" VARCHAR(10)))sql",
+        R"sql(CREATE TABLE "名前" ("名前" INTEGER PRIMARY KEY, "住所" VARCHAR(20)))sql",
+        R"sql(CREATE TABLE "Dim" ("Dim" INTEGER PRIMARY KEY, "End" INTEGER, "Select" VARCHAR(5), "Type" INTEGER))sql",
+        R"sql(CREATE TABLE "End" ("ID" INTEGER PRIMARY KEY, "Dim" INTEGER REFERENCES "Dim" ("Dim")))sql",
+        R"sql(CREATE TABLE "Select" ("_under" INTEGER PRIMARY KEY))sql",
+        R"sql(CREATE TABLE "0Orders" ("ID" INTEGER PRIMARY KEY))sql",
+        "CREATE TABLE \"" + kLong + "_Entries_For_Reporting_Year_1\" (\"" + kLong +
+            "_Entry_Identifier_Number_1\" INTEGER PRIMARY KEY, \"" + kLong +
+            "_Entry_Identifier_Number_2\" INTEGER)",
+        "CREATE TABLE \"" + kLong + "_Entries_For_Reporting_Year_2\" (\"ID\" INTEGER PRIMARY KEY)",
+    };
+}
+
+class HostileNames : public ::testing::TestWithParam<Kind> {
+  protected:
+    void SetUp() override { testing_support::OdbcSandbox::Get().Clear(); }
+
+    dao_test::TestFolder mFolder;
+};
+
+TEST_P(HostileNames, ImportIntoNamesVbAcceptsAndCodeThatPassesTheChecker) {
+    const auto application = import_test::NewDatabase(GetParam(), HostileSchema(), mFolder.Path());
+    {
+        ui::ScriptedInteraction script;
+        ui::ScopedInteraction scoped(script);
+        script.AnswerDialog(import_test::Choose());
+        FilingSink sink;
+        import_test::ImportInto(sink, application);
+    }
+    ASSERT_EQ(application->BusinessObjects()->Count(), 9);
+    EXPECT_EQ(application->Relationships()->Count(), 2);
+    for (const auto& businessObject : *application->BusinessObjects()) {
+        EXPECT_EQ(core::Common::VbNameFault(businessObject->Name()), "") << businessObject->Name();
+        EXPECT_EQ(core::Common::VbNameFault(businessObject->L3ListClass()), "") << businessObject->Name();
+        for (const auto& property : *businessObject->Properties())
+            EXPECT_EQ(core::Common::VbNameFault(property->Name()), "") << property->Name();
+    }
+
+    const auto repositoryFile = mFolder / "vbostrel.mdb";
+    repository::CreateRepository(repositoryFile);
+    {
+        auto repository = dao::SqliteDatabase::Open(repositoryFile, dao::OpenMode::ReadWrite);
+        repository::SuppliedApplicationInfo info(repository::ApplicationInfo{
+            "Hostile", "", 3, "HostileUI", "HostileBus", "HostileData", "SQL", application->DSN(), ""});
+        ASSERT_EQ(repository::SaveApplication(*repository, *application, false, info),
+                  repository::SaveOutcome::Saved);
+    }
+    host::GenerateCommand command;
+    command.request.repository = repositoryFile;
+    command.request.application = "Hostile";
+    command.out = mFolder / "out";
+    std::ostringstream out, err;
+    ASSERT_EQ(host::RunGenerateCommand(command, out, err), 0) << err.str();
+
+    auto vbe = std::make_shared<vbide::VBE>();
+    vbide::OpenProjectGroup(*vbe, mFolder / "out" / "Hostile.vbg");
+    int modules = 0;
+    EXPECT_EQ(testing_support::CheckVbGroup(*vbe, modules), Names{});
+    EXPECT_GT(modules, 9 * 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, HostileNames, ::testing::Values(Kind::Sqlite, Kind::Postgres),
+                         [](const auto& info) { return info.param == Kind::Sqlite ? "Sqlite" : "Postgres"; });
+
+}  // namespace
+}  // namespace schemaimport
