@@ -154,6 +154,11 @@ class BuildChecker {
         return std::string(kind) + " " + Quoted(businessObject.Name() + "." + name);
     }
 
+    // "Property "Customer.Phone"" as it is named inside a sentence.
+    static std::string Lowered(const std::string& item) {
+        return vb::LCase(item.substr(0, 1)) + item.substr(1);
+    }
+
     void Fault(const std::string& item, const std::string& rule) { faults.push_back(item + ": " + rule); }
 
     // Whether `name` can be a VB name (and a file or folder name); a fault when not.
@@ -169,9 +174,12 @@ class BuildChecker {
             Fault(item, what + " " + Quoted(text) + " holds a control character, and it stands on one line");
     }
 
-    // Whether `name` was free in `scope`; a fault when not.
-    bool Taken(NameScope& scope, const std::string& item, const std::string& subject, const std::string& name,
-               const std::string& holder) {
+    // Whether `name`, which `item` gives itself ("the name") or something of its own ("its change flag"),
+    // was free in `scope`; a fault when not.
+    bool Taken(NameScope& scope, const std::string& item, const std::string& subject,
+               const std::string& name) {
+        const std::string holder =
+            subject == "the name" ? Lowered(item) : "the " + subject.substr(4) + " of " + Lowered(item);
         const std::string holding = scope.Take(name, holder);
         if (!holding.empty()) {
             Fault(item,
@@ -185,8 +193,7 @@ class BuildChecker {
             Fault(item, subject + " " + Quoted(name) + " is longer than the " +
                             std::to_string(kMaxComponentName) + " characters of a VB class or module name");
         }
-        Taken(mComponents, item, subject, name,
-              subject.substr(4) + " of " + vb::LCase(item.substr(0, 1)) + item.substr(1));
+        Taken(mComponents, item, subject, name);
     }
 
     void TakeProjects() {
@@ -197,7 +204,7 @@ class BuildChecker {
                 continue;  // one project for several layers
             mProjects.push_back(project);
             if (Name(item, project))
-                Taken(mComponents, item, "the name", project, "the project " + Quoted(project));
+                Taken(mComponents, item, "the name", project);
         }
     }
 
@@ -216,18 +223,15 @@ class BuildChecker {
             const std::string methodItem = Member("Method", businessObject, method->Name());
             OneLine(methodItem, "its stored procedure", method->StoredProcedureName());
             if (Name(methodItem, method->Name()) && !Holds(kStandardOperations, method->Name()))
-                Taken(members, methodItem, "the name", method->Name(),
-                      vb::LCase(methodItem.substr(0, 1)) + methodItem.substr(1));
+                Taken(members, methodItem, "the name", method->Name());
         }
         for (const auto& child : Common::GetIdentifyingChildren(businessObject)) {
             if (child.get() == &businessObject) {
                 Fault(item, "an identifying relationship makes it a part of itself");
                 continue;
             }
-            Taken(members, item, "the member for its child", child->Name(),
-                  "the member for the child " + Quoted(child->Name()));
-            Taken(members, item, "the member for its child's list", child->Name() + "List",
-                  "the member for the list of the child " + Quoted(child->Name()));
+            Taken(members, item, "its member for the child", child->Name());
+            Taken(members, item, "its member for the child's list", child->Name() + "List");
         }
     }
 
@@ -262,19 +266,17 @@ class BuildChecker {
                        NameScope& members) {
         const std::string& name = property.Name();
         const std::string item = Member("Property", businessObject, name);
-        const std::string holder = vb::LCase(item.substr(0, 1)) + item.substr(1);
         // A name taken already brings its own faults; those of the names made from it would only repeat them.
-        const bool free = Name(item, name) && Taken(members, item, "the name", name, holder);
+        const bool free = Name(item, name) && Taken(members, item, "the name", name);
         if (free) {
-            Taken(members, item, "its validation function", name + "IsValid",
-                  "the validation function of " + holder);
-            Taken(members, item, "its change flag", name + "IsChanged", "the change flag of " + holder);
+            Taken(members, item, "its validation function", name + "IsValid");
+            Taken(members, item, "its change flag", name + "IsChanged");
         }
         const std::string& dataType = property.DataType();
         if (!Holds(kDataTypes, dataType))
             Fault(item, "the data type " + Quoted(dataType) + " is none that VB code is written for");
         else if ((dataType == "Memo" || dataType == "OLE Object") && free)
-            Taken(members, item, "its read function", "Read_" + name, "the read function of " + holder);
+            Taken(members, item, "its read function", "Read_" + name);
         OneLine(item, "its label", property.Label());
         if (const auto& field = property.Field())
             OneLine(item, "the name of its field", field->Name());

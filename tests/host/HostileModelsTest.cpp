@@ -147,7 +147,7 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
         {"a property named as a child business object",
          "UPDATE Property SET Name = 'OrderLine' WHERE ID = 21",
          Refusal(
-             {R"(Business object "Order": the member for its child "OrderLine" is also the name of property "Order.OrderLine", letter case aside)"})},
+             {R"(Business object "Order": its member for the child "OrderLine" is also the name of property "Order.OrderLine", letter case aside)"})},
         {"a business object named as a generated module",
          "UPDATE BusinessObject SET Name = 'Common' WHERE ID = 2",
          Refusal(
