@@ -186,7 +186,8 @@ void frmPropertyBuilder::LoadVirtualProperty(const std::string& ownerBusObjName,
 // A refused entry takes the focus, and the tab that holds it comes to the front.
 void frmPropertyBuilder::FocusOn(const char* control) {
     mFocus = control;
-    const int32_t tab = mFocus == "txtPerVal" || mFocus == "txtUpperPV" ? 1 : 0;
+    const int32_t tab =
+        mFocus == "txtPerVal" || mFocus == "txtUpperPV" || mFocus == "lstPermittedValues" ? 1 : 0;
     if (tab != mTab)
         SSTab1_Click(tab);
 }

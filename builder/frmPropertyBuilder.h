@@ -117,6 +117,7 @@ class frmPropertyBuilder : public ui::ModalDialog {
     // The second tab.
     void LoadPermittedValues();
     bool CheckPermittedValues();
+    bool CheckValuesAgainstType();
     void SavePermittedValues();
     void ShowOption(PVOption option);
     void FillDisplayedProperties();

@@ -2,8 +2,8 @@
 // the property of the referenced business object that is displayed in place of the key.
 
 #include "builder/DialogChecks.h"
-#include "builder/PermittedValueCheck.h"
 #include "builder/frmPropertyBuilder.h"
+#include "core/PermittedValueCheck.h"
 #include "core/frmCodeGeneration.h"
 #include "core/qelApplication.h"
 #include "core/qelBusObjProperty.h"
@@ -25,7 +25,7 @@ bool HasRange(const std::string& dataType) {
 }  // namespace
 
 bool frmPropertyBuilder::ValidatePermittedValue(std::string& value) const {
-    return CheckPermittedValue(cmbDataType.Text(), value);
+    return core::CheckPermittedValue(cmbDataType.Text(), value);
 }
 
 std::shared_ptr<core::qelBusinessObject> frmPropertyBuilder::ReferencedBusinessObject() const {
@@ -174,10 +174,35 @@ void frmPropertyBuilder::LoadPermittedValues() {
     }
 }
 
-// A range needs both bounds; the other modes need nothing more.
+// Every value is checked again against the data type as it stands now: the type may have changed since a
+// value was entered, and a refused bound stays in its box. A Boolean has no range.
+bool frmPropertyBuilder::CheckValuesAgainstType() {
+    if (mOption == pvList) {
+        for (std::string& value : lstPermittedValues.Items) {
+            if (!ValidatePermittedValue(value)) {
+                RefuseValue("lstPermittedValues");
+                FocusOn("lstPermittedValues");
+                return false;
+            }
+        }
+        return true;
+    }
+    for (auto [box, boxName] : {std::pair{&txtPerVal, "txtPerVal"}, std::pair{&txtUpperPV, "txtUpperPV"}}) {
+        std::string value = box->Text;
+        if (cmbDataType.Text() == "Boolean" || !ValidatePermittedValue(value)) {
+            RefuseValue(boxName);
+            FocusOn(boxName);
+            return false;
+        }
+        box->Text = value;
+    }
+    return true;
+}
+
+// A range needs both bounds; the values must be of the data type.
 bool frmPropertyBuilder::CheckPermittedValues() {
     if (mOption != pvRange)
-        return true;
+        return mOption != pvList || CheckValuesAgainstType();
     if (txtPerVal.Text.empty()) {
         ShowInformation("The Lower Bound must be filled in!");
         FocusOn("txtPerVal");
@@ -188,7 +213,7 @@ bool frmPropertyBuilder::CheckPermittedValues() {
         FocusOn("txtUpperPV");
         return false;
     }
-    return true;
+    return CheckValuesAgainstType();
 }
 
 void frmPropertyBuilder::SavePermittedValues() {

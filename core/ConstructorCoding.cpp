@@ -89,9 +89,11 @@ void qelConstructor::StartCoding() {
 
 void qelConstructor::Code(std::string_view line) {
     const std::string_view text = SubstituteTokens(line);
-    const int32_t number = mLinesInComponent + 1;
-    Required(mCurComponent).CodeModule()->InsertLines(number, text);
-    mLinesInComponent = number;
+    // Text holding line breaks is several lines: each is counted, so that the next line goes below them.
+    auto& code = *Required(mCurComponent).CodeModule();
+    const int32_t before = code.CountOfLines();
+    code.InsertLines(mLinesInComponent + 1, text);
+    mLinesInComponent += code.CountOfLines() - before;
 }
 
 void qelConstructor::FinishCoding() {

@@ -1,5 +1,6 @@
 #include "core/frmCodeGeneration.h"
 
+#include "core/BuildCheck.h"
 #include "core/CommonModelQueries.h"
 #include "core/HelpFile.h"
 #include "core/frmErrorDisplayUtil.h"
@@ -141,6 +142,23 @@ bool frmCodeGeneration::CheckModel(std::vector<std::string>& warnings) {
     return true;
 }
 
+bool frmCodeGeneration::CheckNamesAndValues() {
+    std::vector<std::shared_ptr<qelBusinessObject>> chosen;
+    for (const auto& row : mSelection) {
+        if (row.selected == 1)
+            chosen.push_back(mApplication->BusinessObjects()->Item(row.name));
+    }
+    const std::vector<std::string> faults = CheckBeforeBuild(*mApplication, chosen, mAllForms);
+    if (faults.empty())
+        return true;
+    // Nothing is written: the dialog stays open for another choice once the model is put right.
+    SetStatus(kReady);
+    ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+    ui::MsgBox(BuildRefusal(faults), ui::vbOKOnly + ui::vbCritical);
+    SetVisible(true);
+    return false;
+}
+
 bool frmCodeGeneration::ConfirmWarnings(std::vector<std::string> warnings) {
     if (warnings.empty())
         return true;
@@ -179,6 +197,8 @@ void frmCodeGeneration::cmdGenerate_Click() {
             Unload();
             return;
         }
+        if (!CheckNamesAndValues())
+            return;
         if (!ConfirmWarnings(std::move(warnings))) {
             SetStatus(kReady);
             SetVisible(true);

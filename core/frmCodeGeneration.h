@@ -60,6 +60,9 @@ class frmCodeGeneration : public ui::ModelessWindow {
 
   private:
     void Form_Load();
+    // The check before a build of the chosen business objects; false (after its message, the dialog shown
+    // again) when a name or value cannot become VB code.
+    bool CheckNamesAndValues();
     // Runs the model check; false (after its message) when the run must stop.
     bool CheckModel(std::vector<std::string>& warnings);
     bool ConfirmWarnings(std::vector<std::string> warnings);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iomanip>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -30,14 +31,14 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
     }
 }
 
-// The group file in `folder`: the one there is, or one named after the application.
-std::filesystem::path GroupFileIn(const std::filesystem::path& folder, const std::string& application) {
+// The group file that `folder` holds, or nothing.
+std::optional<std::filesystem::path> GroupFileIn(const std::filesystem::path& folder) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         if (entry.path().extension() == ".vbg")
             return entry.path();
     }
-    return folder / (application + ".vbg");
+    return std::nullopt;
 }
 
 void PrintTable(const typelib::GenerateResult& result, std::ostream& out) {
@@ -100,11 +101,14 @@ int RunGenerateCommand(const GenerateCommand& command, std::ostream& out, std::o
         // A save that a kill stopped is finished (or dropped) before the group is looked for.
         for (const std::string& kept : vbide::RecoverInterruptedSave(command.out))
             err << "warning: " << kept << '\n';
-        const std::filesystem::path groupFile = GroupFileIn(command.out, command.request.application);
-        if (std::filesystem::exists(groupFile))
-            vbide::OpenProjectGroup(*vbe, groupFile);
+        const std::optional<std::filesystem::path> existing = GroupFileIn(command.out);
+        if (existing)
+            vbide::OpenProjectGroup(*vbe, *existing);
         const auto driver = automation::CreateObjectAs<typelib::IBuildDriver>(kBuildDriver);
         const typelib::GenerateResult result = driver->Generate(vbe, command.request);
+        // The build has checked the application's name: only now does it name a file.
+        const std::filesystem::path groupFile =
+            existing ? *existing : vbide::PathInside(command.out, command.request.application + ".vbg");
         std::filesystem::create_directories(command.out);
         vbide::SaveProjectGroup(*vbe, groupFile);
         for (const auto& warning : result.warnings)

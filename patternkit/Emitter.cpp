@@ -1,9 +1,11 @@
 #include "patternkit/Emitter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
 #include "patternkit/EditPointMarkers.h"
+#include "patternkit/VbLiteral.h"
 
 namespace patternkit {
 namespace {
@@ -75,7 +77,64 @@ size_t MarginOf(std::string_view line) {
     return margin;
 }
 
+// Calls `literal(begin, end)` with the place of the text of each string literal of a line of code, between
+// its quotes; the walk stops at a comment.
+template <typename Literal>
+void ForEachLiteral(std::string_view line, Literal&& literal) {
+    for (size_t at = line.find_first_of("\"'"); at != std::string_view::npos && line[at] == '"';
+         at = line.find_first_of("\"'", at + 1)) {
+        const size_t begin = at + 1;
+        for (at = begin; at < line.size(); ++at) {
+            if (line[at] != '"')
+                continue;
+            if (at + 1 < line.size() && line[at + 1] == '"') {
+                ++at;
+                continue;
+            }
+            break;
+        }
+        at = std::min(at, line.size());
+        literal(begin, at);
+    }
+}
+
+// The value of a literal's text: its doubled quotes single.
+std::string LiteralValue(std::string_view body) {
+    std::string value;
+    for (size_t at = 0; at < body.size(); ++at) {
+        value += body[at];
+        if (body[at] == '"' && at + 1 < body.size() && body[at + 1] == '"')
+            ++at;
+    }
+    return value;
+}
+
 }  // namespace
+
+void Emitter::Write(std::string_view line) const {
+    std::string written;
+    size_t copied = 0;
+    ForEachLiteral(line, [&](size_t begin, size_t end) {
+        const std::string_view body = line.substr(begin, end - begin);
+        if (body.find('&') == std::string_view::npos)
+            return;
+        // Values that need no writing out are left to the engine, which puts in the same text.
+        const std::string value = LiteralValue(body);
+        const std::string resolved = mEngine.CreateTokenStr(value);
+        const std::string literal = Common::VbLiteralBody(resolved);
+        if (body == value && literal == resolved)
+            return;
+        written.append(line.substr(copied, begin - copied));
+        written += literal;
+        copied = end;
+    });
+    if (copied == 0) {
+        mEngine.Code(line);
+        return;
+    }
+    written.append(line.substr(copied));
+    mEngine.Code(written);
+}
 
 Emitter::Emitter(typelib::IConstructor& engine,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> standing)
@@ -103,13 +162,13 @@ void Emitter::Emit(std::string_view block, Values values) const {
         if (line.ends_with(kEndMark))
             line.remove_suffix(kEndMark.size());
         if (!expands) {
-            mEngine.Code(line);
+            Write(line);
         } else if (const LineWriter* writer = LineWriterOf(line, values)) {
             // The callback may emit through this Emitter: nothing of this line is kept past it.
             (*writer)();
         } else {
             Expand(line, values, mStanding, mLine);
-            mEngine.Code(mLine);
+            Write(mLine);
         }
     }
 }

@@ -22,7 +22,9 @@
 // callback instead of text: a line holding only "{{Name}}" then becomes the lines the callback writes
 // (none, one or many), so a procedure with a per-property part still reads as one block. A name without a
 // value, a callback inside other text and a line without its margin are the C++ author's mistakes
-// (std::logic_error). Engine tokens such as "&PropName" pass through for the engine to resolve.
+// (std::logic_error). Engine tokens such as "&PropName" pass through for the engine to resolve, except
+// inside a string literal of the line: there the Emitter asks the engine for their values and writes them
+// through the literal writer (VbLiteral.h), so that a table name with a quote stays one literal.
 
 #include <functional>
 #include <initializer_list>
@@ -56,11 +58,14 @@ class Emitter {
 
     void Emit(std::string_view block, std::initializer_list<Substitution> values = {}) const;
     // One line, with no margin: for lines assembled from parts.
-    void EmitLine(std::string_view line) const { mEngine.Code(line); }
+    void EmitLine(std::string_view line) const { Write(line); }
 
     typelib::IConstructor& Engine() const { return mEngine; }
 
   private:
+    // Hands one line to the engine, the tokens inside its string literals resolved here.
+    void Write(std::string_view line) const;
+
     typelib::IConstructor& mEngine;
     std::vector<std::pair<std::string, std::string>> mStanding;
     // A line with its values in place, kept from line to line so that a line costs no allocation.

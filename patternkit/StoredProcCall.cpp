@@ -6,6 +6,7 @@
 #include "patternkit/Emitter.h"
 #include "patternkit/PropertySets.h"
 #include "patternkit/SqlServerType.h"
+#include "patternkit/VbLiteral.h"
 #include "typelib/IField.h"
 
 namespace patternkit::Common {
@@ -177,7 +178,7 @@ void GenerateStoredProcCall(typelib::IConstructor& engine, std::string_view meth
         |    'Create an ADODB Command object that will execute the {{Procedure}} stored procedure
         |    Set cmdStoredProc = New ADODB.Command
         |    cmdStoredProc.ActiveConnection = cnnDataBase
-        |    cmdStoredProc.CommandText = "{{Procedure}}"
+        |    cmdStoredProc.CommandText = {{ProcedureLiteral}}
         |    cmdStoredProc.CommandType = adCmdStoredProc
         |{{ParameterCode}}
         |    '***************************************************
@@ -200,6 +201,7 @@ void GenerateStoredProcCall(typelib::IConstructor& engine, std::string_view meth
         |    Exit Sub
     )",
              {{"Procedure", storedProcName},
+              {"ProcedureLiteral", VbStringLiteral(storedProcName)},
               {"Method", methodName},
               // The output is read back into the "VarString" local, so that is the name declared.
               {"OutputLocals",

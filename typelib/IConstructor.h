@@ -60,7 +60,8 @@ class IConstructor : public vb::Object {
     virtual vb::Variant GetVBControlProperty(const std::string& propertyName) = 0;
 
     virtual void StartCoding() = 0;
-    // Replaces the tokens of `line` and writes it as the next line of the current component.
+    // Replaces the tokens of `line` and writes it as the next line of the current component; text holding
+    // line breaks (CR, LF or CRLF) is written, and counted, as the lines it holds.
     virtual void Code(std::string_view line) = 0;
     virtual void FinishCoding() = 0;
 

@@ -187,6 +187,24 @@ void WriteLongTextUpdateExamples(Writer& w) {
     w.EmitLine("");
 }
 
+// No Let sets a Read Only property: the database has filled the mandatory ones (the key among them) by
+// the time Add returns. Their rules hold from then on, as after a Read, so that a later change of a
+// mandatory property leaves Update executable.
+void WriteDatabaseFilledRules(Writer& w) {
+    bool first = true;
+    w.ForEachProperty([&](const typelib::IProperty& property) {
+        if (property.Access() != "Read Only" || !property.IsMandatory())
+            return;
+        if (first)
+            w.EmitLine("        'The database has given the read-only mandatory values: their rules hold");
+        first = false;
+        w.Emit(R"vb(
+            |        mcolBusinessRules.Remove "&PropNameIsValid"
+            |        mcolBusinessRules.Add True, "&PropNameIsValid"
+        )vb");
+    });
+}
+
 void WriteAfterCall(Writer& w, const Operation& op) {
     if (op.name == "Add") {
         w.Emit(R"vb(
@@ -201,6 +219,7 @@ void WriteAfterCall(Writer& w, const Operation& op) {
             |        mcolMethodIsExecutable.Remove "Read" ¶
             |        mcolMethodIsExecutable.Add False, "Read" ¶
         )vb");
+        WriteDatabaseFilledRules(w);
     } else if (op.name == "Delete") {
         w.Emit(R"vb(
             |        mblnChanged = False

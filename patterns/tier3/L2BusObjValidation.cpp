@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "patternkit/PropertySets.h"
+#include "patternkit/VbLiteral.h"
 #include "patterns/tier3/L2BusObjWriter.h"
 #include "platform/vb/Numbers.h"
 
@@ -30,17 +31,15 @@ void WriteConversion(Writer& w, const typelib::IProperty& property) {
         w.Emit("|        mudtProps.&PropName = {{Expression}}", {{"Expression", *expression}});
 }
 
-// A bound of a range as a literal of the property's type. A String bound is quoted (inner quotes
-// doubled), so that a text range compiles; other bounds stand bare.
+// A bound of a range as a literal of the property's type: a String bound through the literal writer, so
+// that a text range compiles; other bounds stand bare (the check before a build has read them as their
+// type).
 std::string RangeBound(const typelib::IProperty& property, const std::string& bound) {
     if (property.DataType() == "Date")
         return "#" + bound + "#";
     if (property.DataType() != "String")
         return bound;
-    std::string literal = "\"";
-    for (const char c : bound)
-        literal += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return literal + "\"";
+    return patternkit::Common::VbStringLiteral(bound);
 }
 
 void WriteReadOnDemand(Writer& w, const typelib::IProperty& property) {

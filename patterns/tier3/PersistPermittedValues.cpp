@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "patternkit/CodeText.h"
 #include "patternkit/PropertySets.h"
+#include "patternkit/VbLiteral.h"
 #include "patterns/tier3/PersistWriter.h"
 #include "platform/vb/Text.h"
 #include "typelib/IField.h"
@@ -24,11 +24,6 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
             return true;
     }
     return false;
-}
-
-// A VB string literal of the text: its double quotes doubled.
-std::string Literal(std::string_view text) {
-    return "\"" + patternkit::Common::ReplaceString(text, "\"", "\"\"") + "\"";
 }
 
 }  // namespace
@@ -160,7 +155,7 @@ void PersistWriter::WritePermittedValues() {
         if (!values)
             continue;
         for (const std::string& value : *values) {
-            const std::string literal = Literal(value);
+            const std::string literal = patternkit::Common::VbStringLiteral(value);
             Emit(R"vb(
                 |    rsPermittedValues.AddNew
                 |    rsPermittedValues.Fields("PropertyName") = "&PropName"

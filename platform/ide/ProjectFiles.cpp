@@ -101,7 +101,7 @@ std::string ComponentFileName(const VBComponent& component) {
 }
 
 std::filesystem::path ComponentFile(const ProjectLayout& project, const VBComponent& component) {
-    return project.folder / ComponentFileName(component);
+    return PathInside(project.folder, ComponentFileName(component));
 }
 
 std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& folder) {
@@ -109,8 +109,8 @@ std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& f
     for (const auto& project : vbe.VBProjects()) {
         ProjectLayout& entry = layout.emplace_back();
         entry.project = project;
-        entry.folder = folder / project->Name();
-        entry.file = entry.folder / (project->Name() + ".vbp");
+        entry.folder = PathInside(folder, project->Name());
+        entry.file = PathInside(entry.folder, project->Name() + ".vbp");
     }
     return layout;
 }
@@ -249,6 +249,21 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
 }
 
 }  // namespace
+
+std::filesystem::path PathInside(const std::filesystem::path& folder, const std::string& name) {
+    const std::filesystem::path path = folder / name;
+    const std::filesystem::path inside =
+        path.lexically_normal().lexically_relative(folder.lexically_normal());
+    const bool plain =
+        !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+    if (!plain || inside.empty() || inside.is_absolute() || *inside.begin() == "..") {
+        throw vb::Error(vb::kBadFileNameOrNumber,
+                        "\"" + name + "\" cannot name a file or folder in " + folder.string() +
+                            ": it would lead out of the folder. Nothing has been written.",
+                        "vbide");
+    }
+    return path;
+}
 
 void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     const std::filesystem::path folder =

@@ -8,6 +8,11 @@
 
 namespace vbide {
 
+// `folder` / `name`: the only way a file or folder name taken from a model or a project joins a path. The
+// name must be one plain name (not empty, not "." or "..", no "/" or "\\") and the path must lie inside
+// `folder`; otherwise 52, naming both, before anything is written.
+std::filesystem::path PathInside(const std::filesystem::path& folder, const std::string& name);
+
 // Lays the group out as <folder>/<group>.vbg with one folder <folder>/<project> per project, holding
 // <project>.vbp and one file per component named after it. A file on disk that the open group does not
 // list is never written over: 58 naming it, before anything is written; nor is a read-only file: 70. The

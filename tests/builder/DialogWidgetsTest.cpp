@@ -42,6 +42,15 @@ class DialogWidgets : public ::testing::Test {
   protected:
     DialogWidgets() { ui::EnsureApplication(); }
 
+    // The property dialog on Order's properties; `added` gets what OK adds.
+    void ForOrder(frmPropertyBuilder& form, std::shared_ptr<core::qelBusObjProperty>& added) {
+        form.SetProperties(model.order->Properties());
+        form.SetBusObj(model.order);
+        form.SetApplication(model.application);
+        form.OnPropertyAdded(
+            [&added](const std::shared_ptr<core::qelBusObjProperty>& property) { added = property; });
+    }
+
     builder_test::SalesModel model;
     ui::QtInteraction interaction;
     ui::ScopedInteraction installed{interaction};
@@ -111,12 +120,8 @@ TEST_F(DialogWidgets, MethodDialog) {
 
 TEST_F(DialogWidgets, PropertyDialogOnBothTabs) {
     frmPropertyBuilder form;
-    form.SetProperties(model.order->Properties());
-    form.SetBusObj(model.order);
-    form.SetApplication(model.application);
     std::shared_ptr<core::qelBusObjProperty> added;
-    form.OnPropertyAdded(
-        [&added](const std::shared_ptr<core::qelBusObjProperty>& property) { added = property; });
+    ForOrder(form, added);
     WhenShown("frmPropertyBuilder", [](QWidget& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Property Builder - Order Business Object");
         auto& length = Child<QLineEdit>(dialog, "txtLength");
@@ -176,6 +181,53 @@ TEST_F(DialogWidgets, PropertyDialogOnBothTabs) {
     EXPECT_TRUE(added->IsPVList());
     EXPECT_EQ(std::vector<std::string>(added->PermittedValues()->begin(), added->PermittedValues()->end()),
               (std::vector<std::string>{"5", "10", "20"}));
+}
+
+// A range entered for a Long, then the type made Boolean: OK refuses, names the property and stays open.
+TEST_F(DialogWidgets, PropertyDialogRefusesAtOKABoundOfAnotherType) {
+    frmPropertyBuilder form;
+    std::shared_ptr<core::qelBusObjProperty> added;
+    ForOrder(form, added);
+    WhenShown("frmPropertyBuilder", [](QWidget& dialog) {
+        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtName"), "Rating");
+        auto& dataType = Child<QComboBox>(dialog, "cmbDataType");
+        dataType.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&dataType, Qt::Key_Home);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(&dataType, Qt::Key_Down);
+        ASSERT_EQ(dataType.currentText(), "Long");
+        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtLength"), "4");
+        auto& tabs = Child<QTabWidget>(dialog, "SSTab1");
+        ClickTab(tabs, 1);
+        dialog.findChildren<QRadioButton*>("optPV")[3]->click();
+        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtPerVal"), "1");
+        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtUpperPV"), "5");
+        ClickTab(tabs, 0);
+        dataType.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&dataType, Qt::Key_Home);
+        ASSERT_EQ(dataType.currentText(), "Boolean");
+
+        WhenShown("QMessageBox", [](QWidget& box) {
+            EXPECT_EQ(static_cast<QMessageBox&>(box).text(),
+                      "This is not a valid permitted value for Rating.");
+            static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+        });
+        Child<QPushButton>(dialog, "cmdOK").click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.focusWidget(), &Child<QLineEdit>(dialog, "txtPerVal"));
+        SaveScreenshot(dialog, "frmPropertyBuilder-BoundRefused.png");
+
+        ClickTab(tabs, 0);
+        dataType.setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(&dataType, Qt::Key_Down);
+        Child<QPushButton>(dialog, "cmdOK").click();
+    });
+    form.Show();
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->DataType(), "Long");
+    EXPECT_EQ(added->LowerBound(), "1");
+    EXPECT_EQ(added->UpperBound(), "5");
 }
 
 TEST_F(DialogWidgets, ForeignKeyLookupOnThePropertyDialog) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "builder/PermittedValueCheck.h"
 #include "builder/frmPropertyBuilder.h"
+#include "core/PermittedValueCheck.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
@@ -59,7 +59,7 @@ TEST(PermittedValueCheck, ConvertsByDataType) {
     };
     for (const auto& c : cases) {
         std::string value = c.text;
-        EXPECT_EQ(CheckPermittedValue(c.dataType, value), c.converted != nullptr)
+        EXPECT_EQ(core::CheckPermittedValue(c.dataType, value), c.converted != nullptr)
             << c.dataType << " " << c.text;
         EXPECT_EQ(value, c.converted ? c.converted : c.text) << c.dataType << " " << c.text;
     }
@@ -94,6 +94,65 @@ TEST(PermittedValues, TheCheckFollowsTheDialogsDataTypeAndName) {
     }
     EXPECT_EQ(form.lstPermittedValues.Items, (Values{"1000", "255"}));
     EXPECT_EQ(run.script.Prompts().size(), 2u);
+}
+
+// OK checks every value against the data type as it stands then: the type may have changed since the
+// values went in, and a bound refused when its box was left stays in the box. A Boolean has no range.
+TEST(PermittedValues, OKChecksTheValuesAgainstTheDataTypeOnceMore) {
+    const struct {
+        const char* what;
+        frmPropertyBuilder::PVOption option;
+        const char* typeAtEntry;
+        Values values;  // the list, or the two bounds
+        const char* typeAtOK;
+        const char* refusedIn;  // nullptr: accepted
+    } cases[] = {
+        {"a list of words, then a Long",
+         frmPropertyBuilder::pvList,
+         "String",
+         {"Red", "12"},
+         "Long",
+         "lstPermittedValues"},
+        {"a list of numbers, then a Byte",
+         frmPropertyBuilder::pvList,
+         "Long",
+         {"255", "256"},
+         "Byte",
+         "lstPermittedValues"},
+        {"a list of numbers, then a String",
+         frmPropertyBuilder::pvList,
+         "Long",
+         {"1", "2"},
+         "String",
+         nullptr},
+        {"a range, then a Boolean", frmPropertyBuilder::pvRange, "Long", {"0", "1"}, "Boolean", "txtPerVal"},
+        {"a refused upper bound", frmPropertyBuilder::pvRange, "Long", {"1", "ten"}, "Long", "txtUpperPV"},
+        {"a range of Integers", frmPropertyBuilder::pvRange, "Integer", {"1", "1e2"}, "Integer", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PropertyDialogRun run;
+        run.ShowNew(run.model.order);
+        auto& form = run.form;
+        run.Fill("Rating", c.typeAtEntry, "4");
+        form.optPV_Click(c.option);
+        if (c.option == frmPropertyBuilder::pvList) {
+            form.lstPermittedValues.Items = c.values;
+        } else {
+            form.txtPerVal.Text = c.values[0];
+            form.txtUpperPV.Text = c.values[1];
+        }
+        form.cmbDataType.SetText(c.typeAtOK);
+        form.cmdOK_Click();
+        if (c.refusedIn) {
+            ExpectOnlyBox(run.script, {"This is not a valid permitted value for Rating.", 0, "VB Ostrel"});
+            EXPECT_EQ(form.Focus(), c.refusedIn);
+            EXPECT_TRUE(run.events.empty());
+        } else {
+            EXPECT_EQ(run.script.Prompts().size(), 0u);
+            EXPECT_EQ(run.events, Values{"added Rating"});
+        }
+    }
 }
 
 TEST(PermittedValues, MovingValuesInAndOut) {

@@ -45,16 +45,26 @@ class Model {
   public:
     std::shared_ptr<qelApplication> application = std::make_shared<qelApplication>();
 
+    Model() {
+        application->SetName("Sales");
+        application->SetL1ProjectName("SalesUI");
+        application->SetL2ProjectName("SalesBusiness");
+        application->SetL3ProjectName("SalesData");
+    }
+
     std::shared_ptr<qelBusinessObject> Add(const std::string& name, bool withKey = true) {
         auto businessObject = std::make_shared<qelBusinessObject>();
         businessObject->SetName(name);
         auto field = std::make_shared<qelField>();
         field->SetIsPrimaryKey(withKey);
         businessObject->Table()->Fields()->Add(field, "ID");
-        for (const bool key : {true, false, true}) {
-            auto property = std::make_shared<qelBusObjProperty>();
-            property->SetIsKey(key && withKey);
-            businessObject->Properties()->Add(property);
+        for (const auto& [property, key] :
+             {std::pair{"ID", true}, std::pair{"Code", false}, std::pair{"Part", true}}) {
+            auto item = std::make_shared<qelBusObjProperty>();
+            item->SetName(property);
+            item->SetDataType("Long");
+            item->SetIsKey(key && withKey);
+            businessObject->Properties()->Add(item);
         }
         application->BusinessObjects()->Add(businessObject, name);
         return businessObject;
@@ -195,6 +205,34 @@ TEST(CodeGeneration, ModelCheckStopsOnTheFirstFailingRow) {
         EXPECT_TRUE(run.engine->calls.empty()) << c.name;
         EXPECT_TRUE(run.form.IsUnloaded()) << c.name;
     }
+}
+
+// The check before a build refuses with one message that lists every fault; nothing is built and the
+// dialog stays open for the run once the model is put right.
+TEST(CodeGeneration, NamesThatCannotBecomeVbCodeAreRefusedWithTheDialogLeftOpen) {
+    Model model;
+    const auto order = model.Add("Select");
+    order->Properties()->Item(3)->SetName("CODE");
+    model.Add("Order");
+    GenerateRun run(model);
+    run.form.grdBuildBusObj_Click(2, frmCodeGeneration::kSelectionColumn);
+    run.Generate();
+    ASSERT_EQ(run.script.Prompts().size(), 1u);
+    EXPECT_EQ(run.script.Prompts()[0].prompt,
+              "These names and values cannot become VB code.  Generation aborted!\n"
+              "Business object \"Select\": \"Select\" is a word VB reserves!\n"
+              "Property \"Select.CODE\": the name \"CODE\" is also the name of property \"Select.Code\", "
+              "letter case aside");
+    EXPECT_TRUE(run.engine->calls.empty());
+    EXPECT_TRUE(run.form.IsVisible());
+    EXPECT_FALSE(run.form.IsUnloaded());
+    EXPECT_EQ(run.form.StatusText(), "Ready...");
+    EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default);
+
+    order->SetName("Purchase");
+    order->Properties()->Item(3)->SetName("Note");
+    run.Generate();
+    EXPECT_EQ(run.engine->calls.front(), "T3BusinessObject(Purchase)");
 }
 
 TEST(CodeGeneration, WarningsNameUnselectedNeighbours) {

@@ -3,12 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
+#include <QPushButton>
+
 #include "core/frmBuildOptions.h"
+#include "core/frmCodeGeneration.h"
 #include "core/frmConstructionMonitor.h"
 #include "core/frmDuplicateComponent.h"
 #include "core/frmErrorDetails.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/frmGenWarnings.h"
+#include "core/qelApplication.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "core/qelField.h"
+#include "core/qelTable.h"
 #include "platform/ui/WindowFit.h"
 #include "tests/support/DialogPictures.h"
 
@@ -186,6 +195,55 @@ TEST(DialogForms, ConstructionMonitorOKClosesIt) {
     row->button(QDialogButtonBox::Ok)->click();
     EXPECT_FALSE(monitor.IsLoaded());
     EXPECT_EQ(testing_support::ShownTopLevel("Building Application"), nullptr);
+}
+
+// A model whose names cannot become VB code: Generate shows why and leaves the dialog open, nothing built.
+TEST(DialogForms, GenerateCodeRefusesWhatCannotBecomeVbCodeAndStaysOpen) {
+    ui::QtInteraction qt;
+    ui::ScopedInteraction useIt(qt);
+    auto application = std::make_shared<qelApplication>();
+    application->SetName("Sales");
+    application->SetL1ProjectName("SalesUI");
+    application->SetL2ProjectName("SalesBusiness");
+    application->SetL3ProjectName("SalesData");
+    const auto order = NewBusinessObject("Select", "Orders");
+    auto key = std::make_shared<qelBusObjProperty>();
+    key->SetName("Order ID");
+    key->SetDataType("Long");
+    key->SetIsKey(true);
+    key->Field()->SetIsPrimaryKey(true);
+    order->Properties()->Add(key);
+    order->Table()->Fields()->Add(key->Field(), "ID");
+    application->BusinessObjects()->Add(order, order->Name());
+
+    bool built = false;
+    frmCodeGeneration form([&built]() -> std::shared_ptr<BuildEngine> {
+        built = true;
+        return nullptr;
+    });
+    form.SetApplication(application);
+    form.Show();
+    QWidget* window = testing_support::ShownTopLevel("Generate Code");
+    ASSERT_NE(window, nullptr);
+    QPushButton* generate = nullptr;
+    for (auto* button : window->findChildren<QPushButton*>()) {
+        if (button->text() == "&Generate")
+            generate = button;
+    }
+    ASSERT_NE(generate, nullptr);
+    DriveModal(
+        "VB Ostrel", "frmCodeGeneration-Refused", [&] { generate->click(); },
+        [](QDialog& box) {
+            EXPECT_EQ(static_cast<QMessageBox&>(box).text().toStdString(),
+                      "These names and values cannot become VB code.  Generation aborted!\n"
+                      "Business object \"Select\": \"Select\" is a word VB reserves!\n"
+                      "Property \"Select.Order ID\": A name can hold only letters, digits and \"_\"!");
+            static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+        });
+    EXPECT_FALSE(built);
+    EXPECT_TRUE(window->isVisible());
+    testing_support::SavePicture(*window, "frmCodeGeneration-AfterRefusal");
+    form.cmdCancel_Click();
 }
 
 }  // namespace

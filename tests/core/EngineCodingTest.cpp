@@ -104,22 +104,24 @@ TEST_F(EngineTest, EachFormStartsFromItsTemplateAsTheFileStandsThen) {
     }
 }
 
-TEST_F(EngineTest, LinesGoAboveTheTemplatesCodeAndAreCountedInTheMonitor) {
+TEST_F(EngineTest, LinesGoAboveTheTemplatesCodeAndAreCountedInTheMonitorEachLineBreakToo) {
     const std::string form = WriteFormTemplate("frmDetail.frm");
     Steps([&](IConstructor& engine, BarePattern&) {
         ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
-        WriteComponent(engine, "frmOrder", 3, {"Option Explicit", "", "Dim mlngErrNumber As Long"}, form);
+        // Text with line breaks is the lines it holds, each counted: the next one goes below them all.
+        WriteComponent(engine, "frmOrder", 3, {"Option Explicit", "Dim a\r\nDim b\nDim c\rDim d", "Dim e"},
+                       form);
         WriteComponent(engine, "Order", 1, {});
         WriteComponent(engine, "OrderList", 1, {"a", "b"});
     });
     const auto project = Project("Sales");
     EXPECT_EQ(project->VBComponents().Item("frmOrder")->CodeModule()->AllLines(),
-              (std::vector<std::string>{"Option Explicit", "", "Dim mlngErrNumber As Long",
+              (std::vector<std::string>{"Option Explicit", "Dim a", "Dim b", "Dim c", "Dim d", "Dim e",
                                         "Private Sub Form_Load()", "End Sub"}));
     const auto& rows = mEngine->Monitor().Rows();
     ASSERT_EQ(rows.size(), 3u);
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"frmOrder", "3"}, {"Order", "0"}, {"OrderList", "2"}};
+        {"frmOrder", "6"}, {"Order", "0"}, {"OrderList", "2"}};
     for (size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].component, expected[i].first);
         EXPECT_EQ(rows[i].linesOfCode, expected[i].second);
@@ -127,7 +129,7 @@ TEST_F(EngineTest, LinesGoAboveTheTemplatesCodeAndAreCountedInTheMonitor) {
         EXPECT_EQ(rows[i].project, "Sales");
         EXPECT_EQ(rows[i].businessObject, "Order");
     }
-    EXPECT_EQ(mEngine->Monitor().TotalLinesOfCodeText(), "5");
+    EXPECT_EQ(mEngine->Monitor().TotalLinesOfCodeText(), "8");
     EXPECT_EQ(mEngine->Monitor().Caption(), "Building Application: Sales");
 }
 

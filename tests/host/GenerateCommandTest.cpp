@@ -16,6 +16,7 @@
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/Text.h"
+#include "tests/support/FileTree.h"
 
 namespace {
 
@@ -97,11 +98,7 @@ class GenerateRun : public ::testing::Test {
     std::ostringstream mOut, mErr;
 };
 
-// The whole file, or "" when it is missing.
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing_support::Contents;
 
 // A copy of the sample whose last page is damaged: its tables still read, its integrity check fails.
 std::filesystem::path DamagedRepository(const std::filesystem::path& folder) {

@@ -25,27 +25,16 @@
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
+#include "tests/support/FileTree.h"
 #include "tests/support/RecordedSaveSteps.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-using Tree = std::map<std::string, std::string>;  // relative path -> contents
-
-std::string Contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-Tree TreeOf(const fs::path& folder) {
-    Tree tree;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        tree[fs::relative(entry.path(), folder).string()] =
-            entry.is_regular_file() ? Contents(entry.path()) : "/";
-    }
-    return tree;
-}
+using Tree = testing_support::FileTree;
+using testing_support::Contents;
+using testing_support::TreeOf;
 
 // The file's lines without those holding `text`.
 void RemoveLinesHolding(const fs::path& file, const std::string& text) {

@@ -28,6 +28,36 @@ TEST(Emitter, HandsEachLineOverAsWritten) {
                             }));
 }
 
+// The engine's values of tokens inside a string literal go through the literal writer; tokens elsewhere,
+// and literals whose tokens have plain values, reach the engine as written.
+TEST(Emitter, TokensInsideStringLiteralsAreWrittenAsLiteralText) {
+    struct Resolving : testing_support::RecordingConstructor {
+        std::string CreateTokenStr(std::string_view line) override {
+            std::string text(line);
+            for (const auto& [token, value] :
+                 {std::pair{"&BusObjSQLTable", "[Order \"Header's]"}, std::pair{"&PropName", "Phone"}}) {
+                for (size_t at = text.find(token); at != std::string::npos; at = text.find(token))
+                    text.replace(at, std::string_view(token).size(), value);
+            }
+            return text;
+        }
+    } engine;
+    patternkit::Emitter(engine).Emit(R"(
+        |    strSQL = "SELECT * FROM &BusObjSQLTable " & strSQL
+        |    s = "say ""&PropName""": t = "&BusObjSQLTable" 'from &BusObjSQLTable
+        |    mcolRules.Add True, "&PropNameIsValid"
+        |    rs&BusObjSQLTable.Open
+    )");
+    patternkit::Emitter(engine).EmitLine(R"(    Debug.Print "&BusObjSQLTable)");
+    EXPECT_EQ(engine.lines, (Lines{
+                                R"(    strSQL = "SELECT * FROM [Order ""Header's] " & strSQL)",
+                                R"(    s = "say ""Phone""": t = "[Order ""Header's]" 'from &BusObjSQLTable)",
+                                R"(    mcolRules.Add True, "&PropNameIsValid")",
+                                R"(    rs&BusObjSQLTable.Open)",
+                                R"(    Debug.Print "[Order ""Header's])",
+                            }));
+}
+
 TEST(Emitter, FillsGivenValuesBeforeStandingOnesAndTheMarkers) {
     testing_support::RecordingConstructor engine;
     const patternkit::Emitter out(engine, {{"Class", "Customer"}, {"Exit", "StandingExit"}});

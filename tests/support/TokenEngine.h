@@ -36,13 +36,17 @@ class TokenEngine : public RecordingConstructor {
     }
 
     void Code(std::string_view line) override {
+        const std::string text = CreateTokenStr(line);
+        lines.push_back(text);
+        componentLines[mComponent].push_back(text);
+    }
+    std::string CreateTokenStr(std::string_view line) override {
         std::string text(line);
         for (const auto& [token, value] : Tokens()) {
             if (text.find(token) != std::string::npos)
                 text = patternkit::Common::ReplaceString(text, token, value(*this));
         }
-        lines.push_back(text);
-        componentLines[mComponent].push_back(text);
+        return text;
     }
 
   private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <initializer_list>
+#include <map>
 #include <string_view>
 
 namespace testing_support {
@@ -41,8 +42,9 @@ SplitLine Split(std::string_view line) {
     return out;
 }
 
+// Bytes of letters beyond ASCII belong to words too (VB reads Latin-1 letters in names).
 bool IsWordChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 std::string Lower(std::string_view text) {
@@ -210,6 +212,9 @@ std::vector<Use> IdentifiersUsed(std::string_view code) {
     return uses;
 }
 
+// VB's editor takes lines of this many characters at most.
+constexpr size_t kLongestLine = 1023;
+
 class Checker {
   public:
     Checker(const std::vector<std::string>& lines, const std::set<std::string>* controls)
@@ -232,6 +237,8 @@ class Checker {
             mNumber = number;
             if (HoldsToken(mLines[i]))
                 Problem("engine token left: " + mLines[i]);
+            if (mLines[i].size() > kLongestLine)
+                Problem("line longer than " + std::to_string(kLongestLine) + " characters");
             const SplitLine split = Split(mLines[i]);
             if (!split.quotesPaired)
                 Problem("unpaired quote: " + mLines[i]);
@@ -286,13 +293,29 @@ class Checker {
         if (Inside("Type") || Inside("Enum")) {
             if (first == "End" && (second == "Type" || second == "Enum")) {
                 Close(second, code);
+                mFields.clear();
             } else {
-                mModuleNames.insert(Lower(LeadingIdentifier(code)));
+                const std::string name = Lower(LeadingIdentifier(code));
+                if (Inside("Type") && !mFields.insert(name).second)
+                    Problem("field declared twice: " + name);
+                mModuleNames.insert(name);
             }
             return;
         }
-        if (first == "Sub" || first == "Function" ||
-            (first == "Property" && (second == "Get" || second == "Let" || second == "Set"))) {
+        const bool procedure =
+            first == "Sub" || first == "Function" ||
+            (first == "Property" && (second == "Get" || second == "Let" || second == "Set"));
+        if (mBlocks.empty() && mAfterProcedure && !procedure)
+            Problem("code after the end of a procedure: " + code);
+        if (procedure) {
+            const size_t nameAt = first == "Property" ? 2 : 1;
+            const std::string name = words.size() > nameAt ? Lower(LeadingIdentifier(words[nameAt])) : "";
+            const std::string kind = first == "Property" ? second : "";
+            // A Property Get may share its name with its Let and Set; anything else names one thing.
+            auto& kinds = mProcedures[name];
+            const bool again = !kinds.insert(kind).second;
+            if (again || (kinds.contains("") && kinds.size() > 1) || mModuleVariables.contains(name))
+                Problem("declared twice: " + name);
             Open(first);
             mLocalNames.clear();
             const size_t open = code.find('(');
@@ -302,14 +325,13 @@ class Checker {
                      TopLevelParts(std::string_view(code).substr(open + 1, close - open - 1)))
                     mLocalNames.insert(Lower(DeclaredName(part)));
             }
-            const size_t nameAt = first == "Property" ? 2 : 1;
-            if (words.size() > nameAt)
-                mLocalNames.insert(Lower(LeadingIdentifier(words[nameAt])));
+            mLocalNames.insert(name);
             return;
         }
         if (first == "End" && (second == "Sub" || second == "Function" || second == "Property")) {
             Close(second, code);
             mLocalNames.clear();
+            mAfterProcedure = mAfterProcedure || mBlocks.empty();
             return;
         }
         if (first == "Type" || first == "Enum") {
@@ -343,8 +365,12 @@ class Checker {
             rest.remove_prefix(rest.find(word) + word.size());
         }
         std::set<std::string>& names = mBlocks.empty() ? mModuleNames : mLocalNames;
-        for (const std::string& part : TopLevelParts(rest))
-            names.insert(Lower(DeclaredName(part)));
+        for (const std::string& part : TopLevelParts(rest)) {
+            const std::string name = Lower(DeclaredName(part));
+            if (mBlocks.empty() && (!mModuleVariables.insert(name).second || mProcedures.contains(name)))
+                Problem("declared twice: " + name);
+            names.insert(name);
+        }
     }
 
     void CheckUses(const std::string& code) {
@@ -404,6 +430,10 @@ class Checker {
     std::vector<Block> mBlocks;
     std::set<std::string> mModuleNames;
     std::set<std::string> mLocalNames;
+    std::set<std::string> mModuleVariables;
+    std::set<std::string> mFields;                             // of the Type being read
+    std::map<std::string, std::set<std::string>> mProcedures;  // name -> "" or the Property kinds
+    bool mAfterProcedure = false;
     std::vector<std::string> mProblems;
 };
 

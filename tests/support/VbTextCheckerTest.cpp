@@ -54,6 +54,7 @@ TEST(VbTextCheckerTest, SoundTextHasNoProblem) {
 
 // Each row spoils the sound form in one way, at one line, and names the problem expected there.
 TEST(VbTextCheckerTest, EachFaultIsFound) {
+    const std::string kLongLine = "                mlngCount(1) = 1 '" + std::string(1010, 'x');
     enum Edit { Replace, Remove, InsertBefore };
     struct Case {
         const char* what;
@@ -81,6 +82,15 @@ TEST(VbTextCheckerTest, EachFaultIsFound) {
          "line 17: no such control on the form: cmdSelect"},
         {"(e) menu array not on the form", Replace, 30, "    mnuFileNew(0).Visible = True",
          "no such control on the form: mnuFileNew"},
+        {"(f) code after a procedure", InsertBefore, 33, "Dim mstrLate As String",
+         "line 33: code after the end of a procedure"},
+        {"(f) a value left after the last one", InsertBefore, 35, "30\"", "line 35: code after the end"},
+        {"(g) a procedure twice", Replace, 33, "Private Sub display()", "line 33: declared twice: display"},
+        {"(g) a variable named as a procedure", InsertBefore, 3, "Private cmdMissing_Click As Long",
+         "declared twice: cmdmissing_click"},
+        {"(g) a field twice", InsertBefore, 5, "    STRKEY As Long", "line 5: field declared twice: strkey"},
+        {"(h) a line VB cannot take", Replace, 13, kLongLine.c_str(),
+         "line 13: line longer than 1023 characters"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines = SoundForm();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 
 #include "patternkit/ConstructorErrors.h"
 #include "patterns/tier3/T3BusinessObject.h"
@@ -180,6 +181,9 @@ TEST_F(L2BusObj, ProceduresMatchTheirExpectedText) {
          "'PROPERTIES OF THE Order BUSINESS OBJECT", "L2_Order_Children.txt"},
         {&testing_support::L2Sample::order, "Private Sub CheckBusinessRules()", "End Sub",
          "L2_Order_CheckBusinessRules.txt"},
+        // Add leaves the key's rule valid: the database has filled the Read Only key.
+        {&testing_support::L2Sample::order, "Public Sub Add(Optional objOrderBatch As Variant)", "End Sub",
+         "L2_Order_Add.txt"},
         {&testing_support::L2Sample::order, "Private Sub InitRestrictions()", "End Sub",
          "L2_Order_InitRestrictions.txt"},
         {&testing_support::L2Sample::orderLine,
@@ -246,6 +250,43 @@ TEST_F(L2BusObj, VariantsTheModelChooses) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(CountOf(c.lines, c.line), c.count) << c.line;
+    }
+}
+
+// The business rules as the generated class keeps them: every rule starts False (InitBusinessRulesCol), a
+// property's rule turns True when its Let stores a valid value, and Add then sets what its lines set. After
+// Add no mandatory key may be left False: CheckMandatoryValues tests it once the object is not new, and
+// Update would then refuse every later change.
+TEST_F(L2BusObj, AfterAddNoMandatoryRuleOfAKeyStaysFalse) {
+    for (const auto& businessObject : {mSample.customer, mSample.product, mSample.order, mSample.orderLine}) {
+        SCOPED_TRACE(businessObject->name);
+        const Lines lines = Generate(businessObject);
+        std::map<std::string, bool> rules;
+        for (const std::string& line :
+             testing_support::Procedure(lines, "Private Sub InitBusinessRulesCol()")) {
+            if (line.starts_with("    mcolBusinessRules.Add False, \""))
+                rules[line.substr(line.find('"'))] = false;
+        }
+        for (const auto& item : businessObject->properties->items) {
+            const std::string rule = "\"" + item->Name() + "IsValid\"";
+            ASSERT_TRUE(rules.contains(rule)) << rule;
+            const bool hasLet =
+                CountOf(lines, "Property Let " + item->Name() + "(ByVal strValue As String)") == 1;
+            const Lines valid =
+                testing_support::Procedure(lines, "Private Function " + item->Name() + "IsValid (");
+            if (hasLet && CountOf(valid, "        mcolBusinessRules.Add True, " + rule) == 1)
+                rules[rule] = true;
+        }
+        for (const std::string& line :
+             testing_support::Procedure(lines, "Public Sub Add(Optional obj" + businessObject->name)) {
+            if (line.starts_with("        mcolBusinessRules.Add True, \""))
+                rules[line.substr(line.find('"'))] = true;
+        }
+        for (const auto& item : businessObject->properties->items) {
+            if (item->IsKey() && item->IsMandatory()) {
+                EXPECT_TRUE(rules["\"" + item->Name() + "IsValid\""]) << item->Name();
+            }
+        }
     }
 }
 

@@ -133,8 +133,11 @@ struct L2Sample {
         product->AddMethod("Add", 34);
         product->AddMethod("Read", 35);
 
+        // Order: its key filled by the database.
         auto orderId = order->Add("OrderID", "Long", 51);
         orderId->isKey = true;
+        orderId->isMandatory = true;
+        orderId->access = "Read Only";
         // Order: a Date range, a Decimal.
         auto orderDate = order->Add("OrderDate", "Date", 53, 8);
         orderDate->isPVRange = true;

@@ -1,15 +1,54 @@
-#include "builder/PermittedValueCheck.h"
+#include "core/PermittedValueCheck.h"
 
+#include <cctype>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "platform/vb/DateTime.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Numbers.h"
 #include "platform/vb/Variant.h"
 
-namespace builder {
+namespace core {
 namespace {
+
+bool IsNumberType(const std::string& dataType) {
+    return dataType == "Byte" || dataType == "Integer" || dataType == "Long" || dataType == "Single" ||
+           dataType == "Double" || dataType == "Currency" || dataType == "Decimal";
+}
+
+// A number as VB code writes one: digits with one decimal point at most, an exponent, a sign before them;
+// blanks around it.
+bool IsWrittenAsNumber(std::string_view text) {
+    size_t at = text.find_first_not_of(' ');
+    const size_t end = text.find_last_not_of(' ') + 1;
+    if (at == std::string_view::npos)
+        return false;
+    const auto digits = [&] {
+        const size_t from = at;
+        while (at < end && std::isdigit(static_cast<unsigned char>(text[at])) != 0)
+            ++at;
+        return at - from;
+    };
+    if (text[at] == '-' || text[at] == '+')
+        ++at;
+    size_t mantissa = digits();
+    if (at < end && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (at < end && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < end && (text[at] == '-' || text[at] == '+'))
+            ++at;
+        if (digits() == 0)
+            return false;
+    }
+    return at == end;
+}
 
 // The largest Currency, 922,337,203,685,477.5807, as far as a double holds it.
 constexpr double kCurrencyLimit = 922337203685477.5807;
@@ -24,9 +63,7 @@ std::optional<std::string> Converted(const std::string& dataType, const std::str
         const auto date = vb::DateFromText(text);
         return date ? std::optional(vb::DateText(*date)) : std::nullopt;
     }
-    const bool isNumberType = dataType == "Byte" || dataType == "Integer" || dataType == "Long" ||
-                              dataType == "Single" || dataType == "Double" || dataType == "Currency";
-    if (!isNumberType || !value.IsNumeric())
+    if (!IsNumberType(dataType) || !value.IsNumeric())
         return std::nullopt;
     const double number = value.ToDouble();
     if (!std::isfinite(number))
@@ -62,4 +99,13 @@ bool CheckPermittedValue(const std::string& dataType, std::string& value) {
     }
 }
 
-}  // namespace builder
+std::string ValueFault(const std::string& dataType, const std::string& value) {
+    std::string converted = value;
+    if (!CheckPermittedValue(dataType, converted))
+        return dataType.empty() ? "is no value of a data type" : "is no value of the type " + dataType;
+    if (IsNumberType(dataType) && !IsWrittenAsNumber(value))
+        return "is not written as VB writes a number: " + converted;
+    return {};
+}
+
+}  // namespace core

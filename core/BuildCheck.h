@@ -1,0 +1,32 @@
+#pragma once
+// The check before a build: whatever of the model becomes a VB name, a file or folder name, or text in
+// generated code is checked before anything is written, so that every model a repository can hold either
+// generates code that compiles or is refused with every fault named at once.
+//
+// Checked: the application's and the projects' names (they name the group file and the project folders),
+// the names of all business objects; of each business object built, its properties' and methods' names,
+// the names its class takes from them (its members, distinct ignoring case, also from the members every
+// generated class has), the class names made from it (at most 40 characters, distinct across the build),
+// its data types, permitted values and range bounds against their types, and the model texts that
+// generated comments or captions hold (table, field and stored-procedure names, labels, option captions:
+// one line each).
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace core {
+
+class qelApplication;
+class qelBusinessObject;
+
+// The faults of a build of `chosen` (business objects of `application`), with the forms or without: one
+// text "<item>: <rule>" each, in the model's order; none when the build may go on.
+std::vector<std::string> CheckBeforeBuild(const qelApplication& application,
+                                          const std::vector<std::shared_ptr<qelBusinessObject>>& chosen,
+                                          bool forms);
+
+// The one message that refuses a build for `faults`.
+std::string BuildRefusal(const std::vector<std::string>& faults);
+
+}  // namespace core

@@ -1,0 +1,286 @@
+// `ostrel generate` on hostile models, each a copy of the sample's repository changed by a few SQL
+// statements: either the run is refused, with the whole message compared and nothing written, or every
+// generated module passes the VB text checker (no unterminated literal, no code after a procedure's end).
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/GenerateCommand.h"
+#include "platform/dao/SqliteDatabase.h"
+#include "platform/ide/FormDesigner.h"
+#include "platform/ide/ProjectFiles.h"
+#include "platform/ide/VBE.h"
+#include "platform/vb/Error.h"
+#include "tests/support/FileTree.h"
+#include "tests/support/VbTextChecker.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+// What the command prints for a build that the check before a build refuses.
+std::string Refusal(const Lines& faults) {
+    std::string message =
+        "ostrel generate: These names and values cannot become VB code.  Generation aborted!";
+    for (const std::string& fault : faults)
+        message += "\n" + fault;
+    return message + " (error 5, BuildDriver.Generate)\n";
+}
+
+class HostileModels : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        mFolder =
+            fs::temp_directory_path() / ("ostrel-hostile-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(mFolder);
+        fs::create_directories(mFolder / "parent");
+    }
+    void TearDown() override { fs::remove_all(mFolder); }
+
+    // A copy of the sample's repository with `sql` run on it.
+    fs::path Repository(const std::string& sql) const {
+        const fs::path file = mFolder / "vbostrel.mdb";
+        fs::copy_file(fs::path(OSTREL_BINARY_DIR_AT_BUILD) / "samples" / "vbostrel.mdb", file,
+                      fs::copy_options::overwrite_existing);
+        const auto database = dao::SqliteDatabase::Open(file, dao::OpenMode::ReadWrite);
+        std::istringstream statements(sql);
+        for (std::string statement; std::getline(statements, statement, ';');)
+            database->Execute(statement);
+        return file;
+    }
+
+    int Generate(const fs::path& repository, const std::string& application) {
+        host::GenerateCommand command;
+        command.request.repository = repository;
+        command.request.application = application;
+        command.out = Out();
+        std::ostringstream out;
+        mErr.str("");
+        return host::RunGenerateCommand(command, out, mErr);
+    }
+
+    fs::path Out() const { return mFolder / "parent" / "out"; }
+
+    // The problems of every generated module, each behind its component's name; `lines` gets every line.
+    Lines Problems(Lines& lines) const {
+        auto vbe = std::make_shared<vbide::VBE>();
+        vbide::OpenProjectGroup(*vbe, Out() / "OrderEntry.vbg");
+        Lines problems;
+        for (const auto& project : vbe->VBProjects()) {
+            for (const auto& component : project->VBComponents()) {
+                const Lines code = component->CodeModule()->AllLines();
+                lines.insert(lines.end(), code.begin(), code.end());
+                std::set<std::string> controls;
+                if (component->Designer()) {
+                    for (const auto& control : component->Designer()->VBControls())
+                        controls.insert(control->Name());
+                }
+                for (const std::string& problem : component->Designer()
+                                                      ? testing_support::CheckVbForm(code, controls)
+                                                      : testing_support::CheckVbModule(code))
+                    problems.push_back(component->Name() + " " + problem);
+            }
+        }
+        return problems;
+    }
+
+    fs::path mFolder;
+    std::ostringstream mErr;
+};
+
+// A refused model has the whole message of its refusal; a model that generates has none, and the lines
+// that must stand in its code.
+struct HostileCase {
+    const char* what;
+    std::string sql;
+    std::string refusal;
+    std::string application = "OrderEntry";
+    Lines written = {};
+};
+
+TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
+    const std::string nl = "' || char(10) || '";
+    const HostileCase cases[] = {
+        {"the sample itself", "", ""},
+        {"a quote in a business object's name",
+         R"(UPDATE BusinessObject SET Name = 'Cust"omer' WHERE ID = 1)",
+         Refusal({R"(Business object "Cust"omer": There can be no puctuation in a name!)"})},
+        {"a blank in a business object's name", "UPDATE BusinessObject SET Name = 'Cust omer' WHERE ID = 1",
+         Refusal({R"(Business object "Cust omer": A name can hold only letters, digits and "_"!)"})},
+        {"an ampersand in a method's name", "UPDATE Method SET Name = 'Sh&ip' WHERE ID = 13",
+         Refusal({R"(Method "Order.Sh&ip": There can be no puctuation in a name!)"})},
+        {"a Latin-1 letter in a name", "UPDATE Property SET Name = 'Téléphone' WHERE ID = 10", ""},
+        {"letters outside Latin-1", "UPDATE BusinessObject SET Name = 'Клиент' WHERE ID = 1",
+         Refusal({R"(Business object "Клиент": Name must begin with a letter!)"})},
+        {"reserved words",
+         "UPDATE BusinessObject SET Name = 'Select' WHERE ID = 2;"
+         "UPDATE Property SET Name = 'Next' WHERE ID = 10; UPDATE Method SET Name = 'Sub' WHERE ID = 13",
+         Refusal({R"(Business object "Select": "Select" is a word VB reserves!)",
+                  R"(Property "Customer.Next": "Next" is a word VB reserves!)",
+                  R"(Method "Order.Sub": "Sub" is a word VB reserves!)"})},
+        {"a name of 255 characters",
+         "UPDATE Property SET Name = '" + std::string(255, 'P') + "' WHERE ID = 10",
+         Refusal({R"(Property "Customer.)" + std::string(255, 'P') + R"(": Name too long!)"})},
+        {"names that differ only in letter case", "UPDATE Property SET Name = 'SHIP' WHERE ID = 20",
+         Refusal(
+             {R"(Method "Order.Ship": the name "Ship" is also the name of property "Order.SHIP", letter case aside)"})},
+        {"a property named as a member every class has",
+         "UPDATE Property SET Name = 'IsNew' WHERE ID = 10; UPDATE Method SET Name = 'Reset' WHERE ID = 13",
+         Refusal(
+             {R"(Property "Customer.IsNew": the name "IsNew" is also the name of a member of every generated class, letter case aside)",
+              R"(Method "Order.Reset": the name "Reset" is also the name of a member of every generated class, letter case aside)"})},
+        {"a property named as the validation function of another",
+         "UPDATE Property SET Name = 'NotesIsValid' WHERE ID = 10",
+         Refusal(
+             {R"(Property "Customer.NotesIsValid": the name "NotesIsValid" is also the name of the validation function of property "Customer.Notes", letter case aside)"})},
+        {"a property named as a child business object",
+         "UPDATE Property SET Name = 'OrderLine' WHERE ID = 21",
+         Refusal(
+             {R"(Business object "Order": its member for the child "OrderLine" is also the name of property "Order.OrderLine", letter case aside)"})},
+        {"a business object named as a generated module",
+         "UPDATE BusinessObject SET Name = 'Common' WHERE ID = 2",
+         Refusal(
+             {R"(Business object "Common": its class "Common" is also the name of the module "Common", letter case aside)",
+              R"(Business object "Common": its persistence class "CommonPersist" is also the name of the module "CommonPersist", letter case aside)"})},
+        {"an application name that makes a form name too long",
+         "UPDATE Application SET Name = 'OrderEntryForTheWholesalerHere'",
+         Refusal(
+             {R"(Application "OrderEntryForTheWholesalerHere": its startup form "frmOrderEntryForTheWholesalerHere_Startup" is longer than the 40 characters of a VB class or module name)"}),
+         "OrderEntryForTheWholesalerHere"},
+        {"a project name with a slash", "UPDATE Application SET L3ProjectName = 'Order/Data'",
+         Refusal({R"(Project "Order/Data": A name can hold only letters, digits and "_"!)"})},
+        {"no properties", "DELETE FROM Field WHERE TableID = 2; DELETE FROM Property WHERE BusObjID = 2",
+         "ostrel generate: Product does not have a Primary Key associated with it.  Generation aborted! "
+         "(error 5, "
+         "BuildDriver.Generate)\n"},
+        {"a business object that refers to itself",
+         "INSERT INTO Relationship VALUES (5, 1, 'Reference');"
+         "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 1, 'refers to'), (10, 5, 1, 1, 'Many', 1, 'is "
+         "referred by')",
+         ""},
+        {"a business object that is a part of itself",
+         "INSERT INTO Relationship VALUES (5, 1, 'Identifying');"
+         "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 0, 'is part of'), (10, 5, 1, 1, 'Many', 1, "
+         "'contains')",
+         Refusal({R"(Business object "Customer": an identifying relationship makes it a part of itself)"})},
+        {"a permitted value with a quote and a line break in a combo box",
+         "UPDATE Property SET ControlType = 'ComboBox' WHERE ID = 7;"
+         "UPDATE PermittedValues SET PermittedValue = 'Net \"30\"" +
+             nl +
+             "days' WHERE PermittedValue = 'Net 30';"
+             "INSERT INTO PermittedValues VALUES (7, 'R&PropName')",
+         "",
+         "OrderEntry",
+         {R"(    rsPermittedValues.Fields("DisplayedValue") = "Net ""30""" & vbCrLf & "days")",
+          R"(    rsPermittedValues.Fields("StoredValue") = "R&" & "PropName")"}},
+        {"a line break in an option button's caption",
+         "UPDATE PermittedValues SET PermittedValue = 'Net" + nl + "30' WHERE PermittedValue = 'Net 30'",
+         Refusal(
+             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Net<10>30" holds a control character, and it stands on one line)"})},
+        {"range bounds that are no values of their type",
+         "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
+         "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = 6;"
+         "UPDATE Property SET IsPVRange = 1, LowerBound = '0', UpperBound = '1' WHERE ID = 5",
+         Refusal(
+             {R"(Property "Customer.IsActive": a Boolean property has no range)",
+              R"(Property "Customer.FirstOrderDate": the lower bound "soon" is no value of the type Date)",
+              R"(Property "Customer.DiscountPercent": the lower bound "a"b" is no value of the type Integer)",
+              R"(Property "Customer.DiscountPercent": the upper bound "0x10" is not written as VB writes a number: 16)"})},
+        {"a text range with a quote and a line break",
+         "UPDATE Property SET IsPVRange = 1, LowerBound = 'A\"', UpperBound = 'Z" + nl + "' WHERE ID = 10",
+         "",
+         "OrderEntry",
+         {R"(    If strValue >= "A"""  And _)", R"(            strValue <= "Z" & vbCrLf & "" Then)"}},
+        {"a table and a field with quotes, a data source with a quote and a line break",
+         "UPDATE \"Table\" SET Name = 'Order \"Header''s' WHERE ID = 3;"
+         "UPDATE Field SET Name = 'Bill \"To\"' WHERE ID = 19;"
+         "UPDATE Application SET DSN = 'Order\"Entry" +
+             nl +
+             "';"
+             "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'sp\"Add' WHERE ID = 9",
+         "",
+         "OrderEntry",
+         {R"(   strSQL = "DELETE FROM [Order ""Header's] " & strSQL)",
+          R"(        If Not IsNull(.Fields("Bill ""To""")) Then)",
+          R"(    strDSN = "Order""Entry" & vbCrLf & "")", R"(    cmdStoredProc.CommandText = "sp""Add")"}},
+        {"line breaks in a table, a field, a label and a stored procedure",
+         "UPDATE \"Table\" SET Name = 'Order" + nl +
+             "Header' WHERE ID = 3;"
+             "UPDATE Field SET Name = 'Bill" +
+             nl +
+             "To' WHERE ID = 19;"
+             "UPDATE Property SET Label = 'Order" +
+             nl +
+             "Date' WHERE ID = 20;"
+             "UPDATE Method SET StoredProcedureName = 'sp" +
+             nl + "Ship' WHERE ID = 13",
+         Refusal(
+             {R"(Business object "Order": the name of its table "Order<10>Header" holds a control character, and it stands on one line)",
+              R"(Property "Order.BillToCustomerID": the name of its field "Bill<10>To" holds a control character, and it stands on one line)",
+              R"(Property "Order.OrderDate": its label "Order<10>Date" holds a control character, and it stands on one line)",
+              R"(Method "Order.Ship": its stored procedure "sp<10>Ship" holds a control character, and it stands on one line)"})},
+        {"a data type no code is written for",
+         "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = 'VarBinary' "
+         "WHERE ID = 11",
+         Refusal(
+             {R"(Property "Customer.Email": the data type "VarBinary" is none that VB code is written for)"})},
+    };
+    for (const HostileCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path repository = Repository(c.sql);
+        fs::remove_all(Out());
+        const testing_support::FileTree before = testing_support::TreeOf(mFolder);
+        const int exitCode = Generate(repository, c.application);
+        if (!c.refusal.empty()) {
+            EXPECT_EQ(exitCode, 1);
+            EXPECT_EQ(mErr.str(), c.refusal);
+            EXPECT_EQ(testing_support::TreeOf(mFolder), before);
+            continue;
+        }
+        ASSERT_EQ(exitCode, 0) << mErr.str();
+        Lines lines;
+        EXPECT_EQ(Problems(lines), Lines{});
+        for (const std::string& line : c.written)
+            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    }
+}
+
+// A name that would lead out of the output folder is refused before anything is written, inside the folder
+// or beside it.
+TEST_F(HostileModels, NamesThatWouldLeaveTheOutputFolderAreRefused) {
+    // Short enough for the length rule: the path's own fault is the one named.
+    const std::string absolute = "/tmp/escaped";
+    const struct {
+        std::string application;
+        std::string fault;
+    } cases[] = {
+        {"../escaped", "There can be no puctuation in a name!"},
+        {absolute, "Name must begin with a letter!"},
+        {"Order/Entry", R"(A name can hold only letters, digits and "_"!)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.application);
+        const fs::path repository = Repository("UPDATE Application SET Name = '" + c.application + "'");
+        const testing_support::FileTree before = testing_support::TreeOf(mFolder);
+        EXPECT_EQ(Generate(repository, c.application), 1);
+        EXPECT_EQ(mErr.str(), Refusal({"Application \"" + c.application + "\": " + c.fault}));
+        EXPECT_EQ(testing_support::TreeOf(mFolder), before);
+        EXPECT_FALSE(fs::exists(absolute + ".vbg"));
+    }
+    EXPECT_THROW(vbide::PathInside(Out(), ".."), vb::Error);
+    EXPECT_THROW(vbide::PathInside(Out(), "a\\b"), vb::Error);
+    EXPECT_EQ(vbide::PathInside(Out(), "OrderEntry.vbg"), Out() / "OrderEntry.vbg");
+}
+
+}  // namespace
