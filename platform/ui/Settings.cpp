@@ -2,17 +2,10 @@
 
 #include <QSettings>
 
-#include <cstdlib>
+#include "platform/ini/ProfileFolder.h"
 
 namespace ui {
 namespace {
-
-std::filesystem::path ConfigHome() {
-    if (const char* home = std::getenv("XDG_CONFIG_HOME"); home != nullptr && *home != '\0')
-        return home;
-    const char* user = std::getenv("HOME");
-    return std::filesystem::path(user != nullptr ? user : ".") / ".config";
-}
 
 QString KeyOf(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + '/' + QString::fromStdString(key);
@@ -21,7 +14,7 @@ QString KeyOf(const std::string& section, const std::string& key) {
 }  // namespace
 
 std::filesystem::path SettingsFile(const std::string& application) {
-    return ConfigHome() / "ostrel" / (application + ".ini");
+    return ini::UserConfigFolder() / "ostrel" / (application + ".ini");
 }
 
 std::string GetSetting(const std::string& application, const std::string& section, const std::string& key,
