@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <optional>
+#include <set>
 #include <string_view>
 
 #include "patternkit/CodeText.h"
@@ -130,6 +131,23 @@ OptionButtonValue ButtonOf(const std::string& value) {
     return {std::move(caption), std::move(suffix)};
 }
 
+// A control's name holds at most 40 characters, and each button of a group needs a name of its own: a
+// suffix is cut to the room that "opt" & name & "_" leaves, and one already taken (letter case ignored)
+// is numbered.
+void FitSuffixes(std::vector<OptionButtonValue>& values, const std::string& propertyName) {
+    constexpr std::size_t kMaxControlName = 40;
+    const std::size_t room = kMaxControlName - std::min(kMaxControlName, propertyName.size() + 4);
+    std::set<std::string> taken;
+    for (OptionButtonValue& value : values) {
+        std::string suffix = value.suffix.substr(0, room);
+        for (int number = 2; !taken.insert(vb::FoldCase(suffix)).second; ++number) {
+            const std::string tail = "_" + std::to_string(number);
+            suffix = value.suffix.substr(0, room - std::min(room, tail.size())) + tail;
+        }
+        value.suffix = std::move(suffix);
+    }
+}
+
 }  // namespace
 
 std::string DateValueText(const std::string& value) {
@@ -148,6 +166,7 @@ std::vector<OptionButtonValue> OptionButtonValues(const typelib::IProperty& prop
     std::vector<OptionButtonValue> values;
     for (const auto& value : Required(property.PermittedValues()))
         values.push_back(ButtonOf(ValueText(dataType, value)));
+    FitSuffixes(values, property.Name());
     return values;
 }
 

@@ -188,6 +188,12 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
          "UPDATE PermittedValues SET PermittedValue = 'Net" + nl + "30' WHERE PermittedValue = 'Net 30'",
          Refusal(
              {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Net<10>30" holds a control character, and it stands on one line)"})},
+        {"option buttons whose values are alike as names, or too long for one",
+         "INSERT INTO PermittedValues VALUES (7, 'Net-30'), (7, 'Payment on delivery within 30 days')",
+         "",
+         "OrderEntry",
+         {"                optPaymentTerms_Net_30_2.Value = True",
+          "                optPaymentTerms_Payment_on_delivery_with.Value = True"}},
         {"range bounds that are no values of their type",
          "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
          "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = 6;"
