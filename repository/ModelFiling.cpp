@@ -108,6 +108,13 @@ void UnfileRelationship(core::qelApplication& application,
     }
     associations.Clear();
     auto& relationships = *application.Relationships();
+    // Found by its key where it is filed under its name, so that taking out every relationship is not a
+    // walk of the collection for each one.
+    const std::string& name = relationship->Name();
+    if (relationships.Exists(name) && relationships.Item(name)->Name() == name) {
+        relationships.Remove(name);
+        return;
+    }
     for (int32_t i = 1; i <= relationships.Count(); ++i) {
         if (relationships.Item(i)->Name() == relationship->Name()) {
             relationships.Remove(i);

@@ -21,12 +21,23 @@ namespace {
 using BusObjPtr = std::shared_ptr<core::qelBusinessObject>;
 using PropertyPtr = std::shared_ptr<core::qelBusObjProperty>;
 
-BusObjPtr BusinessObjectOfTable(const core::qelApplication& application, const std::string& table) {
-    for (const auto& businessObject : *application.BusinessObjects()) {
-        if (!table.empty() && businessObject->Table()->Name() == table)
-            return businessObject;
-    }
-    return nullptr;
+// The business objects in the application's order; a copy, as the handlers may file into the collection
+// while it is walked.
+std::vector<BusObjPtr> BusinessObjectsOf(const core::qelApplication& application) {
+    std::vector<BusObjPtr> businessObjects;
+    for (const auto& businessObject : *application.BusinessObjects())
+        businessObjects.push_back(businessObject);
+    return businessObjects;
+}
+
+// The places in `businessObjects` of the business objects of each table, in their order: found once, not
+// by a walk of every business object for every key.
+std::unordered_map<std::string, std::vector<size_t>> PlacesByTable(
+    const std::vector<BusObjPtr>& businessObjects) {
+    std::unordered_map<std::string, std::vector<size_t>> places;
+    for (size_t i = 0; i < businessObjects.size(); ++i)
+        places[businessObjects[i]->Table()->Name()].push_back(i);
+    return places;
 }
 
 std::shared_ptr<core::qelAssociation> NewAssociation(const BusObjPtr& source, const BusObjPtr& target,
@@ -107,13 +118,20 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
 }
 
 void ImportAccess(ModelSink& sink, core::qelApplication& application, const RelationshipSource& source) {
+    const std::vector<BusObjPtr> businessObjects = BusinessObjectsOf(application);
+    const auto places = PlacesByTable(businessObjects);
+    // The first business object of a named table.
+    const auto ofTable = [&](const std::string& table) -> BusObjPtr {
+        const auto found = places.find(table);
+        return table.empty() || found == places.end() ? nullptr : businessObjects[found->second.front()];
+    };
     for (const auto& [table, key] : source.PrimaryKeys) {
-        if (const auto businessObject = BusinessObjectOfTable(application, table))
+        if (const auto businessObject = ofTable(table))
             MarkPrimaryKey(sink, application, businessObject, key);
     }
     for (const CatalogRelation& relation : source.Relations) {
-        const auto parent = BusinessObjectOfTable(application, relation.Key.ParentTable);
-        const auto child = BusinessObjectOfTable(application, relation.ChildTable);
+        const auto parent = ofTable(relation.Key.ParentTable);
+        const auto child = ofTable(relation.ChildTable);
         if (parent && child)
             MakeRelationship(sink, application, parent, child, relation.Key, false);
     }
@@ -129,30 +147,38 @@ int32_t FirstColumnPlace(const core::qelBusinessObject& child, const CatalogFore
     return fields.Count() + 1;
 }
 
+// Relationships in the order of their parent, then of their child among the business objects, then of the
+// key's first column among the child's fields; each parent looks only at the keys that name its table.
 void ImportSql(ModelSink& sink, core::qelApplication& application, const RelationshipSource& source) {
-    std::unordered_map<std::string, std::vector<const CatalogForeignKey*>> keysOfChild;
+    std::unordered_map<std::string, std::vector<const CatalogRelation*>> relationsOfParent;
     for (const CatalogRelation& relation : source.Relations)
-        keysOfChild[relation.ChildTable].push_back(&relation.Key);
-    // A copy: the handlers may file into the collection while it is walked.
-    std::vector<BusObjPtr> businessObjects;
-    for (const auto& businessObject : *application.BusinessObjects())
-        businessObjects.push_back(businessObject);
+        relationsOfParent[relation.Key.ParentTable].push_back(&relation);
+    const std::vector<BusObjPtr> businessObjects = BusinessObjectsOf(application);
+    const auto places = PlacesByTable(businessObjects);
+    struct Planned {
+        size_t childPlace;
+        int32_t columnPlace;
+        const CatalogForeignKey* key;
+    };
     for (const auto& parent : businessObjects) {
-        for (const auto& child : businessObjects) {
-            const auto found = keysOfChild.find(child->Table()->Name());
-            if (child->Table()->Name().empty() || found == keysOfChild.end())
+        const auto relations = relationsOfParent.find(parent->Table()->Name());
+        if (relations == relationsOfParent.end())
+            continue;
+        std::vector<Planned> planned;
+        for (const CatalogRelation* relation : relations->second) {
+            const auto children = places.find(relation->ChildTable);
+            if (relation->ChildTable.empty() || children == places.end())
                 continue;
-            std::vector<const CatalogForeignKey*> keys;
-            for (const CatalogForeignKey* key : found->second) {
-                if (key->ParentTable == parent->Table()->Name())
-                    keys.push_back(key);
+            for (const size_t place : children->second) {
+                planned.push_back(
+                    {place, FirstColumnPlace(*businessObjects[place], relation->Key), &relation->Key});
             }
-            std::stable_sort(keys.begin(), keys.end(), [&](const auto* a, const auto* b) {
-                return FirstColumnPlace(*child, *a) < FirstColumnPlace(*child, *b);
-            });
-            for (const CatalogForeignKey* key : keys)
-                MakeRelationship(sink, application, parent, child, *key, true);
         }
+        std::stable_sort(planned.begin(), planned.end(), [](const Planned& a, const Planned& b) {
+            return a.childPlace != b.childPlace ? a.childPlace < b.childPlace : a.columnPlace < b.columnPlace;
+        });
+        for (const Planned& each : planned)
+            MakeRelationship(sink, application, parent, businessObjects[each.childPlace], *each.key, true);
     }
 }
 
@@ -203,8 +229,9 @@ void RebuildRelationships(ModelSink& sink, core::qelApplication& application,
     std::vector<std::shared_ptr<core::qelRelationship>> relationships;
     for (const auto& relationship : *application.Relationships())
         relationships.push_back(relationship);
-    for (const auto& relationship : relationships)
-        sink.DeleteRelationship(application, relationship);
+    // Last first: each leaves the end of the collection, which moves no other item.
+    for (auto relationship = relationships.rbegin(); relationship != relationships.rend(); ++relationship)
+        sink.DeleteRelationship(application, *relationship);
     GetRelationshipInfo(sink, application, source);
 }
 
