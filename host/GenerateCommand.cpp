@@ -31,6 +31,11 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
     }
 }
 
+void PrintWarnings(const std::vector<std::string>& warnings, std::ostream& err) {
+    for (const std::string& warning : warnings)
+        err << "warning: " << warning << '\n';
+}
+
 // The group file that `folder` holds, or nothing.
 std::optional<std::filesystem::path> GroupFileIn(const std::filesystem::path& folder) {
     std::error_code error;
@@ -99,20 +104,18 @@ int RunGenerateCommand(const GenerateCommand& command, std::ostream& out, std::o
     try {
         const auto vbe = std::make_shared<vbide::VBE>();
         // A save that a kill stopped is finished (or dropped) before the group is looked for.
-        for (const std::string& kept : vbide::RecoverInterruptedSave(command.out))
-            err << "warning: " << kept << '\n';
+        PrintWarnings(vbide::RecoverInterruptedSave(command.out), err);
         const std::optional<std::filesystem::path> existing = GroupFileIn(command.out);
         if (existing)
-            vbide::OpenProjectGroup(*vbe, *existing);
+            PrintWarnings(vbide::OpenProjectGroup(*vbe, *existing), err);
         const auto driver = automation::CreateObjectAs<typelib::IBuildDriver>(kBuildDriver);
         const typelib::GenerateResult result = driver->Generate(vbe, command.request);
         // The build has checked the application's name: only now does it name a file.
         const std::filesystem::path groupFile =
             existing ? *existing : vbide::PathInside(command.out, command.request.application + ".vbg");
         std::filesystem::create_directories(command.out);
-        vbide::SaveProjectGroup(*vbe, groupFile);
-        for (const auto& warning : result.warnings)
-            err << "warning: " << warning << '\n';
+        PrintWarnings(vbide::SaveProjectGroup(*vbe, groupFile), err);
+        PrintWarnings(result.warnings, err);
         PrintTable(result, out);
         return 0;
     } catch (const vb::Error& error) {

@@ -13,6 +13,15 @@ void TellError(const vb::Error& error) {
     ui::MsgBox(error.Description(), ui::vbOKOnly | ui::vbCritical, kHostTitle);
 }
 
+void TellKept(const std::vector<std::string>& kept) {
+    if (kept.empty())
+        return;
+    std::string text;
+    for (const std::string& message : kept)
+        text += (text.empty() ? "" : "\n\n") + message;
+    ui::MsgBox(text, ui::vbOKOnly | ui::vbExclamation, kHostTitle);
+}
+
 }  // namespace
 
 ProjectGroupDocument::ProjectGroupDocument(std::shared_ptr<vbide::VBE> vbe)
@@ -52,16 +61,19 @@ bool ProjectGroupDocument::SaveTo(const std::filesystem::path& file) {
     return TransferGroup(vbide::SaveProjectGroup, file);
 }
 
-bool ProjectGroupDocument::TransferGroup(void (*transfer)(vbide::VBE&, const std::filesystem::path&),
+bool ProjectGroupDocument::TransferGroup(std::vector<std::string> (*transfer)(vbide::VBE&,
+                                                                              const std::filesystem::path&),
                                          const std::filesystem::path& file) {
+    std::vector<std::string> kept;
     try {
-        transfer(*mVBE, file);
+        kept = transfer(*mVBE, file);
     } catch (const vb::Error& error) {
         TellError(error);
         return false;
     }
     mGroupFile = file;
     MarkSaved();
+    TellKept(kept);
     return true;
 }
 

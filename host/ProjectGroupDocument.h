@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/ide/VBE.h"
 
@@ -47,8 +49,9 @@ class ProjectGroupDocument {
   private:
     bool OfferToSave();
     bool SaveTo(const std::filesystem::path& file);
-    // Opens or saves the group through `transfer`; on success `file` becomes the group file.
-    bool TransferGroup(void (*transfer)(vbide::VBE&, const std::filesystem::path&),
+    // Opens or saves the group through `transfer`; on success `file` becomes the group file. What the
+    // recovery of a stopped save kept beside its files is told in one box.
+    bool TransferGroup(std::vector<std::string> (*transfer)(vbide::VBE&, const std::filesystem::path&),
                        const std::filesystem::path& file);
     void MarkSaved() { mSavedRevision = mVBE->Revision(); }
 

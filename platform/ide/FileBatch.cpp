@@ -187,8 +187,8 @@ class FolderLock {
 
 FileBatch::FileBatch(std::filesystem::path folder)
     : mFolder(folder.empty() ? fs::path(".") : std::move(folder)),
-      mLock(std::make_unique<FolderLock>(mFolder)) {
-    RecoverLocked(mFolder);
+      mLock(std::make_unique<FolderLock>(mFolder)),
+      mKept(RecoverLocked(mFolder)) {
     RequireSaveListPlace(mFolder);
 }
 

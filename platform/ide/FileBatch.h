@@ -27,8 +27,9 @@ class SaveSteps;
 
 class FileBatch {
   public:
-    // `folder` must exist; a save of it that was interrupted is finished first. 75 when it cannot be locked,
-    // or when something that is no save list stands where the save list goes (nothing is written then).
+    // `folder` must exist; a save of it that was interrupted is finished first (what that kept: Kept()). 75
+    // when it cannot be locked, or when something that is no save list stands where the save list goes
+    // (nothing is written then).
     explicit FileBatch(std::filesystem::path folder);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
@@ -48,6 +49,8 @@ class FileBatch {
     void Commit();
     // The files added, in their order.
     const std::vector<std::string>& Files() const { return mFiles; }
+    // RecoverInterruptedSave's messages for the save the constructor finished.
+    const std::vector<std::string>& Kept() const { return mKept; }
 
   private:
     // Keeps `file`, whose temporary file is written, with what the file itself is now.
@@ -59,6 +62,7 @@ class FileBatch {
 
     std::filesystem::path mFolder;
     std::unique_ptr<FolderLock> mLock;
+    std::vector<std::string> mKept;
     // The files written so far; until the save list may exist, the temporary files of those from mRenamed
     // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
     // keeps its parts besides.

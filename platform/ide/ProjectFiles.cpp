@@ -265,7 +265,7 @@ std::filesystem::path PathInside(const std::filesystem::path& folder, const std:
     return path;
 }
 
-void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
+std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     const std::filesystem::path folder =
         groupFile.parent_path().empty() ? std::filesystem::path(".") : groupFile.parent_path();
     const auto start = vbe.VBProjects().StartProject();
@@ -308,11 +308,12 @@ void SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
         project.project->SetFileName(project.file);
     }
     vbe.SetListedFiles(batch.Files());
+    return batch.Kept();
 }
 
-void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
-    RecoverInterruptedSave(groupFile.parent_path().empty() ? std::filesystem::path(".")
-                                                           : groupFile.parent_path());
+std::vector<std::string> OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
+    std::vector<std::string> kept = RecoverInterruptedSave(
+        groupFile.parent_path().empty() ? std::filesystem::path(".") : groupFile.parent_path());
     TextReader in(groupFile);
     if (!in.Next().starts_with("VBGROUP "))
         in.Fail("not a project group file");
@@ -344,6 +345,7 @@ void OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     }
     vbe.VBProjects().ReplaceAll(std::move(projects), std::move(start));
     vbe.SetListedFiles(listed);
+    return kept;
 }
 
 }  // namespace vbide

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -8,7 +10,10 @@
 #include "host/AddInManager.h"
 #include "host/FileNameDialog.h"
 #include "platform/ide/ProjectFiles.h"
+#include "platform/ui/QtInteraction.h"
 #include "tests/host/HostTestFixture.h"
+#include "tests/support/DialogPictures.h"
+#include "tests/support/RecordedSaveSteps.h"
 
 namespace {
 
@@ -171,6 +176,64 @@ TEST_F(IdeSessionTest, SavingOverAFileTheGroupDoesNotListIsRefusedAndTold) {
     std::ifstream in(theirs, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
               "their module\r\n");
+}
+
+// A save of the group stopped after its list, then both modules edited by the developer: the IDE's next open
+// or save of the group finds it, keeps the developer's files and tells both in one box.
+TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKeptInOneBox) {
+    const std::filesystem::path folder = mFolder / "stopped", group = folder / "Group1.vbg";
+    const std::filesystem::path modules[] = {folder / "Project1" / "Module1.bas",
+                                             folder / "Project1" / "Module2.bas"};
+    const struct {
+        const char* picture;
+        bool byOpen;
+    } cases[] = {{"ostrel-kept-unsaved-open", true}, {"ostrel-kept-unsaved-save", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.picture);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        const auto saving = std::make_shared<vbide::VBE>();
+        const auto project = saving->VBProjects().Add(vbide::vbext_pt_StandardExe);
+        for (int i = 0; i < 2; ++i) {
+            project->VBComponents()
+                .Add(vbide::vbext_ct_StdModule)
+                ->CodeModule()
+                ->InsertLines(1, "' saved, then stopped");
+        }
+        vbide::SaveProjectGroup(*saving, group);
+        if (!c.byOpen) {
+            ASSERT_TRUE(Session().Document().OpenGroup(group));
+        }
+        {
+            testing_support::RecordedSaveSteps stopping(2);  // flushed, listed
+            vbide::ScopedSaveSteps inForce(stopping);
+            EXPECT_THROW(vbide::SaveProjectGroup(*saving, group),
+                         testing_support::RecordedSaveSteps::Stopped);
+        }
+        std::string told;
+        for (const auto& module : modules) {
+            std::ofstream(module, std::ios::binary | std::ios::app) << "' mine\r\n";
+            told +=
+                (told.empty() ? "" : "\n\n") + module.string() +
+                " changed after a save that was stopped had begun, so it is left as it is; what that save "
+                "would have written is kept in " +
+                module.string() + ".unsaved.";
+        }
+
+        ui::QtInteraction qt;
+        ui::ScopedInteraction useIt(qt);
+        auto& document = Session().Document();
+        testing_support::DriveModal(
+            host::kHostTitle, c.picture,
+            [&] { EXPECT_TRUE(c.byOpen ? document.OpenGroup(group) : document.Save()); },
+            [&](QDialog& dialog) {
+                auto* box = qobject_cast<QMessageBox*>(&dialog);
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->text().toStdString(), told);
+                EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                testing_support::Press(dialog, QDialogButtonBox::Ok);
+            });
+    }
 }
 
 TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {
