@@ -6,6 +6,7 @@
 #include "builder/PropertyEdit.h"
 #include "core/HelpFile.h"
 #include "core/ObjectAccess.h"
+#include "core/StringLength.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
@@ -26,6 +27,20 @@ bool ParseLength(const std::string& text, int32_t& length) {
     const char* end = trimmed.data() + trimmed.size();
     const auto [stop, error] = std::from_chars(trimmed.data(), end, length);
     return !trimmed.empty() && trimmed.front() != '-' && error == std::errc() && stop == end;
+}
+
+// Why the length typed for a property of `dataType` is refused, or empty when `length` took it. A String
+// is declared in generated code with its length, and VB takes only lengths it can hold.
+std::string LengthRefusal(const std::string& text, const std::string& dataType, int32_t& length) {
+    if (text.empty())
+        return "The length must be filled in!";
+    if (!ParseLength(text, length))
+        return "The length must be a whole number!";
+    if (dataType == "String" && !core::IsStringLength(length)) {
+        return "The length of a String must be from " + std::to_string(core::kMinStringLength) + " to " +
+               std::to_string(core::kMaxStringLength) + "!";
+    }
+    return {};
 }
 
 }  // namespace
@@ -216,10 +231,8 @@ bool frmPropertyBuilder::CheckEntries(std::string& name, int32_t& length) {
         FocusOn("txtName");
         return false;
     }
-    const char* lengthRefusal = txtLength.Text.empty()                 ? "The length must be filled in!"
-                                : !ParseLength(txtLength.Text, length) ? "The length must be a whole number!"
-                                                                       : nullptr;
-    if (lengthRefusal) {
+    const std::string lengthRefusal = LengthRefusal(txtLength.Text, cmbDataType.Text(), length);
+    if (!lengthRefusal.empty()) {
         ShowInformation(lengthRefusal);
         FocusOn("txtLength");
         return false;

@@ -8,6 +8,7 @@
 #include "core/CommonModelQueries.h"
 #include "core/CommonNames.h"
 #include "core/PermittedValueCheck.h"
+#include "core/StringLength.h"
 #include "core/qelApplication.h"
 #include "core/qelBusObjMethod.h"
 #include "core/qelBusObjProperty.h"
@@ -275,6 +276,10 @@ class BuildChecker {
         const std::string& dataType = property.DataType();
         if (!Holds(kDataTypes, dataType))
             Fault(item, "the data type " + Quoted(dataType) + " is none that VB code is written for");
+        else if (dataType == "String" && !IsStringLength(property.Length()))
+            Fault(item, "the length " + std::to_string(property.Length()) + " is outside the " +
+                            std::to_string(kMinStringLength) + " to " + std::to_string(kMaxStringLength) +
+                            " characters of a VB fixed-length string");
         else if ((dataType == "Memo" || dataType == "OLE Object") && free)
             Taken(members, item, "its read function", "Read_" + name);
         OneLine(item, "its label", property.Label());

@@ -7,9 +7,9 @@
 // the names of all business objects; of each business object built, its properties' and methods' names,
 // the names its class takes from them (its members, distinct ignoring case, also from the members every
 // generated class has), the class names made from it (at most 40 characters, distinct across the build),
-// its data types, permitted values and range bounds against their types, and the model texts that
-// generated comments or captions hold (table, field and stored-procedure names, labels, option captions:
-// one line each).
+// its data types, String lengths, permitted values and range bounds against their types, and the model
+// texts that generated comments or captions hold (table, field and stored-procedure names, labels, option
+// captions: one line each).
 
 #include <memory>
 #include <string>

@@ -38,7 +38,7 @@ class AccessCatalog final : public SnapshotCatalog {
                 const int32_t size = ColumnSize(type, column.Type == dao::FieldType::Decimal
                                                           ? std::nullopt
                                                           : std::optional<int32_t>(column.Size));
-                columns[table].push_back({column.Name, type, size, column.IsNullable});
+                columns[table].push_back(SizedColumn(column.Name, type, size, column.IsNullable));
             }
         }
         return columns;

@@ -83,7 +83,8 @@ class PostgresCatalog final : public SnapshotCatalog {
             int32_t type = AdoTypeOfPostgresName(typeName);
             std::optional<int32_t> declared;
             if (typeName == "varchar" || typeName == "bpchar" || type == adNumeric) {
-                // varchar(n) and bpchar(n) keep n + 4, numeric(p,s) keeps (p << 16 | s) + 4.
+                // varchar(n) and bpchar(n) keep n + 4, numeric(p,s) keeps (p << 16 | s) + 4; a varchar
+                // without n keeps -1 and is long text, as text is.
                 if (modifier >= 4)
                     declared = static_cast<int32_t>(type == adNumeric ? ((modifier - 4) >> 16) & 0xFFFF
                                                                       : modifier - 4);

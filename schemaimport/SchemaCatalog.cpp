@@ -1,5 +1,6 @@
 #include "schemaimport/SchemaCatalog.h"
 
+#include "core/StringLength.h"
 #include "platform/odbc/ConnectString.h"
 #include "platform/odbc/DataSources.h"
 #include "platform/vb/Text.h"
@@ -37,11 +38,17 @@ std::string AccessFileOf(const Pairs& pairs, const std::string& dsn) {
 
 }  // namespace
 
+CatalogColumn SizedColumn(std::string name, int32_t type, int32_t size, bool isNullable) {
+    if ((type == adChar || type == adVarChar) && !core::IsStringLength(size))
+        return {std::move(name), adLongVarChar, ColumnSize(adLongVarChar, std::nullopt), isNullable, {}};
+    return {std::move(name), type, size, isNullable, {}};
+}
+
 CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
                           std::string typeName) {
     if (type == adEmpty)
         return {std::move(name), adVarChar, kTextLength, isNullable, std::move(typeName)};
-    return {std::move(name), type, ColumnSize(type, declared), isNullable, {}};
+    return SizedColumn(std::move(name), type, ColumnSize(type, declared), isNullable);
 }
 
 std::vector<CatalogRelation> SchemaCatalog::Relations() {

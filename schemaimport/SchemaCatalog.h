@@ -35,8 +35,12 @@ struct CatalogColumn {
     bool operator==(const CatalogColumn&) const = default;
 };
 
-// A column of ADO type `type` sized by ColumnSize; one of no known type (adEmpty) becomes text of
-// kTextLength that keeps `typeName` as its UnknownType.
+// A column of ADO type `type` and `size`. Text of no length, or longer than a VB fixed-length string
+// holds, is long text (Memo), as text of a type without a length is.
+CatalogColumn SizedColumn(std::string name, int32_t type, int32_t size, bool isNullable);
+
+// A column of ADO type `type` sized by ColumnSize, as SizedColumn makes it; one of no known type (adEmpty)
+// becomes text of kTextLength that keeps `typeName` as its UnknownType.
 CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
                           std::string typeName);
 

@@ -90,6 +90,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         builder_test::Box box;
         const char* focus;
         int32_t tab;
+        const char* dataType = "Long";
     } cases[] = {
         {"empty name",
          "",
@@ -129,6 +130,26 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
          {"The length must be a whole number!", 64, "Information"},
          "txtLength",
          0},
+        {"a String of no length",
+         "Amount",
+         "Total",
+         "0",
+         nullptr,
+         nullptr,
+         {"The length of a String must be from 1 to 65526!", 64, "Information"},
+         "txtLength",
+         0,
+         "String"},
+        {"a String longer than VB holds",
+         "",
+         "Notes",
+         "65527",
+         nullptr,
+         nullptr,
+         {"The length of a String must be from 1 to 65526!", 64, "Information"},
+         "txtLength",
+         0,
+         "String"},
         {"no lower bound",
          "OrderID",
          "Number",
@@ -155,7 +176,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
             run.ShowExisting(run.model.order, c.editing);
         else
             run.ShowNew(run.model.order);
-        run.Fill(c.name, "Long", c.length);
+        run.Fill(c.name, c.dataType, c.length);
         run.form.cmbPrimaryKey.SetText("No");
         if (c.lower) {
             run.form.SSTab1_Click(1);
@@ -173,6 +194,19 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         EXPECT_EQ(ModelText(*run.model.application), before) << c.what;
         run.form.cmdCancel_Click();
         EXPECT_EQ(ModelText(*run.model.application), before) << c.what;
+    }
+}
+
+// A String's length is one VB can declare; other types keep any whole number.
+TEST(frmPropertyBuilder, TakesTheLengthsItsTypeCanHave) {
+    for (const auto& [dataType, length] :
+         {std::pair{"String", 1}, {"String", 65526}, {"Memo", 0}, {"Long", 0}}) {
+        PropertyDialogRun run;
+        run.ShowNew(run.model.order);
+        run.Fill("Note", dataType, std::to_string(length));
+        run.form.cmdOK_Click();
+        EXPECT_TRUE(run.script.Prompts().empty()) << dataType;
+        EXPECT_EQ(run.model.Property(run.model.order, "Note")->Length(), length) << dataType;
     }
 }
 

@@ -236,6 +236,13 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
               R"(Property "Order.BillToCustomerID": the name of its field "Bill<10>To" holds a control character, and it stands on one line)",
               R"(Property "Order.OrderDate": its label "Order<10>Date" holds a control character, and it stands on one line)",
               R"(Method "Order.Ship": its stored procedure "sp<10>Ship" holds a control character, and it stands on one line)"})},
+        {"String lengths no fixed-length string has",
+         "UPDATE Field SET Length = 0 WHERE ID = 10; UPDATE Field SET Length = 65527 WHERE ID = 11;"
+         "UPDATE Field SET Length = -1 WHERE ID = 15",
+         Refusal(
+             {R"(Property "Customer.Phone": the length 0 is outside the 1 to 65526 characters of a VB fixed-length string)",
+              R"(Property "Customer.Email": the length 65527 is outside the 1 to 65526 characters of a VB fixed-length string)",
+              R"(Property "Product.Description": the length -1 is outside the 1 to 65526 characters of a VB fixed-length string)"})},
         {"a data type no code is written for",
          "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = 'VarBinary' "
          "WHERE ID = 11",
