@@ -17,6 +17,10 @@ struct RecordLayout {
     int32_t bufferLength = 0;  // characters of the string that holds the record's bytes
 };
 
+// Bytes a record may take: a procedure's variable of a record type holds at most 32K, and a class keeps
+// two records beside its other data within the 64K of a module's fixed data.
+constexpr int32_t kMaxRecordBytes = 32000;
+
 // The member line of a property ("   &PropName As Long"), or none for a type without a value member.
 std::optional<std::string> MemberLine(const typelib::IProperty& property);
 

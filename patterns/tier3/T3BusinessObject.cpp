@@ -2,6 +2,7 @@
 
 #include "patternkit/ConstructorErrors.h"
 #include "patternkit/Navigation.h"
+#include "patterns/tier3/RecordLayout.h"
 #include "platform/ui/Interaction.h"
 
 namespace tier3 {
@@ -41,6 +42,13 @@ void T3BusinessObject::Prepare() {
     mContext.NameComponents(businessObject.Name());
     if (mContext.Properties().empty())
         vb::Raise(vb::kSubscriptOutOfRange);
+    // Refused before any of its components is made: VB would not compile its record types.
+    if (const int32_t bytes = MeasureRecord(mContext.Properties()).byteCount; bytes > kMaxRecordBytes) {
+        vb::Raise(vb::kInvalidProcedureCall, {},
+                  "The record of the business object " + businessObject.Name() + " takes " +
+                      std::to_string(bytes) + " bytes, more than the " + std::to_string(kMaxRecordBytes) +
+                      " that VB lets a record hold here: make long String properties Memo, or shorten them.");
+    }
     mContext.Current().property = mContext.Properties().front();
     mContext.Current().busObj = mBusinessObject;
 }

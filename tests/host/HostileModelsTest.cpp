@@ -194,6 +194,11 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
          "OrderEntry",
          {"                optPaymentTerms_Net_30_2.Value = True",
           "                optPaymentTerms_Payment_on_delivery_with.Value = True"}},
+        {"a record larger than VB lets a procedure hold",
+         "UPDATE Field SET Length = 8000 WHERE BusObjPropID IN (2, 10)",
+         "ostrel generate: VB Ostrel Internal Error - The record of the business object Customer takes 32272 "
+         "bytes, more than the 32000 that VB lets a record hold here: make long String properties Memo, or "
+         "shorten them. (error 5, BuildDriver.Generate)\n"},
         {"range bounds that are no values of their type",
          "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
          "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = 6;"
