@@ -7,9 +7,11 @@
 // the names of all business objects; of each business object built, its properties' and methods' names,
 // the names its class takes from them (its members, distinct ignoring case, also from the members every
 // generated class has), the class names made from it (at most 40 characters, distinct across the build),
-// its data types, String lengths, permitted values and range bounds against their types, and the model
-// texts that generated comments or captions hold (table, field and stored-procedure names, labels, option
-// captions: one line each).
+// its data types, String lengths, permitted values and range bounds against their types, the model texts
+// that generated comments or captions hold (table, field and stored-procedure names, labels, option
+// captions: one line each), and those written as string literals (permitted values, range bounds,
+// stored-procedure names: short enough for a line of VB code). The rules for names made of names are
+// GeneratedNames.h's.
 
 #include <memory>
 #include <string>

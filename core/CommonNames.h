@@ -14,9 +14,10 @@ bool ValidateName(std::string& name, std::string& message);
 // True for a word VB reserves (letter case ignored): it cannot name a class, variable or member.
 bool IsVbKeyword(std::string_view name);
 
-// Why `name` cannot become a VB name, and with it a file or folder name, or empty when it can: it must
-// pass `ValidateName` unchanged (so no blank either), start with a letter and hold only letters (ASCII
-// or Latin-1), digits and "_", and be no reserved word.
+// Why `name` cannot become a VB name, and with it a file or folder name, or empty when it can: first
+// `ValidateName`'s message, when it refuses the name; then the name as given (not as ValidateName would
+// rewrite it, so a blank is refused too) must start with a letter and hold only letters (ASCII or
+// Latin-1), digits and "_"; and it must be no reserved word.
 std::string VbNameFault(const std::string& name);
 
 // The trimmed path with the path separator added, unless the trimmed path already ends with one (then the

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "patternkit/PropertySets.h"
-#include "patternkit/VbLiteral.h"
+#include "platform/vb/Literal.h"
 #include "platform/vb/Text.h"
 
 namespace patternkit::Common {
@@ -22,7 +22,7 @@ std::string WithoutLeadingComma(const std::string& entries) {
 std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Variant& value) {
     const std::string dataType = property.DataType();
     if (dataType == "String")
-        return VbStringLiteral(value.ToString());
+        return vb::StringLiteral(value.ToString());
     if (dataType == "Date")
         return "#" + value.ToString() + "#";
     for (const std::string_view numberType : kBareNumberTypes) {

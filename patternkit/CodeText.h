@@ -11,8 +11,8 @@
 
 namespace patternkit::Common {
 
-// The value as a VB literal of the property's DataType: "String" through the literal writer (VbLiteral.h),
-// "Date" between "#", numbers bare; "" for any other type.
+// The value as a VB literal of the property's DataType: "String" through the literal writer
+// (platform/vb/Literal.h), "Date" between "#", numbers bare; "" for any other type.
 std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Variant& value);
 
 // " Optional NotesVarString As String, Optional PhotoVarString As String" for the Memo and OLE Object

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "patternkit/EditPointMarkers.h"
-#include "patternkit/VbLiteral.h"
+#include "platform/vb/Literal.h"
 
 namespace patternkit {
 namespace {
@@ -121,7 +121,7 @@ void Emitter::Write(std::string_view line) const {
         // Values that need no writing out are left to the engine, which puts in the same text.
         const std::string value = LiteralValue(body);
         const std::string resolved = mEngine.CreateTokenStr(value);
-        const std::string literal = Common::VbLiteralBody(resolved);
+        const std::string literal = vb::LiteralBody(resolved);
         if (body == value && literal == resolved)
             return;
         written.append(line.substr(copied, begin - copied));

@@ -24,7 +24,7 @@
 // value, a callback inside other text and a line without its margin are the C++ author's mistakes
 // (std::logic_error). Engine tokens such as "&PropName" pass through for the engine to resolve, except
 // inside a string literal of the line: there the Emitter asks the engine for their values and writes them
-// through the literal writer (VbLiteral.h), so that a table name with a quote stays one literal.
+// through the literal writer (platform/vb/Literal.h), so that a table name with a quote stays one literal.
 
 #include <functional>
 #include <initializer_list>

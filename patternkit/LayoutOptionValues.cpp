@@ -131,12 +131,11 @@ OptionButtonValue ButtonOf(const std::string& value) {
     return {std::move(caption), std::move(suffix)};
 }
 
-// A control's name holds at most 40 characters, and each button of a group needs a name of its own: a
-// suffix is cut to the room that "opt" & name & "_" leaves, and one already taken (letter case ignored)
-// is numbered.
+// A control's name is a VB name, and each button of a group needs a name of its own: a suffix (ASCII)
+// is cut to the room that "opt" & name & "_" leaves, and one already taken (letter case ignored) is
+// numbered.
 void FitSuffixes(std::vector<OptionButtonValue>& values, const std::string& propertyName) {
-    constexpr std::size_t kMaxControlName = 40;
-    const std::size_t room = kMaxControlName - std::min(kMaxControlName, propertyName.size() + 4);
+    const auto room = static_cast<std::size_t>(std::max(0, vb::kMaxNameLength - vb::Len(propertyName) - 4));
     std::set<std::string> taken;
     for (OptionButtonValue& value : values) {
         std::string suffix = value.suffix.substr(0, room);

@@ -6,7 +6,7 @@
 #include "patternkit/Emitter.h"
 #include "patternkit/PropertySets.h"
 #include "patternkit/SqlServerType.h"
-#include "patternkit/VbLiteral.h"
+#include "platform/vb/Literal.h"
 #include "typelib/IField.h"
 
 namespace patternkit::Common {
@@ -201,7 +201,7 @@ void GenerateStoredProcCall(typelib::IConstructor& engine, std::string_view meth
         |    Exit Sub
     )",
              {{"Procedure", storedProcName},
-              {"ProcedureLiteral", VbStringLiteral(storedProcName)},
+              {"ProcedureLiteral", vb::StringLiteral(storedProcName)},
               {"Method", methodName},
               // The output is read back into the "VarString" local, so that is the name declared.
               {"OutputLocals",

@@ -1,6 +1,5 @@
 #include "schemaimport/ImportData.h"
 
-#include <algorithm>
 #include <functional>
 #include <set>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "core/ApplicationLog.h"
 #include "core/CommonNames.h"
 #include "core/CommonStatus.h"
+#include "core/GeneratedNames.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
@@ -83,14 +83,15 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     std::set<std::string> present;
     for (const CatalogTable& table : catalogTables)
         present.insert(table.Name);
+    const BusinessObjectNames businessObjectNames(catalogTables);
     std::vector<TableSource> tables;
     std::vector<std::string> names;
     for (const std::string& name : form->TablestoImport()) {
         if (!present.contains(name))
             vb::Raise(kTableNotFound, "",
                       "The database engine cannot find the input table or query '" + name + "'.");
-        tables.push_back({name, catalog->Columns(name), catalog->PrimaryKey(name),
-                          BusinessObjectNames(name, catalogTables)});
+        tables.push_back(
+            {name, catalog->Columns(name), catalog->PrimaryKey(name), businessObjectNames.Of(name)});
         names.push_back(name);
     }
     const RelationshipSource relations = ReadRelationshipSource(*application, *catalog, names);
@@ -119,31 +120,26 @@ bool NeverTaken(const std::string&) {
     return false;
 }
 
-// A business object's name is refused when it, or a class name made of it, is no VB name.
-std::string BusinessObjectNameFault(const std::string& name) {
-    const auto made = core::NewBusinessObject(name, "");
-    for (const std::string& className : {name, made->L1ClassName(), made->L2DisplayClass(),
-                                         made->L2ListClass(), made->L3BusObjClass(), made->L3ListClass()}) {
-        if (std::string fault = core::Common::VbNameFault(className); !fault.empty())
-            return fault;
-    }
-    return {};
-}
-
 }  // namespace
 
-std::vector<std::string> BusinessObjectNames(const std::string& table,
-                                             const std::vector<CatalogTable>& tables) {
-    const auto found = std::find_if(tables.begin(), tables.end(),
-                                    [&](const CatalogTable& row) { return row.Name == table; });
-    if (found == tables.end() || found->Schema.empty())
+BusinessObjectNames::BusinessObjectNames(const std::vector<CatalogTable>& tables) {
+    for (const CatalogTable& table : tables) {
+        mSchemas.emplace(table.Name, table.Schema);
+        if (table.Schema.empty())
+            mCurrentSchema.insert(vb::FoldCase(table.Name));
+    }
+}
+
+std::vector<std::string> BusinessObjectNames::Of(const std::string& table) const {
+    const auto found = mSchemas.find(table);
+    if (found == mSchemas.end() || found->second.empty())
         return {table};
-    const std::string name = table.substr(found->Schema.size() + 1);
-    const std::string qualified = found->Schema + "_" + name;
-    const bool shadowed = std::any_of(tables.begin(), tables.end(), [&](const CatalogTable& row) {
-        return row.Schema.empty() && vb::TextEquals(row.Name, name);
-    });
-    return shadowed ? std::vector<std::string>{qualified} : std::vector<std::string>{name, qualified};
+    const std::string& schema = found->second;
+    const std::string name = table.substr(schema.size() + 1);
+    const std::string qualified = schema + "_" + name;
+    if (mCurrentSchema.contains(vb::FoldCase(name)))
+        return {qualified};
+    return {name, qualified};
 }
 
 void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
@@ -151,8 +147,10 @@ void ImportTable(ModelSink& sink, core::qelApplication& application, const Table
     const auto businessObject = CreateTableObject(sink, application, table.Name, table.BusinessObjectNames);
     if (!businessObject)
         return;
+    core::ClassMembers members;
     for (const CatalogColumn& column : table.Columns) {
-        if (CreateFieldObject(sink, application, businessObject, column, "") && !column.UnknownType.empty())
+        if (CreateFieldObject(sink, application, businessObject, column, "", members) &&
+            !column.UnknownType.empty())
             unknownTypes.push_back(UnknownTypeEntry(table.Name, column));
     }
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
@@ -191,7 +189,7 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
                 const auto change =
                     MakeVbName(name, application.Name(),
                                isLast ? std::function<bool(const std::string&)>(isTaken) : NeverTaken,
-                               BusinessObjectNameFault);
+                               core::BusinessObjectNameFault);
                 if (change)
                     name = change->Name;
                 if (isTaken(name))
@@ -210,7 +208,7 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
-    const std::string& businessObjectName) {
+    const std::string& businessObjectName, core::ClassMembers& members) {
     return core::LogAndRaiseAs(
         "Create Field Object", "CreateFieldObject", [&]() -> std::shared_ptr<core::qelBusObjProperty> {
             const std::string dataType = FieldType(static_cast<int16_t>(column.Type));
@@ -225,7 +223,11 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
             const auto isTaken = [&](const std::string& propertyName) {
                 return businessObject->Properties()->Exists(owner + ".Properties." + propertyName);
             };
-            if (const auto change = MakeVbName(name, owner, isTaken)) {
+            // A name the business object has is the duplicate below, not a clash to mend.
+            const auto clashOf = [&](const std::string& propertyName) {
+                return isTaken(propertyName) ? std::string() : members.PropertyClash(propertyName, dataType);
+            };
+            if (const auto change = MakeVbName(name, owner, isTaken, core::Common::VbNameFault, clashOf)) {
                 ui::MsgBox(VbNameMessage("property", *change), ui::vbInformation, "VB Ostrel");
                 name = change->Name;
             }
@@ -253,6 +255,7 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
             field->SetBusObjProperty(property);
             table->Fields()->Add(field, column.Name);
             table->SetBusinessObject(businessObject);
+            members.TakeProperty(core::MemberItem("Property", *businessObject, name), name, dataType);
             sink.PropertyAdded(application, property);
             return property;
         });

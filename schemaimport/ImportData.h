@@ -9,8 +9,11 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "core/GeneratedNames.h"
 #include "core/qelApplication.h"
 #include "schemaimport/ModelSink.h"
 #include "schemaimport/SchemaCatalog.h"
@@ -30,15 +33,23 @@ struct TableSource {
     std::string Name;
     std::vector<CatalogColumn> Columns;
     std::vector<std::string> PrimaryKey;
-    // The names its business object may take, in turn (BusinessObjectNames); none: the table's name.
+    // The names its business object may take, in turn (BusinessObjectNames::Of); none: the table's name.
     std::vector<std::string> BusinessObjectNames;
 };
 
-// The names, before the naming rules, that the business object of `table` may take, in turn: the table's
-// name; for a table of another schema its name without the schema, unless the current schema has a table
-// of that name, then schema & "_" & name.
-std::vector<std::string> BusinessObjectNames(const std::string& table,
-                                             const std::vector<CatalogTable>& tables);
+// The names, before the naming rules, that the business objects of a catalog's tables may take, read
+// once from its list of tables.
+class BusinessObjectNames {
+  public:
+    explicit BusinessObjectNames(const std::vector<CatalogTable>& tables);
+    // In turn: the table's name; for a table of another schema its name without the schema, unless the
+    // current schema has a table of that name (letter case ignored), then schema & "_" & name.
+    std::vector<std::string> Of(const std::string& table) const;
+
+  private:
+    std::unordered_map<std::string, std::string> mSchemas;  // of each table, by its name
+    std::unordered_set<std::string> mCurrentSchema;         // its tables' names, letter case folded
+};
 
 // Imports into the sink's application the tables picked in its table selection dialog. Afterwards the
 // model is imported and changed; a stored application stays stored. Errors are logged and raised again
@@ -58,8 +69,8 @@ void ReportUnknownTypes(const std::vector<std::string>& entries);
 
 // A business object for `tableName` with its table mapping and the methods "Add", "Update", "Read" and
 // "Delete", handed to the sink. Its name is the first of `names` (default: the table's name) that, after
-// the naming rules (blanks become "_", then MakeVbName with the application's name as owner, after a
-// message; the class names made of it must be VB names too), no business object of the application has
+// the naming rules (blanks become "_", then MakeVbName with the application's name as owner and
+// core::BusinessObjectNameFault as its rule, after a message), no business object of the application has
 // (letter case ignored); a name that MakeVbName changed is numbered rather than refused. When every name is
 // taken: "<table> table cannot be imported!" and nothing is made: nullptr.
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
@@ -68,14 +79,17 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
 
 // The field and property of one column in `businessObject`, the property handed to the sink.
 // `businessObjectName` names the property's business object; empty, `businessObject`'s name (the table's
-// name with "_" for blanks, unless the naming rules changed it).
+// name with "_" for blanks, unless the naming rules changed it). `members` holds the names of the
+// business object's generated class (core::ClassMembers(*businessObject), or as ImportTable keeps them);
+// the new property's are added.
 // The property's name is the column's after the naming rules 1 to 3 and MakeVbName (with a message when
-// that changes it). A column of a binary type or without a name left by the rules 1 to 3 gets "<column>
-// field cannot be imported!"; a property name the business object has (letter case ignored) and that
-// MakeVbName did not make gets the duplicate message; then nothing is made: nullptr.
+// that changes it; a name that clashes with a member of the class is mended too). A column of a binary
+// type or without a name left by the rules 1 to 3 gets "<column> field cannot be imported!"; a property
+// name the business object has (letter case ignored) and that MakeVbName did not make gets the duplicate
+// message; then nothing is made: nullptr.
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
-    const std::string& businessObjectName);
+    const std::string& businessObjectName, core::ClassMembers& members);
 
 }  // namespace schemaimport

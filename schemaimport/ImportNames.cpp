@@ -144,9 +144,17 @@ std::string PropertyNameOf(const std::string& columnName) {
 
 std::optional<VbNameChange> MakeVbName(const std::string& name, const std::string& owner,
                                        const std::function<bool(const std::string&)>& isTaken,
-                                       const NameFault& faultOf) {
+                                       const NameFault& faultOf, const NameFault& clashOf) {
+    const auto clash = [&](const std::string& candidate) {
+        return clashOf ? clashOf(candidate) : std::string();
+    };
+    const auto anyFault = [&](const std::string& candidate) {
+        const std::string fault = faultOf(candidate);
+        return fault.empty() ? clash(candidate) : fault;
+    };
     const std::string fault = faultOf(name);
-    if (fault.empty())
+    const std::string clashing = fault.empty() ? clash(name) : std::string();
+    if (fault.empty() && clashing.empty())
         return std::nullopt;
     VbNameChange change;
     const std::string word = core::ProperCase(vb::Trim(name));
@@ -155,14 +163,17 @@ std::optional<VbNameChange> MakeVbName(const std::string& name, const std::strin
         change.Reason = "is a reserved word";
     } else {
         change.Was = name;
-        change.Reason = "breaks a rule of VB names (" + fault + ")";
+        change.Reason = clashing.empty() ? "breaks a rule of VB names (" + fault + ")"
+                                         : "clashes with a member of its class (" + clashing + ")";
     }
     std::string made = LettersFirst(SpellLeadingDigit(name));
     if (core::Common::IsVbKeyword(made))
         made = LettersFirst(core::ProperCase(vb::Trim(owner)) + "_" + core::ProperCase(made));
-    change.Name = Fit(made, "", faultOf);
+    else if (!clash(made).empty())
+        made = LettersFirst(core::ProperCase(vb::Trim(owner)) + "_" + made);
+    change.Name = Fit(made, "", anyFault);
     for (int32_t number = 2; isTaken(change.Name); ++number)
-        change.Name = Fit(made, std::to_string(number), faultOf);
+        change.Name = Fit(made, std::to_string(number), anyFault);
     return change;
 }
 

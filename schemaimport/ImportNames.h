@@ -29,18 +29,21 @@ std::string PropertyNameOf(const std::string& columnName);
 // Rule 4 and the VB name rule (core::Common::VbNameFault), after the first three rules: a leading digit 1
 // to 9 is spelt out, characters VB does not allow in a name are removed (letters outside Latin-1 too) and
 // a name that then does not begin with a letter gets "T" in front; a VB keyword ("Type" and "Private"
-// among them) becomes `owner` & "_" & the word, both in proper case; a name too long is cut. A name so
-// made that `isTaken` holds for is numbered. `faultOf` tells why a name is refused (VbNameFault, or one of
-// the names made of it); nothing comes back for a name it accepts.
+// among them) becomes `owner` & "_" & the word, both in proper case, and so does a name that clashes
+// with a member of its generated class (the word as it is); a name too long is cut. A name so made that
+// `isTaken` holds for is numbered. `faultOf` tells why a name is refused (VbNameFault, or one of the
+// names made of it), `clashOf` why it clashes (core::ClassMembers::PropertyClash; none when empty);
+// nothing comes back for a name both accept.
 struct VbNameChange {
     std::string Was;     // the name as the message shows it: a keyword in proper case
-    std::string Reason;  // "is a reserved word", or the rule the name breaks
+    std::string Reason;  // "is a reserved word", the rule the name breaks, or its clash
     std::string Name;    // what it becomes
 };
 using NameFault = std::function<std::string(const std::string&)>;
 std::optional<VbNameChange> MakeVbName(const std::string& name, const std::string& owner,
                                        const std::function<bool(const std::string&)>& isTaken,
-                                       const NameFault& faultOf = core::Common::VbNameFault);
+                                       const NameFault& faultOf = core::Common::VbNameFault,
+                                       const NameFault& clashOf = {});
 
 // "The <kind> name <Was> <Reason> so the <kind> name will be converted to: <Name>."
 std::string VbNameMessage(const std::string& kind, const VbNameChange& change);

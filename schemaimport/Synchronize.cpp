@@ -132,9 +132,10 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
     for (const auto& field : *businessObject->Table()->Fields())
         mapped.insert(field->Name());
     std::vector<std::string> unknownTypes;
+    core::ClassMembers members(*businessObject);
     for (const CatalogColumn& column : columns) {
         if (mapped.contains(column.Name) ||
-            !CreateFieldObject(sink, application, businessObject, column, businessObject->Name()))
+            !CreateFieldObject(sink, application, businessObject, column, businessObject->Name(), members))
             continue;
         changed = true;
         if (!column.UnknownType.empty())
@@ -194,13 +195,14 @@ bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const D
         sink.ClearViews();
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
     std::vector<std::string> unknownTypes;
+    const BusinessObjectNames businessObjectNames(database.Tables);
     for (const std::string& name : form->TablestoImport()) {
         const auto columns = database.Columns.find(name);
         const auto key = database.PrimaryKeys.find(name);
         ImportTable(sink, application,
                     {name, columns == database.Columns.end() ? std::vector<CatalogColumn>{} : columns->second,
                      key == database.PrimaryKeys.end() ? std::vector<std::string>{} : key->second,
-                     BusinessObjectNames(name, database.Tables)},
+                     businessObjectNames.Of(name)},
                     unknownTypes);
     }
     sink.SetIsImported(true);

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "patternkit/PropertySets.h"
-#include "patternkit/VbLiteral.h"
 #include "patterns/tier3/L2BusObjWriter.h"
+#include "platform/vb/Literal.h"
 #include "platform/vb/Numbers.h"
 
 namespace tier3::l2busobj {
@@ -39,7 +39,7 @@ std::string RangeBound(const typelib::IProperty& property, const std::string& bo
         return "#" + bound + "#";
     if (property.DataType() != "String")
         return bound;
-    return patternkit::Common::VbStringLiteral(bound);
+    return vb::StringLiteral(bound);
 }
 
 void WriteReadOnDemand(Writer& w, const typelib::IProperty& property) {

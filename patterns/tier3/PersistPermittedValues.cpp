@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "patternkit/PropertySets.h"
-#include "patternkit/VbLiteral.h"
 #include "patterns/tier3/PersistWriter.h"
+#include "platform/vb/Literal.h"
 #include "platform/vb/Text.h"
 #include "typelib/IField.h"
 
@@ -155,7 +155,7 @@ void PersistWriter::WritePermittedValues() {
         if (!values)
             continue;
         for (const std::string& value : *values) {
-            const std::string literal = patternkit::Common::VbStringLiteral(value);
+            const std::string literal = vb::StringLiteral(value);
             Emit(R"vb(
                 |    rsPermittedValues.AddNew
                 |    rsPermittedValues.Fields("PropertyName") = "&PropName"

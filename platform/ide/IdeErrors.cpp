@@ -6,11 +6,6 @@
 #include "platform/vb/Text.h"
 
 namespace vbide {
-namespace {
-
-constexpr int32_t kMaxNameLength = 40;
-
-}  // namespace
 
 void RaiseFileFormat(const std::filesystem::path& file, int32_t line, std::string_view what) {
     throw vb::Error(
@@ -24,7 +19,7 @@ void RaiseNameTaken(std::string_view name) {
 }
 
 bool IsValidName(std::string_view name) {
-    return vb::Len(name) <= kMaxNameLength && vb::IsIdentifier(name);
+    return vb::Len(name) <= vb::kMaxNameLength && vb::IsIdentifier(name);
 }
 
 void CheckName(std::string_view name) {

@@ -17,7 +17,7 @@ constexpr int32_t kPropertyReadOnly = 383;
 // 457 for a name that its collection already holds.
 [[noreturn]] void RaiseNameTaken(std::string_view name);
 
-// A VB identifier (letters ASCII or Latin-1) of at most 40 characters.
+// A VB identifier (letters ASCII or Latin-1) of at most vb::kMaxNameLength characters.
 bool IsValidName(std::string_view name);
 // 380 unless IsValidName.
 void CheckName(std::string_view name);

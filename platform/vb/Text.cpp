@@ -233,6 +233,11 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
     return out;
 }
 
+bool IsControlCharacter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
 bool IsNameLetter(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
            (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);

@@ -41,10 +41,15 @@ bool TextEquals(std::string_view a, std::string_view b);
 // True when every byte is below 0x80 (the text is the same in UTF-8, Latin-1 and Windows-1252).
 bool IsAscii(std::string_view text);
 
+// A control character: below the blank, or DEL.
+bool IsControlCharacter(char c);
+
 // A letter of a VB name: ASCII or Latin-1, given as its Windows-1252 byte.
 bool IsNameLetter(unsigned char byte);
 // A letter first, then letters, digits or "_" (UTF-8 text; a letter outside Latin-1 does not count).
 bool IsIdentifier(std::string_view text);
+// The most characters (Len, not bytes) VB takes in the name of a project, class, module, form or control.
+constexpr int32_t kMaxNameLength = 40;
 
 // The Windows-1252 code page of files the VB IDE writes.
 std::string Utf8ToWindows1252(std::string_view utf8);

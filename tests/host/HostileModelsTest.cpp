@@ -121,6 +121,8 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
         {"an ampersand in a method's name", "UPDATE Method SET Name = 'Sh&ip' WHERE ID = 13",
          Refusal({R"(Method "Order.Sh&ip": There can be no puctuation in a name!)"})},
         {"a Latin-1 letter in a name", "UPDATE Property SET Name = 'Téléphone' WHERE ID = 10", ""},
+        {"Latin-1 letters in a business object's name whose class names hold more bytes than VB's characters",
+         "UPDATE BusinessObject SET Name = 'KundenGrößenÜbersichtÄnderung' WHERE ID = 1", ""},
         {"letters outside Latin-1", "UPDATE BusinessObject SET Name = 'Клиент' WHERE ID = 1",
          Refusal({R"(Business object "Клиент": Name must begin with a letter!)"})},
         {"reserved words",
@@ -241,6 +243,18 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
               R"(Property "Order.BillToCustomerID": the name of its field "Bill<10>To" holds a control character, and it stands on one line)",
               R"(Property "Order.OrderDate": its label "Order<10>Date" holds a control character, and it stands on one line)",
               R"(Method "Order.Ship": its stored procedure "sp<10>Ship" holds a control character, and it stands on one line)"})},
+        {"model texts whose literals are too long for a line",
+         "UPDATE PermittedValues SET PermittedValue = replace(hex(zeroblob(400)), '00', 'a\"') "
+         "WHERE PermittedValue = 'Net 30';"
+         "UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = replace(hex(zeroblob(1000)), "
+         "'00', "
+         "'z') WHERE ID = 10;"
+         "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = replace(hex(zeroblob(1000)), '00', "
+         "'s') WHERE ID = 13",
+         Refusal(
+             {R"(Property "Customer.PaymentTerms": the permitted value "a"a"a"a"a"a"a"a"a"a"..." makes a literal of 1202 characters, longer than the 900 that fit on a line of VB code)",
+              R"(Property "Customer.Phone": the upper bound "zzzzzzzzzzzzzzzzzzzz..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)",
+              R"(Method "Order.Ship": its stored procedure "ssssssssssssssssssss..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)"})},
         {"String lengths no fixed-length string has",
          "UPDATE Field SET Length = 0 WHERE ID = 10; UPDATE Field SET Length = 65527 WHERE ID = 11;"
          "UPDATE Field SET Length = -1 WHERE ID = 15",

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "patternkit/Common.h"
-#include "patternkit/VbLiteral.h"
 #include "tests/patternkit/ModelDoubles.h"
 
 namespace {
@@ -66,25 +65,6 @@ TEST(CodeText, ValueLiteralsByDataType) {
     for (const auto& c : cases)
         EXPECT_EQ(patternkit::Common::FormatValueLiteral(*PropertyOf(c.dataType), c.value), c.expected)
             << c.dataType;
-}
-
-TEST(CodeText, OneWriterOfStringLiterals) {
-    const struct {
-        const char* text;
-        const char* literal;
-    } cases[] = {
-        {"", R"("")"},
-        {"Net 30", R"("Net 30")"},
-        {R"(Order "Header's)", R"("Order ""Header's")"},
-        {"Net\n30", R"("Net" & vbCrLf & "30")"},
-        {"Net\r\n30\r", R"("Net" & vbCrLf & "30" & vbCrLf & "")"},
-        {"a\tb\x01", R"("a" & Chr(9) & "b" & Chr(1) & "")"},
-        // The engine would read "&PropName" as its token: the literal is closed before the letter.
-        {"R&PropName & D", R"("R&" & "PropName & D")"},
-        {"Müller", R"("Müller")"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(patternkit::Common::VbStringLiteral(c.text), c.literal) << c.text;
 }
 
 TEST(CodeText, VarStringListsNameMemoAndOleProperties) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/GeneratedNames.h"
+
 namespace schemaimport {
 namespace {
 
@@ -72,15 +74,24 @@ TEST(ImportNames, NamesVbRefusesAreMended) {
         {"D\"im", "Orders", "D\"im", "Orders_Dim",
          "breaks a rule of VB names (There can be no puctuation in a name!)"},
         {longName, "x", longName, std::string(30, 'a'), "breaks a rule of VB names (Name too long!)"},
+        {"read", "Messages", "read", "Messages_read",
+         "clashes with a member of its class (the name \"read\" is also the name of a member of every "
+         "generated class, letter case aside)"},
+        {"NameIsValid", "Messages", "NameIsValid", "Messages_NameIsValid",
+         "clashes with a member of its class (the name \"NameIsValid\" is also the name of the validation "
+         "function of property \"Messages.Name\", letter case aside)"},
         {"Types", "Item", std::nullopt, std::nullopt, ""},
         {"Type_Code", "Item", std::nullopt, std::nullopt, ""},
         {"Größe", "Item", std::nullopt, std::nullopt, ""},
     };
-    // Taken: "QuoteTable", so the quote's removal numbers it.
+    // Taken: "QuoteTable", so the quote's removal numbers it; a class with a property "Name".
     const auto isTaken = [](const std::string& name) { return name == "QuoteTable"; };
+    core::ClassMembers members;
+    members.TakeProperty(R"(Property "Messages.Name")", "Name", "String");
+    const auto clashOf = [&](const std::string& name) { return members.PropertyClash(name, "Long"); };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto change = MakeVbName(c.name, c.owner, isTaken);
+        const auto change = MakeVbName(c.name, c.owner, isTaken, core::Common::VbNameFault, clashOf);
         ASSERT_EQ(change.has_value(), c.newName.has_value());
         if (!change)
             continue;

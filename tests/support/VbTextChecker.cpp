@@ -6,6 +6,9 @@
 #include <map>
 #include <string_view>
 
+#include "platform/vb/Literal.h"
+#include "platform/vb/Text.h"
+
 namespace testing_support {
 namespace {
 
@@ -212,9 +215,6 @@ std::vector<Use> IdentifiersUsed(std::string_view code) {
     return uses;
 }
 
-// VB's editor takes lines of this many characters at most.
-constexpr size_t kLongestLine = 1023;
-
 class Checker {
   public:
     Checker(const std::vector<std::string>& lines, const std::set<std::string>* controls)
@@ -237,8 +237,8 @@ class Checker {
             mNumber = number;
             if (HoldsToken(mLines[i]))
                 Problem("engine token left: " + mLines[i]);
-            if (mLines[i].size() > kLongestLine)
-                Problem("line longer than " + std::to_string(kLongestLine) + " characters");
+            if (vb::Len(mLines[i]) > vb::kMaxLineLength)
+                Problem("line longer than " + std::to_string(vb::kMaxLineLength) + " characters");
             const SplitLine split = Split(mLines[i]);
             if (!split.quotesPaired)
                 Problem("unpaired quote: " + mLines[i]);

@@ -5,16 +5,22 @@
 // control character as `" & Chr(n) & "`, so the literal ends on its own line; an "&" before a letter
 // is closed off as `&" & "`, so that the engine, which reads tokens such as "&PropName" in every line,
 // finds none in the text. The literal's value at run time is the text (line breaks as CR LF).
+//
+// It serves both libraries: the patterns write literals with it, the check before a build measures them.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace patternkit::Common {
+namespace vb {
+
+// The most characters VB reads on one line of code.
+constexpr int32_t kMaxLineLength = 1023;
 
 // The text as a whole literal, its quotes included: O"Hara gives "O""Hara".
-std::string VbStringLiteral(std::string_view text);
+std::string StringLiteral(std::string_view text);
 
 // The text as it stands between the quotes of a literal of the line: O"Hara gives O""Hara.
-std::string VbLiteralBody(std::string_view text);
+std::string LiteralBody(std::string_view text);
 
-}  // namespace patternkit::Common
+}  // namespace vb

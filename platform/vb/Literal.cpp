@@ -1,13 +1,11 @@
-#include "patternkit/VbLiteral.h"
+#include "platform/vb/Literal.h"
 
 #include <cctype>
 
-namespace patternkit::Common {
-namespace {
+#include "platform/vb/Text.h"
 
-bool IsControl(unsigned char c) {
-    return c < 0x20 || c == 0x7F;
-}
+namespace vb {
+namespace {
 
 bool IsLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
@@ -17,8 +15,7 @@ bool IsLetter(char c) {
 bool IsPlain(std::string_view text) {
     for (size_t at = 0; at < text.size(); ++at) {
         const char c = text[at];
-        if (c == '"' || IsControl(static_cast<unsigned char>(c)) ||
-            (c == '&' && at + 1 < text.size() && IsLetter(text[at + 1])))
+        if (c == '"' || IsControlCharacter(c) || (c == '&' && at + 1 < text.size() && IsLetter(text[at + 1])))
             return false;
     }
     return true;
@@ -26,7 +23,7 @@ bool IsPlain(std::string_view text) {
 
 }  // namespace
 
-std::string VbLiteralBody(std::string_view text) {
+std::string LiteralBody(std::string_view text) {
     if (IsPlain(text))
         return std::string(text);
     std::string body;
@@ -39,7 +36,7 @@ std::string VbLiteralBody(std::string_view text) {
             if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
                 ++at;
             body += "\" & vbCrLf & \"";
-        } else if (IsControl(static_cast<unsigned char>(c))) {
+        } else if (IsControlCharacter(c)) {
             body += "\" & Chr(" + std::to_string(static_cast<unsigned char>(c)) + ") & \"";
         } else if (c == '&' && at + 1 < text.size() && IsLetter(text[at + 1])) {
             body += "&\" & \"";
@@ -50,8 +47,8 @@ std::string VbLiteralBody(std::string_view text) {
     return body;
 }
 
-std::string VbStringLiteral(std::string_view text) {
-    return "\"" + VbLiteralBody(text) + "\"";
+std::string StringLiteral(std::string_view text) {
+    return "\"" + LiteralBody(text) + "\"";
 }
 
-}  // namespace patternkit::Common
+}  // namespace vb

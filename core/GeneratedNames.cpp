@@ -1,0 +1,222 @@
+#include "core/GeneratedNames.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "core/CommonModelQueries.h"
+#include "core/CommonNames.h"
+#include "core/qelBusObjMethod.h"
+#include "core/qelBusObjProperty.h"
+#include "core/qelBusinessObject.h"
+#include "platform/vb/Text.h"
+
+namespace core {
+namespace {
+
+// What every generated business-object class, and its list, batch and persistence classes, declare
+// themselves: no property or method of the model can take these names.
+constexpr std::string_view kClassMembers[] = {
+    "Add",
+    "BusinessRuleChange",
+    "CheckBusinessRules",
+    "CheckMandatoryValues",
+    "Class_Initialize",
+    "Class_Terminate",
+    "CreateObjectID",
+    "CreateRecordset",
+    "DBMSType",
+    "Delete",
+    "EOF",
+    "GenSQLFromObjectID",
+    "GenSQLFromProperties",
+    "GetPermittedValues",
+    "GetSQLSelectString",
+    "GetState",
+    "InitBusinessRulesCol",
+    "InitMandatoryPropertyCol",
+    "InitPropertyPVCol",
+    "InitRestrictions",
+    "InitTranslationArray",
+    "IsChanged",
+    "IsDeleted",
+    "IsNew",
+    "IsValidBoolean",
+    "IsValidDate",
+    "IsValidNumber",
+    "MethodIsExecutable",
+    "MoveFirst",
+    "MoveNext",
+    "ObjectID",
+    "Post",
+    "PropertyIsEditable",
+    "PropertyIsViewable",
+    "PropertyRestrictionChanged",
+    "Read",
+    "RecordCount",
+    "Reset",
+    "Save",
+    "Search",
+    "SetDefaultValues",
+    "SetFields",
+    "SetState",
+    "Update",
+    "UpdatePropertyValues",
+};
+
+// The four operations every business object has: methods of these names are those operations.
+constexpr std::string_view kStandardOperations[] = {"Add", "Delete", "Read", "Update"};
+
+constexpr const char* kOwnName = "the name";
+
+// "Property "Customer.Phone"" as it is named inside a sentence.
+std::string Lowered(const std::string& item) {
+    return vb::LCase(item.substr(0, 1)) + item.substr(1);
+}
+
+}  // namespace
+
+std::string QuotedText(std::string_view text) {
+    std::string shown = "\"";
+    for (const char c : text)
+        shown += vb::IsControlCharacter(c) ? "<" + std::to_string(static_cast<unsigned char>(c)) + ">"
+                                           : std::string(1, c);
+    return shown + "\"";
+}
+
+std::string BusinessObjectItem(const qelBusinessObject& businessObject) {
+    return "Business object " + QuotedText(businessObject.Name());
+}
+
+std::string MemberItem(const char* kind, const qelBusinessObject& businessObject, const std::string& name) {
+    return std::string(kind) + " " + QuotedText(businessObject.Name() + "." + name);
+}
+
+void NameScope::Hold(const std::string& name, const std::string& holder) {
+    mHolders.emplace(vb::FoldCase(name), holder);
+}
+
+std::string NameScope::Take(const std::string& item, const MadeName& made) {
+    const std::string clash = Clash(made);
+    if (clash.empty()) {
+        Hold(made.Name, made.Subject == kOwnName ? Lowered(item)
+                                                 : "the " + made.Subject.substr(4) + " of " + Lowered(item));
+    }
+    return clash;
+}
+
+std::string NameScope::Clash(const MadeName& made) const {
+    const auto held = mHolders.find(vb::FoldCase(made.Name));
+    if (held == mHolders.end())
+        return {};
+    return made.Subject + " " + QuotedText(made.Name) + " is also the name of " + held->second +
+           ", letter case aside";
+}
+
+std::vector<MadeName> ComponentNames(const std::string& name, bool threeTier, bool forms) {
+    std::vector<MadeName> names = {
+        {"its class", name},
+        {"its batch class", name + "Batch"},
+        {"its list class", name + "List"},
+        {"its type module", name + "UDT"},
+        {"its persistence class", name + "Persist"},
+    };
+    if (threeTier)
+        names.push_back({"its persistence type module", name + "PersistUDT"});
+    if (forms) {
+        for (const auto& [subject, suffix] : {std::pair{"its list form", "List"},
+                                              {"its search form", "Search"},
+                                              {"its look-up form", "LookUp"},
+                                              {"its detail form", "Detail"}})
+            names.push_back({subject, "frm" + name + suffix});
+    }
+    return names;
+}
+
+std::string ComponentNameFault(const MadeName& made) {
+    if (vb::Len(made.Name) <= vb::kMaxNameLength)
+        return {};
+    return made.Subject + " " + QuotedText(made.Name) + " is longer than the " +
+           std::to_string(vb::kMaxNameLength) + " characters of a VB class or module name";
+}
+
+std::string BusinessObjectNameFault(const std::string& name) {
+    if (std::string fault = Common::VbNameFault(name); !fault.empty())
+        return fault;
+    for (const MadeName& made : ComponentNames(name, true, true)) {
+        if (std::string fault = ComponentNameFault(made); !fault.empty())
+            return fault;
+    }
+    return {};
+}
+
+ClassMembers::ClassMembers() {
+    for (const std::string_view member : kClassMembers)
+        mNames.Hold(std::string(member), "a member of every generated class");
+}
+
+ClassMembers::ClassMembers(const qelBusinessObject& businessObject) : ClassMembers() {
+    for (const auto& property : *businessObject.Properties()) {
+        const std::string& name = property->Name();
+        if (Common::VbNameFault(name).empty())
+            TakeProperty(MemberItem("Property", businessObject, name), name, property->DataType());
+    }
+    for (const auto& method : *businessObject.Methods()) {
+        if (Common::VbNameFault(method->Name()).empty())
+            TakeMethod(MemberItem("Method", businessObject, method->Name()), method->Name());
+    }
+    for (const auto& child : Common::GetIdentifyingChildren(businessObject)) {
+        if (child.get() != &businessObject)
+            TakeChild(BusinessObjectItem(businessObject), child->Name());
+    }
+}
+
+std::vector<MadeName> ClassMembers::PropertyNames(const std::string& name, const std::string& dataType) {
+    std::vector<MadeName> names = {
+        {kOwnName, name},
+        {"its validation function", name + "IsValid"},
+        {"its change flag", name + "IsChanged"},
+    };
+    if (dataType == "Memo" || dataType == "OLE Object")
+        names.push_back({"its read function", "Read_" + name});
+    return names;
+}
+
+std::vector<std::string> ClassMembers::TakeProperty(const std::string& item, const std::string& name,
+                                                    const std::string& dataType) {
+    const std::vector<MadeName> names = PropertyNames(name, dataType);
+    // A name taken already brings its own faults; those of the names made from it would only repeat them.
+    if (std::string clash = mNames.Take(item, names.front()); !clash.empty())
+        return {std::move(clash)};
+    std::vector<std::string> clashes;
+    for (auto made = std::next(names.begin()); made != names.end(); ++made) {
+        if (std::string clash = mNames.Take(item, *made); !clash.empty())
+            clashes.push_back(std::move(clash));
+    }
+    return clashes;
+}
+
+std::string ClassMembers::PropertyClash(const std::string& name, const std::string& dataType) const {
+    for (const MadeName& made : PropertyNames(name, dataType)) {
+        if (std::string clash = mNames.Clash(made); !clash.empty())
+            return clash;
+    }
+    return {};
+}
+
+std::string ClassMembers::TakeMethod(const std::string& item, const std::string& name) {
+    if (std::ranges::find(kStandardOperations, name) != std::end(kStandardOperations))
+        return {};
+    return mNames.Take(item, {kOwnName, name});
+}
+
+std::vector<std::string> ClassMembers::TakeChild(const std::string& item, const std::string& child) {
+    std::vector<std::string> clashes;
+    for (const MadeName& made : {MadeName{"its member for the child", child},
+                                 MadeName{"its member for the child's list", child + "List"}}) {
+        if (std::string clash = mNames.Take(item, made); !clash.empty())
+            clashes.push_back(std::move(clash));
+    }
+    return clashes;
+}
+
+}  // namespace core
