@@ -14,7 +14,7 @@ namespace core {
 namespace {
 
 // What every generated business-object class, and its list, batch and persistence classes, declare
-// themselves: no property or method of the model can take these names.
+// themselves: no property or method of the model can take these names. Sorted ignoring letter case.
 constexpr std::string_view kClassMembers[] = {
     "Add",
     "BusinessRuleChange",
@@ -63,10 +63,28 @@ constexpr std::string_view kClassMembers[] = {
     "UpdatePropertyValues",
 };
 
+constexpr bool CaselessLess(std::string_view a, std::string_view b) {
+    return std::ranges::lexicographical_compare(a, b, [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) < lower(y);
+    });
+}
+static_assert(std::ranges::is_sorted(kClassMembers, CaselessLess));
+
+bool IsEveryClassMember(std::string_view name) {
+    return std::ranges::binary_search(kClassMembers, name, CaselessLess);
+}
+
 // The four operations every business object has: methods of these names are those operations.
 constexpr std::string_view kStandardOperations[] = {"Add", "Delete", "Read", "Update"};
 
 constexpr const char* kOwnName = "the name";
+constexpr const char* kEveryClass = "a member of every generated class";
+
+std::string ClashWith(const MadeName& made, const std::string& holder) {
+    return made.Subject + " " + QuotedText(made.Name) + " is also the name of " + holder +
+           ", letter case aside";
+}
 
 // "Property "Customer.Phone"" as it is named inside a sentence.
 std::string Lowered(const std::string& item) {
@@ -106,10 +124,7 @@ std::string NameScope::Take(const std::string& item, const MadeName& made) {
 
 std::string NameScope::Clash(const MadeName& made) const {
     const auto held = mHolders.find(vb::FoldCase(made.Name));
-    if (held == mHolders.end())
-        return {};
-    return made.Subject + " " + QuotedText(made.Name) + " is also the name of " + held->second +
-           ", letter case aside";
+    return held == mHolders.end() ? std::string() : ClashWith(made, held->second);
 }
 
 std::vector<MadeName> ComponentNames(const std::string& name, bool threeTier, bool forms) {
@@ -149,12 +164,7 @@ std::string BusinessObjectNameFault(const std::string& name) {
     return {};
 }
 
-ClassMembers::ClassMembers() {
-    for (const std::string_view member : kClassMembers)
-        mNames.Hold(std::string(member), "a member of every generated class");
-}
-
-ClassMembers::ClassMembers(const qelBusinessObject& businessObject) : ClassMembers() {
+ClassMembers::ClassMembers(const qelBusinessObject& businessObject) {
     for (const auto& property : *businessObject.Properties()) {
         const std::string& name = property->Name();
         if (Common::VbNameFault(name).empty())
@@ -185,11 +195,11 @@ std::vector<std::string> ClassMembers::TakeProperty(const std::string& item, con
                                                     const std::string& dataType) {
     const std::vector<MadeName> names = PropertyNames(name, dataType);
     // A name taken already brings its own faults; those of the names made from it would only repeat them.
-    if (std::string clash = mNames.Take(item, names.front()); !clash.empty())
+    if (std::string clash = Take(item, names.front()); !clash.empty())
         return {std::move(clash)};
     std::vector<std::string> clashes;
     for (auto made = std::next(names.begin()); made != names.end(); ++made) {
-        if (std::string clash = mNames.Take(item, *made); !clash.empty())
+        if (std::string clash = Take(item, *made); !clash.empty())
             clashes.push_back(std::move(clash));
     }
     return clashes;
@@ -197,7 +207,7 @@ std::vector<std::string> ClassMembers::TakeProperty(const std::string& item, con
 
 std::string ClassMembers::PropertyClash(const std::string& name, const std::string& dataType) const {
     for (const MadeName& made : PropertyNames(name, dataType)) {
-        if (std::string clash = mNames.Clash(made); !clash.empty())
+        if (std::string clash = Clash(made); !clash.empty())
             return clash;
     }
     return {};
@@ -206,17 +216,25 @@ std::string ClassMembers::PropertyClash(const std::string& name, const std::stri
 std::string ClassMembers::TakeMethod(const std::string& item, const std::string& name) {
     if (std::ranges::find(kStandardOperations, name) != std::end(kStandardOperations))
         return {};
-    return mNames.Take(item, {kOwnName, name});
+    return Take(item, {kOwnName, name});
 }
 
 std::vector<std::string> ClassMembers::TakeChild(const std::string& item, const std::string& child) {
     std::vector<std::string> clashes;
     for (const MadeName& made : {MadeName{"its member for the child", child},
                                  MadeName{"its member for the child's list", child + "List"}}) {
-        if (std::string clash = mNames.Take(item, made); !clash.empty())
+        if (std::string clash = Take(item, made); !clash.empty())
             clashes.push_back(std::move(clash));
     }
     return clashes;
+}
+
+std::string ClassMembers::Take(const std::string& item, const MadeName& made) {
+    return IsEveryClassMember(made.Name) ? ClashWith(made, kEveryClass) : mNames.Take(item, made);
+}
+
+std::string ClassMembers::Clash(const MadeName& made) const {
+    return IsEveryClassMember(made.Name) ? ClashWith(made, kEveryClass) : mNames.Clash(made);
 }
 
 }  // namespace core

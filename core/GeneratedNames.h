@@ -61,7 +61,7 @@ std::string BusinessObjectNameFault(const std::string& name);
 class ClassMembers {
   public:
     // The members every generated class has.
-    ClassMembers();
+    ClassMembers() = default;
     // And those that the properties, methods and identifying children of `businessObject` give its class,
     // of each whose own name VB accepts.
     explicit ClassMembers(const qelBusinessObject& businessObject);
@@ -81,7 +81,10 @@ class ClassMembers {
     std::vector<std::string> TakeChild(const std::string& item, const std::string& child);
 
   private:
-    NameScope mNames;
+    std::string Take(const std::string& item, const MadeName& made);
+    std::string Clash(const MadeName& made) const;
+
+    NameScope mNames;  // those the model gives the class
 };
 
 }  // namespace core

@@ -1,5 +1,6 @@
 #include "schemaimport/Synchronize.h"
 
+#include <optional>
 #include <unordered_set>
 
 #include "core/CommonStatus.h"
@@ -132,10 +133,13 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
     for (const auto& field : *businessObject->Table()->Fields())
         mapped.insert(field->Name());
     std::vector<std::string> unknownTypes;
-    core::ClassMembers members(*businessObject);
+    std::optional<core::ClassMembers> members;  // read for the first new column
     for (const CatalogColumn& column : columns) {
-        if (mapped.contains(column.Name) ||
-            !CreateFieldObject(sink, application, businessObject, column, businessObject->Name(), members))
+        if (mapped.contains(column.Name))
+            continue;
+        if (!members)
+            members.emplace(*businessObject);
+        if (!CreateFieldObject(sink, application, businessObject, column, businessObject->Name(), *members))
             continue;
         changed = true;
         if (!column.UnknownType.empty())
