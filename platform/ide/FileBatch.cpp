@@ -76,7 +76,7 @@ int VersionOf(std::string_view header) {
 }
 
 // What `file` is now, as a list of `version` records it: absent, or its size, modification time and
-// inode, then its change time; times to the nanosecond.
+// inode, then its change time and permission bits; times to the nanosecond.
 std::string StampText(const fs::path& file, int version) {
     const std::optional<vb::FileStamp> stamp = vb::StampOf(file);
     if (!stamp)
@@ -84,7 +84,7 @@ std::string StampText(const fs::path& file, int version) {
     std::string text = std::to_string(stamp->size) + " " + std::to_string(stamp->modified) + " " +
                        std::to_string(stamp->inode);
     if (version >= 3)
-        text += " " + std::to_string(stamp->changed);
+        text += " " + std::to_string(stamp->changed) + " " + std::to_string(stamp->permissions);
     return text;
 }
 
