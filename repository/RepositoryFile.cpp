@@ -50,17 +50,6 @@ std::string RepositoryFault(dao::SqliteDatabase& db) {
     return {};
 }
 
-// What the version check would write into the file; empty when nothing.
-std::string OlderFormat(dao::SqliteDatabase& db) {
-    if (!db.TableExists(kVersionTable))
-        return "it has no table " + std::string(kVersionTable);
-    for (const LaterColumn& later : LaterColumns()) {
-        if (!db.ColumnExists(later.Table, later.Column.Name))
-            return "its table " + later.Table + " has no column " + later.Column.Name;
-    }
-    return {};
-}
-
 // Opens `file` in `mode` as a repository, or raises UnusableRepository.
 std::unique_ptr<dao::SqliteDatabase> OpenUsable(const std::filesystem::path& file, dao::OpenMode mode) {
     std::unique_ptr<dao::SqliteDatabase> db;
@@ -116,7 +105,7 @@ std::unique_ptr<dao::SqliteDatabase> OpenRepositoryToRead(const std::filesystem:
         throw vb::Error(vb::kFileNotFound, std::string(kDatabaseNotFoundMessage) + " (" + file.string() + ")",
                         kSource);
     auto db = OpenUsable(file, dao::OpenMode::ReadOnly);
-    if (const std::string older = OlderFormat(*db); !older.empty()) {
+    if (const std::string older = PendingVersionChange(*db); !older.empty()) {
         throw vb::Error(
             dao::kUnrecognizedDatabaseFormat,
             "The file " + file.string() + " is a VBOstrel repository of an older format (" + older +

@@ -14,6 +14,14 @@ void AddMissingLaterColumns(dao::SqliteDatabase& repository) {
     }
 }
 
+std::string FirstMissingLaterColumn(dao::SqliteDatabase& repository) {
+    for (const LaterColumn& later : LaterColumns()) {
+        if (!repository.ColumnExists(later.Table, later.Column.Name))
+            return "its table " + later.Table + " has no column " + later.Column.Name;
+    }
+    return {};
+}
+
 bool HoldsCurrentVersion(dao::SqliteDatabase& repository) {
     for (const dao::Row& row : repository.Select(kVersionTable)) {
         const vb::Variant& version = row[kVersionColumn];
@@ -35,6 +43,12 @@ void CheckDBVersion(dao::SqliteDatabase& repository) {
         AddMissingLaterColumns(repository);
     }
     transaction.Commit();
+}
+
+std::string PendingVersionChange(dao::SqliteDatabase& repository) {
+    if (!repository.TableExists(kVersionTable))
+        return "it has no table " + std::string(kVersionTable);
+    return HoldsCurrentVersion(repository) ? FirstMissingLaterColumn(repository) : std::string();
 }
 
 }  // namespace repository

@@ -55,11 +55,12 @@ class FormScrollArea : public QScrollArea {
     }
 };
 
-// A window inside the visible part of the area, no larger than it.
+// A window inside the visible part of the area, no larger than it; one that cannot shrink that far (its
+// minimum size) stands at the area's top left corner.
 void KeepInside(QMdiSubWindow& window, const QSize& area) {
     window.resize(window.size().boundedTo(area));
-    const int left = std::clamp(window.x(), 0, area.width() - window.width());
-    const int top = std::clamp(window.y(), 0, area.height() - window.height());
+    const int left = std::clamp(window.x(), 0, std::max(0, area.width() - window.width()));
+    const int top = std::clamp(window.y(), 0, std::max(0, area.height() - window.height()));
     window.move(left, top);
 }
 

@@ -18,7 +18,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kSaveList = "~save.~lst";
-constexpr std::string_view kSaveListHeader = "ostrel save list 2";
+// The list's first line: this text, then the version of the list. Version 1 names the files alone; 2 adds
+// what each file was (size, modification time, inode) before its name; 3, the change time too.
+constexpr std::string_view kSaveListHeader = "ostrel save list ";
+constexpr int kSaveListVersion = 3;
 constexpr std::string_view kUnsavedEnding = ".unsaved";
 constexpr std::string_view kAbsent = "-";
 
@@ -60,13 +63,29 @@ bool IsInside(const fs::path& relative) {
     return true;
 }
 
-// What `file` is now: absent, or its size, modification time (to the nanosecond) and inode.
-std::string StampText(const fs::path& file) {
+// The version of the list whose first line is `header`; 0 for a list this build does not know.
+int VersionOf(std::string_view header) {
+    if (!header.starts_with(kSaveListHeader))
+        return 0;
+    header.remove_prefix(kSaveListHeader.size());
+    for (int version = 1; version <= kSaveListVersion; ++version) {
+        if (header == std::to_string(version))
+            return version;
+    }
+    return 0;
+}
+
+// What `file` is now, as a list of `version` records it: absent, or its size, modification time and
+// inode, then its change time and permission bits; times to the nanosecond.
+std::string StampText(const fs::path& file, int version) {
     const std::optional<vb::FileStamp> stamp = vb::StampOf(file);
     if (!stamp)
         return std::string(kAbsent);
-    return std::to_string(stamp->size) + " " + std::to_string(stamp->modified) + " " +
-           std::to_string(stamp->inode);
+    std::string text = std::to_string(stamp->size) + " " + std::to_string(stamp->modified) + " " +
+                       std::to_string(stamp->inode);
+    if (version >= 3)
+        text += " " + std::to_string(stamp->changed) + " " + std::to_string(stamp->permissions);
+    return text;
 }
 
 // "<file>.unsaved", or with a number after it when that name is taken.
@@ -80,46 +99,68 @@ fs::path UnsavedPlaceOf(const fs::path& file) {
     }
 }
 
-// Puts a listed file's temporary file in its place while the file is as the save found it; otherwise the
-// file is the developer's now, and the temporary file goes beside it.
-void FinishListedFile(const fs::path& file, std::string_view stamp, std::vector<std::string>& notices) {
+// A file that a recovery left as the developer changed it, and what the recovery tells of it.
+struct KeptFile {
+    fs::path file;
+    std::string message;
+};
+
+// A line of a list of `version`: what its file was when listed (nothing in version 1), a tab, the file's
+// path; false for a line that is none.
+bool SplitListLine(std::string_view line, int version, std::optional<std::string_view>& stamp,
+                   std::string_view& path) {
+    path = line;
+    if (version == 1)
+        return true;
+    const size_t tab = line.find('\t');
+    if (tab == std::string_view::npos)
+        return false;
+    stamp = line.substr(0, tab);
+    path = line.substr(tab + 1);
+    return true;
+}
+
+// Puts a listed file's temporary file in its place while the file is as the save found it (an older
+// build's list, which does not tell, is followed as that build followed it); otherwise the file is the
+// developer's now, and the temporary file goes beside it.
+void FinishListedFile(const fs::path& file, std::optional<std::string_view> stamp, int version,
+                      std::vector<KeptFile>& kept) {
     const fs::path temporary = TemporaryOf(file);
     std::error_code error;
     if (!fs::is_regular_file(temporary, error))
         return;
-    if (StampText(file) == stamp) {
+    if (!stamp || StampText(file, version) == *stamp) {
         Rename(temporary, file);
         return;
     }
-    const fs::path kept = UnsavedPlaceOf(file);
-    Rename(temporary, kept);
-    notices.push_back(file.string() +
-                      " changed after a save that was stopped had begun, so it is left as it "
-                      "is; what that save would have written is kept in " +
-                      kept.string() + ".");
+    const fs::path unsaved = UnsavedPlaceOf(file);
+    Rename(temporary, unsaved);
+    kept.push_back({file, file.string() +
+                              " changed after a save that was stopped had begun, so it is left as it "
+                              "is; what that save would have written is kept in " +
+                              unsaved.string() + "."});
 }
 
 // Renames what the list names and is still waiting, then removes the list.
-void FinishListedSave(const fs::path& folder, std::vector<std::string>& notices) {
+void FinishListedSave(const fs::path& folder, std::vector<KeptFile>& kept) {
     const fs::path list = folder / kSaveList;
     std::error_code error;
     if (!fs::is_regular_file(list, error))
         return;
     TextReader in(list);
     std::set<fs::path> folders = {folder};
-    if (!in.AtEnd() && in.Next() == kSaveListHeader) {
-        while (!in.AtEnd()) {
-            const std::string& line = in.Next();
-            const size_t tab = line.find('\t');
-            if (tab == std::string::npos)
-                continue;
-            const fs::path relative = fs::path(line.substr(tab + 1)).lexically_normal();
-            if (!IsInside(relative))
-                continue;
-            const fs::path file = folder / relative;
-            FinishListedFile(file, std::string_view(line).substr(0, tab), notices);
-            folders.insert(file.parent_path());
-        }
+    const int version = in.AtEnd() ? 0 : VersionOf(in.Next());
+    while (version > 0 && !in.AtEnd()) {
+        std::optional<std::string_view> stamp;
+        std::string_view path;
+        if (!SplitListLine(in.Next(), version, stamp, path))
+            continue;
+        const fs::path relative = fs::path(path).lexically_normal();
+        if (!IsInside(relative))
+            continue;
+        const fs::path file = folder / relative;
+        FinishListedFile(file, stamp, version, kept);
+        folders.insert(file.parent_path());
     }
     SyncFolders(folders);
     if (::unlink(list.c_str()) != 0)
@@ -140,12 +181,12 @@ void RemoveTemporaryFiles(const fs::path& folder, int depth) {
     }
 }
 
-std::vector<std::string> RecoverLocked(const fs::path& folder) {
-    std::vector<std::string> notices;
-    FinishListedSave(folder, notices);
+std::vector<KeptFile> RecoverLocked(const fs::path& folder) {
+    std::vector<KeptFile> kept;
+    FinishListedSave(folder, kept);
     // A group keeps its projects one folder down.
     RemoveTemporaryFiles(folder, 1);
-    return notices;
+    return kept;
 }
 
 // What stands where the save list goes after a recovery is no save list of ours: refused before any
@@ -187,9 +228,12 @@ class FolderLock {
 
 FileBatch::FileBatch(std::filesystem::path folder)
     : mFolder(folder.empty() ? fs::path(".") : std::move(folder)),
-      mLock(std::make_unique<FolderLock>(mFolder)),
-      mKept(RecoverLocked(mFolder)) {
-    RequireSaveListPlace(mFolder);
+      mLock(std::make_unique<FolderLock>(mFolder)) {
+    for (KeptFile& kept : RecoverLocked(mFolder)) {
+        mKeptFiles.insert(kept.file.lexically_normal());
+        mKept.push_back(std::move(kept.message));
+    }
+    WithKeptMessages(mKept, [&] { RequireSaveListPlace(mFolder); });
 }
 
 FileBatch::~FileBatch() {
@@ -200,8 +244,18 @@ FileBatch::~FileBatch() {
         ::unlink(TemporaryOf(mFiles[i]).c_str());
 }
 
+void FileBatch::RequireNotKept(const std::filesystem::path& file) const {
+    if (mKeptFiles.contains(file.lexically_normal())) {
+        throw vb::Error(vb::kPathFileAccess,
+                        "Nothing has been saved: saving would write over " + file.string() +
+                            ", which changed after a save that was stopped had begun. Save again to write "
+                            "over it, or open the group again to work on it as it is.",
+                        "vbide");
+    }
+}
+
 void FileBatch::Added(const std::filesystem::path& file) {
-    mStamps.push_back(StampText(file));
+    mStamps.push_back(StampText(file, kSaveListVersion));
     mFiles.push_back(file.native());
 }
 
@@ -230,7 +284,7 @@ void FileBatch::FlushTemporaryFiles(const std::set<std::filesystem::path>& folde
 
 void FileBatch::WriteSaveList(SaveSteps& steps) {
     TextWriter list(mFolder / kSaveList);
-    list.Line(kSaveListHeader);
+    list.Line(std::string(kSaveListHeader) + std::to_string(kSaveListVersion));
     for (size_t i = 0; i < mFiles.size(); ++i)
         list.Line(mStamps[i] + "\t" + fs::path(mFiles[i]).lexically_relative(mFolder).generic_string());
     list.Save();
@@ -247,7 +301,10 @@ std::vector<std::string> RecoverInterruptedSave(const std::filesystem::path& fol
     if (!fs::is_directory(folder, error))
         return {};
     FolderLock lock(folder);
-    return RecoverLocked(folder);
+    std::vector<std::string> messages;
+    for (KeptFile& kept : RecoverLocked(folder))
+        messages.push_back(std::move(kept.message));
+    return messages;
 }
 
 ScopedSaveSteps::ScopedSaveSteps(SaveSteps& steps) : mPrevious(CurrentSteps()) {

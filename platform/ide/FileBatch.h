@@ -7,10 +7,12 @@
 // finds the temporary files the list names where the save left them. Saves and recoveries of one folder
 // wait for each other.
 //
-// The list also records what each file was when the batch took it (absent, or its size, modification time
-// and inode). The recovery renames a temporary file over its file only while the file is still exactly
-// that: a file the developer changed in between stays, and the temporary file is kept beside it as
-// "<file>.unsaved".
+// The list also records what each file was when the batch took it (absent, or its size, modification time,
+// inode and change time, which a chmod moves too). The recovery renames a temporary file over its file only
+// while the file is still exactly that: a file the developer changed in between stays, and the temporary
+// file is kept beside it as "<file>.unsaved". A list left by an older build is finished as that build
+// would finish it: one without change times compares without them, one that names the files alone renames
+// unasked.
 
 #include <filesystem>
 #include <memory>
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "platform/ide/TextFile.h"
+#include "platform/vb/Error.h"
 
 namespace vbide {
 
@@ -29,15 +32,18 @@ class FileBatch {
   public:
     // `folder` must exist; a save of it that was interrupted is finished first (what that kept: Kept()). 75
     // when it cannot be locked, or when something that is no save list stands where the save list goes
-    // (nothing is written then).
+    // (nothing is written then; the error tells Kept() too).
     explicit FileBatch(std::filesystem::path folder);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
-    // Writes `file` (in the folder or one of its subfolders) through `write`, into its temporary file.
+    // Writes `file` (in the folder or one of its subfolders) through `write`, into its temporary file. 75
+    // for a file that the constructor's recovery left as the developer changed it: the batch must not
+    // write over it unasked.
     template <typename Write>
     void Add(const std::filesystem::path& file, Write&& write) {
+        RequireNotKept(file);
         TextWriter writer(file);
         write(writer);
         writer.Close();
@@ -53,6 +59,7 @@ class FileBatch {
     const std::vector<std::string>& Kept() const { return mKept; }
 
   private:
+    void RequireNotKept(const std::filesystem::path& file) const;
     // Keeps `file`, whose temporary file is written, with what the file itself is now.
     void Added(const std::filesystem::path& file);
     // The steps of Commit, each told to `steps` when done.
@@ -63,6 +70,7 @@ class FileBatch {
     std::filesystem::path mFolder;
     std::unique_ptr<FolderLock> mLock;
     std::vector<std::string> mKept;
+    std::set<std::filesystem::path> mKeptFiles;  // the files mKept names, as lexically normal paths
     // The files written so far; until the save list may exist, the temporary files of those from mRenamed
     // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
     // keeps its parts besides.
@@ -77,6 +85,21 @@ class FileBatch {
 // one message for each file that changed since that save began and was left as it is, naming the file and
 // where its temporary file was kept.
 std::vector<std::string> RecoverInterruptedSave(const std::filesystem::path& folder);
+
+// Runs `body`; an error escaping it goes on with `kept` (a recovery's messages) after its description, one
+// line each: work that fails after a recovery still tells which files the recovery kept.
+template <typename Body>
+decltype(auto) WithKeptMessages(const std::vector<std::string>& kept, Body&& body) {
+    try {
+        return body();
+    } catch (vb::Error& error) {
+        std::string description = error.Description();
+        for (const std::string& message : kept)
+            description += "\n" + message;
+        error.SetDescription(std::move(description));
+        throw;
+    }
+}
 
 // The steps of a commit as they happen, for a test that checks their order or stops a save at one of them
 // (an exception thrown from a step leaves the disk as a kill at that moment would).

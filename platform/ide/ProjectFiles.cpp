@@ -157,25 +157,28 @@ void WriteProjectFile(TextWriter& out, const VBProject& project) {
         out.Line(line);
 }
 
-std::shared_ptr<VBComponent> ReadProjectComponent(TextReader& in, vbext_ComponentType type,
+// The file that the line last read names (a path as the project file writes it, relative to its folder),
+// which must exist: 53 naming it and the line, or 321 when the file ends inside that line.
+std::filesystem::path ExistingFileNamed(const TextReader& in, std::string_view text) {
+    const std::filesystem::path file = PathFromFile(in.File().parent_path(), text);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(file, error))
+        return file;
+    in.RequireLineEnd();
+    throw vb::Error(vb::kFileNotFound,
+                    "File not found: " + file.string() + " (" + in.File().string() + ", line " +
+                        std::to_string(in.LineNumber()) + ")",
+                    "vbide");
+}
+
+std::shared_ptr<VBComponent> ReadProjectComponent(const TextReader& in, vbext_ComponentType type,
                                                   std::string_view value, const ChangeCounterPtr& changes) {
     const size_t separator = value.find(';');
     const std::string_view fileText = TrimBlanks(
         type == vbext_ct_VBForm || separator == std::string_view::npos ? value : value.substr(separator + 1));
-    const std::filesystem::path file = PathFromFile(in.File().parent_path(), fileText);
-    std::shared_ptr<VBComponent> component;
-    try {
-        component = ReadComponentFile(file, changes);
-    } catch (const vb::Error& error) {
-        if (error.Number() != vb::kFileNotFound)
-            throw;
-        throw vb::Error(vb::kFileNotFound,
-                        "File not found: " + file.string() + " (" + in.File().string() + ", line " +
-                            std::to_string(in.LineNumber()) + ")",
-                        "vbide");
-    }
+    auto component = ReadComponentFile(ExistingFileNamed(in, fileText), changes);
     if (component->Type() != type)
-        in.Fail("the file is not a " + std::string(KeyOf(type)));
+        RaiseFileFormat(in.File(), in.LineNumber(), "the file is not a " + std::string(KeyOf(type)));
     return component;
 }
 
@@ -225,7 +228,7 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
         } else if (component != std::end(kComponentLines)) {
             auto read = ReadProjectComponent(in, component->type, value, changes);
             if (!names.insert(vb::FoldCase(read->Name())).second)
-                in.Fail("two components named " + read->Name());
+                RaiseFileFormat(file, in.LineNumber(), "two components named " + read->Name());
             components.push_back(std::move(read));
         } else if (key == "Startup") {
             std::string startup;
@@ -248,6 +251,66 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
     return project;
 }
 
+// Writes every file of the group into `batch`: per project its components, then its project file, and last
+// the group file. Returns the lines above the code of each component in turn.
+std::vector<int32_t> AddGroupFiles(FileBatch& batch, const std::vector<ProjectLayout>& layout,
+                                   const std::filesystem::path& groupFile,
+                                   const std::shared_ptr<VBProject>& start) {
+    std::vector<int32_t> linesBeforeCode;
+    for (const ProjectLayout& project : layout) {
+        CreateFolder(project.folder);
+        for (const auto& component : project.project->VBComponents()) {
+            batch.Add(ComponentFile(project, *component), [&](TextWriter& out) {
+                linesBeforeCode.push_back(WriteComponentText(*component, out));
+            });
+        }
+        batch.Add(project.file, [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
+    }
+    batch.Add(groupFile, [&](TextWriter& out) {
+        out.Line("VBGROUP 5.0");
+        for (const ProjectLayout& project : layout) {
+            const std::string& name = project.project->Name();
+            out.Line((project.project == start ? "StartupProject=" : "Project=") + name + "\\" + name +
+                     ".vbp");
+        }
+    });
+    return linesBeforeCode;
+}
+
+// Reads the group file and what it names into the IDE.
+void ReadGroup(VBE& vbe, const std::filesystem::path& groupFile) {
+    TextReader in(groupFile);
+    if (!in.Next().starts_with("VBGROUP "))
+        in.Fail("not a project group file");
+    std::vector<std::shared_ptr<VBProject>> projects;
+    std::shared_ptr<VBProject> start;
+    while (!in.AtEnd()) {
+        const std::string line(TrimBlanks(in.Next()));
+        if (line.empty())
+            continue;
+        const size_t equals = line.find('=');
+        const std::string key = line.substr(0, equals == std::string::npos ? 0 : equals);
+        if (key != "Project" && key != "StartupProject")
+            in.Fail("expected Project= or StartupProject=");
+        auto project = ReadProject(ExistingFileNamed(in, line.substr(equals + 1)), vbe.Changes());
+        for (const auto& other : projects) {
+            if (vb::TextEquals(other->Name(), project->Name()))
+                RaiseFileFormat(groupFile, in.LineNumber(), "two projects named " + project->Name());
+        }
+        if (key == "StartupProject")
+            start = project;
+        projects.push_back(std::move(project));
+    }
+    std::vector<std::string> listed = {groupFile.native()};
+    for (const auto& project : projects) {
+        listed.push_back(project->FileName().native());
+        for (const auto& component : project->VBComponents())
+            listed.push_back(component->FileNames(1));
+    }
+    vbe.VBProjects().ReplaceAll(std::move(projects), std::move(start));
+    vbe.SetListedFiles(listed);
+}
+
 }  // namespace
 
 std::filesystem::path PathInside(const std::filesystem::path& folder, const std::string& name) {
@@ -268,7 +331,6 @@ std::filesystem::path PathInside(const std::filesystem::path& folder, const std:
 std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     const std::filesystem::path folder =
         groupFile.parent_path().empty() ? std::filesystem::path(".") : groupFile.parent_path();
-    const auto start = vbe.VBProjects().StartProject();
     const std::vector<ProjectLayout> layout = LayOut(vbe, folder);
 
     RequireSavable(vbe, groupFile);
@@ -280,26 +342,11 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
 
     CreateFolder(folder);
     FileBatch batch(folder);
-    // Of each component in turn.
-    std::vector<int32_t> linesBeforeCode;
-    for (const ProjectLayout& project : layout) {
-        CreateFolder(project.folder);
-        for (const auto& component : project.project->VBComponents()) {
-            batch.Add(ComponentFile(project, *component), [&](TextWriter& out) {
-                linesBeforeCode.push_back(WriteComponentText(*component, out));
-            });
-        }
-        batch.Add(project.file, [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
-    }
-    batch.Add(groupFile, [&](TextWriter& out) {
-        out.Line("VBGROUP 5.0");
-        for (const ProjectLayout& project : layout) {
-            const std::string& name = project.project->Name();
-            out.Line((project.project == start ? "StartupProject=" : "Project=") + name + "\\" + name +
-                     ".vbp");
-        }
+    const std::vector<int32_t> linesBeforeCode = WithKeptMessages(batch.Kept(), [&] {
+        std::vector<int32_t> lines = AddGroupFiles(batch, layout, groupFile, vbe.VBProjects().StartProject());
+        batch.Commit();
+        return lines;
     });
-    batch.Commit();
 
     auto lines = linesBeforeCode.begin();
     for (const ProjectLayout& project : layout) {
@@ -314,37 +361,7 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
 std::vector<std::string> OpenProjectGroup(VBE& vbe, const std::filesystem::path& groupFile) {
     std::vector<std::string> kept = RecoverInterruptedSave(
         groupFile.parent_path().empty() ? std::filesystem::path(".") : groupFile.parent_path());
-    TextReader in(groupFile);
-    if (!in.Next().starts_with("VBGROUP "))
-        in.Fail("not a project group file");
-    std::vector<std::shared_ptr<VBProject>> projects;
-    std::shared_ptr<VBProject> start;
-    while (!in.AtEnd()) {
-        const std::string line(TrimBlanks(in.Next()));
-        if (line.empty())
-            continue;
-        const size_t equals = line.find('=');
-        const std::string key = line.substr(0, equals == std::string::npos ? 0 : equals);
-        if (key != "Project" && key != "StartupProject")
-            in.Fail("expected Project= or StartupProject=");
-        auto project =
-            ReadProject(PathFromFile(groupFile.parent_path(), line.substr(equals + 1)), vbe.Changes());
-        for (const auto& other : projects) {
-            if (vb::TextEquals(other->Name(), project->Name()))
-                in.Fail("two projects named " + project->Name());
-        }
-        if (key == "StartupProject")
-            start = project;
-        projects.push_back(std::move(project));
-    }
-    std::vector<std::string> listed = {groupFile.native()};
-    for (const auto& project : projects) {
-        listed.push_back(project->FileName().native());
-        for (const auto& component : project->VBComponents())
-            listed.push_back(component->FileNames(1));
-    }
-    vbe.VBProjects().ReplaceAll(std::move(projects), std::move(start));
-    vbe.SetListedFiles(listed);
+    WithKeptMessages(kept, [&] { ReadGroup(vbe, groupFile); });
     return kept;
 }
 

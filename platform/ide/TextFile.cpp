@@ -24,13 +24,30 @@ constexpr size_t kBufferSize = size_t{1} << 16;
     throw vb::Error(number, vb::StandardDescription(number) + ": " + file.string(), "vbide");
 }
 
-// The first CR or LF from `from` on; `end` when there is none. Two memchr calls outrun one scan for either.
-const char* NextLineEnd(const char* from, const char* end) {
-    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
-    const char* limit = lf != nullptr ? lf : end;
-    const auto* cr = static_cast<const char*>(std::memchr(from, '\r', static_cast<size_t>(limit - from)));
-    return cr != nullptr ? cr : limit;
-}
+// The first CR or LF from each line's start on, found in one pass: the next LF is kept until the lines pass
+// it, so that a file with CR line ends alone is not searched to its end for an LF once per line. Two memchr
+// calls outrun one scan for either.
+class LineEndFinder {
+  public:
+    LineEndFinder(const char* begin, const char* end) : mEnd(end), mLf(FindLf(begin)) {}
+
+    // The first line end from `from` (on or after the last `from`) on; the end when there is none.
+    const char* From(const char* from) {
+        if (mLf < from)
+            mLf = FindLf(from);
+        const auto* cr = static_cast<const char*>(std::memchr(from, '\r', static_cast<size_t>(mLf - from)));
+        return cr != nullptr ? cr : mLf;
+    }
+
+  private:
+    const char* FindLf(const char* from) const {
+        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(mEnd - from)));
+        return lf != nullptr ? lf : mEnd;
+    }
+
+    const char* mEnd;
+    const char* mLf;
+};
 
 // The length of the line end at `at`: LF, CR LF, CR CR LF (a CRLF file passed through a text-mode copy) or
 // a lone CR, each one line end, as VB reads them.
@@ -66,11 +83,12 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     const char* const begin = text.data();
     const char* const end = begin + text.size();
+    LineEndFinder lineEnds(begin, end);
     for (const char* from = begin; from != end;) {
-        const char* lineEnd = NextLineEnd(from, end);
+        const char* lineEnd = lineEnds.From(from);
         mLines.emplace_back(from, lineEnd);
         if (lineEnd == end) {
-            mCutShort = true;
+            mLastUnended = true;
             break;
         }
         from = lineEnd + LineEndLength(lineEnd, end);
@@ -79,28 +97,24 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
 
 const std::string& TextReader::Next() {
     if (AtEnd())
-        Fail("the file ends too early");
-    if (++mNext == mLines.size())
-        RequireComplete();
-    return mLines[mNext - 1];
+        RaiseFileFormat(mFile, std::max<int32_t>(LineNumber(), 1), "the file ends too early");
+    return mLines[mNext++];
 }
 
-void TextReader::RequireComplete() const {
-    if (mCutShort)
-        Fail("the line is incomplete: the file ends inside it");
+void TextReader::RequireLineEnd() const {
+    if (mLastUnended && mNext == mLines.size())
+        RaiseFileFormat(mFile, LineNumber(), "the line is incomplete: the file ends inside it");
 }
 
 void TextReader::Fail(std::string_view what) const {
+    RequireLineEnd();
     RaiseFileFormat(mFile, std::max<int32_t>(LineNumber(), 1), what);
 }
 
 std::vector<std::string> TextReader::TakeRest() {
-    const size_t first = mNext;
+    const auto first = static_cast<std::ptrdiff_t>(mNext);
     mNext = mLines.size();
-    if (first < mNext)
-        RequireComplete();
-    return {std::make_move_iterator(mLines.begin() + static_cast<std::ptrdiff_t>(first)),
-            std::make_move_iterator(mLines.end())};
+    return {std::make_move_iterator(mLines.begin() + first), std::make_move_iterator(mLines.end())};
 }
 
 TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {

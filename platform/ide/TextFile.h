@@ -1,9 +1,9 @@
 #pragma once
 // Text files as the VB IDE writes them: Windows-1252, CRLF line ends. Reading takes LF, CR LF, CR CR LF and
 // a lone CR each as one line end, as VB does, and hands out UTF-8 lines numbered for error reports; a last
-// line without its line end is a file cut short (321 when it is read). Writing goes to a temporary file,
-// flushed to disk before it is renamed over the target, so a failed save, a kill or a power loss leaves the
-// old file or the new one.
+// line without a line end is a line too, as VB reads it. Writing goes to a temporary file, flushed to disk
+// before it is renamed over the target, so a failed save, a kill or a power loss leaves the old file or the
+// new one.
 
 #include <cstdint>
 #include <filesystem>
@@ -19,25 +19,27 @@ class TextReader {
     explicit TextReader(std::filesystem::path file);
 
     bool AtEnd() const { return mNext >= mLines.size(); }
-    // The next line; at the end, or when it is the last line and the file ends inside it, 321.
+    // The next line; 321 at the end.
     const std::string& Next();
     // Hands the line last handed out again.
     void Unread() { --mNext; }
     // The number of the line last handed out.
     int32_t LineNumber() const { return static_cast<int32_t>(mNext); }
     const std::filesystem::path& File() const { return mFile; }
-    // 321 naming the file and the line last handed out.
+    // 321 naming the file and the line last handed out: `what` cannot be read there. When the file ends
+    // inside that line, that is said instead: the line is most likely cut short.
     [[noreturn]] void Fail(std::string_view what) const;
-    // The lines not yet handed out; 321 when the file ends inside the last of them.
+    // 321 when the line last handed out is the last and the file ends inside it, for a caller that found
+    // the line unusable in another way (a file it names is missing).
+    void RequireLineEnd() const;
+    // The lines not yet handed out.
     std::vector<std::string> TakeRest();
 
   private:
-    void RequireComplete() const;
-
     std::filesystem::path mFile;
     std::vector<std::string> mLines;
     size_t mNext = 0;
-    bool mCutShort = false;  // the last line has no line end
+    bool mLastUnended = false;  // the file ends inside its last line
 };
 
 // The ending of temporary files: "<file>.~tmp" becomes <file> when it is complete.

@@ -15,6 +15,7 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
         .size = status.st_size,
         .modified = status.st_mtim.tv_sec * kNanoseconds + status.st_mtim.tv_nsec,
         .changed = status.st_ctim.tv_sec * kNanoseconds + status.st_ctim.tv_nsec,
+        .permissions = static_cast<uint32_t>(status.st_mode & 07777),
         .regular = S_ISREG(status.st_mode),
     };
 }

@@ -12,9 +12,10 @@ struct FileStamp {
     uint64_t device = 0;
     uint64_t inode = 0;
     int64_t size = 0;
-    int64_t modified = 0;  // nanoseconds
-    int64_t changed = 0;   // nanoseconds
-    bool regular = false;  // a regular file, not a folder or a device
+    int64_t modified = 0;      // nanoseconds
+    int64_t changed = 0;       // nanoseconds
+    uint32_t permissions = 0;  // the mode's permission bits: a chmod shows even within one clock tick
+    bool regular = false;      // a regular file, not a folder or a device
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -179,15 +179,39 @@ TEST_F(IdeSessionTest, SavingOverAFileTheGroupDoesNotListIsRefusedAndTold) {
 }
 
 // A save of the group stopped after its list, then both modules edited by the developer: the IDE's next open
-// or save of the group finds it, keeps the developer's files and tells both in one box.
-TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKeptInOneBox) {
+// or save of the group finds it and keeps the developer's files. An open tells them in one box; a save,
+// which would write over them, refuses; what fails after the recovery tells them after its own error.
+TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKept) {
     const std::filesystem::path folder = mFolder / "stopped", group = folder / "Group1.vbg";
     const std::filesystem::path modules[] = {folder / "Project1" / "Module1.bas",
                                              folder / "Project1" / "Module2.bas"};
     const struct {
         const char* picture;
         bool byOpen;
-    } cases[] = {{"ostrel-kept-unsaved-open", true}, {"ostrel-kept-unsaved-save", false}};
+        std::function<void()> damage;       // more of the developer's doing
+        std::function<std::string()> says;  // an error, which the kept files follow one line each
+    } cases[] = {
+        {"ostrel-kept-unsaved-open", true, nullptr, nullptr},
+        {"ostrel-kept-unsaved-save", false, nullptr,
+         [&] {
+             return "Nothing has been saved: saving would write over " + modules[0].string() +
+                    ", which changed after a save that was stopped had begun. Save again to write over it, "
+                    "or open the group again to work on it as it is.";
+         }},
+        {"ostrel-kept-unsaved-open-fails", true,
+         [&] { std::ofstream(modules[0], std::ios::binary) << "' mine\r\n"; },
+         [&] {
+             return "Invalid file format: " + modules[0].string() +
+                    ", line 1: not a form, class or module file";
+         }},
+        {"ostrel-kept-unsaved-save-fails", false,
+         [&] { std::filesystem::create_directory(folder / "~save.~lst.~tmp"); },
+         [&] {
+             return (folder / "~save.~lst.~tmp").string() +
+                    " stands where the save list goes. Nothing has been saved; move it away, then save "
+                    "again.";
+         }},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.picture);
         std::filesystem::remove_all(folder);
@@ -210,14 +234,23 @@ TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKeptInOneBox
             EXPECT_THROW(vbide::SaveProjectGroup(*saving, group),
                          testing_support::RecordedSaveSteps::Stopped);
         }
-        std::string told;
-        for (const auto& module : modules) {
+        for (const auto& module : modules)
             std::ofstream(module, std::ios::binary | std::ios::app) << "' mine\r\n";
+        if (c.damage)
+            c.damage();
+        std::string told = c.says ? c.says() : "";
+        std::vector<std::string> left;
+        for (const auto& module : modules) {
             told +=
-                (told.empty() ? "" : "\n\n") + module.string() +
+                (told.empty() ? ""
+                 : c.says     ? "\n"
+                              : "\n\n") +
+                module.string() +
                 " changed after a save that was stopped had begun, so it is left as it is; what that save "
                 "would have written is kept in " +
                 module.string() + ".unsaved.";
+            std::ifstream in(module, std::ios::binary);
+            left.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
 
         ui::QtInteraction qt;
@@ -225,14 +258,18 @@ TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKeptInOneBox
         auto& document = Session().Document();
         testing_support::DriveModal(
             host::kHostTitle, c.picture,
-            [&] { EXPECT_TRUE(c.byOpen ? document.OpenGroup(group) : document.Save()); },
+            [&] { EXPECT_EQ(c.byOpen ? document.OpenGroup(group) : document.Save(), !c.says); },
             [&](QDialog& dialog) {
                 auto* box = qobject_cast<QMessageBox*>(&dialog);
                 ASSERT_NE(box, nullptr);
                 EXPECT_EQ(box->text().toStdString(), told);
-                EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                EXPECT_EQ(box->icon(), c.says ? QMessageBox::Critical : QMessageBox::Warning);
                 testing_support::Press(dialog, QDialogButtonBox::Ok);
             });
+        for (size_t i = 0; i < std::size(modules); ++i) {
+            std::ifstream in(modules[i], std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), left[i]);
+        }
     }
 }
 

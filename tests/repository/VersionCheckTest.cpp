@@ -62,8 +62,13 @@ TEST(CheckDBVersion, BringsOlderFormatsToTheCurrentOneOnlyWhenTheirVersionAllows
         dao_test::TestFolder folder;
         repository_test::MakeRepository(folder / "vbostrel.mdb", c.format);
         auto db = dao::SqliteDatabase::Open(folder / "vbostrel.mdb", dao::OpenMode::ReadWrite);
+        const Shape before = ShapeOf(*db);
+        // A command that only reads refuses exactly the files the check would change.
+        const bool pending = !repository::PendingVersionChange(*db).empty();
         repository::CheckDBVersion(*db);
         EXPECT_EQ(ShapeOf(*db), c.expected);
+        EXPECT_EQ(pending, ShapeOf(*db) != before);
+        EXPECT_EQ(repository::PendingVersionChange(*db), "");
         repository::CheckDBVersion(*db);
         EXPECT_EQ(ShapeOf(*db), c.expected);
     }

@@ -129,7 +129,7 @@ TEST_F(ConnectionTest, ADataSourceWithoutADatabaseLearnsItsDefault) {
     EXPECT_EQ(mApplication.DSNDBName(), database);
 }
 
-// The Part's message, then the driver's reason on the next line; the password never shows.
+// The import's own message, then the driver's reason on the next line; the password never shows.
 TEST_F(ConnectionTest, AnUnopenableDatabaseGivesAMessageAndNoTables) {
     struct Case {
         std::string local, dsn, password, connectStringAfter, message, reason;

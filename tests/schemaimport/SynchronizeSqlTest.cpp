@@ -230,7 +230,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
                                    "Importing Database Information...", "Ready..."}));
 }
 
-// Each way out of a question or dialog, and the decisions on the Part's faults.
+// Each way out of a question or dialog, and the cases where the sound behaviour was chosen.
 TEST_P(SynchronizeSql, EachAnswerHasItsOutcome) {
     struct Case {
         const char* name;

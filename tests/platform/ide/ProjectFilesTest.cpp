@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
+#include <sstream>
 
 #include "platform/ide/ComponentFiles.h"
 #include "platform/ide/FileBatch.h"
@@ -287,6 +289,7 @@ TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
         fs::path file;
         std::string text;
         int line;
+        const char* says = "";
     } cases[] = {
         {"truncated form", form, original.substr(0, original.find("   Begin VB.Frame fraInner")), 0},
         {"property without =", form, "VERSION 5.00\nBegin VB.Form f\n   Caption \"x\"\nEnd\n", 3},
@@ -308,6 +311,10 @@ TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
          "VERSION 1.0 CLASS\nBEGIN\n  MultiUse = -1\n", 3},
         {"not a component", mFolder / "good" / "AppLogic" / "CommonLogical.bas", "Public X\n", 1},
         {"project type", mFolder / "good" / "AppLogic" / "AppLogic.vbp", "Type=Word\n", 1},
+        {"project file cut in a file name", mFolder / "good" / "AppLogic" / "AppLogic.vbp",
+         "Type=OleDll\r\nClass=Customer; Custo", 2, "line 2: the line is incomplete"},
+        {"project file cut in its name", mFolder / "good" / "AppLogic" / "AppLogic.vbp",
+         "Type=OleDll\r\nClass=Customer; Customer.cls\r\nName=\"AppLo", 3, "line 3: the line is incomplete"},
         {"group header", mFolder / "good" / "App.vbg", "GROUP\n", 1},
     };
     WriteBytes(mFolder / "good" / "AppLogic" / "Other.bas", "Attribute VB_Name = \"CUSTOMER\"\n");
@@ -320,6 +327,8 @@ TEST_F(ProjectFilesTest, MalformedFilesNameFileAndLineAndLoadNothing) {
         EXPECT_EQ(error.Number(), kInvalidFileFormat) << c.what;
         EXPECT_NE(error.Description().find(c.file.string()), std::string::npos)
             << c.what << error.Description();
+        EXPECT_NE(error.Description().find(c.says), std::string::npos)
+            << c.what << ": " << error.Description();
         if (c.line > 0) {
             EXPECT_NE(error.Description().find("line " + std::to_string(c.line) + ":"), std::string::npos)
                 << c.what << ": " << error.Description();
@@ -411,15 +420,27 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
     const fs::path files[] = {folder / "a.txt", folder / "sub" / "b.txt", folder / "c.txt"};
     const struct {
         const char* name;
-        size_t stopAfter;  // the step of the commit after which it stops
-        bool renamed;      // whether the save puts its files in place
+        size_t stopAfter;        // the step of the commit after which it stops
+        bool renamed;            // whether the save puts its files in place
+        bool olderList = false;  // the list as an older build wrote it: paths alone, renamed over unasked
     } cases[] = {{"stopped before the list", 1, false},
                  {"stopped before the first rename", 2, true},
                  {"stopped between renames", 3, true},
-                 {"stopped after the last rename", 5, true}};
+                 {"stopped after the last rename", 5, true},
+                 {"an older build's list", 2, true, true}};
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> change;  // what the developer does to c.txt after the stop
+    } changes[] = {{"", nullptr},
+                   {", c.txt edited", [](const fs::path& file) { WriteBytes(file, "mine"); }},
+                   {", c.txt made read-only", [](const fs::path& file) {
+                        fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
+                    }}};
     for (const auto& c : cases) {
-        for (const bool edited : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (edited ? ", c.txt edited" : ""));
+        for (const auto& change : changes) {
+            if (c.olderList && change.change)
+                continue;
+            SCOPED_TRACE(std::string(c.name) + change.name);
             fs::remove_all(mFolder);
             for (const auto& file : files)
                 WriteBytes(file, "old");
@@ -431,25 +452,33 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
                     batch.Add(file, [](TextWriter& out) { out.Line("new"); });
                 EXPECT_THROW(batch.Commit(), RecordedSaveSteps::Stopped);
             }
+            const fs::path list = folder / "~save.~lst";
             if (c.renamed) {  // a list line naming a file outside the folder is never followed
                 WriteBytes(mFolder / "outside.~tmp", "outside");
-                std::ofstream(folder / "~save.~lst", std::ios::binary | std::ios::app) << "-\t../outside\r\n";
+                std::ofstream(list, std::ios::binary | std::ios::app) << "-\t../outside\r\n";
             }
-            if (edited)
-                WriteBytes(files[2], "mine");
+            if (c.olderList) {
+                std::istringstream lines(ReadBytes(list));
+                std::string older = "ostrel save list 1\r\n";
+                std::string line;
+                for (std::getline(lines, line); std::getline(lines, line);)
+                    older += line.substr(line.find('\t') + 1) + "\n";
+                WriteBytes(list, older);
+            }
+            if (change.change)
+                change.change(files[2]);
+            const std::string changed = ReadBytes(files[2]);
 
             const std::vector<std::string> kept = RecoverInterruptedSave(folder);
 
             const std::string text = c.renamed ? "new\r\n" : "old";
-            std::map<std::string, std::string> expected = {
-                {"a.txt", text}, {"sub/b.txt", text}, {"c.txt", text}};
             const bool cWaited = c.renamed && c.stopAfter < 5;
-            if (edited)
-                expected["c.txt"] = "mine";
-            if (edited && cWaited)
+            std::map<std::string, std::string> expected = {
+                {"a.txt", text}, {"sub/b.txt", text}, {"c.txt", cWaited && !change.change ? text : changed}};
+            if (change.change && cWaited)
                 expected["c.txt.unsaved"] = "new\r\n";
             EXPECT_EQ(FilesUnder(folder), expected);
-            EXPECT_EQ(kept.size(), edited && cWaited ? 1U : 0U);
+            EXPECT_EQ(kept.size(), change.change && cWaited ? 1U : 0U);
             if (!kept.empty()) {
                 EXPECT_EQ(kept[0],
                           files[2].string() +
