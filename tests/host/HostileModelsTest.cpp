@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -20,6 +18,7 @@
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/Error.h"
+#include "tests/platform/dao/TestFiles.h"
 #include "tests/support/FileTree.h"
 #include "tests/support/VbTextChecker.h"
 
@@ -39,14 +38,7 @@ std::string Refusal(const Lines& faults) {
 
 class HostileModels : public ::testing::Test {
   protected:
-    void SetUp() override {
-        mFolder =
-            fs::temp_directory_path() / ("ostrel-hostile-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(mFolder);
-        fs::create_directories(mFolder / "parent");
-    }
-    void TearDown() override { fs::remove_all(mFolder); }
+    void SetUp() override { fs::create_directories(mFolder / "parent"); }
 
     // A copy of the sample's repository with `sql` run on it.
     fs::path Repository(const std::string& sql) const {
@@ -95,7 +87,7 @@ class HostileModels : public ::testing::Test {
         return problems;
     }
 
-    fs::path mFolder;
+    dao_test::TestFolder mFolder;
     std::ostringstream mErr;
 };
 
@@ -272,12 +264,12 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
         SCOPED_TRACE(c.what);
         const fs::path repository = Repository(c.sql);
         fs::remove_all(Out());
-        const testing_support::FileTree before = testing_support::TreeOf(mFolder);
+        const testing_support::FileTree before = testing_support::TreeOf(mFolder.Path());
         const int exitCode = Generate(repository, c.application);
         if (!c.refusal.empty()) {
             EXPECT_EQ(exitCode, 1);
             EXPECT_EQ(mErr.str(), c.refusal);
-            EXPECT_EQ(testing_support::TreeOf(mFolder), before);
+            EXPECT_EQ(testing_support::TreeOf(mFolder.Path()), before);
             continue;
         }
         ASSERT_EQ(exitCode, 0) << mErr.str();
@@ -304,10 +296,10 @@ TEST_F(HostileModels, NamesThatWouldLeaveTheOutputFolderAreRefused) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.application);
         const fs::path repository = Repository("UPDATE Application SET Name = '" + c.application + "'");
-        const testing_support::FileTree before = testing_support::TreeOf(mFolder);
+        const testing_support::FileTree before = testing_support::TreeOf(mFolder.Path());
         EXPECT_EQ(Generate(repository, c.application), 1);
         EXPECT_EQ(mErr.str(), Refusal({"Application \"" + c.application + "\": " + c.fault}));
-        EXPECT_EQ(testing_support::TreeOf(mFolder), before);
+        EXPECT_EQ(testing_support::TreeOf(mFolder.Path()), before);
         EXPECT_FALSE(fs::exists(absolute + ".vbg"));
     }
     EXPECT_THROW(vbide::PathInside(Out(), ".."), vb::Error);
