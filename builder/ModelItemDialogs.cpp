@@ -94,6 +94,7 @@ void ModelItemDialogs::ShowMethodForm(const std::shared_ptr<core::qelBusinessObj
                                       const std::string& key) {
     myMethodForm->SetMethods(businessObject->Methods());
     myMethodForm->SetBusObjName(businessObject->Name());
+    myMethodForm->SetBusObj(businessObject);
     if (!key.empty())
         myMethodForm->LoadExistingMethod(key);
     myMethodForm->Show();

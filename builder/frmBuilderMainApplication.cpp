@@ -29,6 +29,11 @@ std::filesystem::path FolderKey(const std::filesystem::path& folder) {
     return (folder / "").lexically_normal();
 }
 
+// The repository folder the options box names: its default when empty.
+std::filesystem::path RepositoryFolder(const std::string& typed) {
+    return typed.empty() ? repository::DefaultToolDBPath() : std::filesystem::path(typed);
+}
+
 }  // namespace
 
 bool frmBuilderMain::AskToSaveChanges() {
@@ -153,20 +158,25 @@ void frmBuilderMain::mnuToolOptions_Click() {
         frmToolOptions& form = *mToolOptionsForm;
         form.SetFormTemplatePath(mToolProperties->FormTemplatePath());
         form.SetAppDatabasePath(mToolProperties->ToolDBPath());
+        // Another folder must hold a repository; the person then corrects the path typed.
+        form.SetAppDatabaseCheck([this](const std::string& typed) {
+            const std::filesystem::path folder = RepositoryFolder(typed);
+            const std::filesystem::path file = folder / repository::kRepositoryFileName;
+            std::error_code unreadable;
+            if (FolderKey(folder) == FolderKey(mToolDBPath) ||
+                std::filesystem::is_regular_file(file, unreadable))
+                return true;
+            ui::MsgBox(repository::DatabaseNotFoundAt(file), 10, repository::kDatabaseNotFoundTitle);
+            return false;
+        });
         form.Show();
         if (!form.OK())
             return;
-        const std::filesystem::path databasePath = form.AppDatabasePath().empty()
-                                                       ? repository::DefaultToolDBPath()
-                                                       : std::filesystem::path(form.AppDatabasePath());
+        const std::filesystem::path databasePath = RepositoryFolder(form.AppDatabasePath());
         const std::string templatePath = form.FormTemplatePath().empty()
                                              ? core::qelToolProperties().FormTemplatePath()
                                              : form.FormTemplatePath();
         if (FolderKey(databasePath) != FolderKey(mToolDBPath)) {
-            if (!std::filesystem::is_regular_file(databasePath / repository::kRepositoryFileName)) {
-                ui::MsgBox(repository::kDatabaseNotFoundMessage, 10, repository::kDatabaseNotFoundTitle);
-                return;
-            }
             if (!AskToSaveChanges())
                 return;
             auto database = OpenRepositoryTelling(databasePath);

@@ -2,6 +2,7 @@
 // nodes and rows are found by keys made of names, so a rename re-keys them all; everything is checked
 // before anything changes.
 
+#include "builder/DialogChecks.h"
 #include "builder/Rekey.h"
 #include "builder/frmBuilderMain.h"
 #include "core/CommonNames.h"
@@ -86,6 +87,8 @@ bool frmBuilderMain::RenameProperty(const std::string& oldKey, std::string& newN
     if (LeafKeyTaken(properties, mViews->BusObjTreeView, list, oldKey, newKey))
         return RefuseName("A business object property with the same name already \rexists for the " +
                           businessObject->Name() + " business object.");
+    if (Refused(PropertyNameRefusal(*businessObject, property.get(), newName, property->DataType())))
+        return false;
 
     RekeyLeaf(properties, IndexOf(properties, property), mViews->BusObjTreeView, list, oldKey, newKey,
               newName);
@@ -110,6 +113,8 @@ bool frmBuilderMain::RenameMethod(const std::string& oldKey, std::string& newNam
         if (method->Name() == crud)
             return RefuseName("CRUD methods cannot be renamed!");
     }
+    if (Refused(MethodNameRefusal(*businessObject, method.get(), newName)))
+        return false;
 
     RekeyLeaf(methods, IndexOf(methods, method), mViews->BusObjTreeView, list, oldKey, newKey, newName);
     mCurrentMethod = method;
@@ -123,6 +128,8 @@ bool frmBuilderMain::RenameBusinessObject(const std::string& oldName, std::strin
     if (NameTaken(businessObjects, businessObject, newName))
         return RefuseName("A business object with the same name already \rexists for the " +
                           mApplication->Name() + " application.");
+    if (Refused(BusinessObjectNameRefusal(newName)))
+        return false;
     // Every key of the business object's nodes, rows and ends starts with its name and a ".": only that
     // leading segment changes.
     const auto renamed = [&oldName, &newName](const std::string& key) {

@@ -46,6 +46,8 @@ bool frmBusObjBuilder::AddBusinessObject() {
                     " application.");
         return false;
     }
+    if (Refused(BusinessObjectNameRefusal(name)))
+        return false;
     mNewBusinessObject = MakeBusinessObject(name);
     if (mAdded)
         mAdded(mNewBusinessObject);

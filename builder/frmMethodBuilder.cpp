@@ -128,6 +128,8 @@ bool frmMethodBuilder::AddUpdateMethod() {
                     " business object.");
         return false;
     }
+    if (mOwner && Refused(MethodNameRefusal(*mOwner, mBusObjMethod.get(), name)))
+        return false;
     if (!mIsEditing)
         mBusObjMethod = std::make_shared<core::qelBusObjMethod>();
     core::qelBusObjMethod& method = *mBusObjMethod;

@@ -25,6 +25,8 @@ class frmMethodBuilder : public ui::ModalDialog {
     void SetMethods(std::shared_ptr<core::MethodCollection> methods) { mMethods = std::move(methods); }
     void SetBusObjName(std::string name) { mBusObjName = std::move(name); }
     const std::string& BusObjName() const { return mBusObjName; }
+    // The business object whose generated class takes the method: OK refuses a name its members clash with.
+    void SetBusObj(std::shared_ptr<const core::qelBusinessObject> owner) { mOwner = std::move(owner); }
     // Loads the method filed in Methods under `methID` (its row key) for editing; call before Show.
     void LoadExistingMethod(const std::string& methID);
     // Set by the main window's handlers to refuse the name.
@@ -65,6 +67,7 @@ class frmMethodBuilder : public ui::ModalDialog {
 
     std::shared_ptr<core::MethodCollection> mMethods;
     std::string mBusObjName;
+    std::shared_ptr<const core::qelBusinessObject> mOwner;
     std::shared_ptr<core::qelBusObjMethod> mBusObjMethod;
     bool mIsEditing = false;
     bool mIsDuplicateName = false;

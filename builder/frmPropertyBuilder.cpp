@@ -231,6 +231,10 @@ bool frmPropertyBuilder::CheckEntries(std::string& name, int32_t& length) {
         FocusOn("txtName");
         return false;
     }
+    if (Refused(PropertyNameRefusal(*mBusObj, mBusObjProperty.get(), name, cmbDataType.Text()))) {
+        FocusOn("txtName");
+        return false;
+    }
     const std::string lengthRefusal = LengthRefusal(txtLength.Text, cmbDataType.Text(), length);
     if (!lengthRefusal.empty()) {
         ShowInformation(lengthRefusal);

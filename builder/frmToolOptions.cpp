@@ -20,8 +20,13 @@ void frmToolOptions::Form_Load() {
 }
 
 void frmToolOptions::cmdOK_Click() {
+    const std::string appDatabasePath = core::Common::AddBackslash(txtAppDatabasePath);
+    if (mCheck && !mCheck(appDatabasePath)) {
+        mFocus = "txtAppDatabasePath";
+        return;
+    }
     mFormTemplatePath = core::Common::AddBackslash(txtFormTemplatePath);
-    mAppDatabasePath = core::Common::AddBackslash(txtAppDatabasePath);
+    mAppDatabasePath = appDatabasePath;
     mOK = true;
     mClosed = true;
 }

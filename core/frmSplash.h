@@ -9,7 +9,7 @@ class frmSplash {
   public:
     // "Version " and the library's major, minor and revision numbers.
     static std::string VersionText();
-    // Shows the about box without waiting; a key or a click on it closes it.
+    // Shows the about box without waiting; its OK button, a key or a click on it closes it.
     static void Show();
 };
 

@@ -53,7 +53,10 @@ bool ProjectGroupDocument::Save() {
 }
 
 bool ProjectGroupDocument::SaveAs() {
-    const auto file = AskGroupFile(FileNameDialog::Purpose::SaveGroupAs, mGroupFile.value_or("Group1.vbg"));
+    // The dialog opens in the group's folder, or for a new group in the current folder.
+    std::error_code noFolder;
+    const auto file = AskGroupFile(FileNameDialog::Purpose::SaveGroupAs,
+                                   std::filesystem::absolute(mGroupFile.value_or("Group1.vbg"), noFolder));
     return file && SaveTo(*file);
 }
 

@@ -99,11 +99,14 @@ std::unique_ptr<dao::SqliteDatabase> OpenRepository(const std::filesystem::path&
     return db;
 }
 
+std::string DatabaseNotFoundAt(const std::filesystem::path& file) {
+    return std::string(kDatabaseNotFoundMessage) + " (" + file.string() + ")";
+}
+
 std::unique_ptr<dao::SqliteDatabase> OpenRepositoryToRead(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error))
-        throw vb::Error(vb::kFileNotFound, std::string(kDatabaseNotFoundMessage) + " (" + file.string() + ")",
-                        kSource);
+        throw vb::Error(vb::kFileNotFound, DatabaseNotFoundAt(file), kSource);
     auto db = OpenUsable(file, dao::OpenMode::ReadOnly);
     if (const std::string older = PendingVersionChange(*db); !older.empty()) {
         throw vb::Error(

@@ -15,6 +15,8 @@ inline constexpr const char* kRepositoryFileName = "vbostrel.mdb";
 // What the main window shows when there is no repository file to open.
 inline constexpr const char* kDatabaseNotFoundMessage = "The VBOstrel database cannot be found!";
 inline constexpr const char* kDatabaseNotFoundTitle = "Error - Database Not Found";
+// kDatabaseNotFoundMessage with the repository file looked for.
+std::string DatabaseNotFoundAt(const std::filesystem::path& file);
 // The title of UnusableRepository's message.
 inline constexpr const char* kDatabaseNotUsableTitle = "Error - Database Not Usable";
 

@@ -11,6 +11,7 @@
 #include "platform/odbc/DataSources.h"
 #include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
+#include "platform/vb/Text.h"
 #include "schemaimport/SchemaCatalog.h"
 
 namespace schemaimport {
@@ -74,6 +75,18 @@ std::string GetDBConnection(core::qelApplication& application) {
         }
         return "";
     });
+}
+
+std::string UndefinedDataSource(const core::qelApplication& application) {
+    const std::string& name = application.DSN();
+    if (!application.LocalDBName().empty() || name.empty())
+        return {};
+    const std::vector<odbc::DataSource> defined = odbc::DataSources();
+    if (std::any_of(defined.begin(), defined.end(),
+                    [&name](const odbc::DataSource& source) { return vb::TextEquals(source.Name, name); }))
+        return {};
+    return "The data source \"" + name + "\" is not defined.\r\nDefine it in " + UserDataSourceFile() +
+           ", or choose a defined one with Browse in the application's dialog (File > Edit Application...).";
 }
 
 vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelApplication& application) {

@@ -20,6 +20,11 @@ inline constexpr const char* kLocalDataSource = "localmdb";
 // Errors are logged and raised again with the source "GetDBConnection".
 std::string GetDBConnection(core::qelApplication& application);
 
+// Why the application's database cannot be reached, known before connecting: it names a data source (and no
+// local file) that neither the user's odbc.ini nor the system's defines; the message says where one is
+// defined. Empty otherwise.
+std::string UndefinedDataSource(const core::qelApplication& application);
+
 // The tables of the database that no business object maps, in the database's order (views and system
 // tables are never offered). Fills an empty DSNDBName of a data source from the database. A database
 // that cannot be read gives the message "<connect string> cannot be opened." (the password hidden; the

@@ -220,6 +220,10 @@ void Synchronize(ModelSink& sink) {
     const auto application = sink.Application();
     if (!application)
         vb::Raise(vb::kObjectNotSet);
+    if (const std::string undefined = UndefinedDataSource(*application); !undefined.empty()) {
+        ui::MsgBox(undefined, ui::vbExclamation, kTitle);
+        return;
+    }
     frmAvailTablesorFields chooser;
     sink.SetImportSelectionForm(std::make_shared<frmImportSelection>());
     ShowStatus("Synchronizing Database Information...", ui::MousePointer::Hourglass);
@@ -286,7 +290,7 @@ void SynchronizeApplication(ModelSink& sink) {
     try {
         Synchronize(sink);
     } catch (vb::Error& error) {
-        ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+        ShowStatus("Ready...", ui::MousePointer::Default);
         error.SetDescription(odbc::WithDriverReason(error.Description(), error));
         core::ReportUnexpectedError(error, "mnuFileSyncApplication_Click");
     }

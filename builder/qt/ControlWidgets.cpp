@@ -100,11 +100,15 @@ void Mirror(QRadioButton* option, const OptionButton& box) {
     option->setEnabled(box.Enabled);
 }
 
-void FocusNamed(QWidget* dialog, const std::string& name) {
+void FocusNamed(QWidget* dialog, const std::string& name, bool selectText) {
     if (name.empty())
         return;
-    if (auto* widget = dialog->findChild<QWidget*>(Text(name)))
-        widget->setFocus();
+    auto* widget = dialog->findChild<QWidget*>(Text(name));
+    if (widget == nullptr)
+        return;
+    widget->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText)
+        edit->selectAll();
 }
 
 void OnFocusOut(QWidget* widget, std::function<void()> lostFocus) {
@@ -122,7 +126,7 @@ QPushButton* AddOKCancelHelp(QDialog& dialog, QBoxLayout& layout, const DialogCo
     QObject::connect(buttons, &QDialogButtonBox::accepted, [&dialog, commands] {
         commands.ok();
         commands.refresh();
-        FocusNamed(&dialog, commands.focus());
+        FocusNamed(&dialog, commands.focus(), commands.isOpen());
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, [commands] {
         commands.cancel();

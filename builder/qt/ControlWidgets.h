@@ -38,14 +38,15 @@ void Mirror(QListWidget* list, const ListBox& box);
 void Mirror(QCheckBox* check, const CheckBox& box);
 void Mirror(QRadioButton* option, const OptionButton& box);
 
-// The child of `dialog` named `name` takes the focus.
-void FocusNamed(QWidget* dialog, const std::string& name);
+// The child of `dialog` named `name` takes the focus; a text box's text is selected when `selectText`.
+void FocusNamed(QWidget* dialog, const std::string& name, bool selectText = false);
 
 // Runs `lostFocus` whenever `widget` loses the focus.
 void OnFocusOut(QWidget* widget, std::function<void()> lostFocus);
 
 // What the OK, Cancel and Help buttons of a dialog run. After OK and Cancel the form is shown again and
-// the focus goes where OK's checks left it; the close box is Cancel while the dialog is still open.
+// the focus goes where OK's checks left it, a refused text selected to be typed over; the close box is
+// Cancel while the dialog is still open.
 struct DialogCommands {
     std::function<void()> ok;
     std::function<void()> cancel;

@@ -41,7 +41,13 @@ void frmToolOptions::ShowWidget() {
     form->addRow("Form Template Path:", PathBox("txtFormTemplatePath", txtFormTemplatePath));
     form->addRow("Application Database Path:", PathBox("txtAppDatabasePath", txtAppDatabasePath));
     auto* buttons = ui::DialogButtonRow(dialog, QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
-                                        {[this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, nullptr});
+                                        {[this, &dialog] {
+                                             cmdOK_Click();
+                                             if (!IsClosed())
+                                                 qt::FocusNamed(&dialog, Focus(), true);
+                                         },
+                                         [this] { cmdCancel_Click(); }, nullptr},
+                                        [this] { return IsClosed(); });
     buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOK");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
     layout->addWidget(buttons);

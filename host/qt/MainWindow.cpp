@@ -138,6 +138,8 @@ void MainWindow::BuildFileMenu() {
 }
 
 void MainWindow::RefreshIfChanged() {
+    // A save changes the mark of changes, not the group.
+    UpdateTitle();
     const uint64_t revision = mSession.VBE().Revision();
     if (revision == mShownRevision)
         return;
@@ -146,7 +148,6 @@ void MainWindow::RefreshIfChanged() {
     RebuildAddInsMenu();
     RebuildWindowMenu();
     SynchroniseSubWindows();
-    UpdateTitle();
 }
 
 void MainWindow::RebuildExplorer() {

@@ -1,6 +1,7 @@
 #pragma once
-// The button row at the foot of a dialog's Qt form: OK runs its action and then accepts the dialog,
-// Cancel runs its action and then rejects it, Help runs its action. A missing action does nothing more.
+// The button row at the foot of a dialog's Qt form: OK runs its action and then accepts the dialog (unless
+// `okCloses` is given and says that the entries were refused), Cancel runs its action and then rejects it,
+// Help runs its action. A missing action does nothing more.
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,6 +18,6 @@ struct ButtonActions {
 
 // The row of `buttons`, owned by `dialog` once the caller lays it out.
 QDialogButtonBox* DialogButtonRow(QDialog& dialog, QDialogButtonBox::StandardButtons buttons,
-                                  ButtonActions actions = {});
+                                  ButtonActions actions = {}, std::function<bool()> okCloses = {});
 
 }  // namespace ui

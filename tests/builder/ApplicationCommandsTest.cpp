@@ -341,7 +341,8 @@ TEST_F(ToolOptions, AnotherRepositoryFolderIsOpenedOrRefused) {
     const std::filesystem::path other = mFolder.Path() / "other";
     const auto before = mForm.dbZUN();
     Options(std::nullopt, other.string());
-    EXPECT_EQ(Messages(), (Lines{"The VBOstrel database cannot be found! (10, Error - Database Not Found)"}));
+    EXPECT_EQ(Messages(), (Lines{"The VBOstrel database cannot be found! (" +
+                                 (other / "vbostrel.mdb").string() + ") (10, Error - Database Not Found)"}));
     EXPECT_EQ(mForm.dbZUN(), before);
     const std::filesystem::path damaged = mFolder.Path() / "damaged";
     std::filesystem::create_directories(damaged);

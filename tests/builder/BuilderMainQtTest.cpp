@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -35,6 +36,7 @@
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
 #include "platform/ui/ScriptedInteraction.h"
+#include "platform/ui/WindowFit.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
@@ -330,6 +332,97 @@ TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
     Settle();
     Screenshot(*mWindow, "builder-synchronized.png");
     mForm.SetIsImported(false);  // the fixture's unload asks nothing
+}
+
+// The message box a command shows: its text, pictured, then OK.
+void AnswerBox(QString& text, const std::string& picture) {
+    testing_support::OnNextModalWidget([&text, picture](QWidget& widget) {
+        auto* box = qobject_cast<QMessageBox*>(&widget);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        Screenshot(*box, picture.c_str());
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
+// The sample's data source "OrderEntry" is defined nowhere: Synchronize says so and where one is defined,
+// and leaves the idle status and pointer.
+TEST_F(BuilderMainQt, SynchronizeWithADataSourceThatIsNotDefinedSaysWhereOneIsDefined) {
+    auto& sandbox = testing_support::OdbcSandbox::Get();
+    sandbox.Clear();
+    OpenSample(false);
+    const auto tree = Child<QTreeView>("BusObjTreeView")->model()->rowCount();
+    QString text;
+    AnswerBox(text, "builder-sync-undefined-source.png");
+    Child<QAction>("mnuFileSyncApplication")->trigger();
+    Settle();
+    EXPECT_EQ(text.toStdString(), "The data source \"OrderEntry\" is not defined.\r\nDefine it in " +
+                                      sandbox.UserFile().string() +
+                                      ", or choose a defined one with Browse in the application's dialog "
+                                      "(File > Edit Application...).");
+    EXPECT_EQ(Child<QLabel>("stsStatusBarPanel1")->text(), "Ready...");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Child<QTreeView>("BusObjTreeView")->model()->rowCount(), tree);
+    EXPECT_FALSE(mForm.IsDataChanged());
+}
+
+// Tool > Options with a folder that is missing or holds no repository: the box names the file looked for,
+// and the dialog stays open with the path typed, selected to be typed over.
+TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePathTyped) {
+    const std::filesystem::path empty = mFolder.Path() / "empty";
+    std::filesystem::create_directories(empty);
+    const std::string status = Child<QLabel>("stsStatusBarPanel1")->text().toStdString();
+    for (const auto& [folder, picture] : {std::pair{mFolder.Path() / "missing", "tool-options-missing"},
+                                          std::pair{empty, "tool-options-empty"}}) {
+        SCOPED_TRACE(folder.string());
+        QString text;
+        bool stayed = false;
+        QString kept, selected;
+        testing_support::OnNextModalWidget([&](QWidget& dialog) {
+            auto* path = dialog.findChild<QLineEdit*>("txtAppDatabasePath");
+            ASSERT_NE(path, nullptr);
+            path->setFocus();
+            path->selectAll();
+            QTest::keyClicks(path, QString::fromStdString(folder.string()));
+            AnswerBox(text, std::string(picture) + "-box.png");
+            dialog.findChild<QPushButton*>("cmdOK")->click();
+            Settle();
+            stayed = dialog.isVisible();
+            kept = path->text();
+            selected = path->selectedText();
+            Screenshot(dialog, (std::string(picture) + ".png").c_str());
+            dialog.findChild<QPushButton*>("cmdCancel")->click();
+        });
+        const auto before = mForm.dbZUN();
+        mForm.RunMenuCommand("mnuToolOptions");
+        Settle();
+        EXPECT_EQ(text.toStdString(),
+                  "The VBOstrel database cannot be found! (" + (folder / "vbostrel.mdb").string() + ")");
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(kept.toStdString(), folder.string());
+        EXPECT_EQ(selected, kept);
+        EXPECT_EQ(mForm.dbZUN(), before);
+        EXPECT_EQ(Child<QLabel>("stsStatusBarPanel1")->text().toStdString(), status);
+    }
+}
+
+// Help > About VB Ostrel: wide enough for its whole title, and closed by its OK button.
+TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesByOK) {
+    Child<QAction>("mnuHelpAbout")->trigger();
+    Settle();
+    QPointer<QWidget> about;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "frmSplash" && widget->isVisible())
+            about = widget;
+    }
+    ASSERT_NE(about, nullptr);
+    Screenshot(*about, "about-box.png");
+    EXPECT_GE(about->width(), ui::TitleBarWidth(*about));
+    auto* ok = about->findChild<QPushButton*>("cmdOK");
+    ASSERT_NE(ok, nullptr);
+    ok->click();
+    Settle();
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
 }
 
 }  // namespace

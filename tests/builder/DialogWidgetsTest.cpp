@@ -82,6 +82,32 @@ TEST_F(DialogWidgets, BusinessObjectDialog) {
     EXPECT_FALSE(form.IsVisible());
 }
 
+// A name the build would refuse: the check's rule in the refusal box, then the dialog open with the name
+// selected to be typed over.
+TEST_F(DialogWidgets, BusinessObjectDialogRefusesAReservedWordAndSelectsIt) {
+    frmBusObjBuilder form;
+    form.SetApplication(model.application);
+    form.OnBusinessObjectAdded([](const std::shared_ptr<core::qelBusinessObject>&) { ADD_FAILURE(); });
+    WhenShown("frmBusObjBuilder", [](QWidget& dialog) {
+        auto& name = Child<QLineEdit>(dialog, "txtName");
+        QTest::keyClicks(&name, "Type");
+        WhenShown("QMessageBox", [](QWidget& box) {
+            EXPECT_EQ(static_cast<QMessageBox&>(box).text(),
+                      "Business object \"Type\": \"Type\" is a word VB reserves!");
+            EXPECT_EQ(box.windowTitle(), "Error");
+            static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+        });
+        Child<QPushButton>(dialog, "cmdOK").click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.focusWidget(), &name);
+        EXPECT_EQ(name.selectedText(), "Type");
+        SaveScreenshot(dialog, "frmBusObjBuilder-Refused.png");
+        Child<QPushButton>(dialog, "cmdCancel").click();
+    });
+    form.Show();
+    EXPECT_EQ(model.application->BusinessObjects()->Count(), 3);
+}
+
 TEST_F(DialogWidgets, MethodDialog) {
     frmMethodBuilder form;
     form.SetMethods(model.order->Methods());

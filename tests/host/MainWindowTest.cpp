@@ -4,15 +4,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTreeWidget>
 
 #include "host/AddInManager.h"
+#include "host/FileNameDialog.h"
 #include "host/qt/CodeEditor.h"
 #include "host/qt/FormView.h"
 #include "host/qt/MainWindow.h"
 #include "platform/ide/ProjectFiles.h"
 #include "tests/host/HostTestFixture.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/support/DialogPictures.h"
 
 namespace {
 
@@ -170,6 +173,36 @@ TEST_F(MainWindowTest, WindowMenuListsTheIdesWindowsAndClosingOneClosesItsWindow
     // Opening the form again lists one designer window, not a second code window.
     Window().OpenComponent(Session().VBE().VBProjects().Item(1)->VBComponents().Item(1));
     EXPECT_EQ(Captions(Window().WindowMenu()), (Lines{"Project1 - Form1 (Code)", "Project1 - Form1 (Form)"}));
+}
+
+// Save Project Group of a new group: the file dialog opens in the current folder, and once every file is
+// written the title loses its mark of changes; Save As then opens in the group's folder.
+TEST_F(MainWindowTest, SavingClearsTheTitlesMarkAndTheSaveDialogOpensInTheGroupsFolder) {
+    StartUp();
+    Session().Document().NewProject(vbide::vbext_pt_StandardExe);
+    Session().VBE().VBProjects().Item(1)->VBComponents().Add(vbide::vbext_ct_StdModule);
+    Window().RefreshIfChanged();
+    EXPECT_EQ(Window().windowTitle(), "Project Group* - ostrel");
+    const std::filesystem::path group = mFolder / "Shop.vbg";
+    std::vector<std::filesystem::path> openedAt;
+    const auto answer = [&](bool choose) {
+        mScript.AnswerDialog([&, choose](ui::ModalDialog& dialog) {
+            auto& files = dynamic_cast<host::FileNameDialog&>(dialog);
+            openedAt.push_back(files.Suggestion());
+            if (choose)
+                files.Choose(group);
+        });
+    };
+    const QMenu* file = Window().menuBar()->actions().front()->menu();
+    answer(true);
+    ActionNamed(file, "&Save Project Group")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(group));
+    EXPECT_EQ(Window().windowTitle(), "Shop - ostrel");
+    testing_support::SavePicture(Window(), "ostrel-saved-group");
+    answer(false);
+    ActionNamed(file, "Save Project Group &As...")->trigger();
+    EXPECT_EQ(openedAt,
+              (std::vector<std::filesystem::path>{std::filesystem::current_path() / "Group1.vbg", group}));
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowDisconnectsEveryAddIn) {
