@@ -138,16 +138,20 @@ void MainWindow::BuildFileMenu() {
 }
 
 void MainWindow::RefreshIfChanged() {
-    // A save changes the mark of changes, not the group.
-    UpdateTitle();
+    // A save changes no revision, but the group's file, the files' names and the mark of changes.
+    const ProjectGroupDocument& document = mSession.Document();
     const uint64_t revision = mSession.VBE().Revision();
-    if (revision == mShownRevision)
+    if (revision == mShownRevision && document.IsDirty() == mShownDirty &&
+        document.GroupFile() == mShownGroupFile)
         return;
     mShownRevision = revision;
+    mShownDirty = document.IsDirty();
+    mShownGroupFile = document.GroupFile();
     RebuildExplorer();
     RebuildAddInsMenu();
     RebuildWindowMenu();
     SynchroniseSubWindows();
+    UpdateTitle();
 }
 
 void MainWindow::RebuildExplorer() {

@@ -6,7 +6,9 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "host/IdeSession.h"
@@ -58,7 +60,11 @@ class MainWindow : public QMainWindow {
     QMenu* mAddInsMenu;
     QMenu* mWindowMenu;
     QTimer* mRefreshTimer;
+    // What the window shows was drawn for this revision of the group, with and without changes to save,
+    // saved in this file.
     uint64_t mShownRevision = UINT64_MAX;
+    bool mShownDirty = false;
+    std::optional<std::filesystem::path> mShownGroupFile;
     std::vector<std::weak_ptr<vbide::VBComponent>> mExplorerComponents;
     struct ShownWindow {
         std::weak_ptr<vbide::Window> window;

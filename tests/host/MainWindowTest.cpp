@@ -198,6 +198,7 @@ TEST_F(MainWindowTest, SavingClearsTheTitlesMarkAndTheSaveDialogOpensInTheGroups
     ActionNamed(file, "&Save Project Group")->trigger();
     EXPECT_TRUE(std::filesystem::exists(group));
     EXPECT_EQ(Window().windowTitle(), "Shop - ostrel");
+    EXPECT_EQ(Window().Explorer()->topLevelItem(0)->text(0), "Shop (Shop.vbg)");
     testing_support::SavePicture(Window(), "ostrel-saved-group");
     answer(false);
     ActionNamed(file, "Save Project Group &As...")->trigger();
