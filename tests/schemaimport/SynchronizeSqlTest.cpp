@@ -366,6 +366,8 @@ relationships: Relationship1 Relationship2 Relationship3)",
 TEST_P(SynchronizeSql, ADatabaseErrorChangesNothing) {
     const std::string before = import_test::DumpModel(*mApplication);
     mApplication->SetDSN("Nowhere");
+    // Defined, so that the connection is tried and fails.
+    testing_support::OdbcSandbox::Get().AddUserSource("Nowhere", "No Such Driver");
     std::string message;
     mScript.AnswerDialog([&](ui::ModalDialog& dialog) {
         message = dynamic_cast<core::frmErrorDisplayUtil&>(dialog).lblMessage();
