@@ -381,13 +381,15 @@ TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePath
         testing_support::OnNextModalWidget([&](QWidget& dialog) {
             auto* path = dialog.findChild<QLineEdit*>("txtAppDatabasePath");
             ASSERT_NE(path, nullptr);
+            dialog.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
             path->setFocus();
             path->selectAll();
             QTest::keyClicks(path, QString::fromStdString(folder.string()));
             AnswerBox(text, std::string(picture) + "-box.png");
             dialog.findChild<QPushButton*>("cmdOK")->click();
             Settle();
-            stayed = dialog.isVisible();
+            stayed = dialog.isVisible() && dialog.focusWidget() == path;
             kept = path->text();
             selected = path->selectedText();
             Screenshot(dialog, (std::string(picture) + ".png").c_str());
