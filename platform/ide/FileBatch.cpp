@@ -177,23 +177,31 @@ KeptFile KeepBeside(const fs::path& file, std::string_view changed, std::string_
                       std::string(save) + " would have written is kept in " + unsaved.string() + "."};
 }
 
+// What a recovery did.
+struct Recovered {
+    std::vector<fs::path> finished;  // the files it put in place
+    std::vector<KeptFile> kept;
+    std::vector<fs::path> inTheWay;  // see RemoveTemporaryFiles
+};
+
 // Puts a listed file's temporary file in its place while the file is as the save found it (an older
 // build's list, which does not tell, is followed as that build followed it); otherwise the file is the
 // developer's now, and the temporary file goes beside it.
 void FinishListedFile(const fs::path& file, std::optional<std::string_view> stamp, int version,
-                      std::vector<KeptFile>& kept) {
+                      Recovered& recovered) {
     std::error_code error;
     if (!fs::is_regular_file(fs::symlink_status(TemporaryOf(file), error)))
         return;
     if (!stamp || IsAsRecorded(file, *stamp, version)) {
         Rename(TemporaryOf(file), file);
+        recovered.finished.push_back(file);
         return;
     }
-    kept.push_back(KeepBeside(file, "after a save that was stopped had begun", "that save"));
+    recovered.kept.push_back(KeepBeside(file, "after a save that was stopped had begun", "that save"));
 }
 
 // Renames what the list names and is still waiting, then removes the list.
-void FinishListedSave(const fs::path& folder, std::vector<KeptFile>& kept) {
+void FinishListedSave(const fs::path& folder, Recovered& recovered) {
     const fs::path list = folder / kSaveList;
     std::error_code error;
     if (!fs::is_regular_file(list, error))
@@ -210,7 +218,7 @@ void FinishListedSave(const fs::path& folder, std::vector<KeptFile>& kept) {
         if (!IsInside(relative))
             continue;
         const fs::path file = folder / relative;
-        FinishListedFile(file, stamp, version, kept);
+        FinishListedFile(file, stamp, version, recovered);
         folders.insert(file.parent_path());
     }
     SyncFolders(folders);
@@ -237,14 +245,9 @@ void RemoveTemporaryFiles(const fs::path& folder, int depth, std::vector<fs::pat
     }
 }
 
-struct Recovered {
-    std::vector<KeptFile> kept;
-    std::vector<fs::path> inTheWay;  // see RemoveTemporaryFiles
-};
-
 Recovered RecoverLocked(const fs::path& folder) {
     Recovered recovered;
-    FinishListedSave(folder, recovered.kept);
+    FinishListedSave(folder, recovered);
     // A group keeps its projects one folder down.
     RemoveTemporaryFiles(folder, 1, recovered.inTheWay);
     return recovered;
@@ -293,8 +296,10 @@ FileBatch::FileBatch(std::filesystem::path folder)
     : mFolder(folder.empty() ? fs::path(".") : std::move(folder)),
       mLock(std::make_unique<FolderLock>(mFolder)) {
     Recovered recovered = RecoverLocked(mFolder);
+    mRecoveredFiles = std::move(recovered.finished);
     for (KeptFile& kept : recovered.kept) {
         mKeptFiles.insert(kept.file.lexically_normal());
+        mRecoveredFiles.push_back(kept.file);
         mKept.push_back(std::move(kept.message));
     }
     WithKeptMessages(mKept, [&] { RequireFreePlaces(mFolder, std::move(recovered.inTheWay)); });

@@ -65,8 +65,9 @@ class FileBatch {
     // One message for each file left as the developer changed it: RecoverInterruptedSave's for the save the
     // constructor finished, then the commit's.
     const std::vector<std::string>& Kept() const { return mKept; }
-    // The files that the constructor's recovery kept, as lexically normal paths.
-    const std::set<std::filesystem::path>& KeptFiles() const { return mKeptFiles; }
+    // The files that the constructor's recovery put in place or kept: the save it finished came before
+    // this one.
+    const std::vector<std::filesystem::path>& RecoveredFiles() const { return mRecoveredFiles; }
 
   private:
     void RequireNotKept(const std::filesystem::path& file) const;
@@ -82,6 +83,7 @@ class FileBatch {
     std::unique_ptr<FolderLock> mLock;
     std::vector<std::string> mKept;
     std::set<std::filesystem::path> mKeptFiles;  // the files mKept names, as lexically normal paths
+    std::vector<std::filesystem::path> mRecoveredFiles;
     // The files written so far; until the save list may exist, the temporary files of those from mRenamed
     // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
     // keeps its parts besides.

@@ -358,9 +358,10 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
 
     CreateFolder(folder);
     FileBatch batch(folder);
-    // The developer is told of the files the recovery kept; the save after this one writes over them.
-    for (const std::filesystem::path& kept : batch.KeptFiles())
-        vbe.RestampListedFile(kept);
+    // What the recovery put in place or kept (and told of) is what this save follows: it writes over those
+    // files, a kept one only when saved again.
+    for (const std::filesystem::path& file : batch.RecoveredFiles())
+        vbe.RestampListedFile(file);
     const std::vector<int32_t> linesBeforeCode = WithKeptMessages(batch.Kept(), [&] {
         std::vector<int32_t> lines = AddGroupFiles(batch, vbe, layout, groupFile);
         batch.Commit();

@@ -74,7 +74,7 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     // A listed file's stamp; nothing for a file not listed, or not there when it was read.
     std::optional<vb::FileStamp> ListedStamp(const std::filesystem::path& file) const;
     void SetListedFiles(const std::vector<ListedFile>& files);
-    // A listed file as it is now is what the developer has been told of: a save may write over it.
+    // A listed file takes its stamp as it is now: a save may write over it.
     void RestampListedFile(const std::filesystem::path& file);
 
     uint64_t Revision() const { return mChanges->value; }

@@ -448,6 +448,41 @@ TEST_F(ProjectFilesTest, ASaveNeverWritesOverAFileTheGroupDoesNotList) {
 
 using testing_support::RecordedSaveSteps;
 
+// The IDE's save after one of its own was stopped writes over what the recovery put in place; a file the
+// developer changed after the stop is kept by the first save and written over by the next.
+TEST_F(ProjectFilesTest, ASaveAfterAStoppedOneFollowsIt) {
+    const fs::path group = mFolder / "stopped" / "App.vbg",
+                   customer = mFolder / "stopped" / "AppLogic" / "Customer.cls";
+    const struct {
+        const char* name;
+        bool changed;  // the developer changes Customer.cls after the stop
+    } cases[] = {{"nothing changed since", false}, {"a class changed since", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(group.parent_path());
+        auto vbe = BuildGroup();
+        SaveProjectGroup(*vbe, group);
+        {
+            RecordedSaveSteps stopping(2);  // flushed, listed
+            ScopedSaveSteps inForce(stopping);
+            EXPECT_THROW(SaveProjectGroup(*vbe, group), RecordedSaveSteps::Stopped);
+        }
+        if (c.changed) {
+            WriteBytes(customer, "mine");
+            EXPECT_EQ(ErrorOf([&] { SaveProjectGroup(*vbe, group); }).Number(), vb::kPathFileAccess);
+        }
+        EXPECT_EQ(SaveProjectGroup(*vbe, group), std::vector<std::string>{});
+        std::vector<std::string> unsaved;
+        for (const auto& [file, text] : FilesUnder(group.parent_path())) {
+            if (file.find(".unsaved") != std::string::npos)
+                unsaved.push_back(file + ": " + text);
+        }
+        EXPECT_EQ(unsaved, c.changed ? std::vector<std::string>{"AppLogic/Customer.cls.unsaved: " +
+                                                                ReadBytes(customer)}
+                                     : std::vector<std::string>{});
+    }
+}
+
 TEST_F(ProjectFilesTest, ACommitFlushesItsFilesBeforeTheListAndTheListBeforeTheRenames) {
     RecordedSaveSteps recorded;
     ScopedSaveSteps inForce(recorded);
