@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <string>
@@ -19,9 +20,10 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kSaveList = "~save.~lst";
 // The list's first line: this text, then the version of the list. Version 1 names the files alone; 2 adds
-// what each file was (size, modification time, inode) before its name; 3, the change time too.
+// what each file was (size, modification time, inode) before its name; 3, the change time and permission
+// bits too; 4, a hash of its content too.
 constexpr std::string_view kSaveListHeader = "ostrel save list ";
-constexpr int kSaveListVersion = 3;
+constexpr int kSaveListVersion = 4;
 constexpr std::string_view kUnsavedEnding = ".unsaved";
 constexpr std::string_view kAbsent = "-";
 
@@ -75,10 +77,9 @@ int VersionOf(std::string_view header) {
     return 0;
 }
 
-// What `file` is now, as a list of `version` records it: absent, or its size, modification time and
-// inode, then its change time and permission bits; times to the nanosecond.
-std::string StampText(const fs::path& file, int version) {
-    const std::optional<vb::FileStamp> stamp = vb::StampOf(file);
+// `stamp` as a list of `version` (up to 3) records it: absent, or its size, modification time and inode,
+// then its change time and permission bits; times to the nanosecond.
+std::string StampText(const std::optional<vb::FileStamp>& stamp, int version) {
     if (!stamp)
         return std::string(kAbsent);
     std::string text = std::to_string(stamp->size) + " " + std::to_string(stamp->modified) + " " +
@@ -86,6 +87,53 @@ std::string StampText(const fs::path& file, int version) {
     if (version >= 3)
         text += " " + std::to_string(stamp->changed) + " " + std::to_string(stamp->permissions);
     return text;
+}
+
+std::string HashText(const fs::path& file) {
+    const std::optional<uint64_t> hash = vb::ContentHashOf(file);
+    return hash ? std::to_string(*hash) : std::string(kAbsent);
+}
+
+// What a list records of `file`, which the batch found as `asRead`: that stamp and, while the file is
+// still as found, a hash of its content; a file changed since has no hash, as it will not be taken for
+// what it was.
+std::string RecordOf(const fs::path& file, const std::optional<vb::FileStamp>& asRead) {
+    if (!asRead)
+        return std::string(kAbsent);
+    return StampText(asRead, 3) + " " + (vb::StampOf(file) == asRead ? HashText(file) : std::string(kAbsent));
+}
+
+// The blank-separated parts of a record.
+std::vector<std::string_view> PartsOf(std::string_view record) {
+    std::vector<std::string_view> parts;
+    for (size_t from = 0;;) {
+        const size_t blank = record.find(' ', from);
+        parts.push_back(record.substr(from, blank == std::string_view::npos ? blank : blank - from));
+        if (blank == std::string_view::npos)
+            return parts;
+        from = blank + 1;
+    }
+}
+
+// Whether `file` is still what a list of `version` recorded. From version 4 on, a file whose inode or
+// change time alone differ (a copied or restored folder) is compared by its content.
+bool IsAsRecorded(const fs::path& file, std::string_view record, int version) {
+    const std::optional<vb::FileStamp> now = vb::StampOf(file);
+    const std::string stamp = StampText(now, std::min(version, 3));
+    if (version < 4 || record == kAbsent || !now)
+        return stamp == record;
+    const std::vector<std::string_view> recorded = PartsOf(record);
+    const std::vector<std::string_view> current = PartsOf(stamp);
+    constexpr size_t kSize = 0, kModified = 1, kPermissions = 4, kHash = 5;
+    if (recorded.size() != kHash + 1)
+        return false;
+    if (record.substr(0, record.size() - recorded[kHash].size() - 1) == stamp)
+        return true;
+    for (const size_t part : {kSize, kModified, kPermissions}) {
+        if (recorded[part] != current[part])
+            return false;
+    }
+    return recorded[kHash] != kAbsent && HashText(file) == recorded[kHash];
 }
 
 // "<file>.unsaved", or with a number after it when that name is taken.
@@ -120,29 +168,40 @@ bool SplitListLine(std::string_view line, int version, std::optional<std::string
     return true;
 }
 
+// Leaves `file` as the developer made it and puts its temporary file beside it, never over an earlier one;
+// `changed` tells when it changed.
+KeptFile KeepBeside(const fs::path& file, std::string_view changed, std::string_view save) {
+    const fs::path unsaved = UnsavedPlaceOf(file);
+    Rename(TemporaryOf(file), unsaved);
+    return {file, file.string() + " changed " + std::string(changed) + ", so it is left as it is; what " +
+                      std::string(save) + " would have written is kept in " + unsaved.string() + "."};
+}
+
+// What a recovery did.
+struct Recovered {
+    std::vector<fs::path> finished;  // the files it put in place
+    std::vector<KeptFile> kept;
+    std::vector<fs::path> inTheWay;  // see RemoveTemporaryFiles
+};
+
 // Puts a listed file's temporary file in its place while the file is as the save found it (an older
 // build's list, which does not tell, is followed as that build followed it); otherwise the file is the
 // developer's now, and the temporary file goes beside it.
 void FinishListedFile(const fs::path& file, std::optional<std::string_view> stamp, int version,
-                      std::vector<KeptFile>& kept) {
-    const fs::path temporary = TemporaryOf(file);
+                      Recovered& recovered) {
     std::error_code error;
-    if (!fs::is_regular_file(temporary, error))
+    if (!fs::is_regular_file(fs::symlink_status(TemporaryOf(file), error)))
         return;
-    if (!stamp || StampText(file, version) == *stamp) {
-        Rename(temporary, file);
+    if (!stamp || IsAsRecorded(file, *stamp, version)) {
+        Rename(TemporaryOf(file), file);
+        recovered.finished.push_back(file);
         return;
     }
-    const fs::path unsaved = UnsavedPlaceOf(file);
-    Rename(temporary, unsaved);
-    kept.push_back({file, file.string() +
-                              " changed after a save that was stopped had begun, so it is left as it "
-                              "is; what that save would have written is kept in " +
-                              unsaved.string() + "."});
+    recovered.kept.push_back(KeepBeside(file, "after a save that was stopped had begun", "that save"));
 }
 
 // Renames what the list names and is still waiting, then removes the list.
-void FinishListedSave(const fs::path& folder, std::vector<KeptFile>& kept) {
+void FinishListedSave(const fs::path& folder, Recovered& recovered) {
     const fs::path list = folder / kSaveList;
     std::error_code error;
     if (!fs::is_regular_file(list, error))
@@ -159,7 +218,7 @@ void FinishListedSave(const fs::path& folder, std::vector<KeptFile>& kept) {
         if (!IsInside(relative))
             continue;
         const fs::path file = folder / relative;
-        FinishListedFile(file, stamp, version, kept);
+        FinishListedFile(file, stamp, version, recovered);
         folders.insert(file.parent_path());
     }
     SyncFolders(folders);
@@ -168,30 +227,35 @@ void FinishListedSave(const fs::path& folder, std::vector<KeptFile>& kept) {
     SyncFolder(folder);
 }
 
-void RemoveTemporaryFiles(const fs::path& folder, int depth) {
+// Removes the temporary files and the links named like them (a backup tool's); adds to `inTheWay` what
+// else is named like them (a folder, a pipe), which a save must not go on over.
+void RemoveTemporaryFiles(const fs::path& folder, int depth, std::vector<fs::path>& inTheWay) {
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         const fs::file_status status = entry->symlink_status(error);
-        if (fs::is_directory(status) && depth > 0) {
-            RemoveTemporaryFiles(entry->path(), depth - 1);
-        } else if (fs::is_regular_file(status) && entry->path().string().ends_with(kTemporaryEnding)) {
+        const bool temporary = entry->path().string().ends_with(kTemporaryEnding);
+        if (!temporary && fs::is_directory(status) && depth > 0) {
+            RemoveTemporaryFiles(entry->path(), depth - 1, inTheWay);
+        } else if (temporary && (fs::is_regular_file(status) || fs::is_symlink(status))) {
             fs::remove(entry->path(), error);
+        } else if (temporary && fs::exists(status)) {
+            inTheWay.push_back(entry->path());
         }
         error.clear();
     }
 }
 
-std::vector<KeptFile> RecoverLocked(const fs::path& folder) {
-    std::vector<KeptFile> kept;
-    FinishListedSave(folder, kept);
+Recovered RecoverLocked(const fs::path& folder) {
+    Recovered recovered;
+    FinishListedSave(folder, recovered);
     // A group keeps its projects one folder down.
-    RemoveTemporaryFiles(folder, 1);
-    return kept;
+    RemoveTemporaryFiles(folder, 1, recovered.inTheWay);
+    return recovered;
 }
 
-// What stands where the save list goes after a recovery is no save list of ours: refused before any
-// temporary file is written.
-void RequireSaveListPlace(const fs::path& folder) {
+// What stands where the save list or a temporary file goes after a recovery is no file of ours: refused
+// before any temporary file is written.
+void RequireFreePlaces(const fs::path& folder, std::vector<fs::path> inTheWay) {
     const fs::path list = folder / kSaveList;
     for (const fs::path& place : {list, TemporaryOf(list)}) {
         std::error_code error;
@@ -203,6 +267,8 @@ void RequireSaveListPlace(const fs::path& folder) {
                             "vbide");
         }
     }
+    if (!inTheWay.empty())
+        RaiseTemporaryInTheWay(*std::min_element(inTheWay.begin(), inTheWay.end()));
 }
 
 }  // namespace
@@ -229,11 +295,14 @@ class FolderLock {
 FileBatch::FileBatch(std::filesystem::path folder)
     : mFolder(folder.empty() ? fs::path(".") : std::move(folder)),
       mLock(std::make_unique<FolderLock>(mFolder)) {
-    for (KeptFile& kept : RecoverLocked(mFolder)) {
+    Recovered recovered = RecoverLocked(mFolder);
+    mRecoveredFiles = std::move(recovered.finished);
+    for (KeptFile& kept : recovered.kept) {
         mKeptFiles.insert(kept.file.lexically_normal());
+        mRecoveredFiles.push_back(kept.file);
         mKept.push_back(std::move(kept.message));
     }
-    WithKeptMessages(mKept, [&] { RequireSaveListPlace(mFolder); });
+    WithKeptMessages(mKept, [&] { RequireFreePlaces(mFolder, std::move(recovered.inTheWay)); });
 }
 
 FileBatch::~FileBatch() {
@@ -254,8 +323,8 @@ void FileBatch::RequireNotKept(const std::filesystem::path& file) const {
     }
 }
 
-void FileBatch::Added(const std::filesystem::path& file) {
-    mStamps.push_back(StampText(file, kSaveListVersion));
+void FileBatch::Added(const std::filesystem::path& file, const std::optional<vb::FileStamp>& asRead) {
+    mAsRead.push_back(asRead);
     mFiles.push_back(file.native());
 }
 
@@ -269,7 +338,7 @@ void FileBatch::Commit() {
     mListed = true;
     WriteSaveList(steps);
     for (; mRenamed < mFiles.size(); ++mRenamed)
-        RenameIntoPlace(mFiles[mRenamed], steps);
+        RenameIntoPlace(mRenamed, steps);
     SyncFolders(folders);
     const fs::path list = mFolder / kSaveList;
     if (::unlink(list.c_str()) != 0)
@@ -285,14 +354,21 @@ void FileBatch::FlushTemporaryFiles(const std::set<std::filesystem::path>& folde
 void FileBatch::WriteSaveList(SaveSteps& steps) {
     TextWriter list(mFolder / kSaveList);
     list.Line(std::string(kSaveListHeader) + std::to_string(kSaveListVersion));
-    for (size_t i = 0; i < mFiles.size(); ++i)
-        list.Line(mStamps[i] + "\t" + fs::path(mFiles[i]).lexically_relative(mFolder).generic_string());
+    mRecords.reserve(mFiles.size());
+    for (size_t i = 0; i < mFiles.size(); ++i) {
+        mRecords.push_back(RecordOf(mFiles[i], mAsRead[i]));
+        list.Line(mRecords[i] + "\t" + fs::path(mFiles[i]).lexically_relative(mFolder).generic_string());
+    }
     list.Save();
     steps.Listed();
 }
 
-void FileBatch::RenameIntoPlace(const std::string& file, SaveSteps& steps) {
-    Rename(TemporaryOf(file), file);
+void FileBatch::RenameIntoPlace(size_t index, SaveSteps& steps) {
+    const fs::path file = mFiles[index];
+    if (IsAsRecorded(file, mRecords[index], kSaveListVersion))
+        Rename(TemporaryOf(file), file);
+    else
+        mKept.push_back(KeepBeside(file, "after it was read", "this save").message);
     steps.Renamed(file);
 }
 
@@ -302,7 +378,7 @@ std::vector<std::string> RecoverInterruptedSave(const std::filesystem::path& fol
         return {};
     FolderLock lock(folder);
     std::vector<std::string> messages;
-    for (KeptFile& kept : RecoverLocked(folder))
+    for (KeptFile& kept : RecoverLocked(folder).kept)
         messages.push_back(std::move(kept.message));
     return messages;
 }

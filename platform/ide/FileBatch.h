@@ -7,21 +7,26 @@
 // finds the temporary files the list names where the save left them. Saves and recoveries of one folder
 // wait for each other.
 //
-// The list also records what each file was when the batch took it (absent, or its size, modification time,
-// inode and change time, which a chmod moves too). The recovery renames a temporary file over its file only
-// while the file is still exactly that: a file the developer changed in between stays, and the temporary
-// file is kept beside it as "<file>.unsaved". A list left by an older build is finished as that build
-// would finish it: one without change times compares without them, one that names the files alone renames
-// unasked.
+// The list also records what each file was when the caller read it (absent, or its size, modification
+// time, inode, change time, which a chmod moves too, and permission bits, with a hash of its content). The
+// commit and the recovery rename a temporary file over its file only while the file is still that: a file
+// the developer changed in between stays, and the temporary file is kept beside it as "<file>.unsaved"
+// (numbered when that name is taken). A file whose inode or change time alone differ, as in a copied
+// folder, is compared by its content. A list left by an older build is finished as that build would
+// finish it: one without hashes takes such a file as changed, one without change times compares without
+// them, one that names the files alone renames unasked. Temporary files are made new, never written
+// through a link.
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/ide/TextFile.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/FileStamp.h"
 
 namespace vbide {
 
@@ -31,23 +36,25 @@ class SaveSteps;
 class FileBatch {
   public:
     // `folder` must exist; a save of it that was interrupted is finished first (what that kept: Kept()). 75
-    // when it cannot be locked, or when something that is no save list stands where the save list goes
-    // (nothing is written then; the error tells Kept() too).
+    // when it cannot be locked, or when something that is no save list stands where the save list goes, or
+    // something that is neither a file nor a link where a temporary file goes (nothing is written then;
+    // the error tells Kept() too).
     explicit FileBatch(std::filesystem::path folder);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
-    // Writes `file` (in the folder or one of its subfolders) through `write`, into its temporary file. 75
-    // for a file that the constructor's recovery left as the developer changed it: the batch must not
-    // write over it unasked.
+    // Writes `file` (in the folder or one of its subfolders) through `write`, into its temporary file.
+    // `asRead` is what the file was when the caller read it (nothing: it was not there); the commit keeps
+    // a file that changed since. 75 for a file that the constructor's recovery left as the developer
+    // changed it: the batch must not write over it unasked.
     template <typename Write>
-    void Add(const std::filesystem::path& file, Write&& write) {
+    void Add(const std::filesystem::path& file, const std::optional<vb::FileStamp>& asRead, Write&& write) {
         RequireNotKept(file);
         TextWriter writer(file);
         write(writer);
         writer.Close();
-        Added(file);
+        Added(file, asRead);
         writer.Release();
     }
 
@@ -55,27 +62,34 @@ class FileBatch {
     void Commit();
     // The files added, in their order.
     const std::vector<std::string>& Files() const { return mFiles; }
-    // RecoverInterruptedSave's messages for the save the constructor finished.
+    // One message for each file left as the developer changed it: RecoverInterruptedSave's for the save the
+    // constructor finished, then the commit's.
     const std::vector<std::string>& Kept() const { return mKept; }
+    // The files that the constructor's recovery put in place or kept: the save it finished came before
+    // this one.
+    const std::vector<std::filesystem::path>& RecoveredFiles() const { return mRecoveredFiles; }
 
   private:
     void RequireNotKept(const std::filesystem::path& file) const;
-    // Keeps `file`, whose temporary file is written, with what the file itself is now.
-    void Added(const std::filesystem::path& file);
+    // Keeps `file`, whose temporary file is written, with what it was when read.
+    void Added(const std::filesystem::path& file, const std::optional<vb::FileStamp>& asRead);
     // The steps of Commit, each told to `steps` when done.
     void FlushTemporaryFiles(const std::set<std::filesystem::path>& folders, SaveSteps& steps);
     void WriteSaveList(SaveSteps& steps);
-    void RenameIntoPlace(const std::string& file, SaveSteps& steps);
+    // Renames the temporary file of mFiles[index] over it, or beside it when the file changed since read.
+    void RenameIntoPlace(size_t index, SaveSteps& steps);
 
     std::filesystem::path mFolder;
     std::unique_ptr<FolderLock> mLock;
     std::vector<std::string> mKept;
     std::set<std::filesystem::path> mKeptFiles;  // the files mKept names, as lexically normal paths
+    std::vector<std::filesystem::path> mRecoveredFiles;
     // The files written so far; until the save list may exist, the temporary files of those from mRenamed
     // on are the batch's to remove. Plain strings: a large application saves thousands of files, and a path
     // keeps its parts besides.
     std::vector<std::string> mFiles;
-    std::vector<std::string> mStamps;  // what each of mFiles was when it was added
+    std::vector<std::optional<vb::FileStamp>> mAsRead;  // what each of mFiles was when read
+    std::vector<std::string> mRecords;                  // what the list records of each, once written
     size_t mRenamed = 0;
     bool mListed = false;
 };

@@ -14,6 +14,7 @@
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/TextFile.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/FileStamp.h"
 #include "platform/vb/Text.h"
 
 namespace vbide {
@@ -116,7 +117,8 @@ std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& f
 }
 
 // A file on disk that the open group does not list is someone's work that a save must not write over, and
-// one made read-only is kept from being written, as the VB IDE refuses to save over it.
+// one made read-only is kept from being written, as the VB IDE refuses to save over it; a link would be
+// replaced by the file, its target left behind.
 void RequireSavable(const VBE& vbe, const std::filesystem::path& file) {
     struct stat status {};
     if (::lstat(file.c_str(), &status) != 0)
@@ -127,6 +129,15 @@ void RequireSavable(const VBE& vbe, const std::filesystem::path& file) {
                             " is not part of the project group, and saving would write over it. Nothing has "
                             "been saved; move the file away or open the group that lists it.",
                         "vbide");
+    }
+    if (S_ISLNK(status.st_mode)) {
+        std::error_code error;
+        throw vb::Error(
+            vb::kPathFileAccess,
+            file.string() + " is a link to " + std::filesystem::read_symlink(file, error).string() +
+                ", and saving would put a file in its place. Nothing has been saved; put the file "
+                "itself there, or move the link away.",
+            "vbide");
     }
     // Root may write any file: the file's own write bits tell what its owner meant.
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(file.c_str(), W_OK) != 0) {
@@ -171,19 +182,27 @@ std::filesystem::path ExistingFileNamed(const TextReader& in, std::string_view t
                     "vbide");
 }
 
+// Notes `file` with its stamp, taken before it is read: a save keeps a file changed since.
+const std::filesystem::path& Listed(const std::filesystem::path& file, std::vector<ListedFile>& listed) {
+    listed.push_back({file.native(), vb::StampOf(file)});
+    return file;
+}
+
 std::shared_ptr<VBComponent> ReadProjectComponent(const TextReader& in, vbext_ComponentType type,
-                                                  std::string_view value, const ChangeCounterPtr& changes) {
+                                                  std::string_view value, const ChangeCounterPtr& changes,
+                                                  std::vector<ListedFile>& listed) {
     const size_t separator = value.find(';');
     const std::string_view fileText = TrimBlanks(
         type == vbext_ct_VBForm || separator == std::string_view::npos ? value : value.substr(separator + 1));
-    auto component = ReadComponentFile(ExistingFileNamed(in, fileText), changes);
+    auto component = ReadComponentFile(Listed(ExistingFileNamed(in, fileText), listed), changes);
     if (component->Type() != type)
         RaiseFileFormat(in.File(), in.LineNumber(), "the file is not a " + std::string(KeyOf(type)));
     return component;
 }
 
-std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const ChangeCounterPtr& changes) {
-    TextReader in(file);
+std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const ChangeCounterPtr& changes,
+                                       std::vector<ListedFile>& listed) {
+    TextReader in(Listed(file, listed));
     auto project = std::make_shared<VBProject>(vbext_pt_StandardExe, "", changes);
     std::vector<std::shared_ptr<VBComponent>> components;
     // The folded names of `components`, for the duplicate check.
@@ -226,7 +245,7 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
                 {std::string(TrimBlanks(std::string_view(value).substr(0, separator))),
                  std::string(TrimBlanks(std::string_view(value).substr(separator + 1)))});
         } else if (component != std::end(kComponentLines)) {
-            auto read = ReadProjectComponent(in, component->type, value, changes);
+            auto read = ReadProjectComponent(in, component->type, value, changes, listed);
             if (!names.insert(vb::FoldCase(read->Name())).second)
                 RaiseFileFormat(file, in.LineNumber(), "two components named " + read->Name());
             components.push_back(std::move(read));
@@ -253,20 +272,22 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
 
 // Writes every file of the group into `batch`: per project its components, then its project file, and last
 // the group file. Returns the lines above the code of each component in turn.
-std::vector<int32_t> AddGroupFiles(FileBatch& batch, const std::vector<ProjectLayout>& layout,
-                                   const std::filesystem::path& groupFile,
-                                   const std::shared_ptr<VBProject>& start) {
+std::vector<int32_t> AddGroupFiles(FileBatch& batch, const VBE& vbe, const std::vector<ProjectLayout>& layout,
+                                   const std::filesystem::path& groupFile) {
     std::vector<int32_t> linesBeforeCode;
     for (const ProjectLayout& project : layout) {
         CreateFolder(project.folder);
         for (const auto& component : project.project->VBComponents()) {
-            batch.Add(ComponentFile(project, *component), [&](TextWriter& out) {
+            const std::filesystem::path file = ComponentFile(project, *component);
+            batch.Add(file, vbe.ListedStamp(file), [&](TextWriter& out) {
                 linesBeforeCode.push_back(WriteComponentText(*component, out));
             });
         }
-        batch.Add(project.file, [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
+        batch.Add(project.file, vbe.ListedStamp(project.file),
+                  [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
     }
-    batch.Add(groupFile, [&](TextWriter& out) {
+    const std::shared_ptr<VBProject> start = vbe.VBProjects().StartProject();
+    batch.Add(groupFile, vbe.ListedStamp(groupFile), [&](TextWriter& out) {
         out.Line("VBGROUP 5.0");
         for (const ProjectLayout& project : layout) {
             const std::string& name = project.project->Name();
@@ -279,7 +300,8 @@ std::vector<int32_t> AddGroupFiles(FileBatch& batch, const std::vector<ProjectLa
 
 // Reads the group file and what it names into the IDE.
 void ReadGroup(VBE& vbe, const std::filesystem::path& groupFile) {
-    TextReader in(groupFile);
+    std::vector<ListedFile> listed;
+    TextReader in(Listed(groupFile, listed));
     if (!in.Next().starts_with("VBGROUP "))
         in.Fail("not a project group file");
     std::vector<std::shared_ptr<VBProject>> projects;
@@ -292,7 +314,7 @@ void ReadGroup(VBE& vbe, const std::filesystem::path& groupFile) {
         const std::string key = line.substr(0, equals == std::string::npos ? 0 : equals);
         if (key != "Project" && key != "StartupProject")
             in.Fail("expected Project= or StartupProject=");
-        auto project = ReadProject(ExistingFileNamed(in, line.substr(equals + 1)), vbe.Changes());
+        auto project = ReadProject(ExistingFileNamed(in, line.substr(equals + 1)), vbe.Changes(), listed);
         for (const auto& other : projects) {
             if (vb::TextEquals(other->Name(), project->Name()))
                 RaiseFileFormat(groupFile, in.LineNumber(), "two projects named " + project->Name());
@@ -300,12 +322,6 @@ void ReadGroup(VBE& vbe, const std::filesystem::path& groupFile) {
         if (key == "StartupProject")
             start = project;
         projects.push_back(std::move(project));
-    }
-    std::vector<std::string> listed = {groupFile.native()};
-    for (const auto& project : projects) {
-        listed.push_back(project->FileName().native());
-        for (const auto& component : project->VBComponents())
-            listed.push_back(component->FileNames(1));
     }
     vbe.VBProjects().ReplaceAll(std::move(projects), std::move(start));
     vbe.SetListedFiles(listed);
@@ -342,8 +358,12 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
 
     CreateFolder(folder);
     FileBatch batch(folder);
+    // What the recovery put in place or kept (and told of) is what this save follows: it writes over those
+    // files, a kept one only when saved again.
+    for (const std::filesystem::path& file : batch.RecoveredFiles())
+        vbe.RestampListedFile(file);
     const std::vector<int32_t> linesBeforeCode = WithKeptMessages(batch.Kept(), [&] {
-        std::vector<int32_t> lines = AddGroupFiles(batch, layout, groupFile, vbe.VBProjects().StartProject());
+        std::vector<int32_t> lines = AddGroupFiles(batch, vbe, layout, groupFile);
         batch.Commit();
         return lines;
     });
@@ -354,7 +374,11 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
             component->SetFileName(ComponentFile(project, *component), *lines++);
         project.project->SetFileName(project.file);
     }
-    vbe.SetListedFiles(batch.Files());
+    std::vector<ListedFile> saved;
+    saved.reserve(batch.Files().size());
+    for (const std::string& file : batch.Files())
+        saved.push_back({file, vb::StampOf(file)});
+    vbe.SetListedFiles(saved);
     return batch.Kept();
 }
 

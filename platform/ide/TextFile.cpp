@@ -61,7 +61,20 @@ size_t LineEndLength(const char* at, const char* end) {
     return 1;
 }
 
+// A new file, made by this call alone: never one that stands there, nor the target of a link.
+int CreateTemporary(const std::filesystem::path& temporary) {
+    return ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
 }  // namespace
+
+void RaiseTemporaryInTheWay(const std::filesystem::path& temporary) {
+    throw vb::Error(vb::kPathFileAccess,
+                    temporary.string() +
+                        " stands where a temporary file of the save goes, and it is not a file. Nothing has "
+                        "been saved; move it away, then save again.",
+                    "vbide");
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
@@ -124,7 +137,16 @@ TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
         RaiseFileError(vb::kPathNotFound, mFile);
     mTemporary = mFile;
     mTemporary += kTemporaryEnding;
-    mDescriptor = ::open(mTemporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    mDescriptor = CreateTemporary(mTemporary);
+    if (mDescriptor < 0 && errno == EEXIST) {
+        // A leftover of a stopped save, or a link a backup tool made: removed, never written through. What
+        // else stands there is someone's.
+        struct stat status {};
+        if (::lstat(mTemporary.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode))
+            RaiseTemporaryInTheWay(mTemporary);
+        ::unlink(mTemporary.c_str());
+        mDescriptor = CreateTemporary(mTemporary);
+    }
     if (mDescriptor < 0)
         RaiseFileError(vb::kPathFileAccess, mFile);
 }

@@ -45,9 +45,10 @@ class TextReader {
 // The ending of temporary files: "<file>.~tmp" becomes <file> when it is complete.
 inline constexpr std::string_view kTemporaryEnding = ".~tmp";
 
-// Streams lines into the temporary file "<file>.~tmp"; Save renames it over `file`, and a writer dropped
-// without Save (or Release) removes it. 76 when the folder does not exist, 75 when the file cannot be
-// written.
+// Streams lines into the temporary file "<file>.~tmp", made new: a file or link left there is removed
+// first, never written through, and anything else there (a folder, a pipe) is refused
+// (RaiseTemporaryInTheWay). Save renames it over `file`, and a writer dropped without Save (or Release)
+// removes it. 76 when the folder does not exist, 75 when the file cannot be written.
 class TextWriter {
   public:
     explicit TextWriter(std::filesystem::path file);
@@ -81,6 +82,9 @@ class TextWriter {
     int mDescriptor = -1;
     bool mSaved = false;
 };
+
+// 75 naming `temporary`: something that is neither a file nor a link stands where a temporary file goes.
+[[noreturn]] void RaiseTemporaryInTheWay(const std::filesystem::path& temporary);
 
 // Flushes a folder's entries (renames, removals) to disk; 75 on failure.
 void SyncFolder(const std::filesystem::path& folder);

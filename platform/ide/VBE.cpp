@@ -84,27 +84,38 @@ bool VBE::ListsFile(const std::filesystem::path& file) const {
     return mListedFiles.contains(FileKey(file).native());
 }
 
-void VBE::SetListedFiles(const std::vector<std::string>& files) {
+std::optional<vb::FileStamp> VBE::ListedStamp(const std::filesystem::path& file) const {
+    const auto found = mListedFiles.find(FileKey(file).native());
+    return found == mListedFiles.end() ? std::nullopt : found->second;
+}
+
+void VBE::SetListedFiles(const std::vector<ListedFile>& files) {
     mListedFiles.clear();
     // A group's files are a few folders' files: each folder is resolved once. The key of a file that is
     // no link (or is missing) is its folder's key and its name.
     std::filesystem::path folder;
     std::filesystem::path folderKey;
     std::error_code error;
-    for (const std::string& text : files) {
-        const std::filesystem::path file = std::filesystem::absolute(text, error);
+    for (const ListedFile& listed : files) {
+        const std::filesystem::path file = std::filesystem::absolute(listed.path, error);
         const std::filesystem::path name = file.filename();
         const auto status = std::filesystem::symlink_status(file, error);
         if (error || name.empty() || name == "." || name == ".." || std::filesystem::is_symlink(status)) {
-            mListedFiles.insert(FileKey(file).native());
+            mListedFiles.insert_or_assign(FileKey(file).native(), listed.stamp);
             continue;
         }
         if (file.parent_path() != folder) {
             folder = file.parent_path();
             folderKey = FileKey(folder);
         }
-        mListedFiles.insert((folderKey / name).native());
+        mListedFiles.insert_or_assign((folderKey / name).native(), listed.stamp);
     }
+}
+
+void VBE::RestampListedFile(const std::filesystem::path& file) {
+    const auto found = mListedFiles.find(FileKey(file).native());
+    if (found != mListedFiles.end())
+        found->second = vb::StampOf(file);
 }
 
 }  // namespace vbide

@@ -9,14 +9,16 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ide/ChangeCounter.h"
 #include "platform/ide/CommandBars.h"
 #include "platform/ide/VBProject.h"
 #include "platform/ide/Windows.h"
+#include "platform/vb/FileStamp.h"
 #include "platform/vb/Object.h"
 
 namespace vbide {
@@ -48,6 +50,12 @@ class VBProjects {
     std::weak_ptr<VBProject> mStart;
 };
 
+// A file of the group on disk and its stamp when it was read or written (nothing: it was not there).
+struct ListedFile {
+    std::string path;
+    std::optional<vb::FileStamp> stamp;
+};
+
 class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
   public:
     VBE();
@@ -60,9 +68,14 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::Events& Events() { return mEvents; }
 
     // The files of the group on disk as it was last opened from or saved to (the group file, its project
-    // files and their component files): a save writes over no other file. Opening a group replaces them.
+    // files and their component files), each with its stamp when it was read or written: a save writes
+    // over no other file, and over none that changed since. Opening a group replaces them.
     bool ListsFile(const std::filesystem::path& file) const;
-    void SetListedFiles(const std::vector<std::string>& files);
+    // A listed file's stamp; nothing for a file not listed, or not there when it was read.
+    std::optional<vb::FileStamp> ListedStamp(const std::filesystem::path& file) const;
+    void SetListedFiles(const std::vector<ListedFile>& files);
+    // A listed file takes its stamp as it is now: a save may write over it.
+    void RestampListedFile(const std::filesystem::path& file);
 
     uint64_t Revision() const { return mChanges->value; }
     const ChangeCounterPtr& Changes() const { return mChanges; }
@@ -74,7 +87,7 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::CommandBars mCommandBars{mChanges};
     vbide::Events mEvents;
     // One spelling per file (see FileKey), as strings.
-    std::unordered_set<std::string> mListedFiles;
+    std::unordered_map<std::string, std::optional<vb::FileStamp>> mListedFiles;
 };
 
 }  // namespace vbide

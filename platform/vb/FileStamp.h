@@ -22,4 +22,8 @@ struct FileStamp {
 // The stamp of what `path` names (links followed); nothing when there is nothing there.
 std::optional<FileStamp> StampOf(const std::filesystem::path& path);
 
+// A hash of what the file at `path` holds (links followed), for telling a copy of a file from a changed
+// file where the stamps differ; nothing when it cannot be read.
+std::optional<uint64_t> ContentHashOf(const std::filesystem::path& path);
+
 }  // namespace vb

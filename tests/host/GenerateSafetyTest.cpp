@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -45,6 +47,35 @@ void RemoveLinesHolding(const fs::path& file, const std::string& text) {
             kept += line + "\n";
     }
     std::ofstream(file, std::ios::binary) << kept;
+}
+
+// A class's text with `line` added in its edit point "Error Constants", as a developer adds it.
+std::string WithLineInEditPoint(std::string text, const std::string& line) {
+    const std::string marker = "'<<<Start Edit Point: Error Constants\r\n";
+    text.insert(text.find(marker) + marker.size(), line + "\r\n");
+    return text;
+}
+
+// The developer adds `line` to the class in `file` and saves it.
+void SaveWithLineInEditPoint(const fs::path& file, const std::string& line) {
+    const std::string text = WithLineInEditPoint(Contents(file), line);
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+// The tree without the lines that tell when a file was generated.
+Tree Undated(Tree tree) {
+    for (auto& [path, text] : tree) {
+        for (size_t at = text.find("'Date: "); at != std::string::npos; at = text.find("'Date: ", at))
+            text.erase(at, text.find('\n', at) - at + 1);
+    }
+    return tree;
+}
+
+// What a run says of a file that changed since `when` and is left as it is, its text kept in `unsaved`.
+std::string KeptWarning(const fs::path& file, const std::string& when, const std::string& save,
+                        const fs::path& unsaved) {
+    return "warning: " + file.string() + " changed " + when + ", so it is left as it is; what " + save +
+           " would have written is kept in " + unsaved.string() + ".\n";
 }
 
 // The number of the file's first line that is `text`, as an editor numbers it; 0 when none is.
@@ -106,8 +137,8 @@ class GenerateSafety : public ::testing::Test {
     }
 
     // One run of the program; its process id. The sanitizers keep no freed memory and no allocation
-    // stacks in it, so that twenty runs stay quick.
-    static pid_t Start(const fs::path& out) {
+    // stacks in it, so that twenty runs stay quick. Its errors go to `errors` when given.
+    static pid_t Start(const fs::path& out, const fs::path& errors = {}) {
         Lines arguments = Arguments(out);
         arguments.insert(arguments.begin(), {OSTREL_PROGRAM, "generate"});
         std::vector<char*> argv;
@@ -126,6 +157,9 @@ class GenerateSafety : public ::testing::Test {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        if (!errors.empty())
+            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errors.c_str(), O_WRONLY | O_CREAT,
+                                             0600);
         pid_t child = 0;
         const int started = posix_spawn(&child, OSTREL_PROGRAM, &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
@@ -134,6 +168,27 @@ class GenerateSafety : public ::testing::Test {
     static int Wait(pid_t child) {
         int status = 0;
         ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // One run of the program, killed when it takes longer than a run can (a run that waits for ever
+    // fails the test at once); its exit code (-1 when killed), its errors in mErr.
+    int RunWithinSeconds(const fs::path& out) {
+        const fs::path errors = mFolder / "errors.txt";
+        fs::remove(errors);
+        const pid_t child = Start(out, errors);
+        EXPECT_GT(child, 0);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        int status = 0;
+        while (::waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ::kill(child, SIGKILL);
+                ::waitpid(child, &status, 0);
+                ADD_FAILURE() << "the run did not end within 30 seconds";
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        mErr.str(Contents(errors));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -164,12 +219,21 @@ class GenerateSafety : public ::testing::Test {
         return mine;
     }
 
-    // Each line stands exactly once in the folder's files (what a stopped save would have written, kept
-    // beside a file the developer changed since, aside).
+    // A group with the developer's lines, generated again, as a regeneration leaves it: a run over it
+    // changes only the dates. Returns the developer's lines.
+    Lines Regenerated(const fs::path& out) {
+        EXPECT_EQ(Generate(out), 0) << mErr.str();
+        const Lines mine = AddDevelopersLines(out);
+        EXPECT_EQ(Generate(out), 0) << mErr.str();
+        return mine;
+    }
+
+    // Each line stands exactly once in the folder's files (what a save would have written, kept beside a
+    // file the developer changed since, aside).
     static void ExpectEachOnce(const fs::path& out, const Lines& lines) {
         std::map<std::string, int> seen;
         for (const auto& [path, text] : TreeOf(out)) {
-            if (path.ends_with(".unsaved"))
+            if (path.find(".unsaved") != std::string::npos)
                 continue;
             std::istringstream in(text);
             for (std::string line; std::getline(in, line);) {
@@ -529,6 +593,170 @@ TEST_F(GenerateSafety, AStoppedSaveNeverTakesALineTheDeveloperAddedSince) {
                                   kept + ".") != std::string::npos,
                   waited)
             << mErr.str();
+    }
+}
+
+// Whatever a backup or sync tool leaves named like a temporary file of the save, and a file that is a link:
+// the save never writes through a link, never waits on a pipe, and refuses what it cannot remove.
+TEST_F(GenerateSafety, NothingIsWrittenThroughALinkOrIntoAPipe) {
+    const fs::path pristine = mFolder / "pristine", around = mFolder / "around", out = around / "out";
+    const Lines mine = Regenerated(pristine);
+    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
+    const fs::path temporary = product.string() + ".~tmp", outside = around / "outside.cls";
+    const std::string inTheWay = "ostrel generate: " + temporary.string() +
+                                 " stands where a temporary file of the save goes, and it is not a file. "
+                                 "Nothing has been saved; move it away, then save again. (error 75, vbide)\n";
+    const struct {
+        const char* name;
+        std::function<void()> leave;  // what is found beside the group
+        std::string says;  // the whole of what the run prints: a refusal changes nothing, a run that goes on
+                           // leaves the files as they were before
+    } cases[] = {
+        {"a link to a file outside", [&] { fs::create_symlink(outside, temporary); }, ""},
+        {"a link to nowhere", [&] { fs::create_symlink(around / "nowhere", temporary); }, ""},
+        {"a link waiting in place of a stopped save's temporary file",
+         [&] {
+             testing_support::RecordedSaveSteps stopping(2);  // flushed, listed
+             vbide::ScopedSaveSteps inForce(stopping);
+             EXPECT_THROW(Generate(out), testing_support::RecordedSaveSteps::Stopped);
+             fs::remove(temporary);
+             fs::create_symlink(outside, temporary);
+         },
+         ""},
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(temporary.c_str(), 0600), 0); }, inTheWay},
+        {"a folder", [&] { fs::create_directory(temporary); }, inTheWay},
+        {"the class a link to a file outside",
+         [&] {
+             fs::rename(product, outside);
+             fs::create_symlink(outside, product);
+         },
+         "ostrel generate: " + product.string() + " is a link to " + outside.string() +
+             ", and saving would put a file in its place. Nothing has been saved; put the file itself there, "
+             "or move the link away. (error 75, vbide)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(around);
+        fs::create_directories(around);
+        fs::copy(pristine, out, fs::copy_options::recursive);
+        std::ofstream(outside, std::ios::binary) << "not the class\r\n";
+        const Tree before = Undated(TreeOf(around));
+        c.leave();
+        const Tree left = TreeOf(around);
+        EXPECT_EQ(RunWithinSeconds(out), c.says.empty() ? 0 : 1);
+        EXPECT_EQ(mErr.str(), c.says);
+        if (c.says.empty())
+            EXPECT_EQ(Undated(TreeOf(around)), before);
+        else
+            EXPECT_EQ(TreeOf(around), left);
+        ExpectEachOnce(around, mine);
+    }
+}
+
+// The developer saves a class after the run read it: the save, and the recovery of a run killed after its
+// list, keep the developer's file and put the run's text beside it, never over text kept before.
+TEST_F(GenerateSafety, AFileSavedDuringTheRunIsKept) {
+    const fs::path pristine = mFolder / "pristine", out = mFolder / "out";
+    const Lines mine = Regenerated(pristine);
+    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
+    const struct {
+        const char* name;
+        size_t savedAfter;  // the commit's step after which the developer saves: 1 flushed, 2 listed
+        bool killed;        // the run is killed after its list, and the next run finishes its save
+        int runs = 1;       // runs, each with a save of the developer's
+    } cases[] = {
+        {"saved before the list", 1, false},
+        {"saved after the list", 2, false},
+        {"saved before the list, killed after it", 1, true},
+        {"saved after the list, killed after it", 2, true},
+        {"twice saved and killed, each kept apart", 2, true, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(out);
+        fs::copy(pristine, out, fs::copy_options::recursive);
+        Tree expected = Undated(TreeOf(out));
+        const std::string productFile = fs::relative(product, out).string();
+        Lines added = mine;
+        std::string warning;
+        for (int run = 1; run <= c.runs; ++run) {
+            const std::string line = "    ' saved during run " + std::to_string(run);
+            const std::string unsaved = productFile + ".unsaved" + (run == 1 ? "" : std::to_string(run));
+            expected[unsaved] = expected[productFile];  // a run writes again what it read
+            expected[productFile] = WithLineInEditPoint(expected[productFile], line);
+            added.push_back(line);
+            testing_support::RecordedSaveSteps steps(c.killed ? 2 : 0, c.savedAfter,
+                                                     [&] { SaveWithLineInEditPoint(product, line); });
+            vbide::ScopedSaveSteps inForce(steps);
+            if (c.killed) {
+                EXPECT_THROW(Generate(out), testing_support::RecordedSaveSteps::Stopped);
+            } else {
+                EXPECT_EQ(Generate(out), 0);
+            }
+            warning = c.killed ? KeptWarning(product, "after a save that was stopped had begun", "that save",
+                                             out / unsaved)
+                               : KeptWarning(product, "after it was read", "this save", out / unsaved);
+        }
+        if (c.killed) {
+            EXPECT_EQ(Generate(out), 0);
+        }
+        EXPECT_EQ(mErr.str(), warning);
+        EXPECT_EQ(Undated(TreeOf(out)), expected);
+        ExpectEachOnce(out, added);
+    }
+}
+
+// A folder whose save was stopped, copied as backup tools copy (times kept, inodes new): the next run
+// finishes the save where the files are as the save found them.
+TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
+    const fs::path pristine = mFolder / "pristine", stopped = mFolder / "stopped", out = mFolder / "out";
+    const Lines mine = Regenerated(pristine);
+    fs::copy(pristine, stopped, fs::copy_options::recursive);
+    {
+        testing_support::RecordedSaveSteps stopping(2);  // flushed, listed
+        vbide::ScopedSaveSteps inForce(stopping);
+        EXPECT_THROW(Generate(stopped), testing_support::RecordedSaveSteps::Stopped);
+    }
+    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
+    const std::string added = "    ' mine, after the copy";
+    const struct {
+        const char* name;
+        bool edited;     // the developer adds a line to Product.cls in the copy
+        bool olderList;  // the list as the build before hashes wrote it
+    } cases[] = {{"copied", false, false},
+                 {"copied, then a class edited", true, false},
+                 {"an older list", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(out);
+        ASSERT_EQ(std::system(("cp -a '" + stopped.string() + "' '" + out.string() + "'").c_str()), 0);
+        Tree expected = Undated(TreeOf(pristine));
+        std::string warnings;
+        if (c.edited) {
+            SaveWithLineInEditPoint(product, added);
+            expected["OrderEntryBusiness/Product.cls.unsaved"] = expected["OrderEntryBusiness/Product.cls"];
+            expected["OrderEntryBusiness/Product.cls"] =
+                WithLineInEditPoint(expected["OrderEntryBusiness/Product.cls"], added);
+            warnings = KeptWarning(product, "after a save that was stopped had begun", "that save",
+                                   product.string() + ".unsaved");
+        }
+        if (c.olderList) {  // without hashes, every copied file is taken as changed, as that build did
+            std::istringstream lines(Contents(out / "~save.~lst"));
+            std::string older = "ostrel save list 3\r\n", line;
+            for (std::getline(lines, line); std::getline(lines, line);) {
+                const std::string file = line.substr(line.find('\t') + 1, line.size() - line.find('\t') - 2);
+                older +=
+                    line.substr(0, line.rfind(' ', line.find('\t'))) + line.substr(line.find('\t')) + "\n";
+                expected[file + ".unsaved"] = expected[file];
+                warnings += KeptWarning(out / file, "after a save that was stopped had begun", "that save",
+                                        (out / file).string() + ".unsaved");
+            }
+            std::ofstream(out / "~save.~lst", std::ios::binary) << older;
+        }
+        EXPECT_EQ(Generate(out), 0);
+        EXPECT_EQ(mErr.str(), warnings);
+        EXPECT_EQ(Undated(TreeOf(out)), expected);
+        ExpectEachOnce(out, mine);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/ui/QtInteraction.h"
 #include "tests/host/HostTestFixture.h"
 #include "tests/support/DialogPictures.h"
+#include "tests/support/FileTree.h"
 #include "tests/support/RecordedSaveSteps.h"
 
 namespace {
@@ -271,6 +272,39 @@ TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKept) {
             EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), left[i]);
         }
     }
+}
+
+// The developer saves a module in another editor while the IDE saves the group: the module stays as they
+// made it, and the box tells where the IDE's text was kept.
+TEST_F(IdeSessionTest, AFileSavedDuringASaveIsKeptAndTold) {
+    const std::filesystem::path folder = mFolder / "during", group = folder / "Group1.vbg";
+    const std::filesystem::path module = folder / "Project1" / "Module1.bas";
+    const auto other = std::make_shared<vbide::VBE>();
+    other->VBProjects().Add(vbide::vbext_pt_StandardExe)->VBComponents().Add(vbide::vbext_ct_StdModule);
+    vbide::SaveProjectGroup(*other, group);
+    auto& document = Session().Document();
+    ASSERT_TRUE(document.OpenGroup(group));
+    const std::string ides = testing_support::Contents(module), mine = ides + "' mine\r\n";
+    testing_support::RecordedSaveSteps saving(0, 1, [&] { std::ofstream(module, std::ios::binary) << mine; });
+    vbide::ScopedSaveSteps inForce(saving);
+
+    ui::QtInteraction qt;
+    ui::ScopedInteraction useIt(qt);
+    testing_support::DriveModal(
+        host::kHostTitle, "ostrel-kept-saved-during-save", [&] { EXPECT_TRUE(document.Save()); },
+        [&](QDialog& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text().toStdString(),
+                      module.string() +
+                          " changed after it was read, so it is left as it is; what this save would "
+                          "have written is kept in " +
+                          module.string() + ".unsaved.");
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            testing_support::Press(dialog, QDialogButtonBox::Ok);
+        });
+    EXPECT_EQ(testing_support::Contents(module), mine);
+    EXPECT_EQ(testing_support::Contents(module.string() + ".unsaved"), ides);
 }
 
 TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {

@@ -9,7 +9,7 @@
 
 namespace testing_support {
 
-// relative path -> contents ("/" for a folder)
+// relative path -> contents ("/" for a folder, "-> target" for a link, "|" for anything else)
 using FileTree = std::map<std::string, std::string>;
 
 // The whole file, or "" when it is missing.
@@ -21,8 +21,14 @@ inline std::string Contents(const std::filesystem::path& file) {
 inline FileTree TreeOf(const std::filesystem::path& folder) {
     FileTree tree;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        tree[std::filesystem::relative(entry.path(), folder).string()] =
-            entry.is_regular_file() ? Contents(entry.path()) : "/";
+        const auto status = entry.symlink_status();
+        std::string& seen = tree[entry.path().lexically_relative(folder).string()];  // links not followed
+        if (std::filesystem::is_symlink(status))
+            seen = "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else if (std::filesystem::is_regular_file(status))
+            seen = Contents(entry.path());
+        else
+            seen = std::filesystem::is_directory(status) ? "/" : "|";
     }
     return tree;
 }

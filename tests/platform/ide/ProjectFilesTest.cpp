@@ -1,6 +1,7 @@
 #include "platform/ide/ProjectFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -358,6 +359,49 @@ TEST_F(ProjectFilesTest, SaveAsWritesThroughATemporaryFile) {
     EXPECT_EQ(FilesUnder(file.parent_path()).size(), 1U);
 }
 
+// What a killed save or a backup tool left where the temporary file goes: a file or a link is removed and
+// never written through; anything else is refused, naming it.
+TEST_F(ProjectFilesTest, ASaveMakesItsTemporaryFileNewWhateverStandsThere) {
+    auto module = BuildGroup()->VBProjects().Item(2)->VBComponents().Item("CommonLogical");
+    const fs::path file = mFolder / "scratch" / "CommonLogical_tmp.txt", outside = mFolder / "outside.txt";
+    const fs::path temporary = file.string() + ".~tmp";
+    const struct {
+        const char* name;
+        std::function<void()> leave;
+        bool refused;
+    } cases[] = {
+        {"a file", [&] { WriteBytes(temporary, "left"); }, false},
+        {"a link to a file outside", [&] { fs::create_symlink(outside, temporary); }, false},
+        {"a link to nowhere", [&] { fs::create_symlink(mFolder / "nowhere", temporary); }, false},
+        {"a folder", [&] { fs::create_directories(temporary); }, true},
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(temporary.c_str(), 0600), 0); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(file.parent_path());
+        fs::create_directories(file.parent_path());
+        WriteBytes(file, "old");
+        WriteBytes(outside, "outside");
+        c.leave();
+        if (c.refused) {
+            const vb::Error error = ErrorOf([&] { module->SaveAs(file); });
+            EXPECT_EQ(error.Number(), vb::kPathFileAccess);
+            EXPECT_EQ(error.Description(),
+                      temporary.string() +
+                          " stands where a temporary file of the save goes, and it is not a "
+                          "file. Nothing has been saved; move it away, then save again.");
+        } else {
+            module->SaveAs(file);
+        }
+        EXPECT_EQ(ReadBytes(file), c.refused ? "old"
+                                             : "Attribute VB_Name = \"CommonLogical\"\r\nPublic Const "
+                                               "Edit_Restriction = 1\r\n");
+        EXPECT_FALSE(fs::is_symlink(file));
+        EXPECT_EQ(fs::exists(fs::symlink_status(temporary)), c.refused);
+        EXPECT_EQ(ReadBytes(outside), "outside");
+    }
+}
+
 TEST_F(ProjectFilesTest, ASaveNeverWritesOverAFileTheGroupDoesNotList) {
     SaveProjectGroup(*BuildGroup(), mFolder / "first" / "App.vbg");
     const struct {
@@ -404,13 +448,48 @@ TEST_F(ProjectFilesTest, ASaveNeverWritesOverAFileTheGroupDoesNotList) {
 
 using testing_support::RecordedSaveSteps;
 
+// The IDE's save after one of its own was stopped writes over what the recovery put in place; a file the
+// developer changed after the stop is kept by the first save and written over by the next.
+TEST_F(ProjectFilesTest, ASaveAfterAStoppedOneFollowsIt) {
+    const fs::path group = mFolder / "stopped" / "App.vbg",
+                   customer = mFolder / "stopped" / "AppLogic" / "Customer.cls";
+    const struct {
+        const char* name;
+        bool changed;  // the developer changes Customer.cls after the stop
+    } cases[] = {{"nothing changed since", false}, {"a class changed since", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(group.parent_path());
+        auto vbe = BuildGroup();
+        SaveProjectGroup(*vbe, group);
+        {
+            RecordedSaveSteps stopping(2);  // flushed, listed
+            ScopedSaveSteps inForce(stopping);
+            EXPECT_THROW(SaveProjectGroup(*vbe, group), RecordedSaveSteps::Stopped);
+        }
+        if (c.changed) {
+            WriteBytes(customer, "mine");
+            EXPECT_EQ(ErrorOf([&] { SaveProjectGroup(*vbe, group); }).Number(), vb::kPathFileAccess);
+        }
+        EXPECT_EQ(SaveProjectGroup(*vbe, group), std::vector<std::string>{});
+        std::vector<std::string> unsaved;
+        for (const auto& [file, text] : FilesUnder(group.parent_path())) {
+            if (file.find(".unsaved") != std::string::npos)
+                unsaved.push_back(file + ": " + text);
+        }
+        EXPECT_EQ(unsaved, c.changed ? std::vector<std::string>{"AppLogic/Customer.cls.unsaved: " +
+                                                                ReadBytes(customer)}
+                                     : std::vector<std::string>{});
+    }
+}
+
 TEST_F(ProjectFilesTest, ACommitFlushesItsFilesBeforeTheListAndTheListBeforeTheRenames) {
     RecordedSaveSteps recorded;
     ScopedSaveSteps inForce(recorded);
     FileBatch batch(mFolder);
     fs::create_directories(mFolder / "sub");
     for (const fs::path& file : {mFolder / "a.txt", mFolder / "sub" / "b.txt"})
-        batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+        batch.Add(file, vb::StampOf(file), [](TextWriter& out) { out.Line("new"); });
     batch.Commit();
     EXPECT_EQ(recorded.Steps(), (std::vector<std::string>{"flushed", "listed", "a.txt", "b.txt"}));
 }
@@ -449,7 +528,7 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
                 ScopedSaveSteps inForce(stopping);
                 FileBatch batch(folder);
                 for (const auto& file : files)
-                    batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+                    batch.Add(file, vb::StampOf(file), [](TextWriter& out) { out.Line("new"); });
                 EXPECT_THROW(batch.Commit(), RecordedSaveSteps::Stopped);
             }
             const fs::path list = folder / "~save.~lst";
@@ -505,7 +584,7 @@ TEST_F(ProjectFilesTest, ABatchThatFailsBeforeCommittingLeavesEveryFileAsItWas) 
         const vb::Error failed = ErrorOf([&] {
             FileBatch batch(folder);
             for (size_t i = 0; i < std::size(files); ++i) {
-                batch.Add(files[i], [&](TextWriter& out) {
+                batch.Add(files[i], vb::StampOf(files[i]), [&](TextWriter& out) {
                     out.Line("new");
                     if (i == c.failing)
                         vb::Raise(vb::kPathFileAccess);
@@ -520,7 +599,7 @@ TEST_F(ProjectFilesTest, ABatchThatFailsBeforeCommittingLeavesEveryFileAsItWas) 
     {
         FileBatch batch(folder);
         for (const auto& file : files)
-            batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+            batch.Add(file, vb::StampOf(file), [](TextWriter& out) { out.Line("new"); });
         batch.Commit();
     }
     auto expected = before;
@@ -547,7 +626,7 @@ TEST_F(ProjectFilesTest, ABatchWhoseRenameFailsIsFinishedByTheRecovery) {
         const vb::Error failed = ErrorOf([&] {
             FileBatch batch(folder);
             for (const auto& file : files)
-                batch.Add(file, [](TextWriter& out) { out.Line("new"); });
+                batch.Add(file, vb::StampOf(file), [](TextWriter& out) { out.Line("new"); });
             batch.Commit();
         });
         EXPECT_EQ(failed.Number(), vb::kPathFileAccess) << c.name;
