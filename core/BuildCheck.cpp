@@ -70,7 +70,7 @@ class BuildChecker {
     void Check(const std::vector<std::shared_ptr<qelBusinessObject>>& chosen) {
         const std::string application = "Application " + QuotedText(mApplication.Name());
         const bool applicationNamed = Name(application, mApplication.Name());
-        if (chosen.empty())
+        if (mApplication.BusinessObjects()->Count() == 0)
             Fault(application, "it has no business objects to build");
         ModelText(application, "its data source", mApplication.DSN());
         Literal(application, "its data source", mApplication.DSN());

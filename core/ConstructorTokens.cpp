@@ -128,7 +128,8 @@ void qelConstructor::RegisterTokens() {
 }
 
 bool qelConstructor::IsPlainName(std::string_view name) {
-    return std::ranges::all_of(name, [](char c) {
+    // Blanks around a name are no part of it.
+    return std::ranges::all_of(vb::Trim(name), [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
     });
 }

@@ -87,7 +87,8 @@ class qelConstructor : public typelib::IConstructor,
     std::string_view TokenValue(size_t token) const;
     // `line` with its tokens replaced: the line itself when it holds none, otherwise mLine.
     std::string_view SubstituteTokens(std::string_view line);
-    // Only ASCII letters, digits and "_": SQL takes such a name as it stands, any other between brackets.
+    // Only ASCII letters, digits and "_", blanks around aside: SQL takes such a name as it stands, any other
+    // between brackets.
     static bool IsPlainName(std::string_view name);
     static std::string SqlName(const std::string& name);
     std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const;

@@ -122,7 +122,8 @@ TEST_F(TokenTest, SqlNamesAreBracketedUnlessPlain) {
         {"Say\"Hi\"", "[Say\"Hi\"]"},
         {"Größe", "[Größe]"},
         {"a-b", "[a-b]"},
-        {" Lines ", "[ Lines ]"},
+        {" Lines ", " Lines "},
+        {" Order Lines ", "[ Order Lines ]"},
     };
     for (const auto& c : cases) {
         mBusinessObject->Table()->SetName(c.name);
