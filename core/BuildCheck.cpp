@@ -47,10 +47,10 @@ constexpr int32_t kLongestShownText = 100;
 static_assert((2 * kLongestShownText + 10) * 120 < 32767);
 
 // A business object's option buttons stand right of the label column, which is as wide as its longest
-// label: with labels of at most 16 characters and captions of at most 36, a button has room on a form of
+// label: with labels of at most 16 characters and captions of at most 34, a button has room on a form of
 // up to three columns (a label of 35 leaves it none on the sample's Customer, of two).
 constexpr int32_t kLongestLabelBesideOptions = 16;
-constexpr int32_t kLongestOptionCaption = 36;
+constexpr int32_t kLongestOptionCaption = 34;
 
 // A model text in a fault that names its length: its beginning.
 std::string Excerpt(const std::string& text) {

@@ -246,7 +246,7 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
          "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = replace(hex(zeroblob(1000)), '00', "
          "'s') WHERE ID = 13",
          Refusal(
-             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "a"a"a"a"a"a"a"a"a"a"..." has 800 characters, more than the 36 that leave the button room beside the labels)",
+             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "a"a"a"a"a"a"a"a"a"a"..." has 800 characters, more than the 34 that leave the button room beside the labels)",
               R"(Property "Customer.Phone": the upper bound "zzzzzzzzzzzzzzzzzzzz..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)",
               R"(Method "Order.Ship": its stored procedure "ssssssssssssssssssss..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)"})},
         {"String lengths no fixed-length string has",
@@ -275,7 +275,7 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
              "INSERT INTO PermittedValues VALUES (14, '" +
              std::string(342, 'v') + "'), (7, 'Payment on delivery within 30 days & more')",
          Refusal(
-             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Payment on delivery ..." has 41 characters, more than the 36 that leave the button room beside the labels)",
+             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Payment on delivery ..." has 41 characters, more than the 34 that leave the button room beside the labels)",
               R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 16 that leave the option buttons of its forms room)",
               R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)",
               R"(Property "Product.Description": its label "MMMMMMMMMMMMMMMMMMMM..." has 234 characters, more than the 100 that a form's layout takes)"})},
