@@ -312,6 +312,8 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
          "",
          "OrderEntry",
          {R"(   strSQL = "DELETE FROM [Order]]Header] " & strSQL)",
+          R"(    strSQL = "Select * From [Order]]Header] " & GenSQLFromProperties())",
+          R"(    rsOrder.Open "[Order]]Header]", cnnDataBase, , , adCmdTable)",
           R"(  strSQL = "SELECT [Sig[n'a""ture] FROM [Order]]Header] " & strSQL)"}},
         {"virtual properties whose association does not exist",
          "UPDATE Property SET IsVirtual = 1 WHERE ID = 10;"
