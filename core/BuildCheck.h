@@ -11,11 +11,11 @@
 // properties have an association to take their values through, its data types, String lengths, permitted
 // values and range bounds against their types, the model texts that generated comments or captions hold
 // (table, field and stored-procedure names, labels, option captions: one line each), and those written as
-// string literals (data source, local database, permitted values, range bounds,
-// stored-procedure names: short enough for a line of VB code). Every model text holds only characters of
-// Windows-1252, the code page of VB files; table and field names are no longer than a database takes; with
-// forms, labels and listed values are no longer than a form's layout takes. The rules for names made of
-// names are GeneratedNames.h's.
+// string literals (data source, local database, permitted values, range bounds, stored-procedure names:
+// short enough for a line of VB code). Every model text holds only characters of Windows-1252, the code
+// page of VB files; table and field names are no longer than a database takes; with forms, labels and
+// listed values are no longer than a form's layout takes. The rules for names made of names are
+// GeneratedNames.h's.
 
 #include <memory>
 #include <string>
