@@ -36,6 +36,33 @@ bool HoldsControlCharacter(std::string_view text) {
 constexpr int32_t kLongestLiteral = 900;
 static_assert(kLongestLiteral + 74 < vb::kMaxLineLength);
 
+// The longest table or field name a database of the three takes (SQL Server's and Oracle's 128). Lines of
+// SQL hold a table's and a field's name, brackets and doubled characters included, with names of 30.
+constexpr int32_t kLongestDatabaseName = 128;
+static_assert(2 * (2 * kLongestDatabaseName + 2) + 3 * 30 + 200 < vb::kMaxLineLength);
+
+// A form's layout counts in twips, in 16 bits: a label or a listed value wider than this many characters
+// overflows it beside the other controls of a row (120 twips a character at most).
+constexpr int32_t kLongestShownText = 100;
+static_assert((2 * kLongestShownText + 10) * 120 < 32767);
+
+// A business object's option buttons stand right of the label column, which is as wide as its longest
+// label: with labels of at most 16 characters and captions of at most 34, a button has room on a form of
+// up to three columns (a label of 35 leaves it none on the sample's Customer, of two).
+constexpr int32_t kLongestLabelBesideOptions = 16;
+constexpr int32_t kLongestOptionCaption = 34;
+
+// A model text in a fault that names its length: its beginning.
+std::string Excerpt(const std::string& text) {
+    return QuotedText(vb::Len(text) <= 20 ? text : vb::Left(text, 20) + "...");
+}
+
+bool HasOptionButtons(const qelBusinessObject& businessObject) {
+    const auto& properties = *businessObject.Properties();
+    return std::any_of(properties.begin(), properties.end(),
+                       [](const auto& property) { return property->ControlType() == "OptionButton"; });
+}
+
 class BuildChecker {
   public:
     BuildChecker(const qelApplication& application, bool forms) : mApplication(application), mForms(forms) {}
@@ -43,11 +70,19 @@ class BuildChecker {
     void Check(const std::vector<std::shared_ptr<qelBusinessObject>>& chosen) {
         const std::string application = "Application " + QuotedText(mApplication.Name());
         const bool applicationNamed = Name(application, mApplication.Name());
-        TakeProjects();
+        if (mApplication.BusinessObjects()->Count() == 0)
+            Fault(application, "it has no business objects to build");
+        ModelText(application, "its data source", mApplication.DSN());
+        Literal(application, "its data source", mApplication.DSN());
+        ModelText(application, "its local database", mApplication.LocalDBName());
+        Literal(application, "its local database", mApplication.LocalDBName());
+        // VB loads no project that holds a module of its own name.
         for (const char* module : {"CommonPersist", "CommonLogical", "ErrorDisplay"})
             mComponents.Hold(module, "the module \"" + std::string(module) + "\"");
-        if (mForms) {
+        if (mForms)
             mComponents.Hold("Common", "the module \"Common\"");
+        TakeProjects();
+        if (mForms) {
             if (applicationNamed) {
                 const std::string& name = mApplication.Name();
                 Component(application, {"its startup form", "frm" + name + "_Startup"});
@@ -86,14 +121,36 @@ class BuildChecker {
                   what + " " + QuotedText(text) + " holds a control character, and it stands on one line");
     }
 
+    // Model text that generated code or a form holds: VB files are written in Windows-1252, which would
+    // turn any other character into "?".
+    void ModelText(const std::string& item, const std::string& what, const std::string& text) {
+        if (const std::string outside = vb::FirstOutsideWindows1252(text); !outside.empty())
+            Fault(item, what + " " + Excerpt(text) + " holds \"" + outside +
+                            "\", a character that the Windows-1252 text of VB files cannot hold");
+    }
+
     // Model text that generated code writes as a string literal.
     void Literal(const std::string& item, const std::string& what, const std::string& text) {
         const int32_t length = vb::Len(vb::StringLiteral(text));
         if (length > kLongestLiteral) {
-            Fault(item, what + " " + QuotedText(vb::Left(text, 20) + "...") + " makes a literal of " +
-                            std::to_string(length) + " characters, longer than the " +
-                            std::to_string(kLongestLiteral) + " that fit on a line of VB code");
+            Fault(item, what + " " + Excerpt(text) + " makes a literal of " + std::to_string(length) +
+                            " characters, longer than the " + std::to_string(kLongestLiteral) +
+                            " that fit on a line of VB code");
         }
+    }
+
+    void Length(const std::string& item, const std::string& what, const std::string& text, int32_t limit,
+                const char* why) {
+        const int32_t length = vb::Len(text);
+        if (length > limit)
+            Fault(item, what + " " + Excerpt(text) + " has " + std::to_string(length) +
+                            " characters, more than the " + std::to_string(limit) + " " + why);
+    }
+
+    void DatabaseName(const std::string& item, const std::string& what, const std::string& name) {
+        OneLine(item, what, name);
+        ModelText(item, what, name);
+        Length(item, what, name, kLongestDatabaseName, "that a database takes in a name");
     }
 
     void Component(const std::string& item, const MadeName& made) {
@@ -120,7 +177,9 @@ class BuildChecker {
     void CheckBuilt(const qelBusinessObject& businessObject, bool named) {
         const std::string item = BusinessObjectItem(businessObject);
         if (const auto& table = businessObject.Table())
-            OneLine(item, "the name of its table", table->Name());
+            DatabaseName(item, "the name of its table", table->Name());
+        mLongestLabel =
+            mForms && HasOptionButtons(businessObject) ? kLongestLabelBesideOptions : kLongestShownText;
         if (named) {
             for (const MadeName& made : ComponentNames(
                      businessObject.Name(), mApplication.Architecture() == typelib::ThreeTier, mForms))
@@ -132,6 +191,7 @@ class BuildChecker {
         for (const auto& method : *businessObject.Methods()) {
             const std::string methodItem = MemberItem("Method", businessObject, method->Name());
             OneLine(methodItem, "its stored procedure", method->StoredProcedureName());
+            ModelText(methodItem, "its stored procedure", method->StoredProcedureName());
             Literal(methodItem, "its stored procedure", method->StoredProcedureName());
             if (Name(methodItem, method->Name())) {
                 if (const std::string clash = members.TakeMethod(methodItem, method->Name()); !clash.empty())
@@ -159,9 +219,20 @@ class BuildChecker {
             Fault(item, "the length " + std::to_string(property.Length()) + " is outside the " +
                             std::to_string(kMinStringLength) + " to " + std::to_string(kMaxStringLength) +
                             " characters of a VB fixed-length string");
+        // Its code reads the value from the business object an association names.
+        if (property.IsVirtual() && !property.IsForeignProperty())
+            Fault(item,
+                  "it is virtual, but no association gives it the business object it takes its value from");
         OneLine(item, "its label", property.Label());
+        ModelText(item, "its label", property.Label());
+        if (mForms) {
+            Length(item, "its label", property.Label(), mLongestLabel,
+                   mLongestLabel == kLongestLabelBesideOptions
+                       ? "that leave the option buttons of its forms room"
+                       : "that a form's layout takes");
+        }
         if (const auto& field = property.Field())
-            OneLine(item, "the name of its field", field->Name());
+            DatabaseName(item, "the name of its field", field->Name());
         if (property.IsPVList())
             CheckPermittedValues(item, property);
         if (property.IsPVRange())
@@ -174,9 +245,18 @@ class BuildChecker {
                 Fault(item, "the permitted value " + QuotedText(value) + " " + fault);
                 continue;
             }
-            if (property.ControlType() == "OptionButton")
+            const std::string& control = property.ControlType();
+            if (control == "OptionButton")
                 OneLine(item, "the permitted value (an option button's caption)", value);
-            Literal(item, "the permitted value", value);
+            ModelText(item, "the permitted value", value);
+            // Of two limits on its length, the stricter is named.
+            if (mForms && control == "OptionButton")
+                Length(item, "the permitted value (an option button's caption)", value, kLongestOptionCaption,
+                       "that leave the button room beside the labels");
+            else if (mForms && (control == "ComboBox" || control == "ListBox"))
+                Length(item, "the permitted value", value, kLongestShownText, "that a form's layout takes");
+            else
+                Literal(item, "the permitted value", value);
         }
     }
 
@@ -187,10 +267,12 @@ class BuildChecker {
         }
         for (const auto& [what, bound] : {std::pair{"the lower bound", property.LowerBound()},
                                           std::pair{"the upper bound", property.UpperBound()}}) {
-            if (const std::string fault = ValueFault(property.DataType(), bound); !fault.empty())
+            if (const std::string fault = ValueFault(property.DataType(), bound); !fault.empty()) {
                 Fault(item, std::string(what) + " " + QuotedText(bound) + " " + fault);
-            else
+            } else {
+                ModelText(item, what, bound);
                 Literal(item, what, bound);
+            }
         }
     }
 
@@ -198,6 +280,7 @@ class BuildChecker {
     bool mForms;
     std::vector<std::string> mProjects;
     NameScope mComponents;
+    int32_t mLongestLabel = kLongestShownText;  // of the business object being checked
 };
 
 }  // namespace

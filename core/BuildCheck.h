@@ -3,14 +3,18 @@
 // generated code is checked before anything is written, so that every model a repository can hold either
 // generates code that compiles or is refused with every fault named at once.
 //
-// Checked: the application's and the projects' names (they name the group file and the project folders),
-// the names of all business objects; of each business object built, its properties' and methods' names,
-// the names its class takes from them (its members, distinct ignoring case, also from the members every
-// generated class has), the class names made from it (at most 40 characters, distinct across the build),
-// its data types, String lengths, permitted values and range bounds against their types, the model texts
-// that generated comments or captions hold (table, field and stored-procedure names, labels, option
-// captions: one line each), and those written as string literals (permitted values, range bounds,
-// stored-procedure names: short enough for a line of VB code). The rules for names made of names are
+// Checked: that there is a business object to build; the application's and the projects' names (they name
+// the group file and the project folders; no project is named as a generated module), the names of all
+// business objects; of each business object built, its properties' and methods' names, the names its class
+// takes from them (its members, distinct ignoring case, also from the members every generated class has),
+// the class names made from it (at most 40 characters, distinct across the build), that its virtual
+// properties have an association to take their values through, its data types, String lengths, permitted
+// values and range bounds against their types, the model texts that generated comments or captions hold
+// (table, field and stored-procedure names, labels, option captions: one line each), and those written as
+// string literals (data source, local database, permitted values, range bounds, stored-procedure names:
+// short enough for a line of VB code). Every model text holds only characters of Windows-1252, the code
+// page of VB files; table and field names are no longer than a database takes; with forms, labels and
+// listed values are no longer than a form's layout takes. The rules for names made of names are
 // GeneratedNames.h's.
 
 #include <memory>

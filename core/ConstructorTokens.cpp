@@ -1,5 +1,6 @@
 // The engine's tokens: the built-in list, where each value comes from, and the substitution of a line.
 
+#include <algorithm>
 #include <array>
 
 #include "core/ObjectAccess.h"
@@ -127,7 +128,15 @@ void qelConstructor::RegisterTokens() {
 }
 
 bool qelConstructor::IsPlainName(std::string_view name) {
-    return vb::Trim(name).find(' ') == std::string::npos;
+    // Blanks around a name are no part of it.
+    return std::ranges::all_of(vb::Trim(name), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    });
+}
+
+std::string qelConstructor::SqlName(const std::string& name) {
+    // Inside brackets only "]" is special: SQL reads "]]" as one.
+    return "[" + vb::Replace(name, "]", "]]") + "]";
 }
 
 std::string_view qelConstructor::TokenValue(size_t token) const {
@@ -137,7 +146,7 @@ std::string_view qelConstructor::TokenValue(size_t token) const {
         return mValue;
     };
     const auto sqlForm = [&](const std::string& name) {
-        return IsPlainName(name) ? std::string_view(name) : made("[" + name + "]");
+        return IsPlainName(name) ? std::string_view(name) : made(SqlName(name));
     };
     switch (token) {
         case AppName:

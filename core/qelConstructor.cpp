@@ -162,6 +162,7 @@ bool qelConstructor::VBComponentExists(const std::string& projectName, const std
 
 int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std::string& componentName,
                                        int32_t componentType, const std::string& formTemplateFile) {
+    mFailureTold = false;
     if (!mProjectSet)
         return typelib::Project_Not_Specified;
     std::shared_ptr<vbide::VBProject> project;
@@ -199,9 +200,11 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
                 } catch (const BrokenEditPoint& broken) {
                     ui::MsgBox(BrokenEditPointMessage(*existing, broken), ui::vbOKOnly | ui::vbCritical,
                                "Broken Edit Point");
+                    mFailureTold = true;
                     return typelib::Component_Not_Created;
                 } catch (const UnusableTempFolder& unusable) {
                     ui::MsgBox(unusable.Description(), ui::vbOKOnly | ui::vbCritical, "Temporary Folder");
+                    mFailureTold = true;
                     return typelib::Component_Not_Created;
                 }
                 mCurProject->VBComponents().Remove(existing);

@@ -62,6 +62,7 @@ class qelConstructor : public typelib::IConstructor,
                            int32_t componentType) override;
     int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
                            int32_t componentType, const std::string& formTemplateFile) override;
+    bool FailureTold() const override { return mFailureTold; }
     int16_t SetVBComponentProperty(const std::string& propertyName,
                                    const vb::Variant& propertyValue) override;
 
@@ -86,7 +87,10 @@ class qelConstructor : public typelib::IConstructor,
     std::string_view TokenValue(size_t token) const;
     // `line` with its tokens replaced: the line itself when it holds none, otherwise mLine.
     std::string_view SubstituteTokens(std::string_view line);
+    // Only ASCII letters, digits and "_", blanks around aside: SQL takes such a name as it stands, any other
+    // between brackets.
     static bool IsPlainName(std::string_view name);
+    static std::string SqlName(const std::string& name);
     std::shared_ptr<typelib::IBusinessObject> CurrentBusObj() const;
     std::shared_ptr<typelib::IBusinessObject> CurrentParentBusObj() const;
     std::shared_ptr<typelib::IBusinessObject> CurrentChildBusObj() const;
@@ -132,6 +136,7 @@ class qelConstructor : public typelib::IConstructor,
     bool mControlSet = false;
     int32_t mLinesInComponent = 0;
     bool mEditPointsSaved = false;
+    bool mFailureTold = false;  // by the last SetVBComponent
 
     TokenTable mTokens;
     std::string mLine;                            // the line Code writes, kept to save an allocation per line

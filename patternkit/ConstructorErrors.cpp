@@ -21,7 +21,8 @@ void Ask(const std::string& prompt) {
 }  // namespace
 
 void DisplayConstructorError(int16_t returnCode, const std::string& projectName,
-                             const std::string& componentName, const std::string& controlName) {
+                             const std::string& componentName, const std::string& controlName,
+                             bool causeTold) {
     switch (returnCode) {
         case typelib::Project_Not_Found:
             Tell("The project: " + projectName + " does not exist.  Ending execution.");
@@ -38,9 +39,12 @@ void DisplayConstructorError(int16_t returnCode, const std::string& projectName,
                  "method. Ending execution.");
             break;
         case typelib::Component_Not_Created:
-            Ask("The component: " + componentName +
-                " could not be created. A component with the same name already exists or the name is not a "
-                "valid Visual Basic name. Do you want to continue.");
+            Ask("The component: " + componentName + " could not be created." +
+                (causeTold
+                     ? std::string()
+                     : " A component with the same name already exists or the name is not a valid Visual "
+                       "Basic name.") +
+                " Do you want to continue.");
             break;
         case typelib::Component_Not_Specified:
             Ask("The component: " + componentName +

@@ -22,7 +22,8 @@ int16_t StdUtilities::BuildErrorDisplay() {
     mComponentName = "ErrorDisplay";
     result = Constructor().SetVBComponent(mProjectName, mComponentName, typelib::ClassModule, "");
     if (result != typelib::Success) {
-        Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName);
+        Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName,
+                                        Constructor().FailureTold());
         return Common::ContinueAnswer() == ui::vbNo ? typelib::Cancel_Construction : typelib::Success;
     }
     Constructor().StartCoding();

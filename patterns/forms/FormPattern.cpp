@@ -46,12 +46,14 @@ std::shared_ptr<typelib::IMethod> FormPattern::CurrentMethod() const {
 }
 
 bool FormPattern::GoOnAfter(int16_t result) const {
-    patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName);
+    patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName,
+                                                Constructor().FailureTold());
     return !IsProjectFailure(result) && patternkit::Common::ContinueAnswer() == ui::vbYes;
 }
 
 int16_t FormPattern::Cancel(int16_t result) const {
-    patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName);
+    patternkit::Common::DisplayConstructorError(result, mProjectName, mComponentName, mControlName,
+                                                Constructor().FailureTold());
     return typelib::Cancel_Construction;
 }
 

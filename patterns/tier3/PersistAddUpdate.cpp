@@ -112,11 +112,10 @@ void PersistWriter::WriteAdd() {
             |
         )vb");
         Emit(R"vb(
-            |    rs&BusObjName.Open  "{{Table}}", cnnDataBase, , , adCmdTable
+            |    rs&BusObjName.Open  "&BusObjSQLTable", cnnDataBase, , , adCmdTable
             |    rs&BusObjName.AddNew
             |    With rs&BusObjName
-        )vb",
-             {{"Table", TableInCode()}});
+        )vb");
         for (const auto& property : mContext.Properties()) {
             // The database assigns a Read Only key: the new row takes none from the record.
             if (IsDatabaseAssignedKey(*property))
@@ -251,12 +250,11 @@ void PersistWriter::WriteUpdatingRecordsetOpening(const std::string& editPoint) 
     )vb",
          {{"EditPoint", editPoint}});
     Emit(R"vb(
-        |    strSQL = "Select * From {{Table}} " & GenSQLFromProperties() ¶
+        |    strSQL = "Select * From &BusObjSQLTable " & GenSQLFromProperties() ¶
         |    rs&BusObjName.Open  strSQL, cnnDataBase, , , adCmdText
         |    With rs&BusObjName
         |    'Only update fields whose value has changed
-    )vb",
-         {{"Table", TableInCode()}});
+    )vb");
 }
 
 void PersistWriter::WriteMethodProcedures() {

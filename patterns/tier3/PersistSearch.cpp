@@ -86,7 +86,7 @@ void PersistWriter::WriteCreateRecordset() {
         |    Set rs&BusObjName = New ADOR.Recordset
         |    Set rs&BusObjNameBatch = New ADOR.Recordset
         |    rs&BusObjName.CursorType = adOpenStatic
-        |    rs&BusObjName.Open "{{Table}}", cnnDataBase, , , adCmdTable
+        |    rs&BusObjName.Open "&BusObjSQLTable", cnnDataBase, , , adCmdTable
         |    rs&BusObjNameBatch.CursorLocation = adUseClient
         |
         |    For Each vntField In rs&BusObjName.Fields
@@ -105,8 +105,7 @@ void PersistWriter::WriteCreateRecordset() {
         |    End If
         |    Exit Function
         |
-    )vb",
-         {{"Table", TableInCode()}});
+    )vb");
     mContext.WriteErrorHandler("CreateRecordset", "CreateRecordsetExit");
     Emit(R"vb(
         |

@@ -3,6 +3,7 @@
 #include "patternkit/ModelSets.h"
 #include "patternkit/PropertySets.h"
 #include "patterns/tier3/PersistWriter.h"
+#include "platform/vb/Literal.h"
 #include "typelib/IField.h"
 
 namespace tier3 {
@@ -16,8 +17,8 @@ std::string VarStringArguments(const patternkit::PropertySet& properties) {
         if (!patternkit::Common::IsMemoOrOLE(*property))
             continue;
         const std::string field = patternkit::Required(property->Field()).Name();
-        arguments += (arguments.empty() ? " " : ", ") + std::string("\"\" & rs&BusObjNameBatch.Fields(\"") +
-                     field + "\")";
+        arguments += (arguments.empty() ? " " : ", ") + std::string("\"\" & rs&BusObjNameBatch.Fields(") +
+                     vb::StringLiteral(field) + ")";
     }
     return arguments;
 }

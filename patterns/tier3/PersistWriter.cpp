@@ -8,7 +8,6 @@
 #include "patternkit/StoredProcCall.h"
 #include "patterns/tier3/Generators.h"
 #include "patterns/tier3/PersistKeys.h"
-#include "platform/vb/Text.h"
 #include "typelib/ITable.h"
 
 namespace tier3 {
@@ -57,11 +56,6 @@ void PersistWriter::WriteOperationHandler(std::string_view procedure, std::strin
         mContext.WriteTxErrorHandler(procedure, exitLabel);
     else
         mContext.WriteErrorHandler(procedure, exitLabel);
-}
-
-std::string PersistWriter::TableInCode() const {
-    const std::string table = patternkit::Required(mContext.BusinessObject().Table()).Name();
-    return vb::Trim(table).find(' ') == std::string::npos ? "&BusObjTable" : "[&BusObjTable]";
 }
 
 const typelib::IMethod& PersistWriter::PickStandardMethod(std::string_view name) {

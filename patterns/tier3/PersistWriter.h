@@ -62,8 +62,6 @@ class PersistWriter : private patternkit::Emitter {
     void SetProperty(const std::shared_ptr<typelib::IProperty>& property);
     // The operations' handler: the transaction variant under the transaction server.
     void WriteOperationHandler(std::string_view procedure, std::string_view exitLabel);
-    // "&BusObjTable", or "[&BusObjTable]" when the table name holds a blank.
-    std::string TableInCode() const;
     // Picks the standard method by its exact name as the current method; error 5 when the model lacks it.
     const typelib::IMethod& PickStandardMethod(std::string_view name);
     // The body of a standard operation that runs the method's stored procedure.

@@ -112,7 +112,8 @@ bool T3BusinessObject::BuildComponent(const std::string& projectName, const std:
     mComponentName = componentName;
     const int16_t result = Constructor().SetVBComponent(projectName, componentName, type, "");
     if (result != typelib::Success) {
-        patternkit::Common::DisplayConstructorError(result, projectName, componentName, mControlName);
+        patternkit::Common::DisplayConstructorError(result, projectName, componentName, mControlName,
+                                                    Constructor().FailureTold());
         // The answer of an earlier question must not carry the build past a missing project.
         return !IsProjectFailure(result) && patternkit::Common::ContinueAnswer() == ui::vbYes;
     }

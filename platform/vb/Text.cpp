@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <array>
+#include <optional>
 
 #include "platform/vb/Error.h"
 
@@ -108,6 +109,17 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The character's byte in Windows-1252, or nothing where the code page has none.
+std::optional<char> Windows1252Byte(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return static_cast<char>(code);
+    for (size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == code)
+            return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -257,20 +269,18 @@ bool IsIdentifier(std::string_view text) {
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (size_t offset = 0; offset < utf8.size();) {
-        const char32_t code = DecodeAt(utf8, offset);
-        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-            out += static_cast<char>(code);
-            continue;
-        }
-        char replacement = '?';
-        for (size_t i = 0; i < kHighControls.size(); ++i) {
-            if (kHighControls[i] == code)
-                replacement = static_cast<char>(0x80 + i);
-        }
-        out += replacement;
-    }
+    for (size_t offset = 0; offset < utf8.size();)
+        out += Windows1252Byte(DecodeAt(utf8, offset)).value_or('?');
     return out;
+}
+
+std::string FirstOutsideWindows1252(std::string_view utf8) {
+    for (size_t offset = 0; offset < utf8.size();) {
+        const size_t start = offset;
+        if (!Windows1252Byte(DecodeAt(utf8, offset)))
+            return std::string(utf8.substr(start, offset - start));
+    }
+    return {};
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {

@@ -54,5 +54,8 @@ constexpr int32_t kMaxNameLength = 40;
 // The Windows-1252 code page of files the VB IDE writes.
 std::string Utf8ToWindows1252(std::string_view utf8);
 std::string Windows1252ToUtf8(std::string_view bytes);
+// The first character of the UTF-8 text that Windows-1252 has no byte for (written as "?" in a file), as
+// UTF-8; empty when the code page holds every character.
+std::string FirstOutsideWindows1252(std::string_view utf8);
 
 }  // namespace vb

@@ -107,6 +107,35 @@ TEST_F(TokenTest, EveryBuiltInTokenHasItsValue) {
     });
 }
 
+// SQL takes a name as it stands only when it is ASCII letters, digits and "_"; any other goes between
+// brackets, where "]" is written twice.
+TEST_F(TokenTest, SqlNamesAreBracketedUnlessPlain) {
+    const struct {
+        const char* name;
+        const char* sql;
+    } cases[] = {
+        {"Order_Lines2", "Order_Lines2"},
+        {"Order Lines", "[Order Lines]"},
+        {"Order]Lines", "[Order]]Lines]"},
+        {"[Order", "[[Order]"},
+        {"O'Hara", "[O'Hara]"},
+        {"Say\"Hi\"", "[Say\"Hi\"]"},
+        {"Größe", "[Größe]"},
+        {"a-b", "[a-b]"},
+        {" Lines ", " Lines "},
+        {" Order Lines ", "[ Order Lines ]"},
+    };
+    for (const auto& c : cases) {
+        mBusinessObject->Table()->SetName(c.name);
+        mAmount->Field()->SetName(c.name);
+        Within([&](IConstructor& engine, BarePattern&) {
+            EXPECT_EQ(engine.CreateTokenStr("&BusObjSQLTable|&PropSQLFieldName|&BusObjTable|&PropFieldName"),
+                      std::string(c.sql) + "|" + c.sql + "|" + c.name + "|" + c.name)
+                << c.name;
+        });
+    }
+}
+
 TEST_F(TokenTest, ValuesDependOnTheCurrentPropertyAtEachLine) {
     const struct {
         const char* dataType;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/FileTree.h"
 #include "tests/support/VbTextChecker.h"
@@ -244,7 +246,7 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
          "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = replace(hex(zeroblob(1000)), '00', "
          "'s') WHERE ID = 13",
          Refusal(
-             {R"(Property "Customer.PaymentTerms": the permitted value "a"a"a"a"a"a"a"a"a"a"..." makes a literal of 1202 characters, longer than the 900 that fit on a line of VB code)",
+             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "a"a"a"a"a"a"a"a"a"a"..." has 800 characters, more than the 34 that leave the button room beside the labels)",
               R"(Property "Customer.Phone": the upper bound "zzzzzzzzzzzzzzzzzzzz..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)",
               R"(Method "Order.Ship": its stored procedure "ssssssssssssssssssss..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)"})},
         {"String lengths no fixed-length string has",
@@ -254,6 +256,71 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
              {R"(Property "Customer.Phone": the length 0 is outside the 1 to 65526 characters of a VB fixed-length string)",
               R"(Property "Customer.Email": the length 65527 is outside the 1 to 65526 characters of a VB fixed-length string)",
               R"(Property "Product.Description": the length -1 is outside the 1 to 65526 characters of a VB fixed-length string)"})},
+        {"projects named as modules they hold",
+         "UPDATE Application SET L1ProjectName = 'Common', L2ProjectName = 'CommonLogical'",
+         Refusal(
+             {R"(Project "Common": the name "Common" is also the name of the module "Common", letter case aside)",
+              R"(Project "CommonLogical": the name "CommonLogical" is also the name of the module "CommonLogical", letter case aside)"})},
+        {"an application without business objects",
+         "DELETE FROM Association; DELETE FROM Relationship; DELETE FROM Method; DELETE FROM PermittedValues;"
+         "DELETE FROM Field; DELETE FROM Property; DELETE FROM \"Table\"; DELETE FROM BusinessObject",
+         Refusal({R"(Application "OrderEntry": it has no business objects to build)"})},
+        {"labels and listed values too long for a form",
+         "UPDATE Property SET Label = '" + std::string(35, 'L') +
+             "' WHERE ID = 10;"
+             "UPDATE Property SET Label = '" +
+             std::string(234, 'M') +
+             "' WHERE ID = 15;"
+             "UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 14;"
+             "INSERT INTO PermittedValues VALUES (14, '" +
+             std::string(342, 'v') + "'), (7, 'Payment on delivery within 30 days & more')",
+         Refusal(
+             {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Payment on delivery ..." has 41 characters, more than the 34 that leave the button room beside the labels)",
+              R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 16 that leave the option buttons of its forms room)",
+              R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)",
+              R"(Property "Product.Description": its label "MMMMMMMMMMMMMMMMMMMM..." has 234 characters, more than the 100 that a form's layout takes)"})},
+        {"model texts longer than a line or a database name",
+         "UPDATE Application SET DSN = '" + std::string(1010, 'd') + "', LocalDBName = '" +
+             std::string(950, 'l') +
+             "';"
+             "UPDATE \"Table\" SET Name = '" +
+             std::string(129, 't') +
+             "' WHERE ID = 2;"
+             "UPDATE Field SET Name = '" +
+             std::string(200, 'f') + "' WHERE ID = 15",
+         Refusal(
+             {R"(Application "OrderEntry": its data source "dddddddddddddddddddd..." makes a literal of 1012 characters, longer than the 900 that fit on a line of VB code)", R"(Application "OrderEntry": its local database "llllllllllllllllllll..." makes a literal of 952 characters, longer than the 900 that fit on a line of VB code)", R"(Business object "Product": the name of its table "tttttttttttttttttttt..." has 129 characters, more than the 128 that a database takes in a name)", R"(Property "Product.Description": the name of its field "ffffffffffffffffffff..." has 200 characters, more than the 128 that a database takes in a name)"})},
+        {"characters Windows-1252 cannot hold",
+         "UPDATE Application SET DSN = 'Заказы';"
+         "UPDATE \"Table\" SET Name = 'Товар' WHERE ID = 2;"
+         "UPDATE Field SET Name = '价格' WHERE ID = 16;"
+         "UPDATE Property SET Label = 'Телефон' WHERE ID = 10;"
+         "UPDATE PermittedValues SET PermittedValue = 'Net 30 – 天' WHERE PermittedValue = 'Net 30';"
+         "UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = 'Я' WHERE ID = 11;"
+         "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'spОтгрузка' WHERE ID = 13",
+         Refusal(
+             {R"(Application "OrderEntry": its data source "Заказы" holds "З", a character that the Windows-1252 text of VB files cannot hold)",
+              R"(Property "Customer.PaymentTerms": the permitted value "Net 30 – 天" holds "天", a character that the Windows-1252 text of VB files cannot hold)",
+              R"(Property "Customer.Phone": its label "Телефон" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
+              R"(Property "Customer.Email": the upper bound "Я" holds "Я", a character that the Windows-1252 text of VB files cannot hold)",
+              R"(Business object "Product": the name of its table "Товар" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
+              R"(Property "Product.UnitPrice": the name of its field "价格" holds "价", a character that the Windows-1252 text of VB files cannot hold)",
+              R"(Method "Order.Ship": its stored procedure "spОтгрузка" holds "О", a character that the Windows-1252 text of VB files cannot hold)"})},
+        {"table and field names that SQL must read between brackets",
+         "UPDATE \"Table\" SET Name = 'Order]Header' WHERE ID = 3;"
+         "UPDATE Field SET Name = 'Sig[n''a\"ture' WHERE ID = 21",
+         "",
+         "OrderEntry",
+         {R"(   strSQL = "DELETE FROM [Order]]Header] " & strSQL)",
+          R"(    strSQL = "Select * From [Order]]Header] " & GenSQLFromProperties())",
+          R"(    rsOrder.Open "[Order]]Header]", cnnDataBase, , , adCmdTable)",
+          R"(  strSQL = "SELECT [Sig[n'a""ture] FROM [Order]]Header] " & strSQL)"}},
+        {"virtual properties whose association does not exist",
+         "UPDATE Property SET IsVirtual = 1 WHERE ID = 10;"
+         "UPDATE Property SET IsVirtual = 1, AssociationID = 99 WHERE ID = 19",
+         Refusal(
+             {R"(Property "Customer.Phone": it is virtual, but no association gives it the business object it takes its value from)",
+              R"(Property "Order.BillToCustomerID": it is virtual, but no association gives it the business object it takes its value from)"})},
         {"a data type no code is written for",
          "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = 'VarBinary' "
          "WHERE ID = 11",
@@ -278,6 +345,75 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
         for (const std::string& line : c.written)
             EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
     }
+}
+
+// Random texts in every model text: each run is refused, naming the item the text is in and writing
+// nothing, or its code passes the VB text checker.
+TEST_F(HostileModels, RandomModelTextsAreRefusedByItemOrCompile) {
+    const struct {
+        const char* sql;    // "{}" stands for the text, as an SQL literal
+        const char* named;  // what the refusal names
+    } slots[] = {
+        {"UPDATE Application SET DSN = {}", R"(Application "OrderEntry")"},
+        {"UPDATE Application SET DSN = '', LocalDBName = {}", R"(Application "OrderEntry")"},
+        {"UPDATE Application SET L3ProjectName = {}", R"(Project ")"},
+        {"UPDATE BusinessObject SET Name = {} WHERE ID = 2", R"(Business object ")"},
+        {R"(UPDATE "Table" SET Name = {} WHERE ID = 2)", R"(Business object "Product")"},
+        {"UPDATE Field SET Name = {} WHERE ID = 16", R"(Property "Product.UnitPrice")"},
+        {"UPDATE Property SET Name = {} WHERE ID = 10", R"(Property "Customer.)"},
+        {"UPDATE Property SET Label = {} WHERE ID = 10", R"(Property "Customer.Phone")"},
+        {"UPDATE Property SET Label = {} WHERE ID = 15", R"(Property "Product.Description")"},
+        {"UPDATE PermittedValues SET PermittedValue = {} WHERE PermittedValue = 'Net 30'",
+         R"(Property "Customer.PaymentTerms")"},
+        {"UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 15;"
+         "INSERT INTO PermittedValues VALUES (15, {})",
+         R"(Property "Product.Description")"},
+        {"UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = {} WHERE ID = 10",
+         R"(Property "Customer.Phone")"},
+        {"UPDATE Method SET Name = {} WHERE ID = 13", R"(Method "Order.)"},
+        {"UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = {} WHERE ID = 13",
+         R"(Method "Order.Ship")"},
+    };
+    const std::string pieces[] = {"\"", "'", "\n", "\r\n", "\t", "&", "&Prop", "]", "[", "Ж",
+                                  "中", "é", "€",  "a",    "Z",  "7", " ",     "_", "x", "Net"};
+    std::mt19937 random(46);
+    const auto pick = [&](size_t count) {
+        return std::uniform_int_distribution<size_t>(0, count - 1)(random);
+    };
+    const auto text = [&] {
+        std::string made;
+        for (size_t count = pick(6) + 1; count > 0; --count) {
+            const std::string& piece = pieces[pick(std::size(pieces))];
+            // Now and then a long run, up to past what a line of VB holds.
+            const size_t repeats = pick(5) == 0 ? pick(1200) + 1 : 1;
+            for (size_t i = 0; i < repeats; ++i)
+                made += piece;
+        }
+        return made;
+    };
+    int refused = 0, generated = 0;
+    for (int run = 0; run < 120; ++run) {
+        const auto& slot = slots[pick(std::size(slots))];
+        const std::string value = text();
+        std::string sql = slot.sql;
+        sql.replace(sql.find("{}"), 2, "'" + vb::Replace(value, "'", "''") + "'");
+        SCOPED_TRACE(sql.substr(0, 300));
+        const fs::path repository = Repository(sql);
+        fs::remove_all(Out());
+        const testing_support::FileTree before = testing_support::TreeOf(mFolder.Path());
+        if (Generate(repository, "OrderEntry") != 0) {
+            ++refused;
+            EXPECT_NE(mErr.str().find(slot.named), std::string::npos) << mErr.str().substr(0, 2000);
+            EXPECT_EQ(testing_support::TreeOf(mFolder.Path()), before);
+            continue;
+        }
+        ++generated;
+        Lines lines;
+        EXPECT_EQ(Problems(lines), Lines{});
+    }
+    // Both ways are taken.
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(generated, 0);
 }
 
 // A name that would lead out of the output folder is refused before anything is written, inside the folder

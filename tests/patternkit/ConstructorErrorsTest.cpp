@@ -12,8 +12,8 @@ class ContinueQuestion : public ::testing::Test {
     void SetUp() override { patternkit::Common::ResetContinueAnswerForTesting(); }
     void TearDown() override { patternkit::Common::ResetContinueAnswerForTesting(); }
 
-    void Report(int16_t code) {
-        patternkit::Common::DisplayConstructorError(code, "Orders", "clsOrder", "txtName");
+    void Report(int16_t code, bool causeTold = false) {
+        patternkit::Common::DisplayConstructorError(code, "Orders", "clsOrder", "txtName", causeTold);
     }
 
     ui::ScriptedInteraction mScript;
@@ -25,6 +25,7 @@ TEST_F(ContinueQuestion, EachFailureHasItsMessageAndButtons) {
         int16_t code;
         const char* prompt;
         int32_t buttons;
+        bool causeTold = false;
     } cases[] = {
         {1, "The project: Orders does not exist.  Ending execution.", ui::vbOKOnly},
         {2,
@@ -42,6 +43,13 @@ TEST_F(ContinueQuestion, EachFailureHasItsMessageAndButtons) {
          "name "
          "is not a valid Visual Basic name. Do you want to continue.",
          ui::vbYesNo},
+        // The engine has told the cause (a broken marker, say): no other is guessed.
+        {4, "The component: clsOrder could not be created. Do you want to continue.", ui::vbYesNo, true},
+        {6,
+         "The control: txtName could not be created. A control with the same name already exists, the name "
+         "is not "
+         "a valid Visual Basic name, or the ProgID is invalid. Do you want to continue.",
+         ui::vbYesNo, true},
         {5,
          "The component: clsOrder could not be used. Use set SetVBComponent method before referencing a "
          "component "
@@ -59,7 +67,7 @@ TEST_F(ContinueQuestion, EachFailureHasItsMessageAndButtons) {
          ui::vbYesNo},
     };
     for (const auto& c : cases) {
-        Report(c.code);
+        Report(c.code, c.causeTold);
         ASSERT_FALSE(mScript.Prompts().empty());
         const auto& shown = mScript.Prompts().back();
         EXPECT_EQ(shown.prompt, c.prompt) << c.code;

@@ -161,4 +161,21 @@ TEST(Text, Windows1252RoundTrip) {
     EXPECT_EQ(vb::Utf8ToWindows1252("\xE4\xB8\xAD"), "?");  // no such character in the code page
 }
 
+TEST(Text, FirstCharacterOutsideWindows1252) {
+    const struct {
+        const char* text;
+        const char* outside;
+    } cases[] = {
+        {"", ""},
+        {"Net 30 & \"more\" ]", ""},
+        {"Gr\xC3\xB6\xC3\x9F\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9C", ""},  // Latin-1 letters, euro, curly quote
+        {"ab\xD0\x9A\xD0\xBB", "\xD0\x9A"},                            // Cyrillic
+        {"\xE4\xB8\xAD\xE6\x96\x87", "\xE4\xB8\xAD"},                  // CJK
+        {"x\xC2\x81y", "\xC2\x81"},  // a C1 control the code page leaves empty
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::FirstOutsideWindows1252(c.text), c.outside) << c.text;
+}
+
 }  // namespace
