@@ -1,6 +1,5 @@
 #include "builder/DialogChecks.h"
 
-#include "core/CommonModelQueries.h"
 #include "core/CommonNames.h"
 #include "core/GeneratedNames.h"
 #include "core/qelBusObjMethod.h"
@@ -13,27 +12,6 @@ namespace {
 
 std::string Refusal(const std::string& item, const std::string& rule) {
     return rule.empty() ? rule : item + ": " + rule;
-}
-
-// The members the class of `owner` takes from everything it has but `edited`, taken as the check takes
-// them.
-core::ClassMembers MembersBesides(const core::qelBusinessObject& owner, const void* edited) {
-    core::ClassMembers members;
-    for (const auto& property : *owner.Properties()) {
-        const std::string& name = property->Name();
-        if (property.get() != edited && core::Common::VbNameFault(name).empty())
-            members.TakeProperty(core::MemberItem("Property", owner, name), name, property->DataType());
-    }
-    for (const auto& method : *owner.Methods()) {
-        const std::string& name = method->Name();
-        if (method.get() != edited && core::Common::VbNameFault(name).empty())
-            members.TakeMethod(core::MemberItem("Method", owner, name), name);
-    }
-    for (const auto& child : core::Common::GetIdentifyingChildren(owner)) {
-        if (child.get() != &owner)
-            members.TakeChild(core::BusinessObjectItem(owner), child->Name());
-    }
-    return members;
 }
 
 }  // namespace
@@ -66,7 +44,7 @@ std::string PropertyNameRefusal(const core::qelBusinessObject& owner, const core
     const std::string item = core::MemberItem("Property", owner, name);
     if (std::string fault = core::Common::VbNameFault(name); !fault.empty())
         return Refusal(item, fault);
-    return Refusal(item, MembersBesides(owner, edited).PropertyClash(name, dataType));
+    return Refusal(item, core::ClassMembers(owner, edited).PropertyClash(name, dataType));
 }
 
 std::string MethodNameRefusal(const core::qelBusinessObject& owner, const core::qelBusObjMethod* edited,
@@ -74,7 +52,7 @@ std::string MethodNameRefusal(const core::qelBusinessObject& owner, const core::
     const std::string item = core::MemberItem("Method", owner, name);
     if (std::string fault = core::Common::VbNameFault(name); !fault.empty())
         return Refusal(item, fault);
-    return Refusal(item, MembersBesides(owner, edited).TakeMethod(item, name));
+    return Refusal(item, core::ClassMembers(owner, edited).TakeMethod(item, name));
 }
 
 bool Refused(const std::string& refusal) {

@@ -164,14 +164,14 @@ std::string BusinessObjectNameFault(const std::string& name) {
     return {};
 }
 
-ClassMembers::ClassMembers(const qelBusinessObject& businessObject) {
+ClassMembers::ClassMembers(const qelBusinessObject& businessObject, const void* leftOut) {
     for (const auto& property : *businessObject.Properties()) {
         const std::string& name = property->Name();
-        if (Common::VbNameFault(name).empty())
+        if (property.get() != leftOut && Common::VbNameFault(name).empty())
             TakeProperty(MemberItem("Property", businessObject, name), name, property->DataType());
     }
     for (const auto& method : *businessObject.Methods()) {
-        if (Common::VbNameFault(method->Name()).empty())
+        if (method.get() != leftOut && Common::VbNameFault(method->Name()).empty())
             TakeMethod(MemberItem("Method", businessObject, method->Name()), method->Name());
     }
     for (const auto& child : Common::GetIdentifyingChildren(businessObject)) {

@@ -63,8 +63,8 @@ class ClassMembers {
     // The members every generated class has.
     ClassMembers() = default;
     // And those that the properties, methods and identifying children of `businessObject` give its class,
-    // of each whose own name VB accepts.
-    explicit ClassMembers(const qelBusinessObject& businessObject);
+    // of each whose own name VB accepts, but `leftOut` (a property or method being renamed).
+    explicit ClassMembers(const qelBusinessObject& businessObject, const void* leftOut = nullptr);
 
     // The names a property named `name` of `dataType` gives the class: its own first, then its validation
     // function, its change flag and, for Memo and OLE Object, its read function.
