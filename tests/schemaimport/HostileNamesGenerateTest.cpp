@@ -4,20 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/CommonNames.h"
 #include "core/GeneratedNames.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
-#include "host/GenerateCommand.h"
-#include "platform/ide/ProjectFiles.h"
-#include "platform/ide/VBE.h"
-#include "repository/ApplicationSave.h"
-#include "repository/RepositorySchema.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/schemaimport/ImportGenerate.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/support/VbGroupCheck.h"
 
 namespace schemaimport {
 namespace {
@@ -79,26 +72,10 @@ TEST_P(HostileNames, ImportIntoNamesVbAcceptsAndCodeThatPassesTheChecker) {
     for (const std::string name : {"Messages.Properties.Messages_Read", "Messages.Properties.Messages_Save"})
         EXPECT_TRUE(messages->Properties()->Exists(name)) << name;
 
-    const auto repositoryFile = mFolder / "vbostrel.mdb";
-    repository::CreateRepository(repositoryFile);
-    {
-        auto repository = dao::SqliteDatabase::Open(repositoryFile, dao::OpenMode::ReadWrite);
-        repository::SuppliedApplicationInfo info(repository::ApplicationInfo{
-            "Hostile", "", 3, "HostileUI", "HostileBus", "HostileData", "SQL", application->DSN(), ""});
-        ASSERT_EQ(repository::SaveApplication(*repository, *application, false, info),
-                  repository::SaveOutcome::Saved);
-    }
-    host::GenerateCommand command;
-    command.request.repository = repositoryFile;
-    command.request.application = "Hostile";
-    command.out = mFolder / "out";
-    std::ostringstream out, err;
-    ASSERT_EQ(host::RunGenerateCommand(command, out, err), 0) << err.str();
-
-    auto vbe = std::make_shared<vbide::VBE>();
-    vbide::OpenProjectGroup(*vbe, mFolder / "out" / "Hostile.vbg");
+    const auto run = import_test::SaveAndGenerate(*application, mFolder.Path(), "Hostile");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     int modules = 0;
-    EXPECT_EQ(testing_support::CheckVbGroup(*vbe, modules), Names{});
+    EXPECT_EQ(import_test::CheckGenerated(mFolder.Path(), "Hostile", modules), Names{});
     EXPECT_GT(modules, 11 * 4);
 }
 
