@@ -24,8 +24,8 @@ struct GenerateRun {
     std::string err;
 };
 
-// The application saved as `name` (projects name & "UI", "Bus", "Data") and built: `objects` (all when
-// empty), forms as asked.
+// The application saved as `name` (projects name & "UI", "Bus", "Data"; its database as it is) and built:
+// `objects` (all when empty), forms as asked.
 inline GenerateRun SaveAndGenerate(core::qelApplication& application, const std::filesystem::path& folder,
                                    const std::string& name, const std::vector<std::string>& objects = {},
                                    bool forms = true) {
@@ -33,8 +33,9 @@ inline GenerateRun SaveAndGenerate(core::qelApplication& application, const std:
     repository::CreateRepository(repositoryFile);
     {
         auto repository = dao::SqliteDatabase::Open(repositoryFile, dao::OpenMode::ReadWrite);
-        repository::SuppliedApplicationInfo info(repository::ApplicationInfo{
-            name, "", 3, name + "UI", name + "Bus", name + "Data", "SQL", application.DSN(), ""});
+        repository::SuppliedApplicationInfo info(
+            repository::ApplicationInfo{name, "", 3, name + "UI", name + "Bus", name + "Data",
+                                        application.DBType(), application.DSN(), application.LocalDBName()});
         EXPECT_EQ(repository::SaveApplication(*repository, application, false, info),
                   repository::SaveOutcome::Saved);
     }

@@ -187,5 +187,34 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
     }
 }
 
+// The Access fixture holds what Access can of such a schema: an 18-digit Decimal, a Replication ID, a table
+// without a key.
+TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
+    testing_support::OdbcSandbox::Get().Clear();
+    dao_test::TestFolder folder;
+    const auto file = folder.Path() / "import_access.mdb";
+    std::filesystem::copy_file(dao_test::Fixture("import_access.mdb"), file);
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog(import_test::Choose());
+    const auto application = import_test::NewApplication("Access", "", file.string());
+    FilingSink sink;
+    import_test::ImportInto(sink, application);
+    EXPECT_EQ(PropertyLine(*application, "Orders.Num"), "Orders.Num Double(8)");
+    EXPECT_EQ(PropertyLine(*application, "Orders.Guid"), "Orders.Guid String(38)");
+    Names withKey;
+    for (const auto& businessObject : *application->BusinessObjects()) {
+        if (businessObject->KeyProperties()->Count() > 0)
+            withKey.push_back(businessObject->Name());
+    }
+    EXPECT_EQ(withKey, (Names{"Orders", "Order_Lines", "Products", "Emp"}));
+
+    const auto run = import_test::SaveAndGenerate(*application, folder.Path(), "Jet", withKey);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    int modules = 0;
+    EXPECT_EQ(import_test::CheckGenerated(folder.Path(), "Jet", modules), Names{});
+    EXPECT_GT(modules, static_cast<int>(withKey.size()) * 4);
+}
+
 }  // namespace
 }  // namespace schemaimport
