@@ -5,7 +5,8 @@
 //
 // Everything the import reads (columns and keys of the chosen tables, the foreign keys of every mapped
 // one) is read before the model changes: a database error leaves model, views and flags as they were. A
-// table or column that cannot become a model item is left out after a message; the rest is imported.
+// table or column that cannot become a model item is left out after a message; the rest is imported. One
+// message at the end names what the model could not take as the database has it (ImportNotes.h).
 
 #include <memory>
 #include <string>
