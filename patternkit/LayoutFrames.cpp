@@ -62,7 +62,7 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
                  Twips(kContextLabelWidthLimit));
     const Twips labelLeft = layout.left();
     const Twips textLeft = labelLeft + labelWidth + layout.horz_space();
-    const std::vector<std::string> textBoxNames = ContextTextBoxNames(contextProperties);
+    const std::vector<std::string> textBoxNames = ContextTextBoxNames(caption, contextProperties);
 
     for (int16_t row = 0; row < rows.value(); ++row) {
         const auto& property = Required(contextProperties[static_cast<std::size_t>(row)]);
@@ -88,15 +88,13 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
     LeaveFrame(layout, frameTop, frameHeight, frameWidth);
 }
 
-std::vector<std::string> ContextTextBoxNames(const PropertySet& contextProperties) {
-    if (contextProperties.empty())
-        return {};
+std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
+                                             const PropertySet& contextProperties) {
     std::vector<std::string> names;
     names.reserve(contextProperties.size());
     for (const auto& property : contextProperties)
         names.push_back(vb::Trim(Required(property).Name()));
-    return FittedControlNames(
-        "txt" + vb::Trim(Required(contextProperties.front()).BusinessObjectName()) + "_", names);
+    return FittedControlNames("txt" + vb::Trim(parentName) + "_", names);
 }
 
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout) {

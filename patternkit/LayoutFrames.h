@@ -17,9 +17,10 @@ namespace patternkit::Common {
 void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& contextProperties,
                        form_ctl_defaults& layout);
 
-// The names of the context frame's text boxes, one for each property in order: "txt" & the parent's name
-// & "_" & the property's name, fitted as FittedControlNames fits them.
-std::vector<std::string> ContextTextBoxNames(const PropertySet& contextProperties);
+// The names of the context frame's text boxes, one for each property in order: "txt" & `parentName` & "_"
+// & the property's name, fitted as FittedControlNames fits them.
+std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
+                                             const PropertySet& contextProperties);
 
 // "Search Criteria", an operator combo, the search text and the default button "Find".
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout);

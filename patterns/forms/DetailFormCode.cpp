@@ -255,7 +255,7 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out) {
             |    Set my&ParentBusObjName = my&BusObjName.&ParentBusObjName
         )vb");
         const std::vector<std::string> textBoxes =
-            patternkit::Common::ContextTextBoxNames(mContextProperties);
+            patternkit::Common::ContextTextBoxNames(mCurrent.parentBusObj->Name(), mContextProperties);
         for (std::size_t row = 0; row < textBoxes.size(); ++row) {
             if (!Placed(textBoxes[row]))
                 continue;

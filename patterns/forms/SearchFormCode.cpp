@@ -235,7 +235,8 @@ void StdListForm::WriteContextLines(const patternkit::Emitter& out) {
     // Only the rows the context frame holds have text boxes.
     const auto rows = std::min<std::size_t>(
         mContextProperties.size(), static_cast<std::size_t>(std::max<int16_t>(Layout().max_cntx_props(), 0)));
-    const std::vector<std::string> textBoxes = patternkit::Common::ContextTextBoxNames(mContextProperties);
+    const std::vector<std::string> textBoxes =
+        patternkit::Common::ContextTextBoxNames(mCurrent.parentBusObj->Name(), mContextProperties);
     for (std::size_t row = 0; row < rows; ++row) {
         mCurrent.property = mContextProperties[row];
         out.EmitLine("   " + textBoxes[row] + ".Text = my&ParentBusObjName.&PropName");

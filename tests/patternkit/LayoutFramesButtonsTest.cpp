@@ -109,7 +109,7 @@ TEST_F(ContextFrame, TextBoxNamesAreCutToWhatVbTakesAndNumberedWhereTheyMeet) {
             property->businessObjectName = parent;
             properties.push_back(property);
         }
-        EXPECT_EQ(Common::ContextTextBoxNames(properties), c.names);
+        EXPECT_EQ(Common::ContextTextBoxNames(parent, properties), c.names);
         RecordingConstructor placed;
         Common::BuildContextFrame(placed, properties, layout);
         std::vector<std::string> textBoxes;
