@@ -81,6 +81,8 @@ int32_t AdoTypeOfSqliteName(std::string_view declaredType) {
         {"clob", adLongVarChar},
         {"memo", adLongVarChar},
         {"longvarchar", adLongVarChar},
+        {"json", adLongVarChar},
+        {"xml", adLongVarChar},
         {"integer", adInteger},
         {"int", adInteger},
         {"tinyint", adTinyInt},

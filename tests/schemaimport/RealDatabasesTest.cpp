@@ -141,10 +141,10 @@ TEST_F(RealDatabases, EveryColumnGetsADataType) {
         {Kind::Sqlite,
          {R"sql(CREATE TABLE "Kinds" ("ID" INTEGER PRIMARY KEY, "Loose", "Big" UNSIGNED BIG INT,
               "Fp" FLOATING POINT, "F8" FLOAT8, "Nat" NATIVE CHARACTER(12), "Notes" CLOB, "Free" VARCHAR,
-              "Zero" CHAR(0), "Doc" JSON))sql"},
+              "Zero" CHAR(0), "Doc" JSON, "Xml" XML, "Odd" STRING))sql"},
          {"ID Long(4)", "Loose OLE Object(0)", "Big Long(4)", "Fp Long(4)", "F8 Double(8)", "Nat String(12)",
-          "Notes Memo(0)", "Free Memo(0)", "Zero Memo(0)", "Doc String(255)"},
-         "Kinds.Doc (JSON)"},
+          "Notes Memo(0)", "Free Memo(0)", "Zero Memo(0)", "Doc Memo(0)", "Xml Memo(0)", "Odd String(255)"},
+         "Kinds.Odd (STRING)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.properties.back());
