@@ -1,5 +1,7 @@
 #include "schemaimport/SchemaCatalog.h"
 
+#include <algorithm>
+
 #include "core/StringLength.h"
 #include "platform/odbc/ConnectString.h"
 #include "platform/odbc/DataSources.h"
@@ -60,8 +62,9 @@ CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t>
             loss = TypeLoss::Range;
             break;
         case adGUID:
+            // A driver may give the GUID's 16 bytes: its text is never shorter than kGuidLength.
             type = adChar;
-            declared = declared.value_or(kGuidLength);
+            declared = std::max(declared.value_or(kGuidLength), kGuidLength);
             break;
         default:
             break;

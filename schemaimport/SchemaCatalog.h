@@ -46,7 +46,7 @@ CatalogColumn SizedColumn(std::string name, int32_t type, int32_t size, bool isN
 
 // A column of ADO type `type` sized by ColumnSize, as SizedColumn makes it, in a type whose property
 // keeps its values: a numeric becomes the NumericType of its precision `declared` and `scale`, a bigint
-// Currency, a GUID text of its `declared` length (kGuidLength when none). One of no known type (adEmpty)
+// Currency, a GUID text of its `declared` length (at least kGuidLength). One of no known type (adEmpty)
 // becomes text of kTextLength that keeps `typeName` as its UnknownType.
 CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
                           std::string typeName, int32_t scale = 0);

@@ -259,6 +259,7 @@ TEST(TypedColumn, KeepsTheValuesOfItsDeclaredType) {
         {adBigInt, std::nullopt, 0, adCurrency, 8, TypeLoss::Range},
         {adGUID, std::nullopt, 0, adChar, kGuidLength, TypeLoss::None},
         {adGUID, kBracedGuidLength, 0, adChar, kBracedGuidLength, TypeLoss::None},
+        {adGUID, 16, 0, adChar, kGuidLength, TypeLoss::None},
     };
     for (const auto& c : cases) {
         const CatalogColumn column = TypedColumn("C", c.type, c.declared, true, "", c.scale);
