@@ -89,6 +89,17 @@ std::string PropertyLine(const core::qelApplication& application, const std::str
            std::to_string(property->Length()) + ")" + (property->IsMandatory() ? " mandatory" : "");
 }
 
+// The text of the generated file of that name.
+std::string GeneratedText(const std::filesystem::path& folder, const std::string& name) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder / "out")) {
+        if (entry.path().filename() == name) {
+            std::ifstream file(entry.path());
+            return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        }
+    }
+    return {};
+}
+
 const char* const kRounded = "These columns became Double properties, which may round their values:";
 const char* const kBounded =
     "These columns became Currency properties, which hold values from -922,337,203,685,477 to "
@@ -175,15 +186,14 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         int modules = 0;
         EXPECT_EQ(import_test::CheckGenerated(folder.Path(), "Rental", modules), Names{});
         EXPECT_GT(modules, static_cast<int>(withKey.size()) * 4);
-        // The parent's key in the context frame: "txt" & parent & "_" & key is 41 characters, cut to 40.
-        std::string text;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path() / "out")) {
-            if (entry.path().filename() == "frmdemographic_notesDetail.frm") {
-                std::ifstream form(entry.path());
-                text.assign(std::istreambuf_iterator<char>(form), std::istreambuf_iterator<char>());
-            }
-        }
-        EXPECT_NE(text.find("    txtcustomer_demographics_customer_type_i.Text = "), std::string::npos);
+        // The parent's key in the context frame: "txt" & parent & "_" & key is 41 characters, cut to 40. The
+        // link table's row is found by its whole key, the further parents' columns too.
+        EXPECT_NE(GeneratedText(folder.Path(), "frmdemographic_notesDetail.frm")
+                      .find("    txtcustomer_demographics_customer_type_i.Text = "),
+                  std::string::npos);
+        const std::string persist = GeneratedText(folder.Path(), "playlist_trackPersist.cls");
+        for (const char* column : {" AND playlist_id  = ", " AND actor_id  = "})
+            EXPECT_NE(persist.find(column), std::string::npos) << column;
     }
 }
 
