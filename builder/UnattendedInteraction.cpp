@@ -29,9 +29,12 @@ int32_t StoppingAnswer(int32_t buttons) {
 
 int32_t UnattendedInteraction::MsgBox(const std::string& prompt, int32_t buttons,
                                       const std::string& /*title*/) {
-    if (prompt != kFinished)
+    // Past the first question the run only winds down: what it says then is no news.
+    if (prompt != kFinished && !mStopped)
         mFailures.push_back(prompt);
-    return StoppingAnswer(buttons);
+    const int32_t answer = StoppingAnswer(buttons);
+    mStopped = mStopped || answer == ui::vbNo;
+    return answer;
 }
 
 void UnattendedInteraction::ShowModal(ui::ModalDialog& dialog) {
@@ -43,6 +46,8 @@ void UnattendedInteraction::ShowModal(ui::ModalDialog& dialog) {
     } else if (auto* warnings = dynamic_cast<core::frmGenWarnings*>(&dialog)) {
         mWarnings.insert(mWarnings.end(), warnings->Items().begin(), warnings->Items().end());
         warnings->cmdOK_Click();
+    } else if (mStopped) {
+        return;
     } else if (auto* error = dynamic_cast<core::frmErrorDisplayUtil*>(&dialog)) {
         mFailures.push_back(error->lblMessage());
     } else {

@@ -2,7 +2,7 @@
 // The interaction of a build that nobody watches: every question gets the answer that stops rather than
 // guesses, except the two that the command line decides (the generation warnings are accepted; regenerated
 // components keep, or lose, the code between their edit points), and every message that reports a failure
-// is kept for the caller to show.
+// is kept for the caller to show, up to the first question answered No: the run stops there.
 
 #include <string>
 #include <vector>
@@ -30,6 +30,7 @@ class UnattendedInteraction : public ui::Interaction {
 
   private:
     bool mDiscardEdits;
+    bool mStopped = false;  // a question was answered No
     std::vector<std::string> mFailures;
     std::vector<std::string> mWarnings;
     ui::MousePointer mPointer = ui::MousePointer::Default;

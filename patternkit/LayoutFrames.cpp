@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "patternkit/ControlNames.h"
 #include "patternkit/LayoutPlacement.h"
 #include "patternkit/PropertySets.h"
 #include "platform/vb/Text.h"
@@ -61,6 +62,7 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
                  Twips(kContextLabelWidthLimit));
     const Twips labelLeft = layout.left();
     const Twips textLeft = labelLeft + labelWidth + layout.horz_space();
+    const std::vector<std::string> textBoxNames = ContextTextBoxNames(caption, contextProperties);
 
     for (int16_t row = 0; row < rows.value(); ++row) {
         const auto& property = Required(contextProperties[static_cast<std::size_t>(row)]);
@@ -73,7 +75,7 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
             .Set("Left", labelLeft)
             .Set("Caption", property.Label())
             .Set("Alignment", kRightJustify);
-        PlacedControl(engine, "txt" + vb::Trim(caption) + "_" + name, layout.TextBoxProgID())
+        PlacedControl(engine, textBoxNames[static_cast<std::size_t>(row)], layout.TextBoxProgID())
             .InFrame(kContextFrame)
             .Set("Height", textHeight)
             .Set("Width", layout.txt_ctl_width())
@@ -84,6 +86,15 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
         layout.Settop((Twips(layout.top()) + layout.vert_space() + textHeight).value());
     }
     LeaveFrame(layout, frameTop, frameHeight, frameWidth);
+}
+
+std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
+                                             const PropertySet& contextProperties) {
+    std::vector<std::string> names;
+    names.reserve(contextProperties.size());
+    for (const auto& property : contextProperties)
+        names.push_back(vb::Trim(Required(property).Name()));
+    return FittedControlNames("txt" + vb::Trim(parentName) + "_", names);
 }
 
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout) {

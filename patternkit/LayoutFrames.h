@@ -3,6 +3,9 @@
 // values, and the search frame of a look-up form. Each places its frame at `top` and `left`, lays its
 // controls out inside, and leaves `top` below the frame and `left` at the form's margin.
 
+#include <string>
+#include <vector>
+
 #include "patternkit/ModelSets.h"
 #include "patternkit/form_ctl_defaults.h"
 #include "typelib/IConstructor.h"
@@ -13,6 +16,11 @@ namespace patternkit::Common {
 // business object; an empty set places nothing and changes nothing.
 void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& contextProperties,
                        form_ctl_defaults& layout);
+
+// The names of the context frame's text boxes, one for each property in order: "txt" & `parentName` & "_"
+// & the property's name, fitted as FittedControlNames fits them.
+std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
+                                             const PropertySet& contextProperties);
 
 // "Search Criteria", an operator combo, the search text and the default button "Find".
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout);

@@ -4,10 +4,10 @@
 #include <array>
 #include <cctype>
 #include <optional>
-#include <set>
 #include <string_view>
 
 #include "patternkit/CodeText.h"
+#include "patternkit/ControlNames.h"
 #include "patternkit/ModelSets.h"
 #include "platform/vb/DateTime.h"
 #include "platform/vb/Text.h"
@@ -131,20 +131,17 @@ OptionButtonValue ButtonOf(const std::string& value) {
     return {std::move(caption), std::move(suffix)};
 }
 
-// A control's name is a VB name, and each button of a group needs a name of its own: a suffix (ASCII)
-// is cut to the room that "opt" & name & "_" leaves, and one already taken (letter case ignored) is
-// numbered.
+// Each button of a group needs a name of its own that VB takes: the suffixes as FittedControlNames
+// leaves them after "opt" & name & "_".
 void FitSuffixes(std::vector<OptionButtonValue>& values, const std::string& propertyName) {
-    const auto room = static_cast<std::size_t>(std::max(0, vb::kMaxNameLength - vb::Len(propertyName) - 4));
-    std::set<std::string> taken;
-    for (OptionButtonValue& value : values) {
-        std::string suffix = value.suffix.substr(0, room);
-        for (int number = 2; !taken.insert(vb::FoldCase(suffix)).second; ++number) {
-            const std::string tail = "_" + std::to_string(number);
-            suffix = value.suffix.substr(0, room - std::min(room, tail.size())) + tail;
-        }
-        value.suffix = std::move(suffix);
-    }
+    const std::string head = "opt" + propertyName + "_";
+    std::vector<std::string> suffixes;
+    suffixes.reserve(values.size());
+    for (const OptionButtonValue& value : values)
+        suffixes.push_back(value.suffix);
+    const std::vector<std::string> names = FittedControlNames(head, suffixes);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i].suffix = names[i].substr(std::min(head.size(), names[i].size()));
 }
 
 }  // namespace

@@ -34,11 +34,13 @@ class AccessCatalog final : public SnapshotCatalog {
         ByTable<CatalogColumn> columns;
         for (const std::string& table : mDatabase->TableNames()) {
             for (const dao::ColumnInfo& column : mDatabase->Columns(table)) {
-                const int32_t type = AdoTypeOfFieldType(column.Type);
-                const int32_t size = ColumnSize(type, column.Type == dao::FieldType::Decimal
-                                                          ? std::nullopt
-                                                          : std::optional<int32_t>(column.Size));
-                columns[table].push_back(SizedColumn(column.Name, type, size, column.IsNullable));
+                std::optional<int32_t> declared = column.Size;
+                if (column.Type == dao::FieldType::Decimal)
+                    declared = column.Precision;
+                else if (column.Type == dao::FieldType::Guid)
+                    declared = kBracedGuidLength;
+                columns[table].push_back(TypedColumn(column.Name, AdoTypeOfFieldType(column.Type), declared,
+                                                     column.IsNullable, "", column.Scale));
             }
         }
         return columns;

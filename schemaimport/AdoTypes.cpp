@@ -81,6 +81,8 @@ int32_t AdoTypeOfSqliteName(std::string_view declaredType) {
         {"clob", adLongVarChar},
         {"memo", adLongVarChar},
         {"longvarchar", adLongVarChar},
+        {"json", adLongVarChar},
+        {"xml", adLongVarChar},
         {"integer", adInteger},
         {"int", adInteger},
         {"tinyint", adTinyInt},
@@ -187,6 +189,19 @@ int32_t AdoTypeOfFieldType(dao::FieldType type) {
             return adNumeric;
     }
     return adEmpty;
+}
+
+int32_t NumericType(std::optional<int32_t> precision, int32_t scale) {
+    constexpr int32_t kLongDigits = 9;
+    constexpr int32_t kCurrencyDigits = 15;  // before the point
+    constexpr int32_t kCurrencyScale = 4;
+    if (!precision || *precision <= 0 || scale < 0 || scale > *precision)
+        return adDouble;
+    if (scale == 0 && *precision <= kLongDigits)
+        return adInteger;
+    if (scale <= kCurrencyScale && *precision - scale <= kCurrencyDigits)
+        return adCurrency;
+    return adDouble;
 }
 
 namespace {

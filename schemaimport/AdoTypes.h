@@ -35,18 +35,26 @@ enum AdoType : int32_t {
 
 // The length of text whose type declares none: an interval, a text-like type, a type not known.
 inline constexpr int32_t kTextLength = 255;
+// The length of a GUID's text: 36 characters, 38 with the braces Access shows.
+inline constexpr int32_t kGuidLength = 36;
+inline constexpr int32_t kBracedGuidLength = 38;
 
 // Each gives adEmpty for a type it does not know.
 // From an ODBC SQL data type (SQL_VARCHAR, SQL_TYPE_DATE, ...).
 int32_t AdoTypeOfSqlType(int32_t sqlType);
 // From a column type as SQLite declares it ("VARCHAR(40)", "DECIMAL(10,2)", "INTEGER"): the name before
-// any parenthesis, else SQLite's affinity of the whole text (no type at all is a BLOB); a type of mere
-// NUMERIC affinity ("JSON", "STRING") is not known.
+// any parenthesis, else SQLite's affinity of the whole text (no type at all is a BLOB); documents ("JSON",
+// "XML") are long text; another type of mere NUMERIC affinity ("STRING") is not known.
 int32_t AdoTypeOfSqliteName(std::string_view declaredType);
 // From a PostgreSQL type name (pg_type.typname: "varchar", "int4", "money", "jsonb", ...).
 int32_t AdoTypeOfPostgresName(std::string_view typeName);
 // From an Access field type.
 int32_t AdoTypeOfFieldType(dao::FieldType type);
+
+// The type that holds every value of a numeric of `precision` digits (none: not declared), `scale` of
+// them after the point: Long for at most 9 digits and no scale; Currency for at most 15 before the point
+// and no more than 4 after; else Double, which may round them.
+int32_t NumericType(std::optional<int32_t> precision, int32_t scale);
 
 // A column's size: the declared length of text and binary (0 undeclared), the declared precision of a
 // numeric, else the type's byte size.

@@ -103,17 +103,17 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
         sink.StartNewApplication();
     }
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
-    std::vector<std::string> unknownTypes;
+    ImportNotes notes;
     for (const TableSource& table : tables)
-        ImportTable(sink, *application, table, unknownTypes);
-    RebuildRelationships(sink, *application, relations);
+        ImportTable(sink, *application, table, notes);
+    notes.FurtherParents = RebuildRelationships(sink, *application, relations);
     sink.SetCaption("VBOstrel - " + application->Name());
     ShowStatus("Ready...", ui::MousePointer::Default);
     sink.EnableStoredApplicationCommands();
     sink.UnloadAppInfoForm();
     sink.SetIsImported(true);
     sink.SetIsDataChanged(true);
-    ReportUnknownTypes(unknownTypes);
+    ReportImportNotes(notes);
 }
 
 bool NeverTaken(const std::string&) {
@@ -143,30 +143,18 @@ std::vector<std::string> BusinessObjectNames::Of(const std::string& table) const
 }
 
 void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
-                 std::vector<std::string>& unknownTypes) {
+                 ImportNotes& notes) {
     const auto businessObject = CreateTableObject(sink, application, table.Name, table.BusinessObjectNames);
     if (!businessObject)
         return;
     core::ClassMembers members;
     for (const CatalogColumn& column : table.Columns) {
-        if (CreateFieldObject(sink, application, businessObject, column, "", members) &&
-            !column.UnknownType.empty())
-            unknownTypes.push_back(UnknownTypeEntry(table.Name, column));
+        if (CreateFieldObject(sink, application, businessObject, column, "", members))
+            notes.AddColumn(table.Name, column);
     }
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
-}
-
-std::string UnknownTypeEntry(const std::string& table, const CatalogColumn& column) {
-    return table + "." + column.Name + " (" + column.UnknownType + ")";
-}
-
-void ReportUnknownTypes(const std::vector<std::string>& entries) {
-    if (entries.empty())
-        return;
-    std::string text = "These columns are of types the import does not know and became String properties:";
-    for (const std::string& entry : entries)
-        text += "\r\n" + entry;
-    ui::MsgBox(text, ui::vbInformation);
+    if (businessObject->KeyProperties()->Count() == 0)
+        notes.WithoutKey.push_back(table.Name);
 }
 
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {

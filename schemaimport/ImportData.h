@@ -5,7 +5,8 @@
 //
 // Everything the import reads (columns and keys of the chosen tables, the foreign keys of every mapped
 // one) is read before the model changes: a database error leaves model, views and flags as they were. A
-// table or column that cannot become a model item is left out after a message; the rest is imported.
+// table or column that cannot become a model item is left out after a message; the rest is imported. One
+// message at the end names what the model could not take as the database has it (ImportNotes.h).
 
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "core/GeneratedNames.h"
 #include "core/qelApplication.h"
+#include "schemaimport/ImportNotes.h"
 #include "schemaimport/ModelSink.h"
 #include "schemaimport/SchemaCatalog.h"
 
@@ -57,15 +59,10 @@ class BusinessObjectNames {
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject);
 
 // The table's business object, its columns' properties and its primary key; nothing when the table
-// cannot become a business object. Each column of a type the catalog did not know that became a property
-// is added to `unknownTypes` (UnknownTypeEntry).
+// cannot become a business object. What the closing message tells of its columns and of a table without a
+// key is added to `notes`.
 void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
-                 std::vector<std::string>& unknownTypes);
-
-// "table.column (type)" of a column whose type the catalog did not know.
-std::string UnknownTypeEntry(const std::string& table, const CatalogColumn& column);
-// One message listing the entries, when there are any: those columns became String properties.
-void ReportUnknownTypes(const std::vector<std::string>& entries);
+                 ImportNotes& notes);
 
 // A business object for `tableName` with its table mapping and the methods "Add", "Update", "Read" and
 // "Delete", handed to the sink. Its name is the first of `names` (default: the table's name) that, after

@@ -38,10 +38,11 @@ class OdbcCatalog final : public SchemaCatalog {
             const int32_t type = AdoTypeOfSqlType(static_cast<int32_t>(rows.Integer(5).value_or(0)));
             const std::optional<int64_t> size = rows.Integer(7);
             const std::optional<int64_t> nullable = rows.Integer(11);
+            const auto scale = static_cast<int32_t>(rows.Integer(9).value_or(0));
             columns.push_back(
                 TypedColumn(rows.Text(4).value_or(""), type,
                             size ? std::optional<int32_t>(static_cast<int32_t>(*size)) : std::nullopt,
-                            nullable != SQL_NO_NULLS, rows.Text(6).value_or("")));
+                            nullable != SQL_NO_NULLS, rows.Text(6).value_or(""), scale));
         }
         return columns;
     }

@@ -1,7 +1,8 @@
-// PostgreSQL through its ODBC driver, read from pg_catalog for the schemas of the connection's search path:
-// one query per kind for all of them, where the driver's catalog functions take seconds for many tables,
-// and types from PostgreSQL's own type names and kinds (the driver gives money as SQL_FLOAT, bool as
-// VARCHAR and a domain, an enum or an array as a type of its own).
+// PostgreSQL through its ODBC driver, read from pg_catalog for the schemas of the connection's search path
+// (a partitioned table, not its partitions, which only hold its rows): one query per kind for all of them,
+// where the driver's catalog functions take seconds for many tables, and types from PostgreSQL's own type
+// names and kinds (the driver gives money as SQL_FLOAT, bool as VARCHAR and a domain, an enum or an array
+// as a type of its own).
 
 #include "schemaimport/AdoTypes.h"
 #include "schemaimport/CatalogBackends.h"
@@ -42,6 +43,7 @@ class PostgresCatalog final : public SnapshotCatalog {
             FROM pg_catalog.pg_class AS c
             JOIN pg_catalog.pg_namespace AS n ON n.oid = c.relnamespace
             WHERE n.nspname = ANY (current_schemas(false)) AND c.relkind IN ('r', 'p', 'f', 'v', 'm')
+              AND NOT c.relispartition
             ORDER BY array_position(current_schemas(false), n.nspname), c.relname)sql");
         std::vector<CatalogTable> tables;
         while (rows.Fetch())
@@ -72,7 +74,7 @@ class PostgresCatalog final : public SnapshotCatalog {
                 SELECT 1 FROM pg_catalog.pg_type AS b WHERE b.oid = d.base AND b.typtype = 'd')
             JOIN pg_catalog.pg_type AS t ON t.oid = COALESCE(d.base, a.atttypid)
             WHERE n.nspname = ANY (current_schemas(false)) AND c.relkind IN ('r', 'p', 'f', 'v', 'm')
-              AND a.attnum > 0 AND NOT a.attisdropped
+              AND NOT c.relispartition AND a.attnum > 0 AND NOT a.attisdropped
             ORDER BY c.relname, a.attnum)sql");
         ByTable<CatalogColumn> columns;
         while (rows.Fetch()) {
@@ -82,12 +84,16 @@ class PostgresCatalog final : public SnapshotCatalog {
             const int64_t modifier = rows.Integer(6).value_or(-1);
             int32_t type = AdoTypeOfPostgresName(typeName);
             std::optional<int32_t> declared;
+            int32_t scale = 0;
             if (typeName == "varchar" || typeName == "bpchar" || type == adNumeric) {
                 // varchar(n) and bpchar(n) keep n + 4, numeric(p,s) keeps (p << 16 | s) + 4; a varchar
                 // without n keeps -1 and is long text, as text is.
-                if (modifier >= 4)
-                    declared = static_cast<int32_t>(type == adNumeric ? ((modifier - 4) >> 16) & 0xFFFF
-                                                                      : modifier - 4);
+                if (modifier >= 4 && type == adNumeric) {
+                    declared = static_cast<int32_t>(((modifier - 4) >> 16) & 0xFFFF);
+                    scale = static_cast<int32_t>((modifier - 4) & 0xFFFF);
+                } else if (modifier >= 4) {
+                    declared = static_cast<int32_t>(modifier - 4);
+                }
             } else if (kind == "e") {
                 type = adVarChar;
                 declared = static_cast<int32_t>(rows.Integer(8).value_or(kTextLength));
@@ -97,8 +103,8 @@ class PostgresCatalog final : public SnapshotCatalog {
             } else if (type == adEmpty && category == "A") {
                 type = adLongVarChar;
             }
-            columns[rows.Text(1).value_or("")].push_back(
-                TypedColumn(rows.Text(2).value_or(""), type, declared, rows.Integer(7) != 1, typeName));
+            columns[rows.Text(1).value_or("")].push_back(TypedColumn(
+                rows.Text(2).value_or(""), type, declared, rows.Integer(7) != 1, typeName, scale));
         }
         return columns;
     }

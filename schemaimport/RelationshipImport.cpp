@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <unordered_map>
 
 #include "core/ApplicationLog.h"
@@ -63,10 +64,55 @@ void SayNoProperty(const CatalogForeignKey& key, const core::qelBusinessObject& 
                ui::vbInformation);
 }
 
+// A foreign key with the business object that holds it.
+using KeyOfChild = std::pair<const core::qelBusinessObject*, const CatalogForeignKey*>;
+
+// The place among the child's key properties (their KeyIndex, in column order) of the first of the key's
+// columns that are part of it; 0 when none is.
+int16_t KeyPlace(const core::qelBusinessObject& child, const CatalogForeignKey& key) {
+    int16_t place = 0;
+    for (const auto& column : key.Columns) {
+        const auto property = PropertyOfColumn(child, column.first);
+        if (property && property->Field()->IsPrimaryKey() && (place == 0 || property->KeyIndex() < place))
+            place = property->KeyIndex();
+    }
+    return place;
+}
+
+// The keys that make their child's further parents: a child whose key holds the keys of several parents
+// (a link table) keeps the parent whose columns come first among its key properties; the others become
+// references, so that the child has one parent.
+std::set<KeyOfChild> FurtherParentKeys(const std::vector<KeyOfChild>& keys) {
+    std::unordered_map<const core::qelBusinessObject*, std::pair<int16_t, const CatalogForeignKey*>> first;
+    for (const auto& [child, key] : keys) {
+        const int16_t place = KeyPlace(*child, *key);
+        if (place == 0)
+            continue;
+        const auto [found, isNew] = first.try_emplace(child, place, key);
+        if (!isNew && place < found->second.first)
+            found->second = {place, key};
+    }
+    std::set<KeyOfChild> further;
+    for (const auto& [child, key] : keys) {
+        const auto found = first.find(child);
+        if (found != first.end() && found->second.second != key && KeyPlace(*child, *key) != 0)
+            further.insert({child, key});
+    }
+    return further;
+}
+
+// How a relationship is made: the SQL path marks foreign keys mandatory where their columns take no Null;
+// a further parent's relationship is a reference, named in `furtherParents`.
+struct MakeRules {
+    bool isSql = false;
+    bool isFurtherParent = false;
+};
+
 // One relationship from `parent` to `child` for the foreign key; a message and nothing when a column has no
 // property.
 void MakeRelationship(ModelSink& sink, core::qelApplication& application, const BusObjPtr& parent,
-                      const BusObjPtr& child, const CatalogForeignKey& key, bool marksMandatory) {
+                      const BusObjPtr& child, const CatalogForeignKey& key, MakeRules rules,
+                      std::vector<std::string>& furtherParents) {
     std::vector<std::pair<PropertyPtr, PropertyPtr>> columns;  // (foreign-key property, parent's key)
     for (const auto& [childColumn, parentColumn] : key.Columns) {
         auto foreign = PropertyOfColumn(*child, childColumn);
@@ -80,30 +126,37 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     }
     if (columns.empty())
         return;
+    // A key whose columns take Null: the child may have no parent.
+    const bool isOptional =
+        rules.isSql && std::any_of(columns.begin(), columns.end(),
+                                   [](const auto& column) { return column.first->Field()->IsNullable(); });
 
     auto relationship = std::make_shared<core::qelRelationship>();
     relationship->SetRelType("Reference");
     auto first = NewAssociation(parent, child, "Many", true, relationship);
-    auto second = NewAssociation(child, parent, "One", false, relationship);
+    auto second = NewAssociation(child, parent, "One", isOptional, relationship);
     for (const auto& [property, referenced] : columns) {
         property->Field()->SetIsForeignKey(true);
-        property->Field()->SetIsNullable(false);
+        if (!isOptional)
+            property->Field()->SetIsNullable(false);
         property->SetIsForeignProperty(true);
         property->SetForeignKeyField(referenced->Field());
-        if (marksMandatory)
+        if (rules.isSql && !isOptional)
             property->SetIsMandatory(true);
         bool listed = false;
         for (const auto& foreign : *second->SourceForeignProperties())
             listed = listed || foreign->Name() == property->Name();
         if (!listed)
             second->SourceForeignProperties()->Add(property);
-        if (property->Field()->IsPrimaryKey())
+        if (property->Field()->IsPrimaryKey() && !rules.isFurtherParent)
             relationship->SetRelType("Identifying");
         sink.PropertyUpdated(application, property);
     }
 
     const std::string name = "Relationship" + std::to_string(application.Relationships()->Count() + 1);
     relationship->SetName(name);
+    if (rules.isFurtherParent)
+        furtherParents.push_back(child->Table()->Name() + ": " + name + " to " + parent->Table()->Name());
     const std::string firstKey = parent->Name() + ".Relationships." + name;
     const std::string secondKey =
         child->Name() + (parent->Name() == child->Name() ? ".RelationshipsRecursive." : ".Relationships.") +
@@ -117,7 +170,8 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     sink.RelationshipAdded(application, relationship);
 }
 
-void ImportAccess(ModelSink& sink, core::qelApplication& application, const RelationshipSource& source) {
+std::vector<std::string> ImportAccess(ModelSink& sink, core::qelApplication& application,
+                                      const RelationshipSource& source) {
     const std::vector<BusObjPtr> businessObjects = BusinessObjectsOf(application);
     const auto places = PlacesByTable(businessObjects);
     // The first business object of a named table.
@@ -129,12 +183,23 @@ void ImportAccess(ModelSink& sink, core::qelApplication& application, const Rela
         if (const auto businessObject = ofTable(table))
             MarkPrimaryKey(sink, application, businessObject, key);
     }
+    std::vector<KeyOfChild> keys;
+    for (const CatalogRelation& relation : source.Relations) {
+        if (ofTable(relation.Key.ParentTable) && ofTable(relation.ChildTable))
+            keys.emplace_back(ofTable(relation.ChildTable).get(), &relation.Key);
+    }
+    const std::set<KeyOfChild> further = FurtherParentKeys(keys);
+    std::vector<std::string> furtherParents;
     for (const CatalogRelation& relation : source.Relations) {
         const auto parent = ofTable(relation.Key.ParentTable);
         const auto child = ofTable(relation.ChildTable);
-        if (parent && child)
-            MakeRelationship(sink, application, parent, child, relation.Key, false);
+        if (parent && child) {
+            MakeRelationship(sink, application, parent, child, relation.Key,
+                             {.isFurtherParent = further.contains({child.get(), &relation.Key})},
+                             furtherParents);
+        }
     }
+    return furtherParents;
 }
 
 // The place of the key's first column among the child's fields.
@@ -149,7 +214,8 @@ int32_t FirstColumnPlace(const core::qelBusinessObject& child, const CatalogFore
 
 // Relationships in the order of their parent, then of their child among the business objects, then of the
 // key's first column among the child's fields; each parent looks only at the keys that name its table.
-void ImportSql(ModelSink& sink, core::qelApplication& application, const RelationshipSource& source) {
+std::vector<std::string> ImportSql(ModelSink& sink, core::qelApplication& application,
+                                   const RelationshipSource& source) {
     std::unordered_map<std::string, std::vector<const CatalogRelation*>> relationsOfParent;
     for (const CatalogRelation& relation : source.Relations)
         relationsOfParent[relation.Key.ParentTable].push_back(&relation);
@@ -160,6 +226,8 @@ void ImportSql(ModelSink& sink, core::qelApplication& application, const Relatio
         int32_t columnPlace;
         const CatalogForeignKey* key;
     };
+    std::vector<std::pair<BusObjPtr, std::vector<Planned>>> plans;
+    std::vector<KeyOfChild> keys;
     for (const auto& parent : businessObjects) {
         const auto relations = relationsOfParent.find(parent->Table()->Name());
         if (relations == relationsOfParent.end())
@@ -172,14 +240,25 @@ void ImportSql(ModelSink& sink, core::qelApplication& application, const Relatio
             for (const size_t place : children->second) {
                 planned.push_back(
                     {place, FirstColumnPlace(*businessObjects[place], relation->Key), &relation->Key});
+                keys.emplace_back(businessObjects[place].get(), &relation->Key);
             }
         }
         std::stable_sort(planned.begin(), planned.end(), [](const Planned& a, const Planned& b) {
             return a.childPlace != b.childPlace ? a.childPlace < b.childPlace : a.columnPlace < b.columnPlace;
         });
-        for (const Planned& each : planned)
-            MakeRelationship(sink, application, parent, businessObjects[each.childPlace], *each.key, true);
+        plans.emplace_back(parent, std::move(planned));
     }
+    const std::set<KeyOfChild> further = FurtherParentKeys(keys);
+    std::vector<std::string> furtherParents;
+    for (const auto& [parent, planned] : plans) {
+        for (const Planned& each : planned) {
+            const auto& child = businessObjects[each.childPlace];
+            MakeRelationship(sink, application, parent, child, *each.key,
+                             {.isSql = true, .isFurtherParent = further.contains({child.get(), each.key})},
+                             furtherParents);
+        }
+    }
+    return furtherParents;
 }
 
 RelationshipSource::Kind KindOf(const std::string& dbType) {
@@ -214,25 +293,26 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
     return source;
 }
 
-void GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
-                         const RelationshipSource& source) {
-    core::LogAndRaiseAs("GetRelationshipInfo", [&] {
+std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
+                                             const RelationshipSource& source) {
+    return core::LogAndRaiseAs("GetRelationshipInfo", [&]() -> std::vector<std::string> {
         if (source.kind == RelationshipSource::Kind::Access)
-            ImportAccess(sink, application, source);
-        else if (source.kind == RelationshipSource::Kind::Sql)
-            ImportSql(sink, application, source);
+            return ImportAccess(sink, application, source);
+        if (source.kind == RelationshipSource::Kind::Sql)
+            return ImportSql(sink, application, source);
+        return {};
     });
 }
 
-void RebuildRelationships(ModelSink& sink, core::qelApplication& application,
-                          const RelationshipSource& source) {
+std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
+                                              const RelationshipSource& source) {
     std::vector<std::shared_ptr<core::qelRelationship>> relationships;
     for (const auto& relationship : *application.Relationships())
         relationships.push_back(relationship);
     // Last first: each leaves the end of the collection, which moves no other item.
     for (auto relationship = relationships.rbegin(); relationship != relationships.rend(); ++relationship)
         sink.DeleteRelationship(application, *relationship);
-    GetRelationshipInfo(sink, application, source);
+    return GetRelationshipInfo(sink, application, source);
 }
 
 }  // namespace schemaimport

@@ -33,12 +33,16 @@ struct RelationshipSource {
 RelationshipSource ReadRelationshipSource(const core::qelApplication& application, SchemaCatalog& catalog,
                                           const std::vector<std::string>& moreTables);
 
+// A table whose key holds the keys of several parents (a link table) keeps as Identifying the one whose
+// columns come first among its key properties; the others become Reference, their columns staying part
+// of the key, and each is named as "table: RelationshipN to parent" in what comes back. The SQL path marks
+// a foreign key mandatory, and its child's association not optional, only where its columns take no Null.
 // Errors are logged and raised again with the source "GetRelationshipInfo".
-void GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
-                         const RelationshipSource& source);
+std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
+                                             const RelationshipSource& source);
 
 // Every relationship of the application deleted through the sink, then GetRelationshipInfo.
-void RebuildRelationships(ModelSink& sink, core::qelApplication& application,
-                          const RelationshipSource& source);
+std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
+                                              const RelationshipSource& source);
 
 }  // namespace schemaimport

@@ -1,5 +1,7 @@
 #include "schemaimport/SchemaCatalog.h"
 
+#include <algorithm>
+
 #include "core/StringLength.h"
 #include "platform/odbc/ConnectString.h"
 #include "platform/odbc/DataSources.h"
@@ -45,10 +47,31 @@ CatalogColumn SizedColumn(std::string name, int32_t type, int32_t size, bool isN
 }
 
 CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
-                          std::string typeName) {
-    if (type == adEmpty)
-        return {std::move(name), adVarChar, kTextLength, isNullable, std::move(typeName)};
-    return SizedColumn(std::move(name), type, ColumnSize(type, declared), isNullable);
+                          std::string typeName, int32_t scale) {
+    TypeLoss loss = TypeLoss::None;
+    switch (type) {
+        case adEmpty:
+            return {std::move(name), adVarChar, kTextLength, isNullable, std::move(typeName)};
+        case adNumeric:
+            type = NumericType(declared, scale);
+            declared.reset();
+            loss = type == adDouble ? TypeLoss::Rounded : TypeLoss::None;
+            break;
+        case adBigInt:
+            type = adCurrency;
+            loss = TypeLoss::Range;
+            break;
+        case adGUID:
+            // A driver may give the GUID's 16 bytes: its text is never shorter than kGuidLength.
+            type = adChar;
+            declared = std::max(declared.value_or(kGuidLength), kGuidLength);
+            break;
+        default:
+            break;
+    }
+    CatalogColumn column = SizedColumn(std::move(name), type, ColumnSize(type, declared), isNullable);
+    column.Loss = loss;
+    return column;
 }
 
 std::vector<CatalogRelation> SchemaCatalog::Relations() {

@@ -25,6 +25,10 @@ struct CatalogTable {
     bool operator==(const CatalogTable&) const = default;
 };
 
+// Why a column's property may not hold every value of its type: a numeric that became Double may be
+// rounded; a bigint that became Currency holds no more than about 9.2e14.
+enum class TypeLoss { None, Rounded, Range };
+
 struct CatalogColumn {
     std::string Name;
     int32_t Type = 0;  // ADO type code (AdoTypes.h)
@@ -32,6 +36,7 @@ struct CatalogColumn {
     bool IsNullable = true;
     // The database's name of a type the catalog does not know; the column is then read as text.
     std::string UnknownType = {};
+    TypeLoss Loss = TypeLoss::None;
     bool operator==(const CatalogColumn&) const = default;
 };
 
@@ -39,10 +44,12 @@ struct CatalogColumn {
 // holds, is long text (Memo), as text of a type without a length is.
 CatalogColumn SizedColumn(std::string name, int32_t type, int32_t size, bool isNullable);
 
-// A column of ADO type `type` sized by ColumnSize, as SizedColumn makes it; one of no known type (adEmpty)
+// A column of ADO type `type` sized by ColumnSize, as SizedColumn makes it, in a type whose property
+// keeps its values: a numeric becomes the NumericType of its precision `declared` and `scale`, a bigint
+// Currency, a GUID text of its `declared` length (at least kGuidLength). One of no known type (adEmpty)
 // becomes text of kTextLength that keeps `typeName` as its UnknownType.
 CatalogColumn TypedColumn(std::string name, int32_t type, std::optional<int32_t> declared, bool isNullable,
-                          std::string typeName);
+                          std::string typeName, int32_t scale = 0);
 
 struct CatalogForeignKey {
     std::string Name;  // empty where the database names none

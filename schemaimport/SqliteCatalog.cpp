@@ -11,17 +11,36 @@
 namespace schemaimport {
 namespace {
 
-// The first number between parentheses of a declared type: 40 of "VARCHAR(40)", 10 of "DECIMAL(10,2)".
-std::optional<int32_t> DeclaredLength(const std::string& declaredType) {
+// The numbers between parentheses of a declared type: 40 of "VARCHAR(40)", 10 and 2 of "DECIMAL(10,2)".
+struct DeclaredNumbers {
+    std::optional<int32_t> length;
+    int32_t scale = 0;
+};
+
+// The number at `begin` after blanks; `begin` moves past it.
+std::optional<int32_t> ReadNumber(const char*& begin, const char* end) {
+    while (begin != end && *begin == ' ')
+        ++begin;
+    int32_t number = 0;
+    const auto [after, error] = std::from_chars(begin, end, number);
+    if (error != std::errc() || after == begin)
+        return std::nullopt;
+    begin = after;
+    return number;
+}
+
+DeclaredNumbers NumbersOf(const std::string& declaredType) {
     const std::size_t open = declaredType.find('(');
     if (open == std::string::npos)
-        return std::nullopt;
+        return {};
     const char* begin = declaredType.data() + open + 1;
-    while (*begin == ' ')
+    const char* end = declaredType.data() + declaredType.size();
+    DeclaredNumbers numbers{ReadNumber(begin, end)};
+    while (numbers.length && begin != end && *begin == ' ')
         ++begin;
-    int32_t length = 0;
-    const auto [end, error] = std::from_chars(begin, declaredType.data() + declaredType.size(), length);
-    return error == std::errc() && end != begin ? std::optional<int32_t>(length) : std::nullopt;
+    if (numbers.length && begin != end && *begin == ',')
+        numbers.scale = ReadNumber(++begin, end).value_or(0);
+    return numbers;
 }
 
 class SqliteCatalog final : public SnapshotCatalog {
@@ -55,9 +74,10 @@ class SqliteCatalog final : public SnapshotCatalog {
         while (rows.Fetch()) {
             const std::string declared = rows.Text(3).value_or("");
             const bool notNull = rows.Integer(4).value_or(0) != 0 || rows.Integer(5).value_or(0) > 0;
+            const DeclaredNumbers numbers = NumbersOf(declared);
             columns[rows.Text(1).value_or("")].push_back(
-                TypedColumn(rows.Text(2).value_or(""), AdoTypeOfSqliteName(declared),
-                            DeclaredLength(declared), !notNull, declared));
+                TypedColumn(rows.Text(2).value_or(""), AdoTypeOfSqliteName(declared), numbers.length,
+                            !notNull, declared, numbers.scale));
         }
         return columns;
     }

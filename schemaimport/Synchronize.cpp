@@ -132,7 +132,7 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
     std::unordered_set<std::string> mapped;
     for (const auto& field : *businessObject->Table()->Fields())
         mapped.insert(field->Name());
-    std::vector<std::string> unknownTypes;
+    ImportNotes notes;
     std::optional<core::ClassMembers> members;  // read for the first new column
     for (const CatalogColumn& column : columns) {
         if (mapped.contains(column.Name))
@@ -142,12 +142,11 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
         if (!CreateFieldObject(sink, application, businessObject, column, businessObject->Name(), *members))
             continue;
         changed = true;
-        if (!column.UnknownType.empty())
-            unknownTypes.push_back(UnknownTypeEntry(tableName, column));
+        notes.AddColumn(tableName, column);
     }
     if (changed)
         sink.SetIsDataChanged(true);
-    ReportUnknownTypes(unknownTypes);
+    ReportImportNotes(notes);
 }
 
 enum class TableAnswer { Matched, Kept, Delete, Cancel };
@@ -198,7 +197,7 @@ bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const D
     if (!sink.IsImported() && !sink.IsAppOpened() && application.BusinessObjects()->Count() == 0)
         sink.ClearViews();
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
-    std::vector<std::string> unknownTypes;
+    ImportNotes notes;
     const BusinessObjectNames businessObjectNames(database.Tables);
     for (const std::string& name : form->TablestoImport()) {
         const auto columns = database.Columns.find(name);
@@ -207,12 +206,12 @@ bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const D
                     {name, columns == database.Columns.end() ? std::vector<CatalogColumn>{} : columns->second,
                      key == database.PrimaryKeys.end() ? std::vector<std::string>{} : key->second,
                      businessObjectNames.Of(name)},
-                    unknownTypes);
+                    notes);
     }
     sink.SetIsImported(true);
     sink.SetIsDataChanged(true);
     ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
-    ReportUnknownTypes(unknownTypes);
+    ReportImportNotes(notes);
     return true;
 }
 

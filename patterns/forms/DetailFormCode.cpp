@@ -5,6 +5,7 @@
 #include <set>
 
 #include "patternkit/CodeHeader.h"
+#include "patternkit/LayoutFrames.h"
 #include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdDetailForm.h"
 #include "platform/vb/Numbers.h"
@@ -253,15 +254,17 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out) {
             |'in the context frame
             |    Set my&ParentBusObjName = my&BusObjName.&ParentBusObjName
         )vb");
-        const std::string parent = vb::Trim(mCurrent.parentBusObj->Name());
-        for (const auto& property : mContextProperties) {
-            if (!Placed("txt" + parent + "_" + vb::Trim(patternkit::Required(property).Name())))
+        const std::vector<std::string> textBoxes =
+            patternkit::Common::ContextTextBoxNames(mCurrent.parentBusObj->Name(), mContextProperties);
+        for (std::size_t row = 0; row < textBoxes.size(); ++row) {
+            if (!Placed(textBoxes[row]))
                 continue;
-            mCurrent.property = property;
+            mCurrent.property = mContextProperties[row];
             out.Emit(R"vb(
-                |    txt&ParentBusObjName_&PropName.Text = my&ParentBusObjName.&PropName
+                |    {{TextBox}}.Text = my&ParentBusObjName.&PropName
                 |
-            )vb");
+            )vb",
+                     {{"TextBox", textBoxes[row]}});
         }
     }
     out.Emit(R"vb(

@@ -210,7 +210,7 @@ void StdListForm::WriteListFormLoad(const patternkit::Emitter& out) {
             |    End If
             |
         )vb");
-        WriteContextLines(out, "   txt&ParentBusObjName_&PropName.Text = my&ParentBusObjName.&PropName");
+        WriteContextLines(out);
     }
     out.Emit(R"vb(
         |

@@ -4,6 +4,7 @@
 
 #include "patternkit/ClosingEditPoint.h"
 #include "patternkit/CodeHeader.h"
+#include "patternkit/LayoutFrames.h"
 #include "patternkit/PropertySets.h"
 #include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdListForm.h"
@@ -222,25 +223,23 @@ void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out) {
                        )vb");
                    }
                }},
-              {"Context",
-               [&] {
-                   WriteContextLines(
-                       out, "   txt&ParentBusObjName_&PropName.Text = my&ParentBusObjName.&PropName");
-               }},
+              {"Context", [&] { WriteContextLines(out); }},
               {"Height", vb::Str(layout.actual_form_height())},
               {"Width", vb::Str(layout.actual_form_width())}});
     End(out, "Form_Load");
 }
 
-void StdListForm::WriteContextLines(const patternkit::Emitter& out, std::string_view line) {
+void StdListForm::WriteContextLines(const patternkit::Emitter& out) {
     if (!mHasParent)
         return;
     // Only the rows the context frame holds have text boxes.
     const auto rows = std::min<std::size_t>(
         mContextProperties.size(), static_cast<std::size_t>(std::max<int16_t>(Layout().max_cntx_props(), 0)));
+    const std::vector<std::string> textBoxes =
+        patternkit::Common::ContextTextBoxNames(mCurrent.parentBusObj->Name(), mContextProperties);
     for (std::size_t row = 0; row < rows; ++row) {
         mCurrent.property = mContextProperties[row];
-        out.EmitLine(line);
+        out.EmitLine("   " + textBoxes[row] + ".Text = my&ParentBusObjName.&PropName");
         out.EmitLine("");
     }
 }

@@ -66,8 +66,8 @@ class StdListForm : public FormPattern {
     void WriteEntryCheck(const patternkit::Emitter& out, const std::string& dataType);
     void WriteSearchFormLoad(const patternkit::Emitter& out);
 
-    // `line` once per context property that the context frame shows, each followed by a blank line.
-    void WriteContextLines(const patternkit::Emitter& out, std::string_view line);
+    // Each text box of the context frame takes its property's value, each line followed by a blank one.
+    void WriteContextLines(const patternkit::Emitter& out);
     // The standard ending of the procedure `name` of the form being coded.
     void End(const patternkit::Emitter& out, std::string_view name) const;
 

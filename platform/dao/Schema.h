@@ -31,6 +31,9 @@ struct ColumnInfo {
     FieldType Type = FieldType::Text;
     int32_t Size = 0;  // characters of a Text column, bytes of a fixed-size one; 0 when not declared
     bool IsNullable = true;
+    // Of a Decimal: its digits, and those after the point.
+    int32_t Precision = 0;
+    int32_t Scale = 0;
 };
 
 struct IndexInfo {

@@ -88,11 +88,11 @@ TEST_F(ImportIntoWindow, TheImportFillsTheViews) {
             "Orders.Properties.OrderID = Orders|OrderID|Long|Read/Write|OrderID:|4|True|OrderID|True|TextBox|"
             "Orders",
             "Orders.Properties.CustomerID = Orders|CustomerID|Long|Read/Write|CustomerID:|4|False|CustomerID|"
-            "True|TextBox|Orders",
+            "False|TextBox|Orders",
         }));
     const std::vector<std::string> relationships = {
         "Customers.Relationships.Relationship1 = Customers|sometimes|has|Many|Orders",
-        "Orders.Relationships.Relationship1 = Orders|always|has|One|Customers",
+        "Orders.Relationships.Relationship1 = Orders|sometimes|has|One|Customers",
     };
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
 
@@ -198,20 +198,20 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
             "Orders.Properties.OrderID = Orders|OrderID|Long|Read/Write|OrderID:|4|True|OrderID|True|"
             "TextBox|Orders",
             "Orders.Properties.CustomerID = Orders|CustomerID|Long|Read/Write|CustomerID:|4|False|"
-            "CustomerID|True|TextBox|Orders",
+            "CustomerID|False|TextBox|Orders",
             "Customers.Properties.Email = Customers|Email|String|Read/Write|Email:|40|False|Email|False|"
             "TextBox|Customers",
             "Order_Notes.Properties.NoteID = Order_Notes|NoteID|Long|Read/Write|NoteID:|4|True|NoteID|"
             "True|TextBox|Order Notes",
             "Order_Notes.Properties.OrderID = Order_Notes|OrderID|Long|Read/Write|OrderID:|4|False|"
-            "OrderID|True|TextBox|Order Notes",
+            "OrderID|False|TextBox|Order Notes",
         }));
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView),
               (std::vector<std::string>{
                   "Customers.Relationships.Relationship1 = Customers|sometimes|has|Many|Orders",
-                  "Orders.Relationships.Relationship1 = Orders|always|has|One|Customers",
+                  "Orders.Relationships.Relationship1 = Orders|sometimes|has|One|Customers",
                   "Orders.Relationships.Relationship2 = Orders|sometimes|has|Many|Order_Notes",
-                  "Order_Notes.Relationships.Relationship2 = Order_Notes|always|has|One|Orders",
+                  "Order_Notes.Relationships.Relationship2 = Order_Notes|sometimes|has|One|Orders",
               }));
     EXPECT_FALSE(mForm.Views().BusObjTreeView.Contains("Customers.Properties.Fax"));
     EXPECT_TRUE(mForm.Views().BusObjTreeView.Contains("Order_Notes.Properties.NoteID"));
@@ -288,7 +288,7 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView),
               (std::vector<std::string>{
                   "Customers.Relationships.Relationship1 = Customers|sometimes|has|Many|Orders",
-                  "Orders.Relationships.Relationship1 = Orders|always|has|One|Customers",
+                  "Orders.Relationships.Relationship1 = Orders|sometimes|has|One|Customers",
               }));
 }
 

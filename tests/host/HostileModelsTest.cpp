@@ -160,6 +160,13 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
          "ostrel generate: Product does not have a Primary Key associated with it.  Generation aborted! "
          "(error 5, "
          "BuildDriver.Generate)\n"},
+        // The continue question is answered No at once: its text once, nothing written.
+        {"a text box named as one of the context frame's",
+         "UPDATE Property SET Name = 'Order_OrderID' WHERE ID = 26",
+         "ostrel generate: The control: txtOrder_OrderID could not be created. A control with the same name "
+         "already exists, the name is not a valid Visual Basic name, or the ProgID is invalid. Do you want "
+         "to "
+         "continue. (error 5, BuildDriver.Generate)\n"},
         {"a business object that refers to itself",
          "INSERT INTO Relationship VALUES (5, 1, 'Reference');"
          "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 1, 'refers to'), (10, 5, 1, 1, 'Many', 1, 'is "

@@ -88,6 +88,39 @@ TEST_F(ContextFrame, ShowsThreeRowsAtMostWithTheLabelWidthCapped) {
     EXPECT_EQ(PositionOf(layout), (Position{2850, 300, 6600, 2850}));
 }
 
+// A parent's name and a property's may make more than VB takes in a name: each text box is cut to 40
+// characters, and numbered where two cut alike; the code asks for the same names.
+TEST_F(ContextFrame, TextBoxNamesAreCutToWhatVbTakesAndNumberedWhereTheyMeet) {
+    const std::string parent = "customer_demographics";
+    const struct {
+        std::vector<std::string> properties;
+        std::vector<std::string> names;
+    } cases[] = {
+        {{"customer_type_id"}, {"txtcustomer_demographics_customer_type_i"}},
+        {{"customer_type_id", "customer_type_ix", "customer_type_code"},
+         {"txtcustomer_demographics_customer_type_i", "txtcustomer_demographics_customer_type_2",
+          "txtcustomer_demographics_customer_type_c"}},
+        {{"id", "ID"}, {"txtcustomer_demographics_id", "txtcustomer_demographics_ID_2"}},
+    };
+    for (const auto& c : cases) {
+        patternkit::PropertySet properties;
+        for (const std::string& name : c.properties) {
+            auto property = MakeProperty(name, name);
+            property->businessObjectName = parent;
+            properties.push_back(property);
+        }
+        EXPECT_EQ(Common::ContextTextBoxNames(parent, properties), c.names);
+        RecordingConstructor placed;
+        Common::BuildContextFrame(placed, properties, layout);
+        std::vector<std::string> textBoxes;
+        for (const std::string& name : ControlNames(placed)) {
+            if (name.starts_with("txt"))
+                textBoxes.push_back(name);
+        }
+        EXPECT_EQ(textBoxes, c.names);
+    }
+}
+
 TEST_F(ContextFrame, AnEmptySetPlacesNothing) {
     layout.Settop(700);
     layout.Setleft(900);

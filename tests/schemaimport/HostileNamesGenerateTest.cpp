@@ -4,20 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/CommonNames.h"
 #include "core/GeneratedNames.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
-#include "host/GenerateCommand.h"
-#include "platform/ide/ProjectFiles.h"
-#include "platform/ide/VBE.h"
-#include "repository/ApplicationSave.h"
-#include "repository/RepositorySchema.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/schemaimport/ImportGenerate.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/support/VbGroupCheck.h"
 
 namespace schemaimport {
 namespace {
@@ -79,39 +72,23 @@ TEST_P(HostileNames, ImportIntoNamesVbAcceptsAndCodeThatPassesTheChecker) {
     for (const std::string name : {"Messages.Properties.Messages_Read", "Messages.Properties.Messages_Save"})
         EXPECT_TRUE(messages->Properties()->Exists(name)) << name;
 
-    const auto repositoryFile = mFolder / "vbostrel.mdb";
-    repository::CreateRepository(repositoryFile);
-    {
-        auto repository = dao::SqliteDatabase::Open(repositoryFile, dao::OpenMode::ReadWrite);
-        repository::SuppliedApplicationInfo info(repository::ApplicationInfo{
-            "Hostile", "", 3, "HostileUI", "HostileBus", "HostileData", "SQL", application->DSN(), ""});
-        ASSERT_EQ(repository::SaveApplication(*repository, *application, false, info),
-                  repository::SaveOutcome::Saved);
-    }
-    host::GenerateCommand command;
-    command.request.repository = repositoryFile;
-    command.request.application = "Hostile";
-    command.out = mFolder / "out";
     // Windows-1252, the text of VB files, has no character of the table 名前's name: its business object
     // is refused, the others are built.
-    command.request.objects = {"T"};
-    std::ostringstream out, err;
-    ASSERT_EQ(host::RunGenerateCommand(command, out, err), 1);
-    EXPECT_NE(err.str().find(R"(Business object "T": the name of its table "名前" holds "名")"),
+    const auto refused = import_test::SaveAndGenerate(*application, mFolder.Path(), "Hostile", {"T"});
+    ASSERT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find(R"(Business object "T": the name of its table "名前" holds "名")"),
               std::string::npos)
-        << err.str();
-    command.request.objects.clear();
+        << refused.err;
+    std::vector<std::string> others;
     for (const auto& businessObject : *application->BusinessObjects()) {
         if (businessObject->Name() != "T")
-            command.request.objects.push_back(businessObject->Name());
+            others.push_back(businessObject->Name());
     }
-    err.str("");
-    ASSERT_EQ(host::RunGenerateCommand(command, out, err), 0) << err.str();
-
-    auto vbe = std::make_shared<vbide::VBE>();
-    vbide::OpenProjectGroup(*vbe, mFolder / "out" / "Hostile.vbg");
+    std::filesystem::remove(mFolder.Path() / "vbostrel.mdb");
+    const auto run = import_test::SaveAndGenerate(*application, mFolder.Path(), "Hostile", others);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     int modules = 0;
-    EXPECT_EQ(testing_support::CheckVbGroup(*vbe, modules), Names{});
+    EXPECT_EQ(import_test::CheckGenerated(mFolder.Path(), "Hostile", modules), Names{});
     EXPECT_GT(modules, 10 * 4);
 }
 

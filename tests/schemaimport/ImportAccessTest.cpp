@@ -12,7 +12,7 @@
 namespace schemaimport {
 namespace {
 
-// Byte, Binary and Replication ID columns, a Decimal without precision, names with blanks, a leading
+// Byte, Binary and Replication ID columns, a Decimal of 18 digits, names with blanks, a leading
 // digit or zero and punctuation; a two-column key that is also a foreign key; two self-relations.
 constexpr const char* kExpected = R"(Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
@@ -26,8 +26,8 @@ constexpr const char* kExpected = R"(Orders table=Orders
   By Byte(1) "By:" null
   Fl Single(4) "Fl:" null
   Db Double(8) "Db:" null
-  Num Long(19) "Num:" null
-  Guid (16) "Guid:" null
+  Num Double(8) "Num:" null
+  Guid String(38) "Guid:" null
   TwondPhone String(20) "2ndPhone:" null
   Code String(5) "0Code:" null
   ShipTo String(20) "Ship-To#:" null
@@ -88,13 +88,18 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
 
         EXPECT_EQ(import_test::DumpModel(*application), kExpected);
         EXPECT_EQ(application->DSNDBName(), local ? "" : file);
-        ASSERT_EQ(script.Prompts().size(), 2u);
+        ASSERT_EQ(script.Prompts().size(), 3u);
         EXPECT_EQ(script.Prompts()[0].prompt, "Raw field cannot be imported!");
         EXPECT_EQ(script.Prompts()[0].buttons, 64);
         EXPECT_EQ(script.Prompts()[1].prompt,
                   "The property name Type is a reserved word so the property name will be converted to: "
                   "Item_kinds_Type.");
         EXPECT_EQ(script.Prompts()[1].title, "VB Ostrel");
+        EXPECT_EQ(
+            script.Prompts()[2].prompt,
+            "These columns became Double properties, which may round their values:\r\nOrders.Num\r\n\r\n"
+            "These tables have no primary key; set a key property on each before it can be built:\r\n"
+            "Item Kinds");
     }
 }
 

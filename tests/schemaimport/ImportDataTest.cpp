@@ -189,13 +189,13 @@ TEST_F(ImportDataTest, ASecondImportRebuildsEveryRelationship) {
     // Parents in business-object order: Emp's self-reference comes before Customers' orders.
     EXPECT_EQ(import_test::DumpModel(*application), R"(Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
-  CustomerID Long(4) "CustomerID:" mandatory fk foreign ->Customers.CustomerID
+  CustomerID Long(4) "CustomerID:" null fk foreign ->Customers.CustomerID
   keys OrderID
   sources Orders.Relationships.Relationship2
   targets Customers.Relationships.Relationship2
 Emp table=Emp
   EmpID Long(4) "EmpID:" key1 mandatory pk
-  BossID Long(4) "BossID:" mandatory fk foreign ->Emp.EmpID
+  BossID Long(4) "BossID:" null fk foreign ->Emp.EmpID
   keys EmpID
   sources Emp.Relationships.Relationship1 Emp.RelationshipsRecursive.Relationship1
   targets Emp.Relationships.Relationship1 Emp.RelationshipsRecursive.Relationship1
@@ -207,10 +207,10 @@ Customers table=Customers
   targets Orders.Relationships.Relationship2
 Relationship1 Reference
   Emp.Relationships.Relationship1: Emp -> Emp Many optional has
-  Emp.RelationshipsRecursive.Relationship1: Emp -> Emp One required has +BossID
+  Emp.RelationshipsRecursive.Relationship1: Emp -> Emp One optional has +BossID
 Relationship2 Reference
   Customers.Relationships.Relationship2: Customers -> Orders Many optional has
-  Orders.Relationships.Relationship2: Orders -> Customers One required has +CustomerID
+  Orders.Relationships.Relationship2: Orders -> Customers One optional has +CustomerID
 )");
     EXPECT_EQ(emp, application->BusinessObjects()->Item("Emp"));
 }

@@ -17,10 +17,10 @@ namespace {
 
 using catalog_test::Kind;
 
-// A key of one column referring to a column of another name, a two-column key that is also a foreign key,
-// a two-column foreign key in another order than the parent's key, a self-reference, two keys between one
-// pair (declared in another order than their columns), blanks, a quote and "]" in names, "type" columns
-// (one a key), a view.
+// Nullable foreign keys (optional, not mandatory) beside a NOT NULL one, a key of one column referring to a
+// column of another name, a two-column key that is also a foreign key, a two-column foreign key in another
+// order than the parent's key, a self-reference, two keys between one pair (declared in another order than
+// their columns), blanks, a quote and "]" in names, "type" columns (one a key), a view.
 const std::vector<std::string> kSchema = {
     R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30) NOT NULL, "type" VARCHAR(10)))sql",
     R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
@@ -50,9 +50,9 @@ constexpr const char* kExpected = R"(Customers table=Customers
   targets Orders.Relationships.Relationship1
 Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
-  CustomerID Long(4) "CustomerID:" mandatory fk foreign ->Customers.ID
+  CustomerID Long(4) "CustomerID:" null fk foreign ->Customers.ID
   Order_Date Date(6) "Order Date:" null
-  Amount Long(10) "Amount:" null
+  Amount Currency(8) "Amount:" null
   keys OrderID
   sources Orders.Relationships.Relationship1 Orders.Relationships.Relationship2
   targets Customers.Relationships.Relationship1 Order_Lines.Relationships.Relationship2
@@ -65,14 +65,14 @@ Order_Lines table=Order Lines
   targets Orders.Relationships.Relationship2 Shipment.Relationships.Relationship3
 Shipment table=Shipment
   ShipID Long(4) "ShipID:" key1 mandatory pk
-  LNo Long(4) "LNo:" mandatory fk foreign ->Order_Lines.LineNo
-  OID Long(4) "OID:" mandatory fk foreign ->Order_Lines.OrderID
+  LNo Long(4) "LNo:" null fk foreign ->Order_Lines.LineNo
+  OID Long(4) "OID:" null fk foreign ->Order_Lines.OrderID
   keys ShipID
   sources Shipment.Relationships.Relationship3
   targets Order_Lines.Relationships.Relationship3
 Emp table=Emp
   EmpID Long(4) "EmpID:" key1 mandatory pk
-  BossID Long(4) "BossID:" mandatory fk foreign ->Emp.EmpID
+  BossID Long(4) "BossID:" null fk foreign ->Emp.EmpID
   keys EmpID
   sources Emp.Relationships.Relationship4 Emp.RelationshipsRecursive.Relationship4
   targets Emp.Relationships.Relationship4 Emp.RelationshipsRecursive.Relationship4
@@ -84,8 +84,8 @@ City table=City
   targets Route_s.Relationships.Relationship5 Route_s.Relationships.Relationship6
 Route_s table=Route ]'s
   RouteID Long(4) "RouteID:" key1 mandatory pk
-  ToCity Long(4) "ToCity:" mandatory fk foreign ->City.CityID
-  FromCity Long(4) "FromCity:" mandatory fk foreign ->City.CityID
+  ToCity Long(4) "ToCity:" null fk foreign ->City.CityID
+  FromCity Long(4) "FromCity:" null fk foreign ->City.CityID
   keys RouteID
   sources Route_s.Relationships.Relationship5 Route_s.Relationships.Relationship6
   targets City.Relationships.Relationship5 City.Relationships.Relationship6
@@ -95,22 +95,22 @@ Kinds table=Kinds
   keys Kinds_Type
 Relationship1 Reference
   Customers.Relationships.Relationship1: Customers -> Orders Many optional has
-  Orders.Relationships.Relationship1: Orders -> Customers One required has +CustomerID
+  Orders.Relationships.Relationship1: Orders -> Customers One optional has +CustomerID
 Relationship2 Identifying
   Orders.Relationships.Relationship2: Orders -> Order_Lines Many optional has
   Order_Lines.Relationships.Relationship2: Order_Lines -> Orders One required has +OrderID
 Relationship3 Reference
   Order_Lines.Relationships.Relationship3: Order_Lines -> Shipment Many optional has
-  Shipment.Relationships.Relationship3: Shipment -> Order_Lines One required has +OID +LNo
+  Shipment.Relationships.Relationship3: Shipment -> Order_Lines One optional has +OID +LNo
 Relationship4 Reference
   Emp.Relationships.Relationship4: Emp -> Emp Many optional has
-  Emp.RelationshipsRecursive.Relationship4: Emp -> Emp One required has +BossID
+  Emp.RelationshipsRecursive.Relationship4: Emp -> Emp One optional has +BossID
 Relationship5 Reference
   City.Relationships.Relationship5: City -> Route_s Many optional has
-  Route_s.Relationships.Relationship5: Route_s -> City One required has +ToCity
+  Route_s.Relationships.Relationship5: Route_s -> City One optional has +ToCity
 Relationship6 Reference
   City.Relationships.Relationship6: City -> Route_s Many optional has
-  Route_s.Relationships.Relationship6: Route_s -> City One required has +FromCity
+  Route_s.Relationships.Relationship6: Route_s -> City One optional has +FromCity
 )";
 
 class ImportSql : public ::testing::TestWithParam<Kind> {
@@ -178,28 +178,28 @@ TEST_P(ImportSql, WhatCannotBecomeAModelItemIsLeftOutWithAMessage) {
   sources Parent.Relationships.Relationship1 Parent.Relationships.Relationship2
   targets Child.Relationships.Relationship1 Child.Relationships.Relationship2
 Child table=Child
-  PRaw OLE Object(0) "PRaw:" mandatory fk foreign ->Parent.Raw
-  PID Long(4) "PID:" mandatory fk foreign ->Parent.ID
+  PRaw OLE Object(0) "PRaw:" null fk foreign ->Parent.Raw
+  PID Long(4) "PID:" null fk foreign ->Parent.ID
   sources Child.Relationships.Relationship1 Child.Relationships.Relationship2
   targets Parent.Relationships.Relationship1 Parent.Relationships.Relationship2
 Relationship1 Reference
   Parent.Relationships.Relationship1: Parent -> Child Many optional has
-  Child.Relationships.Relationship1: Child -> Parent One required has +PRaw
+  Child.Relationships.Relationship1: Child -> Parent One optional has +PRaw
 Relationship2 Reference
   Parent.Relationships.Relationship2: Parent -> Child Many optional has
-  Child.Relationships.Relationship2: Child -> Parent One required has +PID
+  Child.Relationships.Relationship2: Child -> Parent One optional has +PID
 )"
                                   : R"(Parent table=Parent
   ID Long(4) "ID:" null
   sources Parent.Relationships.Relationship1
   targets Child.Relationships.Relationship1
 Child table=Child
-  PID Long(4) "PID:" mandatory fk foreign ->Parent.ID
+  PID Long(4) "PID:" null fk foreign ->Parent.ID
   sources Child.Relationships.Relationship1
   targets Parent.Relationships.Relationship1
 Relationship1 Reference
   Parent.Relationships.Relationship1: Parent -> Child Many optional has
-  Child.Relationships.Relationship1: Child -> Parent One required has +PID
+  Child.Relationships.Relationship1: Child -> Parent One optional has +PID
 )";
     EXPECT_EQ(import_test::DumpModel(*application), R"(Order_Lines table=Order Lines
   A Long(4) "A:" key1 mandatory pk
@@ -222,6 +222,9 @@ Cols table=Cols
             "64 | "
             "VB Ostrel");
     }
+    expected.push_back(
+        "These tables have no primary key; set a key property on each before it can be built:\r\nCols\r\n" +
+        std::string(pg ? "" : "Parent\r\n") + "Child | 64 | VB Ostrel");
     EXPECT_EQ(import_test::PromptTexts(script), expected);
 }
 

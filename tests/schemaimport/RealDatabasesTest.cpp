@@ -119,7 +119,7 @@ TEST_F(RealDatabases, TablesOnlyOutsideTheSearchPathAreNamedAsUnreadable) {
 }
 
 // Every column gets a data type; those of a type not known become String, named in one message at the end.
-// Text without a length, or longer than VB's fixed-length strings, is Memo.
+// Text without a length, or longer than VB's fixed-length strings, is Memo: so are documents (json, xml).
 TEST_F(RealDatabases, EveryColumnGetsADataType) {
     struct Case {
         Kind kind;
@@ -132,19 +132,19 @@ TEST_F(RealDatabases, EveryColumnGetsADataType) {
          {R"sql(CREATE DOMAIN "Name60" AS VARCHAR(60))sql", R"sql(CREATE DOMAIN "Nick" AS "Name60")sql",
           R"sql(CREATE TYPE "Mood" AS ENUM ('sad', 'content', 'delighted'))sql",
           R"sql(CREATE TABLE "Kinds" ("ID" INTEGER PRIMARY KEY, "Dom" "Name60", "DomDom" "Nick", "Mood" "Mood",
-              "Doc" JSONB, "Tags" INTEGER[], "Span" INTERVAL, "Who" NAME, "Raw" BYTEA, "Free" VARCHAR,
+              "Doc" JSONB, "Json" JSON, "Xml" XML, "Tags" INTEGER[], "Span" INTERVAL, "Who" NAME, "Raw" BYTEA, "Free" VARCHAR,
               "Most" VARCHAR(65526), "Huge" VARCHAR(65527), "Spot" POINT))sql"},
          {"ID Long(4)", "Dom String(60)", "DomDom String(60)", "Mood String(9)", "Doc Memo(0)",
-          "Tags Memo(0)", "Span String(255)", "Who String(255)", "Raw OLE Object(0)", "Free Memo(0)",
-          "Most String(65526)", "Huge Memo(0)", "Spot String(255)"},
+          "Json Memo(0)", "Xml Memo(0)", "Tags Memo(0)", "Span String(255)", "Who String(255)",
+          "Raw OLE Object(0)", "Free Memo(0)", "Most String(65526)", "Huge Memo(0)", "Spot String(255)"},
          "Kinds.Spot (point)"},
         {Kind::Sqlite,
          {R"sql(CREATE TABLE "Kinds" ("ID" INTEGER PRIMARY KEY, "Loose", "Big" UNSIGNED BIG INT,
               "Fp" FLOATING POINT, "F8" FLOAT8, "Nat" NATIVE CHARACTER(12), "Notes" CLOB, "Free" VARCHAR,
-              "Zero" CHAR(0), "Doc" JSON))sql"},
+              "Zero" CHAR(0), "Doc" JSON, "Xml" XML, "Odd" STRING))sql"},
          {"ID Long(4)", "Loose OLE Object(0)", "Big Long(4)", "Fp Long(4)", "F8 Double(8)", "Nat String(12)",
-          "Notes Memo(0)", "Free Memo(0)", "Zero Memo(0)", "Doc String(255)"},
-         "Kinds.Doc (JSON)"},
+          "Notes Memo(0)", "Free Memo(0)", "Zero Memo(0)", "Doc Memo(0)", "Xml Memo(0)", "Odd String(255)"},
+         "Kinds.Odd (STRING)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.properties.back());

@@ -22,7 +22,7 @@ void PrintTo(const CatalogTable& table, std::ostream* out) {
 }
 void PrintTo(const CatalogColumn& column, std::ostream* out) {
     *out << "{" << column.Name << ", " << column.Type << ", " << column.Size << ", " << column.IsNullable
-         << "}";
+         << ", " << static_cast<int>(column.Loss) << "}";
 }
 void PrintTo(const CatalogForeignKey& key, std::ostream* out) {
     *out << "{" << key.Name << ", " << key.ParentTable;
@@ -78,18 +78,18 @@ TEST_P(SchemaCatalogTest, ColumnsWithTheirAdoTypesSizesAndNullability) {
          {{"OrderID", adInteger, 4, false},
           {"Order Date", adDBDate, 6, true},
           {"Note", adVarChar, 40, false},
-          {"Amount", adNumeric, 10, true},
+          {"Amount", adCurrency, 8, true},
           {"Flag", adBoolean, 2, true},
           {"Memo", adLongVarChar, 0, true},
           {"Code", adChar, 5, true},
           {"Stamp", adDBTimeStamp, 16, true},
           {"Pic", adLongVarBinary, 0, true},
           {"Qty", adSmallInt, 2, true},
-          {"Big", adBigInt, 8, true},
+          {"Big", adCurrency, 8, true, {}, TypeLoss::Range},
           {"Fl", adSingle, 4, true},
           {"Db", adDouble, 8, true},
           {"Price", adCurrency, 8, true},
-          {"Id", adGUID, 16, true}}},
+          {"Id", adChar, kGuidLength, true}}},
         {"Order_Lines",
          {{"OrderID", adInteger, 4, false}, {"LineNo", adInteger, 4, false}, {"Qty", adSmallInt, 2, true}}},
         {"OrderXLines", {{"X", adInteger, 4, true}}},
@@ -195,14 +195,22 @@ TEST(AccessCatalog, TheFixturesTablesColumnsKeysAndRelations) {
                                                                 {"Item Kinds", "TABLE"}}));
         EXPECT_EQ(catalog->DefaultDatabase(), file.string());
         const std::vector<CatalogColumn> orders = {
-            {"OrderID", adInteger, 4, true},   {"Order Date", adDBTimeStamp, 16, true},
-            {"Note", adVarChar, 40, false},    {"Amount", adCurrency, 8, true},
-            {"Flag", adBoolean, 2, false},     {"Pic", adLongVarBinary, 0, true},
-            {"Raw", adVarBinary, 16, true},    {"Memo", adLongVarChar, 0, true},
-            {"Sm", adSmallInt, 2, true},       {"By", adUnsignedTinyInt, 1, true},
-            {"Fl", adSingle, 4, true},         {"Db", adDouble, 8, true},
-            {"Num", adNumeric, 19, true},      {"Guid", adGUID, 16, true},
-            {"2ndPhone", adVarChar, 20, true}, {"0Code", adVarChar, 5, true},
+            {"OrderID", adInteger, 4, true},
+            {"Order Date", adDBTimeStamp, 16, true},
+            {"Note", adVarChar, 40, false},
+            {"Amount", adCurrency, 8, true},
+            {"Flag", adBoolean, 2, false},
+            {"Pic", adLongVarBinary, 0, true},
+            {"Raw", adVarBinary, 16, true},
+            {"Memo", adLongVarChar, 0, true},
+            {"Sm", adSmallInt, 2, true},
+            {"By", adUnsignedTinyInt, 1, true},
+            {"Fl", adSingle, 4, true},
+            {"Db", adDouble, 8, true},
+            {"Num", adDouble, 8, true, {}, TypeLoss::Rounded},
+            {"Guid", adChar, kBracedGuidLength, true},
+            {"2ndPhone", adVarChar, 20, true},
+            {"0Code", adVarChar, 5, true},
             {"Ship-To#", adVarChar, 20, true},
         };
         EXPECT_EQ(catalog->Columns("Orders"), orders);
@@ -224,6 +232,39 @@ TEST(AccessCatalog, TheFixturesTablesColumnsKeysAndRelations) {
             }
             EXPECT_EQ(found, parents) << child;
         }
+    }
+}
+
+// Each declared type becomes one whose property keeps its values where a VB type can; a numeric that may
+// be rounded, and a bigint past Currency's range, say so.
+TEST(TypedColumn, KeepsTheValuesOfItsDeclaredType) {
+    const struct {
+        int32_t type;
+        std::optional<int32_t> declared;
+        int32_t scale;
+        int32_t madeType, size;
+        TypeLoss loss;
+    } cases[] = {
+        {adNumeric, 9, 0, adInteger, 4, TypeLoss::None},
+        {adNumeric, 10, 0, adCurrency, 8, TypeLoss::None},
+        {adNumeric, 15, 0, adCurrency, 8, TypeLoss::None},
+        {adNumeric, 16, 0, adDouble, 8, TypeLoss::Rounded},
+        {adNumeric, 4, 2, adCurrency, 8, TypeLoss::None},
+        {adNumeric, 19, 4, adCurrency, 8, TypeLoss::None},
+        {adNumeric, 20, 4, adDouble, 8, TypeLoss::Rounded},
+        {adNumeric, 10, 5, adDouble, 8, TypeLoss::Rounded},
+        {adNumeric, 2, 3, adDouble, 8, TypeLoss::Rounded},
+        {adNumeric, std::nullopt, 0, adDouble, 8, TypeLoss::Rounded},
+        {adNumeric, 0, 0, adDouble, 8, TypeLoss::Rounded},
+        {adBigInt, std::nullopt, 0, adCurrency, 8, TypeLoss::Range},
+        {adGUID, std::nullopt, 0, adChar, kGuidLength, TypeLoss::None},
+        {adGUID, kBracedGuidLength, 0, adChar, kBracedGuidLength, TypeLoss::None},
+        {adGUID, 16, 0, adChar, kGuidLength, TypeLoss::None},
+    };
+    for (const auto& c : cases) {
+        const CatalogColumn column = TypedColumn("C", c.type, c.declared, true, "", c.scale);
+        EXPECT_EQ(column, (CatalogColumn{"C", c.madeType, c.size, true, {}, c.loss}))
+            << c.type << " " << c.declared.value_or(-1) << "," << c.scale;
     }
 }
 

@@ -66,14 +66,14 @@ constexpr const char* kExpected = R"(Customers table=Customers
   targets Orders.Relationships.Relationship1
 Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
-  CustomerID Long(4) "CustomerID:" mandatory fk foreign ->Customers.ID
+  CustomerID Long(4) "CustomerID:" null fk foreign ->Customers.ID
   Amount String(12) "Amount:" null
   keys OrderID
   sources Orders.Relationships.Relationship1 Orders.Relationships.Relationship2
   targets Customers.Relationships.Relationship1 Order_Notes.Relationships.Relationship2
 Emp table=Staff
   EmpID Long(4) "EmpID:" key1 mandatory pk
-  BossID Long(4) "BossID:" mandatory fk foreign ->Emp.EmpID
+  BossID Long(4) "BossID:" null fk foreign ->Emp.EmpID
   keys EmpID
   sources Emp.Relationships.Relationship3 Emp.RelationshipsRecursive.Relationship3
   targets Emp.Relationships.Relationship3 Emp.RelationshipsRecursive.Relationship3
@@ -83,19 +83,19 @@ Pair table=Pair
   keys B
 Order_Notes table=Order Notes
   NoteID Long(4) "NoteID:" key1 mandatory pk
-  OrderID Long(4) "OrderID:" mandatory fk foreign ->Orders.OrderID
+  OrderID Long(4) "OrderID:" null fk foreign ->Orders.OrderID
   keys NoteID
   sources Order_Notes.Relationships.Relationship2
   targets Orders.Relationships.Relationship2
 Relationship1 Reference
   Customers.Relationships.Relationship1: Customers -> Orders Many optional has
-  Orders.Relationships.Relationship1: Orders -> Customers One required has +CustomerID
+  Orders.Relationships.Relationship1: Orders -> Customers One optional has +CustomerID
 Relationship2 Reference
   Orders.Relationships.Relationship2: Orders -> Order_Notes Many optional has
-  Order_Notes.Relationships.Relationship2: Order_Notes -> Orders One required has +OrderID
+  Order_Notes.Relationships.Relationship2: Order_Notes -> Orders One optional has +OrderID
 Relationship3 Reference
   Emp.Relationships.Relationship3: Emp -> Emp Many optional has
-  Emp.RelationshipsRecursive.Relationship3: Emp -> Emp One required has +BossID
+  Emp.RelationshipsRecursive.Relationship3: Emp -> Emp One optional has +BossID
 )";
 
 std::string Question(const std::string& name, const char* kind) {

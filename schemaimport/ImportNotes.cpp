@@ -1,0 +1,48 @@
+#include "schemaimport/ImportNotes.h"
+
+#include "platform/ui/Interaction.h"
+
+namespace schemaimport {
+namespace {
+
+void AddParagraph(std::string& text, const char* heading, const std::vector<std::string>& entries) {
+    if (entries.empty())
+        return;
+    text += (text.empty() ? "" : "\r\n\r\n") + std::string(heading);
+    for (const std::string& entry : entries)
+        text += "\r\n" + entry;
+}
+
+}  // namespace
+
+void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& column) {
+    if (!column.UnknownType.empty())
+        UnknownTypes.push_back(table + "." + column.Name + " (" + column.UnknownType + ")");
+    if (column.Loss == TypeLoss::Rounded)
+        Rounded.push_back(table + "." + column.Name);
+    else if (column.Loss == TypeLoss::Range)
+        Bounded.push_back(table + "." + column.Name);
+}
+
+void ReportImportNotes(const ImportNotes& notes) {
+    std::string text;
+    AddParagraph(text, "These columns are of types the import does not know and became String properties:",
+                 notes.UnknownTypes);
+    AddParagraph(text,
+                 "These columns became Double properties, which may round their values:", notes.Rounded);
+    AddParagraph(text,
+                 "These columns became Currency properties, which hold values from -922,337,203,685,477 "
+                 "to 922,337,203,685,477 only:",
+                 notes.Bounded);
+    AddParagraph(text, "These tables have no primary key; set a key property on each before it can be built:",
+                 notes.WithoutKey);
+    AddParagraph(text,
+                 "These tables hold the keys of more than one parent in their own key. Each keeps its first "
+                 "parent; the relationships to the others were made Reference, their columns staying part of "
+                 "the key:",
+                 notes.FurtherParents);
+    if (!text.empty())
+        ui::MsgBox(text, ui::vbInformation);
+}
+
+}  // namespace schemaimport
