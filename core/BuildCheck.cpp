@@ -16,6 +16,10 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelTable.h"
+#include "formlayout/DetailRows.h"
+#include "formlayout/FormRoom.h"
+#include "formlayout/OptionButtonValues.h"
+#include "platform/vb/Error.h"
 #include "platform/vb/Literal.h"
 #include "platform/vb/Text.h"
 
@@ -45,23 +49,31 @@ static_assert(2 * (2 * kLongestDatabaseName + 2) + 3 * 30 + 200 < vb::kMaxLineLe
 // overflows it beside the other controls of a row (120 twips a character at most).
 constexpr int32_t kLongestShownText = 100;
 static_assert((2 * kLongestShownText + 10) * 120 < 32767);
+static_assert(kLongestShownText <= formlayout::kLongestRoomText);
 
-// A business object's option buttons stand right of the label column, which is as wide as its longest
-// label: with labels of at most 16 characters and captions of at most 34, a button has room on a form of
-// up to three columns (a label of 35 leaves it none on the sample's Customer, of two).
-constexpr int32_t kLongestLabelBesideOptions = 16;
-constexpr int32_t kLongestOptionCaption = 34;
+constexpr const char* kCaptionValue = "the permitted value (an option button's caption)";
 
 // A model text in a fault that names its length: its beginning.
 std::string Excerpt(const std::string& text) {
     return QuotedText(vb::Len(text) <= 20 ? text : vb::Left(text, 20) + "...");
 }
 
-bool HasOptionButtons(const qelBusinessObject& businessObject) {
-    const auto& properties = *businessObject.Properties();
-    return std::any_of(properties.begin(), properties.end(),
-                       [](const auto& property) { return property->ControlType() == "OptionButton"; });
-}
+// The longest of some texts of a business object, the property it belongs to, and the length of the
+// longest of the others.
+struct LongestText {
+    const qelBusObjProperty* property = nullptr;
+    std::string text;
+    int32_t length = -1;
+    int32_t others = -1;
+
+    void Take(const qelBusObjProperty& owner, const std::string& candidate) {
+        const int32_t candidateLength = vb::Len(candidate);
+        if (candidateLength > length)
+            *this = {&owner, candidate, candidateLength, length};
+        else
+            others = std::max(others, candidateLength);
+    }
+};
 
 class BuildChecker {
   public:
@@ -140,7 +152,7 @@ class BuildChecker {
     }
 
     void Length(const std::string& item, const std::string& what, const std::string& text, int32_t limit,
-                const char* why) {
+                const std::string& why) {
         const int32_t length = vb::Len(text);
         if (length > limit)
             Fault(item, what + " " + Excerpt(text) + " has " + std::to_string(length) +
@@ -178,8 +190,6 @@ class BuildChecker {
         const std::string item = BusinessObjectItem(businessObject);
         if (const auto& table = businessObject.Table())
             DatabaseName(item, "the name of its table", table->Name());
-        mLongestLabel =
-            mForms && HasOptionButtons(businessObject) ? kLongestLabelBesideOptions : kLongestShownText;
         if (named) {
             for (const MadeName& made : ComponentNames(
                      businessObject.Name(), mApplication.Architecture() == typelib::ThreeTier, mForms))
@@ -188,6 +198,8 @@ class BuildChecker {
         ClassMembers members;
         for (const auto& property : *businessObject.Properties())
             CheckProperty(businessObject, *property, members);
+        if (mForms)
+            CheckOptionButtonRoom(businessObject);
         for (const auto& method : *businessObject.Methods()) {
             const std::string methodItem = MemberItem("Method", businessObject, method->Name());
             OneLine(methodItem, "its stored procedure", method->StoredProcedureName());
@@ -225,12 +237,8 @@ class BuildChecker {
                   "it is virtual, but no association gives it the business object it takes its value from");
         OneLine(item, "its label", property.Label());
         ModelText(item, "its label", property.Label());
-        if (mForms) {
-            Length(item, "its label", property.Label(), mLongestLabel,
-                   mLongestLabel == kLongestLabelBesideOptions
-                       ? "that leave the option buttons of its forms room"
-                       : "that a form's layout takes");
-        }
+        if (mForms)
+            Length(item, "its label", property.Label(), kLongestShownText, "that a form's layout takes");
         if (const auto& field = property.Field())
             DatabaseName(item, "the name of its field", field->Name());
         if (property.IsPVList())
@@ -246,17 +254,54 @@ class BuildChecker {
                 continue;
             }
             const std::string& control = property.ControlType();
-            if (control == "OptionButton")
-                OneLine(item, "the permitted value (an option button's caption)", value);
+            const bool caption = control == "OptionButton";
+            const char* what = caption ? kCaptionValue : "the permitted value";
+            if (caption)
+                OneLine(item, what, value);
             ModelText(item, "the permitted value", value);
             // Of two limits on its length, the stricter is named.
-            if (mForms && control == "OptionButton")
-                Length(item, "the permitted value (an option button's caption)", value, kLongestOptionCaption,
-                       "that leave the button room beside the labels");
-            else if (mForms && (control == "ComboBox" || control == "ListBox"))
-                Length(item, "the permitted value", value, kLongestShownText, "that a form's layout takes");
+            if (mForms && (caption || control == "ComboBox" || control == "ListBox"))
+                Length(item, what, value, kLongestShownText, "that a form's layout takes");
             else
                 Literal(item, "the permitted value", value);
+        }
+    }
+
+    // The detail form sets its option buttons right of the label column, which is as wide as the longest
+    // label: when no button of a group has room there, the check names the longest label or the longest
+    // caption, with the length that would leave the button room.
+    void CheckOptionButtonRoom(const qelBusinessObject& businessObject) {
+        std::size_t rows = 0;
+        LongestText label, caption;
+        try {
+            for (const auto& property : *businessObject.Properties()) {
+                if (!formlayout::IsDetailProperty(*property))
+                    continue;
+                ++rows;
+                label.Take(*property, property->Label());
+                if (property->ControlType() != "OptionButton")
+                    continue;
+                for (const formlayout::OptionButtonValue& value : formlayout::OptionButtonValues(*property))
+                    caption.Take(*property, value.caption);
+            }
+        } catch (const vb::Error&) {
+            return;  // a model the form cannot be read from fails in the build, as before
+        }
+        // Longer texts are refused for their length.
+        if (!caption.property || label.length > kLongestShownText || caption.length > kLongestShownText ||
+            formlayout::OptionButtonHasRoom(rows, label.length, caption.length))
+            return;
+        // The longest label takes the room when the captions would fit beside the others.
+        const int32_t labelLimit = formlayout::LongestLabelBesideOptions(rows, caption.length);
+        const int32_t captionLimit = formlayout::LongestOptionCaption(rows, label.length);
+        if (labelLimit >= 0 && (labelLimit >= label.others || captionLimit < 0)) {
+            const std::string group = QuotedText(businessObject.Name() + "." + caption.property->Name());
+            Length(MemberItem("Property", businessObject, label.property->Name()), "its label", label.text,
+                   labelLimit, "that leave the option buttons of " + group + " room on its form");
+        } else {
+            Length(MemberItem("Property", businessObject, caption.property->Name()), kCaptionValue,
+                   caption.text, captionLimit >= 0 ? captionLimit : formlayout::LongestOptionCaption(rows, 0),
+                   "that leave a button room on its form");
         }
     }
 
@@ -280,7 +325,6 @@ class BuildChecker {
     bool mForms;
     std::vector<std::string> mProjects;
     NameScope mComponents;
-    int32_t mLongestLabel = kLongestShownText;  // of the business object being checked
 };
 
 }  // namespace

@@ -3,37 +3,29 @@
 #include <algorithm>
 #include <string>
 
+#include "formlayout/FormRoom.h"
 #include "patternkit/LayoutOptionGroup.h"
 #include "patternkit/LayoutRows.h"
 #include "patternkit/LayoutTwips.h"
 #include "patternkit/PropertySets.h"
-#include "platform/vb/Numbers.h"
 
 namespace patternkit::Common {
 namespace {
 
-constexpr int16_t kPropertiesPerColumn = 12;
 constexpr int16_t kColumnTop = 300;
 
 // The column plan of one form, from choosing the size set to putting the position back at the end.
 class ColumnPlan {
   public:
     ColumnPlan(const PropertySet& properties, form_ctl_defaults& layout)
-        : mLayout(layout), mLeft(layout.left()), mDeepestTop(layout.top()) {
-        const Twips columns =
-            Twips(vb::CInt(vb::Int(static_cast<double>(properties.size()) / kPropertiesPerColumn))) + 1;
-        mColumnWidth = RoundedQuotient(layout.max_available_width(), columns);
-        if (columns == 1) {
-            layout.SetStandardSize();
-        } else {
-            if (columns == 2)
-                layout.SetAverageSize();
-            else
-                layout.SetSmallSize();
-            layout.Setmax_form_width(mColumnWidth.value());
-        }
+        : mLayout(layout),
+          mGeometry(formlayout::PlanColumns(properties.size(), layout.max_available_width())),
+          mLeft(layout.left()),
+          mDeepestTop(layout.top()) {
+        layout.SetSizes(*mGeometry.sizes);
+        layout.Setmax_form_width(formlayout::EdgesOfColumn(mGeometry, 1, mLeft).right.value());
         layout.Setmax_label_width(
-            (Twips(GetMaxLabelLength(properties)) * layout.txt_ctl_width_per_char()).value());
+            formlayout::LabelColumnWidth(GetMaxLabelLength(properties), layout.sizes()).value());
     }
 
     // After each row: a row that would reach the form's bottom goes into a new column, at a fixed top.
@@ -43,8 +35,9 @@ class ColumnPlan {
         if (bottom < Twips(mLayout.max_form_height()))
             return;
         mColumn = mColumn + 1;
-        mLayout.Setleft(((mColumn - 1) * mColumnWidth).value());
-        mLayout.Setmax_form_width((mColumn * mColumnWidth).value());
+        const formlayout::ColumnEdges edges = formlayout::EdgesOfColumn(mGeometry, mColumn, mLeft);
+        mLayout.Setleft(edges.left.value());
+        mLayout.Setmax_form_width(edges.right.value());
         mDeepestTop = std::max(mDeepestTop, Twips(mLayout.top()));
         mLayout.Settop(kColumnTop);
     }
@@ -56,9 +49,9 @@ class ColumnPlan {
 
   private:
     form_ctl_defaults& mLayout;
+    formlayout::ColumnGeometry mGeometry;
     Twips mLeft;
     Twips mDeepestTop;
-    Twips mColumnWidth;
     Twips mColumn = 1;
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "patternkit/ControlNames.h"
+#include "formlayout/ControlNames.h"
 #include "patternkit/LayoutPlacement.h"
 #include "patternkit/PropertySets.h"
 #include "platform/vb/Text.h"
@@ -94,7 +94,7 @@ std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
     names.reserve(contextProperties.size());
     for (const auto& property : contextProperties)
         names.push_back(vb::Trim(Required(property).Name()));
-    return FittedControlNames("txt" + vb::Trim(parentName) + "_", names);
+    return formlayout::FittedControlNames("txt" + vb::Trim(parentName) + "_", names);
 }
 
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout) {

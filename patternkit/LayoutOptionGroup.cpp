@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formlayout/FormRoom.h"
 #include "patternkit/LayoutOptionValues.h"
 #include "patternkit/LayoutPlacement.h"
 #include "platform/ui/Interaction.h"
@@ -18,18 +19,10 @@ struct Grid {
     Twips rows;
 };
 
-// What fits from the current position, rounded as VB rounds; a position past the form's edge fits
-// nothing rather than a negative number of buttons.
-Twips ThatFit(Twips available, Twips space, Twips step) {
-    return std::max(RoundedQuotient(available - space, step), Twips(0));
-}
-
 Grid PlanGrid(const typelib::IProperty& property, form_ctl_defaults& layout, Twips count, Twips optionWidth) {
-    const Twips horz = layout.horz_space();
-    const Twips vert = layout.vert_space();
-    const Twips rowsThatFit =
-        ThatFit(layout.max_available_height(), vert, Twips(layout.opt_ctl_height()) + vert);
-    const Twips columnsThatFit = ThatFit(layout.max_available_width(), horz, horz + optionWidth);
+    const Twips rowsThatFit = formlayout::OptionRowsThatFit(layout.max_available_height(), layout.sizes());
+    const Twips columnsThatFit =
+        formlayout::OptionColumnsThatFit(layout.max_available_width(), optionWidth, layout.sizes());
     if (count > columnsThatFit * rowsThatFit) {
         ui::MsgBox("There is not enough room on the form for all of the Option Buttons required for the " +
                    property.Name() + " property of " + property.BusinessObjectName() + " business object.");
@@ -53,7 +46,7 @@ void AddOptionButtonGroup(const typelib::IProperty& property, typelib::IConstruc
     for (const auto& value : values)
         longest = std::max(longest, vb::Len(value.caption));
     const Twips optionWidth =
-        CountOf(static_cast<std::size_t>(longest)) * layout.txt_ctl_width_per_char() + layout.opt_ctl_width();
+        formlayout::OptionButtonWidth(CountOf(static_cast<std::size_t>(longest)), layout.sizes());
     const Twips horz = layout.horz_space();
     const Twips vert = layout.vert_space();
     const Twips optionHeight = layout.opt_ctl_height();

@@ -5,8 +5,6 @@
 
 #include "platform/vb/Text.h"
 #include "typelib/IField.h"
-#include "typelib/IRelationship.h"
-#include "typelib/ITable.h"
 
 namespace patternkit::Common {
 namespace {
@@ -43,17 +41,6 @@ bool IsListProperty(const typelib::IProperty& property) {
 bool IsSearchProperty(const typelib::IProperty& property) {
     return !IsMemoOrOLE(property) && !property.IsVirtual() &&
            !(property.IsForeignProperty() && property.IsKey());
-}
-
-bool IsDetailProperty(const typelib::IProperty& property) {
-    if (property.DataType() == "OLE Object")
-        return false;
-    if (!property.IsForeignProperty())
-        return true;
-    // A foreign property that no association names is kept: only a known identifying parent's key is
-    // left to the parent's own form.
-    const auto association = GetForeignAssociation(property);
-    return !association || Required(association->Relationship()).RelType() != "Identifying";
 }
 
 int16_t GetMaxLabelLength(const PropertySet& properties) {
@@ -101,23 +88,6 @@ PropertySet GetMethodOutputProperties(const typelib::IBusinessObject& businessOb
     if (methodName == "Read")
         return PropertiesWhere(businessObject, IsNotKey);
     return AllOf(Required(businessObject.Properties()));
-}
-
-std::shared_ptr<typelib::IAssociation> GetForeignAssociation(const typelib::IProperty& property) {
-    if (!property.IsForeignProperty())
-        return {};
-    const auto& owner = Required(Required(Required(property.Field()).Table()).BusinessObject());
-    const std::string name = vb::Trim(property.Name());
-    for (const auto& association : Required(owner.SourceAssociations())) {
-        const auto foreignProperties = Required(association).SourceForeignProperties();
-        if (!foreignProperties)
-            continue;
-        for (const auto& foreign : *foreignProperties) {
-            if (vb::Trim(Required(foreign).Name()) == name)
-                return association;
-        }
-    }
-    return {};
 }
 
 PropertySet GetForeignKeyProperties(const typelib::IProperty& property) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "formlayout/DetailRows.h"
 #include "patternkit/ModelSets.h"
 #include "typelib/IAssociation.h"
 #include "typelib/IBusinessObject.h"
@@ -20,8 +21,7 @@ bool IsMemoOrOLE(const typelib::IProperty& property);
 bool IsListProperty(const typelib::IProperty& property);
 // Not "Memo" or "OLE Object", not virtual, and not a foreign property that is also a key.
 bool IsSearchProperty(const typelib::IProperty& property);
-// Not "OLE Object", and not a foreign property whose association is "Identifying" (the parent's key).
-bool IsDetailProperty(const typelib::IProperty& property);
+using formlayout::IsDetailProperty;
 
 // The longest Label, in characters; 0 for none.
 int16_t GetMaxLabelLength(const PropertySet& properties);
@@ -41,9 +41,7 @@ PropertySet GetMethodInputProperties(const typelib::IBusinessObject& businessObj
 PropertySet GetMethodOutputProperties(const typelib::IBusinessObject& businessObject,
                                       std::string_view methodName);
 
-// The association of the owning business object whose foreign properties include this one (by trimmed
-// name, the first that does); empty for a property that is not foreign or that no association names.
-std::shared_ptr<typelib::IAssociation> GetForeignAssociation(const typelib::IProperty& property);
+using formlayout::GetForeignAssociation;
 // All foreign properties of that association, in its order; empty when there is none.
 PropertySet GetForeignKeyProperties(const typelib::IProperty& property);
 

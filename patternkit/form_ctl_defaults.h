@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "formlayout/FormRoom.h"
+#include "formlayout/SizeSets.h"
+
 namespace patternkit {
 
 class form_ctl_defaults {
@@ -18,6 +21,9 @@ class form_ctl_defaults {
     void SetStandardSize();
     void SetAverageSize();
     void SetSmallSize();
+    void SetSizes(const formlayout::SizeSet& sizes);
+    // The sized members as they stand, those written since the set was loaded included.
+    const formlayout::SizeSet& sizes() const { return mSizes; }
 
     int16_t form_title_bar_height() const { return mSizes.formTitleBarHeight; }
     int16_t form_menu_bar_height() const { return mSizes.formMenuBarHeight; }
@@ -76,18 +82,10 @@ class form_ctl_defaults {
     std::string ListViewProgID() const { return "ComctlLib.ListView"; }
     std::string RichTextBoxProgID() const { return "RichTextLib.RichTextBox"; }
 
-    // The members that a size set loads, in twips (counts and twips per character aside).
-    struct SizeSet {
-        int16_t formTitleBarHeight, formMenuBarHeight, maxChildrenOnList, maxFormHeight, maxFormWidth;
-        int16_t lstvwCtlHeight, lstvwCtlWidth, txtCtlWidthPerChar, horzSpace, vertSpace;
-        int16_t txtCtlHeight, txtCtlWidth, cmdCtlHeight, cmdCtlWidth, maxCntxProps, maxDetailProps;
-        int16_t optCtlHeight, optCtlWidth, chkCtlWidth, lstbxHeight, rtxtCtlHeight, rtxtCtlWidth, cmbCtlWidth;
-    };
-
   private:
-    SizeSet mSizes;
-    int16_t mTop = 300;
-    int16_t mLeft = 300;
+    formlayout::SizeSet mSizes;
+    int16_t mTop = formlayout::kFormMargin;
+    int16_t mLeft = formlayout::kFormMargin;
     int16_t mActualFormHeight = 0;
     int16_t mActualFormWidth = 0;
     int16_t mMaxLabelWidth = 0;

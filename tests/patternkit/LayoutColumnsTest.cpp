@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "formlayout/FormRoom.h"
 #include "patternkit/LayoutColumns.h"
 #include "platform/vb/Error.h"
 #include "tests/patternkit/LayoutTestSupport.h"
@@ -133,6 +134,69 @@ TEST_F(LayoutTest, ALabelTooLongForTheIntegerRangeOverflowsBeforeAnythingIsPlace
         }
     }
     EXPECT_TRUE(engine.calls.empty());
+}
+
+// The room that the check before a build asks about is the room the detail layout finds: over forms of
+// one, two and three columns, labels, captions and value counts, a group in the first column shows the
+// "not enough room" message exactly when no button of it has room beside the labels.
+TEST_F(LayoutTest, OptionButtonRoomIsTheRoomTheDetailLayoutFinds) {
+    int refused = 0, placed = 0;
+    for (const int count : {1, 5, 11, 12, 17, 23, 24, 30, 35}) {
+        for (const int label : {0, 10, 16, 17, 20, 25, 30, 33, 34, 35, 40, 50, 60, 75, 100}) {
+            for (const int caption : {0, 5, 15, 20, 34, 41, 54, 55, 60, 80, 100}) {
+                for (const std::size_t values : {1u, 3u}) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << count << " properties, label " << label << ", caption " << caption << ", "
+                                 << values << " values");
+                    std::vector<std::string> captions;
+                    for (std::size_t i = 0; i < values; ++i)
+                        captions.push_back(
+                            std::string(static_cast<std::size_t>(caption), static_cast<char>('a' + i)));
+                    patternkit::PropertySet properties{
+                        WithValues(MakeProperty("G", std::string(static_cast<std::size_t>(label), 'L'),
+                                                "String", "OptionButton"),
+                                   captions)};
+                    for (int i = 1; i < count; ++i)
+                        properties.push_back(MakeProperty("P" + std::to_string(i), "x"));
+                    const int longestLabel = std::max(label, count > 1 ? 1 : 0);
+                    const std::size_t before = script.Prompts().size();
+                    layout = {};
+                    Common::AddPropertyControl(engine, properties, layout);
+                    const bool message = script.Prompts().size() > before;
+                    EXPECT_EQ(message, !formlayout::OptionButtonHasRoom(static_cast<std::size_t>(count),
+                                                                        longestLabel, caption));
+                    ++(message ? refused : placed);
+                    engine.calls.clear();
+                }
+            }
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_GT(placed, 0);
+}
+
+// The longest label and caption that the check names as limits are the longest that leave room.
+TEST(FormRoom, LimitsAreTheLongestLengthsThatLeaveRoom) {
+    const struct {
+        std::size_t properties;
+        int32_t label, caption;
+    } cases[] = {{1, 0, 0}, {1, 40, 15}, {12, 35, 15}, {12, 14, 41}, {12, 14, 90}, {24, 30, 20}, {35, 60, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.properties << " " << c.label << " " << c.caption);
+        const int32_t labels = formlayout::LongestLabelBesideOptions(c.properties, c.caption);
+        const int32_t captions = formlayout::LongestOptionCaption(c.properties, c.label);
+        if (labels >= 0) {
+            EXPECT_TRUE(formlayout::OptionButtonHasRoom(c.properties, labels, c.caption));
+            EXPECT_TRUE(labels == formlayout::kLongestRoomText ||
+                        !formlayout::OptionButtonHasRoom(c.properties, labels + 1, c.caption));
+        } else {
+            EXPECT_FALSE(formlayout::OptionButtonHasRoom(c.properties, 0, c.caption));
+        }
+        if (captions >= 0)
+            EXPECT_TRUE(formlayout::OptionButtonHasRoom(c.properties, c.label, captions));
+        else
+            EXPECT_FALSE(formlayout::OptionButtonHasRoom(c.properties, c.label, 0));
+    }
 }
 
 }  // namespace

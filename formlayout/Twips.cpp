@@ -1,8 +1,8 @@
-#include "patternkit/LayoutTwips.h"
+#include "formlayout/Twips.h"
 
 #include "platform/vb/Error.h"
 
-namespace patternkit {
+namespace formlayout {
 
 Twips RoundedQuotient(Twips dividend, Twips divisor) {
     if (divisor.value() == 0)
@@ -17,4 +17,4 @@ Twips CountOf(std::size_t count) {
     return static_cast<int16_t>(count);
 }
 
-}  // namespace patternkit
+}  // namespace formlayout

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace patternkit::Common {
+namespace formlayout {
 
 // `head` & each of `tails`, cut to what VB takes, and numbered ("_2", "_3") where it meets an earlier
 // name of the list (letter case ignored).
 std::vector<std::string> FittedControlNames(const std::string& head, const std::vector<std::string>& tails);
 
-}  // namespace patternkit::Common
+}  // namespace formlayout

@@ -1,4 +1,4 @@
-#include "patternkit/LayoutOptionValues.h"
+#include "formlayout/OptionButtonValues.h"
 
 #include <algorithm>
 #include <array>
@@ -6,13 +6,12 @@
 #include <optional>
 #include <string_view>
 
-#include "patternkit/CodeText.h"
-#include "patternkit/ControlNames.h"
-#include "patternkit/ModelSets.h"
+#include "formlayout/ControlNames.h"
 #include "platform/vb/DateTime.h"
+#include "platform/vb/Error.h"
 #include "platform/vb/Text.h"
 
-namespace patternkit::Common {
+namespace formlayout {
 namespace {
 
 constexpr std::array<std::string_view, 9> kValueTypes = {"Byte",    "Integer",  "Long",   "Single", "Double",
@@ -112,7 +111,7 @@ std::string ValueText(const std::string& dataType, const std::string& value) {
     if (dataType == "Date")
         return DateValueText(value);
     if (dataType == "Single" || dataType == "Double" || dataType == "Currency")
-        return ReplaceString(ReplaceString(ReplaceString(value, ".", "D"), "-", "M"), "+", "P");
+        return vb::Replace(vb::Replace(vb::Replace(value, ".", "D"), "-", "M"), "+", "P");
     return value;
 }
 
@@ -159,11 +158,14 @@ std::vector<OptionButtonValue> OptionButtonValues(const typelib::IProperty& prop
         return {};
     if (!property.IsPVList())
         return {ButtonOf(property.Name())};
+    const auto permitted = property.PermittedValues();
+    if (!permitted)
+        vb::Raise(vb::kObjectNotSet);
     std::vector<OptionButtonValue> values;
-    for (const auto& value : Required(property.PermittedValues()))
+    for (const auto& value : *permitted)
         values.push_back(ButtonOf(ValueText(dataType, value)));
     FitSuffixes(values, property.Name());
     return values;
 }
 
-}  // namespace patternkit::Common
+}  // namespace formlayout

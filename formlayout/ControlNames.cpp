@@ -1,10 +1,10 @@
-#include "patternkit/ControlNames.h"
+#include "formlayout/ControlNames.h"
 
 #include <unordered_set>
 
 #include "platform/vb/Text.h"
 
-namespace patternkit::Common {
+namespace formlayout {
 
 std::vector<std::string> FittedControlNames(const std::string& head, const std::vector<std::string>& tails) {
     std::unordered_set<std::string> taken;
@@ -22,4 +22,4 @@ std::vector<std::string> FittedControlNames(const std::string& head, const std::
     return names;
 }
 
-}  // namespace patternkit::Common
+}  // namespace formlayout

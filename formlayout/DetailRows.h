@@ -1,0 +1,19 @@
+#pragma once
+// Which properties a detail form gives a row: the form patterns lay out these, and the check before a
+// build counts them.
+
+#include <memory>
+
+#include "typelib/IAssociation.h"
+#include "typelib/IProperty.h"
+
+namespace formlayout {
+
+// Not "OLE Object", and not a foreign property whose association is "Identifying" (the parent's key).
+bool IsDetailProperty(const typelib::IProperty& property);
+
+// The association of the owning business object whose foreign properties include this one (by trimmed
+// name, the first that does); empty for a property that is not foreign or that no association names.
+std::shared_ptr<typelib::IAssociation> GetForeignAssociation(const typelib::IProperty& property);
+
+}  // namespace formlayout
