@@ -64,16 +64,22 @@ void Settle() {
         QApplication::processEvents();
 }
 
+// The shown top-level window of that object name, or null.
+QWidget* Shown(const QString& objectName) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == objectName && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
 class BuilderMainQt : public ::testing::Test {
   protected:
     BuilderMainQt() {
         std::filesystem::copy_file(BinaryDir() + "/samples/vbostrel.mdb", mFolder.Path() / "vbostrel.mdb");
         mForm.SetToolDBPath(mFolder.Path());
         mForm.Show();
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == "frmBuilderMain" && widget->isVisible())
-                mWindow = qobject_cast<QMainWindow*>(widget);
-        }
+        mWindow = qobject_cast<QMainWindow*>(Shown("frmBuilderMain"));
     }
     ~BuilderMainQt() override {
         mForm.SetIsDataChanged(false);
@@ -221,10 +227,7 @@ TEST_F(BuilderMainQt, TheCloseBoxAndFileExitUnloadTheWindow) {
     Settle();
     EXPECT_FALSE(mForm.IsLoaded());
     mForm.Show();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "frmBuilderMain" && widget->isVisible())
-            mWindow = qobject_cast<QMainWindow*>(widget);
-    }
+    mWindow = qobject_cast<QMainWindow*>(Shown("frmBuilderMain"));
     Child<QAction>("mnuFileExit")->trigger();
     Settle();
     EXPECT_FALSE(mForm.IsLoaded());
@@ -412,11 +415,7 @@ TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePath
 TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesByOK) {
     Child<QAction>("mnuHelpAbout")->trigger();
     Settle();
-    QPointer<QWidget> about;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "frmSplash" && widget->isVisible())
-            about = widget;
-    }
+    const QPointer<QWidget> about = Shown("frmSplash");
     ASSERT_NE(about, nullptr);
     Screenshot(*about, "about-box.png");
     EXPECT_GE(about->width(), ui::TitleBarWidth(*about));

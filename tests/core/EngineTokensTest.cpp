@@ -110,10 +110,8 @@ TEST_F(TokenTest, EveryBuiltInTokenHasItsValue) {
 // SQL takes a name as it stands only when it is ASCII letters, digits and "_"; any other goes between
 // brackets, where "]" is written twice.
 TEST_F(TokenTest, SqlNamesAreBracketedUnlessPlain) {
-    const struct {
-        const char* name;
-        const char* sql;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
+        // name, as SQL takes it
         {"Order_Lines2", "Order_Lines2"},
         {"Order Lines", "[Order Lines]"},
         {"Order]Lines", "[Order]]Lines]"},
@@ -125,13 +123,13 @@ TEST_F(TokenTest, SqlNamesAreBracketedUnlessPlain) {
         {" Lines ", " Lines "},
         {" Order Lines ", "[ Order Lines ]"},
     };
-    for (const auto& c : cases) {
-        mBusinessObject->Table()->SetName(c.name);
-        mAmount->Field()->SetName(c.name);
+    for (const auto& [name, sql] : cases) {
+        mBusinessObject->Table()->SetName(name);
+        mAmount->Field()->SetName(name);
         Within([&](IConstructor& engine, BarePattern&) {
             EXPECT_EQ(engine.CreateTokenStr("&BusObjSQLTable|&PropSQLFieldName|&BusObjTable|&PropFieldName"),
-                      std::string(c.sql) + "|" + c.sql + "|" + c.name + "|" + c.name)
-                << c.name;
+                      sql + "|" + sql + "|" + name + "|" + name)
+                << name;
         });
     }
 }

@@ -71,10 +71,13 @@ Tree Undated(Tree tree) {
     return tree;
 }
 
-// What a run says of a file that changed since `when` and is left as it is, its text kept in `unsaved`.
-std::string KeptWarning(const fs::path& file, const std::string& when, const std::string& save,
-                        const fs::path& unsaved) {
-    return "warning: " + file.string() + " changed " + when + ", so it is left as it is; what " + save +
+// What a run says of a file that changed after it was read, or after a stopped save began, and is left as
+// it is: where the save's text is kept.
+std::string KeptWarning(const fs::path& file, bool stopped, const fs::path& unsaved) {
+    return "warning: " + file.string() +
+           (stopped
+                ? " changed after a save that was stopped had begun, so it is left as it is; what that save"
+                : " changed after it was read, so it is left as it is; what this save") +
            " would have written is kept in " + unsaved.string() + ".\n";
 }
 
@@ -567,17 +570,9 @@ TEST_F(GenerateSafety, AStoppedSaveNeverTakesALineTheDeveloperAddedSince) {
         SCOPED_TRACE(c.name);
         fs::remove_all(out);
         fs::copy(pristine, out, fs::copy_options::recursive);
-        {
-            testing_support::RecordedSaveSteps stopping(c.stopAfter);
-            vbide::ScopedSaveSteps inForce(stopping);
-            EXPECT_THROW(Generate(out), testing_support::RecordedSaveSteps::Stopped);
-        }
+        testing_support::StopSave([&] { Generate(out); }, c.stopAfter);
         ASSERT_TRUE(fs::exists(out / "~save.~lst"));
-        // The developer adds a line in an edit point of a listed file.
-        std::string text = Contents(product);
-        const std::string marker = "'<<<Start Edit Point: Error Constants\r\n";
-        text.insert(text.find(marker) + marker.size(), added + "\r\n");
-        std::ofstream(product, std::ios::binary) << text;
+        SaveWithLineInEditPoint(product, added);  // a listed file
         const bool waited = fs::exists(fs::path(product.string() + ".~tmp"));
         EXPECT_TRUE(waited || c.stopAfter > 2);  // before any rename, every file waits
 
@@ -586,13 +581,7 @@ TEST_F(GenerateSafety, AStoppedSaveNeverTakesALineTheDeveloperAddedSince) {
         EXPECT_EQ(TemporaryFiles(out), Lines{});
         const std::string kept = product.string() + ".unsaved";
         EXPECT_EQ(fs::exists(kept), waited);
-        EXPECT_EQ(mErr.str().find("warning: " + product.string() +
-                                  " changed after a save that was stopped had "
-                                  "begun, so it is left as it is; what that save would have written is kept "
-                                  "in " +
-                                  kept + ".") != std::string::npos,
-                  waited)
-            << mErr.str();
+        EXPECT_EQ(mErr.str(), waited ? KeptWarning(product, true, kept) : "");
     }
 }
 
@@ -616,9 +605,7 @@ TEST_F(GenerateSafety, NothingIsWrittenThroughALinkOrIntoAPipe) {
         {"a link to nowhere", [&] { fs::create_symlink(around / "nowhere", temporary); }, ""},
         {"a link waiting in place of a stopped save's temporary file",
          [&] {
-             testing_support::RecordedSaveSteps stopping(2);  // flushed, listed
-             vbide::ScopedSaveSteps inForce(stopping);
-             EXPECT_THROW(Generate(out), testing_support::RecordedSaveSteps::Stopped);
+             testing_support::StopSave([&] { Generate(out); });
              fs::remove(temporary);
              fs::create_symlink(outside, temporary);
          },
@@ -693,9 +680,7 @@ TEST_F(GenerateSafety, AFileSavedDuringTheRunIsKept) {
             } else {
                 EXPECT_EQ(Generate(out), 0);
             }
-            warning = c.killed ? KeptWarning(product, "after a save that was stopped had begun", "that save",
-                                             out / unsaved)
-                               : KeptWarning(product, "after it was read", "this save", out / unsaved);
+            warning = KeptWarning(product, c.killed, out / unsaved);
         }
         if (c.killed) {
             EXPECT_EQ(Generate(out), 0);
@@ -712,12 +697,9 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
     const fs::path pristine = mFolder / "pristine", stopped = mFolder / "stopped", out = mFolder / "out";
     const Lines mine = Regenerated(pristine);
     fs::copy(pristine, stopped, fs::copy_options::recursive);
-    {
-        testing_support::RecordedSaveSteps stopping(2);  // flushed, listed
-        vbide::ScopedSaveSteps inForce(stopping);
-        EXPECT_THROW(Generate(stopped), testing_support::RecordedSaveSteps::Stopped);
-    }
-    const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
+    testing_support::StopSave([&] { Generate(stopped); });
+    const std::string productFile = "OrderEntryBusiness/Product.cls";
+    const fs::path product = out / productFile;
     const std::string added = "    ' mine, after the copy";
     const struct {
         const char* name;
@@ -734,11 +716,9 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
         std::string warnings;
         if (c.edited) {
             SaveWithLineInEditPoint(product, added);
-            expected["OrderEntryBusiness/Product.cls.unsaved"] = expected["OrderEntryBusiness/Product.cls"];
-            expected["OrderEntryBusiness/Product.cls"] =
-                WithLineInEditPoint(expected["OrderEntryBusiness/Product.cls"], added);
-            warnings = KeptWarning(product, "after a save that was stopped had begun", "that save",
-                                   product.string() + ".unsaved");
+            expected[productFile + ".unsaved"] = expected[productFile];
+            expected[productFile] = WithLineInEditPoint(expected[productFile], added);
+            warnings = KeptWarning(product, true, product.string() + ".unsaved");
         }
         if (c.olderList) {  // without hashes, every copied file is taken as changed, as that build did
             std::istringstream lines(Contents(out / "~save.~lst"));
@@ -748,8 +728,7 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
                 older +=
                     line.substr(0, line.rfind(' ', line.find('\t'))) + line.substr(line.find('\t')) + "\n";
                 expected[file + ".unsaved"] = expected[file];
-                warnings += KeptWarning(out / file, "after a save that was stopped had begun", "that save",
-                                        (out / file).string() + ".unsaved");
+                warnings += KeptWarning(out / file, true, (out / file).string() + ".unsaved");
             }
             std::ofstream(out / "~save.~lst", std::ios::binary) << older;
         }

@@ -27,6 +27,19 @@ class IdeSessionTest : public HostTestFixture {
         line.addIns = std::move(commandLineAddIns);
         Session().StartUp(line);
     }
+    // Runs `act` on screen, which shows the host's message box: pictured, `text` with `icon`, then OK.
+    static void ExpectBox(const char* picture, const std::function<void()>& act, const std::string& text,
+                          QMessageBox::Icon icon) {
+        ui::QtInteraction qt;
+        ui::ScopedInteraction useIt(qt);
+        testing_support::DriveModal(host::kHostTitle, picture, act, [&](QDialog& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text().toStdString(), text);
+            EXPECT_EQ(box->icon(), icon);
+            testing_support::Press(dialog, QDialogButtonBox::Ok);
+        });
+    }
     int ButtonsOnAddInsBar() { return Session().VBE().CommandBars().Item("Add-Ins")->Controls().Count(); }
     // The manager as a person leaves it: the handler ticks and clears, then OK.
     void UseManager(std::function<void(host::AddInManager&)> ticks) {
@@ -229,12 +242,7 @@ TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKept) {
         if (!c.byOpen) {
             ASSERT_TRUE(Session().Document().OpenGroup(group));
         }
-        {
-            testing_support::RecordedSaveSteps stopping(2);  // flushed, listed
-            vbide::ScopedSaveSteps inForce(stopping);
-            EXPECT_THROW(vbide::SaveProjectGroup(*saving, group),
-                         testing_support::RecordedSaveSteps::Stopped);
-        }
+        testing_support::StopSave([&] { vbide::SaveProjectGroup(*saving, group); });
         for (const auto& module : modules)
             std::ofstream(module, std::ios::binary | std::ios::app) << "' mine\r\n";
         if (c.damage)
@@ -250,27 +258,14 @@ TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKept) {
                 " changed after a save that was stopped had begun, so it is left as it is; what that save "
                 "would have written is kept in " +
                 module.string() + ".unsaved.";
-            std::ifstream in(module, std::ios::binary);
-            left.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            left.push_back(testing_support::Contents(module));
         }
-
-        ui::QtInteraction qt;
-        ui::ScopedInteraction useIt(qt);
         auto& document = Session().Document();
-        testing_support::DriveModal(
-            host::kHostTitle, c.picture,
-            [&] { EXPECT_EQ(c.byOpen ? document.OpenGroup(group) : document.Save(), !c.says); },
-            [&](QDialog& dialog) {
-                auto* box = qobject_cast<QMessageBox*>(&dialog);
-                ASSERT_NE(box, nullptr);
-                EXPECT_EQ(box->text().toStdString(), told);
-                EXPECT_EQ(box->icon(), c.says ? QMessageBox::Critical : QMessageBox::Warning);
-                testing_support::Press(dialog, QDialogButtonBox::Ok);
-            });
-        for (size_t i = 0; i < std::size(modules); ++i) {
-            std::ifstream in(modules[i], std::ios::binary);
-            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), left[i]);
-        }
+        ExpectBox(
+            c.picture, [&] { EXPECT_EQ(c.byOpen ? document.OpenGroup(group) : document.Save(), !c.says); },
+            told, c.says ? QMessageBox::Critical : QMessageBox::Warning);
+        for (size_t i = 0; i < std::size(modules); ++i)
+            EXPECT_EQ(testing_support::Contents(modules[i]), left[i]);
     }
 }
 
@@ -287,22 +282,13 @@ TEST_F(IdeSessionTest, AFileSavedDuringASaveIsKeptAndTold) {
     const std::string ides = testing_support::Contents(module), mine = ides + "' mine\r\n";
     testing_support::RecordedSaveSteps saving(0, 1, [&] { std::ofstream(module, std::ios::binary) << mine; });
     vbide::ScopedSaveSteps inForce(saving);
-
-    ui::QtInteraction qt;
-    ui::ScopedInteraction useIt(qt);
-    testing_support::DriveModal(
-        host::kHostTitle, "ostrel-kept-saved-during-save", [&] { EXPECT_TRUE(document.Save()); },
-        [&](QDialog& dialog) {
-            auto* box = qobject_cast<QMessageBox*>(&dialog);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->text().toStdString(),
-                      module.string() +
-                          " changed after it was read, so it is left as it is; what this save would "
-                          "have written is kept in " +
-                          module.string() + ".unsaved.");
-            EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            testing_support::Press(dialog, QDialogButtonBox::Ok);
-        });
+    ExpectBox(
+        "ostrel-kept-saved-during-save", [&] { EXPECT_TRUE(document.Save()); },
+        module.string() +
+            " changed after it was read, so it is left as it is; what this save would have "
+            "written is kept in " +
+            module.string() + ".unsaved.",
+        QMessageBox::Warning);
     EXPECT_EQ(testing_support::Contents(module), mine);
     EXPECT_EQ(testing_support::Contents(module.string() + ".unsaved"), ides);
 }

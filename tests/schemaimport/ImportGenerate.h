@@ -59,4 +59,15 @@ inline std::vector<std::string> CheckGenerated(const std::filesystem::path& fold
     return testing_support::CheckVbGroup(*vbe, modules);
 }
 
+// The application built as `name` into `folder`/out: the run succeeds, the VB text checker finds no fault,
+// and each of `objects` has more than four modules' worth of the group.
+inline void ExpectBuiltClean(core::qelApplication& application, const std::filesystem::path& folder,
+                             const std::string& name, const std::vector<std::string>& objects) {
+    const auto run = SaveAndGenerate(application, folder, name, objects);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    int modules = 0;
+    EXPECT_EQ(CheckGenerated(folder, name, modules), std::vector<std::string>{});
+    EXPECT_GT(modules, static_cast<int>(objects.size()) * 4);
+}
+
 }  // namespace import_test

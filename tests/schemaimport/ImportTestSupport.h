@@ -97,4 +97,17 @@ inline void ImportInto(schemaimport::FilingSink& sink,
     schemaimport::ImportData(sink, previous);
 }
 
+// Every table of the application's database imported as File > New does; the text of each prompt shown.
+inline std::vector<std::string> ImportEveryTable(const std::shared_ptr<core::qelApplication>& application) {
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog(Choose());
+    schemaimport::FilingSink sink;
+    ImportInto(sink, application);
+    std::vector<std::string> prompts;
+    for (const auto& prompt : script.Prompts())
+        prompts.push_back(prompt.prompt);
+    return prompts;
+}
+
 }  // namespace import_test

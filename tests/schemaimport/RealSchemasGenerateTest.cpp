@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "core/qelAssociation.h"
 #include "core/qelBusObjProperty.h"
@@ -15,6 +14,7 @@
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportGenerate.h"
 #include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/support/FileTree.h"
 
 namespace schemaimport {
 namespace {
@@ -64,8 +64,7 @@ Names PostgresTables() {
     return tables;
 }
 
-// Every relationship as "parent -> child RelType always|sometimes", and each business object's
-// properties as "object.property Type(Length)", " mandatory" when it is.
+// Every relationship as "parent -> child RelType always|sometimes".
 Names Relationships(const core::qelApplication& application) {
     Names lines;
     for (const auto& relationship : *application.Relationships()) {
@@ -77,38 +76,61 @@ Names Relationships(const core::qelApplication& application) {
     return lines;
 }
 
-std::string PropertyLine(const core::qelApplication& application, const std::string& item) {
-    const std::string object = item.substr(0, item.find('.'));
-    const std::string key =
-        object + ".Properties." + item.substr(object.size() + 1, item.find(' ') - object.size() - 1);
-    if (!application.BusinessObjects()->Exists(object) ||
-        !application.BusinessObjects()->Item(object)->Properties()->Exists(key))
-        return item + " missing";
-    const auto property = application.BusinessObjects()->Item(object)->Properties()->Item(key);
-    return item.substr(0, item.find(' ')) + " " + property->DataType() + "(" +
-           std::to_string(property->Length()) + ")" + (property->IsMandatory() ? " mandatory" : "");
+// Each of `items` ("object.property ...") as the application holds it: "object.property Type(Length)",
+// " mandatory" when it is.
+Names PropertyLines(const core::qelApplication& application, const Names& items) {
+    Names lines;
+    for (const std::string& item : items) {
+        const std::string object = item.substr(0, item.find('.'));
+        const std::string key =
+            object + ".Properties." + item.substr(object.size() + 1, item.find(' ') - object.size() - 1);
+        if (!application.BusinessObjects()->Exists(object) ||
+            !application.BusinessObjects()->Item(object)->Properties()->Exists(key)) {
+            lines.push_back(item + " missing");
+            continue;
+        }
+        const auto property = application.BusinessObjects()->Item(object)->Properties()->Item(key);
+        lines.push_back(item.substr(0, item.find(' ')) + " " + property->DataType() + "(" +
+                        std::to_string(property->Length()) + ")" +
+                        (property->IsMandatory() ? " mandatory" : ""));
+    }
+    return lines;
+}
+
+Names WithKey(const core::qelApplication& application) {
+    Names names;
+    for (const auto& businessObject : *application.BusinessObjects()) {
+        if (businessObject->KeyProperties()->Count() > 0)
+            names.push_back(businessObject->Name());
+    }
+    return names;
 }
 
 // The text of the generated file of that name.
 std::string GeneratedText(const std::filesystem::path& folder, const std::string& name) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder / "out")) {
-        if (entry.path().filename() == name) {
-            std::ifstream file(entry.path());
-            return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        }
+        if (entry.path().filename() == name)
+            return testing_support::Contents(entry.path());
     }
     return {};
 }
 
-const char* const kRounded = "These columns became Double properties, which may round their values:";
-const char* const kBounded =
-    "These columns became Currency properties, which hold values from -922,337,203,685,477 to "
-    "922,337,203,685,477 only:";
-const char* const kWithoutKey =
-    "These tables have no primary key; set a key property on each before it can be built:";
-const char* const kFurtherParents =
-    "These tables hold the keys of more than one parent in their own key. Each keeps its first parent; the "
-    "relationships to the others were made Reference, their columns staying part of the key:";
+// What the import tells of this schema: the tables without a key, and the numbers of the relationships
+// to film and to playlist made Reference.
+std::string ImportNotes(const std::string& withoutKey, int toFilm, int toPlaylist) {
+    return "These columns became Double properties, which may round their values:\r\nfilm.ratio\r\nfilm.loose"
+           "\r\n\r\nThese columns became Currency properties, which hold values from -922,337,203,685,477 to "
+           "922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese tables have no primary key; set a key "
+           "property "
+           "on each before it can be built:\r\n" +
+           withoutKey +
+           "\r\n\r\nThese tables hold the keys of more than one parent in their own key. Each keeps its "
+           "first "
+           "parent; the relationships to the others were made Reference, their columns staying part of the "
+           "key:\r\nplaylist_track: Relationship2 to actor\r\nfilm_actor: Relationship" +
+           std::to_string(toFilm) + " to film\r\nplaylist_track: Relationship" + std::to_string(toPlaylist) +
+           " to playlist";
+}
 
 TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
     const Names properties = {
@@ -137,23 +159,13 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
     const struct {
         Kind kind;
         Names statements;
-        std::string message;
+        std::string notes;
         Names offered, notOffered;  // tables partitioned, their partitions
     } cases[] = {
-        {Kind::Sqlite,
-         SharedTables(),
-         std::string(kRounded) + "\r\nfilm.ratio\r\nfilm.loose\r\n\r\n" + kBounded +
-             "\r\nfilm.views\r\n\r\n" + kWithoutKey + "\r\naudit_log\r\n\r\n" + kFurtherParents +
-             "\r\nplaylist_track: Relationship2 to actor\r\nfilm_actor: Relationship3 to film"
-             "\r\nplaylist_track: Relationship4 to playlist",
-         {},
-         {}},
+        {Kind::Sqlite, SharedTables(), ImportNotes("audit_log", 3, 4), {}, {}},
         {Kind::Postgres,
          PostgresTables(),
-         std::string(kRounded) + "\r\nfilm.ratio\r\nfilm.loose\r\n\r\n" + kBounded +
-             "\r\nfilm.views\r\n\r\n" + kWithoutKey + "\r\naudit_log\r\ncapital\r\n\r\n" + kFurtherParents +
-             "\r\nplaylist_track: Relationship2 to actor\r\nfilm_actor: Relationship5 to film"
-             "\r\nplaylist_track: Relationship6 to playlist",
+         ImportNotes("audit_log\r\ncapital", 5, 6),
          {"payment"},
          {"payment_p2022", "payment_p2023"}},
     };
@@ -162,34 +174,15 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         testing_support::OdbcSandbox::Get().Clear();
         dao_test::TestFolder folder;
         const auto application = import_test::NewDatabase(c.kind, c.statements, folder.Path());
-        ui::ScriptedInteraction script;
-        ui::ScopedInteraction scoped(script);
-        script.AnswerDialog(import_test::Choose());
-        FilingSink sink;
-        import_test::ImportInto(sink, application);
-
-        Names found;
-        for (const std::string& item : properties)
-            found.push_back(PropertyLine(*application, item));
-        EXPECT_EQ(found, properties);
+        EXPECT_EQ(import_test::ImportEveryTable(application), Names{c.notes});
+        EXPECT_EQ(PropertyLines(*application, properties), properties);
         EXPECT_EQ(Relationships(*application), relationships);
-        ASSERT_EQ(script.Prompts().size(), 1u);
-        EXPECT_EQ(script.Prompts()[0].prompt, c.message);
-        Names withKey;
-        for (const auto& businessObject : *application->BusinessObjects()) {
-            if (businessObject->KeyProperties()->Count() > 0)
-                withKey.push_back(businessObject->Name());
-        }
         for (const std::string& partitioned : c.offered)
             EXPECT_TRUE(application->BusinessObjects()->Exists(partitioned)) << partitioned;
         for (const std::string& partition : c.notOffered)
             EXPECT_FALSE(application->BusinessObjects()->Exists(partition)) << partition;
 
-        const auto run = import_test::SaveAndGenerate(*application, folder.Path(), "Rental", withKey);
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        int modules = 0;
-        EXPECT_EQ(import_test::CheckGenerated(folder.Path(), "Rental", modules), Names{});
-        EXPECT_GT(modules, static_cast<int>(withKey.size()) * 4);
+        import_test::ExpectBuiltClean(*application, folder.Path(), "Rental", WithKey(*application));
         // The parent's key in the context frame: "txt" & parent & "_" & key is 41 characters, cut to 40. The
         // link table's row is found by its whole key, the further parents' columns too.
         EXPECT_NE(GeneratedText(folder.Path(), "frmdemographic_notesDetail.frm")
@@ -208,26 +201,12 @@ TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
     dao_test::TestFolder folder;
     const auto file = folder.Path() / "import_access.mdb";
     std::filesystem::copy_file(dao_test::Fixture("import_access.mdb"), file);
-    ui::ScriptedInteraction script;
-    ui::ScopedInteraction scoped(script);
-    script.AnswerDialog(import_test::Choose());
     const auto application = import_test::NewApplication("Access", "", file.string());
-    FilingSink sink;
-    import_test::ImportInto(sink, application);
-    EXPECT_EQ(PropertyLine(*application, "Orders.Num"), "Orders.Num Double(8)");
-    EXPECT_EQ(PropertyLine(*application, "Orders.Guid"), "Orders.Guid String(38)");
-    Names withKey;
-    for (const auto& businessObject : *application->BusinessObjects()) {
-        if (businessObject->KeyProperties()->Count() > 0)
-            withKey.push_back(businessObject->Name());
-    }
-    EXPECT_EQ(withKey, (Names{"Orders", "Order_Lines", "Products", "Emp"}));
-
-    const auto run = import_test::SaveAndGenerate(*application, folder.Path(), "Jet", withKey);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    int modules = 0;
-    EXPECT_EQ(import_test::CheckGenerated(folder.Path(), "Jet", modules), Names{});
-    EXPECT_GT(modules, static_cast<int>(withKey.size()) * 4);
+    import_test::ImportEveryTable(application);
+    const Names properties = {"Orders.Num Double(8)", "Orders.Guid String(38)"};
+    EXPECT_EQ(PropertyLines(*application, properties), properties);
+    EXPECT_EQ(WithKey(*application), (Names{"Orders", "Order_Lines", "Products", "Emp"}));
+    import_test::ExpectBuiltClean(*application, folder.Path(), "Jet", WithKey(*application));
 }
 
 }  // namespace

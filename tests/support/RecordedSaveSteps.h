@@ -3,6 +3,8 @@
 // a commit can be stopped after one of them, which leaves the disk as a kill at that moment would, and
 // something can be done after one of them, as a developer saving a file while the commit runs.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -40,5 +42,13 @@ class RecordedSaveSteps : public vbide::SaveSteps {
     std::function<void()> mAct;
     std::vector<std::string> mSteps;
 };
+
+// Runs `save` with its commit stopped after step `stopAfter` (2: files flushed and listed), as a kill there
+// would stop it.
+inline void StopSave(const std::function<void()>& save, size_t stopAfter = 2) {
+    RecordedSaveSteps stopping(stopAfter);
+    vbide::ScopedSaveSteps inForce(stopping);
+    EXPECT_THROW(save(), RecordedSaveSteps::Stopped);
+}
 
 }  // namespace testing_support

@@ -462,11 +462,7 @@ TEST_F(ProjectFilesTest, ASaveAfterAStoppedOneFollowsIt) {
         fs::remove_all(group.parent_path());
         auto vbe = BuildGroup();
         SaveProjectGroup(*vbe, group);
-        {
-            RecordedSaveSteps stopping(2);  // flushed, listed
-            ScopedSaveSteps inForce(stopping);
-            EXPECT_THROW(SaveProjectGroup(*vbe, group), RecordedSaveSteps::Stopped);
-        }
+        testing_support::StopSave([&] { SaveProjectGroup(*vbe, group); });
         if (c.changed) {
             WriteBytes(customer, "mine");
             EXPECT_EQ(ErrorOf([&] { SaveProjectGroup(*vbe, group); }).Number(), vb::kPathFileAccess);

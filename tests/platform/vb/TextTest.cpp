@@ -162,10 +162,8 @@ TEST(Text, Windows1252RoundTrip) {
 }
 
 TEST(Text, FirstCharacterOutsideWindows1252) {
-    const struct {
-        const char* text;
-        const char* outside;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
+        // text, its first character outside
         {"", ""},
         {"Net 30 & \"more\" ]", ""},
         {"Gr\xC3\xB6\xC3\x9F\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9C", ""},  // Latin-1 letters, euro, curly quote
@@ -174,8 +172,8 @@ TEST(Text, FirstCharacterOutsideWindows1252) {
         {"x\xC2\x81y", "\xC2\x81"},  // a C1 control the code page leaves empty
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(vb::FirstOutsideWindows1252(c.text), c.outside) << c.text;
+    for (const auto& [text, outside] : cases)
+        EXPECT_EQ(vb::FirstOutsideWindows1252(text), outside) << text;
 }
 
 }  // namespace
