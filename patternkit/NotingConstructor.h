@@ -46,6 +46,7 @@ class NotingConstructor : public typelib::IConstructor {
                            int32_t componentType, const std::string& formTemplateFile) override {
         return mEngine.SetVBComponent(projectName, componentName, componentType, formTemplateFile);
     }
+    bool FailureTold() const override { return mEngine.FailureTold(); }
     int16_t SetVBComponentProperty(const std::string& propertyName,
                                    const vb::Variant& propertyValue) override {
         return mEngine.SetVBComponentProperty(propertyName, propertyValue);

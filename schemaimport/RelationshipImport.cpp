@@ -83,19 +83,20 @@ int16_t KeyPlace(const core::qelBusinessObject& child, const CatalogForeignKey& 
 // (a link table) keeps the parent whose columns come first among its key properties; the others become
 // references, so that the child has one parent.
 std::set<KeyOfChild> FurtherParentKeys(const std::vector<KeyOfChild>& keys) {
+    std::vector<KeyOfChild> inKey;  // the keys whose columns are part of their child's key
     std::unordered_map<const core::qelBusinessObject*, std::pair<int16_t, const CatalogForeignKey*>> first;
     for (const auto& [child, key] : keys) {
         const int16_t place = KeyPlace(*child, *key);
         if (place == 0)
             continue;
+        inKey.emplace_back(child, key);
         const auto [found, isNew] = first.try_emplace(child, place, key);
         if (!isNew && place < found->second.first)
             found->second = {place, key};
     }
     std::set<KeyOfChild> further;
-    for (const auto& [child, key] : keys) {
-        const auto found = first.find(child);
-        if (found != first.end() && found->second.second != key && KeyPlace(*child, *key) != 0)
+    for (const auto& [child, key] : inKey) {
+        if (first.at(child).second != key)
             further.insert({child, key});
     }
     return further;
