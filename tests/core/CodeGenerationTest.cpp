@@ -16,6 +16,7 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/ide/VBE.h"
 #include "platform/ui/ScriptedInteraction.h"
 
 namespace core {
@@ -29,6 +30,7 @@ class RecordingEngine : public BuildEngine {
     std::vector<std::string> calls;
     std::string failingPattern;
     std::string raisingPattern;
+    std::string askingPattern;  // asks the continue question twice, as a pattern with two failed steps does
 
     int16_t BuildPattern(std::shared_ptr<vbide::VBE>, std::shared_ptr<qelApplication>,
                          std::shared_ptr<qelBusinessObject> businessObject, const std::string& codePattern,
@@ -36,6 +38,8 @@ class RecordingEngine : public BuildEngine {
         calls.push_back(codePattern.substr(codePattern.find('.') + 1) + "(" + businessObject->Name() + ")");
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
+        for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
+            ui::MsgBox("The component: frmList could not be created. Do you want to continue.", ui::vbYesNo);
         return codePattern == failingPattern ? 10 : 0;
     }
     void GenerationComplete() override { calls.push_back("GenerationComplete"); }
@@ -163,6 +167,56 @@ TEST(CodeGeneration, AFailedThreeTierBuildEndsTheRun) {
     EXPECT_TRUE(model.application->BusinessObjects()->Item("Customer")->IsBuilt());
     EXPECT_FALSE(model.application->BusinessObjects()->Item("Order")->IsBuilt());
     EXPECT_TRUE(run.form.IsUnloaded());
+}
+
+TEST(CodeGeneration, NoToTheContinueQuestionEndsTheRunAndYesGoesOn) {
+    Model model;
+    model.Add("Customer");
+    const Names forms = {"T3BusinessObject(Customer)", "StdListForm(Customer)", "StdDetailForm(Customer)",
+                         "StdLookupForm(Customer)", "StdStartupForm(Customer)"};
+    const struct {
+        const char* asking;
+        int32_t answer;
+        size_t shown, calls;  // questions shown; the run's first calls, then GenerationComplete or not
+        bool complete;
+    } cases[] = {{"Brisolet.StdListForm", ui::vbNo, 1, 2, false},
+                 {"Brisolet.StdStartupForm", ui::vbNo, 1, 5, false},
+                 {"Brisolet.StdListForm", ui::vbYes, 2, 5, true}};
+    for (const auto& c : cases) {
+        GenerateRun run(model);
+        run.engine->askingPattern = c.asking;
+        run.script.AnswerMsgBox(c.answer);
+        run.script.AnswerMsgBox(c.answer);
+        run.Generate();
+        Names expected(forms.begin(), forms.begin() + static_cast<std::ptrdiff_t>(c.calls));
+        if (c.complete)
+            expected.insert(expected.end(), {"StdUtilities(Customer)", "GenerationComplete"});
+        EXPECT_EQ(run.engine->calls, expected) << c.asking;
+        EXPECT_EQ(run.script.Prompts().size(), c.shown) << c.asking;
+        EXPECT_TRUE(run.form.IsUnloaded());
+        EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default);
+    }
+}
+
+// Asked once before anything else, with the dialog left open for the run after the save.
+TEST(CodeGeneration, AComponentNeverSavedWhereTheBuildWritesIsToBeSavedFirst) {
+    for (const auto& [project, asked] : {std::pair{"SalesUI", true}, {"SalesData", true}, {"Other", false}}) {
+        Model model;
+        model.Add("Customer");
+        GenerateRun run(model);
+        run.form.SetVBInstance(std::make_shared<vbide::VBE>());
+        run.form.VBInstance()->VBProjects().Add(0)->SetName(project);  // its Form1 never saved
+        run.Generate();
+        Names shown;
+        for (const auto& prompt : run.script.Prompts())
+            shown.push_back(prompt.prompt + " (" + prompt.title + ")");
+        EXPECT_EQ(shown,
+                  asked ? Names{"Save project(s) first then restart code generation. (Project Not Saved)"}
+                        : Names{})
+            << project;
+        EXPECT_EQ(run.engine->calls.empty(), asked) << project;
+        EXPECT_EQ(run.form.IsVisible(), asked) << project;
+    }
 }
 
 TEST(CodeGeneration, AnUnexpectedErrorIsReportedAndTheDialogCloses) {
