@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,9 +13,11 @@
 #include "builder/frmAppInfo.h"
 #include "builder/frmAppOpen.h"
 #include "builder/frmToolOptions.h"
+#include "core/qelToolProperties.h"
 #include "repository/RepositorySchema.h"
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/core/TemporarySettings.h"
+#include "typelib/FormTemplates.h"
 
 namespace builder_test {
 namespace {
@@ -309,12 +312,25 @@ class ToolOptions : public MainWindow {
                 options.cmdOK_Click();
             else
                 options.cmdCancel_Click();
+            mFocus = options.Focus();
         });
         mForm.RunMenuCommand("mnuToolOptions");
+    }
+    // A folder holding copies of the add-in's form templates, all but the ones left out.
+    std::string TemplateFolder(const std::string& name, const std::vector<std::string>& leftOut = {}) {
+        const std::filesystem::path folder = mFolder.Path() / name;
+        std::filesystem::create_directories(folder);
+        for (const char* file : typelib::kFormTemplates) {
+            if (std::find(leftOut.begin(), leftOut.end(), file) == leftOut.end())
+                std::filesystem::copy_file(core::qelToolProperties().FormTemplatePath() + file,
+                                           folder / file);
+        }
+        return folder.string();
     }
 
     TemporarySettings mSettings;
     Lines mShown;
+    std::string mFocus;
 };
 
 TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
@@ -326,8 +342,9 @@ TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
     EXPECT_EQ(tools->FormTemplatePath(), templates);
     EXPECT_FALSE(mForm.IsDataChanged());
 
-    Options("/srv/forms", std::nullopt);
-    EXPECT_EQ(tools->FormTemplatePath(), "/srv/forms/");
+    const std::string forms = TemplateFolder("forms");
+    Options(forms, std::nullopt);
+    EXPECT_EQ(tools->FormTemplatePath(), forms + "/");
     EXPECT_EQ(tools->ToolDBPath(), database);  // the same folder
     EXPECT_FALSE(mForm.IsDataChanged());
     EXPECT_TRUE(mScript.Prompts().empty());
@@ -335,6 +352,23 @@ TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
     // An empty box is the default folder.
     Options("", std::nullopt);
     EXPECT_EQ(tools->FormTemplatePath(), core::qelToolProperties().FormTemplatePath());
+}
+
+TEST_F(ToolOptions, AFormTemplateFolderWithoutTheTemplatesIsRefusedNamingTheFirstMissing) {
+    const std::string templates = mForm.ToolProperties()->FormTemplatePath();
+    for (const auto& [leftOut, named] :
+         {std::pair{Lines{"frmStd_Search.frm", "frmStd_Logon.frm"}, "frmStd_Search.frm"},
+          {Lines{"frmStd_Logon.frm"}, "frmStd_Logon.frm"}}) {
+        const std::string folder = TemplateFolder(named, leftOut);
+        Options(folder, std::nullopt);
+        EXPECT_EQ(Messages().back(),
+                  "The form template " + folder + "/" + named +
+                      " does not exist. Put the form templates there, or choose the folder "
+                      "that holds them as \"Form Template Path:\" in the builder's Tool > "
+                      "Options. (16, Form Template Not Found)");
+        EXPECT_EQ(mFocus, "txtFormTemplatePath");
+        EXPECT_EQ(mForm.ToolProperties()->FormTemplatePath(), templates);
+    }
 }
 
 TEST_F(ToolOptions, AnotherRepositoryFolderIsOpenedOrRefused) {

@@ -369,20 +369,35 @@ TEST_F(BuilderMainQt, SynchronizeWithADataSourceThatIsNotDefinedSaysWhereOneIsDe
     EXPECT_FALSE(mForm.IsDataChanged());
 }
 
-// Tool > Options with a folder that is missing or holds no repository: the box names the file looked for,
-// and the dialog stays open with the path typed, selected to be typed over.
-TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePathTyped) {
-    const std::filesystem::path empty = mFolder.Path() / "empty";
+// Tool > Options with a folder that is missing or holds no repository, or no form templates: the box names
+// the file looked for, and the dialog stays open with the path typed, selected to be typed over.
+TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutWhatItMustHoldAndKeepsThePathTyped) {
+    const std::filesystem::path empty = mFolder.Path() / "empty", missing = mFolder.Path() / "missing";
     std::filesystem::create_directories(empty);
     const std::string status = Child<QLabel>("stsStatusBarPanel1")->text().toStdString();
-    for (const auto& [folder, picture] : {std::pair{mFolder.Path() / "missing", "tool-options-missing"},
-                                          std::pair{empty, "tool-options-empty"}}) {
-        SCOPED_TRACE(folder.string());
+    const std::string noRepository = "The VBOstrel database cannot be found! (";
+    const struct {
+        const char* box;
+        std::filesystem::path folder;
+        const char* picture;
+        std::string says;
+    } cases[] = {
+        {"txtAppDatabasePath", missing, "tool-options-missing",
+         noRepository + (missing / "vbostrel.mdb").string() + ")"},
+        {"txtAppDatabasePath", empty, "tool-options-empty",
+         noRepository + (empty / "vbostrel.mdb").string() + ")"},
+        {"txtFormTemplatePath", empty, "tool-options-no-templates",
+         "The form template " + (empty / "frmStd_List.frm").string() +
+             " does not exist. Put the form templates there, or choose the folder that holds them as \"Form "
+             "Template Path:\" in the builder's Tool > Options."},
+    };
+    for (const auto& [box, folder, picture, says] : cases) {
+        SCOPED_TRACE(picture);
         QString text;
         bool stayed = false;
         QString kept, selected;
         testing_support::OnNextModalWidget([&](QWidget& dialog) {
-            auto* path = dialog.findChild<QLineEdit*>("txtAppDatabasePath");
+            auto* path = dialog.findChild<QLineEdit*>(box);
             ASSERT_NE(path, nullptr);
             dialog.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -399,31 +414,42 @@ TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePath
             dialog.findChild<QPushButton*>("cmdCancel")->click();
         });
         const auto before = mForm.dbZUN();
+        const std::string templates = mForm.ToolProperties()->FormTemplatePath();
         mForm.RunMenuCommand("mnuToolOptions");
         Settle();
-        EXPECT_EQ(text.toStdString(),
-                  "The VBOstrel database cannot be found! (" + (folder / "vbostrel.mdb").string() + ")");
+        EXPECT_EQ(text.toStdString(), says);
         EXPECT_TRUE(stayed);
         EXPECT_EQ(kept.toStdString(), folder.string());
         EXPECT_EQ(selected, kept);
         EXPECT_EQ(mForm.dbZUN(), before);
+        EXPECT_EQ(mForm.ToolProperties()->FormTemplatePath(), templates);
         EXPECT_EQ(Child<QLabel>("stsStatusBarPanel1")->text().toStdString(), status);
     }
 }
 
-// Help > About VB Ostrel: wide enough for its whole title, and closed by its OK button.
-TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesByOK) {
-    Child<QAction>("mnuHelpAbout")->trigger();
-    Settle();
-    const QPointer<QWidget> about = Shown("frmSplash");
-    ASSERT_NE(about, nullptr);
-    Screenshot(*about, "about-box.png");
-    EXPECT_GE(about->width(), ui::TitleBarWidth(*about));
-    auto* ok = about->findChild<QPushButton*>("cmdOK");
-    ASSERT_NE(ok, nullptr);
-    ok->click();
-    Settle();
-    EXPECT_TRUE(about.isNull() || !about->isVisible());
+// Help > About VB Ostrel: wide enough for its whole title, and closed alone by its OK button, Escape or
+// Alt+F4. Alt alone leaves it open, so the window manager's Alt+F4 reaches it and not the main window.
+TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesAlone) {
+    const std::pair<const char*, std::function<void(QWidget&)>> closings[] = {
+        {"OK", [](QWidget& about) { about.findChild<QPushButton*>("cmdOK")->click(); }},
+        {"Escape", [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); }},
+        {"Alt+F4", [](QWidget& about) {
+             QTest::keyPress(&about, Qt::Key_Alt, Qt::AltModifier);
+             EXPECT_TRUE(about.isVisible());
+             QTest::keyClick(&about, Qt::Key_F4, Qt::AltModifier);
+         }}};
+    for (const auto& [name, close] : closings) {
+        Child<QAction>("mnuHelpAbout")->trigger();
+        Settle();
+        const QPointer<QWidget> about = Shown("frmSplash");
+        ASSERT_NE(about, nullptr) << name;
+        Screenshot(*about, "about-box.png");
+        EXPECT_GE(about->width(), ui::TitleBarWidth(*about));
+        close(*about);
+        Settle();
+        EXPECT_TRUE(about.isNull() || !about->isVisible()) << name;
+        EXPECT_NE(Shown("frmBuilderMain"), nullptr) << name;
+    }
 }
 
 }  // namespace
