@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -312,25 +311,12 @@ class ToolOptions : public MainWindow {
                 options.cmdOK_Click();
             else
                 options.cmdCancel_Click();
-            mFocus = options.Focus();
         });
         mForm.RunMenuCommand("mnuToolOptions");
-    }
-    // A folder holding copies of the add-in's form templates, all but the ones left out.
-    std::string TemplateFolder(const std::string& name, const std::vector<std::string>& leftOut = {}) {
-        const std::filesystem::path folder = mFolder.Path() / name;
-        std::filesystem::create_directories(folder);
-        for (const char* file : typelib::kFormTemplates) {
-            if (std::find(leftOut.begin(), leftOut.end(), file) == leftOut.end())
-                std::filesystem::copy_file(core::qelToolProperties().FormTemplatePath() + file,
-                                           folder / file);
-        }
-        return folder.string();
     }
 
     TemporarySettings mSettings;
     Lines mShown;
-    std::string mFocus;
 };
 
 TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
@@ -342,9 +328,12 @@ TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
     EXPECT_EQ(tools->FormTemplatePath(), templates);
     EXPECT_FALSE(mForm.IsDataChanged());
 
-    const std::string forms = TemplateFolder("forms");
-    Options(forms, std::nullopt);
-    EXPECT_EQ(tools->FormTemplatePath(), forms + "/");
+    const std::filesystem::path forms = mFolder.Path() / "forms";  // copies of the add-in's templates
+    std::filesystem::create_directories(forms);
+    for (const char* file : typelib::kFormTemplates)
+        std::filesystem::copy_file(core::qelToolProperties().FormTemplatePath() + file, forms / file);
+    Options(forms.string(), std::nullopt);
+    EXPECT_EQ(tools->FormTemplatePath(), forms.string() + "/");
     EXPECT_EQ(tools->ToolDBPath(), database);  // the same folder
     EXPECT_FALSE(mForm.IsDataChanged());
     EXPECT_TRUE(mScript.Prompts().empty());
@@ -352,23 +341,6 @@ TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
     // An empty box is the default folder.
     Options("", std::nullopt);
     EXPECT_EQ(tools->FormTemplatePath(), core::qelToolProperties().FormTemplatePath());
-}
-
-TEST_F(ToolOptions, AFormTemplateFolderWithoutTheTemplatesIsRefusedNamingTheFirstMissing) {
-    const std::string templates = mForm.ToolProperties()->FormTemplatePath();
-    for (const auto& [leftOut, named] :
-         {std::pair{Lines{"frmStd_Search.frm", "frmStd_Logon.frm"}, "frmStd_Search.frm"},
-          {Lines{"frmStd_Logon.frm"}, "frmStd_Logon.frm"}}) {
-        const std::string folder = TemplateFolder(named, leftOut);
-        Options(folder, std::nullopt);
-        EXPECT_EQ(Messages().back(),
-                  "The form template " + folder + "/" + named +
-                      " does not exist. Put the form templates there, or choose the folder "
-                      "that holds them as \"Form Template Path:\" in the builder's Tool > "
-                      "Options. (16, Form Template Not Found)");
-        EXPECT_EQ(mFocus, "txtFormTemplatePath");
-        EXPECT_EQ(mForm.ToolProperties()->FormTemplatePath(), templates);
-    }
 }
 
 TEST_F(ToolOptions, AnotherRepositoryFolderIsOpenedOrRefused) {

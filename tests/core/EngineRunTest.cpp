@@ -1,5 +1,6 @@
 // The engine's run of a pattern, its projects and its components.
 
+#include "core/FormTemplateFolder.h"
 #include "core/frmDuplicateComponent.h"
 #include "tests/core/EngineFixture.h"
 
@@ -83,10 +84,8 @@ TEST_F(EngineTest, ComponentResultsAndKinds) {
     });
     ASSERT_EQ(mScript.Prompts().size(), 1u);
     EXPECT_EQ(
-        mScript.Prompts()[0].prompt + " (" + mScript.Prompts()[0].title + ")",
-        "The form template " + mFolder.string() +
-            "/missing.frm does not exist. Put the form templates there, or choose the folder that holds "
-            "them as \"Form Template Path:\" in the builder's Tool > Options. (Form Template Not Found)");
+        mScript.Prompts()[0].prompt + mScript.Prompts()[0].title,
+        core::FormTemplateNotFound(mFolder.string() + "/missing.frm") + core::kFormTemplateNotFoundTitle);
     const auto project = Project("Sales");
     EXPECT_EQ(ComponentNames(*project), (std::vector<std::string>{"Order", "Common", "frmOrder"}));
     EXPECT_EQ(project->VBComponents().Item("Order")->Type(), vbide::vbext_ct_ClassModule);
