@@ -1,6 +1,6 @@
 #pragma once
-// A build keeps the code between the edit points of every component it writes again, and that code is
-// read from the component's file: a component that was never saved cannot be written again.
+// A build keeps the code between the edit points of each component it writes again, which it does not do
+// for a component that was never saved: the projects are to be saved first.
 
 namespace vbide {
 class VBE;

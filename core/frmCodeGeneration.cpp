@@ -193,7 +193,7 @@ void frmCodeGeneration::cmdGenerate_Click() {
     SetVisible(false);
     try {
         if (mVBInstance && HoldsUnsavedComponent(*mVBInstance, *mApplication)) {
-            // Asked once, before any other question: the build would meet that component and stop there.
+            // Asked once, before any other question: else each such component the build meets asks again.
             SetStatus(kReady);
             interaction.SetMousePointer(ui::MousePointer::Default);
             AskToSaveProjectsFirst();
