@@ -12,7 +12,6 @@
 #include "builder/frmAppInfo.h"
 #include "builder/frmAppOpen.h"
 #include "builder/frmToolOptions.h"
-#include "core/qelToolProperties.h"
 #include "repository/RepositorySchema.h"
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/core/TemporarySettings.h"

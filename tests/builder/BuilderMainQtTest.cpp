@@ -369,8 +369,8 @@ TEST_F(BuilderMainQt, SynchronizeWithADataSourceThatIsNotDefinedSaysWhereOneIsDe
     EXPECT_FALSE(mForm.IsDataChanged());
 }
 
-// Tool > Options with a folder that is missing or holds no repository: the box names the file looked for,
-// and the dialog stays open with the path typed, selected to be typed over. So with no form templates.
+// Tool > Options with a folder that is missing or holds no repository (or form templates): the box names the
+// file looked for, and the dialog stays open with the path typed, selected to be typed over.
 TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePathTyped) {
     const std::filesystem::path empty = mFolder.Path() / "empty", missing = mFolder.Path() / "missing";
     std::filesystem::create_directories(empty);
@@ -418,15 +418,14 @@ TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePath
     }
 }
 
-// Help > About VB Ostrel: wide enough for its title, closed alone by OK, Escape or Alt+F4 (Alt alone keeps
-// it open, so the window manager's Alt+F4 reaches it, not the main window).
+// Help > About VB Ostrel: wide enough for its title; OK, Escape and Alt+F4 close it, not the main window.
 TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesAlone) {
     const std::pair<const char*, std::function<void(QWidget&)>> closings[] = {
         {"OK", [](QWidget& about) { about.findChild<QPushButton*>("cmdOK")->click(); }},
         {"Escape", [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); }},
         {"Alt+F4", [](QWidget& about) {
              QTest::keyPress(&about, Qt::Key_Alt, Qt::AltModifier);
-             EXPECT_TRUE(about.isVisible());
+             EXPECT_TRUE(about.isVisible());  // so the window manager's Alt+F4 reaches it
              QTest::keyClick(&about, Qt::Key_F4, Qt::AltModifier);
          }}};
     for (const auto& [name, close] : closings) {
