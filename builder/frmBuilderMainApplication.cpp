@@ -8,6 +8,7 @@
 #include "builder/frmToolOptions.h"
 #include "core/AddInTitle.h"
 #include "core/CommonStatus.h"
+#include "core/FormTemplateFolder.h"
 #include "core/qelBusinessObject.h"
 #include "platform/ui/Settings.h"
 #include "repository/ApplicationDelete.h"
@@ -32,6 +33,11 @@ std::filesystem::path FolderKey(const std::filesystem::path& folder) {
 // The repository folder the options box names: its default when empty.
 std::filesystem::path RepositoryFolder(const std::string& typed) {
     return typed.empty() ? repository::DefaultToolDBPath() : std::filesystem::path(typed);
+}
+
+// The form template folder the options box names: the add-in's own when empty.
+std::string TemplateFolder(const std::string& typed) {
+    return typed.empty() ? core::qelToolProperties().FormTemplatePath() : typed;
 }
 
 }  // namespace
@@ -158,6 +164,16 @@ void frmBuilderMain::mnuToolOptions_Click() {
         frmToolOptions& form = *mToolOptionsForm;
         form.SetFormTemplatePath(mToolProperties->FormTemplatePath());
         form.SetAppDatabasePath(mToolProperties->ToolDBPath());
+        // Another folder must hold the form templates; the person then corrects the path typed.
+        form.SetFormTemplateCheck([this](const std::string& typed) {
+            const std::string folder = TemplateFolder(typed);
+            const std::string missing = core::MissingFormTemplate(folder);
+            if (FolderKey(folder) == FolderKey(mToolProperties->FormTemplatePath()) || missing.empty())
+                return true;
+            ui::MsgBox(core::FormTemplateNotFound(folder + missing), ui::vbOKOnly + ui::vbCritical,
+                       core::kFormTemplateNotFoundTitle);
+            return false;
+        });
         // Another folder must hold a repository; the person then corrects the path typed.
         form.SetAppDatabaseCheck([this](const std::string& typed) {
             const std::filesystem::path folder = RepositoryFolder(typed);
@@ -173,9 +189,7 @@ void frmBuilderMain::mnuToolOptions_Click() {
         if (!form.OK())
             return;
         const std::filesystem::path databasePath = RepositoryFolder(form.AppDatabasePath());
-        const std::string templatePath = form.FormTemplatePath().empty()
-                                             ? core::qelToolProperties().FormTemplatePath()
-                                             : form.FormTemplatePath();
+        const std::string templatePath = TemplateFolder(form.FormTemplatePath());
         if (FolderKey(databasePath) != FolderKey(mToolDBPath)) {
             if (!AskToSaveChanges())
                 return;

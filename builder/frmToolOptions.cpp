@@ -20,12 +20,21 @@ void frmToolOptions::Form_Load() {
 }
 
 void frmToolOptions::cmdOK_Click() {
+    const std::string formTemplatePath = core::Common::AddBackslash(txtFormTemplatePath);
     const std::string appDatabasePath = core::Common::AddBackslash(txtAppDatabasePath);
-    if (mCheck && !mCheck(appDatabasePath)) {
-        mFocus = "txtAppDatabasePath";
-        return;
+    const struct {
+        const char* box;
+        const FolderCheck& check;
+        const std::string& folder;
+    } boxes[] = {{"txtFormTemplatePath", mFormTemplateCheck, formTemplatePath},
+                 {"txtAppDatabasePath", mAppDatabaseCheck, appDatabasePath}};
+    for (const auto& box : boxes) {
+        if (box.check && !box.check(box.folder)) {
+            mFocus = box.box;
+            return;
+        }
     }
-    mFormTemplatePath = core::Common::AddBackslash(txtFormTemplatePath);
+    mFormTemplatePath = formTemplatePath;
     mAppDatabasePath = appDatabasePath;
     mOK = true;
     mClosed = true;

@@ -1,7 +1,7 @@
 #pragma once
 // The tool options dialog: the folder of the form templates and the folder of the repository. The boxes
 // start with the values the caller sets; OK ends each non-empty path with the separator (an empty one
-// stays empty: the default folder). A repository folder the caller's check refuses keeps the dialog open.
+// stays empty: the default folder). A folder the caller's check refuses keeps the dialog open.
 
 #include <functional>
 #include <string>
@@ -22,9 +22,11 @@ class frmToolOptions : public ui::ModalDialog {
     // The values as accepted.
     const std::string& FormTemplatePath() const { return mFormTemplatePath; }
     const std::string& AppDatabasePath() const { return mAppDatabasePath; }
-    // Run at OK with the repository folder as OK would accept it: false (after telling why) keeps the
-    // dialog open, the focus in the folder's box.
-    void SetAppDatabaseCheck(std::function<bool(const std::string&)> check) { mCheck = std::move(check); }
+    // Run at OK with each folder as OK would accept it, the form templates' first: false (after telling
+    // why) keeps the dialog open, the focus in the folder's box.
+    using FolderCheck = std::function<bool(const std::string&)>;
+    void SetFormTemplateCheck(FolderCheck check) { mFormTemplateCheck = std::move(check); }
+    void SetAppDatabaseCheck(FolderCheck check) { mAppDatabaseCheck = std::move(check); }
     const std::string& Focus() const { return mFocus; }
     bool IsClosed() const { return mClosed; }
     // True after OK, False after Cancel or the close box.
@@ -44,7 +46,8 @@ class frmToolOptions : public ui::ModalDialog {
     std::string mInitialAppDatabasePath;
     std::string mFormTemplatePath;
     std::string mAppDatabasePath;
-    std::function<bool(const std::string&)> mCheck;
+    FolderCheck mFormTemplateCheck;
+    FolderCheck mAppDatabaseCheck;
     std::string mFocus;
     bool mOK = false;
     bool mClosed = false;

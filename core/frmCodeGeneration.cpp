@@ -1,8 +1,10 @@
 #include "core/frmCodeGeneration.h"
 
 #include "core/BuildCheck.h"
+#include "core/BuildRunInteraction.h"
 #include "core/CommonModelQueries.h"
 #include "core/HelpFile.h"
+#include "core/UnsavedProjects.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/frmGenWarnings.h"
 #include "core/qelApplication.h"
@@ -190,6 +192,14 @@ void frmCodeGeneration::cmdGenerate_Click() {
     SetStatus("Generating...");
     SetVisible(false);
     try {
+        if (mVBInstance && HoldsUnsavedComponent(*mVBInstance, *mApplication)) {
+            // Asked once, before any other question: else each such component the build meets asks again.
+            SetStatus(kReady);
+            interaction.SetMousePointer(ui::MousePointer::Default);
+            AskToSaveProjectsFirst();
+            SetVisible(true);
+            return;
+        }
         std::vector<std::string> warnings;
         if (!CheckModel(warnings)) {
             SetStatus(kReady);
@@ -219,11 +229,26 @@ void frmCodeGeneration::cmdGenerate_Click() {
 }
 
 void frmCodeGeneration::Build() {
+    // A No to the continue question ends the whole run, not only the pattern that asked it.
+    BuildRunInteraction run(ui::CurrentInteraction());
+    ui::ScopedInteraction installed(run);
     const std::shared_ptr<BuildEngine> engine = mCreateEngine();
     const auto& businessObjects = *mApplication->BusinessObjects();
     std::shared_ptr<qelBusinessObject> current;
     auto build = [&](const char* pattern) {
         return engine->BuildPattern(mVBInstance, mApplication, current, pattern, mToolProperties);
+    };
+    auto end = [&] {
+        ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+        SetStatus(kReady);
+        Unload();
+    };
+    // Whether the run goes on after the pattern.
+    auto goesOnAfter = [&](const char* pattern) {
+        build(pattern);
+        if (run.Stopped())
+            end();
+        return !run.Stopped();
     };
     for (const auto& row : mSelection) {
         current = businessObjects.Item(row.name);
@@ -231,23 +256,22 @@ void frmCodeGeneration::Build() {
             continue;
         current->SetIsBuilt(true);
         if (build(kThreeTierPattern) != 0) {
-            ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
-            SetStatus(kReady);
-            Unload();
+            end();
             return;
         }
         if (mAllForms) {
-            for (const char* pattern : kFormPatterns)
-                build(pattern);
+            for (const char* pattern : kFormPatterns) {
+                if (!goesOnAfter(pattern))
+                    return;
+            }
         }
     }
-    if (mAllForms)
-        build(kStartupFormPattern);
-    build(kUtilityPattern);
+    if (mAllForms && !goesOnAfter(kStartupFormPattern))
+        return;
+    if (!goesOnAfter(kUtilityPattern))
+        return;
     engine->GenerationComplete();
-    SetStatus(kReady);
-    ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
-    Unload();
+    end();
 }
 
 }  // namespace core

@@ -6,7 +6,9 @@
 
 #include "core/AddInFolders.h"
 #include "core/EditPoints.h"
+#include "core/FormTemplateFolder.h"
 #include "core/ObjectAccess.h"
+#include "core/UnsavedProjects.h"
 #include "core/frmDuplicateComponent.h"
 #include "core/qelApplication.h"
 #include "core/qelBusinessObject.h"
@@ -184,15 +186,18 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
             const std::filesystem::path file =
                 vb::Trim(Required(mToolProperties).FormTemplatePath()) + formTemplateFile;
             formTemplate = mFormTemplates.Read(file, mCurProject->Changes());
-            if (!formTemplate)
+            if (!formTemplate) {
+                ui::MsgBox(FormTemplateNotFound(file.string()), ui::vbOKOnly | ui::vbCritical,
+                           kFormTemplateNotFoundTitle);
+                mFailureTold = true;
                 return typelib::Component_Not_Created;
+            }
         }
 
         if (auto existing = mCurProject->VBComponents().Find(componentName)) {
             if (KeepsEditPoints(componentName)) {
                 if (existing->FileNames(1).empty()) {
-                    ui::MsgBox("Save project(s) first then restart code generation.", ui::vbOKOnly,
-                               "Project Not Saved");
+                    AskToSaveProjectsFirst();
                     return typelib::Project_Not_Saved;
                 }
                 try {

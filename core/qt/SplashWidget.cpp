@@ -1,5 +1,5 @@
-// The about box's Qt form: modeless, closed by its OK button, a key or a click, and wide enough for its
-// title.
+// The about box's Qt form: modeless, closed by its OK button, a key (a modifier alone is none) or a click,
+// and wide enough for its title.
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -15,6 +15,15 @@
 
 namespace core {
 namespace {
+
+bool IsModifier(int key) {
+    for (const int modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt, Qt::Key_AltGr,
+                               Qt::Key_Super_L, Qt::Key_Super_R, Qt::Key_Hyper_L, Qt::Key_Hyper_R}) {
+        if (key == modifier)
+            return true;
+    }
+    return false;
+}
 
 class SplashForm : public QDialog {
   public:
@@ -33,7 +42,11 @@ class SplashForm : public QDialog {
     }
 
   protected:
-    void keyPressEvent(QKeyEvent*) override { close(); }
+    void keyPressEvent(QKeyEvent* event) override {
+        // A modifier alone starts a shortcut: closing at Alt would hand Alt+F4 on to the main window.
+        if (!IsModifier(event->key()))
+            close();
+    }
     void mousePressEvent(QMouseEvent*) override { close(); }
 };
 

@@ -1,22 +1,24 @@
 #include "patterns/forms/FormIdentities.h"
 
+#include "typelib/FormTemplates.h"
+
 namespace forms {
 
 patternkit::PatternIdentity StartupFormIdentity() {
-    return {
-        "Standard Application Startup Form", "QEL", "1", "A", "Brisol.StdStartUpForm", "frmStd_StartUp.frm"};
+    return {"Standard Application Startup Form", "QEL", "1", "A", "Brisol.StdStartUpForm",
+            typelib::kStartupFormTemplate};
 }
 
 patternkit::PatternIdentity LookupFormIdentity() {
-    return {"Standard Look-Up Form", "QEL", "1", "A", "Brisol.StdListForm", "frmStd_Lookup.frm"};
+    return {"Standard Look-Up Form", "QEL", "1", "A", "Brisol.StdListForm", typelib::kLookupFormTemplate};
 }
 
 patternkit::PatternIdentity ListFormIdentity() {
-    return {"Standard List Form", "QEL", "1", "A", "Brisol.StdListForm", "frmStd_List.frm"};
+    return {"Standard List Form", "QEL", "1", "A", "Brisol.StdListForm", typelib::kListFormTemplate};
 }
 
 patternkit::PatternIdentity DetailFormIdentity() {
-    return {"Standard Detail From", "QEL", "1", "A", "Brisol.StdDetailFrom", "frmSTD_Detail.frm"};
+    return {"Standard Detail From", "QEL", "1", "A", "Brisol.StdDetailFrom", typelib::kDetailFormTemplate};
 }
 
 }  // namespace forms

@@ -8,6 +8,7 @@
 #include "patternkit/PropertyPickers.h"
 #include "patternkit/PropertySets.h"
 #include "patterns/forms/FormIdentities.h"
+#include "typelib/FormTemplates.h"
 
 namespace forms {
 namespace {
@@ -57,7 +58,7 @@ int16_t StdListForm::BuildForms() {
 
     mComponentName = "frm" + BusinessObject().Name() + "Search";
     patternkit::form_ctl_defaults& searchLayout = NewLayout();
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, "frmStd_Search.frm");
+    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, typelib::kSearchFormTemplate);
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterOwner));

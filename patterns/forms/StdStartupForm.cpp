@@ -2,6 +2,7 @@
 
 #include "patternkit/Navigation.h"
 #include "patterns/forms/FormIdentities.h"
+#include "typelib/FormTemplates.h"
 
 namespace forms {
 namespace {
@@ -9,7 +10,6 @@ namespace {
 constexpr int16_t kButtonHeight = 600;
 constexpr int16_t kButtonWidth = 1500;
 constexpr int16_t kCenterScreen = 2;
-constexpr const char* kLogonTemplate = "frmStd_Logon.frm";
 
 }  // namespace
 
@@ -45,7 +45,7 @@ int16_t StdStartupForm::BuildComponents() {
     engine.FinishCoding();
 
     mComponentName = "frm" + Application().Name() + "_Logon";
-    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, kLogonTemplate);
+    result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, typelib::kLogonFormTemplate);
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterScreen));

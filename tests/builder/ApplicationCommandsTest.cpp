@@ -15,6 +15,7 @@
 #include "repository/RepositorySchema.h"
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/core/TemporarySettings.h"
+#include "typelib/FormTemplates.h"
 
 namespace builder_test {
 namespace {
@@ -326,8 +327,12 @@ TEST_F(ToolOptions, BoxesShowTheFoldersAndOKKeepsThem) {
     EXPECT_EQ(tools->FormTemplatePath(), templates);
     EXPECT_FALSE(mForm.IsDataChanged());
 
-    Options("/srv/forms", std::nullopt);
-    EXPECT_EQ(tools->FormTemplatePath(), "/srv/forms/");
+    const std::filesystem::path forms = mFolder.Path() / "forms";  // copies of the add-in's templates
+    std::filesystem::create_directories(forms);
+    for (const char* file : typelib::kFormTemplates)
+        std::filesystem::copy_file(core::qelToolProperties().FormTemplatePath() + file, forms / file);
+    Options(forms.string(), std::nullopt);
+    EXPECT_EQ(tools->FormTemplatePath(), forms.string() + "/");
     EXPECT_EQ(tools->ToolDBPath(), database);  // the same folder
     EXPECT_FALSE(mForm.IsDataChanged());
     EXPECT_TRUE(mScript.Prompts().empty());

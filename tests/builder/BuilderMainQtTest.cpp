@@ -369,20 +369,28 @@ TEST_F(BuilderMainQt, SynchronizeWithADataSourceThatIsNotDefinedSaysWhereOneIsDe
     EXPECT_FALSE(mForm.IsDataChanged());
 }
 
-// Tool > Options with a folder that is missing or holds no repository: the box names the file looked for,
-// and the dialog stays open with the path typed, selected to be typed over.
+// Tool > Options with a folder that is missing or holds no repository (or form templates): the box names the
+// file looked for, and the dialog stays open with the path typed, selected to be typed over.
 TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePathTyped) {
-    const std::filesystem::path empty = mFolder.Path() / "empty";
+    const std::filesystem::path empty = mFolder.Path() / "empty", missing = mFolder.Path() / "missing";
     std::filesystem::create_directories(empty);
     const std::string status = Child<QLabel>("stsStatusBarPanel1")->text().toStdString();
-    for (const auto& [folder, picture] : {std::pair{mFolder.Path() / "missing", "tool-options-missing"},
-                                          std::pair{empty, "tool-options-empty"}}) {
-        SCOPED_TRACE(folder.string());
+    const std::string noRepository = "The VBOstrel database cannot be found! (";
+    for (const auto& [box, folder, picture, says] :
+         {std::tuple{"txtAppDatabasePath", missing, "tool-options-missing",
+                     noRepository + (missing / "vbostrel.mdb").string() + ")"},
+          {"txtAppDatabasePath", empty, "tool-options-empty",
+           noRepository + (empty / "vbostrel.mdb").string() + ")"},
+          {"txtFormTemplatePath", empty, "tool-options-no-templates",
+           "The form template " + (empty / "frmStd_List.frm").string() +
+               " does not exist. Put the form templates there, or choose the folder that holds them "
+               "as \"Form Template Path:\" in the builder's Tool > Options."}}) {
+        SCOPED_TRACE(picture);
         QString text;
         bool stayed = false;
         QString kept, selected;
         testing_support::OnNextModalWidget([&](QWidget& dialog) {
-            auto* path = dialog.findChild<QLineEdit*>("txtAppDatabasePath");
+            auto* path = dialog.findChild<QLineEdit*>(box);
             ASSERT_NE(path, nullptr);
             dialog.activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -401,8 +409,7 @@ TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePath
         const auto before = mForm.dbZUN();
         mForm.RunMenuCommand("mnuToolOptions");
         Settle();
-        EXPECT_EQ(text.toStdString(),
-                  "The VBOstrel database cannot be found! (" + (folder / "vbostrel.mdb").string() + ")");
+        EXPECT_EQ(text.toStdString(), says);
         EXPECT_TRUE(stayed);
         EXPECT_EQ(kept.toStdString(), folder.string());
         EXPECT_EQ(selected, kept);
@@ -411,19 +418,28 @@ TEST_F(BuilderMainQt, ToolOptionsRefusesAFolderWithoutARepositoryAndKeepsThePath
     }
 }
 
-// Help > About VB Ostrel: wide enough for its whole title, and closed by its OK button.
-TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesByOK) {
-    Child<QAction>("mnuHelpAbout")->trigger();
-    Settle();
-    const QPointer<QWidget> about = Shown("frmSplash");
-    ASSERT_NE(about, nullptr);
-    Screenshot(*about, "about-box.png");
-    EXPECT_GE(about->width(), ui::TitleBarWidth(*about));
-    auto* ok = about->findChild<QPushButton*>("cmdOK");
-    ASSERT_NE(ok, nullptr);
-    ok->click();
-    Settle();
-    EXPECT_TRUE(about.isNull() || !about->isVisible());
+// Help > About VB Ostrel: wide enough for its title; OK, Escape and Alt+F4 close it, not the main window.
+TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesAlone) {
+    const std::pair<const char*, std::function<void(QWidget&)>> closings[] = {
+        {"OK", [](QWidget& about) { about.findChild<QPushButton*>("cmdOK")->click(); }},
+        {"Escape", [](QWidget& about) { QTest::keyClick(&about, Qt::Key_Escape); }},
+        {"Alt+F4", [](QWidget& about) {
+             QTest::keyPress(&about, Qt::Key_Alt, Qt::AltModifier);
+             EXPECT_TRUE(about.isVisible());  // so the window manager's Alt+F4 reaches it
+             QTest::keyClick(&about, Qt::Key_F4, Qt::AltModifier);
+         }}};
+    for (const auto& [name, close] : closings) {
+        Child<QAction>("mnuHelpAbout")->trigger();
+        Settle();
+        const QPointer<QWidget> about = Shown("frmSplash");
+        ASSERT_NE(about, nullptr) << name;
+        Screenshot(*about, "about-box.png");
+        EXPECT_GE(about->width(), ui::TitleBarWidth(*about));
+        close(*about);
+        Settle();
+        EXPECT_TRUE(about.isNull() || !about->isVisible()) << name;
+        EXPECT_NE(Shown("frmBuilderMain"), nullptr) << name;
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/ide/VBE.h"
 #include "platform/ui/ScriptedInteraction.h"
 
 namespace core {
@@ -29,6 +30,7 @@ class RecordingEngine : public BuildEngine {
     std::vector<std::string> calls;
     std::string failingPattern;
     std::string raisingPattern;
+    std::string askingPattern;  // asks the continue question twice, as a pattern with two failed steps does
 
     int16_t BuildPattern(std::shared_ptr<vbide::VBE>, std::shared_ptr<qelApplication>,
                          std::shared_ptr<qelBusinessObject> businessObject, const std::string& codePattern,
@@ -36,6 +38,8 @@ class RecordingEngine : public BuildEngine {
         calls.push_back(codePattern.substr(codePattern.find('.') + 1) + "(" + businessObject->Name() + ")");
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
+        for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
+            ui::MsgBox("The component: frmList could not be created. Do you want to continue.", ui::vbYesNo);
         return codePattern == failingPattern ? 10 : 0;
     }
     void GenerationComplete() override { calls.push_back("GenerationComplete"); }
@@ -163,6 +167,44 @@ TEST(CodeGeneration, AFailedThreeTierBuildEndsTheRun) {
     EXPECT_TRUE(model.application->BusinessObjects()->Item("Customer")->IsBuilt());
     EXPECT_FALSE(model.application->BusinessObjects()->Item("Order")->IsBuilt());
     EXPECT_TRUE(run.form.IsUnloaded());
+}
+
+TEST(CodeGeneration, NoToTheContinueQuestionEndsTheRunAndYesGoesOn) {
+    Model model;
+    model.Add("Customer");
+    const Names all = {"T3BusinessObject(Customer)", "StdListForm(Customer)",    "StdDetailForm(Customer)",
+                       "StdLookupForm(Customer)",    "StdStartupForm(Customer)", "StdUtilities(Customer)",
+                       "GenerationComplete"};
+    // The pattern asking twice, the answer, the questions shown, the calls of the run.
+    for (const auto& [asking, answer, shown, calls] : {std::tuple{"Brisolet.StdListForm", ui::vbNo, 1u, 2},
+                                                       {"Brisolet.StdStartupForm", ui::vbNo, 1u, 5},
+                                                       {"Brisolet.StdListForm", ui::vbYes, 2u, 7}}) {
+        GenerateRun run(model);
+        run.engine->askingPattern = asking;
+        run.script.AnswerMsgBox(answer);
+        run.script.AnswerMsgBox(answer);
+        run.Generate();
+        EXPECT_EQ(run.engine->calls, Names(all.begin(), all.begin() + calls)) << asking;
+        EXPECT_EQ(run.script.Prompts().size(), shown) << asking;
+    }
+}
+
+// Asked once before anything else, with the dialog left open for the run after the save.
+TEST(CodeGeneration, AComponentNeverSavedWhereTheBuildWritesIsToBeSavedFirst) {
+    for (const auto& [project, asked] : {std::pair{"SalesUI", true}, {"SalesData", true}, {"Other", false}}) {
+        Model model;
+        model.Add("Customer");
+        GenerateRun run(model);
+        run.form.SetVBInstance(std::make_shared<vbide::VBE>());
+        run.form.VBInstance()->VBProjects().Add(0)->SetName(project);  // its Form1 never saved
+        run.Generate();
+        ASSERT_EQ(run.script.Prompts().size(), asked ? 1u : 0u) << project;
+        for (const auto& prompt : run.script.Prompts())
+            EXPECT_EQ(prompt.prompt + prompt.title,
+                      "Save project(s) first then restart code generation.Project Not Saved");
+        EXPECT_EQ(run.engine->calls.empty(), asked) << project;
+        EXPECT_EQ(run.form.IsVisible(), asked) << project;
+    }
 }
 
 TEST(CodeGeneration, AnUnexpectedErrorIsReportedAndTheDialogCloses) {

@@ -1,5 +1,6 @@
 // The engine's run of a pattern, its projects and its components.
 
+#include "core/FormTemplateFolder.h"
 #include "core/frmDuplicateComponent.h"
 #include "tests/core/EngineFixture.h"
 
@@ -70,6 +71,7 @@ TEST_F(EngineTest, ComponentResultsAndKinds) {
         EXPECT_EQ(engine.SetVBComponent("Sales", "Common", 2, ""), 0);
         EXPECT_EQ(engine.SetVBComponent("Sales", "frmOrder", 3, form), 0);
         EXPECT_EQ(engine.SetVBComponent("Sales", "frmMissing", 3, "missing.frm"), 4);
+        EXPECT_TRUE(engine.FailureTold());  // the question then guesses no other cause
         EXPECT_EQ(engine.SetVBComponent("Sales", "Strange", 4, ""), 4);
         EXPECT_EQ(engine.SetVBComponent("Sales", "Bad Name", 1, ""), 4);
 
@@ -80,6 +82,10 @@ TEST_F(EngineTest, ComponentResultsAndKinds) {
         EXPECT_TRUE(engine.VBComponentExists("Sales", "frmOrder", 3));
         EXPECT_FALSE(engine.VBComponentExists("Sales", "order", 1));
     });
+    ASSERT_EQ(mScript.Prompts().size(), 1u);
+    EXPECT_EQ(
+        mScript.Prompts()[0].prompt + mScript.Prompts()[0].title,
+        core::FormTemplateNotFound(mFolder.string() + "/missing.frm") + core::kFormTemplateNotFoundTitle);
     const auto project = Project("Sales");
     EXPECT_EQ(ComponentNames(*project), (std::vector<std::string>{"Order", "Common", "frmOrder"}));
     EXPECT_EQ(project->VBComponents().Item("Order")->Type(), vbide::vbext_ct_ClassModule);
