@@ -91,6 +91,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         const char* focus;
         int32_t tab;
         const char* dataType = "Long";
+        const char* key = "No";
     } cases[] = {
         {"empty name",
          "",
@@ -150,6 +151,30 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
          "txtLength",
          0,
          "String"},
+        {"a Memo key",
+         "",
+         "Remarks",
+         "0",
+         nullptr,
+         nullptr,
+         {R"(Property "Order.Remarks": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
+          10, "Error"},
+         "cmbDataType",
+         0,
+         "Memo",
+         "Yes"},
+        {"an OLE Object key",
+         "Amount",
+         "Amount",
+         "0",
+         nullptr,
+         nullptr,
+         {R"(Property "Order.Amount": a key of DataType OLE Object has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
+          10, "Error"},
+         "cmbDataType",
+         0,
+         "OLE Object",
+         "Yes"},
         {"no lower bound",
          "OrderID",
          "Number",
@@ -177,7 +202,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         else
             run.ShowNew(run.model.order);
         run.Fill(c.name, c.dataType, c.length);
-        run.form.cmbPrimaryKey.SetText("No");
+        run.form.cmbPrimaryKey.SetText(c.key);
         if (c.lower) {
             run.form.SSTab1_Click(1);
             run.form.optPV_Click(frmPropertyBuilder::pvRange);
@@ -194,6 +219,40 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         EXPECT_EQ(ModelText(*run.model.application), before) << c.what;
         run.form.cmdCancel_Click();
         EXPECT_EQ(ModelText(*run.model.application), before) << c.what;
+    }
+}
+
+// Leaving the name writes the label from it only when the name changed: a label the person typed stays.
+TEST(frmPropertyBuilder, LeavingTheNameRewritesTheLabelOnlyForAChangedName) {
+    const struct {
+        const char* what;
+        const char* editing;  // "" for a new property
+        const char* name;     // typed before the label; nullptr: left as loaded
+        const char* label;
+        const char* rename;  // typed after the label; nullptr: the name is only tabbed through
+        const char* saved;
+    } cases[] = {
+        {"a loaded name tabbed through", "Amount", nullptr, "Amount due", nullptr, "Amount due"},
+        {"a typed name tabbed through", "", "ClientID", "Client No.", nullptr, "Client No."},
+        {"a name changed after the label", "", "ClientID", "Client No.", "BuyerID", "BuyerID:"},
+        {"a loaded name changed after the label", "Amount", nullptr, "Amount due", "Total", "Total:"},
+    };
+    for (const auto& c : cases) {
+        PropertyDialogRun run;
+        if (*c.editing)
+            run.ShowExisting(run.model.order, c.editing);
+        else
+            run.ShowNew(run.model.order);
+        if (c.name)
+            run.Fill(c.name, "Long", "4");
+        run.form.txtName_LostFocus();
+        run.form.txtLabel.Text = c.label;
+        if (c.rename)
+            run.form.txtName_Change(c.rename);
+        run.form.txtName_LostFocus();
+        run.form.cmdOK_Click();
+        const char* filed = c.rename ? c.rename : c.name ? c.name : c.editing;
+        EXPECT_EQ(run.model.Property(run.model.order, filed)->Label(), c.saved) << c.what;
     }
 }
 
