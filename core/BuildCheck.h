@@ -4,8 +4,9 @@
 // generates code that compiles or is refused with every fault named at once.
 //
 // Checked: that there is a business object to build; that each business object built has a Primary Key, no
-// key of a type without a value in the record, and the Add, Update, Read and Delete methods; that each
-// Foreign Key Lookup still has its displayed property; the application's and the projects' names (they name
+// key of a type without a value in the record, a record VB compiles (by the layout its record type has),
+// and the Add, Update, Read and Delete methods; that each Foreign Key Lookup still has its displayed
+// property; the application's and the projects' names (they name
 // the group file and the project folders; no project is named as a generated module), the names of all
 // business objects; of each business object built, its properties' and methods' names, the names its class
 // takes from them (its members, distinct ignoring case, also from the members every generated class has),
