@@ -1,5 +1,6 @@
 #include "builder/DialogChecks.h"
 
+#include "core/BuildCheck.h"
 #include "core/CommonNames.h"
 #include "core/GeneratedNames.h"
 #include "core/qelBusObjMethod.h"
@@ -45,6 +46,11 @@ std::string PropertyNameRefusal(const core::qelBusinessObject& owner, const core
     if (std::string fault = core::Common::VbNameFault(name); !fault.empty())
         return Refusal(item, fault);
     return Refusal(item, core::ClassMembers(owner, edited).PropertyClash(name, dataType));
+}
+
+std::string KeyDataTypeRefusal(const core::qelBusinessObject& owner, const std::string& name,
+                               const std::string& dataType) {
+    return Refusal(core::MemberItem("Property", owner, name), core::KeyDataTypeFault(dataType));
 }
 
 std::string MethodNameRefusal(const core::qelBusinessObject& owner, const core::qelBusObjMethod* edited,

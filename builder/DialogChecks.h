@@ -39,6 +39,10 @@ std::string PropertyNameRefusal(const core::qelBusinessObject& owner, const core
                                 const std::string& name, const std::string& dataType);
 std::string MethodNameRefusal(const core::qelBusinessObject& owner, const core::qelBusObjMethod* edited,
                               const std::string& name);
+// The same for a key property of `owner` named `name` of `dataType`: a type whose value is not in the
+// record cannot make a key.
+std::string KeyDataTypeRefusal(const core::qelBusinessObject& owner, const std::string& name,
+                               const std::string& dataType);
 // Shows a non-empty refusal as a refusal and gives true; false for an empty one.
 bool Refused(const std::string& refusal);
 

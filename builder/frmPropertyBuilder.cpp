@@ -78,6 +78,7 @@ void frmPropertyBuilder::Form_Load() {
 void frmPropertyBuilder::SetDefaults() {
     mCaption = "Property Builder - " + vb::Trim(mBusObj ? mBusObj->Name() : "") + " Business Object";
     txtName.Text.clear();
+    mNameLeft.clear();
     txtLabel.Text.clear();
     txtLength.Text.clear();
     txtFieldName.Text.clear();
@@ -123,8 +124,11 @@ void frmPropertyBuilder::txtName_Change(const std::string& text) {
     txtLabel.Text = text + ":";
 }
 
+// Leaving the name rewrites the label only when the name changed: a label typed after it stays.
 void frmPropertyBuilder::txtName_LostFocus() {
-    txtLabel.Text = txtName.Text + ":";
+    if (txtName.Text != mNameLeft)
+        txtLabel.Text = txtName.Text + ":";
+    mNameLeft = txtName.Text;
 }
 
 // The key locks Mandatory and Unique on "Yes"; taking the key away unlocks them as "No".
@@ -155,6 +159,7 @@ void frmPropertyBuilder::LoadExistingProperty(const std::string& propID) {
     const core::qelBusObjProperty& property = *mBusObjProperty;
     const core::qelField& field = core::Required(property.Field());
     txtName_Change(property.Name());
+    mNameLeft = property.Name();
     cmbDataType.SetText(property.DataType());
     cmbAccess.SetText(property.Access());
     txtLabel.Text = property.Label();
@@ -179,6 +184,7 @@ void frmPropertyBuilder::LoadVirtualProperty(const std::string& ownerBusObjName,
                                              const core::qelBusObjProperty& source, bool isOptional) {
     Form_Load();
     txtName_Change(vb::Trim(ownerBusObjName) + "_" + vb::Trim(source.Name()));
+    mNameLeft = txtName.Text;
     cmbAccess.SetText(source.Access());
     txtLabel.Text = source.Label();
     cmbControlType.SetText(source.ControlType());
@@ -233,6 +239,10 @@ bool frmPropertyBuilder::CheckEntries(std::string& name, int32_t& length) {
     }
     if (Refused(PropertyNameRefusal(*mBusObj, mBusObjProperty.get(), name, cmbDataType.Text()))) {
         FocusOn("txtName");
+        return false;
+    }
+    if (cmbPrimaryKey.Text() != kNo && Refused(KeyDataTypeRefusal(*mBusObj, name, cmbDataType.Text()))) {
+        FocusOn("cmbDataType");
         return false;
     }
     const std::string lengthRefusal = LengthRefusal(txtLength.Text, cmbDataType.Text(), length);

@@ -143,6 +143,8 @@ class frmPropertyBuilder : public ui::ModalDialog {
     PVOption mOption = pvNone;
     bool mOKEnabled = false;
     std::string mFocus;
+    // The name as the person last left it, or as loaded: the label is rewritten only from a changed name.
+    std::string mNameLeft;
 };
 
 }  // namespace builder

@@ -1,6 +1,7 @@
 #include "core/BuildCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <map>
 #include <string_view>
@@ -22,6 +23,7 @@
 #include "platform/vb/Error.h"
 #include "platform/vb/Literal.h"
 #include "platform/vb/Text.h"
+#include "recordlayout/RecordLayout.h"
 
 namespace core {
 namespace {
@@ -188,6 +190,8 @@ class BuildChecker {
 
     void CheckBuilt(const qelBusinessObject& businessObject, bool named) {
         const std::string item = BusinessObjectItem(businessObject);
+        if (!Common::HasPrimaryKey(businessObject))
+            Fault(item, "it has no Primary Key: set Primary Key to Yes on one of its properties");
         if (const auto& table = businessObject.Table())
             DatabaseName(item, "the name of its table", table->Name());
         if (named) {
@@ -198,6 +202,7 @@ class BuildChecker {
         ClassMembers members;
         for (const auto& property : *businessObject.Properties())
             CheckProperty(businessObject, *property, members);
+        CheckRecord(item, businessObject);
         if (mForms)
             CheckOptionButtonRoom(businessObject);
         for (const auto& method : *businessObject.Methods()) {
@@ -209,6 +214,14 @@ class BuildChecker {
                 if (const std::string clash = members.TakeMethod(methodItem, method->Name()); !clash.empty())
                     Fault(methodItem, clash);
             }
+        }
+        // Its generated persistence class carries these out.
+        for (const std::string_view operation : kStandardOperations) {
+            const auto& methods = *businessObject.Methods();
+            if (std::none_of(methods.begin(), methods.end(),
+                             [&](const auto& method) { return method->Name() == operation; }))
+                Fault(item, "it has no method " + QuotedText(operation) +
+                                ", which every business object has: add a method of that name");
         }
         for (const auto& child : Common::GetIdentifyingChildren(businessObject)) {
             if (child.get() == &businessObject)
@@ -231,6 +244,8 @@ class BuildChecker {
             Fault(item, "the length " + std::to_string(property.Length()) + " is outside the " +
                             std::to_string(kMinStringLength) + " to " + std::to_string(kMaxStringLength) +
                             " characters of a VB fixed-length string");
+        if (const std::string fault = KeyDataTypeFault(dataType); property.IsKey() && !fault.empty())
+            Fault(item, fault);
         // Its code reads the value from the business object an association names.
         if (property.IsVirtual() && !property.IsForeignProperty())
             Fault(item,
@@ -241,6 +256,11 @@ class BuildChecker {
             Length(item, "its label", property.Label(), kLongestShownText, "that a form's layout takes");
         if (const auto& field = property.Field())
             DatabaseName(item, "the name of its field", field->Name());
+        // What the builder's Delete of a displayed property leaves.
+        if (property.IsForeignProperty() && property.IsPVFKey() && !property.PVFKeyDisplayedProp())
+            Fault(item,
+                  "its permitted values are a Foreign Key Lookup whose displayed property is gone: "
+                  "choose another displayed property, or other permitted values");
         if (property.IsPVList())
             CheckPermittedValues(item, property);
         if (property.IsPVRange())
@@ -265,6 +285,27 @@ class BuildChecker {
             else
                 Literal(item, "the permitted value", value);
         }
+    }
+
+    // Its record type holds a member for each property: VB compiles no record larger than a procedure's
+    // variable takes. A length already refused leaves it unmeasured.
+    void CheckRecord(const std::string& item, const qelBusinessObject& businessObject) {
+        std::vector<std::shared_ptr<typelib::IProperty>> properties;
+        for (const auto& property : *businessObject.Properties()) {
+            if (property->DataType() == "String" && !IsStringLength(property->Length()))
+                return;
+            properties.push_back(property);
+        }
+        std::string bytes;
+        try {
+            const int32_t count = recordlayout::MeasureRecord(properties).byteCount;
+            if (count <= recordlayout::kMaxRecordBytes)
+                return;
+            bytes = std::to_string(count);
+        } catch (const vb::Error&) {
+            bytes = "more than " + std::to_string(INT32_MAX);  // beyond what a Long counts
+        }
+        Fault(item, "its record " + recordlayout::RecordSizeFault(bytes));
     }
 
     // The detail form sets its option buttons right of the label column, which is as wide as the longest
@@ -335,6 +376,14 @@ std::vector<std::string> CheckBeforeBuild(const qelApplication& application,
     BuildChecker checker(application, forms);
     checker.Check(chosen);
     return checker.faults;
+}
+
+std::string KeyDataTypeFault(const std::string& dataType) {
+    if (dataType != "Memo" && dataType != "OLE Object")
+        return {};
+    return "a key of DataType " + dataType +
+           " has no value in the record and cannot identify a row: give it another data type, or set "
+           "Primary Key to No";
 }
 
 std::string BuildRefusal(const std::vector<std::string>& faults) {

@@ -3,7 +3,10 @@
 // generated code is checked before anything is written, so that every model a repository can hold either
 // generates code that compiles or is refused with every fault named at once.
 //
-// Checked: that there is a business object to build; the application's and the projects' names (they name
+// Checked: that there is a business object to build; that each business object built has a Primary Key, no
+// key of a type without a value in the record, a record VB compiles (by the layout its record type has),
+// and the Add, Update, Read and Delete methods; that each Foreign Key Lookup still has its displayed
+// property; the application's and the projects' names (they name
 // the group file and the project folders; no project is named as a generated module), the names of all
 // business objects; of each business object built, its properties' and methods' names, the names its class
 // takes from them (its members, distinct ignoring case, also from the members every generated class has),
@@ -32,6 +35,10 @@ class qelBusinessObject;
 std::vector<std::string> CheckBeforeBuild(const qelApplication& application,
                                           const std::vector<std::shared_ptr<qelBusinessObject>>& chosen,
                                           bool forms);
+
+// Why a key property cannot be of `dataType` (its value is not in the record that identifies a row); empty
+// when it can.
+std::string KeyDataTypeFault(const std::string& dataType);
 
 // The one message that refuses a build for `faults`.
 std::string BuildRefusal(const std::vector<std::string>& faults);

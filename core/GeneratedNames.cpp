@@ -75,9 +75,6 @@ bool IsEveryClassMember(std::string_view name) {
     return std::ranges::binary_search(kClassMembers, name, CaselessLess);
 }
 
-// The four operations every business object has: methods of these names are those operations.
-constexpr std::string_view kStandardOperations[] = {"Add", "Delete", "Read", "Update"};
-
 constexpr const char* kOwnName = "the name";
 constexpr const char* kEveryClass = "a member of every generated class";
 

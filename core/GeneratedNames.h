@@ -12,6 +12,9 @@ namespace core {
 
 class qelBusinessObject;
 
+// The four operations every business object has: methods of these names are those operations.
+inline constexpr std::string_view kStandardOperations[] = {"Add", "Update", "Read", "Delete"};
+
 // A model text in a message: between double quotes, a control character as its code ("Net<10>30").
 std::string QuotedText(std::string_view text);
 

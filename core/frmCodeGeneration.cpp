@@ -123,10 +123,8 @@ bool frmCodeGeneration::CheckModel(std::vector<std::string>& warnings) {
             continue;
         std::string abort;
         const auto parents = Common::GetIdentifyingParents(*businessObject);
-        if (!Common::HasPrimaryKey(*businessObject)) {
-            abort = ProperCase(businessObject->Name()) +
-                    " does not have a Primary Key associated with it.  " + "Generation aborted!";
-        } else if (parents.Count() > 1) {
+        // A missing key is named by the check before a build, with every other fault.
+        if (parents.Count() > 1) {
             abort = ProperCase(businessObject->Name()) + " has more than one Parent.  " +
                     "Check the relationships that have been created.  Generation aborted!";
         }

@@ -53,11 +53,6 @@ std::string BuildVarStringArgs(const PropertySet& properties) {
     return WithoutLeadingComma(entries);
 }
 
-int32_t PaddingTo4(int32_t byteCount) {
-    const int32_t remainder = byteCount % 4;
-    return remainder == 0 ? 0 : 4 - remainder;
-}
-
 std::string ReplaceString(std::string_view text, std::string_view find, std::string_view replacement) {
     if (find == replacement)
         return std::string(text);

@@ -21,10 +21,6 @@ std::string BuildVarStringParams(const PropertySet& properties);
 // The matching arguments: " mstrNotesVarString, mstrPhotoOLE_Object".
 std::string BuildVarStringArgs(const PropertySet& properties);
 
-// The bytes that bring `byteCount` up to a multiple of 4 (the remainder keeps the count's sign, so -1
-// gives 5).
-int32_t PaddingTo4(int32_t byteCount);
-
 // Every occurrence of `find`, left to right, each search going on behind the text just put in. An empty
 // `find` changes nothing.
 std::string ReplaceString(std::string_view text, std::string_view find, std::string_view replacement);

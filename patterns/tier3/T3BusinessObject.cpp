@@ -2,8 +2,8 @@
 
 #include "patternkit/ConstructorErrors.h"
 #include "patternkit/Navigation.h"
-#include "patterns/tier3/RecordLayout.h"
 #include "platform/ui/Interaction.h"
+#include "recordlayout/RecordLayout.h"
 
 namespace tier3 {
 namespace {
@@ -43,11 +43,11 @@ void T3BusinessObject::Prepare() {
     if (mContext.Properties().empty())
         vb::Raise(vb::kSubscriptOutOfRange);
     // Refused before any of its components is made: VB would not compile its record types.
-    if (const int32_t bytes = MeasureRecord(mContext.Properties()).byteCount; bytes > kMaxRecordBytes) {
+    if (const int32_t bytes = recordlayout::MeasureRecord(mContext.Properties()).byteCount;
+        bytes > recordlayout::kMaxRecordBytes) {
         vb::Raise(vb::kInvalidProcedureCall, {},
-                  "The record of the business object " + businessObject.Name() + " takes " +
-                      std::to_string(bytes) + " bytes, more than the " + std::to_string(kMaxRecordBytes) +
-                      " that VB lets a record hold here: make long String properties Memo, or shorten them.");
+                  "The record of the business object " + businessObject.Name() + " " +
+                      recordlayout::RecordSizeFault(std::to_string(bytes)) + ".");
     }
     mContext.Current().property = mContext.Properties().front();
     mContext.Current().busObj = mBusinessObject;

@@ -4,8 +4,8 @@
 #include "patternkit/CodeHeader.h"
 #include "patternkit/Emitter.h"
 #include "patterns/tier3/Generators.h"
-#include "patterns/tier3/RecordLayout.h"
 #include "platform/vb/Numbers.h"
+#include "recordlayout/RecordLayout.h"
 
 namespace tier3 {
 
@@ -18,11 +18,11 @@ void GenerateUDT(GeneratorContext& context) {
     )vb");
     for (const auto& property : context.Properties()) {
         context.Current().property = property;
-        if (const auto member = MemberLine(patternkit::Required(property)))
+        if (const auto member = recordlayout::MemberLine(patternkit::Required(property)))
             out.EmitLine(*member);
         out.EmitLine("   &PropNameIsChanged As Boolean");
     }
-    const RecordLayout layout = MeasureRecord(context.Properties());
+    const recordlayout::RecordLayout layout = recordlayout::MeasureRecord(context.Properties());
     const std::string keyLength = vb::Str(layout.keyLength);
     const std::string bufferLength = vb::Str(layout.bufferLength);
     out.Emit(R"vb(

@@ -152,8 +152,15 @@ TEST_F(DialogWidgets, PropertyDialogOnBothTabs) {
         EXPECT_EQ(dialog.windowTitle(), "Property Builder - Order Business Object");
         auto& length = Child<QLineEdit>(dialog, "txtLength");
         auto& key = Child<QComboBox>(dialog, "cmbPrimaryKey");
-        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtName"), "Unit Price");
-        EXPECT_EQ(Child<QLineEdit>(dialog, "txtLabel").text(), "Unit Price:");
+        auto& name = Child<QLineEdit>(dialog, "txtName");
+        auto& label = Child<QLineEdit>(dialog, "txtLabel");
+        QTest::keyClicks(&name, "Unit Price");
+        EXPECT_EQ(label.text(), "Unit Price:");
+        // A label typed after the name stays when the name is tabbed through unchanged.
+        label.setFocus(Qt::TabFocusReason);
+        label.selectAll();
+        QTest::keyClicks(&label, "Price each:");
+        name.setFocus(Qt::TabFocusReason);
         auto& dataType = Child<QComboBox>(dialog, "cmbDataType");
         dataType.setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 4; ++i)
@@ -201,6 +208,7 @@ TEST_F(DialogWidgets, PropertyDialogOnBothTabs) {
     form.Show();
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->Name(), "Unit_Price");
+    EXPECT_EQ(added->Label(), "Price each:");
     EXPECT_EQ(added->DataType(), "Long");
     EXPECT_EQ(added->Length(), 4);
     EXPECT_TRUE(added->IsKey());

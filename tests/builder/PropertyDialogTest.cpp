@@ -68,6 +68,13 @@ TEST(frmPropertyBuilder, ANewPropertyIsFiledWithAFieldOfItsNameInTheTable) {
     EXPECT_EQ(field->BusObjProperty(), property);
     EXPECT_EQ(run.model.order->Table()->Fields()->Item("Unit_Price"), field);
 
+    // Tabbed through unchanged, the name leaves a label typed after it.
+    run.ShowExisting(run.model.order, "Unit_Price");
+    run.form.txtLabel.Text = "Price each";
+    run.form.txtName_LostFocus();
+    run.form.cmdOK_Click();
+    EXPECT_EQ(property->Label(), "Price each");
+
     // A rename keeps the field's name.
     run.ShowExisting(run.model.order, "Unit_Price");
     EXPECT_EQ(run.form.txtFieldName.Text, "Unit_Price");
@@ -91,6 +98,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         const char* focus;
         int32_t tab;
         const char* dataType = "Long";
+        const char* key = "No";
     } cases[] = {
         {"empty name",
          "",
@@ -150,6 +158,18 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
          "txtLength",
          0,
          "String"},
+        {"a Memo key",
+         "",
+         "Remarks",
+         "0",
+         nullptr,
+         nullptr,
+         {R"(Property "Order.Remarks": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
+          10, "Error"},
+         "cmbDataType",
+         0,
+         "Memo",
+         "Yes"},
         {"no lower bound",
          "OrderID",
          "Number",
@@ -177,7 +197,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
         else
             run.ShowNew(run.model.order);
         run.Fill(c.name, c.dataType, c.length);
-        run.form.cmbPrimaryKey.SetText("No");
+        run.form.cmbPrimaryKey.SetText(c.key);
         if (c.lower) {
             run.form.SSTab1_Click(1);
             run.form.optPV_Click(frmPropertyBuilder::pvRange);

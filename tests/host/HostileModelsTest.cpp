@@ -161,9 +161,7 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
             {"a project name with a slash", "UPDATE Application SET L3ProjectName = 'Order/Data'",
              Refusal({R"(Project "Order/Data": A name can hold only letters, digits and "_"!)"})},
             {"no properties", "DELETE FROM Field WHERE TableID = 2; DELETE FROM Property WHERE BusObjID = 2",
-             "ostrel generate: Product does not have a Primary Key associated with it.  Generation aborted! "
-             "(error 5, "
-             "BuildDriver.Generate)\n"},
+             Refusal({R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
             // The continue question is answered No at once: its text once, nothing written.
             {"a text box named as one of the context frame's",
              "UPDATE Property SET Name = 'Order_OrderID' WHERE ID = 26",
@@ -207,11 +205,8 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
               "                optPaymentTerms_Payment_on_delivery_with.Value = True"}},
             {"a record larger than VB lets a procedure hold",
              "UPDATE Field SET Length = 8000 WHERE BusObjPropID IN (2, 10)",
-             "ostrel generate: VB Ostrel Internal Error - The record of the business object Customer takes "
-             "32272 "
-             "bytes, more than the 32000 that VB lets a record hold here: make long String properties Memo, "
-             "or "
-             "shorten them. (error 5, BuildDriver.Generate)\n"},
+             Refusal(
+                 {R"(Business object "Customer": its record takes 32272 bytes, more than the 32000 that VB lets a record hold here: make long String properties Memo, or shorten them)"})},
             {"range bounds that are no values of their type",
              "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
              "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = 6;"
@@ -358,6 +353,29 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
              Refusal(
                  {R"(Property "Customer.Phone": it is virtual, but no association gives it the business object it takes its value from)",
                   R"(Property "Order.BillToCustomerID": it is virtual, but no association gives it the business object it takes its value from)"})},
+            {"a Memo key", "UPDATE Property SET IsKey = 1 WHERE ID = 4; UPDATE Field SET IsPrimaryKey = 1 WHERE ID = 4",
+             Refusal({R"(Property "Customer.Notes": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)"})},
+            {"an OLE Object key",
+             "UPDATE Property SET IsKey = 1 WHERE ID = 21; UPDATE Field SET IsPrimaryKey = 1 WHERE ID = 21",
+             Refusal({R"(Property "Order.Signature": a key of DataType OLE Object has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)"})},
+            // The statements of the builder's Delete of Customer.Name, which two Foreign Key Lookups display.
+            {"a Foreign Key Lookup's displayed property deleted",
+             "DELETE FROM Field WHERE BusObjPropID = 2; DELETE FROM PermittedValues WHERE PropID = 2;"
+             "UPDATE Property SET ForeignKeyFldID = NULL WHERE ForeignKeyFldID = 2;"
+             "UPDATE Property SET PVFKeyDisplayedPropID = NULL WHERE PVFKeyDisplayedPropID = 2;"
+             "DELETE FROM Property WHERE ID = 2",
+             Refusal({R"(Property "Order.CustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)",
+                      R"(Property "Order.BillToCustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)"})},
+            {"business objects without some of Add, Update, Read and Delete",
+             "DELETE FROM Method WHERE ID IN (7, 14)",
+             Refusal({R"(Business object "Product": it has no method "Read", which every business object has: add a method of that name)",
+                      R"(Business object "OrderLine": it has no method "Add", which every business object has: add a method of that name)"})},
+            {"two business objects without a key",
+             "UPDATE Property SET IsKey = 0 WHERE BusObjID IN (2, 4);"
+             "UPDATE Field SET IsPrimaryKey = 0 WHERE TableID IN (2, 4);"
+             "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4",
+             Refusal({R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)",
+                      R"(Business object "order_line": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
             {"a data type no code is written for",
              "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
              "'VarBinary' "

@@ -79,12 +79,6 @@ TEST(CodeText, VarStringListsNameMemoAndOleProperties) {
     EXPECT_EQ(patternkit::Common::BuildVarStringArgs(plain), "");
 }
 
-TEST(CodeText, PaddingTo4) {
-    const std::pair<int32_t, int32_t> cases[] = {{0, 0}, {8, 0}, {5, 3}, {6, 2}, {7, 1}, {-1, 5}, {-4, 0}};
-    for (const auto& [count, padding] : cases)
-        EXPECT_EQ(patternkit::Common::PaddingTo4(count), padding) << count;
-}
-
 TEST(CodeText, ReplaceString) {
     const struct {
         const char* text;

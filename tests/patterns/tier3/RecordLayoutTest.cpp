@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "patterns/tier3/RecordLayout.h"
+#include "recordlayout/RecordLayout.h"
 #include "tests/patterns/tier3/SampleModel.h"
 
 namespace {
@@ -48,7 +48,7 @@ TEST(RecordLayout, CountsPaddedMembersFlagsAndKeyText) {
         {"no key gives an empty key text", Properties({{"Amount", "Long", 4, false}}), 6, 0, 3},
     };
     for (const auto& c : cases) {
-        const tier3::RecordLayout layout = tier3::MeasureRecord(c.properties);
+        const recordlayout::RecordLayout layout = recordlayout::MeasureRecord(c.properties);
         EXPECT_EQ(layout.byteCount, c.byteCount) << c.what;
         EXPECT_EQ(layout.keyLength, c.keyLength) << c.what;
         EXPECT_EQ(layout.bufferLength, c.bufferLength) << c.what;
@@ -73,13 +73,19 @@ TEST(RecordLayout, MemberLinesByDataType) {
     testing_support::FakeBusinessObject owner;
     for (const auto& c : cases) {
         const auto property = AddSampleProperty(owner, "Value", c.dataType, c.length);
-        EXPECT_EQ(tier3::MemberLine(*property), c.line) << c.dataType;
+        EXPECT_EQ(recordlayout::MemberLine(*property), c.line) << c.dataType;
     }
+}
+
+TEST(RecordLayout, PaddingTo4) {
+    const std::pair<int32_t, int32_t> cases[] = {{0, 0}, {8, 0}, {5, 3}, {6, 2}, {7, 1}, {-1, 5}, {-4, 0}};
+    for (const auto& [count, padding] : cases)
+        EXPECT_EQ(recordlayout::PaddingTo4(count), padding) << count;
 }
 
 TEST(RecordLayout, OverflowRaisesSix) {
     try {
-        tier3::MeasureRecord(Properties({{"Id", "String", 1 << 30, true}}));
+        recordlayout::MeasureRecord(Properties({{"Id", "String", 1 << 30, true}}));
         FAIL() << "no error";
     } catch (const vb::Error& error) {
         EXPECT_EQ(error.Number(), vb::kOverflow);

@@ -1,13 +1,13 @@
-#include "patterns/tier3/RecordLayout.h"
+#include "recordlayout/RecordLayout.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "patternkit/CodeText.h"
+#include "platform/vb/Error.h"
 #include "platform/vb/Numbers.h"
 
-namespace tier3 {
+namespace recordlayout {
 namespace {
 
 struct FixedMember {
@@ -49,11 +49,15 @@ int32_t MemberBytes(const typelib::IProperty& property, int32_t countBefore) {
     const FixedMember* member = FindFixedMember(dataType);
     if (member == nullptr)
         return 0;
-    return member->aligned ? vb::LongAdd(patternkit::Common::PaddingTo4(countBefore), member->bytes)
-                           : member->bytes;
+    return member->aligned ? vb::LongAdd(PaddingTo4(countBefore), member->bytes) : member->bytes;
 }
 
 }  // namespace
+
+std::string RecordSizeFault(const std::string& bytes) {
+    return "takes " + bytes + " bytes, more than the " + std::to_string(kMaxRecordBytes) +
+           " that VB lets a record hold here: make long String properties Memo, or shorten them";
+}
 
 std::optional<std::string> MemberLine(const typelib::IProperty& property) {
     const std::string dataType = property.DataType();
@@ -64,11 +68,13 @@ std::optional<std::string> MemberLine(const typelib::IProperty& property) {
     return std::nullopt;
 }
 
-RecordLayout MeasureRecord(const patternkit::PropertySet& properties) {
+RecordLayout MeasureRecord(const std::vector<std::shared_ptr<typelib::IProperty>>& properties) {
     RecordLayout layout;
     int32_t keyCount = 0;
     for (const auto& reference : properties) {
-        const typelib::IProperty& property = patternkit::Required(reference);
+        if (!reference)
+            vb::Raise(vb::kObjectNotSet);
+        const typelib::IProperty& property = *reference;
         layout.byteCount = vb::LongAdd(layout.byteCount, MemberBytes(property, layout.byteCount));
         layout.byteCount = vb::LongAdd(layout.byteCount, kChangeFlagBytes);
         if (property.IsKey()) {
@@ -84,4 +90,9 @@ RecordLayout MeasureRecord(const patternkit::PropertySet& properties) {
     return layout;
 }
 
-}  // namespace tier3
+int32_t PaddingTo4(int32_t byteCount) {
+    const int32_t remainder = byteCount % 4;
+    return remainder == 0 ? 0 : 4 - remainder;
+}
+
+}  // namespace recordlayout
