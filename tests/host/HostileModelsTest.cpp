@@ -376,6 +376,13 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
              "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4",
              Refusal({R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)",
                       R"(Business object "order_line": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
+            // "txt" & parent & "_" & key passes 40 characters on the child's detail, list and search forms.
+            {"a parent and key whose context text box name is cut",
+             "UPDATE BusinessObject SET Name = 'OrderHeaderRecord' WHERE ID = 3;"
+             "UPDATE Property SET Name = 'OrderNumberOnTheInvoice' WHERE ID IN (17, 22)",
+             "",
+             "OrderEntry",
+             {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
             {"a data type no code is written for",
              "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
              "'VarBinary' "
