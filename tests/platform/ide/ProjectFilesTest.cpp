@@ -1,5 +1,6 @@
 #include "platform/ide/ProjectFiles.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "platform/ide/ComponentFiles.h"
 #include "platform/ide/FileBatch.h"
@@ -366,6 +368,7 @@ TEST_F(ProjectFilesTest, ASaveMakesItsTemporaryFileNewWhateverStandsThere) {
     auto module = BuildGroup()->VBProjects().Item(2)->VBComponents().Item("CommonLogical");
     const fs::path file = mFolder / "scratch" / "CommonLogical_tmp.txt", outside = mFolder / "outside.txt";
     const fs::path temporary = file.string() + ".~tmp";
+    int pipeReader = -1;  // a save that opened the pipe would not wait for a reader, but fail at once
     const struct {
         const char* name;
         std::function<void()> leave;
@@ -375,7 +378,12 @@ TEST_F(ProjectFilesTest, ASaveMakesItsTemporaryFileNewWhateverStandsThere) {
         {"a link to a file outside", [&] { fs::create_symlink(outside, temporary); }, false},
         {"a link to nowhere", [&] { fs::create_symlink(mFolder / "nowhere", temporary); }, false},
         {"a folder", [&] { fs::create_directories(temporary); }, true},
-        {"a pipe", [&] { ASSERT_EQ(::mkfifo(temporary.c_str(), 0600), 0); }, true},
+        {"a pipe",
+         [&] {
+             ASSERT_EQ(::mkfifo(temporary.c_str(), 0600), 0);
+             pipeReader = ::open(temporary.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+         },
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -400,6 +408,8 @@ TEST_F(ProjectFilesTest, ASaveMakesItsTemporaryFileNewWhateverStandsThere) {
         EXPECT_FALSE(fs::is_symlink(file));
         EXPECT_EQ(fs::exists(fs::symlink_status(temporary)), c.refused);
         EXPECT_EQ(ReadBytes(outside), "outside");
+        if (pipeReader >= 0)
+            ::close(std::exchange(pipeReader, -1));
     }
 }
 
