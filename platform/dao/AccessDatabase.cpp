@@ -199,7 +199,8 @@ std::vector<ColumnInfo> AccessDatabase::Columns(const std::string& table) {
         const MdbColumn& column = ColumnAt(*definition, i);
         const FieldType type = FieldTypeOf(column);
         const int32_t size = type == FieldType::Text ? column.col_size / bytesPerCharacter : column.col_size;
-        columns.push_back({column.name, type, size, !IsRequired(column), column.col_prec, column.col_scale});
+        // libmdb names a Decimal's two numbers the other way round: col_scale holds its digits.
+        columns.push_back({column.name, type, size, !IsRequired(column), column.col_scale, column.col_prec});
     }
     return columns;
 }

@@ -226,6 +226,10 @@ TEST_F(EditPointTest, BrokenMarkersFailTheComponentNamingFileLineAndEditPoint) {
         Steps([&](IConstructor& engine, BarePattern&) {
             Existing(engine, cases[i].code);
             EXPECT_EQ(engine.SetVBComponent("Sales", "Order", 1, ""), 4);
+            EXPECT_TRUE(engine.FailureTold());
+            // A failure of another cause, after it, leaves its cause to the pattern's question.
+            EXPECT_EQ(engine.SetVBComponent("Sales", "Bad Name", 1, ""), 4);
+            EXPECT_FALSE(engine.FailureTold());
         });
         EXPECT_EQ(CodeOf("Order"), cases[i].code);
         EXPECT_EQ(ComponentNames(*Project("Sales")), Lines{"Order"});

@@ -3,8 +3,10 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +19,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -91,6 +94,29 @@ int LineNumberOf(const fs::path& file, const std::string& text) {
     }
     return 0;
 }
+
+// Does `act` on another thread once `file` has been read, as another editor saving a file that a run has
+// read, while the run goes on; gives up after 30 seconds.
+class AfterRead {
+  public:
+    AfterRead(const fs::path& file, std::function<void()> act) : mWatch(::inotify_init1(IN_CLOEXEC)) {
+        EXPECT_GE(::inotify_add_watch(mWatch, file.c_str(), IN_CLOSE_NOWRITE), 0);
+        mThread = std::thread([this, act = std::move(act)] {
+            pollfd ready{mWatch, POLLIN, 0};
+            alignas(inotify_event) char event[sizeof(inotify_event) + NAME_MAX + 1];
+            if (::poll(&ready, 1, 30000) == 1 && ::read(mWatch, event, sizeof event) > 0)
+                act();
+        });
+    }
+    ~AfterRead() {
+        mThread.join();
+        ::close(mWatch);
+    }
+
+  private:
+    int mWatch;
+    std::thread mThread;
+};
 
 // Runs SQL on a repository file.
 void Change(const fs::path& repository, const std::string& sql) {
@@ -648,7 +674,8 @@ TEST_F(GenerateSafety, AFileSavedDuringTheRunIsKept) {
     const fs::path product = out / "OrderEntryBusiness" / "Product.cls";
     const struct {
         const char* name;
-        size_t savedAfter;  // the commit's step after which the developer saves: 1 flushed, 2 listed
+        size_t savedAfter;  // the commit's step after which the developer saves: 1 flushed, 2 listed; 0 once
+                            // the run read the class, before its save began
         bool killed;        // the run is killed after its list, and the next run finishes its save
         int runs = 1;       // runs, each with a save of the developer's
     } cases[] = {
@@ -657,6 +684,7 @@ TEST_F(GenerateSafety, AFileSavedDuringTheRunIsKept) {
         {"saved before the list, killed after it", 1, true},
         {"saved after the list, killed after it", 2, true},
         {"twice saved and killed, each kept apart", 2, true, 2},
+        {"saved after the run read it, before its save", 0, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -675,6 +703,9 @@ TEST_F(GenerateSafety, AFileSavedDuringTheRunIsKept) {
             testing_support::RecordedSaveSteps steps(c.killed ? 2 : 0, c.savedAfter,
                                                      [&] { SaveWithLineInEditPoint(product, line); });
             vbide::ScopedSaveSteps inForce(steps);
+            std::optional<AfterRead> afterRead;
+            if (c.savedAfter == 0)
+                afterRead.emplace(product, [&] { SaveWithLineInEditPoint(product, line); });
             if (c.killed) {
                 EXPECT_THROW(Generate(out), testing_support::RecordedSaveSteps::Stopped);
             } else {
@@ -705,9 +736,11 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
         const char* name;
         bool edited;     // the developer adds a line to Product.cls in the copy
         bool olderList;  // the list as the build before hashes wrote it
+        bool sameSize = false;  // the developer changes a letter of Product.cls and puts its time back
     } cases[] = {{"copied", false, false},
                  {"copied, then a class edited", true, false},
-                 {"an older list", false, true}};
+                 {"an older list", false, true},
+                 {"copied, then a class edited keeping its size and time", false, false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(out);
@@ -718,6 +751,15 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
             SaveWithLineInEditPoint(product, added);
             expected[productFile + ".unsaved"] = expected[productFile];
             expected[productFile] = WithLineInEditPoint(expected[productFile], added);
+            warnings = KeptWarning(product, true, product.string() + ".unsaved");
+        }
+        if (c.sameSize) {  // a generated line, which the run then writes again
+            const auto time = fs::last_write_time(product);
+            std::string text = Contents(product);
+            text.replace(text.find("Option Explicit"), 15, "Option explicit");
+            std::ofstream(product, std::ios::binary) << text;
+            fs::last_write_time(product, time);
+            expected[productFile + ".unsaved"] = expected[productFile];
             warnings = KeptWarning(product, true, product.string() + ".unsaved");
         }
         if (c.olderList) {  // without hashes, every copied file is taken as changed, as that build did

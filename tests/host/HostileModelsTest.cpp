@@ -294,6 +294,20 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  {R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 20 that leave the option buttons of "Customer.PaymentTerms" room on its form)",
                   R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)",
                   R"(Property "Product.Description": its label "MMMMMMMMMMMMMMMMMMMM..." has 234 characters, more than the 100 that a form's layout takes)"})},
+            {"a listed value too long for a form in a list box",
+             "UPDATE Property SET ControlType = 'ListBox', IsPVList = 1 WHERE ID = 14;"
+             "INSERT INTO PermittedValues VALUES (14, '" + std::string(342, 'v') + "')",
+             Refusal(
+                 {R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)"})},
+            {"names, a label and listed values at their limits",
+             "UPDATE \"Table\" SET Name = '" + std::string(128, 't') + "' WHERE ID = 2;"
+             "UPDATE Field SET Name = '" + std::string(128, 'f') + "' WHERE ID = 15;"
+             "UPDATE Property SET Label = '" + std::string(100, 'M') + "' WHERE ID = 15;"
+             "UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 14;"
+             "UPDATE Property SET ControlType = 'ListBox', IsPVList = 1 WHERE ID = 13;"
+             "INSERT INTO PermittedValues VALUES (14, '" + std::string(100, 'c') + "'), (13, '" +
+                 std::string(100, 'l') + "')",
+             ""},
             {"a label that leaves the option buttons of another property no room",
              "UPDATE Property SET Label = '" + std::string(35, 'L') + "' WHERE ID = 10",
              Refusal(
@@ -376,6 +390,13 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
              "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4",
              Refusal({R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)",
                       R"(Business object "order_line": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
+            // "txt" & parent & "_" & key passes 40 characters on the child's detail, list and search forms.
+            {"a parent and key whose context text box name is cut",
+             "UPDATE BusinessObject SET Name = 'OrderHeaderRecord' WHERE ID = 3;"
+             "UPDATE Property SET Name = 'OrderNumberOnTheInvoice' WHERE ID IN (17, 22)",
+             "",
+             "OrderEntry",
+             {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
             {"a data type no code is written for",
              "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
              "'VarBinary' "

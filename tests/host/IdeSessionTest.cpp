@@ -269,28 +269,39 @@ TEST_F(IdeSessionTest, AStoppedSaveFoundByOpenOrSaveTellsEveryFileItKept) {
     }
 }
 
-// The developer saves a module in another editor while the IDE saves the group: the module stays as they
-// made it, and the box tells where the IDE's text was kept.
+// The developer saves a module in another editor after the IDE opened the group, before or while the IDE
+// saves it: the module stays as they made it, and the box tells where the IDE's text was kept.
 TEST_F(IdeSessionTest, AFileSavedDuringASaveIsKeptAndTold) {
     const std::filesystem::path folder = mFolder / "during", group = folder / "Group1.vbg";
     const std::filesystem::path module = folder / "Project1" / "Module1.bas";
-    const auto other = std::make_shared<vbide::VBE>();
-    other->VBProjects().Add(vbide::vbext_pt_StandardExe)->VBComponents().Add(vbide::vbext_ct_StdModule);
-    vbide::SaveProjectGroup(*other, group);
-    auto& document = Session().Document();
-    ASSERT_TRUE(document.OpenGroup(group));
-    const std::string ides = testing_support::Contents(module), mine = ides + "' mine\r\n";
-    testing_support::RecordedSaveSteps saving(0, 1, [&] { std::ofstream(module, std::ios::binary) << mine; });
-    vbide::ScopedSaveSteps inForce(saving);
-    ExpectBox(
-        "ostrel-kept-saved-during-save", [&] { EXPECT_TRUE(document.Save()); },
-        module.string() +
-            " changed after it was read, so it is left as it is; what this save would have "
-            "written is kept in " +
-            module.string() + ".unsaved.",
-        QMessageBox::Warning);
-    EXPECT_EQ(testing_support::Contents(module), mine);
-    EXPECT_EQ(testing_support::Contents(module.string() + ".unsaved"), ides);
+    const struct {
+        const char* picture;
+        size_t savedAfter;  // the step of the IDE's commit after which it is saved; 0 before the IDE's save
+    } cases[] = {{"ostrel-kept-saved-during-save", 1}, {"ostrel-kept-saved-before-save", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.picture);
+        std::filesystem::remove_all(folder);
+        const auto other = std::make_shared<vbide::VBE>();
+        other->VBProjects().Add(vbide::vbext_pt_StandardExe)->VBComponents().Add(vbide::vbext_ct_StdModule);
+        vbide::SaveProjectGroup(*other, group);
+        auto& document = Session().Document();
+        ASSERT_TRUE(document.OpenGroup(group));
+        const std::string ides = testing_support::Contents(module), mine = ides + "' mine\r\n";
+        const auto saveMine = [&] { std::ofstream(module, std::ios::binary) << mine; };
+        if (c.savedAfter == 0)
+            saveMine();
+        testing_support::RecordedSaveSteps saving(0, c.savedAfter, saveMine);
+        vbide::ScopedSaveSteps inForce(saving);
+        ExpectBox(
+            c.picture, [&] { EXPECT_TRUE(document.Save()); },
+            module.string() +
+                " changed after it was read, so it is left as it is; what this save would have "
+                "written is kept in " +
+                module.string() + ".unsaved.",
+            QMessageBox::Warning);
+        EXPECT_EQ(testing_support::Contents(module), mine);
+        EXPECT_EQ(testing_support::Contents(module.string() + ".unsaved"), ides);
+    }
 }
 
 TEST_F(IdeSessionTest, OpeningAMissingGroupIsToldAndChangesNothing) {

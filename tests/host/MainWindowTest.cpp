@@ -176,7 +176,8 @@ TEST_F(MainWindowTest, WindowMenuListsTheIdesWindowsAndClosingOneClosesItsWindow
 }
 
 // Save Project Group of a new group: the file dialog opens in the current folder, and once every file is
-// written the title loses its mark of changes; Save As then opens in the group's folder.
+// written the title loses its mark of changes, and again after an edit and a second save; Save As then opens
+// in the group's folder.
 TEST_F(MainWindowTest, SavingClearsTheTitlesMarkAndTheSaveDialogOpensInTheGroupsFolder) {
     StartUp();
     Session().Document().NewProject(vbide::vbext_pt_StandardExe);
@@ -200,6 +201,12 @@ TEST_F(MainWindowTest, SavingClearsTheTitlesMarkAndTheSaveDialogOpensInTheGroups
     EXPECT_EQ(Window().windowTitle(), "Shop - ostrel");
     EXPECT_EQ(Window().Explorer()->topLevelItem(0)->text(0), "Shop (Shop.vbg)");
     testing_support::SavePicture(Window(), "ostrel-saved-group");
+    // An edit marks the title again; saving it, into the same group file, clears the mark.
+    Session().VBE().VBProjects().Item(1)->VBComponents().Item(2)->CodeModule()->InsertLines(1, "' edited");
+    Window().RefreshIfChanged();
+    EXPECT_EQ(Window().windowTitle(), "Shop* - ostrel");
+    ActionNamed(file, "&Save Project Group")->trigger();
+    EXPECT_EQ(Window().windowTitle(), "Shop - ostrel");
     answer(false);
     ActionNamed(file, "Save Project Group &As...")->trigger();
     EXPECT_EQ(openedAt,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "platform/dao/Errors.h"
 #include "platform/odbc/Odbc.h"
@@ -232,6 +233,50 @@ TEST(AccessCatalog, TheFixturesTablesColumnsKeysAndRelations) {
             }
             EXPECT_EQ(found, parents) << child;
         }
+    }
+}
+
+// A copy of the Access fixture whose one Decimal, Orders.Num, has `precision` and `scale`. No tool here
+// writes Access files: Jet 4 keeps both in bytes 11 and 12 of the column's entry on its table's definition
+// page.
+std::filesystem::path FixtureWithDecimal(const dao_test::TestFolder& folder, char precision, char scale) {
+    constexpr std::size_t kPage = 4096, kColumnsStart = 63, kIndexEntry = 12, kColumnEntry = 25;
+    constexpr char kTableDefinition = 2, kDecimal = 0x10;
+    std::ifstream in(dao_test::Fixture("import_access.mdb"), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    for (std::size_t page = 0; page + kPage <= bytes.size(); page += kPage) {
+        const auto word = [&](std::size_t at) {
+            return static_cast<std::size_t>(static_cast<unsigned char>(bytes[page + at]) |
+                                            static_cast<unsigned char>(bytes[page + at + 1]) << 8);
+        };
+        if (bytes[page] != kTableDefinition)
+            continue;
+        for (std::size_t column = 0, entry = page + kColumnsStart + word(51) * kIndexEntry;
+             column < word(45) && entry + kColumnEntry <= page + kPage; ++column, entry += kColumnEntry) {
+            if (bytes[entry] == kDecimal)
+                bytes.replace(entry + 11, 2, {precision, scale});
+        }
+    }
+    const auto file = folder / "decimal.mdb";
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file;
+}
+
+// An Access Decimal is typed by its precision and its scale as any numeric is.
+TEST(AccessCatalog, DecimalsAreTypedByTheirPrecisionAndScale) {
+    const struct {
+        char precision, scale;
+        int32_t type;
+    } cases[] = {
+        {9, 0, adInteger}, {9, 2, adCurrency}, {18, 4, adCurrency}, {18, 0, adDouble}, {20, 4, adDouble}};
+    for (const auto& c : cases) {
+        dao_test::TestFolder folder;
+        const auto columns =
+            MakeAccessCatalog(FixtureWithDecimal(folder, c.precision, c.scale))->Columns("Orders");
+        const auto num = std::find_if(columns.begin(), columns.end(),
+                                      [](const auto& column) { return column.Name == "Num"; });
+        ASSERT_NE(num, columns.end());
+        EXPECT_EQ(num->Type, c.type) << int{c.precision} << "," << int{c.scale};
     }
 }
 

@@ -12,6 +12,7 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/vb/Text.h"
 #include "schemaimport/Connection.h"
 #include "schemaimport/Synchronize.h"
 #include "schemaimport/frmAvailTablesorFields.h"
@@ -243,18 +244,26 @@ TEST_P(SynchronizeSql, EachAnswerHasItsOutcome) {
     };
     const int32_t Y = ui::vbYes, N = ui::vbNo;
     const std::string chooser = "frmAvailTablesorFields", import = "frmImportSelection";
-    const Case cases[] = {
-        {"Cancel in the table chooser ends the command before any deletion",
-         {Y, N, Y},
-         {Pick("Telephone"), kCancelChooser},
-         R"(Customers(Customers): ID Name Phone=Telephone Email
+    const std::string cancelledInTheTableChooser = R"(Customers(Customers): ID Name Phone=Telephone Email
 Orders(Orders): OrderID CustomerID Amount
 Emp(Emp): EmpID BossID
 Old(Old): OldID CustomerID
 Pair(Pair): A B C
-relationships: Relationship1 Relationship2 Relationship3)",
+relationships: Relationship1 Relationship2 Relationship3)";
+    const Case cases[] = {
+        {"Cancel in the table chooser ends the command before any deletion",
+         {Y, N, Y},
+         {Pick("Telephone"), kCancelChooser},
+         cancelledInTheTableChooser,
          {chooser, chooser},
          {}},
+        {"a data source named in another letter case than its odbc.ini entry is that source",
+         {Y, N, Y},
+         {Pick("Telephone"), kCancelChooser},
+         cancelledInTheTableChooser,
+         {chooser, chooser},
+         {},
+         [](core::qelApplication& application) { application.SetDSN(vb::UCase(application.DSN())); }},
         {"Cancel in a field chooser after a re-point ends that table only",
          {Y, Y, Y, N, N},
          {Pick("Telephone"), kCancelChooser, Pick("Staff"), import_test::Choose()},

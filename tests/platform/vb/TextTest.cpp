@@ -154,9 +154,10 @@ TEST(Text, NegativeLengthsAreInvalidCalls) {
 
 TEST(Text, Windows1252RoundTrip) {
     const std::string utf8 =
-        "\xE2\x82\xAC 5 \xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D";  // euro, e-acute, curly quotes
+        // euro, e-acute, curly quotes, the no-break space
+        "\xE2\x82\xAC 5 \xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D\xC2\xA0";
     const std::string bytes = vb::Utf8ToWindows1252(utf8);
-    EXPECT_EQ(bytes, "\x80 5 \xE9 \x93q\x94");
+    EXPECT_EQ(bytes, "\x80 5 \xE9 \x93q\x94\xA0");
     EXPECT_EQ(vb::Windows1252ToUtf8(bytes), utf8);
     EXPECT_EQ(vb::Utf8ToWindows1252("\xE4\xB8\xAD"), "?");  // no such character in the code page
 }
@@ -170,6 +171,7 @@ TEST(Text, FirstCharacterOutsideWindows1252) {
         {"ab\xD0\x9A\xD0\xBB", "\xD0\x9A"},                            // Cyrillic
         {"\xE4\xB8\xAD\xE6\x96\x87", "\xE4\xB8\xAD"},                  // CJK
         {"x\xC2\x81y", "\xC2\x81"},  // a C1 control the code page leaves empty
+        {"30\xC2\xA0Net", ""},         // the no-break space, first of the code page's upper half
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
     for (const auto& [text, outside] : cases)
