@@ -102,6 +102,11 @@ std::string Question(const std::string& name, const char* kind) {
     return "Was the " + name + " " + kind + " re-named? | 4 | Database Synchornization";
 }
 
+std::string Done(const std::string& relationships) {
+    return "The application is synchronized with its database and has " + relationships +
+           ". Save it to keep the changes. | 64 | Database Synchornization";
+}
+
 // Business objects with their tables and properties (with the field when it has another name), and the
 // relationships: enough to tell the outcomes of the answers apart.
 std::string Summary(const core::qelApplication& application) {
@@ -214,7 +219,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
     EXPECT_EQ(import_test::DumpModel(*mApplication), kExpected);
     EXPECT_EQ(import_test::PromptTexts(mScript),
               (Names{Question("Phone", "field"), Question("Fax", "field"), Question("Emp", "table"),
-                     Question("Old", "table"), Question("A", "field")}));
+                     Question("Old", "table"), Question("A", "field"), Done("3 relationships")}));
     EXPECT_EQ(seen, (Names{"Phone was re-named.  Please select the new name from the list of fields below:",
                            "  ID", "  Name", "  Telephone", "  Email",
                            "Emp was re-named.  Please select the new name from the list of tables below:",
@@ -238,7 +243,8 @@ TEST_P(SynchronizeSql, EachAnswerHasItsOutcome) {
         std::vector<Handler> dialogs;
         std::string summary;
         Names dialogsShown;
-        Names extraPrompts;  // besides the questions, each answered in `answers` after the first question
+        Names extraPrompts;     // besides the questions, each answered in `answers` after the first question
+        bool completes = true;  // the command ran to its end
         std::function<void(core::qelApplication&)> before = nullptr;
     };
     const int32_t Y = ui::vbYes, N = ui::vbNo;
@@ -254,7 +260,8 @@ Old(Old): OldID CustomerID
 Pair(Pair): A B C
 relationships: Relationship1 Relationship2 Relationship3)",
          {chooser, chooser},
-         {}},
+         {},
+         false},
         {"Cancel in a field chooser after a re-point ends that table only",
          {Y, Y, Y, N, N},
          {Pick("Telephone"), kCancelChooser, Pick("Staff"), import_test::Choose()},
@@ -275,7 +282,8 @@ Emp(Staff): EmpID BossID
 Pair(Pair): B C
 relationships: Relationship1 Relationship3)",
          {chooser, chooser, import},
-         {}},
+         {},
+         false},
         {"close boxes leave the table and the fields as they were",
          {Y, Y, Y, N, N},
          {kCloseChooser, kCloseChooser, kCloseChooser, kCloseImport},
@@ -324,6 +332,7 @@ Order_Notes(Order Notes): NoteID OrderID
 relationships: Relationship1 Relationship2 Relationship3)",
          {chooser, "frmErrorDisplayUtil", chooser, import},
          {},
+         true,
          // A field that no property owns: the matching of Orders stops there.
          [](core::qelApplication& application) {
              const auto& orders = application.BusinessObjects()->Item("Orders");
@@ -345,6 +354,11 @@ relationships: Relationship1 Relationship2 Relationship3)",
         const auto asked = static_cast<std::ptrdiff_t>(c.answers.size() - c.extraPrompts.size());
         Names expected(questions.begin(), questions.begin() + asked);
         expected.insert(expected.begin() + 1, c.extraPrompts.begin(), c.extraPrompts.end());
+        if (c.completes) {
+            const int32_t count = mApplication->Relationships()->Count();
+            expected.push_back(
+                Done(std::to_string(count) + (count == 1 ? " relationship" : " relationships")));
+        }
         EXPECT_EQ(import_test::PromptTexts(mScript), expected);
         EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
         EXPECT_TRUE(mSink.IsDataChanged());
