@@ -280,10 +280,10 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
                       {R"sql(ALTER TABLE "Customers" DROP COLUMN "Fax")sql", R"sql(DROP TABLE "Old")sql",
                        R"sql(ALTER TABLE "Customers" ADD COLUMN "Email" VARCHAR(40))sql",
                        R"sql(ALTER TABLE "Orders" RENAME TO "Purchases")sql"});
-    for (const int32_t save : {int32_t{ui::vbNo}, int32_t{ui::vbYes}}) {
+    const int32_t No = ui::vbNo, Yes = ui::vbYes;
+    for (const int32_t save : {No, Yes}) {
         mScript = ui::ScriptedInteraction();
-        for (const int32_t answer :
-             {int32_t{ui::vbNo}, int32_t{ui::vbYes}, int32_t{ui::vbNo}, int32_t{ui::vbOK}, save})
+        for (const int32_t answer : {No, Yes, No, int32_t{ui::vbOK}, save})
             mScript.AnswerMsgBox(answer);
         mScript.AnswerDialog([](ui::ModalDialog& dialog) {
             auto& chooser = dynamic_cast<schemaimport::frmAvailTablesorFields&>(dialog);
@@ -306,7 +306,7 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
                 "Do you wish to save your changes? (36, VB Ostrel)"}));
         mForm.Show();
         OpenFirstApplication();
-        EXPECT_EQ(import_test::DumpModel(*mForm.Application()), save == ui::vbYes ? synchronized : stored);
+        EXPECT_EQ(import_test::DumpModel(*mForm.Application()), save == Yes ? synchronized : stored);
     }
     EXPECT_NE(stored, import_test::DumpModel(*mForm.Application()));
 }

@@ -102,8 +102,9 @@ std::string Question(const std::string& name, const char* kind) {
     return "Was the " + name + " " + kind + " re-named? | 4 | Database Synchornization";
 }
 
-std::string Done(const std::string& relationships) {
-    return "The application is synchronized with its database and has " + relationships +
+std::string Done(int32_t relationships) {
+    return "The application is synchronized with its database and has " + std::to_string(relationships) +
+           (relationships == 1 ? " relationship" : " relationships") +
            ". Save it to keep the changes. | 64 | Database Synchornization";
 }
 
@@ -219,7 +220,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
     EXPECT_EQ(import_test::DumpModel(*mApplication), kExpected);
     EXPECT_EQ(import_test::PromptTexts(mScript),
               (Names{Question("Phone", "field"), Question("Fax", "field"), Question("Emp", "table"),
-                     Question("Old", "table"), Question("A", "field"), Done("3 relationships")}));
+                     Question("Old", "table"), Question("A", "field"), Done(3)}));
     EXPECT_EQ(seen, (Names{"Phone was re-named.  Please select the new name from the list of fields below:",
                            "  ID", "  Name", "  Telephone", "  Email",
                            "Emp was re-named.  Please select the new name from the list of tables below:",
@@ -354,11 +355,8 @@ relationships: Relationship1 Relationship2 Relationship3)",
         const auto asked = static_cast<std::ptrdiff_t>(c.answers.size() - c.extraPrompts.size());
         Names expected(questions.begin(), questions.begin() + asked);
         expected.insert(expected.begin() + 1, c.extraPrompts.begin(), c.extraPrompts.end());
-        if (c.completes) {
-            const int32_t count = mApplication->Relationships()->Count();
-            expected.push_back(
-                Done(std::to_string(count) + (count == 1 ? " relationship" : " relationships")));
-        }
+        if (c.completes)
+            expected.push_back(Done(mApplication->Relationships()->Count()));
         EXPECT_EQ(import_test::PromptTexts(mScript), expected);
         EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
         EXPECT_TRUE(mSink.IsDataChanged());
