@@ -40,7 +40,7 @@ class WindowImport final : public ImportCommands {
 
     void SynchronizeApplication() override {
         ViewUpdate update(mForm);
-        schemaimport::SynchronizeApplication(mForm);
+        mForm.RunDeferringStoredDeletes([this] { schemaimport::SynchronizeApplication(mForm); });
     }
 
   private:

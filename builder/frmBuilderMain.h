@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "builder/BuilderDialogs.h"
 #include "builder/ImportCommands.h"
@@ -31,6 +32,7 @@
 #include "repository/ApplicationInfoPrompt.h"
 #include "repository/ApplicationList.h"
 #include "repository/ModelFiling.h"
+#include "repository/ModelItemDelete.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/ModelSink.h"
 #include "schemaimport/frmImportSelection.h"
@@ -260,6 +262,9 @@ class frmBuilderMain : public core::MainWindow,
     // The schema import into the window's application; `currentAppObject` is what the calling command
     // replaced.
     void ImportData(const schemaimport::PreviousApplication& currentAppObject);
+    // Runs a command that rebuilds the model from its database: the stored rows of the items it takes out
+    // go with the next save of the application, so that a model not saved leaves the repository as it was.
+    void RunDeferringStoredDeletes(const std::function<void()>& command);
     void ClearGUI();
     // Asks whether to save; true unless the save was wanted and failed or was cancelled.
     bool SaveChanges();
@@ -299,6 +304,10 @@ class frmBuilderMain : public core::MainWindow,
     ReportList& List(ListTab list);
     // The open repository; 91 when it could not be opened.
     dao::SqliteDatabase& RequiredDatabase() const;
+    // Deletes an opened application's stored item by `deleteNow`, or notes its ID in `deferred` for the
+    // next save while RunDeferringStoredDeletes runs.
+    void DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
+                          void (*deleteNow)(dao::SqliteDatabase&, int32_t), int32_t id);
     // A relationship's rows and nodes, then the relationship itself out of the model (its foreign
     // properties' rows refreshed); no repository row.
     void RemoveRelationship(core::qelApplication& application,
@@ -366,6 +375,10 @@ class frmBuilderMain : public core::MainWindow,
     bool mIsAddingBusObj = false;
     bool mIsImported = false;
     bool mIsDataChanged = false;
+    bool mDefersStoredDeletes = false;
+    // The rows RunDeferringStoredDeletes left to the save, of the application they were taken from.
+    repository::DeferredDeletes mDeferredDeletes;
+    std::weak_ptr<core::qelApplication> mDeferredDeletesOf;
 };
 
 // Holds the window's view back from refreshing until the outermost one goes.

@@ -79,6 +79,19 @@ dao::SqliteDatabase& frmBuilderMain::RequiredDatabase() const {
     return *mDatabase;
 }
 
+void frmBuilderMain::DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
+                                      void (*deleteNow)(dao::SqliteDatabase&, int32_t), int32_t id) {
+    if (!mDefersStoredDeletes) {
+        deleteNow(RequiredDatabase(), id);
+        return;
+    }
+    if (mDeferredDeletesOf.lock() != mApplication) {
+        mDeferredDeletes = {};
+        mDeferredDeletesOf = mApplication;
+    }
+    (mDeferredDeletes.*deferred).push_back(id);
+}
+
 void frmBuilderMain::mnuRelationshipDelete_Click() {
     std::string key;
     if (mContext == Context::Relationship) {
@@ -101,7 +114,8 @@ void frmBuilderMain::DeleteRelationship(core::qelApplication& application,
                                         const std::shared_ptr<core::qelRelationship>& relationship) {
     core::LogAndRaiseAs("Relationship Delete", "DeleteRelationship", [&] {
         if (mIsAppOpened && relationship->DBID() != 0)
-            repository::DeleteStoredRelationship(RequiredDatabase(), relationship->DBID());
+            DeleteStoredItem(&repository::DeferredDeletes::Relationships,
+                             repository::DeleteStoredRelationship, relationship->DBID());
         ViewUpdate update(*this);
         RemoveRelationship(application, relationship);
     });
@@ -137,7 +151,8 @@ void frmBuilderMain::DeleteBusObj(core::qelApplication& application,
         if (FiledBusinessObject(application, name, "DeleteBusObj") != businessObject)
             vb::Raise(vb::kSubscriptOutOfRange, "DeleteBusObj");
         if (mIsAppOpened && businessObject->DBID() != 0)
-            repository::DeleteStoredBusinessObject(RequiredDatabase(), businessObject->DBID());
+            DeleteStoredItem(&repository::DeferredDeletes::BusinessObjects,
+                             repository::DeleteStoredBusinessObject, businessObject->DBID());
         ViewUpdate update(*this);
         for (const auto& relationship : repository::RelationshipsInvolving(application, *businessObject))
             RemoveRelationship(application, relationship);
@@ -168,7 +183,8 @@ void frmBuilderMain::DeleteBusObjProperty(core::qelApplication& application,
         if (!properties.Exists(key) || properties.Item(key) != property)
             vb::Raise(vb::kSubscriptOutOfRange, "DeleteBusObjProperty");
         if (mIsAppOpened && property->DBID() != 0)
-            repository::DeleteStoredProperty(RequiredDatabase(), property->DBID());
+            DeleteStoredItem(&repository::DeferredDeletes::Properties, repository::DeleteStoredProperty,
+                             property->DBID());
         ViewUpdate update(*this);
         if (mViews->BusObjTreeView.Contains(key))
             mViews->BusObjTreeView.Remove(key);

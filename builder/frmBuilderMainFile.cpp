@@ -108,9 +108,13 @@ bool frmBuilderMain::SaveApplication() {
             StatusAfterPrompt prompt(*mAppInfoPrompt, showProgress);
             if (mIsAppOpened)
                 showProgress();
-            if (repository::SaveApplication(*mDatabase, *mApplication, mIsAppOpened, prompt) ==
+            const repository::DeferredDeletes none;
+            const bool ownsDeferred = mIsAppOpened && mDeferredDeletesOf.lock() == mApplication;
+            if (repository::SaveApplication(*mDatabase, *mApplication, mIsAppOpened, prompt,
+                                            ownsDeferred ? mDeferredDeletes : none) ==
                 repository::SaveOutcome::Canceled)
                 return;
+            mDeferredDeletes = {};
         } catch (const vb::Error&) {
             ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
             throw;

@@ -22,7 +22,19 @@ void frmBuilderMain::ClearViews() {
 
 void frmBuilderMain::ImportData(const schemaimport::PreviousApplication& currentAppObject) {
     ViewUpdate update(*this);
-    schemaimport::ImportData(*this, currentAppObject);
+    RunDeferringStoredDeletes([&] { schemaimport::ImportData(*this, currentAppObject); });
+}
+
+void frmBuilderMain::RunDeferringStoredDeletes(const std::function<void()>& command) {
+    const bool before = mDefersStoredDeletes;
+    mDefersStoredDeletes = true;
+    try {
+        command();
+    } catch (...) {
+        mDefersStoredDeletes = before;
+        throw;
+    }
+    mDefersStoredDeletes = before;
 }
 
 }  // namespace builder

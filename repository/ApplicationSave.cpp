@@ -240,12 +240,14 @@ class ApplicationWriter {
 }  // namespace
 
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
-                            bool isAppOpened, ApplicationInfoPrompt& prompt) {
+                            bool isAppOpened, ApplicationInfoPrompt& prompt,
+                            const DeferredDeletes& deferred) {
     if (!isAppOpened && !prompt.AskApplicationInfo(application))
         return SaveOutcome::Canceled;
     DBIDJournal journal;
     try {
         dao::Transaction transaction(repository);
+        DeleteDeferredRows(repository, deferred);
         ApplicationWriter(repository, journal).Write(application, isAppOpened);
         transaction.Commit();
     } catch (vb::Error& error) {

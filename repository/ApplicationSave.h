@@ -5,6 +5,7 @@
 
 #include "platform/dao/SqliteDatabase.h"
 #include "repository/ApplicationInfoPrompt.h"
+#include "repository/ModelItemDelete.h"
 
 namespace core {
 class qelApplication;
@@ -19,8 +20,10 @@ enum class SaveOutcome { Saved, Canceled };
 // and its cancel ends the save with nothing written or changed. On an error the transaction is rolled
 // back, every DBID of the model is as before (3021 when an opened application's row is gone), and the error
 // is raised again with source "SaveApplication". The caller keeps the window's flags: after Saved the
-// application is opened and has no unsaved changes.
+// application is opened and has no unsaved changes. The rows of `deferred` are deleted in the same
+// transaction, before the model is written.
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
-                            bool isAppOpened, ApplicationInfoPrompt& prompt);
+                            bool isAppOpened, ApplicationInfoPrompt& prompt,
+                            const DeferredDeletes& deferred = {});
 
 }  // namespace repository

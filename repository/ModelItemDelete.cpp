@@ -47,6 +47,34 @@ std::vector<int32_t> IDs(dao::SqliteDatabase& repository, const char* sql, int32
     return ids;
 }
 
+void DeleteRelationshipRows(dao::SqliteDatabase& repository, int32_t relationshipID) {
+    Run(repository, kRelationshipDeletes, relationshipID);
+}
+
+void DeletePropertyRows(dao::SqliteDatabase& repository, int32_t propertyID) {
+    Run(repository, kPropertyDeletes, propertyID);
+}
+
+void DeleteBusinessObjectRows(dao::SqliteDatabase& repository, int32_t businessObjectID) {
+    for (const int32_t relationshipID : IDs(repository,
+                                            R"sql(SELECT DISTINCT "RelationshipID" FROM "Association"
+                   WHERE "SourceBusObjID" = ?1 OR "TargetBusObjID" = ?1)sql",
+                                            businessObjectID))
+        DeleteRelationshipRows(repository, relationshipID);
+    for (const int32_t propertyID :
+         IDs(repository, R"sql(SELECT "ID" FROM "Property" WHERE "BusObjID" = ?1)sql", businessObjectID))
+        DeletePropertyRows(repository, propertyID);
+    Run(repository, kBusinessObjectDeletes, businessObjectID);
+}
+
+// The rows of one item, in a transaction of their own.
+void DeleteInTransaction(dao::SqliteDatabase& repository, void (*deleteRows)(dao::SqliteDatabase&, int32_t),
+                         int32_t id) {
+    dao::Transaction transaction(repository);
+    deleteRows(repository, id);
+    transaction.Commit();
+}
+
 }  // namespace
 
 void DeleteStoredMethod(dao::SqliteDatabase& repository, int32_t methodID) {
@@ -56,29 +84,24 @@ void DeleteStoredMethod(dao::SqliteDatabase& repository, int32_t methodID) {
 }
 
 void DeleteStoredRelationship(dao::SqliteDatabase& repository, int32_t relationshipID) {
-    dao::Transaction transaction(repository);
-    Run(repository, kRelationshipDeletes, relationshipID);
-    transaction.Commit();
+    DeleteInTransaction(repository, DeleteRelationshipRows, relationshipID);
 }
 
 void DeleteStoredProperty(dao::SqliteDatabase& repository, int32_t propertyID) {
-    dao::Transaction transaction(repository);
-    Run(repository, kPropertyDeletes, propertyID);
-    transaction.Commit();
+    DeleteInTransaction(repository, DeletePropertyRows, propertyID);
 }
 
 void DeleteStoredBusinessObject(dao::SqliteDatabase& repository, int32_t businessObjectID) {
-    dao::Transaction transaction(repository);
-    for (const int32_t relationshipID : IDs(repository,
-                                            R"sql(SELECT DISTINCT "RelationshipID" FROM "Association"
-                   WHERE "SourceBusObjID" = ?1 OR "TargetBusObjID" = ?1)sql",
-                                            businessObjectID))
-        Run(repository, kRelationshipDeletes, relationshipID);
-    for (const int32_t propertyID :
-         IDs(repository, R"sql(SELECT "ID" FROM "Property" WHERE "BusObjID" = ?1)sql", businessObjectID))
-        Run(repository, kPropertyDeletes, propertyID);
-    Run(repository, kBusinessObjectDeletes, businessObjectID);
-    transaction.Commit();
+    DeleteInTransaction(repository, DeleteBusinessObjectRows, businessObjectID);
+}
+
+void DeleteDeferredRows(dao::SqliteDatabase& repository, const DeferredDeletes& deletes) {
+    for (const int32_t id : deletes.Relationships)
+        DeleteRelationshipRows(repository, id);
+    for (const int32_t id : deletes.Properties)
+        DeletePropertyRows(repository, id);
+    for (const int32_t id : deletes.BusinessObjects)
+        DeleteBusinessObjectRows(repository, id);
 }
 
 }  // namespace repository

@@ -3,6 +3,7 @@
 // error nothing is deleted. No row is left referring to a deleted one.
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/dao/SqliteDatabase.h"
 
@@ -21,5 +22,14 @@ void DeleteStoredProperty(dao::SqliteDatabase& repository, int32_t propertyID);
 // Every relationship with an association from or to the business object (as DeleteStoredRelationship),
 // then its table, its properties (as DeleteStoredProperty), its methods and its own row.
 void DeleteStoredBusinessObject(dao::SqliteDatabase& repository, int32_t businessObjectID);
+
+// Stored items a command took out of the model, whose rows go with the next save (so that a model not
+// saved leaves the repository as it was).
+struct DeferredDeletes {
+    std::vector<int32_t> Relationships, Properties, BusinessObjects;
+};
+
+// Deletes them, in that order, each as the functions above, inside the caller's transaction.
+void DeleteDeferredRows(dao::SqliteDatabase& repository, const DeferredDeletes& deletes);
 
 }  // namespace repository

@@ -107,6 +107,8 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     for (const TableSource& table : tables)
         ImportTable(sink, *application, table, notes);
     notes.FurtherParents = RebuildRelationships(sink, *application, relations);
+    if (relations.kind == RelationshipSource::Kind::None)
+        notes.UnreadRelationships = RelationshipsNotRead(*application);
     sink.SetCaption("VBOstrel - " + application->Name());
     ShowStatus("Ready...", ui::MousePointer::Default);
     sink.EnableStoredApplicationCommands();

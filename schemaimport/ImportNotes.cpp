@@ -1,5 +1,6 @@
 #include "schemaimport/ImportNotes.h"
 
+#include "platform/odbc/DataSources.h"
 #include "platform/ui/Interaction.h"
 
 namespace schemaimport {
@@ -24,6 +25,21 @@ void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& colum
         Bounded.push_back(table + "." + column.Name);
 }
 
+std::string RelationshipsNotRead(const core::qelApplication& application) {
+    const std::string type = application.DBType().empty() ? "not known" : application.DBType();
+    std::string source;
+    if (!application.DSN().empty()) {
+        const auto driver =
+            odbc::DataSourceAttribute(application.DSN(), "Driver", odbc::Scope::UserAndSystem);
+        source =
+            " (its data source " + application.DSN() + " uses the driver \"" + driver.value_or("") + "\")";
+    }
+    return "No relationships were read: they are read where the database type is Access or SQL, and this "
+           "application's is " +
+           type + source +
+           ". The model keeps the relationships it had; add others with Business Object > Add Relationship.";
+}
+
 void ReportImportNotes(const ImportNotes& notes) {
     std::string text;
     AddParagraph(text, "These columns are of types the import does not know and became String properties:",
@@ -41,6 +57,8 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "parent; the relationships to the others were made Reference, their columns staying part of "
                  "the key:",
                  notes.FurtherParents);
+    if (!notes.UnreadRelationships.empty())
+        text += (text.empty() ? "" : "\r\n\r\n") + notes.UnreadRelationships;
     if (!text.empty())
         ui::MsgBox(text, ui::vbInformation);
 }

@@ -3,7 +3,8 @@
 // which every item enters the model (and the window's views), the window's state, and the few steps the
 // window takes around an import. The builder's main window implements it; FilingSink is the headless one.
 // The window's working references (current business object, property, ...) stay its own: the import
-// passes the objects.
+// passes the objects. The window leaves the repository's part of the deletes below to the application's
+// next save while an import or synchronisation runs.
 
 #include <memory>
 #include <string>

@@ -307,6 +307,9 @@ std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplicati
 
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
                                               const RelationshipSource& source) {
+    // Nothing read, nothing to make them again from: the model's own stay.
+    if (source.kind == RelationshipSource::Kind::None)
+        return {};
     std::vector<std::shared_ptr<core::qelRelationship>> relationships;
     for (const auto& relationship : *application.Relationships())
         relationships.push_back(relationship);

@@ -41,7 +41,8 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
 std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
                                              const RelationshipSource& source);
 
-// Every relationship of the application deleted through the sink, then GetRelationshipInfo.
+// Every relationship of the application deleted through the sink, then GetRelationshipInfo; for a source
+// of no kind the relationships stay as they are.
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
                                               const RelationshipSource& source);
 

@@ -266,6 +266,13 @@ void Synchronize(ModelSink& sink) {
     RebuildRelationships(sink, *application, database.Relations);
     sink.SetIsDataChanged(true);
     ShowStatus("Ready...", ui::MousePointer::Default);
+    const int32_t relationships = application->Relationships()->Count();
+    std::string done =
+        "The application is synchronized with its database and has " + std::to_string(relationships) +
+        (relationships == 1 ? " relationship" : " relationships") + ". Save it to keep the changes.";
+    if (database.Relations.kind == RelationshipSource::Kind::None)
+        done += "\r\n\r\n" + RelationshipsNotRead(*application);
+    ui::MsgBox(done, ui::vbInformation, kTitle);
 }
 
 }  // namespace

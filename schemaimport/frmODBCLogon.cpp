@@ -73,16 +73,10 @@ void frmODBCLogon::GetDSNsAndDrivers() {
             if (vb::Trim(source.Name).empty())
                 continue;
             cboDSNList.List.push_back(source.Name);
-            cboDrivers.List.push_back(source.Description);
             mSources.push_back(source);
         }
-        auto& drivers = cboDrivers.List;
-        for (std::size_t i = 0; i + 1 < drivers.size();) {
-            if (drivers[i] == drivers[i + 1])
-                drivers.erase(drivers.begin() + static_cast<std::ptrdiff_t>(i));
-            else
-                ++i;
-        }
+        // A new data source is registered for an installed driver, whether or not one uses it yet.
+        cboDrivers.List = odbc::InstalledDrivers();
         SelectDataSource(0);
     });
 }
@@ -114,13 +108,23 @@ void frmODBCLogon::SelectDriver(int32_t index) {
     cboDrivers.Text = cboDrivers.List[static_cast<std::size_t>(index)];
 }
 
+const odbc::DataSource* frmODBCLogon::KnownSource(const std::string& name) const {
+    const std::string trimmed = vb::Trim(name);
+    for (const odbc::DataSource& source : mSources) {
+        if (vb::Trim(source.Name) == trimmed)
+            return &source;
+    }
+    return nullptr;
+}
+
 void frmODBCLogon::cboDSNList_Change() {
     cboDSNList.HelpContextID = kHelpContext;
-    const bool noSource = cboDSNList.Text == kNoSource || cboDSNList.Text.empty();
-    txtServer.Enabled = noSource;
-    cboDrivers.Enabled = noSource;
-    lblLabels[4].Enabled = noSource;
-    lblLabels[5].Enabled = noSource;
+    // A name no data source has yet is one to register: its driver and server are still to choose.
+    const bool newSource = cboDSNList.Text == kNoSource || !KnownSource(cboDSNList.Text);
+    txtServer.Enabled = newSource;
+    cboDrivers.Enabled = newSource;
+    lblLabels[4].Enabled = newSource;
+    lblLabels[5].Enabled = newSource;
 }
 
 void frmODBCLogon::cmdOK_Click() {
@@ -140,11 +144,8 @@ void frmODBCLogon::CheckAndWrite() {
     }
     if (!mApplication)
         vb::Raise(vb::kObjectNotSet);
-    const std::string chosen = vb::Trim(cboDSNList.Text);
-    for (const odbc::DataSource& source : mSources) {
-        if (vb::Trim(source.Name) != chosen)
-            continue;
-        const std::string& driver = source.Description;
+    if (const odbc::DataSource* source = KnownSource(cboDSNList.Text)) {
+        const std::string& driver = source->Description;
         if (NeedsLogon(driver)) {
             const struct {
                 TextBox* box;
@@ -195,7 +196,14 @@ void frmODBCLogon::cmdRegister_Click() {
     }
     try {
         odbc::RegisterDataSource(cboDSNList.Text, cboDrivers.Text, AskAttributes());
-        ui::MsgBox("Datasource Registration Succeeded, proceed with Open.", ui::vbInformation);
+        // OK then takes its database type from the driver, as for the data sources listed.
+        const odbc::DataSource registered{cboDSNList.Text, cboDrivers.Text};
+        if (const odbc::DataSource* known = KnownSource(registered.Name))
+            mSources[static_cast<std::size_t>(known - mSources.data())] = registered;
+        else
+            mSources.push_back(registered);
+        cboDSNList_Change();
+        ui::MsgBox("Datasource Registration Succeeded, proceed with OK.", ui::vbInformation);
     } catch (const vb::Error& error) {
         vb::Error shown = error;
         shown.SetDescription(odbc::WithDriverReason(error.Description(), error));
@@ -205,6 +213,10 @@ void frmODBCLogon::cmdRegister_Click() {
 
 odbc::Attributes frmODBCLogon::AskAttributes() {
     frmDataSourceAttributes dialog(cboDSNList.Text);
+    for (const auto& [key, box] : {std::pair{"Database", &txtDatabase}, std::pair{"Server", &txtServer}}) {
+        if (!box->Text.empty())
+            dialog.Text += std::string(key) + "=" + box->Text + "\n";
+    }
     ui::CurrentInteraction().ShowModal(dialog);
     if (dialog.IsCanceled)
         dao::RaiseEngineError({kOperationCanceled, "Operation canceled by user.", "DAO.DBEngine"});

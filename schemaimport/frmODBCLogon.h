@@ -1,7 +1,8 @@
 #pragma once
 // The data-source logon dialog: the developer picks an ODBC data source for the application, enters its
-// logon values and may register a new data source. OK writes the user name, password, database and
-// database type into the application and raises ODBCLogonOKClicked while the dialog is still loaded.
+// logon values and may register a new data source for an installed driver. OK writes the user name,
+// password, database and database type (from the driver of a data source listed or registered here) into
+// the application and raises ODBCLogonOKClicked while the dialog is still loaded.
 
 #include <array>
 #include <cstdint>
@@ -57,6 +58,7 @@ class frmODBCLogon : public ui::ModalDialog {
     // Loads the dialog and shows it modally.
     void Show();
     void Form_Load();
+    // The data sources and the installed drivers.
     void GetDSNsAndDrivers();
 
     // Typing into or picking from the data-source list.
@@ -64,6 +66,7 @@ class frmODBCLogon : public ui::ModalDialog {
     void SelectDataSource(int32_t index);
     void SelectDriver(int32_t index);
     void SetDriverText(const std::string& text) { cboDrivers.Text = text; }
+    // Driver and Server are usable for a name no data source has.
     void cboDSNList_Change();
     void cboDSNList_Click() { cboDSNList_Change(); }
     void txtUID_Change() { txtUID.HelpContextID = 58; }
@@ -71,6 +74,8 @@ class frmODBCLogon : public ui::ModalDialog {
 
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Registers the data source typed for the driver chosen, its attributes asked with Database and
+    // Server filled in.
     void cmdRegister_Click();
     void cmdHelp_Click() const;
     // The close box: unloads, nothing written.
@@ -83,6 +88,8 @@ class frmODBCLogon : public ui::ModalDialog {
 
   private:
     void CheckAndWrite();
+    // The data source of that name (blanks aside) listed or registered here; nullptr when there is none.
+    const odbc::DataSource* KnownSource(const std::string& name) const;
     // The connection attributes of a data source to register, asked of the developer.
     odbc::Attributes AskAttributes();
 

@@ -128,7 +128,10 @@ void frmODBCLogon::ShowWidget() {
         cmdCancel_Click();
         dialog.reject();
     });
-    QObject::connect(reg, &QPushButton::clicked, [this] { cmdRegister_Click(); });
+    QObject::connect(reg, &QPushButton::clicked, [=, this] {
+        cmdRegister_Click();
+        refresh();
+    });
     QObject::connect(help, &QPushButton::clicked, [this] { cmdHelp_Click(); });
     dialog.resize(420, dialog.sizeHint().height());
     dialog.exec();

@@ -282,6 +282,8 @@ TEST_F(BuilderMainQt, AShipmentWithARelationshipToOrderIsEnteredSavedAndOpenedAg
 
 // File > Synchronize Application on the real window: the question box and the chooser of a renamed
 // column, answered by real clicks; the window afterwards.
+void AnswerBox(QString& text, const std::string& picture);
+
 TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
     auto& sandbox = testing_support::OdbcSandbox::Get();
     sandbox.Clear();
@@ -306,7 +308,7 @@ TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
     catalog_test::Run(connectString,
                       {R"sql(ALTER TABLE "Customers" RENAME COLUMN "Phone" TO "Telephone")sql"});
 
-    QString question, label;
+    QString question, label, done;
     testing_support::OnNextModalWidget([&](QWidget& widget) {
         auto* box = qobject_cast<QMessageBox*>(&widget);
         ASSERT_NE(box, nullptr);
@@ -317,6 +319,7 @@ TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
             auto* list = dialog.findChild<QListWidget*>("lstTablesorFields");
             list->setCurrentItem(list->findItems("Telephone", Qt::MatchExactly).value(0));
             Screenshot(dialog, "sync-chooser.png");
+            AnswerBox(done, "sync-done.png");
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         box->button(QMessageBox::Yes)->click();
@@ -326,6 +329,7 @@ TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
     EXPECT_EQ(question.toStdString(), "Database Synchornization: Was the Phone field re-named?");
     EXPECT_EQ(label.toStdString(),
               "Phone was re-named.  Please select the new name from the list of fields below:");
+    EXPECT_TRUE(done.startsWith("The application is synchronized with its database"));
     const auto& fields = *mForm.Application()->BusinessObjects()->Item("Customers")->Table()->Fields();
     EXPECT_TRUE(fields.Exists("Telephone"));
     EXPECT_FALSE(fields.Exists("Phone"));

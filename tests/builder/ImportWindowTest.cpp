@@ -9,6 +9,7 @@
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/schemaimport/CatalogDatabases.h"
 #include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/schemaimport/ModelDump.h"
 #include "tests/support/ModelSinkContract.h"
 #include "tests/support/OdbcSandbox.h"
 
@@ -96,8 +97,8 @@ TEST_F(ImportIntoWindow, TheImportFillsTheViews) {
     };
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
 
-    // File > Import of the last table into the stored application: the relationship is deleted from the
-    // views and the repository and made again.
+    // File > Import of the last table into the stored application: the relationship is made again in the
+    // views, and the repository keeps its own until the application is saved, which No declines.
     mForm.SetApplicationInfoPrompt(std::make_unique<repository::SuppliedApplicationInfo>(
         repository::ApplicationInfo{"Sales", "", 3, "UI", "Bus", "Data", "SQL", "WindowApp", ""}));
     mForm.mnuFileSave_Click();
@@ -108,8 +109,12 @@ TEST_F(ImportIntoWindow, TheImportFillsTheViews) {
     EXPECT_TRUE(mForm.IsAppOpened());
     EXPECT_EQ(application->BusinessObjects()->Count(), 3);
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
-    EXPECT_EQ(mForm.dbZUN()->Select("Association").Count(), 0);
-    EXPECT_EQ(mForm.dbZUN()->Select("Relationship").Count(), 0);
+    mScript.AnswerMsgBox(ui::vbNo);
+    ASSERT_TRUE(mForm.mnuFileExit_Click());
+    mForm.Show();
+    OpenFirstApplication();
+    EXPECT_EQ(mForm.Application()->BusinessObjects()->Count(), 2);
+    EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
 }
 
 // File > New through the application dialog and the data-source logon of its Browse, then File >
@@ -128,8 +133,6 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
             R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
             "CustomerID" INTEGER REFERENCES "Customers" ("ID")))sql",
         });
-    sandbox.AddUserSource("MenuApp", testing_support::OdbcSandbox::kSqliteDriver,
-                          {{"Database", file.string()}});
     mScript.AnswerDialog([](ui::ModalDialog& dialog) {
         auto& info = dynamic_cast<builder::frmAppInfo&>(dialog);
         info.SetNameText("Sales");
@@ -139,12 +142,18 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
         info.cmdOK_Click();
     });
     mScript.AnswerDialog([&](ui::ModalDialog& dialog) {
+        // Registered here, on a machine with no data source yet.
         auto& logon = dynamic_cast<schemaimport::frmODBCLogon&>(dialog);
         logon.SetDataSourceText("MenuApp");
+        logon.SelectDriver(1);
         logon.txtUID.Text = "clerk";
         logon.txtPWD.Text = "secret";
         logon.txtDatabase.Text = file.string();
+        logon.cmdRegister_Click();
         logon.cmdOK_Click();
+    });
+    mScript.AnswerDialog([](ui::ModalDialog& dialog) {
+        dynamic_cast<schemaimport::frmDataSourceAttributes&>(dialog).cmdOK_Click();
     });
     mScript.AnswerDialog(import_test::Choose());
     mForm.RunMenuCommand("mnuFileNew");
@@ -156,7 +165,9 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
     EXPECT_EQ(application.UserName(), "clerk");
     EXPECT_EQ(mForm.Caption(), "VBOstrel - Sales");
     ASSERT_EQ(application.BusinessObjects()->Count(), 2);
-    ASSERT_TRUE(mScript.Prompts().empty()) << Messages().front();
+    EXPECT_EQ(application.Relationships()->Count(), 1);
+    const std::string registered = "Datasource Registration Succeeded, proceed with OK. (64, VB Ostrel)";
+    ASSERT_EQ(Messages(), std::vector<std::string>{registered});
 
     catalog_test::Run(connectString,
                       {
@@ -179,13 +190,16 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
     mForm.SetIsDataChanged(false);
     mForm.RunMenuCommand("mnuFileSyncApplication");
 
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "Was the Phone field re-named? (4, Database Synchornization)",
-                              "Was the Fax field re-named? (4, Database Synchornization)",
-                          }));
-    EXPECT_EQ(mScript.DialogsShown(),
-              (std::vector<std::string>{"frmAppInfo", "frmODBCLogon", "frmImportSelection",
-                                        "frmAvailTablesorFields", "frmImportSelection"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{
+                  registered, "Was the Phone field re-named? (4, Database Synchornization)",
+                  "Was the Fax field re-named? (4, Database Synchornization)",
+                  "The application is synchronized with its database and has 2 relationships. Save "
+                  "it to keep the changes. (64, Database Synchornization)"}));
+    EXPECT_EQ(
+        mScript.DialogsShown(),
+        (std::vector<std::string>{"frmAppInfo", "frmODBCLogon", "frmDataSourceAttributes",
+                                  "frmImportSelection", "frmAvailTablesorFields", "frmImportSelection"}));
     // The refreshed and re-pointed rows stay where they were; the new ones come last.
     EXPECT_EQ(
         Rows(mForm.Views().PropertyListView),
@@ -226,8 +240,9 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
               "Import)");
 }
 
-// A stored application synchronised: the rows of what went are deleted at once, so closing the window
-// offers to save, and the saved model opens again as the synchronisation left it.
+// A stored application synchronised (a column dropped and one added, a table re-named, one dropped): the
+// repository keeps its rows until the save that closing offers; No opens the application again as it was
+// stored, Yes as the synchronisation left it.
 TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     auto& sandbox = testing_support::OdbcSandbox::Get();
     sandbox.Clear();
@@ -259,37 +274,39 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     ASSERT_EQ(repository.Select("BusinessObject").Count(), 3);
     ASSERT_EQ(repository.Select("Property").Count(), 7);
     ASSERT_EQ(repository.Select("Relationship").Count(), 2);
+    const std::string stored = import_test::DumpModel(*mForm.Application());
 
     catalog_test::Run(connectString,
-                      {R"sql(ALTER TABLE "Customers" DROP COLUMN "Fax")sql", R"sql(DROP TABLE "Old")sql"});
-    mScript.AnswerMsgBox(ui::vbNo);
-    mScript.AnswerMsgBox(ui::vbNo);
-    mForm.RunMenuCommand("mnuFileSyncApplication");
-    EXPECT_EQ(Messages(),
-              (std::vector<std::string>{"Was the Fax field re-named? (4, Database Synchornization)",
-                                        "Was the Old table re-named? (4, Database Synchornization)"}));
-    EXPECT_TRUE(mForm.IsDataChanged());
-    EXPECT_EQ(repository.Select("BusinessObject").Count(), 2);
-    EXPECT_EQ(repository.Select("Property").Count(), 4);
-    EXPECT_EQ(repository.Select("Relationship").Count(), 0);  // rebuilt in memory, stored by the next save
-
-    mScript.AnswerMsgBox(ui::vbYes);
-    ASSERT_TRUE(mForm.mnuFileExit_Click());
-    EXPECT_EQ(Messages().back(), "Do you wish to save your changes? (36, VB Ostrel)");
-    mForm.Show();
-    OpenFirstApplication();
-    ASSERT_TRUE(mForm.IsAppOpened());
-    std::vector<std::string> properties;
-    for (const builder::ListRow* row : mForm.Views().PropertyListView.Rows())
-        properties.push_back(row->Key);
-    EXPECT_EQ(properties,
-              (std::vector<std::string>{"Customers.Properties.ID", "Customers.Properties.Name",
-                                        "Orders.Properties.OrderID", "Orders.Properties.CustomerID"}));
-    EXPECT_EQ(Rows(mForm.Views().RelationshipListView),
-              (std::vector<std::string>{
-                  "Customers.Relationships.Relationship1 = Customers|sometimes|has|Many|Orders",
-                  "Orders.Relationships.Relationship1 = Orders|sometimes|has|One|Customers",
-              }));
+                      {R"sql(ALTER TABLE "Customers" DROP COLUMN "Fax")sql", R"sql(DROP TABLE "Old")sql",
+                       R"sql(ALTER TABLE "Customers" ADD COLUMN "Email" VARCHAR(40))sql",
+                       R"sql(ALTER TABLE "Orders" RENAME TO "Purchases")sql"});
+    const int32_t No = ui::vbNo, Yes = ui::vbYes;
+    for (const int32_t save : {No, Yes}) {
+        mScript = ui::ScriptedInteraction();
+        for (const int32_t answer : {No, Yes, No, int32_t{ui::vbOK}, save})
+            mScript.AnswerMsgBox(answer);
+        mScript.AnswerDialog([](ui::ModalDialog& dialog) {
+            auto& chooser = dynamic_cast<schemaimport::frmAvailTablesorFields&>(dialog);
+            chooser.lstTablesorFields.ListIndex = 1;
+            chooser.cmdOK_Click();
+        });
+        mForm.RunMenuCommand("mnuFileSyncApplication");
+        const std::string synchronized = import_test::DumpModel(*mForm.Application());
+        ASSERT_TRUE(mForm.mnuFileExit_Click());
+        EXPECT_EQ(
+            Messages(),
+            (std::vector<std::string>{
+                "Was the Fax field re-named? (4, Database Synchornization)",
+                "Was the Orders table re-named? (4, Database Synchornization)",
+                "Was the Old table re-named? (4, Database Synchornization)",
+                "The application is synchronized with its database and has 1 relationship. Save it to keep "
+                "the changes. (64, Database Synchornization)",
+                "Do you wish to save your changes? (36, VB Ostrel)"}));
+        mForm.Show();
+        OpenFirstApplication();
+        EXPECT_EQ(import_test::DumpModel(*mForm.Application()), save == Yes ? synchronized : stored);
+    }
+    EXPECT_NE(stored, import_test::DumpModel(*mForm.Application()));
 }
 
 // File > Import... of the Access fixture into an empty window, then File > Synchronize Application: only
@@ -314,8 +331,8 @@ TEST_F(ImportIntoWindow, SynchronisingTheAccessFixtureRightAfterItsImportKeepsTh
     EXPECT_EQ(Rows(mForm.Views().PropertyListView), properties);
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
     EXPECT_EQ(TreeKeys(), tree);
-    ASSERT_EQ(mScript.Prompts().size(), imported + 1);
-    EXPECT_EQ(Messages().back(), "Raw field cannot be imported! (64, VB Ostrel)");
+    ASSERT_EQ(mScript.Prompts().size(), imported + 2);
+    EXPECT_EQ(Messages()[imported], "Raw field cannot be imported! (64, VB Ostrel)");
 }
 
 }  // namespace

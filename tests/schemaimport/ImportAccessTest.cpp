@@ -118,8 +118,8 @@ TEST(ImportAccess, SynchronisingRightAfterTheImportChangesNothing) {
 
     SynchronizeApplication(sink);
     EXPECT_EQ(import_test::DumpModel(*application), kExpected);
-    ASSERT_EQ(script.Prompts().size(), imported + 1);
-    EXPECT_EQ(script.Prompts().back().prompt, "Raw field cannot be imported!");
+    ASSERT_EQ(script.Prompts().size(), imported + 2);
+    EXPECT_EQ(script.Prompts()[imported].prompt, "Raw field cannot be imported!");
     EXPECT_EQ(script.DialogsShown(), std::vector<std::string>{"frmImportSelection"});
 }
 

@@ -222,6 +222,14 @@ TEST_F(ImportDataTest, OtherDatabaseTypesGetNoRelationships) {
     import_test::ImportInto(mSink, application);
     EXPECT_EQ(application->BusinessObjects()->Count(), 3);
     EXPECT_EQ(application->Relationships()->Count(), 0);
+    ASSERT_FALSE(mScript.Prompts().empty());
+    EXPECT_EQ(
+        mScript.Prompts().back().prompt,
+        "No relationships were read: they are read where the database type is Access or SQL, and this "
+        "application's is Oracle (its data source " +
+            application->DSN() +
+            " uses the driver \"SQLite3\"). "
+            "The model keeps the relationships it had; add others with Business Object > Add Relationship.");
     EXPECT_FALSE(application->BusinessObjects()
                      ->Item("Orders")
                      ->Properties()

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QTimer>
@@ -77,9 +78,9 @@ TEST_F(ODBCLogonTest, LoadingListsTheSourcesAndTheirDriversAndSelectsNone) {
     EXPECT_EQ(mDialog.lblLabels[4].Caption, "Dri&ver:");
     EXPECT_EQ(mDialog.cboDSNList.List,
               (std::vector<std::string>{"(None)", "Sales", "Stock", "Lite", "Jet", "Shared"}));
-    // Neighbouring equal drivers collapse; equal ones further apart stay.
+    // The installed drivers, whichever data sources use them.
     EXPECT_EQ(mDialog.cboDrivers.List,
-              (std::vector<std::string>{"PostgreSQL Unicode", "SQLite3", "MDBTools", "PostgreSQL Unicode"}));
+              (std::vector<std::string>{"PostgreSQL Unicode", "SQLite3", "MDBTools"}));
     // The list selects "(None)"; the stored data source, empty here, then stands in the box.
     EXPECT_EQ(mDialog.cboDSNList.Text, "");
     EXPECT_TRUE(mDialog.txtServer.Enabled && mDialog.cboDrivers.Enabled && mDialog.lblLabels[5].Enabled);
@@ -91,7 +92,7 @@ TEST_F(ODBCLogonTest, LoadingListsTheSourcesAndTheirDriversAndSelectsNone) {
     empty.GetDSNsAndDrivers();
     EXPECT_EQ(empty.cboDSNList.Text, "(None)");
     EXPECT_EQ(empty.cboDSNList.List, std::vector<std::string>{"(None)"});
-    EXPECT_TRUE(empty.cboDrivers.List.empty());
+    EXPECT_EQ(empty.cboDrivers.List, mDialog.cboDrivers.List);
 }
 
 TEST_F(ODBCLogonTest, TheStoredSettingsPrefillTheBoxesEachTime) {
@@ -114,8 +115,10 @@ TEST_F(ODBCLogonTest, TheStoredSettingsPrefillTheBoxesEachTime) {
     EXPECT_EQ(core::AddInSettings::Values().DataType, "SQL");
     EXPECT_EQ(core::AddInSettings::Values().DatabaseName, "/data/x.mdb");
 
-    mDialog.SetDataSourceText("");
-    EXPECT_TRUE(mDialog.txtServer.Enabled);
+    for (const char* name : {"", "New Source"}) {
+        mDialog.SetDataSourceText(name);
+        EXPECT_TRUE(mDialog.txtServer.Enabled && mDialog.cboDrivers.Enabled && mDialog.lblLabels[4].Enabled);
+    }
 }
 
 TEST_F(ODBCLogonTest, OkChecksTheLogonValuesOfServerSourcesAndSetsTheDatabaseType) {
@@ -222,7 +225,7 @@ TEST_F(ODBCLogonTest, RegisterAsksForTheAttributesAndRegistersTheSource) {
     const std::vector<Case> cases = {
         {"", "SQLite3", true, {"Please enter a DSN!"}},
         {"New", "", true, {"Please select a Driver!"}},
-        {"New", "SQLite3", true, {"Datasource Registration Succeeded, proceed with Open."}},
+        {"New", "SQLite3", true, {"Datasource Registration Succeeded, proceed with OK."}},
         {"New", "SQLite3", false, {errorBox + "\r\n\r\nOperation canceled by user.\r\nNumber: 3059"}},
         {"a[b",
          "SQLite3",
@@ -244,6 +247,7 @@ TEST_F(ODBCLogonTest, RegisterAsksForTheAttributesAndRegistersTheSource) {
         interaction.AnswerDialog([&](ui::ModalDialog& shown) {
             auto& attributes = dynamic_cast<frmDataSourceAttributes&>(shown);
             EXPECT_EQ(attributes.DataSource(), c.dsn);
+            EXPECT_EQ(attributes.Text, "Database=/data/typed.db\n");
             attributes.Text = "Database = /data/new.db\nno equals sign\nNoCreat=1\n";
             if (c.answer)
                 attributes.cmdOK_Click();
@@ -252,6 +256,7 @@ TEST_F(ODBCLogonTest, RegisterAsksForTheAttributesAndRegistersTheSource) {
         dialog.Form_Load();
         dialog.SetDataSourceText(c.dsn);
         dialog.SetDriverText(c.driver);
+        dialog.txtDatabase.Text = "/data/typed.db";
         dialog.cmdRegister_Click();
         std::vector<std::string> prompts;
         for (const auto& prompt : interaction.Prompts())
@@ -269,15 +274,21 @@ TEST_F(ODBCLogonTest, RegisterAsksForTheAttributesAndRegistersTheSource) {
         }
         EXPECT_TRUE(odbc::IsUserDataSource("Keep"));
         EXPECT_EQ(dialog.cboDSNList.List.size(), 2u);  // the lists are not refreshed
+        // OK knows the source registered as one listed.
+        const auto application = std::make_shared<core::qelApplication>();
+        dialog.SetRefToAppObject(application);
+        dialog.cmdOK_Click();
+        EXPECT_EQ(application->DBType(), registered ? "SQL" : "");
     }
 }
 
+// On a machine with no data source: a new name typed, its driver chosen.
 TEST_F(ODBCLogonTest, TheQtFormOpensOffscreen) {
-    SaveSetting("ODBCDatasource", "Sales");
-    SaveSetting("ODBCUserName", "clerk");
-    SaveSetting("ODBCPassword", "secret");
-    SaveSetting("ODBCDatabase", "orders");
+    OdbcSandbox::Get().Clear();
     mDialog.Form_Load();
+    mDialog.SetDataSourceText("Orders");
+    mDialog.SelectDriver(1);
+    mDialog.txtDatabase.Text = "/data/orders.db";
     const char* binary = std::getenv("OSTREL_BINARY_DIR");
     const QString folder = QString::fromStdString(
         (binary != nullptr ? std::string(binary) : std::filesystem::temp_directory_path().string()) +
@@ -287,6 +298,7 @@ TEST_F(ODBCLogonTest, TheQtFormOpensOffscreen) {
     QTimer::singleShot(0, [&] {
         QWidget* shown = QApplication::activeModalWidget();
         ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->findChildren<QComboBox*>().value(1)->isEnabled());
         saved = shown->grab().save(folder + "/odbc-logon.png");
         shown->close();
     });

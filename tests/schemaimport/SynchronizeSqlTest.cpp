@@ -103,6 +103,12 @@ std::string Question(const std::string& name, const char* kind) {
     return "Was the " + name + " " + kind + " re-named? | 4 | Database Synchornization";
 }
 
+std::string Done(int32_t relationships) {
+    return "The application is synchronized with its database and has " + std::to_string(relationships) +
+           (relationships == 1 ? " relationship" : " relationships") +
+           ". Save it to keep the changes. | 64 | Database Synchornization";
+}
+
 // Business objects with their tables and properties (with the field when it has another name), and the
 // relationships: enough to tell the outcomes of the answers apart.
 std::string Summary(const core::qelApplication& application) {
@@ -215,7 +221,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
     EXPECT_EQ(import_test::DumpModel(*mApplication), kExpected);
     EXPECT_EQ(import_test::PromptTexts(mScript),
               (Names{Question("Phone", "field"), Question("Fax", "field"), Question("Emp", "table"),
-                     Question("Old", "table"), Question("A", "field")}));
+                     Question("Old", "table"), Question("A", "field"), Done(3)}));
     EXPECT_EQ(seen, (Names{"Phone was re-named.  Please select the new name from the list of fields below:",
                            "  ID", "  Name", "  Telephone", "  Email",
                            "Emp was re-named.  Please select the new name from the list of tables below:",
@@ -239,7 +245,8 @@ TEST_P(SynchronizeSql, EachAnswerHasItsOutcome) {
         std::vector<Handler> dialogs;
         std::string summary;
         Names dialogsShown;
-        Names extraPrompts;  // besides the questions, each answered in `answers` after the first question
+        Names extraPrompts;     // besides the questions, each answered in `answers` after the first question
+        bool completes = true;  // the command ran to its end
         std::function<void(core::qelApplication&)> before = nullptr;
     };
     const int32_t Y = ui::vbYes, N = ui::vbNo;
@@ -256,13 +263,15 @@ relationships: Relationship1 Relationship2 Relationship3)";
          {Pick("Telephone"), kCancelChooser},
          cancelledInTheTableChooser,
          {chooser, chooser},
-         {}},
+         {},
+         false},
         {"a data source named in another letter case than its odbc.ini entry is that source",
          {Y, N, Y},
          {Pick("Telephone"), kCancelChooser},
          cancelledInTheTableChooser,
          {chooser, chooser},
          {},
+         false,
          [](core::qelApplication& application) { application.SetDSN(vb::UCase(application.DSN())); }},
         {"Cancel in a field chooser after a re-point ends that table only",
          {Y, Y, Y, N, N},
@@ -284,7 +293,8 @@ Emp(Staff): EmpID BossID
 Pair(Pair): B C
 relationships: Relationship1 Relationship3)",
          {chooser, chooser, import},
-         {}},
+         {},
+         false},
         {"close boxes leave the table and the fields as they were",
          {Y, Y, Y, N, N},
          {kCloseChooser, kCloseChooser, kCloseChooser, kCloseImport},
@@ -333,6 +343,7 @@ Order_Notes(Order Notes): NoteID OrderID
 relationships: Relationship1 Relationship2 Relationship3)",
          {chooser, "frmErrorDisplayUtil", chooser, import},
          {},
+         true,
          // A field that no property owns: the matching of Orders stops there.
          [](core::qelApplication& application) {
              const auto& orders = application.BusinessObjects()->Item("Orders");
@@ -354,6 +365,8 @@ relationships: Relationship1 Relationship2 Relationship3)",
         const auto asked = static_cast<std::ptrdiff_t>(c.answers.size() - c.extraPrompts.size());
         Names expected(questions.begin(), questions.begin() + asked);
         expected.insert(expected.begin() + 1, c.extraPrompts.begin(), c.extraPrompts.end());
+        if (c.completes)
+            expected.push_back(Done(mApplication->Relationships()->Count()));
         EXPECT_EQ(import_test::PromptTexts(mScript), expected);
         EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
         EXPECT_TRUE(mSink.IsDataChanged());
