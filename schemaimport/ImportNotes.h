@@ -4,16 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "platform/vb/Error.h"
 #include "schemaimport/SchemaCatalog.h"
 
 namespace schemaimport {
 
 struct ImportNotes {
-    // "table.column (type)" of each column whose type the catalog did not know.
+    // "table: reason" of each chosen table whose columns could not be read, left out of the import.
+    std::vector<std::string> Unreadable;
+    // "table.column (type): data type(length)" of each column whose type the catalog only guessed.
     std::vector<std::string> UnknownTypes;
-    // "table.column" of each numeric that became Double, and of each bigint that became Currency.
+    // "table.column" of each numeric that became Double, of each bigint that became Currency, and of each
+    // text of any length in a key.
     std::vector<std::string> Rounded;
     std::vector<std::string> Bounded;
+    std::vector<std::string> Cut;
     // The tables whose business objects have no key property.
     std::vector<std::string> WithoutKey;
     // "table: relationship to parent" of each parent past the first whose key a table's key holds.
@@ -21,6 +26,8 @@ struct ImportNotes {
 
     // The entries of a column that became a property.
     void AddColumn(const std::string& table, const CatalogColumn& column);
+    // The entry of a table that raised `error` when read: the driver's reasons, else its description.
+    void AddUnreadable(const std::string& table, const vb::Error& error);
 };
 
 // One message, when there is anything to tell: a paragraph for each kind of entry.

@@ -35,8 +35,8 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
 
 // A table whose key holds the keys of several parents (a link table) keeps as Identifying the one whose
 // columns come first among its key properties; the others become Reference, their columns staying part
-// of the key, and each is named as "table: RelationshipN to parent" in what comes back. The SQL path marks
-// a foreign key mandatory, and its child's association not optional, only where its columns take no Null.
+// of the key, and each is named as "table: RelationshipN to parent" in what comes back. A foreign key is
+// mandatory, and its child's association not optional, only where its columns take no Null.
 // Errors are logged and raised again with the source "GetRelationshipInfo".
 std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
                                              const RelationshipSource& source);

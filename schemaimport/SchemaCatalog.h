@@ -26,15 +26,20 @@ struct CatalogTable {
 };
 
 // Why a column's property may not hold every value of its type: a numeric that became Double may be
-// rounded; a bigint that became Currency holds no more than about 9.2e14.
-enum class TypeLoss { None, Rounded, Range };
+// rounded; a bigint that became Currency holds no more than about 9.2e14; text of any length in a key
+// became text of kTextLength (BoundKeyText).
+enum class TypeLoss { None, Rounded, Range, Cut };
+
+// The UnknownType of a SQLite column declared without a type.
+inline constexpr const char* kNoDeclaredType = "no declared type";
 
 struct CatalogColumn {
     std::string Name;
     int32_t Type = 0;  // ADO type code (AdoTypes.h)
     int32_t Size = 0;  // characters of text, bytes of binary (0 undeclared), else the type's byte size
     bool IsNullable = true;
-    // The database's name of a type the catalog does not know; the column is then read as text.
+    // The type the catalog only guessed the column's from: the database's name of a type it does not know
+    // (the column is then read as text), or kNoDeclaredType.
     std::string UnknownType = {};
     TypeLoss Loss = TypeLoss::None;
     bool operator==(const CatalogColumn&) const = default;

@@ -16,6 +16,7 @@
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/ImportNames.h"
+#include "schemaimport/KeyText.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmImportSelection.h"
 
@@ -282,6 +283,9 @@ DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCat
         tables.push_back(table.Name);
     }
     database.Relations = ReadRelationshipSource(application, catalog, tables);
+    const KeyText keyText(database.Relations.Relations);
+    for (auto& [table, columns] : database.Columns)
+        keyText.Bound(table, database.PrimaryKeys[table], columns);
     return database;
 }
 

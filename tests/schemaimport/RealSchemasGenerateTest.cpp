@@ -1,7 +1,9 @@
 // Schemas like those of public sample databases (a film rental, a music store, a trading company),
 // imported as they are and built by `ostrel generate` with forms: link tables of two and three parents,
 // decimals, bigint and uuid columns, a nullable self-referencing key, a table without a key, a partitioned
-// table and a parent whose name makes a control name longer than VB takes.
+// table, a parent whose name makes a control name longer than VB takes, keys of text without a length, a
+// view that calls a function of the database's own application, a table the driver cannot read and
+// columns whose type the import only guesses.
 
 #include <gtest/gtest.h>
 
@@ -45,7 +47,27 @@ Names SharedTables() {
             customer_type_id VARCHAR(10) NOT NULL REFERENCES customer_demographics (customer_type_id),
             note_no INTEGER NOT NULL, body TEXT, PRIMARY KEY (customer_type_id, note_no)))sql",
         "CREATE TABLE audit_log (logged_at TIMESTAMP, what VARCHAR(100))",
+        "CREATE TABLE areas (code VARCHAR PRIMARY KEY, name VARCHAR(30))",
+        "CREATE TABLE customers (customer_id TEXT, company VARCHAR(40), PRIMARY KEY (customer_id))",
+        R"sql(CREATE TABLE orders (order_id INTEGER PRIMARY KEY,
+            customer_id TEXT REFERENCES customers (customer_id), area VARCHAR REFERENCES areas (code),
+            remark TEXT))sql",
     };
+}
+
+// SQLite takes a view of a function it does not know, and a virtual table of a module it does not have
+// (as the application that made the file registers them); a column needs no type.
+Names SqliteTables() {
+    Names tables = SharedTables();
+    tables.insert(tables.end(),
+                  {
+                      "CREATE VIEW customer_sort AS SELECT customer_id, title_sort(company) AS sort FROM customers",
+                      "PRAGMA writable_schema = ON",
+                      "INSERT INTO sqlite_master VALUES ('table', 'book_search', 'book_search', 0, "
+                      "'CREATE VIRTUAL TABLE book_search USING book_index (title)')",
+                      "CREATE TABLE notes (note_id INTEGER PRIMARY KEY, body)",
+                  });
+    return tables;
 }
 
 Names PostgresTables() {
@@ -60,6 +82,10 @@ Names PostgresTables() {
                       "('2024-01-01')",
                       "CREATE TABLE city (city_id INTEGER PRIMARY KEY, name VARCHAR(50))",
                       "CREATE TABLE capital (country VARCHAR(50)) INHERITS (city)",
+                      R"sql(CREATE FUNCTION title_sort(TEXT) RETURNS TEXT LANGUAGE plpgsql
+            AS $$ BEGIN RAISE EXCEPTION 'title_sort is the application''s own'; END $$)sql",
+                      "CREATE VIEW customer_sort AS SELECT customer_id, title_sort(company) AS sort FROM customers",
+                      "CREATE TABLE places (place_id INTEGER PRIMARY KEY, spot POINT)",
                   });
     return tables;
 }
@@ -115,14 +141,21 @@ std::string GeneratedText(const std::filesystem::path& folder, const std::string
     return {};
 }
 
-// What the import tells of this schema: the tables without a key, and the numbers of the relationships
-// to film and to playlist made Reference.
-std::string ImportNotes(const std::string& withoutKey, int toFilm, int toPlaylist) {
-    return "These columns became Double properties, which may round their values:\r\nfilm.ratio\r\nfilm.loose"
-           "\r\n\r\nThese columns became Currency properties, which hold values from -922,337,203,685,477 to "
-           "922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese tables have no primary key; set a key "
-           "property "
-           "on each before it can be built:\r\n" +
+// What the import tells of this schema: the tables it could not read, the columns of guessed types, the
+// tables without a key, and the numbers of the relationships to film and to playlist made Reference.
+std::string ImportNotes(const std::string& unreadable, const std::string& guessed, const std::string& withoutKey,
+                        int toFilm, int toPlaylist) {
+    return (unreadable.empty() ? "" : "These tables could not be read and were not imported:\r\n" + unreadable +
+                                          "\r\n\r\n") +
+           "These columns are of types the import does not know, or of none; each became the property named "
+           "after it:\r\n" +
+           guessed +
+           "\r\n\r\nThese columns became Double properties, which may round their values:\r\nfilm.ratio"
+           "\r\nfilm.loose\r\n\r\nThese columns became Currency properties, which hold values from "
+           "-922,337,203,685,477 to 922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese columns hold text of "
+           "any length in a key and became String(255) properties, whose values may be cut to 255 characters:"
+           "\r\nareas.code\r\ncustomers.customer_id\r\norders.customer_id\r\norders.area\r\n\r\nThese tables "
+           "have no primary key; set a key property on each before it can be built:\r\n" +
            withoutKey +
            "\r\n\r\nThese tables hold the keys of more than one parent in their own key. Each keeps its "
            "first "
@@ -146,11 +179,18 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         "film_actor.film_id Long(4) mandatory",
         "playlist_track.actor_id Long(4) mandatory",
         "demographic_notes.customer_type_id String(10) mandatory",
+        "areas.code String(255) mandatory",
+        "customers.customer_id String(255) mandatory",
+        "orders.customer_id String(255)",
+        "orders.area String(255)",
+        "orders.remark Memo(0)",
     };
     const Names relationships = {
         "actor -> film_actor Identifying always",
         "actor -> playlist_track Reference always",
+        "areas -> orders Reference sometimes",
         "customer_demographics -> demographic_notes Identifying always",
+        "customers -> orders Reference sometimes",
         "employees -> employees Reference sometimes",
         "film -> film_actor Reference always",
         "playlist -> playlist_track Reference always",
@@ -160,14 +200,22 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         Kind kind;
         Names statements;
         std::string notes;
-        Names offered, notOffered;  // tables partitioned, their partitions
+        std::string guessed;        // the property of the column of a guessed type
+        Names offered, notOffered;  // tables partitioned; their partitions, views, tables not read
     } cases[] = {
-        {Kind::Sqlite, SharedTables(), ImportNotes("audit_log", 3, 4), {}, {}},
+        {Kind::Sqlite,
+         SqliteTables(),
+         ImportNotes("book_search: [HY000] [SQLite]no such module: book_index (1)",
+                     "notes.body (no declared type): OLE Object", "audit_log", 3, 4),
+         "notes.body OLE Object(0)",
+         {},
+         {"customer_sort", "book_search"}},
         {Kind::Postgres,
          PostgresTables(),
-         ImportNotes("audit_log\r\ncapital", 5, 6),
+         ImportNotes("", "places.spot (point): String(255)", "audit_log\r\ncapital", 7, 8),
+         "places.spot String(255)",
          {"payment"},
-         {"payment_p2022", "payment_p2023"}},
+         {"payment_p2022", "payment_p2023", "customer_sort"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind == Kind::Sqlite ? "SQLite" : "PostgreSQL");
@@ -176,6 +224,7 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         const auto application = import_test::NewDatabase(c.kind, c.statements, folder.Path());
         EXPECT_EQ(import_test::ImportEveryTable(application), Names{c.notes});
         EXPECT_EQ(PropertyLines(*application, properties), properties);
+        EXPECT_EQ(PropertyLines(*application, {c.guessed}), Names{c.guessed});
         EXPECT_EQ(Relationships(*application), relationships);
         for (const std::string& partitioned : c.offered)
             EXPECT_TRUE(application->BusinessObjects()->Exists(partitioned)) << partitioned;
@@ -195,7 +244,7 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
 }
 
 // The Access fixture holds what Access can of such a schema: an 18-digit Decimal, a Replication ID, a table
-// without a key.
+// without a key, foreign keys whose column is not required (and so not mandatory) and one in a key.
 TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
     testing_support::OdbcSandbox::Get().Clear();
     dao_test::TestFolder folder;
@@ -207,6 +256,17 @@ TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
     EXPECT_EQ(PropertyLines(*application, properties), properties);
     EXPECT_EQ(WithKey(*application), (Names{"Orders", "Order_Lines", "Products", "Emp"}));
     import_test::ExpectBuiltClean(*application, folder.Path(), "Jet", WithKey(*application));
+    const struct {
+        const char* module;
+        const char* line;
+    } mandatory[] = {
+        {"Products.cls", "    mcolPropMandatory.Add False, \"AltProductID\""},
+        {"Emp.cls", "    mcolPropMandatory.Add False, \"BossID\""},
+        {"Order_Lines.cls", "    mcolPropMandatory.Add False, \"ProductID\""},
+        {"Order_Lines.cls", "    mcolPropMandatory.Add True, \"OrderID\""},
+    };
+    for (const auto& m : mandatory)
+        EXPECT_NE(GeneratedText(folder.Path(), m.module).find(m.line), std::string::npos) << m.line;
 }
 
 }  // namespace
