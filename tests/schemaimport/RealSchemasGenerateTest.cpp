@@ -13,6 +13,7 @@
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
+#include "schemaimport/Synchronize.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportGenerate.h"
 #include "tests/schemaimport/ImportTestSupport.h"
@@ -230,6 +231,19 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
             EXPECT_TRUE(application->BusinessObjects()->Exists(partitioned)) << partitioned;
         for (const std::string& partition : c.notOffered)
             EXPECT_FALSE(application->BusinessObjects()->Exists(partition)) << partition;
+        {
+            // Synchronised at once, it stays as imported and offers nothing: not the table it could not read.
+            ui::ScriptedInteraction script;
+            ui::ScopedInteraction scoped(script);
+            FilingSink sink;
+            sink.SetApplication(application);
+            sink.SetIsImported(true);
+            SynchronizeApplication(sink);
+            EXPECT_EQ(import_test::PromptTexts(script), Names{});
+            EXPECT_EQ(script.DialogsShown(), Names{});
+            EXPECT_EQ(PropertyLines(*application, properties), properties);
+            EXPECT_EQ(Relationships(*application), relationships);
+        }
 
         import_test::ExpectBuiltClean(*application, folder.Path(), "Rental", WithKey(*application));
         // The parent's key in the context frame: "txt" & parent & "_" & key is 41 characters, cut to 40. The
