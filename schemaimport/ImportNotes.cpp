@@ -38,8 +38,9 @@ void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& colum
 void ImportNotes::AddUnreadable(const std::string& table, const vb::Error& error) {
     // The reasons come one a line after the empty text; here they follow the table's name.
     const std::string reasons = odbc::WithDriverReason("", error);
-    Unreadable.push_back(table + ": " +
-                         (reasons.empty() ? error.Description() : vb::Replace(vb::Mid(reasons, 3), "\r\n", "; ")));
+    Unreadable.push_back(
+        table + ": " +
+        (reasons.empty() ? error.Description() : vb::Replace(vb::Mid(reasons, 3), "\r\n", "; ")));
 }
 
 void ReportImportNotes(const ImportNotes& notes) {

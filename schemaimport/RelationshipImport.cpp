@@ -121,8 +121,9 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     if (columns.empty())
         return;
     // A key whose columns take Null (an Access column that is not required): the child may have no parent.
-    const bool isOptional = std::any_of(columns.begin(), columns.end(),
-                                        [](const auto& column) { return column.first->Field()->IsNullable(); });
+    const bool isOptional = std::any_of(columns.begin(), columns.end(), [](const auto& column) {
+        return column.first->Field()->IsNullable();
+    });
 
     auto relationship = std::make_shared<core::qelRelationship>();
     relationship->SetRelType("Reference");

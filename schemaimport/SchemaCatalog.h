@@ -1,8 +1,9 @@
 #pragma once
 // What the import reads of an application database: its tables, their columns with ADO type codes,
 // primary keys and foreign keys, whatever the database. One backend per kind of database:
-//   - SQLite and PostgreSQL through their ODBC drivers, read with whole-schema queries of their own
-//     catalogs (the drivers' catalog functions misreport keys and types, and per-table calls are slow);
+//   - SQLite and PostgreSQL through their ODBC drivers, read from their own catalogs (the drivers' catalog
+//     functions misreport keys and types): with whole-schema queries, as the drivers' per-table calls are
+//     slow, but SQLite's columns one table at a time, as one it cannot compile fails every read of it;
 //   - Access (Jet) files through libmdb, for "localmdb" and for data sources of the MDBTools driver;
 //   - any other driver through the ODBC catalog functions.
 // Table names are compared exactly; a PostgreSQL table of a schema on the search path other than the

@@ -7,7 +7,6 @@
 #include <unordered_map>
 
 #include "platform/vb/Text.h"
-
 #include "schemaimport/AdoTypes.h"
 #include "schemaimport/CatalogBackends.h"
 #include "schemaimport/SnapshotCatalog.h"

@@ -294,7 +294,8 @@ DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCat
         }
         tables.push_back(table.Name);
     }
-    std::erase_if(database.Tables, [&](const CatalogTable& table) { return unreadable.contains(table.Name); });
+    std::erase_if(database.Tables,
+                  [&](const CatalogTable& table) { return unreadable.contains(table.Name); });
     database.Relations = ReadRelationshipSource(application, catalog, tables);
     const KeyText keyText(database.Relations.Relations);
     for (auto& [table, columns] : database.Columns)

@@ -168,8 +168,8 @@ void Statement::Execute(const std::string& sql, const std::vector<std::string>& 
     for (std::size_t i = 0; i < parameters.size(); ++i) {
         lengths[i] = static_cast<SQLLEN>(parameters[i].size());
         Check(SQLBindParameter(mHandle, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_CHAR,
-                               SQL_VARCHAR, std::max<SQLULEN>(parameters[i].size(), 1), 0,
-                               In(parameters[i]), lengths[i], &lengths[i]));
+                               SQL_VARCHAR, std::max<SQLULEN>(parameters[i].size(), 1), 0, In(parameters[i]),
+                               lengths[i], &lengths[i]));
     }
     Check(SQLExecute(mHandle));
     SQLFreeStmt(mHandle, SQL_RESET_PARAMS);  // the bound texts are gone after this call

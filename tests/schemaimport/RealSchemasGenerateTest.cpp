@@ -62,7 +62,8 @@ Names SqliteTables() {
     Names tables = SharedTables();
     tables.insert(tables.end(),
                   {
-                      "CREATE VIEW customer_sort AS SELECT customer_id, title_sort(company) AS sort FROM customers",
+                      "CREATE VIEW customer_sort AS "
+                      "SELECT customer_id, title_sort(company) AS sort FROM customers",
                       "PRAGMA writable_schema = ON",
                       "INSERT INTO sqlite_master VALUES ('table', 'book_search', 'book_search', 0, "
                       "'CREATE VIRTUAL TABLE book_search USING book_index (title)')",
@@ -85,7 +86,8 @@ Names PostgresTables() {
                       "CREATE TABLE capital (country VARCHAR(50)) INHERITS (city)",
                       R"sql(CREATE FUNCTION title_sort(TEXT) RETURNS TEXT LANGUAGE plpgsql
             AS $$ BEGIN RAISE EXCEPTION 'title_sort is the application''s own'; END $$)sql",
-                      "CREATE VIEW customer_sort AS SELECT customer_id, title_sort(company) AS sort FROM customers",
+                      "CREATE VIEW customer_sort AS "
+                      "SELECT customer_id, title_sort(company) AS sort FROM customers",
                       "CREATE TABLE places (place_id INTEGER PRIMARY KEY, spot POINT)",
                   });
     return tables;
@@ -144,17 +146,21 @@ std::string GeneratedText(const std::filesystem::path& folder, const std::string
 
 // What the import tells of this schema: the tables it could not read, the columns of guessed types, the
 // tables without a key, and the numbers of the relationships to film and to playlist made Reference.
-std::string ImportNotes(const std::string& unreadable, const std::string& guessed, const std::string& withoutKey,
-                        int toFilm, int toPlaylist) {
-    return (unreadable.empty() ? "" : "These tables could not be read and were not imported:\r\n" + unreadable +
-                                          "\r\n\r\n") +
+std::string ImportNotes(const std::string& unreadable, const std::string& guessed,
+                        const std::string& withoutKey, int toFilm, int toPlaylist) {
+    const std::string notRead =
+        unreadable.empty()
+            ? ""
+            : "These tables could not be read and were not imported:\r\n" + unreadable + "\r\n\r\n";
+    return notRead +
            "These columns are of types the import does not know, or of none; each became the property named "
            "after it:\r\n" +
            guessed +
            "\r\n\r\nThese columns became Double properties, which may round their values:\r\nfilm.ratio"
            "\r\nfilm.loose\r\n\r\nThese columns became Currency properties, which hold values from "
-           "-922,337,203,685,477 to 922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese columns hold text of "
-           "any length in a key and became String(255) properties, whose values may be cut to 255 characters:"
+           "-922,337,203,685,477 to 922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese columns hold text "
+           "of any length in a key and became String(255) properties, whose values may be cut to 255 "
+           "characters:"
            "\r\nareas.code\r\ncustomers.customer_id\r\norders.customer_id\r\norders.area\r\n\r\nThese tables "
            "have no primary key; set a key property on each before it can be built:\r\n" +
            withoutKey +
