@@ -28,7 +28,7 @@ struct CatalogTable {
 
 // Why a column's property may not hold every value of its type: a numeric that became Double may be
 // rounded; a bigint that became Currency holds no more than about 9.2e14; text of any length in a key
-// became text of kTextLength (BoundKeyText).
+// became text of kTextLength (KeyText.h).
 enum class TypeLoss { None, Rounded, Range, Cut };
 
 // The UnknownType of a SQLite column declared without a type.
