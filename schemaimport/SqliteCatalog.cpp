@@ -68,10 +68,7 @@ class SqliteCatalog final : public SnapshotCatalog {
         if (const auto found = mRead.find(table); found != mRead.end())
             return found->second;
         odbc::Statement rows(*mConnection);
-        rows.Execute(R"sql(
-            SELECT p.name, p.type, p."notnull", p.pk
-            FROM sqlite_master AS m JOIN pragma_table_info(m.name) AS p
-            WHERE m.type IN ('table', 'view') AND m.name = ? ORDER BY p.cid)sql",
+        rows.Execute(R"sql(SELECT name, type, "notnull", pk FROM pragma_table_info(?) ORDER BY cid)sql",
                      {table});
         TableColumns read;
         std::vector<std::pair<int64_t, std::string>> key;  // (place in the key, column)
