@@ -13,8 +13,7 @@ namespace schemaimport {
 namespace {
 
 // Byte, Binary and Replication ID columns, a Decimal of 18 digits, names with blanks, a leading
-// digit or zero and punctuation; a two-column key that is also a foreign key; two self-relations. Foreign
-// keys whose column is not required are optional.
+// digit or zero and punctuation; a two-column key that is also a foreign key; two self-relations.
 constexpr const char* kExpected = R"(Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
   Order_Date Date(16) "Order Date:" null

@@ -118,8 +118,7 @@ TEST_F(RealDatabases, TablesOnlyOutsideTheSearchPathAreNamedAsUnreadable) {
     EXPECT_TRUE(mScript.DialogsShown().empty());
 }
 
-// Every column gets a data type; those of a type not known become String, named with it in one message at
-// the end, as are SQLite columns of no declared type.
+// Every column gets a data type; those of a type not known become String, named in one message at the end.
 // Text without a length, or longer than VB's fixed-length strings, is Memo: so are documents (json, xml).
 TEST_F(RealDatabases, EveryColumnGetsADataType) {
     struct Case {
