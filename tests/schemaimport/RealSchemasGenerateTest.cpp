@@ -141,9 +141,8 @@ std::string GeneratedText(const std::filesystem::path& folder, const std::string
     return {};
 }
 
-// What the import tells of this schema: the paragraph of tables it could not read, the columns of guessed
-// types, the tables without a key, and the numbers of the relationships to film and to playlist made
-// Reference.
+// What the import tells of this schema: its paragraph of tables not read, the columns of guessed types, the
+// tables without a key, and the numbers of the relationships to film and to playlist made Reference.
 std::string ImportNotes(const std::string& notRead, const std::string& guessed, const std::string& withoutKey,
                         int toFilm, int toPlaylist) {
     return notRead +
