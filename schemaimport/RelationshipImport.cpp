@@ -263,19 +263,19 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
                                           const std::vector<std::string>& moreTables) {
     RelationshipSource source;
     source.kind = KindOf(application.DBType());
+    std::set<std::string> modelled(moreTables.begin(), moreTables.end());
+    for (const auto& businessObject : *application.BusinessObjects())
+        modelled.insert(businessObject->Table()->Name());
+    modelled.erase("");
     if (source.kind == RelationshipSource::Kind::Access) {
-        for (const CatalogTable& table : catalog.Tables())
-            source.PrimaryKeys.emplace_back(table.Name, catalog.PrimaryKey(table.Name));
+        // The keys of the modelled tables only: another table (a view of an SQLite file) may not be readable.
+        for (const CatalogTable& table : catalog.Tables()) {
+            if (modelled.contains(table.Name))
+                source.PrimaryKeys.emplace_back(table.Name, catalog.PrimaryKey(table.Name));
+        }
         source.Relations = catalog.Relations();
     } else if (source.kind == RelationshipSource::Kind::Sql) {
-        std::vector<std::string> tables = moreTables;
-        for (const auto& businessObject : *application.BusinessObjects())
-            tables.push_back(businessObject->Table()->Name());
-        std::sort(tables.begin(), tables.end());
-        tables.erase(std::unique(tables.begin(), tables.end()), tables.end());
-        for (const std::string& table : tables) {
-            if (table.empty())
-                continue;
+        for (const std::string& table : modelled) {
             for (CatalogForeignKey& key : catalog.ForeignKeys(table))
                 source.Relations.push_back({table, std::move(key)});
         }
