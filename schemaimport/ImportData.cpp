@@ -1,6 +1,7 @@
 #include "schemaimport/ImportData.h"
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "platform/vb/Text.h"
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportNames.h"
+#include "schemaimport/KeyText.h"
 #include "schemaimport/ModelMarks.h"
 #include "schemaimport/RelationshipImport.h"
 #include "schemaimport/frmImportSelection.h"
@@ -84,17 +86,31 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     for (const CatalogTable& table : catalogTables)
         present.insert(table.Name);
     const BusinessObjectNames businessObjectNames(catalogTables);
+    ImportNotes notes;
     std::vector<TableSource> tables;
     std::vector<std::string> names;
+    std::optional<vb::Error> lastFailure;
     for (const std::string& name : form->TablestoImport()) {
         if (!present.contains(name))
             vb::Raise(kTableNotFound, "",
                       "The database engine cannot find the input table or query '" + name + "'.");
-        tables.push_back(
-            {name, catalog->Columns(name), catalog->PrimaryKey(name), businessObjectNames.Of(name)});
-        names.push_back(name);
+        // A table the driver cannot read (a virtual table of a module only its application has) is left
+        // out, not every table with it.
+        try {
+            tables.push_back(
+                {name, catalog->Columns(name), catalog->PrimaryKey(name), businessObjectNames.Of(name)});
+            names.push_back(name);
+        } catch (const vb::Error& error) {
+            notes.AddUnreadable(name, error);
+            lastFailure = error;
+        }
     }
+    if (tables.empty() && lastFailure)
+        throw *lastFailure;
     const RelationshipSource relations = ReadRelationshipSource(*application, *catalog, names);
+    const KeyText keyText(relations.Relations);
+    for (TableSource& table : tables)
+        keyText.Bound(table.Name, table.PrimaryKey, table.Columns);
 
     FrozenWindow frozen(sink);
     if (!sink.IsAppOpened() && !sink.IsImported()) {
@@ -103,7 +119,6 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
         sink.StartNewApplication();
     }
     ShowStatus("Importing Database Information...", ui::MousePointer::Hourglass);
-    ImportNotes notes;
     for (const TableSource& table : tables)
         ImportTable(sink, *application, table, notes);
     notes.FurtherParents = RebuildRelationships(sink, *application, relations);

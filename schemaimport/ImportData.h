@@ -5,8 +5,10 @@
 //
 // Everything the import reads (columns and keys of the chosen tables, the foreign keys of every mapped
 // one) is read before the model changes: a database error leaves model, views and flags as they were. A
-// table or column that cannot become a model item is left out after a message; the rest is imported. One
-// message at the end names what the model could not take as the database has it (ImportNotes.h).
+// chosen table whose columns cannot be read is left out and named at the end, unless no chosen table can
+// be read: then that is the error. A table or column that cannot become a model item is left out after a
+// message; the rest is imported. Text of any length in a key is bounded (KeyText.h). One message at the
+// end names what the model could not take as the database has it (ImportNotes.h).
 
 #include <memory>
 #include <string>

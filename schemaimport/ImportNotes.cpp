@@ -1,15 +1,19 @@
 #include "schemaimport/ImportNotes.h"
 
 #include "platform/odbc/DataSources.h"
+#include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
+#include "platform/vb/Text.h"
+#include "schemaimport/AdoTypes.h"
+#include "schemaimport/ImportNames.h"
 
 namespace schemaimport {
 namespace {
 
-void AddParagraph(std::string& text, const char* heading, const std::vector<std::string>& entries) {
+void AddParagraph(std::string& text, const std::string& heading, const std::vector<std::string>& entries) {
     if (entries.empty())
         return;
-    text += (text.empty() ? "" : "\r\n\r\n") + std::string(heading);
+    text += (text.empty() ? "" : "\r\n\r\n") + heading;
     for (const std::string& entry : entries)
         text += "\r\n" + entry;
 }
@@ -17,12 +21,27 @@ void AddParagraph(std::string& text, const char* heading, const std::vector<std:
 }  // namespace
 
 void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& column) {
-    if (!column.UnknownType.empty())
-        UnknownTypes.push_back(table + "." + column.Name + " (" + column.UnknownType + ")");
+    const std::string name = table + "." + column.Name;
+    if (!column.UnknownType.empty()) {
+        const bool isSized = column.Type == adChar || column.Type == adVarChar;
+        UnknownTypes.push_back(name + " (" + column.UnknownType +
+                               "): " + FieldType(static_cast<int16_t>(column.Type)) +
+                               (isSized ? "(" + std::to_string(column.Size) + ")" : ""));
+    }
     if (column.Loss == TypeLoss::Rounded)
-        Rounded.push_back(table + "." + column.Name);
+        Rounded.push_back(name);
     else if (column.Loss == TypeLoss::Range)
-        Bounded.push_back(table + "." + column.Name);
+        Bounded.push_back(name);
+    else if (column.Loss == TypeLoss::Cut)
+        Cut.push_back(name);
+}
+
+void ImportNotes::AddUnreadable(const std::string& table, const vb::Error& error) {
+    // The reasons come one a line after the empty text; here they follow the table's name.
+    const std::string reasons = odbc::WithDriverReason("", error);
+    Unreadable.push_back(
+        table + ": " +
+        (reasons.empty() ? error.Description() : vb::Replace(vb::Mid(reasons, 3), "\r\n", "; ")));
 }
 
 std::string RelationshipsNotRead(const core::qelApplication& application) {
@@ -42,7 +61,10 @@ std::string RelationshipsNotRead(const core::qelApplication& application) {
 
 void ReportImportNotes(const ImportNotes& notes) {
     std::string text;
-    AddParagraph(text, "These columns are of types the import does not know and became String properties:",
+    AddParagraph(text, "These tables could not be read and were not imported:", notes.Unreadable);
+    AddParagraph(text,
+                 "These columns are of types the import does not know, or of none; each became the "
+                 "property named after it:",
                  notes.UnknownTypes);
     AddParagraph(text,
                  "These columns became Double properties, which may round their values:", notes.Rounded);
@@ -50,6 +72,11 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "These columns became Currency properties, which hold values from -922,337,203,685,477 "
                  "to 922,337,203,685,477 only:",
                  notes.Bounded);
+    const std::string textLength = std::to_string(kTextLength);
+    AddParagraph(text,
+                 "These columns hold text of any length in a key and became String(" + textLength +
+                     ") properties, whose values may be cut to " + textLength + " characters:",
+                 notes.Cut);
     AddParagraph(text, "These tables have no primary key; set a key property on each before it can be built:",
                  notes.WithoutKey);
     AddParagraph(text,

@@ -102,17 +102,10 @@ std::set<KeyOfChild> FurtherParentKeys(const std::vector<KeyOfChild>& keys) {
     return further;
 }
 
-// How a relationship is made: the SQL path marks foreign keys mandatory where their columns take no Null;
-// a further parent's relationship is a reference, named in `furtherParents`.
-struct MakeRules {
-    bool isSql = false;
-    bool isFurtherParent = false;
-};
-
 // One relationship from `parent` to `child` for the foreign key; a message and nothing when a column has no
-// property.
+// property. A further parent's relationship is a reference, named in `furtherParents`.
 void MakeRelationship(ModelSink& sink, core::qelApplication& application, const BusObjPtr& parent,
-                      const BusObjPtr& child, const CatalogForeignKey& key, MakeRules rules,
+                      const BusObjPtr& child, const CatalogForeignKey& key, bool isFurtherParent,
                       std::vector<std::string>& furtherParents) {
     std::vector<std::pair<PropertyPtr, PropertyPtr>> columns;  // (foreign-key property, parent's key)
     for (const auto& [childColumn, parentColumn] : key.Columns) {
@@ -127,10 +120,10 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     }
     if (columns.empty())
         return;
-    // A key whose columns take Null: the child may have no parent.
-    const bool isOptional =
-        rules.isSql && std::any_of(columns.begin(), columns.end(),
-                                   [](const auto& column) { return column.first->Field()->IsNullable(); });
+    // A key whose columns take Null (an Access column that is not required): the child may have no parent.
+    const bool isOptional = std::any_of(columns.begin(), columns.end(), [](const auto& column) {
+        return column.first->Field()->IsNullable();
+    });
 
     auto relationship = std::make_shared<core::qelRelationship>();
     relationship->SetRelType("Reference");
@@ -138,25 +131,23 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     auto second = NewAssociation(child, parent, "One", isOptional, relationship);
     for (const auto& [property, referenced] : columns) {
         property->Field()->SetIsForeignKey(true);
-        if (!isOptional)
-            property->Field()->SetIsNullable(false);
         property->SetIsForeignProperty(true);
         property->SetForeignKeyField(referenced->Field());
-        if (rules.isSql && !isOptional)
+        if (!isOptional)
             property->SetIsMandatory(true);
         bool listed = false;
         for (const auto& foreign : *second->SourceForeignProperties())
             listed = listed || foreign->Name() == property->Name();
         if (!listed)
             second->SourceForeignProperties()->Add(property);
-        if (property->Field()->IsPrimaryKey() && !rules.isFurtherParent)
+        if (property->Field()->IsPrimaryKey() && !isFurtherParent)
             relationship->SetRelType("Identifying");
         sink.PropertyUpdated(application, property);
     }
 
     const std::string name = "Relationship" + std::to_string(application.Relationships()->Count() + 1);
     relationship->SetName(name);
-    if (rules.isFurtherParent)
+    if (isFurtherParent)
         furtherParents.push_back(child->Table()->Name() + ": " + name + " to " + parent->Table()->Name());
     const std::string firstKey = parent->Name() + ".Relationships." + name;
     const std::string secondKey =
@@ -196,8 +187,7 @@ std::vector<std::string> ImportAccess(ModelSink& sink, core::qelApplication& app
         const auto child = ofTable(relation.ChildTable);
         if (parent && child) {
             MakeRelationship(sink, application, parent, child, relation.Key,
-                             {.isFurtherParent = further.contains({child.get(), &relation.Key})},
-                             furtherParents);
+                             further.contains({child.get(), &relation.Key}), furtherParents);
         }
     }
     return furtherParents;
@@ -255,8 +245,7 @@ std::vector<std::string> ImportSql(ModelSink& sink, core::qelApplication& applic
         for (const Planned& each : planned) {
             const auto& child = businessObjects[each.childPlace];
             MakeRelationship(sink, application, parent, child, *each.key,
-                             {.isSql = true, .isFurtherParent = further.contains({child.get(), each.key})},
-                             furtherParents);
+                             further.contains({child.get(), each.key}), furtherParents);
         }
     }
     return furtherParents;
@@ -274,19 +263,19 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
                                           const std::vector<std::string>& moreTables) {
     RelationshipSource source;
     source.kind = KindOf(application.DBType());
+    std::set<std::string> modelled(moreTables.begin(), moreTables.end());
+    for (const auto& businessObject : *application.BusinessObjects())
+        modelled.insert(businessObject->Table()->Name());
+    modelled.erase("");
     if (source.kind == RelationshipSource::Kind::Access) {
-        for (const CatalogTable& table : catalog.Tables())
-            source.PrimaryKeys.emplace_back(table.Name, catalog.PrimaryKey(table.Name));
+        // The keys of the modelled tables only: another table (a view of an SQLite file) may not be readable.
+        for (const CatalogTable& table : catalog.Tables()) {
+            if (modelled.contains(table.Name))
+                source.PrimaryKeys.emplace_back(table.Name, catalog.PrimaryKey(table.Name));
+        }
         source.Relations = catalog.Relations();
     } else if (source.kind == RelationshipSource::Kind::Sql) {
-        std::vector<std::string> tables = moreTables;
-        for (const auto& businessObject : *application.BusinessObjects())
-            tables.push_back(businessObject->Table()->Name());
-        std::sort(tables.begin(), tables.end());
-        tables.erase(std::unique(tables.begin(), tables.end()), tables.end());
-        for (const std::string& table : tables) {
-            if (table.empty())
-                continue;
+        for (const std::string& table : modelled) {
             for (CatalogForeignKey& key : catalog.ForeignKeys(table))
                 source.Relations.push_back({table, std::move(key)});
         }

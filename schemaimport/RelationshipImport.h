@@ -3,9 +3,9 @@
 // relationships were all deleted. Read first (ReadRelationshipSource), then applied (GetRelationshipInfo),
 // so that a database error comes before any change.
 //
-// DBType "Access" (any letter case) takes every table's primary key and every relation in the database's
-// order; "SQL" takes the foreign keys, visiting parents in business-object order and children within
-// (keys of one pair by their first column's place in the child). Any other type makes no relationship.
+// DBType "Access" (any letter case) takes the modelled tables' primary keys and every relation in the
+// database's order; "SQL" takes the foreign keys, visiting parents in business-object order and children
+// within (keys of one pair by their first column's place in the child). Any other type makes none.
 // Business objects are found by their table's exact name, columns through their table's fields. One
 // relationship per foreign key, all its columns marked; a key of an unmapped table is passed over, one
 // with a column that has no property after a message naming the key and the column.
@@ -23,20 +23,20 @@ namespace schemaimport {
 struct RelationshipSource {
     enum class Kind { None, Access, Sql };
     Kind kind = Kind::None;
-    // Access: every table's primary key, in the database's order.
+    // Access: the primary key of each table read, in the database's order.
     std::vector<std::pair<std::string, std::vector<std::string>>> PrimaryKeys;
     std::vector<CatalogRelation> Relations;
 };
 
-// What GetRelationshipInfo needs for `application`'s DBType: for "SQL" the foreign keys of the tables its
-// business objects map and of `moreTables`.
+// What GetRelationshipInfo needs for `application`'s DBType, of the tables its business objects map and
+// of `moreTables`: for "SQL" their foreign keys, for "Access" their primary keys and every relation.
 RelationshipSource ReadRelationshipSource(const core::qelApplication& application, SchemaCatalog& catalog,
                                           const std::vector<std::string>& moreTables);
 
 // A table whose key holds the keys of several parents (a link table) keeps as Identifying the one whose
 // columns come first among its key properties; the others become Reference, their columns staying part
-// of the key, and each is named as "table: RelationshipN to parent" in what comes back. The SQL path marks
-// a foreign key mandatory, and its child's association not optional, only where its columns take no Null.
+// of the key, and each is named as "table: RelationshipN to parent" in what comes back. A foreign key is
+// mandatory, and its child's association not optional, only where its columns take no Null.
 // Errors are logged and raised again with the source "GetRelationshipInfo".
 std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
                                              const RelationshipSource& source);

@@ -1,8 +1,9 @@
 #pragma once
 // What the import reads of an application database: its tables, their columns with ADO type codes,
 // primary keys and foreign keys, whatever the database. One backend per kind of database:
-//   - SQLite and PostgreSQL through their ODBC drivers, read with whole-schema queries of their own
-//     catalogs (the drivers' catalog functions misreport keys and types, and per-table calls are slow);
+//   - SQLite and PostgreSQL through their ODBC drivers, read from their own catalogs (the drivers' catalog
+//     functions misreport keys and types): with whole-schema queries, as the drivers' per-table calls are
+//     slow, but SQLite's columns one table at a time, as one it cannot compile fails every read of it;
 //   - Access (Jet) files through libmdb, for "localmdb" and for data sources of the MDBTools driver;
 //   - any other driver through the ODBC catalog functions.
 // Table names are compared exactly; a PostgreSQL table of a schema on the search path other than the
@@ -26,15 +27,20 @@ struct CatalogTable {
 };
 
 // Why a column's property may not hold every value of its type: a numeric that became Double may be
-// rounded; a bigint that became Currency holds no more than about 9.2e14.
-enum class TypeLoss { None, Rounded, Range };
+// rounded; a bigint that became Currency holds no more than about 9.2e14; text of any length in a key
+// became text of kTextLength (KeyText.h).
+enum class TypeLoss { None, Rounded, Range, Cut };
+
+// The UnknownType of a SQLite column declared without a type.
+inline constexpr const char* kNoDeclaredType = "no declared type";
 
 struct CatalogColumn {
     std::string Name;
     int32_t Type = 0;  // ADO type code (AdoTypes.h)
     int32_t Size = 0;  // characters of text, bytes of binary (0 undeclared), else the type's byte size
     bool IsNullable = true;
-    // The database's name of a type the catalog does not know; the column is then read as text.
+    // The type the catalog only guessed the column's from: the database's name of a type it does not know
+    // (the column is then read as text), or kNoDeclaredType.
     std::string UnknownType = {};
     TypeLoss Loss = TypeLoss::None;
     bool operator==(const CatalogColumn&) const = default;

@@ -33,8 +33,9 @@ class SnapshotCatalog : public SchemaCatalog {
     using ByTable = std::unordered_map<std::string, std::vector<T>>;
 
     virtual std::vector<CatalogTable> LoadTables() = 0;
-    virtual ByTable<CatalogColumn> LoadColumns() = 0;
-    virtual ByTable<std::string> LoadPrimaryKeys() = 0;
+    // A backend that reads columns and keys one table at a time overrides Columns and PrimaryKey instead.
+    virtual ByTable<CatalogColumn> LoadColumns() { return {}; }
+    virtual ByTable<std::string> LoadPrimaryKeys() { return {}; }
     virtual ByTable<CatalogForeignKey> LoadForeignKeys() = 0;
 
   private:

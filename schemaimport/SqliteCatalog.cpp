@@ -2,8 +2,11 @@
 // SQLPrimaryKeys numbers a composite key in column order and reports UNIQUE constraints as keys, and it
 // reports a declared DECIMAL(p,s) as VARCHAR of size s.
 
+#include <algorithm>
 #include <charconv>
+#include <unordered_map>
 
+#include "platform/vb/Text.h"
 #include "schemaimport/AdoTypes.h"
 #include "schemaimport/CatalogBackends.h"
 #include "schemaimport/SnapshotCatalog.h"
@@ -50,7 +53,45 @@ class SqliteCatalog final : public SnapshotCatalog {
 
     std::string DefaultDatabase() override { return DefaultDatabaseOf(*mConnection); }
 
+    std::vector<CatalogColumn> Columns(const std::string& table) override { return Read(table).columns; }
+    std::vector<std::string> PrimaryKey(const std::string& table) override { return Read(table).key; }
+
   private:
+    struct TableColumns {
+        std::vector<CatalogColumn> columns;
+        std::vector<std::string> key;  // in key order
+    };
+
+    // One table at a time: SQLite compiles a view or a virtual table to list its columns, and one that
+    // calls a function or module only the file's own application has fails every read that takes it in.
+    const TableColumns& Read(const std::string& table) {
+        if (const auto found = mRead.find(table); found != mRead.end())
+            return found->second;
+        odbc::Statement rows(*mConnection);
+        rows.Execute(R"sql(SELECT name, type, "notnull", pk FROM pragma_table_info(?) ORDER BY cid)sql",
+                     {table});
+        TableColumns read;
+        std::vector<std::pair<int64_t, std::string>> key;  // (place in the key, column)
+        while (rows.Fetch()) {
+            const std::string name = rows.Text(1).value_or("");
+            const std::string declared = rows.Text(2).value_or("");
+            const int64_t keyPlace = rows.Integer(4).value_or(0);
+            const bool notNull = rows.Integer(3).value_or(0) != 0 || keyPlace > 0;
+            const DeclaredNumbers numbers = NumbersOf(declared);
+            CatalogColumn column = TypedColumn(name, AdoTypeOfSqliteName(declared), numbers.length, !notNull,
+                                               declared, numbers.scale);
+            if (vb::Trim(declared).empty())
+                column.UnknownType = kNoDeclaredType;
+            read.columns.push_back(std::move(column));
+            if (keyPlace > 0)
+                key.emplace_back(keyPlace, name);
+        }
+        std::sort(key.begin(), key.end());
+        for (auto& [place, column] : key)
+            read.key.push_back(std::move(column));
+        return mRead.emplace(table, std::move(read)).first->second;
+    }
+
     std::vector<CatalogTable> LoadTables() override {
         odbc::Statement rows(*mConnection);
         rows.Execute(R"sql(
@@ -64,67 +105,42 @@ class SqliteCatalog final : public SnapshotCatalog {
         return tables;
     }
 
-    ByTable<CatalogColumn> LoadColumns() override {
-        odbc::Statement rows(*mConnection);
-        rows.Execute(R"sql(
-            SELECT m.name, p.name, p.type, p."notnull", p.pk
-            FROM sqlite_master AS m JOIN pragma_table_info(m.name) AS p
-            WHERE m.type IN ('table', 'view') ORDER BY m.rowid, p.cid)sql");
-        ByTable<CatalogColumn> columns;
-        while (rows.Fetch()) {
-            const std::string declared = rows.Text(3).value_or("");
-            const bool notNull = rows.Integer(4).value_or(0) != 0 || rows.Integer(5).value_or(0) > 0;
-            const DeclaredNumbers numbers = NumbersOf(declared);
-            columns[rows.Text(1).value_or("")].push_back(
-                TypedColumn(rows.Text(2).value_or(""), AdoTypeOfSqliteName(declared), numbers.length,
-                            !notNull, declared, numbers.scale));
-        }
-        return columns;
-    }
-
-    ByTable<std::string> LoadPrimaryKeys() override {
-        odbc::Statement rows(*mConnection);
-        rows.Execute(R"sql(
-            SELECT m.name, p.name
-            FROM sqlite_master AS m JOIN pragma_table_info(m.name) AS p
-            WHERE m.type = 'table' AND p.pk > 0 ORDER BY m.rowid, p.pk)sql");
-        ByTable<std::string> keys;
-        while (rows.Fetch())
-            keys[rows.Text(1).value_or("")].push_back(rows.Text(2).value_or(""));
-        return keys;
-    }
-
     ByTable<CatalogForeignKey> LoadForeignKeys() override {
-        PrimaryKey({});  // the keys are read before, not while, the foreign keys are
         odbc::Statement rows(*mConnection);
         rows.Execute(R"sql(
             SELECT m.name, f.id, f.seq, f."table", f."from", f."to"
             FROM sqlite_master AS m JOIN pragma_foreign_key_list(m.name) AS f
             WHERE m.type = 'table' ORDER BY m.rowid, f.id DESC, f.seq)sql");
         ByTable<CatalogForeignKey> foreignKeys;
+        // Keys that name only their parent table: (child, place of the key): they take its key's columns.
+        std::vector<std::pair<std::string, std::size_t>> parentKeyTaken;
         int64_t lastId = -1;
         std::string lastTable;
         while (rows.Fetch()) {
             const std::string child = rows.Text(1).value_or("");
             const int64_t id = rows.Integer(2).value_or(0);
-            const auto seq = static_cast<std::size_t>(rows.Integer(3).value_or(0));
             auto& keys = foreignKeys[child];
             if (child != lastTable || id != lastId)
                 keys.push_back({"", rows.Text(4).value_or(""), {}});
             lastTable = child;
             lastId = id;
-            std::optional<std::string> parentColumn = rows.Text(6);
-            if (!parentColumn) {
-                // Only the parent table named: its key column at the same place.
-                const std::vector<std::string> parentKey = PrimaryKey(keys.back().ParentTable);
-                parentColumn = seq < parentKey.size() ? parentKey[seq] : std::string();
-            }
-            keys.back().Columns.emplace_back(rows.Text(5).value_or(""), *parentColumn);
+            const std::optional<std::string> parentColumn = rows.Text(6);
+            if (!parentColumn && keys.back().Columns.empty())
+                parentKeyTaken.emplace_back(child, keys.size() - 1);
+            keys.back().Columns.emplace_back(rows.Text(5).value_or(""), parentColumn.value_or(""));
+        }
+        // The parents' keys are read after, not while, the foreign keys are.
+        for (const auto& [child, place] : parentKeyTaken) {
+            CatalogForeignKey& key = foreignKeys[child][place];
+            const std::vector<std::string> parentKey = PrimaryKey(key.ParentTable);
+            for (std::size_t seq = 0; seq < key.Columns.size(); ++seq)
+                key.Columns[seq].second = seq < parentKey.size() ? parentKey[seq] : std::string();
         }
         return foreignKeys;
     }
 
     std::unique_ptr<odbc::Connection> mConnection;
+    std::unordered_map<std::string, TableColumns> mRead;
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/ImportNames.h"
+#include "schemaimport/KeyText.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmImportSelection.h"
 
@@ -280,15 +281,32 @@ void Synchronize(ModelSink& sink) {
 DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCatalog& catalog) {
     DatabaseSnapshot database;
     database.Tables = catalog.Tables();
+    std::unordered_set<std::string> unmapped, unreadable;
+    for (const std::string& name : UnmappedTables(database.Tables, application))
+        unmapped.insert(name);
     std::vector<std::string> tables;
     for (const CatalogTable& table : database.Tables) {
         if (table.Type != "TABLE")
             continue;
-        database.Columns.emplace(table.Name, catalog.Columns(table.Name));
-        database.PrimaryKeys.emplace(table.Name, catalog.PrimaryKey(table.Name));
+        try {
+            database.Columns.emplace(table.Name, catalog.Columns(table.Name));
+            database.PrimaryKeys.emplace(table.Name, catalog.PrimaryKey(table.Name));
+        } catch (const vb::Error&) {
+            // A table the import could not read either is not offered; a mapped one's error changes nothing.
+            if (!unmapped.contains(table.Name))
+                throw;
+            database.Columns.erase(table.Name);
+            unreadable.insert(table.Name);
+            continue;
+        }
         tables.push_back(table.Name);
     }
+    std::erase_if(database.Tables,
+                  [&](const CatalogTable& table) { return unreadable.contains(table.Name); });
     database.Relations = ReadRelationshipSource(application, catalog, tables);
+    const KeyText keyText(database.Relations.Relations);
+    for (auto& [table, columns] : database.Columns)
+        keyText.Bound(table, database.PrimaryKeys[table], columns);
     return database;
 }
 

@@ -5,8 +5,9 @@
 // after the whole scan; new columns become properties, new tables may be imported, and every relationship
 // is deleted and rebuilt from the database's keys.
 //
-// The database is read once, before the first change: a database error changes nothing. Tables and
-// columns are matched by their exact names.
+// The database is read once, before the first change: a database error changes nothing, but a table that
+// no business object maps and whose columns cannot be read is left out, as the import leaves it out.
+// Tables and columns are matched by their exact names.
 
 #include <memory>
 #include <string>

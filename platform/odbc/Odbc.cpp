@@ -1,5 +1,6 @@
 #include "platform/odbc/Odbc.h"
 
+#include <algorithm>
 #include <array>
 #include <sstream>
 #include <vector>
@@ -152,11 +153,26 @@ void Statement::Check(SQLRETURN result) {
 
 void Statement::Restart() {
     SQLFreeStmt(mHandle, SQL_CLOSE);
+    SQLFreeStmt(mHandle, SQL_RESET_PARAMS);  // those a failed call left bound
 }
 
 void Statement::Execute(const std::string& sql) {
     Restart();
     Check(SQLExecDirect(mHandle, In(sql), SQL_NTS));
+}
+
+void Statement::Execute(const std::string& sql, const std::vector<std::string>& parameters) {
+    Restart();
+    Check(SQLPrepare(mHandle, In(sql), SQL_NTS));
+    std::vector<SQLLEN> lengths(parameters.size());
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        lengths[i] = static_cast<SQLLEN>(parameters[i].size());
+        Check(SQLBindParameter(mHandle, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_CHAR,
+                               SQL_VARCHAR, std::max<SQLULEN>(parameters[i].size(), 1), 0, In(parameters[i]),
+                               lengths[i], &lengths[i]));
+    }
+    Check(SQLExecute(mHandle));
+    SQLFreeStmt(mHandle, SQL_RESET_PARAMS);  // the bound texts are gone after this call
 }
 
 void Statement::Tables(const Argument& schema, const Argument& table, const Argument& types) {

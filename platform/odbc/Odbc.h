@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/vb/Error.h"
 
@@ -71,6 +72,8 @@ class Statement {
     Statement& operator=(const Statement&) = delete;
 
     void Execute(const std::string& sql);
+    // `sql` with its "?" markers bound, in order, to `parameters` as text.
+    void Execute(const std::string& sql, const std::vector<std::string>& parameters);
     void Tables(const Argument& schema, const Argument& table, const Argument& types);
     void Columns(const Argument& schema, const Argument& table);
     void PrimaryKeys(const Argument& schema, const std::string& table);

@@ -37,7 +37,7 @@ constexpr const char* kExpected = R"(Orders table=Orders
 Order_Lines table=Order Lines
   OrderID Long(4) "OrderID:" key1 mandatory pk fk foreign ->Orders.OrderID
   LineNo Long(4) "LineNo:" key2 mandatory pk
-  ProductID Long(4) "ProductID:" fk foreign ->Products.ProductID
+  ProductID Long(4) "ProductID:" null fk foreign ->Products.ProductID
   Qty Integer(2) "Qty:" null
   keys OrderID LineNo
   sources Order_Lines.Relationships.Relationship1 Order_Lines.Relationships.Relationship2
@@ -45,13 +45,13 @@ Order_Lines table=Order Lines
 Products table=Products
   ProductID Long(4) "ProductID:" key1 mandatory pk
   Name String(50) "Name:" null
-  AltProductID Long(4) "AltProductID:" fk foreign ->Products.ProductID
+  AltProductID Long(4) "AltProductID:" null fk foreign ->Products.ProductID
   keys ProductID
   sources Products.Relationships.Relationship2 Products.Relationships.Relationship4 Products.RelationshipsRecursive.Relationship4
   targets Order_Lines.Relationships.Relationship2 Products.Relationships.Relationship4 Products.RelationshipsRecursive.Relationship4
 Emp table=Emp
   EmpID Long(4) "EmpID:" key1 mandatory pk
-  BossID Long(4) "BossID:" fk foreign ->Emp.EmpID
+  BossID Long(4) "BossID:" null fk foreign ->Emp.EmpID
   keys EmpID
   sources Emp.Relationships.Relationship3 Emp.RelationshipsRecursive.Relationship3
   targets Emp.Relationships.Relationship3 Emp.RelationshipsRecursive.Relationship3
@@ -63,13 +63,13 @@ Relationship1 Identifying
   Order_Lines.Relationships.Relationship1: Order_Lines -> Orders One required has +OrderID
 Relationship2 Reference
   Products.Relationships.Relationship2: Products -> Order_Lines Many optional has
-  Order_Lines.Relationships.Relationship2: Order_Lines -> Products One required has +ProductID
+  Order_Lines.Relationships.Relationship2: Order_Lines -> Products One optional has +ProductID
 Relationship3 Reference
   Emp.Relationships.Relationship3: Emp -> Emp Many optional has
-  Emp.RelationshipsRecursive.Relationship3: Emp -> Emp One required has +BossID
+  Emp.RelationshipsRecursive.Relationship3: Emp -> Emp One optional has +BossID
 Relationship4 Reference
   Products.Relationships.Relationship4: Products -> Products Many optional has
-  Products.RelationshipsRecursive.Relationship4: Products -> Products One required has +AltProductID
+  Products.RelationshipsRecursive.Relationship4: Products -> Products One optional has +AltProductID
 )";
 
 TEST(ImportAccess, EveryTableOfTheFixture) {
