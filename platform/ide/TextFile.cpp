@@ -84,13 +84,12 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(mFile, error))
+    struct stat status {};
+    if (::stat(mFile.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
         RaiseFileError(vb::kFileNotFound, mFile);
-    const auto size = std::filesystem::file_size(mFile, error);
     std::ifstream in(mFile, std::ios::binary);
-    std::string bytes(error ? 0 : size, '\0');
-    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    std::string bytes(static_cast<size_t>(status.st_size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         RaiseFileError(vb::kPathFileAccess, mFile);
     }
     const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
@@ -131,13 +130,12 @@ std::vector<std::string> TextReader::TakeRest() {
 }
 
 TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
-    std::error_code error;
-    const std::filesystem::path folder = mFile.parent_path();
-    if (!folder.empty() && !std::filesystem::is_directory(folder, error))
-        RaiseFileError(vb::kPathNotFound, mFile);
     mTemporary = mFile;
     mTemporary += kTemporaryEnding;
     mDescriptor = CreateTemporary(mTemporary);
+    // The open tells of a missing folder: a save of thousands of files does not look at it before each.
+    if (mDescriptor < 0 && (errno == ENOENT || errno == ENOTDIR))
+        RaiseFileError(vb::kPathNotFound, mFile);
     if (mDescriptor < 0 && errno == EEXIST) {
         // A leftover of a stopped save, or a link a backup tool made: removed, never written through. What
         // else stands there is someone's.
