@@ -229,9 +229,8 @@ void FinishListedSave(const fs::path& folder, Recovered& recovered) {
 }
 
 // Removes the temporary files and the links named like them (a backup tool's); adds to `inTheWay` what
-// else is named like them (a folder, a pipe), which a save must not go on over. An entry's own kind comes
-// with the folder's listing: no entry is looked at one by one (where the file system does not give kinds,
-// the entry is looked at as the kind is asked).
+// else is named like them (a folder, a pipe), which a save must not go on over. Each entry's own kind comes
+// with the folder's listing: no entry is looked at by itself unless the file system leaves kinds out.
 void RemoveTemporaryFiles(const fs::path& folder, int depth, std::vector<fs::path>& inTheWay) {
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
