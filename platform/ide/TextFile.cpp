@@ -84,12 +84,13 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
-    struct stat status {};
-    if (::stat(mFile.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(mFile, error))
         RaiseFileError(vb::kFileNotFound, mFile);
+    const auto size = std::filesystem::file_size(mFile, error);
     std::ifstream in(mFile, std::ios::binary);
-    std::string bytes(static_cast<size_t>(status.st_size), '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    std::string bytes(error ? 0 : size, '\0');
+    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         RaiseFileError(vb::kPathFileAccess, mFile);
     }
     const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
