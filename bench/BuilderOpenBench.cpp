@@ -18,11 +18,9 @@
 
 #include "bench/LoadAverage.h"
 #include "bench/SyntheticApplication.h"
+#include "bench/SyntheticRepository.h"
 #include "builder/frmBuilderMain.h"
 #include "platform/ui/QtInteraction.h"
-#include "repository/ApplicationSave.h"
-#include "repository/RepositoryFile.h"
-#include "repository/RepositorySchema.h"
 #include "tests/support/NextModalWidget.h"
 
 namespace {
@@ -38,10 +36,8 @@ void SaveLargeApplication(const std::filesystem::path& folder) {
     for (int32_t b = 1; b < kBusinessObjects; b += 2)
         repository_test::AddRelationship(*application, businessObjects.Item(b), businessObjects.Item(b + 1),
                                          "Reference", false, {{"Field2", "Field1"}});
-    const auto database =
-        dao::SqliteDatabase::Open(folder / repository::kRepositoryFileName, dao::OpenMode::ReadWrite);
-    repository::SuppliedApplicationInfo info(repository_test::SampleInfo("Large"));
-    repository::SaveApplication(*database, *application, false, info);
+    application->SetName("Large");
+    bench::SaveRepositoryOf(folder, *application);
 }
 
 }  // namespace
@@ -53,7 +49,6 @@ int main(int argc, char** argv) {
     const auto folder =
         std::filesystem::temp_directory_path() / ("bench_builder_open_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
-    repository::CreateRepository(folder / repository::kRepositoryFileName);
     SaveLargeApplication(folder);
 
     ui::QtInteraction interaction;

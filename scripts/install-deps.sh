@@ -10,6 +10,7 @@ packages=(
     unixodbc-dev odbcinst libsqliteodbc odbc-mdbtools odbc-postgresql postgresql
     mdbtools mdbtools-dev
     fonts-wine
+    strace
 )
 
 missing=()

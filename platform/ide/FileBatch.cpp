@@ -100,7 +100,8 @@ std::string HashText(const fs::path& file) {
 std::string RecordOf(const fs::path& file, const std::optional<vb::FileStamp>& asRead) {
     if (!asRead)
         return std::string(kAbsent);
-    return StampText(asRead, 3) + " " + (vb::StampOf(file) == asRead ? HashText(file) : std::string(kAbsent));
+    return StampText(asRead, 3) + " " +
+           (vb::OwnStampOf(file) == asRead ? HashText(file) : std::string(kAbsent));
 }
 
 // The blank-separated parts of a record.
@@ -118,7 +119,7 @@ std::vector<std::string_view> PartsOf(std::string_view record) {
 // Whether `file` is still what a list of `version` recorded. From version 4 on, a file whose inode or
 // change time alone differ (a copied or restored folder) is compared by its content.
 bool IsAsRecorded(const fs::path& file, std::string_view record, int version) {
-    const std::optional<vb::FileStamp> now = vb::StampOf(file);
+    const std::optional<vb::FileStamp> now = vb::OwnStampOf(file);
     const std::string stamp = StampText(now, std::min(version, 3));
     if (version < 4 || record == kAbsent || !now)
         return stamp == record;
@@ -228,17 +229,18 @@ void FinishListedSave(const fs::path& folder, Recovered& recovered) {
 }
 
 // Removes the temporary files and the links named like them (a backup tool's); adds to `inTheWay` what
-// else is named like them (a folder, a pipe), which a save must not go on over.
+// else is named like them (a folder, a pipe), which a save must not go on over. Each entry's own kind comes
+// with the folder's listing: no entry is looked at by itself unless the file system leaves kinds out.
 void RemoveTemporaryFiles(const fs::path& folder, int depth, std::vector<fs::path>& inTheWay) {
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const fs::file_status status = entry->symlink_status(error);
         const bool temporary = entry->path().string().ends_with(kTemporaryEnding);
-        if (!temporary && fs::is_directory(status) && depth > 0) {
+        const bool link = entry->is_symlink(error);
+        if (!temporary && !link && depth > 0 && entry->is_directory(error)) {
             RemoveTemporaryFiles(entry->path(), depth - 1, inTheWay);
-        } else if (temporary && (fs::is_regular_file(status) || fs::is_symlink(status))) {
+        } else if (temporary && (link || entry->is_regular_file(error))) {
             fs::remove(entry->path(), error);
-        } else if (temporary && fs::exists(status)) {
+        } else if (temporary && !error) {
             inTheWay.push_back(entry->path());
         }
         error.clear();

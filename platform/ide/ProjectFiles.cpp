@@ -119,11 +119,11 @@ std::vector<ProjectLayout> LayOut(const VBE& vbe, const std::filesystem::path& f
 // A file on disk that the open group does not list is someone's work that a save must not write over, and
 // one made read-only is kept from being written, as the VB IDE refuses to save over it; a link would be
 // replaced by the file, its target left behind.
-void RequireSavable(const VBE& vbe, const std::filesystem::path& file) {
+void RequireSavable(const VBE& vbe, FileKeys& keys, const std::filesystem::path& file) {
     struct stat status {};
     if (::lstat(file.c_str(), &status) != 0)
         return;
-    if (!vbe.ListsFile(file)) {
+    if (!vbe.ListsFile(keys.Of(file, S_ISLNK(status.st_mode)))) {
         throw vb::Error(vb::kFileAlreadyExists,
                         file.string() +
                             " is not part of the project group, and saving would write over it. Nothing has "
@@ -169,23 +169,22 @@ void WriteProjectFile(TextWriter& out, const VBProject& project) {
 }
 
 // The file that the line last read names (a path as the project file writes it, relative to its folder),
-// which must exist: 53 naming it and the line, or 321 when the file ends inside that line.
-std::filesystem::path ExistingFileNamed(const TextReader& in, std::string_view text) {
+// which must exist (a link to a file will do), noted in `listed` with its stamp, taken before it is read:
+// a save keeps a file changed since. 53 naming it and the line, or 321 when the file ends inside that line.
+std::filesystem::path ListedFileNamed(const TextReader& in, std::string_view text,
+                                      std::vector<ListedFile>& listed) {
     const std::filesystem::path file = PathFromFile(in.File().parent_path(), text);
+    const std::optional<vb::FileStamp> stamp = vb::OwnStampOf(file);
     std::error_code error;
-    if (std::filesystem::is_regular_file(file, error))
+    if (stamp && (stamp->regular || (stamp->link && std::filesystem::is_regular_file(file, error)))) {
+        listed.push_back({file.native(), stamp});
         return file;
+    }
     in.RequireLineEnd();
     throw vb::Error(vb::kFileNotFound,
                     "File not found: " + file.string() + " (" + in.File().string() + ", line " +
                         std::to_string(in.LineNumber()) + ")",
                     "vbide");
-}
-
-// Notes `file` with its stamp, taken before it is read: a save keeps a file changed since.
-const std::filesystem::path& Listed(const std::filesystem::path& file, std::vector<ListedFile>& listed) {
-    listed.push_back({file.native(), vb::StampOf(file)});
-    return file;
 }
 
 std::shared_ptr<VBComponent> ReadProjectComponent(const TextReader& in, vbext_ComponentType type,
@@ -194,7 +193,7 @@ std::shared_ptr<VBComponent> ReadProjectComponent(const TextReader& in, vbext_Co
     const size_t separator = value.find(';');
     const std::string_view fileText = TrimBlanks(
         type == vbext_ct_VBForm || separator == std::string_view::npos ? value : value.substr(separator + 1));
-    auto component = ReadComponentFile(Listed(ExistingFileNamed(in, fileText), listed), changes);
+    auto component = ReadComponentFile(ListedFileNamed(in, fileText, listed), changes);
     if (component->Type() != type)
         RaiseFileFormat(in.File(), in.LineNumber(), "the file is not a " + std::string(KeyOf(type)));
     return component;
@@ -202,7 +201,7 @@ std::shared_ptr<VBComponent> ReadProjectComponent(const TextReader& in, vbext_Co
 
 std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const ChangeCounterPtr& changes,
                                        std::vector<ListedFile>& listed) {
-    TextReader in(Listed(file, listed));
+    TextReader in(file);
     auto project = std::make_shared<VBProject>(vbext_pt_StandardExe, "", changes);
     std::vector<std::shared_ptr<VBComponent>> components;
     // The folded names of `components`, for the duplicate check.
@@ -272,22 +271,27 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
 
 // Writes every file of the group into `batch`: per project its components, then its project file, and last
 // the group file. Returns the lines above the code of each component in turn.
-std::vector<int32_t> AddGroupFiles(FileBatch& batch, const VBE& vbe, const std::vector<ProjectLayout>& layout,
+std::vector<int32_t> AddGroupFiles(FileBatch& batch, const VBE& vbe, FileKeys& keys,
+                                   const std::vector<ProjectLayout>& layout,
                                    const std::filesystem::path& groupFile) {
+    // A file there now was found no link by RequireSavable, or a recovery put a file in its place.
+    const auto asRead = [&](const std::filesystem::path& file) {
+        return vbe.ListedStamp(keys.Of(file, false));
+    };
     std::vector<int32_t> linesBeforeCode;
     for (const ProjectLayout& project : layout) {
         CreateFolder(project.folder);
         for (const auto& component : project.project->VBComponents()) {
             const std::filesystem::path file = ComponentFile(project, *component);
-            batch.Add(file, vbe.ListedStamp(file), [&](TextWriter& out) {
+            batch.Add(file, asRead(file), [&](TextWriter& out) {
                 linesBeforeCode.push_back(WriteComponentText(*component, out));
             });
         }
-        batch.Add(project.file, vbe.ListedStamp(project.file),
+        batch.Add(project.file, asRead(project.file),
                   [&](TextWriter& out) { WriteProjectFile(out, *project.project); });
     }
     const std::shared_ptr<VBProject> start = vbe.VBProjects().StartProject();
-    batch.Add(groupFile, vbe.ListedStamp(groupFile), [&](TextWriter& out) {
+    batch.Add(groupFile, asRead(groupFile), [&](TextWriter& out) {
         out.Line("VBGROUP 5.0");
         for (const ProjectLayout& project : layout) {
             const std::string& name = project.project->Name();
@@ -300,8 +304,8 @@ std::vector<int32_t> AddGroupFiles(FileBatch& batch, const VBE& vbe, const std::
 
 // Reads the group file and what it names into the IDE.
 void ReadGroup(VBE& vbe, const std::filesystem::path& groupFile) {
-    std::vector<ListedFile> listed;
-    TextReader in(Listed(groupFile, listed));
+    std::vector<ListedFile> listed = {{groupFile.native(), vb::OwnStampOf(groupFile)}};
+    TextReader in(groupFile);
     if (!in.Next().starts_with("VBGROUP "))
         in.Fail("not a project group file");
     std::vector<std::shared_ptr<VBProject>> projects;
@@ -314,7 +318,8 @@ void ReadGroup(VBE& vbe, const std::filesystem::path& groupFile) {
         const std::string key = line.substr(0, equals == std::string::npos ? 0 : equals);
         if (key != "Project" && key != "StartupProject")
             in.Fail("expected Project= or StartupProject=");
-        auto project = ReadProject(ExistingFileNamed(in, line.substr(equals + 1)), vbe.Changes(), listed);
+        auto project =
+            ReadProject(ListedFileNamed(in, line.substr(equals + 1), listed), vbe.Changes(), listed);
         for (const auto& other : projects) {
             if (vb::TextEquals(other->Name(), project->Name()))
                 RaiseFileFormat(groupFile, in.LineNumber(), "two projects named " + project->Name());
@@ -349,11 +354,12 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
         groupFile.parent_path().empty() ? std::filesystem::path(".") : groupFile.parent_path();
     const std::vector<ProjectLayout> layout = LayOut(vbe, folder);
 
-    RequireSavable(vbe, groupFile);
+    FileKeys keys;
+    RequireSavable(vbe, keys, groupFile);
     for (const ProjectLayout& project : layout) {
-        RequireSavable(vbe, project.file);
+        RequireSavable(vbe, keys, project.file);
         for (const auto& component : project.project->VBComponents())
-            RequireSavable(vbe, ComponentFile(project, *component));
+            RequireSavable(vbe, keys, ComponentFile(project, *component));
     }
 
     CreateFolder(folder);
@@ -363,7 +369,7 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
     for (const std::filesystem::path& file : batch.RecoveredFiles())
         vbe.RestampListedFile(file);
     const std::vector<int32_t> linesBeforeCode = WithKeptMessages(batch.Kept(), [&] {
-        std::vector<int32_t> lines = AddGroupFiles(batch, vbe, layout, groupFile);
+        std::vector<int32_t> lines = AddGroupFiles(batch, vbe, keys, layout, groupFile);
         batch.Commit();
         return lines;
     });
@@ -377,7 +383,7 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
     std::vector<ListedFile> saved;
     saved.reserve(batch.Files().size());
     for (const std::string& file : batch.Files())
-        saved.push_back({file, vb::StampOf(file)});
+        saved.push_back({file, vb::OwnStampOf(file)});
     vbe.SetListedFiles(saved);
     return batch.Kept();
 }

@@ -131,13 +131,12 @@ std::vector<std::string> TextReader::TakeRest() {
 }
 
 TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
-    std::error_code error;
-    const std::filesystem::path folder = mFile.parent_path();
-    if (!folder.empty() && !std::filesystem::is_directory(folder, error))
-        RaiseFileError(vb::kPathNotFound, mFile);
     mTemporary = mFile;
     mTemporary += kTemporaryEnding;
     mDescriptor = CreateTemporary(mTemporary);
+    // The open tells of a missing folder: a save of thousands of files does not look at it before each.
+    if (mDescriptor < 0 && (errno == ENOENT || errno == ENOTDIR))
+        RaiseFileError(vb::kPathNotFound, mFile);
     if (mDescriptor < 0 && errno == EEXIST) {
         // A leftover of a stopped save, or a link a backup tool made: removed, never written through. What
         // else stands there is someone's.

@@ -71,7 +71,7 @@ VBE::VBE() = default;
 namespace {
 
 // One spelling per file: absolute, links and "." and ".." resolved as far as the path exists.
-std::filesystem::path FileKey(const std::filesystem::path& file) {
+std::filesystem::path ResolvedPath(const std::filesystem::path& file) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(file, error);
     const std::filesystem::path key = std::filesystem::weakly_canonical(absolute, error);
@@ -80,42 +80,39 @@ std::filesystem::path FileKey(const std::filesystem::path& file) {
 
 }  // namespace
 
-bool VBE::ListsFile(const std::filesystem::path& file) const {
-    return mListedFiles.contains(FileKey(file).native());
+FileKey FileKeys::Of(const std::filesystem::path& file, bool link) {
+    const std::filesystem::path name = file.filename();
+    if (link || name.empty() || name == "." || name == "..")
+        return {ResolvedPath(file).native()};
+    const std::filesystem::path folder = file.parent_path();
+    auto found = mFolderKeys.find(folder.native());
+    if (found == mFolderKeys.end())
+        found = mFolderKeys.emplace(folder.native(), ResolvedPath(folder.empty() ? "." : folder)).first;
+    return {(found->second / name).native()};
 }
 
-std::optional<vb::FileStamp> VBE::ListedStamp(const std::filesystem::path& file) const {
-    const auto found = mListedFiles.find(FileKey(file).native());
+bool VBE::ListsFile(const FileKey& file) const {
+    return mListedFiles.contains(file.text);
+}
+
+std::optional<vb::FileStamp> VBE::ListedStamp(const FileKey& file) const {
+    const auto found = mListedFiles.find(file.text);
     return found == mListedFiles.end() ? std::nullopt : found->second;
 }
 
 void VBE::SetListedFiles(const std::vector<ListedFile>& files) {
     mListedFiles.clear();
-    // A group's files are a few folders' files: each folder is resolved once. The key of a file that is
-    // no link (or is missing) is its folder's key and its name.
-    std::filesystem::path folder;
-    std::filesystem::path folderKey;
-    std::error_code error;
-    for (const ListedFile& listed : files) {
-        const std::filesystem::path file = std::filesystem::absolute(listed.path, error);
-        const std::filesystem::path name = file.filename();
-        const auto status = std::filesystem::symlink_status(file, error);
-        if (error || name.empty() || name == "." || name == ".." || std::filesystem::is_symlink(status)) {
-            mListedFiles.insert_or_assign(FileKey(file).native(), listed.stamp);
-            continue;
-        }
-        if (file.parent_path() != folder) {
-            folder = file.parent_path();
-            folderKey = FileKey(folder);
-        }
-        mListedFiles.insert_or_assign((folderKey / name).native(), listed.stamp);
-    }
+    FileKeys keys;
+    for (const ListedFile& listed : files)
+        mListedFiles.insert_or_assign(keys.Of(listed.path, listed.stamp && listed.stamp->link).text,
+                                      listed.stamp);
 }
 
 void VBE::RestampListedFile(const std::filesystem::path& file) {
-    const auto found = mListedFiles.find(FileKey(file).native());
+    const std::optional<vb::FileStamp> stamp = vb::OwnStampOf(file);
+    const auto found = mListedFiles.find(FileKeys().Of(file, stamp && stamp->link).text);
     if (found != mListedFiles.end())
-        found->second = vb::StampOf(file);
+        found->second = stamp;
 }
 
 }  // namespace vbide

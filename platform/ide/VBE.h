@@ -50,10 +50,28 @@ class VBProjects {
     std::weak_ptr<VBProject> mStart;
 };
 
-// A file of the group on disk and its stamp when it was read or written (nothing: it was not there).
+// A file of the group on disk and its own stamp (vb::OwnStampOf) when it was read or written (nothing: it
+// was not there).
 struct ListedFile {
     std::string path;
     std::optional<vb::FileStamp> stamp;
+};
+
+// A file's one spelling among the listed files: absolute, links and "." and ".." resolved as far as the
+// path exists.
+struct FileKey {
+    std::string text;
+};
+
+// Keys of files, each folder resolved once: a save looks up thousands of files in a few folders. A file
+// that is no link (or is not there) takes its folder's key and its name; only a link is resolved itself.
+// One lives for one save or one reading of a group.
+class FileKeys {
+  public:
+    FileKey Of(const std::filesystem::path& file, bool link);
+
+  private:
+    std::unordered_map<std::string, std::filesystem::path> mFolderKeys;
 };
 
 class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
@@ -70,9 +88,9 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     // The files of the group on disk as it was last opened from or saved to (the group file, its project
     // files and their component files), each with its stamp when it was read or written: a save writes
     // over no other file, and over none that changed since. Opening a group replaces them.
-    bool ListsFile(const std::filesystem::path& file) const;
+    bool ListsFile(const FileKey& file) const;
     // A listed file's stamp; nothing for a file not listed, or not there when it was read.
-    std::optional<vb::FileStamp> ListedStamp(const std::filesystem::path& file) const;
+    std::optional<vb::FileStamp> ListedStamp(const FileKey& file) const;
     void SetListedFiles(const std::vector<ListedFile>& files);
     // A listed file takes its stamp as it is now: a save may write over it.
     void RestampListedFile(const std::filesystem::path& file);
@@ -86,7 +104,7 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::Windows mWindows{*this, mChanges};
     vbide::CommandBars mCommandBars{mChanges};
     vbide::Events mEvents;
-    // One spelling per file (see FileKey), as strings.
+    // By FileKey's text.
     std::unordered_map<std::string, std::optional<vb::FileStamp>> mListedFiles;
 };
 

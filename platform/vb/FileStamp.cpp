@@ -9,9 +9,10 @@
 
 namespace vb {
 
-std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0)
+namespace {
+
+std::optional<FileStamp> StampFrom(int result, const struct stat& status) {
+    if (result != 0)
         return std::nullopt;
     constexpr int64_t kNanoseconds = 1'000'000'000;
     return FileStamp{
@@ -22,7 +23,20 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
         .changed = status.st_ctim.tv_sec * kNanoseconds + status.st_ctim.tv_nsec,
         .permissions = static_cast<uint32_t>(status.st_mode & 07777),
         .regular = S_ISREG(status.st_mode),
+        .link = S_ISLNK(status.st_mode),
     };
+}
+
+}  // namespace
+
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
+    struct stat status {};
+    return StampFrom(::stat(path.c_str(), &status), status);
+}
+
+std::optional<FileStamp> OwnStampOf(const std::filesystem::path& path) {
+    struct stat status {};
+    return StampFrom(::lstat(path.c_str(), &status), status);
 }
 
 std::optional<uint64_t> ContentHashOf(const std::filesystem::path& path) {

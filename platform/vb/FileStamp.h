@@ -16,11 +16,16 @@ struct FileStamp {
     int64_t changed = 0;       // nanoseconds
     uint32_t permissions = 0;  // the mode's permission bits: a chmod shows even within one clock tick
     bool regular = false;      // a regular file, not a folder or a device
+    bool link = false;         // a symbolic link (OwnStampOf only: StampOf follows it)
     bool operator==(const FileStamp&) const = default;
 };
 
 // The stamp of what `path` names (links followed); nothing when there is nothing there.
 std::optional<FileStamp> StampOf(const std::filesystem::path& path);
+
+// The stamp of `path` itself, a link's own (not followed); nothing when there is nothing there. One look
+// tells what stands there and whether it is a link.
+std::optional<FileStamp> OwnStampOf(const std::filesystem::path& path);
 
 // A hash of what the file at `path` holds (links followed), for telling a copy of a file from a changed
 // file where the stamps differ; nothing when it cannot be read.
