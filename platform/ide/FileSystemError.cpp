@@ -17,10 +17,10 @@ constexpr Told kTold[] = {
     {ENOSPC, "no space is left on the device", "Free some space on it, then save again."},
     {EDQUOT, "the disk quota is exceeded",
      "Free some space within the quota, or have it raised, then save again."},
-    {EIO, "the device reported an input/output error", "The disk may be failing: check it, then save again."},
+    {EIO, "the device reported an input/output error", "The disk may be failing: check it before going on."},
     {EROFS, "the file system is read-only", "Mount it writable, or save into another folder."},
-    {EACCES, "permission is denied", "Get the right to write there, or save into another folder."},
-    {EPERM, "the operation is not permitted", "Get the right to write there, or save into another folder."},
+    {EACCES, "permission is denied", "Get the rights to it, or use another folder."},
+    {EPERM, "the operation is not permitted", "Get the rights to it, or use another folder."},
 };
 
 const Told* ToldOf(int systemError) {
@@ -43,7 +43,7 @@ namespace {
 std::string DescriptionOf(int32_t number, const std::filesystem::path& place, int systemError) {
     const Told* told = ToldOf(systemError);
     return vb::StandardDescription(number) + ": " + place.string() + ": " + SystemReason(systemError) + ". " +
-           std::string(told != nullptr ? told->remedy : "Mend that, then save again.");
+           std::string(told != nullptr ? told->remedy : "Mend that, then try again.");
 }
 
 }  // namespace

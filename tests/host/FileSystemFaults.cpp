@@ -1,7 +1,7 @@
 // Preloaded into a program, makes one kind of call on files fail as a failing disk does: OSTREL_FAULT holds
-// "<call> <errno> <text>", and every <call> (write, rename, fsync, syncfs or access) on a path holding
-// <text> fails with <errno>. Writes and syncs are matched by the path of their descriptor, renames by the
-// new name.
+// "<call> <errno> <text>", and every <call> (read, write, rename, fsync, syncfs or access) on a path
+// holding <text> fails with <errno>. Reads, writes and syncs are matched by the path of their descriptor,
+// renames by the new name.
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -62,6 +62,11 @@ Function* Next(const char* name) {
 }  // namespace
 
 extern "C" {
+
+ssize_t read(int descriptor, void* data, size_t size) {
+    return FailsOn("read", descriptor) ? -1
+                                       : Next<ssize_t(int, void*, size_t)>("read")(descriptor, data, size);
+}
 
 ssize_t write(int descriptor, const void* data, size_t size) {
     return FailsOn("write", descriptor)
