@@ -89,15 +89,13 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     if (!std::filesystem::is_regular_file(mFile, error))
         RaiseFileError(vb::kFileNotFound, mFile);
     const auto size = std::filesystem::file_size(mFile, error);
-    errno = 0;
     std::ifstream in(mFile, std::ios::binary);
     std::string bytes(error ? 0 : size, '\0');
     if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         // A file cut short while it was read leaves the system nothing to say.
-        const int systemError = error ? error.value() : errno;
-        if (systemError != 0)
-            throw FileSystemError(vb::kPathFileAccess, mFile, systemError);
-        RaiseFileError(vb::kPathFileAccess, mFile);
+        if (in.eof())
+            RaiseFileError(vb::kPathFileAccess, mFile);
+        throw FileSystemError(vb::kPathFileAccess, mFile, errno);
     }
     const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     const char* const begin = text.data();
