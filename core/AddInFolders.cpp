@@ -8,9 +8,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <system_error>
+
+#include "platform/ide/FileSystemError.h"
 
 namespace core {
 namespace {
@@ -64,10 +65,10 @@ std::filesystem::path UserTempFolder() {
     const uid_t user = ::getuid();
     const std::filesystem::path folder = temp / ("ostrel-" + std::to_string(user));
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        throw UnusableTempFolder(folder, std::strerror(errno));
+        throw UnusableTempFolder(folder, vbide::SystemReason(errno));
     struct stat status {};
     if (::lstat(folder.c_str(), &status) != 0)
-        throw UnusableTempFolder(folder, std::strerror(errno));
+        throw UnusableTempFolder(folder, vbide::SystemReason(errno));
     if (!S_ISDIR(status.st_mode))
         throw UnusableTempFolder(folder, "it is not a folder");
     if (status.st_uid != user)
@@ -92,7 +93,7 @@ ScratchFolder::ScratchFolder() {
     std::string pattern =
         (folder / (std::string(kRunPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr)
-        throw UnusableTempFolder(folder, std::strerror(errno));
+        throw UnusableTempFolder(folder, vbide::SystemReason(errno));
     mPath = pattern;
 }
 

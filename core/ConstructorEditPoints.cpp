@@ -9,6 +9,7 @@
 #include "core/EditPoints.h"
 #include "core/ObjectAccess.h"
 #include "core/qelConstructor.h"
+#include "platform/ide/FileSystemError.h"
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/VBProject.h"
 #include "platform/vb/Error.h"
@@ -17,11 +18,13 @@
 namespace core {
 namespace {
 
-// Runs `body`; any failure is raised again as error `number`.
+// Runs `body`; any failure but an unusable temporary folder is raised again as error `number`.
 template <typename Body>
 void FailingAs(int32_t number, Body&& body) {
     try {
         body();
+    } catch (const UnusableTempFolder&) {
+        throw;
     } catch (const std::exception&) {
         vb::Raise(number);
     }
@@ -62,7 +65,13 @@ void qelConstructor::SaveEditPoints(const std::shared_ptr<vbide::VBComponent>& e
     try {
         FailingAs(vb::kFileAlreadyOpen, [&] {
             mScratchComponent->CodeModule()->SetAllLines(JoinEditPoints(blocks));
-            mScratchComponent->SaveAs(mScratchFile);
+            try {
+                mScratchComponent->SaveAs(mScratchFile);
+            } catch (const vbide::FileSystemError& failure) {
+                // The run's folder is the run's own: the temporary folder it is in is what to mend.
+                throw UnusableTempFolder(mScratchFolder->Path().parent_path(),
+                                         vbide::SystemReason(failure.SystemError()));
+            }
         });
     } catch (...) {
         mCurProject->VBComponents().Remove(mScratchComponent);

@@ -15,6 +15,7 @@
 #include "core/qelToolProperties.h"
 #include "platform/automation/CreateObject.h"
 #include "platform/ide/ComponentFiles.h"
+#include "platform/ide/FileSystemError.h"
 #include "platform/ide/VBE.h"
 #include "platform/ui/Interaction.h"
 #include "platform/vb/Text.h"
@@ -45,6 +46,21 @@ int16_t ResultOf(int16_t failure, Body&& body) {
     } catch (const std::exception&) {
         return failure;
     }
+}
+
+// As ResultOf, but a file that the system refused is told as the system gave it, and `told` then holds: the
+// pattern's report guesses no other cause.
+template <typename Body>
+int16_t ResultOf(int16_t failure, bool& told, Body&& body) {
+    return ResultOf(failure, [&]() -> int16_t {
+        try {
+            return body();
+        } catch (const vbide::FileSystemError& refused) {
+            ui::MsgBox(refused.Description(), ui::vbOKOnly | ui::vbCritical, "File Access");
+            told = true;
+            return failure;
+        }
+    });
 }
 
 // The duplicate-component question is one dialog for the whole add-in, shown again for each duplicate.
@@ -177,7 +193,7 @@ int16_t qelConstructor::SetVBComponent(const std::string& projectName, const std
     mCurProject = std::move(project);
     mEditPointsSaved = false;
 
-    return ResultOf(typelib::Component_Not_Created, [&]() -> int16_t {
+    return ResultOf(typelib::Component_Not_Created, mFailureTold, [&]() -> int16_t {
         // What would make the creation fail is checked while the old component is still there.
         if (IdeKindOf(componentType) == 0)
             return typelib::Component_Not_Created;

@@ -113,7 +113,6 @@ int RunGenerateCommand(const GenerateCommand& command, std::ostream& out, std::o
         // The build has checked the application's name: only now does it name a file.
         const std::filesystem::path groupFile =
             existing ? *existing : vbide::PathInside(command.out, command.request.application + ".vbg");
-        std::filesystem::create_directories(command.out);
         PrintWarnings(vbide::SaveProjectGroup(*vbe, groupFile), err);
         PrintWarnings(result.warnings, err);
         PrintTable(result, out);

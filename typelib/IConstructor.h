@@ -50,7 +50,8 @@ class IConstructor : public vb::Object {
     virtual int16_t SetVBComponent(const std::string& projectName, const std::string& componentName,
                                    int32_t componentType, const std::string& formTemplateFile) = 0;
     // Whether the engine has itself told the developer why the last SetVBComponent failed (a broken
-    // edit-point marker, an unusable temporary folder), so that the pattern's report guesses no cause.
+    // edit-point marker, an unusable temporary folder, a file the system refused), so that the pattern's
+    // report guesses no cause.
     virtual bool FailureTold() const { return false; }
     virtual int16_t SetVBComponentProperty(const std::string& propertyName,
                                            const vb::Variant& propertyValue) = 0;

@@ -5,13 +5,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <set>
 #include <string>
 #include <system_error>
 
+#include "platform/ide/FileSystemError.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/FileStamp.h"
+#include "platform/vb/Text.h"
 
 namespace vbide {
 namespace {
@@ -26,6 +29,8 @@ constexpr std::string_view kSaveListHeader = "ostrel save list ";
 constexpr int kSaveListVersion = 4;
 constexpr std::string_view kUnsavedEnding = ".unsaved";
 constexpr std::string_view kAbsent = "-";
+// What a list line records in the place of a stamp when it names where a file's text was kept beside.
+constexpr std::string_view kKeptRecord = "kept";
 
 SaveSteps*& CurrentSteps() {
     static SaveSteps none;
@@ -33,9 +38,9 @@ SaveSteps*& CurrentSteps() {
     return current;
 }
 
+// 75 naming `path` and why the system refused the call just made on it.
 [[noreturn]] void Fail(const fs::path& path) {
-    throw vb::Error(vb::kPathFileAccess, vb::StandardDescription(vb::kPathFileAccess) + ": " + path.string(),
-                    "vbide");
+    throw FileSystemError(vb::kPathFileAccess, path, errno);
 }
 
 void Rename(const fs::path& from, const fs::path& to) {
@@ -169,13 +174,42 @@ bool SplitListLine(std::string_view line, int version, std::optional<std::string
     return true;
 }
 
-// Leaves `file` as the developer made it and puts its temporary file beside it, never over an earlier one;
-// `changed` tells when it changed.
-KeptFile KeepBeside(const fs::path& file, std::string_view changed, std::string_view save) {
-    const fs::path unsaved = UnsavedPlaceOf(file);
-    Rename(TemporaryOf(file), unsaved);
+// What is told of `file`, which changed `changed` and is left as it is, its save's text kept in `unsaved`.
+KeptFile KeptFileOf(const fs::path& file, std::string_view changed, std::string_view save,
+                    const fs::path& unsaved) {
     return {file, file.string() + " changed " + std::string(changed) + ", so it is left as it is; what " +
                       std::string(save) + " would have written is kept in " + unsaved.string() + "."};
+}
+
+constexpr std::string_view kChangedAfterStop = "after a save that was stopped had begun";
+
+// Adds to the save list of `folder` that `unsaved` is where a file's text is kept, on disk before the
+// temporary file goes there.
+void NoteKept(const fs::path& folder, const fs::path& unsaved) {
+    const fs::path list = folder / kSaveList;
+    const std::string line =
+        std::string(kKeptRecord) + "\t" + unsaved.lexically_relative(folder).generic_string() + "\r\n";
+    const std::string encoded = vb::IsAscii(line) ? line : vb::Utf8ToWindows1252(line);
+    const int descriptor = ::open(list.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    const bool noted =
+        descriptor >= 0 &&
+        ::write(descriptor, encoded.data(), encoded.size()) == static_cast<ssize_t>(encoded.size()) &&
+        ::fsync(descriptor) == 0;
+    const int error = errno;
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (!noted)
+        throw FileSystemError(vb::kPathFileAccess, list, error);
+}
+
+// Leaves `file` as the developer made it and puts its temporary file beside it, never over an earlier one,
+// noted in the save list of `folder` first; `changed` tells when it changed.
+KeptFile KeepBeside(const fs::path& folder, const fs::path& file, std::string_view changed,
+                    std::string_view save) {
+    const fs::path unsaved = UnsavedPlaceOf(file);
+    NoteKept(folder, unsaved);
+    Rename(TemporaryOf(file), unsaved);
+    return KeptFileOf(file, changed, save, unsaved);
 }
 
 // What a recovery did.
@@ -188,8 +222,8 @@ struct Recovered {
 // Puts a listed file's temporary file in its place while the file is as the save found it (an older
 // build's list, which does not tell, is followed as that build followed it); otherwise the file is the
 // developer's now, and the temporary file goes beside it.
-void FinishListedFile(const fs::path& file, std::optional<std::string_view> stamp, int version,
-                      Recovered& recovered) {
+void FinishListedFile(const fs::path& folder, const fs::path& file, std::optional<std::string_view> stamp,
+                      int version, Recovered& recovered) {
     std::error_code error;
     if (!fs::is_regular_file(fs::symlink_status(TemporaryOf(file), error)))
         return;
@@ -198,7 +232,20 @@ void FinishListedFile(const fs::path& file, std::optional<std::string_view> stam
         recovered.finished.push_back(file);
         return;
     }
-    recovered.kept.push_back(KeepBeside(file, "after a save that was stopped had begun", "that save"));
+    recovered.kept.push_back(KeepBeside(folder, file, kChangedAfterStop, "that save"));
+}
+
+// Tells of `unsaved`, which the list notes as kept beside by the stopped save or an earlier recovery of it:
+// nothing else tells of it now. Not twice for a file that this recovery kept.
+void TellKeptBefore(const fs::path& unsaved, Recovered& recovered) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(unsaved, error)))
+        return;
+    const fs::path file = unsaved.native().substr(0, unsaved.native().rfind(kUnsavedEnding));
+    if (std::any_of(recovered.kept.begin(), recovered.kept.end(),
+                    [&](const KeptFile& kept) { return kept.file == file; }))
+        return;
+    recovered.kept.push_back(KeptFileOf(file, kChangedAfterStop, "that save", unsaved));
 }
 
 // Renames what the list names and is still waiting, then removes the list.
@@ -219,7 +266,11 @@ void FinishListedSave(const fs::path& folder, Recovered& recovered) {
         if (!IsInside(relative))
             continue;
         const fs::path file = folder / relative;
-        FinishListedFile(file, stamp, version, recovered);
+        if (stamp == kKeptRecord) {
+            TellKeptBefore(file, recovered);
+            continue;
+        }
+        FinishListedFile(folder, file, stamp, version, recovered);
         folders.insert(file.parent_path());
     }
     SyncFolders(folders);
@@ -249,7 +300,16 @@ void RemoveTemporaryFiles(const fs::path& folder, int depth, std::vector<fs::pat
 
 Recovered RecoverLocked(const fs::path& folder) {
     Recovered recovered;
-    FinishListedSave(folder, recovered);
+    try {
+        FinishListedSave(folder, recovered);
+    } catch (vb::Error& error) {
+        // What was kept before the failure is told with it.
+        std::vector<std::string> messages;
+        for (const KeptFile& kept : recovered.kept)
+            messages.push_back(kept.message);
+        TellKept(error, messages);
+        throw;
+    }
     // A group keeps its projects one folder down.
     RemoveTemporaryFiles(folder, 1, recovered.inTheWay);
     return recovered;
@@ -281,9 +341,10 @@ class FolderLock {
     explicit FolderLock(const fs::path& folder)
         : mDescriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         if (mDescriptor < 0 || ::flock(mDescriptor, LOCK_EX) != 0) {
+            const int error = errno;
             if (mDescriptor >= 0)
                 ::close(mDescriptor);
-            Fail(folder);
+            throw FileSystemError(vb::kPathFileAccess, folder, error);
         }
     }
     ~FolderLock() { ::close(mDescriptor); }
@@ -370,7 +431,7 @@ void FileBatch::RenameIntoPlace(size_t index, SaveSteps& steps) {
     if (IsAsRecorded(file, mRecords[index], kSaveListVersion))
         Rename(TemporaryOf(file), file);
     else
-        mKept.push_back(KeepBeside(file, "after it was read", "this save").message);
+        mKept.push_back(KeepBeside(mFolder, file, "after it was read", "this save").message);
     steps.Renamed(file);
 }
 
@@ -383,6 +444,13 @@ std::vector<std::string> RecoverInterruptedSave(const std::filesystem::path& fol
     for (KeptFile& kept : RecoverLocked(folder).kept)
         messages.push_back(std::move(kept.message));
     return messages;
+}
+
+void TellKept(vb::Error& error, const std::vector<std::string>& kept) {
+    std::string description = error.Description();
+    for (const std::string& message : kept)
+        description += "\n" + message;
+    error.SetDescription(std::move(description));
 }
 
 ScopedSaveSteps::ScopedSaveSteps(SaveSteps& steps) : mPrevious(CurrentSteps()) {

@@ -7,6 +7,9 @@
 // finds the temporary files the list names where the save left them. Saves and recoveries of one folder
 // wait for each other.
 //
+// A file kept beside is noted in the list before its temporary file goes there, so that a save stopped
+// after it still has the next recovery tell where the file's text is kept.
+//
 // The list also records what each file was when the caller read it (absent, or its size, modification
 // time, inode, change time, which a chmod moves too, and permission bits, with a hash of its content). The
 // commit and the recovery rename a temporary file over its file only while the file is still that: a file
@@ -100,6 +103,9 @@ class FileBatch {
 // where its temporary file was kept.
 std::vector<std::string> RecoverInterruptedSave(const std::filesystem::path& folder);
 
+// `kept` (messages of files kept beside) after the error's description, one line each.
+void TellKept(vb::Error& error, const std::vector<std::string>& kept);
+
 // Runs `body`; an error escaping it goes on with `kept` (a recovery's messages) after its description, one
 // line each: work that fails after a recovery still tells which files the recovery kept.
 template <typename Body>
@@ -107,10 +113,7 @@ decltype(auto) WithKeptMessages(const std::vector<std::string>& kept, Body&& bod
     try {
         return body();
     } catch (vb::Error& error) {
-        std::string description = error.Description();
-        for (const std::string& message : kept)
-            description += "\n" + message;
-        error.SetDescription(std::move(description));
+        TellKept(error, kept);
         throw;
     }
 }

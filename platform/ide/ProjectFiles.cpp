@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <system_error>
 #include <unordered_set>
@@ -11,6 +12,7 @@
 
 #include "platform/ide/ComponentFiles.h"
 #include "platform/ide/FileBatch.h"
+#include "platform/ide/FileSystemError.h"
 #include "platform/ide/IdeErrors.h"
 #include "platform/ide/TextFile.h"
 #include "platform/vb/Error.h"
@@ -86,7 +88,7 @@ void CreateFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
-        throw vb::Error(vb::kPathFileAccess, "Path/File access error: " + folder.string(), "vbide");
+        throw FileSystemError(vb::kPathFileAccess, folder, error.value());
 }
 
 // Where a group's files go: the group file, then per project its folder, its project file and one file
@@ -139,8 +141,12 @@ void RequireSavable(const VBE& vbe, FileKeys& keys, const std::filesystem::path&
                 "itself there, or move the link away.",
             "vbide");
     }
-    // Root may write any file: the file's own write bits tell what its owner meant.
-    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(file.c_str(), W_OK) != 0) {
+    // Root may write any file: the file's own write bits tell what its owner meant. A file system mounted
+    // read-only is no file's doing.
+    const bool writable = ::access(file.c_str(), W_OK) == 0;
+    if (!writable && errno == EROFS)
+        throw FileSystemError(vb::kPermissionDenied, file, EROFS);
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || !writable) {
         throw vb::Error(vb::kPermissionDenied,
                         file.string() +
                             " is read-only, and saving would write over it. Nothing has been saved; make the "

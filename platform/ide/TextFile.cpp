@@ -11,6 +11,7 @@
 #include <set>
 #include <system_error>
 
+#include "platform/ide/FileSystemError.h"
 #include "platform/ide/IdeErrors.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Text.h"
@@ -91,7 +92,10 @@ TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
     std::ifstream in(mFile, std::ios::binary);
     std::string bytes(error ? 0 : size, '\0');
     if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-        RaiseFileError(vb::kPathFileAccess, mFile);
+        // A file cut short while it was read leaves the system nothing to say.
+        if (in.eof())
+            RaiseFileError(vb::kPathFileAccess, mFile);
+        throw FileSystemError(vb::kPathFileAccess, mFile, errno);
     }
     const std::string text = vb::IsAscii(bytes) ? std::move(bytes) : vb::Windows1252ToUtf8(bytes);
     const char* const begin = text.data();
@@ -147,7 +151,7 @@ TextWriter::TextWriter(std::filesystem::path file) : mFile(std::move(file)) {
         mDescriptor = CreateTemporary(mTemporary);
     }
     if (mDescriptor < 0)
-        RaiseFileError(vb::kPathFileAccess, mFile);
+        throw FileSystemError(vb::kPathFileAccess, mFile, errno);
 }
 
 TextWriter::~TextWriter() {
@@ -179,7 +183,7 @@ void TextWriter::Flush() {
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            RaiseFileError(vb::kPathFileAccess, mFile);
+            throw FileSystemError(vb::kPathFileAccess, mFile, errno);
         rest.remove_prefix(static_cast<size_t>(written));
     }
     mBuffer.clear();
@@ -200,16 +204,17 @@ void TextWriter::Complete(bool durable) {
     // A batch keeps its writers until it commits: their buffers go now.
     std::string().swap(mBuffer);
     const bool synced = !durable || ::fsync(mDescriptor) == 0;
+    const int syncError = errno;
     const bool closed = ::close(mDescriptor) == 0;
     mDescriptor = -1;
     if (!synced || !closed)
-        RaiseFileError(vb::kPathFileAccess, mFile);
+        throw FileSystemError(vb::kPathFileAccess, mFile, synced ? errno : syncError);
 }
 
 void TextWriter::Save() {
     Finish();
     if (::rename(mTemporary.c_str(), mFile.c_str()) != 0)
-        RaiseFileError(vb::kPathFileAccess, mFile);
+        throw FileSystemError(vb::kPathFileAccess, mFile, errno);
     mSaved = true;
     SyncFolder(mFile.parent_path());
 }
@@ -223,10 +228,11 @@ void SyncFileSystems(const std::vector<std::filesystem::path>& folders) {
         bool done = descriptor >= 0 && ::fstat(descriptor, &status) == 0;
         if (done && synced.insert(status.st_dev).second)
             done = ::syncfs(descriptor) == 0;
+        const int error = errno;
         if (descriptor >= 0)
             ::close(descriptor);
         if (!done)
-            RaiseFileError(vb::kPathFileAccess, path);
+            throw FileSystemError(vb::kPathFileAccess, path, error);
     }
 }
 
@@ -234,10 +240,11 @@ void SyncFolder(const std::filesystem::path& folder) {
     const std::filesystem::path path = folder.empty() ? std::filesystem::path(".") : folder;
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool synced = descriptor >= 0 && ::fsync(descriptor) == 0;
+    const int error = errno;
     if (descriptor >= 0)
         ::close(descriptor);
     if (!synced)
-        RaiseFileError(vb::kPathFileAccess, path);
+        throw FileSystemError(vb::kPathFileAccess, path, error);
 }
 
 }  // namespace vbide

@@ -118,6 +118,14 @@ class AfterRead {
     std::thread mThread;
 };
 
+// What a run that a failing call on `place` stops prints: the system's reason `says`, then `after`.
+std::string Refused(const fs::path& place, const std::string& says,
+                    const std::string& after = " (error 75, vbide)\n") {
+    return "ostrel generate: Path/File access error: " + place.string() + ": " + says + after;
+}
+const std::string kFailingDisk =
+    "the device reported an input/output error. The disk may be failing: check it before going on.";
+
 // Runs SQL on a repository file.
 void Change(const fs::path& repository, const std::string& sql) {
     dao::SqliteDatabase::Open(repository, dao::OpenMode::ReadWrite)->Execute(sql);
@@ -166,8 +174,8 @@ class GenerateSafety : public ::testing::Test {
     }
 
     // One run of the program; its process id. The sanitizers keep no freed memory and no allocation
-    // stacks in it, so that twenty runs stay quick. Its errors go to `errors` when given.
-    static pid_t Start(const fs::path& out, const fs::path& errors = {}) {
+    // stacks in it, so that twenty runs stay quick. Its errors go to `errors`, FileSystemFaults' `fault` in.
+    static pid_t Start(const fs::path& out, const fs::path& errors = {}, const std::string& fault = {}) {
         Lines arguments = Arguments(out);
         arguments.insert(arguments.begin(), {OSTREL_PROGRAM, "generate"});
         std::vector<char*> argv;
@@ -175,6 +183,9 @@ class GenerateSafety : public ::testing::Test {
             argv.push_back(argument.data());
         argv.push_back(nullptr);
         Lines environment = {"ASAN_OPTIONS=quarantine_size_mb=1:malloc_context_size=0:detect_leaks=0"};
+        if (!fault.empty())
+            environment = {environment[0] + ":verify_asan_link_order=0", "LD_PRELOAD=" FILE_SYSTEM_FAULTS,
+                           "OSTREL_FAULT=" + fault};
         for (char** variable = environ; *variable != nullptr; ++variable) {
             if (!std::string_view(*variable).starts_with("ASAN_OPTIONS="))
                 environment.emplace_back(*variable);
@@ -201,10 +212,10 @@ class GenerateSafety : public ::testing::Test {
     }
     // One run of the program, killed when it takes longer than a run can (a run that waits for ever
     // fails the test at once); its exit code (-1 when killed), its errors in mErr.
-    int RunWithinSeconds(const fs::path& out) {
+    int RunWithinSeconds(const fs::path& out, const std::string& fault = {}) {
         const fs::path errors = mFolder / "errors.txt";
         fs::remove(errors);
-        const pid_t child = Start(out, errors);
+        const pid_t child = Start(out, errors, fault);
         EXPECT_GT(child, 0);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         int status = 0;
@@ -416,6 +427,7 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
                "folder, then generate again.\n" +
                notCreated("Product");
     };
+    const fs::path formTemplate = fs::path(OSTREL_PROGRAM).parent_path() / "frmStd_List.frm";
     const auto unloadable = [](const std::string& row, const std::string& says, int number) {
         return "ostrel generate: The repository row " + row + " cannot be loaded: " + says + " (error " +
                std::to_string(number) + ", LoadApplication)\n";
@@ -424,6 +436,7 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
         const char* name;
         std::function<void()> damage;
         std::function<std::string()> message;  // the whole of what the run prints
+        std::string fault = {};                // what FileSystemFaults makes fail in the run
     } cases[] = {
         {"a class's end marker deleted",
          [&] { RemoveLinesHolding(product, "'>>>End Edit Point: Error Constants"); },
@@ -475,6 +488,28 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
          [&] { return unusableTemp(temp, "others may use it (its mode is 0755, not 0700)"); }},
         {"no temporary folder", [&] { ::setenv("TMPDIR", (mFolder / "gone").c_str(), 1); },
          [&] { return unusableTemp(mFolder / "gone", "No such file or directory"); }},
+        {"no space in the output folder", [] {},
+         [&] {
+             return Refused(out / "OrderEntryBusiness" / "CommonLogical.bas",
+                            "no space is left on the device. Free some space on it, then save again.");
+         },
+         "write 28 " + out.string() + "/"},
+        {"no space in the temporary folder", [] {},
+         [&] { return unusableTemp(temp, "no space is left on the device"); },
+         "write 28 " + temp.string() + "/"},
+        {"an I/O error reading a form template", [] {},
+         [&] { return Refused(formTemplate, kFailingDisk, "\n" + notCreated("frmProductList")); },
+         "read 5 " + formTemplate.string()},
+        {"an I/O error on a sync", [] {}, [&] { return Refused(out, kFailingDisk); },
+         "syncfs 5 " + out.string()},
+        {"a read-only file system", [] {},
+         [&] {
+             return "ostrel generate: Permission denied: " + (out / "OrderEntry.vbg").string() +
+                    ": the file system is read-only. Mount it writable, or save into another folder. (error "
+                    "70, "
+                    "vbide)\n";
+         },
+         "access 30 " + out.string() + "/"},
         {"a repository that is no SQLite file", [&] { std::ofstream(repository) << "not a database"; },
          [&] {
              return "ostrel generate: The file " + repository.string() +
@@ -539,7 +574,7 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
         c.damage();
         const Tree before = TreeOf(out);
         const std::string repositoryBefore = Contents(repository);
-        EXPECT_EQ(Generate(out, false, repository), 1);
+        EXPECT_EQ(c.fault.empty() ? Generate(out, false, repository) : RunWithinSeconds(out, c.fault), 1);
         EXPECT_EQ(mErr.str(), c.message());
         EXPECT_TRUE(TreeOf(out) == before);
         EXPECT_EQ(Contents(repository), repositoryBefore);
@@ -779,6 +814,23 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
         EXPECT_EQ(Undated(TreeOf(out)), expected);
         ExpectEachOnce(out, mine);
     }
+}
+
+// A save stopped after its list, a class changed since, and a run whose rename then fails: that run tells
+// where the class's text was kept, and so does the next, which finds it noted in the list.
+TEST_F(GenerateSafety, AFileKeptAsideIsToldWhateverFailsAfter) {
+    const fs::path out = mFolder / "out", product = out / "OrderEntryBusiness" / "Product.cls";
+    Lines mine = Regenerated(out);
+    testing_support::StopSave([&] { Generate(out); });
+    mine.push_back("    ' mine, after the stop");
+    SaveWithLineInEditPoint(product, mine.back());
+    const std::string warning = KeptWarning(product, true, product.string() + ".unsaved");
+    EXPECT_EQ(RunWithinSeconds(out, "rename 5 " + (out / "OrderEntry.vbg").string()), 1);
+    EXPECT_EQ(mErr.str(), Refused(out / "OrderEntry.vbg", kFailingDisk,
+                                  "\n" + warning.substr(9, warning.size() - 10) + " (error 75, vbide)\n"));
+    EXPECT_EQ(RunWithinSeconds(out), 0);
+    EXPECT_EQ(mErr.str(), warning);
+    ExpectEachOnce(out, mine);
 }
 
 }  // namespace
