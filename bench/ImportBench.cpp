@@ -106,9 +106,12 @@ Seconds MeasureSeconds(const std::string& dsn, int tables) {
     elapsed = std::chrono::steady_clock::now() - start;
     seconds.synchronize = elapsed.count();
     CheckModel(dsn, tables, "synchronised", *application);
-    if (!script.Prompts().empty() || script.DialogsShown().size() != 1) {
+    // Nothing asked: its one message is the closing word.
+    const auto& prompts = script.Prompts();
+    if (prompts.size() != 1 || prompts.front().buttons != ui::vbInformation ||
+        script.DialogsShown().size() != 1) {
         std::fprintf(stderr, "%s: the synchronisation asked \"%s\"\n", dsn.c_str(),
-                     script.Prompts().empty() ? "" : script.Prompts().front().prompt.c_str());
+                     prompts.empty() ? "" : prompts.front().prompt.c_str());
         std::exit(1);
     }
     return seconds;
