@@ -9,7 +9,6 @@
 #include <cstring>
 #include <fstream>
 #include <set>
-#include <system_error>
 
 #include "platform/ide/FileSystemError.h"
 #include "platform/ide/IdeErrors.h"
@@ -85,13 +84,13 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 TextReader::TextReader(std::filesystem::path file) : mFile(std::move(file)) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(mFile, error))
+    // One look tells both the kind and the size.
+    struct stat status {};
+    if (::stat(mFile.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
         RaiseFileError(vb::kFileNotFound, mFile);
-    const auto size = std::filesystem::file_size(mFile, error);
     std::ifstream in(mFile, std::ios::binary);
-    std::string bytes(error ? 0 : size, '\0');
-    if (error || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    std::string bytes(static_cast<size_t>(status.st_size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
         // A file cut short while it was read leaves the system nothing to say.
         if (in.eof())
             RaiseFileError(vb::kPathFileAccess, mFile);
