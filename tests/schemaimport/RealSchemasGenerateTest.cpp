@@ -235,8 +235,8 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
             sink.SetApplication(application);
             SynchronizeApplication(sink);
             EXPECT_TRUE(script.DialogsShown().empty());
-            ASSERT_EQ(script.Prompts().size(), 1u);  // only the closing word
-            EXPECT_EQ(script.Prompts()[0].title, "Database Synchornization");
+            EXPECT_EQ(import_test::PromptTexts(script),
+                      Names{import_test::Synchronized(9) + " | 64 | Database Synchornization"});
             EXPECT_EQ(PropertyLines(*application, properties), properties);
         }
 
