@@ -87,6 +87,8 @@ TEST(frmPropertyBuilder, ANewPropertyIsFiledWithAFieldOfItsNameInTheTable) {
 TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
     const std::string duplicate =
         "A business object property with the same name already \rexists for the Order business object.";
+    const std::string memo =
+        R"(Property "Order.Note": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)";
     const struct {
         const char* what;
         const char* editing;  // "" for a new property
@@ -158,18 +160,7 @@ TEST(frmPropertyBuilder, RefusalsKeepTheDialogOpenAndTheModelAsItWas) {
          "txtLength",
          0,
          "String"},
-        {"a Memo key",
-         "",
-         "Remarks",
-         "0",
-         nullptr,
-         nullptr,
-         {R"(Property "Order.Remarks": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
-          10, "Error"},
-         "cmbDataType",
-         0,
-         "Memo",
-         "Yes"},
+        {"Memo key", "", "Note", "0", nullptr, nullptr, {memo, 10, "Error"}, "cmbDataType", 0, "Memo", "Yes"},
         {"no lower bound",
          "OrderID",
          "Number",

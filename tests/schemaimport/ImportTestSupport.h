@@ -49,6 +49,12 @@ inline std::vector<std::string> PromptTexts(const ui::ScriptedInteraction& scrip
     return texts;
 }
 
+// The closing word of a synchronisation that ran to its end.
+inline std::string Synchronized(int32_t relationships) {
+    return "The application is synchronized with its database and has " + std::to_string(relationships) +
+           (relationships == 1 ? " relationship" : " relationships") + ". Save it to keep the changes.";
+}
+
 // An application of the database: `dsn` with DSNDBName `database`, or the local file when `dsn` is empty.
 inline std::shared_ptr<core::qelApplication> NewApplication(const std::string& dbType, const std::string& dsn,
                                                             const std::string& localFile = "") {

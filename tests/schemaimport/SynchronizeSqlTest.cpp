@@ -104,9 +104,7 @@ std::string Question(const std::string& name, const char* kind) {
 }
 
 std::string Done(int32_t relationships) {
-    return "The application is synchronized with its database and has " + std::to_string(relationships) +
-           (relationships == 1 ? " relationship" : " relationships") +
-           ". Save it to keep the changes. | 64 | Database Synchornization";
+    return import_test::Synchronized(relationships) + " | 64 | Database Synchornization";
 }
 
 // Business objects with their tables and properties (with the field when it has another name), and the
