@@ -769,9 +769,9 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
     const std::string added = "    ' mine, after the copy";
     const struct {
         const char* name;
-        bool edited;     // the developer adds a line to Product.cls in the copy
-        bool olderList;  // the list as the build before hashes wrote it
-        bool sameSize = false;  // the developer changes a letter of Product.cls and puts its time back
+        bool edited;             // the developer adds a line to Product.cls in the copy
+        bool olderList;          // the list as the build before hashes wrote it
+        bool sameSize = false;   // the developer changes a letter of Product.cls and puts its time back
         std::string fault = {};  // what FileSystemFaults makes fail in a run before the one that finishes
     } cases[] = {{"copied", false, false},
                  {"copied, then a class edited", true, false},

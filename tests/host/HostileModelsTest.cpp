@@ -105,300 +105,331 @@ struct HostileCase {
 
 TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
     const std::string nl = "' || char(10) || '";
-    const HostileCase cases[] =
-        {
-            {"the sample itself", "", ""},
-            {"a quote in a business object's name",
-             R"(UPDATE BusinessObject SET Name = 'Cust"omer' WHERE ID = 1)",
-             Refusal({R"(Business object "Cust"omer": There can be no puctuation in a name!)"})},
-            {"a blank in a business object's name",
-             "UPDATE BusinessObject SET Name = 'Cust omer' WHERE ID = 1",
-             Refusal({R"(Business object "Cust omer": A name can hold only letters, digits and "_"!)"})},
-            {"an ampersand in a method's name", "UPDATE Method SET Name = 'Sh&ip' WHERE ID = 13",
-             Refusal({R"(Method "Order.Sh&ip": There can be no puctuation in a name!)"})},
-            {"a Latin-1 letter in a name", "UPDATE Property SET Name = 'Téléphone' WHERE ID = 10", ""},
-            {"Latin-1 letters in a business object's name whose class names hold more bytes than VB's "
-             "characters",
-             "UPDATE BusinessObject SET Name = 'KundenGrößenÜbersichtÄnderung' WHERE ID = 1", ""},
-            {"letters outside Latin-1", "UPDATE BusinessObject SET Name = 'Клиент' WHERE ID = 1",
-             Refusal({R"(Business object "Клиент": Name must begin with a letter!)"})},
-            {"reserved words",
-             "UPDATE BusinessObject SET Name = 'Select' WHERE ID = 2;"
-             "UPDATE Property SET Name = 'Next' WHERE ID = 10; UPDATE Method SET Name = 'Sub' WHERE ID = 13",
-             Refusal({R"(Business object "Select": "Select" is a word VB reserves!)",
-                      R"(Property "Customer.Next": "Next" is a word VB reserves!)",
-                      R"(Method "Order.Sub": "Sub" is a word VB reserves!)"})},
-            {"a name of 255 characters",
-             "UPDATE Property SET Name = '" + std::string(255, 'P') + "' WHERE ID = 10",
-             Refusal({R"(Property "Customer.)" + std::string(255, 'P') + R"(": Name too long!)"})},
-            {"names that differ only in letter case", "UPDATE Property SET Name = 'SHIP' WHERE ID = 20",
-             Refusal(
-                 {R"(Method "Order.Ship": the name "Ship" is also the name of property "Order.SHIP", letter case aside)"})},
-            {"a property named as a member every class has",
-             "UPDATE Property SET Name = 'IsNew' WHERE ID = 10; UPDATE Method SET Name = 'Reset' WHERE ID = "
-             "13",
-             Refusal(
-                 {R"(Property "Customer.IsNew": the name "IsNew" is also the name of a member of every generated class, letter case aside)",
-                  R"(Method "Order.Reset": the name "Reset" is also the name of a member of every generated class, letter case aside)"})},
-            {"a property named as the validation function of another",
-             "UPDATE Property SET Name = 'NotesIsValid' WHERE ID = 10",
-             Refusal(
-                 {R"(Property "Customer.NotesIsValid": the name "NotesIsValid" is also the name of the validation function of property "Customer.Notes", letter case aside)"})},
-            {"a property named as a child business object",
-             "UPDATE Property SET Name = 'OrderLine' WHERE ID = 21",
-             Refusal(
-                 {R"(Business object "Order": its member for the child "OrderLine" is also the name of property "Order.OrderLine", letter case aside)"})},
-            {"a business object named as a generated module",
-             "UPDATE BusinessObject SET Name = 'Common' WHERE ID = 2",
-             Refusal(
-                 {R"(Business object "Common": its class "Common" is also the name of the module "Common", letter case aside)",
-                  R"(Business object "Common": its persistence class "CommonPersist" is also the name of the module "CommonPersist", letter case aside)"})},
-            {"an application name that makes a form name too long",
-             "UPDATE Application SET Name = 'OrderEntryForTheWholesalerHere'",
-             Refusal(
-                 {R"(Application "OrderEntryForTheWholesalerHere": its startup form "frmOrderEntryForTheWholesalerHere_Startup" is longer than the 40 characters of a VB class or module name)"}),
-             "OrderEntryForTheWholesalerHere"},
-            {"a project name with a slash", "UPDATE Application SET L3ProjectName = 'Order/Data'",
-             Refusal({R"(Project "Order/Data": A name can hold only letters, digits and "_"!)"})},
-            {"no properties", "DELETE FROM Field WHERE TableID = 2; DELETE FROM Property WHERE BusObjID = 2",
-             Refusal({R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
-            // The continue question is answered No at once: its text once, nothing written.
-            {"a text box named as one of the context frame's",
-             "UPDATE Property SET Name = 'Order_OrderID' WHERE ID = 26",
-             "ostrel generate: The control: txtOrder_OrderID could not be created. A control with the same "
-             "name "
-             "already exists, the name is not a valid Visual Basic name, or the ProgID is invalid. Do you "
-             "want "
-             "to "
-             "continue. (error 5, BuildDriver.Generate)\n"},
-            {"a business object that refers to itself",
-             "INSERT INTO Relationship VALUES (5, 1, 'Reference');"
-             "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 1, 'refers to'), (10, 5, 1, 1, 'Many', 1, "
-             "'is "
-             "referred by')",
-             ""},
-            {"a business object that is a part of itself",
-             "INSERT INTO Relationship VALUES (5, 1, 'Identifying');"
-             "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 0, 'is part of'), (10, 5, 1, 1, 'Many', 1, "
-             "'contains')",
-             Refusal(
-                 {R"(Business object "Customer": an identifying relationship makes it a part of itself)"})},
-            {"a permitted value with a quote and a line break in a combo box",
-             "UPDATE Property SET ControlType = 'ComboBox' WHERE ID = 7;"
-             "UPDATE PermittedValues SET PermittedValue = 'Net \"30\"" +
-                 nl +
-                 "days' WHERE PermittedValue = 'Net 30';"
-                 "INSERT INTO PermittedValues VALUES (7, 'R&PropName')",
-             "",
-             "OrderEntry",
-             {R"(    rsPermittedValues.Fields("DisplayedValue") = "Net ""30""" & vbCrLf & "days")",
-              R"(    rsPermittedValues.Fields("StoredValue") = "R&" & "PropName")"}},
-            {"a line break in an option button's caption",
-             "UPDATE PermittedValues SET PermittedValue = 'Net" + nl + "30' WHERE PermittedValue = 'Net 30'",
-             Refusal(
-                 {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Net<10>30" holds a control character, and it stands on one line)"})},
-            {"option buttons whose values are alike as names, or too long for one",
-             "INSERT INTO PermittedValues VALUES (7, 'Net-30'), (7, 'Payment on delivery within 30 days')",
-             "",
-             "OrderEntry",
-             {"                optPaymentTerms_Net_30_2.Value = True",
-              "                optPaymentTerms_Payment_on_delivery_with.Value = True"}},
-            {"a record larger than VB lets a procedure hold",
-             "UPDATE Field SET Length = 8000 WHERE BusObjPropID IN (2, 10)",
-             Refusal({R"(Business object "Customer": its record takes 32272 bytes, more than the 32000 that VB lets a record hold here: make long String properties Memo, or shorten them)"})},
-            {"range bounds that are no values of their type",
-             "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
-             "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = 6;"
-             "UPDATE Property SET IsPVRange = 1, LowerBound = '0', UpperBound = '1' WHERE ID = 5",
-             Refusal(
-                 {R"(Property "Customer.IsActive": a Boolean property has no range)",
-                  R"(Property "Customer.FirstOrderDate": the lower bound "soon" is no value of the type Date)",
-                  R"(Property "Customer.DiscountPercent": the lower bound "a"b" is no value of the type Integer)",
-                  R"(Property "Customer.DiscountPercent": the upper bound "0x10" is not written as VB writes a number: 16)"})},
-            {"a text range with a quote and a line break",
-             "UPDATE Property SET IsPVRange = 1, LowerBound = 'A\"', UpperBound = 'Z" + nl +
-                 "' WHERE ID = 10",
-             "",
-             "OrderEntry",
-             {R"(    If strValue >= "A"""  And _)", R"(            strValue <= "Z" & vbCrLf & "" Then)"}},
-            {"a table and a field with quotes, a data source with a quote and a line break",
-             "UPDATE \"Table\" SET Name = 'Order \"Header''s' WHERE ID = 3;"
-             "UPDATE Field SET Name = 'Bill \"To\"' WHERE ID = 19;"
-             "UPDATE Application SET DSN = 'Order\"Entry" +
-                 nl +
-                 "';"
-                 "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'sp\"Add' WHERE ID = 9",
-             "",
-             "OrderEntry",
-             {R"(   strSQL = "DELETE FROM [Order ""Header's] " & strSQL)",
-              R"(        If Not IsNull(.Fields("Bill ""To""")) Then)",
-              R"(    strDSN = "Order""Entry" & vbCrLf & "")",
-              R"(    cmdStoredProc.CommandText = "sp""Add")"}},
-            {"line breaks in a table, a field, a label and a stored procedure",
-             "UPDATE \"Table\" SET Name = 'Order" + nl +
-                 "Header' WHERE ID = 3;"
-                 "UPDATE Field SET Name = 'Bill" +
-                 nl +
-                 "To' WHERE ID = 19;"
-                 "UPDATE Property SET Label = 'Order" +
-                 nl +
-                 "Date' WHERE ID = 20;"
-                 "UPDATE Method SET StoredProcedureName = 'sp" +
-                 nl + "Ship' WHERE ID = 13",
-             Refusal(
-                 {R"(Business object "Order": the name of its table "Order<10>Header" holds a control character, and it stands on one line)",
-                  R"(Property "Order.BillToCustomerID": the name of its field "Bill<10>To" holds a control character, and it stands on one line)",
-                  R"(Property "Order.OrderDate": its label "Order<10>Date" holds a control character, and it stands on one line)",
-                  R"(Method "Order.Ship": its stored procedure "sp<10>Ship" holds a control character, and it stands on one line)"})},
-            {"model texts whose literals are too long for a line",
-             "UPDATE PermittedValues SET PermittedValue = replace(hex(zeroblob(400)), '00', 'a\"') "
-             "WHERE PermittedValue = 'Net 30';"
-             "UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = replace(hex(zeroblob(1000)), "
-             "'00', "
-             "'z') WHERE ID = 10;"
-             "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = replace(hex(zeroblob(1000)), "
-             "'00', "
-             "'s') WHERE ID = 13",
-             Refusal(
-                 {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "a"a"a"a"a"a"a"a"a"a"..." has 800 characters, more than the 100 that a form's layout takes)",
-                  R"(Property "Customer.Phone": the upper bound "zzzzzzzzzzzzzzzzzzzz..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)",
-                  R"(Method "Order.Ship": its stored procedure "ssssssssssssssssssss..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)"})},
-            {"String lengths no fixed-length string has",
-             "UPDATE Field SET Length = 0 WHERE ID = 10; UPDATE Field SET Length = 65527 WHERE ID = 11;"
-             "UPDATE Field SET Length = -1 WHERE ID = 15",
-             Refusal(
-                 {R"(Property "Customer.Phone": the length 0 is outside the 1 to 65526 characters of a VB fixed-length string)",
-                  R"(Property "Customer.Email": the length 65527 is outside the 1 to 65526 characters of a VB fixed-length string)",
-                  R"(Property "Product.Description": the length -1 is outside the 1 to 65526 characters of a VB fixed-length string)"})},
-            {"projects named as modules they hold",
-             "UPDATE Application SET L1ProjectName = 'Common', L2ProjectName = 'CommonLogical'",
-             Refusal(
-                 {R"(Project "Common": the name "Common" is also the name of the module "Common", letter case aside)",
-                  R"(Project "CommonLogical": the name "CommonLogical" is also the name of the module "CommonLogical", letter case aside)"})},
-            {"an application without business objects",
-             "DELETE FROM Association; DELETE FROM Relationship; DELETE FROM Method; DELETE FROM "
-             "PermittedValues;"
-             "DELETE FROM Field; DELETE FROM Property; DELETE FROM \"Table\"; DELETE FROM BusinessObject",
-             Refusal({R"(Application "OrderEntry": it has no business objects to build)"})},
-            {"labels and listed values too long for a form",
-             "UPDATE Property SET Label = '" + std::string(35, 'L') +
-                 "' WHERE ID = 10;"
-                 "UPDATE Property SET Label = '" +
-                 std::string(234, 'M') +
-                 "' WHERE ID = 15;"
-                 "UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 14;"
+    const HostileCase
+        cases[] =
+            {
+                {"the sample itself", "", ""},
+                {"a quote in a business object's name",
+                 R"(UPDATE BusinessObject SET Name = 'Cust"omer' WHERE ID = 1)",
+                 Refusal({R"(Business object "Cust"omer": There can be no puctuation in a name!)"})},
+                {"a blank in a business object's name",
+                 "UPDATE BusinessObject SET Name = 'Cust omer' WHERE ID = 1",
+                 Refusal({R"(Business object "Cust omer": A name can hold only letters, digits and "_"!)"})},
+                {"an ampersand in a method's name", "UPDATE Method SET Name = 'Sh&ip' WHERE ID = 13",
+                 Refusal({R"(Method "Order.Sh&ip": There can be no puctuation in a name!)"})},
+                {"a Latin-1 letter in a name", "UPDATE Property SET Name = 'Téléphone' WHERE ID = 10", ""},
+                {"Latin-1 letters in a business object's name whose class names hold more bytes than VB's "
+                 "characters",
+                 "UPDATE BusinessObject SET Name = 'KundenGrößenÜbersichtÄnderung' WHERE ID = 1", ""},
+                {"letters outside Latin-1", "UPDATE BusinessObject SET Name = 'Клиент' WHERE ID = 1",
+                 Refusal({R"(Business object "Клиент": Name must begin with a letter!)"})},
+                {"reserved words",
+                 "UPDATE BusinessObject SET Name = 'Select' WHERE ID = 2;"
+                 "UPDATE Property SET Name = 'Next' WHERE ID = 10; UPDATE Method SET Name = 'Sub' WHERE ID = "
+                 "13",
+                 Refusal({R"(Business object "Select": "Select" is a word VB reserves!)",
+                          R"(Property "Customer.Next": "Next" is a word VB reserves!)",
+                          R"(Method "Order.Sub": "Sub" is a word VB reserves!)"})},
+                {"a name of 255 characters",
+                 "UPDATE Property SET Name = '" + std::string(255, 'P') + "' WHERE ID = 10",
+                 Refusal({R"(Property "Customer.)" + std::string(255, 'P') + R"(": Name too long!)"})},
+                {"names that differ only in letter case", "UPDATE Property SET Name = 'SHIP' WHERE ID = 20",
+                 Refusal(
+                     {R"(Method "Order.Ship": the name "Ship" is also the name of property "Order.SHIP", letter case aside)"})},
+                {"a property named as a member every class has",
+                 "UPDATE Property SET Name = 'IsNew' WHERE ID = 10; UPDATE Method SET Name = 'Reset' WHERE "
+                 "ID = "
+                 "13",
+                 Refusal(
+                     {R"(Property "Customer.IsNew": the name "IsNew" is also the name of a member of every generated class, letter case aside)",
+                      R"(Method "Order.Reset": the name "Reset" is also the name of a member of every generated class, letter case aside)"})},
+                {"a property named as the validation function of another",
+                 "UPDATE Property SET Name = 'NotesIsValid' WHERE ID = 10",
+                 Refusal(
+                     {R"(Property "Customer.NotesIsValid": the name "NotesIsValid" is also the name of the validation function of property "Customer.Notes", letter case aside)"})},
+                {"a property named as a child business object",
+                 "UPDATE Property SET Name = 'OrderLine' WHERE ID = 21",
+                 Refusal(
+                     {R"(Business object "Order": its member for the child "OrderLine" is also the name of property "Order.OrderLine", letter case aside)"})},
+                {"a business object named as a generated module",
+                 "UPDATE BusinessObject SET Name = 'Common' WHERE ID = 2",
+                 Refusal(
+                     {R"(Business object "Common": its class "Common" is also the name of the module "Common", letter case aside)",
+                      R"(Business object "Common": its persistence class "CommonPersist" is also the name of the module "CommonPersist", letter case aside)"})},
+                {"an application name that makes a form name too long",
+                 "UPDATE Application SET Name = 'OrderEntryForTheWholesalerHere'",
+                 Refusal(
+                     {R"(Application "OrderEntryForTheWholesalerHere": its startup form "frmOrderEntryForTheWholesalerHere_Startup" is longer than the 40 characters of a VB class or module name)"}),
+                 "OrderEntryForTheWholesalerHere"},
+                {"a project name with a slash", "UPDATE Application SET L3ProjectName = 'Order/Data'",
+                 Refusal({R"(Project "Order/Data": A name can hold only letters, digits and "_"!)"})},
+                {"no properties",
+                 "DELETE FROM Field WHERE TableID = 2; DELETE FROM Property WHERE BusObjID = 2",
+                 Refusal(
+                     {R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
+                // The continue question is answered No at once: its text once, nothing written.
+                {"a text box named as one of the context frame's",
+                 "UPDATE Property SET Name = 'Order_OrderID' WHERE ID = 26",
+                 "ostrel generate: The control: txtOrder_OrderID could not be created. A control with the "
+                 "same "
+                 "name "
+                 "already exists, the name is not a valid Visual Basic name, or the ProgID is invalid. Do "
+                 "you "
+                 "want "
+                 "to "
+                 "continue. (error 5, BuildDriver.Generate)\n"},
+                {"a business object that refers to itself",
+                 "INSERT INTO Relationship VALUES (5, 1, 'Reference');"
+                 "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 1, 'refers to'), (10, 5, 1, 1, 'Many', "
+                 "1, "
+                 "'is "
+                 "referred by')",
+                 ""},
+                {"a business object that is a part of itself",
+                 "INSERT INTO Relationship VALUES (5, 1, 'Identifying');"
+                 "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 0, 'is part of'), (10, 5, 1, 1, 'Many', "
+                 "1, "
+                 "'contains')",
+                 Refusal(
+                     {R"(Business object "Customer": an identifying relationship makes it a part of itself)"})},
+                {"a permitted value with a quote and a line break in a combo box",
+                 "UPDATE Property SET ControlType = 'ComboBox' WHERE ID = 7;"
+                 "UPDATE PermittedValues SET PermittedValue = 'Net \"30\"" +
+                     nl +
+                     "days' WHERE PermittedValue = 'Net 30';"
+                     "INSERT INTO PermittedValues VALUES (7, 'R&PropName')",
+                 "",
+                 "OrderEntry",
+                 {R"(    rsPermittedValues.Fields("DisplayedValue") = "Net ""30""" & vbCrLf & "days")",
+                  R"(    rsPermittedValues.Fields("StoredValue") = "R&" & "PropName")"}},
+                {"a line break in an option button's caption",
+                 "UPDATE PermittedValues SET PermittedValue = 'Net" + nl +
+                     "30' WHERE PermittedValue = 'Net 30'",
+                 Refusal(
+                     {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "Net<10>30" holds a control character, and it stands on one line)"})},
+                {"option buttons whose values are alike as names, or too long for one",
+                 "INSERT INTO PermittedValues VALUES (7, 'Net-30'), (7, 'Payment on delivery within 30 "
+                 "days')",
+                 "",
+                 "OrderEntry",
+                 {"                optPaymentTerms_Net_30_2.Value = True",
+                  "                optPaymentTerms_Payment_on_delivery_with.Value = True"}},
+                {"a record larger than VB lets a procedure hold",
+                 "UPDATE Field SET Length = 8000 WHERE BusObjPropID IN (2, 10)",
+                 Refusal(
+                     {R"(Business object "Customer": its record takes 32272 bytes, more than the 32000 that VB lets a record hold here: make long String properties Memo, or shorten them)"})},
+                {"range bounds that are no values of their type",
+                 "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
+                 "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = "
+                 "6;"
+                 "UPDATE Property SET IsPVRange = 1, LowerBound = '0', UpperBound = '1' WHERE ID = 5",
+                 Refusal(
+                     {R"(Property "Customer.IsActive": a Boolean property has no range)",
+                      R"(Property "Customer.FirstOrderDate": the lower bound "soon" is no value of the type Date)",
+                      R"(Property "Customer.DiscountPercent": the lower bound "a"b" is no value of the type Integer)",
+                      R"(Property "Customer.DiscountPercent": the upper bound "0x10" is not written as VB writes a number: 16)"})},
+                {"a text range with a quote and a line break",
+                 "UPDATE Property SET IsPVRange = 1, LowerBound = 'A\"', UpperBound = 'Z" + nl +
+                     "' WHERE ID = 10",
+                 "",
+                 "OrderEntry",
+                 {R"(    If strValue >= "A"""  And _)", R"(            strValue <= "Z" & vbCrLf & "" Then)"}},
+                {"a table and a field with quotes, a data source with a quote and a line break",
+                 "UPDATE \"Table\" SET Name = 'Order \"Header''s' WHERE ID = 3;"
+                 "UPDATE Field SET Name = 'Bill \"To\"' WHERE ID = 19;"
+                 "UPDATE Application SET DSN = 'Order\"Entry" +
+                     nl +
+                     "';"
+                     "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'sp\"Add' WHERE ID = 9",
+                 "",
+                 "OrderEntry",
+                 {R"(   strSQL = "DELETE FROM [Order ""Header's] " & strSQL)",
+                  R"(        If Not IsNull(.Fields("Bill ""To""")) Then)",
+                  R"(    strDSN = "Order""Entry" & vbCrLf & "")",
+                  R"(    cmdStoredProc.CommandText = "sp""Add")"}},
+                {"line breaks in a table, a field, a label and a stored procedure",
+                 "UPDATE \"Table\" SET Name = 'Order" + nl +
+                     "Header' WHERE ID = 3;"
+                     "UPDATE Field SET Name = 'Bill" +
+                     nl +
+                     "To' WHERE ID = 19;"
+                     "UPDATE Property SET Label = 'Order" +
+                     nl +
+                     "Date' WHERE ID = 20;"
+                     "UPDATE Method SET StoredProcedureName = 'sp" +
+                     nl + "Ship' WHERE ID = 13",
+                 Refusal(
+                     {R"(Business object "Order": the name of its table "Order<10>Header" holds a control character, and it stands on one line)",
+                      R"(Property "Order.BillToCustomerID": the name of its field "Bill<10>To" holds a control character, and it stands on one line)",
+                      R"(Property "Order.OrderDate": its label "Order<10>Date" holds a control character, and it stands on one line)",
+                      R"(Method "Order.Ship": its stored procedure "sp<10>Ship" holds a control character, and it stands on one line)"})},
+                {"model texts whose literals are too long for a line",
+                 "UPDATE PermittedValues SET PermittedValue = replace(hex(zeroblob(400)), '00', 'a\"') "
+                 "WHERE PermittedValue = 'Net 30';"
+                 "UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = "
+                 "replace(hex(zeroblob(1000)), "
+                 "'00', "
+                 "'z') WHERE ID = 10;"
+                 "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = "
+                 "replace(hex(zeroblob(1000)), "
+                 "'00', "
+                 "'s') WHERE ID = 13",
+                 Refusal(
+                     {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "a"a"a"a"a"a"a"a"a"a"..." has 800 characters, more than the 100 that a form's layout takes)",
+                      R"(Property "Customer.Phone": the upper bound "zzzzzzzzzzzzzzzzzzzz..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)",
+                      R"(Method "Order.Ship": its stored procedure "ssssssssssssssssssss..." makes a literal of 1002 characters, longer than the 900 that fit on a line of VB code)"})},
+                {"String lengths no fixed-length string has",
+                 "UPDATE Field SET Length = 0 WHERE ID = 10; UPDATE Field SET Length = 65527 WHERE ID = 11;"
+                 "UPDATE Field SET Length = -1 WHERE ID = 15",
+                 Refusal(
+                     {R"(Property "Customer.Phone": the length 0 is outside the 1 to 65526 characters of a VB fixed-length string)",
+                      R"(Property "Customer.Email": the length 65527 is outside the 1 to 65526 characters of a VB fixed-length string)",
+                      R"(Property "Product.Description": the length -1 is outside the 1 to 65526 characters of a VB fixed-length string)"})},
+                {"projects named as modules they hold",
+                 "UPDATE Application SET L1ProjectName = 'Common', L2ProjectName = 'CommonLogical'",
+                 Refusal(
+                     {R"(Project "Common": the name "Common" is also the name of the module "Common", letter case aside)",
+                      R"(Project "CommonLogical": the name "CommonLogical" is also the name of the module "CommonLogical", letter case aside)"})},
+                {"an application without business objects",
+                 "DELETE FROM Association; DELETE FROM Relationship; DELETE FROM Method; DELETE FROM "
+                 "PermittedValues;"
+                 "DELETE FROM Field; DELETE FROM Property; DELETE FROM \"Table\"; DELETE FROM BusinessObject",
+                 Refusal({R"(Application "OrderEntry": it has no business objects to build)"})},
+                {"labels and listed values too long for a form",
+                 "UPDATE Property SET Label = '" + std::string(35, 'L') +
+                     "' WHERE ID = 10;"
+                     "UPDATE Property SET Label = '" +
+                     std::string(234, 'M') +
+                     "' WHERE ID = 15;"
+                     "UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 14;"
+                     "INSERT INTO PermittedValues VALUES (14, '" +
+                     std::string(342, 'v') + "'), (7, 'Payment on delivery within 30 days & more')",
+                 Refusal(
+                     {R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 20 that leave the option buttons of "Customer.PaymentTerms" room on its form)",
+                      R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)", R"(Property "Product.Description": its label "MMMMMMMMMMMMMMMMMMMM..." has 234 characters, more than the 100 that a form's layout takes)"})},
+                {"a listed value too long for a form in a list box",
+                 "UPDATE Property SET ControlType = 'ListBox', IsPVList = 1 WHERE ID = 14;"
                  "INSERT INTO PermittedValues VALUES (14, '" +
-                 std::string(342, 'v') + "'), (7, 'Payment on delivery within 30 days & more')",
-             Refusal(
-                 {R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 20 that leave the option buttons of "Customer.PaymentTerms" room on its form)",
-                  R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)",
-                  R"(Property "Product.Description": its label "MMMMMMMMMMMMMMMMMMMM..." has 234 characters, more than the 100 that a form's layout takes)"})},
-            {"a listed value too long for a form in a list box",
-             "UPDATE Property SET ControlType = 'ListBox', IsPVList = 1 WHERE ID = 14;"
-             "INSERT INTO PermittedValues VALUES (14, '" + std::string(342, 'v') + "')",
-             Refusal(
-                 {R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)"})},
-            {"names, a label and listed values at their limits",
-             "UPDATE \"Table\" SET Name = '" + std::string(128, 't') + "' WHERE ID = 2;"
-             "UPDATE Field SET Name = '" + std::string(128, 'f') + "' WHERE ID = 15;"
-             "UPDATE Property SET Label = '" + std::string(100, 'M') + "' WHERE ID = 15;"
-             "UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 14;"
-             "UPDATE Property SET ControlType = 'ListBox', IsPVList = 1 WHERE ID = 13;"
-             "INSERT INTO PermittedValues VALUES (14, '" + std::string(100, 'c') + "'), (13, '" +
-                 std::string(100, 'l') + "')",
-             ""},
-            {"a label that leaves the option buttons of another property no room",
-             "UPDATE Property SET Label = '" + std::string(35, 'L') + "' WHERE ID = 10",
-             Refusal(
-                 {R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 33 that leave the option buttons of "Customer.PaymentTerms" room on its form)"})},
-            {"a long label beside option buttons on a form of one column",
-             "UPDATE Property SET Label = '" + std::string(25, 'L') +
-                 "' WHERE ID = 16;"
-                 "UPDATE Property SET ControlType = 'OptionButton', IsPVList = 1 WHERE ID = 15;"
-                 "INSERT INTO PermittedValues VALUES (15, 'Short'), (15, 'Long')",
-             "",
-             "OrderEntry",
-             {"                optDescription_Short.Value = True"}},
-            {"an option button's caption too long for a button beside any label",
-             "UPDATE PermittedValues SET PermittedValue = '" + std::string(90, 'c') + "' WHERE PermittedValue = 'Net 30'", Refusal({R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "cccccccccccccccccccc..." has 90 characters, more than the 54 that leave a button room on its form)"})},
-            {"model texts longer than a line or a database name",
-             "UPDATE Application SET DSN = '" + std::string(1010, 'd') + "', LocalDBName = '" +
-                 std::string(950, 'l') +
-                 "';"
-                 "UPDATE \"Table\" SET Name = '" +
-                 std::string(129, 't') +
-                 "' WHERE ID = 2;"
-                 "UPDATE Field SET Name = '" +
-                 std::string(200, 'f') + "' WHERE ID = 15",
-             Refusal(
-                 {R"(Application "OrderEntry": its data source "dddddddddddddddddddd..." makes a literal of 1012 characters, longer than the 900 that fit on a line of VB code)",
-                  R"(Application "OrderEntry": its local database "llllllllllllllllllll..." makes a literal of 952 characters, longer than the 900 that fit on a line of VB code)",
-                  R"(Business object "Product": the name of its table "tttttttttttttttttttt..." has 129 characters, more than the 128 that a database takes in a name)",
-                  R"(Property "Product.Description": the name of its field "ffffffffffffffffffff..." has 200 characters, more than the 128 that a database takes in a name)"})},
-            {"characters Windows-1252 cannot hold",
-             "UPDATE Application SET DSN = 'Заказы';"
-             "UPDATE \"Table\" SET Name = 'Товар' WHERE ID = 2;"
-             "UPDATE Field SET Name = '价格' WHERE ID = 16;"
-             "UPDATE Property SET Label = 'Телефон' WHERE ID = 10;"
-             "UPDATE PermittedValues SET PermittedValue = 'Net 30 – 天' WHERE PermittedValue = 'Net 30';"
-             "UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = 'Я' WHERE ID = 11;"
-             "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'spОтгрузка' WHERE ID = 13",
-             Refusal(
-                 {R"(Application "OrderEntry": its data source "Заказы" holds "З", a character that the Windows-1252 text of VB files cannot hold)",
-                  R"(Property "Customer.PaymentTerms": the permitted value "Net 30 – 天" holds "天", a character that the Windows-1252 text of VB files cannot hold)",
-                  R"(Property "Customer.Phone": its label "Телефон" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
-                  R"(Property "Customer.Email": the upper bound "Я" holds "Я", a character that the Windows-1252 text of VB files cannot hold)",
-                  R"(Business object "Product": the name of its table "Товар" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
-                  R"(Property "Product.UnitPrice": the name of its field "价格" holds "价", a character that the Windows-1252 text of VB files cannot hold)",
-                  R"(Method "Order.Ship": its stored procedure "spОтгрузка" holds "О", a character that the Windows-1252 text of VB files cannot hold)"})},
-            {"table and field names that SQL must read between brackets",
-             "UPDATE \"Table\" SET Name = 'Order]Header' WHERE ID = 3;"
-             "UPDATE Field SET Name = 'Sig[n''a\"ture' WHERE ID = 21",
-             "",
-             "OrderEntry",
-             {R"(   strSQL = "DELETE FROM [Order]]Header] " & strSQL)",
-              R"(    strSQL = "Select * From [Order]]Header] " & GenSQLFromProperties())",
-              R"(    rsOrder.Open "[Order]]Header]", cnnDataBase, , , adCmdTable)",
-              R"(  strSQL = "SELECT [Sig[n'a""ture] FROM [Order]]Header] " & strSQL)"}},
-            {"virtual properties whose association does not exist",
-             "UPDATE Property SET IsVirtual = 1 WHERE ID = 10;"
-             "UPDATE Property SET IsVirtual = 1, AssociationID = 99 WHERE ID = 19",
-             Refusal(
-                 {R"(Property "Customer.Phone": it is virtual, but no association gives it the business object it takes its value from)",
-                  R"(Property "Order.BillToCustomerID": it is virtual, but no association gives it the business object it takes its value from)"})},
-            // The statements of the builder's Delete of Customer.Name, which two Foreign Key Lookups display.
-            {"a Foreign Key Lookup's displayed property deleted",
-             "DELETE FROM Field WHERE BusObjPropID = 2; DELETE FROM PermittedValues WHERE PropID = 2;"
-             "UPDATE Property SET ForeignKeyFldID = NULL WHERE ForeignKeyFldID = 2;"
-             "UPDATE Property SET PVFKeyDisplayedPropID = NULL WHERE PVFKeyDisplayedPropID = 2;"
-             "DELETE FROM Property WHERE ID = 2",
-             Refusal({R"(Property "Order.CustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)",
-                      R"(Property "Order.BillToCustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)"})},
-            // Every fault of every business object, in one refusal.
-            {"business objects without a key, with a Memo or OLE Object key, or without some of Add, Update, Read and Delete",
-             "UPDATE Property SET IsKey = 0 WHERE BusObjID IN (2, 4); UPDATE Field SET IsPrimaryKey = 0 WHERE TableID IN (2, 4);"
-             "UPDATE Property SET IsKey = 1 WHERE ID IN (4, 21); UPDATE Field SET IsPrimaryKey = 1 WHERE ID IN (4, 21);"
-             "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4; DELETE FROM Method WHERE ID IN (7, 14)",
-             Refusal({R"(Property "Customer.Notes": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
+                     std::string(342, 'v') + "')",
+                 Refusal(
+                     {R"(Property "Product.ProductCode": the permitted value "vvvvvvvvvvvvvvvvvvvv..." has 342 characters, more than the 100 that a form's layout takes)"})},
+                {"names, a label and listed values at their limits",
+                 "UPDATE \"Table\" SET Name = '" + std::string(128, 't') +
+                     "' WHERE ID = 2;"
+                     "UPDATE Field SET Name = '" +
+                     std::string(128, 'f') +
+                     "' WHERE ID = 15;"
+                     "UPDATE Property SET Label = '" +
+                     std::string(100, 'M') +
+                     "' WHERE ID = 15;"
+                     "UPDATE Property SET ControlType = 'ComboBox', IsPVList = 1 WHERE ID = 14;"
+                     "UPDATE Property SET ControlType = 'ListBox', IsPVList = 1 WHERE ID = 13;"
+                     "INSERT INTO PermittedValues VALUES (14, '" +
+                     std::string(100, 'c') + "'), (13, '" + std::string(100, 'l') + "')",
+                 ""},
+                {"a label that leaves the option buttons of another property no room",
+                 "UPDATE Property SET Label = '" + std::string(35, 'L') + "' WHERE ID = 10",
+                 Refusal(
+                     {R"(Property "Customer.Phone": its label "LLLLLLLLLLLLLLLLLLLL..." has 35 characters, more than the 33 that leave the option buttons of "Customer.PaymentTerms" room on its form)"})},
+                {"a long label beside option buttons on a form of one column",
+                 "UPDATE Property SET Label = '" + std::string(25, 'L') +
+                     "' WHERE ID = 16;"
+                     "UPDATE Property SET ControlType = 'OptionButton', IsPVList = 1 WHERE ID = 15;"
+                     "INSERT INTO PermittedValues VALUES (15, 'Short'), (15, 'Long')",
+                 "",
+                 "OrderEntry",
+                 {"                optDescription_Short.Value = True"}},
+                {"an option button's caption too long for a button beside any label",
+                 "UPDATE PermittedValues SET PermittedValue = '" + std::string(90, 'c') +
+                     "' WHERE PermittedValue = 'Net 30'",
+                 Refusal(
+                     {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "cccccccccccccccccccc..." has 90 characters, more than the 54 that leave a button room on its form)"})},
+                {"model texts longer than a line or a database name",
+                 "UPDATE Application SET DSN = '" + std::string(1010, 'd') + "', LocalDBName = '" +
+                     std::string(950, 'l') +
+                     "';"
+                     "UPDATE \"Table\" SET Name = '" +
+                     std::string(129, 't') +
+                     "' WHERE ID = 2;"
+                     "UPDATE Field SET Name = '" +
+                     std::string(200, 'f') + "' WHERE ID = 15",
+                 Refusal(
+                     {R"(Application "OrderEntry": its data source "dddddddddddddddddddd..." makes a literal of 1012 characters, longer than the 900 that fit on a line of VB code)",
+                      R"(Application "OrderEntry": its local database "llllllllllllllllllll..." makes a literal of 952 characters, longer than the 900 that fit on a line of VB code)",
+                      R"(Business object "Product": the name of its table "tttttttttttttttttttt..." has 129 characters, more than the 128 that a database takes in a name)",
+                      R"(Property "Product.Description": the name of its field "ffffffffffffffffffff..." has 200 characters, more than the 128 that a database takes in a name)"})},
+                {"characters Windows-1252 cannot hold",
+                 "UPDATE Application SET DSN = 'Заказы';"
+                 "UPDATE \"Table\" SET Name = 'Товар' WHERE ID = 2;"
+                 "UPDATE Field SET Name = '价格' WHERE ID = 16;"
+                 "UPDATE Property SET Label = 'Телефон' WHERE ID = 10;"
+                 "UPDATE PermittedValues SET PermittedValue = 'Net 30 – 天' WHERE PermittedValue = 'Net 30';"
+                 "UPDATE Property SET IsPVRange = 1, LowerBound = 'A', UpperBound = 'Я' WHERE ID = 11;"
+                 "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'spОтгрузка' WHERE ID = 13",
+                 Refusal(
+                     {R"(Application "OrderEntry": its data source "Заказы" holds "З", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Customer.PaymentTerms": the permitted value "Net 30 – 天" holds "天", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Customer.Phone": its label "Телефон" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Customer.Email": the upper bound "Я" holds "Я", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Business object "Product": the name of its table "Товар" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Product.UnitPrice": the name of its field "价格" holds "价", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Method "Order.Ship": its stored procedure "spОтгрузка" holds "О", a character that the Windows-1252 text of VB files cannot hold)"})},
+                {"table and field names that SQL must read between brackets",
+                 "UPDATE \"Table\" SET Name = 'Order]Header' WHERE ID = 3;"
+                 "UPDATE Field SET Name = 'Sig[n''a\"ture' WHERE ID = 21",
+                 "",
+                 "OrderEntry",
+                 {R"(   strSQL = "DELETE FROM [Order]]Header] " & strSQL)",
+                  R"(    strSQL = "Select * From [Order]]Header] " & GenSQLFromProperties())",
+                  R"(    rsOrder.Open "[Order]]Header]", cnnDataBase, , , adCmdTable)",
+                  R"(  strSQL = "SELECT [Sig[n'a""ture] FROM [Order]]Header] " & strSQL)"}},
+                {"virtual properties whose association does not exist",
+                 "UPDATE Property SET IsVirtual = 1 WHERE ID = 10;"
+                 "UPDATE Property SET IsVirtual = 1, AssociationID = 99 WHERE ID = 19",
+                 Refusal(
+                     {R"(Property "Customer.Phone": it is virtual, but no association gives it the business object it takes its value from)",
+                      R"(Property "Order.BillToCustomerID": it is virtual, but no association gives it the business object it takes its value from)"})},
+                // The statements of the builder's Delete of Customer.Name, which two Foreign Key Lookups
+                // display.
+                {"a Foreign Key Lookup's displayed property deleted",
+                 "DELETE FROM Field WHERE BusObjPropID = 2; DELETE FROM PermittedValues WHERE PropID = 2;"
+                 "UPDATE Property SET ForeignKeyFldID = NULL WHERE ForeignKeyFldID = 2;"
+                 "UPDATE Property SET PVFKeyDisplayedPropID = NULL WHERE PVFKeyDisplayedPropID = 2;"
+                 "DELETE FROM Property WHERE ID = 2",
+                 Refusal(
+                     {R"(Property "Order.CustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)", R"(Property "Order.BillToCustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)"})},
+                // Every fault of every business object, in one refusal.
+                {"business objects without a key, with a Memo or OLE Object key, or without some of Add, "
+                 "Update, Read and Delete",
+                 "UPDATE Property SET IsKey = 0 WHERE BusObjID IN (2, 4); UPDATE Field SET IsPrimaryKey = 0 "
+                 "WHERE TableID IN (2, 4);"
+                 "UPDATE Property SET IsKey = 1 WHERE ID IN (4, 21); UPDATE Field SET IsPrimaryKey = 1 WHERE "
+                 "ID IN (4, 21);"
+                 "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4; DELETE FROM Method WHERE ID IN "
+                 "(7, 14)",
+                 Refusal(
+                     {R"(Property "Customer.Notes": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
                       R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)",
                       R"(Business object "Product": it has no method "Read", which every business object has: add a method of that name)",
                       R"(Property "Order.Signature": a key of DataType OLE Object has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
                       R"(Business object "order_line": it has no Primary Key: set Primary Key to Yes on one of its properties)",
                       R"(Business object "order_line": it has no method "Add", which every business object has: add a method of that name)"})},
-            // "txt" & parent & "_" & key passes 40 characters on the child's detail, list and search forms.
-            {"a parent and key whose context text box name is cut",
-             "UPDATE BusinessObject SET Name = 'OrderHeaderRecord' WHERE ID = 3;"
-             "UPDATE Property SET Name = 'OrderNumberOnTheInvoice' WHERE ID IN (17, 22)",
-             "",
-             "OrderEntry",
-             {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
-            {"a data type no code is written for",
-             "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
-             "'VarBinary' "
-             "WHERE ID = 11",
-             Refusal(
-                 {R"(Property "Customer.Email": the data type "VarBinary" is none that VB code is written for)"})},
-        };
+                // "txt" & parent & "_" & key passes 40 characters on the child's detail, list and search
+                // forms.
+                {"a parent and key whose context text box name is cut",
+                 "UPDATE BusinessObject SET Name = 'OrderHeaderRecord' WHERE ID = 3;"
+                 "UPDATE Property SET Name = 'OrderNumberOnTheInvoice' WHERE ID IN (17, 22)",
+                 "",
+                 "OrderEntry",
+                 {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = "
+                  "myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
+                {"a data type no code is written for",
+                 "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
+                 "'VarBinary' "
+                 "WHERE ID = 11",
+                 Refusal(
+                     {R"(Property "Customer.Email": the data type "VarBinary" is none that VB code is written for)"})},
+            };
     for (const HostileCase& c : cases) {
         SCOPED_TRACE(c.what);
         const fs::path repository = Repository(c.sql);

@@ -506,16 +506,13 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
     const fs::path files[] = {folder / "a.txt", folder / "sub" / "b.txt", folder / "c.txt"};
     const struct {
         const char* name;
-        size_t stopAfter;        // the step of the commit after which it stops
-        bool renamed;            // whether the save puts its files in place
-        int listVersion = 4;     // of the list: 1 paths alone, renamed over unasked; 2 without change times,
-                                 // permissions and hashes; 3 without hashes
-    } cases[] = {{"stopped before the list", 1, false},
-                 {"stopped before the first rename", 2, true},
-                 {"stopped between renames", 3, true},
-                 {"stopped after the last rename", 5, true},
-                 {"an older build's list", 2, true, 1},
-                 {"a list of version 2", 2, true, 2},
+        size_t stopAfter;     // the step of the commit after which it stops
+        bool renamed;         // whether the save puts its files in place
+        int listVersion = 4;  // of the list: 1 paths alone, renamed over unasked; 2 without change times,
+                              // permissions and hashes; 3 without hashes
+    } cases[] = {{"stopped before the list", 1, false}, {"stopped before the first rename", 2, true},
+                 {"stopped between renames", 3, true},  {"stopped after the last rename", 5, true},
+                 {"an older build's list", 2, true, 1}, {"a list of version 2", 2, true, 2},
                  {"a list of version 3", 2, true, 3}};
     const struct {
         const char* name;

@@ -171,7 +171,7 @@ TEST(Text, FirstCharacterOutsideWindows1252) {
         {"ab\xD0\x9A\xD0\xBB", "\xD0\x9A"},                            // Cyrillic
         {"\xE4\xB8\xAD\xE6\x96\x87", "\xE4\xB8\xAD"},                  // CJK
         {"x\xC2\x81y", "\xC2\x81"},  // a C1 control the code page leaves empty
-        {"30\xC2\xA0Net", ""},         // the no-break space, first of the code page's upper half
+        {"30\xC2\xA0Net", ""},       // the no-break space, first of the code page's upper half
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
     for (const auto& [text, outside] : cases)
