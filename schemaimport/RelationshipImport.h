@@ -41,8 +41,11 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
 std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
                                              const RelationshipSource& source);
 
-// Every relationship of the application deleted through the sink, then GetRelationshipInfo; for a source
-// of no kind the relationships stay as they are.
+// GetRelationshipInfo for a model that has relationships: one that stands for a key of the source (the
+// same business objects at its ends, the same columns) stays as it is, with what was set on it; the key's
+// columns are marked again. Every other relationship is deleted through the sink, and the keys that none
+// stands for are made, each named "Relationship" and the count plus one, or the next number no kept
+// relationship's name holds. For a source of no kind the relationships stay as they are.
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
                                               const RelationshipSource& source);
 
