@@ -278,14 +278,11 @@ std::vector<PlannedKey> PlanSql(const core::qelApplication& application, const R
     return plan;
 }
 
-// The keys to relate, for the source's kind; Access marks the primary keys on the way.
+// The keys to relate of an Access or SQL source; Access marks the primary keys on the way.
 std::vector<PlannedKey> PlanKeys(ModelSink& sink, core::qelApplication& application,
                                  const RelationshipSource& source) {
-    if (source.kind == RelationshipSource::Kind::Access)
-        return PlanAccess(sink, application, source);
-    if (source.kind == RelationshipSource::Kind::Sql)
-        return PlanSql(application, source);
-    return {};
+    return source.kind == RelationshipSource::Kind::Access ? PlanAccess(sink, application, source)
+                                                           : PlanSql(application, source);
 }
 
 std::vector<std::string> MakeRelationships(ModelSink& sink, core::qelApplication& application,
@@ -376,13 +373,6 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
         }
     }
     return source;
-}
-
-std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
-                                             const RelationshipSource& source) {
-    return core::LogAndRaiseAs("GetRelationshipInfo", [&] {
-        return MakeRelationships(sink, application, PlanKeys(sink, application, source));
-    });
 }
 
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
