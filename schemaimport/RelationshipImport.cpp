@@ -1,8 +1,11 @@
 #include "schemaimport/RelationshipImport.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 
 #include "core/ApplicationLog.h"
@@ -102,17 +105,45 @@ std::set<KeyOfChild> FurtherParentKeys(const std::vector<KeyOfChild>& keys) {
     return further;
 }
 
-// One relationship from `parent` to `child` for the foreign key; a message and nothing when a column has no
-// property. A further parent's relationship is a reference, named in `furtherParents`.
-void MakeRelationship(ModelSink& sink, core::qelApplication& application, const BusObjPtr& parent,
-                      const BusObjPtr& child, const CatalogForeignKey& key, bool isFurtherParent,
-                      std::vector<std::string>& furtherParents) {
+// A foreign key the import relates: its parent and child, and whether a relationship of the model already
+// stands for it (and keeps what was set on it).
+struct PlannedKey {
+    BusObjPtr parent;
+    BusObjPtr child;
+    const CatalogForeignKey* key;
+    bool isFurtherParent;
+    bool isKept = false;
+};
+
+// Names a new relationship "Relationship" and the relationships' count plus one, or the next number no kept
+// relationship's name holds; the number only rises, so a whole import looks at each name once.
+class RelationshipNamer {
+  public:
+    std::string Next(const core::qelApplication& application) {
+        const auto& relationships = *application.Relationships();
+        mNumber = std::max(mNumber, relationships.Count() + 1);
+        while (relationships.Exists(NameOf(mNumber)))
+            ++mNumber;
+        return NameOf(mNumber++);
+    }
+
+  private:
+    static std::string NameOf(int32_t number) { return "Relationship" + std::to_string(number); }
+    int32_t mNumber = 0;
+};
+
+// The key's columns marked on the child's properties and, unless a kept relationship stands for the key,
+// one relationship from parent to child; a message and nothing when a column has no property. A further
+// parent's relationship is a reference, named in `furtherParents`.
+void MakeRelationship(ModelSink& sink, core::qelApplication& application, const PlannedKey& planned,
+                      RelationshipNamer& namer, std::vector<std::string>& furtherParents) {
+    const auto& [parent, child, key, isFurtherParent, isKept] = planned;
     std::vector<std::pair<PropertyPtr, PropertyPtr>> columns;  // (foreign-key property, parent's key)
-    for (const auto& [childColumn, parentColumn] : key.Columns) {
+    for (const auto& [childColumn, parentColumn] : key->Columns) {
         auto foreign = PropertyOfColumn(*child, childColumn);
         auto referenced = PropertyOfColumn(*parent, parentColumn);
         if (!foreign || !referenced) {
-            SayNoProperty(key, *child, *parent, foreign ? *parent : *child,
+            SayNoProperty(*key, *child, *parent, foreign ? *parent : *child,
                           foreign ? parentColumn : childColumn);
             return;
         }
@@ -124,17 +155,22 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     const bool isOptional = std::any_of(columns.begin(), columns.end(), [](const auto& column) {
         return column.first->Field()->IsNullable();
     });
-
-    auto relationship = std::make_shared<core::qelRelationship>();
-    relationship->SetRelType("Reference");
-    auto first = NewAssociation(parent, child, "Many", true, relationship);
-    auto second = NewAssociation(child, parent, "One", isOptional, relationship);
     for (const auto& [property, referenced] : columns) {
         property->Field()->SetIsForeignKey(true);
         property->SetIsForeignProperty(true);
         property->SetForeignKeyField(referenced->Field());
         if (!isOptional)
             property->SetIsMandatory(true);
+        sink.PropertyUpdated(application, property);
+    }
+    if (isKept)
+        return;
+
+    auto relationship = std::make_shared<core::qelRelationship>();
+    relationship->SetRelType("Reference");
+    auto first = NewAssociation(parent, child, "Many", true, relationship);
+    auto second = NewAssociation(child, parent, "One", isOptional, relationship);
+    for (const auto& [property, referenced] : columns) {
         bool listed = false;
         for (const auto& foreign : *second->SourceForeignProperties())
             listed = listed || foreign->Name() == property->Name();
@@ -142,10 +178,8 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
             second->SourceForeignProperties()->Add(property);
         if (property->Field()->IsPrimaryKey() && !isFurtherParent)
             relationship->SetRelType("Identifying");
-        sink.PropertyUpdated(application, property);
     }
-
-    const std::string name = "Relationship" + std::to_string(application.Relationships()->Count() + 1);
+    const std::string name = namer.Next(application);
     relationship->SetName(name);
     if (isFurtherParent)
         furtherParents.push_back(child->Table()->Name() + ": " + name + " to " + parent->Table()->Name());
@@ -162,8 +196,9 @@ void MakeRelationship(ModelSink& sink, core::qelApplication& application, const 
     sink.RelationshipAdded(application, relationship);
 }
 
-std::vector<std::string> ImportAccess(ModelSink& sink, core::qelApplication& application,
-                                      const RelationshipSource& source) {
+// The primary keys marked; the relations whose tables are modelled, in the database's order.
+std::vector<PlannedKey> PlanAccess(ModelSink& sink, core::qelApplication& application,
+                                   const RelationshipSource& source) {
     const std::vector<BusObjPtr> businessObjects = BusinessObjectsOf(application);
     const auto places = PlacesByTable(businessObjects);
     // The first business object of a named table.
@@ -175,22 +210,20 @@ std::vector<std::string> ImportAccess(ModelSink& sink, core::qelApplication& app
         if (const auto businessObject = ofTable(table))
             MarkPrimaryKey(sink, application, businessObject, key);
     }
+    std::vector<PlannedKey> plan;
     std::vector<KeyOfChild> keys;
-    for (const CatalogRelation& relation : source.Relations) {
-        if (ofTable(relation.Key.ParentTable) && ofTable(relation.ChildTable))
-            keys.emplace_back(ofTable(relation.ChildTable).get(), &relation.Key);
-    }
-    const std::set<KeyOfChild> further = FurtherParentKeys(keys);
-    std::vector<std::string> furtherParents;
     for (const CatalogRelation& relation : source.Relations) {
         const auto parent = ofTable(relation.Key.ParentTable);
         const auto child = ofTable(relation.ChildTable);
         if (parent && child) {
-            MakeRelationship(sink, application, parent, child, relation.Key,
-                             further.contains({child.get(), &relation.Key}), furtherParents);
+            plan.push_back({parent, child, &relation.Key, false});
+            keys.emplace_back(child.get(), &relation.Key);
         }
     }
-    return furtherParents;
+    const std::set<KeyOfChild> further = FurtherParentKeys(keys);
+    for (PlannedKey& planned : plan)
+        planned.isFurtherParent = further.contains({planned.child.get(), planned.key});
+    return plan;
 }
 
 // The place of the key's first column among the child's fields.
@@ -203,52 +236,111 @@ int32_t FirstColumnPlace(const core::qelBusinessObject& child, const CatalogFore
     return fields.Count() + 1;
 }
 
-// Relationships in the order of their parent, then of their child among the business objects, then of the
-// key's first column among the child's fields; each parent looks only at the keys that name its table.
-std::vector<std::string> ImportSql(ModelSink& sink, core::qelApplication& application,
-                                   const RelationshipSource& source) {
+// Keys in the order of their parent, then of their child among the business objects, then of the key's
+// first column among the child's fields; each parent looks only at the keys that name its table.
+std::vector<PlannedKey> PlanSql(const core::qelApplication& application, const RelationshipSource& source) {
     std::unordered_map<std::string, std::vector<const CatalogRelation*>> relationsOfParent;
     for (const CatalogRelation& relation : source.Relations)
         relationsOfParent[relation.Key.ParentTable].push_back(&relation);
     const std::vector<BusObjPtr> businessObjects = BusinessObjectsOf(application);
     const auto places = PlacesByTable(businessObjects);
-    struct Planned {
+    struct Placed {
         size_t childPlace;
         int32_t columnPlace;
         const CatalogForeignKey* key;
     };
-    std::vector<std::pair<BusObjPtr, std::vector<Planned>>> plans;
+    std::vector<PlannedKey> plan;
     std::vector<KeyOfChild> keys;
     for (const auto& parent : businessObjects) {
         const auto relations = relationsOfParent.find(parent->Table()->Name());
         if (relations == relationsOfParent.end())
             continue;
-        std::vector<Planned> planned;
+        std::vector<Placed> placed;
         for (const CatalogRelation* relation : relations->second) {
             const auto children = places.find(relation->ChildTable);
             if (relation->ChildTable.empty() || children == places.end())
                 continue;
             for (const size_t place : children->second) {
-                planned.push_back(
+                placed.push_back(
                     {place, FirstColumnPlace(*businessObjects[place], relation->Key), &relation->Key});
                 keys.emplace_back(businessObjects[place].get(), &relation->Key);
             }
         }
-        std::stable_sort(planned.begin(), planned.end(), [](const Planned& a, const Planned& b) {
+        std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
             return a.childPlace != b.childPlace ? a.childPlace < b.childPlace : a.columnPlace < b.columnPlace;
         });
-        plans.emplace_back(parent, std::move(planned));
+        for (const Placed& each : placed)
+            plan.push_back({parent, businessObjects[each.childPlace], each.key, false});
     }
     const std::set<KeyOfChild> further = FurtherParentKeys(keys);
+    for (PlannedKey& planned : plan)
+        planned.isFurtherParent = further.contains({planned.child.get(), planned.key});
+    return plan;
+}
+
+// The keys to relate of an Access or SQL source; Access marks the primary keys on the way.
+std::vector<PlannedKey> PlanKeys(ModelSink& sink, core::qelApplication& application,
+                                 const RelationshipSource& source) {
+    return source.kind == RelationshipSource::Kind::Access ? PlanAccess(sink, application, source)
+                                                           : PlanSql(application, source);
+}
+
+std::vector<std::string> MakeRelationships(ModelSink& sink, core::qelApplication& application,
+                                           const std::vector<PlannedKey>& plan) {
+    RelationshipNamer namer;
     std::vector<std::string> furtherParents;
-    for (const auto& [parent, planned] : plans) {
-        for (const Planned& each : planned) {
-            const auto& child = businessObjects[each.childPlace];
-            MakeRelationship(sink, application, parent, child, *each.key,
-                             further.contains({child.get(), each.key}), furtherParents);
-        }
-    }
+    for (const PlannedKey& planned : plan)
+        MakeRelationship(sink, application, planned, namer, furtherParents);
     return furtherParents;
+}
+
+// A key as its ends and its (child column, parent column) pairs in sorted order.
+using KeyEnds = std::tuple<const core::qelBusinessObject*, const core::qelBusinessObject*,
+                           std::vector<std::pair<std::string, std::string>>>;
+
+KeyEnds EndsOf(const PlannedKey& planned) {
+    auto columns = planned.key->Columns;
+    std::sort(columns.begin(), columns.end());
+    return {planned.parent.get(), planned.child.get(), std::move(columns)};
+}
+
+// The key a relationship stands for: its end that holds foreign properties runs from child to parent.
+std::optional<KeyEnds> EndsOf(const core::qelRelationship& relationship) {
+    for (const auto& end : *relationship.Associations()) {
+        if (end->SourceForeignProperties()->Count() == 0)
+            continue;
+        std::vector<std::pair<std::string, std::string>> columns;
+        for (const auto& property : *end->SourceForeignProperties()) {
+            if (!property->Field() || !property->ForeignKeyField())
+                return std::nullopt;
+            columns.emplace_back(property->Field()->Name(), property->ForeignKeyField()->Name());
+        }
+        std::sort(columns.begin(), columns.end());
+        return KeyEnds{end->TargetBusObj().get(), end->SourceBusObj().get(), std::move(columns)};
+    }
+    return std::nullopt;
+}
+
+// Marks each planned key that a relationship of the application stands for as kept (one relationship a
+// key); the relationships that stand for none come back, last first.
+std::vector<std::shared_ptr<core::qelRelationship>> KeepRelationshipsOfKeys(
+    const core::qelApplication& application, std::vector<PlannedKey>& plan) {
+    std::map<KeyEnds, std::vector<PlannedKey*>> unclaimed;  // each list last first
+    for (auto planned = plan.rbegin(); planned != plan.rend(); ++planned)
+        unclaimed[EndsOf(*planned)].push_back(&*planned);
+    std::vector<std::shared_ptr<core::qelRelationship>> others;
+    for (const auto& relationship : *application.Relationships()) {
+        const auto ends = EndsOf(*relationship);
+        const auto found = ends ? unclaimed.find(*ends) : unclaimed.end();
+        if (found == unclaimed.end() || found->second.empty()) {
+            others.push_back(relationship);
+            continue;
+        }
+        found->second.back()->isKept = true;
+        found->second.pop_back();
+    }
+    std::reverse(others.begin(), others.end());
+    return others;
 }
 
 RelationshipSource::Kind KindOf(const std::string& dbType) {
@@ -283,29 +375,17 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
     return source;
 }
 
-std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
-                                             const RelationshipSource& source) {
-    return core::LogAndRaiseAs("GetRelationshipInfo", [&]() -> std::vector<std::string> {
-        if (source.kind == RelationshipSource::Kind::Access)
-            return ImportAccess(sink, application, source);
-        if (source.kind == RelationshipSource::Kind::Sql)
-            return ImportSql(sink, application, source);
-        return {};
-    });
-}
-
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
                                               const RelationshipSource& source) {
     // Nothing read, nothing to make them again from: the model's own stay.
     if (source.kind == RelationshipSource::Kind::None)
         return {};
-    std::vector<std::shared_ptr<core::qelRelationship>> relationships;
-    for (const auto& relationship : *application.Relationships())
-        relationships.push_back(relationship);
-    // Last first: each leaves the end of the collection, which moves no other item.
-    for (auto relationship = relationships.rbegin(); relationship != relationships.rend(); ++relationship)
-        sink.DeleteRelationship(application, *relationship);
-    return GetRelationshipInfo(sink, application, source);
+    auto plan =
+        core::LogAndRaiseAs("GetRelationshipInfo", [&] { return PlanKeys(sink, application, source); });
+    for (const auto& relationship : KeepRelationshipsOfKeys(application, plan))
+        sink.DeleteRelationship(application, relationship);
+    return core::LogAndRaiseAs("GetRelationshipInfo",
+                               [&] { return MakeRelationships(sink, application, plan); });
 }
 
 }  // namespace schemaimport

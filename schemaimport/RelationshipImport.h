@@ -1,7 +1,7 @@
 #pragma once
-// The relationship import: the database's keys become key properties and relationships of a model whose
-// relationships were all deleted. Read first (ReadRelationshipSource), then applied (GetRelationshipInfo),
-// so that a database error comes before any change.
+// The relationship import: the database's keys become key properties and relationships of the model. Read
+// first (ReadRelationshipSource), then applied (RebuildRelationships), so that a database error comes before
+// any change.
 //
 // DBType "Access" (any letter case) takes the modelled tables' primary keys and every relation in the
 // database's order; "SQL" takes the foreign keys, visiting parents in business-object order and children
@@ -28,21 +28,21 @@ struct RelationshipSource {
     std::vector<CatalogRelation> Relations;
 };
 
-// What GetRelationshipInfo needs for `application`'s DBType, of the tables its business objects map and
+// What RebuildRelationships needs for `application`'s DBType, of the tables its business objects map and
 // of `moreTables`: for "SQL" their foreign keys, for "Access" their primary keys and every relation.
 RelationshipSource ReadRelationshipSource(const core::qelApplication& application, SchemaCatalog& catalog,
                                           const std::vector<std::string>& moreTables);
 
+// The relationships made again from the source's keys. A relationship that stands for a key (the same
+// business objects at its ends, the same columns) stays as it is, with what was set on it, and the key's
+// columns are marked again; every other relationship is deleted through the sink; each key that none
+// stands for becomes a relationship named "Relationship" and the count plus one, or the next number no
+// kept relationship's name holds. For a source of no kind the relationships stay as they are.
 // A table whose key holds the keys of several parents (a link table) keeps as Identifying the one whose
 // columns come first among its key properties; the others become Reference, their columns staying part
-// of the key, and each is named as "table: RelationshipN to parent" in what comes back. A foreign key is
-// mandatory, and its child's association not optional, only where its columns take no Null.
+// of the key, and each made is named as "table: RelationshipN to parent" in what comes back. A foreign
+// key is mandatory, and its child's association not optional, only where its columns take no Null.
 // Errors are logged and raised again with the source "GetRelationshipInfo".
-std::vector<std::string> GetRelationshipInfo(ModelSink& sink, core::qelApplication& application,
-                                             const RelationshipSource& source);
-
-// Every relationship of the application deleted through the sink, then GetRelationshipInfo; for a source
-// of no kind the relationships stay as they are.
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
                                               const RelationshipSource& source);
 

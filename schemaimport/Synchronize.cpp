@@ -159,7 +159,11 @@ TableAnswer AskAboutMissingTable(ModelSink& sink, core::qelApplication& applicat
     const auto& table = businessObject->Table();
     if (!AnsweredYes("Was the " + table->Name() + " table re-named?"))
         return TableAnswer::Delete;
-    chooser.SetTableReferences(table->Name(), database.Tables);
+    // A table another business object maps is not offered: two business objects would map one table.
+    std::vector<CatalogTable> unmapped;
+    for (const std::string& name : UnmappedTables(database.Tables, application))
+        unmapped.push_back({name, "TABLE"});
+    chooser.SetTableReferences(table->Name(), std::move(unmapped));
     ShowStatus("Ready...", ui::MousePointer::Default);
     chooser.Show();
     if (chooser.IsCanceled())

@@ -1,9 +1,10 @@
 #pragma once
 // File > Synchronize Application: the open model brought in line with its database. A business object
 // whose table is there has its fields refreshed from the columns; a missing table or column is re-pointed
-// to the one the developer picks in frmAvailTablesorFields, or its business object or property deleted
-// after the whole scan; new columns become properties, new tables may be imported, and every relationship
-// is deleted and rebuilt from the database's keys.
+// to the one the developer picks in frmAvailTablesorFields (of the tables no business object maps), or its
+// business object or property deleted after the whole scan; new columns become properties, new tables may
+// be imported, and the relationships are rebuilt from the database's keys: one whose key is still there
+// keeps what the developer set on it.
 //
 // The database is read once, before the first change: a database error changes nothing, but a table that
 // no business object maps and whose columns cannot be read is left out, as the import leaves it out.

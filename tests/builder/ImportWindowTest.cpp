@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "builder/frmAppInfo.h"
+#include "builder/frmRelationshipBuilder.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmODBCLogon.h"
 #include "tests/builder/MainWindowFixture.h"
@@ -240,7 +241,8 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
 
 // A stored application synchronised (a column dropped and one added, a table re-named, one dropped): the
 // repository keeps its rows until the save that closing offers; No opens the application again as it was
-// stored, Yes as the synchronisation left it.
+// stored, Yes as the synchronisation left it. The relationship edited before, its key still there, keeps
+// its rows and edits; the re-named table is chosen among the tables no business object maps.
 TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     auto& sandbox = testing_support::OdbcSandbox::Get();
     sandbox.Clear();
@@ -264,6 +266,15 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     mForm.SetApplication(application);
     mScript.AnswerDialog(import_test::Choose());
     mForm.ImportData({previous, false, false});
+    mScript.AnswerDialog([](ui::ModalDialog& dialog) {
+        auto& edit = dynamic_cast<builder::frmRelationshipBuilder&>(dialog);
+        edit.txtAssoc1Name_Change("places");
+        edit.txtAssoc2Name_Change("is placed by");
+        edit.cmbRelType_Click(0);
+        edit.cmdOK_Click();
+    });
+    mForm.Views().RelationshipListView.Select("Customers.Relationships.Relationship1");
+    mForm.ListView_DblClick(ListTab::Relationships);
     mForm.SetApplicationInfoPrompt(std::make_unique<repository::SuppliedApplicationInfo>(
         repository::ApplicationInfo{"Stored", "", 3, "UI", "Bus", "Data", "SQL", "StoredApp", ""}));
     mForm.mnuFileSave_Click();
@@ -271,7 +282,18 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     auto& repository = *mForm.dbZUN();
     ASSERT_EQ(repository.Select("BusinessObject").Count(), 3);
     ASSERT_EQ(repository.Select("Property").Count(), 7);
-    ASSERT_EQ(repository.Select("Relationship").Count(), 2);
+    const auto relationshipRows = [this] {
+        std::vector<std::string> rows;
+        for (const auto& row :
+             mForm.dbZUN()->Query(R"sql(SELECT r."ID", "RelType", a."ID" AS "End", "Description"
+            FROM "Relationship" r JOIN "Association" a ON a."RelationshipID" = r."ID" ORDER BY a."ID")sql"))
+            rows.push_back(row["ID"].ToString() + " " + row["RelType"].ToString() + " " +
+                           row["End"].ToString() + " " + row["Description"].ToString());
+        return rows;
+    };
+    const std::vector<std::string> storedRows = {"1 Identifying 1 places", "1 Identifying 2 is placed by",
+                                                 "2 Reference 3 has", "2 Reference 4 has"};
+    ASSERT_EQ(relationshipRows(), storedRows);
     const std::string stored = import_test::DumpModel(*mForm.Application());
 
     catalog_test::Run(connectString,
@@ -285,7 +307,8 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
             mScript.AnswerMsgBox(answer);
         mScript.AnswerDialog([](ui::ModalDialog& dialog) {
             auto& chooser = dynamic_cast<schemaimport::frmAvailTablesorFields&>(dialog);
-            chooser.lstTablesorFields.ListIndex = 1;
+            EXPECT_EQ(chooser.lstTablesorFields.List, std::vector<std::string>{"Purchases"});
+            chooser.lstTablesorFields.ListIndex = 0;
             chooser.cmdOK_Click();
         });
         mForm.RunMenuCommand("mnuFileSyncApplication");
@@ -300,6 +323,8 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
         mForm.Show();
         OpenFirstApplication();
         EXPECT_EQ(import_test::DumpModel(*mForm.Application()), save == Yes ? synchronized : stored);
+        EXPECT_EQ(relationshipRows(),
+                  save == Yes ? std::vector(storedRows.begin(), storedRows.begin() + 2) : storedRows);
     }
     EXPECT_NE(stored, import_test::DumpModel(*mForm.Application()));
 }

@@ -17,6 +17,7 @@
 #include "schemaimport/Synchronize.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "tests/platform/dao/TestFiles.h"
+#include "tests/repository/TestModels.h"
 #include "tests/schemaimport/ImportTestSupport.h"
 #include "tests/schemaimport/ModelDump.h"
 
@@ -63,15 +64,15 @@ constexpr const char* kExpected = R"(Customers table=Customers
   Phone String(10) "Phone:" field=Telephone null
   Email String(40) "Email:" null
   keys ID
-  sources Customers.Relationships.Relationship1
-  targets Orders.Relationships.Relationship1
+  sources Customers.Relationships.Relationship4
+  targets Orders.Relationships.Relationship4
 Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
   CustomerID Long(4) "CustomerID:" null fk foreign ->Customers.ID
   Amount String(12) "Amount:" null
   keys OrderID
-  sources Orders.Relationships.Relationship1 Orders.Relationships.Relationship2
-  targets Customers.Relationships.Relationship1 Order_Notes.Relationships.Relationship2
+  sources Orders.Relationships.Relationship4 Orders.Relationships.Relationship5
+  targets Customers.Relationships.Relationship4 Order_Notes.Relationships.Relationship5
 Emp table=Staff
   EmpID Long(4) "EmpID:" key1 mandatory pk
   BossID Long(4) "BossID:" null fk foreign ->Emp.EmpID
@@ -86,17 +87,17 @@ Order_Notes table=Order Notes
   NoteID Long(4) "NoteID:" key1 mandatory pk
   OrderID Long(4) "OrderID:" null fk foreign ->Orders.OrderID
   keys NoteID
-  sources Order_Notes.Relationships.Relationship2
-  targets Orders.Relationships.Relationship2
-Relationship1 Reference
-  Customers.Relationships.Relationship1: Customers -> Orders Many optional has
-  Orders.Relationships.Relationship1: Orders -> Customers One optional has +CustomerID
-Relationship2 Reference
-  Orders.Relationships.Relationship2: Orders -> Order_Notes Many optional has
-  Order_Notes.Relationships.Relationship2: Order_Notes -> Orders One optional has +OrderID
+  sources Order_Notes.Relationships.Relationship5
+  targets Orders.Relationships.Relationship5
 Relationship3 Reference
   Emp.Relationships.Relationship3: Emp -> Emp Many optional has
   Emp.RelationshipsRecursive.Relationship3: Emp -> Emp One optional has +BossID
+Relationship4 Identifying
+  Orders.Relationships.Relationship4: Orders -> Customers One optional belongs to +CustomerID
+  Customers.Relationships.Relationship4: Customers -> Orders Many optional holds
+Relationship5 Reference
+  Orders.Relationships.Relationship5: Orders -> Order_Notes Many optional has
+  Order_Notes.Relationships.Relationship5: Order_Notes -> Orders One optional has +OrderID
 )";
 
 std::string Question(const std::string& name, const char* kind) {
@@ -206,6 +207,14 @@ relationships: Relationship1 Relationship2 Relationship3)");
 TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
     import_test::StatusRecorder status;
     core::ScopedStatusSink showing(status);
+    // Relationship1 made again by hand, twice: the first stands for the key and stays as made, the second
+    // for no key of its own and goes, the key's marks kept.
+    mSink.DeleteRelationship(*mApplication, mApplication->Relationships()->Item("Relationship1"));
+    const auto& businessObjects = *mApplication->BusinessObjects();
+    for (int made = 0; made < 2; ++made)
+        repository_test::AddRelationship(*mApplication, businessObjects.Item("Orders"),
+                                         businessObjects.Item("Customers"), "Identifying", true,
+                                         {{"CustomerID", "ID"}});
     Names seen;
     Synchronize({ui::vbYes, ui::vbNo, ui::vbYes, ui::vbNo, ui::vbNo},
                 {Pick("Telephone", &seen), Pick("Staff", &seen), [&](ui::ModalDialog& dialog) {
@@ -223,7 +232,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
     EXPECT_EQ(seen, (Names{"Phone was re-named.  Please select the new name from the list of fields below:",
                            "  ID", "  Name", "  Telephone", "  Email",
                            "Emp was re-named.  Please select the new name from the list of tables below:",
-                           "  Customers", "  Order Notes", "  Orders", "  Pair", "  Staff",
+                           "  Order Notes", "  Staff",
                            "Do you wish to import the folowing tables at this time?", "  Order Notes"}));
     EXPECT_EQ(mScript.DialogsShown(),
               (Names{"frmAvailTablesorFields", "frmAvailTablesorFields", "frmImportSelection"}));
@@ -279,7 +288,7 @@ Orders(Orders): OrderID CustomerID Amount
 Emp(Staff): EmpID BossID
 Pair(Pair): B C
 Order_Notes(Order Notes): NoteID OrderID
-relationships: Relationship1 Relationship2 Relationship3)",
+relationships: Relationship1 Relationship3 Relationship4)",
          {chooser, chooser, chooser, import},
          {}},
         {"Cancel in the import dialog keeps what was done, without the rebuild",
@@ -322,7 +331,7 @@ Orders(Orders): OrderID CustomerID Amount
 Emp(Staff): EmpID BossID
 Pair(Pair): B C
 Order_Notes(Order Notes): NoteID OrderID
-relationships: Relationship1 Relationship2 Relationship3)",
+relationships: Relationship1 Relationship3 Relationship4)",
          {chooser, chooser, import},
          {"Name is already mapped by another field. | 48 | Database Synchornization"}},
         {"an error in one table's matching is reported and the command goes on",
@@ -338,7 +347,7 @@ Orders(Orders): OrderID CustomerID Amount
 Emp(Staff): EmpID BossID
 Pair(Pair): B C
 Order_Notes(Order Notes): NoteID OrderID
-relationships: Relationship1 Relationship2 Relationship3)",
+relationships: Relationship1 Relationship3 Relationship4)",
          {chooser, "frmErrorDisplayUtil", chooser, import},
          {},
          true,
