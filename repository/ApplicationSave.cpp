@@ -17,6 +17,7 @@
 #include "repository/ApplicationRow.h"
 #include "repository/DBIDJournal.h"
 #include "repository/NoCurrentRecord.h"
+#include "repository/RepositoryFile.h"
 
 namespace repository {
 
@@ -242,6 +243,9 @@ class ApplicationWriter {
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
                             bool isAppOpened, ApplicationInfoPrompt& prompt,
                             const DeferredDeletes& deferred) {
+    // Refused before the first save's question, which would be asked in vain.
+    if (repository.WriteRefusal() != 0)
+        throw UnwritableRepository(repository.Path(), repository.WriteRefusal());
     if (!isAppOpened && !prompt.AskApplicationInfo(application))
         return SaveOutcome::Canceled;
     DBIDJournal journal;

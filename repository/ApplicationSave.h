@@ -15,9 +15,10 @@ namespace repository {
 
 enum class SaveOutcome { Saved, Canceled };
 
-// Writes the whole model in one transaction. `isAppOpened` says that the application has its row already
-// (it was loaded or saved before); otherwise `prompt` is asked for the application's information first,
-// and its cancel ends the save with nothing written or changed. On an error the transaction is rolled
+// Writes the whole model in one transaction; a repository the system lets it read only raises
+// UnwritableRepository before anything is asked or written. `isAppOpened` says that the application has its
+// row already (it was loaded or saved before); otherwise `prompt` is asked for the application's information
+// first, and its cancel ends the save with nothing written or changed. On an error the transaction is rolled
 // back, every DBID of the model is as before (3021 when an opened application's row is gone), and the error
 // is raised again with source "SaveApplication". The caller keeps the window's flags: after Saved the
 // application is opened and has no unsaved changes. The rows of `deferred` are deleted in the same

@@ -1,6 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+
+#include <functional>
+
+#include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
+#include "tests/host/QtTestApplication.h"
+#include "tests/support/NextModalWidget.h"
 
 namespace {
 
@@ -39,6 +48,29 @@ TEST(Interaction, DefaultButtons) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ui::DefaultButton(c.buttons), c.answer) << c.buttons;
+}
+
+// Escape and the close button answer a box that has Cancel as Cancel, an OK box as OK; a box without Cancel
+// stays open until one of its buttons is pressed (0 here).
+TEST(Interaction, OnlyABoxWithCancelOrOKAloneIsAnsweredByEscapeOrItsCloseButton) {
+    const std::pair<int32_t, int32_t> cases[] = {
+        {ui::vbYesNo + ui::vbQuestion, 0}, {ui::vbAbortRetryIgnore, 0},
+        {ui::vbYesNoCancel, ui::vbCancel}, {ui::vbOKCancel, ui::vbCancel},
+        {ui::vbRetryCancel, ui::vbCancel}, {ui::vbOKOnly, ui::vbOK}};
+    const std::function<void(QWidget&)> closings[] = {
+        [](QWidget& box) { QTest::keyClick(&box, Qt::Key_Escape); }, [](QWidget& box) { box.close(); }};
+    for (const auto& [buttons, answer] : cases) {
+        for (const auto& close : closings) {
+            bool stayed = false;
+            testing_support::OnNextModalWidget([&](QWidget& box) {
+                close(box);
+                if ((stayed = box.isVisible()))
+                    qobject_cast<QMessageBox*>(&box)->buttons().front()->click();
+            });
+            const int32_t given = ui::QtInteraction().MsgBox("Go on?", buttons, "Question");
+            EXPECT_EQ(stayed ? 0 : given, answer) << buttons;
+        }
+    }
 }
 
 TEST(Interaction, ScriptedDialogsAndPointer) {
