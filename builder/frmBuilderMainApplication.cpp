@@ -188,15 +188,16 @@ void frmBuilderMain::mnuToolOptions_Click() {
         form.Show();
         if (!form.OK())
             return;
-        mToolProperties->SetFormTemplatePath(TemplateFolder(form.FormTemplatePath()));
-        SaveToolSetting(kFormTemplatePathSetting, form.FormTemplatePath());
         const std::filesystem::path databasePath = RepositoryFolder(form.AppDatabasePath());
+        const std::string templatePath = TemplateFolder(form.FormTemplatePath());
         if (FolderKey(databasePath) != FolderKey(mToolDBPath)) {
             if (!AskToSaveChanges()) {
-                ui::MsgBox("The repository folder is still " + mToolDBPath.string() + ", as the changes to " +
-                               "the open application are not saved. Save them, or answer No when asked to " +
-                               "save them, then choose " + databasePath.string() + " again.",
-                           ui::vbInformation, "Tool Options");
+                ui::MsgBox(
+                    "Tool Options changed nothing: the changes to the open application are not saved, "
+                    "so the repository folder is still " +
+                        mToolDBPath.string() + ". Save them, or answer No when asked to save them, then " +
+                        "choose " + databasePath.string() + " again.",
+                    ui::vbInformation, "Tool Options");
                 return;
             }
             auto database = OpenRepositoryTelling(databasePath);
@@ -208,7 +209,9 @@ void frmBuilderMain::mnuToolOptions_Click() {
             mToolDBPath = databasePath;
         }
         mToolProperties->SetToolDBPath(mToolDBPath.string());
+        mToolProperties->SetFormTemplatePath(templatePath);
         SaveToolSetting(kToolDBPathSetting, form.AppDatabasePath());
+        SaveToolSetting(kFormTemplatePathSetting, form.FormTemplatePath());
     });
 }
 
