@@ -12,7 +12,6 @@
 #include "core/qelConstructor.h"
 #include "repository/ApplicationLoad.h"
 #include "repository/ApplicationSave.h"
-#include "repository/RepositoryFile.h"
 
 namespace builder {
 

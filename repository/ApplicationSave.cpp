@@ -13,11 +13,11 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/ide/FileSystemError.h"
 #include "platform/vb/Error.h"
 #include "repository/ApplicationRow.h"
 #include "repository/DBIDJournal.h"
 #include "repository/NoCurrentRecord.h"
-#include "repository/RepositoryFile.h"
 
 namespace repository {
 
@@ -239,6 +239,12 @@ class ApplicationWriter {
 };
 
 }  // namespace
+
+UnwritableRepository::UnwritableRepository(const std::filesystem::path& file, int systemError)
+    : vb::Error(
+          vb::kPermissionDenied,
+          "The repository " + file.string() + " cannot be written: " + vbide::SystemReason(systemError) + ".",
+          kSource) {}
 
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
                             bool isAppOpened, ApplicationInfoPrompt& prompt,

@@ -3,7 +3,10 @@
 // the object has none yet (DBID 0, or no row under its owner) and edited otherwise, and every new row's ID
 // becomes the object's DBID, so that the next save edits the same rows.
 
+#include <filesystem>
+
 #include "platform/dao/SqliteDatabase.h"
+#include "platform/vb/Error.h"
 #include "repository/ApplicationInfoPrompt.h"
 #include "repository/ModelItemDelete.h"
 
@@ -14,6 +17,16 @@ class qelApplication;
 namespace repository {
 
 enum class SaveOutcome { Saved, Canceled };
+
+// The title of UnwritableRepository's message.
+inline constexpr const char* kDatabaseNotWritableTitle = "Error - Database Not Writable";
+
+// A repository file that the system lets this process read but not write (70): the description names the
+// file and the system's reason.
+class UnwritableRepository : public vb::Error {
+  public:
+    UnwritableRepository(const std::filesystem::path& file, int systemError);
+};
 
 // Writes the whole model in one transaction; a repository the system lets it read only raises
 // UnwritableRepository before anything is asked or written. `isAppOpened` says that the application has its

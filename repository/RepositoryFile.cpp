@@ -5,7 +5,6 @@
 
 #include "platform/dao/Errors.h"
 #include "platform/dao/UserDataFolder.h"
-#include "platform/ide/FileSystemError.h"
 #include "repository/RepositorySchema.h"
 #include "repository/VersionCheck.h"
 
@@ -74,12 +73,6 @@ UnusableRepository::UnusableRepository(int32_t number, const std::filesystem::pa
           number,
           "The file " + file.string() + " is not a VBOstrel repository, or it is damaged: " + reason + ".",
           kSource) {}
-
-UnwritableRepository::UnwritableRepository(const std::filesystem::path& file, int systemError)
-    : vb::Error(
-          vb::kPermissionDenied,
-          "The repository " + file.string() + " cannot be written: " + vbide::SystemReason(systemError) + ".",
-          "SaveApplication") {}
 
 std::filesystem::path DefaultToolDBPath() {
     return dao::UserDataFolder();

@@ -27,16 +27,6 @@ class UnusableRepository : public vb::Error {
     UnusableRepository(int32_t number, const std::filesystem::path& file, const std::string& reason);
 };
 
-// The title of UnwritableRepository's message.
-inline constexpr const char* kDatabaseNotWritableTitle = "Error - Database Not Writable";
-
-// A repository file that the system lets this process read but not write (70): the description names the
-// file and the system's reason.
-class UnwritableRepository : public vb::Error {
-  public:
-    UnwritableRepository(const std::filesystem::path& file, int systemError);
-};
-
 // The folder `ToolDBPath` starts as: the per-user data folder, since an installed library's own folder
 // is read-only.
 std::filesystem::path DefaultToolDBPath();
