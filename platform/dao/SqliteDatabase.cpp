@@ -74,8 +74,8 @@ Parameters ValuesOf(const ColumnValues& values, Parameters parameters = {}) {
     return parameters;
 }
 
-// SQLite opens a file it may not write for reading only, and says why only at the first write: the system
-// is asked again, as SQLite was.
+// SQLite opens a file it may not write for reading only and, at the first write, says no more than that:
+// the system is asked why, as SQLite asked it.
 int WriteRefusalOf(const std::filesystem::path& file) {
     const int descriptor = ::open(file.c_str(), O_RDWR | O_CLOEXEC);
     if (descriptor < 0)

@@ -62,8 +62,8 @@ QMessageBox::Icon IconOf(int32_t buttons) {
     }
 }
 
-// A box without Cancel asks for one of its answers: Escape and the window's close button do nothing, as
-// on the platform the add-in was made for. With Cancel (or OK alone) they answer as Qt has them.
+// A box without Cancel waits for one of its answers: Escape and the window's close button do nothing. With
+// Cancel (or OK alone) they answer as Qt has them.
 class AnswerBox : public QMessageBox {
   public:
     AnswerBox(Icon icon, const QString& title, const QString& text, bool mustAnswer)
