@@ -191,8 +191,15 @@ void frmBuilderMain::mnuToolOptions_Click() {
         const std::filesystem::path databasePath = RepositoryFolder(form.AppDatabasePath());
         const std::string templatePath = TemplateFolder(form.FormTemplatePath());
         if (FolderKey(databasePath) != FolderKey(mToolDBPath)) {
-            if (!AskToSaveChanges())
+            if (!AskToSaveChanges()) {
+                ui::MsgBox(
+                    "Tool Options changed nothing: the changes to the open application are not saved, "
+                    "so the repository folder is still " +
+                        mToolDBPath.string() + ". Save them, or answer No when asked to save them, then " +
+                        "choose " + databasePath.string() + " again.",
+                    ui::vbInformation, "Tool Options");
                 return;
+            }
             auto database = OpenRepositoryTelling(databasePath);
             if (!database)
                 return;

@@ -115,8 +115,16 @@ bool frmBuilderMain::SaveApplication() {
                 repository::SaveOutcome::Canceled)
                 return;
             mDeferredDeletes = {};
+        } catch (const repository::UnwritableRepository& unwritable) {
+            SetStatus("Ready...", ui::MousePointer::Default);
+            ui::MsgBox(unwritable.Description() +
+                           " Nothing has been saved; the window keeps your changes. Make the file writable, "
+                           "then save again.",
+                       10, repository::kDatabaseNotWritableTitle);
+            return;
         } catch (const vb::Error&) {
-            ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
+            // A failed save ends as a finished one does: the status and the pointer are the idle ones.
+            SetStatus("Ready...", ui::MousePointer::Default);
             throw;
         }
         mIsAppOpened = true;

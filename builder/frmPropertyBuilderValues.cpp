@@ -160,11 +160,10 @@ void frmPropertyBuilder::LoadPermittedValues() {
                                         property.PermittedValues()->end());
     } else if (property.IsPVFKey()) {
         ShowOption(pvForeignKey);
+        // What the model holds, none included: a deleted displayed property shows as none, which the build
+        // refuses.
         const auto displayed = property.PVFKeyDisplayedProp();
-        if (displayed)
-            cmbPV.SetText(displayed->Name());
-        if (cmbPV.ListIndex < 0)
-            cmbPV.SetListIndex(0);
+        cmbPV.SetText(displayed ? displayed->Name() : "");
     } else if (property.IsPVRange()) {
         txtPerVal.Text = property.LowerBound();
         txtUpperPV.Text = property.UpperBound();

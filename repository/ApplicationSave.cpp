@@ -13,6 +13,7 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/ide/FileSystemError.h"
 #include "platform/vb/Error.h"
 #include "repository/ApplicationRow.h"
 #include "repository/DBIDJournal.h"
@@ -239,9 +240,18 @@ class ApplicationWriter {
 
 }  // namespace
 
+UnwritableRepository::UnwritableRepository(const std::filesystem::path& file, int systemError)
+    : vb::Error(
+          vb::kPermissionDenied,
+          "The repository " + file.string() + " cannot be written: " + vbide::SystemReason(systemError) + ".",
+          kSource) {}
+
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
                             bool isAppOpened, ApplicationInfoPrompt& prompt,
                             const DeferredDeletes& deferred) {
+    // Refused before the first save's question, which would be asked in vain.
+    if (repository.WriteRefusal() != 0)
+        throw UnwritableRepository(repository.Path(), repository.WriteRefusal());
     if (!isAppOpened && !prompt.AskApplicationInfo(application))
         return SaveOutcome::Canceled;
     DBIDJournal journal;

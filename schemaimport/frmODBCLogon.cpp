@@ -7,14 +7,11 @@
 #include "core/CommonStatus.h"
 #include "core/HelpFile.h"
 #include "core/frmErrorDisplayUtil.h"
-#include "platform/dao/Errors.h"
 #include "platform/odbc/Odbc.h"
 #include "platform/vb/Text.h"
 
 namespace schemaimport {
 namespace {
-
-constexpr int32_t kOperationCanceled = 3059;
 
 bool Contains(const std::string& text, std::string_view part) {
     return vb::InStr(text, part, vb::Compare::Text) > 0;
@@ -170,6 +167,14 @@ void frmODBCLogon::CheckAndWrite() {
             mApplication->SetDBType("SQL");
         else if (Contains(driver, "Oracle"))
             mApplication->SetDBType("Oracle");
+    } else if (cboDSNList.Text != kNoSource) {
+        // No connection could find it: the application's dialog would take a name that cannot be opened.
+        ui::MsgBox("The data source \"" + cboDSNList.Text +
+                       "\" is not registered. Choose its driver and press Register, or choose a registered "
+                       "data source from the list.",
+                   10);
+        Focused = "cboDSNList";
+        return;
     }
     mApplication->SetUserName(txtUID.Text);
     mApplication->SetPassword(txtPWD.Text);
@@ -195,7 +200,10 @@ void frmODBCLogon::cmdRegister_Click() {
         return;
     }
     try {
-        odbc::RegisterDataSource(cboDSNList.Text, cboDrivers.Text, AskAttributes());
+        const std::optional<odbc::Attributes> attributes = AskAttributes();
+        if (!attributes)
+            return;
+        odbc::RegisterDataSource(cboDSNList.Text, cboDrivers.Text, *attributes);
         // OK then takes its database type from the driver, as for the data sources listed.
         const odbc::DataSource registered{cboDSNList.Text, cboDrivers.Text};
         if (const odbc::DataSource* known = KnownSource(registered.Name))
@@ -211,7 +219,7 @@ void frmODBCLogon::cmdRegister_Click() {
     }
 }
 
-odbc::Attributes frmODBCLogon::AskAttributes() {
+std::optional<odbc::Attributes> frmODBCLogon::AskAttributes() {
     frmDataSourceAttributes dialog(cboDSNList.Text);
     for (const auto& [key, box] : {std::pair{"Database", &txtDatabase}, std::pair{"Server", &txtServer}}) {
         if (!box->Text.empty())
@@ -219,7 +227,7 @@ odbc::Attributes frmODBCLogon::AskAttributes() {
     }
     ui::CurrentInteraction().ShowModal(dialog);
     if (dialog.IsCanceled)
-        dao::RaiseEngineError({kOperationCanceled, "Operation canceled by user.", "DAO.DBEngine"});
+        return std::nullopt;
     return dialog.Attributes();
 }
 

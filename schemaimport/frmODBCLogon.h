@@ -2,12 +2,14 @@
 // The data-source logon dialog: the developer picks an ODBC data source for the application, enters its
 // logon values and may register a new data source for an installed driver. OK writes the user name,
 // password, database and database type (from the driver of a data source listed or registered here) into
-// the application and raises ODBCLogonOKClicked while the dialog is still loaded.
+// the application and raises ODBCLogonOKClicked while the dialog is still loaded; a name neither listed nor
+// registered here is refused, the dialog kept open.
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,7 +77,7 @@ class frmODBCLogon : public ui::ModalDialog {
     void cmdOK_Click();
     void cmdCancel_Click();
     // Registers the data source typed for the driver chosen, its attributes asked with Database and
-    // Server filled in.
+    // Server filled in; a cancel of the attributes registers and tells nothing.
     void cmdRegister_Click();
     void cmdHelp_Click() const;
     // The close box: unloads, nothing written.
@@ -90,8 +92,9 @@ class frmODBCLogon : public ui::ModalDialog {
     void CheckAndWrite();
     // The data source of that name (blanks aside) listed or registered here; nullptr when there is none.
     const odbc::DataSource* KnownSource(const std::string& name) const;
-    // The connection attributes of a data source to register, asked of the developer.
-    odbc::Attributes AskAttributes();
+    // The connection attributes of a data source to register, asked of the developer; nothing when the
+    // developer cancelled.
+    std::optional<odbc::Attributes> AskAttributes();
 
     std::shared_ptr<core::qelApplication> mApplication;
     std::vector<odbc::DataSource> mSources;

@@ -2,8 +2,11 @@
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <limits>
 
 #include "platform/dao/Errors.h"
@@ -71,6 +74,16 @@ Parameters ValuesOf(const ColumnValues& values, Parameters parameters = {}) {
     return parameters;
 }
 
+// SQLite opens a file it may not write for reading only and, at the first write, says no more than that:
+// the system is asked why, as SQLite asked it.
+int WriteRefusalOf(const std::filesystem::path& file) {
+    const int descriptor = ::open(file.c_str(), O_RDWR | O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    ::close(descriptor);
+    return 0;
+}
+
 }  // namespace
 
 std::unique_ptr<SqliteDatabase> SqliteDatabase::Open(const std::filesystem::path& file, OpenMode mode) {
@@ -83,12 +96,16 @@ std::unique_ptr<SqliteDatabase> SqliteDatabase::Open(const std::filesystem::path
                                     CompareIgnoringCase, nullptr);
         // SQLite reads the header only when asked: a file of another kind fails here, not later.
         database->exec("SELECT count(*) FROM sqlite_master");
-        return std::unique_ptr<SqliteDatabase>(new SqliteDatabase(file, std::move(database)));
+        const bool refused =
+            mode != OpenMode::ReadOnly && sqlite3_db_readonly(database->getHandle(), "main") == 1;
+        return std::unique_ptr<SqliteDatabase>(
+            new SqliteDatabase(file, std::move(database), refused ? WriteRefusalOf(file) : 0));
     });
 }
 
-SqliteDatabase::SqliteDatabase(std::filesystem::path path, std::unique_ptr<SQLite::Database> database)
-    : mPath(std::move(path)), mDatabase(std::move(database)) {}
+SqliteDatabase::SqliteDatabase(std::filesystem::path path, std::unique_ptr<SQLite::Database> database,
+                               int writeRefusal)
+    : mPath(std::move(path)), mDatabase(std::move(database)), mWriteRefusal(writeRefusal) {}
 
 SqliteDatabase::~SqliteDatabase() = default;
 

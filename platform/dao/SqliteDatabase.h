@@ -38,6 +38,9 @@ class SqliteDatabase final : public Database {
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
     const std::filesystem::path& Path() const override { return mPath; }
+    // Why a file opened to be written is open for reading only: the system's error (an errno value) on
+    // opening it for writing. 0 when it is open as asked, or the reason is not known.
+    int WriteRefusal() const { return mWriteRefusal; }
 
     // Any statement; returns the number of rows it changed.
     int Execute(std::string_view sql, const Parameters& parameters = {});
@@ -63,7 +66,7 @@ class SqliteDatabase final : public Database {
     RowSet SelectRows(const std::string& table, const std::vector<Criterion>& criteria = {}) override;
 
   private:
-    SqliteDatabase(std::filesystem::path path, std::unique_ptr<SQLite::Database> database);
+    SqliteDatabase(std::filesystem::path path, std::unique_ptr<SQLite::Database> database, int writeRefusal);
     // A prepared statement, kept for the next run of the same text.
     SQLite::Statement& Prepare(std::string_view sql, const Parameters& parameters);
     void RequireTable(const std::string& table);
@@ -72,6 +75,7 @@ class SqliteDatabase final : public Database {
 
     std::filesystem::path mPath;
     std::unique_ptr<SQLite::Database> mDatabase;
+    int mWriteRefusal;
     std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> mStatements;
 };
 

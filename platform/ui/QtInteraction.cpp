@@ -1,12 +1,15 @@
 #include "platform/ui/QtInteraction.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -59,6 +62,29 @@ QMessageBox::Icon IconOf(int32_t buttons) {
     }
 }
 
+// A box without Cancel waits for one of its answers: Escape and the window's close button do nothing. With
+// Cancel (or OK alone) they answer as Qt has them.
+class AnswerBox : public QMessageBox {
+  public:
+    AnswerBox(Icon icon, const QString& title, const QString& text, bool mustAnswer)
+        : QMessageBox(icon, title, text), mMustAnswer(mustAnswer) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!mMustAnswer || !event->matches(QKeySequence::Cancel))
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (mMustAnswer)
+            event->ignore();
+        else
+            QMessageBox::closeEvent(event);
+    }
+
+  private:
+    bool mMustAnswer;
+};
+
 }  // namespace
 
 void EnsureApplication() {
@@ -72,17 +98,16 @@ void EnsureApplication() {
 
 int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) {
     EnsureApplication();
-    QMessageBox box(IconOf(buttons), QString::fromStdString(title), QString::fromStdString(prompt));
     const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+    const bool hasCancel = std::any_of(specs.begin(), specs.end(),
+                                       [](const ButtonSpec& spec) { return spec.first == vbCancel; });
+    AnswerBox box(IconOf(buttons), QString::fromStdString(title), QString::fromStdString(prompt),
+                  !hasCancel && specs.size() > 1);
     const int32_t defaultAnswer = DefaultButton(buttons);
-    // Closing the box by its frame gives Cancel where there is one, else the default button.
-    int32_t escapeAnswer = defaultAnswer;
     for (const auto& [answer, standard] : specs) {
         QPushButton* button = box.addButton(standard);
         if (answer == defaultAnswer)
             box.setDefaultButton(button);
-        if (answer == vbCancel)
-            escapeAnswer = vbCancel;
     }
     // The box sizes itself from its layout when shown: a strut keeps its title whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -94,7 +119,8 @@ int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const 
         if (box.clickedButton() == box.button(standard))
             return answer;
     }
-    return escapeAnswer;
+    // Closed by no button of its own (its owner went): the answer that changes nothing.
+    return hasCancel ? vbCancel : defaultAnswer;
 }
 
 void QtInteraction::ShowModal(ModalDialog& dialog) {

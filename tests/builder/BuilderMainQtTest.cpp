@@ -26,17 +26,22 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <tuple>
 
 #include "builder/frmBuilderMain.h"
+#include "builder/frmToolOptions.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "platform/ui/WindowFit.h"
+#include "tests/builder/ModalDriver.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
@@ -444,6 +449,71 @@ TEST_F(BuilderMainQt, TheAboutBoxFitsItsTitleAndClosesAlone) {
         EXPECT_TRUE(about.isNull() || !about->isVisible()) << name;
         EXPECT_NE(Shown("frmBuilderMain"), nullptr) << name;
     }
+}
+
+// A repository the builder may read but not write ("nobody" opens it for a root test): the close's question
+// is answered neither by Escape nor by its close button; its Yes, and Tool > Options' Yes before it changes
+// the repository folder, say which file, why and what to do, and the edit and the folder stay as they were.
+TEST_F(BuilderMainQt, AReadOnlyRepositoryKeepsTheEditAndTellsWhy) {
+    const std::filesystem::path file = mFolder.Path() / "vbostrel.mdb", other = mFolder.Path() / "other";
+    std::filesystem::create_directory(other);
+    std::filesystem::copy_file(file, other / "vbostrel.mdb");
+    mForm.Unload();
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    ::setfsuid(::geteuid() == 0 ? 65534 : ::geteuid());
+    mForm.Show();
+    ::setfsuid(::geteuid());
+    mWindow = qobject_cast<QMainWindow*>(Shown("frmBuilderMain"));
+    OpenSample(false);
+    builder_test::WhenShown("frmAppInfo", [](QWidget& dialog) {
+        QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtDescription"), " edited");
+        builder_test::Child<QPushButton>(dialog, "cmdOK").click();
+    });
+    Child<QAction>("mnuFileEditApplication")->trigger();
+    QString text;
+    bool stayed = false;
+    testing_support::OnNextModalWidget([&](QWidget& box) {
+        QTest::keyClick(&box, Qt::Key_Escape);
+        box.close();
+        stayed = box.isVisible();
+        Screenshot(box, "save-question.png");
+        AnswerBox(text, "save-read-only.png");
+        qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
+    });
+    mWindow->close();
+    Settle();
+    const std::string refused =
+        "The repository " + file.string() +
+        " cannot be written: permission is denied. Nothing has been saved; the window "
+        "keeps your changes. Make the file writable, then save again.";
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(text.toStdString(), refused);
+    ASSERT_TRUE(mForm.IsLoaded());
+    EXPECT_EQ(Child<QLabel>("stsStatusBarPanel1")->text(), "Ready...");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(mForm.Application()->Description(), "Order entry for a wholesaler edited");
+    EXPECT_EQ(mForm.dbZUN()->Select("Application")[0]["Description"].ToString(),
+              "Order entry for a wholesaler");
+
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog([&other](ui::ModalDialog& dialog) {
+        dynamic_cast<frmToolOptions&>(dialog).txtAppDatabasePath = other.string();
+        dynamic_cast<frmToolOptions&>(dialog).cmdOK_Click();
+    });
+    script.AnswerMsgBox(ui::vbYes);
+    mForm.RunMenuCommand("mnuToolOptions");
+    ASSERT_EQ(script.Prompts().size(), 3u);
+    EXPECT_EQ(script.Prompts()[0].prompt, "Do you wish to save your changes?");
+    EXPECT_EQ(script.Prompts()[1].prompt, refused);
+    EXPECT_EQ(script.Prompts()[2].prompt,
+              "Tool Options changed nothing: the changes to the open application are "
+              "not saved, so the repository folder is still " +
+                  mFolder.Path().string() +
+                  ". Save them, or answer No when asked to save them, then choose " + (other / "").string() +
+                  " again.");
+    EXPECT_EQ(mForm.dbZUN()->Path(), file);
 }
 
 }  // namespace

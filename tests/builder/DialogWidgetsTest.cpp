@@ -271,13 +271,16 @@ TEST_F(DialogWidgets, ForeignKeyLookupOnThePropertyDialog) {
     form.SetApplication(model.application);
     int updates = 0;
     form.OnPropertyUpdated([&updates](const std::shared_ptr<core::qelBusObjProperty>&) { ++updates; });
+    model.Property(model.order, "CustomerID")->SetIsPVFKey(true);  // its displayed property deleted
     form.LoadExistingProperty("Order.Properties.CustomerID");
     WhenShown("frmPropertyBuilder", [](QWidget& dialog) {
         ClickTab(Child<QTabWidget>(dialog, "SSTab1"), 1);
         const auto options = dialog.findChildren<QRadioButton*>("optPV");
-        ASSERT_TRUE(options[2]->isVisible());
-        options[2]->click();
+        ASSERT_TRUE(options[2]->isChecked());
         auto& displayed = Child<QComboBox>(dialog, "cmbPV");
+        EXPECT_EQ(displayed.currentText().toStdString(), "");  // none, as the model holds
+        SaveScreenshot(dialog, "frmPropertyBuilder-NoDisplayedProperty.png");
+        QTest::keyClick(&displayed, Qt::Key_Down);
         QTest::keyClick(&displayed, Qt::Key_Down);
         EXPECT_EQ(displayed.currentText(), "Name");
         SaveScreenshot(dialog, "frmPropertyBuilder-ForeignKeyLookup.png");

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+
+#include "platform/ui/QtInteraction.h"
 #include "platform/ui/ScriptedInteraction.h"
+#include "tests/host/QtTestApplication.h"
+#include "tests/support/NextModalWidget.h"
 
 namespace {
 
@@ -39,6 +46,27 @@ TEST(Interaction, DefaultButtons) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ui::DefaultButton(c.buttons), c.answer) << c.buttons;
+}
+
+// Escape and the close button answer a box with Cancel as Cancel and an OK box as OK; any other box stays
+// open until one of its buttons is pressed (0 here).
+TEST(Interaction, OnlyABoxWithCancelOrOKAloneIsAnsweredByEscapeOrItsCloseButton) {
+    const std::pair<int32_t, int32_t> cases[] = {{ui::vbYesNo, 0},
+                                                 {ui::vbAbortRetryIgnore, 0},
+                                                 {ui::vbYesNoCancel, ui::vbCancel},
+                                                 {ui::vbOKOnly, ui::vbOK}};
+    for (const auto& [buttons, answer] : cases) {
+        for (const bool escape : {true, false}) {
+            bool stayed = false;
+            testing_support::OnNextModalWidget([&](QWidget& box) {
+                escape ? QTest::keyClick(&box, Qt::Key_Escape) : (void)box.close();
+                if ((stayed = box.isVisible()))
+                    qobject_cast<QMessageBox*>(&box)->buttons().front()->click();
+            });
+            const int32_t given = ui::QtInteraction().MsgBox("Go on?", buttons, "Question");
+            EXPECT_EQ(stayed ? 0 : given, answer) << buttons << (escape ? " Escape" : " close");
+        }
+    }
 }
 
 TEST(Interaction, ScriptedDialogsAndPointer) {
