@@ -189,7 +189,9 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
                                                            const std::string& tableName, ImportNotes& notes,
                                                            const std::vector<std::string>& names) {
     return core::LogAndRaiseAs("Create Table Object", "CreateTableObject", [&] {
-        const auto isTaken = [&](const std::string& name) { return application.BusinessObjects()->Exists(name); };
+        const auto isTaken = [&](const std::string& name) {
+            return application.BusinessObjects()->Exists(name);
+        };
         const std::vector<std::string> tries = names.empty() ? std::vector<std::string>{tableName} : names;
         std::string name;
         std::optional<VbNameChange> change;

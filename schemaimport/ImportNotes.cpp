@@ -38,7 +38,6 @@ void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& colum
         DatesAsText.push_back(name);
 }
 
-
 void ImportNotes::AddLeftOut(const std::string& table, const CatalogColumn& column) {
     const std::string name = table + "." + column.Name;
     switch (column.Filled) {
@@ -80,8 +79,8 @@ std::string RelationshipsNotRead(const core::qelApplication& application) {
 void ReportImportNotes(const ImportNotes& notes) {
     std::string text;
     AddParagraph(text, "These tables could not be read and were not imported:", notes.Unreadable);
-    AddParagraph(text, "These columns hold " + std::string(kBinaryData) + ", and were not imported:",
-                 notes.Binary);
+    AddParagraph(text,
+                 "These columns hold " + std::string(kBinaryData) + ", and were not imported:", notes.Binary);
     AddParagraph(text,
                  "These columns are computed by the database, which refuses values written to them, and were "
                  "not imported:",

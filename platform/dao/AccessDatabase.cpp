@@ -210,8 +210,8 @@ std::vector<ColumnInfo> AccessDatabase::Columns(const std::string& table) {
         const FieldType type = FieldTypeOf(column);
         const int32_t size = type == FieldType::Text ? column.col_size / bytesPerCharacter : column.col_size;
         // libmdb names a Decimal's two numbers the other way round: col_scale holds its digits.
-        columns.push_back(
-            {column.name, type, size, !IsRequired(column), column.col_scale, column.col_prec, KindOf(column)});
+        columns.push_back({column.name, type, size, !IsRequired(column), column.col_scale, column.col_prec,
+                           KindOf(column)});
     }
     return columns;
 }
