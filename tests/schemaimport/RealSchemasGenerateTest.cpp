@@ -272,14 +272,15 @@ TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
               std::string::npos);
 }
 
-// Each business object as "name(table): property[=its field] Type(length) ...".
+// Each business object as "name(table): property[=its field][*: a key][+: a foreign key] Type(length) ...".
 Names Shape(const core::qelApplication& application) {
     Names lines;
     for (const auto& businessObject : *application.BusinessObjects()) {
         std::string line = businessObject->Name() + "(" + businessObject->Table()->Name() + "):";
         for (const auto& property : *businessObject->Properties()) {
             const std::string& field = property->Field()->Name();
-            line += " " + property->Name() + (field == property->Name() ? "" : "=" + field) + " " +
+            line += " " + property->Name() + (field == property->Name() ? "" : "=" + field) +
+                    (property->IsKey() ? "*" : "") + (property->IsForeignProperty() ? "+" : "") + " " +
                     property->DataType() + "(" + std::to_string(property->Length()) + ")";
         }
         lines.push_back(line);
@@ -303,9 +304,9 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
         Names shape, prompts, unwritten, statements = {};
     } cases[] = {
         {"SQLite",
-         {"Über(Über): Ärger Long(4) ärger2=ärger Double(8) " + cut + "=" + wide + " String(9)",
-          "über2(über): id Long(4) Über Long(4)",
-          "t_idx(t_idx): segid String(255) term String(255) pgno OLE Object(0)"},
+         {"Über(Über): Ärger* Long(4) ärger2=ärger Double(8) " + cut + "=" + wide + " String(9)",
+          "über2(über): id* Long(4) Über+ Long(4)",
+          "t_idx(t_idx): segid* String(255) term* String(255) pgno OLE Object(0)"},
          {"The property name " + wide + " breaks a rule of VB names (Name too long!) so the property name " +
               "will be converted to: " + cut + ".",
           computed + "Über.twice\r\n\r\nThese columns are of types the import does not know, or of none; " +
@@ -320,18 +321,18 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
           R"sql(CREATE TABLE "über" (id INTEGER PRIMARY KEY, "Über" INTEGER REFERENCES "Über"))sql",
           "CREATE TABLE t_idx (segid, term, pgno, PRIMARY KEY (segid, term)) WITHOUT ROWID"}},
         {"PostgreSQL",
-         {"Customer(Customer): id Long(4) Name String(40) name2=name String(40) NAME3=NAME String(40) "
+         {"Customer(Customer): id* Long(4) Name String(40) name2=name String(40) NAME3=NAME String(40) "
           "score Single(4)",
-          "customer2(customer): id Long(4) Customer Long(4) note Memo(0)"},
+          "customer2(customer): id* Long(4) Customer+ Long(4) note Memo(0) CUSTOMER2=CUSTOMER+ Long(4)"},
          {computed + "Customer.twice" + numbered + "Customer.name: name2\r\nCustomer.NAME: NAME3\r\n" +
-          "customer: customer2"},
+          "customer: customer2\r\ncustomer.CUSTOMER: CUSTOMER2"},
          {"twice"},
          {R"sql(CREATE TABLE "Customer" (id integer PRIMARY KEY, "Name" varchar(40) NOT NULL, name varchar(40),
               "NAME" varchar(40), score real, twice integer GENERATED ALWAYS AS (id * 2) STORED))sql",
           R"sql(CREATE TABLE customer (id integer PRIMARY KEY, "Customer" integer REFERENCES "Customer"(id),
-              note text))sql"}},
+              note text, "CUSTOMER" integer REFERENCES "Customer"(id)))sql"}},
         {"calcFieldTestV2010.accdb",
-         {"Table1(Table1): ID Long(4) FirstName String(255) LastName String(255) City String(255) "
+         {"Table1(Table1): ID* Long(4) FirstName String(255) LastName String(255) City String(255) "
           "Salary Currency(8) Popularity Double(8)"},
          {computed + "Table1.LastFirst\r\nTable1.LastFirstLen\r\nTable1.MonthlySalary\r\nTable1.IsRich" +
           "\r\nTable1.AllNames\r\nTable1.WeeklySalary\r\nTable1.SalaryTest\r\nTable1.BoolTest\r\n" +
@@ -339,7 +340,7 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
           "Double properties, which may round their values:\r\nTable1.Popularity"},
          {"LastFirst", "AllNames", "MonthlySalary"}},
         {"complexDataTestV2010.accdb",
-         {"Table1(Table1): id String(255) memodata=memo-data Memo(0) appendmemodata=append-memo-data "
+         {"Table1(Table1): id* String(255) memodata=memo-data Memo(0) appendmemodata=append-memo-data "
           "Memo(0)"},
          {"These columns hold attachments, several values or a version history, which generated code can "
           "neither read nor write, and were not imported:\r\n"
@@ -347,7 +348,7 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
           "Table1.attach-data"},
          {"attach-data", "multi-value-data"}},
         {"extDateTestV2019.accdb",
-         {"Table1(Table1): ID Long(4) Field1 String(255) DateExt String(255) DateNormal Date(16) "
+         {"Table1(Table1): ID* Long(4) Field1 String(255) DateExt String(255) DateNormal Date(16) "
           "DateExtStr String(255)"},
          {computed + "Table1.DateNormalCalc\r\n\r\nThese columns hold dates and times a Date cannot " +
           "hold (years from 1, fractions of a second to 100 nanoseconds) and became String(255) " +
