@@ -222,7 +222,8 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
         "Create Field Object", "CreateFieldObject", [&]() -> std::shared_ptr<core::qelBusObjProperty> {
             const auto& table = businessObject->Table();
             const std::string dataType = FieldType(static_cast<int16_t>(column.Type));
-            // No generated code may write a column the database fills.
+            // Binary data of a set length has no property type; no generated code may write a column the
+            // database fills.
             if (dataType == "VarBinary" || column.Filled != FilledBy::Application) {
                 if (dataType == "VarBinary")
                     ui::MsgBox(column.Name + " field cannot be imported! It holds " + kBinaryData + ".",
