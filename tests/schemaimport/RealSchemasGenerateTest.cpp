@@ -276,14 +276,13 @@ TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
 Names Shape(const core::qelApplication& application) {
     Names lines;
     for (const auto& businessObject : *application.BusinessObjects()) {
-        std::string line = businessObject->Name() + "(" + businessObject->Table()->Name() + "):";
-        for (const auto& property : *businessObject->Properties()) {
-            const std::string& field = property->Field()->Name();
-            line += " " + property->Name() + (field == property->Name() ? "" : "=" + field) +
-                    (property->IsKey() ? "*" : "") + (property->IsForeignProperty() ? "+" : "") + " " +
-                    property->DataType() + "(" + std::to_string(property->Length()) + ")";
+        lines.push_back(businessObject->Name() + "(" + businessObject->Table()->Name() + "):");
+        for (const auto& p : *businessObject->Properties()) {
+            const std::string& field = p->Field()->Name();
+            lines.back() += " " + p->Name() + (field == p->Name() ? "" : "=" + field) +
+                            (p->IsKey() ? "*" : "") + (p->IsForeignProperty() ? "+" : "") + " " +
+                            p->DataType() + "(" + std::to_string(p->Length()) + ")";
         }
-        lines.push_back(line);
     }
     return lines;
 }
