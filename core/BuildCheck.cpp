@@ -47,9 +47,7 @@ static_assert(kLongestLiteral + 74 < vb::kMaxLineLength);
 constexpr int32_t kLongestDatabaseName = 128;
 static_assert(2 * (2 * kLongestDatabaseName + 2) + 3 * 30 + 200 < vb::kMaxLineLength);
 
-// A form's layout counts in twips, in 16 bits: a label or a listed value wider than this many characters
-// overflows it beside the other controls of a row (120 twips a character at most).
-constexpr int32_t kLongestShownText = 100;
+// 120 twips a character at most, in the 16 bits a form's layout counts in.
 static_assert((2 * kLongestShownText + 10) * 120 < 32767);
 static_assert(kLongestShownText <= formlayout::kLongestRoomText);
 

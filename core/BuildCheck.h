@@ -21,11 +21,16 @@
 // beside its labels (by the form geometry that the layout uses). The rules for names made of names are
 // GeneratedNames.h's.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace core {
+
+// A form's layout counts in twips, in 16 bits: a label or a listed value wider than this many characters
+// overflows it beside the other controls of a row.
+inline constexpr int32_t kLongestShownText = 100;
 
 class qelApplication;
 class qelBusinessObject;

@@ -136,7 +136,7 @@ class ApplicationReader {
             field->SetLength(row.Long("Length"));
             field->SetTable(businessObject.Table());
             property->SetField(field);
-            businessObject.Table()->Fields()->Add(field, field->Name());
+            businessObject.Table()->AddField(field);
         });
     }
 

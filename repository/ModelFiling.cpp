@@ -161,11 +161,8 @@ void UnfileProperty(core::qelApplication& application,
     const std::string key = owner + ".Properties." + property->Name();
     RequireFiled(*businessObject->Properties(), key, property, "UnfileProperty");
 
-    if (const auto& field = property->Field(); field && businessObject->Table()) {
-        auto& fields = *businessObject->Table()->Fields();
-        if (fields.Exists(field->Name()) && fields.Item(field->Name()) == field)
-            fields.Remove(field->Name());
-    }
+    if (const auto& field = property->Field(); field && businessObject->Table())
+        businessObject->Table()->RemoveField(field);
     businessObject->Properties()->Remove(key);
     auto& keys = *businessObject->KeyProperties();
     if (RemoveEvery(keys, property)) {

@@ -33,17 +33,31 @@ class AccessCatalog final : public SnapshotCatalog {
     ByTable<CatalogColumn> LoadColumns() override {
         ByTable<CatalogColumn> columns;
         for (const std::string& table : mDatabase->TableNames()) {
-            for (const dao::ColumnInfo& column : mDatabase->Columns(table)) {
-                std::optional<int32_t> declared = column.Size;
-                if (column.Type == dao::FieldType::Decimal)
-                    declared = column.Precision;
-                else if (column.Type == dao::FieldType::Guid)
-                    declared = kBracedGuidLength;
-                columns[table].push_back(TypedColumn(column.Name, AdoTypeOfFieldType(column.Type), declared,
-                                                     column.IsNullable, "", column.Scale));
-            }
+            for (const dao::ColumnInfo& column : mDatabase->Columns(table))
+                columns[table].push_back(ColumnOf(column));
         }
         return columns;
+    }
+
+    // A Date/Time Extended is text: a Date holds neither its years before 100 nor its fractions of a second.
+    static CatalogColumn ColumnOf(const dao::ColumnInfo& column) {
+        if (column.Kind == dao::ColumnKind::ExtendedDate) {
+            CatalogColumn text = SizedColumn(column.Name, adVarChar, kTextLength, column.IsNullable);
+            text.Loss = TypeLoss::DateAsText;
+            return text;
+        }
+        std::optional<int32_t> declared = column.Size;
+        if (column.Type == dao::FieldType::Decimal)
+            declared = column.Precision;
+        else if (column.Type == dao::FieldType::Guid)
+            declared = kBracedGuidLength;
+        CatalogColumn typed = TypedColumn(column.Name, AdoTypeOfFieldType(column.Type), declared,
+                                          column.IsNullable, "", column.Scale);
+        if (column.Kind == dao::ColumnKind::Calculated)
+            typed.Filled = FilledBy::Expression;
+        else if (column.Kind == dao::ColumnKind::Complex)
+            typed.Filled = FilledBy::ComplexData;
+        return typed;
     }
 
     ByTable<std::string> LoadPrimaryKeys() override {

@@ -43,8 +43,9 @@ inline constexpr int32_t kBracedGuidLength = 38;
 // From an ODBC SQL data type (SQL_VARCHAR, SQL_TYPE_DATE, ...).
 int32_t AdoTypeOfSqlType(int32_t sqlType);
 // From a column type as SQLite declares it ("VARCHAR(40)", "DECIMAL(10,2)", "INTEGER"): the name before
-// any parenthesis, else SQLite's affinity of the whole text (no type at all is a BLOB); documents ("JSON",
-// "XML") are long text; another type of mere NUMERIC affinity ("STRING") is not known.
+// any parenthesis, else SQLite's affinity of the whole text (no type at all is a BLOB); a REAL is SQLite's
+// one float, of 8 bytes; documents ("JSON", "XML") are long text; BINARY is binary of a set length, as
+// VARBINARY; another type of mere NUMERIC affinity ("STRING") is not known.
 int32_t AdoTypeOfSqliteName(std::string_view declaredType);
 // From a PostgreSQL type name (pg_type.typname: "varchar", "int4", "money", "jsonb", ...).
 int32_t AdoTypeOfPostgresName(std::string_view typeName);

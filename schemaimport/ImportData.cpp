@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ApplicationLog.h"
+#include "core/BuildCheck.h"
 #include "core/CommonNames.h"
 #include "core/CommonStatus.h"
 #include "core/GeneratedNames.h"
@@ -56,8 +57,17 @@ class FrozenWindow {
     ModelSink& mSink;
 };
 
-void CannotImport(const std::string& name, const char* kind) {
-    ui::MsgBox(name + " " + kind + " cannot be imported!", ui::vbInformation);
+// A name VB refuses is told at once, a name that only took a number at the end.
+void Tell(const std::string& kind, const std::string& entry, const VbNameChange& change, ImportNotes& notes) {
+    if (change.Reason.empty())
+        notes.Numbered.push_back(entry + ": " + change.Name);
+    else
+        ui::MsgBox(VbNameMessage(kind, change), ui::vbInformation, "VB Ostrel");
+}
+
+// The column's name and ":", cut to what a form's layout takes.
+std::string LabelOf(const std::string& column) {
+    return vb::Left(column, core::kLongestShownText - 1) + ":";
 }
 
 void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
@@ -161,14 +171,11 @@ std::vector<std::string> BusinessObjectNames::Of(const std::string& table) const
 
 void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
                  ImportNotes& notes) {
-    const auto businessObject = CreateTableObject(sink, application, table.Name, table.BusinessObjectNames);
-    if (!businessObject)
-        return;
+    const auto businessObject =
+        CreateTableObject(sink, application, table.Name, notes, table.BusinessObjectNames);
     core::ClassMembers members;
-    for (const CatalogColumn& column : table.Columns) {
-        if (CreateFieldObject(sink, application, businessObject, column, "", members))
-            notes.AddColumn(table.Name, column);
-    }
+    for (const CatalogColumn& column : table.Columns)
+        CreateFieldObject(sink, application, businessObject, column, "", members, notes);
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
     if (businessObject->KeyProperties()->Count() == 0)
         notes.WithoutKey.push_back(table.Name);
@@ -179,68 +186,67 @@ void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {
 }
 
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
-                                                           const std::string& tableName,
+                                                           const std::string& tableName, ImportNotes& notes,
                                                            const std::vector<std::string>& names) {
-    return core::LogAndRaiseAs(
-        "Create Table Object", "CreateTableObject", [&]() -> std::shared_ptr<core::qelBusinessObject> {
-            const auto isTaken = [&](const std::string& name) {
-                return application.BusinessObjects()->Exists(name);
-            };
-            const std::vector<std::string> tries =
-                names.empty() ? std::vector<std::string>{tableName} : names;
-            for (std::size_t i = 0; i < tries.size(); ++i) {
-                std::string name = vb::Replace(tries[i], " ", "_");
-                const bool isLast = i + 1 == tries.size();
-                const auto change =
-                    MakeVbName(name, application.Name(),
-                               isLast ? std::function<bool(const std::string&)>(isTaken) : NeverTaken,
-                               core::BusinessObjectNameFault);
-                if (change)
-                    name = change->Name;
-                if (isTaken(name))
-                    continue;
-                if (change)
-                    ui::MsgBox(VbNameMessage("business object", *change), ui::vbInformation, "VB Ostrel");
-                auto businessObject = core::NewBusinessObject(name, tableName);
-                sink.BusinessObjectAdded(application, businessObject);
-                return businessObject;
-            }
-            CannotImport(tableName, "table");
-            return nullptr;
-        });
+    return core::LogAndRaiseAs("Create Table Object", "CreateTableObject", [&] {
+        const auto isTaken = [&](const std::string& name) {
+            return application.BusinessObjects()->Exists(name);
+        };
+        const std::vector<std::string> tries = names.empty() ? std::vector<std::string>{tableName} : names;
+        std::string name;
+        std::optional<VbNameChange> change;
+        for (const std::string& each : tries) {
+            name = vb::Replace(each, " ", "_");
+            const bool isLast = &each == &tries.back();
+            change = MakeVbName(name, application.Name(),
+                                isLast ? std::function<bool(const std::string&)>(isTaken) : NeverTaken,
+                                core::BusinessObjectNameFault);
+            if (change)
+                name = change->Name;
+            if (!isTaken(name))
+                break;
+        }
+        if (change)
+            Tell("business object", tableName, *change, notes);
+        auto businessObject = core::NewBusinessObject(name, tableName);
+        sink.BusinessObjectAdded(application, businessObject);
+        return businessObject;
+    });
 }
 
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
-    const std::string& businessObjectName, core::ClassMembers& members) {
+    const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes) {
     return core::LogAndRaiseAs(
         "Create Field Object", "CreateFieldObject", [&]() -> std::shared_ptr<core::qelBusObjProperty> {
+            const auto& table = businessObject->Table();
             const std::string dataType = FieldType(static_cast<int16_t>(column.Type));
-            std::string name = PropertyNameOf(column.Name);
-            if (dataType == "VarBinary" || name.empty()) {
-                CannotImport(column.Name, "field");
+            // Binary data of a set length has no property type; no generated code may write a column the
+            // database fills.
+            if (dataType == "VarBinary" || column.Filled != FilledBy::Application) {
+                if (dataType == "VarBinary")
+                    ui::MsgBox(column.Name + " field cannot be imported! It holds " + kBinaryData + ".",
+                               ui::vbInformation);
+                notes.AddLeftOut(table->Name(), column);
                 return nullptr;
             }
+            // A name the rules 1 to 3 empty is the column's own, for the VB name rule to mend.
+            std::string name = PropertyNameOf(column.Name);
+            if (name.empty())
+                name = column.Name;
             const std::string owner =
                 businessObjectName.empty() ? businessObject->Name() : businessObjectName;
-            const auto& table = businessObject->Table();
             const auto isTaken = [&](const std::string& propertyName) {
                 return businessObject->Properties()->Exists(owner + ".Properties." + propertyName);
             };
-            // A name the business object has is the duplicate below, not a clash to mend.
+            // A name the business object has is numbered, not a clash to mend.
             const auto clashOf = [&](const std::string& propertyName) {
                 return isTaken(propertyName) ? std::string() : members.PropertyClash(propertyName, dataType);
             };
             if (const auto change = MakeVbName(name, owner, isTaken, core::Common::VbNameFault, clashOf)) {
-                ui::MsgBox(VbNameMessage("property", *change), ui::vbInformation, "VB Ostrel");
+                Tell("property", table->Name() + "." + column.Name, *change, notes);
                 name = change->Name;
-            }
-            if (isTaken(name) || table->Fields()->Exists(column.Name)) {
-                ui::MsgBox(
-                    "A property with the same name already exists for the " + owner + " Business Object.",
-                    ui::vbInformation, "Information");
-                return nullptr;
             }
 
             auto field = std::make_shared<core::qelField>();
@@ -254,14 +260,15 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
             property->SetBusinessObjectName(owner);
             property->SetField(field);
             property->SetAccess("Read/Write");
-            property->SetLabel(column.Name + ":");
+            property->SetLabel(LabelOf(column.Name));
             property->SetPVTableClass("qelCodeTable");
             property->SetControlType("TextBox");
             field->SetBusObjProperty(property);
-            table->Fields()->Add(field, column.Name);
+            table->AddField(field);
             table->SetBusinessObject(businessObject);
             members.TakeProperty(core::MemberItem("Property", *businessObject, name), name, dataType);
             sink.PropertyAdded(application, property);
+            notes.AddColumn(table->Name(), column);
             return property;
         });
 }

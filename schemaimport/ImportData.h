@@ -6,9 +6,10 @@
 // Everything the import reads (columns and keys of the chosen tables, the foreign keys of every mapped
 // one) is read before the model changes: a database error leaves model, views and flags as they were. A
 // chosen table whose columns cannot be read is left out and named at the end, unless no chosen table can
-// be read: then that is the error. A table or column that cannot become a model item is left out after a
-// message; the rest is imported. Text of any length in a key is bounded (KeyText.h). One message at the
-// end names what the model could not take as the database has it (ImportNotes.h).
+// be read: then that is the error. A name VB refuses is mended, one taken numbered; a column of binary data
+// or one the database fills (computed, or an Access complex column) is left out; the rest is imported.
+// Text of any length in a key is bounded (KeyText.h). One message at the end names what the model could
+// not take as the database has it, the columns left out with why (ImportNotes.h).
 
 #include <memory>
 #include <string>
@@ -60,9 +61,8 @@ class BusinessObjectNames {
 // with the source "ImportData".
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject);
 
-// The table's business object, its columns' properties and its primary key; nothing when the table
-// cannot become a business object. What the closing message tells of its columns and of a table without a
-// key is added to `notes`.
+// The table's business object, its columns' properties and its primary key. What the closing message
+// tells of its name, its columns and of a table without a key is added to `notes`.
 void ImportTable(ModelSink& sink, core::qelApplication& application, const TableSource& table,
                  ImportNotes& notes);
 
@@ -70,25 +70,25 @@ void ImportTable(ModelSink& sink, core::qelApplication& application, const Table
 // "Delete", handed to the sink. Its name is the first of `names` (default: the table's name) that, after
 // the naming rules (blanks become "_", then MakeVbName with the application's name as owner and
 // core::BusinessObjectNameFault as its rule, after a message), no business object of the application has
-// (letter case ignored); a name that MakeVbName changed is numbered rather than refused. When every name is
-// taken: "<table> table cannot be imported!" and nothing is made: nullptr.
+// (letter case ignored); the last is numbered when taken, which `notes` tells.
 std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core::qelApplication& application,
-                                                           const std::string& tableName,
+                                                           const std::string& tableName, ImportNotes& notes,
                                                            const std::vector<std::string>& names = {});
 
-// The field and property of one column in `businessObject`, the property handed to the sink.
-// `businessObjectName` names the property's business object; empty, `businessObject`'s name (the table's
-// name with "_" for blanks, unless the naming rules changed it). `members` holds the names of the
-// business object's generated class (core::ClassMembers(*businessObject), or as ImportTable keeps them);
-// the new property's are added.
-// The property's name is the column's after the naming rules 1 to 3 and MakeVbName (with a message when
-// that changes it; a name that clashes with a member of the class is mended too). A column of a binary
-// type or without a name left by the rules 1 to 3 gets "<column> field cannot be imported!"; a property
-// name the business object has (letter case ignored) and that MakeVbName did not make gets the duplicate
-// message; then nothing is made: nullptr.
+// The field and property of one column in `businessObject`, the property handed to the sink, its entries
+// added to `notes`. `businessObjectName` names the property's business object; empty, `businessObject`'s
+// name (the table's name with "_" for blanks, unless the naming rules changed it). `members` holds the
+// names of the business object's generated class (core::ClassMembers(*businessObject), or as ImportTable
+// keeps them); the new property's are added.
+// The property's name is the column's after the naming rules 1 to 3 (the column's own name when they leave
+// none) and MakeVbName (with a message when that mends it; a name that clashes with a member of the class
+// is mended too; a name the business object has, letter case ignored, takes a number, which `notes`
+// tells). Its label is the column's name and ":", cut to core::kLongestShownText. A column of a binary
+// type ("<column> field cannot be imported! It holds ...") and one the database fills are left out, named
+// with why in `notes`: nullptr.
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
-    const std::string& businessObjectName, core::ClassMembers& members);
+    const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes);
 
 }  // namespace schemaimport

@@ -50,6 +50,15 @@ std::string Fit(std::string head, const std::string& tail, const NameFault& faul
     }
 }
 
+// `name` cut until `faultOf` accepts it, then numbered from 2 (cut to make room) while `isTaken` holds.
+std::string UniqueName(const std::string& name, const std::function<bool(const std::string&)>& isTaken,
+                       const NameFault& faultOf) {
+    std::string unique = Fit(name, "", faultOf);
+    for (int32_t number = 2; isTaken(unique); ++number)
+        unique = Fit(name, std::to_string(number), faultOf);
+    return unique;
+}
+
 }  // namespace
 
 std::string FieldType(int16_t typeCode) {
@@ -154,8 +163,11 @@ std::optional<VbNameChange> MakeVbName(const std::string& name, const std::strin
     };
     const std::string fault = faultOf(name);
     const std::string clashing = fault.empty() ? clash(name) : std::string();
-    if (fault.empty() && clashing.empty())
-        return std::nullopt;
+    if (fault.empty() && clashing.empty()) {
+        if (!isTaken(name))
+            return std::nullopt;
+        return VbNameChange{name, "", UniqueName(name, isTaken, anyFault)};
+    }
     VbNameChange change;
     const std::string word = core::ProperCase(vb::Trim(name));
     if (core::Common::IsVbKeyword(word)) {
@@ -171,9 +183,7 @@ std::optional<VbNameChange> MakeVbName(const std::string& name, const std::strin
         made = LettersFirst(core::ProperCase(vb::Trim(owner)) + "_" + core::ProperCase(made));
     else if (!clash(made).empty())
         made = LettersFirst(core::ProperCase(vb::Trim(owner)) + "_" + made);
-    change.Name = Fit(made, "", anyFault);
-    for (int32_t number = 2; isTaken(change.Name); ++number)
-        change.Name = Fit(made, std::to_string(number), anyFault);
+    change.Name = UniqueName(made, isTaken, anyFault);
     return change;
 }
 

@@ -30,13 +30,13 @@ std::string PropertyNameOf(const std::string& columnName);
 // to 9 is spelt out, characters VB does not allow in a name are removed (letters outside Latin-1 too) and
 // a name that then does not begin with a letter gets "T" in front; a VB keyword ("Type" and "Private"
 // among them) becomes `owner` & "_" & the word, both in proper case, and so does a name that clashes
-// with a member of its generated class (the word as it is); a name too long is cut. A name so made that
-// `isTaken` holds for is numbered. `faultOf` tells why a name is refused (VbNameFault, or one of the
-// names made of it), `clashOf` why it clashes (core::ClassMembers::PropertyClash; none when empty);
-// nothing comes back for a name both accept.
+// with a member of its generated class (the word as it is); a name too long is cut. A name so made, or a
+// name both accept, that `isTaken` holds for is numbered. `faultOf` tells why a name is refused
+// (VbNameFault, or one of the names made of it), `clashOf` why it clashes (core::ClassMembers::PropertyClash;
+// none when empty); nothing comes back for a name both accept that is not taken.
 struct VbNameChange {
     std::string Was;     // the name as the message shows it: a keyword in proper case
-    std::string Reason;  // "is a reserved word", the rule the name breaks, or its clash
+    std::string Reason;  // "is a reserved word", the rule the name breaks, its clash; "" when only taken
     std::string Name;    // what it becomes
 };
 using NameFault = std::function<std::string(const std::string&)>;

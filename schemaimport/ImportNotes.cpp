@@ -34,6 +34,23 @@ void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& colum
         Bounded.push_back(name);
     else if (column.Loss == TypeLoss::Cut)
         Cut.push_back(name);
+    else if (column.Loss == TypeLoss::DateAsText)
+        DatesAsText.push_back(name);
+}
+
+void ImportNotes::AddLeftOut(const std::string& table, const CatalogColumn& column) {
+    const std::string name = table + "." + column.Name;
+    switch (column.Filled) {
+        case FilledBy::Expression:
+            Computed.push_back(name);
+            break;
+        case FilledBy::ComplexData:
+            Complex.push_back(name);
+            break;
+        case FilledBy::Application:
+            Binary.push_back(name);
+            break;
+    }
 }
 
 void ImportNotes::AddUnreadable(const std::string& table, const vb::Error& error) {
@@ -63,6 +80,16 @@ void ReportImportNotes(const ImportNotes& notes) {
     std::string text;
     AddParagraph(text, "These tables could not be read and were not imported:", notes.Unreadable);
     AddParagraph(text,
+                 "These columns hold " + std::string(kBinaryData) + ", and were not imported:", notes.Binary);
+    AddParagraph(text,
+                 "These columns are computed by the database, which refuses values written to them, and were "
+                 "not imported:",
+                 notes.Computed);
+    AddParagraph(text,
+                 "These columns hold attachments, several values or a version history, which generated code "
+                 "can neither read nor write, and were not imported:",
+                 notes.Complex);
+    AddParagraph(text,
                  "These columns are of types the import does not know, or of none; each became the "
                  "property named after it:",
                  notes.UnknownTypes);
@@ -77,6 +104,15 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "These columns hold text of any length in a key and became String(" + textLength +
                      ") properties, whose values may be cut to " + textLength + " characters:",
                  notes.Cut);
+    AddParagraph(text,
+                 "These columns hold dates and times a Date cannot hold (years from 1, fractions of a second "
+                 "to 100 nanoseconds) and became String(" +
+                     textLength + ") properties:",
+                 notes.DatesAsText);
+    AddParagraph(text,
+                 "These tables and columns would take the name of a business object or property made before "
+                 "them (VB ignores letter case); each took a number and became the one named after it:",
+                 notes.Numbered);
     AddParagraph(text, "These tables have no primary key; set a key property on each before it can be built:",
                  notes.WithoutKey);
     AddParagraph(text,

@@ -23,7 +23,8 @@ void KeyText::Bound(const std::string& table, const std::vector<std::string>& pr
                (inForeignKeys != mForeignKeyColumns.end() && inForeignKeys->second.contains(column));
     };
     for (CatalogColumn& column : columns) {
-        if (column.Type == adLongVarChar && isKeyed(column.Name)) {
+        const bool isUnbounded = column.Type == adLongVarChar || column.UnknownType == kNoDeclaredType;
+        if (isUnbounded && isKeyed(column.Name)) {
             column.Type = adVarChar;
             column.Size = kTextLength;
             column.Loss = TypeLoss::Cut;

@@ -1,6 +1,7 @@
 #pragma once
 // Text of any length in a key: a key property of Memo cannot identify a row, so a column of long text
-// (Memo) that a key holds becomes text of kTextLength, the longest a Jet key takes, marked TypeLoss::Cut.
+// (Memo), or of no declared type (an OLE Object else), that a key holds becomes text of kTextLength, the
+// longest a Jet key takes, marked TypeLoss::Cut.
 // A key holds the columns of its table's primary key, of the foreign keys the table holds and of those
 // other foreign keys refer to, so that both ends of a relationship get the same type and length.
 

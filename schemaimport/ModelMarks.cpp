@@ -11,8 +11,8 @@ namespace schemaimport {
 
 std::shared_ptr<core::qelBusObjProperty> PropertyOfColumn(const core::qelBusinessObject& businessObject,
                                                           const std::string& column) {
-    const auto& fields = *businessObject.Table()->Fields();
-    return fields.Exists(column) ? fields.Item(column)->BusObjProperty() : nullptr;
+    const auto field = businessObject.Table()->FieldNamed(column);
+    return field ? field->BusObjProperty() : nullptr;
 }
 
 void MarkPrimaryKey(ModelSink& sink, core::qelApplication& application,

@@ -230,7 +230,7 @@ std::vector<PlannedKey> PlanAccess(ModelSink& sink, core::qelApplication& applic
 int32_t FirstColumnPlace(const core::qelBusinessObject& child, const CatalogForeignKey& key) {
     const auto& fields = *child.Table()->Fields();
     for (int32_t i = 1; i <= fields.Count(); ++i) {
-        if (!key.Columns.empty() && fields.KeyOf(i) == key.Columns.front().first)
+        if (!key.Columns.empty() && fields.Item(i)->Name() == key.Columns.front().first)
             return i;
     }
     return fields.Count() + 1;

@@ -28,8 +28,14 @@ struct CatalogTable {
 
 // Why a column's property may not hold every value of its type: a numeric that became Double may be
 // rounded; a bigint that became Currency holds no more than about 9.2e14; text of any length in a key
-// became text of kTextLength (KeyText.h).
-enum class TypeLoss { None, Rounded, Range, Cut };
+// became text of kTextLength (KeyText.h); a date and time earlier or finer than a Date holds became text of
+// kTextLength.
+enum class TypeLoss { None, Rounded, Range, Cut, DateAsText };
+
+// Who fills a column: the application, or the database itself, computing it from an expression or keeping
+// it in tables of its own (an Access complex column: attachments, several values, a version history). The
+// import leaves out a column the database fills: no generated code may write it.
+enum class FilledBy { Application, Expression, ComplexData };
 
 // The UnknownType of a SQLite column declared without a type.
 inline constexpr const char* kNoDeclaredType = "no declared type";
@@ -43,6 +49,7 @@ struct CatalogColumn {
     // (the column is then read as text), or kNoDeclaredType.
     std::string UnknownType = {};
     TypeLoss Loss = TypeLoss::None;
+    FilledBy Filled = FilledBy::Application;
     bool operator==(const CatalogColumn&) const = default;
 };
 

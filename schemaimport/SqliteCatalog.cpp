@@ -68,7 +68,9 @@ class SqliteCatalog final : public SnapshotCatalog {
         if (const auto found = mRead.find(table); found != mRead.end())
             return found->second;
         odbc::Statement rows(*mConnection);
-        rows.Execute(R"sql(SELECT name, type, "notnull", pk FROM pragma_table_info(?) ORDER BY cid)sql",
+        // Hidden 1: a virtual table's hidden column, no column of its rows; 2 and 3: a generated column.
+        rows.Execute(R"sql(
+            SELECT name, type, "notnull", pk, hidden FROM pragma_table_xinfo(?) WHERE hidden <> 1 ORDER BY cid)sql",
                      {table});
         TableColumns read;
         std::vector<std::pair<int64_t, std::string>> key;  // (place in the key, column)
@@ -82,6 +84,8 @@ class SqliteCatalog final : public SnapshotCatalog {
                                                declared, numbers.scale);
             if (vb::Trim(declared).empty())
                 column.UnknownType = kNoDeclaredType;
+            if (rows.Integer(5).value_or(0) != 0)
+                column.Filled = FilledBy::Expression;
             read.columns.push_back(std::move(column));
             if (keyPlace > 0)
                 key.emplace_back(keyPlace, name);

@@ -12,7 +12,6 @@
 #include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
 #include "platform/vb/Error.h"
-#include "platform/vb/Rekey.h"
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/ImportNames.h"
@@ -87,13 +86,12 @@ Answer AskAboutMissingField(ModelSink& sink, core::qelApplication& application,
     const CatalogColumn* chosen = ColumnNamed(columns, column);
     if (!chosen)
         return Answer::Kept;
-    auto& fields = *businessObject.Table()->Fields();
-    const int32_t index = vb::IndexOf(fields, field);
-    if (fields.Exists(column) && fields.Item(column) != field) {
+    auto& table = *businessObject.Table();
+    if (const auto other = table.FieldNamed(column); other && other != field) {
         ui::MsgBox(column + " is already mapped by another field.", ui::vbExclamation, kTitle);
         return Answer::Kept;
     }
-    vb::Rekey(fields, index, column);
+    table.RenameField(field, column);
     Refresh(sink, application, businessObject, field, *chosen);
     return Answer::Repointed;
 }
@@ -140,10 +138,9 @@ void MatchTable(ModelSink& sink, core::qelApplication& application, const std::s
             continue;
         if (!members)
             members.emplace(*businessObject);
-        if (!CreateFieldObject(sink, application, businessObject, column, businessObject->Name(), *members))
-            continue;
-        changed = true;
-        notes.AddColumn(tableName, column);
+        if (CreateFieldObject(sink, application, businessObject, column, businessObject->Name(), *members,
+                              notes))
+            changed = true;
     }
     if (changed)
         sink.SetIsDataChanged(true);

@@ -21,6 +21,8 @@ constexpr const char* kRelationsTable = "MSysRelationships";
 constexpr int kPrimaryKeyIndex = 1;
 constexpr int kRelationIndex = 2;  // libmdb's hidden index behind a relation
 constexpr int32_t kRelationDontEnforce = 2;
+// The column type of a Date/Time Extended, which libmdb does not name.
+constexpr int kExtendedDateTime = 0x14;
 
 struct TableDefDeleter {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
@@ -58,6 +60,14 @@ FieldType FieldTypeOf(const MdbColumn& column) {
 
 MdbColumn& ColumnAt(MdbTableDef& table, unsigned int index) {
     return *static_cast<MdbColumn*>(g_ptr_array_index(table.columns, index));
+}
+
+ColumnKind KindOf(const MdbColumn& column) {
+    if (column.col_type == MDB_COMPLEX)
+        return ColumnKind::Complex;
+    if (column.col_type == kExtendedDateTime)
+        return ColumnKind::ExtendedDate;
+    return mdb_col_get_prop(&column, "Expression") != nullptr ? ColumnKind::Calculated : ColumnKind::Plain;
 }
 
 bool IsRequired(const MdbColumn& column) {
@@ -200,7 +210,8 @@ std::vector<ColumnInfo> AccessDatabase::Columns(const std::string& table) {
         const FieldType type = FieldTypeOf(column);
         const int32_t size = type == FieldType::Text ? column.col_size / bytesPerCharacter : column.col_size;
         // libmdb names a Decimal's two numbers the other way round: col_scale holds its digits.
-        columns.push_back({column.name, type, size, !IsRequired(column), column.col_scale, column.col_prec});
+        columns.push_back({column.name, type, size, !IsRequired(column), column.col_scale, column.col_prec,
+                           KindOf(column)});
     }
     return columns;
 }

@@ -26,6 +26,15 @@ enum class FieldType : int16_t {
     Decimal = 20,
 };
 
+// What an Access file keeps in a column besides a value of its Type.
+enum class ColumnKind : int8_t {
+    Plain,
+    Calculated,    // computed from an expression; the database refuses values written to it
+    Complex,       // attachments, several values or a version history, kept in tables of their own; its
+                   // Type is Long, the link to them
+    ExtendedDate,  // a Date/Time Extended: years 1 to 9999, to 100 nanoseconds; its Type is Binary
+};
+
 struct ColumnInfo {
     std::string Name;
     FieldType Type = FieldType::Text;
@@ -34,6 +43,7 @@ struct ColumnInfo {
     // Of a Decimal: its digits, and those after the point.
     int32_t Precision = 0;
     int32_t Scale = 0;
+    ColumnKind Kind = ColumnKind::Plain;
 };
 
 struct IndexInfo {

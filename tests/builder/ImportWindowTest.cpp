@@ -336,7 +336,7 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
 }
 
 // File > Import... of the Access fixture into an empty window, then File > Synchronize Application: only
-// the binary column's refusal again, and the views as the import left them.
+// the binary column's refusal again, named at the end too, and the views as the import left them.
 TEST_F(ImportIntoWindow, SynchronisingTheAccessFixtureRightAfterItsImportKeepsTheViews) {
     testing_support::OdbcSandbox::Get().Clear();
     mScript.AnswerDialog([](ui::ModalDialog& dialog) {
@@ -357,8 +357,10 @@ TEST_F(ImportIntoWindow, SynchronisingTheAccessFixtureRightAfterItsImportKeepsTh
     EXPECT_EQ(Rows(mForm.Views().PropertyListView), properties);
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
     EXPECT_EQ(TreeKeys(), tree);
-    ASSERT_EQ(mScript.Prompts().size(), imported + 2);
-    EXPECT_EQ(Messages()[imported], "Raw field cannot be imported! (64, VB Ostrel)");
+    ASSERT_EQ(mScript.Prompts().size(), imported + 3);
+    EXPECT_EQ(Messages()[imported],
+              "Raw field cannot be imported! It holds binary data of a set length, which no property type "
+              "takes. (64, VB Ostrel)");
 }
 
 }  // namespace

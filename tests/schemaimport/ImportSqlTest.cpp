@@ -150,9 +150,9 @@ TEST_P(ImportSql, TheSchemaBecomesTheModel) {
               }));
 }
 
-// Names that clash once the rules made them (ignoring case), names the rules empty, binary columns, and a
-// foreign key with such a column: each left out after its message, the rest imported.
-TEST_P(ImportSql, WhatCannotBecomeAModelItemIsLeftOutWithAMessage) {
+// Names that clash once the rules made them (ignoring case) take a number, names the rules empty are
+// mended; binary columns, and a foreign key with such a column, are left out, each with why.
+TEST_P(ImportSql, ClashingNamesAreNumberedAndBinaryColumnsLeftOutWithWhy) {
     const bool pg = GetParam() == Kind::Postgres;
     const std::string binary = pg ? "BYTEA" : "VARBINARY(8)";
     const auto application = NewDatabase({
@@ -204,27 +204,42 @@ Relationship1 Reference
     EXPECT_EQ(import_test::DumpModel(*application), R"(Order_Lines table=Order Lines
   A Long(4) "A:" key1 mandatory pk
   keys A
+order_lines2 table=order_lines
+  B Long(4) "B:" null
 Cols table=Cols
   ShipTo String(9) "Ship-To:" null
+  ShipTo2 String(9) "ShipTo:" null
   A_B String(9) "A B:" null
+  a_b2 String(9) "a_b:" null
+  T String(9) "#:" null
+  T0 String(9) "0:" null
   Keep String(9) "Keep:" null
 )" + parent);
-    const std::string duplicate =
-        "A property with the same name already exists for the Cols Business Object. | 64 | Information";
-    std::vector<std::string> expected = {"order_lines table cannot be imported! | 64 | VB Ostrel", duplicate,
-                                         duplicate, "# field cannot be imported! | 64 | VB Ostrel",
-                                         "0 field cannot be imported! | 64 | VB Ostrel"};
+    const std::string binaryData = "binary data of a set length, which no property type takes";
+    std::vector<std::string> expected = {
+        "The property name # breaks a rule of VB names (There can be no puctuation in a name!) so the "
+        "property "
+        "name will be converted to: T. | 64 | VB Ostrel",
+        "The property name 0 breaks a rule of VB names (Name must begin with a letter!) so the property name "
+        "will be converted to: T0. | 64 | VB Ostrel"};
     if (!pg) {
-        expected.push_back("Raw field cannot be imported! | 64 | VB Ostrel");
-        expected.push_back("PRaw field cannot be imported! | 64 | VB Ostrel");
+        expected.push_back("Raw field cannot be imported! It holds " + binaryData + ". | 64 | VB Ostrel");
+        expected.push_back("PRaw field cannot be imported! It holds " + binaryData + ". | 64 | VB Ostrel");
         expected.push_back(
             "The foreign key of Child to Parent cannot be imported: the column Child.PRaw has no property. | "
             "64 | "
             "VB Ostrel");
     }
     expected.push_back(
-        "These tables have no primary key; set a key property on each before it can be built:\r\nCols\r\n" +
-        std::string(pg ? "" : "Parent\r\n") + "Child | 64 | VB Ostrel");
+        (pg ? ""
+            : "These columns hold " + binaryData +
+                  ", and were not imported:\r\nParent.Raw\r\nChild.PRaw\r\n\r\n") +
+        "These tables and columns would take the name of a business object or property made before them (VB "
+        "ignores letter case); each took a number and became the one named after it:\r\norder_lines: "
+        "order_lines2\r\nCols.ShipTo: ShipTo2\r\nCols.a_b: a_b2\r\n\r\nThese tables have no primary key; set "
+        "a "
+        "key property on each before it can be built:\r\norder_lines\r\nCols\r\n" +
+        (pg ? "" : "Parent\r\n") + "Child | 64 | VB Ostrel");
     EXPECT_EQ(import_test::PromptTexts(script), expected);
 }
 

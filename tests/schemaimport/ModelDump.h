@@ -34,7 +34,7 @@ inline void DumpProperty(std::ostream& out, const core::qelBusinessObject& bo, c
     if (f.Name() + ":" != p.Label())
         out << " field=" << f.Name();
     if (f.DataType() != p.DataType() || f.Length() != p.Length() || !f.Table() || f.Table() != bo.Table() ||
-        f.BusObjProperty().get() != &p || bo.Table()->Fields()->Item(f.Name()).get() != &f)
+        f.BusObjProperty().get() != &p || bo.Table()->FieldNamed(f.Name()).get() != &f)
         out << " BADFIELD";
     if (p.IsKey())
         out << " key" << p.KeyIndex();

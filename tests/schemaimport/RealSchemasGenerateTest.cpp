@@ -10,7 +10,9 @@
 #include "core/qelAssociation.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
+#include "core/qelField.h"
 #include "core/qelRelationship.h"
+#include "core/qelTable.h"
 #include "schemaimport/Synchronize.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportGenerate.h"
@@ -268,6 +270,109 @@ TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
     EXPECT_NE(GeneratedText(folder.Path(), "Products.cls")
                   .find("    mcolPropMandatory.Add False, \"AltProductID\""),
               std::string::npos);
+}
+
+// Each business object as "name(table): property[=its field][*: a key][+: a foreign key] Type(length) ...".
+Names Shape(const core::qelApplication& application) {
+    Names lines;
+    for (const auto& businessObject : *application.BusinessObjects()) {
+        lines.push_back(businessObject->Name() + "(" + businessObject->Table()->Name() + "):");
+        for (const auto& p : *businessObject->Properties()) {
+            const std::string& field = p->Field()->Name();
+            lines.back() += " " + p->Name() + (field == p->Name() ? "" : "=" + field) +
+                            (p->IsKey() ? "*" : "") + (p->IsForeignProperty() ? "+" : "") + " " +
+                            p->DataType() + "(" + std::to_string(p->Length()) + ")";
+        }
+    }
+    return lines;
+}
+
+// Names alike but for letter case, REAL, an untyped key, a 110-character column, generated columns, and
+// the ACE files' calculated, complex and extended-date columns: each imported, named in the closing
+// message, built, and no Add or Update writes a column the database fills.
+TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
+    const std::string wide(110, 'w'), cut(30, 'w');
+    const std::string computed =
+        "These columns are computed by the database, which refuses values written to them, and were not "
+        "imported:\r\n";
+    const std::string numbered =
+        "\r\n\r\nThese tables and columns would take the name of a business object or property made before "
+        "them (VB ignores letter case); each took a number and became the one named after it:\r\n";
+    const struct {
+        std::string source;  // "SQLite", "PostgreSQL" or an ACE fixture
+        Names shape, prompts, unwritten, statements = {};
+    } cases[] = {
+        {"SQLite",
+         {"Über(Über): Ärger* Long(4) ärger2=ärger Double(8) " + cut + "=" + wide + " String(9)",
+          "über2(über): id* Long(4) Über+ Long(4)",
+          "t_idx(t_idx): segid* String(255) term* String(255) pgno OLE Object(0)"},
+         {"The property name " + wide + " breaks a rule of VB names (Name too long!) so the property name " +
+              "will be converted to: " + cut + ".",
+          computed + "Über.twice\r\n\r\nThese columns are of types the import does not know, or of none; " +
+              "each became the property named after it:\r\nt_idx.segid (no declared type): String(255)\r\n" +
+              "t_idx.term (no declared type): String(255)\r\nt_idx.pgno (no declared type): OLE Object\r\n" +
+              "\r\nThese columns hold text of any length in a key and became String(255) properties, whose " +
+              "values may be cut to 255 characters:\r\nt_idx.segid\r\nt_idx.term" + numbered +
+              "Über.ärger: ärger2\r\nüber: über2"},
+         {"twice"},
+         {R"sql(CREATE TABLE "Über" ("Ärger" INTEGER PRIMARY KEY, "ärger" REAL, ")sql" + wide +
+              R"sql(" VARCHAR(9), twice INTEGER GENERATED ALWAYS AS ("Ärger" * 2)))sql",
+          R"sql(CREATE TABLE "über" (id INTEGER PRIMARY KEY, "Über" INTEGER REFERENCES "Über"))sql",
+          "CREATE TABLE t_idx (segid, term, pgno, PRIMARY KEY (segid, term)) WITHOUT ROWID"}},
+        {"PostgreSQL",
+         {"Customer(Customer): id* Long(4) Name String(40) name2=name String(40) NAME3=NAME String(40) "
+          "score Single(4)",
+          "customer2(customer): id* Long(4) Customer+ Long(4) note Memo(0) CUSTOMER2=CUSTOMER+ Long(4)"},
+         {computed + "Customer.twice" + numbered + "Customer.name: name2\r\nCustomer.NAME: NAME3\r\n" +
+          "customer: customer2\r\ncustomer.CUSTOMER: CUSTOMER2"},
+         {"twice"},
+         {R"sql(CREATE TABLE "Customer" (id integer PRIMARY KEY, "Name" varchar(40) NOT NULL, name varchar(40),
+              "NAME" varchar(40), score real, twice integer GENERATED ALWAYS AS (id * 2) STORED))sql",
+          R"sql(CREATE TABLE customer (id integer PRIMARY KEY, "Customer" integer REFERENCES "Customer"(id),
+              note text, "CUSTOMER" integer REFERENCES "Customer"(id)))sql"}},
+        {"calcFieldTestV2010.accdb",
+         {"Table1(Table1): ID* Long(4) FirstName String(255) LastName String(255) City String(255) "
+          "Salary Currency(8) Popularity Double(8)"},
+         {computed + "Table1.LastFirst\r\nTable1.LastFirstLen\r\nTable1.MonthlySalary\r\nTable1.IsRich" +
+          "\r\nTable1.AllNames\r\nTable1.WeeklySalary\r\nTable1.SalaryTest\r\nTable1.BoolTest\r\n" +
+          "Table1.DecimalTest\r\nTable1.FloatTest\r\nTable1.BigNumTest\r\n\r\nThese columns became " +
+          "Double properties, which may round their values:\r\nTable1.Popularity"},
+         {"LastFirst", "AllNames", "MonthlySalary"}},
+        {"complexDataTestV2010.accdb",
+         {"Table1(Table1): id* String(255) memodata=memo-data Memo(0) appendmemodata=append-memo-data "
+          "Memo(0)"},
+         {"These columns hold attachments, several values or a version history, which generated code can "
+          "neither read nor write, and were not imported:\r\n"
+          "Table1.VersionHistory_F5F8918F-0A3F-4DA9-AE71-184EE5012880\r\nTable1.multi-value-data\r\n"
+          "Table1.attach-data"},
+         {"attach-data", "multi-value-data"}},
+        {"extDateTestV2019.accdb",
+         {"Table1(Table1): ID* Long(4) Field1 String(255) DateExt String(255) DateNormal Date(16) "
+          "DateExtStr String(255)"},
+         {computed + "Table1.DateNormalCalc\r\n\r\nThese columns hold dates and times a Date cannot " +
+          "hold (years from 1, fractions of a second to 100 nanoseconds) and became String(255) " +
+          "properties:\r\nTable1.DateExt"},
+         {"DateNormalCalc"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        testing_support::OdbcSandbox::Get().Clear();
+        dao_test::TestFolder folder;
+        auto application = import_test::NewApplication("Access", "", (folder.Path() / "app.accdb").string());
+        if (c.statements.empty())
+            std::filesystem::copy_file(dao_test::Fixture(c.source), application->LocalDBName());
+        else
+            application = import_test::NewDatabase(c.source == "SQLite" ? Kind::Sqlite : Kind::Postgres,
+                                                   c.statements, folder.Path());
+        EXPECT_EQ(import_test::ImportEveryTable(application), c.prompts);
+        EXPECT_EQ(Shape(*application), c.shape);
+        import_test::ExpectBuiltClean(*application, folder.Path(), "Filled", WithKey(*application));
+        for (const auto& businessObject : WithKey(*application)) {
+            const std::string persist = GeneratedText(folder.Path(), businessObject + "Persist.cls");
+            for (const std::string& column : c.unwritten)
+                EXPECT_EQ(persist.find(".Fields(\"" + column + "\") ="), std::string::npos) << column;
+        }
+    }
 }
 
 }  // namespace

@@ -74,6 +74,8 @@ TEST_P(SchemaCatalogTest, TablesViewsAndSystemTablesInTheDatabasesOrder) {
 }
 
 TEST_P(SchemaCatalogTest, ColumnsWithTheirAdoTypesSizesAndNullability) {
+    // SQLite's REAL is a float of 8 bytes, PostgreSQL's of 4.
+    const CatalogColumn real = IsPostgres() ? CatalogColumn{"", adSingle, 4} : CatalogColumn{"", adDouble, 8};
     const std::vector<std::pair<std::string, std::vector<CatalogColumn>>> expected = {
         {"Orders",
          {{"OrderID", adInteger, 4, false},
@@ -87,7 +89,7 @@ TEST_P(SchemaCatalogTest, ColumnsWithTheirAdoTypesSizesAndNullability) {
           {"Pic", adLongVarBinary, 0, true},
           {"Qty", adSmallInt, 2, true},
           {"Big", adCurrency, 8, true, {}, TypeLoss::Range},
-          {"Fl", adSingle, 4, true},
+          {"Fl", real.Type, real.Size, true},
           {"Db", adDouble, 8, true},
           {"Price", adCurrency, 8, true},
           {"Id", adChar, kGuidLength, true}}},
@@ -95,7 +97,7 @@ TEST_P(SchemaCatalogTest, ColumnsWithTheirAdoTypesSizesAndNullability) {
          {{"OrderID", adInteger, 4, false}, {"LineNo", adInteger, 4, false}, {"Qty", adSmallInt, 2, true}}},
         {"OrderXLines", {{"X", adInteger, 4, true}}},
         {"City", {{"CityID", adInteger, 4, false}, {"Name ]'x", adVarChar, 20, true}}},
-        {"Größe", {{"Maß", adSingle, 4, true}}},
+        {"Größe", {{"Maß", real.Type, real.Size, true}}},
         {"OrderView", {{"OrderID", adInteger, 4, true}, {"Note", adVarChar, 40, true}}},
         {"NoSuchTable", {}},
     };

@@ -275,6 +275,13 @@ TEST_P(ModelSinkContract, DeletesBusinessObjectsPropertiesAndRelationshipsEveryw
              EXPECT_THROW(sink.DeleteBusObj(application, stray), vb::Error);
          },
          {}},
+        {"a property whose field \"note\" is held without a key beside \"Note\", added and deleted again",
+         [&](auto& sink, auto& application) {
+             const auto added = AddProperty(sink, object(application, "B"), "Note2", true);
+             object(application, "B")->Table()->RenameField(added->Field(), "note");
+             sink.DeleteBusObjProperty(application, added);
+         },
+         {}},
         {"a property that is not filed: nothing changes",
          [&](auto& sink, auto& application) {
              auto stray = std::make_shared<core::qelBusObjProperty>();

@@ -50,6 +50,10 @@ bool IsWordChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
+bool IsWordStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
+}
+
 std::string Lower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -84,7 +88,7 @@ std::vector<std::string> WithoutModifiers(std::vector<std::string> words) {
 // The identifier that begins `text` after blanks, or "".
 std::string LeadingIdentifier(std::string_view text) {
     size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos || !std::isalpha(static_cast<unsigned char>(text[i])))
+    if (i == std::string_view::npos || !IsWordStart(text[i]))
         return {};
     const size_t start = i;
     while (i < text.size() && IsWordChar(text[i]))
@@ -199,7 +203,7 @@ std::vector<Use> IdentifiersUsed(std::string_view code) {
     std::vector<Use> uses;
     size_t i = 0;
     while (i < code.size()) {
-        if (!std::isalpha(static_cast<unsigned char>(code[i])) || (i > 0 && IsWordChar(code[i - 1]))) {
+        if (!IsWordStart(code[i]) || (i > 0 && IsWordChar(code[i - 1]))) {
             ++i;
             continue;
         }

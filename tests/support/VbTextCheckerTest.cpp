@@ -11,7 +11,7 @@ const std::set<std::string> kControls = {"txtSearch", "cmdFind", "lvwItems", "mn
 std::vector<std::string> SoundForm() {
     return {
         "Option Explicit",
-        "Private mstrName As String, mlngCount(1 To 3) As Long",
+        "Private mstrName As String, mlngCount(1 To 3) As Long, Ärger As Long, Öl As Long",
         "Private Type udtRow",
         "    strKey As String * 10",
         "End Type",
