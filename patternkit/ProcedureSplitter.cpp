@@ -84,7 +84,10 @@ size_t ProcedureSplitter::Measure(const std::function<void()>& lines) {
 
 void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
     std::vector<size_t> itemBytes(procedure.items);
-    size_t bytes = Measure(procedure.head) + Measure(procedure.tail);
+    const LineWriter nothing = [] {};
+    const LineWriter& head = procedure.head ? procedure.head : nothing;
+    const LineWriter& tail = procedure.tail ? procedure.tail : nothing;
+    size_t bytes = Measure(head) + Measure(tail);
     for (size_t item = 0; item < procedure.items; ++item) {
         itemBytes[item] = Measure([&] { procedure.item(item); });
         bytes += itemBytes[item];
@@ -94,9 +97,9 @@ void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
             procedure.item(item);
     };
     if (bytes <= kSafeProcedureBytes) {
-        procedure.head();
+        head();
         writeItems(0, procedure.items);
-        procedure.tail();
+        tail();
         return;
     }
 
@@ -123,14 +126,14 @@ void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
         names.push_back(PartName(procedure.name, names.size() + 1));
         piece.part.name = names.back();
     }
-    procedure.head();
+    head();
     for (const auto& piece : pieces) {
         if (piece.stays)
             procedure.item(piece.part.first);
         else
             call(piece.part);
     }
-    procedure.tail();
+    tail();
     for (const auto& piece : pieces) {
         if (piece.stays)
             continue;

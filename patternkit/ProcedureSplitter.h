@@ -55,6 +55,7 @@ struct ProcedurePart {
 };
 using PartWriter = std::function<void(const ProcedurePart&)>;
 
+// Unset head and tail write nothing.
 struct GrowingProcedure {
     std::string_view name = {};  // the procedure's own name, resolved: its parts are named after it
     LineWriter head = {};
