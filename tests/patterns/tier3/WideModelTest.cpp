@@ -8,7 +8,6 @@
 #include <map>
 
 #include "patternkit/ConstructorErrors.h"
-#include "patterns/tier3/T3BusinessObject.h"
 #include "tests/patterns/tier3/PersistModel.h"
 #include "tests/support/ProcedureLines.h"
 #include "tests/support/VbLimitsCheck.h"
@@ -60,18 +59,8 @@ struct WideModel {
     }
 
     std::map<std::string, Lines> Build() {
-        auto application = std::make_shared<testing_support::PersistApplication>();
-        auto engine = std::make_shared<testing_support::TokenEngine>();
-        tier3::T3BusinessObject pattern;
-        engine->pattern = &pattern;
-        engine->application = application;
-        pattern.SetApplication(application);
-        pattern.SetBusinessObject(w);
-        pattern.SetProperties(w->properties);
-        pattern.SetMethods(methods);
-        pattern.SetConstructor(engine);
-        EXPECT_EQ(pattern.Build(), std::optional<int16_t>(0));
-        return engine->componentLines;
+        return testing_support::BuildThreeTier(std::make_shared<testing_support::PersistApplication>(), w,
+                                               methods);
     }
 };
 
