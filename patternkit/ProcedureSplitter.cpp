@@ -23,6 +23,18 @@ size_t SourceBytes(std::string_view text) {
     return static_cast<size_t>(vb::Len(text)) - breakCharacters + 2 * lineEnds;
 }
 
+// Raises a flag for as long as it lives, whatever ends its scope.
+class RaisedFlag {
+  public:
+    explicit RaisedFlag(bool& flag) : mFlag(flag) { mFlag = true; }
+    ~RaisedFlag() { mFlag = false; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+  private:
+    bool& mFlag;
+};
+
 // What the split procedure holds where its items stood: parts, and the items that stay.
 struct Piece {
     ProcedurePart part;
@@ -70,14 +82,8 @@ void ProcedureSplitter::Code(std::string_view line) {
 }
 
 size_t ProcedureSplitter::Measure(const std::function<void()>& lines) {
-    struct Measuring {
-        ProcedureSplitter& splitter;
-        explicit Measuring(ProcedureSplitter& s) : splitter(s) {
-            splitter.mMeasuring = true;
-            splitter.mMeasured = 0;
-        }
-        ~Measuring() { splitter.mMeasuring = false; }
-    } measuring(*this);
+    const RaisedFlag measuring(mMeasuring);
+    mMeasured = 0;
     lines();
     return mMeasured;
 }
@@ -103,6 +109,7 @@ void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
         return;
     }
 
+    const RaisedFlag writingParts(mWritingParts);
     const Emitter out(*this);
     const PartWriter partHead = procedure.partHead ? procedure.partHead : [&](const ProcedurePart& part) {
         out.Emit("|Private Sub {{Part}}()", {{"Part", part.name}});

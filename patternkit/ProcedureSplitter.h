@@ -81,6 +81,9 @@ class ProcedureSplitter : public ForwardingConstructor {
     void AvoidNamesEndingIn(const std::vector<std::string>& names);
 
     void Write(const GrowingProcedure& procedure);
+    // True while Write writes a procedure split: a head, tail or staying item that differs there (the
+    // generated lines of an edit point gone into the parts) tells by it.
+    bool WritingParts() const { return mWritingParts; }
 
     void StartCoding() override;
     void Code(std::string_view line) override;
@@ -92,6 +95,7 @@ class ProcedureSplitter : public ForwardingConstructor {
 
     bool mMeasuring = false;
     size_t mMeasured = 0;
+    bool mWritingParts = false;
     std::unordered_set<std::string> mModelNames;  // folded
     std::unordered_set<std::string> mPartNames;   // folded, of the module being coded
 };

@@ -68,6 +68,18 @@ void PersistWriter::WritePermittedValues() {
             EmitLine("Dim my" + owner + "Persist As " + owner + "Persist");
         }
     };
+    // Split, the generated searches and lists go into the parts, called behind the edit points, which then
+    // hold only what the developer adds: a call kept in an edit point would outlive the parts it names.
+    const auto split = [&] { return mContext.Splitter().WritingParts(); };
+    const auto openEditPoint = [&](std::string_view name) {
+        if (split())
+            Emit(
+                "|{{Start}}GetPermittedValues - Further {{Name}}\n|{{End}}GetPermittedValues - Further "
+                "{{Name}}",
+                {{"Name", name}});
+        else
+            Emit("|{{Start}}GetPermittedValues - {{Name}}", {{"Name", name}});
+    };
     const auto head = [&] {
         Emit(R"vb(
             |Public Function GetPermittedValues() As ADOR.Recordset
@@ -148,8 +160,8 @@ void PersistWriter::WritePermittedValues() {
             |{{End}}GetPermittedValues - Code Table
             |
             |    'Step 2:  Referenced business objects
-            |{{Start}}GetPermittedValues - Referenced Tables
         )vb");
+        openEditPoint("Referenced Tables");
     };
     const std::vector<PermittedValuesItem> items = PermittedValuesItems(foreignKeys, mContext.Properties());
     const auto item = [&](size_t index) {
@@ -177,13 +189,12 @@ void PersistWriter::WritePermittedValues() {
                 )vb");
                 break;
             case PermittedValuesItem::Between:
-                Emit(R"vb(
-                    |{{End}}GetPermittedValues - Referenced Tables
-                    |
-                    |    'Step 3:  Hard coded values business objects
-                    |{{Start}}GetPermittedValues - Permitted Value Lists
-                    |
-                )vb");
+                if (!split())
+                    Emit("|{{End}}GetPermittedValues - Referenced Tables");
+                Emit("|\n|    'Step 3:  Hard coded values business objects");
+                openEditPoint("Permitted Value Lists");
+                if (!split())
+                    EmitLine("");
                 break;
             case PermittedValuesItem::List:
                 EmitLine("'Permitted values for &PropName");
@@ -203,12 +214,10 @@ void PersistWriter::WritePermittedValues() {
         }
     };
     const auto tail = [&] {
+        Emit("|\n|    Set GetPermittedValues = rsPermittedValues\n|");
+        if (!split())
+            Emit("|{{End}}GetPermittedValues - Permitted Values List\n|");
         Emit(R"vb(
-            |
-            |    Set GetPermittedValues = rsPermittedValues
-            |
-            |{{End}}GetPermittedValues - Permitted Values List
-            |
             |GetPermittedValuesExit:
             |    If Not (rsPermittedValues Is Nothing) Then
             |        Set rsPermittedValues = Nothing

@@ -116,8 +116,12 @@ TEST(WideModel, EveryModuleStaysWithinWhatVBLoads) {
     }
 }
 
+bool IsMarker(const std::string& line) {
+    return line.starts_with("'<<<") || line.starts_with("'>>>");
+}
+
 // A split procedure calls each part once, in order, handing it what its items use; its edit points stay
-// in it.
+// in it, and no call stands in one, where regenerating would keep it beyond the parts it names.
 TEST(WideModel, SplitProcedureCallsItsPartsWithWhatTheirItemsUse) {
     patternkit::Common::ResetContinueAnswerForTesting();
     const WideModelShape shapes[] = {
@@ -209,10 +213,13 @@ TEST(WideModel, SplitProcedureCallsItsPartsWithWhatTheirItemsUse) {
                 EXPECT_TRUE((head++)->starts_with(at(start))) << at(start);
             // Edit points stay where the developer knows them, in the procedure itself.
             for (; *head != "End Sub"; ++head)
-                EXPECT_FALSE(head->starts_with("'<<<") || head->starts_with("'>>>")) << part << ": " << *head;
+                EXPECT_FALSE(IsMarker(*head)) << part << ": " << *head;
             call = std::find_if(call, procedure.end(), [&](const std::string& line) {
                 return line.starts_with(at(row.call.front()));
             });
+            const auto marker = std::find_if(std::make_reverse_iterator(call), procedure.rend(), IsMarker);
+            EXPECT_FALSE(marker != procedure.rend() && marker->starts_with("'<<<"))
+                << part << " called in an edit point";
             for (const std::string& start : row.call)
                 EXPECT_TRUE(call != procedure.end() && (call++)->starts_with(at(start))) << at(start);
         }
