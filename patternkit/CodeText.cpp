@@ -17,6 +17,17 @@ std::string WithoutLeadingComma(const std::string& entries) {
     return entries.empty() ? entries : entries.substr(1);
 }
 
+// The parameter of each Memo and OLE Object property, between `before` and `after`.
+std::string VarStringEntries(const PropertySet& properties, std::string_view before, std::string_view after) {
+    std::string entries;
+    for (const auto& property : properties) {
+        if (IsMemoOrOLE(Required(property)))
+            entries +=
+                ", " + std::string(before) + vb::Trim(property->Name()) + "VarString" + std::string(after);
+    }
+    return WithoutLeadingComma(entries);
+}
+
 }  // namespace
 
 std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Variant& value) {
@@ -33,12 +44,11 @@ std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Var
 }
 
 std::string BuildVarStringParams(const PropertySet& properties) {
-    std::string entries;
-    for (const auto& property : properties) {
-        if (IsMemoOrOLE(Required(property)))
-            entries += ", Optional " + vb::Trim(property->Name()) + "VarString As String";
-    }
-    return WithoutLeadingComma(entries);
+    return VarStringEntries(properties, "Optional ", " As String");
+}
+
+std::string BuildVarStringParamNames(const PropertySet& properties) {
+    return VarStringEntries(properties, "", "");
 }
 
 std::string BuildVarStringArgs(const PropertySet& properties) {

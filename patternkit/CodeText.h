@@ -18,6 +18,8 @@ std::string FormatValueLiteral(const typelib::IProperty& property, const vb::Var
 // " Optional NotesVarString As String, Optional PhotoVarString As String" for the Memo and OLE Object
 // properties, in order; "" when there are none.
 std::string BuildVarStringParams(const PropertySet& properties);
+// The names of those parameters, to pass them on: " NotesVarString, PhotoVarString".
+std::string BuildVarStringParamNames(const PropertySet& properties);
 // The matching arguments: " mstrNotesVarString, mstrPhotoOLE_Object".
 std::string BuildVarStringArgs(const PropertySet& properties);
 

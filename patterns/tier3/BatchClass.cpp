@@ -85,42 +85,61 @@ void WriteTextVariableDeclarations(GeneratorContext& context) {
 // Add, Update or Delete: one row with the operation's code; Add and Update first keep the text values.
 void WriteOperation(GeneratorContext& context, std::string_view operation, bool takesTexts) {
     const patternkit::Emitter& out = context.Out();
-    const std::string parameters =
-        takesTexts ? patternkit::Common::BuildVarStringParams(context.Properties()) : std::string();
-    out.Emit(R"vb(
-        |Public Sub {{Operation}}({{Parameters}})
-        |    'Add a row to the batch recordset containin this {{Operation}} operation
-        |    On Error GoTo HandleError
-        |
-    )vb",
-             {{"Operation", operation}, {"Parameters", parameters}});
-    if (takesTexts) {
-        for (const auto& property : context.Properties()) {
-            context.Current().property = property;
-            if (property->DataType() == "Memo")
-                out.Emit("|    mstr&PropNameVarString = &PropNameVarString");
-            else if (property->DataType() == "OLE Object")
-                out.Emit("|    mstr&PropNameOLE_Object = &PropNameVarString");
-        }
+    const auto head = [&] {
+        const std::string parameters =
+            takesTexts ? patternkit::Common::BuildVarStringParams(context.Properties()) : std::string();
+        out.Emit(R"vb(
+            |Public Sub {{Operation}}({{Parameters}})
+            |    'Add a row to the batch recordset containin this {{Operation}} operation
+            |    On Error GoTo HandleError
+            |
+        )vb",
+                 {{"Operation", operation}, {"Parameters", parameters}});
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |    mlngOperationCode = oc&BusObjName_{{Operation}}
+            |    rs&BusObjNameBatch.AddNew
+            |    rs&BusObjNameBatch.Fields("Operation") = mlngOperationCode
+            |    SetFields
+            |    rs&BusObjNameBatch.MoveNext
+            |    Exit Sub
+            |
+            |{{Operation}}Exit:
+            |'Cleanup after error
+            |
+            |    Exit Sub
+            |
+        )vb",
+                 {{"Operation", operation}});
+        const std::string name(operation);
+        context.WriteErrorHandler(name + " Method", name + "Exit");
+        out.Emit("|End Sub");
+    };
+    if (!takesTexts) {
+        head();
+        tail();
+        return;
     }
-    out.Emit(R"vb(
-        |    mlngOperationCode = oc&BusObjName_{{Operation}}
-        |    rs&BusObjNameBatch.AddNew
-        |    rs&BusObjNameBatch.Fields("Operation") = mlngOperationCode
-        |    SetFields
-        |    rs&BusObjNameBatch.MoveNext
-        |    Exit Sub
-        |
-        |{{Operation}}Exit:
-        |'Cleanup after error
-        |
-        |    Exit Sub
-        |
-    )vb",
-             {{"Operation", operation}});
-    const std::string name(operation);
-    context.WriteErrorHandler(name + " Method", name + "Exit");
-    out.Emit("|End Sub");
+    // A part takes the text values of its properties from the operation's parameters.
+    const auto partHead = [&](const patternkit::ProcedurePart& part) {
+        out.Emit("|Private Sub {{Part}}({{Parameters}})",
+                 {{"Part", part.name},
+                  {"Parameters", patternkit::Common::BuildVarStringParams(context.PropertiesOf(part))}});
+    };
+    const auto call = [&](const patternkit::ProcedurePart& part) {
+        out.Emit("|    {{Part}}{{Arguments}}",
+                 {{"Part", part.name},
+                  {"Arguments", patternkit::Common::BuildVarStringParamNames(context.PropertiesOf(part))}});
+    };
+    context.WritePerProperty(
+        {.name = operation, .head = head, .tail = tail, .partHead = partHead, .call = call},
+        [&](const typelib::IProperty& property) {
+            if (property.DataType() == "Memo")
+                out.Emit("|    mstr&PropNameVarString = &PropNameVarString");
+            else if (property.DataType() == "OLE Object")
+                out.Emit("|    mstr&PropNameOLE_Object = &PropNameVarString");
+        });
 }
 
 void WritePost(GeneratorContext& context) {
@@ -151,38 +170,42 @@ void WritePost(GeneratorContext& context) {
 
 void WriteSetFields(GeneratorContext& context) {
     const patternkit::Emitter& out = context.Out();
-    out.Emit(R"vb(
-        |Private Sub SetFields()
-        |    'Transfer values from the UDT to the batch recordset.
-        |    'UDT uses property names; Batch recordset uses field names.
-        |    On Error GoTo HandleError
-    )vb");
+    const auto head = [&] {
+        out.Emit(R"vb(
+            |Private Sub SetFields()
+            |    'Transfer values from the UDT to the batch recordset.
+            |    'UDT uses property names; Batch recordset uses field names.
+            |    On Error GoTo HandleError
+        )vb");
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |    rs&BusObjNameBatch.Update
+            |
+            |SetFieldsExit:
+            |    'Cleanup after error
+            |    Exit Sub
+            |
+        )vb");
+        context.WriteErrorHandler("SetFields", "SetFieldsExit");
+        out.Emit("|End Sub");
+    };
     constexpr std::string_view kChangeFlag =
         R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldNameIsChanged") = mudtProps.&PropNameIsChanged)vb";
-    for (const auto& property : context.Properties()) {
-        context.Current().property = property;
-        const std::string dataType = property->DataType();
-        if (dataType == "Memo") {
-            out.Emit(kChangeFlag);
-            out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameVarString)vb");
-        } else if (dataType == "OLE Object") {
-            out.Emit(kChangeFlag);
-            out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameOLE_Object)vb");
-        } else {
-            out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mudtProps.&PropName)vb");
-            out.Emit(kChangeFlag);
-        }
-    }
-    out.Emit(R"vb(
-        |    rs&BusObjNameBatch.Update
-        |
-        |SetFieldsExit:
-        |    'Cleanup after error
-        |    Exit Sub
-        |
-    )vb");
-    context.WriteErrorHandler("SetFields", "SetFieldsExit");
-    out.Emit("|End Sub");
+    context.WritePerProperty(
+        {.name = "SetFields", .head = head, .tail = tail}, [&](const typelib::IProperty& property) {
+            const std::string dataType = property.DataType();
+            if (dataType == "Memo") {
+                out.Emit(kChangeFlag);
+                out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameVarString)vb");
+            } else if (dataType == "OLE Object") {
+                out.Emit(kChangeFlag);
+                out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mstr&PropNameOLE_Object)vb");
+            } else {
+                out.Emit(R"vb(|    rs&BusObjNameBatch.Fields("&PropFieldName") = mudtProps.&PropName)vb");
+                out.Emit(kChangeFlag);
+            }
+        });
 }
 
 void WriteSetState(GeneratorContext& context) {

@@ -9,7 +9,10 @@
 // component's lines and nothing else (no SetVBProject, no SetVBComponent, no StartCoding/FinishCoding).
 //
 // A generator may rely on:
-// - Engine(), Application(), BusinessObject(): the objects the add-in handed over (91 if one is missing).
+// - Engine(), Application(), BusinessObject(): the objects the add-in handed over (91 if one is missing);
+//   Engine() passes every call on to the add-in's engine through Splitter().
+// - WritePerProperty(procedure, item): a procedure with a part per property, written whole or split into
+//   procedures it calls (patternkit/ProcedureSplitter.h), the current property set to each in turn.
 // - Properties(), Methods(): the business object's properties and methods in model order (possibly
 //   empty, never missing). Properties() is never empty when a generator runs: Build fails before.
 // - Children(), Parents(), References(): the identifying children, identifying parents and referenced
@@ -31,6 +34,7 @@
 // its source; Build's own trap then puts "T3BusinessObjects.Build->" in front of that.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +45,7 @@
 #include "patternkit/CurrentObjects.h"
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
+#include "patternkit/ProcedureSplitter.h"
 #include "platform/vb/Error.h"
 #include "typelib/IApplication.h"
 #include "typelib/IBusinessObject.h"
@@ -84,7 +89,8 @@ class GeneratorContext {
     // Everything starts empty. The current objects are the pattern's own slots, which the engine reads.
     explicit GeneratorContext(CurrentObjects& current) : mCurrent(current) {}
 
-    typelib::IConstructor& Engine() const { return patternkit::Required(mInputs.engine); }
+    typelib::IConstructor& Engine() const { return Splitter(); }
+    patternkit::ProcedureSplitter& Splitter() const;
     typelib::IApplication& Application() const { return patternkit::Required(mInputs.application); }
     typelib::IBusinessObject& BusinessObject() const { return patternkit::Required(mInputs.businessObject); }
     const patternkit::PropertySet& Properties() const { return mInputs.properties; }
@@ -102,6 +108,12 @@ class GeneratorContext {
     // 91 until the inputs name an engine.
     const patternkit::Emitter& Out() const;
 
+    // `procedure` with one item per property: `item` writes it once the current property is set to it.
+    void WritePerProperty(patternkit::GrowingProcedure procedure,
+                          const std::function<void(const typelib::IProperty&)>& item);
+    // The properties whose items a part of such a procedure holds.
+    patternkit::PropertySet PropertiesOf(const patternkit::ProcedurePart& part) const;
+
     void SetErrorSourceClass(std::string className) { mError.errorSourceClass = std::move(className); }
     void WriteErrorHandler(std::string_view procedure, std::string_view exitLabel);
     void WriteTxErrorHandler(std::string_view procedure, std::string_view exitLabel);
@@ -110,7 +122,8 @@ class GeneratorContext {
     // --- Filled by Build (and by tests that drive a generator alone) ---
     void SetInputs(BuildInputs inputs);
     // Takes the related business objects of the business object; with exactly one parent, that parent
-    // becomes the current parent (otherwise the slot keeps what it held).
+    // becomes the current parent (otherwise the slot keeps what it held). Their names, like those of the
+    // inputs, end no name of a part of a split procedure.
     void SetRelated(patternkit::BusinessObjectSet children, patternkit::BusinessObjectSet parents,
                     patternkit::BusinessObjectSet references);
     // The component names from the business object's name.
@@ -139,6 +152,7 @@ class GeneratorContext {
     bool mHasOneParent = false;
     ComponentNames mComponents;
     CurrentObjects& mCurrent;
+    std::unique_ptr<patternkit::ProcedureSplitter> mSplitter;
     std::optional<patternkit::Emitter> mOut;
     ErrorContext mError;
 };

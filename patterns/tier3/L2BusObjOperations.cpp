@@ -1,6 +1,8 @@
 // State and permission members, and the business operations that hand the object's state to the
 // persistence class or to a batch object.
 
+#include <algorithm>
+
 #include "patternkit/CodeText.h"
 #include "patterns/tier3/L2BusObjWriter.h"
 #include "platform/vb/Numbers.h"
@@ -169,42 +171,38 @@ void WriteOperationCall(Writer& w, const Operation& op, const std::string& args)
            {{"Name", op.name}, {"Args", op.name == "Delete" ? std::string() : args}});
 }
 
-void WriteLongTextUpdateExamples(Writer& w) {
-    w.ForEachProperty([&](const typelib::IProperty& property) {
-        const std::string type = property.DataType();
-        if (type != "Memo" && type != "OLE Object")
-            return;
-        w.Emit(R"vb(
-            |'&PropName can be updated by itself using the following method
-            |'             If mudtProps.&PropNameIsChanged Then
-            |'                .Update_&PropName mstr&PropName{{Variable}}
-            |'                mudtProps.&PropNameIsChanged = False
-            |'             End If
-            |
-        )vb",
-               {{"Variable", type == "Memo" ? "VarString" : "OLE_Object"}});
-    });
-    w.EmitLine("");
+void WriteLongTextUpdateExample(Writer& w, const typelib::IProperty& property) {
+    const std::string type = property.DataType();
+    if (type != "Memo" && type != "OLE Object")
+        return;
+    w.Emit(R"vb(
+        |'&PropName can be updated by itself using the following method
+        |'             If mudtProps.&PropNameIsChanged Then
+        |'                .Update_&PropName mstr&PropName{{Variable}}
+        |'                mudtProps.&PropNameIsChanged = False
+        |'             End If
+        |
+    )vb",
+           {{"Variable", type == "Memo" ? "VarString" : "OLE_Object"}});
 }
 
 // No Let sets a Read Only property: the database has filled the mandatory ones (the key among them) by
 // the time Add returns. Their rules hold from then on, as after a Read, so that a later change of a
 // mandatory property leaves Update executable.
-void WriteDatabaseFilledRules(Writer& w) {
-    bool first = true;
-    w.ForEachProperty([&](const typelib::IProperty& property) {
-        if (property.Access() != "Read Only" || !property.IsMandatory())
-            return;
-        if (first)
-            w.EmitLine("        'The database has given the read-only mandatory values: their rules hold");
-        first = false;
-        w.Emit(R"vb(
-            |        mcolBusinessRules.Remove "&PropNameIsValid"
-            |        mcolBusinessRules.Add True, "&PropNameIsValid"
-        )vb");
-    });
+bool IsDatabaseFilled(const typelib::IProperty& property) {
+    return property.Access() == "Read Only" && property.IsMandatory();
 }
 
+void WriteDatabaseFilledRule(Writer& w, const typelib::IProperty& property) {
+    if (!IsDatabaseFilled(property))
+        return;
+    w.Emit(R"vb(
+        |        mcolBusinessRules.Remove "&PropNameIsValid"
+        |        mcolBusinessRules.Add True, "&PropNameIsValid"
+    )vb");
+}
+
+// What an operation does once the persistence class or the batch took it, up to its part per property.
 void WriteAfterCall(Writer& w, const Operation& op) {
     if (op.name == "Add") {
         w.Emit(R"vb(
@@ -219,7 +217,11 @@ void WriteAfterCall(Writer& w, const Operation& op) {
             |        mcolMethodIsExecutable.Remove "Read" ¶
             |        mcolMethodIsExecutable.Add False, "Read" ¶
         )vb");
-        WriteDatabaseFilledRules(w);
+        const auto& properties = w.Context().Properties();
+        if (std::ranges::any_of(properties, [](const auto& property) {
+                return IsDatabaseFilled(patternkit::Required(property));
+            }))
+            w.EmitLine("        'The database has given the read-only mandatory values: their rules hold");
     } else if (op.name == "Delete") {
         w.Emit(R"vb(
             |        mblnChanged = False
@@ -234,141 +236,168 @@ void WriteAfterCall(Writer& w, const Operation& op) {
             |        mcolMethodIsExecutable.Add False,"Update" ¶
             |
         )vb");
-    } else {
-        if (op.name == "Update")
-            WriteLongTextUpdateExamples(w);
-        w.Emit(R"vb(
-            |        mblnChanged = False
-            |
-            |        'Save the object's current state
-            |        Save
-        )vb");
     }
+}
+
+// What Update and the further methods do after their part per property.
+void WriteAfterPropertyPart(Writer& w, const Operation& op) {
+    if (op.name == "Add" || op.name == "Delete")
+        return;
+    if (op.name == "Update")
+        w.EmitLine("");
+    w.Emit(R"vb(
+        |        mblnChanged = False
+        |
+        |        'Save the object's current state
+        |        Save
+    )vb");
 }
 
 void WriteOperation(Writer& w, const Operation& op, const std::string& args) {
-    const std::string firstLine = "Public Sub " + op.name + "(Optional obj&BusObjNameBatch As Variant)";
-    w.EmitLine(firstLine);
-    if (op.name == "Add")
-        w.EmitLine("'Create a new &BusObjName in the database using the current property values");
-    else
-        w.Emit("|'{{Name}} the &BusObjName in the database", {{"Name", op.name}});
-    w.Emit(R"vb(
-        |Dim objPersist As &BusObjNamePersist
-        |    On Error GoTo HandleError
-        |
-    )vb");
-    if (op.name == "Update") {
+    const auto head = [&] {
+        const std::string firstLine = "Public Sub " + op.name + "(Optional obj&BusObjNameBatch As Variant)";
+        w.EmitLine(firstLine);
+        if (op.name == "Add")
+            w.EmitLine("'Create a new &BusObjName in the database using the current property values");
+        else
+            w.Emit("|'{{Name}} the &BusObjName in the database", {{"Name", op.name}});
         w.Emit(R"vb(
-            |    'Exit before creating a persistence object if property values are unchanged
-            |    If not mblnChanged Then
-            |        Exit Sub
-            |    End If
+            |Dim objPersist As &BusObjNamePersist
+            |    On Error GoTo HandleError
             |
         )vb");
-    }
-    w.Emit(R"vb(
-        |    If mcolMethodIsExecutable("{{Name}}") Then
-        |
-        |'|||{{Name}} pre-conditions
-    )vb",
-           {{"Name", op.name}});
-    w.EditPoint(op.editPointPrefix + " - Pre");
-    w.EmitLine("");
-    WriteOperationCall(w, op, args);
-    WriteAfterCall(w, op);
-    w.Emit(R"vb(
-        |    Else
-        |        Err.Raise Invalid_Operation + vbObjectError, mstrBusinessObjName, "A &BusObjName cannot be {{Refusal}} because at least one business rule is not satisfied."
-        |    End If
-        |
-        |'|||{{Name}} post-conditions
-    )vb",
-           {{"Refusal", op.refusal}, {"Name", op.name}});
-    w.EditPoint(op.editPointPrefix + " - Post");
-    w.Emit(R"vb(
-        |
-        |{{Exit}}:
-        |    'Cleanup after error
-        |    If Not IsMissing(obj&BusObjNameBatch) Then
-        |        If Not (obj&BusObjNameBatch Is Nothing) Then Set obj&BusObjNameBatch = Nothing
-        |    End If
-        |
-        |    If Not (objPersist Is Nothing) Then Set objPersist = Nothing
-        |
-        |    Exit Sub
-        |
-    )vb",
-           {{"Exit", op.exitLabel}});
-    w.ErrorHandler(op.handlerName, op.handlerName, op.exitLabel);
-    if (op.blankBeforeEnd)
+        if (op.name == "Update") {
+            w.Emit(R"vb(
+                |    'Exit before creating a persistence object if property values are unchanged
+                |    If not mblnChanged Then
+                |        Exit Sub
+                |    End If
+                |
+            )vb");
+        }
+        w.Emit(R"vb(
+            |    If mcolMethodIsExecutable("{{Name}}") Then
+            |
+            |'|||{{Name}} pre-conditions
+        )vb",
+               {{"Name", op.name}});
+        w.EditPoint(op.editPointPrefix + " - Pre");
         w.EmitLine("");
-    w.EmitLine("End Sub");
+        WriteOperationCall(w, op, args);
+        WriteAfterCall(w, op);
+    };
+    const auto tail = [&] {
+        WriteAfterPropertyPart(w, op);
+        w.Emit(R"vb(
+            |    Else
+            |        Err.Raise Invalid_Operation + vbObjectError, mstrBusinessObjName, "A &BusObjName cannot be {{Refusal}} because at least one business rule is not satisfied."
+            |    End If
+            |
+            |'|||{{Name}} post-conditions
+        )vb",
+               {{"Refusal", op.refusal}, {"Name", op.name}});
+        w.EditPoint(op.editPointPrefix + " - Post");
+        w.Emit(R"vb(
+            |
+            |{{Exit}}:
+            |    'Cleanup after error
+            |    If Not IsMissing(obj&BusObjNameBatch) Then
+            |        If Not (obj&BusObjNameBatch Is Nothing) Then Set obj&BusObjNameBatch = Nothing
+            |    End If
+            |
+            |    If Not (objPersist Is Nothing) Then Set objPersist = Nothing
+            |
+            |    Exit Sub
+            |
+        )vb",
+               {{"Exit", op.exitLabel}});
+        w.ErrorHandler(op.handlerName, op.handlerName, op.exitLabel);
+        if (op.blankBeforeEnd)
+            w.EmitLine("");
+        w.EmitLine("End Sub");
+    };
+    if (op.name == "Add") {
+        w.Context().WritePerProperty(
+            {.name = "Add", .head = head, .tail = tail},
+            [&](const typelib::IProperty& property) { WriteDatabaseFilledRule(w, property); });
+    } else if (op.name == "Update") {
+        w.Context().WritePerProperty(
+            {.name = "Update", .head = head, .tail = tail},
+            [&](const typelib::IProperty& property) { WriteLongTextUpdateExample(w, property); });
+    } else {
+        head();
+        tail();
+    }
 }
 
 void WriteRead(Writer& w) {
-    w.Emit(R"vb(
-        |Public Sub Read(ByVal ObjectID As String)
-        |Dim objPersist As &BusObjNamePersist
-        |'Obtains &BusObjName from the database using the ObjectID.
-        |'All current property values, if any are set, will be overwritten
-        |    On Error GoTo HandleError
-        |
-        |    If mcolMethodIsExecutable("Read") Then
-        |
-        |'|||Read pre-conditions
-    )vb");
-    w.EditPoint(" Read - Pre");
-    w.Emit(R"vb(
-        |
-        |        'Use the layer 3 persistence object to read a &BusObjName
-        |        Set objPersist = New &BusObjNamePersist
-        |
-        |        With objPersist
-        |            .Read ObjectID
-        |            SetState .GetState
-        |        End With
-        |
-        |        Set objPersist = Nothing
-        |
-        |        'Save the object's current state in event of a cancel
-        |        Save
-        |
-        |       'Reset flags containing state information
-        |        mblnChanged = False
-        |        mblnNew = False
-        |        mblnDeleted = False
-        |        'Cannot load another business object - Read is no longer valid
-        |        mcolMethodIsExecutable.Remove "Read" ¶
-        |        mcolMethodIsExecutable.Add False, "Read" ¶
-        |
-        |        Set mcolBusinessRules = New Collection
-    )vb");
-    w.ForEachProperty([&](const typelib::IProperty&) {
-        w.EmitLine("        mcolBusinessRules.Add True, \"&PropNameIsValid\"");
-    });
-    w.Emit(R"vb(
-        |        mcolBusinessRules.Add True, "AllMandatoryValuesExist" ¶
-        |        'The values read are valid: evaluate the business rules again
-        |        CheckBusinessRules
-        |    Else
-        |        Err.Raise Invalid_Operation + vbObjectError, mstrBusinessObjName, "A &BusObjName already has been read."
-        |    End If
-        |
-        |'|||Read post-conditions
-    )vb");
-    w.EditPoint(" Read - Post");
-    w.Emit(R"vb(
-        |
-        |ReadExit:
-        |    If Not (objPersist Is Nothing) Then
-        |        Set objPersist = Nothing
-        |    End If
-        |    Exit Sub
-        |
-    )vb");
-    w.ErrorHandler("Read Method", "Read Method", "ReadExit");
-    w.EmitLine("End Sub");
+    const auto head = [&] {
+        w.Emit(R"vb(
+            |Public Sub Read(ByVal ObjectID As String)
+            |Dim objPersist As &BusObjNamePersist
+            |'Obtains &BusObjName from the database using the ObjectID.
+            |'All current property values, if any are set, will be overwritten
+            |    On Error GoTo HandleError
+            |
+            |    If mcolMethodIsExecutable("Read") Then
+            |
+            |'|||Read pre-conditions
+        )vb");
+        w.EditPoint(" Read - Pre");
+        w.Emit(R"vb(
+            |
+            |        'Use the layer 3 persistence object to read a &BusObjName
+            |        Set objPersist = New &BusObjNamePersist
+            |
+            |        With objPersist
+            |            .Read ObjectID
+            |            SetState .GetState
+            |        End With
+            |
+            |        Set objPersist = Nothing
+            |
+            |        'Save the object's current state in event of a cancel
+            |        Save
+            |
+            |       'Reset flags containing state information
+            |        mblnChanged = False
+            |        mblnNew = False
+            |        mblnDeleted = False
+            |        'Cannot load another business object - Read is no longer valid
+            |        mcolMethodIsExecutable.Remove "Read" ¶
+            |        mcolMethodIsExecutable.Add False, "Read" ¶
+            |
+            |        Set mcolBusinessRules = New Collection
+        )vb");
+    };
+    const auto tail = [&] {
+        w.Emit(R"vb(
+            |        mcolBusinessRules.Add True, "AllMandatoryValuesExist" ¶
+            |        'The values read are valid: evaluate the business rules again
+            |        CheckBusinessRules
+            |    Else
+            |        Err.Raise Invalid_Operation + vbObjectError, mstrBusinessObjName, "A &BusObjName already has been read."
+            |    End If
+            |
+            |'|||Read post-conditions
+        )vb");
+        w.EditPoint(" Read - Post");
+        w.Emit(R"vb(
+            |
+            |ReadExit:
+            |    If Not (objPersist Is Nothing) Then
+            |        Set objPersist = Nothing
+            |    End If
+            |    Exit Sub
+            |
+        )vb");
+        w.ErrorHandler("Read Method", "Read Method", "ReadExit");
+        w.EmitLine("End Sub");
+    };
+    w.Context().WritePerProperty({.name = "Read", .head = head, .tail = tail},
+                                 [&](const typelib::IProperty&) {
+                                     w.EmitLine("        mcolBusinessRules.Add True, \"&PropNameIsValid\"");
+                                 });
 }
 
 }  // namespace

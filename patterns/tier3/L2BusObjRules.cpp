@@ -19,24 +19,29 @@ void EndSub(Writer& w, const std::string& name) {
 }
 
 void WriteInitBusinessRulesCol(Writer& w) {
-    w.Emit(R"vb(
-        |Private Sub InitBusinessRulesCol()
-        |    On Error GoTo HandleError
-        |
-        |    'Load the Business Rules collection for a &BusObjName and set all of them to False
-        |    Set mcolBusinessRules = New Collection
-    )vb");
-    w.ForEachProperty([&](const typelib::IProperty&) {
-        w.EmitLine("    mcolBusinessRules.Add False, \"&PropNameIsValid\"");
-    });
-    w.Emit(R"vb(
-        |    mcolBusinessRules.Add False, "AllMandatoryValuesExist" ¶
-        |
-        |'|||  Add additional business rules to the mcolBusinessRules collection here
-    )vb");
-    w.OpenEditPoint("Sub InitBusinessRules");
-    w.EmitLine("");
-    EndSub(w, "InitBusinessRulesCol");
+    const auto head = [&] {
+        w.Emit(R"vb(
+            |Private Sub InitBusinessRulesCol()
+            |    On Error GoTo HandleError
+            |
+            |    'Load the Business Rules collection for a &BusObjName and set all of them to False
+            |    Set mcolBusinessRules = New Collection
+        )vb");
+    };
+    const auto tail = [&] {
+        w.Emit(R"vb(
+            |    mcolBusinessRules.Add False, "AllMandatoryValuesExist" ¶
+            |
+            |'|||  Add additional business rules to the mcolBusinessRules collection here
+        )vb");
+        w.OpenEditPoint("Sub InitBusinessRules");
+        w.EmitLine("");
+        EndSub(w, "InitBusinessRulesCol");
+    };
+    w.Context().WritePerProperty({.name = "InitBusinessRulesCol", .head = head, .tail = tail},
+                                 [&](const typelib::IProperty&) {
+                                     w.EmitLine("    mcolBusinessRules.Add False, \"&PropNameIsValid\"");
+                                 });
 }
 
 // Add and Update become executable once all mandatory values exist and the object is not deleted (and
@@ -178,19 +183,21 @@ void WriteCheckBusinessRules(Writer& w) {
 }
 
 void WriteCheckMandatoryValues(Writer& w) {
-    w.Emit(R"vb(
-        |Private Sub CheckMandatoryValues() ¶
-        |'CheckMandatoryValues business rule applies to all business objects.
-        |'The rule holds when every mandatory property has a valid value;
-        |'Add and Update are executable only when it holds.
-        |    On Error GoTo HandleError
-        |
-        |'Note:  This business rule must be called in the Property Let of each mandatory property
-        |    mcolBusinessRules.Remove "AllMandatoryValuesExist" ¶
-        |    mcolBusinessRules.Add True, "AllMandatoryValuesExist" ¶
-        |
-    )vb");
-    w.ForEachProperty([&](const typelib::IProperty& property) {
+    const auto head = [&] {
+        w.Emit(R"vb(
+            |Private Sub CheckMandatoryValues() ¶
+            |'CheckMandatoryValues business rule applies to all business objects.
+            |'The rule holds when every mandatory property has a valid value;
+            |'Add and Update are executable only when it holds.
+            |    On Error GoTo HandleError
+            |
+            |'Note:  This business rule must be called in the Property Let of each mandatory property
+            |    mcolBusinessRules.Remove "AllMandatoryValuesExist" ¶
+            |    mcolBusinessRules.Add True, "AllMandatoryValuesExist" ¶
+            |
+        )vb");
+    };
+    const auto item = [&](const typelib::IProperty& property) {
         // No Let can set a Read Only property: the database fills it when the object is added.
         if (property.Access() == "Read Only") {
             w.Emit(R"vb(
@@ -212,50 +219,68 @@ void WriteCheckMandatoryValues(Writer& w) {
             |    End If
             |
         )vb");
-    });
-    EndSub(w, "CheckMandatoryValues");
+    };
+    // A part leaves at the first mandatory value missing, as the whole procedure would: its caller tells
+    // from the rule that it has to leave too.
+    const auto call = [&](const patternkit::ProcedurePart& part) {
+        w.Emit(R"vb(
+            |    {{Part}}
+            |    If Not mcolBusinessRules("AllMandatoryValuesExist") Then Exit Sub
+        )vb",
+               {{"Part", part.name}});
+    };
+    w.Context().WritePerProperty({.name = "CheckMandatoryValues",
+                                  .head = head,
+                                  .tail = [&] { EndSub(w, "CheckMandatoryValues"); },
+                                  .call = call},
+                                 item);
 }
 
 void WriteInitRestrictions(Writer& w) {
-    w.Emit(R"vb(
-        |Private Sub InitRestrictions()
-        |'Set the default restrictions: every property may be seen and changed,
-        |'and only Read may run until the business object is added or read.
-        |'Add the restrictions of the user's role between the edit points.
-        |    On Error GoTo HandleError
-        |
-        |    Set mcolPropEditable = New Collection
-        |    Set mcolPropViewable = New Collection
-        |    Set mcolMethodIsExecutable = New Collection
-        |
-        |    'Default values are set.  Each property is viewable and editable.
-    )vb");
-    w.ForEachProperty([&](const typelib::IProperty&) {
+    const auto head = [&] {
         w.Emit(R"vb(
-            |    mcolPropEditable.Add True, "&PropName"
-            |    mcolPropViewable.Add True, "&PropName"
+            |Private Sub InitRestrictions()
+            |'Set the default restrictions: every property may be seen and changed,
+            |'and only Read may run until the business object is added or read.
+            |'Add the restrictions of the user's role between the edit points.
+            |    On Error GoTo HandleError
+            |
+            |    Set mcolPropEditable = New Collection
+            |    Set mcolPropViewable = New Collection
+            |    Set mcolMethodIsExecutable = New Collection
+            |
+            |    'Default values are set.  Each property is viewable and editable.
         )vb");
-    });
-    w.Emit(R"vb(
-        |
-        |    'Default values are set.  Read is only executable method when &BusObjName is initialized.
-    )vb");
-    w.ForEachMethod(w.Context().Methods(), [&](const typelib::IMethod& method) {
-        w.Emit("|    mcolMethodIsExecutable.Add {{Executable}}, \"&MethodName\"",
-               {{"Executable", method.Name() == "Read" ? "True" : "False"}});
-    });
-    w.ForEachChild([&](const typelib::IBusinessObject& child) {
-        w.ForEachMethod(MethodsOf(child), [&](const typelib::IMethod&) {
-            w.EmitLine("    mcolMethodIsExecutable.Add False, \"&ChildBusObjName_&MethodName\"");
+    };
+    const auto tail = [&] {
+        w.Emit(R"vb(
+            |
+            |    'Default values are set.  Read is only executable method when &BusObjName is initialized.
+        )vb");
+        w.ForEachMethod(w.Context().Methods(), [&](const typelib::IMethod& method) {
+            w.Emit("|    mcolMethodIsExecutable.Add {{Executable}}, \"&MethodName\"",
+                   {{"Executable", method.Name() == "Read" ? "True" : "False"}});
         });
-    });
-    w.Emit(R"vb(
-        |
-        |'|||  Add modifications here
-    )vb");
-    w.EditPoint("InitRestrictions");
-    w.EmitLine("");
-    EndSub(w, "InitRestrictions");
+        w.ForEachChild([&](const typelib::IBusinessObject& child) {
+            w.ForEachMethod(MethodsOf(child), [&](const typelib::IMethod&) {
+                w.EmitLine("    mcolMethodIsExecutable.Add False, \"&ChildBusObjName_&MethodName\"");
+            });
+        });
+        w.Emit(R"vb(
+            |
+            |'|||  Add modifications here
+        )vb");
+        w.EditPoint("InitRestrictions");
+        w.EmitLine("");
+        EndSub(w, "InitRestrictions");
+    };
+    w.Context().WritePerProperty({.name = "InitRestrictions", .head = head, .tail = tail},
+                                 [&](const typelib::IProperty&) {
+                                     w.Emit(R"vb(
+                                         |    mcolPropEditable.Add True, "&PropName"
+                                         |    mcolPropViewable.Add True, "&PropName"
+                                     )vb");
+                                 });
 }
 
 }  // namespace

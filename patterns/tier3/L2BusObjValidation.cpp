@@ -287,63 +287,78 @@ void WriteValidationFunction(Writer& w, const std::shared_ptr<typelib::IProperty
     w.EmitLine("End Function");
 }
 
+void WriteInitMandatoryPropertyCol(Writer& w) {
+    const auto head = [&] {
+        w.Emit(R"vb(
+            |Private Sub InitMandatoryPropertyCol()
+            |
+            |   'Create and initialize the collection that identifies mandatory properties
+            |   'The collection is used in the Property Let procedures when validating values supplied by the UI
+            |    Set mcolPropMandatory = New Collection
+        )vb");
+    };
+    w.Context().WritePerProperty(
+        {.name = "InitMandatoryPropertyCol", .head = head, .tail = [&] { w.Emit("|\n|End Sub"); }},
+        [&](const typelib::IProperty& property) {
+            w.Emit("|    mcolPropMandatory.Add {{Mandatory}}, \"&PropName\"",
+                   {{"Mandatory", property.IsMandatory() ? "True" : "False"}});
+        });
+}
+
+void WriteInitPropertyPVCol(Writer& w) {
+    const auto head = [&] {
+        w.Emit(R"vb(
+            |Private Sub InitPropertyPVCol()
+            |'Create the collection that tells for each property whether it has
+            |'permitted values; the permitted values of all properties are read
+            |'once, when the business object is created.
+            |Dim strLastPropertyFound As String
+            |Dim strCurrentProperty As String
+            |    On Error GoTo HandleError
+            |    Set mcolPropPermittedValues = New Collection
+            |    'Initialize collection assuming no properties have permitted values
+        )vb");
+    };
+    const auto tail = [&] {
+        w.Emit(R"vb(
+            |    'Scan the permitted values once and mark each property
+            |    'that has at least one permitted value.
+            |    'Note:  Assumes all permitted values for a property are grouped together
+            |    strLastPropertyFound = "" ¶
+            |    With mrsPermittedValues
+            |        If .RecordCount > 0 Then
+            |            .MoveFirst
+            |            While Not mrsPermittedValues.EOF
+            |                strCurrentProperty = Trim(.Fields("PropertyName")) ¶
+            |                If strLastPropertyFound <> strCurrentProperty Then ¶
+            |                    'First permitted value of this property
+            |                    mcolPropPermittedValues.Remove strCurrentProperty ¶
+            |                    mcolPropPermittedValues.Add True, strCurrentProperty ¶
+            |                    strLastPropertyFound = strCurrentProperty
+            |                End If
+            |                .MoveNext
+            |            Wend
+            |        End If
+            |    End With
+            |InitPropertyPVColExit:
+            |    'Cleanup after error
+            |    Exit Sub
+        )vb");
+        w.ErrorHandler("InitPropertyPVCol", "InitPropertyPVCol", "InitPropertyPVColExit");
+        w.EmitLine("End Sub");
+    };
+    w.Context().WritePerProperty({.name = "InitPropertyPVCol", .head = head, .tail = tail},
+                                 [&](const typelib::IProperty&) {
+                                     w.EmitLine("    mcolPropPermittedValues.Add False, \"&PropName\"");
+                                 });
+}
+
 }  // namespace
 
 void WriteValidationHelpers(Writer& w) {
+    WriteInitMandatoryPropertyCol(w);
+    WriteInitPropertyPVCol(w);
     w.Emit(R"vb(
-        |Private Sub InitMandatoryPropertyCol()
-        |
-        |   'Create and initialize the collection that identifies mandatory properties
-        |   'The collection is used in the Property Let procedures when validating values supplied by the UI
-        |    Set mcolPropMandatory = New Collection
-    )vb");
-    w.ForEachProperty([&](const typelib::IProperty& property) {
-        w.Emit("|    mcolPropMandatory.Add {{Mandatory}}, \"&PropName\"",
-               {{"Mandatory", property.IsMandatory() ? "True" : "False"}});
-    });
-    w.Emit(R"vb(
-        |
-        |End Sub
-        |Private Sub InitPropertyPVCol()
-        |'Create the collection that tells for each property whether it has
-        |'permitted values; the permitted values of all properties are read
-        |'once, when the business object is created.
-        |Dim strLastPropertyFound As String
-        |Dim strCurrentProperty As String
-        |    On Error GoTo HandleError
-        |    Set mcolPropPermittedValues = New Collection
-        |    'Initialize collection assuming no properties have permitted values
-    )vb");
-    w.ForEachProperty([&](const typelib::IProperty&) {
-        w.EmitLine("    mcolPropPermittedValues.Add False, \"&PropName\"");
-    });
-    w.Emit(R"vb(
-        |    'Scan the permitted values once and mark each property
-        |    'that has at least one permitted value.
-        |    'Note:  Assumes all permitted values for a property are grouped together
-        |    strLastPropertyFound = "" ¶
-        |    With mrsPermittedValues
-        |        If .RecordCount > 0 Then
-        |            .MoveFirst
-        |            While Not mrsPermittedValues.EOF
-        |                strCurrentProperty = Trim(.Fields("PropertyName")) ¶
-        |                If strLastPropertyFound <> strCurrentProperty Then ¶
-        |                    'First permitted value of this property
-        |                    mcolPropPermittedValues.Remove strCurrentProperty ¶
-        |                    mcolPropPermittedValues.Add True, strCurrentProperty ¶
-        |                    strLastPropertyFound = strCurrentProperty
-        |                End If
-        |                .MoveNext
-        |            Wend
-        |        End If
-        |    End With
-        |InitPropertyPVColExit:
-        |    'Cleanup after error
-        |    Exit Sub
-    )vb");
-    w.ErrorHandler("InitPropertyPVCol", "InitPropertyPVCol", "InitPropertyPVColExit");
-    w.Emit(R"vb(
-        |End Sub
         |Private Function IsValidNumber(ByVal strValue As String) As Boolean
         |'Test to determine if a string value represents a number
         |Dim vntValue As Variant

@@ -210,53 +210,57 @@ void WriteCreateObjectId(GeneratorContext& context) {
 
 void WriteInitPropertyPVCol(GeneratorContext& context) {
     const patternkit::Emitter& out = context.Out();
-    out.Emit(R"vb(
-        |Private Sub InitPropertyPVCol()
-        |
-        |'Marks each property that has permitted values, so that its Property Get
-        |'returns the displayed value. The flags are read once, when the list
-        |'is created.
-        |Dim strLastPropertyFound As String
-        |Dim strCurrentProperty As String
-        |
-        |    On Error GoTo HandleError
-        |
-        |    Set mcolPropPermittedValues = New Collection
-        |    'Initialize collection assuming no properties have permitted values
-    )vb");
-    for (const auto& property : context.Properties()) {
-        context.Current().property = property;
-        out.Emit(R"vb(|    mcolPropPermittedValues.Add False, "&PropName")vb");
-    }
-    out.Emit(R"vb(
-        |
-        |'Walk the permitted values and mark every property found there.
-        |'A property found for the first time has its flag replaced by True.
-        |    'Note:  Assumes all permitted values for a property are grouped together
-        |    strLastPropertyFound = "" ¶
-        |    With mrsPermittedValues
-        |        If .RecordCount > 0 Then
-        |            .MoveFirst
-        |            While Not mrsPermittedValues.EOF
-        |                strCurrentProperty = Trim(.Fields("PropertyName")) ¶
-        |                If strLastPropertyFound <> strCurrentProperty Then ¶
-        |                   'Discovered a new property with permitted values
-        |                    mcolPropPermittedValues.Remove strCurrentProperty ¶
-        |                    mcolPropPermittedValues.Add True, strCurrentProperty ¶
-        |                    strLastPropertyFound = strCurrentProperty
-        |                End If
-        |                .MoveNext
-        |            Wend
-        |        End If
-        |    End With
-        |
-        |InitPropertyPVColExit:
-        |    'Cleanup after error
-        |    Exit Sub
-        |
-    )vb");
-    context.WriteErrorHandler("InitPropertyPVCol", "InitPropertyPVColExit");
-    out.Emit("|End Sub");
+    const auto head = [&] {
+        out.Emit(R"vb(
+            |Private Sub InitPropertyPVCol()
+            |
+            |'Marks each property that has permitted values, so that its Property Get
+            |'returns the displayed value. The flags are read once, when the list
+            |'is created.
+            |Dim strLastPropertyFound As String
+            |Dim strCurrentProperty As String
+            |
+            |    On Error GoTo HandleError
+            |
+            |    Set mcolPropPermittedValues = New Collection
+            |    'Initialize collection assuming no properties have permitted values
+        )vb");
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |
+            |'Walk the permitted values and mark every property found there.
+            |'A property found for the first time has its flag replaced by True.
+            |    'Note:  Assumes all permitted values for a property are grouped together
+            |    strLastPropertyFound = "" ¶
+            |    With mrsPermittedValues
+            |        If .RecordCount > 0 Then
+            |            .MoveFirst
+            |            While Not mrsPermittedValues.EOF
+            |                strCurrentProperty = Trim(.Fields("PropertyName")) ¶
+            |                If strLastPropertyFound <> strCurrentProperty Then ¶
+            |                   'Discovered a new property with permitted values
+            |                    mcolPropPermittedValues.Remove strCurrentProperty ¶
+            |                    mcolPropPermittedValues.Add True, strCurrentProperty ¶
+            |                    strLastPropertyFound = strCurrentProperty
+            |                End If
+            |                .MoveNext
+            |            Wend
+            |        End If
+            |    End With
+            |
+            |InitPropertyPVColExit:
+            |    'Cleanup after error
+            |    Exit Sub
+            |
+        )vb");
+        context.WriteErrorHandler("InitPropertyPVCol", "InitPropertyPVColExit");
+        out.Emit("|End Sub");
+    };
+    context.WritePerProperty({.name = "InitPropertyPVCol", .head = head, .tail = tail},
+                             [&](const typelib::IProperty&) {
+                                 out.Emit(R"vb(|    mcolPropPermittedValues.Add False, "&PropName")vb");
+                             });
 }
 
 }  // namespace

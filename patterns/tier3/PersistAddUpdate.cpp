@@ -92,10 +92,17 @@ bool IsClassMemberName(std::string_view name, const patternkit::PropertySet& pro
 }  // namespace
 
 void PersistWriter::WriteAdd() {
-    Emit("|Public Sub Add({{List}})", {{"List", VarStringParams()}});
+    const auto signature = [&] { Emit("|Public Sub Add({{List}})", {{"List", VarStringParams()}}); };
+    const auto end = [&] {
+        WriteOperationHandler("Add Method", "AddExit");
+        EmitLine("    End Sub");
+    };
     if (PickStandardMethod("Add").IsStoredProcedure()) {
-        WriteStoredProcBody("Add");
-    } else {
+        WriteStoredProcProcedure("Add", signature, end);
+        return;
+    }
+    const auto head = [&] {
+        signature();
         Emit(R"vb(
             |Dim rs&BusObjName As ADOR.Recordset
             |Dim dtmDefaultDate As Date      'Used to test if date value was supplied
@@ -116,28 +123,8 @@ void PersistWriter::WriteAdd() {
             |    rs&BusObjName.AddNew
             |    With rs&BusObjName
         )vb");
-        for (const auto& property : mContext.Properties()) {
-            // The database assigns a Read Only key: the new row takes none from the record.
-            if (IsDatabaseAssignedKey(*property))
-                continue;
-            SetProperty(property);
-            const ValueKind kind = KindOf(*property);
-            if (kind == ValueKind::VarString) {
-                EmitLine("        .Fields(\"&PropFieldName\") = &PropNameVarString");
-            } else if (kind != ValueKind::Other && IsNullableForeignKey(*property)) {
-                Emit(R"vb(
-                    |        'Foreign key implementing an optional relationship is nullable
-                    |        If {{Test}} Then ¶
-                    |            .Fields("&PropFieldName") = Null ¶
-                    |        Else
-                    |            .Fields("&PropFieldName") = {{Value}} ¶
-                    |         End If
-                )vb",
-                     {{"Test", NoValueTest(kind)}, {"Value", ValueFromRecord(kind)}});
-            } else {
-                Emit("|        .Fields(\"&PropFieldName\") = {{Value}}", {{"Value", ValueFromRecord(kind)}});
-            }
-        }
+    };
+    const auto tail = [&] {
         EmitLine("        .Update");
         WriteKeysReadBack();
         Emit(R"vb(
@@ -153,9 +140,30 @@ void PersistWriter::WriteAdd() {
             |    Exit Sub
             |
         )vb");
-    }
-    WriteOperationHandler("Add Method", "AddExit");
-    EmitLine("    End Sub");
+        end();
+    };
+    WriteRecordsetProcedure(
+        {.name = "Add", .head = head, .tail = tail}, true, [&](const typelib::IProperty& property) {
+            // The database assigns a Read Only key: the new row takes none from the record.
+            if (IsDatabaseAssignedKey(property))
+                return;
+            const ValueKind kind = KindOf(property);
+            if (kind == ValueKind::VarString) {
+                EmitLine("        .Fields(\"&PropFieldName\") = &PropNameVarString");
+            } else if (kind != ValueKind::Other && IsNullableForeignKey(property)) {
+                Emit(R"vb(
+                |        'Foreign key implementing an optional relationship is nullable
+                |        If {{Test}} Then ¶
+                |            .Fields("&PropFieldName") = Null ¶
+                |        Else
+                |            .Fields("&PropFieldName") = {{Value}} ¶
+                |         End If
+            )vb",
+                     {{"Test", NoValueTest(kind)}, {"Value", ValueFromRecord(kind)}});
+            } else {
+                Emit("|        .Fields(\"&PropFieldName\") = {{Value}}", {{"Value", ValueFromRecord(kind)}});
+            }
+        });
 }
 
 // The new row's keys, a key the database assigns included, become the record's identity.
@@ -212,22 +220,30 @@ void PersistWriter::WriteRecordsetUpdateTail(std::string_view exitLabel) {
 }
 
 void PersistWriter::WriteUpdate() {
-    Emit("|Public Sub Update({{List}})", {{"List", VarStringParams()}});
+    const auto signature = [&] { Emit("|Public Sub Update({{List}})", {{"List", VarStringParams()}}); };
+    const auto end = [&] {
+        WriteOperationHandler("Update Method", "UpdateExit");
+        EmitLine("End Sub");
+    };
     if (PickStandardMethod("Update").IsStoredProcedure()) {
-        WriteStoredProcBody("Update");
-    } else {
+        WriteStoredProcProcedure("Update", signature, end);
+        return;
+    }
+    const auto head = [&] {
+        signature();
         WriteUpdatingRecordsetOpening("Update - Recordset Open");
         EmitLine("    'And do not update key fields");
-        for (const auto& property : mContext.Properties()) {
-            SetProperty(property);
-            if (!property->IsKey())
-                WriteChangedFieldBlock(*property);
-            EmitLine("");
-        }
+    };
+    const auto tail = [&] {
         WriteRecordsetUpdateTail("UpdateExit");
-    }
-    WriteOperationHandler("Update Method", "UpdateExit");
-    EmitLine("End Sub");
+        end();
+    };
+    WriteRecordsetProcedure({.name = "Update", .head = head, .tail = tail}, true,
+                            [&](const typelib::IProperty& property) {
+                                if (!property.IsKey())
+                                    WriteChangedFieldBlock(property);
+                                EmitLine("");
+                            });
 }
 
 void PersistWriter::WriteUpdatingRecordsetOpening(const std::string& editPoint) {
@@ -263,20 +279,24 @@ void PersistWriter::WriteMethodProcedures() {
         if (IsClassMemberName(name, mContext.Properties()))
             continue;
         mContext.Current().method = method;
-        Emit("|Public Sub &MethodName({{List}})", {{"List", VarStringParams()}});
-        WriteUpdatingRecordsetOpening(vb::Str(method->DBID()) + " - Recordset Open");
-        for (const auto& property : mContext.Properties()) {
-            SetProperty(property);
-            if (property->IsKey())
-                Emit("|        .Fields(\"&PropFieldName\") = {{Value}}",
-                     {{"Value", ValueFromRecord(KindOf(*property))}});
-            else
-                WriteChangedFieldBlock(*property);
-            EmitLine("");
-        }
-        WriteRecordsetUpdateTail("&MethodNameExit");
-        WriteOperationHandler(name + " Method", name + "Exit");
-        EmitLine("End Sub");
+        const auto head = [&] {
+            Emit("|Public Sub &MethodName({{List}})", {{"List", VarStringParams()}});
+            WriteUpdatingRecordsetOpening(vb::Str(method->DBID()) + " - Recordset Open");
+        };
+        const auto tail = [&] {
+            WriteRecordsetUpdateTail("&MethodNameExit");
+            WriteOperationHandler(name + " Method", name + "Exit");
+            EmitLine("End Sub");
+        };
+        WriteRecordsetProcedure({.name = name, .head = head, .tail = tail}, true,
+                                [&](const typelib::IProperty& property) {
+                                    if (property.IsKey())
+                                        Emit("|        .Fields(\"&PropFieldName\") = {{Value}}",
+                                             {{"Value", ValueFromRecord(KindOf(property))}});
+                                    else
+                                        WriteChangedFieldBlock(property);
+                                    EmitLine("");
+                                });
     }
 }
 

@@ -119,32 +119,35 @@ void PersistWriter::WriteClassInitialize() {
 }
 
 void PersistWriter::WriteTranslationArray() {
-    Emit(R"vb(
-        |Private Sub InitTranslationArray()
-        |'The translation array maryProperties is initialized here.
-        |'Each row of the array describes one property of the business object.
-        |'The three columns hold the property name, the field name and the data type.
-        |'The array translates property names used by Layers 1 and 2 into the field
-        |'names of the database.  Some of the generated SQL also depends on the DBMS
-        |'and on the data type of the property.
-        |
-    )vb");
-    int row = 0;
-    for (const auto& property : mContext.Properties()) {
-        SetProperty(property);
-        const std::string r = std::to_string(++row);
+    const auto head = [&] {
+        Emit(R"vb(
+            |Private Sub InitTranslationArray()
+            |'The translation array maryProperties is initialized here.
+            |'Each row of the array describes one property of the business object.
+            |'The three columns hold the property name, the field name and the data type.
+            |'The array translates property names used by Layers 1 and 2 into the field
+            |'names of the database.  Some of the generated SQL also depends on the DBMS
+            |'and on the data type of the property.
+            |
+        )vb");
+    };
+    // The row of a property is its place in the model.
+    const auto item = [&](size_t index) {
+        SetProperty(mContext.Properties()[index]);
+        const std::string row = std::to_string(index + 1);
         Emit(R"vb(
             |maryProperties({{Row}}, 1) = Trim("&PropName") ¶
             |maryProperties({{Row}}, 2) = Trim("&PropSQLFieldName") ¶
             |maryProperties({{Row}}, 3) = Trim("&PropDataType") ¶
             |
         )vb",
-             {{"Row", r}});
-    }
-    Emit(R"vb(
-        |
-        |End Sub
-    )vb");
+             {{"Row", row}});
+    };
+    mContext.Splitter().Write({.name = "InitTranslationArray",
+                               .head = head,
+                               .items = mContext.Properties().size(),
+                               .item = item,
+                               .tail = [&] { Emit("|\n|End Sub"); }});
 }
 
 void PersistWriter::WriteObjectControl() {

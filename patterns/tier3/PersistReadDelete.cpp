@@ -8,57 +8,71 @@
 namespace tier3 {
 
 void PersistWriter::WriteDelete() {
-    EmitLine("Public Sub Delete()");
+    const auto signature = [&] { EmitLine("Public Sub Delete()"); };
+    const auto end = [&] {
+        WriteOperationHandler("Delete Method", "DeleteExit");
+        EmitLine("End Sub");
+    };
     if (PickStandardMethod("Delete").IsStoredProcedure()) {
-        WriteStoredProcBody("Delete");
-    } else {
+        WriteStoredProcProcedure("Delete", signature, end);
+        return;
+    }
+    signature();
+    Emit(R"vb(
+        |Dim strSQL As String
+        |
+        |   On Error GoTo HandleError
+        |
+        |'   Use function to create SQL string containing the WHERE clause
+        |'   To find a single instance using current property values.
+        |   strSQL = GenSQLFromProperties()
+        |'
+        |'  Append DELETE portion of SQL string then execute.
+        |   strSQL = "DELETE FROM &BusObjSQLTable " & strSQL ¶
+        |   cnnDataBase.Execute strSQL,,adCmdText
+        |
+    )vb");
+    if (mIsMTS) {
         Emit(R"vb(
-            |Dim strSQL As String
-            |
-            |   On Error GoTo HandleError
-            |
-            |'   Use function to create SQL string containing the WHERE clause
-            |'   To find a single instance using current property values.
-            |   strSQL = GenSQLFromProperties()
-            |'
-            |'  Append DELETE portion of SQL string then execute.
-            |   strSQL = "DELETE FROM &BusObjSQLTable " & strSQL ¶
-            |   cnnDataBase.Execute strSQL,,adCmdText
-            |
-        )vb");
-        if (mIsMTS) {
-            Emit(R"vb(
-                |    'SetComplete is called within the Delete sub because it is the last
-                |    'call made to the persistence object for a delete operation.
-                |    'SetComplete is not called in other operations because the GetState is
-                |    'always called if the operation is successful.
-                |    myContext.SetComplete
-                |
-            )vb");
-        }
-        Emit(R"vb(
-            |DeleteExit:
-            |
-            |    Exit Sub
+            |    'SetComplete is called within the Delete sub because it is the last
+            |    'call made to the persistence object for a delete operation.
+            |    'SetComplete is not called in other operations because the GetState is
+            |    'always called if the operation is successful.
+            |    myContext.SetComplete
             |
         )vb");
     }
-    WriteOperationHandler("Delete Method", "DeleteExit");
-    EmitLine("End Sub");
+    Emit(R"vb(
+        |DeleteExit:
+        |
+        |    Exit Sub
+        |
+    )vb");
+    end();
 }
 
 void PersistWriter::WriteRead() {
-    EmitLine("Public Sub Read (ByVal ObjectID As String)");
+    const auto signature = [&] { EmitLine("Public Sub Read (ByVal ObjectID As String)"); };
+    const auto end = [&] {
+        WriteOperationHandler("Read Method", "ReadExit");
+        EmitLine("End Sub");
+    };
     if (PickStandardMethod("Read").IsStoredProcedure()) {
         // The stored procedure takes the keys from the record, so they are decoded from the ObjectID first.
-        Emit(R"vb(
-            |    On Error GoTo HandleError
-            |    'Take the key values of the row to read from the ObjectID
-            |    GenSQLFromObjectID ObjectID
-            |    mudtProps.ObjectID = CreateObjectID()
-        )vb");
-        WriteStoredProcBody("Read");
-    } else {
+        const auto head = [&] {
+            signature();
+            Emit(R"vb(
+                |    On Error GoTo HandleError
+                |    'Take the key values of the row to read from the ObjectID
+                |    GenSQLFromObjectID ObjectID
+                |    mudtProps.ObjectID = CreateObjectID()
+            )vb");
+        };
+        WriteStoredProcProcedure("Read", head, end);
+        return;
+    }
+    const auto head = [&] {
+        signature();
         Emit(R"vb(
             |Dim rs&BusObjName As ADOR.Recordset
             |Dim strSQL As String
@@ -75,20 +89,8 @@ void PersistWriter::WriteRead() {
             |                "&BusObjName " & ObjectID & " not found."
             |        End If
         )vb");
-        for (const auto& property : mContext.Properties()) {
-            SetProperty(property);
-            if (patternkit::Common::IsMemoOrOLE(*property))
-                continue;
-            if (property->DataType() == "String") {
-                EmitLine("        mudtProps.&PropName = \"\" & .Fields(\"&PropFieldName\")");
-            } else {
-                Emit(R"vb(
-                    |        If Not IsNull(.Fields("&PropFieldName")) Then  ¶
-                    |            mudtProps.&PropName = .Fields("&PropFieldName")
-                    |        End If
-                )vb");
-            }
-        }
+    };
+    const auto tail = [&] {
         Emit(R"vb(
             |        mudtProps.ObjectID = CreateObjectID()
             |        .Close
@@ -104,9 +106,22 @@ void PersistWriter::WriteRead() {
             |    Exit Sub
             |
         )vb");
-    }
-    WriteOperationHandler("Read Method", "ReadExit");
-    EmitLine("End Sub");
+        end();
+    };
+    WriteRecordsetProcedure(
+        {.name = "Read", .head = head, .tail = tail}, false, [&](const typelib::IProperty& property) {
+            if (patternkit::Common::IsMemoOrOLE(property))
+                return;
+            if (property.DataType() == "String") {
+                EmitLine("        mudtProps.&PropName = \"\" & .Fields(\"&PropFieldName\")");
+            } else {
+                Emit(R"vb(
+                                        |        If Not IsNull(.Fields("&PropFieldName")) Then  ¶
+                                        |            mudtProps.&PropName = .Fields("&PropFieldName")
+                                        |        End If
+                                    )vb");
+            }
+        });
 }
 
 void PersistWriter::WriteReadFunctions() {

@@ -49,31 +49,43 @@ std::string_view ConversionOf(const typelib::IProperty& key) {
 }  // namespace
 
 void PersistWriter::WriteSelectString() {
-    Emit(R"vb(
-        |Private Function GetSQLSelectString () As String
-        |'Returns the list of properties for the SELECT clause.
-        |'The SQL "AS" syntax gives each column the name of its property,
-        |'so that ADO names the fields of the recordset after the properties
-        |'and Layers 1 and 2 need not know the field names.
-        |Dim strSQL As String
-        |
-    )vb");
-    for (const auto& property : mContext.Properties()) {
-        SetProperty(property);
-        if (property->Name() == patternkit::Required(property->Field()).Name())
-            Emit(R"vb(|    strSQL = strSQL & ", &PropSQLFieldName" ¶)vb");
-        else
-            Emit(R"vb(|    strsql = strSQL & ", &PropSQLFieldName AS &PropName " ¶)vb");
-    }
-    Emit(R"vb(
-        |
-        |    'Remove leading "," and append SELECT key word
-        |    strSQL = Mid(strSQL,2)
-        |    strSQL = "SELECT " & strSQL
-        |
-        |    GetSQLSelectString = strSQL
-        |End Function
-    )vb");
+    const auto head = [&] {
+        Emit(R"vb(
+            |Private Function GetSQLSelectString () As String
+            |'Returns the list of properties for the SELECT clause.
+            |'The SQL "AS" syntax gives each column the name of its property,
+            |'so that ADO names the fields of the recordset after the properties
+            |'and Layers 1 and 2 need not know the field names.
+            |Dim strSQL As String
+            |
+        )vb");
+    };
+    const auto tail = [&] {
+        Emit(R"vb(
+            |
+            |    'Remove leading "," and append SELECT key word
+            |    strSQL = Mid(strSQL,2)
+            |    strSQL = "SELECT " & strSQL
+            |
+            |    GetSQLSelectString = strSQL
+            |End Function
+        )vb");
+    };
+    // A part adds its columns to the list it is handed.
+    const auto partHead = [&](const patternkit::ProcedurePart& part) {
+        Emit("|Private Sub {{Part}}(strSQL As String)", {{"Part", part.name}});
+    };
+    const auto call = [&](const patternkit::ProcedurePart& part) {
+        Emit("|    {{Part}} strSQL", {{"Part", part.name}});
+    };
+    mContext.WritePerProperty(
+        {.name = "GetSQLSelectString", .head = head, .tail = tail, .partHead = partHead, .call = call},
+        [&](const typelib::IProperty& property) {
+            if (property.Name() == patternkit::Required(property.Field()).Name())
+                Emit(R"vb(|    strSQL = strSQL & ", &PropSQLFieldName" ¶)vb");
+            else
+                Emit(R"vb(|    strsql = strSQL & ", &PropSQLFieldName AS &PropName " ¶)vb");
+        });
 }
 
 void PersistWriter::WriteCreateObjectID() {

@@ -28,46 +28,59 @@ std::string VarStringArguments(const patternkit::PropertySet& properties) {
 void PersistWriter::WritePost() {
     // An empty batch has no first row; the Memo and OLE Object values travel in the row as well, so they
     // are handed to Add and Update rather than lost.
-    Emit(R"vb(
-        |Public Sub Post(rs&BusObjNameBatch As ADOR.Recordset)
-        |
-        |    On Error GoTo HandleError
-        |
-        |    If Not (rs&BusObjNameBatch.BOF And rs&BusObjNameBatch.EOF) Then rs&BusObjNameBatch.MoveFirst
-        |    While Not rs&BusObjNameBatch.EOF
-        |        'Move batch recordset fields to UDT used by public methods
-    )vb");
-    for (const auto& property : mContext.Properties()) {
-        SetProperty(property);
-        if (!patternkit::Common::IsMemoOrOLE(*property))
-            EmitLine("        mudtProps.&PropName = rs&BusObjNameBatch.Fields(\"&PropFieldName\")");
-        EmitLine(
-            "        mudtProps.&PropNameIsChanged = rs&BusObjNameBatch.Fields(\"&PropFieldNameIsChanged\")");
-    }
-    const std::string arguments = VarStringArguments(mContext.Properties());
-    Emit(R"vb(
-        |        Select Case rs&BusObjNameBatch.Fields("Operation")
-        |            Case oc&BusObjName_Add
-        |                Add{{Arguments}}
-        |            Case oc&BusObjName_Update
-        |                Update{{Arguments}}
-        |            Case oc&BusObjName_Delete
-        |                Delete
-        |        End Select
-        |        rs&BusObjNameBatch.MoveNext
-        |    Wend
-        |
-        |PostExit:
-        |    If Not (rs&BusObjNameBatch Is Nothing) Then
-        |        rs&BusObjNameBatch.Close
-        |        Set rs&BusObjNameBatch = Nothing
-        |    End If
-        |    Exit Sub
-        |
-    )vb",
-         {{"Arguments", arguments}});
-    WriteOperationHandler("Post Method", "PostExit");
-    EmitLine("End Sub");
+    const auto head = [&] {
+        Emit(R"vb(
+            |Public Sub Post(rs&BusObjNameBatch As ADOR.Recordset)
+            |
+            |    On Error GoTo HandleError
+            |
+            |    If Not (rs&BusObjNameBatch.BOF And rs&BusObjNameBatch.EOF) Then rs&BusObjNameBatch.MoveFirst
+            |    While Not rs&BusObjNameBatch.EOF
+            |        'Move batch recordset fields to UDT used by public methods
+        )vb");
+    };
+    const auto tail = [&] {
+        const std::string arguments = VarStringArguments(mContext.Properties());
+        Emit(R"vb(
+            |        Select Case rs&BusObjNameBatch.Fields("Operation")
+            |            Case oc&BusObjName_Add
+            |                Add{{Arguments}}
+            |            Case oc&BusObjName_Update
+            |                Update{{Arguments}}
+            |            Case oc&BusObjName_Delete
+            |                Delete
+            |        End Select
+            |        rs&BusObjNameBatch.MoveNext
+            |    Wend
+            |
+            |PostExit:
+            |    If Not (rs&BusObjNameBatch Is Nothing) Then
+            |        rs&BusObjNameBatch.Close
+            |        Set rs&BusObjNameBatch = Nothing
+            |    End If
+            |    Exit Sub
+            |
+        )vb",
+             {{"Arguments", arguments}});
+        WriteOperationHandler("Post Method", "PostExit");
+        EmitLine("End Sub");
+    };
+    // A part takes the row from the batch recordset.
+    const auto partHead = [&](const patternkit::ProcedurePart& part) {
+        Emit("|Private Sub {{Part}}(rs&BusObjNameBatch As ADOR.Recordset)", {{"Part", part.name}});
+    };
+    const auto call = [&](const patternkit::ProcedurePart& part) {
+        Emit("|        {{Part}} rs&BusObjNameBatch", {{"Part", part.name}});
+    };
+    mContext.WritePerProperty(
+        {.name = "Post", .head = head, .tail = tail, .partHead = partHead, .call = call},
+        [&](const typelib::IProperty& property) {
+            if (!patternkit::Common::IsMemoOrOLE(property))
+                EmitLine("        mudtProps.&PropName = rs&BusObjNameBatch.Fields(\"&PropFieldName\")");
+            EmitLine(
+                "        mudtProps.&PropNameIsChanged = "
+                "rs&BusObjNameBatch.Fields(\"&PropFieldNameIsChanged\")");
+        });
 }
 
 void PersistWriter::WriteSetState() {

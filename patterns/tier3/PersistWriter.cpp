@@ -63,14 +63,39 @@ const typelib::IMethod& PersistWriter::PickStandardMethod(std::string_view name)
     return patternkit::Required(mContext.Current().method);
 }
 
-void PersistWriter::WriteStoredProcBody(std::string_view methodName) {
+void PersistWriter::WriteStoredProcProcedure(std::string_view methodName, const patternkit::LineWriter& head,
+                                             const patternkit::LineWriter& tail) {
     const typelib::IMethod& method = patternkit::Required(mContext.Current().method);
     const typelib::IBusinessObject& businessObject = mContext.BusinessObject();
+    const std::string storedProcName = method.StoredProcedureName();
+    const std::string tableName = patternkit::Required(businessObject.Table()).Name();
     patternkit::Common::GenerateStoredProcCall(
-        Engine(), methodName, method.StoredProcedureName(),
-        patternkit::Required(businessObject.Table()).Name(),
-        patternkit::Common::GetMethodInputProperties(businessObject, methodName),
-        patternkit::Common::GetMethodOutputProperties(businessObject, methodName));
+        mContext.Splitter(),
+        {methodName, storedProcName, tableName,
+         patternkit::Common::GetMethodInputProperties(businessObject, methodName),
+         patternkit::Common::GetMethodOutputProperties(businessObject, methodName), head, tail});
+}
+
+void PersistWriter::WriteRecordsetProcedure(patternkit::GrowingProcedure procedure, bool writesRow,
+                                            const std::function<void(const typelib::IProperty&)>& item) {
+    const auto texts = [&](const patternkit::ProcedurePart& part, auto build) {
+        const std::string list = writesRow ? build(mContext.PropertiesOf(part)) : std::string();
+        return list.empty() ? list : "," + list;
+    };
+    procedure.partHead = [&](const patternkit::ProcedurePart& part) {
+        const std::string parameters = texts(part, patternkit::Common::BuildVarStringParams);
+        Emit("|Private Sub {{Part}}(rs&BusObjName As ADOR.Recordset{{Texts}})",
+             {{"Part", part.name}, {"Texts", parameters}});
+        if (writesRow)
+            EmitLine("Dim dtmDefaultDate As Date      'Used to test if date value was supplied");
+        EmitLine("    With rs&BusObjName");
+    };
+    procedure.partTail = [&](const patternkit::ProcedurePart&) { Emit("|    End With\n|End Sub"); };
+    procedure.call = [&](const patternkit::ProcedurePart& part) {
+        const std::string arguments = texts(part, patternkit::Common::BuildVarStringParamNames);
+        Emit("|        {{Part}} rs&BusObjName{{Texts}}", {{"Part", part.name}, {"Texts", arguments}});
+    };
+    mContext.WritePerProperty(std::move(procedure), item);
 }
 
 void GenerateL3BusObj(GeneratorContext& context) {

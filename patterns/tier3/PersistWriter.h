@@ -3,6 +3,7 @@
 // database. Each group of its procedures is written by a file of its own (Persist*.cpp); this class holds
 // what they share: the context, the engine, the transaction-server choice and the small helpers.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -64,8 +65,15 @@ class PersistWriter : private patternkit::Emitter {
     void WriteOperationHandler(std::string_view procedure, std::string_view exitLabel);
     // Picks the standard method by its exact name as the current method; error 5 when the model lacks it.
     const typelib::IMethod& PickStandardMethod(std::string_view name);
-    // The body of a standard operation that runs the method's stored procedure.
-    void WriteStoredProcBody(std::string_view methodName);
+    // A standard operation that runs the method's stored procedure: `head` writes what comes before its
+    // body, `tail` its handler and end.
+    void WriteStoredProcProcedure(std::string_view methodName, const patternkit::LineWriter& head,
+                                  const patternkit::LineWriter& tail);
+    // A procedure whose items stand in its With block on rs&BusObjName: a part of it takes the recordset,
+    // and where the items write the row, also the texts of their Memo and OLE Object properties and the
+    // date that stands for none.
+    void WriteRecordsetProcedure(patternkit::GrowingProcedure procedure, bool writesRow,
+                                 const std::function<void(const typelib::IProperty&)>& item);
     // " Optional NotesVarString As String, ..." or "".
     const std::string& VarStringParams() const { return mVarStringParams; }
 

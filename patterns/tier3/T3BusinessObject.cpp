@@ -117,9 +117,10 @@ bool T3BusinessObject::BuildComponent(const std::string& projectName, const std:
         // The answer of an earlier question must not carry the build past a missing project.
         return !IsProjectFailure(result) && patternkit::Common::ContinueAnswer() == ui::vbYes;
     }
-    Constructor().StartCoding();
+    // Through the context's engine, which begins a new module where the component's coding starts.
+    mContext.Engine().StartCoding();
     mContext.Trap(procedure, [&] { generator(mContext); });
-    Constructor().FinishCoding();
+    mContext.Engine().FinishCoding();
     return true;
 }
 

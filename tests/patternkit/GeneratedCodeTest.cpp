@@ -63,10 +63,12 @@ class StoredProcCall : public ::testing::Test {
 
     std::vector<std::string> Generate(const std::string& method) {
         testing_support::RecordingConstructor engine;
+        patternkit::ProcedureSplitter splitter(engine);
+        const std::string storedProcName = "spOrderLine" + method;
         patternkit::Common::GenerateStoredProcCall(
-            engine, method, "spOrderLine" + method, "OrderLine",
-            patternkit::Common::GetMethodInputProperties(*mOrderLine, method),
-            patternkit::Common::GetMethodOutputProperties(*mOrderLine, method));
+            splitter, {method, storedProcName, "OrderLine",
+                       patternkit::Common::GetMethodInputProperties(*mOrderLine, method),
+                       patternkit::Common::GetMethodOutputProperties(*mOrderLine, method)});
         return engine.lines;
     }
 

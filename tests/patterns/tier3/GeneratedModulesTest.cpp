@@ -8,10 +8,9 @@
 #include <string>
 
 #include "patternkit/ConstructorErrors.h"
-#include "patterns/tier3/T3BusinessObject.h"
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
-#include "tests/patterns/tier3/SampleModel.h"
+#include "tests/patterns/tier3/PersistModel.h"
 
 namespace {
 
@@ -30,17 +29,7 @@ class GeneratedModules : public ::testing::Test {
         mApplication->architecture = architecture;
         mApplication->dsn = dsn;
         mApplication->isMTS = isMTS;
-        auto engine = std::make_shared<testing_support::TokenEngine>();
-        tier3::T3BusinessObject pattern;
-        engine->pattern = &pattern;
-        engine->application = mApplication;
-        pattern.SetApplication(mApplication);
-        pattern.SetBusinessObject(mCustomer);
-        pattern.SetProperties(mCustomer->properties);
-        pattern.SetMethods(testing_support::StandardMethods());
-        pattern.SetConstructor(engine);
-        EXPECT_EQ(pattern.Build(), std::optional<int16_t>(0));
-        return engine->componentLines;
+        return testing_support::BuildThreeTier(mApplication, mCustomer, testing_support::StandardMethods());
     }
 
     testing_support::FakeModel mModel;

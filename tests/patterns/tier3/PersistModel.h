@@ -2,6 +2,9 @@
 // Models for the persistence class: properties with key order, field nullability, foreign keys, DBIDs and
 // permitted values, and an engine that resolves every token the class uses from the generator context.
 
+#include <gtest/gtest.h>
+
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +13,7 @@
 #include "patternkit/PatternBase.h"
 #include "patterns/tier3/GeneratorContext.h"
 #include "patterns/tier3/Generators.h"
+#include "patterns/tier3/T3BusinessObject.h"
 #include "tests/patterns/tier3/SampleModel.h"
 #include "typelib/IField.h"
 #include "typelib/ITable.h"
@@ -105,6 +109,23 @@ inline std::vector<std::string> GeneratePersist(const std::shared_ptr<FakeBusine
     context.Current().busObj = busObj;
     tier3::GenerateL3BusObj(context);
     return engine->lines;
+}
+
+// The lines of every component the pattern builds of `busObj`, by "project/component", its tokens resolved.
+inline std::map<std::string, std::vector<std::string>> BuildThreeTier(
+    const std::shared_ptr<typelib::IApplication>& application,
+    const std::shared_ptr<FakeBusinessObject>& busObj, const std::shared_ptr<SampleMethods>& methods) {
+    auto engine = std::make_shared<TokenEngine>();
+    tier3::T3BusinessObject pattern;
+    engine->pattern = &pattern;
+    engine->application = application;
+    pattern.SetApplication(application);
+    pattern.SetBusinessObject(busObj);
+    pattern.SetProperties(busObj->properties);
+    pattern.SetMethods(methods);
+    pattern.SetConstructor(engine);
+    EXPECT_EQ(pattern.Build(), std::optional<int16_t>(0));
+    return engine->componentLines;
 }
 
 }  // namespace testing_support
