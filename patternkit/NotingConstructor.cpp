@@ -13,7 +13,7 @@ bool PlacedControls::Has(std::string_view controlName) const {
 }
 
 int32_t NotingConstructor::SetVBControl(const std::string& controlName, const std::string& guiId) {
-    const int32_t result = mEngine.SetVBControl(controlName, guiId);
+    const int32_t result = ForwardingConstructor::SetVBControl(controlName, guiId);
     if (result == typelib::Success)
         mPlaced.Note(controlName);
     return result;

@@ -1,0 +1,95 @@
+#pragma once
+// Writes a procedure whose middle repeats once per item (once per property, mostly) so that VB compiles it,
+// however many items there are. While the procedure's source stays under kSafeProcedureBytes it is written
+// whole, exactly as the pattern writes it; otherwise it is written as the same procedure calling parts,
+// each part a procedure of its own holding a run of consecutive items and itself under that size.
+//
+//   ProcedureSplitter splitter(engine);  // the engine every line of the module goes through
+//   Emitter out(splitter);
+//   splitter.Write({.name = "InitRestrictions",
+//                   .head = [&] { out.Emit(...); },  // the signature and the lines before the items
+//                   .items = properties.size(),
+//                   .item = [&](size_t i) { current.property = properties[i]; out.Emit(...); },
+//                   .tail = [&] { out.Emit(...); }});  // the lines after the items, End Sub included
+//
+// Split, the procedure is its head, one call per part and its tail (head and tail as written whole), and
+// the parts follow it, each its part head, its items and its part tail. By default a part is a Sub without
+// parameters called by its name on a line of its own; a procedure whose items read its parameters or
+// locals, stand in a With block or leave the procedure early gives the part head, tail and call that keep
+// what it does: a part that receives the recordset, a call followed by the early exit its items would have
+// taken, a Case arm of the part's values that calls the part with its own Select Case. An item larger than
+// a part can hold makes a part alone.
+//
+// Each callback runs twice: once to be measured (the engine resolves the tokens of its lines and they are
+// counted, in bytes of the module's code page with their line ends, instead of being written) and once to
+// be written. So a callback writes the same lines every time it runs: what it keeps from item to item, it
+// derives from the item's index. Only the code lines are held back while measuring.
+//
+// A part is named after its procedure, "<name>_1", "<name>_2", ..., with more underscores where a name the
+// model gives the module's members (AvoidNamesEndingIn) ends the name, or another part of the module has
+// it: the names made of the model's end in a model name or in letters, so no member of the module has it.
+// A new module begins when the pattern's StartCoding passes through the splitter.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "patternkit/Emitter.h"
+#include "patternkit/ForwardingConstructor.h"
+
+namespace patternkit {
+
+// The bytes of source a generated procedure may take. VB compiles at most 64 KB of code in one procedure;
+// the margin is for what the measure cannot see: a long line the engine continues, code a developer keeps
+// between edit points.
+inline constexpr size_t kSafeProcedureBytes = 60000;
+
+// One part of a split procedure: its name and the items it holds, from `first` up to before `end`.
+struct ProcedurePart {
+    std::string_view name;
+    size_t first = 0;
+    size_t end = 0;
+};
+using PartWriter = std::function<void(const ProcedurePart&)>;
+
+struct GrowingProcedure {
+    std::string_view name = {};  // the procedure's own name, resolved: its parts are named after it
+    LineWriter head = {};
+    size_t items = 0;
+    std::function<void(size_t item)> item = {};
+    LineWriter tail = {};
+    // Split only: the lines of a part before and after its items, and the lines that call it where its
+    // items would stand. Unset: "Private Sub <part>()", "End Sub" and "    <part>".
+    PartWriter partHead = {};
+    PartWriter partTail = {};
+    PartWriter call = {};
+};
+
+class ProcedureSplitter : public ForwardingConstructor {
+  public:
+    explicit ProcedureSplitter(typelib::IConstructor& engine) : ForwardingConstructor(engine) {}
+
+    // The names the model gives (business objects, properties, methods): no part name ends in one, letter
+    // case aside.
+    void AvoidNamesEndingIn(const std::vector<std::string>& names);
+
+    void Write(const GrowingProcedure& procedure);
+
+    void StartCoding() override;
+    void Code(std::string_view line) override;
+
+  private:
+    size_t Measure(const std::function<void()>& lines);
+    std::string PartName(std::string_view procedure, size_t number);
+    bool IsTaken(const std::string& foldedName) const;
+
+    bool mMeasuring = false;
+    size_t mMeasured = 0;
+    std::unordered_set<std::string> mModelNames;  // folded
+    std::unordered_set<std::string> mPartNames;   // folded, of the module being coded
+};
+
+}  // namespace patternkit
