@@ -23,20 +23,31 @@ size_t SourceBytes(std::string_view text) {
     return static_cast<size_t>(vb::Len(text)) - breakCharacters + 2 * lineEnds;
 }
 
-// Runs of consecutive items that, with a part's own lines, stay under the safe size; an item too large for
-// any part makes a part alone.
-std::vector<ProcedurePart> GroupItems(const std::vector<size_t>& itemBytes, size_t partBytes) {
-    std::vector<ProcedurePart> parts;
-    size_t bytes = partBytes;
+// What the split procedure holds where its items stood: parts, and the items that stay.
+struct Piece {
+    ProcedurePart part;
+    bool stays = false;
+};
+
+// Runs of consecutive items that, with a part's own lines, stay under the safe size, and the items that
+// stay between them; an item too large for any part makes a part alone.
+std::vector<Piece> Pieces(const GrowingProcedure& procedure, const std::vector<size_t>& itemBytes,
+                          size_t partBytes) {
+    std::vector<Piece> pieces;
+    size_t bytes = 0;
     for (size_t item = 0; item < itemBytes.size(); ++item) {
-        if (parts.empty() || bytes + itemBytes[item] > kSafeProcedureBytes) {
-            parts.push_back({{}, item, item});
+        if (procedure.stays && procedure.stays(item)) {
+            pieces.push_back({{{}, item, item + 1}, true});
+            continue;
+        }
+        if (pieces.empty() || pieces.back().stays || bytes + itemBytes[item] > kSafeProcedureBytes) {
+            pieces.push_back({{{}, item, item}, false});
             bytes = partBytes;
         }
-        parts.back().end = item + 1;
+        pieces.back().part.end = item + 1;
         bytes += itemBytes[item];
     }
-    return parts;
+    return pieces;
 }
 
 }  // namespace
@@ -103,21 +114,29 @@ void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
     const ProcedurePart everything{longestName, 0, procedure.items};
     const size_t partBytes = Measure([&] { partHead(everything); }) + Measure([&] { partTail(everything); });
 
-    std::vector<ProcedurePart> parts = GroupItems(itemBytes, partBytes);
+    std::vector<Piece> pieces = Pieces(procedure, itemBytes, partBytes);
     std::vector<std::string> names;
-    names.reserve(parts.size());
-    for (auto& part : parts) {
+    names.reserve(pieces.size());
+    for (auto& piece : pieces) {
+        if (piece.stays)
+            continue;
         names.push_back(PartName(procedure.name, names.size() + 1));
-        part.name = names.back();
+        piece.part.name = names.back();
     }
     procedure.head();
-    for (const auto& part : parts)
-        call(part);
+    for (const auto& piece : pieces) {
+        if (piece.stays)
+            procedure.item(piece.part.first);
+        else
+            call(piece.part);
+    }
     procedure.tail();
-    for (const auto& part : parts) {
-        partHead(part);
-        writeItems(part.first, part.end);
-        partTail(part);
+    for (const auto& piece : pieces) {
+        if (piece.stays)
+            continue;
+        partHead(piece.part);
+        writeItems(piece.part.first, piece.part.end);
+        partTail(piece.part);
     }
 }
 

@@ -66,6 +66,9 @@ struct GrowingProcedure {
     PartWriter partHead = {};
     PartWriter partTail = {};
     PartWriter call = {};
+    // Split only: the items that stay in the procedure between the calls of the parts around them, lines
+    // that must keep their place there (an edit point's markers). Unset: none.
+    std::function<bool(size_t item)> stays = {};
 };
 
 class ProcedureSplitter : public ForwardingConstructor {

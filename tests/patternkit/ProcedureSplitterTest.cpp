@@ -19,14 +19,16 @@ struct ResolvingEngine : testing_support::RecordingConstructor {
 };
 
 // Writes the procedure "GetP" with the head "H", the tail "T" and one line per item.
-Lines Written(const Lines& items, patternkit::ProcedureSplitter& splitter, ResolvingEngine& engine) {
+Lines Written(const Lines& items, patternkit::ProcedureSplitter& splitter, ResolvingEngine& engine,
+              std::function<bool(size_t)> stays = {}) {
     engine.lines.clear();
     const patternkit::Emitter out(splitter);
     splitter.Write({.name = "GetP",
                     .head = [&] { out.EmitLine("H"); },
                     .items = items.size(),
                     .item = [&](size_t item) { out.EmitLine(items[item]); },
-                    .tail = [&] { out.EmitLine("T"); }});
+                    .tail = [&] { out.EmitLine("T"); },
+                    .stays = stays});
     return engine.lines;
 }
 
@@ -62,12 +64,24 @@ TEST(ProcedureSplitter, SplitsOnlyWhatItsSourceWouldMakeTooLarge) {
 }
 
 TEST(ProcedureSplitter, SplitProcedureCallsItsPartsThatHoldTheItemsInOrder) {
-    ResolvingEngine engine;
-    patternkit::ProcedureSplitter splitter(engine);
-    const Lines items = {Xs(25000), Xs(25001), Xs(25002)};
-    EXPECT_EQ(Written(items, splitter, engine),
-              (Lines{"H", "    GetP_1", "    GetP_2", "T", "Private Sub GetP_1()", items[0], items[1],
-                     "End Sub", "Private Sub GetP_2()", items[2], "End Sub"}));
+    const Lines items = {Xs(25000), "E", Xs(25001), Xs(25002)};
+    struct Row {
+        std::function<bool(size_t)> stays;
+        Lines lines;
+    };
+    const Row rows[] = {
+        {{},
+         {"H", "    GetP_1", "    GetP_2", "T", "Private Sub GetP_1()", items[0], "E", items[2], "End Sub",
+          "Private Sub GetP_2()", items[3], "End Sub"}},
+        {[](size_t item) { return item == 1; },
+         {"H", "    GetP_1", "E", "    GetP_2", "T", "Private Sub GetP_1()", items[0], "End Sub",
+          "Private Sub GetP_2()", items[2], items[3], "End Sub"}},
+    };
+    for (const Row& row : rows) {
+        ResolvingEngine engine;
+        patternkit::ProcedureSplitter splitter(engine);
+        EXPECT_EQ(Written(items, splitter, engine, row.stays), row.lines);
+    }
 }
 
 // A part's name ends in no name of the model and is no other part's name in the module.
