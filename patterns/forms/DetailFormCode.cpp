@@ -281,11 +281,11 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out) {
             if (property.ControlType() != list.controlType || property.DataType() != "Boolean")
                 return;
             out.Emit(R"vb(
-                |    {{Prefix}}&PropName.AddItem{{Gap}}"True" ¶
-                |    {{Prefix}}&PropName.AddItem "False" ¶
+                |    {{Control}}.AddItem{{Gap}}"True" ¶
+                |    {{Control}}.AddItem "False" ¶
                 |
             )vb",
-                     {{"Prefix", list.prefix}, {"Gap", list.gap}});
+                     {{"Control", Control(list.prefix, property)}, {"Gap", list.gap}});
         });
     }
     out.Emit(R"vb(
@@ -337,9 +337,9 @@ void StdDetailForm::WritePermittedValues(const patternkit::Emitter& out) {
             out.EmitLine("    'Obtain permitted values for ComobBox and ListBox controls");
         out.Emit(R"vb(
             |    Set colPermittedValues = my&BusObjName.GetPermittedValues("&PropName")
-            |    LoadControl {{Prefix}}&PropName, colPermittedValues
+            |    LoadControl {{Control}}, colPermittedValues
         )vb",
-                 {{"Prefix", controlType == "ComboBox" ? "cmb" : "lstbx"}});
+                 {{"Control", Control(controlType == "ComboBox" ? "cmb" : "lstbx", property)}});
     });
     if (count >= 1)
         out.EmitLine("    Set colPermittedValues = Nothing");

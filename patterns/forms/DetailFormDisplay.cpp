@@ -30,26 +30,27 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
     if (controlType == "TextBox" || controlType == "RichTextBox") {
         // A rich text box shows the value as a text box does; without it the user's text is lost on OK.
         out.Emit(R"vb(
-            |        {{Prefix}}&PropName.Text = .&PropName
+            |        {{Control}}.Text = .&PropName
             |
         )vb",
-                 {{"Prefix", controlType == "TextBox" ? "txt" : "rtxt"}});
+                 {{"Control", Control(controlType == "TextBox" ? "txt" : "rtxt", property)}});
     } else if (controlType == "ListBox" || controlType == "ComboBox") {
         out.Emit(R"vb(
             |        strTemp = Trim(.&PropName)
-            |        SetControl {{Prefix}}&PropName,strTemp
+            |        SetControl {{Control}},strTemp
             |
         )vb",
-                 {{"Prefix", controlType == "ListBox" ? "lstbx" : "cmb"}});
+                 {{"Control", Control(controlType == "ListBox" ? "lstbx" : "cmb", property)}});
     } else if (controlType == "OptionButton" && boolean) {
         out.Emit(R"vb(
             |        If .&PropName Then
-            |            opt&PropName_True.Value = True
+            |            {{True}}.Value = True
             |        Else
-            |            opt&PropName_False.Value = True
+            |            {{False}}.Value = True
             |        End If
             |
-        )vb");
+        )vb",
+                 {{"True", Control("opt", property, "_True")}, {"False", Control("opt", property, "_False")}});
     } else if (controlType == "OptionButton") {
         const auto buttons = PlacedListButtons(property);
         if (!property.IsPVList())
@@ -59,10 +60,10 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
         for (const ListButton& button : buttons) {
             out.Emit(R"vb(
                 |            Case {{Literal}}
-                |                opt&PropName_{{Suffix}}.Value = True
+                |                {{Button}}.Value = True
             )vb",
                      {{"Literal", patternkit::Common::FormatValueLiteral(property, button.value)},
-                      {"Suffix", button.suffix}});
+                      {"Button", Control("opt", property, "_" + button.suffix)}});
         }
         out.Emit(R"vb(
             |        End Select
@@ -71,21 +72,23 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
     } else if (controlType == "CheckBox" && boolean) {
         out.Emit(R"vb(
             |        If .&PropName Then
-            |            ckb&PropName.Value = 1
+            |            {{CheckBox}}.Value = 1
             |        Else
-            |            ckb&PropName.Value = 0
+            |            {{CheckBox}}.Value = 0
             |        End If
-        )vb");
+        )vb",
+                 {{"CheckBox", Control("ckb", property)}});
     } else if (controlType == "CheckBox") {
         out.Emit(R"vb(
             |            '|||CheckBox is used to display non-boolean
             |            'Modify commented statements ¶
             |        'If .&PropName = ???? Then
-            |            'ckb&PropName.Value = 1
+            |            '{{CheckBox}}.Value = 1
             |        'ElseIf .&PropName = ??? Then
-            |            'ckb&PropName.Value = 0
+            |            '{{CheckBox}}.Value = 0
             |        'End If
-        )vb");
+        )vb",
+                 {{"CheckBox", Control("ckb", property)}});
     }
 }
 
@@ -109,18 +112,18 @@ void StdDetailForm::WriteProtection(const patternkit::Emitter& out, bool keysOnl
             return;
         const std::string controlType = property.ControlType();
         if (controlType != "OptionButton") {
-            out.Emit("|    {{Control}}.Enabled = False", {{"Control", MainControl(property)}});
+            out.Emit("|    {{Control}}.Enabled = False", {{"Control", MainControlReference(property)}});
             return;
         }
         if (property.DataType() == "Boolean") {
             for (const char* suffix : {"_True", "_False"}) {
                 if (Placed(ControlName("opt", property, suffix)))
-                    out.Emit("|    opt&PropName{{Suffix}}.Enabled = False", {{"Suffix", suffix}});
+                    out.Emit("|    {{Button}}.Enabled = False", {{"Button", Control("opt", property, suffix)}});
             }
             return;
         }
         for (const ListButton& button : PlacedListButtons(property))
-            out.Emit("|    opt&PropName_{{Suffix}}.Enabled = False", {{"Suffix", button.suffix}});
+            out.Emit("|    {{Button}}.Enabled = False", {{"Button", Control("opt", property, "_" + button.suffix)}});
     });
     out.EmitLine("");
     if (keysOnly)
@@ -173,15 +176,15 @@ void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& o
         const std::string controlType = property.ControlType();
         if (controlType == "RichTextBox")
             return;
-        const std::string control = MainControl(property);
+        const std::string control = MainControlReference(property);
         const patternkit::Substitution name{"Control", control};
         out.Emit(R"(|            {{Control}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
                  {name});
         const bool hasLabel =
             controlType == "TextBox" || controlType == "ComboBox" || controlType == "ListBox";
         if (hasLabel && Placed(ControlName("lbl", property)))
-            out.EmitLine(
-                R"(            lbl&PropName.Visible = my&BusObjName.PropertyIsViewable("&PropName") )");
+            out.Emit(R"(|            {{Label}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
+                     {{"Label", Control("lbl", property)}});
         out.Emit(R"(|            {{Control}}.Enabled = my&BusObjName.PropertyIsEditable("&PropName") ¶)",
                  {name});
     });

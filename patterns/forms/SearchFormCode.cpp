@@ -9,6 +9,7 @@
 #include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdListForm.h"
 #include "platform/vb/Numbers.h"
+#include "platform/vb/Text.h"
 
 namespace forms {
 namespace {
@@ -87,10 +88,12 @@ void StdListForm::GenerateSearchFormCode() {
         |    SearchCriteria = mstrSearchCriteria
         |End Property
     )vb");
+    ArrayEvents arrayEvents;
     for (const auto& property : mSearchProperties) {
         mCurrent.property = property;
-        WriteEntryCheck(out, patternkit::Required(property).DataType());
+        WriteEntryCheck(out, patternkit::Required(property), arrayEvents);
     }
+    arrayEvents.Write(out, mCurrent.property);
     WriteSearchFormLoad(out);
     WriteDisplayErrorMsg(out, false);
     out.EmitLine("");
@@ -114,27 +117,33 @@ void StdListForm::WriteOK(const patternkit::Emitter& out) {
                        mCurrent.property = property;
                        // The value lands between quotes in SQL: a text value's own quotes are doubled.
                        const bool text = patternkit::Required(property).DataType() == "String";
+                       const std::string textBox = SearchControl("txt");
+                       const std::string value = "Trim(" + textBox + ".Text)";
                        out.Emit(R"vb(
-                           |    strValue = Trim(txt&PropName.Text)
+                           |    strValue = {{Value}}
                            |    If Len(strValue) <> 0 Then
                            |        mintCriteria = mintCriteria + 1
                            |        If mintCriteria = 1 Then
-                           |            mstrSearchCriteria = " &PropName " & cmb&PropName.Text & "&SQLDelimiter" & {{Value}} & "&SQLDelimiter"
+                           |            mstrSearchCriteria = " &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
                            |        Else
-                           |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & cmb&PropName.Text & "&SQLDelimiter" & {{Value}} & "&SQLDelimiter"
+                           |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
                            |        End If
                            |    End If
                            |
                        )vb",
-                                {{"Value", text ? "DoubleQuotes(Trim(txt&PropName.Text))"
-                                                : "Trim(txt&PropName.Text)"}});
+                                {{"Value", value},
+                                 {"Operator", SearchControl("cmb")},
+                                 {"Quoted", text ? "DoubleQuotes(" + value + ")" : value}});
                    }
                }}});
     End(out, "cmdOK_Click");
 }
 
-void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const std::string& dataType) {
-    switch (CheckOf(dataType)) {
+void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
+                                  ArrayEvents& arrayEvents) {
+    const std::string textBoxReference = SearchControl("txt");
+    const patternkit::Substitution textBox{"TextBox", textBoxReference};
+    switch (CheckOf(property.DataType())) {
         case EntryCheck::None:
             return;
         case EntryCheck::Number:
@@ -143,16 +152,17 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const std::str
             |Dim vntValue As Variant
             |    On Error GoTo HandleError
             |
-            |    If Len(Trim(txt&PropName.Text)) <> 0 Then
-            |       vntValue = txt&PropName.Text
+            |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
+            |       vntValue = {{TextBox}}.Text
             |       If IsNumeric(vntValue) Then
-            |           txt&PropName.Text = Str(&PropConvertFunction(txt&PropName.Text))
+            |           {{TextBox}}.Text = Str(&PropConvertFunction({{TextBox}}.Text))
             |        Else
             |           MsgBox "&PropName must be numeric.", , "Invalid number!"
-            |           txt&PropName.SetFocus
+            |           {{TextBox}}.SetFocus
             |       End If
             |    End If
-        )vb");
+        )vb",
+                     {textBox});
             break;
         case EntryCheck::Date:
             out.Emit(R"vb(
@@ -160,33 +170,37 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const std::str
             |Dim vntValue As Variant
             |    On Error GoTo HandleError
             |
-            |    If Len(Trim(txt&PropName.Text)) <> 0 Then
-            |        vntValue = txt&PropName.Text
+            |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
+            |        vntValue = {{TextBox}}.Text
             |        If Not IsDate(vntValue) Then
             |            MsgBox "&PropName must be a date.", , "Invalid Date!"
-            |            txt&PropName.SetFocus
+            |            {{TextBox}}.SetFocus
             |        End If
             |    End If
-        )vb");
+        )vb",
+                     {textBox});
             break;
         case EntryCheck::Boolean:
             out.Emit(R"vb(
             |Private Sub txt&PropName_LostFocus()
             |    Dim blnTemp As Boolean
-            |    If Len(Trim(txt&PropName)) <> 0 Then
+            |    If Len(Trim({{TextBox}})) <> 0 Then
             |        On Error Resume Next
-            |        blnTemp = CBool(txt&PropName.Text)
+            |        blnTemp = CBool({{TextBox}}.Text)
             |        If Err.Number <> 0 Then
             |            MsgBox "&PropName must be a boolean.", , "Invalid Boolean!"
-            |            txt&PropName.SetFocus
+            |            {{TextBox}}.SetFocus
             |        Else
             |            'Valid boolean
-            |            txt&PropName.Text = blnTemp
+            |            {{TextBox}}.Text = blnTemp
             |        End If
             |    End If
-        )vb");
+        )vb",
+                     {textBox});
             break;
     }
+    if (const patternkit::ArrayMember* member = mSearchRows.Member("txt" + vb::Trim(property.Name())))
+        arrayEvents.Add(*member, "LostFocus", mCurrent.property, "txt&PropName_LostFocus");
     out.EmitLine("");
     End(out, "txt&PropName_LostFocus");
 }
@@ -212,15 +226,16 @@ void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out) {
                        mCurrent.property = property;
                        out.Emit(R"vb(
                            |'Load Combobox for &PropName
-                           |    cmb&PropName.AddItem (" = ")
-                           |    cmb&PropName.AddItem (" < ")
-                           |    cmb&PropName.AddItem (" > ")
-                           |    cmb&PropName.AddItem (" >= ")
-                           |    cmb&PropName.AddItem (" <= ")
-                           |    cmb&PropName.AddItem (" <> ")
-                           |    cmb&PropName.ListIndex = 0
+                           |    {{Operator}}.AddItem (" = ")
+                           |    {{Operator}}.AddItem (" < ")
+                           |    {{Operator}}.AddItem (" > ")
+                           |    {{Operator}}.AddItem (" >= ")
+                           |    {{Operator}}.AddItem (" <= ")
+                           |    {{Operator}}.AddItem (" <> ")
+                           |    {{Operator}}.ListIndex = 0
                            |
-                       )vb");
+                       )vb",
+                                {{"Operator", SearchControl("cmb")}});
                    }
                }},
               {"Context", [&] { WriteContextLines(out); }},
@@ -242,6 +257,10 @@ void StdListForm::WriteContextLines(const patternkit::Emitter& out) {
         out.EmitLine("   " + textBoxes[row] + ".Text = my&ParentBusObjName.&PropName");
         out.EmitLine("");
     }
+}
+
+std::string StdListForm::SearchControl(std::string_view prefix) const {
+    return ControlReference(mSearchRows, prefix, patternkit::Required(mCurrent.property));
 }
 
 void StdListForm::End(const patternkit::Emitter& out, std::string_view name) const {

@@ -17,6 +17,7 @@
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
 #include "patternkit/NotingConstructor.h"
+#include "patterns/forms/ControlArrays.h"
 #include "patterns/forms/FormPattern.h"
 
 namespace forms {
@@ -60,10 +61,13 @@ class StdDetailForm : public FormPattern {
     void WriteCheckControls(const patternkit::Emitter& out) const;
 
     void WriteControlEvents(const patternkit::Emitter& out);
-    void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    // The property's control procedures; those of an array's controls are also called by the array's.
+    void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property,
+                       ArrayEvents& arrayEvents) const;
     void WriteTextBoxEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteLookUpHandler(const patternkit::Emitter& out) const;
-    void WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteLookUpHandler(const patternkit::Emitter& out, const patternkit::Substitution& textBox) const;
+    void WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property,
+                           ArrayEvents& arrayEvents) const;
     void WriteCheckBoxEvent(const patternkit::Emitter& out, const typelib::IProperty& property) const;
     // "Private Sub " & prefix & "&PropName_LostFocus()", which hands the control's text to the object.
     void WriteTextHandOver(const patternkit::Emitter& out, const typelib::IProperty& property,
@@ -90,6 +94,14 @@ class StdDetailForm : public FormPattern {
     // The control that stands for the property on the form ("Frame" for option buttons), or "" when its
     // ControlType places none.
     static std::string MainControl(const typelib::IProperty& property);
+    // How code names it: as MainControl, or as its member of an array.
+    std::string MainControlReference(const typelib::IProperty& property) const;
+    // How code names the control placed as ControlName(prefix, property, suffix), in tokens unless it
+    // joined an array.
+    std::string Control(std::string_view prefix, const typelib::IProperty& property,
+                        std::string_view suffix = {}) const {
+        return ControlReference(mPlaced, prefix, property, suffix);
+    }
     bool HasControl(const typelib::IProperty& property) const;
     bool Placed(const std::string& controlName) const { return mPlaced.Has(controlName); }
     // The buttons of a non-Boolean option list that the layout placed, each suffix once.

@@ -15,6 +15,8 @@
 
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
+#include "patternkit/NotingConstructor.h"
+#include "patterns/forms/ControlArrays.h"
 #include "patterns/forms/FormPattern.h"
 
 namespace forms {
@@ -40,6 +42,8 @@ class StdListForm : public FormPattern {
     void ChoosePropertySets();
     // The list view under the context frame, and the list form's size; false when the build must end.
     bool PlaceListView();
+    // The search form's rows, in control arrays when the form would hold more names than VB loads.
+    void PlaceSearchRows(patternkit::form_ctl_defaults& layout);
     // Selects the layer-1 project again and has `generator` write the current form's code.
     template <typename Generator>
     int16_t Code(std::string_view procedure, Generator generator);
@@ -62,8 +66,12 @@ class StdListForm : public FormPattern {
 
     void GenerateSearchFormCode();
     void WriteOK(const patternkit::Emitter& out);
-    // txt&PropName_LostFocus of the current property, for the data types whose entries are checked.
-    void WriteEntryCheck(const patternkit::Emitter& out, const std::string& dataType);
+    // txt&PropName_LostFocus of the current property, for the data types whose entries are checked; a
+    // text box of an array has it called by the array's LostFocus.
+    void WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
+                         ArrayEvents& arrayEvents);
+    // The current property's text box or operator combo box on the search form.
+    std::string SearchControl(std::string_view prefix) const;
     void WriteSearchFormLoad(const patternkit::Emitter& out);
 
     // Each text box of the context frame takes its property's value, each line followed by a blank one.
@@ -76,6 +84,7 @@ class StdListForm : public FormPattern {
     patternkit::PropertySet mListProperties;
     patternkit::PropertySet mSearchProperties;
     patternkit::PropertySet mContextProperties;
+    patternkit::PlacedControls mSearchRows;
 };
 
 }  // namespace forms
