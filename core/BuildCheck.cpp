@@ -358,7 +358,8 @@ class BuildChecker {
         std::size_t names = 0;
         try {
             const formlayout::Properties context = ContextProperties(businessObject);
-            names = formlayout::DetailFormControlNames(detail, context, formlayout::ControlArrays::RowControls);
+            names =
+                formlayout::DetailFormControlNames(detail, context, formlayout::ControlArrays::RowControls);
         } catch (const vb::Error&) {
             return;  // a model the form cannot be read from fails in the build, as before
         }
@@ -367,8 +368,8 @@ class BuildChecker {
         const auto groups = std::count_if(detail.begin(), detail.end(), [](const auto& property) {
             return formlayout::IsDetailProperty(*property) && property->ControlType() == "OptionButton";
         });
-        Fault(item, "its detail form " + QuotedText("frm" + businessObject.Name() + "Detail") + " would hold " +
-                        std::to_string(names) + " control names, more than the " +
+        Fault(item, "its detail form " + QuotedText("frm" + businessObject.Name() + "Detail") +
+                        " would hold " + std::to_string(names) + " control names, more than the " +
                         std::to_string(formlayout::kMaxControlNames) + " that VB loads on a form: its " +
                         std::to_string(groups) +
                         " properties shown as option buttons take a frame each; give some of them another "

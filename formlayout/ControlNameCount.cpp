@@ -91,7 +91,8 @@ std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays) {
     return {std::begin(kRowPrefixes), std::end(kRowPrefixes)};
 }
 
-std::size_t SearchFormControlNames(const Properties& search, const Properties& context, ControlArrays arrays) {
+std::size_t SearchFormControlNames(const Properties& search, const Properties& context,
+                                   ControlArrays arrays) {
     NameCount names(arrays);
     names.AddContextFrame(context);
     for (const auto& property : search) {
@@ -103,7 +104,8 @@ std::size_t SearchFormControlNames(const Properties& search, const Properties& c
     return names.Count();
 }
 
-std::size_t DetailFormControlNames(const Properties& detail, const Properties& context, ControlArrays arrays) {
+std::size_t DetailFormControlNames(const Properties& detail, const Properties& context,
+                                   ControlArrays arrays) {
     NameCount names(arrays);
     names.AddContextFrame(context);
     for (const auto& property : detail)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "patterns/forms/FormCode.h"
 #include "platform/vb/Text.h"
 
 namespace forms {
@@ -25,26 +26,53 @@ void ArrayEvents::Add(const patternkit::ArrayMember& member, std::string_view ev
     found->calls.push_back({member.index, std::move(property), std::move(procedure)});
 }
 
-void ArrayEvents::Write(const patternkit::Emitter& out, std::shared_ptr<typelib::IProperty>& current) const {
+void ArrayEvents::Write(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                        std::shared_ptr<typelib::IProperty>& current) const {
     for (const Event& event : mEvents) {
-        out.Emit(R"vb(
-            |Private Sub {{Procedure}}(Index As Integer)
-            |'Hands the event to the procedure of the control it happened to
-            |    Select Case Index
-        )vb",
-                 {{"Procedure", event.procedure}});
-        for (const Call& call : event.calls) {
-            current = call.property;
-            out.Emit(R"vb(
-                |        Case {{Index}}
-                |            {{Call}}
-            )vb",
-                     {{"Index", std::to_string(call.index)}, {"Call", call.procedure}});
-        }
-        out.Emit(R"vb(
-            |    End Select
-            |End Sub
-        )vb");
+        std::vector<Call> calls = event.calls;
+        std::ranges::sort(calls, {}, &Call::index);
+        const auto index = [&](std::size_t call) { return std::to_string(calls[call].index); };
+        splitter.Write(
+            {.name = event.procedure,
+             .head =
+                 [&] {
+                     out.Emit(R"vb(
+                                |Private Sub {{Procedure}}(Index As Integer)
+                                |'Hands the event to the procedure of the control it happened to
+                                |    Select Case Index
+                            )vb",
+                              {{"Procedure", event.procedure}});
+                 },
+             .items = calls.size(),
+             .item =
+                 [&](std::size_t call) {
+                     current = calls[call].property;
+                     out.Emit(R"vb(
+                                |        Case {{Index}}
+                                |            {{Call}}
+                            )vb",
+                              {{"Index", index(call)}, {"Call", calls[call].procedure}});
+                 },
+             .tail = [&] { out.Emit(kEndSelectEndSub); },
+             .partHead =
+                 [&](const patternkit::ProcedurePart& part) {
+                     out.Emit(R"vb(
+                                |Private Sub {{Part}}(Index As Integer)
+                                |    Select Case Index
+                            )vb",
+                              {{"Part", part.name}});
+                 },
+             .partTail = [&](const patternkit::ProcedurePart&) { out.Emit(kEndSelectEndSub); },
+             // The parts hold runs of Indexes in order.
+             .call =
+                 [&](const patternkit::ProcedurePart& part) {
+                     out.Emit(
+                         R"vb(
+                                |        Case {{First}} To {{Last}}
+                                |            {{Part}} Index
+                            )vb",
+                         {{"First", index(part.first)}, {"Last", index(part.end - 1)}, {"Part", part.name}});
+                 }});
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "patternkit/Emitter.h"
 #include "patternkit/NotingConstructor.h"
+#include "patternkit/ProcedureSplitter.h"
 #include "typelib/IProperty.h"
 
 namespace forms {
@@ -29,7 +30,10 @@ class ArrayEvents {
              std::shared_ptr<typelib::IProperty> property, std::string procedure);
     // The procedure of each array and event, in the order first added; `current` is set to the property
     // of each call, as the engine resolves its tokens from it.
-    void Write(const patternkit::Emitter& out, std::shared_ptr<typelib::IProperty>& current) const;
+    // `out` writes through `splitter`, which splits a procedure of many members into parts of runs of
+    // Indexes.
+    void Write(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+               std::shared_ptr<typelib::IProperty>& current) const;
 
   private:
     struct Call {

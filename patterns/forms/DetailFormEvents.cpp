@@ -19,10 +19,11 @@ constexpr std::pair<std::string_view, std::string_view> kControlEvents[] = {
 
 }  // namespace
 
-void StdDetailForm::WriteControlEvents(const patternkit::Emitter& out) {
+void StdDetailForm::WriteControlEvents(const patternkit::Emitter& out,
+                                       patternkit::ProcedureSplitter& splitter) {
     ArrayEvents arrayEvents;
     ForEachPlaced([&](const typelib::IProperty& property) { WriteEventsOf(out, property, arrayEvents); });
-    arrayEvents.Write(out, mCurrent.property);
+    arrayEvents.Write(out, splitter, mCurrent.property);
     // A look-up form's File/Exit calls ReturnControl on the form that opened it.
     out.Emit(R"vb(
         |Public Sub ReturnControl()
@@ -128,12 +129,13 @@ void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
              {textBox});
     // Only a property whose value comes from another business object can be looked up there.
     if (LookUpOwner(property).empty()) {
-        WriteControlEnding(out, property,
-                           {"txt",
-                            "_LostFocus",
-                            "_LostFocus",
-                            {"    mstrCtlWithErr = \"txt&PropName\" ", "    " + textBoxReference + ".SetFocus"},
-                            true});
+        WriteControlEnding(
+            out, property,
+            {"txt",
+             "_LostFocus",
+             "_LostFocus",
+             {"    mstrCtlWithErr = \"txt&PropName\" ", "    " + textBoxReference + ".SetFocus"},
+             true});
         return;
     }
     const std::string bodyName = " Property " + vb::Str(property.DBID()) + "_LostFocus";
@@ -226,7 +228,8 @@ void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out, const type
                  {{"Suffix", button.suffix}, {"Value", button.value}});
         WriteControlEnding(out, property,
                            {"opt", button.bodyPart, button.handlerPart, button.afterHandler, true});
-        if (const patternkit::ArrayMember* member = mPlaced.Member(ControlName("opt", property, "_" + button.suffix)))
+        if (const patternkit::ArrayMember* member =
+                mPlaced.Member(ControlName("opt", property, "_" + button.suffix)))
             arrayEvents.Add(*member, "Click", mCurrent.property, "opt&PropName_" + button.suffix + "_Click");
     }
 }

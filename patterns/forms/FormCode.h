@@ -8,6 +8,12 @@
 
 namespace forms {
 
+// The end of a part of a split procedure that tests its items in a Select Case of its own.
+inline constexpr std::string_view kEndSelectEndSub = R"vb(
+    |    End Select
+    |End Sub
+)vb";
+
 // The names with which a procedure ends: its edit-point pair (start and end names may differ) and the
 // label that its error handler adds to Err.Source and, unless `errorEditPoint` names another, its
 // " - Error Processing" edit point with.

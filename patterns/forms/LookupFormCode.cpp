@@ -28,7 +28,9 @@ void StdLookupForm::End(const patternkit::Emitter& out, std::string_view name) c
 }
 
 void StdLookupForm::GenerateCode() {
-    const patternkit::Emitter out(Constructor());
+    patternkit::ProcedureSplitter splitter(Constructor());
+    splitter.AvoidNamesEndingIn(ModelNames());
+    const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     out.Emit(R"vb(
         |'****************************************************
@@ -80,7 +82,7 @@ void StdLookupForm::GenerateCode() {
         |
     )vb");
     End(out, "Display");
-    WriteFind(out);
+    WriteFind(out, splitter);
     WriteFormLoad(out);
     WriteLoadListbox(out);
     WriteListViewEvents(out);
@@ -127,49 +129,82 @@ void StdLookupForm::WriteDeclarations(const patternkit::Emitter& out) const {
     )vb");
 }
 
-void StdLookupForm::WriteFind(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub cmdFind_Click()
-        |'Builds the search criteria from the operator and the value entered,
-        |'searches the business objects and lists them.
-        |Dim strSQL As String               'WHERE portion of SQL clause
-        |Dim strSearch As String            'criteria entered by user
-        |Dim blnInvalidData As Boolean      'set to True is criteria doesn't match data type
-        |Dim strRequiredDataType As String  'used to create error message
-        |    On Error GoTo HandleError
-        |
-        |    'Create the list object on the first search
-        |    If my&BusObjNameList Is Nothing Then
-        |       Set my&BusObjNameList = New &BusObjNameList
-        |    End If
-        |
-        |    blnInvalidData = False
-        |    strRequiredDataType = "" ¶
-        |    strSearch = Trim(txtSearch.Text)
-        |    If strSearch <> "" Then
-        |       Select Case Trim(mstrPropertyName)
-        |{{Cases}}
-        |       End Select
-        |    Else
-        |        strSQL = "" ¶
-        |    End If
-        |
-        |    If blnInvalidData Then
-        |        MsgBox "Please enter a " & strRequiredDataType & " for " & mstrPropertyName,vbOKOnly,"Invalid " & strRequiredDataType ¶
-        |        txtSearch.SetFocus
-        |    Else
-        |       my&BusObjNameList.Search strSQL
-        |       Load_Listbox
-        |    End If
-        |
-    )vb",
-             {{"Cases", [&] {
-                   for (const auto& property : mSearchProperties) {
-                       mCurrent.property = property;
-                       WriteSearchCase(out, patternkit::Required(property));
-                   }
-               }}});
-    End(out, "cmdFind_Click");
+void StdLookupForm::WriteFind(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
+    // A part takes the criteria's variables by reference and tests the property's name against its own
+    // properties; one of them holds it.
+    constexpr std::string_view kCriteriaVariables = "strSearch, strSQL, blnInvalidData, strRequiredDataType";
+    splitter.Write({.name = "cmdFind_Click",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                 |Private Sub cmdFind_Click()
+                 |'Builds the search criteria from the operator and the value entered,
+                 |'searches the business objects and lists them.
+                 |Dim strSQL As String               'WHERE portion of SQL clause
+                 |Dim strSearch As String            'criteria entered by user
+                 |Dim blnInvalidData As Boolean      'set to True is criteria doesn't match data type
+                 |Dim strRequiredDataType As String  'used to create error message
+                 |    On Error GoTo HandleError
+                 |
+                 |    'Create the list object on the first search
+                 |    If my&BusObjNameList Is Nothing Then
+                 |       Set my&BusObjNameList = New &BusObjNameList
+                 |    End If
+                 |
+                 |    blnInvalidData = False
+                 |    strRequiredDataType = "" ¶
+                 |    strSearch = Trim(txtSearch.Text)
+                 |    If strSearch <> "" Then
+                 |       Select Case Trim(mstrPropertyName)
+             )vb");
+                        },
+                    .items = mSearchProperties.size(),
+                    .item =
+                        [&](std::size_t item) {
+                            mCurrent.property = mSearchProperties[item];
+                            WriteSearchCase(out, patternkit::Required(mCurrent.property));
+                        },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                     |       End Select
+                     |    Else
+                     |        strSQL = "" ¶
+                     |    End If
+                     |
+                     |    If blnInvalidData Then
+                     |        MsgBox "Please enter a " & strRequiredDataType & " for " & mstrPropertyName,vbOKOnly,"Invalid " & strRequiredDataType ¶
+                     |        txtSearch.SetFocus
+                     |    Else
+                     |       my&BusObjNameList.Search strSQL
+                     |       Load_Listbox
+                     |    End If
+                     |
+                 )vb");
+                            End(out, "cmdFind_Click");
+                        },
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit(R"vb(
+                     |Private Sub {{Part}}(strSearch As String, strSQL As String, blnInvalidData As Boolean, strRequiredDataType As String)
+                     |       Select Case Trim(mstrPropertyName)
+                 )vb",
+                                     {{"Part", part.name}});
+                        },
+                    .partTail =
+                        [&](const patternkit::ProcedurePart&) {
+                            out.Emit(R"vb(
+                     |       End Select
+                     |End Sub
+                 )vb");
+                        },
+                    .call =
+                        [&](const patternkit::ProcedurePart& part) {
+                            if (part.first == 0)
+                                out.EmitLine("           Case Else");
+                            out.Emit("|               {{Part}} {{Variables}}",
+                                     {{"Part", part.name}, {"Variables", kCriteriaVariables}});
+                        }});
 }
 
 void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,

@@ -29,7 +29,9 @@ EntryCheck CheckOf(const std::string& dataType) {
 }  // namespace
 
 void StdListForm::GenerateSearchFormCode() {
-    const patternkit::Emitter out(Constructor());
+    patternkit::ProcedureSplitter splitter(Constructor());
+    splitter.AvoidNamesEndingIn(ModelNames());
+    const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     out.Emit(R"vb(
         |'***************************************************
@@ -79,7 +81,7 @@ void StdListForm::GenerateSearchFormCode() {
         |
     )vb");
     End(out, "cmdCancel_Click");
-    WriteOK(out);
+    WriteOK(out, splitter);
     out.Emit(R"vb(
         |Public Property Get OK() As Boolean
         |    OK = mblnOK
@@ -93,50 +95,67 @@ void StdListForm::GenerateSearchFormCode() {
         mCurrent.property = property;
         WriteEntryCheck(out, patternkit::Required(property), arrayEvents);
     }
-    arrayEvents.Write(out, mCurrent.property);
-    WriteSearchFormLoad(out);
+    arrayEvents.Write(out, splitter, mCurrent.property);
+    WriteSearchFormLoad(out, splitter);
     WriteDisplayErrorMsg(out, false);
     out.EmitLine("");
     patternkit::WriteClosingEditPoint(out);
 }
 
-void StdListForm::WriteOK(const patternkit::Emitter& out) {
+void StdListForm::WriteOK(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
+    splitter.Write({.name = "cmdOK_Click",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                            |Private Sub cmdOK_Click()
+                            |Dim strValue As String
+                            |    On Error GoTo HandleError
+                            |    mblnOK = True
+                            |    mintCriteria = 0
+                            |
+                        )vb");
+                        },
+                    .items = mSearchProperties.size(),
+                    .item = [&](std::size_t item) { WriteCriterion(out, mSearchProperties[item]); },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                            |    Unload Me
+                            |
+                        )vb");
+                            End(out, "cmdOK_Click");
+                        },
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit(R"vb(
+                            |Private Sub {{Part}}()
+                            |Dim strValue As String
+                        )vb",
+                                     {{"Part", part.name}});
+                        }});
+}
+
+void StdListForm::WriteCriterion(const patternkit::Emitter& out,
+                                 const std::shared_ptr<typelib::IProperty>& property) {
+    mCurrent.property = property;
+    // The value lands between quotes in SQL: a text value's own quotes are doubled.
+    const bool text = patternkit::Required(property).DataType() == "String";
+    const std::string value = "Trim(" + SearchControl("txt") + ".Text)";
     out.Emit(R"vb(
-        |Private Sub cmdOK_Click()
-        |Dim strValue As String
-        |    On Error GoTo HandleError
-        |    mblnOK = True
-        |    mintCriteria = 0
-        |
-        |{{Criteria}}
-        |    Unload Me
+        |    strValue = {{Value}}
+        |    If Len(strValue) <> 0 Then
+        |        mintCriteria = mintCriteria + 1
+        |        If mintCriteria = 1 Then
+        |            mstrSearchCriteria = " &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
+        |        Else
+        |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
+        |        End If
+        |    End If
         |
     )vb",
-             {{"Criteria", [&] {
-                   for (const auto& property : mSearchProperties) {
-                       mCurrent.property = property;
-                       // The value lands between quotes in SQL: a text value's own quotes are doubled.
-                       const bool text = patternkit::Required(property).DataType() == "String";
-                       const std::string textBox = SearchControl("txt");
-                       const std::string value = "Trim(" + textBox + ".Text)";
-                       out.Emit(R"vb(
-                           |    strValue = {{Value}}
-                           |    If Len(strValue) <> 0 Then
-                           |        mintCriteria = mintCriteria + 1
-                           |        If mintCriteria = 1 Then
-                           |            mstrSearchCriteria = " &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
-                           |        Else
-                           |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
-                           |        End If
-                           |    End If
-                           |
-                       )vb",
-                                {{"Value", value},
-                                 {"Operator", SearchControl("cmb")},
-                                 {"Quoted", text ? "DoubleQuotes(" + value + ")" : value}});
-                   }
-               }}});
-    End(out, "cmdOK_Click");
+             {{"Value", value},
+              {"Operator", SearchControl("cmb")},
+              {"Quoted", text ? "DoubleQuotes(" + value + ")" : value}});
 }
 
 void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
@@ -205,43 +224,53 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib:
     End(out, "txt&PropName_LostFocus");
 }
 
-void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out) {
+void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out,
+                                      patternkit::ProcedureSplitter& splitter) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    out.Emit(R"vb(
-        |Private Sub Form_Load
-        |    On Error GoTo HandleError
-        |{{Operators}}
-        |{{Context}}
-        |'Set the title and size of the Search form
-        |    Me.Caption = "Find &BusObjName" ¶
-        |    Me.Height = {{Height}}
-        |    Me.Width = {{Width}}
-        |
-    )vb",
-             {{"Operators",
-               [&] {
-                   for (const auto& property : mSearchProperties) {
-                       if (!patternkit::Common::IsSearchProperty(patternkit::Required(property)))
-                           continue;
-                       mCurrent.property = property;
-                       out.Emit(R"vb(
-                           |'Load Combobox for &PropName
-                           |    {{Operator}}.AddItem (" = ")
-                           |    {{Operator}}.AddItem (" < ")
-                           |    {{Operator}}.AddItem (" > ")
-                           |    {{Operator}}.AddItem (" >= ")
-                           |    {{Operator}}.AddItem (" <= ")
-                           |    {{Operator}}.AddItem (" <> ")
-                           |    {{Operator}}.ListIndex = 0
-                           |
-                       )vb",
-                                {{"Operator", SearchControl("cmb")}});
-                   }
-               }},
-              {"Context", [&] { WriteContextLines(out); }},
-              {"Height", vb::Str(layout.actual_form_height())},
-              {"Width", vb::Str(layout.actual_form_width())}});
-    End(out, "Form_Load");
+    patternkit::PropertySet operators;
+    for (const auto& property : mSearchProperties) {
+        if (patternkit::Common::IsSearchProperty(patternkit::Required(property)))
+            operators.push_back(property);
+    }
+    splitter.Write({.name = "Form_Load",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                            |Private Sub Form_Load
+                            |    On Error GoTo HandleError
+                        )vb");
+                        },
+                    .items = operators.size(),
+                    .item =
+                        [&](std::size_t item) {
+                            mCurrent.property = operators[item];
+                            out.Emit(R"vb(
+                            |'Load Combobox for &PropName
+                            |    {{Operator}}.AddItem (" = ")
+                            |    {{Operator}}.AddItem (" < ")
+                            |    {{Operator}}.AddItem (" > ")
+                            |    {{Operator}}.AddItem (" >= ")
+                            |    {{Operator}}.AddItem (" <= ")
+                            |    {{Operator}}.AddItem (" <> ")
+                            |    {{Operator}}.ListIndex = 0
+                            |
+                        )vb",
+                                     {{"Operator", SearchControl("cmb")}});
+                        },
+                    .tail =
+                        [&] {
+                            WriteContextLines(out);
+                            out.Emit(R"vb(
+                            |'Set the title and size of the Search form
+                            |    Me.Caption = "Find &BusObjName" ¶
+                            |    Me.Height = {{Height}}
+                            |    Me.Width = {{Width}}
+                            |
+                        )vb",
+                                     {{"Height", vb::Str(layout.actual_form_height())},
+                                      {"Width", vb::Str(layout.actual_form_width())}});
+                            End(out, "Form_Load");
+                        }});
 }
 
 void StdListForm::WriteContextLines(const patternkit::Emitter& out) {

@@ -17,6 +17,7 @@
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
 #include "patternkit/NotingConstructor.h"
+#include "patternkit/ProcedureSplitter.h"
 #include "patterns/forms/ControlArrays.h"
 #include "patterns/forms/FormPattern.h"
 
@@ -49,18 +50,27 @@ class StdDetailForm : public FormPattern {
     void WriteEntries(const patternkit::Emitter& out) const;
     void WriteOperations(const patternkit::Emitter& out) const;
     void WriteOKCancel(const patternkit::Emitter& out) const;
-    void WriteFormLoad(const patternkit::Emitter& out);
-    void WritePermittedValues(const patternkit::Emitter& out);
+    // The procedures that grow with the properties are written through `splitter`.
+    void WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // Form_Load up to the Boolean lists' items, and the lines between them and the permitted values.
+    void WriteFormLoadHead(const patternkit::Emitter& out);
+    void WriteFormSetUp(const patternkit::Emitter& out) const;
     void WriteFormUnload(const patternkit::Emitter& out) const;
 
-    void WriteRefreshDisplay(const patternkit::Emitter& out);
+    void WriteRefreshDisplay(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteProtection(const patternkit::Emitter& out, bool keysOnly);
-    void WriteEventHandlers(const patternkit::Emitter& out);
-    void WritePropertyRestrictionChanged(const patternkit::Emitter& out);
+    void WriteProtection(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                         bool keysOnly);
+    void WriteProtectionOf(const patternkit::Emitter& out, const typelib::IProperty& property,
+                           bool keysOnly) const;
+    void WriteEventHandlers(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    void WritePropertyRestrictionChanged(const patternkit::Emitter& out,
+                                         patternkit::ProcedureSplitter& splitter);
+    // The Case arm of one property.
+    void WriteRestrictionOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
     void WriteCheckControls(const patternkit::Emitter& out) const;
 
-    void WriteControlEvents(const patternkit::Emitter& out);
+    void WriteControlEvents(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     // The property's control procedures; those of an array's controls are also called by the array's.
     void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property,
                        ArrayEvents& arrayEvents) const;
@@ -111,6 +121,8 @@ class StdDetailForm : public FormPattern {
     // Walks the detail properties that got a control, each as the current property.
     template <typename Writer>
     void ForEachPlaced(Writer writer);
+    // The one of them at `index`, as the current property.
+    const typelib::IProperty& PlacedProperty(std::size_t index);
 
     patternkit::BusinessObjectSet mChildren;
     patternkit::BusinessObjectSet mReferences;
@@ -123,11 +135,13 @@ class StdDetailForm : public FormPattern {
 
 template <typename Writer>
 inline void StdDetailForm::ForEachPlaced(Writer writer) {
-    for (const auto& property : mPlacedDetail) {
-        const typelib::IProperty& placed = patternkit::Required(property);
-        mCurrent.property = property;
-        writer(placed);
-    }
+    for (std::size_t index = 0; index < mPlacedDetail.size(); ++index)
+        writer(PlacedProperty(index));
+}
+
+inline const typelib::IProperty& StdDetailForm::PlacedProperty(std::size_t index) {
+    mCurrent.property = mPlacedDetail[index];
+    return patternkit::Required(mCurrent.property);
 }
 
 }  // namespace forms

@@ -16,6 +16,7 @@
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
 #include "patternkit/NotingConstructor.h"
+#include "patternkit/ProcedureSplitter.h"
 #include "patterns/forms/ControlArrays.h"
 #include "patterns/forms/FormPattern.h"
 
@@ -65,14 +66,16 @@ class StdListForm : public FormPattern {
     static std::string MenuIndex(std::size_t index);
 
     void GenerateSearchFormCode();
-    void WriteOK(const patternkit::Emitter& out);
+    void WriteOK(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // The lines of cmdOK_Click that add the criterion of `property` when its text box holds one.
+    void WriteCriterion(const patternkit::Emitter& out, const std::shared_ptr<typelib::IProperty>& property);
     // txt&PropName_LostFocus of the current property, for the data types whose entries are checked; a
     // text box of an array has it called by the array's LostFocus.
     void WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
                          ArrayEvents& arrayEvents);
     // The current property's text box or operator combo box on the search form.
     std::string SearchControl(std::string_view prefix) const;
-    void WriteSearchFormLoad(const patternkit::Emitter& out);
+    void WriteSearchFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
 
     // Each text box of the context frame takes its property's value, each line followed by a blank one.
     void WriteContextLines(const patternkit::Emitter& out);
