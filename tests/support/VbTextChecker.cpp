@@ -153,10 +153,12 @@ bool IsHouseVariable(const std::string& name) {
     return i > 1 && i < name.size() && IsUpper(name[i]);
 }
 
+// A control of its own ("txtName") or a control array named by its prefix alone ("txt(3)").
 bool IsControlName(const std::string& name) {
+    static const std::set<std::string> arrays = {"txt", "cmb", "lstbx", "ckb", "opt", "rtxt", "lbl"};
     return HasPrefixBeforeCapital(
                name, {"txt", "cmb", "lstbx", "ckb", "opt", "rtxt", "lbl", "cmd", "lvw", "mnu"}) ||
-           name.starts_with("Frame") || name == "Toolbar";
+           name.starts_with("Frame") || name == "Toolbar" || arrays.contains(name);
 }
 
 // The engine's tokens; none of them is the beginning of another.
