@@ -4,6 +4,27 @@
 
 namespace forms {
 
+void SplitSubItems(patternkit::GrowingProcedure& procedure, const patternkit::Emitter& out,
+                   std::string_view indent) {
+    procedure.partHead = [&out, indent](const patternkit::ProcedurePart& part) {
+        out.Emit(R"vb(
+            |Private Sub {{Part}}(itmlist As ListItem)
+            |{{Indent}}With itmlist
+        )vb",
+                 {{"Part", part.name}, {"Indent", indent}});
+    };
+    procedure.partTail = [&out, indent](const patternkit::ProcedurePart&) {
+        out.Emit(R"vb(
+            |{{Indent}}End With
+            |End Sub
+        )vb",
+                 {{"Indent", indent}});
+    };
+    procedure.call = [&out, indent](const patternkit::ProcedurePart& part) {
+        out.Emit("|{{Indent}}    {{Part}} itmlist", {{"Indent", indent}, {"Part", part.name}});
+    };
+}
+
 void WriteEndingThroughHandler(const patternkit::Emitter& out, std::string_view formName,
                                ProcedureEnding names, const patternkit::LineWriter& between) {
     out.Emit(R"vb(

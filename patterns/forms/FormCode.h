@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "patternkit/Emitter.h"
+#include "patternkit/ProcedureSplitter.h"
 
 namespace forms {
 
@@ -13,6 +14,11 @@ inline constexpr std::string_view kEndSelectEndSub = R"vb(
     |    End Select
     |End Sub
 )vb";
+
+// Load_Listbox's sub-item lines split into parts: each part takes the row's ListItem and sets its
+// sub-items in a With block of its own, its With line indented by `indent`.
+void SplitSubItems(patternkit::GrowingProcedure& procedure, const patternkit::Emitter& out,
+                   std::string_view indent);
 
 // The names with which a procedure ends: its edit-point pair (start and end names may differ) and the
 // label that its error handler adds to Err.Source and, unless `errorEditPoint` names another, its

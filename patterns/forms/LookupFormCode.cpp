@@ -83,8 +83,15 @@ void StdLookupForm::GenerateCode() {
     )vb");
     End(out, "Display");
     WriteFind(out, splitter);
-    WriteFormLoad(out);
-    WriteLoadListbox(out);
+    // A Memo or OLE Object column would get no cell in Load_Listbox and shift the cells against the
+    // headers: such a property gets no column.
+    patternkit::PropertySet columns;
+    for (const auto& property : mListProperties) {
+        if (patternkit::Common::IsListProperty(patternkit::Required(property)))
+            columns.push_back(property);
+    }
+    WriteFormLoad(out, splitter, columns);
+    WriteLoadListbox(out, splitter, columns);
     WriteListViewEvents(out);
     WriteCommands(out);
     WriteDisplayErrorMsg(out, false);
@@ -246,109 +253,123 @@ void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
               {"Kind", number ? "number" : "date"}});
 }
 
-void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out) {
+void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                                  const patternkit::PropertySet& columns) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    const std::string height = vb::Str(layout.actual_form_height());
-    const std::string width = vb::Str(layout.actual_form_width());
-    // A Memo or OLE Object column would get no cell in Load_Listbox and shift the cells against the
-    // headers: such a property gets no column.
-    out.Emit(R"vb(
-        |Private Sub Form_Load()
-        |    On Error GoTo HandleError
-        |
-        |    mblnItemsSelected = False
-        |    cmdSelect.Enabled = False
-        |
-        |{{Columns}}
-        |
-        |'Objects passed to the Display operation are listed at once;
-        |'otherwise the list view stays empty until the user
-        |'performs a search.
-        |   If Not (my&BusObjNameList Is Nothing) Then
-        |        Load_Listbox
-        |    End If
-        |
-        |'Load Combobox for search criteria
-        |    cmbSearch.AddItem (" > ")
-        |    cmbSearch.AddItem (" >= ")
-        |    cmbSearch.AddItem (" < ")
-        |    cmbSearch.AddItem (" <= ")
-        |    cmbSearch.AddItem (" = ")
-        |    cmbSearch.AddItem (" <> ")
-        |    cmbSearch.ListIndex = 0
-        |
-        |'Set the title and size of the List form
-        |    Me.Caption = "&BusObjName Look-Up" ¶
-        |    Me.Height = {{Height}}
-        |    Me.Width = {{Width}}
-        |    lblSearch.Caption = mstrPropertyName
-        |
-    )vb",
-             {{"Columns",
-               [&] {
-                   for (const auto& property : mListProperties) {
-                       if (!patternkit::Common::IsListProperty(patternkit::Required(property)))
-                           continue;
-                       mCurrent.property = property;
-                       out.EmitLine(R"(     lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
-                   }
-               }},
-              {"Height", height},
-              {"Width", width}});
-    End(out, "Form_Load");
+    splitter.Write({.name = "Form_Load",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                                |Private Sub Form_Load()
+                                |    On Error GoTo HandleError
+                                |
+                                |    mblnItemsSelected = False
+                                |    cmdSelect.Enabled = False
+                                |
+                            )vb");
+                        },
+                    .items = columns.size(),
+                    .item =
+                        [&](std::size_t column) {
+                            mCurrent.property = columns[column];
+                            out.EmitLine(R"(     lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
+                        },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                            |
+                            |'Objects passed to the Display operation are listed at once;
+                            |'otherwise the list view stays empty until the user
+                            |'performs a search.
+                            |   If Not (my&BusObjNameList Is Nothing) Then
+                            |        Load_Listbox
+                            |    End If
+                            |
+                            |'Load Combobox for search criteria
+                            |    cmbSearch.AddItem (" > ")
+                            |    cmbSearch.AddItem (" >= ")
+                            |    cmbSearch.AddItem (" < ")
+                            |    cmbSearch.AddItem (" <= ")
+                            |    cmbSearch.AddItem (" = ")
+                            |    cmbSearch.AddItem (" <> ")
+                            |    cmbSearch.ListIndex = 0
+                            |
+                            |'Set the title and size of the List form
+                            |    Me.Caption = "&BusObjName Look-Up" ¶
+                            |    Me.Height = {{Height}}
+                            |    Me.Width = {{Width}}
+                            |    lblSearch.Caption = mstrPropertyName
+                            |
+                        )vb",
+                                     {{"Height", vb::Str(layout.actual_form_height())},
+                                      {"Width", vb::Str(layout.actual_form_width())}});
+                            End(out, "Form_Load");
+                        }});
 }
 
-void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub Load_Listbox()
-        |'Fills the list view with the objects of the list object,
-        |'one row per object and one column per list property.
-        |Dim itmlist As ListItem
-        |    On Error GoTo HandleError
-        |    'Clear the list view control
-        |    lvwItems.ListItems.Clear
-        |
-        |    'One row per object of the list
-        |    While Not my&BusObjNameList.EOF
-        |
-        |'Each row's key is the ObjectID of its object
-        |'prefixed with "K": a key that reads as a number
-        |'makes the list view fail.  The prefix is removed
-        |'again when a row is selected.
-        |'
-    )vb");
-    int16_t column = 0;
-    for (const auto& property : mListProperties) {
-        if (!patternkit::Common::IsListProperty(patternkit::Required(property)))
-            continue;
-        mCurrent.property = property;
-        ++column;
-        if (column == 1) {
-            out.Emit(R"vb(
-                |        Set itmlist = lvwItems.ListItems.Add(Text:= my&BusObjNameList.&PropName, _ ¶
-                |            Key:= "K" & my&BusObjNameList.ObjectID)
-                |        With itmlist
-                |        'Add a Subitem for each of the remaining properties
+void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                                     const patternkit::PropertySet& columns) {
+    patternkit::GrowingProcedure procedure{
+        .name = "Load_Listbox",
+        .head =
+            [&] {
+                out.Emit(R"vb(
+                    |Private Sub Load_Listbox()
+                    |'Fills the list view with the objects of the list object,
+                    |'one row per object and one column per list property.
+                    |Dim itmlist As ListItem
+                    |    On Error GoTo HandleError
+                    |    'Clear the list view control
+                    |    lvwItems.ListItems.Clear
+                    |
+                    |    'One row per object of the list
+                    |    While Not my&BusObjNameList.EOF
+                    |
+                    |'Each row's key is the ObjectID of its object
+                    |'prefixed with "K": a key that reads as a number
+                    |'makes the list view fail.  The prefix is removed
+                    |'again when a row is selected.
+                    |'
+                )vb");
+                if (columns.empty()) {
+                    // Without a column the row is keyed only.
+                    out.EmitLine(
+                        R"(        Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
+                    return;
+                }
+                mCurrent.property = columns.front();
+                out.Emit(R"vb(
+                    |        Set itmlist = lvwItems.ListItems.Add(Text:= my&BusObjNameList.&PropName, _ ¶
+                    |            Key:= "K" & my&BusObjNameList.ObjectID)
+                    |        With itmlist
+                    |        'Add a Subitem for each of the remaining properties
+                )vb");
+            },
+        // The first column's value is the row's text; each other one a sub-item.
+        .items = columns.empty() ? 0 : columns.size() - 1,
+        .item =
+            [&](std::size_t column) {
+                mCurrent.property = columns[column + 1];
+                out.EmitLine("             .Subitems(" + vb::Str(static_cast<int16_t>(column + 1)) +
+                             ") = my&BusObjNameList.&PropName");
+            },
+        .tail =
+            [&] {
+                out.EmitLine("            my&BusObjNameList.MoveNext");
+                if (!columns.empty())
+                    out.EmitLine("        End With");
+                // An empty search leaves nothing to move to.
+                out.Emit(R"vb(
+                |    Wend
+                |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst
+                |
+                |    mblnItemsSelected = False
+                |
             )vb");
-        } else {
-            out.EmitLine("             .Subitems(" + vb::Str(column - 1) + ") = my&BusObjNameList.&PropName");
-        }
-    }
-    // Without a column the row is keyed only; and an empty search leaves nothing to move to.
-    if (column == 0)
-        out.EmitLine(
-            R"(        Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
-    out.EmitLine("            my&BusObjNameList.MoveNext");
-    if (column > 0)
-        out.EmitLine("        End With");
-    out.Emit(R"vb(
-        |    Wend
-        |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst
-        |
-        |    mblnItemsSelected = False
-        |
-    )vb");
-    End(out, "LoadListbox");
+                End(out, "LoadListbox");
+            }};
+    SplitSubItems(procedure, out, "        ");
+    splitter.Write(procedure);
 }
 
 void StdLookupForm::WriteListViewEvents(const patternkit::Emitter& out) const {

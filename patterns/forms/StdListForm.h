@@ -54,8 +54,11 @@ class StdListForm : public FormPattern {
     void WriteCommands(const patternkit::Emitter& out);
     void WriteDetailCommand(const patternkit::Emitter& out, const DetailCommand& command);
     void WriteViewChild(const patternkit::Emitter& out);
-    void WriteListFormLoad(const patternkit::Emitter& out);
-    void WriteLoadListbox(const patternkit::Emitter& out);
+    // The procedures that grow with the list properties are written through `splitter`.
+    void WriteListFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // The captions of the View menu's items for the children.
+    void WriteViewMenuCaptions(const patternkit::Emitter& out);
+    void WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteListEvents(const patternkit::Emitter& out) const;
     void WriteCheckControls(const patternkit::Emitter& out);
     // The six lines that enable or disable Open, Copy and Delete.

@@ -40,8 +40,11 @@ class StdLookupForm : public FormPattern {
     // cmdFind_Click, its search cases written through `splitter`.
     void WriteFind(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteSearchCase(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteFormLoad(const patternkit::Emitter& out);
-    void WriteLoadListbox(const patternkit::Emitter& out);
+    // The list view's `columns` are written through `splitter`.
+    void WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                       const patternkit::PropertySet& columns);
+    void WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                          const patternkit::PropertySet& columns);
     void WriteListViewEvents(const patternkit::Emitter& out) const;
     void WriteCommands(const patternkit::Emitter& out) const;
     // The standard ending of the procedure `name` of this form.
