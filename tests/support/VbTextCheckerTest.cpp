@@ -44,6 +44,12 @@ std::vector<std::string> SoundForm() {
         "End Sub",
         "Private Sub cmdMissing_Click()",
         "End Sub",
+        // A call of a procedure declared further down.
+        "Private Sub myList_Refresh()",
+        "    myList_Refresh_1",
+        "End Sub",
+        "Private Sub myList_Refresh_1()",
+        "End Sub",
     };
 }
 
