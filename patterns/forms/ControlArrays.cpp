@@ -32,47 +32,46 @@ void ArrayEvents::Write(const patternkit::Emitter& out, patternkit::ProcedureSpl
         std::vector<Call> calls = event.calls;
         std::ranges::sort(calls, {}, &Call::index);
         const auto index = [&](std::size_t call) { return std::to_string(calls[call].index); };
-        splitter.Write(
-            {.name = event.procedure,
-             .head =
-                 [&] {
-                     out.Emit(R"vb(
-                                |Private Sub {{Procedure}}(Index As Integer)
-                                |'Hands the event to the procedure of the control it happened to
-                                |    Select Case Index
-                            )vb",
-                              {{"Procedure", event.procedure}});
-                 },
-             .items = calls.size(),
-             .item =
-                 [&](std::size_t call) {
-                     current = calls[call].property;
-                     out.Emit(R"vb(
-                                |        Case {{Index}}
-                                |            {{Call}}
-                            )vb",
-                              {{"Index", index(call)}, {"Call", calls[call].procedure}});
-                 },
-             .tail = [&] { out.Emit(kEndSelectEndSub); },
-             .partHead =
-                 [&](const patternkit::ProcedurePart& part) {
-                     out.Emit(R"vb(
-                                |Private Sub {{Part}}(Index As Integer)
-                                |    Select Case Index
-                            )vb",
-                              {{"Part", part.name}});
-                 },
-             .partTail = [&](const patternkit::ProcedurePart&) { out.Emit(kEndSelectEndSub); },
-             // The parts hold runs of Indexes in order.
-             .call =
-                 [&](const patternkit::ProcedurePart& part) {
-                     out.Emit(
-                         R"vb(
-                                |        Case {{First}} To {{Last}}
-                                |            {{Part}} Index
-                            )vb",
-                         {{"First", index(part.first)}, {"Last", index(part.end - 1)}, {"Part", part.name}});
-                 }});
+        const auto head = [&] {
+            out.Emit(R"vb(
+                |Private Sub {{Procedure}}(Index As Integer)
+                |'Hands the event to the procedure of the control it happened to
+                |    Select Case Index
+            )vb",
+                     {{"Procedure", event.procedure}});
+        };
+        const auto item = [&](std::size_t call) {
+            current = calls[call].property;
+            out.Emit(R"vb(
+                |        Case {{Index}}
+                |            {{Call}}
+            )vb",
+                     {{"Index", index(call)}, {"Call", calls[call].procedure}});
+        };
+        const auto partHead = [&](const patternkit::ProcedurePart& part) {
+            out.Emit(R"vb(
+                |Private Sub {{Part}}(Index As Integer)
+                |    Select Case Index
+            )vb",
+                     {{"Part", part.name}});
+        };
+        // The parts hold runs of Indexes in order.
+        const auto call = [&](const patternkit::ProcedurePart& part) {
+            out.Emit(R"vb(
+                |        Case {{First}} To {{Last}}
+                |            {{Part}} Index
+            )vb",
+                     {{"First", index(part.first)}, {"Last", index(part.end - 1)}, {"Part", part.name}});
+        };
+        const auto end = [&] { out.Emit(kEndSelectEndSub); };
+        splitter.Write({.name = event.procedure,
+                        .head = head,
+                        .items = calls.size(),
+                        .item = item,
+                        .tail = end,
+                        .partHead = partHead,
+                        .partTail = [&](const patternkit::ProcedurePart&) { end(); },
+                        .call = call});
     }
 }
 

@@ -186,10 +186,10 @@ void StdDetailForm::WriteOperations(const patternkit::Emitter& out) const {
                  {{"Header", operation.header}, {"Mode", operation.mode}, {"SaveId", [&] {
                                                                                if (takesId) {
                                                                                    out.Emit(R"vb(
-                               |    'Save the passed ObjectID
-                               |    mstr&BusObjNameObjID = ObjId
-                               |
-                           )vb");
+                                                                                       |    'Save the passed ObjectID
+                                                                                       |    mstr&BusObjNameObjID = ObjId
+                                                                                       |
+                                                                                   )vb");
                                                                                }
                                                                            }}});
         End(out, operation.startName, operation.endName, operation.label, false);
@@ -286,14 +286,14 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
                             if (lists)
                                 out.EmitLine("    Set colPermittedValues = Nothing");
                             out.Emit(R"vb(
-                            |
-                            |    RefreshDisplay
-                            |
-                            |    Me.Caption = "&BusObjName Detail" ¶
-                            |    Me.Height = {{Height}}
-                            |    Me.Width = {{Width}}
-                            |
-                        )vb",
+                                |
+                                |    RefreshDisplay
+                                |
+                                |    Me.Caption = "&BusObjName Detail" ¶
+                                |    Me.Height = {{Height}}
+                                |    Me.Width = {{Width}}
+                                |
+                            )vb",
                                      {{"Height", vb::Str(Layout().actual_form_height())},
                                       {"Width", vb::Str(Layout().actual_form_width())}});
                             End(out, " Form_Load", " Form_Load", "Form_Load", true);

@@ -13,41 +13,41 @@ void StdDetailForm::WriteRefreshDisplay(const patternkit::Emitter& out,
                     .head =
                         [&] {
                             out.Emit(R"vb(
-                            |Private Sub RefreshDisplay()
-                            |'Obtain current values of every property
-                            |Dim i As Integer
-                            |Dim strTemp As String
-                            |    On Error GoTo HandleError
-                            |
-                            |    With my&BusObjName
-                        )vb");
+                                |Private Sub RefreshDisplay()
+                                |'Obtain current values of every property
+                                |Dim i As Integer
+                                |Dim strTemp As String
+                                |    On Error GoTo HandleError
+                                |
+                                |    With my&BusObjName
+                            )vb");
                         },
                     .items = mPlacedDetail.size(),
                     .item = [&](std::size_t index) { WriteDisplayOf(out, PlacedProperty(index)); },
                     .tail =
                         [&] {
                             out.Emit(R"vb(
-                            |    End With
-                            |
-                        )vb");
+                                |    End With
+                                |
+                            )vb");
                             End(out, " RefreshDisplay", " RefreshDisplay", "RefreshDisplay", true);
                         },
                     // A part reads the values in a With block of its own.
                     .partHead =
                         [&](const patternkit::ProcedurePart& part) {
                             out.Emit(R"vb(
-                            |Private Sub {{Part}}()
-                            |Dim strTemp As String
-                            |    With my&BusObjName
-                        )vb",
+                                |Private Sub {{Part}}()
+                                |Dim strTemp As String
+                                |    With my&BusObjName
+                            )vb",
                                      {{"Part", part.name}});
                         },
                     .partTail =
                         [&](const patternkit::ProcedurePart&) {
                             out.Emit(R"vb(
-                            |    End With
-                            |End Sub
-                        )vb");
+                                |    End With
+                                |End Sub
+                            )vb");
                         }});
 }
 
@@ -71,13 +71,13 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
     } else if (controlType == "OptionButton" && boolean) {
         out.Emit(
             R"vb(
-            |        If .&PropName Then
-            |            {{True}}.Value = True
-            |        Else
-            |            {{False}}.Value = True
-            |        End If
-            |
-        )vb",
+                |        If .&PropName Then
+                |            {{True}}.Value = True
+                |        Else
+                |            {{False}}.Value = True
+                |        End If
+                |
+            )vb",
             {{"True", Control("opt", property, "_True")}, {"False", Control("opt", property, "_False")}});
     } else if (controlType == "OptionButton") {
         const auto buttons = PlacedListButtons(property);
@@ -127,17 +127,17 @@ void StdDetailForm::WriteProtection(const patternkit::Emitter& out, patternkit::
          .head =
              [&] {
                  out.Emit(keysOnly ? R"vb(
-                            |Private Sub ProtectAllKeys()
-                            |'Disable all controls containing key values
-                            |    On Error GoTo HandleError
-                            |
-                        )vb"
+                     |Private Sub ProtectAllKeys()
+                     |'Disable all controls containing key values
+                     |    On Error GoTo HandleError
+                     |
+                 )vb"
                                    : R"vb(
-                            |Private Sub ProtectAllFields()
-                            |'Disable all controls on the Detail form
-                            |    On Error GoTo HandleError
-                            |
-                        )vb");
+                                       |Private Sub ProtectAllFields()
+                                       |'Disable all controls on the Detail form
+                                       |    On Error GoTo HandleError
+                                       |
+                                   )vb");
              },
          .items = mPlacedDetail.size(),
          .item = [&](std::size_t index) { WriteProtectionOf(out, PlacedProperty(index), keysOnly); },
@@ -208,25 +208,25 @@ void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& o
                     .head =
                         [&] {
                             out.Emit(R"vb(
-                 |Private Sub my&BusObjName_PropertyRestrictionChanged(ByVal strPropName As String)
-                 |'The business object changed the view or edit restriction
-                 |'of one property: show or hide its control and label, and
-                 |'enable or disable the control.
-                 |'strPropName has the form
-                 |'   BusinessObjectName.PropertyName
-                 |
-                 |    On Error GoTo HandleError
-                 |    Select Case strPropName
-             )vb");
+                                |Private Sub my&BusObjName_PropertyRestrictionChanged(ByVal strPropName As String)
+                                |'The business object changed the view or edit restriction
+                                |'of one property: show or hide its control and label, and
+                                |'enable or disable the control.
+                                |'strPropName has the form
+                                |'   BusinessObjectName.PropertyName
+                                |
+                                |    On Error GoTo HandleError
+                                |    Select Case strPropName
+                            )vb");
                         },
                     .items = mPlacedDetail.size(),
                     .item = [&](std::size_t index) { WriteRestrictionOf(out, PlacedProperty(index)); },
                     .tail =
                         [&] {
                             out.Emit(R"vb(
-                 |    End Select
-                 |
-             )vb");
+                                |    End Select
+                                |
+                            )vb");
                             End(out, " PropertyRestrictionChanged", " PropertyRestrictionChanged",
                                 "PropertyRestrictionChanged", false);
                         },
@@ -234,9 +234,9 @@ void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& o
                     .partHead =
                         [&](const patternkit::ProcedurePart& part) {
                             out.Emit(R"vb(
-                 |Private Sub {{Part}}(ByVal strPropName As String)
-                 |    Select Case strPropName
-             )vb",
+                                |Private Sub {{Part}}(ByVal strPropName As String)
+                                |    Select Case strPropName
+                            )vb",
                                      {{"Part", part.name}});
                         },
                     .partTail = [&](const patternkit::ProcedurePart&) { out.Emit(kEndSelectEndSub); },

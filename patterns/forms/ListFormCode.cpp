@@ -202,29 +202,29 @@ void StdListForm::WriteListFormLoad(const patternkit::Emitter& out, patternkit::
                     .head =
                         [&] {
                             out.Emit(R"vb(
-                     |Private Sub Form_Load()
-                     |    On Error GoTo HandleError
-                 )vb");
+                                |Private Sub Form_Load()
+                                |    On Error GoTo HandleError
+                            )vb");
                             if (mHasParent) {
                                 out.Emit(R"vb(
-                         |   'Either a reference to a &ParentBusObjName or the value of its ¶
-                         |   'ObjectID was passed by the invoking form.
-                         |    If my&ParentBusObjName Is Nothing Then
-                         |       Set my&ParentBusObjName = New &ParentBusObjName
-                         |       my&ParentBusObjName.Read my&ParentBusObjNameObjID
-                         |    End If
-                         |
-                     )vb");
+                                    |   'Either a reference to a &ParentBusObjName or the value of its ¶
+                                    |   'ObjectID was passed by the invoking form.
+                                    |    If my&ParentBusObjName Is Nothing Then
+                                    |       Set my&ParentBusObjName = New &ParentBusObjName
+                                    |       my&ParentBusObjName.Read my&ParentBusObjNameObjID
+                                    |    End If
+                                    |
+                                )vb");
                                 WriteContextLines(out);
                             }
                             out.Emit(R"vb(
-                     |
-                     |    mblnItemsSelected = False
-                     |    mblnHideBeforeDetail = True      'Hide List form whenever Detail form is shown
-                     |    mintDetailFormModality = 0       'Show Detail form as modeless; 0 = modeless, 1 = modal
-                     |
-                     |    'Add a column header for each property
-                 )vb");
+                                |
+                                |    mblnItemsSelected = False
+                                |    mblnHideBeforeDetail = True      'Hide List form whenever Detail form is shown
+                                |    mintDetailFormModality = 0       'Show Detail form as modeless; 0 = modeless, 1 = modal
+                                |
+                                |    'Add a column header for each property
+                            )vb");
                         },
                     .items = mListProperties.size(),
                     .item =
@@ -235,35 +235,35 @@ void StdListForm::WriteListFormLoad(const patternkit::Emitter& out, patternkit::
                     .tail =
                         [&] {
                             out.Emit(R"vb(
-                 |
-                 |    If mstrOperationMode = "DISPLAY" Then
-                 |        'The list stays empty until the user searches
-                 |    ElseIf mstrOperationMode = "SEARCH" Then
-                 |        'Get the objects that match the search criteria
-                 |        Load_Listbox
-                 |    End If
-                 |
-                 |    'Use CheckControls sub to enable/disable controls
-                 |    CheckControls
-                 |
-                 |'Set the title and size of the List form
-                 |    Me.Caption = "&BusObjName List" ¶
-                 |    Me.Height = {{Height}}
-                 |    Me.Width = {{Width}}
-                 |
-             )vb",
+                                |
+                                |    If mstrOperationMode = "DISPLAY" Then
+                                |        'The list stays empty until the user searches
+                                |    ElseIf mstrOperationMode = "SEARCH" Then
+                                |        'Get the objects that match the search criteria
+                                |        Load_Listbox
+                                |    End If
+                                |
+                                |    'Use CheckControls sub to enable/disable controls
+                                |    CheckControls
+                                |
+                                |'Set the title and size of the List form
+                                |    Me.Caption = "&BusObjName List" ¶
+                                |    Me.Height = {{Height}}
+                                |    Me.Width = {{Width}}
+                                |
+                            )vb",
                                      {{"Height", vb::Str(layout.actual_form_height())},
                                       {"Width", vb::Str(layout.actual_form_width())}});
                             WriteViewMenuCaptions(out);
                             out.Emit(R"vb(
-                 |    'Store initial size of list view control and form for use later in Resize event
-                 |    mlngFormWidth = Me.Width
-                 |    mlngFormHeight = Me.Height
-                 |    mlngLstVwWidth = lvwItems.Width
-                 |    mlngLstVwHeight = lvwItems.Height
-                 |
-                 |'|||Insert statements to change variables initialized previously
-             )vb");
+                                |    'Store initial size of list view control and form for use later in Resize event
+                                |    mlngFormWidth = Me.Width
+                                |    mlngFormHeight = Me.Height
+                                |    mlngLstVwWidth = lvwItems.Width
+                                |    mlngLstVwHeight = lvwItems.Height
+                                |
+                                |'|||Insert statements to change variables initialized previously
+                            )vb");
                             End(out, "Form_Load");
                         }});
 }
@@ -354,14 +354,14 @@ void StdListForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::P
                 if (!mListProperties.empty())
                     out.EmitLine("       End With");
                 out.Emit(R"vb(
-                |    my&BusObjNameList.MoveNext
-                |    Wend
-                |
-                |    mblnItemsSelected = False
-                |    CheckControls
-                |    Show
-                |
-            )vb");
+                    |    my&BusObjNameList.MoveNext
+                    |    Wend
+                    |
+                    |    mblnItemsSelected = False
+                    |    CheckControls
+                    |    Show
+                    |
+                )vb");
                 End(out, "Load_Listbox");
             }};
     SplitSubItems(procedure, out, "       ");

@@ -144,26 +144,26 @@ void StdLookupForm::WriteFind(const patternkit::Emitter& out, patternkit::Proced
                     .head =
                         [&] {
                             out.Emit(R"vb(
-                 |Private Sub cmdFind_Click()
-                 |'Builds the search criteria from the operator and the value entered,
-                 |'searches the business objects and lists them.
-                 |Dim strSQL As String               'WHERE portion of SQL clause
-                 |Dim strSearch As String            'criteria entered by user
-                 |Dim blnInvalidData As Boolean      'set to True is criteria doesn't match data type
-                 |Dim strRequiredDataType As String  'used to create error message
-                 |    On Error GoTo HandleError
-                 |
-                 |    'Create the list object on the first search
-                 |    If my&BusObjNameList Is Nothing Then
-                 |       Set my&BusObjNameList = New &BusObjNameList
-                 |    End If
-                 |
-                 |    blnInvalidData = False
-                 |    strRequiredDataType = "" ¶
-                 |    strSearch = Trim(txtSearch.Text)
-                 |    If strSearch <> "" Then
-                 |       Select Case Trim(mstrPropertyName)
-             )vb");
+                                |Private Sub cmdFind_Click()
+                                |'Builds the search criteria from the operator and the value entered,
+                                |'searches the business objects and lists them.
+                                |Dim strSQL As String               'WHERE portion of SQL clause
+                                |Dim strSearch As String            'criteria entered by user
+                                |Dim blnInvalidData As Boolean      'set to True is criteria doesn't match data type
+                                |Dim strRequiredDataType As String  'used to create error message
+                                |    On Error GoTo HandleError
+                                |
+                                |    'Create the list object on the first search
+                                |    If my&BusObjNameList Is Nothing Then
+                                |       Set my&BusObjNameList = New &BusObjNameList
+                                |    End If
+                                |
+                                |    blnInvalidData = False
+                                |    strRequiredDataType = "" ¶
+                                |    strSearch = Trim(txtSearch.Text)
+                                |    If strSearch <> "" Then
+                                |       Select Case Trim(mstrPropertyName)
+                            )vb");
                         },
                     .items = mSearchProperties.size(),
                     .item =
@@ -174,36 +174,36 @@ void StdLookupForm::WriteFind(const patternkit::Emitter& out, patternkit::Proced
                     .tail =
                         [&] {
                             out.Emit(R"vb(
-                     |       End Select
-                     |    Else
-                     |        strSQL = "" ¶
-                     |    End If
-                     |
-                     |    If blnInvalidData Then
-                     |        MsgBox "Please enter a " & strRequiredDataType & " for " & mstrPropertyName,vbOKOnly,"Invalid " & strRequiredDataType ¶
-                     |        txtSearch.SetFocus
-                     |    Else
-                     |       my&BusObjNameList.Search strSQL
-                     |       Load_Listbox
-                     |    End If
-                     |
-                 )vb");
+                                |       End Select
+                                |    Else
+                                |        strSQL = "" ¶
+                                |    End If
+                                |
+                                |    If blnInvalidData Then
+                                |        MsgBox "Please enter a " & strRequiredDataType & " for " & mstrPropertyName,vbOKOnly,"Invalid " & strRequiredDataType ¶
+                                |        txtSearch.SetFocus
+                                |    Else
+                                |       my&BusObjNameList.Search strSQL
+                                |       Load_Listbox
+                                |    End If
+                                |
+                            )vb");
                             End(out, "cmdFind_Click");
                         },
                     .partHead =
                         [&](const patternkit::ProcedurePart& part) {
                             out.Emit(R"vb(
-                     |Private Sub {{Part}}(strSearch As String, strSQL As String, blnInvalidData As Boolean, strRequiredDataType As String)
-                     |       Select Case Trim(mstrPropertyName)
-                 )vb",
+                                |Private Sub {{Part}}(strSearch As String, strSQL As String, blnInvalidData As Boolean, strRequiredDataType As String)
+                                |       Select Case Trim(mstrPropertyName)
+                            )vb",
                                      {{"Part", part.name}});
                         },
                     .partTail =
                         [&](const patternkit::ProcedurePart&) {
                             out.Emit(R"vb(
-                     |       End Select
-                     |End Sub
-                 )vb");
+                                |       End Select
+                                |End Sub
+                            )vb");
                         },
                     .call =
                         [&](const patternkit::ProcedurePart& part) {
@@ -277,30 +277,30 @@ void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
                     .tail =
                         [&] {
                             out.Emit(R"vb(
-                            |
-                            |'Objects passed to the Display operation are listed at once;
-                            |'otherwise the list view stays empty until the user
-                            |'performs a search.
-                            |   If Not (my&BusObjNameList Is Nothing) Then
-                            |        Load_Listbox
-                            |    End If
-                            |
-                            |'Load Combobox for search criteria
-                            |    cmbSearch.AddItem (" > ")
-                            |    cmbSearch.AddItem (" >= ")
-                            |    cmbSearch.AddItem (" < ")
-                            |    cmbSearch.AddItem (" <= ")
-                            |    cmbSearch.AddItem (" = ")
-                            |    cmbSearch.AddItem (" <> ")
-                            |    cmbSearch.ListIndex = 0
-                            |
-                            |'Set the title and size of the List form
-                            |    Me.Caption = "&BusObjName Look-Up" ¶
-                            |    Me.Height = {{Height}}
-                            |    Me.Width = {{Width}}
-                            |    lblSearch.Caption = mstrPropertyName
-                            |
-                        )vb",
+                                |
+                                |'Objects passed to the Display operation are listed at once;
+                                |'otherwise the list view stays empty until the user
+                                |'performs a search.
+                                |   If Not (my&BusObjNameList Is Nothing) Then
+                                |        Load_Listbox
+                                |    End If
+                                |
+                                |'Load Combobox for search criteria
+                                |    cmbSearch.AddItem (" > ")
+                                |    cmbSearch.AddItem (" >= ")
+                                |    cmbSearch.AddItem (" < ")
+                                |    cmbSearch.AddItem (" <= ")
+                                |    cmbSearch.AddItem (" = ")
+                                |    cmbSearch.AddItem (" <> ")
+                                |    cmbSearch.ListIndex = 0
+                                |
+                                |'Set the title and size of the List form
+                                |    Me.Caption = "&BusObjName Look-Up" ¶
+                                |    Me.Height = {{Height}}
+                                |    Me.Width = {{Width}}
+                                |    lblSearch.Caption = mstrPropertyName
+                                |
+                            )vb",
                                      {{"Height", vb::Str(layout.actual_form_height())},
                                       {"Width", vb::Str(layout.actual_form_width())}});
                             End(out, "Form_Load");
@@ -360,12 +360,12 @@ void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit:
                     out.EmitLine("        End With");
                 // An empty search leaves nothing to move to.
                 out.Emit(R"vb(
-                |    Wend
-                |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst
-                |
-                |    mblnItemsSelected = False
-                |
-            )vb");
+                    |    Wend
+                    |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst
+                    |
+                    |    mblnItemsSelected = False
+                    |
+                )vb");
                 End(out, "LoadListbox");
             }};
     SplitSubItems(procedure, out, "        ");
@@ -377,22 +377,22 @@ void StdLookupForm::WriteListViewEvents(const patternkit::Emitter& out) const {
     for (const bool doubleClick : {false, true}) {
         out.Emit(
             R"vb(
-            |Private Sub lvwItems_{{Event}}()
-            |{{Comment}}
-            |'Enables the Select button when a row is selected;
-            |'tells the user when the list view is empty.
-            |    On Error GoTo HandleError
-            |
-            |    If lvwItems.SelectedItem Is Nothing Then
-            |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
-            |    Else
-            |        mblnItemsSelected = True
-            |        cmdSelect.Enabled = True
-            |{{Select}}
-            |        mblnItemsSelected = False
-            |    End If
-            |
-        )vb",
+                |Private Sub lvwItems_{{Event}}()
+                |{{Comment}}
+                |'Enables the Select button when a row is selected;
+                |'tells the user when the list view is empty.
+                |    On Error GoTo HandleError
+                |
+                |    If lvwItems.SelectedItem Is Nothing Then
+                |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
+                |    Else
+                |        mblnItemsSelected = True
+                |        cmdSelect.Enabled = True
+                |{{Select}}
+                |        mblnItemsSelected = False
+                |    End If
+                |
+            )vb",
             {{"Event", doubleClick ? "DblClick" : "Click"},
              {"Comment",
               [&] {

@@ -107,30 +107,30 @@ void StdListForm::WriteOK(const patternkit::Emitter& out, patternkit::ProcedureS
                     .head =
                         [&] {
                             out.Emit(R"vb(
-                            |Private Sub cmdOK_Click()
-                            |Dim strValue As String
-                            |    On Error GoTo HandleError
-                            |    mblnOK = True
-                            |    mintCriteria = 0
-                            |
-                        )vb");
+                                |Private Sub cmdOK_Click()
+                                |Dim strValue As String
+                                |    On Error GoTo HandleError
+                                |    mblnOK = True
+                                |    mintCriteria = 0
+                                |
+                            )vb");
                         },
                     .items = mSearchProperties.size(),
                     .item = [&](std::size_t item) { WriteCriterion(out, mSearchProperties[item]); },
                     .tail =
                         [&] {
                             out.Emit(R"vb(
-                            |    Unload Me
-                            |
-                        )vb");
+                                |    Unload Me
+                                |
+                            )vb");
                             End(out, "cmdOK_Click");
                         },
                     .partHead =
                         [&](const patternkit::ProcedurePart& part) {
                             out.Emit(R"vb(
-                            |Private Sub {{Part}}()
-                            |Dim strValue As String
-                        )vb",
+                                |Private Sub {{Part}}()
+                                |Dim strValue As String
+                            )vb",
                                      {{"Part", part.name}});
                         }});
 }
@@ -167,54 +167,54 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib:
             return;
         case EntryCheck::Number:
             out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
-            |Dim vntValue As Variant
-            |    On Error GoTo HandleError
-            |
-            |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
-            |       vntValue = {{TextBox}}.Text
-            |       If IsNumeric(vntValue) Then
-            |           {{TextBox}}.Text = Str(&PropConvertFunction({{TextBox}}.Text))
-            |        Else
-            |           MsgBox "&PropName must be numeric.", , "Invalid number!"
-            |           {{TextBox}}.SetFocus
-            |       End If
-            |    End If
-        )vb",
+                |Private Sub txt&PropName_LostFocus()
+                |Dim vntValue As Variant
+                |    On Error GoTo HandleError
+                |
+                |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
+                |       vntValue = {{TextBox}}.Text
+                |       If IsNumeric(vntValue) Then
+                |           {{TextBox}}.Text = Str(&PropConvertFunction({{TextBox}}.Text))
+                |        Else
+                |           MsgBox "&PropName must be numeric.", , "Invalid number!"
+                |           {{TextBox}}.SetFocus
+                |       End If
+                |    End If
+            )vb",
                      {textBox});
             break;
         case EntryCheck::Date:
             out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
-            |Dim vntValue As Variant
-            |    On Error GoTo HandleError
-            |
-            |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
-            |        vntValue = {{TextBox}}.Text
-            |        If Not IsDate(vntValue) Then
-            |            MsgBox "&PropName must be a date.", , "Invalid Date!"
-            |            {{TextBox}}.SetFocus
-            |        End If
-            |    End If
-        )vb",
+                |Private Sub txt&PropName_LostFocus()
+                |Dim vntValue As Variant
+                |    On Error GoTo HandleError
+                |
+                |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
+                |        vntValue = {{TextBox}}.Text
+                |        If Not IsDate(vntValue) Then
+                |            MsgBox "&PropName must be a date.", , "Invalid Date!"
+                |            {{TextBox}}.SetFocus
+                |        End If
+                |    End If
+            )vb",
                      {textBox});
             break;
         case EntryCheck::Boolean:
             out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
-            |    Dim blnTemp As Boolean
-            |    If Len(Trim({{TextBox}})) <> 0 Then
-            |        On Error Resume Next
-            |        blnTemp = CBool({{TextBox}}.Text)
-            |        If Err.Number <> 0 Then
-            |            MsgBox "&PropName must be a boolean.", , "Invalid Boolean!"
-            |            {{TextBox}}.SetFocus
-            |        Else
-            |            'Valid boolean
-            |            {{TextBox}}.Text = blnTemp
-            |        End If
-            |    End If
-        )vb",
+                |Private Sub txt&PropName_LostFocus()
+                |    Dim blnTemp As Boolean
+                |    If Len(Trim({{TextBox}})) <> 0 Then
+                |        On Error Resume Next
+                |        blnTemp = CBool({{TextBox}}.Text)
+                |        If Err.Number <> 0 Then
+                |            MsgBox "&PropName must be a boolean.", , "Invalid Boolean!"
+                |            {{TextBox}}.SetFocus
+                |        Else
+                |            'Valid boolean
+                |            {{TextBox}}.Text = blnTemp
+                |        End If
+                |    End If
+            )vb",
                      {textBox});
             break;
     }
@@ -236,37 +236,37 @@ void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out,
                     .head =
                         [&] {
                             out.Emit(R"vb(
-                            |Private Sub Form_Load
-                            |    On Error GoTo HandleError
-                        )vb");
+                                |Private Sub Form_Load
+                                |    On Error GoTo HandleError
+                            )vb");
                         },
                     .items = operators.size(),
                     .item =
                         [&](std::size_t item) {
                             mCurrent.property = operators[item];
                             out.Emit(R"vb(
-                            |'Load Combobox for &PropName
-                            |    {{Operator}}.AddItem (" = ")
-                            |    {{Operator}}.AddItem (" < ")
-                            |    {{Operator}}.AddItem (" > ")
-                            |    {{Operator}}.AddItem (" >= ")
-                            |    {{Operator}}.AddItem (" <= ")
-                            |    {{Operator}}.AddItem (" <> ")
-                            |    {{Operator}}.ListIndex = 0
-                            |
-                        )vb",
+                                |'Load Combobox for &PropName
+                                |    {{Operator}}.AddItem (" = ")
+                                |    {{Operator}}.AddItem (" < ")
+                                |    {{Operator}}.AddItem (" > ")
+                                |    {{Operator}}.AddItem (" >= ")
+                                |    {{Operator}}.AddItem (" <= ")
+                                |    {{Operator}}.AddItem (" <> ")
+                                |    {{Operator}}.ListIndex = 0
+                                |
+                            )vb",
                                      {{"Operator", SearchControl("cmb")}});
                         },
                     .tail =
                         [&] {
                             WriteContextLines(out);
                             out.Emit(R"vb(
-                            |'Set the title and size of the Search form
-                            |    Me.Caption = "Find &BusObjName" ¶
-                            |    Me.Height = {{Height}}
-                            |    Me.Width = {{Width}}
-                            |
-                        )vb",
+                                |'Set the title and size of the Search form
+                                |    Me.Caption = "Find &BusObjName" ¶
+                                |    Me.Height = {{Height}}
+                                |    Me.Width = {{Width}}
+                                |
+                            )vb",
                                      {{"Height", vb::Str(layout.actual_form_height())},
                                       {"Width", vb::Str(layout.actual_form_width())}});
                             End(out, "Form_Load");
