@@ -259,6 +259,8 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
             });
         }
     }
+    // The lines that set the form up stay in Form_Load between the parts.
+    const std::size_t setUp = steps.size();
     steps.push_back([&] { WriteFormSetUp(out); });
     const std::size_t firstList = steps.size();
     for (const auto& property : mPlacedDetail) {
@@ -303,7 +305,8 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
                             out.Emit("|Private Sub {{Part}}()", {{"Part", part.name}});
                             if (part.end > firstList)
                                 out.EmitLine("Dim colPermittedValues As Collection");
-                        }});
+                        },
+                    .stays = [&](std::size_t step) { return step == setUp; }});
 }
 
 void StdDetailForm::WriteFormLoadHead(const patternkit::Emitter& out) {
