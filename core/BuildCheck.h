@@ -19,8 +19,8 @@
 // page of VB files; table and field names are no longer than a database takes; with forms, labels and
 // listed values are no longer than a form's layout takes, a detail form's option buttons have room
 // beside its labels (by the form geometry that the layout uses), and a detail form's option groups leave it
-// within the control names VB loads (counted as the form patterns count them). The rules for names made of names are
-// GeneratedNames.h's.
+// within the control names VB loads (counted as the form patterns count them). The rules for names made of
+// names are GeneratedNames.h's.
 
 #include <memory>
 #include <string>

@@ -198,74 +198,68 @@ void StdListForm::WriteListDeclarations(const patternkit::Emitter& out) {
 
 void StdListForm::WriteListFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    splitter.Write({.name = "Form_Load",
-                    .head =
-                        [&] {
-                            out.Emit(R"vb(
-                                |Private Sub Form_Load()
-                                |    On Error GoTo HandleError
-                            )vb");
-                            if (mHasParent) {
-                                out.Emit(R"vb(
-                                    |   'Either a reference to a &ParentBusObjName or the value of its ¶
-                                    |   'ObjectID was passed by the invoking form.
-                                    |    If my&ParentBusObjName Is Nothing Then
-                                    |       Set my&ParentBusObjName = New &ParentBusObjName
-                                    |       my&ParentBusObjName.Read my&ParentBusObjNameObjID
-                                    |    End If
-                                    |
-                                )vb");
-                                WriteContextLines(out);
-                            }
-                            out.Emit(R"vb(
-                                |
-                                |    mblnItemsSelected = False
-                                |    mblnHideBeforeDetail = True      'Hide List form whenever Detail form is shown
-                                |    mintDetailFormModality = 0       'Show Detail form as modeless; 0 = modeless, 1 = modal
-                                |
-                                |    'Add a column header for each property
-                            )vb");
-                        },
-                    .items = mListProperties.size(),
-                    .item =
-                        [&](std::size_t item) {
-                            mCurrent.property = mListProperties[item];
-                            out.EmitLine(R"(    lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
-                        },
-                    .tail =
-                        [&] {
-                            out.Emit(R"vb(
-                                |
-                                |    If mstrOperationMode = "DISPLAY" Then
-                                |        'The list stays empty until the user searches
-                                |    ElseIf mstrOperationMode = "SEARCH" Then
-                                |        'Get the objects that match the search criteria
-                                |        Load_Listbox
-                                |    End If
-                                |
-                                |    'Use CheckControls sub to enable/disable controls
-                                |    CheckControls
-                                |
-                                |'Set the title and size of the List form
-                                |    Me.Caption = "&BusObjName List" ¶
-                                |    Me.Height = {{Height}}
-                                |    Me.Width = {{Width}}
-                                |
-                            )vb",
-                                     {{"Height", vb::Str(layout.actual_form_height())},
-                                      {"Width", vb::Str(layout.actual_form_width())}});
-                            WriteViewMenuCaptions(out);
-                            out.Emit(R"vb(
-                                |    'Store initial size of list view control and form for use later in Resize event
-                                |    mlngFormWidth = Me.Width
-                                |    mlngFormHeight = Me.Height
-                                |    mlngLstVwWidth = lvwItems.Width
-                                |    mlngLstVwHeight = lvwItems.Height
-                                |
-                                |'|||Insert statements to change variables initialized previously
-                            )vb");
-                            End(out, "Form_Load");
-                        }});
+    const auto head = [&] {
+        out.Emit(R"vb(
+            |Private Sub Form_Load()
+            |    On Error GoTo HandleError
+        )vb");
+        if (mHasParent) {
+            out.Emit(R"vb(
+                |   'Either a reference to a &ParentBusObjName or the value of its ¶
+                |   'ObjectID was passed by the invoking form.
+                |    If my&ParentBusObjName Is Nothing Then
+                |       Set my&ParentBusObjName = New &ParentBusObjName
+                |       my&ParentBusObjName.Read my&ParentBusObjNameObjID
+                |    End If
+                |
+            )vb");
+            WriteContextLines(out);
+        }
+        out.Emit(R"vb(
+            |
+            |    mblnItemsSelected = False
+            |    mblnHideBeforeDetail = True      'Hide List form whenever Detail form is shown
+            |    mintDetailFormModality = 0       'Show Detail form as modeless; 0 = modeless, 1 = modal
+            |
+            |    'Add a column header for each property
+        )vb");
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |
+            |    If mstrOperationMode = "DISPLAY" Then
+            |        'The list stays empty until the user searches
+            |    ElseIf mstrOperationMode = "SEARCH" Then
+            |        'Get the objects that match the search criteria
+            |        Load_Listbox
+            |    End If
+            |
+            |    'Use CheckControls sub to enable/disable controls
+            |    CheckControls
+            |
+            |'Set the title and size of the List form
+            |    Me.Caption = "&BusObjName List" ¶
+            |    Me.Height = {{Height}}
+            |    Me.Width = {{Width}}
+            |
+        )vb",
+                 {{"Height", vb::Str(layout.actual_form_height())},
+                  {"Width", vb::Str(layout.actual_form_width())}});
+        WriteViewMenuCaptions(out);
+        out.Emit(R"vb(
+            |    'Store initial size of list view control and form for use later in Resize event
+            |    mlngFormWidth = Me.Width
+            |    mlngFormHeight = Me.Height
+            |    mlngLstVwWidth = lvwItems.Width
+            |    mlngLstVwHeight = lvwItems.Height
+            |
+            |'|||Insert statements to change variables initialized previously
+        )vb");
+        End(out, "Form_Load");
+    };
+    patternkit::GrowingProcedure procedure{.name = "Form_Load", .head = head, .tail = tail};
+    AddColumnHeaders(procedure, out, mListProperties, mCurrent.property, "    ");
+    splitter.Write(procedure);
 }
 
 void StdListForm::WriteViewMenuCaptions(const patternkit::Emitter& out) {
@@ -341,14 +335,6 @@ void StdListForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::P
                     |           'Add a Subitem for each of the remaining properties
                 )vb");
             },
-        // The first property's value is the row's text; each other one a sub-item.
-        .items = mListProperties.empty() ? 0 : mListProperties.size() - 1,
-        .item =
-            [&](std::size_t item) {
-                mCurrent.property = mListProperties[item + 1];
-                out.EmitLine("           .Subitems(" + vb::Str(static_cast<int16_t>(item + 1)) +
-                             ") = my&BusObjNameList.&PropName");
-            },
         .tail =
             [&] {
                 if (!mListProperties.empty())
@@ -364,7 +350,7 @@ void StdListForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::P
                 )vb");
                 End(out, "Load_Listbox");
             }};
-    SplitSubItems(procedure, out, "       ");
+    AddSubItems(procedure, out, mListProperties, mCurrent.property, {"       ", "           "});
     splitter.Write(procedure);
 }
 

@@ -256,55 +256,49 @@ void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
 void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
                                   const patternkit::PropertySet& columns) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    splitter.Write({.name = "Form_Load",
-                    .head =
-                        [&] {
-                            out.Emit(R"vb(
-                                |Private Sub Form_Load()
-                                |    On Error GoTo HandleError
-                                |
-                                |    mblnItemsSelected = False
-                                |    cmdSelect.Enabled = False
-                                |
-                            )vb");
-                        },
-                    .items = columns.size(),
-                    .item =
-                        [&](std::size_t column) {
-                            mCurrent.property = columns[column];
-                            out.EmitLine(R"(     lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
-                        },
-                    .tail =
-                        [&] {
-                            out.Emit(R"vb(
-                                |
-                                |'Objects passed to the Display operation are listed at once;
-                                |'otherwise the list view stays empty until the user
-                                |'performs a search.
-                                |   If Not (my&BusObjNameList Is Nothing) Then
-                                |        Load_Listbox
-                                |    End If
-                                |
-                                |'Load Combobox for search criteria
-                                |    cmbSearch.AddItem (" > ")
-                                |    cmbSearch.AddItem (" >= ")
-                                |    cmbSearch.AddItem (" < ")
-                                |    cmbSearch.AddItem (" <= ")
-                                |    cmbSearch.AddItem (" = ")
-                                |    cmbSearch.AddItem (" <> ")
-                                |    cmbSearch.ListIndex = 0
-                                |
-                                |'Set the title and size of the List form
-                                |    Me.Caption = "&BusObjName Look-Up" ¶
-                                |    Me.Height = {{Height}}
-                                |    Me.Width = {{Width}}
-                                |    lblSearch.Caption = mstrPropertyName
-                                |
-                            )vb",
-                                     {{"Height", vb::Str(layout.actual_form_height())},
-                                      {"Width", vb::Str(layout.actual_form_width())}});
-                            End(out, "Form_Load");
-                        }});
+    const auto head = [&] {
+        out.Emit(R"vb(
+            |Private Sub Form_Load()
+            |    On Error GoTo HandleError
+            |
+            |    mblnItemsSelected = False
+            |    cmdSelect.Enabled = False
+            |
+        )vb");
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |
+            |'Objects passed to the Display operation are listed at once;
+            |'otherwise the list view stays empty until the user
+            |'performs a search.
+            |   If Not (my&BusObjNameList Is Nothing) Then
+            |        Load_Listbox
+            |    End If
+            |
+            |'Load Combobox for search criteria
+            |    cmbSearch.AddItem (" > ")
+            |    cmbSearch.AddItem (" >= ")
+            |    cmbSearch.AddItem (" < ")
+            |    cmbSearch.AddItem (" <= ")
+            |    cmbSearch.AddItem (" = ")
+            |    cmbSearch.AddItem (" <> ")
+            |    cmbSearch.ListIndex = 0
+            |
+            |'Set the title and size of the List form
+            |    Me.Caption = "&BusObjName Look-Up" ¶
+            |    Me.Height = {{Height}}
+            |    Me.Width = {{Width}}
+            |    lblSearch.Caption = mstrPropertyName
+            |
+        )vb",
+                 {{"Height", vb::Str(layout.actual_form_height())},
+                  {"Width", vb::Str(layout.actual_form_width())}});
+        End(out, "Form_Load");
+    };
+    patternkit::GrowingProcedure procedure{.name = "Form_Load", .head = head, .tail = tail};
+    AddColumnHeaders(procedure, out, columns, mCurrent.property, "     ");
+    splitter.Write(procedure);
 }
 
 void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
@@ -345,14 +339,6 @@ void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit:
                     |        'Add a Subitem for each of the remaining properties
                 )vb");
             },
-        // The first column's value is the row's text; each other one a sub-item.
-        .items = columns.empty() ? 0 : columns.size() - 1,
-        .item =
-            [&](std::size_t column) {
-                mCurrent.property = columns[column + 1];
-                out.EmitLine("             .Subitems(" + vb::Str(static_cast<int16_t>(column + 1)) +
-                             ") = my&BusObjNameList.&PropName");
-            },
         .tail =
             [&] {
                 out.EmitLine("            my&BusObjNameList.MoveNext");
@@ -368,7 +354,7 @@ void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit:
                 )vb");
                 End(out, "LoadListbox");
             }};
-    SplitSubItems(procedure, out, "        ");
+    AddSubItems(procedure, out, columns, mCurrent.property, {"        ", "             "});
     splitter.Write(procedure);
 }
 

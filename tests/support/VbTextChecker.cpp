@@ -392,8 +392,8 @@ class Checker {
     void CheckUses(const std::string& code) {
         for (const Use& use : IdentifiersUsed(code)) {
             const std::string lower = Lower(use.name);
-            const bool declared =
-                mLocalNames.contains(lower) || mModuleNames.contains(lower) || mProcedureNames.contains(lower);
+            const bool declared = mLocalNames.contains(lower) || mModuleNames.contains(lower) ||
+                                  mProcedureNames.contains(lower);
             if (mExplicit && IsHouseVariable(use.name) && !declared)
                 Problem("variable not declared: " + use.name);
             if (mControls && use.asObject && IsControlName(use.name) && !declared &&
@@ -450,7 +450,7 @@ class Checker {
     std::set<std::string> mModuleVariables;
     std::set<std::string> mFields;                             // of the Type being read
     std::map<std::string, std::set<std::string>> mProcedures;  // name -> "" or the Property kinds
-    std::set<std::string> mProcedureNames;                      // of the whole module
+    std::set<std::string> mProcedureNames;                     // of the whole module
     bool mAfterProcedure = false;
     std::vector<std::string> mProblems;
 };
