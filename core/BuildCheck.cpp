@@ -17,6 +17,7 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelTable.h"
+#include "formlayout/ControlNameCount.h"
 #include "formlayout/DetailRows.h"
 #include "formlayout/FormRoom.h"
 #include "formlayout/OptionButtonValues.h"
@@ -201,8 +202,10 @@ class BuildChecker {
         for (const auto& property : *businessObject.Properties())
             CheckProperty(businessObject, *property, members);
         CheckRecord(item, businessObject);
-        if (mForms)
+        if (mForms) {
             CheckOptionButtonRoom(businessObject);
+            CheckDetailFormNames(item, businessObject);
+        }
         for (const auto& method : *businessObject.Methods()) {
             const std::string methodItem = MemberItem("Method", businessObject, method->Name());
             OneLine(methodItem, "its stored procedure", method->StoredProcedureName());
@@ -342,6 +345,46 @@ class BuildChecker {
                    caption.text, captionLimit >= 0 ? captionLimit : formlayout::LongestOptionCaption(rows, 0),
                    "that leave a button room on its form");
         }
+    }
+
+    // VB loads no form of more than formlayout::kMaxControlNames control names. The controls of the detail
+    // form's rows join control arrays where that keeps it within them; an option group's frame keeps a
+    // name of its own, as the layout puts its buttons into it by that name.
+    void CheckDetailFormNames(const std::string& item, const qelBusinessObject& businessObject) {
+        const formlayout::Properties detail(businessObject.Properties()->begin(),
+                                            businessObject.Properties()->end());
+        std::size_t names = 0;
+        try {
+            const formlayout::Properties context = ContextProperties(businessObject);
+            names =
+                formlayout::DetailFormControlNames(detail, context, formlayout::ControlArrays::RowControls);
+        } catch (const vb::Error&) {
+            return;  // a model the form cannot be read from fails in the build, as before
+        }
+        if (names <= formlayout::kMaxControlNames)
+            return;
+        const auto groups = std::count_if(detail.begin(), detail.end(), [](const auto& property) {
+            return formlayout::IsDetailProperty(*property) && property->ControlType() == "OptionButton";
+        });
+        Fault(item, "its detail form " + QuotedText("frm" + businessObject.Name() + "Detail") +
+                        " would hold " + std::to_string(names) + " control names, more than the " +
+                        std::to_string(formlayout::kMaxControlNames) + " that VB loads on a form: its " +
+                        std::to_string(groups) +
+                        " properties shown as option buttons take a frame each; give some of them another "
+                        "ControlType");
+    }
+
+    // What the forms show of the one identifying parent: its key and unique properties.
+    static formlayout::Properties ContextProperties(const qelBusinessObject& businessObject) {
+        formlayout::Properties context;
+        const Common::BusinessObjectRefs parents = Common::GetIdentifyingParents(businessObject);
+        if (parents.Count() != 1)
+            return context;
+        for (const auto& property : *parents.Item(1)->Properties()) {
+            if (property->IsKey() || property->IsUnique())
+                context.push_back(property);
+        }
+        return context;
     }
 
     void CheckRange(const std::string& item, const qelBusObjProperty& property) {

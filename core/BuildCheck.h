@@ -17,9 +17,10 @@
 // string literals (data source, local database, permitted values, range bounds, stored-procedure names:
 // short enough for a line of VB code). Every model text holds only characters of Windows-1252, the code
 // page of VB files; table and field names are no longer than a database takes; with forms, labels and
-// listed values are no longer than a form's layout takes, and a detail form's option buttons have room
-// beside its labels (by the form geometry that the layout uses). The rules for names made of names are
-// GeneratedNames.h's.
+// listed values are no longer than a form's layout takes, a detail form's option buttons have room
+// beside its labels (by the form geometry that the layout uses), and a detail form's option groups leave it
+// within the control names VB loads (counted as the form patterns count them). The rules for names made of
+// names are GeneratedNames.h's.
 
 #include <cstdint>
 #include <memory>

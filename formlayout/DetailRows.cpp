@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/vb/Error.h"
+#include "formlayout/Required.h"
 #include "platform/vb/Text.h"
 #include "typelib/IBusinessObject.h"
 #include "typelib/IField.h"
@@ -10,17 +10,6 @@
 #include "typelib/ITable.h"
 
 namespace formlayout {
-namespace {
-
-// A reference the model must hold; 91 (object not set) when it does not.
-template <typename T>
-T& Required(const std::shared_ptr<T>& reference) {
-    if (!reference)
-        vb::Raise(vb::kObjectNotSet);
-    return *reference;
-}
-
-}  // namespace
 
 bool IsDetailProperty(const typelib::IProperty& property) {
     if (property.DataType() == "OLE Object")

@@ -2,6 +2,7 @@
 // operations, cmdOK_Click, cmdCancel_Click, Form_Load and Form_Unload; then the display procedures
 // (DetailFormDisplay.cpp) and the control events (DetailFormEvents.cpp).
 
+#include <functional>
 #include <set>
 
 #include "patternkit/CodeHeader.h"
@@ -19,20 +20,22 @@ void StdDetailForm::End(const patternkit::Emitter& out, std::string_view startNa
 }
 
 void StdDetailForm::GenerateCode() {
-    const patternkit::Emitter out(Constructor());
+    patternkit::ProcedureSplitter splitter(Constructor());
+    splitter.AvoidNamesEndingIn(ModelNames());
+    const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     WriteHeader(out);
     WriteDeclarations(out);
     WriteEntries(out);
     WriteOperations(out);
     WriteOKCancel(out);
-    WriteFormLoad(out);
+    WriteFormLoad(out, splitter);
     WriteFormUnload(out);
-    WriteRefreshDisplay(out);
-    WriteProtection(out, false);
-    WriteProtection(out, true);
-    WriteEventHandlers(out);
-    WriteControlEvents(out);
+    WriteRefreshDisplay(out, splitter);
+    WriteProtection(out, splitter, false);
+    WriteProtection(out, splitter, true);
+    WriteEventHandlers(out, splitter);
+    WriteControlEvents(out, splitter);
 }
 
 void StdDetailForm::WriteHeader(const patternkit::Emitter& out) const {
@@ -183,10 +186,10 @@ void StdDetailForm::WriteOperations(const patternkit::Emitter& out) const {
                  {{"Header", operation.header}, {"Mode", operation.mode}, {"SaveId", [&] {
                                                                                if (takesId) {
                                                                                    out.Emit(R"vb(
-                               |    'Save the passed ObjectID
-                               |    mstr&BusObjNameObjID = ObjId
-                               |
-                           )vb");
+                                                                                       |    'Save the passed ObjectID
+                                                                                       |    mstr&BusObjNameObjID = ObjId
+                                                                                       |
+                                                                                   )vb");
                                                                                }
                                                                            }}});
         End(out, operation.startName, operation.endName, operation.label, false);
@@ -231,7 +234,82 @@ void StdDetailForm::WriteOKCancel(const patternkit::Emitter& out) const {
     End(out, " cmdCancel_Click", " cmdCancel_Click", "cmdCancel_Click", true);
 }
 
-void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out) {
+void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
+    // What grows with the properties: the Boolean lists' items, then, after the lines that set the form
+    // up, the permitted values of the combo and list boxes.
+    std::vector<std::function<void()>> steps;
+    // Boolean combo boxes first, then Boolean list boxes.
+    struct BooleanList {
+        std::string_view controlType, prefix, gap;
+    };
+    for (const BooleanList& list :
+         {BooleanList{"ComboBox", "cmb", "  "}, BooleanList{"ListBox", "lstbx", " "}}) {
+        for (const auto& property : mPlacedDetail) {
+            if (patternkit::Required(property).ControlType() != list.controlType ||
+                property->DataType() != "Boolean")
+                continue;
+            steps.push_back([&, list, property] {
+                mCurrent.property = property;
+                out.Emit(R"vb(
+                    |    {{Control}}.AddItem{{Gap}}"True" ¶
+                    |    {{Control}}.AddItem "False" ¶
+                    |
+                )vb",
+                         {{"Control", Control(list.prefix, *property)}, {"Gap", list.gap}});
+            });
+        }
+    }
+    // The lines that set the form up stay in Form_Load between the parts.
+    const std::size_t setUp = steps.size();
+    steps.push_back([&] { WriteFormSetUp(out); });
+    const std::size_t firstList = steps.size();
+    for (const auto& property : mPlacedDetail) {
+        const std::string controlType = patternkit::Required(property).ControlType();
+        if (controlType != "ComboBox" && controlType != "ListBox")
+            continue;
+        steps.push_back([&, property, controlType, first = steps.size() == firstList] {
+            mCurrent.property = property;
+            if (first)
+                out.EmitLine("    'Obtain permitted values for ComobBox and ListBox controls");
+            out.Emit(R"vb(
+                |    Set colPermittedValues = my&BusObjName.GetPermittedValues("&PropName")
+                |    LoadControl {{Control}}, colPermittedValues
+            )vb",
+                     {{"Control", Control(controlType == "ComboBox" ? "cmb" : "lstbx", *property)}});
+        });
+    }
+    const bool lists = steps.size() > firstList;
+    splitter.Write({.name = "Form_Load",
+                    .head = [&] { WriteFormLoadHead(out); },
+                    .items = steps.size(),
+                    .item = [&](std::size_t step) { steps[step](); },
+                    .tail =
+                        [&] {
+                            if (lists)
+                                out.EmitLine("    Set colPermittedValues = Nothing");
+                            out.Emit(R"vb(
+                                |
+                                |    RefreshDisplay
+                                |
+                                |    Me.Caption = "&BusObjName Detail" ¶
+                                |    Me.Height = {{Height}}
+                                |    Me.Width = {{Width}}
+                                |
+                            )vb",
+                                     {{"Height", vb::Str(Layout().actual_form_height())},
+                                      {"Width", vb::Str(Layout().actual_form_width())}});
+                            End(out, " Form_Load", " Form_Load", "Form_Load", true);
+                        },
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit("|Private Sub {{Part}}()", {{"Part", part.name}});
+                            if (part.end > firstList)
+                                out.EmitLine("Dim colPermittedValues As Collection");
+                        },
+                    .stays = [&](std::size_t step) { return step == setUp; }});
+}
+
+void StdDetailForm::WriteFormLoadHead(const patternkit::Emitter& out) {
     out.Emit(R"vb(
         |Private Sub Form_Load()
         |Dim colPermittedValues As Collection
@@ -271,23 +349,9 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out) {
         |    mblnLoading = True
         | ¶
     )vb");
-    // Boolean combo boxes first, then Boolean list boxes.
-    struct BooleanList {
-        std::string_view controlType, prefix, gap;
-    };
-    for (const BooleanList& list :
-         {BooleanList{"ComboBox", "cmb", "  "}, BooleanList{"ListBox", "lstbx", " "}}) {
-        ForEachPlaced([&](const typelib::IProperty& property) {
-            if (property.ControlType() != list.controlType || property.DataType() != "Boolean")
-                return;
-            out.Emit(R"vb(
-                |    {{Prefix}}&PropName.AddItem{{Gap}}"True" ¶
-                |    {{Prefix}}&PropName.AddItem "False" ¶
-                |
-            )vb",
-                     {{"Prefix", list.prefix}, {"Gap", list.gap}});
-        });
-    }
+}
+
+void StdDetailForm::WriteFormSetUp(const patternkit::Emitter& out) const {
     out.Emit(R"vb(
         |    Select Case UCase(mstrOperationMode)
         |    Case "ADD"
@@ -311,38 +375,6 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out) {
         |    cmdCancel.Cancel = True
         |
     )vb");
-    WritePermittedValues(out);
-    out.Emit(R"vb(
-        |
-        |    RefreshDisplay
-        |
-        |    Me.Caption = "&BusObjName Detail" ¶
-        |    Me.Height = {{Height}}
-        |    Me.Width = {{Width}}
-        |
-    )vb",
-             {{"Height", vb::Str(Layout().actual_form_height())},
-              {"Width", vb::Str(Layout().actual_form_width())}});
-    End(out, " Form_Load", " Form_Load", "Form_Load", true);
-}
-
-void StdDetailForm::WritePermittedValues(const patternkit::Emitter& out) {
-    int16_t count = 0;
-    ForEachPlaced([&](const typelib::IProperty& property) {
-        const std::string controlType = property.ControlType();
-        if (controlType != "ComboBox" && controlType != "ListBox")
-            return;
-        ++count;
-        if (count == 1)
-            out.EmitLine("    'Obtain permitted values for ComobBox and ListBox controls");
-        out.Emit(R"vb(
-            |    Set colPermittedValues = my&BusObjName.GetPermittedValues("&PropName")
-            |    LoadControl {{Prefix}}&PropName, colPermittedValues
-        )vb",
-                 {{"Prefix", controlType == "ComboBox" ? "cmb" : "lstbx"}});
-    });
-    if (count >= 1)
-        out.EmitLine("    Set colPermittedValues = Nothing");
 }
 
 void StdDetailForm::WriteFormUnload(const patternkit::Emitter& out) const {

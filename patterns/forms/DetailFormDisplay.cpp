@@ -2,26 +2,53 @@
 // object's BusinessRuleChange, PropertyRestrictionChanged and UpdatePropertyValues, and CheckControls.
 
 #include "patternkit/CodeText.h"
+#include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdDetailForm.h"
 
 namespace forms {
 
-void StdDetailForm::WriteRefreshDisplay(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub RefreshDisplay()
-        |'Obtain current values of every property
-        |Dim i As Integer
-        |Dim strTemp As String
-        |    On Error GoTo HandleError
-        |
-        |    With my&BusObjName
-    )vb");
-    ForEachPlaced([&](const typelib::IProperty& property) { WriteDisplayOf(out, property); });
-    out.Emit(R"vb(
-        |    End With
-        |
-    )vb");
-    End(out, " RefreshDisplay", " RefreshDisplay", "RefreshDisplay", true);
+void StdDetailForm::WriteRefreshDisplay(const patternkit::Emitter& out,
+                                        patternkit::ProcedureSplitter& splitter) {
+    splitter.Write({.name = "RefreshDisplay",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                                |Private Sub RefreshDisplay()
+                                |'Obtain current values of every property
+                                |Dim i As Integer
+                                |Dim strTemp As String
+                                |    On Error GoTo HandleError
+                                |
+                                |    With my&BusObjName
+                            )vb");
+                        },
+                    .items = mPlacedDetail.size(),
+                    .item = [&](std::size_t index) { WriteDisplayOf(out, PlacedProperty(index)); },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                                |    End With
+                                |
+                            )vb");
+                            End(out, " RefreshDisplay", " RefreshDisplay", "RefreshDisplay", true);
+                        },
+                    // A part reads the values in a With block of its own.
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit(R"vb(
+                                |Private Sub {{Part}}()
+                                |Dim strTemp As String
+                                |    With my&BusObjName
+                            )vb",
+                                     {{"Part", part.name}});
+                        },
+                    .partTail =
+                        [&](const patternkit::ProcedurePart&) {
+                            out.Emit(R"vb(
+                                |    End With
+                                |End Sub
+                            )vb");
+                        }});
 }
 
 void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const {
@@ -30,26 +57,28 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
     if (controlType == "TextBox" || controlType == "RichTextBox") {
         // A rich text box shows the value as a text box does; without it the user's text is lost on OK.
         out.Emit(R"vb(
-            |        {{Prefix}}&PropName.Text = .&PropName
+            |        {{Control}}.Text = .&PropName
             |
         )vb",
-                 {{"Prefix", controlType == "TextBox" ? "txt" : "rtxt"}});
+                 {{"Control", Control(controlType == "TextBox" ? "txt" : "rtxt", property)}});
     } else if (controlType == "ListBox" || controlType == "ComboBox") {
         out.Emit(R"vb(
             |        strTemp = Trim(.&PropName)
-            |        SetControl {{Prefix}}&PropName,strTemp
+            |        SetControl {{Control}},strTemp
             |
         )vb",
-                 {{"Prefix", controlType == "ListBox" ? "lstbx" : "cmb"}});
+                 {{"Control", Control(controlType == "ListBox" ? "lstbx" : "cmb", property)}});
     } else if (controlType == "OptionButton" && boolean) {
-        out.Emit(R"vb(
-            |        If .&PropName Then
-            |            opt&PropName_True.Value = True
-            |        Else
-            |            opt&PropName_False.Value = True
-            |        End If
-            |
-        )vb");
+        out.Emit(
+            R"vb(
+                |        If .&PropName Then
+                |            {{True}}.Value = True
+                |        Else
+                |            {{False}}.Value = True
+                |        End If
+                |
+            )vb",
+            {{"True", Control("opt", property, "_True")}, {"False", Control("opt", property, "_False")}});
     } else if (controlType == "OptionButton") {
         const auto buttons = PlacedListButtons(property);
         if (!property.IsPVList())
@@ -59,10 +88,10 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
         for (const ListButton& button : buttons) {
             out.Emit(R"vb(
                 |            Case {{Literal}}
-                |                opt&PropName_{{Suffix}}.Value = True
+                |                {{Button}}.Value = True
             )vb",
                      {{"Literal", patternkit::Common::FormatValueLiteral(property, button.value)},
-                      {"Suffix", button.suffix}});
+                      {"Button", Control("opt", property, "_" + button.suffix)}});
         }
         out.Emit(R"vb(
             |        End Select
@@ -71,65 +100,82 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
     } else if (controlType == "CheckBox" && boolean) {
         out.Emit(R"vb(
             |        If .&PropName Then
-            |            ckb&PropName.Value = 1
+            |            {{CheckBox}}.Value = 1
             |        Else
-            |            ckb&PropName.Value = 0
+            |            {{CheckBox}}.Value = 0
             |        End If
-        )vb");
+        )vb",
+                 {{"CheckBox", Control("ckb", property)}});
     } else if (controlType == "CheckBox") {
         out.Emit(R"vb(
             |            '|||CheckBox is used to display non-boolean
             |            'Modify commented statements ¶
             |        'If .&PropName = ???? Then
-            |            'ckb&PropName.Value = 1
+            |            '{{CheckBox}}.Value = 1
             |        'ElseIf .&PropName = ??? Then
-            |            'ckb&PropName.Value = 0
+            |            '{{CheckBox}}.Value = 0
             |        'End If
-        )vb");
+        )vb",
+                 {{"CheckBox", Control("ckb", property)}});
     }
 }
 
-void StdDetailForm::WriteProtection(const patternkit::Emitter& out, bool keysOnly) {
-    out.Emit(keysOnly ? R"vb(
-        |Private Sub ProtectAllKeys()
-        |'Disable all controls containing key values
-        |    On Error GoTo HandleError
-        |
-    )vb"
-                      : R"vb(
-        |Private Sub ProtectAllFields()
-        |'Disable all controls on the Detail form
-        |    On Error GoTo HandleError
-        |
-    )vb");
-    // A check-box key is disabled too: a key changed in UPDATE mode would have Update write over another
-    // row.
-    ForEachPlaced([&](const typelib::IProperty& property) {
-        if (keysOnly && !property.IsKey())
-            return;
-        const std::string controlType = property.ControlType();
-        if (controlType != "OptionButton") {
-            out.Emit("|    {{Control}}.Enabled = False", {{"Control", MainControl(property)}});
-            return;
-        }
-        if (property.DataType() == "Boolean") {
-            for (const char* suffix : {"_True", "_False"}) {
-                if (Placed(ControlName("opt", property, suffix)))
-                    out.Emit("|    opt&PropName{{Suffix}}.Enabled = False", {{"Suffix", suffix}});
-            }
-            return;
-        }
-        for (const ListButton& button : PlacedListButtons(property))
-            out.Emit("|    opt&PropName_{{Suffix}}.Enabled = False", {{"Suffix", button.suffix}});
-    });
-    out.EmitLine("");
-    if (keysOnly)
-        End(out, " ProtectAllKeys", " ProtectAllKeys", "ProtectAllKeys", false);
-    else
-        End(out, " ProtectAllFields", " ProtectAllFields", "ProtectAllFields", true);
+void StdDetailForm::WriteProtection(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                                    bool keysOnly) {
+    splitter.Write(
+        {.name = keysOnly ? "ProtectAllKeys" : "ProtectAllFields",
+         .head =
+             [&] {
+                 out.Emit(keysOnly ? R"vb(
+                     |Private Sub ProtectAllKeys()
+                     |'Disable all controls containing key values
+                     |    On Error GoTo HandleError
+                     |
+                 )vb"
+                                   : R"vb(
+                                       |Private Sub ProtectAllFields()
+                                       |'Disable all controls on the Detail form
+                                       |    On Error GoTo HandleError
+                                       |
+                                   )vb");
+             },
+         .items = mPlacedDetail.size(),
+         .item = [&](std::size_t index) { WriteProtectionOf(out, PlacedProperty(index), keysOnly); },
+         .tail =
+             [&] {
+                 out.EmitLine("");
+                 if (keysOnly)
+                     End(out, " ProtectAllKeys", " ProtectAllKeys", "ProtectAllKeys", false);
+                 else
+                     End(out, " ProtectAllFields", " ProtectAllFields", "ProtectAllFields", true);
+             }});
 }
 
-void StdDetailForm::WriteEventHandlers(const patternkit::Emitter& out) {
+void StdDetailForm::WriteProtectionOf(const patternkit::Emitter& out, const typelib::IProperty& property,
+                                      bool keysOnly) const {
+    // A check-box key is disabled too: a key changed in UPDATE mode would have Update write over another
+    // row.
+    if (keysOnly && !property.IsKey())
+        return;
+    const std::string controlType = property.ControlType();
+    if (controlType != "OptionButton") {
+        out.Emit("|    {{Control}}.Enabled = False", {{"Control", MainControlReference(property)}});
+        return;
+    }
+    if (property.DataType() == "Boolean") {
+        for (const char* suffix : {"_True", "_False"}) {
+            if (Placed(ControlName("opt", property, suffix)))
+                out.Emit("|    {{Button}}.Enabled = False", {{"Button", Control("opt", property, suffix)}});
+        }
+        return;
+    }
+    for (const ListButton& button : PlacedListButtons(property))
+        out.Emit("|    {{Button}}.Enabled = False",
+                 {{"Button", Control("opt", property, "_" + button.suffix)}});
+}
+
+void StdDetailForm::WriteEventHandlers(const patternkit::Emitter& out,
+                                       patternkit::ProcedureSplitter& splitter) {
     out.Emit(R"vb(
         |Private Sub my&BusObjName_BusinessRuleChange(ByVal ObjName As String)
         |' A change of a property has switched a business rule
@@ -142,7 +188,7 @@ void StdDetailForm::WriteEventHandlers(const patternkit::Emitter& out) {
         |
     )vb");
     End(out, " BusinessRuleChange", " BusinessRuleChange", "BusinessRuleChange", false);
-    WritePropertyRestrictionChanged(out);
+    WritePropertyRestrictionChanged(out, splitter);
     WriteCheckControls(out);
     out.Emit(R"vb(
         |Private Sub my&BusObjName_UpdatePropertyValues()
@@ -156,41 +202,66 @@ void StdDetailForm::WriteEventHandlers(const patternkit::Emitter& out) {
     End(out, " UpdatePropertyValues", " UpdatePropertyValues", "UpdatePropertyValues", false);
 }
 
-void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub my&BusObjName_PropertyRestrictionChanged(ByVal strPropName As String)
-        |'The business object changed the view or edit restriction
-        |'of one property: show or hide its control and label, and
-        |'enable or disable the control.
-        |'strPropName has the form
-        |'   BusinessObjectName.PropertyName
-        |
-        |    On Error GoTo HandleError
-        |    Select Case strPropName
-    )vb");
-    ForEachPlaced([&](const typelib::IProperty& property) {
-        out.EmitLine(R"(        Case "&BusObjName.&PropName" )");
-        const std::string controlType = property.ControlType();
-        if (controlType == "RichTextBox")
-            return;
-        const std::string control = MainControl(property);
-        const patternkit::Substitution name{"Control", control};
-        out.Emit(R"(|            {{Control}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
-                 {name});
-        const bool hasLabel =
-            controlType == "TextBox" || controlType == "ComboBox" || controlType == "ListBox";
-        if (hasLabel && Placed(ControlName("lbl", property)))
-            out.EmitLine(
-                R"(            lbl&PropName.Visible = my&BusObjName.PropertyIsViewable("&PropName") )");
-        out.Emit(R"(|            {{Control}}.Enabled = my&BusObjName.PropertyIsEditable("&PropName") ¶)",
-                 {name});
-    });
-    out.Emit(R"vb(
-        |    End Select
-        |
-    )vb");
-    End(out, " PropertyRestrictionChanged", " PropertyRestrictionChanged", "PropertyRestrictionChanged",
-        false);
+void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& out,
+                                                    patternkit::ProcedureSplitter& splitter) {
+    splitter.Write({.name = "my" + BusinessObject().Name() + "_PropertyRestrictionChanged",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                                |Private Sub my&BusObjName_PropertyRestrictionChanged(ByVal strPropName As String)
+                                |'The business object changed the view or edit restriction
+                                |'of one property: show or hide its control and label, and
+                                |'enable or disable the control.
+                                |'strPropName has the form
+                                |'   BusinessObjectName.PropertyName
+                                |
+                                |    On Error GoTo HandleError
+                                |    Select Case strPropName
+                            )vb");
+                        },
+                    .items = mPlacedDetail.size(),
+                    .item = [&](std::size_t index) { WriteRestrictionOf(out, PlacedProperty(index)); },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                                |    End Select
+                                |
+                            )vb");
+                            End(out, " PropertyRestrictionChanged", " PropertyRestrictionChanged",
+                                "PropertyRestrictionChanged", false);
+                        },
+                    // Each part takes the name and tests it against its own properties; one of them holds it.
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit(R"vb(
+                                |Private Sub {{Part}}(ByVal strPropName As String)
+                                |    Select Case strPropName
+                            )vb",
+                                     {{"Part", part.name}});
+                        },
+                    .partTail = [&](const patternkit::ProcedurePart&) { out.Emit(kEndSelectEndSub); },
+                    .call =
+                        [&](const patternkit::ProcedurePart& part) {
+                            if (part.first == 0)
+                                out.EmitLine("        Case Else");
+                            out.Emit("|            {{Part}} strPropName", {{"Part", part.name}});
+                        }});
+}
+
+void StdDetailForm::WriteRestrictionOf(const patternkit::Emitter& out,
+                                       const typelib::IProperty& property) const {
+    out.EmitLine(R"(        Case "&BusObjName.&PropName" )");
+    const std::string controlType = property.ControlType();
+    if (controlType == "RichTextBox")
+        return;
+    const std::string control = MainControlReference(property);
+    const patternkit::Substitution name{"Control", control};
+    out.Emit(R"(|            {{Control}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)", {name});
+    const bool hasLabel = controlType == "TextBox" || controlType == "ComboBox" || controlType == "ListBox";
+    if (hasLabel && Placed(ControlName("lbl", property)))
+        out.Emit(R"(|            {{Label}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
+                 {{"Label", Control("lbl", property)}});
+    out.Emit(R"(|            {{Control}}.Enabled = my&BusObjName.PropertyIsEditable("&PropName") ¶)", {name});
 }
 
 void StdDetailForm::WriteCheckControls(const patternkit::Emitter& out) const {

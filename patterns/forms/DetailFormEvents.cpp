@@ -10,9 +10,20 @@
 #include "platform/vb/Numbers.h"
 
 namespace forms {
+namespace {
 
-void StdDetailForm::WriteControlEvents(const patternkit::Emitter& out) {
-    ForEachPlaced([&](const typelib::IProperty& property) { WriteEventsOf(out, property); });
+// The event procedures of a row's data control, by its prefix (an option button's are its own).
+constexpr std::pair<std::string_view, std::string_view> kControlEvents[] = {
+    {"txt", "GotFocus"},    {"txt", "LostFocus"},  {"cmb", "LostFocus"},
+    {"lstbx", "LostFocus"}, {"rtxt", "LostFocus"}, {"ckb", "Click"}};
+
+}  // namespace
+
+void StdDetailForm::WriteControlEvents(const patternkit::Emitter& out,
+                                       patternkit::ProcedureSplitter& splitter) {
+    ArrayEvents arrayEvents;
+    ForEachPlaced([&](const typelib::IProperty& property) { WriteEventsOf(out, property, arrayEvents); });
+    arrayEvents.Write(out, splitter, mCurrent.property);
     // A look-up form's File/Exit calls ReturnControl on the form that opened it.
     out.Emit(R"vb(
         |Public Sub ReturnControl()
@@ -25,7 +36,8 @@ void StdDetailForm::WriteControlEvents(const patternkit::Emitter& out) {
     patternkit::WriteClosingEditPoint(out);
 }
 
-void StdDetailForm::WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property) const {
+void StdDetailForm::WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property,
+                                  ArrayEvents& arrayEvents) const {
     if (property.Access() == "Read Only") {
         out.Emit(R"vb(
             |Private Sub txt&PropName_LostFocus()
@@ -38,7 +50,7 @@ void StdDetailForm::WriteEventsOf(const patternkit::Emitter& out, const typelib:
     if (controlType == "TextBox")
         WriteTextBoxEvents(out, property);
     else if (controlType == "OptionButton")
-        WriteOptionEvents(out, property);
+        WriteOptionEvents(out, property, arrayEvents);
     else if (controlType == "ComboBox")
         WriteTextHandOver(out, property, "cmb", false);
     else if (controlType == "ListBox")
@@ -47,6 +59,12 @@ void StdDetailForm::WriteEventsOf(const patternkit::Emitter& out, const typelib:
         WriteTextHandOver(out, property, "rtxt", false);
     else if (controlType == "CheckBox")
         WriteCheckBoxEvent(out, property);
+    // A control of an array has the procedures above called by the array's own.
+    for (const auto& [prefix, event] : kControlEvents) {
+        if (const patternkit::ArrayMember* member = mPlaced.Member(ControlName(prefix, property)))
+            arrayEvents.Add(*member, event, mCurrent.property,
+                            std::string(prefix) + "&PropName_" + std::string(event));
+    }
 }
 
 void StdDetailForm::WriteControlEnding(const patternkit::Emitter& out, const typelib::IProperty& property,
@@ -65,15 +83,18 @@ void StdDetailForm::WriteControlEnding(const patternkit::Emitter& out, const typ
 
 void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
                                        const typelib::IProperty& property) const {
+    const std::string textBoxReference = Control("txt", property);
+    const patternkit::Substitution textBox{"TextBox", textBoxReference};
     out.Emit(R"vb(
         |Private Sub txt&PropName_GotFocus()
         |
         |    On Error GoTo HandleError
         |
-        |    txt&PropName.SelStart = 0
-        |    txt&PropName.SelLength = Len(txt&PropName.Text)
+        |    {{TextBox}}.SelStart = 0
+        |    {{TextBox}}.SelLength = Len({{TextBox}}.Text)
         |
-    )vb");
+    )vb",
+             {textBox});
     WriteControlEnding(out, property, {"txt", "_GotFocus", "_GotFocus"});
 
     out.Emit(R"vb(
@@ -98,21 +119,23 @@ void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
         |        End If
         |    End If
         |
-        |    my&BusObjName.&PropName = txt&PropName.Text
+        |    my&BusObjName.&PropName = {{TextBox}}.Text
         |
-        |    If Trim(txt&PropName.Text) <> "" Then
-        |       txt&PropName.Text = my&BusObjName.&PropName
+        |    If Trim({{TextBox}}.Text) <> "" Then
+        |       {{TextBox}}.Text = my&BusObjName.&PropName
         |    End If
         |
-    )vb");
+    )vb",
+             {textBox});
     // Only a property whose value comes from another business object can be looked up there.
     if (LookUpOwner(property).empty()) {
-        WriteControlEnding(out, property,
-                           {"txt",
-                            "_LostFocus",
-                            "_LostFocus",
-                            {"    mstrCtlWithErr = \"txt&PropName\" ", "    txt&PropName.SetFocus"},
-                            true});
+        WriteControlEnding(
+            out, property,
+            {"txt",
+             "_LostFocus",
+             "_LostFocus",
+             {"    mstrCtlWithErr = \"txt&PropName\" ", "    " + textBoxReference + ".SetFocus"},
+             true});
         return;
     }
     const std::string bodyName = " Property " + vb::Str(property.DBID()) + "_LostFocus";
@@ -123,10 +146,11 @@ void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
         |
     )vb",
              {{"Body", bodyName}});
-    WriteLookUpHandler(out);
+    WriteLookUpHandler(out, textBox);
 }
 
-void StdDetailForm::WriteLookUpHandler(const patternkit::Emitter& out) const {
+void StdDetailForm::WriteLookUpHandler(const patternkit::Emitter& out,
+                                       const patternkit::Substitution& textBox) const {
     out.Emit(R"vb(
         |HandleError:
         |    my&BusObjName_ErrorCode = &BusObjName_Invalid_&PropName
@@ -143,11 +167,11 @@ void StdDetailForm::WriteLookUpHandler(const patternkit::Emitter& out) const {
         |            If .OK Then
         |                'Take the value selected
         |                mstrCtlWithErr = ""  'Control no longer contains error
-        |                txt&PropName.Text = .Selected&VirtPropOwnerBusObj.&VirtPropOrigName
-        |                my&BusObjName.&PropName = txt&PropName.Text
+        |                {{TextBox}}.Text = .Selected&VirtPropOwnerBusObj.&VirtPropOrigName
+        |                my&BusObjName.&PropName = {{TextBox}}.Text
         |            Else
         |                'Nothing selected: back to the box
-        |                txt&PropName.SetFocus
+        |                {{TextBox}}.SetFocus
         |            End If
         |            Set my&VirtPropOwnerBusObjLookUpForm = Nothing
         |        End With
@@ -155,15 +179,16 @@ void StdDetailForm::WriteLookUpHandler(const patternkit::Emitter& out) const {
         |        DisplayErrorMsg ¶
         |        Err.Source = Err.Source & "->frm&BusObjNameDetail.cmdOK_Click" ¶
         |        mstrCtlWithErr = "txt&PropName" ¶
-        |        txt&PropName.SetFocus
+        |        {{TextBox}}.SetFocus
         |    End If
         |
         |End Sub
-    )vb");
+    )vb",
+             {textBox});
 }
 
-void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out,
-                                      const typelib::IProperty& property) const {
+void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property,
+                                      ArrayEvents& arrayEvents) const {
     struct Button {
         std::string suffix;
         std::string value;
@@ -179,7 +204,7 @@ void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out,
                                    value,
                                    "_" + value + "_Click",
                                    "_" + value + "_Click",
-                                   {"   opt&PropName_" + value + ".SetFocus"}});
+                                   {"   " + Control("opt", property, "_" + value) + ".SetFocus"}});
         }
     } else {
         for (const ListButton& button : PlacedListButtons(property))
@@ -203,27 +228,32 @@ void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out,
                  {{"Suffix", button.suffix}, {"Value", button.value}});
         WriteControlEnding(out, property,
                            {"opt", button.bodyPart, button.handlerPart, button.afterHandler, true});
+        if (const patternkit::ArrayMember* member =
+                mPlaced.Member(ControlName("opt", property, "_" + button.suffix)))
+            arrayEvents.Add(*member, "Click", mCurrent.property, "opt&PropName_" + button.suffix + "_Click");
     }
 }
 
 void StdDetailForm::WriteTextHandOver(const patternkit::Emitter& out, const typelib::IProperty& property,
                                       std::string_view prefix, bool setFocus) const {
+    const std::string control = Control(prefix, property);
     out.Emit(R"vb(
         |Private Sub {{Prefix}}&PropName_LostFocus()
         |
         |    On Error GoTo HandleError
-        |    my&BusObjName.&PropName = {{Prefix}}&PropName.Text
+        |    my&BusObjName.&PropName = {{Control}}.Text
         |
     )vb",
-             {{"Prefix", prefix}});
+             {{"Prefix", prefix}, {"Control", control}});
     std::vector<std::string> focus;
     if (setFocus)
-        focus.push_back("   " + std::string(prefix) + "&PropName.SetFocus");
+        focus.push_back("   " + control + ".SetFocus");
     WriteControlEnding(out, property, {prefix, "_LostFocus", "_LostFocus", focus, true});
 }
 
 void StdDetailForm::WriteCheckBoxEvent(const patternkit::Emitter& out,
                                        const typelib::IProperty& property) const {
+    const std::string checkBox = Control("ckb", property);
     out.Emit(R"vb(
         |Private Sub ckb&PropName_Click()
         |
@@ -234,25 +264,27 @@ void StdDetailForm::WriteCheckBoxEvent(const patternkit::Emitter& out,
     )vb");
     if (property.DataType() == "Boolean") {
         out.Emit(R"vb(
-            |    If ckb&PropName.Value = 1 Then
+            |    If {{CheckBox}}.Value = 1 Then
             |       my&BusObjName.&PropName = True
             |    Else
             |       my&BusObjName.&PropName = False
             |   End If
-        )vb");
+        )vb",
+                 {{"CheckBox", checkBox}});
     } else {
         out.Emit(R"vb(
             |    '||| &PropName is not a boolean but it is displayed in a CheckBox
             |    'Remove comments and replace "????" with a value.
-            |    'If ckb&PropName.Value = 1 Then
+            |    'If {{CheckBox}}.Value = 1 Then
             |       'my&BusObjName.&PropName = ????
             |    'Else
             |       'my&BusObjName.&PropName = ????
             |    'End If
-        )vb");
+        )vb",
+                 {{"CheckBox", checkBox}});
     }
     out.EmitLine("");
-    WriteControlEnding(out, property, {"ckb", "_Click", "_Click", {"   ckb&PropName.SetFocus"}, true});
+    WriteControlEnding(out, property, {"ckb", "_Click", "_Click", {"   " + checkBox + ".SetFocus"}, true});
 }
 
 }  // namespace forms

@@ -5,8 +5,35 @@
 #include <string_view>
 
 #include "patternkit/Emitter.h"
+#include "patternkit/ModelSets.h"
+#include "patternkit/ProcedureSplitter.h"
 
 namespace forms {
+
+// The end of a part of a split procedure that tests its items in a Select Case of its own.
+inline constexpr std::string_view kEndSelectEndSub = R"vb(
+    |    End Select
+    |End Sub
+)vb";
+
+// Form_Load's items: a column header for each of the `columns`, after `indent`; `current` is set to each
+// column's property.
+void AddColumnHeaders(patternkit::GrowingProcedure& procedure, const patternkit::Emitter& out,
+                      const patternkit::PropertySet& columns, std::shared_ptr<typelib::IProperty>& current,
+                      std::string_view indent);
+
+// The blanks before Load_Listbox's "With itmlist" and before each ".Subitems(" line.
+struct ListIndents {
+    std::string_view with;
+    std::string_view subItem;
+};
+
+// Load_Listbox's items: a sub-item line for each of the `columns` after the first, whose value is the row's
+// text; `current` is set to each column's property. Split, each part takes the row's ListItem and sets its
+// sub-items in a With block of its own.
+void AddSubItems(patternkit::GrowingProcedure& procedure, const patternkit::Emitter& out,
+                 const patternkit::PropertySet& columns, std::shared_ptr<typelib::IProperty>& current,
+                 ListIndents indents);
 
 // The names with which a procedure ends: its edit-point pair (start and end names may differ) and the
 // label that its error handler adds to Err.Source and, unless `errorEditPoint` names another, its

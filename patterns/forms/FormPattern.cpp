@@ -78,6 +78,15 @@ patternkit::PropertySet FormPattern::PickContextProperties(std::string_view form
                     " Form.\r" + "Properties will appear in order selected from top to bottom.");
 }
 
+std::vector<std::string> FormPattern::ModelNames() const {
+    std::vector<std::string> names;
+    for (const auto& businessObject : patternkit::Required(Application().BusinessObjects()))
+        names.push_back(patternkit::Required(businessObject).Name());
+    for (const auto& property : patternkit::Required(BusinessObject().Properties()))
+        names.push_back(patternkit::Required(property).Name());
+    return names;
+}
+
 patternkit::form_ctl_defaults& FormPattern::NewLayout() {
     mLayout = patternkit::form_ctl_defaults();
     return mLayout;

@@ -99,6 +99,10 @@ class FormPattern : public patternkit::PatternBase {
     // properties.
     patternkit::PropertySet PickContextProperties(std::string_view formKind) const;
 
+    // The names the model gives members of a form's module (the application's business objects and this
+    // one's properties): no part of a split procedure ends in one.
+    std::vector<std::string> ModelNames() const;
+
     // A new layout in the standard size set, for the form about to be placed.
     patternkit::form_ctl_defaults& NewLayout();
     patternkit::form_ctl_defaults& Layout() { return mLayout; }

@@ -20,7 +20,9 @@ std::size_t StdListForm::ViewedChildren() const {
 }
 
 void StdListForm::GenerateListFormCode() {
-    const patternkit::Emitter out(Constructor());
+    patternkit::ProcedureSplitter splitter(Constructor());
+    splitter.AvoidNamesEndingIn(ModelNames());
+    const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     WriteListDeclarations(out);
     out.Emit(R"vb(
@@ -57,7 +59,7 @@ void StdListForm::GenerateListFormCode() {
     )vb");
     End(out, "Search");
     WriteCommands(out);
-    WriteListFormLoad(out);
+    WriteListFormLoad(out, splitter);
     out.Emit(R"vb(
         |Private Sub Form_Unload(Cancel As Integer)
         |'Single exit point for List forms
@@ -71,7 +73,7 @@ void StdListForm::GenerateListFormCode() {
     )vb");
     patternkit::Common::GenerateFormErrorHandler(out.Engine(), mComponentName, "Form_Unload", "Form_Unload");
     out.EmitLine("End Sub");
-    WriteLoadListbox(out);
+    WriteLoadListbox(out, splitter);
     WriteListEvents(out);
     WriteCheckControls(out);
     WriteDisplayErrorMsg(out, true);
@@ -194,58 +196,73 @@ void StdListForm::WriteListDeclarations(const patternkit::Emitter& out) {
     )vb");
 }
 
-void StdListForm::WriteListFormLoad(const patternkit::Emitter& out) {
+void StdListForm::WriteListFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    out.Emit(R"vb(
-        |Private Sub Form_Load()
-        |    On Error GoTo HandleError
-    )vb");
-    if (mHasParent) {
+    const auto head = [&] {
         out.Emit(R"vb(
-            |   'Either a reference to a &ParentBusObjName or the value of its ¶
-            |   'ObjectID was passed by the invoking form.
-            |    If my&ParentBusObjName Is Nothing Then
-            |       Set my&ParentBusObjName = New &ParentBusObjName
-            |       my&ParentBusObjName.Read my&ParentBusObjNameObjID
+            |Private Sub Form_Load()
+            |    On Error GoTo HandleError
+        )vb");
+        if (mHasParent) {
+            out.Emit(R"vb(
+                |   'Either a reference to a &ParentBusObjName or the value of its ¶
+                |   'ObjectID was passed by the invoking form.
+                |    If my&ParentBusObjName Is Nothing Then
+                |       Set my&ParentBusObjName = New &ParentBusObjName
+                |       my&ParentBusObjName.Read my&ParentBusObjNameObjID
+                |    End If
+                |
+            )vb");
+            WriteContextLines(out);
+        }
+        out.Emit(R"vb(
+            |
+            |    mblnItemsSelected = False
+            |    mblnHideBeforeDetail = True      'Hide List form whenever Detail form is shown
+            |    mintDetailFormModality = 0       'Show Detail form as modeless; 0 = modeless, 1 = modal
+            |
+            |    'Add a column header for each property
+        )vb");
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |
+            |    If mstrOperationMode = "DISPLAY" Then
+            |        'The list stays empty until the user searches
+            |    ElseIf mstrOperationMode = "SEARCH" Then
+            |        'Get the objects that match the search criteria
+            |        Load_Listbox
             |    End If
             |
+            |    'Use CheckControls sub to enable/disable controls
+            |    CheckControls
+            |
+            |'Set the title and size of the List form
+            |    Me.Caption = "&BusObjName List" ¶
+            |    Me.Height = {{Height}}
+            |    Me.Width = {{Width}}
+            |
+        )vb",
+                 {{"Height", vb::Str(layout.actual_form_height())},
+                  {"Width", vb::Str(layout.actual_form_width())}});
+        WriteViewMenuCaptions(out);
+        out.Emit(R"vb(
+            |    'Store initial size of list view control and form for use later in Resize event
+            |    mlngFormWidth = Me.Width
+            |    mlngFormHeight = Me.Height
+            |    mlngLstVwWidth = lvwItems.Width
+            |    mlngLstVwHeight = lvwItems.Height
+            |
+            |'|||Insert statements to change variables initialized previously
         )vb");
-        WriteContextLines(out);
-    }
-    out.Emit(R"vb(
-        |
-        |    mblnItemsSelected = False
-        |    mblnHideBeforeDetail = True      'Hide List form whenever Detail form is shown
-        |    mintDetailFormModality = 0       'Show Detail form as modeless; 0 = modeless, 1 = modal
-        |
-        |    'Add a column header for each property
-        |{{Columns}}
-        |
-        |    If mstrOperationMode = "DISPLAY" Then
-        |        'The list stays empty until the user searches
-        |    ElseIf mstrOperationMode = "SEARCH" Then
-        |        'Get the objects that match the search criteria
-        |        Load_Listbox
-        |    End If
-        |
-        |    'Use CheckControls sub to enable/disable controls
-        |    CheckControls
-        |
-        |'Set the title and size of the List form
-        |    Me.Caption = "&BusObjName List" ¶
-        |    Me.Height = {{Height}}
-        |    Me.Width = {{Width}}
-        |
-    )vb",
-             {{"Columns",
-               [&] {
-                   for (const auto& property : mListProperties) {
-                       mCurrent.property = property;
-                       out.EmitLine(R"(    lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
-                   }
-               }},
-              {"Height", vb::Str(layout.actual_form_height())},
-              {"Width", vb::Str(layout.actual_form_width())}});
+        End(out, "Form_Load");
+    };
+    patternkit::GrowingProcedure procedure{.name = "Form_Load", .head = head, .tail = tail};
+    AddColumnHeaders(procedure, out, mListProperties, mCurrent.property, "    ");
+    splitter.Write(procedure);
+}
+
+void StdListForm::WriteViewMenuCaptions(const patternkit::Emitter& out) {
     const std::size_t viewed = ViewedChildren();
     if (viewed == 0) {
         out.Emit(R"vb(
@@ -253,96 +270,88 @@ void StdListForm::WriteListFormLoad(const patternkit::Emitter& out) {
             |    mnuView.Visible = False
             |
         )vb");
-    } else {
-        out.EmitLine(
-            "'Change captions of View Child Menu items to reflect names of contained business objects.");
-        for (std::size_t i = 0; i < viewed; ++i) {
-            mCurrent.childBusObj = mChildren[i];
-            out.EmitLine("    mnuViewChild(" + MenuIndex(i) + ").Caption = \"&ChildBusObjName\" ");
-        }
-        out.EmitLine("");
-        out.EmitLine("'Make additional View Child controls invisible.");
-        for (auto i = viewed; i < static_cast<std::size_t>(layout.max_children_on_list()); ++i)
-            out.EmitLine("    mnuViewChild(" + MenuIndex(i) + ").Visible = False ");
+        return;
     }
-    out.Emit(R"vb(
-        |    'Store initial size of list view control and form for use later in Resize event
-        |    mlngFormWidth = Me.Width
-        |    mlngFormHeight = Me.Height
-        |    mlngLstVwWidth = lvwItems.Width
-        |    mlngLstVwHeight = lvwItems.Height
-        |
-        |'|||Insert statements to change variables initialized previously
-    )vb");
-    End(out, "Form_Load");
+    out.EmitLine("'Change captions of View Child Menu items to reflect names of contained business objects.");
+    for (std::size_t i = 0; i < viewed; ++i) {
+        mCurrent.childBusObj = mChildren[i];
+        out.EmitLine("    mnuViewChild(" + MenuIndex(i) + ").Caption = \"&ChildBusObjName\" ");
+    }
+    out.EmitLine("");
+    out.EmitLine("'Make additional View Child controls invisible.");
+    for (auto i = viewed; i < static_cast<std::size_t>(Layout().max_children_on_list()); ++i)
+        out.EmitLine("    mnuViewChild(" + MenuIndex(i) + ").Visible = False ");
 }
 
 std::string StdListForm::MenuIndex(std::size_t index) {
     return vb::Trim(vb::Str(static_cast<int16_t>(index)));
 }
 
-void StdListForm::WriteLoadListbox(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub Load_Listbox()
-        |Dim itmlist As ListItem
-        |    On Error GoTo HandleError
-        |
-        |'The list object is created once; each search replaces
-        |'the result of the previous one.
-        |    If  my&BusObjNameList Is Nothing Then
-        |        Set my&BusObjNameList = New &BusObjNameList
-    )vb");
-    if (mHasParent)
-        out.EmitLine("        Set my&BusObjNameList.&ParentBusObjName = my&ParentBusObjName");
-    out.Emit(R"vb(
-        |    End If
-        |    my&BusObjNameList.Search mstrSearchCriteria
-        |
-        |    'Clear the list view control
-        |    lvwItems.ListItems.Clear
-        |
-        |    'One row per object of the list
-        |    While Not my&BusObjNameList.EOF
-        |'Each row is a ListItem added to the list view.
-        |'The ObjectID of the object is stored as the key
-        |'of the ListItem.
-        |'A "K" is put in front of the ObjectID because
-        |'the list view fails when a key can be read
-        |'as a number.
-        |'
-    )vb");
-    int16_t column = 0;
-    for (const auto& property : mListProperties) {
-        mCurrent.property = property;
-        ++column;
-        if (column == 1) {
-            out.Emit(R"vb(
-                |       Set itmlist = lvwItems.ListItems.Add _ ¶
-                |       (Text:=my&BusObjNameList.&PropName, Key:= "K" & my&BusObjNameList.ObjectID)
-                |       With itmlist
-                |           'Add a Subitem for each of the remaining properties
-            )vb");
-        } else {
-            out.EmitLine("           .Subitems(" + vb::Str(static_cast<int16_t>(column - 1)) +
-                         ") = my&BusObjNameList.&PropName");
-        }
-    }
-    // Without a column the row is keyed only, and there is no With block to close.
-    if (column == 0)
-        out.EmitLine(
-            R"(       Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
-    else
-        out.EmitLine("       End With");
-    out.Emit(R"vb(
-        |    my&BusObjNameList.MoveNext
-        |    Wend
-        |
-        |    mblnItemsSelected = False
-        |    CheckControls
-        |    Show
-        |
-    )vb");
-    End(out, "Load_Listbox");
+void StdListForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
+    patternkit::GrowingProcedure procedure{
+        .name = "Load_Listbox",
+        .head =
+            [&] {
+                out.Emit(R"vb(
+                    |Private Sub Load_Listbox()
+                    |Dim itmlist As ListItem
+                    |    On Error GoTo HandleError
+                    |
+                    |'The list object is created once; each search replaces
+                    |'the result of the previous one.
+                    |    If  my&BusObjNameList Is Nothing Then
+                    |        Set my&BusObjNameList = New &BusObjNameList
+                )vb");
+                if (mHasParent)
+                    out.EmitLine("        Set my&BusObjNameList.&ParentBusObjName = my&ParentBusObjName");
+                out.Emit(R"vb(
+                    |    End If
+                    |    my&BusObjNameList.Search mstrSearchCriteria
+                    |
+                    |    'Clear the list view control
+                    |    lvwItems.ListItems.Clear
+                    |
+                    |    'One row per object of the list
+                    |    While Not my&BusObjNameList.EOF
+                    |'Each row is a ListItem added to the list view.
+                    |'The ObjectID of the object is stored as the key
+                    |'of the ListItem.
+                    |'A "K" is put in front of the ObjectID because
+                    |'the list view fails when a key can be read
+                    |'as a number.
+                    |'
+                )vb");
+                if (mListProperties.empty()) {
+                    // Without a column the row is keyed only, and there is no With block to close.
+                    out.EmitLine(
+                        R"(       Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
+                    return;
+                }
+                mCurrent.property = mListProperties.front();
+                out.Emit(R"vb(
+                    |       Set itmlist = lvwItems.ListItems.Add _ ¶
+                    |       (Text:=my&BusObjNameList.&PropName, Key:= "K" & my&BusObjNameList.ObjectID)
+                    |       With itmlist
+                    |           'Add a Subitem for each of the remaining properties
+                )vb");
+            },
+        .tail =
+            [&] {
+                if (!mListProperties.empty())
+                    out.EmitLine("       End With");
+                out.Emit(R"vb(
+                    |    my&BusObjNameList.MoveNext
+                    |    Wend
+                    |
+                    |    mblnItemsSelected = False
+                    |    CheckControls
+                    |    Show
+                    |
+                )vb");
+                End(out, "Load_Listbox");
+            }};
+    AddSubItems(procedure, out, mListProperties, mCurrent.property, {"       ", "           "});
+    splitter.Write(procedure);
 }
 
 void StdListForm::WriteListEvents(const patternkit::Emitter& out) const {

@@ -28,7 +28,9 @@ void StdLookupForm::End(const patternkit::Emitter& out, std::string_view name) c
 }
 
 void StdLookupForm::GenerateCode() {
-    const patternkit::Emitter out(Constructor());
+    patternkit::ProcedureSplitter splitter(Constructor());
+    splitter.AvoidNamesEndingIn(ModelNames());
+    const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     out.Emit(R"vb(
         |'****************************************************
@@ -80,9 +82,16 @@ void StdLookupForm::GenerateCode() {
         |
     )vb");
     End(out, "Display");
-    WriteFind(out);
-    WriteFormLoad(out);
-    WriteLoadListbox(out);
+    WriteFind(out, splitter);
+    // A Memo or OLE Object column would get no cell in Load_Listbox and shift the cells against the
+    // headers: such a property gets no column.
+    patternkit::PropertySet columns;
+    for (const auto& property : mListProperties) {
+        if (patternkit::Common::IsListProperty(patternkit::Required(property)))
+            columns.push_back(property);
+    }
+    WriteFormLoad(out, splitter, columns);
+    WriteLoadListbox(out, splitter, columns);
     WriteListViewEvents(out);
     WriteCommands(out);
     WriteDisplayErrorMsg(out, false);
@@ -127,49 +136,82 @@ void StdLookupForm::WriteDeclarations(const patternkit::Emitter& out) const {
     )vb");
 }
 
-void StdLookupForm::WriteFind(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub cmdFind_Click()
-        |'Builds the search criteria from the operator and the value entered,
-        |'searches the business objects and lists them.
-        |Dim strSQL As String               'WHERE portion of SQL clause
-        |Dim strSearch As String            'criteria entered by user
-        |Dim blnInvalidData As Boolean      'set to True is criteria doesn't match data type
-        |Dim strRequiredDataType As String  'used to create error message
-        |    On Error GoTo HandleError
-        |
-        |    'Create the list object on the first search
-        |    If my&BusObjNameList Is Nothing Then
-        |       Set my&BusObjNameList = New &BusObjNameList
-        |    End If
-        |
-        |    blnInvalidData = False
-        |    strRequiredDataType = "" ¶
-        |    strSearch = Trim(txtSearch.Text)
-        |    If strSearch <> "" Then
-        |       Select Case Trim(mstrPropertyName)
-        |{{Cases}}
-        |       End Select
-        |    Else
-        |        strSQL = "" ¶
-        |    End If
-        |
-        |    If blnInvalidData Then
-        |        MsgBox "Please enter a " & strRequiredDataType & " for " & mstrPropertyName,vbOKOnly,"Invalid " & strRequiredDataType ¶
-        |        txtSearch.SetFocus
-        |    Else
-        |       my&BusObjNameList.Search strSQL
-        |       Load_Listbox
-        |    End If
-        |
-    )vb",
-             {{"Cases", [&] {
-                   for (const auto& property : mSearchProperties) {
-                       mCurrent.property = property;
-                       WriteSearchCase(out, patternkit::Required(property));
-                   }
-               }}});
-    End(out, "cmdFind_Click");
+void StdLookupForm::WriteFind(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
+    // A part takes the criteria's variables by reference and tests the property's name against its own
+    // properties; one of them holds it.
+    constexpr std::string_view kCriteriaVariables = "strSearch, strSQL, blnInvalidData, strRequiredDataType";
+    splitter.Write({.name = "cmdFind_Click",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                                |Private Sub cmdFind_Click()
+                                |'Builds the search criteria from the operator and the value entered,
+                                |'searches the business objects and lists them.
+                                |Dim strSQL As String               'WHERE portion of SQL clause
+                                |Dim strSearch As String            'criteria entered by user
+                                |Dim blnInvalidData As Boolean      'set to True is criteria doesn't match data type
+                                |Dim strRequiredDataType As String  'used to create error message
+                                |    On Error GoTo HandleError
+                                |
+                                |    'Create the list object on the first search
+                                |    If my&BusObjNameList Is Nothing Then
+                                |       Set my&BusObjNameList = New &BusObjNameList
+                                |    End If
+                                |
+                                |    blnInvalidData = False
+                                |    strRequiredDataType = "" ¶
+                                |    strSearch = Trim(txtSearch.Text)
+                                |    If strSearch <> "" Then
+                                |       Select Case Trim(mstrPropertyName)
+                            )vb");
+                        },
+                    .items = mSearchProperties.size(),
+                    .item =
+                        [&](std::size_t item) {
+                            mCurrent.property = mSearchProperties[item];
+                            WriteSearchCase(out, patternkit::Required(mCurrent.property));
+                        },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                                |       End Select
+                                |    Else
+                                |        strSQL = "" ¶
+                                |    End If
+                                |
+                                |    If blnInvalidData Then
+                                |        MsgBox "Please enter a " & strRequiredDataType & " for " & mstrPropertyName,vbOKOnly,"Invalid " & strRequiredDataType ¶
+                                |        txtSearch.SetFocus
+                                |    Else
+                                |       my&BusObjNameList.Search strSQL
+                                |       Load_Listbox
+                                |    End If
+                                |
+                            )vb");
+                            End(out, "cmdFind_Click");
+                        },
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit(R"vb(
+                                |Private Sub {{Part}}(strSearch As String, strSQL As String, blnInvalidData As Boolean, strRequiredDataType As String)
+                                |       Select Case Trim(mstrPropertyName)
+                            )vb",
+                                     {{"Part", part.name}});
+                        },
+                    .partTail =
+                        [&](const patternkit::ProcedurePart&) {
+                            out.Emit(R"vb(
+                                |       End Select
+                                |End Sub
+                            )vb");
+                        },
+                    .call =
+                        [&](const patternkit::ProcedurePart& part) {
+                            if (part.first == 0)
+                                out.EmitLine("           Case Else");
+                            out.Emit("|               {{Part}} {{Variables}}",
+                                     {{"Part", part.name}, {"Variables", kCriteriaVariables}});
+                        }});
 }
 
 void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
@@ -211,109 +253,109 @@ void StdLookupForm::WriteSearchCase(const patternkit::Emitter& out,
               {"Kind", number ? "number" : "date"}});
 }
 
-void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out) {
+void StdLookupForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                                  const patternkit::PropertySet& columns) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    const std::string height = vb::Str(layout.actual_form_height());
-    const std::string width = vb::Str(layout.actual_form_width());
-    // A Memo or OLE Object column would get no cell in Load_Listbox and shift the cells against the
-    // headers: such a property gets no column.
-    out.Emit(R"vb(
-        |Private Sub Form_Load()
-        |    On Error GoTo HandleError
-        |
-        |    mblnItemsSelected = False
-        |    cmdSelect.Enabled = False
-        |
-        |{{Columns}}
-        |
-        |'Objects passed to the Display operation are listed at once;
-        |'otherwise the list view stays empty until the user
-        |'performs a search.
-        |   If Not (my&BusObjNameList Is Nothing) Then
-        |        Load_Listbox
-        |    End If
-        |
-        |'Load Combobox for search criteria
-        |    cmbSearch.AddItem (" > ")
-        |    cmbSearch.AddItem (" >= ")
-        |    cmbSearch.AddItem (" < ")
-        |    cmbSearch.AddItem (" <= ")
-        |    cmbSearch.AddItem (" = ")
-        |    cmbSearch.AddItem (" <> ")
-        |    cmbSearch.ListIndex = 0
-        |
-        |'Set the title and size of the List form
-        |    Me.Caption = "&BusObjName Look-Up" ¶
-        |    Me.Height = {{Height}}
-        |    Me.Width = {{Width}}
-        |    lblSearch.Caption = mstrPropertyName
-        |
-    )vb",
-             {{"Columns",
-               [&] {
-                   for (const auto& property : mListProperties) {
-                       if (!patternkit::Common::IsListProperty(patternkit::Required(property)))
-                           continue;
-                       mCurrent.property = property;
-                       out.EmitLine(R"(     lvwItems.ColumnHeaders.Add ,"&PropName","&PropName")");
-                   }
-               }},
-              {"Height", height},
-              {"Width", width}});
-    End(out, "Form_Load");
+    const auto head = [&] {
+        out.Emit(R"vb(
+            |Private Sub Form_Load()
+            |    On Error GoTo HandleError
+            |
+            |    mblnItemsSelected = False
+            |    cmdSelect.Enabled = False
+            |
+        )vb");
+    };
+    const auto tail = [&] {
+        out.Emit(R"vb(
+            |
+            |'Objects passed to the Display operation are listed at once;
+            |'otherwise the list view stays empty until the user
+            |'performs a search.
+            |   If Not (my&BusObjNameList Is Nothing) Then
+            |        Load_Listbox
+            |    End If
+            |
+            |'Load Combobox for search criteria
+            |    cmbSearch.AddItem (" > ")
+            |    cmbSearch.AddItem (" >= ")
+            |    cmbSearch.AddItem (" < ")
+            |    cmbSearch.AddItem (" <= ")
+            |    cmbSearch.AddItem (" = ")
+            |    cmbSearch.AddItem (" <> ")
+            |    cmbSearch.ListIndex = 0
+            |
+            |'Set the title and size of the List form
+            |    Me.Caption = "&BusObjName Look-Up" ¶
+            |    Me.Height = {{Height}}
+            |    Me.Width = {{Width}}
+            |    lblSearch.Caption = mstrPropertyName
+            |
+        )vb",
+                 {{"Height", vb::Str(layout.actual_form_height())},
+                  {"Width", vb::Str(layout.actual_form_width())}});
+        End(out, "Form_Load");
+    };
+    patternkit::GrowingProcedure procedure{.name = "Form_Load", .head = head, .tail = tail};
+    AddColumnHeaders(procedure, out, columns, mCurrent.property, "     ");
+    splitter.Write(procedure);
 }
 
-void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub Load_Listbox()
-        |'Fills the list view with the objects of the list object,
-        |'one row per object and one column per list property.
-        |Dim itmlist As ListItem
-        |    On Error GoTo HandleError
-        |    'Clear the list view control
-        |    lvwItems.ListItems.Clear
-        |
-        |    'One row per object of the list
-        |    While Not my&BusObjNameList.EOF
-        |
-        |'Each row's key is the ObjectID of its object
-        |'prefixed with "K": a key that reads as a number
-        |'makes the list view fail.  The prefix is removed
-        |'again when a row is selected.
-        |'
-    )vb");
-    int16_t column = 0;
-    for (const auto& property : mListProperties) {
-        if (!patternkit::Common::IsListProperty(patternkit::Required(property)))
-            continue;
-        mCurrent.property = property;
-        ++column;
-        if (column == 1) {
-            out.Emit(R"vb(
-                |        Set itmlist = lvwItems.ListItems.Add(Text:= my&BusObjNameList.&PropName, _ ¶
-                |            Key:= "K" & my&BusObjNameList.ObjectID)
-                |        With itmlist
-                |        'Add a Subitem for each of the remaining properties
-            )vb");
-        } else {
-            out.EmitLine("             .Subitems(" + vb::Str(column - 1) + ") = my&BusObjNameList.&PropName");
-        }
-    }
-    // Without a column the row is keyed only; and an empty search leaves nothing to move to.
-    if (column == 0)
-        out.EmitLine(
-            R"(        Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
-    out.EmitLine("            my&BusObjNameList.MoveNext");
-    if (column > 0)
-        out.EmitLine("        End With");
-    out.Emit(R"vb(
-        |    Wend
-        |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst
-        |
-        |    mblnItemsSelected = False
-        |
-    )vb");
-    End(out, "LoadListbox");
+void StdLookupForm::WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                                     const patternkit::PropertySet& columns) {
+    patternkit::GrowingProcedure procedure{
+        .name = "Load_Listbox",
+        .head =
+            [&] {
+                out.Emit(R"vb(
+                    |Private Sub Load_Listbox()
+                    |'Fills the list view with the objects of the list object,
+                    |'one row per object and one column per list property.
+                    |Dim itmlist As ListItem
+                    |    On Error GoTo HandleError
+                    |    'Clear the list view control
+                    |    lvwItems.ListItems.Clear
+                    |
+                    |    'One row per object of the list
+                    |    While Not my&BusObjNameList.EOF
+                    |
+                    |'Each row's key is the ObjectID of its object
+                    |'prefixed with "K": a key that reads as a number
+                    |'makes the list view fail.  The prefix is removed
+                    |'again when a row is selected.
+                    |'
+                )vb");
+                if (columns.empty()) {
+                    // Without a column the row is keyed only.
+                    out.EmitLine(
+                        R"(        Set itmlist = lvwItems.ListItems.Add(Key:= "K" & my&BusObjNameList.ObjectID))");
+                    return;
+                }
+                mCurrent.property = columns.front();
+                out.Emit(R"vb(
+                    |        Set itmlist = lvwItems.ListItems.Add(Text:= my&BusObjNameList.&PropName, _ ¶
+                    |            Key:= "K" & my&BusObjNameList.ObjectID)
+                    |        With itmlist
+                    |        'Add a Subitem for each of the remaining properties
+                )vb");
+            },
+        .tail =
+            [&] {
+                out.EmitLine("            my&BusObjNameList.MoveNext");
+                if (!columns.empty())
+                    out.EmitLine("        End With");
+                // An empty search leaves nothing to move to.
+                out.Emit(R"vb(
+                    |    Wend
+                    |    If my&BusObjNameList.RecordCount > 0 Then my&BusObjNameList.MoveFirst
+                    |
+                    |    mblnItemsSelected = False
+                    |
+                )vb");
+                End(out, "LoadListbox");
+            }};
+    AddSubItems(procedure, out, columns, mCurrent.property, {"        ", "             "});
+    splitter.Write(procedure);
 }
 
 void StdLookupForm::WriteListViewEvents(const patternkit::Emitter& out) const {
@@ -321,22 +363,22 @@ void StdLookupForm::WriteListViewEvents(const patternkit::Emitter& out) const {
     for (const bool doubleClick : {false, true}) {
         out.Emit(
             R"vb(
-            |Private Sub lvwItems_{{Event}}()
-            |{{Comment}}
-            |'Enables the Select button when a row is selected;
-            |'tells the user when the list view is empty.
-            |    On Error GoTo HandleError
-            |
-            |    If lvwItems.SelectedItem Is Nothing Then
-            |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
-            |    Else
-            |        mblnItemsSelected = True
-            |        cmdSelect.Enabled = True
-            |{{Select}}
-            |        mblnItemsSelected = False
-            |    End If
-            |
-        )vb",
+                |Private Sub lvwItems_{{Event}}()
+                |{{Comment}}
+                |'Enables the Select button when a row is selected;
+                |'tells the user when the list view is empty.
+                |    On Error GoTo HandleError
+                |
+                |    If lvwItems.SelectedItem Is Nothing Then
+                |        MsgBox "No items appear in the list view.  Please perform a Search or an Add first!"
+                |    Else
+                |        mblnItemsSelected = True
+                |        cmdSelect.Enabled = True
+                |{{Select}}
+                |        mblnItemsSelected = False
+                |    End If
+                |
+            )vb",
             {{"Event", doubleClick ? "DblClick" : "Click"},
              {"Comment",
               [&] {

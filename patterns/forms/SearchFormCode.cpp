@@ -9,6 +9,7 @@
 #include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdListForm.h"
 #include "platform/vb/Numbers.h"
+#include "platform/vb/Text.h"
 
 namespace forms {
 namespace {
@@ -28,7 +29,9 @@ EntryCheck CheckOf(const std::string& dataType) {
 }  // namespace
 
 void StdListForm::GenerateSearchFormCode() {
-    const patternkit::Emitter out(Constructor());
+    patternkit::ProcedureSplitter splitter(Constructor());
+    splitter.AvoidNamesEndingIn(ModelNames());
+    const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     out.Emit(R"vb(
         |'***************************************************
@@ -78,7 +81,7 @@ void StdListForm::GenerateSearchFormCode() {
         |
     )vb");
     End(out, "cmdCancel_Click");
-    WriteOK(out);
+    WriteOK(out, splitter);
     out.Emit(R"vb(
         |Public Property Get OK() As Boolean
         |    OK = mblnOK
@@ -87,146 +90,187 @@ void StdListForm::GenerateSearchFormCode() {
         |    SearchCriteria = mstrSearchCriteria
         |End Property
     )vb");
+    ArrayEvents arrayEvents;
     for (const auto& property : mSearchProperties) {
         mCurrent.property = property;
-        WriteEntryCheck(out, patternkit::Required(property).DataType());
+        WriteEntryCheck(out, patternkit::Required(property), arrayEvents);
     }
-    WriteSearchFormLoad(out);
+    arrayEvents.Write(out, splitter, mCurrent.property);
+    WriteSearchFormLoad(out, splitter);
     WriteDisplayErrorMsg(out, false);
     out.EmitLine("");
     patternkit::WriteClosingEditPoint(out);
 }
 
-void StdListForm::WriteOK(const patternkit::Emitter& out) {
-    out.Emit(R"vb(
-        |Private Sub cmdOK_Click()
-        |Dim strValue As String
-        |    On Error GoTo HandleError
-        |    mblnOK = True
-        |    mintCriteria = 0
-        |
-        |{{Criteria}}
-        |    Unload Me
-        |
-    )vb",
-             {{"Criteria", [&] {
-                   for (const auto& property : mSearchProperties) {
-                       mCurrent.property = property;
-                       // The value lands between quotes in SQL: a text value's own quotes are doubled.
-                       const bool text = patternkit::Required(property).DataType() == "String";
-                       out.Emit(R"vb(
-                           |    strValue = Trim(txt&PropName.Text)
-                           |    If Len(strValue) <> 0 Then
-                           |        mintCriteria = mintCriteria + 1
-                           |        If mintCriteria = 1 Then
-                           |            mstrSearchCriteria = " &PropName " & cmb&PropName.Text & "&SQLDelimiter" & {{Value}} & "&SQLDelimiter"
-                           |        Else
-                           |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & cmb&PropName.Text & "&SQLDelimiter" & {{Value}} & "&SQLDelimiter"
-                           |        End If
-                           |    End If
-                           |
-                       )vb",
-                                {{"Value", text ? "DoubleQuotes(Trim(txt&PropName.Text))"
-                                                : "Trim(txt&PropName.Text)"}});
-                   }
-               }}});
-    End(out, "cmdOK_Click");
+void StdListForm::WriteOK(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter) {
+    splitter.Write({.name = "cmdOK_Click",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                                |Private Sub cmdOK_Click()
+                                |Dim strValue As String
+                                |    On Error GoTo HandleError
+                                |    mblnOK = True
+                                |    mintCriteria = 0
+                                |
+                            )vb");
+                        },
+                    .items = mSearchProperties.size(),
+                    .item = [&](std::size_t item) { WriteCriterion(out, mSearchProperties[item]); },
+                    .tail =
+                        [&] {
+                            out.Emit(R"vb(
+                                |    Unload Me
+                                |
+                            )vb");
+                            End(out, "cmdOK_Click");
+                        },
+                    .partHead =
+                        [&](const patternkit::ProcedurePart& part) {
+                            out.Emit(R"vb(
+                                |Private Sub {{Part}}()
+                                |Dim strValue As String
+                            )vb",
+                                     {{"Part", part.name}});
+                        }});
 }
 
-void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const std::string& dataType) {
-    switch (CheckOf(dataType)) {
+void StdListForm::WriteCriterion(const patternkit::Emitter& out,
+                                 const std::shared_ptr<typelib::IProperty>& property) {
+    mCurrent.property = property;
+    // The value lands between quotes in SQL: a text value's own quotes are doubled.
+    const bool text = patternkit::Required(property).DataType() == "String";
+    const std::string value = "Trim(" + SearchControl("txt") + ".Text)";
+    out.Emit(R"vb(
+        |    strValue = {{Value}}
+        |    If Len(strValue) <> 0 Then
+        |        mintCriteria = mintCriteria + 1
+        |        If mintCriteria = 1 Then
+        |            mstrSearchCriteria = " &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
+        |        Else
+        |            mstrSearchCriteria = mstrSearchCriteria & " AND &PropName " & {{Operator}}.Text & "&SQLDelimiter" & {{Quoted}} & "&SQLDelimiter"
+        |        End If
+        |    End If
+        |
+    )vb",
+             {{"Value", value},
+              {"Operator", SearchControl("cmb")},
+              {"Quoted", text ? "DoubleQuotes(" + value + ")" : value}});
+}
+
+void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
+                                  ArrayEvents& arrayEvents) {
+    const std::string textBoxReference = SearchControl("txt");
+    const patternkit::Substitution textBox{"TextBox", textBoxReference};
+    switch (CheckOf(property.DataType())) {
         case EntryCheck::None:
             return;
         case EntryCheck::Number:
             out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
-            |Dim vntValue As Variant
-            |    On Error GoTo HandleError
-            |
-            |    If Len(Trim(txt&PropName.Text)) <> 0 Then
-            |       vntValue = txt&PropName.Text
-            |       If IsNumeric(vntValue) Then
-            |           txt&PropName.Text = Str(&PropConvertFunction(txt&PropName.Text))
-            |        Else
-            |           MsgBox "&PropName must be numeric.", , "Invalid number!"
-            |           txt&PropName.SetFocus
-            |       End If
-            |    End If
-        )vb");
+                |Private Sub txt&PropName_LostFocus()
+                |Dim vntValue As Variant
+                |    On Error GoTo HandleError
+                |
+                |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
+                |       vntValue = {{TextBox}}.Text
+                |       If IsNumeric(vntValue) Then
+                |           {{TextBox}}.Text = Str(&PropConvertFunction({{TextBox}}.Text))
+                |        Else
+                |           MsgBox "&PropName must be numeric.", , "Invalid number!"
+                |           {{TextBox}}.SetFocus
+                |       End If
+                |    End If
+            )vb",
+                     {textBox});
             break;
         case EntryCheck::Date:
             out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
-            |Dim vntValue As Variant
-            |    On Error GoTo HandleError
-            |
-            |    If Len(Trim(txt&PropName.Text)) <> 0 Then
-            |        vntValue = txt&PropName.Text
-            |        If Not IsDate(vntValue) Then
-            |            MsgBox "&PropName must be a date.", , "Invalid Date!"
-            |            txt&PropName.SetFocus
-            |        End If
-            |    End If
-        )vb");
+                |Private Sub txt&PropName_LostFocus()
+                |Dim vntValue As Variant
+                |    On Error GoTo HandleError
+                |
+                |    If Len(Trim({{TextBox}}.Text)) <> 0 Then
+                |        vntValue = {{TextBox}}.Text
+                |        If Not IsDate(vntValue) Then
+                |            MsgBox "&PropName must be a date.", , "Invalid Date!"
+                |            {{TextBox}}.SetFocus
+                |        End If
+                |    End If
+            )vb",
+                     {textBox});
             break;
         case EntryCheck::Boolean:
             out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
-            |    Dim blnTemp As Boolean
-            |    If Len(Trim(txt&PropName)) <> 0 Then
-            |        On Error Resume Next
-            |        blnTemp = CBool(txt&PropName.Text)
-            |        If Err.Number <> 0 Then
-            |            MsgBox "&PropName must be a boolean.", , "Invalid Boolean!"
-            |            txt&PropName.SetFocus
-            |        Else
-            |            'Valid boolean
-            |            txt&PropName.Text = blnTemp
-            |        End If
-            |    End If
-        )vb");
+                |Private Sub txt&PropName_LostFocus()
+                |    Dim blnTemp As Boolean
+                |    If Len(Trim({{TextBox}})) <> 0 Then
+                |        On Error Resume Next
+                |        blnTemp = CBool({{TextBox}}.Text)
+                |        If Err.Number <> 0 Then
+                |            MsgBox "&PropName must be a boolean.", , "Invalid Boolean!"
+                |            {{TextBox}}.SetFocus
+                |        Else
+                |            'Valid boolean
+                |            {{TextBox}}.Text = blnTemp
+                |        End If
+                |    End If
+            )vb",
+                     {textBox});
             break;
     }
+    if (const patternkit::ArrayMember* member = mSearchRows.Member("txt" + vb::Trim(property.Name())))
+        arrayEvents.Add(*member, "LostFocus", mCurrent.property, "txt&PropName_LostFocus");
     out.EmitLine("");
     End(out, "txt&PropName_LostFocus");
 }
 
-void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out) {
+void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out,
+                                      patternkit::ProcedureSplitter& splitter) {
     const patternkit::form_ctl_defaults& layout = Layout();
-    out.Emit(R"vb(
-        |Private Sub Form_Load
-        |    On Error GoTo HandleError
-        |{{Operators}}
-        |{{Context}}
-        |'Set the title and size of the Search form
-        |    Me.Caption = "Find &BusObjName" ¶
-        |    Me.Height = {{Height}}
-        |    Me.Width = {{Width}}
-        |
-    )vb",
-             {{"Operators",
-               [&] {
-                   for (const auto& property : mSearchProperties) {
-                       if (!patternkit::Common::IsSearchProperty(patternkit::Required(property)))
-                           continue;
-                       mCurrent.property = property;
-                       out.Emit(R"vb(
-                           |'Load Combobox for &PropName
-                           |    cmb&PropName.AddItem (" = ")
-                           |    cmb&PropName.AddItem (" < ")
-                           |    cmb&PropName.AddItem (" > ")
-                           |    cmb&PropName.AddItem (" >= ")
-                           |    cmb&PropName.AddItem (" <= ")
-                           |    cmb&PropName.AddItem (" <> ")
-                           |    cmb&PropName.ListIndex = 0
-                           |
-                       )vb");
-                   }
-               }},
-              {"Context", [&] { WriteContextLines(out); }},
-              {"Height", vb::Str(layout.actual_form_height())},
-              {"Width", vb::Str(layout.actual_form_width())}});
-    End(out, "Form_Load");
+    patternkit::PropertySet operators;
+    for (const auto& property : mSearchProperties) {
+        if (patternkit::Common::IsSearchProperty(patternkit::Required(property)))
+            operators.push_back(property);
+    }
+    splitter.Write({.name = "Form_Load",
+                    .head =
+                        [&] {
+                            out.Emit(R"vb(
+                                |Private Sub Form_Load
+                                |    On Error GoTo HandleError
+                            )vb");
+                        },
+                    .items = operators.size(),
+                    .item =
+                        [&](std::size_t item) {
+                            mCurrent.property = operators[item];
+                            out.Emit(R"vb(
+                                |'Load Combobox for &PropName
+                                |    {{Operator}}.AddItem (" = ")
+                                |    {{Operator}}.AddItem (" < ")
+                                |    {{Operator}}.AddItem (" > ")
+                                |    {{Operator}}.AddItem (" >= ")
+                                |    {{Operator}}.AddItem (" <= ")
+                                |    {{Operator}}.AddItem (" <> ")
+                                |    {{Operator}}.ListIndex = 0
+                                |
+                            )vb",
+                                     {{"Operator", SearchControl("cmb")}});
+                        },
+                    .tail =
+                        [&] {
+                            WriteContextLines(out);
+                            out.Emit(R"vb(
+                                |'Set the title and size of the Search form
+                                |    Me.Caption = "Find &BusObjName" ¶
+                                |    Me.Height = {{Height}}
+                                |    Me.Width = {{Width}}
+                                |
+                            )vb",
+                                     {{"Height", vb::Str(layout.actual_form_height())},
+                                      {"Width", vb::Str(layout.actual_form_width())}});
+                            End(out, "Form_Load");
+                        }});
 }
 
 void StdListForm::WriteContextLines(const patternkit::Emitter& out) {
@@ -242,6 +286,10 @@ void StdListForm::WriteContextLines(const patternkit::Emitter& out) {
         out.EmitLine("   " + textBoxes[row] + ".Text = my&ParentBusObjName.&PropName");
         out.EmitLine("");
     }
+}
+
+std::string StdListForm::SearchControl(std::string_view prefix) const {
+    return ControlReference(mSearchRows, prefix, patternkit::Required(mCurrent.property));
 }
 
 void StdListForm::End(const patternkit::Emitter& out, std::string_view name) const {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "formlayout/ControlNameCount.h"
 #include "patternkit/LayoutButtons.h"
 #include "patternkit/LayoutColumns.h"
 #include "patternkit/LayoutFrames.h"
@@ -52,7 +53,12 @@ int16_t StdDetailForm::BuildForm() {
     patternkit::NotingConstructor noting(engine);
     if (mHasParent)
         patternkit::Common::BuildContextFrame(noting, mContextProperties, layout);
+    const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
+        return formlayout::DetailFormControlNames(mDetailProperties, mContextProperties, choice);
+    });
+    noting.JoinArrays(formlayout::ArrayPrefixes(arrays));
     patternkit::Common::AddPropertyControl(noting, mDetailProperties, layout);
+    noting.JoinArrays({});
     patternkit::Common::BuildOKCancelButtons(noting, layout);
     mPlaced = noting.TakePlaced();
     // The code walks the placed properties many times over.
@@ -102,6 +108,12 @@ std::string StdDetailForm::MainControl(const typelib::IProperty& property) {
     if (controlType == "OptionButton")
         return ControlName("Frame", property);
     return {};
+}
+
+std::string StdDetailForm::MainControlReference(const typelib::IProperty& property) const {
+    const std::string control = MainControl(property);
+    const patternkit::ArrayMember* member = mPlaced.Member(control);
+    return member ? member->Reference() : control;
 }
 
 bool StdDetailForm::HasControl(const typelib::IProperty& property) const {

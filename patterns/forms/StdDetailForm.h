@@ -17,6 +17,8 @@
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
 #include "patternkit/NotingConstructor.h"
+#include "patternkit/ProcedureSplitter.h"
+#include "patterns/forms/ControlArrays.h"
 #include "patterns/forms/FormPattern.h"
 
 namespace forms {
@@ -48,22 +50,34 @@ class StdDetailForm : public FormPattern {
     void WriteEntries(const patternkit::Emitter& out) const;
     void WriteOperations(const patternkit::Emitter& out) const;
     void WriteOKCancel(const patternkit::Emitter& out) const;
-    void WriteFormLoad(const patternkit::Emitter& out);
-    void WritePermittedValues(const patternkit::Emitter& out);
+    // The procedures that grow with the properties are written through `splitter`.
+    void WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // Form_Load up to the Boolean lists' items, and the lines between them and the permitted values.
+    void WriteFormLoadHead(const patternkit::Emitter& out);
+    void WriteFormSetUp(const patternkit::Emitter& out) const;
     void WriteFormUnload(const patternkit::Emitter& out) const;
 
-    void WriteRefreshDisplay(const patternkit::Emitter& out);
+    void WriteRefreshDisplay(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteProtection(const patternkit::Emitter& out, bool keysOnly);
-    void WriteEventHandlers(const patternkit::Emitter& out);
-    void WritePropertyRestrictionChanged(const patternkit::Emitter& out);
+    void WriteProtection(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                         bool keysOnly);
+    void WriteProtectionOf(const patternkit::Emitter& out, const typelib::IProperty& property,
+                           bool keysOnly) const;
+    void WriteEventHandlers(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    void WritePropertyRestrictionChanged(const patternkit::Emitter& out,
+                                         patternkit::ProcedureSplitter& splitter);
+    // The Case arm of one property.
+    void WriteRestrictionOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
     void WriteCheckControls(const patternkit::Emitter& out) const;
 
-    void WriteControlEvents(const patternkit::Emitter& out);
-    void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteControlEvents(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // The property's control procedures; those of an array's controls are also called by the array's.
+    void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property,
+                       ArrayEvents& arrayEvents) const;
     void WriteTextBoxEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteLookUpHandler(const patternkit::Emitter& out) const;
-    void WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteLookUpHandler(const patternkit::Emitter& out, const patternkit::Substitution& textBox) const;
+    void WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property,
+                           ArrayEvents& arrayEvents) const;
     void WriteCheckBoxEvent(const patternkit::Emitter& out, const typelib::IProperty& property) const;
     // "Private Sub " & prefix & "&PropName_LostFocus()", which hands the control's text to the object.
     void WriteTextHandOver(const patternkit::Emitter& out, const typelib::IProperty& property,
@@ -90,6 +104,14 @@ class StdDetailForm : public FormPattern {
     // The control that stands for the property on the form ("Frame" for option buttons), or "" when its
     // ControlType places none.
     static std::string MainControl(const typelib::IProperty& property);
+    // How code names it: as MainControl, or as its member of an array.
+    std::string MainControlReference(const typelib::IProperty& property) const;
+    // How code names the control placed as ControlName(prefix, property, suffix), in tokens unless it
+    // joined an array.
+    std::string Control(std::string_view prefix, const typelib::IProperty& property,
+                        std::string_view suffix = {}) const {
+        return ControlReference(mPlaced, prefix, property, suffix);
+    }
     bool HasControl(const typelib::IProperty& property) const;
     bool Placed(const std::string& controlName) const { return mPlaced.Has(controlName); }
     // The buttons of a non-Boolean option list that the layout placed, each suffix once.
@@ -99,6 +121,8 @@ class StdDetailForm : public FormPattern {
     // Walks the detail properties that got a control, each as the current property.
     template <typename Writer>
     void ForEachPlaced(Writer writer);
+    // The one of them at `index`, as the current property.
+    const typelib::IProperty& PlacedProperty(std::size_t index);
 
     patternkit::BusinessObjectSet mChildren;
     patternkit::BusinessObjectSet mReferences;
@@ -111,11 +135,13 @@ class StdDetailForm : public FormPattern {
 
 template <typename Writer>
 inline void StdDetailForm::ForEachPlaced(Writer writer) {
-    for (const auto& property : mPlacedDetail) {
-        const typelib::IProperty& placed = patternkit::Required(property);
-        mCurrent.property = property;
-        writer(placed);
-    }
+    for (std::size_t index = 0; index < mPlacedDetail.size(); ++index)
+        writer(PlacedProperty(index));
+}
+
+inline const typelib::IProperty& StdDetailForm::PlacedProperty(std::size_t index) {
+    mCurrent.property = mPlacedDetail[index];
+    return patternkit::Required(mCurrent.property);
 }
 
 }  // namespace forms

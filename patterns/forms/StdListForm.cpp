@@ -1,10 +1,12 @@
 #include "patterns/forms/StdListForm.h"
 
+#include "formlayout/ControlNameCount.h"
 #include "patternkit/LayoutButtons.h"
 #include "patternkit/LayoutColumns.h"
 #include "patternkit/LayoutFrames.h"
 #include "patternkit/LayoutTwips.h"
 #include "patternkit/Navigation.h"
+#include "patternkit/NotingConstructor.h"
 #include "patternkit/PropertyPickers.h"
 #include "patternkit/PropertySets.h"
 #include "patterns/forms/FormIdentities.h"
@@ -64,7 +66,7 @@ int16_t StdListForm::BuildForms() {
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterOwner));
     if (mHasParent)
         patternkit::Common::BuildContextFrame(engine, mContextProperties, searchLayout);
-    patternkit::Common::LayoutTextBoxes(engine, mSearchProperties, searchLayout);
+    PlaceSearchRows(searchLayout);
     patternkit::Common::BuildOKCancelButtons(engine, searchLayout);
     searchLayout.Setactual_form_height(
         (Twips(searchLayout.actual_form_height()) + searchLayout.form_title_bar_height()).value());
@@ -97,6 +99,17 @@ void StdListForm::ChoosePropertySets() {
     }
     if (mHasParent)
         mContextProperties = PickContextProperties("List");
+}
+
+void StdListForm::PlaceSearchRows(patternkit::form_ctl_defaults& layout) {
+    const patternkit::PropertySet context = mHasParent ? mContextProperties : patternkit::PropertySet();
+    const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
+        return formlayout::SearchFormControlNames(mSearchProperties, context, choice);
+    });
+    patternkit::NotingConstructor rows(Constructor());
+    rows.JoinArrays(formlayout::ArrayPrefixes(arrays));
+    patternkit::Common::LayoutTextBoxes(rows, mSearchProperties, layout);
+    mSearchRows = rows.TakePlaced();
 }
 
 bool StdListForm::PlaceListView() {

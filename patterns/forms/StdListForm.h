@@ -15,6 +15,9 @@
 
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
+#include "patternkit/NotingConstructor.h"
+#include "patternkit/ProcedureSplitter.h"
+#include "patterns/forms/ControlArrays.h"
 #include "patterns/forms/FormPattern.h"
 
 namespace forms {
@@ -40,6 +43,8 @@ class StdListForm : public FormPattern {
     void ChoosePropertySets();
     // The list view under the context frame, and the list form's size; false when the build must end.
     bool PlaceListView();
+    // The search form's rows, in control arrays when the form would hold more names than VB loads.
+    void PlaceSearchRows(patternkit::form_ctl_defaults& layout);
     // Selects the layer-1 project again and has `generator` write the current form's code.
     template <typename Generator>
     int16_t Code(std::string_view procedure, Generator generator);
@@ -49,8 +54,11 @@ class StdListForm : public FormPattern {
     void WriteCommands(const patternkit::Emitter& out);
     void WriteDetailCommand(const patternkit::Emitter& out, const DetailCommand& command);
     void WriteViewChild(const patternkit::Emitter& out);
-    void WriteListFormLoad(const patternkit::Emitter& out);
-    void WriteLoadListbox(const patternkit::Emitter& out);
+    // The procedures that grow with the list properties are written through `splitter`.
+    void WriteListFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // The captions of the View menu's items for the children.
+    void WriteViewMenuCaptions(const patternkit::Emitter& out);
+    void WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteListEvents(const patternkit::Emitter& out) const;
     void WriteCheckControls(const patternkit::Emitter& out);
     // The six lines that enable or disable Open, Copy and Delete.
@@ -61,10 +69,16 @@ class StdListForm : public FormPattern {
     static std::string MenuIndex(std::size_t index);
 
     void GenerateSearchFormCode();
-    void WriteOK(const patternkit::Emitter& out);
-    // txt&PropName_LostFocus of the current property, for the data types whose entries are checked.
-    void WriteEntryCheck(const patternkit::Emitter& out, const std::string& dataType);
-    void WriteSearchFormLoad(const patternkit::Emitter& out);
+    void WriteOK(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
+    // The lines of cmdOK_Click that add the criterion of `property` when its text box holds one.
+    void WriteCriterion(const patternkit::Emitter& out, const std::shared_ptr<typelib::IProperty>& property);
+    // txt&PropName_LostFocus of the current property, for the data types whose entries are checked; a
+    // text box of an array has it called by the array's LostFocus.
+    void WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
+                         ArrayEvents& arrayEvents);
+    // The current property's text box or operator combo box on the search form.
+    std::string SearchControl(std::string_view prefix) const;
+    void WriteSearchFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
 
     // Each text box of the context frame takes its property's value, each line followed by a blank one.
     void WriteContextLines(const patternkit::Emitter& out);
@@ -76,6 +90,7 @@ class StdListForm : public FormPattern {
     patternkit::PropertySet mListProperties;
     patternkit::PropertySet mSearchProperties;
     patternkit::PropertySet mContextProperties;
+    patternkit::PlacedControls mSearchRows;
 };
 
 }  // namespace forms

@@ -12,6 +12,7 @@
 
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
+#include "patternkit/ProcedureSplitter.h"
 #include "patterns/forms/FormPattern.h"
 
 namespace forms {
@@ -36,10 +37,14 @@ class StdLookupForm : public FormPattern {
 
     void GenerateCode();
     void WriteDeclarations(const patternkit::Emitter& out) const;
-    void WriteFind(const patternkit::Emitter& out);
+    // cmdFind_Click, its search cases written through `splitter`.
+    void WriteFind(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteSearchCase(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteFormLoad(const patternkit::Emitter& out);
-    void WriteLoadListbox(const patternkit::Emitter& out);
+    // The list view's `columns` are written through `splitter`.
+    void WriteFormLoad(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                       const patternkit::PropertySet& columns);
+    void WriteLoadListbox(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
+                          const patternkit::PropertySet& columns);
     void WriteListViewEvents(const patternkit::Emitter& out) const;
     void WriteCommands(const patternkit::Emitter& out) const;
     // The standard ending of the procedure `name` of this form.

@@ -423,6 +423,16 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  "OrderEntry",
                  {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = "
                   "myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
+                {"option groups whose frames alone pass the control names a form holds",
+                 "INSERT INTO Property (ID, BusObjID, Name, DataType, Access, Label, Length, IsKey, "
+                 "IsMandatory, "
+                 "IsUnique, ControlType, IsPVList, IsVirtual, IsPVTable, IsPVRange, LowerBound, UpperBound, "
+                 "PVTableClass, IsPVFKey) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                 "WHERE "
+                 "i < 251) SELECT 1000 + i, 2, 'M' || i, 'Memo', 'Read/Write', 'M' || i, 0, 0, 0, 0, "
+                 "'OptionButton', 0, 0, 0, 0, '', '', '', 0 FROM n",
+                 Refusal(
+                     {R"(Business object "Product": its detail form "frmProductDetail" would hold 255 control names, more than the 254 that VB loads on a form: its 251 properties shown as option buttons take a frame each; give some of them another ControlType)"})},
                 {"a data type no code is written for",
                  "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
                  "'VarBinary' "

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string_view>
 
 #include "platform/vb/Literal.h"
@@ -157,10 +158,12 @@ bool IsHouseVariable(const std::string& name) {
     return i > 1 && i < name.size() && IsUpper(name[i]);
 }
 
+// A control of its own ("txtName") or a control array named by its prefix alone ("txt(3)").
 bool IsControlName(const std::string& name) {
+    static const std::set<std::string> arrays = {"txt", "cmb", "lstbx", "ckb", "opt", "rtxt", "lbl"};
     return HasPrefixBeforeCapital(
                name, {"txt", "cmb", "lstbx", "ckb", "opt", "rtxt", "lbl", "cmd", "lvw", "mnu"}) ||
-           name.starts_with("Frame") || name == "Toolbar";
+           name.starts_with("Frame") || name == "Toolbar" || arrays.contains(name);
 }
 
 // The engine's tokens; none of them is the beginning of another.
@@ -219,13 +222,29 @@ std::vector<Use> IdentifiersUsed(std::string_view code) {
     return uses;
 }
 
+// The name, in lower case, of the procedure that `words` (modifiers left out) declare; none for any other
+// statement.
+std::optional<std::string> DeclaredProcedure(const std::vector<std::string>& words) {
+    const std::string first = words.empty() ? "" : words[0];
+    const std::string second = words.size() > 1 ? words[1] : "";
+    const bool property = first == "Property" && (second == "Get" || second == "Let" || second == "Set");
+    if (first != "Sub" && first != "Function" && !property)
+        return std::nullopt;
+    const size_t nameAt = property ? 2 : 1;
+    return words.size() > nameAt ? Lower(LeadingIdentifier(words[nameAt])) : "";
+}
+
 class Checker {
   public:
     Checker(const std::vector<std::string>& lines, const std::set<std::string>* controls)
         : mLines(lines), mControls(controls) {
         for (const std::string& line : lines) {
-            if (Split(line).code == "Option Explicit")
+            const std::string code = Split(line).code;
+            if (code == "Option Explicit")
                 mExplicit = true;
+            // A procedure may be called above the lines that declare it.
+            if (const auto name = DeclaredProcedure(WithoutModifiers(Words(code))))
+                mProcedureNames.insert(*name);
         }
         if (controls) {
             for (const std::string& name : *controls)
@@ -306,14 +325,11 @@ class Checker {
             }
             return;
         }
-        const bool procedure =
-            first == "Sub" || first == "Function" ||
-            (first == "Property" && (second == "Get" || second == "Let" || second == "Set"));
+        const std::optional<std::string> procedure = DeclaredProcedure(words);
         if (mBlocks.empty() && mAfterProcedure && !procedure)
             Problem("code after the end of a procedure: " + code);
         if (procedure) {
-            const size_t nameAt = first == "Property" ? 2 : 1;
-            const std::string name = words.size() > nameAt ? Lower(LeadingIdentifier(words[nameAt])) : "";
+            const std::string& name = *procedure;
             const std::string kind = first == "Property" ? second : "";
             // A Property Get may share its name with its Let and Set; anything else names one thing.
             auto& kinds = mProcedures[name];
@@ -380,7 +396,8 @@ class Checker {
     void CheckUses(const std::string& code) {
         for (const Use& use : IdentifiersUsed(code)) {
             const std::string lower = Lower(use.name);
-            const bool declared = mLocalNames.contains(lower) || mModuleNames.contains(lower);
+            const bool declared = mLocalNames.contains(lower) || mModuleNames.contains(lower) ||
+                                  mProcedureNames.contains(lower);
             if (mExplicit && IsHouseVariable(use.name) && !declared)
                 Problem("variable not declared: " + use.name);
             if (mControls && use.asObject && IsControlName(use.name) && !declared &&
@@ -437,6 +454,7 @@ class Checker {
     std::set<std::string> mModuleVariables;
     std::set<std::string> mFields;                             // of the Type being read
     std::map<std::string, std::set<std::string>> mProcedures;  // name -> "" or the Property kinds
+    std::set<std::string> mProcedureNames;                     // of the whole module
     bool mAfterProcedure = false;
     std::vector<std::string> mProblems;
 };

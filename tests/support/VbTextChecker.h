@@ -6,7 +6,8 @@
 //   (d) under Option Explicit every variable with a house prefix (m, my, str, int, lng, bln, vnt, col,
 //       itm) is declared, in the module or in the procedure that uses it;
 //   (e) on a form, every control the code uses as an object (txt, cmb, lstbx, ckb, opt, rtxt, lbl,
-//       Frame, cmd, lvw, mnu, Toolbar) is one of the form's controls;
+//       Frame, cmd, lvw, mnu, Toolbar; an array of the first seven by the prefix alone) is one of the form's
+//       controls;
 //   (f) only comments follow the end of a procedure, up to the next one;
 //   (g) no procedure, module variable or field of one Type is declared twice (letter case aside; a
 //       Property Get and its Let or Set share a name);

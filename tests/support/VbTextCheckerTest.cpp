@@ -44,6 +44,12 @@ std::vector<std::string> SoundForm() {
         "End Sub",
         "Private Sub cmdMissing_Click()",
         "End Sub",
+        // A call of a procedure declared further down.
+        "Private Sub myList_Refresh()",
+        "    myList_Refresh_1",
+        "End Sub",
+        "Private Sub myList_Refresh_1()",
+        "End Sub",
     };
 }
 
@@ -82,6 +88,8 @@ TEST(VbTextCheckerTest, EachFaultIsFound) {
          "line 17: no such control on the form: cmdSelect"},
         {"(e) menu array not on the form", Replace, 30, "    mnuFileNew(0).Visible = True",
          "no such control on the form: mnuFileNew"},
+        {"(e) array of row controls not on the form", Replace, 17, "        txt(3).Enabled = False",
+         "line 17: no such control on the form: txt"},
         {"(f) code after a procedure", InsertBefore, 33, "Dim mstrLate As String",
          "line 33: code after the end of a procedure"},
         {"(f) a value left after the last one", InsertBefore, 35, "30\"", "line 35: code after the end"},

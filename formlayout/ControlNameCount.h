@@ -1,0 +1,47 @@
+#pragma once
+// How many control names a form of property rows holds, counted as VB counts them against the
+// kMaxControlNames it loads on one form: each name once, letter case aside, a control array once. The
+// form patterns choose their control arrays by this count, and the check before a build refuses a form
+// that no choice keeps within the limit.
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "typelib/IProperty.h"
+
+namespace formlayout {
+
+inline constexpr std::size_t kMaxControlNames = 254;
+
+// Which controls of the property rows are members of control arrays, one array per prefix, named by the
+// prefix alone ("lbl", "txt"): none, as every form within the limit is written; the labels; or every
+// control of a row but an option group's frame, whose buttons the layout puts in it by its name.
+enum class ControlArrays { None, Labels, RowControls };
+
+// The prefixes whose controls are arrays at that choice. No control of a form is named by a bare prefix:
+// the others append a name.
+std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays);
+
+using Properties = std::vector<std::shared_ptr<typelib::IProperty>>;
+
+// The search form: the context frame of the parent's `context` properties (the rows it shows), per
+// search property a label, an operator combo box and a text box, and the OK and Cancel buttons.
+std::size_t SearchFormControlNames(const Properties& search, const Properties& context, ControlArrays arrays);
+
+// The detail form: the context frame, per detail property the controls of its ControlType (an option
+// group: its frame and a button per value, before any is cut for room), and the OK and Cancel buttons.
+std::size_t DetailFormControlNames(const Properties& detail, const Properties& context, ControlArrays arrays);
+
+// The first choice, from None on, whose `count` is within kMaxControlNames; RowControls when none is.
+template <typename Count>
+ControlArrays FewestArrays(Count count) {
+    for (const ControlArrays arrays : {ControlArrays::None, ControlArrays::Labels}) {
+        if (count(arrays) <= kMaxControlNames)
+            return arrays;
+    }
+    return ControlArrays::RowControls;
+}
+
+}  // namespace formlayout
