@@ -118,6 +118,32 @@ TEST_F(ImportIntoWindow, TheImportFillsTheViews) {
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
 }
 
+// Right after an import, before any save: a foreign key whose column refuses Null is mandatory and its
+// child always has a parent, through either relationship reader.
+TEST_F(ImportIntoWindow, AForeignKeyThatRefusesNullIsMandatoryAsSoonAsItIsImported) {
+    testing_support::OdbcSandbox::Get().Clear();
+    const auto file = mFolder / "required.db";
+    catalog_test::Run("Driver=SQLite3;Database=" + file.string(),
+                      {R"sql(CREATE TABLE "Customers" ("CustomerID" INTEGER PRIMARY KEY))sql",
+                       R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
+                           "CustomerID" INTEGER NOT NULL REFERENCES "Customers" ("CustomerID")))sql"});
+    testing_support::OdbcSandbox::Get().AddUserSource(
+        "RequiredApp", testing_support::OdbcSandbox::kSqliteDriver, {{"Database", file.string()}});
+    for (const char* dbType : {"SQL", "Access"}) {
+        SCOPED_TRACE(dbType);
+        mForm.ClearViews();
+        const auto previous = mForm.Application();
+        mForm.SetApplication(import_test::NewApplication(dbType, "RequiredApp"));
+        mScript.AnswerDialog(import_test::Choose());
+        mForm.ImportData({previous, false, false});
+        EXPECT_EQ(Rows(mForm.Views().PropertyListView).back(),
+                  "Orders.Properties.CustomerID = Orders|CustomerID|Long|Read/Write|CustomerID:|4|False|"
+                  "CustomerID|True|TextBox|Orders");
+        EXPECT_EQ(Rows(mForm.Views().RelationshipListView).back(),
+                  "Orders.Relationships.Relationship1 = Orders|always|has|One|Customers");
+    }
+}
+
 // File > New through the application dialog and the data-source logon of its Browse, then File >
 // Synchronize Application after the test changed the schema, and the toolbar's Import with nothing left:
 // every answer scripted, the window's views followed.
