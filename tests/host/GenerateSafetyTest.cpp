@@ -495,6 +495,14 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
                             "no space is left on the device. Free some space on it, then save again.");
          },
          "write 28 " + out.string() + "/"},
+        {"a quota exceeded in the output folder", [] {},
+         [&] {
+             return Refused(
+                 out / "OrderEntryBusiness" / "CommonLogical.bas",
+                 "the disk quota is exceeded. Free some space within the quota, or have it raised, "
+                 "then save again.");
+         },
+         "write 122 " + out.string() + "/"},
         {"no space in the temporary folder", [] {},
          [&] { return unusableTemp(temp, "no space is left on the device"); },
          "write 28 " + temp.string() + "/"},
