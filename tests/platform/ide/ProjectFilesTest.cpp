@@ -352,7 +352,13 @@ TEST_F(ProjectFilesTest, SaveAsWritesThroughATemporaryFile) {
     auto vbe = BuildGroup();
     auto module = vbe->VBProjects().Item(2)->VBComponents().Item("CommonLogical");
     const fs::path file = mFolder / "scratch" / "CommonLogical_tmp.txt";
-    EXPECT_EQ(ErrorOf([&] { module->SaveAs(file); }).Number(), vb::kPathNotFound);
+    // A folder that is not there, or a file where a folder of the path goes: the path is not found.
+    WriteBytes(mFolder / "out", "a file");
+    for (const fs::path& unreachable : {file, mFolder / "out" / "a" / "CommonLogical_tmp.txt"}) {
+        const vb::Error error = ErrorOf([&] { module->SaveAs(unreachable); });
+        EXPECT_EQ(error.Number(), vb::kPathNotFound) << unreachable;
+        EXPECT_NE(error.Description().find(unreachable.string()), std::string::npos) << error.Description();
+    }
     EXPECT_EQ(module->FileNames(1), "");
     fs::create_directories(file.parent_path());
     module->SaveAs(file);
