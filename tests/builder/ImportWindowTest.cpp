@@ -5,6 +5,7 @@
 
 #include "builder/frmAppInfo.h"
 #include "builder/frmRelationshipBuilder.h"
+#include "schemaimport/ImportNotes.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmODBCLogon.h"
 #include "tests/builder/MainWindowFixture.h"
@@ -116,6 +117,32 @@ TEST_F(ImportIntoWindow, TheImportFillsTheViews) {
     OpenFirstApplication();
     EXPECT_EQ(mForm.Application()->BusinessObjects()->Count(), 2);
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), relationships);
+}
+
+// Right after an import, before any save: a foreign key whose column refuses Null is mandatory and its
+// child always has a parent, through either relationship reader.
+TEST_F(ImportIntoWindow, AForeignKeyThatRefusesNullIsMandatoryAsSoonAsItIsImported) {
+    testing_support::OdbcSandbox::Get().Clear();
+    const auto file = mFolder / "required.db";
+    catalog_test::Run("Driver=SQLite3;Database=" + file.string(),
+                      {R"sql(CREATE TABLE "Customers" ("CustomerID" INTEGER PRIMARY KEY))sql",
+                       R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
+                           "CustomerID" INTEGER NOT NULL REFERENCES "Customers" ("CustomerID")))sql"});
+    testing_support::OdbcSandbox::Get().AddUserSource(
+        "RequiredApp", testing_support::OdbcSandbox::kSqliteDriver, {{"Database", file.string()}});
+    for (const char* dbType : {"SQL", "Access"}) {
+        SCOPED_TRACE(dbType);
+        mForm.ClearViews();
+        const auto previous = mForm.Application();
+        mForm.SetApplication(import_test::NewApplication(dbType, "RequiredApp"));
+        mScript.AnswerDialog(import_test::Choose());
+        mForm.ImportData({previous, false, false});
+        EXPECT_EQ(Rows(mForm.Views().PropertyListView).back(),
+                  "Orders.Properties.CustomerID = Orders|CustomerID|Long|Read/Write|CustomerID:|4|False|"
+                  "CustomerID|True|TextBox|Orders");
+        EXPECT_EQ(Rows(mForm.Views().RelationshipListView).back(),
+                  "Orders.Relationships.Relationship1 = Orders|always|has|One|Customers");
+    }
 }
 
 // File > New through the application dialog and the data-source logon of its Browse, then File >
@@ -246,9 +273,10 @@ TEST_F(ImportIntoWindow, TheMenusImportAndSynchronize) {
 }
 
 // A stored application synchronised (a column dropped and one added, a table re-named, one dropped): the
-// repository keeps its rows until the save that closing offers; No opens the application again as it was
-// stored, Yes as the synchronisation left it. The relationship edited before, its key still there, keeps
-// its rows and edits; the re-named table is chosen among the tables no business object maps.
+// repository keeps its rows until the save that closing offers, not another application's; No opens the
+// application again as it was stored, Yes as the synchronisation left it. The relationship edited before, its
+// key still there, keeps its rows and edits; the re-named table is chosen among the tables no business object
+// maps.
 TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     auto& sandbox = testing_support::OdbcSandbox::Get();
     sandbox.Clear();
@@ -301,6 +329,13 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
                                                  "2 Reference 3 has", "2 Reference 4 has"};
     ASSERT_EQ(relationshipRows(), storedRows);
     const std::string stored = import_test::DumpModel(*mForm.Application());
+    // Other, saved empty, is opened after Stored is closed without saving.
+    mForm.SetIsAppOpened(false);
+    mForm.SetApplication(std::make_shared<core::qelApplication>());
+    mForm.SetApplicationInfoPrompt(std::make_unique<repository::SuppliedApplicationInfo>(
+        repository::ApplicationInfo{"Other", "", 3, "UI", "Bus", "Data", "SQL", "StoredApp", ""}));
+    mForm.mnuFileSave_Click();
+    OpenFirstApplication();
 
     catalog_test::Run(connectString,
                       {R"sql(ALTER TABLE "Customers" DROP COLUMN "Fax")sql", R"sql(DROP TABLE "Old")sql",
@@ -326,6 +361,14 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
                                             "Was the Old table re-named? (4, Database Synchornization)",
                                             import_test::Synchronized(1) + " (64, Database Synchornization)",
                                             "Do you wish to save your changes? (36, VB Ostrel)"}));
+        if (save == No) {  // Other's save runs none of the deletes that Stored's model left waiting
+            mForm.Show();
+            OpenApplication(1);
+            const auto rows = RowCounts();
+            mForm.mnuFileSave_Click();
+            EXPECT_EQ(RowCounts(), rows);
+            ASSERT_TRUE(mForm.mnuFileExit_Click());
+        }
         mForm.Show();
         OpenFirstApplication();
         EXPECT_EQ(import_test::DumpModel(*mForm.Application()), save == Yes ? synchronized : stored);
@@ -333,6 +376,20 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
                   save == Yes ? std::vector(storedRows.begin(), storedRows.begin() + 2) : storedRows);
     }
     EXPECT_NE(stored, import_test::DumpModel(*mForm.Application()));
+
+    // Of a database type that reads no relationships: they stay, shown and stored, and the closing word
+    // says why none were read.
+    mScript = ui::ScriptedInteraction();
+    mForm.Application()->SetDBType("Oracle");
+    const auto shown = Rows(mForm.Views().RelationshipListView);
+    const auto rows = RowCounts();
+    mForm.RunMenuCommand("mnuFileSyncApplication");
+    EXPECT_EQ(Messages(), std::vector<std::string>{import_test::Synchronized(1) + "\r\n\r\n" +
+                                                   schemaimport::RelationshipsNotRead(*mForm.Application()) +
+                                                   " (64, Database Synchornization)"});
+    EXPECT_EQ(Rows(mForm.Views().RelationshipListView), shown);
+    mForm.mnuFileSave_Click();
+    EXPECT_EQ(RowCounts(), rows);
 }
 
 // File > Import... of the Access fixture into an empty window, then File > Synchronize Application: only

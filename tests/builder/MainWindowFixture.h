@@ -122,15 +122,16 @@ class MainWindow : public ::testing::Test {
     }
     void Select(const std::string& nodeKey) { mForm.Views().BusObjTreeView.Select(nodeKey); }
 
-    // File > Open of the first application its dialog lists.
-    void OpenFirstApplication() {
-        mScript.AnswerDialog([](ui::ModalDialog& dialog) {
+    // File > Open of the application its dialog lists at `place` (from 0).
+    void OpenApplication(size_t place) {
+        mScript.AnswerDialog([place](ui::ModalDialog& dialog) {
             auto& open = dynamic_cast<builder::frmAppOpen&>(dialog);
-            open.ApplicationListView().Select(open.ApplicationListView().Rows().front()->Key);
+            open.ApplicationListView().Select(open.ApplicationListView().Rows().at(place)->Key);
             open.cmdOK_Click();
         });
         mForm.mnuFileOpen_Click();
     }
+    void OpenFirstApplication() { OpenApplication(0); }
 
     // The repository the build makes of the sample application.
     static std::filesystem::path SampleRepository() {

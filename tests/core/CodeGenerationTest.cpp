@@ -31,6 +31,7 @@ class RecordingEngine : public BuildEngine {
     std::string failingPattern;
     std::string raisingPattern;
     std::string askingPattern;  // asks the continue question twice, as a pattern with two failed steps does
+    int32_t askingButtons = ui::vbYesNo;
 
     int16_t BuildPattern(std::shared_ptr<vbide::VBE>, std::shared_ptr<qelApplication>,
                          std::shared_ptr<qelBusinessObject> businessObject, const std::string& codePattern,
@@ -39,7 +40,8 @@ class RecordingEngine : public BuildEngine {
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
         for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
-            ui::MsgBox("The component: frmList could not be created. Do you want to continue.", ui::vbYesNo);
+            ui::MsgBox("The component: frmList could not be created. Do you want to continue.",
+                       askingButtons);
         return codePattern == failingPattern ? 10 : 0;
     }
     void GenerationComplete() override { calls.push_back("GenerationComplete"); }
@@ -174,12 +176,17 @@ TEST(CodeGeneration, NoToTheContinueQuestionEndsTheRunAndYesGoesOn) {
     const Names all = {"T3BusinessObject(Customer)", "StdListForm(Customer)",    "StdDetailForm(Customer)",
                        "StdLookupForm(Customer)",    "StdStartupForm(Customer)", "StdUtilities(Customer)",
                        "GenerationComplete"};
-    // The pattern asking twice, the answer, the questions shown, the calls of the run.
-    for (const auto& [asking, answer, shown, calls] : {std::tuple{"Brisolet.StdListForm", ui::vbNo, 1u, 2},
-                                                       {"Brisolet.StdStartupForm", ui::vbNo, 1u, 5},
-                                                       {"Brisolet.StdListForm", ui::vbYes, 2u, 7}}) {
+    // The pattern asking twice, the answer, the questions shown, the calls of the run, the question's buttons
+    // (the question mark's icon among them too).
+    const int32_t YesNo = ui::vbYesNo;
+    for (const auto& [asking, answer, shown, calls, buttons] :
+         {std::tuple{"Brisolet.StdListForm", ui::vbNo, 1u, 2, YesNo},
+          {"Brisolet.StdStartupForm", ui::vbNo, 1u, 5, YesNo},
+          {"Brisolet.StdListForm", ui::vbYes, 2u, 7, YesNo},
+          {"Brisolet.StdListForm", ui::vbNo, 1u, 2, YesNo | ui::vbQuestion}}) {
         GenerateRun run(model);
         run.engine->askingPattern = asking;
+        run.engine->askingButtons = buttons;
         run.script.AnswerMsgBox(answer);
         run.script.AnswerMsgBox(answer);
         run.Generate();

@@ -1,6 +1,6 @@
 // Preloaded into a program: OSTREL_FAULT "<call> <errno> <text>" makes each read, write, fsync or syncfs
 // (by the path of its descriptor), rename (by its new name) or access named <call> on a path holding <text>
-// fail with <errno>, as a failing disk does.
+// (ending with it, for a <text> that ends with "$") fail with <errno>, as a failing disk does.
 
 #include <dlfcn.h>
 
@@ -17,8 +17,10 @@ static bool Fails(const char* call, const std::string& path) {
     static const char* fault = std::getenv("OSTREL_FAULT");
     static const bool set =
         fault != nullptr && std::sscanf(fault, "%15s %d %4095[^\n]", named, &error, text) == 3;
-    return set && std::strcmp(named, call) == 0 && path.find(text) != std::string::npos &&
-           (errno = error) != 0;
+    static const std::string wanted = text;
+    const bool held = wanted.ends_with('$') ? path.ends_with(wanted.substr(0, wanted.size() - 1))
+                                            : path.find(wanted) != std::string::npos;
+    return set && std::strcmp(named, call) == 0 && held && (errno = error) != 0;
 }
 
 static std::string PathOf(int descriptor) {

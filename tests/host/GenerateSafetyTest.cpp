@@ -495,6 +495,14 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
                             "no space is left on the device. Free some space on it, then save again.");
          },
          "write 28 " + out.string() + "/"},
+        {"a quota exceeded in the output folder", [] {},
+         [&] {
+             return Refused(
+                 out / "OrderEntryBusiness" / "CommonLogical.bas",
+                 "the disk quota is exceeded. Free some space within the quota, or have it raised, "
+                 "then save again.");
+         },
+         "write 122 " + out.string() + "/"},
         {"no space in the temporary folder", [] {},
          [&] { return unusableTemp(temp, "no space is left on the device"); },
          "write 28 " + temp.string() + "/"},
@@ -767,18 +775,26 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
     const std::string productFile = "OrderEntryBusiness/Product.cls";
     const fs::path product = out / productFile;
     const std::string added = "    ' mine, after the copy";
+    const std::string productKept = KeptWarning(product, true, product.string() + ".unsaved");
     const struct {
         const char* name;
-        bool edited;             // the developer adds a line to Product.cls in the copy
-        bool olderList;          // the list as the build before hashes wrote it
-        bool sameSize = false;   // the developer changes a letter of Product.cls and puts its time back
-        std::string fault = {};  // what FileSystemFaults makes fail in a run before the one that finishes
-    } cases[] = {{"copied", false, false},
-                 {"copied, then a class edited", true, false},
-                 {"an older list", false, true},
-                 {"copied, then a class edited keeping its size and time", false, false, true},
-                 {"copied, a class edited, then a failing rename", true, false, false,
-                  "rename 5 " + (out / "OrderEntry.vbg").string()}};
+        bool edited;                 // the developer adds a line to Product.cls in the copy
+        bool olderList;              // the list as the build before hashes wrote it
+        bool sameSize = false;       // the developer changes a letter of Product.cls and puts its time back
+        std::string fault = {};      // what FileSystemFaults makes fail in a run before the one that finishes
+        std::string failedRun = {};  // what that run says
+    } cases[] = {
+        {"copied", false, false},
+        {"copied, then a class edited", true, false},
+        {"an older list", false, true},
+        {"copied, then a class edited keeping its size and time", false, false, true},
+        {"copied, a class edited, then a failing rename", true, false, false,
+         "rename 5 " + (out / "OrderEntry.vbg").string(),
+         Refused(out / "OrderEntry.vbg", kFailingDisk,
+                 "\n" + productKept.substr(9, productKept.size() - 10) + " (error 75, vbide)\n")},
+        // The run stops before the class's text is kept: the next run keeps it and says where.
+        {"copied, a class edited, then a failing note of where its text goes", true, false, false,
+         "write 5 " + (out / "~save.~lst").string() + "$", Refused(out / "~save.~lst", kFailingDisk)}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(out);
@@ -789,7 +805,7 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
             SaveWithLineInEditPoint(product, added);
             expected[productFile + ".unsaved"] = expected[productFile];
             expected[productFile] = WithLineInEditPoint(expected[productFile], added);
-            warnings = KeptWarning(product, true, product.string() + ".unsaved");
+            warnings = productKept;
         }
         if (c.sameSize) {  // a generated line, which the run then writes again
             const auto time = fs::last_write_time(product);
@@ -798,7 +814,7 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
             std::ofstream(product, std::ios::binary) << text;
             fs::last_write_time(product, time);
             expected[productFile + ".unsaved"] = expected[productFile];
-            warnings = KeptWarning(product, true, product.string() + ".unsaved");
+            warnings = productKept;
         }
         if (c.olderList) {  // without hashes, every copied file is taken as changed, as that build did
             std::istringstream lines(Contents(out / "~save.~lst"));
@@ -812,11 +828,9 @@ TEST_F(GenerateSafety, ACopiedFolderWhoseSaveWasStoppedIsFinished) {
             }
             std::ofstream(out / "~save.~lst", std::ios::binary) << older;
         }
-        if (!c.fault.empty()) {  // the failing run tells where the class's text was kept, as the next does
+        if (!c.fault.empty()) {  // a run that kept a text before it failed tells where, as the next does
             EXPECT_EQ(RunWithinSeconds(out, c.fault), 1);
-            EXPECT_EQ(mErr.str(),
-                      Refused(out / "OrderEntry.vbg", kFailingDisk,
-                              "\n" + warnings.substr(9, warnings.size() - 10) + " (error 75, vbide)\n"));
+            EXPECT_EQ(mErr.str(), c.failedRun);
         }
         EXPECT_EQ(Generate(out), 0);
         EXPECT_EQ(mErr.str(), warnings);

@@ -218,6 +218,18 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  "UPDATE Field SET Length = 8000 WHERE BusObjPropID IN (2, 10)",
                  Refusal(
                      {R"(Business object "Customer": its record takes 32272 bytes, more than the 32000 that VB lets a record hold here: make long String properties Memo, or shorten them)"})},
+                {"a record of exactly the bytes VB lets a procedure hold",
+                 "UPDATE Field SET Length = 8000 WHERE BusObjPropID = 2;"
+                 "UPDATE Field SET Length = 7864 WHERE BusObjPropID = 10",
+                 ""},
+                {"a record of one byte more, its last member a Byte",
+                 "UPDATE Field SET Length = 8000 WHERE BusObjPropID = 2;"
+                 "UPDATE Field SET Length = 7869 WHERE BusObjPropID = 10;"
+                 "UPDATE Property SET DataType = 'Byte', IsPVRange = 0 WHERE ID = 12;"
+                 "UPDATE Field SET DataType = 'Byte' WHERE ID = 12",
+                 Refusal(
+                     {"Business object \"Customer\": its record takes 32001 bytes, more than the 32000 that "
+                      "VB lets a record hold here: make long String properties Memo, or shorten them"})},
                 {"range bounds that are no values of their type",
                  "UPDATE Property SET LowerBound = 'a\"b', UpperBound = '0x10' WHERE ID = 8;"
                  "UPDATE Property SET IsPVRange = 1, LowerBound = 'soon', UpperBound = '1/1/2030' WHERE ID = "

@@ -18,16 +18,17 @@ namespace {
 using catalog_test::Kind;
 
 // Nullable foreign keys (optional, not mandatory) beside a NOT NULL one, a key of one column referring to a
-// column of another name, a two-column key that is also a foreign key, a two-column foreign key in another
-// order than the parent's key, a self-reference, two keys between one pair (declared in another order than
-// their columns), blanks, a quote and "]" in names, "type" columns (one a key), a view.
+// column of another name, a two-column key that is also a foreign key, two-column foreign keys: one in
+// another order than the parent's key with a column that takes Null (optional), one whose columns both refuse
+// it (mandatory); a self-reference, two keys between one pair (declared in another order than their columns),
+// blanks, a quote and "]" in names, "type" columns (one a key), a view.
 const std::vector<std::string> kSchema = {
     R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30) NOT NULL, "type" VARCHAR(10)))sql",
     R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
         "CustomerID" INTEGER REFERENCES "Customers" ("ID"), "Order Date" DATE, "Amount" NUMERIC(10,2)))sql",
     R"sql(CREATE TABLE "Order Lines" ("OrderID" INTEGER NOT NULL REFERENCES "Orders" ("OrderID"),
         "LineNo" INTEGER NOT NULL, "Qty" SMALLINT, PRIMARY KEY ("OrderID", "LineNo")))sql",
-    R"sql(CREATE TABLE "Shipment" ("ShipID" INTEGER PRIMARY KEY, "LNo" INTEGER, "OID" INTEGER,
+    R"sql(CREATE TABLE "Shipment" ("ShipID" INTEGER PRIMARY KEY, "LNo" INTEGER, "OID" INTEGER NOT NULL,
         CONSTRAINT "fk_line" FOREIGN KEY ("OID", "LNo") REFERENCES "Order Lines" ("OrderID", "LineNo")))sql",
     R"sql(CREATE TABLE "Emp" ("EmpID" INTEGER PRIMARY KEY, "BossID" INTEGER REFERENCES "Emp" ("EmpID")))sql",
     R"sql(CREATE TABLE "City" ("CityID" INTEGER PRIMARY KEY, "Name ]'x" VARCHAR(20)))sql",
@@ -35,11 +36,14 @@ const std::vector<std::string> kSchema = {
         CONSTRAINT "fk_from" FOREIGN KEY ("FromCity") REFERENCES "City" ("CityID"),
         CONSTRAINT "fk_to" FOREIGN KEY ("ToCity") REFERENCES "City"))sql",
     R"sql(CREATE TABLE "Kinds" ("type" INTEGER PRIMARY KEY, "Label" VARCHAR(10)))sql",
+    R"sql(CREATE TABLE "Stock" ("Site" INTEGER NOT NULL, "Item" INTEGER NOT NULL, PRIMARY KEY ("Site", "Item")))sql",
+    R"sql(CREATE TABLE "Tally" ("TallyID" INTEGER PRIMARY KEY, "Site" INTEGER NOT NULL, "Item" INTEGER NOT NULL,
+        FOREIGN KEY ("Site", "Item") REFERENCES "Stock" ("Site", "Item")))sql",
     R"sql(CREATE VIEW "OrderView" AS SELECT "OrderID" FROM "Orders")sql",
 };
 
-const std::vector<std::string> kChosen = {"Customers", "Orders", "Order Lines", "Shipment",
-                                          "Emp",       "City",   "Route ]'s",   "Kinds"};
+const std::vector<std::string> kChosen = {"Customers", "Orders",    "Order Lines", "Shipment", "Emp",
+                                          "City",      "Route ]'s", "Kinds",       "Stock",    "Tally"};
 
 constexpr const char* kExpected = R"(Customers table=Customers
   ID Long(4) "ID:" key1 mandatory pk
@@ -66,7 +70,7 @@ Order_Lines table=Order Lines
 Shipment table=Shipment
   ShipID Long(4) "ShipID:" key1 mandatory pk
   LNo Long(4) "LNo:" null fk foreign ->Order_Lines.LineNo
-  OID Long(4) "OID:" null fk foreign ->Order_Lines.OrderID
+  OID Long(4) "OID:" fk foreign ->Order_Lines.OrderID
   keys ShipID
   sources Shipment.Relationships.Relationship3
   targets Order_Lines.Relationships.Relationship3
@@ -93,6 +97,19 @@ Kinds table=Kinds
   Kinds_Type Long(4) "type:" key1 mandatory pk
   Label String(10) "Label:" null
   keys Kinds_Type
+Stock table=Stock
+  Site Long(4) "Site:" key1 mandatory pk
+  Item Long(4) "Item:" key2 mandatory pk
+  keys Site Item
+  sources Stock.Relationships.Relationship7
+  targets Tally.Relationships.Relationship7
+Tally table=Tally
+  TallyID Long(4) "TallyID:" key1 mandatory pk
+  Site Long(4) "Site:" mandatory fk foreign ->Stock.Site
+  Item Long(4) "Item:" mandatory fk foreign ->Stock.Item
+  keys TallyID
+  sources Tally.Relationships.Relationship7
+  targets Stock.Relationships.Relationship7
 Relationship1 Reference
   Customers.Relationships.Relationship1: Customers -> Orders Many optional has
   Orders.Relationships.Relationship1: Orders -> Customers One optional has +CustomerID
@@ -111,6 +128,9 @@ Relationship5 Reference
 Relationship6 Reference
   City.Relationships.Relationship6: City -> Route_s Many optional has
   Route_s.Relationships.Relationship6: Route_s -> City One optional has +FromCity
+Relationship7 Reference
+  Stock.Relationships.Relationship7: Stock -> Tally Many optional has
+  Tally.Relationships.Relationship7: Tally -> Stock One required has +Site +Item
 )";
 
 class ImportSql : public ::testing::TestWithParam<Kind> {

@@ -21,6 +21,7 @@
 #include "platform/ui/Settings.h"
 #include "tests/core/TemporarySettings.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/support/FileTree.h"
 #include "tests/support/OdbcSandbox.h"
 #include "tests/support/ScopedFolderVariable.h"
 
@@ -260,7 +261,13 @@ TEST_F(ODBCLogonTest, RegisterAsksForTheAttributesAndRegistersTheSource) {
         dialog.SetDataSourceText(c.dsn);
         dialog.SetDriverText(c.driver);
         dialog.txtDatabase.Text = "/data/typed.db";
+        dialog.txtUID.Text = "clerk";
+        dialog.txtPWD.Text = "secret";
         dialog.cmdRegister_Click();
+        // The logon values are the application's, never written into the data source.
+        const std::string odbcIni = testing_support::Contents(OdbcSandbox::Get().UserFile());
+        EXPECT_EQ(odbcIni.find("clerk"), std::string::npos) << odbcIni;
+        EXPECT_EQ(odbcIni.find("secret"), std::string::npos) << odbcIni;
         std::vector<std::string> prompts;
         for (const auto& prompt : interaction.Prompts())
             prompts.push_back(prompt.prompt.substr(0, prompt.prompt.find("\r\n\r\nDisplay")));

@@ -53,6 +53,9 @@ Names SharedTables() {
         R"sql(CREATE TABLE orders (order_id INTEGER PRIMARY KEY,
             customer_id TEXT REFERENCES customers (customer_id), area VARCHAR REFERENCES areas (code),
             remark TEXT))sql",
+        // A text key that a foreign key refers to but no primary key holds.
+        "CREATE TABLE vendors (vendor_id INTEGER PRIMARY KEY, vendor_code TEXT UNIQUE)",
+        "CREATE TABLE wares (ware_id INTEGER PRIMARY KEY, vendor_code TEXT REFERENCES vendors (vendor_code))",
     };
 }
 
@@ -153,7 +156,8 @@ std::string ImportNotes(const std::string& notRead, const std::string& guessed, 
            "\r\nfilm.loose\r\n\r\nThese columns became Currency properties, which hold values from "
            "-922,337,203,685,477 to 922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese columns hold text "
            "of any length in a key and became String(255) properties, whose values may be cut to 255 "
-           "characters:\r\nareas.code\r\ncustomers.customer_id\r\norders.customer_id\r\norders.area\r\n\r\n"
+           "characters:\r\nareas.code\r\ncustomers.customer_id\r\norders.customer_id\r\norders.area\r\n"
+           "vendors.vendor_code\r\nwares.vendor_code\r\n\r\n"
            "These tables have no primary key; set a key property on each before it can be built:\r\n" +
            withoutKey +
            "\r\n\r\nThese tables hold the keys of more than one parent in their own key. Each keeps its "
@@ -182,6 +186,8 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         "orders.customer_id String(255)",
         "orders.area String(255)",
         "orders.remark Memo(0)",
+        "vendors.vendor_code String(255)",
+        "wares.vendor_code String(255)",
     };
     const Names relationships = {
         "actor -> film_actor Identifying always",
@@ -193,6 +199,7 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         "film -> film_actor Reference always",
         "playlist -> playlist_track Reference always",
         "track -> playlist_track Identifying always",
+        "vendors -> wares Reference sometimes",
     };
     const struct {
         Kind kind;
@@ -238,7 +245,7 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
             SynchronizeApplication(sink);
             EXPECT_TRUE(script.DialogsShown().empty());
             EXPECT_EQ(import_test::PromptTexts(script),
-                      Names{import_test::Synchronized(9) + " | 64 | Database Synchornization"});
+                      Names{import_test::Synchronized(10) + " | 64 | Database Synchornization"});
             EXPECT_EQ(PropertyLines(*application, properties), properties);
         }
 

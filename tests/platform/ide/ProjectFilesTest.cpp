@@ -32,7 +32,7 @@ std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file())
-            files[fs::relative(entry.path(), folder).string()] = ReadBytes(entry.path());
+            files[entry.path().lexically_relative(folder).string()] = ReadBytes(entry.path());
     }
     return files;
 }
@@ -352,7 +352,13 @@ TEST_F(ProjectFilesTest, SaveAsWritesThroughATemporaryFile) {
     auto vbe = BuildGroup();
     auto module = vbe->VBProjects().Item(2)->VBComponents().Item("CommonLogical");
     const fs::path file = mFolder / "scratch" / "CommonLogical_tmp.txt";
-    EXPECT_EQ(ErrorOf([&] { module->SaveAs(file); }).Number(), vb::kPathNotFound);
+    // A folder that is not there, or a file where a folder of the path goes: the path is not found.
+    WriteBytes(mFolder / "out", "a file");
+    for (const fs::path& unreachable : {file, mFolder / "out" / "a" / "CommonLogical_tmp.txt"}) {
+        const vb::Error error = ErrorOf([&] { module->SaveAs(unreachable); });
+        EXPECT_EQ(error.Number(), vb::kPathNotFound) << unreachable;
+        EXPECT_NE(error.Description().find(unreachable.string()), std::string::npos) << error.Description();
+    }
     EXPECT_EQ(module->FileNames(1), "");
     fs::create_directories(file.parent_path());
     module->SaveAs(file);
@@ -517,11 +523,14 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
     const struct {
         const char* name;
         std::function<void(const fs::path&)> change;  // what the developer does to c.txt after the stop
+        bool linked = false;  // c.txt is a link to a file outside when read, and stays as it was then
     } changes[] = {{"", nullptr},
                    {", c.txt edited", [](const fs::path& file) { WriteBytes(file, "mine"); }},
-                   {", c.txt made read-only", [](const fs::path& file) {
+                   {", c.txt made read-only",
+                    [](const fs::path& file) {
                         fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
-                    }}};
+                    }},
+                   {", c.txt a link", nullptr, true}};
     for (const auto& c : cases) {
         for (const auto& change : changes) {
             if (c.listVersion < 4 && change.change)
@@ -530,12 +539,16 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
             fs::remove_all(mFolder);
             for (const auto& file : files)
                 WriteBytes(file, "old");
+            if (change.linked) {
+                fs::rename(files[2], mFolder / "target.txt");
+                fs::create_symlink(mFolder / "target.txt", files[2]);
+            }
             {
                 RecordedSaveSteps stopping(c.stopAfter);
                 ScopedSaveSteps inForce(stopping);
                 FileBatch batch(folder);
                 for (const auto& file : files)
-                    batch.Add(file, vb::StampOf(file), [](TextWriter& out) { out.Line("new"); });
+                    batch.Add(file, vb::OwnStampOf(file), [](TextWriter& out) { out.Line("new"); });
                 EXPECT_THROW(batch.Commit(), RecordedSaveSteps::Stopped);
             }
             const fs::path list = folder / "~save.~lst";
@@ -560,6 +573,9 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
             if (change.change)
                 change.change(files[2]);
             const std::string changed = ReadBytes(files[2]);
+            // A link to a folder outside, which holds a file named like a temporary one, is never walked.
+            WriteBytes(mFolder / "elsewhere" / "theirs.~tmp", "theirs");
+            fs::create_directory_symlink(mFolder / "elsewhere", folder / "elsewhere");
 
             const std::vector<std::string> kept = RecoverInterruptedSave(folder);
 
@@ -579,6 +595,8 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
                               files[2].string() + ".unsaved.");
             }
             EXPECT_FALSE(fs::exists(mFolder / "outside"));
+            EXPECT_EQ(ReadBytes(mFolder / "elsewhere" / "theirs.~tmp"), "theirs");
+            EXPECT_EQ(ReadBytes(mFolder / "target.txt"), change.linked ? "old" : "");
         }
     }
 }
