@@ -87,8 +87,10 @@ std::vector<ObjectLibrary> LibrariesOf(const VBProject& project) {
 void CreateFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
+    // A file where a folder of the path goes: the path is not found, as for a file's own save.
     if (error)
-        throw FileSystemError(vb::kPathFileAccess, folder, error.value());
+        throw FileSystemError(error.value() == ENOTDIR ? vb::kPathNotFound : vb::kPathFileAccess, folder,
+                              error.value());
 }
 
 // Where a group's files go: the group file, then per project its folder, its project file and one file

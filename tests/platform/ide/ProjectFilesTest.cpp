@@ -354,10 +354,17 @@ TEST_F(ProjectFilesTest, SaveAsWritesThroughATemporaryFile) {
     const fs::path file = mFolder / "scratch" / "CommonLogical_tmp.txt";
     // A folder that is not there, or a file where a folder of the path goes: the path is not found.
     WriteBytes(mFolder / "out", "a file");
-    for (const fs::path& unreachable : {file, mFolder / "out" / "a" / "CommonLogical_tmp.txt"}) {
-        const vb::Error error = ErrorOf([&] { module->SaveAs(unreachable); });
+    using Save = std::function<void(const fs::path&)>;
+    const Save saveAs = [&](const fs::path& to) { module->SaveAs(to); };
+    const Save saveGroup = [&](const fs::path& to) { SaveProjectGroup(*vbe, to); };
+    const std::pair<fs::path, Save> saves[] = {{file, saveAs},
+                                               {mFolder / "out" / "a" / "CommonLogical_tmp.txt", saveAs},
+                                               {mFolder / "out" / "a" / "App.vbg", saveGroup}};
+    for (const auto& [unreachable, save] : saves) {
+        const vb::Error error = ErrorOf([&] { save(unreachable); });
         EXPECT_EQ(error.Number(), vb::kPathNotFound) << unreachable;
-        EXPECT_NE(error.Description().find(unreachable.string()), std::string::npos) << error.Description();
+        EXPECT_NE(error.Description().find(unreachable.parent_path().string()), std::string::npos)
+            << error.Description();
     }
     EXPECT_EQ(module->FileNames(1), "");
     fs::create_directories(file.parent_path());
