@@ -57,6 +57,8 @@ class AccessCatalog final : public SnapshotCatalog {
             typed.Filled = FilledBy::Expression;
         else if (column.Kind == dao::ColumnKind::Complex)
             typed.Filled = FilledBy::ComplexData;
+        else if (column.Kind == dao::ColumnKind::AutoNumber)
+            typed.Filled = FilledBy::Numbering;
         return typed;
     }
 

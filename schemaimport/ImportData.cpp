@@ -1,5 +1,6 @@
 #include "schemaimport/ImportData.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -175,7 +176,8 @@ void ImportTable(ModelSink& sink, core::qelApplication& application, const Table
         CreateTableObject(sink, application, table.Name, notes, table.BusinessObjectNames);
     core::ClassMembers members;
     for (const CatalogColumn& column : table.Columns)
-        CreateFieldObject(sink, application, businessObject, column, "", members, notes);
+        CreateFieldObject(sink, application, businessObject, column, "", members, notes,
+                          std::ranges::find(table.PrimaryKey, column.Name) != table.PrimaryKey.end());
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
     if (businessObject->KeyProperties()->Count() == 0)
         notes.WithoutKey.push_back(table.Name);
@@ -217,14 +219,15 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
-    const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes) {
+    const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes, bool isKey) {
     return core::LogAndRaiseAs(
         "Create Field Object", "CreateFieldObject", [&]() -> std::shared_ptr<core::qelBusObjProperty> {
             const auto& table = businessObject->Table();
             const std::string dataType = FieldType(static_cast<int16_t>(column.Type));
             // Binary data of a set length has no property type; no generated code may write a column the
-            // database fills.
-            if (dataType == "VarBinary" || column.Filled != FilledBy::Application) {
+            // database fills, but a key it numbers is read back after Add.
+            const bool isNumberedKey = isKey && column.Filled == FilledBy::Numbering;
+            if (dataType == "VarBinary" || (column.Filled != FilledBy::Application && !isNumberedKey)) {
                 if (dataType == "VarBinary")
                     ui::MsgBox(column.Name + " field cannot be imported! It holds " + kBinaryData + ".",
                                ui::vbInformation);
@@ -259,7 +262,7 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
             property->SetName(name);
             property->SetBusinessObjectName(owner);
             property->SetField(field);
-            property->SetAccess("Read/Write");
+            property->SetAccess(isNumberedKey ? "Read Only" : "Read/Write");
             property->SetLabel(LabelOf(column.Name));
             property->SetPVTableClass("qelCodeTable");
             property->SetControlType("TextBox");

@@ -22,6 +22,8 @@ void AddParagraph(std::string& text, const std::string& heading, const std::vect
 
 void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& column) {
     const std::string name = table + "." + column.Name;
+    if (column.Filled == FilledBy::Numbering)
+        DatabaseNumberedKeys.push_back(name);
     if (!column.UnknownType.empty()) {
         const bool isSized = column.Type == adChar || column.Type == adVarChar;
         UnknownTypes.push_back(name + " (" + column.UnknownType +
@@ -46,6 +48,9 @@ void ImportNotes::AddLeftOut(const std::string& table, const CatalogColumn& colu
             break;
         case FilledBy::ComplexData:
             Complex.push_back(name);
+            break;
+        case FilledBy::Numbering:
+            DatabaseNumbered.push_back(name);
             break;
         case FilledBy::Application:
             Binary.push_back(name);
@@ -86,6 +91,10 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "not imported:",
                  notes.Computed);
     AddParagraph(text,
+                 "These columns are numbered by the database, which refuses values written to them, and "
+                 "were not imported:",
+                 notes.DatabaseNumbered);
+    AddParagraph(text,
                  "These columns hold attachments, several values or a version history, which generated code "
                  "can neither read nor write, and were not imported:",
                  notes.Complex);
@@ -109,6 +118,10 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "to 100 nanoseconds) and became String(" +
                      textLength + ") properties:",
                  notes.DatesAsText);
+    AddParagraph(text,
+                 "These columns are numbered by the database and became Read Only properties, which Add "
+                 "and Update leave unwritten:",
+                 notes.DatabaseNumberedKeys);
     AddParagraph(text,
                  "These tables and columns would take the name of a business object or property made before "
                  "them (VB ignores letter case); each took a number and became the one named after it:",

@@ -17,10 +17,13 @@ struct ImportNotes {
     // "table: reason" of each chosen table whose columns could not be read, left out of the import.
     std::vector<std::string> Unreadable;
     // "table.column" of each column left out: binary data of a set length, a column the database computes,
-    // and an Access complex column.
+    // one it numbers outside the key, and an Access complex column.
     std::vector<std::string> Binary;
     std::vector<std::string> Computed;
+    std::vector<std::string> DatabaseNumbered;
     std::vector<std::string> Complex;
+    // "table.column" of each key column the database numbers, which became a Read Only property.
+    std::vector<std::string> DatabaseNumberedKeys;
     // "table.column (type): data type(length)" of each column whose type the catalog only guessed.
     std::vector<std::string> UnknownTypes;
     // "table.column" of each numeric that became Double, of each bigint that became Currency, of each

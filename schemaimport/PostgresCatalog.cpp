@@ -2,7 +2,8 @@
 // (a partitioned table, not its partitions, which only hold its rows): one query per kind for all of them,
 // where the driver's catalog functions take seconds for many tables, and types from PostgreSQL's own type
 // names and kinds (the driver gives money as SQL_FLOAT, bool as VARCHAR and a domain, an enum or an array
-// as a type of its own). A generated column is filled by the database.
+// as a type of its own). A generated column is filled by the database, and so is an identity column that
+// refuses written values (GENERATED ALWAYS; one BY DEFAULT, or a serial, takes them).
 
 #include "schemaimport/AdoTypes.h"
 #include "schemaimport/CatalogBackends.h"
@@ -67,7 +68,7 @@ class PostgresCatalog final : public SnapshotCatalog {
                 CASE WHEN a.attnotnull THEN 1 ELSE 0 END,
                 CASE WHEN t.typtype = 'e' THEN (SELECT max(length(e.enumlabel)) FROM pg_catalog.pg_enum AS e
                                                 WHERE e.enumtypid = t.oid) END,
-                CASE WHEN a.attgenerated <> '' THEN 1 ELSE 0 END
+                CASE WHEN a.attgenerated <> '' THEN 1 WHEN a.attidentity = 'a' THEN 2 ELSE 0 END
             FROM pg_catalog.pg_attribute AS a
             JOIN pg_catalog.pg_class AS c ON c.oid = a.attrelid
             JOIN pg_catalog.pg_namespace AS n ON n.oid = c.relnamespace
@@ -106,8 +107,11 @@ class PostgresCatalog final : public SnapshotCatalog {
             }
             CatalogColumn column =
                 TypedColumn(rows.Text(2).value_or(""), type, declared, rows.Integer(7) != 1, typeName, scale);
-            if (rows.Integer(9) == 1)
+            const std::optional<int64_t> filledBy = rows.Integer(9);  // the driver gives a value once
+            if (filledBy == 1)
                 column.Filled = FilledBy::Expression;
+            else if (filledBy == 2)
+                column.Filled = FilledBy::Numbering;
             columns[rows.Text(1).value_or("")].push_back(std::move(column));
         }
         return columns;

@@ -32,10 +32,12 @@ struct CatalogTable {
 // kTextLength.
 enum class TypeLoss { None, Rounded, Range, Cut, DateAsText };
 
-// Who fills a column: the application, or the database itself, computing it from an expression or keeping
-// it in tables of its own (an Access complex column: attachments, several values, a version history). The
-// import leaves out a column the database fills: no generated code may write it.
-enum class FilledBy { Application, Expression, ComplexData };
+// Who fills a column: the application, or the database itself, computing it from an expression, keeping
+// it in tables of its own (an Access complex column: attachments, several values, a version history) or
+// numbering each new row (an Access AutoNumber, a PostgreSQL identity column that refuses written values).
+// No generated code may write a column the database fills: the import leaves it out, but for a key the
+// database numbers, which Add reads back.
+enum class FilledBy { Application, Expression, ComplexData, Numbering };
 
 // The UnknownType of a SQLite column declared without a type.
 inline constexpr const char* kNoDeclaredType = "no declared type";

@@ -67,6 +67,8 @@ ColumnKind KindOf(const MdbColumn& column) {
         return ColumnKind::Complex;
     if (column.col_type == kExtendedDateTime)
         return ColumnKind::ExtendedDate;
+    if (column.is_long_auto || column.is_uuid_auto)
+        return ColumnKind::AutoNumber;
     return mdb_col_get_prop(&column, "Expression") != nullptr ? ColumnKind::Calculated : ColumnKind::Plain;
 }
 

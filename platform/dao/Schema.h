@@ -33,6 +33,7 @@ enum class ColumnKind : int8_t {
     Complex,       // attachments, several values or a version history, kept in tables of their own; its
                    // Type is Long, the link to them
     ExtendedDate,  // a Date/Time Extended: years 1 to 9999, to 100 nanoseconds; its Type is Binary
+    AutoNumber,    // numbered by the database as each row is added (a Long or a GUID); refuses values written
 };
 
 struct ColumnInfo {

@@ -15,7 +15,7 @@ namespace {
 // Byte, Binary and Replication ID columns, a Decimal of 18 digits, names with blanks, a leading
 // digit or zero and punctuation; a two-column key that is also a foreign key; two self-relations.
 constexpr const char* kExpected = R"(Orders table=Orders
-  OrderID Long(4) "OrderID:" key1 mandatory pk
+  OrderID Long(4) "OrderID:" key1 mandatory pk Read Only/TextBox/qelCodeTable
   Order_Date Date(16) "Order Date:" null
   Note String(40) "Note:"
   Amount Currency(8) "Amount:" null
@@ -103,6 +103,9 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
             "These columns hold binary data of a set length, which no property type takes, and were not "
             "imported:\r\nOrders.Raw\r\n\r\n"
             "These columns became Double properties, which may round their values:\r\nOrders.Num\r\n\r\n"
+            "These columns are numbered by the database and became Read Only properties, which Add and "
+            "Update "
+            "leave unwritten:\r\nOrders.OrderID\r\n\r\n"
             "These tables have no primary key; set a key property on each before it can be built:\r\n"
             "Item Kinds");
     }

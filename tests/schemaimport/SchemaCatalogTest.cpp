@@ -198,7 +198,7 @@ TEST(AccessCatalog, TheFixturesTablesColumnsKeysAndRelations) {
                                                                 {"Item Kinds", "TABLE"}}));
         EXPECT_EQ(catalog->DefaultDatabase(), file.string());
         const std::vector<CatalogColumn> orders = {
-            {"OrderID", adInteger, 4, true},
+            {"OrderID", adInteger, 4, true, {}, TypeLoss::None, FilledBy::Numbering},
             {"Order Date", adDBTimeStamp, 16, true},
             {"Note", adVarChar, 40, false},
             {"Amount", adCurrency, 8, true},
