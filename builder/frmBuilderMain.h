@@ -195,7 +195,8 @@ class frmBuilderMain : public core::MainWindow,
 
     // Deleting a model item of `application` (the open one): its stored rows when the application is
     // stored, then its nodes, rows and collection entries. An entry that is not there raises before
-    // anything is deleted; errors are logged and raised again under the member's name.
+    // anything is deleted, and a repository that cannot be written is told and keeps the item everywhere;
+    // errors are logged and raised again under the member's name.
     // The four standard methods are refused with a message.
     void DeleteBusObjMethod(core::qelApplication& application,
                             const std::shared_ptr<core::qelBusObjMethod>& method);

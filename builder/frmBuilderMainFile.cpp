@@ -111,12 +111,11 @@ bool frmBuilderMain::SaveApplication() {
             const repository::DeferredDeletes none;
             const bool ownsDeferred = mIsAppOpened && mDeferredDeletesOf.lock() == mApplication;
             auto outcome = repository::SaveOutcome::Canceled;
-            if (!WriteRepositoryTelling(RepositoryCommand::Save,
-                                        [&] {
-                                            outcome = repository::SaveApplication(
-                                                *mDatabase, *mApplication, mIsAppOpened, prompt,
-                                                ownsDeferred ? mDeferredDeletes : none);
-                                        }) ||
+            const auto save = [&] {
+                outcome = repository::SaveApplication(*mDatabase, *mApplication, mIsAppOpened, prompt,
+                                                      ownsDeferred ? mDeferredDeletes : none);
+            };
+            if (!WriteRepositoryTelling(RepositoryCommand::Save, save) ||
                 outcome == repository::SaveOutcome::Canceled)
                 return;
             mDeferredDeletes = {};
