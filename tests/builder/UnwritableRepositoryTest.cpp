@@ -140,8 +140,8 @@ TEST_F(Unwritable, EveryCommandThatWritesAtOnceIsRefusedWholeAndTellsWhatToDo) {
         Replace(told, "{file}", repository.string());
         if (c.place == Place::Folder)
             Replace(told, "{folder}", repository.parent_path().string());
-        ASSERT_FALSE(mScript.Prompts().empty());
-        EXPECT_EQ(Messages().back(), told + " (10, Error - Database Not Writable)");
+        const auto messages = Messages();
+        EXPECT_EQ(messages.empty() ? "" : messages.back(), told + " (10, Error - Database Not Writable)");
         EXPECT_EQ(mForm.StatusText(), "Ready...");
         EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
         EXPECT_TRUE(Bytes(repository) == before);
