@@ -1,6 +1,6 @@
 #pragma once
-// Checks this thread's file accesses as another user while it lives (setfsuid): a test run as root sees
-// a file's or folder's permissions refuse as they refuse a person.
+// This thread's file accesses checked as another user while it lives (setfsuid): a test run as root then
+// meets a file's or folder's permissions as a person does. Unprivileged() is "nobody" in root's place.
 
 #include <sys/fsuid.h>
 #include <unistd.h>
@@ -13,8 +13,6 @@ class FileAccessAs {
     ~FileAccessAs() { ::setfsuid(mPrevious); }
     FileAccessAs(const FileAccessAs&) = delete;
     FileAccessAs& operator=(const FileAccessAs&) = delete;
-
-    // A user whom permissions bind: "nobody" in place of root, else the test's own.
     static uid_t Unprivileged() { return ::geteuid() == 0 ? 65534 : ::geteuid(); }
 
   private:
