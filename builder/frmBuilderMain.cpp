@@ -2,7 +2,9 @@
 
 #include "builder/frmBuilderMain.h"
 
+#include <cstddef>
 #include <unordered_map>
+#include <utility>
 
 #include "builder/frmAppInfo.h"
 #include "builder/frmAppOpen.h"
@@ -13,6 +15,7 @@
 #include "core/frmSplash.h"
 #include "core/qelConstructor.h"
 #include "repository/RepositoryFile.h"
+#include "repository/RepositoryWrite.h"
 
 namespace builder {
 
@@ -21,6 +24,16 @@ namespace {
 // Items that have no action, disabled at load.
 constexpr const char* kWithoutAction[] = {"mnuFilePattern", "mnuDesignObject", "mnuDesObjNew",
                                           "mnuViewOptions", "mnuWindowNew"};
+
+// What each RepositoryCommand, in its order, leaves undone when the repository cannot be written, and how
+// it is done again.
+constexpr std::pair<const char*, const char*> kUnwritten[] = {
+    {"Nothing has been saved; the window keeps your changes.", "save again"},
+    {"Nothing has been deleted.", "delete it again"},
+    {"It is of an older format, which the builder brings up to date before it uses it; nothing has been "
+     "opened.",
+     "open it again"},
+};
 
 }  // namespace
 
@@ -66,14 +79,28 @@ void frmBuilderMain::Form_Load() {
 
 std::unique_ptr<dao::SqliteDatabase> frmBuilderMain::OpenRepositoryTelling(
     const std::filesystem::path& toolDBPath) {
+    std::unique_ptr<dao::SqliteDatabase> database;
     try {
-        return repository::OpenRepository(toolDBPath);
+        WriteRepositoryTelling(RepositoryCommand::Open,
+                               [&] { database = repository::OpenRepository(toolDBPath); });
     } catch (const repository::UnusableRepository& unusable) {
         ui::MsgBox(unusable.Description(), 10, repository::kDatabaseNotUsableTitle);
     } catch (const vb::Error&) {
         ui::MsgBox(repository::kDatabaseNotFoundMessage, 10, repository::kDatabaseNotFoundTitle);
     }
-    return nullptr;
+    return database;
+}
+
+bool frmBuilderMain::WriteRepositoryTelling(RepositoryCommand command, const std::function<void()>& write) {
+    try {
+        write();
+        return true;
+    } catch (const repository::UnwritableRepository& unwritable) {
+        const auto [undone, retry] = kUnwritten[static_cast<std::size_t>(command)];
+        SetStatus("Ready...", ui::MousePointer::Default);
+        ui::MsgBox(unwritable.Told(undone, retry), 10, repository::kDatabaseNotWritableTitle);
+        return false;
+    }
 }
 
 void frmBuilderMain::SetImportCommands(std::unique_ptr<ImportCommands> import) {

@@ -195,7 +195,8 @@ class frmBuilderMain : public core::MainWindow,
 
     // Deleting a model item of `application` (the open one): its stored rows when the application is
     // stored, then its nodes, rows and collection entries. An entry that is not there raises before
-    // anything is deleted; errors are logged and raised again under the member's name.
+    // anything is deleted, and a repository that cannot be written is told and keeps the item everywhere;
+    // errors are logged and raised again under the member's name.
     // The four standard methods are refused with a message.
     void DeleteBusObjMethod(core::qelApplication& application,
                             const std::shared_ptr<core::qelBusObjMethod>& method);
@@ -296,8 +297,14 @@ class frmBuilderMain : public core::MainWindow,
     // settings.
     void ReadToolSettings();
     // The repository in `toolDBPath`; null when it cannot be opened, which a message box has told: that it
-    // cannot be found, or which file cannot be used and why.
+    // cannot be found, or which file cannot be used or brought up to date, and why.
     std::unique_ptr<dao::SqliteDatabase> OpenRepositoryTelling(const std::filesystem::path& toolDBPath);
+    // The commands that write the repository at once, for what they leave undone when they cannot.
+    enum class RepositoryCommand { Save, Delete, Open };
+    // Runs `write`. When the system does not let it write the repository, a message box tells the file or
+    // folder, why, what `command` left undone and what to do; the status is back on "Ready..." and the
+    // result false.
+    bool WriteRepositoryTelling(RepositoryCommand command, const std::function<void()>& write);
     void SetStatus(const std::string& text, ui::MousePointer pointer);
     // Runs a command; an error escaping it is reported with the command's name.
     void RunCommand(const char* procedure, const std::function<void()>& body);
@@ -305,8 +312,8 @@ class frmBuilderMain : public core::MainWindow,
     // The open repository; 91 when it could not be opened.
     dao::SqliteDatabase& RequiredDatabase() const;
     // Deletes an opened application's stored item by `deleteNow`, or notes its ID in `deferred` for the
-    // next save while RunDeferringStoredDeletes runs.
-    void DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
+    // next save while RunDeferringStoredDeletes runs; false when the repository refused the delete.
+    bool DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
                           void (*deleteNow)(dao::SqliteDatabase&, int32_t), int32_t id);
     // A relationship's rows and nodes, then the relationship itself out of the model (its foreign
     // properties' rows refreshed); no repository row.

@@ -143,11 +143,10 @@ void frmBuilderMain::mnuFileDelete_Click() {
         const ui::MousePointer pointer = ui::CurrentInteraction().Pointer();
         SetStatus("Deleting Application...", ui::MousePointer::Hourglass);
         try {
-            if (mIsAppOpened) {
-                if (!mDatabase)
-                    vb::Raise(vb::kObjectNotSet);
-                repository::DeleteApplication(*mDatabase, mApplication->DBID());
-            }
+            if (mIsAppOpened && !WriteRepositoryTelling(RepositoryCommand::Delete, [this] {
+                    repository::DeleteApplication(RequiredDatabase(), mApplication->DBID());
+                }))
+                return;
         } catch (const vb::Error&) {
             SetStatus(status, pointer);
             throw;

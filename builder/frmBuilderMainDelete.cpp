@@ -64,8 +64,10 @@ void frmBuilderMain::DeleteBusObjMethod(core::qelApplication& application,
         // Both raise for an entry that is not there, before anything is deleted.
         const auto businessObject = application.BusinessObjects()->Item(method->BusinessObjectName());
         businessObject->Methods()->Item(key);
-        if (mIsAppOpened)
-            repository::DeleteStoredMethod(RequiredDatabase(), method->DBID());
+        if (mIsAppOpened && !WriteRepositoryTelling(RepositoryCommand::Delete, [&] {
+                repository::DeleteStoredMethod(RequiredDatabase(), method->DBID());
+            }))
+            return;
         ViewUpdate update(*this);
         mViews->BusObjTreeView.Remove(key);
         mViews->MethodListView.Remove(key);
@@ -79,17 +81,16 @@ dao::SqliteDatabase& frmBuilderMain::RequiredDatabase() const {
     return *mDatabase;
 }
 
-void frmBuilderMain::DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
+bool frmBuilderMain::DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
                                       void (*deleteNow)(dao::SqliteDatabase&, int32_t), int32_t id) {
-    if (!mDefersStoredDeletes) {
-        deleteNow(RequiredDatabase(), id);
-        return;
-    }
+    if (!mDefersStoredDeletes)
+        return WriteRepositoryTelling(RepositoryCommand::Delete, [&] { deleteNow(RequiredDatabase(), id); });
     if (mDeferredDeletesOf.lock() != mApplication) {
         mDeferredDeletes = {};
         mDeferredDeletesOf = mApplication;
     }
     (mDeferredDeletes.*deferred).push_back(id);
+    return true;
 }
 
 void frmBuilderMain::mnuRelationshipDelete_Click() {
@@ -113,9 +114,10 @@ void frmBuilderMain::mnuRelationshipDelete_Click() {
 void frmBuilderMain::DeleteRelationship(core::qelApplication& application,
                                         const std::shared_ptr<core::qelRelationship>& relationship) {
     core::LogAndRaiseAs("Relationship Delete", "DeleteRelationship", [&] {
-        if (mIsAppOpened && relationship->DBID() != 0)
-            DeleteStoredItem(&repository::DeferredDeletes::Relationships,
-                             repository::DeleteStoredRelationship, relationship->DBID());
+        if (mIsAppOpened && relationship->DBID() != 0 &&
+            !DeleteStoredItem(&repository::DeferredDeletes::Relationships,
+                              repository::DeleteStoredRelationship, relationship->DBID()))
+            return;
         ViewUpdate update(*this);
         RemoveRelationship(application, relationship);
     });
@@ -150,9 +152,10 @@ void frmBuilderMain::DeleteBusObj(core::qelApplication& application,
         const std::string name = businessObject->Name();
         if (FiledBusinessObject(application, name, "DeleteBusObj") != businessObject)
             vb::Raise(vb::kSubscriptOutOfRange, "DeleteBusObj");
-        if (mIsAppOpened && businessObject->DBID() != 0)
-            DeleteStoredItem(&repository::DeferredDeletes::BusinessObjects,
-                             repository::DeleteStoredBusinessObject, businessObject->DBID());
+        if (mIsAppOpened && businessObject->DBID() != 0 &&
+            !DeleteStoredItem(&repository::DeferredDeletes::BusinessObjects,
+                              repository::DeleteStoredBusinessObject, businessObject->DBID()))
+            return;
         ViewUpdate update(*this);
         for (const auto& relationship : repository::RelationshipsInvolving(application, *businessObject))
             RemoveRelationship(application, relationship);
@@ -182,9 +185,10 @@ void frmBuilderMain::DeleteBusObjProperty(core::qelApplication& application,
                  ->Properties();
         if (!properties.Exists(key) || properties.Item(key) != property)
             vb::Raise(vb::kSubscriptOutOfRange, "DeleteBusObjProperty");
-        if (mIsAppOpened && property->DBID() != 0)
-            DeleteStoredItem(&repository::DeferredDeletes::Properties, repository::DeleteStoredProperty,
-                             property->DBID());
+        if (mIsAppOpened && property->DBID() != 0 &&
+            !DeleteStoredItem(&repository::DeferredDeletes::Properties, repository::DeleteStoredProperty,
+                              property->DBID()))
+            return;
         ViewUpdate update(*this);
         if (mViews->BusObjTreeView.Contains(key))
             mViews->BusObjTreeView.Remove(key);

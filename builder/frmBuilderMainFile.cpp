@@ -110,18 +110,15 @@ bool frmBuilderMain::SaveApplication() {
                 showProgress();
             const repository::DeferredDeletes none;
             const bool ownsDeferred = mIsAppOpened && mDeferredDeletesOf.lock() == mApplication;
-            if (repository::SaveApplication(*mDatabase, *mApplication, mIsAppOpened, prompt,
-                                            ownsDeferred ? mDeferredDeletes : none) ==
-                repository::SaveOutcome::Canceled)
+            auto outcome = repository::SaveOutcome::Canceled;
+            const auto save = [&] {
+                outcome = repository::SaveApplication(*mDatabase, *mApplication, mIsAppOpened, prompt,
+                                                      ownsDeferred ? mDeferredDeletes : none);
+            };
+            if (!WriteRepositoryTelling(RepositoryCommand::Save, save) ||
+                outcome == repository::SaveOutcome::Canceled)
                 return;
             mDeferredDeletes = {};
-        } catch (const repository::UnwritableRepository& unwritable) {
-            SetStatus("Ready...", ui::MousePointer::Default);
-            ui::MsgBox(unwritable.Description() +
-                           " Nothing has been saved; the window keeps your changes. Make the file writable, "
-                           "then save again.",
-                       10, repository::kDatabaseNotWritableTitle);
-            return;
         } catch (const vb::Error&) {
             // A failed save ends as a finished one does: the status and the pointer are the idle ones.
             SetStatus("Ready...", ui::MousePointer::Default);

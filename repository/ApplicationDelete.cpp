@@ -1,6 +1,7 @@
 #include "repository/ApplicationDelete.h"
 
 #include "platform/vb/Error.h"
+#include "repository/RepositoryWrite.h"
 
 namespace repository {
 namespace {
@@ -32,10 +33,10 @@ constexpr const char* kDeletes[] = {
 
 void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID) {
     try {
-        dao::Transaction transaction(repository);
-        for (const char* sql : kDeletes)
-            repository.Execute(sql, {applicationID});
-        transaction.Commit();
+        WriteRepository(repository, [&] {
+            for (const char* sql : kDeletes)
+                repository.Execute(sql, {applicationID});
+        });
     } catch (vb::Error& error) {
         error.SetSource("DeleteApplication");
         throw;

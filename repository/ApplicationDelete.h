@@ -9,8 +9,8 @@
 
 namespace repository {
 
-// One transaction: on an error nothing is deleted, and the error is raised again with the source
-// "DeleteApplication".
+// One transaction (WriteRepository): on an error nothing is deleted, and the error is raised again with the
+// source "DeleteApplication".
 void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID);
 
 }  // namespace repository

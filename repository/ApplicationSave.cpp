@@ -13,7 +13,6 @@
 #include "core/qelField.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
-#include "platform/ide/FileSystemError.h"
 #include "platform/vb/Error.h"
 #include "repository/ApplicationRow.h"
 #include "repository/DBIDJournal.h"
@@ -240,26 +239,19 @@ class ApplicationWriter {
 
 }  // namespace
 
-UnwritableRepository::UnwritableRepository(const std::filesystem::path& file, int systemError)
-    : vb::Error(
-          vb::kPermissionDenied,
-          "The repository " + file.string() + " cannot be written: " + vbide::SystemReason(systemError) + ".",
-          kSource) {}
-
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
                             bool isAppOpened, ApplicationInfoPrompt& prompt,
                             const DeferredDeletes& deferred) {
     // Refused before the first save's question, which would be asked in vain.
-    if (repository.WriteRefusal() != 0)
-        throw UnwritableRepository(repository.Path(), repository.WriteRefusal());
+    RequireWritable(repository);
     if (!isAppOpened && !prompt.AskApplicationInfo(application))
         return SaveOutcome::Canceled;
     DBIDJournal journal;
     try {
-        dao::Transaction transaction(repository);
-        DeleteDeferredRows(repository, deferred);
-        ApplicationWriter(repository, journal).Write(application, isAppOpened);
-        transaction.Commit();
+        WriteRepository(repository, [&] {
+            DeleteDeferredRows(repository, deferred);
+            ApplicationWriter(repository, journal).Write(application, isAppOpened);
+        });
     } catch (vb::Error& error) {
         journal.RestoreAll();
         error.SetSource(kSource);

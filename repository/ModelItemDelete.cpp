@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "repository/RepositoryWrite.h"
+
 namespace repository {
 
 namespace {
@@ -67,20 +69,20 @@ void DeleteBusinessObjectRows(dao::SqliteDatabase& repository, int32_t businessO
     Run(repository, kBusinessObjectDeletes, businessObjectID);
 }
 
+void DeleteMethodRows(dao::SqliteDatabase& repository, int32_t methodID) {
+    repository.Execute(R"sql(DELETE FROM "Method" WHERE "ID" = ?1)sql", {methodID});
+}
+
 // The rows of one item, in a transaction of their own.
 void DeleteInTransaction(dao::SqliteDatabase& repository, void (*deleteRows)(dao::SqliteDatabase&, int32_t),
                          int32_t id) {
-    dao::Transaction transaction(repository);
-    deleteRows(repository, id);
-    transaction.Commit();
+    WriteRepository(repository, [&] { deleteRows(repository, id); });
 }
 
 }  // namespace
 
 void DeleteStoredMethod(dao::SqliteDatabase& repository, int32_t methodID) {
-    dao::Transaction transaction(repository);
-    repository.Execute(R"sql(DELETE FROM "Method" WHERE "ID" = ?1)sql", {methodID});
-    transaction.Commit();
+    DeleteInTransaction(repository, DeleteMethodRows, methodID);
 }
 
 void DeleteStoredRelationship(dao::SqliteDatabase& repository, int32_t relationshipID) {

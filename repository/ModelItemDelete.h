@@ -1,6 +1,6 @@
 #pragma once
-// Deleting the stored rows of one model item of an open application. Each runs in one transaction: on an
-// error nothing is deleted. No row is left referring to a deleted one.
+// Deleting the stored rows of one model item of an open application. Each runs in one transaction
+// (WriteRepository): on an error nothing is deleted. No row is left referring to a deleted one.
 
 #include <cstdint>
 #include <vector>

@@ -6,6 +6,7 @@
 #include "platform/dao/Errors.h"
 #include "platform/dao/UserDataFolder.h"
 #include "repository/RepositorySchema.h"
+#include "repository/RepositoryWrite.h"
 #include "repository/VersionCheck.h"
 
 namespace repository {
@@ -93,6 +94,8 @@ std::unique_ptr<dao::SqliteDatabase> OpenRepository(const std::filesystem::path&
     auto db = OpenUsable(file, dao::OpenMode::ReadWrite);
     try {
         CheckDBVersion(*db);
+    } catch (const UnwritableRepository&) {
+        throw;
     } catch (const vb::Error& error) {
         throw UnusableRepository(error.Number(), file, error.Description());
     }

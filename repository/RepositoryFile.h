@@ -34,7 +34,8 @@ std::filesystem::path DefaultToolDBPath();
 // Opens "vbostrel.mdb" in `toolDBPath`, creating the folder and an empty repository when there is no file
 // (a first start), then runs the version check. When there is none and none can be made, an error whose
 // description is kDatabaseNotFoundMessage; UnusableRepository for a file that cannot be used, which is left
-// unchanged.
+// unchanged, and UnwritableRepository for one of an older format that the system does not let it bring up
+// to date.
 std::unique_ptr<dao::SqliteDatabase> OpenRepository(const std::filesystem::path& toolDBPath);
 
 // Opens the repository `file` for reading only, changing nothing: a missing file raises 53 with

@@ -1,6 +1,7 @@
 #include "repository/VersionCheck.h"
 
 #include "repository/RepositorySchema.h"
+#include "repository/RepositoryWrite.h"
 
 namespace repository {
 
@@ -34,15 +35,16 @@ bool HoldsCurrentVersion(dao::SqliteDatabase& repository) {
 }  // namespace
 
 void CheckDBVersion(dao::SqliteDatabase& repository) {
-    dao::Transaction transaction(repository);
-    if (!repository.TableExists(kVersionTable)) {
-        repository.CreateTable(kVersionTable, {{kVersionColumn, dao::FieldType::Text}});
-        repository.Insert(kVersionTable, {{kVersionColumn, kCurrentVersion}});
+    // A file that needs no change is not written, and so may be one the system lets it read only.
+    if (PendingVersionChange(repository).empty())
+        return;
+    WriteRepository(repository, [&repository] {
+        if (!repository.TableExists(kVersionTable)) {
+            repository.CreateTable(kVersionTable, {{kVersionColumn, dao::FieldType::Text}});
+            repository.Insert(kVersionTable, {{kVersionColumn, kCurrentVersion}});
+        }
         AddMissingLaterColumns(repository);
-    } else if (HoldsCurrentVersion(repository)) {
-        AddMissingLaterColumns(repository);
-    }
-    transaction.Commit();
+    });
 }
 
 std::string PendingVersionChange(dao::SqliteDatabase& repository) {

@@ -84,23 +84,47 @@ int WriteRefusalOf(const std::filesystem::path& file) {
     return 0;
 }
 
+// A connection to `file` with the text collation; the caller guards it.
+std::unique_ptr<SQLite::Database> Connect(const std::filesystem::path& file, OpenMode mode) {
+    auto database = std::make_unique<SQLite::Database>(file.string(), OpenFlags(mode));
+    sqlite3_create_collation_v2(database->getHandle(), kTextCollation, SQLITE_UTF8, nullptr,
+                                CompareIgnoringCase, nullptr);
+    // SQLite reads the header only when asked: a file of another kind fails here, not later.
+    database->exec("SELECT count(*) FROM sqlite_master");
+    return database;
+}
+
+// Why `database`, asked for in `mode`, cannot be written: 0 when it can, or it was asked for reading.
+int WriteRefusalOf(const SQLite::Database& database, const std::filesystem::path& file, OpenMode mode) {
+    const bool refused = mode != OpenMode::ReadOnly && sqlite3_db_readonly(database.getHandle(), "main") == 1;
+    return refused ? WriteRefusalOf(file) : 0;
+}
+
 }  // namespace
+
+static_assert(kJournalRefused == SQLITE_READONLY_DIRECTORY);
 
 std::unique_ptr<SqliteDatabase> SqliteDatabase::Open(const std::filesystem::path& file, OpenMode mode) {
     if (mode != OpenMode::CreateIfMissing && DetectFileFormat(file) == FileFormat::Missing) {
         RaiseFileNotFound(file, kSqliteSource);
     }
     return Guarded([&] {
-        auto database = std::make_unique<SQLite::Database>(file.string(), OpenFlags(mode));
-        sqlite3_create_collation_v2(database->getHandle(), kTextCollation, SQLITE_UTF8, nullptr,
-                                    CompareIgnoringCase, nullptr);
-        // SQLite reads the header only when asked: a file of another kind fails here, not later.
-        database->exec("SELECT count(*) FROM sqlite_master");
-        const bool refused =
-            mode != OpenMode::ReadOnly && sqlite3_db_readonly(database->getHandle(), "main") == 1;
-        return std::unique_ptr<SqliteDatabase>(
-            new SqliteDatabase(file, std::move(database), refused ? WriteRefusalOf(file) : 0));
+        auto database = Connect(file, mode);
+        const int refusal = WriteRefusalOf(*database, file, mode);
+        return std::unique_ptr<SqliteDatabase>(new SqliteDatabase(file, std::move(database), refusal));
     });
+}
+
+int SqliteDatabase::WriteRefusal() {
+    if (mWriteRefusal != 0 && WriteRefusalOf(mPath) == 0) {
+        Guarded([&] {
+            auto database = Connect(mPath, OpenMode::ReadWrite);
+            mWriteRefusal = WriteRefusalOf(*database, mPath, OpenMode::ReadWrite);
+            mStatements.clear();
+            mDatabase = std::move(database);
+        });
+    }
+    return mWriteRefusal;
 }
 
 SqliteDatabase::SqliteDatabase(std::filesystem::path path, std::unique_ptr<SQLite::Database> database,

@@ -22,6 +22,10 @@ namespace dao {
 
 using Parameters = std::vector<vb::Variant>;
 
+// The error a write raises when the file's folder does not let SQLite make the journal it keeps beside
+// the file while it writes (the system denied it permission).
+inline constexpr int32_t kJournalRefused = 1544;
+
 // column = value for writes and exact lookups.
 struct ColumnValue {
     std::string Column;
@@ -39,8 +43,10 @@ class SqliteDatabase final : public Database {
 
     const std::filesystem::path& Path() const override { return mPath; }
     // Why a file opened to be written is open for reading only: the system's error (an errno value) on
-    // opening it for writing. 0 when it is open as asked, or the reason is not known.
-    int WriteRefusal() const { return mWriteRefusal; }
+    // opening it for writing, asked again at each call. Once the system lets it be written (a person made
+    // it writable), the file is opened again for writing and the answer is 0, as it is for a file open as
+    // asked or whose reason is not known. Not to be asked inside a transaction.
+    int WriteRefusal();
 
     // Any statement; returns the number of rows it changed.
     int Execute(std::string_view sql, const Parameters& parameters = {});

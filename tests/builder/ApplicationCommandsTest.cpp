@@ -1,13 +1,17 @@
 // File > New, Edit, Import and Delete Application and Tool > Options on a loaded main window, with the
-// import scripted; the first save through the application information dialog.
+// import scripted; the first save through the application information dialog; every command that writes
+// the repository at once, on a repository the system lets the builder read but not write.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <tuple>
 
 #include "builder/frmAppInfo.h"
 #include "builder/frmAppOpen.h"
@@ -15,6 +19,7 @@
 #include "repository/RepositorySchema.h"
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/core/TemporarySettings.h"
+#include "tests/support/FileAccessAs.h"
 #include "typelib/FormTemplates.h"
 
 namespace builder_test {
@@ -381,6 +386,102 @@ TEST_F(ToolOptions, AnotherRepositoryFolderIsOpenedOrRefused) {
     });
     next.mnuFileOpen_Click();
     next.Unload();
+}
+
+std::string Bytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Each is refused whole when the file, or the folder where SQLite makes its journal, cannot be written,
+// and done once it can.
+TEST_F(ApplicationCommands, EveryCommandThatWritesTheRepositoryAtOnceTellsWhyItCannot) {
+    namespace fs = std::filesystem;
+    struct Case {
+        std::function<void()> command;
+        bool opened;         // the sample's application is opened first; else "Invoice" is added to a new one
+        bool folder;         // the folder refuses, not the file
+        std::string told;    // after the file and the reason
+        bool older = false;  // the repository is one of an older format in "older", not the window's
+    };
+    const auto popup = [this](const char* node, const char* command) {
+        Select(node);
+        mForm.BusObjTreeView_MouseDown(2);
+        mForm.RunMenuCommand(command);
+    };
+    const std::string saved = "Nothing has been saved; the window keeps your changes. Make the ";
+    const std::string deleted = "Nothing has been deleted. Make the ";
+    const std::vector<Case> cases = {
+        {[this] { mForm.RunMenuCommand("mnuFileSave"); }, true, false,
+         saved + "file writable, then save again."},
+        {[this] {
+             AnswerAppInfo(Close::OK);
+             mForm.RunMenuCommand("mnuFileSave");
+         },
+         false, true, saved + "folder writable, then save again."},
+        {[this] {
+             mScript.AnswerMsgBox(ui::vbYes);
+             mForm.RunMenuCommand("mnuFileDelete");
+         },
+         true, false, deleted + "file writable, then delete it again."},
+        {[&] { popup("Order.Methods.Ship", "mnuPropMethDelete"); }, true, true,
+         deleted + "folder writable, then delete it again."},
+        {[&] { popup("Customer.Relationships.Relationship1", "mnuRelationshipDelete"); }, true, false,
+         deleted + "file writable, then delete it again."},
+        {[this] {
+             mScript.AnswerDialog([this](ui::ModalDialog& dialog) {
+                 dynamic_cast<builder::frmToolOptions&>(dialog).txtAppDatabasePath =
+                     (mFolder / "older").string();
+                 dynamic_cast<builder::frmToolOptions&>(dialog).cmdOK_Click();
+             });
+             mForm.RunMenuCommand("mnuToolOptions");
+         },
+         true, false,
+         "It is of an older format, which the builder brings up to date before it uses it; nothing has been "
+         "opened. Make the file writable, then open it again.",
+         true},
+    };
+    const auto model = [this] {
+        return std::tuple(mForm.Application(), TreeKeys(), mForm.IsAppOpened(), mForm.dbZUN()->Path());
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.told);
+        mForm.Unload();
+        fs::copy_file(SampleRepository(), mFolder / "vbostrel.mdb", fs::copy_options::overwrite_existing);
+        const fs::path repository = (c.older ? mFolder / "older" : mFolder.Path()) / "vbostrel.mdb";
+        if (c.older) {
+            fs::create_directory(repository.parent_path());
+            fs::copy_file(SampleRepository(), repository);
+            dao::SqliteDatabase::Open(repository, dao::OpenMode::ReadWrite)
+                ->Execute(R"sql(DROP TABLE "VBOstrel")sql");
+        }
+        fs::permissions(repository, c.folder ? fs::perms(0666) : fs::perms(0444));
+        fs::permissions(repository.parent_path(), c.folder ? fs::perms(0555) : fs::perms(0755));
+        const std::string before = Bytes(repository);
+        {
+            const testing_support::FileAccessAs person(testing_support::FileAccessAs::Unprivileged());
+            mForm.Show();
+            c.opened ? OpenFirstApplication()
+                     : void(mForm.myBusObjForm_BusinessObjectAdded(NewBusinessObject("Invoice")));
+            const auto unchanged = model();
+            c.command();
+            EXPECT_EQ(model(), unchanged);
+        }
+        const std::string folder = " in its folder " + repository.parent_path().string() +
+                                   ", where each write first makes a journal file";
+        EXPECT_EQ(Messages().empty() ? "" : Messages().back(),
+                  "The repository " + repository.string() + " cannot be written: permission is denied" +
+                      (c.folder ? folder : "") + ". " + c.told + " (10, Error - Database Not Writable)");
+        EXPECT_EQ(std::tuple(mForm.StatusText(), mScript.Pointer()),
+                  std::tuple("Ready...", ui::MousePointer::Default));
+        EXPECT_TRUE(Bytes(repository) == before);
+
+        fs::permissions(repository, fs::perms(0644));
+        fs::permissions(repository.parent_path(), fs::perms(0755));
+        c.command();
+        EXPECT_FALSE(Bytes(repository) == before);
+        mForm.SetIsDataChanged(false);
+    }
 }
 
 }  // namespace

@@ -26,7 +26,6 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include <sys/fsuid.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -46,6 +45,7 @@
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/support/FileAccessAs.h"
 #include "tests/support/NextModalWidget.h"
 #include "tests/support/OdbcSandbox.h"
 #include "tests/support/OffscreenInteraction.h"
@@ -59,6 +59,7 @@ std::string BinaryDir() {
 }
 
 void Screenshot(QWidget& widget, const char* name) {
+    const testing_support::FileAccessAs tester(::geteuid());  // whoever the window acts as
     const QString folder = QString::fromStdString(BinaryDir() + "/screenshots");
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(widget.grab().save(folder + "/" + name));
@@ -461,9 +462,8 @@ TEST_F(BuilderMainQt, AReadOnlyRepositoryKeepsTheEditAndTellsWhy) {
     mForm.Unload();
     std::filesystem::permissions(file, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    ::setfsuid(::geteuid() == 0 ? 65534 : ::geteuid());
+    const testing_support::FileAccessAs person(testing_support::FileAccessAs::Unprivileged());
     mForm.Show();
-    ::setfsuid(::geteuid());
     mWindow = qobject_cast<QMainWindow*>(Shown("frmBuilderMain"));
     OpenSample(false);
     builder_test::WhenShown("frmAppInfo", [](QWidget& dialog) {
