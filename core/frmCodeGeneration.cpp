@@ -4,6 +4,7 @@
 #include "core/BuildRunInteraction.h"
 #include "core/CommonModelQueries.h"
 #include "core/HelpFile.h"
+#include "core/ModuleLimits.h"
 #include "core/UnsavedProjects.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/frmGenWarnings.h"
@@ -217,6 +218,12 @@ void frmCodeGeneration::cmdGenerate_Click() {
         mApplication->SetIsDiscardAll(false);
         mApplication->SetIsRestoreOne(true);
         Build();
+    } catch (const UnloadableModule& unloadable) {
+        // No fault of the add-in's to report: the model asks for more than VB loads.
+        interaction.SetMousePointer(ui::MousePointer::Default);
+        ui::MsgBox(unloadable.Description(), ui::vbOKOnly + ui::vbCritical);
+        SetStatus(kReady);
+        Unload();
     } catch (vb::Error& error) {
         interaction.SetMousePointer(ui::MousePointer::Default);
         ReportUnexpectedError(error, "cmdGenerate_Click");
