@@ -5,6 +5,7 @@
 #include "core/CommonModelQueries.h"
 #include "core/HelpFile.h"
 #include "core/ModuleLimits.h"
+#include "core/ProjectModuleCount.h"
 #include "core/UnsavedProjects.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/frmGenWarnings.h"
@@ -143,13 +144,17 @@ bool frmCodeGeneration::CheckModel(std::vector<std::string>& warnings) {
     return true;
 }
 
-bool frmCodeGeneration::CheckNamesAndValues() {
+std::vector<std::shared_ptr<qelBusinessObject>> frmCodeGeneration::Chosen() const {
     std::vector<std::shared_ptr<qelBusinessObject>> chosen;
     for (const auto& row : mSelection) {
         if (row.selected == 1)
             chosen.push_back(mApplication->BusinessObjects()->Item(row.name));
     }
-    const std::vector<std::string> faults = CheckBeforeBuild(*mApplication, chosen, mAllForms);
+    return chosen;
+}
+
+bool frmCodeGeneration::CheckNamesAndValues() {
+    const std::vector<std::string> faults = CheckBeforeBuild(*mApplication, Chosen(), mAllForms);
     if (faults.empty())
         return true;
     // Nothing is written: the dialog stays open for another choice once the model is put right.
@@ -208,6 +213,9 @@ void frmCodeGeneration::cmdGenerate_Click() {
         }
         if (!CheckNamesAndValues())
             return;
+        for (std::string& warning :
+             ModuleCountWarnings(mVBInstance.get(), *mApplication, Chosen(), mAllForms))
+            warnings.push_back(std::move(warning));
         if (!ConfirmWarnings(std::move(warnings))) {
             SetStatus(kReady);
             SetVisible(true);

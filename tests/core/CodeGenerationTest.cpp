@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ProjectModuleCount.h"
 #include "core/frmBuildOptions.h"
 #include "core/frmCodeGeneration.h"
 #include "core/frmGenWarnings.h"
@@ -324,6 +325,59 @@ TEST(CodeGeneration, WarningsNameUnselectedNeighbours) {
         [](ui::ModalDialog& dialog) { static_cast<frmGenWarnings&>(dialog).cmdOK_Click(); });
     run.Generate();
     EXPECT_EQ(run.engine->calls.front(), "T3BusinessObject(OrderLine)");
+}
+
+// Counted as the build leaves each project: what it holds and what the build adds, each name once.
+TEST(CodeGeneration, AProjectOfMoreModulesThanVbLoadsIsWarnedOfAndTheBuildGoesOn) {
+    const std::string kOver =
+        " modules, more than the about 400 that VB loads in one project.  Build the business "
+        "objects in several applications.";
+    const struct {
+        const char* what;
+        int businessObjects;
+        bool forms;
+        Names held;  // by the business project already, beside the class a new project has
+        Names warnings;
+    } cases[] = {
+        {"400 in the business project", 99, false, {"Extra1", "Extra2", "CUSTOMER1"}, {}},
+        {"401",
+         99,
+         false,
+         {"Extra1", "Extra2", "Extra3"},
+         {"The project SalesBusiness will hold 401" + kOver}},
+        {"with the forms",
+         100,
+         true,
+         {},
+         {"The project SalesBusiness will hold 401" + kOver, "The project SalesUI will hold 404" + kOver}},
+    };
+    for (const auto& c : cases) {
+        Model model;
+        model.application->SetArchitecture(typelib::ThreeTier);
+        for (int i = 1; i <= c.businessObjects; ++i)
+            model.Add("Customer" + std::to_string(i));
+        vbide::VBE vbe;
+        if (!c.held.empty()) {
+            auto project = vbe.VBProjects().Add(2);
+            project->SetName("SalesBusiness");
+            for (const std::string& name : c.held)
+                project->VBComponents().Add(1)->SetName(name);
+        }
+        std::vector<std::shared_ptr<qelBusinessObject>> chosen(model.application->BusinessObjects()->begin(),
+                                                               model.application->BusinessObjects()->end());
+        EXPECT_EQ(ModuleCountWarnings(&vbe, *model.application, chosen, c.forms), c.warnings) << c.what;
+        if (!c.forms)
+            continue;
+        GenerateRun run(model);
+        Names shown;
+        run.script.AnswerDialog([&](ui::ModalDialog& dialog) {
+            shown = static_cast<frmGenWarnings&>(dialog).Items();
+            static_cast<frmGenWarnings&>(dialog).cmdOK_Click();
+        });
+        run.Generate();
+        EXPECT_EQ(shown, c.warnings);
+        EXPECT_EQ(run.engine->calls.back(), "GenerationComplete");
+    }
 }
 
 TEST(CodeGeneration, KeysAreNumberedAndAnswersResetBeforeTheRun) {
