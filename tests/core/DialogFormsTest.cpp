@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/ModuleLimits.h"
+#include "core/ProjectModuleCount.h"
 #include "core/frmBuildOptions.h"
 #include "core/frmCodeGeneration.h"
 #include "core/frmConstructionMonitor.h"
@@ -139,12 +141,18 @@ void ExpectFitsItsText(QWidget& window) {
 TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstControl) {
     ui::QtInteraction qt;
     ui::ScopedInteraction useIt(qt);
+    qelApplication application;  // of 100 business objects: more modules than VB loads in a project
+    application.SetL2ProjectName("OrdersServer");
+    std::vector<std::shared_ptr<qelBusinessObject>> chosen;
+    for (int i = 0; i < 100; ++i)
+        chosen.push_back(NewBusinessObject("Customer" + std::to_string(i), "Customer"));
     frmGenWarnings warnings;
     warnings.SetGenerationWarnings(
         {"The Order object's referenced business object, Customer, has not been selected for generation.  "
          "This may result in errors.",
          "The OrderLine object's parent (container) business object, Order, has not been selected for "
-         "generation.  This may result in errors."});
+         "generation.  This may result in errors.",
+         ModuleCountWarnings(nullptr, application, chosen, false).front()});
     frmDuplicateComponent duplicate;
     duplicate.SetComponentName("frmOrderLineDetail");
     frmBuildOptions options;
@@ -164,6 +172,18 @@ TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstCo
         {"Build Options", "frmBuildOptions-fit", [&] { options.Show(); }, "opt1Tier", QDialogButtonBox::Ok},
         {"VB Ostrel", "generation-finished", [] { ui::MsgBox("Generation finished!"); }, "",
          QDialogButtonBox::Ok},
+        {"VB Ostrel", "unloadable-module",
+         [] {
+             ui::MsgBox(
+                 UnloadableModule("OrdersServer", "OrderPersist", "Order",
+                                  {"line 412: 25 line continuations, more than the 24 VB joins into one "
+                                   "statement",
+                                   "procedure Post: 70123 bytes of code, more than the 65535 VB compiles "
+                                   "in one procedure"})
+                     .Description(),
+                 ui::vbOKOnly | ui::vbCritical);
+         },
+         "", QDialogButtonBox::Ok},
     };
     for (const auto& c : cases) {
         DriveModal(c.title, c.picture, c.show, [&](QDialog& dialog) {
