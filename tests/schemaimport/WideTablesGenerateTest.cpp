@@ -33,9 +33,9 @@ std::shared_ptr<core::qelApplication> SqliteTable(const fs::path& folder, int co
     return application;
 }
 
-// A business object of a key and 254 properties of `types` in turn: every name as long as the check
-// takes (30 characters, fields 128), every third mandatory.
-std::shared_ptr<core::qelApplication> WideModel(const Names& types) {
+// A business object of a key and 254 properties of `types` in turn (Strings of `length`): every name as
+// long as the check takes (30 characters, fields 128), every third mandatory.
+std::shared_ptr<core::qelApplication> WideModel(const Names& types, int32_t length = 50) {
     auto application = import_test::NewApplication("SQL", "WideData");
     const std::string name = "WideBusinessObjectOfAllColumns";
     const auto businessObject = core::NewBusinessObject(name, "Wide");
@@ -45,7 +45,7 @@ std::shared_ptr<core::qelApplication> WideModel(const Names& types) {
         auto field = std::make_shared<core::qelField>();
         field->SetName(number + std::string(124, 'f'));
         field->SetDataType(dataType);
-        field->SetLength(dataType == "String" ? 50 : 0);
+        field->SetLength(dataType == "String" ? length : 0);
         field->SetIsPrimaryKey(i == 0);
         field->SetIsNullable(i % 3 != 0);
         field->SetTable(businessObject->Table());
@@ -85,6 +85,13 @@ TEST(WideTables, EachBuildsModulesVbLoadsOrIsRefusedWithNothingWritten) {
          ""},
         {"255 columns of every data type", [&](const fs::path&) { return WideModel(kEveryType); }, ""},
         {"255 Memo columns", [](const fs::path&) { return WideModel({"Memo"}); }, ""},
+        {"255 String columns of 255 characters", [](const fs::path&) { return WideModel({"String"}, 255); },
+         "ostrel generate: These names and values cannot become VB code.  Generation aborted!\nBusiness "
+         "object "
+         "\"WideBusinessObjectOfAllColumns\": its record takes 130104 bytes, more than the 32000 that VB "
+         "lets a "
+         "record hold here: make long String properties Memo, or shorten them (error 5, "
+         "BuildDriver.Generate)\n"},
     };
     testing_support::OdbcSandbox::Get().Clear();
     dao_test::TestFolder folder;
@@ -102,7 +109,9 @@ TEST(WideTables, EachBuildsModulesVbLoadsOrIsRefusedWithNothingWritten) {
             EXPECT_EQ(testing_support::TreeOf(at / "out"), before);
             continue;
         }
-        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        if (run.exitCode != 0)
+            continue;
         int modules = 0;
         EXPECT_EQ(testing_support::CheckVbLimits(at / "out" / "Wide.vbg", modules), Names{});
         EXPECT_EQ(import_test::CheckGenerated(at, "Wide", modules), Names{});
