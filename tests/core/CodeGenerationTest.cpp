@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ModuleLimits.h"
 #include "core/ProjectModuleCount.h"
 #include "core/frmBuildOptions.h"
 #include "core/frmCodeGeneration.h"
@@ -31,6 +32,7 @@ class RecordingEngine : public BuildEngine {
     std::vector<std::string> calls;
     std::string failingPattern;
     std::string raisingPattern;
+    std::string unloadablePattern;  // writes a module VB could not load
     std::string askingPattern;  // asks the continue question twice, as a pattern with two failed steps does
     int32_t askingButtons = ui::vbYesNo;
 
@@ -40,6 +42,8 @@ class RecordingEngine : public BuildEngine {
         calls.push_back(codePattern.substr(codePattern.find('.') + 1) + "(" + businessObject->Name() + ")");
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
+        if (codePattern == unloadablePattern)
+            throw UnloadableModule("SalesUI", "frmCustomerList", "Customer", {"255 control names"});
         for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
             ui::MsgBox("The component: frmList could not be created. Do you want to continue.",
                        askingButtons);
@@ -214,16 +218,34 @@ TEST(CodeGeneration, AComponentNeverSavedWhereTheBuildWritesIsToBeSavedFirst) {
     }
 }
 
-TEST(CodeGeneration, AnUnexpectedErrorIsReportedAndTheDialogCloses) {
-    Model model;
-    model.Add("Customer");
-    GenerateRun run(model);
-    run.engine->raisingPattern = "Brisolet.StdListForm";
-    run.Generate();
-    EXPECT_EQ(run.script.DialogsShown(), (Names{"frmErrorDisplayUtil"}));
-    EXPECT_TRUE(run.form.IsUnloaded());
-    EXPECT_EQ(run.form.StatusText(), "Ready...");
-    EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default);
+// An unexpected error is told as the add-in's own fault; a module VB could not load, as the model's.
+TEST(CodeGeneration, AFailedBuildIsReportedAndTheDialogCloses) {
+    const std::string unloadable =
+        UnloadableModule("SalesUI", "frmCustomerList", "Customer", {"255 control names"}).Description();
+    const struct {
+        const char* what;
+        std::string RecordingEngine::*pattern;
+        Names dialogs;
+        Names prompts;
+    } cases[] = {
+        {"an unexpected error", &RecordingEngine::raisingPattern, {"frmErrorDisplayUtil"}, {}},
+        {"a module VB could not load", &RecordingEngine::unloadablePattern, {}, {unloadable}},
+    };
+    for (const auto& c : cases) {
+        Model model;
+        model.Add("Customer");
+        GenerateRun run(model);
+        (*run.engine).*c.pattern = "Brisolet.StdListForm";
+        run.Generate();
+        EXPECT_EQ(run.script.DialogsShown(), c.dialogs) << c.what;
+        Names prompts;
+        for (const auto& prompt : run.script.Prompts())
+            prompts.push_back(prompt.prompt);
+        EXPECT_EQ(prompts, c.prompts) << c.what;
+        EXPECT_TRUE(run.form.IsUnloaded()) << c.what;
+        EXPECT_EQ(run.form.StatusText(), "Ready...") << c.what;
+        EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default) << c.what;
+    }
 }
 
 TEST(CodeGeneration, ModelCheckStopsOnTheFirstFailingRow) {
