@@ -3,11 +3,14 @@
 
 #include "core/ModuleLimits.h"
 #include "tests/core/EngineFixture.h"
+#include "tests/support/LimitEdges.h"
 
 namespace enginetest {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing_support::ContinuedStatement;
+using testing_support::ProcedureOfBytes;
 using testpatterns::BarePattern;
 using typelib::IConstructor;
 
@@ -46,29 +49,6 @@ TEST_F(EngineTest, ALineLongerThanVbReadsIsContinuedOnceItsTokensAreResolved) {
     }
 }
 
-// Comment lines of at most a line's length that, with their line ends, make `bytes` bytes.
-Lines Filler(size_t bytes) {
-    Lines lines;
-    for (; bytes > 1025; bytes -= 1025)
-        lines.push_back("'" + std::string(1022, 'x'));
-    lines.push_back("'" + std::string(bytes - 3, 'x'));
-    return lines;
-}
-
-// A procedure whose source, line ends included, has `bytes` bytes.
-Lines Procedure(size_t bytes) {
-    Lines lines = Filler(bytes - 18);
-    lines.insert(lines.begin(), "Sub P()");
-    lines.push_back("End Sub");
-    return lines;
-}
-
-Lines Continued(size_t count) {
-    Lines lines(count, "    x = x + 1 _");
-    lines.push_back("    + 1");
-    return lines;
-}
-
 TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
     const std::string form = WriteFormTemplate("frmDetail.frm");
     const struct {
@@ -77,11 +57,11 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         size_t controls;  // on a form, with one array of three more
         const char* breach;
     } cases[] = {
-        {"a procedure under 64 KB", Procedure(65535), 0, ""},
-        {"a procedure of 64 KB", Procedure(65536), 0,
+        {"a procedure under 64 KB", ProcedureOfBytes(65535), 0, ""},
+        {"a procedure of 64 KB", ProcedureOfBytes(65536), 0,
          "procedure P: 65536 bytes of code, more than the 65535 VB compiles in one procedure"},
-        {"24 continuations", Continued(24), 0, ""},
-        {"25 continuations", Continued(25), 0,
+        {"24 continuations", ContinuedStatement(24), 0, ""},
+        {"25 continuations", ContinuedStatement(25), 0,
          "line 1: 25 line continuations, more than the 24 VB joins into one statement"},
         {"a word longer than a line",
          {std::string(1024, 'x')},
