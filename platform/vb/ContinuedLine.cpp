@@ -180,10 +180,11 @@ class Continuer {
         if (mLine[end - 1] != '"' || end - mAt < 2)
             return Word(end);  // left open: no literal to cut
         std::string_view body = mLine.substr(mAt + 1, end - mAt - 2);
+        int32_t bodyWidth = width - 2;
         // Each part closes with `" & _`, the next opens with a quote.
         for (;;) {
             const int32_t room = kMaxLineLength - mWidth - 1 - Width(kJoin);
-            if (2 + Width(body) + Width(kContinuation) <= kMaxLineLength - mWidth)
+            if (2 + bodyWidth + Width(kContinuation) <= kMaxLineLength - mWidth)
                 break;
             if (room < 2 && !mBlanks.empty()) {
                 ContinueAt(mBlanks.back());
@@ -195,12 +196,13 @@ class Continuer {
             mPiece += kJoin;
             mLines.push_back(std::move(mPiece));
             Start(mContinuedIndent);
+            bodyWidth -= Width(body.substr(0, cut));
             body.remove_prefix(cut);
         }
         mPiece += '"';
         mPiece += body;
         mPiece += '"';
-        mWidth += Width(body) + 2;
+        mWidth += bodyWidth + 2;
         mAt = end;
     }
 
