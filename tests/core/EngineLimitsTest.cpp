@@ -14,47 +14,29 @@ using testing_support::ProcedureOfBytes;
 using testpatterns::BarePattern;
 using typelib::IConstructor;
 
+// Measured once its tokens are resolved; each line of a text on its own; each line written counted.
 TEST_F(EngineTest, ALineLongerThanVbReadsIsContinuedOnceItsTokensAreResolved) {
-    const std::string kArguments = "a1234567, a1234567, a1234567, a1234567, a1234567, a1234567, a1234567, ";
-    std::string longCall = "    Add ";
-    while (longCall.size() < 1500)
-        longCall += kArguments;
-    longCall += "&AppName";
-    const std::string resolved = longCall.substr(0, longCall.size() - 8) + "Sales";
-    const std::string shortened = "    x = \"" + std::string(1000, 'a') + "&AppName&AppName\"";
-    const struct {
-        const char* what;
-        std::string line;
-        Lines written;
-    } cases[] = {
-        {"tokens resolved to fit", shortened, {"    x = \"" + std::string(1000, 'a') + "SalesSales\""}},
-        {"a call continued", longCall, {resolved.substr(0, 1017) + " _", "        " + resolved.substr(1018)}},
-        {"the second line of a text",
-         "x = 1\r\n" + longCall,
-         {"x = 1", resolved.substr(0, 1017) + " _", "        " + resolved.substr(1018)}},
-    };
-    int row = 0;
-    for (const auto& c : cases) {
-        const std::string component = "Order" + std::to_string(++row);
-        Steps([&](IConstructor& engine, BarePattern&) {
-            ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
-            WriteComponent(engine, component, 1, {c.line, "End"});
-        });
-        Lines written = Project("Sales")->VBComponents().Item(component)->CodeModule()->AllLines();
-        EXPECT_EQ(written.back(), "End") << c.what;
-        written.pop_back();
-        EXPECT_EQ(written, c.written) << c.what;
-        EXPECT_EQ(mEngine->Monitor().Rows().back().linesOfCode, std::to_string(c.written.size() + 1))
-            << c.what;
-    }
+    std::string call = "    Add ";
+    while (call.size() < 1500)
+        call += "a1234567, ";
+    const std::string fits = "    x = \"" + std::string(1000, 'a') + "&AppName&AppName\"";
+    Steps([&](IConstructor& engine, BarePattern&) {
+        ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
+        WriteComponent(engine, "Order", 1, {fits + "\r\n" + call + "&AppName", "End"});
+    });
+    const Lines expected = {"    x = \"" + std::string(1000, 'a') + "SalesSales\"",
+                            call.substr(0, 1017) + " _", "        " + call.substr(1018) + "Sales", "End"};
+    EXPECT_EQ(Project("Sales")->VBComponents().Item("Order")->CodeModule()->AllLines(), expected);
+    EXPECT_EQ(mEngine->Monitor().Rows().back().linesOfCode, "4");
 }
 
+// Each row's lines written above the two of the form's template.
 TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
     const std::string form = WriteFormTemplate("frmDetail.frm");
     const struct {
         const char* what;
         Lines code;
-        size_t controls;  // on a form, with one array of three more
+        size_t controls;  // beside one array of three labels
         const char* breach;
     } cases[] = {
         {"a procedure under 64 KB", ProcedureOfBytes(65535), 0, ""},
@@ -67,29 +49,29 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
          {std::string(1024, 'x')},
          0,
          "line 1: 1024 characters, more than the 1023 VB reads on one line"},
-        {"65534 lines", Lines(65534, "'"), 0, ""},
-        {"65535 lines", Lines(65535, "'"), 0, "65535 lines, more than the 65534 VB loads in one module"},
+        {"65534 lines", Lines(65532, "'"), 0, ""},
+        {"65535 lines", Lines(65533, "'"), 0, "65535 lines, more than the 65534 VB loads in one module"},
         {"254 control names", {}, 253, ""},
         {"255 control names", {}, 254, "255 control names, more than the 254 VB loads on one form"},
     };
     int row = 0;
     for (const auto& c : cases) {
-        const std::string component = (c.controls == 0 ? "Order" : "frmOrder") + std::to_string(++row);
+        const std::string component = "frmOrder" + std::to_string(++row);
         std::string message;
         try {
             Steps([&](IConstructor& engine, BarePattern&) {
                 ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
-                if (c.controls == 0)
-                    return WriteComponent(engine, component, 1, c.code);
                 ASSERT_EQ(engine.SetVBComponent("Sales", component, 3, form), 0);
                 for (size_t i = 0; i < c.controls; ++i)
                     engine.SetVBControl("txt" + std::to_string(i), "TextBox");
                 for (int index = 0; index < 3; ++index) {
-                    engine.SetVBControl("lblField" + std::to_string(index), "Label");
+                    engine.SetVBControl("lbl" + std::to_string(index), "Label");
                     engine.SetVBControlProperty("Index", index);
                     engine.SetVBControlProperty("Name", "lblField");
                 }
                 engine.StartCoding();
+                for (const std::string& line : c.code)
+                    engine.Code(line);
                 engine.FinishCoding();
             });
         } catch (const core::UnloadableModule& unloadable) {
@@ -98,9 +80,11 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         EXPECT_EQ(message, *c.breach == 0
                                ? ""
                                : "VB cannot load \"" + component +
-                                     "\", which the build wrote into the project \"Sales\":\n" + c.breach +
-                                     "\nGeneration aborted! Give the business object \"Order\" "
-                                     "fewer properties, or shorter names, and build again.")
+                                     "\", which the build wrote into the "
+                                     "project \"Sales\":\n" +
+                                     c.breach +
+                                     "\nGeneration aborted! Give the business object \"Order\" fewer "
+                                     "properties, or shorter names, and build again.")
             << c.what;
     }
 }
