@@ -186,7 +186,8 @@ TEST_F(PersistClass, TransactionServerVariant) {
 }
 
 // Post hands Add and Update the Memo values straight from the row while such a call, continued, fits in one
-// statement; past that, through an array filled field by field. Every line fits VB's continuations.
+// statement; past that, through an array filled field by field (in Post's parts, once it is split). Every
+// line fits VB's continuations.
 TEST_F(PersistClass, PostPassesMemoValuesThroughAnArrayWhenACallNamingTheirFieldsWouldNotFit) {
     for (const auto& [memos, arrayed] : {std::pair{150, false}, {151, true}, {254, true}}) {
         auto order = mModel.AddBusinessObject("Order");
@@ -205,7 +206,7 @@ TEST_F(PersistClass, PostPassesMemoValuesThroughAnArrayWhenACallNamingTheirField
             items += (i == 1 ? " " : ", ") + std::string("mstrVarStrings(") + std::to_string(i) + ")";
             const std::string fill = "        mstrVarStrings(" + std::to_string(i) +
                                      ") = \"\" & rsOrderBatch.Fields(\"" + fields[i - 1] + "\")";
-            EXPECT_EQ(Has(post, fill), arrayed) << memos << ": " << fill;
+            EXPECT_EQ(Has(lines, fill), arrayed) << memos << ": " << fill;
         }
         EXPECT_EQ(Has(post, "                Update" + items), arrayed) << memos;
         EXPECT_EQ(Has(post, "                Add" + items), arrayed) << memos;
