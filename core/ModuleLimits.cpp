@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/GeneratedNames.h"
+#include "formlayout/ControlNameCount.h"
 #include "platform/ide/VBComponent.h"
 #include "platform/vb/ContinuedLine.h"
 #include "platform/vb/Literal.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int32_t kMaxProcedureBytes = 65535;
 constexpr int32_t kMaxModuleLines = 65534;
-constexpr size_t kMaxControlNames = 254;
 constexpr int32_t kLineEndBytes = 2;  // CR LF
 
 std::string_view WithoutBlanks(std::string_view line) {
@@ -110,9 +110,10 @@ std::vector<std::string> ModuleLimitBreaches(const vbide::VBComponent& component
         std::set<std::string> names;  // a control array's members share theirs
         for (const auto& control : designer->VBControls())
             names.insert(vb::FoldCase(control->Name()));
-        if (names.size() > kMaxControlNames)
-            breaches.push_back(More(static_cast<int32_t>(names.size()), kMaxControlNames, "control names") +
-                               " VB loads on one form");
+        if (names.size() > formlayout::kMaxControlNames)
+            breaches.push_back(
+                More(static_cast<int32_t>(names.size()), formlayout::kMaxControlNames, "control names") +
+                " VB loads on one form");
     }
     return breaches;
 }
