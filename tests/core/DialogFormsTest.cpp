@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "core/ModuleLimits.h"
-#include "core/ProjectModuleCount.h"
 #include "core/frmBuildOptions.h"
 #include "core/frmCodeGeneration.h"
 #include "core/frmConstructionMonitor.h"
@@ -141,18 +140,12 @@ void ExpectFitsItsText(QWidget& window) {
 TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstControl) {
     ui::QtInteraction qt;
     ui::ScopedInteraction useIt(qt);
-    qelApplication application;  // of 100 business objects: more modules than VB loads in a project
-    application.SetL2ProjectName("OrdersServer");
-    std::vector<std::shared_ptr<qelBusinessObject>> chosen;
-    for (int i = 0; i < 100; ++i)
-        chosen.push_back(NewBusinessObject("Customer" + std::to_string(i), "Customer"));
     frmGenWarnings warnings;
     warnings.SetGenerationWarnings(
         {"The Order object's referenced business object, Customer, has not been selected for generation.  "
          "This may result in errors.",
          "The OrderLine object's parent (container) business object, Order, has not been selected for "
-         "generation.  This may result in errors.",
-         ModuleCountWarnings(nullptr, application, chosen, false).front()});
+         "generation.  This may result in errors."});
     frmDuplicateComponent duplicate;
     duplicate.SetComponentName("frmOrderLineDetail");
     frmBuildOptions options;
@@ -174,14 +167,10 @@ TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstCo
          QDialogButtonBox::Ok},
         {"VB Ostrel", "unloadable-module",
          [] {
-             ui::MsgBox(
-                 UnloadableModule("OrdersServer", "OrderPersist", "Order",
-                                  {"line 412: 25 line continuations, more than the 24 VB joins into one "
-                                   "statement",
-                                   "procedure Post: 70123 bytes of code, more than the 65535 VB compiles "
-                                   "in one procedure"})
-                     .Description(),
-                 ui::vbOKOnly | ui::vbCritical);
+             const std::string breach =
+                 "procedure Post: 70123 bytes of code, more than the 65535 VB compiles";
+             ui::MsgBox(UnloadableModule("OrdersServer", "OrderPersist", "Order", {breach}).Description(),
+                        ui::vbOKOnly | ui::vbCritical);
          },
          "", QDialogButtonBox::Ok},
     };

@@ -47,13 +47,10 @@ std::shared_ptr<core::qelApplication> WideModel(const Names& types, int32_t leng
         field->SetDataType(dataType);
         field->SetLength(dataType == "String" ? length : 0);
         field->SetIsPrimaryKey(i == 0);
-        field->SetIsNullable(i % 3 != 0);
         field->SetTable(businessObject->Table());
         auto property = std::make_shared<core::qelBusObjProperty>();
         property->SetName("P" + number + std::string(25, 'p'));
-        property->SetBusinessObjectName(name);
         property->SetField(field);
-        property->SetAccess("Read/Write");
         property->SetLabel(property->Name());
         property->SetControlType(dataType == "Boolean" ? "CheckBox" : "TextBox");
         property->SetIsKey(i == 0);
