@@ -92,14 +92,8 @@ void BM_CodeLinesWithoutTokens(benchmark::State& state) {
     CodeLines(state, kResolvedLine);
 }
 // About as many lines as VB loads in one module (65534): the engine fails a build past that.
-BENCHMARK(BM_CodeLinesWithTwoTokens)
-    ->Arg(65000)
-    ->Repetitions(bench::kRepeats)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CodeLinesWithoutTokens)
-    ->Arg(65000)
-    ->Repetitions(bench::kRepeats)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CodeLinesWithTwoTokens)->Arg(65000)->Repetitions(bench::kRepeats)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CodeLinesWithoutTokens)->Arg(65000)->Repetitions(bench::kRepeats)->Unit(benchmark::kMillisecond);
 
 // A component of `lines` lines with one edit point holding a developer's line every ten lines.
 std::vector<std::string> ComponentWithEditPoints(int64_t lines, bool withDevelopersCode) {
