@@ -90,17 +90,12 @@ class BuildChecker {
         ModelText(application, "its local database", mApplication.LocalDBName());
         Literal(application, "its local database", mApplication.LocalDBName());
         // VB loads no project that holds a module of its own name.
-        for (const char* module : {"CommonPersist", "CommonLogical", "ErrorDisplay"})
-            mComponents.Hold(module, "the module \"" + std::string(module) + "\"");
-        if (mForms)
-            mComponents.Hold("Common", "the module \"Common\"");
+        for (const MadeName& module : SharedModuleNames(mForms))
+            mComponents.Hold(module.Name, "the module " + QuotedText(module.Name));
         TakeProjects();
-        if (mForms) {
-            if (applicationNamed) {
-                const std::string& name = mApplication.Name();
-                Component(application, {"its startup form", "frm" + name + "_Startup"});
-                Component(application, {"its logon form", "frm" + name + "_Logon"});
-            }
+        if (mForms && applicationNamed) {
+            for (const MadeName& form : ApplicationFormNames(mApplication.Name()))
+                Component(application, form);
         }
         // Every business object's name is a class name somewhere: as a class built now, or as one that
         // the classes built now refer to.

@@ -4,13 +4,34 @@
 #include <exception>
 #include <vector>
 
+#include "core/ModuleLimits.h"
 #include "core/ObjectAccess.h"
 #include "core/qelApplication.h"
 #include "core/qelConstructor.h"
 #include "platform/ide/VBE.h"
+#include "platform/vb/ContinuedLine.h"
+#include "platform/vb/Literal.h"
 #include "typelib/IBusinessObject.h"
 
 namespace core {
+namespace {
+
+// Each line of `text` as the lines VB reads it as.
+std::string ContinuedLines(std::string_view text) {
+    std::string lines;
+    for (size_t from = 0;;) {
+        const size_t end = text.find_first_of("\r\n", from);
+        for (const std::string& line : vb::ContinuedLine(text.substr(from, end - from)))
+            lines += line + "\r\n";
+        if (end == std::string_view::npos) {
+            lines.resize(lines.size() - 2);
+            return lines;
+        }
+        from = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+}
+
+}  // namespace
 
 int16_t qelConstructor::SetVBComponentProperty(const std::string& propertyName,
                                                const vb::Variant& propertyValue) {
@@ -92,7 +113,11 @@ void qelConstructor::Code(std::string_view line) {
     // Text holding line breaks is several lines: each is counted, so that the next line goes below them.
     auto& code = *Required(mCurComponent).CodeModule();
     const int32_t before = code.CountOfLines();
-    code.InsertLines(mLinesInComponent + 1, text);
+    // A line longer than VB reads is written as the lines it reads it as.
+    if (text.size() <= static_cast<size_t>(vb::kMaxLineLength))
+        code.InsertLines(mLinesInComponent + 1, text);
+    else
+        code.InsertLines(mLinesInComponent + 1, ContinuedLines(text));
     mLinesInComponent += code.CountOfLines() - before;
 }
 
@@ -114,11 +139,16 @@ void qelConstructor::FinishCoding() {
     if (mEditPointsSaved)
         RestoreEditPoints();
     ReferToWhatTheCodeNames();
+    // The patterns keep within VB's limits; a module past one never reaches a save as if it were sound.
+    const std::vector<std::string> breaches = ModuleLimitBreaches(*mCurComponent);
 
     mCurComponent.reset();
     mCurDesigner.reset();
     mCurControl.reset();
     mComponentSet = mDesignerSet = mControlSet = false;
+    if (!breaches.empty())
+        throw UnloadableModule(Required(mCurProject).Name(), name, mBusObj ? mBusObj->Name() : std::string(),
+                               breaches);
 }
 
 }  // namespace core

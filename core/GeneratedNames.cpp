@@ -126,22 +126,35 @@ std::string NameScope::Clash(const MadeName& made) const {
 
 std::vector<MadeName> ComponentNames(const std::string& name, bool threeTier, bool forms) {
     std::vector<MadeName> names = {
-        {"its class", name},
-        {"its batch class", name + "Batch"},
-        {"its list class", name + "List"},
-        {"its type module", name + "UDT"},
-        {"its persistence class", name + "Persist"},
+        {"its class", name, 2},
+        {"its batch class", name + "Batch", 2},
+        {"its list class", name + "List", 2},
+        {"its type module", name + "UDT", 2},
+        {"its persistence class", name + "Persist", 3},
     };
     if (threeTier)
-        names.push_back({"its persistence type module", name + "PersistUDT"});
+        names.push_back({"its persistence type module", name + "PersistUDT", 3});
     if (forms) {
         for (const auto& [subject, suffix] : {std::pair{"its list form", "List"},
                                               {"its search form", "Search"},
                                               {"its look-up form", "LookUp"},
                                               {"its detail form", "Detail"}})
-            names.push_back({subject, "frm" + name + suffix});
+            names.push_back({subject, "frm" + name + suffix, 1});
     }
     return names;
+}
+
+std::vector<MadeName> SharedModuleNames(bool forms) {
+    std::vector<MadeName> names = {
+        {{}, "CommonPersist", 3}, {{}, "CommonLogical", 2}, {{}, "ErrorDisplay", 1}};
+    if (forms)
+        names.push_back({{}, "Common", 1});
+    return names;
+}
+
+std::vector<MadeName> ApplicationFormNames(const std::string& application) {
+    return {{"its startup form", "frm" + application + "_Startup", 1},
+            {"its logon form", "frm" + application + "_Logon", 1}};
 }
 
 std::string ComponentNameFault(const MadeName& made) {

@@ -3,6 +3,7 @@
 // and the members of a business object's generated class. The check before a build and the schema import
 // judge names by these same rules, so that the import makes no name the check refuses.
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -24,10 +25,12 @@ std::string BusinessObjectItem(const qelBusinessObject& businessObject);
 std::string MemberItem(const char* kind, const qelBusinessObject& businessObject, const std::string& name);
 
 // A name generated code makes, and what it is to the item it is made for: "the name" (the item's own),
-// or something of the item's ("its list class").
+// or something of the item's ("its list class"). A component's name also tells the layer whose project
+// holds the component (1 to 3; 0 for other names).
 struct MadeName {
     std::string Subject;
     std::string Name;
+    int32_t Layer = 0;
 };
 
 // Names that share one scope of VB (a class's members; a project group's projects and components),
@@ -49,6 +52,13 @@ class NameScope {
 // The components a build makes of a business object named `name`: its classes and type modules (the
 // persistence type module only in three tiers) and, with `forms`, its four forms.
 std::vector<MadeName> ComponentNames(const std::string& name, bool threeTier, bool forms);
+
+// The modules a build makes once for the application, whatever it builds: "CommonPersist",
+// "CommonLogical", "ErrorDisplay" and, with `forms`, "Common".
+std::vector<MadeName> SharedModuleNames(bool forms);
+
+// The startup and logon forms of a build with forms of the application named `application`.
+std::vector<MadeName> ApplicationFormNames(const std::string& application);
 
 // Why a component cannot be named `made.Name`: VB takes at most vb::kMaxNameLength characters; empty when it
 // can.

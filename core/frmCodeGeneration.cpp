@@ -4,6 +4,8 @@
 #include "core/BuildRunInteraction.h"
 #include "core/CommonModelQueries.h"
 #include "core/HelpFile.h"
+#include "core/ModuleLimits.h"
+#include "core/ProjectModuleCount.h"
 #include "core/UnsavedProjects.h"
 #include "core/frmErrorDisplayUtil.h"
 #include "core/frmGenWarnings.h"
@@ -142,13 +144,17 @@ bool frmCodeGeneration::CheckModel(std::vector<std::string>& warnings) {
     return true;
 }
 
-bool frmCodeGeneration::CheckNamesAndValues() {
+std::vector<std::shared_ptr<qelBusinessObject>> frmCodeGeneration::Chosen() const {
     std::vector<std::shared_ptr<qelBusinessObject>> chosen;
     for (const auto& row : mSelection) {
         if (row.selected == 1)
             chosen.push_back(mApplication->BusinessObjects()->Item(row.name));
     }
-    const std::vector<std::string> faults = CheckBeforeBuild(*mApplication, chosen, mAllForms);
+    return chosen;
+}
+
+bool frmCodeGeneration::CheckNamesAndValues() {
+    const std::vector<std::string> faults = CheckBeforeBuild(*mApplication, Chosen(), mAllForms);
     if (faults.empty())
         return true;
     // Nothing is written: the dialog stays open for another choice once the model is put right.
@@ -207,6 +213,9 @@ void frmCodeGeneration::cmdGenerate_Click() {
         }
         if (!CheckNamesAndValues())
             return;
+        for (std::string& warning :
+             ModuleCountWarnings(mVBInstance.get(), *mApplication, Chosen(), mAllForms))
+            warnings.push_back(std::move(warning));
         if (!ConfirmWarnings(std::move(warnings))) {
             SetStatus(kReady);
             SetVisible(true);
@@ -217,6 +226,12 @@ void frmCodeGeneration::cmdGenerate_Click() {
         mApplication->SetIsDiscardAll(false);
         mApplication->SetIsRestoreOne(true);
         Build();
+    } catch (const UnloadableModule& unloadable) {
+        // No fault of the add-in's to report: the model asks for more than VB loads.
+        interaction.SetMousePointer(ui::MousePointer::Default);
+        ui::MsgBox(unloadable.Description(), ui::vbOKOnly + ui::vbCritical);
+        SetStatus(kReady);
+        Unload();
     } catch (vb::Error& error) {
         interaction.SetMousePointer(ui::MousePointer::Default);
         ReportUnexpectedError(error, "cmdGenerate_Click");

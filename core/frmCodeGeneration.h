@@ -60,6 +60,8 @@ class frmCodeGeneration : public ui::ModelessWindow {
 
   private:
     void Form_Load();
+    // The business objects ticked for the build, in the table's order.
+    std::vector<std::shared_ptr<qelBusinessObject>> Chosen() const;
     // The check before a build of the chosen business objects; false (after its message, the dialog shown
     // again) when a name or value cannot become VB code.
     bool CheckNamesAndValues();

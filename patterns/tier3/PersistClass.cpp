@@ -63,6 +63,14 @@ void PersistWriter::WriteDeclarations() {
         |
     )vb",
          {{"Count", count}});
+    if (mArrayedVarStrings > 0) {
+        Emit(R"vb(
+            |'The Memo and OLE Object values of a batch row, which Post hands Add and Update
+            |Private mstrVarStrings(1 To {{Count}}) As String
+            |
+        )vb",
+             {{"Count", std::to_string(mArrayedVarStrings)}});
+    }
     if (mIsMTS) {
         Emit(R"vb(
             |'Declarations required for MTS

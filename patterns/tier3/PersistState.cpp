@@ -1,8 +1,12 @@
 // Post, which replays a batch recordset, and the state buffer's SetState and GetState.
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "patternkit/ModelSets.h"
 #include "patternkit/PropertySets.h"
 #include "patterns/tier3/PersistWriter.h"
+#include "platform/vb/ContinuedLine.h"
 #include "platform/vb/Literal.h"
 #include "typelib/IField.h"
 
@@ -23,7 +27,27 @@ std::string VarStringArguments(const patternkit::PropertySet& properties) {
     return arguments;
 }
 
+// The values as the items of mstrVarStrings: " mstrVarStrings(1), mstrVarStrings(2)".
+std::string ArrayArguments(int32_t count) {
+    std::string arguments;
+    for (int32_t item = 1; item <= count; ++item)
+        arguments += (item == 1 ? " " : ", ") + std::string("mstrVarStrings(") + std::to_string(item) + ")";
+    return arguments;
+}
+
+constexpr const char* kUpdateCall = "                Update";
+
 }  // namespace
+
+int32_t PersistWriter::ArrayedVarStrings() const {
+    const auto& properties = mContext.Properties();
+    const std::string call = mContext.Engine().CreateTokenStr(kUpdateCall + VarStringArguments(properties));
+    if (static_cast<int32_t>(vb::ContinuedLine(call).size()) - 1 <= vb::kMaxContinuations)
+        return 0;
+    return static_cast<int32_t>(std::count_if(properties.begin(), properties.end(), [](const auto& property) {
+        return patternkit::Common::IsMemoOrOLE(*property);
+    }));
+}
 
 void PersistWriter::WritePost() {
     // An empty batch has no first row; the Memo and OLE Object values travel in the row as well, so they
@@ -40,13 +64,14 @@ void PersistWriter::WritePost() {
         )vb");
     };
     const auto tail = [&] {
-        const std::string arguments = VarStringArguments(mContext.Properties());
+        const std::string arguments = mArrayedVarStrings > 0 ? ArrayArguments(mArrayedVarStrings)
+                                                             : VarStringArguments(mContext.Properties());
         Emit(R"vb(
             |        Select Case rs&BusObjNameBatch.Fields("Operation")
             |            Case oc&BusObjName_Add
             |                Add{{Arguments}}
             |            Case oc&BusObjName_Update
-            |                Update{{Arguments}}
+            |{{Update}}{{Arguments}}
             |            Case oc&BusObjName_Delete
             |                Delete
             |        End Select
@@ -61,7 +86,7 @@ void PersistWriter::WritePost() {
             |    Exit Sub
             |
         )vb",
-             {{"Arguments", arguments}});
+             {{"Arguments", arguments}, {"Update", kUpdateCall}});
         WriteOperationHandler("Post Method", "PostExit");
         EmitLine("End Sub");
     };
@@ -72,11 +97,21 @@ void PersistWriter::WritePost() {
     const auto call = [&](const patternkit::ProcedurePart& part) {
         Emit("|        {{Part}} rs&BusObjNameBatch", {{"Part", part.name}});
     };
+    // Each Memo and OLE Object value's item of mstrVarStrings, in the order of the properties.
+    std::unordered_map<const typelib::IProperty*, int32_t> items;
+    for (const auto& property : mContext.Properties()) {
+        if (mArrayedVarStrings > 0 && patternkit::Common::IsMemoOrOLE(*property))
+            items.emplace(property.get(), static_cast<int32_t>(items.size()) + 1);
+    }
     mContext.WritePerProperty(
         {.name = "Post", .head = head, .tail = tail, .partHead = partHead, .call = call},
         [&](const typelib::IProperty& property) {
             if (!patternkit::Common::IsMemoOrOLE(property))
                 EmitLine("        mudtProps.&PropName = rs&BusObjNameBatch.Fields(\"&PropFieldName\")");
+            else if (const auto item = items.find(&property); item != items.end())
+                Emit("|        mstrVarStrings({{Item}}) = \"\" & rs&BusObjNameBatch.Fields({{Field}})",
+                     {{"Item", std::to_string(item->second)},
+                      {"Field", vb::StringLiteral(patternkit::Required(property.Field()).Name())}});
             EmitLine(
                 "        mudtProps.&PropNameIsChanged = "
                 "rs&BusObjNameBatch.Fields(\"&PropFieldNameIsChanged\")");

@@ -21,6 +21,7 @@ PersistWriter::PersistWriter(GeneratorContext& context)
 void PersistWriter::Write() {
     mContext.SetErrorSourceClass(mContext.Components().persist);
     mKeys = KeysInIndexOrder(mContext.Properties());
+    mArrayedVarStrings = ArrayedVarStrings();
     WriteHeader();
     WriteDeclarations();
     WriteDBMSType();

@@ -3,6 +3,7 @@
 // database. Each group of its procedures is written by a file of its own (Persist*.cpp); this class holds
 // what they share: the context, the engine, the transaction-server choice and the small helpers.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,6 +47,9 @@ class PersistWriter : private patternkit::Emitter {
     void WriteSearch();
     void WriteCreateRecordset();
     // PersistState.cpp
+    // How many Memo and OLE Object values Post hands Add and Update through the array mstrVarStrings of
+    // the declarations: 0 while a call naming each value's field fits in one statement.
+    int32_t ArrayedVarStrings() const;
     void WritePost();
     void WriteSetState();
     void WriteGetState();
@@ -80,6 +84,7 @@ class PersistWriter : private patternkit::Emitter {
     GeneratorContext& mContext;
     const bool mIsMTS;
     const std::string mVarStringParams;
+    int32_t mArrayedVarStrings = 0;
     patternkit::PropertySet mKeys;  // in KeyIndex order
 };
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ModuleLimits.h"
+#include "core/ProjectModuleCount.h"
 #include "core/frmBuildOptions.h"
 #include "core/frmCodeGeneration.h"
 #include "core/frmGenWarnings.h"
@@ -30,6 +32,7 @@ class RecordingEngine : public BuildEngine {
     std::vector<std::string> calls;
     std::string failingPattern;
     std::string raisingPattern;
+    std::string unloadablePattern;  // writes a module VB could not load
     std::string askingPattern;  // asks the continue question twice, as a pattern with two failed steps does
     int32_t askingButtons = ui::vbYesNo;
 
@@ -39,6 +42,8 @@ class RecordingEngine : public BuildEngine {
         calls.push_back(codePattern.substr(codePattern.find('.') + 1) + "(" + businessObject->Name() + ")");
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
+        if (codePattern == unloadablePattern)
+            throw UnloadableModule("SalesUI", "frmCustomerList", "Customer", {"255 control names"});
         for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
             ui::MsgBox("The component: frmList could not be created. Do you want to continue.",
                        askingButtons);
@@ -225,6 +230,21 @@ TEST(CodeGeneration, AnUnexpectedErrorIsReportedAndTheDialogCloses) {
     EXPECT_EQ(run.script.Pointer(), ui::MousePointer::Default);
 }
 
+// A module VB could not load is the model's fault, told plainly, not as the add-in's own.
+TEST(CodeGeneration, AModuleVbCouldNotLoadIsToldPlainlyAndTheDialogCloses) {
+    Model model;
+    model.Add("Customer");
+    GenerateRun run(model);
+    run.engine->unloadablePattern = "Brisolet.StdListForm";
+    run.Generate();
+    EXPECT_EQ(run.script.DialogsShown(), Names{});
+    ASSERT_EQ(run.script.Prompts().size(), 1u);
+    EXPECT_EQ(
+        run.script.Prompts()[0].prompt,
+        UnloadableModule("SalesUI", "frmCustomerList", "Customer", {"255 control names"}).Description());
+    EXPECT_TRUE(run.form.IsUnloaded());
+}
+
 TEST(CodeGeneration, ModelCheckStopsOnTheFirstFailingRow) {
     const struct {
         const char* name;
@@ -324,6 +344,52 @@ TEST(CodeGeneration, WarningsNameUnselectedNeighbours) {
         [](ui::ModalDialog& dialog) { static_cast<frmGenWarnings&>(dialog).cmdOK_Click(); });
     run.Generate();
     EXPECT_EQ(run.engine->calls.front(), "T3BusinessObject(OrderLine)");
+}
+
+// Counted as the build leaves each project: what it holds and what the build adds, each name once.
+TEST(CodeGeneration, AProjectOfMoreModulesThanVbLoadsIsWarnedOfAndTheBuildGoesOn) {
+    const auto warning = [](const std::string& project, int modules) {
+        return "The project " + project + " will hold " + std::to_string(modules) +
+               " modules, more than the about 400 that VB loads in one project.  Build the business objects "
+               "in "
+               "several applications.";
+    };
+    const struct {
+        int businessObjects;
+        bool forms;
+        Names held;  // by the business project already, beside the class a new project holds
+        Names warnings;
+    } cases[] = {
+        {99, false, {"Extra1", "Extra2", "CUSTOMER1"}, {}},
+        {99, false, {"Extra1", "Extra2", "Extra3"}, {warning("SalesBusiness", 401)}},
+        {100, true, {}, {warning("SalesBusiness", 401), warning("SalesUI", 404)}},
+    };
+    for (const auto& c : cases) {
+        Model model;
+        model.application->SetArchitecture(typelib::ThreeTier);
+        for (int i = 1; i <= c.businessObjects; ++i)
+            model.Add("Customer" + std::to_string(i));
+        vbide::VBE vbe;
+        if (!c.held.empty())
+            vbe.VBProjects().Add(2)->SetName("SalesBusiness");
+        for (const std::string& name : c.held)
+            vbe.VBProjects().Item(1)->VBComponents().Add(1)->SetName(name);
+        const std::vector<std::shared_ptr<qelBusinessObject>> chosen(
+            model.application->BusinessObjects()->begin(), model.application->BusinessObjects()->end());
+        EXPECT_EQ(ModuleCountWarnings(&vbe, *model.application, chosen, c.forms), c.warnings)
+            << c.businessObjects;
+        if (!c.forms)
+            continue;
+        GenerateRun run(model);  // the dialog's own build
+        Names shown;
+        run.script.AnswerDialog([&](ui::ModalDialog& dialog) {
+            shown = static_cast<frmGenWarnings&>(dialog).Items();
+            static_cast<frmGenWarnings&>(dialog).cmdOK_Click();
+        });
+        run.Generate();
+        EXPECT_EQ(shown, c.warnings);
+        EXPECT_EQ(run.engine->calls.back(), "GenerationComplete");
+    }
 }
 
 TEST(CodeGeneration, KeysAreNumberedAndAnswersResetBeforeTheRun) {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/ModuleLimits.h"
 #include "core/frmBuildOptions.h"
 #include "core/frmCodeGeneration.h"
 #include "core/frmConstructionMonitor.h"
@@ -164,6 +165,14 @@ TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstCo
         {"Build Options", "frmBuildOptions-fit", [&] { options.Show(); }, "opt1Tier", QDialogButtonBox::Ok},
         {"VB Ostrel", "generation-finished", [] { ui::MsgBox("Generation finished!"); }, "",
          QDialogButtonBox::Ok},
+        {"VB Ostrel", "unloadable-module",
+         [] {
+             const std::string breach =
+                 "procedure Post: 70123 bytes of code, more than the 65535 VB compiles";
+             ui::MsgBox(UnloadableModule("OrdersServer", "OrderPersist", "Order", {breach}).Description(),
+                        ui::vbOKOnly | ui::vbCritical);
+         },
+         "", QDialogButtonBox::Ok},
     };
     for (const auto& c : cases) {
         DriveModal(c.title, c.picture, c.show, [&](QDialog& dialog) {

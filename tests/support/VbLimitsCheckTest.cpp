@@ -5,6 +5,8 @@
 
 #include <fstream>
 
+#include "tests/support/LimitEdges.h"
+
 namespace testing_support {
 namespace {
 
@@ -19,30 +21,6 @@ std::string Joined(const Lines& lines) {
 
 std::string Module(const Lines& code, const std::string& name = "Mod") {
     return "Attribute VB_Name = \"" + name + "\"\r\n" + Joined(code);
-}
-
-// Comment lines of `bytes` bytes in all, their line ends included.
-Lines Filler(size_t bytes) {
-    Lines lines;
-    for (; bytes > 1003; bytes -= 1003)
-        lines.push_back("'" + std::string(1000, 'x'));
-    lines.push_back("'" + std::string(bytes - 3, 'x'));
-    return lines;
-}
-
-// A procedure whose source has `bytes` bytes.
-Lines Procedure(size_t bytes) {
-    Lines lines = Filler(bytes - 18);
-    lines.insert(lines.begin(), "Sub P()");
-    lines.push_back("End Sub");
-    return lines;
-}
-
-// A statement continued `count` times.
-Lines Continued(size_t count) {
-    Lines lines(count, "    x = x + 1 _");
-    lines.push_back("    + 1");
-    return lines;
 }
 
 // A form with `names` controls of its own name each, and `arrayed` more of one name.
@@ -67,8 +45,8 @@ TEST(VbLimitsCheckTest, EachLimitHoldsAtItsEdgeAndBreaksOneBeyond) {
         {"a line one byte over",
          Module({"'" + std::string(1023, 'x')}),
          {"line 2: 1024 bytes, more than 1023"}},
-        {"24 continuations", Module(Continued(24)), {}},
-        {"25 continuations", Module(Continued(25)), {"line 2: 25 line continuations, more than 24"}},
+        {"24 continuations", Module(ContinuedStatement(24)), {}},
+        {"25 continuations", Module(ContinuedStatement(25)), {"line 2: 25 line continuations, more than 24"}},
         {"a blank after the _",
          Module({"    x = 1 _ ", "    + 1"}),
          {"line 2: blank after a line continuation"}},
@@ -76,10 +54,10 @@ TEST(VbLimitsCheckTest, EachLimitHoldsAtItsEdgeAndBreaksOneBeyond) {
          Module({"    x = 1 _", "", "    + 1"}),
          {"line 2: blank after a line continuation"}},
         {"a comment continued", Module({"' a _", "  " + identifier256}), {}},
-        {"a procedure of 64 KB less a byte", Module(Procedure(65535)), {}},
+        {"a procedure of 64 KB less a byte", Module(ProcedureOfBytes(65535)), {}},
         {"a procedure of 64 KB",
-         Module(Procedure(65536)),
-         {"line 69: procedure P of 65536 bytes, 64 KB or more"}},
+         Module(ProcedureOfBytes(65536)),
+         {"line 67: procedure P of 65536 bytes, 64 KB or more"}},
         {"65534 lines of code", Module(Lines(65534, "'")), {}},
         {"65535 lines of code", Module(Lines(65535, "'")), {"65535 lines of code, more than 65534"}},
         {"254 control names, an array among them", Form(253, 300), {}},

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/vb/ContinuedLine.h"
 #include "platform/vb/DateTime.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/tier3/PersistModel.h"
@@ -182,6 +183,42 @@ TEST_F(PersistClass, TransactionServerVariant) {
     EXPECT_TRUE(Has(lines, "    mintDBMSType = dbDBMS_Type_MSAccess"));
     EXPECT_EQ(lines.back(), "'>>>End Edit Point: ");
     EXPECT_TRUE(Has(lines, "Private Function ObjectControl_CanBePooled() As Boolean"));
+}
+
+// Post hands Add and Update the Memo values straight from the row while such a call, continued, fits in one
+// statement; past that, through an array filled field by field (in Post's parts, once it is split). Every
+// line fits VB's continuations.
+TEST_F(PersistClass, PostPassesMemoValuesThroughAnArrayWhenACallNamingTheirFieldsWouldNotFit) {
+    for (const auto& [memos, arrayed] : {std::pair{150, false}, {151, true}, {254, true}}) {
+        auto order = mModel.AddBusinessObject("Order");
+        AddKey(*order, "OrderID", "Long", 1, 4);
+        std::vector<std::string> fields;
+        for (int i = 1; i <= memos; ++i) {
+            fields.push_back("f" + std::to_string(1000 + i) + std::string(123, 'y'));
+            AddPersistProperty(*order, "Note" + std::to_string(i), "Memo", 0, fields.back());
+        }
+        const Lines lines = Generate(order);
+        for (const std::string& line : lines)
+            ASSERT_LE(vb::ContinuedLine(line).size(), 1u + vb::kMaxContinuations) << memos << ": " << line;
+        const Lines post = Procedure(lines, "Public Sub Post(");
+        std::string items;
+        for (int i = 1; i <= memos; ++i) {
+            items += (i == 1 ? " " : ", ") + std::string("mstrVarStrings(") + std::to_string(i) + ")";
+            const std::string fill = "        mstrVarStrings(" + std::to_string(i) +
+                                     ") = \"\" & rsOrderBatch.Fields(\"" + fields[i - 1] + "\")";
+            EXPECT_EQ(Has(lines, fill), arrayed) << memos << ": " << fill;
+        }
+        EXPECT_EQ(Has(post, "                Update" + items), arrayed) << memos;
+        EXPECT_EQ(Has(post, "                Add" + items), arrayed) << memos;
+        EXPECT_EQ(Has(lines, "Private mstrVarStrings(1 To " + std::to_string(memos) + ") As String"), arrayed)
+            << memos;
+        const std::string direct =
+            "                Update \"\" & rsOrderBatch.Fields(\"" + fields[0] + "\"), ";
+        EXPECT_EQ(
+            std::any_of(post.begin(), post.end(), [&](const auto& line) { return line.starts_with(direct); }),
+            !arrayed)
+            << memos;
+    }
 }
 
 }  // namespace

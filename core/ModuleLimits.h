@@ -1,0 +1,33 @@
+#pragma once
+// The limits VB puts on a module it loads, measured on a component as the engine wrote it: the patterns
+// keep within them, and a build that would still save a module past one fails instead, naming it.
+//
+// Measured in characters, each a byte of the Windows-1252 file: a line of at most vb::kMaxLineLength, at
+// most vb::kMaxContinuations line continuations in one statement, a procedure's source (its lines from its
+// declaration to its End, each with its CR LF) under 64 KB, at most 65534 lines in a module, and at most
+// 254 control names on a form (the members of a control array share one name).
+
+#include <string>
+#include <vector>
+
+#include "platform/vb/Error.h"
+
+namespace vbide {
+class VBComponent;
+}
+
+namespace core {
+
+// Each limit the component passes: "<where>: <what>, more than <the limit>"; none when VB loads it. One
+// pass over its lines and controls.
+std::vector<std::string> ModuleLimitBreaches(const vbide::VBComponent& component);
+
+// The failure of a build that wrote a module VB cannot load: its description names the component, each
+// breach, and what to do.
+class UnloadableModule : public vb::Error {
+  public:
+    UnloadableModule(const std::string& project, const std::string& component,
+                     const std::string& businessObject, const std::vector<std::string>& breaches);
+};
+
+}  // namespace core

@@ -1,0 +1,93 @@
+// The engine against VB's limits: a line longer than VB reads is continued, and a component VB could not
+// load ends the build with a message that names it.
+
+#include "core/ModuleLimits.h"
+#include "tests/core/EngineFixture.h"
+#include "tests/support/LimitEdges.h"
+
+namespace enginetest {
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing_support::ContinuedStatement;
+using testing_support::ProcedureOfBytes;
+using testpatterns::BarePattern;
+using typelib::IConstructor;
+
+// Measured once its tokens are resolved; each line of a text on its own; each line written counted.
+TEST_F(EngineTest, ALineLongerThanVbReadsIsContinuedOnceItsTokensAreResolved) {
+    std::string call = "    Add ";
+    while (call.size() < 1500)
+        call += "a1234567, ";
+    const std::string fits = "    x = \"" + std::string(1000, 'a') + "&AppName&AppName\"";
+    Steps([&](IConstructor& engine, BarePattern&) {
+        ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
+        WriteComponent(engine, "Order", 1, {fits + "\r\n" + call + "&AppName", "End"});
+    });
+    const Lines expected = {"    x = \"" + std::string(1000, 'a') + "SalesSales\"",
+                            call.substr(0, 1017) + " _", "        " + call.substr(1018) + "Sales", "End"};
+    EXPECT_EQ(Project("Sales")->VBComponents().Item("Order")->CodeModule()->AllLines(), expected);
+    EXPECT_EQ(mEngine->Monitor().Rows().back().linesOfCode, "4");
+}
+
+// A row's lines make a class; its controls, a form.
+TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
+    const std::string form = WriteFormTemplate("frmDetail.frm");
+    const struct {
+        const char* what;
+        Lines code;
+        size_t controls;  // beside one array of three labels
+        const char* breach;
+    } cases[] = {
+        {"a procedure under 64 KB", ProcedureOfBytes(65535), 0, ""},
+        {"a procedure of 64 KB", ProcedureOfBytes(65536), 0,
+         "procedure P: 65536 bytes of code, more than the 65535 VB compiles in one procedure"},
+        {"24 continuations", ContinuedStatement(24), 0, ""},
+        {"25 continuations", ContinuedStatement(25), 0,
+         "line 1: 25 line continuations, more than the 24 VB joins into one statement"},
+        {"a word longer than a line",
+         {std::string(1024, 'x')},
+         0,
+         "line 1: 1024 characters, more than the 1023 VB reads on one line"},
+        {"65534 lines", Lines(65534, "'"), 0, ""},
+        {"65535 lines", Lines(65535, "'"), 0, "65535 lines, more than the 65534 VB loads in one module"},
+        {"254 control names", {}, 253, ""},
+        {"255 control names", {}, 254, "255 control names, more than the 254 VB loads on one form"},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        const std::string component = (c.controls == 0 ? "Order" : "frmOrder") + std::to_string(++row);
+        std::string message;
+        try {
+            Steps([&](IConstructor& engine, BarePattern&) {
+                ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
+                if (c.controls == 0)
+                    return WriteComponent(engine, component, 1, c.code);
+                ASSERT_EQ(engine.SetVBComponent("Sales", component, 3, form), 0);
+                for (size_t i = 0; i < c.controls; ++i)
+                    engine.SetVBControl("txt" + std::to_string(i), "TextBox");
+                for (int index = 0; index < 3; ++index) {
+                    engine.SetVBControl("lbl" + std::to_string(index), "Label");
+                    engine.SetVBControlProperty("Index", index);
+                    engine.SetVBControlProperty("Name", "lblField");
+                }
+                engine.StartCoding();
+                engine.FinishCoding();
+            });
+        } catch (const core::UnloadableModule& unloadable) {
+            message = unloadable.Description();
+        }
+        EXPECT_EQ(message, *c.breach == 0
+                               ? ""
+                               : "VB cannot load \"" + component +
+                                     "\", which the build wrote into the "
+                                     "project \"Sales\":\n" +
+                                     c.breach +
+                                     "\nGeneration aborted! Give the business object \"Order\" fewer "
+                                     "properties, or shorter names, and build again.")
+            << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace enginetest
