@@ -184,6 +184,13 @@ class BuildChecker {
 
     void CheckBuilt(const qelBusinessObject& businessObject, bool named) {
         const std::string item = BusinessObjectItem(businessObject);
+        if (const int32_t count = businessObject.Properties()->Count(); count > kMostProperties)
+            Fault(item,
+                  "it has " + std::to_string(count) + " properties, more than the " +
+                      std::to_string(kMostProperties) +
+                      " that a build takes (as many columns as an Access table holds), so that its "
+                      "generated class keeps within the 65,534 lines VB loads in a module: move some of "
+                      "its properties to a business object of their own");
         if (!Common::HasPrimaryKey(businessObject))
             Fault(item, "it has no Primary Key: set Primary Key to Yes on one of its properties");
         if (const auto& table = businessObject.Table())

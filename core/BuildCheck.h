@@ -3,7 +3,8 @@
 // generated code is checked before anything is written, so that every model a repository can hold either
 // generates code that compiles or is refused with every fault named at once.
 //
-// Checked: that there is a business object to build; that each business object built has a Primary Key, no
+// Checked: that there is a business object to build; that each business object built has at most
+// kMostProperties properties, a Primary Key, no
 // key of a type without a value in the record, a record VB compiles (by the layout its record type has),
 // and the Add, Update, Read and Delete methods; that each Foreign Key Lookup still has its displayed
 // property; the application's and the projects' names (they name
@@ -32,6 +33,10 @@ namespace core {
 // A form's layout counts in twips, in 16 bits: a label or a listed value wider than this many characters
 // overflows it beside the other controls of a row.
 inline constexpr int32_t kLongestShownText = 100;
+
+// The most properties a business object is built with, as many columns as an Access table holds: its
+// generated class, some 180 lines a property, then keeps within the 65,534 lines VB loads in a module.
+inline constexpr int32_t kMostProperties = 255;
 
 class qelApplication;
 class qelBusinessObject;

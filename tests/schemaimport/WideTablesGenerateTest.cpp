@@ -33,13 +33,13 @@ std::shared_ptr<core::qelApplication> SqliteTable(const fs::path& folder, int co
     return application;
 }
 
-// A business object of a key and 254 properties of `types` in turn (Strings of `length`): every name as
-// long as the check takes (30 characters, fields 128), every third mandatory.
-std::shared_ptr<core::qelApplication> WideModel(const Names& types, int32_t length = 50) {
+// A business object of a key and `count` - 1 properties of `types` in turn (Strings of `length`): every
+// name as long as the check takes (30 characters, fields 128), every third mandatory.
+std::shared_ptr<core::qelApplication> WideModel(const Names& types, int32_t length = 50, int count = 255) {
     auto application = import_test::NewApplication("SQL", "WideData");
     const std::string name = "WideBusinessObjectOfAllColumns";
     const auto businessObject = core::NewBusinessObject(name, "Wide");
-    for (int i = 0; i < 255; ++i) {
+    for (int i = 0; i < count; ++i) {
         const std::string number = std::to_string(1000 + i);
         const std::string dataType = i == 0 ? "Long" : types[(i - 1) % types.size()];
         auto field = std::make_shared<core::qelField>();
@@ -89,6 +89,12 @@ TEST(WideTables, EachBuildsModulesVbLoadsOrIsRefusedWithNothingWritten) {
          "lets a "
          "record hold here: make long String properties Memo, or shorten them (error 5, "
          "BuildDriver.Generate)\n"},
+        {"256 Long columns", [](const fs::path&) { return WideModel({"Long"}, 0, 256); },
+         "ostrel generate: These names and values cannot become VB code.  Generation aborted!\nBusiness "
+         "object \"WideBusinessObjectOfAllColumns\": it has 256 properties, more than the 255 that a build "
+         "takes (as many columns as an Access table holds), so that its generated class keeps within the "
+         "65,534 lines VB loads in a module: move some of its properties to a business object of their own "
+         "(error 5, BuildDriver.Generate)\n"},
     };
     testing_support::OdbcSandbox::Get().Clear();
     dao_test::TestFolder folder;
