@@ -282,6 +282,7 @@ TEST_F(FormsEndToEnd, WideFormsKeepWithinWhatVBLoads) {
         std::string businessObject;
         Lines searchArrays, detailArrays;
         std::vector<Lines> written = {};  // runs of lines among the business object's forms' lines
+        Lines checkFaults = {};           // what the check before a build refuses; the forms are built anyway
     } rows[] = {
         // The context frame's three names, three a row and OK and Cancel.
         {"a search form of 254 names", WideProperties(4, 79, "'Integer'", "'TextBox'"), "OrderLine", {}, {}},
@@ -323,7 +324,8 @@ TEST_F(FormsEndToEnd, WideFormsKeepWithinWhatVBLoads) {
          {},
          {"lbl", "txt"},
          {{R"(            FrameW250.Visible = myProduct.PropertyIsViewable("W250"))"}}},
-        // Wider than Jet holds, as other databases do, with names as long as the check lets them be.
+        // Wider than Jet holds, as other databases do, with names as long as the check lets them be: the
+        // check refuses the business class, yet its forms are as sound.
         {"procedures of many parts",
          WideProperties(4, 950, "'Long'", "'ComboBox'", 0,
                         "substr('W' || i || '" + std::string(30, 'x') + "', 1, 30)"),
@@ -350,7 +352,11 @@ TEST_F(FormsEndToEnd, WideFormsKeepWithinWhatVBLoads) {
           {"Private Sub Load_Listbox_1(itmlist As ListItem)", "       With itmlist"},
           {"        With itmlist", "        'Add a Subitem for each of the remaining properties",
            "            Load_Listbox_1 itmlist"},
-          {"Private Sub Load_Listbox_1(itmlist As ListItem)", "        With itmlist"}}},
+          {"Private Sub Load_Listbox_1(itmlist As ListItem)", "        With itmlist"}},
+         {"Business object \"OrderLine\": it has 955 properties, more than the 255 that a build takes (as "
+          "many "
+          "columns as an Access table holds), so that its generated class keeps within the 65,534 lines VB "
+          "loads in a module: move some of its properties to a business object of their own"}},
     };
     int folder = 0;
     for (const auto& row : rows) {
@@ -359,7 +365,7 @@ TEST_F(FormsEndToEnd, WideFormsKeepWithinWhatVBLoads) {
         mVbe = std::make_shared<vbide::VBE>();
         const std::vector chosen(mApplication->BusinessObjects()->begin(),
                                  mApplication->BusinessObjects()->end());
-        ASSERT_EQ(core::CheckBeforeBuild(*mApplication, chosen, true), Lines{});
+        ASSERT_EQ(core::CheckBeforeBuild(*mApplication, chosen, true), row.checkFaults);
         BuildForms();
         const std::string out = "wide" + std::to_string(++folder);
         Save(out);
