@@ -342,11 +342,17 @@ class BuildChecker {
             const std::string group = QuotedText(businessObject.Name() + "." + caption.property->Name());
             Length(MemberItem("Property", businessObject, label.property->Name()), "its label", label.text,
                    labelLimit, "that leave the option buttons of " + group + " room on its form");
-        } else {
-            Length(MemberItem("Property", businessObject, caption.property->Name()), kCaptionValue,
-                   caption.text, captionLimit >= 0 ? captionLimit : formlayout::LongestOptionCaption(rows, 0),
-                   "that leave a button room on its form");
+            return;
         }
+        const std::string item = MemberItem("Property", businessObject, caption.property->Name());
+        const int32_t bareLimit =
+            captionLimit >= 0 ? captionLimit : formlayout::LongestOptionCaption(rows, 0);
+        if (bareLimit >= 0)
+            Length(item, kCaptionValue, caption.text, bareLimit, "that leave a button room on its form");
+        else
+            Fault(item, "its option buttons find no room on the detail form, whose " + std::to_string(rows) +
+                            " rows leave too narrow a column for any button: give it another ControlType, "
+                            "such as ComboBox");
     }
 
     // VB loads no form of more than formlayout::kMaxControlNames control names. The controls of the detail
