@@ -6,6 +6,8 @@
 #include <iterator>
 #include <set>
 
+#include "platform/vb/Text.h"
+
 namespace testing_support {
 namespace {
 
@@ -254,10 +256,10 @@ std::string Contents(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A path as VB project files write it, relative to `folder`.
+// A path as VB project files write it (in Windows-1252), relative to `folder`.
 std::filesystem::path Listed(const std::filesystem::path& folder, std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
-    return folder / path;
+    return folder / vb::Windows1252ToUtf8(path);
 }
 
 // The value after "key=" in `line`, or nothing.

@@ -86,8 +86,13 @@ TEST(VbLimitsCheckTest, AGroupNamesTheProjectAndComponentOfEachBreachAndCountsMo
     std::ofstream(folder / "G.vbg") << "VBGROUP 5.0\r\nStartupProject=Lib\\Lib.vbp\r\n";
     for (const size_t count : {400u, 401u}) {
         std::ofstream project(folder / "Lib" / "Lib.vbp");
-        project << "Type=OleDll\r\nClass=Wide; Wide.cls\r\n";
-        std::ofstream(folder / "Lib" / "Wide.cls") << Module({"'" + std::string(1023, 'x')}, "Wide");
+        // A file name beyond ASCII: Windows-1252 in the project file, UTF-8 on the disk.
+        project << "Type=OleDll\r\nClass=Wide; \xDC"
+                   "ber.cls\r\n";
+        std::ofstream(folder / "Lib" /
+                      "\xC3\x9C"
+                      "ber.cls")
+            << Module({"'" + std::string(1023, 'x')}, "Wide");
         for (size_t i = 1; i < count; ++i) {
             project << "Module=M" << i << "; M" << i << ".bas\r\n";
             std::ofstream(folder / "Lib" / ("M" + std::to_string(i) + ".bas")) << Module({});
@@ -95,7 +100,9 @@ TEST(VbLimitsCheckTest, AGroupNamesTheProjectAndComponentOfEachBreachAndCountsMo
         project << "Name=\"Lib\"\r\n";
         project.close();
         int modules = 0;
-        Lines expected = {"Lib/Wide: line 2: 1024 bytes, more than 1023"};
+        Lines expected = {
+            "Lib/\xC3\x9C"
+            "ber: line 2: 1024 bytes, more than 1023"};
         if (count > 400)
             expected.insert(expected.begin(), "Lib: 401 modules, more than 400");
         EXPECT_EQ(CheckVbLimits(folder / "G.vbg", modules), expected);
