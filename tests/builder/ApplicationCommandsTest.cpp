@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -20,6 +19,7 @@
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/core/TemporarySettings.h"
 #include "tests/support/FileAccessAs.h"
+#include "tests/support/FileTree.h"
 #include "typelib/FormTemplates.h"
 
 namespace builder_test {
@@ -388,11 +388,6 @@ TEST_F(ToolOptions, AnotherRepositoryFolderIsOpenedOrRefused) {
     next.Unload();
 }
 
-std::string Bytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Each is refused whole when the file, or the folder where SQLite makes its journal, cannot be written,
 // and done once it can.
 TEST_F(ApplicationCommands, EveryCommandThatWritesTheRepositoryAtOnceTellsWhyItCannot) {
@@ -457,7 +452,7 @@ TEST_F(ApplicationCommands, EveryCommandThatWritesTheRepositoryAtOnceTellsWhyItC
         }
         fs::permissions(repository, c.folder ? fs::perms(0666) : fs::perms(0444));
         fs::permissions(repository.parent_path(), c.folder ? fs::perms(0555) : fs::perms(0755));
-        const std::string before = Bytes(repository);
+        const std::string before = testing_support::Contents(repository);
         {
             const testing_support::FileAccessAs person(testing_support::FileAccessAs::Unprivileged());
             mForm.Show();
@@ -474,12 +469,12 @@ TEST_F(ApplicationCommands, EveryCommandThatWritesTheRepositoryAtOnceTellsWhyItC
                       (c.folder ? folder : "") + ". " + c.told + " (10, Error - Database Not Writable)");
         EXPECT_EQ(std::tuple(mForm.StatusText(), mScript.Pointer()),
                   std::tuple("Ready...", ui::MousePointer::Default));
-        EXPECT_TRUE(Bytes(repository) == before);
+        EXPECT_TRUE(testing_support::Contents(repository) == before);
 
         fs::permissions(repository, fs::perms(0644));
         fs::permissions(repository.parent_path(), fs::perms(0755));
         c.command();
-        EXPECT_FALSE(Bytes(repository) == before);
+        EXPECT_FALSE(testing_support::Contents(repository) == before);
         mForm.SetIsDataChanged(false);
     }
 }

@@ -123,18 +123,17 @@ TEST_F(ImportIntoWindow, TheImportFillsTheViews) {
 // child always has a parent, through either relationship reader.
 TEST_F(ImportIntoWindow, AForeignKeyThatRefusesNullIsMandatoryAsSoonAsItIsImported) {
     testing_support::OdbcSandbox::Get().Clear();
-    const auto file = mFolder / "required.db";
-    catalog_test::Run("Driver=SQLite3;Database=" + file.string(),
-                      {R"sql(CREATE TABLE "Customers" ("CustomerID" INTEGER PRIMARY KEY))sql",
-                       R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
-                           "CustomerID" INTEGER NOT NULL REFERENCES "Customers" ("CustomerID")))sql"});
-    testing_support::OdbcSandbox::Get().AddUserSource(
-        "RequiredApp", testing_support::OdbcSandbox::kSqliteDriver, {{"Database", file.string()}});
+    const auto database =
+        import_test::NewDatabase(catalog_test::Kind::Sqlite,
+                                 {R"sql(CREATE TABLE "Customers" ("CustomerID" INTEGER PRIMARY KEY))sql",
+                                  R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
+             "CustomerID" INTEGER NOT NULL REFERENCES "Customers" ("CustomerID")))sql"},
+                                 mFolder.Path());
     for (const char* dbType : {"SQL", "Access"}) {
         SCOPED_TRACE(dbType);
         mForm.ClearViews();
         const auto previous = mForm.Application();
-        mForm.SetApplication(import_test::NewApplication(dbType, "RequiredApp"));
+        mForm.SetApplication(import_test::NewApplication(dbType, database->DSN()));
         mScript.AnswerDialog(import_test::Choose());
         mForm.ImportData({previous, false, false});
         EXPECT_EQ(Rows(mForm.Views().PropertyListView).back(),

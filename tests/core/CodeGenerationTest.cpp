@@ -350,9 +350,8 @@ TEST(CodeGeneration, WarningsNameUnselectedNeighbours) {
 TEST(CodeGeneration, AProjectOfMoreModulesThanVbLoadsIsWarnedOfAndTheBuildGoesOn) {
     const auto warning = [](const std::string& project, int modules) {
         return "The project " + project + " will hold " + std::to_string(modules) +
-               " modules, more than the about 400 that VB loads in one project.  Build the business objects "
-               "in "
-               "several applications.";
+               " modules, more than the about 400 that VB loads in one project.  Build the business "
+               "objects in several applications.";
     };
     const struct {
         int businessObjects;

@@ -147,8 +147,7 @@ TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstCo
          "The OrderLine object's parent (container) business object, Order, has not been selected for "
          "generation.  This may result in errors.",
          "The project OrdersServer will hold 401 modules, more than the about 400 that VB loads in one "
-         "project.  "
-         "Build the business objects in several applications."});
+         "project.  Build the business objects in several applications."});
     frmDuplicateComponent duplicate;
     duplicate.SetComponentName("frmOrderLineDetail");
     frmBuildOptions options;

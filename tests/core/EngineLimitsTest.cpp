@@ -45,9 +45,7 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         {"24 continuations", ContinuedStatement(24), 0, ""},
         {"25 continuations", ContinuedStatement(25), 0,
          "line 1: 25 line continuations, more than the 24 VB joins into one statement"},
-        {"a word longer than a line",
-         {std::string(1024, 'x')},
-         0,
+        {"a word longer than a line", Lines(1, std::string(1024, 'x')), 0,
          "line 1: 1024 characters, more than the 1023 VB reads on one line"},
         {"65534 lines", Lines(65534, "'"), 0, ""},
         {"65535 lines", Lines(65535, "'"), 0, "65535 lines, more than the 65534 VB loads in one module"},
@@ -77,15 +75,11 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         } catch (const core::UnloadableModule& unloadable) {
             message = unloadable.Description();
         }
-        EXPECT_EQ(message, *c.breach == 0
-                               ? ""
-                               : "VB cannot load \"" + component +
-                                     "\", which the build wrote into the "
-                                     "project \"Sales\":\n" +
-                                     c.breach +
-                                     "\nGeneration aborted! Give the business object \"Order\" fewer "
-                                     "properties, or shorter names, and build again.")
-            << c.what;
+        const std::string refusal = "VB cannot load \"" + component +
+                                    "\", which the build wrote into the project \"Sales\":\n" + c.breach +
+                                    "\nGeneration aborted! Give the business object \"Order\" fewer "
+                                    "properties, or shorter names, and build again.";
+        EXPECT_EQ(message, *c.breach == 0 ? "" : refusal) << c.what;
     }
 }
 

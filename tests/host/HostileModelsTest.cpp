@@ -23,6 +23,7 @@
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/FileTree.h"
 #include "tests/support/VbTextChecker.h"
+#include "tests/support/WidePropertiesSql.h"
 
 namespace {
 
@@ -356,17 +357,6 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                      "' WHERE PermittedValue = 'Net 30'",
                  Refusal(
                      {R"(Property "Customer.PaymentTerms": the permitted value (an option button's caption) "cccccccccccccccccccc..." has 90 characters, more than the 54 that leave a button room on its form)"})},
-                {"so many rows that no option button has room",
-                 "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 150) INSERT INTO "
-                 "Property (ID, BusObjID, Name, DataType, Access, Label, Length, IsKey, IsMandatory, "
-                 "IsUnique, "
-                 "ControlType, IsPVList, IsVirtual, IsPVTable, IsPVRange, LowerBound, UpperBound, "
-                 "PVTableClass, "
-                 "IsPVFKey) SELECT 1000 + i, 1, 'W' || i, 'Long', 'Read/Write', 'W' || i, 4, 0, 0, 0, "
-                 "'TextBox', "
-                 "0, 0, 0, 0, '', '', '', 0 FROM k",
-                 Refusal(
-                     {R"(Property "Customer.PaymentTerms": its option buttons find no room on the detail form, whose 162 rows leave too narrow a column for any button: give it another ControlType, such as ComboBox)"})},
                 {"model texts longer than a line or a database name",
                  "UPDATE Application SET DSN = '" + std::string(1010, 'd') + "', LocalDBName = '" +
                      std::string(950, 'l') +
@@ -391,7 +381,11 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  "UPDATE Method SET IsStoredProcedure = 1, StoredProcedureName = 'spОтгрузка' WHERE ID = 13",
                  Refusal(
                      {R"(Application "OrderEntry": its data source "Заказы" holds "З", a character that the Windows-1252 text of VB files cannot hold)",
-                      R"(Property "Customer.PaymentTerms": the permitted value "Net 30 – 天" holds "天", a character that the Windows-1252 text of VB files cannot hold)", R"(Property "Customer.Phone": its label "Телефон" holds "Т", a character that the Windows-1252 text of VB files cannot hold)", R"(Property "Customer.Email": the upper bound "Я" holds "Я", a character that the Windows-1252 text of VB files cannot hold)", R"(Business object "Product": the name of its table "Товар" holds "Т", a character that the Windows-1252 text of VB files cannot hold)", R"(Property "Product.UnitPrice": the name of its field "价格" holds "价", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Customer.PaymentTerms": the permitted value "Net 30 – 天" holds "天", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Customer.Phone": its label "Телефон" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Customer.Email": the upper bound "Я" holds "Я", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Business object "Product": the name of its table "Товар" holds "Т", a character that the Windows-1252 text of VB files cannot hold)",
+                      R"(Property "Product.UnitPrice": the name of its field "价格" holds "价", a character that the Windows-1252 text of VB files cannot hold)",
                       R"(Method "Order.Ship": its stored procedure "spОтгрузка" holds "О", a character that the Windows-1252 text of VB files cannot hold)"})},
                 {"table and field names that SQL must read between brackets",
                  "UPDATE \"Table\" SET Name = 'Order]Header' WHERE ID = 3;"
@@ -416,25 +410,26 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  "UPDATE Property SET PVFKeyDisplayedPropID = NULL WHERE PVFKeyDisplayedPropID = 2;"
                  "DELETE FROM Property WHERE ID = 2",
                  Refusal(
-                     {R"(Property "Order.CustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)",
-                      R"(Property "Order.BillToCustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)"})},
+                     {R"(Property "Order.CustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)", R"(Property "Order.BillToCustomerID": its permitted values are a Foreign Key Lookup whose displayed property is gone: choose another displayed property, or other permitted values)"})},
                 // Every fault of every business object, in one refusal.
-                {
-                    "business objects without a key, with a Memo or OLE Object key, or without some of Add, "
-                    "Update, Read and Delete",
-                    "UPDATE Property SET IsKey = 0 WHERE BusObjID IN (2, 4); UPDATE Field SET IsPrimaryKey = "
-                    "0 "
-                    "WHERE TableID IN (2, 4);"
-                    "UPDATE Property SET IsKey = 1 WHERE ID IN (4, 21); UPDATE Field SET IsPrimaryKey = 1 "
-                    "WHERE "
-                    "ID IN (4, 21);"
-                    "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4; DELETE FROM Method WHERE ID "
-                    "IN "
-                    "(7, 14)",
-                    Refusal(
-                        {R"(Property "Customer.Notes": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
-                         R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)", R"(Business object "Product": it has no method "Read", which every business object has: add a method of that name)", R"(Property "Order.Signature": a key of DataType OLE Object has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)", R"(Business object "order_line": it has no Primary Key: set Primary Key to Yes on one of its properties)",
-                         R"(Business object "order_line": it has no method "Add", which every business object has: add a method of that name)"})},
+                {"business objects without a key, with a Memo or OLE Object key, or without some of Add, "
+                 "Update, Read and Delete",
+                 "UPDATE Property SET IsKey = 0 WHERE BusObjID IN (2, 4); UPDATE Field SET IsPrimaryKey = "
+                 "0 "
+                 "WHERE TableID IN (2, 4);"
+                 "UPDATE Property SET IsKey = 1 WHERE ID IN (4, 21); UPDATE Field SET IsPrimaryKey = 1 "
+                 "WHERE "
+                 "ID IN (4, 21);"
+                 "UPDATE BusinessObject SET Name = 'order_line' WHERE ID = 4; DELETE FROM Method WHERE ID "
+                 "IN "
+                 "(7, 14)",
+                 Refusal(
+                     {R"(Property "Customer.Notes": a key of DataType Memo has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
+                      R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)",
+                      R"(Business object "Product": it has no method "Read", which every business object has: add a method of that name)",
+                      R"(Property "Order.Signature": a key of DataType OLE Object has no value in the record and cannot identify a row: give it another data type, or set Primary Key to No)",
+                      R"(Business object "order_line": it has no Primary Key: set Primary Key to Yes on one of its properties)",
+                      R"(Business object "order_line": it has no method "Add", which every business object has: add a method of that name)"})},
                 // "txt" & parent & "_" & key passes 40 characters on the child's detail, list and search
                 // forms.
                 {"a parent and key whose context text box name is cut",
@@ -445,15 +440,13 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = "
                   "myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
                 {"option groups whose frames alone pass the control names a form holds",
-                 "INSERT INTO Property (ID, BusObjID, Name, DataType, Access, Label, Length, IsKey, "
-                 "IsMandatory, "
-                 "IsUnique, ControlType, IsPVList, IsVirtual, IsPVTable, IsPVRange, LowerBound, UpperBound, "
-                 "PVTableClass, IsPVFKey) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
-                 "WHERE "
-                 "i < 251) SELECT 1000 + i, 2, 'M' || i, 'Memo', 'Read/Write', 'M' || i, 0, 0, 0, 0, "
-                 "'OptionButton', 0, 0, 0, 0, '', '', '', 0 FROM n",
+                 testing_support::WideProperties(2, 251, "'Memo'", "'OptionButton'"),
                  Refusal(
                      {R"(Business object "Product": its detail form "frmProductDetail" would hold 255 control names, more than the 254 that VB loads on a form: its 251 properties shown as option buttons take a frame each; give some of them another ControlType)"})},
+                {"so many rows that no option button has room",
+                 testing_support::WideProperties(1, 150, "'Long'", "'TextBox'"),
+                 Refusal(
+                     {R"(Property "Customer.PaymentTerms": its option buttons find no room on the detail form, whose 162 rows leave too narrow a column for any button: give it another ControlType, such as ComboBox)"})},
                 {"a data type no code is written for",
                  "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
                  "'VarBinary' "

@@ -8,7 +8,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-using patternkit::kSafeProcedureBytes;
 
 // Resolves "&Big" to 30000 characters, as a long value of the model would stand in a line.
 struct ResolvingEngine : testing_support::RecordingConstructor {
@@ -42,10 +41,9 @@ TEST(ProcedureSplitter, SplitsOnlyWhatItsSourceWouldMakeTooLarge) {
         Lines items;
         size_t parts;
     };
-    const std::string e = "\xC3\xA9";  // one byte in the module, two in UTF-8
     std::string accents;
     for (int i = 0; i < 29995; ++i)
-        accents += e;
+        accents += "\xC3\xA9";  // one byte in the module, two in UTF-8
     const Row rows[] = {
         {"exactly the safe size", {Xs(29995), Xs(29995)}, 0},
         {"a byte more", {Xs(29995), Xs(29996)}, 2},

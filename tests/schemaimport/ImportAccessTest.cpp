@@ -89,10 +89,9 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
         EXPECT_EQ(import_test::DumpModel(*application), kExpected);
         EXPECT_EQ(application->DSNDBName(), local ? "" : file);
         ASSERT_EQ(script.Prompts().size(), 3u);
-        EXPECT_EQ(
-            script.Prompts()[0].prompt,
-            "Raw field cannot be imported! It holds binary data of a set length, which no property type "
-            "takes.");
+        EXPECT_EQ(script.Prompts()[0].prompt,
+                  "Raw field cannot be imported! It holds binary data of a set length, which no property "
+                  "type takes.");
         EXPECT_EQ(script.Prompts()[0].buttons, 64);
         EXPECT_EQ(script.Prompts()[1].prompt,
                   "The property name Type is a reserved word so the property name will be converted to: "
@@ -104,8 +103,7 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
             "imported:\r\nOrders.Raw\r\n\r\n"
             "These columns became Double properties, which may round their values:\r\nOrders.Num\r\n\r\n"
             "These columns are numbered by the database and became Read Only properties, which Add and "
-            "Update "
-            "leave unwritten:\r\nOrders.OrderID\r\n\r\n"
+            "Update leave unwritten:\r\nOrders.OrderID\r\n\r\n"
             "These tables have no primary key; set a key property on each before it can be built:\r\n"
             "Item Kinds");
     }

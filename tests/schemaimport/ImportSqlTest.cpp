@@ -238,8 +238,7 @@ Cols table=Cols
     const std::string binaryData = "binary data of a set length, which no property type takes";
     std::vector<std::string> expected = {
         "The property name # breaks a rule of VB names (There can be no puctuation in a name!) so the "
-        "property "
-        "name will be converted to: T. | 64 | VB Ostrel",
+        "property name will be converted to: T. | 64 | VB Ostrel",
         "The property name 0 breaks a rule of VB names (Name must begin with a letter!) so the property name "
         "will be converted to: T0. | 64 | VB Ostrel"};
     if (!pg) {
@@ -257,8 +256,7 @@ Cols table=Cols
         "These tables and columns would take the name of a business object or property made before them (VB "
         "ignores letter case); each took a number and became the one named after it:\r\norder_lines: "
         "order_lines2\r\nCols.ShipTo: ShipTo2\r\nCols.a_b: a_b2\r\n\r\nThese tables have no primary key; set "
-        "a "
-        "key property on each before it can be built:\r\norder_lines\r\nCols\r\n" +
+        "a key property on each before it can be built:\r\norder_lines\r\nCols\r\n" +
         (pg ? "" : "Parent\r\n") + "Child | 64 | VB Ostrel");
     EXPECT_EQ(import_test::PromptTexts(script), expected);
 }

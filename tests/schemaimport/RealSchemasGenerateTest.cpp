@@ -308,8 +308,8 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
         "These columns are computed by the database, which refuses values written to them, and were not "
         "imported:\r\n";
     const std::string keys =
-        "\r\n\r\nThese columns are numbered by the database and became Read Only "
-        "properties, which Add and Update leave unwritten:\r\n";
+        "\r\n\r\nThese columns are numbered by the database and became Read Only properties, "
+        "which Add and Update leave unwritten:\r\n";
     const std::string numbered =
         "\r\n\r\nThese tables and columns would take the name of a business object or property made before "
         "them (VB ignores letter case); each took a number and became the one named after it:\r\n";

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
@@ -66,35 +65,33 @@ std::shared_ptr<core::qelApplication> WideModel(const Names& types, int32_t leng
 TEST(WideTables, EachBuildsModulesVbLoadsOrIsRefusedWithNothingWritten) {
     const Names kEveryType = {"String",  "Long", "Integer", "Double", "Currency", "Date",
                               "Boolean", "Memo", "Byte",    "Single", "Decimal",  "OLE Object"};
+    const Names kSqliteTypes = {"INTEGER", "VARCHAR(40)", "REAL",    "DOUBLE",   "NUMERIC(10,2)",
+                                "DATE",    "TIMESTAMP",   "BOOLEAN", "SMALLINT", "TINYINT"};
+    const Names kText = {"TEXT"}, kMemo = {"Memo"}, kString = {"String"}, kLong = {"Long"};
+    const std::string refused =
+        "ostrel generate: These names and values cannot become VB code.  Generation "
+        "aborted!\nBusiness object \"WideBusinessObjectOfAllColumns\": ";
     const struct {
         const char* what;
-        std::function<std::shared_ptr<core::qelApplication>(const fs::path&)> model;
-        std::string refusal;  // the whole message of `ostrel generate`; empty for a build
+        bool sqlite;  // a table of SQLite imported, else a model of a key and `columns` - 1 properties
+        int columns;
+        Names types;               // in turn
+        int32_t length = 50;       // of a model's Strings
+        std::string refusal = {};  // the whole message of `ostrel generate`; empty for a build
     } cases[] = {
-        {"32 text columns of SQLite",
-         [](const fs::path& folder) { return SqliteTable(folder, 32, {"TEXT"}); }, ""},
-        {"89 columns of SQLite's types, each one a search takes",
-         [](const fs::path& folder) {
-             return SqliteTable(folder, 89,
-                                {"INTEGER", "VARCHAR(40)", "REAL", "DOUBLE", "NUMERIC(10,2)", "DATE",
-                                 "TIMESTAMP", "BOOLEAN", "SMALLINT", "TINYINT"});
-         },
-         ""},
-        {"255 columns of every data type", [&](const fs::path&) { return WideModel(kEveryType); }, ""},
-        {"255 Memo columns", [](const fs::path&) { return WideModel({"Memo"}); }, ""},
-        {"255 String columns of 255 characters", [](const fs::path&) { return WideModel({"String"}, 255); },
-         "ostrel generate: These names and values cannot become VB code.  Generation aborted!\nBusiness "
-         "object "
-         "\"WideBusinessObjectOfAllColumns\": its record takes 130104 bytes, more than the 32000 that VB "
-         "lets a "
-         "record hold here: make long String properties Memo, or shorten them (error 5, "
-         "BuildDriver.Generate)\n"},
-        {"256 Long columns", [](const fs::path&) { return WideModel({"Long"}, 0, 256); },
-         "ostrel generate: These names and values cannot become VB code.  Generation aborted!\nBusiness "
-         "object \"WideBusinessObjectOfAllColumns\": it has 256 properties, more than the 255 that a build "
-         "takes (as many columns as an Access table holds), so that its generated class keeps within the "
-         "65,534 lines VB loads in a module: move some of its properties to a business object of their own "
-         "(error 5, BuildDriver.Generate)\n"},
+        {"32 text columns of SQLite", true, 32, kText},
+        {"89 columns of SQLite's types, each one a search takes", true, 89, kSqliteTypes},
+        {"255 columns of every data type", false, 255, kEveryType},
+        {"255 Memo columns", false, 255, kMemo},
+        {"255 String columns of 255 characters", false, 255, kString, 255,
+         refused + "its record takes 130104 bytes, more than the 32000 that VB lets a record hold here: make "
+                   "long String properties Memo, or shorten them (error 5, BuildDriver.Generate)\n"},
+        {"256 Long columns", false, 256, kLong, 0,
+         refused +
+             "it has 256 properties, more than the 255 that a build takes (as many columns as an Access "
+             "table holds), so that its generated class keeps within the 65,534 lines VB loads in a "
+             "module: move some of its properties to a business object of their own (error 5, "
+             "BuildDriver.Generate)\n"},
     };
     testing_support::OdbcSandbox::Get().Clear();
     dao_test::TestFolder folder;
@@ -105,7 +102,9 @@ TEST(WideTables, EachBuildsModulesVbLoadsOrIsRefusedWithNothingWritten) {
         fs::create_directories(at / "out");
         std::ofstream(at / "out" / "kept.txt") << "mine";
         const testing_support::FileTree before = testing_support::TreeOf(at / "out");
-        const auto run = import_test::SaveAndGenerate(*c.model(at), at, "Wide");
+        const auto application =
+            c.sqlite ? SqliteTable(at, c.columns, c.types) : WideModel(c.types, c.length, c.columns);
+        const auto run = import_test::SaveAndGenerate(*application, at, "Wide");
         if (!c.refusal.empty()) {
             EXPECT_EQ(run.exitCode, 1);
             EXPECT_EQ(run.err, c.refusal);

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "platform/vb/Text.h"
+#include "tests/support/FileTree.h"
+#include "tests/support/VbTextChecker.h"
 
 namespace testing_support {
 namespace {
@@ -42,72 +42,28 @@ std::vector<Line> SplitLines(std::string_view file) {
 }
 
 std::string_view TrimEnd(std::string_view text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
+    return text.substr(0, text.find_last_not_of(" \t") + 1);
 }
 
 std::string_view TrimStart(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    return text;
+    return text.substr(std::min(text.find_first_not_of(" \t"), text.size()));
 }
 
 bool Continues(std::string_view line) {
     const std::string_view code = TrimEnd(line);
-    return code.size() >= 2 && code.back() == '_' &&
-           (code[code.size() - 2] == ' ' || code[code.size() - 2] == '\t');
-}
-
-bool IsWordByte(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
-}
-
-// A line's code, string contents blanked and its comment cut off, and whether it holds a comment.
-struct Code {
-    std::string text;
-    bool comment = false;
-};
-
-Code CodeOf(std::string_view line) {
-    Code code;
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && c == '\'') {
-            code.comment = true;
-            break;
-        }
-        code.text += quoted && c != '"' ? ' ' : c;
-    }
-    const std::string_view start = TrimStart(code.text);
-    if (start == "Rem" || start.starts_with("Rem "))
-        return {{}, true};
-    return code;
+    return code.ends_with(" _") || code.ends_with("\t_");
 }
 
 std::vector<std::string> Words(std::string_view code) {
     std::vector<std::string> words;
-    size_t i = 0;
-    while (i < code.size()) {
-        if (!IsWordByte(code[i])) {
-            ++i;
-            continue;
-        }
+    for (size_t i = 0; i < code.size(); ++i) {  // a byte after a word, or no word's, is passed over
         const size_t start = i;
-        while (i < code.size() && IsWordByte(code[i]))
+        while (i < code.size() && IsWordChar(code[i]))
             ++i;
-        words.emplace_back(code.substr(start, i - start));
+        if (i > start)
+            words.emplace_back(code.substr(start, i - start));
     }
     return words;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return lower;
 }
 
 std::string Excerpt(std::string_view name) {
@@ -215,9 +171,9 @@ class ComponentCheck {
             if (continues && (TrimEnd(text).size() != text.size() || i + 1 == mLines.size() ||
                               TrimEnd(mLines[i + 1].text).empty()))
                 Breach(i, "blank after a line continuation");
-            const Code code = comment ? Code{{}, true} : CodeOf(text);
+            const SplitLine code = comment ? SplitLine{{}, true, true} : Split(text);
             comment = continues && code.comment;  // a comment goes on over a continuation
-            const std::vector<std::string> words = Words(code.text);
+            const std::vector<std::string> words = Words(code.code);
             for (const std::string& word : words) {
                 if (!std::isdigit(static_cast<unsigned char>(word[0])))
                     Name("the identifier", word, kIdentifierLength);
@@ -250,11 +206,6 @@ class ComponentCheck {
     size_t mHeaderEnd = 0;
     std::vector<std::string> mBreaches;
 };
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // A path as VB project files write it (in Windows-1252), relative to `folder`.
 std::filesystem::path Listed(const std::filesystem::path& folder, std::string path) {

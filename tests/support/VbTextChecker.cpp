@@ -11,14 +11,6 @@
 #include "platform/vb/Text.h"
 
 namespace testing_support {
-namespace {
-
-// One physical line split into its code (string contents blanked, so quotes and words inside strings
-// are not read as code) and whether its quotes pair up.
-struct SplitLine {
-    std::string code;
-    bool quotesPaired = true;
-};
 
 SplitLine Split(std::string_view line) {
     SplitLine out;
@@ -30,6 +22,7 @@ SplitLine Split(std::string_view line) {
         } else if (inString) {
             out.code += ' ';
         } else if (c == '\'') {
+            out.comment = true;
             break;
         } else {
             out.code += c;
@@ -42,23 +35,24 @@ SplitLine Split(std::string_view line) {
     else
         out.code = out.code.substr(first, out.code.find_last_not_of(" \t") - first + 1);
     if (out.code == "Rem" || out.code.starts_with("Rem "))
-        out.code.clear();
+        out = {{}, out.quotesPaired, true};
     return out;
 }
 
-// Bytes of letters beyond ASCII belong to words too (VB reads Latin-1 letters in names).
 bool IsWordChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
-}
-
-bool IsWordStart(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
 }
 
 std::string Lower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
     return out;
+}
+
+namespace {
+
+bool IsWordStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
 }
 
 std::vector<std::string> Words(std::string_view code) {

@@ -16,6 +16,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace testing_support {
@@ -25,5 +26,22 @@ std::vector<std::string> CheckVbModule(const std::vector<std::string>& lines);
 // The problems of a form's code, given the names of the form's controls and menus.
 std::vector<std::string> CheckVbForm(const std::vector<std::string>& lines,
                                      const std::set<std::string>& controls);
+
+// The reading of VB text that the limits check shares.
+
+// One physical line split into its code (string contents blanked, so quotes and words inside strings
+// are not read as code; its comment cut off; blanks around it trimmed), whether its quotes pair up and
+// whether it holds a comment (or is one, after Rem).
+struct SplitLine {
+    std::string code;
+    bool quotesPaired = true;
+    bool comment = false;
+};
+SplitLine Split(std::string_view line);
+
+// Bytes of letters beyond ASCII belong to words too (VB reads Latin-1 letters in names).
+bool IsWordChar(char c);
+
+std::string Lower(std::string_view text);
 
 }  // namespace testing_support

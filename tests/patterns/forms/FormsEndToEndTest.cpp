@@ -9,9 +9,6 @@
 #include <sstream>
 #include <tuple>
 
-#include <QDir>
-#include <QPixmap>
-
 #include "core/BuildCheck.h"
 #include "core/qelApplication.h"
 #include "core/qelBusinessObject.h"
@@ -30,13 +27,17 @@
 #include "tests/patternkit/Golden.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/ControlDescription.h"
+#include "tests/support/DialogPictures.h"
+#include "tests/support/VbGroupCheck.h"
 #include "tests/support/VbLimitsCheck.h"
 #include "tests/support/VbTextChecker.h"
+#include "tests/support/WidePropertiesSql.h"
 
 namespace forms_test {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing_support::WideProperties;
 
 std::filesystem::path SampleRepository() {
     const char* binary = std::getenv("OSTREL_BINARY_DIR");
@@ -95,14 +96,10 @@ class FormsEndToEnd : public ::testing::Test {
     // The form `name` as the IDE's form window draws it, saved under the build folder as `file`.png for a
     // person to look at.
     void Picture(const std::string& name, const std::string& file) {
-        const char* binary = std::getenv("OSTREL_BINARY_DIR");
-        const QString folder = QString::fromStdString(std::string(binary ? binary : ".") + "/screenshots");
-        ASSERT_TRUE(QDir().mkpath(folder));
         host::FormView view(Component(name)->Designer());
         view.resize(view.sizeHint());
-        const QPixmap picture = view.grab();
-        EXPECT_GT(picture.width(), 0) << name;
-        EXPECT_TRUE(picture.save(folder + "/" + QString::fromStdString(file) + ".png")) << name;
+        EXPECT_GT(view.width(), 0) << name;
+        testing_support::SavePicture(view, file);
     }
 
     void Save(const std::string& folder = "out") {
@@ -241,30 +238,6 @@ TEST_F(FormsEndToEnd, EveryGeneratedModulePassesTheChecker) {
     EXPECT_GT(modules, 20);
 }
 
-// `count` properties "W1", "W2", ... added to business object `id` and fields to its table of that id, of the
-// data type and ControlType the SQL expressions give for their number i, with permitted values "v1" up to
-// "v<values>"; `name` gives other names.
-std::string WideProperties(int id, int count, const std::string& dataType, const std::string& controlType,
-                           int values = 0, const std::string& name = "'W' || i") {
-    const std::string numbers = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
-                                std::to_string(count) + ")";
-    std::string sql =
-        "INSERT INTO Property (ID, BusObjID, Name, DataType, Access, Label, Length, IsKey, "
-        "IsMandatory, IsUnique, ControlType, IsPVList, IsVirtual, IsPVTable, IsPVRange, "
-        "LowerBound, UpperBound, PVTableClass, IsPVFKey) " +
-        numbers + " SELECT 1000 + i, " + std::to_string(id) + ", " + name + ", " + dataType +
-        ", 'Read/Write', 'W' || i, 20, 0, 0, 0, " + controlType + ", " + (values > 0 ? "1" : "0") +
-        ", 0, 0, 0, '', '', '', 0 FROM n; INSERT INTO Field (ID, BusObjPropID, TableID, Name, "
-        "DataType, Length, IsPrimaryKey, IsNullable, IsForeignKey) " +
-        numbers + " SELECT 1000 + i, 1000 + i, " + std::to_string(id) + ", " + name + ", " + dataType +
-        ", 20, 0, 1, 0 FROM n";
-    if (values > 0)
-        sql += "; INSERT INTO PermittedValues (PropID, PermittedValue) " + numbers +
-               ", v(j) AS (SELECT 1 UNION ALL SELECT j + 1 FROM v WHERE j < " + std::to_string(values) +
-               ") SELECT 1000 + i, 'v' || j FROM n, v ORDER BY i, j";
-    return sql;
-}
-
 // A business object widened passes the check before a build, and its forms keep within what VB loads: the
 // controls of their rows in control arrays only where the names would not fit otherwise, the procedures that
 // grow with the properties split into parts that keep what the whole would do.
@@ -354,9 +327,8 @@ TEST_F(FormsEndToEnd, WideFormsKeepWithinWhatVBLoads) {
            "            Load_Listbox_1 itmlist"},
           {"Private Sub Load_Listbox_1(itmlist As ListItem)", "        With itmlist"}},
          {"Business object \"OrderLine\": it has 955 properties, more than the 255 that a build takes (as "
-          "many "
-          "columns as an Access table holds), so that its generated class keeps within the 65,534 lines VB "
-          "loads in a module: move some of its properties to a business object of their own"}},
+          "many columns as an Access table holds), so that its generated class keeps within the 65,534 lines "
+          "VB loads in a module: move some of its properties to a business object of their own"}},
     };
     int folder = 0;
     for (const auto& row : rows) {
@@ -371,18 +343,16 @@ TEST_F(FormsEndToEnd, WideFormsKeepWithinWhatVBLoads) {
         Save(out);
         int modules = 0;
         EXPECT_EQ(testing_support::CheckVbLimits(mFolder / out / "OrderEntry.vbg", modules), Lines{});
+        EXPECT_EQ(testing_support::CheckVbGroup(*mVbe, modules), Lines{});
         Lines written;
         std::map<std::string, std::set<std::string>> arrays;
         for (const char* form : {"List", "Search", "LookUp", "Detail"}) {
             const auto component = Component("frm" + row.businessObject + form);
-            std::set<std::string> names;
             for (const auto& control : component->Designer()->VBControls()) {
-                names.insert(control->Name());
                 if (control->Index())
                     arrays[form].insert(control->Name());
             }
             const Lines& code = component->CodeModule()->AllLines();
-            EXPECT_EQ(testing_support::CheckVbForm(code, names), Lines{}) << form;
             written.insert(written.end(), code.begin(), code.end());
         }
         EXPECT_EQ(Lines(arrays["Search"].begin(), arrays["Search"].end()), row.searchArrays);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "patternkit/ConstructorErrors.h"
 #include "tests/patterns/tier3/PersistModel.h"
@@ -38,8 +39,9 @@ struct WideModel {
     testing_support::FakeModel model;
     std::shared_ptr<testing_support::FakeBusinessObject> w = model.AddBusinessObject("W");
     std::shared_ptr<testing_support::SampleMethods> methods = testing_support::StandardMethods();
+    std::map<std::string, Lines> built;  // by "project/component"
 
-    explicit WideModel(const WideModelShape& shape = {}) {
+    explicit WideModel(const WideModelShape& shape) {
         const auto& [type, count, field, change] = shape;
         static const std::pair<const char*, int32_t> kTypes[] = {
             {"String", 50}, {"Long", 4}, {"Integer", 2}, {"Double", 8}, {"Currency", 8}, {"Date", 8},
@@ -56,11 +58,8 @@ struct WideModel {
         }
         if (change)
             change(*this);
-    }
-
-    std::map<std::string, Lines> Build() {
-        return testing_support::BuildThreeTier(std::make_shared<testing_support::PersistApplication>(), w,
-                                               methods);
+        built = testing_support::BuildThreeTier(std::make_shared<testing_support::PersistApplication>(), w,
+                                                methods);
     }
 };
 
@@ -85,33 +84,40 @@ void RunByStoredProcedures(WideModel& wide) {
     testing_support::AddSampleMethod(*wide.methods, "Approve", 99);
 }
 
-TEST(WideModel, EveryModuleStaysWithinWhatVBLoads) {
-    patternkit::Common::ResetContinueAnswerForTesting();
-    const struct {
-        const char* what;
-        WideModelShape shape;
-    } rows[] = {
-        {"every type", {nullptr, 255, 128, NameAPropertyAsAPart}},
-        {"long texts", {"Memo", 255, 20}},
-        {"permitted values", {"String", 255, 128, ListEightValues}},
-        {"stored procedures and a further method", {nullptr, 255, 128, RunByStoredProcedures}},
-        {"330 numbers", {"Long", 330}},
-    };
-    for (const auto& [what, shape] : rows) {
-        WideModel wide(shape);
-        for (const auto& [component, lines] : wide.Build()) {
+// The models the tests read, each built once; the rows below name them by their place.
+const std::pair<const char*, WideModelShape> kShapes[] = {
+    {"every type", {}},
+    {"stored procedures and a further method", {nullptr, 255, 128, RunByStoredProcedures}},
+    {"permitted values", {"String", 255, 128, ListEightValues}},
+    {"330 numbers", {"Long", 330}},
+    {"a property named as a part", {nullptr, 255, 128, NameAPropertyAsAPart}},
+    {"long texts", {"Memo", 255, 20}},
+};
+
+class WideModels : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        patternkit::Common::ResetContinueAnswerForTesting();
+        for (const auto& shape : kShapes)
+            sModels.push_back(std::make_unique<WideModel>(shape.second));
+    }
+    static void TearDownTestSuite() { sModels.clear(); }
+
+    static inline std::vector<std::unique_ptr<WideModel>> sModels;
+};
+
+TEST_F(WideModels, EveryModuleStaysWithinWhatVBLoads) {
+    for (size_t model = 0; model < sModels.size(); ++model) {
+        for (const auto& [component, lines] : sModels[model]->built) {
+            SCOPED_TRACE(std::string(kShapes[model].first) + ": " + component);
             // Saved as the engine saves it: its blanks at line ends dropped, its long lines continued.
             std::string file;
             for (const std::string& line : lines)
                 file += line.substr(0, line.find_last_not_of(' ') + 1) + "\r\n";
-            for (const std::string& breach : testing_support::CheckComponentLimits(file)) {
-                if (!breach.ends_with("more than 1023"))
-                    ADD_FAILURE() << what << ": " << component << " " << breach;
-            }
-            for (const std::string& problem : testing_support::CheckVbModule(lines)) {
-                if (problem.find("line longer than") == std::string::npos)
-                    ADD_FAILURE() << what << ": " << component << " " << problem;
-            }
+            for (const std::string& breach : testing_support::CheckComponentLimits(file))
+                EXPECT_TRUE(breach.ends_with("more than 1023")) << breach;
+            for (const std::string& problem : testing_support::CheckVbModule(lines))
+                EXPECT_NE(problem.find("line longer than"), std::string::npos) << problem;
         }
     }
 }
@@ -122,85 +128,44 @@ bool IsMarker(const std::string& line) {
 
 // A split procedure calls each part once, in order, handing it what its items use; its edit points stay
 // in it, and no call stands in one, where regenerating would keep it beyond the parts it names.
-TEST(WideModel, SplitProcedureCallsItsPartsWithWhatTheirItemsUse) {
-    patternkit::Common::ResetContinueAnswerForTesting();
-    const WideModelShape shapes[] = {
-        {}, {nullptr, 255, 128, RunByStoredProcedures}, {"String", 255, 128, ListEightValues}, {"Long", 330}};
-    std::map<std::string, Lines> built[4];
-    for (int model = 0; model < 4; ++model)
-        built[model] = WideModel(shapes[model]).Build();
+TEST_F(WideModels, SplitProcedureCallsItsPartsWithWhatTheirItemsUse) {
     const struct {
-        int model;
+        size_t model;
         const char* component;
-        const char* procedure;  // the start of its first line
-        const char* name;
-        Lines call;      // where a part "{Part}" is called, each line's start
-        Lines partHead;  // the first lines of the part, each line's start
+        std::string procedure;  // the start of its first line
+        std::string call;       // where a part "{Part}" is called, each line's start, "\n" between
+        std::string partHead;   // the first lines of the part, each line's start
     } rows[] = {
-        {0,
-         "SampleBusiness/W",
-         "Private Sub CheckMandatoryValues()",
-         "CheckMandatoryValues",
-         {"    {Part}", "    If Not mcolBusinessRules(\"AllMandatoryValuesExist\") Then Exit Sub"},
-         {"Private Sub {Part}()"}},
-        {0,
-         "SampleBusiness/WBatch",
-         "Private Sub SetFields()",
-         "SetFields",
-         {"    {Part}"},
-         {"Private Sub {Part}()"}},
-        {0,
-         "SampleData/WPersist",
-         "Public Sub Update(",
-         "Update",
-         {"        {Part} rsW, P"},
-         {"Private Sub {Part}(rsW As ADOR.Recordset, Optional P", "Dim dtmDefaultDate As Date",
-          "    With rsW"}},
-        {0,
-         "SampleData/WPersist",
-         "Public Sub Read (",
-         "Read",
-         {"        {Part} rsW"},
-         {"Private Sub {Part}(rsW As ADOR.Recordset)", "    With rsW"}},
-        {0,
-         "SampleData/WPersist",
-         "Public Sub Post(",
-         "Post",
-         {"        {Part} rsWBatch"},
-         {"Private Sub {Part}(rsWBatch As ADOR.Recordset)"}},
-        {1,
-         "SampleData/WPersist",
-         "Public Sub Update(",
-         "Update",
-         {"    {Part} cmdStoredProc"},
-         {"Private Sub {Part}(cmdStoredProc As ADODB.Command"}},
-        {2,
-         "SampleData/WPersist",
-         "Public Function GetPermittedValues",
-         "GetPermittedValues",
-         {"    {Part} rsPermittedValues"},
-         {"Private Sub {Part}(rsPermittedValues As ADOR.Recordset)"}},
-        {3,
-         "SampleData/WPersist",
-         "Public Sub Add(",
-         "Add",
-         {"        {Part} rsW"},
-         {"Private Sub {Part}(rsW As ADOR.Recordset)", "Dim dtmDefaultDate As Date", "    With rsW"}},
-        {3,
-         "SampleData/WPersist",
-         "Private Function GetSQLSelectString",
-         "GetSQLSelectString",
-         {"    {Part} strSQL"},
-         {"Private Sub {Part}(strSQL As String)"}},
+        {0, "SampleBusiness/W", "Private Sub CheckMandatoryValues()",
+         "    {Part}\n    If Not mcolBusinessRules(\"AllMandatoryValuesExist\") Then Exit Sub",
+         "Private Sub {Part}()"},
+        {0, "SampleBusiness/WBatch", "Private Sub SetFields()", "    {Part}", "Private Sub {Part}()"},
+        {0, "SampleData/WPersist", "Public Sub Update(", "        {Part} rsW, P",
+         "Private Sub {Part}(rsW As ADOR.Recordset, Optional P\nDim dtmDefaultDate As Date\n    With rsW"},
+        {0, "SampleData/WPersist", "Public Sub Read (", "        {Part} rsW",
+         "Private Sub {Part}(rsW As ADOR.Recordset)\n    With rsW"},
+        {0, "SampleData/WPersist", "Public Sub Post(", "        {Part} rsWBatch",
+         "Private Sub {Part}(rsWBatch As ADOR.Recordset)"},
+        {1, "SampleData/WPersist", "Public Sub Update(", "    {Part} cmdStoredProc",
+         "Private Sub {Part}(cmdStoredProc As ADODB.Command"},
+        {2, "SampleData/WPersist", "Public Function GetPermittedValues", "    {Part} rsPermittedValues",
+         "Private Sub {Part}(rsPermittedValues As ADOR.Recordset)"},
+        {3, "SampleData/WPersist", "Public Sub Add(", "        {Part} rsW",
+         "Private Sub {Part}(rsW As ADOR.Recordset)\nDim dtmDefaultDate As Date\n    With rsW"},
+        {3, "SampleData/WPersist", "Private Function GetSQLSelectString", "    {Part} strSQL",
+         "Private Sub {Part}(strSQL As String)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.component) + " " + row.procedure);
-        const Lines& lines = built[row.model][row.component];
+        Lines& lines = sModels[row.model]->built[row.component];
         const Lines procedure = testing_support::Procedure(lines, row.procedure);
+        const size_t nameAt = row.procedure.find(' ', row.procedure.find(' ') + 1) + 1;  // the name declared
+        const std::string name =
+            row.procedure.substr(nameAt, row.procedure.find_first_of(" (", nameAt) - nameAt);
         auto call = procedure.begin();
         int parts = 0;
         for (;; ++parts) {
-            const std::string part = row.name + ("_" + std::to_string(parts + 1));
+            const std::string part = name + "_" + std::to_string(parts + 1);
             const auto at = [&](const std::string& start) {
                 return patternkit::Common::ReplaceString(start, "{Part}", part);
             };
@@ -209,18 +174,20 @@ TEST(WideModel, SplitProcedureCallsItsPartsWithWhatTheirItemsUse) {
             });
             if (head == lines.end())
                 break;
-            for (const std::string& start : row.partHead)
+            std::istringstream heads(row.partHead);
+            for (std::string start; std::getline(heads, start);)
                 EXPECT_TRUE((head++)->starts_with(at(start))) << at(start);
             // Edit points stay where the developer knows them, in the procedure itself.
             for (; *head != "End Sub"; ++head)
                 EXPECT_FALSE(IsMarker(*head)) << part << ": " << *head;
             call = std::find_if(call, procedure.end(), [&](const std::string& line) {
-                return line.starts_with(at(row.call.front()));
+                return line.starts_with(at(row.call.substr(0, row.call.find('\n'))));
             });
             const auto marker = std::find_if(std::make_reverse_iterator(call), procedure.rend(), IsMarker);
             EXPECT_FALSE(marker != procedure.rend() && marker->starts_with("'<<<"))
                 << part << " called in an edit point";
-            for (const std::string& start : row.call)
+            std::istringstream calls(row.call);
+            for (std::string start; std::getline(calls, start);)
                 EXPECT_TRUE(call != procedure.end() && (call++)->starts_with(at(start))) << at(start);
         }
         EXPECT_GE(parts, 2);
@@ -228,10 +195,8 @@ TEST(WideModel, SplitProcedureCallsItsPartsWithWhatTheirItemsUse) {
 }
 
 // The parts of CheckMandatoryValues check the properties in their order, each leaving at a missing value.
-TEST(WideModel, SplitCheckMandatoryValuesChecksEveryPropertyInOrder) {
-    patternkit::Common::ResetContinueAnswerForTesting();
-    WideModel wide;
-    const Lines lines = wide.Build()["SampleBusiness/W"];
+TEST_F(WideModels, SplitCheckMandatoryValuesChecksEveryPropertyInOrder) {
+    const Lines& lines = sModels[0]->built["SampleBusiness/W"];
     Lines checked, expected;
     const std::string check = "    If mcolPropMandatory(\"";
     for (auto line = lines.begin(); line != lines.end(); ++line) {
@@ -240,7 +205,7 @@ TEST(WideModel, SplitCheckMandatoryValuesChecksEveryPropertyInOrder) {
             EXPECT_EQ(lines.end() - line > 5 ? line[5] : "", "        Exit Sub") << *line;
         }
     }
-    for (const auto& property : wide.w->properties->items)
+    for (const auto& property : sModels[0]->w->properties->items)
         expected.push_back(property->Name());
     EXPECT_EQ(checked, expected);
 }
