@@ -19,12 +19,12 @@
 namespace ui {
 namespace {
 
-using ButtonSpec = std::pair<int32_t, QMessageBox::StandardButton>;
+using AnswerButton = std::pair<int32_t, QMessageBox::StandardButton>;
 
 // The style the builder's refusals pass (no sum of the platform's codes): an OK box with the stop icon.
 constexpr int32_t kRefusalStyle = 10;
 
-std::vector<ButtonSpec> ButtonsOf(int32_t buttons) {
+std::vector<AnswerButton> ButtonsOf(int32_t buttons) {
     if (buttons == kRefusalStyle)
         return {{vbOK, QMessageBox::Ok}};
     switch (buttons & 7) {
@@ -98,13 +98,13 @@ void EnsureApplication() {
 
 int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) {
     EnsureApplication();
-    const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
-    const bool hasCancel = std::any_of(specs.begin(), specs.end(),
-                                       [](const ButtonSpec& spec) { return spec.first == vbCancel; });
+    const std::vector<AnswerButton> answerButtons = ButtonsOf(buttons);
+    const bool hasCancel = std::any_of(answerButtons.begin(), answerButtons.end(),
+                                       [](const AnswerButton& button) { return button.first == vbCancel; });
     AnswerBox box(IconOf(buttons), QString::fromStdString(title), QString::fromStdString(prompt),
-                  !hasCancel && specs.size() > 1);
+                  !hasCancel && answerButtons.size() > 1);
     const int32_t defaultAnswer = DefaultButton(buttons);
-    for (const auto& [answer, standard] : specs) {
+    for (const auto& [answer, standard] : answerButtons) {
         QPushButton* button = box.addButton(standard);
         if (answer == defaultAnswer)
             box.setDefaultButton(button);
@@ -115,7 +115,7 @@ int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const 
                       grid->columnCount());
     }
     box.exec();
-    for (const auto& [answer, standard] : specs) {
+    for (const auto& [answer, standard] : answerButtons) {
         if (box.clickedButton() == box.button(standard))
             return answer;
     }
