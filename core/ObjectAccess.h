@@ -9,12 +9,7 @@
 
 namespace core {
 
-template <typename T>
-T& Required(const std::shared_ptr<T>& object) {
-    if (!object)
-        vb::Raise(vb::kObjectNotSet);
-    return *object;
-}
+using vb::Required;
 
 // A typed Set that takes any object: anything but a T is a type mismatch. Nothing is accepted, as VB
 // accepts it.

@@ -7,11 +7,13 @@
 #include "formlayout/ControlNames.h"
 #include "formlayout/DetailRows.h"
 #include "formlayout/OptionButtonValues.h"
-#include "formlayout/Required.h"
 #include "formlayout/SizeSets.h"
+#include "platform/vb/Object.h"
 #include "platform/vb/Text.h"
 
 namespace formlayout {
+
+using vb::Required;
 namespace {
 
 constexpr std::string_view kRowPrefixes[] = {"lbl", "txt", "cmb", "lstbx", "rtxt", "ckb", "opt"};

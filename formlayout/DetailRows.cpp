@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "formlayout/Required.h"
+#include "platform/vb/Object.h"
 #include "platform/vb/Text.h"
 #include "typelib/IBusinessObject.h"
 #include "typelib/IField.h"
@@ -10,6 +10,8 @@
 #include "typelib/ITable.h"
 
 namespace formlayout {
+
+using vb::Required;
 
 bool IsDetailProperty(const typelib::IProperty& property) {
     if (property.DataType() == "OLE Object")

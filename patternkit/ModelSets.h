@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/vb/Error.h"
+#include "platform/vb/Object.h"
 #include "typelib/IBusinessObject.h"
 #include "typelib/IProperty.h"
 
@@ -15,13 +15,7 @@ namespace patternkit {
 using PropertySet = std::vector<std::shared_ptr<typelib::IProperty>>;
 using BusinessObjectSet = std::vector<std::shared_ptr<typelib::IBusinessObject>>;
 
-// The object behind a model reference; 91 when the reference is not set, as reading through Nothing does.
-template <typename T>
-T& Required(const std::shared_ptr<T>& reference) {
-    if (!reference)
-        vb::Raise(vb::kObjectNotSet);
-    return *reference;
-}
+using vb::Required;
 
 // Every item of a model collection, in its order.
 template <typename Collection>

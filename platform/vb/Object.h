@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/vb/Error.h"
+
 namespace vb {
 
 class Object {
@@ -12,5 +14,13 @@ class Object {
 };
 
 using ObjectPtr = std::shared_ptr<Object>;
+
+// The object behind a reference; 91 (object not set) when there is none, as reading through Nothing does.
+template <typename T>
+T& Required(const std::shared_ptr<T>& reference) {
+    if (!reference)
+        Raise(kObjectNotSet);
+    return *reference;
+}
 
 }  // namespace vb
