@@ -73,10 +73,9 @@ void CheckCode(const vbide::CodeModule& code, std::vector<std::string>& breaches
     for (int32_t number = 1; number <= count; ++number) {
         const std::string_view line = code.Line(number);
         const int32_t width = vb::Len(line);
-        const std::string where = "line " + std::to_string(number) + ": ";
         if (width > vb::kMaxLineLength)
-            breaches.push_back(where + More(width, vb::kMaxLineLength, "characters") +
-                               " VB reads on one line");
+            breaches.push_back("line " + std::to_string(number) + ": " +
+                               More(width, vb::kMaxLineLength, "characters") + " VB reads on one line");
         const bool starts = number == statementStart;
         if (starts && procedure.empty())
             procedure = ProcedureDeclared(line);
