@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "formlayout/FormRows.h"
 #include "platform/vb/Text.h"
 #include "typelib/IField.h"
 
@@ -44,10 +45,7 @@ bool IsSearchProperty(const typelib::IProperty& property) {
 }
 
 int16_t GetMaxLabelLength(const PropertySet& properties) {
-    int32_t longest = 0;
-    for (const auto& property : properties)
-        longest = std::max(longest, vb::Len(Required(property).Label()));
-    return static_cast<int16_t>(std::min<int32_t>(longest, INT16_MAX));
+    return formlayout::LongestLabel(properties).value();
 }
 
 PropertySet GetContextProperties(const typelib::IBusinessObject& businessObject) {

@@ -51,11 +51,12 @@ int16_t StdDetailForm::BuildForm() {
 
     patternkit::form_ctl_defaults& layout = NewLayout();
     patternkit::NotingConstructor noting(engine);
-    if (mHasParent)
-        patternkit::Common::BuildContextFrame(noting, mContextProperties, layout);
     const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
         return formlayout::DetailFormControlNames(mDetailProperties, mContextProperties, choice);
     });
+    mRowNames = formlayout::DetailRowNames(mDetailProperties, arrays);
+    if (mHasParent)
+        patternkit::Common::BuildContextFrame(noting, mContextProperties, layout, mRowNames);
     noting.JoinArrays(formlayout::ArrayPrefixes(arrays));
     patternkit::Common::AddPropertyControl(noting, mDetailProperties, layout);
     noting.JoinArrays({});
