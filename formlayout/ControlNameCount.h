@@ -27,8 +27,8 @@ std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays);
 
 using Properties = std::vector<std::shared_ptr<typelib::IProperty>>;
 
-// The names of the search form's and the detail form's property rows at that choice, in the order placed:
-// the names the context frame's controls must not take.
+// The names of the search form's and the detail form's property rows at that choice, in the order placed.
+// At None, the names each row's controls are created under, which the context frame's must not take.
 std::vector<std::string> SearchRowNames(const Properties& search, ControlArrays arrays);
 std::vector<std::string> DetailRowNames(const Properties& detail, ControlArrays arrays);
 

@@ -39,11 +39,6 @@ bool IsListProperty(const typelib::IProperty& property) {
     return !IsMemoOrOLE(property);
 }
 
-bool IsSearchProperty(const typelib::IProperty& property) {
-    return !IsMemoOrOLE(property) && !property.IsVirtual() &&
-           !(property.IsForeignProperty() && property.IsKey());
-}
-
 int16_t GetMaxLabelLength(const PropertySet& properties) {
     return formlayout::LongestLabel(properties).value();
 }

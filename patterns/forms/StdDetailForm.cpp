@@ -54,7 +54,8 @@ int16_t StdDetailForm::BuildForm() {
     const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
         return formlayout::DetailFormControlNames(mDetailProperties, mContextProperties, choice);
     });
-    mRowNames = formlayout::DetailRowNames(mDetailProperties, arrays);
+    // Each row's control is created under its own name before it joins an array.
+    mRowNames = formlayout::DetailRowNames(mDetailProperties, formlayout::ControlArrays::None);
     if (mHasParent)
         patternkit::Common::BuildContextFrame(noting, mContextProperties, layout, mRowNames);
     noting.JoinArrays(formlayout::ArrayPrefixes(arrays));

@@ -104,7 +104,8 @@ void StdListForm::PlaceSearchRows(patternkit::form_ctl_defaults& layout) {
     const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
         return formlayout::SearchFormControlNames(mSearchProperties, context, choice);
     });
-    mSearchRowNames = formlayout::SearchRowNames(mSearchProperties, arrays);
+    // Each row's control is created under its own name before it joins an array.
+    mSearchRowNames = formlayout::SearchRowNames(mSearchProperties, formlayout::ControlArrays::None);
     if (mHasParent)
         patternkit::Common::BuildContextFrame(Constructor(), mContextProperties, layout, mSearchRowNames);
     patternkit::NotingConstructor rows(Constructor());
