@@ -133,3 +133,46 @@ TEST(FormLayout, EveryFormOfOneToTwoHundredFiftyFiveColumnsDrawsEachControlApart
 
 }  // namespace
 }  // namespace schemaimport
+
+// How many lines of `text` are `line`.
+std::size_t CountOf(const std::string& text, const std::string& line) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
+        count += text.compare(at, line.size() + 2, line + "\r\n") == 0 ? 1 : 0;
+    return count;
+}
+
+// The parent's key and the child's own key property are both named "id": the context frame's label is
+// numbered, the child's keeps its name, and the code names the child's label and the frame's text box.
+TEST(FormLayout, AChildsKeyNamedAsItsParentsShowsBothLabelsEachNamedOnce) {
+    testing_support::OdbcSandbox::Get().Clear();
+    dao_test::TestFolder folder;
+    const auto application =
+        import_test::NewDatabase(catalog_test::Kind::Sqlite,
+                                 {"CREATE TABLE schedules (id INTEGER PRIMARY KEY)",
+                                  "CREATE TABLE activities (id INTEGER NOT NULL, schedule_id INTEGER NOT "
+                                  "NULL REFERENCES schedules (id), "
+                                  "PRIMARY KEY (id, schedule_id))"},
+                                 folder.Path());
+    import_test::ImportEveryTable(application);
+    import_test::ExpectBuiltClean(*application, folder.Path(), "Plans", {"schedules", "activities"});
+    const struct {
+        const char* form;
+        std::vector<std::string> lines;  // each once
+    } cases[] = {
+        {"frmactivitiesDetail",
+         {"      Begin VB.Label lblid_2 ", "   Begin VB.Label lblid ",
+          "            lblid.Visible = myactivities.PropertyIsViewable(\"id\")",
+          "    txtschedules_id.Text = myschedules.id"}},
+        {"frmactivitiesSearch",
+         {"      Begin VB.Label lblid_2 ", "   Begin VB.Label lblid ",
+          "   txtschedules_id.Text = myschedules.id"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.form);
+        const std::string text =
+            testing_support::Contents(folder.Path() / "out" / "PlansUI" / (std::string(c.form) + ".frm"));
+        for (const std::string& line : c.lines)
+            EXPECT_EQ(CountOf(text, line), 1u) << line;
+    }
+}
