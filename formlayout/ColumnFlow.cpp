@@ -66,9 +66,10 @@ Twips ContextFrameWidth(const SizeSet& sizes) {
     return sizes.lstvwCtlWidth;
 }
 
-ColumnFlow::ColumnFlow(const ColumnGeometry& plan, const FlowStart& start)
+ColumnFlow::ColumnFlow(const ColumnGeometry& plan, const FlowStart& start, bool widened)
     : mPlan(plan),
       mStart(start),
+      mWidened(widened),
       mCurrent{start.left, start.top, EdgesOfColumn(plan, 1, start.left).right},
       mDeepestTop(start.top) {}
 
@@ -79,13 +80,14 @@ std::optional<ColumnPlace> ColumnFlow::NextColumn(Twips top, Twips bottom, const
     const ColumnEdges edges = EdgesOfColumn(mPlan, mColumn, mStart.left);
     Twips left = edges.left + mShift;
     // Rows that reach past the planned edge push this column and the rest right.
-    if (mReach - sizes.horzSpace > left) {
+    if (mWidened && mReach - sizes.horzSpace > left) {
         mShift = mShift + (mReach - left);
         left = mReach;
     }
     mDeepestTop = std::max(mDeepestTop, top);
     mReach = 0;
-    mCurrent = {left, left < mStart.clearRight ? mStart.top : Twips(kColumnTop), edges.right + mShift};
+    mCurrent = {left, mWidened && left < mStart.clearRight ? mStart.top : Twips(kColumnTop),
+                edges.right + mShift};
     return mCurrent;
 }
 

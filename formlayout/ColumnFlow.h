@@ -31,7 +31,9 @@ struct ColumnPlace {
 
 class ColumnFlow {
   public:
-    ColumnFlow(const ColumnGeometry& plan, const FlowStart& start);
+    // Unwidened, the columns stand at their planned edges and start at the form's margin, drawn over one
+    // another: rows that no form holds, which the check before a build refuses, still lay out.
+    ColumnFlow(const ColumnGeometry& plan, const FlowStart& start, bool widened = true);
 
     ColumnPlace First() const { return mCurrent; }
     // A row of the current column takes the form `need` wide.
@@ -44,12 +46,13 @@ class ColumnFlow {
     std::optional<ColumnPlace> NextColumn(Twips top, Twips bottom, const SizeSet& sizes);
     // The lowest top of all columns, the current one standing at `top`.
     Twips DeepestTop(Twips top) const { return std::max(mDeepestTop, top); }
-    // The widest need of all rows.
-    Twips WidestNeed() const { return mWidest; }
+    // The widest need of all rows; 0 unwidened.
+    Twips WidestNeed() const { return mWidened ? mWidest : Twips(0); }
 
   private:
     ColumnGeometry mPlan;
     FlowStart mStart;
+    bool mWidened;
     ColumnPlace mCurrent;
     Twips mColumn = 1;
     Twips mShift;  // how far the current column and those after it stand right of their planned edges

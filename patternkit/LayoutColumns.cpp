@@ -27,10 +27,12 @@ class ColumnPlan {
         mRows = search ? formlayout::SearchFormRows(properties, labelWidth, layout.sizes())
                        : formlayout::DetailFormRows(properties, labelWidth, layout.sizes());
         // Rows too many for a form of 16-bit twips at this depth go deeper; where no depth holds them,
-        // they are laid out as they come and fail where a sum overflows.
+        // they stand in columns as planned, over one another.
         if (const auto bottom =
                 formlayout::FittingBottom(mRows, mGeometry, mStart, labelWidth, layout.max_form_height()))
             layout.Setmax_form_height(bottom->value());
+        else
+            mFlow = formlayout::ColumnFlow(mGeometry, mStart, false);
     }
 
     // Before row `row` is placed: what it takes of the form's width.
