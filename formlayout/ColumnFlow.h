@@ -6,6 +6,7 @@
 // be wider than 16-bit twips count, its columns grow deeper instead. The form patterns place their rows
 // by this flow, and the check before a build runs it without placing, so that both agree on what fits.
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
