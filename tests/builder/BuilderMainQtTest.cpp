@@ -687,7 +687,7 @@ TEST_F(BuilderMainQt, ASynchronizeThatChangesNothingSaysSo) {
     AnswerBox(done, "sync-nothing-changed.png");
     Child<QAction>("mnuFileSyncApplication")->trigger();
     Settle();
-    EXPECT_EQ(done.toStdString(), "The application is synchronized with its database; nothing changed.");
+    EXPECT_EQ(done.toStdString(), import_test::kSynchronizedUnchanged);
     EXPECT_EQ(import_test::DumpModel(*mForm.Application()), before);
     EXPECT_FALSE(mForm.IsDataChanged());
 }
