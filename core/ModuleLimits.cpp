@@ -66,12 +66,13 @@ std::string More(int32_t count, int32_t limit, const char* what) {
     return std::to_string(count) + " " + what + ", more than the " + std::to_string(limit);
 }
 
-// The bytes of code kept in one block of a component's kept code that a procedure holds.
+// The bytes a procedure holds of one block of kept code (its index in the component's KeptCode).
 struct KeptBytes {
     size_t block;
     int32_t bytes;
 };
 
+// A procedure of `bytes` bytes past the limit, with the kept code it holds.
 ModuleLimitBreach ProcedureBreach(std::string_view procedure, int32_t bytes,
                                   const std::vector<KeptBytes>& keptBytes,
                                   const std::vector<KeptCode>& kept) {
