@@ -144,12 +144,11 @@ void qelConstructor::FinishCoding() {
             window->Close();
     }
 
-    if (mEditPointsSaved)
-        RestoreEditPoints();
+    const std::vector<KeptCode> kept = mEditPointsSaved ? RestoreEditPoints() : std::vector<KeptCode>();
     ReferToWhatTheCodeNames();
     // The patterns keep within VB's limits; a module past one never reaches a save as if it were sound.
-    const std::vector<std::string> breaches =
-        vb::LimitsMeasured() ? ModuleLimitBreaches(*mCurComponent) : std::vector<std::string>();
+    const std::vector<ModuleLimitBreach> breaches =
+        vb::LimitsMeasured() ? ModuleLimitBreaches(*mCurComponent, kept) : std::vector<ModuleLimitBreach>();
 
     mCurComponent.reset();
     mCurDesigner.reset();
