@@ -184,14 +184,14 @@ TEST(ImportAccess, TheJet3SampleDatabaseWhole) {
         import_test::NewApplication("Access", "", dao_test::Fixture("nwind.mdb").string());
     const Names prompts = import_test::ImportEveryTable(application);
     const std::string orders =
-        " CustomerID String(5) EmployeeID Long(4) OrderDate Date(16) RequiredDate "
-        "Date(16) ShippedDate Date(16) ShipVia Long(4) Freight Currency(8) ShipName "
-        "String(40) ShipAddress String(60) ShipCity String(15) ShipRegion String(15) "
-        "ShipPostalCode String(10) ShipCountry String(15)";
+        " CustomerID String(5) EmployeeID Long(4) OrderDate Date(16) RequiredDate Date(16) "
+        "ShippedDate Date(16) ShipVia Long(4) Freight Currency(8) ShipName String(40) "
+        "ShipAddress String(60) ShipCity String(15) ShipRegion String(15) ShipPostalCode "
+        "String(10) ShipCountry String(15)";
     const std::string company =
-        " CompanyName String(40) ContactName String(30) ContactTitle String(30) "
-        "Address String(60) City String(15) Region String(15) PostalCode String(10) "
-        "Country String(15) Phone String(24) Fax String(24)";
+        " CompanyName String(40) ContactName String(30) ContactTitle String(30) Address "
+        "String(60) City String(15) Region String(15) PostalCode String(10) Country "
+        "String(15) Phone String(24) Fax String(24)";
     // Umsätze has the columns of Orders, in no relation.
     std::string foreignOrders = orders;
     for (const char* key : {"CustomerID", "EmployeeID", "ShipVia"})
