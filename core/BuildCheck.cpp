@@ -5,6 +5,7 @@
 #include <iterator>
 #include <map>
 #include <string_view>
+#include <tuple>
 
 #include "core/CommonModelQueries.h"
 #include "core/CommonNames.h"
@@ -17,6 +18,7 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelTable.h"
+#include "formlayout/ColumnFlow.h"
 #include "formlayout/ControlNameCount.h"
 #include "formlayout/DetailRows.h"
 #include "formlayout/FormRoom.h"
@@ -205,8 +207,12 @@ class BuildChecker {
             CheckProperty(businessObject, *property, members);
         CheckRecord(item, businessObject);
         if (mForms) {
+            const std::size_t before = faults.size();
             CheckOptionButtonRoom(businessObject);
             CheckDetailFormNames(item, businessObject);
+            // An option group without room takes its column's whole depth: named already.
+            if (faults.size() == before)
+                CheckFormsFit(item, businessObject);
         }
         for (const auto& method : *businessObject.Methods()) {
             const std::string methodItem = MemberItem("Method", businessObject, method->Name());
@@ -380,6 +386,36 @@ class BuildChecker {
                         std::to_string(groups) +
                         " properties shown as option buttons take a frame each; give some of them another "
                         "ControlType");
+    }
+
+    // The search and detail forms lay their rows out in columns, deeper where they would be wider than
+    // the 16 bits a form's twips count in: rows that no depth holds cannot become a form.
+    void CheckFormsFit(const std::string& item, const qelBusinessObject& businessObject) {
+        formlayout::Properties search, detail;
+        bool searchFits = true, detailFits = true;
+        try {
+            for (const auto& property : *businessObject.Properties()) {
+                if (formlayout::IsSearchProperty(*property))
+                    search.push_back(property);
+                if (formlayout::IsDetailProperty(*property))
+                    detail.push_back(property);
+            }
+            const std::size_t contextRows = ContextProperties(businessObject).size();
+            searchFits = formlayout::SearchFormFits(search, contextRows);
+            detailFits = formlayout::DetailFormFits(detail, contextRows);
+        } catch (const vb::Error&) {
+            return;  // a model the form cannot be read from fails in the build, as before
+        }
+        for (const auto& [fits, form, rows] : {std::tuple{searchFits, "Search", search.size()},
+                                               std::tuple{detailFits, "Detail", detail.size()}}) {
+            if (!fits)
+                Fault(item,
+                      "its " + vb::LCase(form) + " form " + QuotedText("frm" + businessObject.Name() + form) +
+                          " cannot hold its " + std::to_string(rows) +
+                          " rows within the 32767 twips a form measures each way, however deep its "
+                          "columns: shorten its longest labels and permitted values, or move some of its "
+                          "properties to a business object of their own");
+        }
     }
 
     // What the forms show of the one identifying parent: its key and unique properties.

@@ -19,9 +19,10 @@
 // short enough for a line of VB code). Every model text holds only characters of Windows-1252, the code
 // page of VB files; table and field names are no longer than a database takes; with forms, labels and
 // listed values are no longer than a form's layout takes, a detail form's option buttons have room
-// beside its labels (by the form geometry that the layout uses), and a detail form's option groups leave it
-// within the control names VB loads (counted as the form patterns count them). The rules for names made of
-// names are GeneratedNames.h's.
+// beside its labels (by the form geometry that the layout uses), a detail form's option groups leave it
+// within the control names VB loads (counted as the form patterns count them), and the rows of its search
+// and detail forms fit a form of 16-bit twips at some depth (by the column flow the layout uses). The rules
+// for names made of names are GeneratedNames.h's.
 
 #include <cstdint>
 #include <memory>

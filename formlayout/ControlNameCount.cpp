@@ -4,7 +4,6 @@
 #include <string>
 #include <unordered_set>
 
-#include "formlayout/ControlNames.h"
 #include "formlayout/DetailRows.h"
 #include "formlayout/OptionButtonValues.h"
 #include "formlayout/SizeSets.h"
@@ -18,11 +17,11 @@ namespace {
 
 constexpr std::string_view kRowPrefixes[] = {"lbl", "txt", "cmb", "lstbx", "rtxt", "ckb", "opt"};
 
-class NameCount {
+// The names of a form's property rows, as placed at one choice of control arrays: an array once.
+class RowNames {
   public:
-    explicit NameCount(ControlArrays arrays) : mArrayPrefixes(ArrayPrefixes(arrays)) {}
+    explicit RowNames(ControlArrays arrays) : mArrayPrefixes(ArrayPrefixes(arrays)) {}
 
-    void Add(const std::string& name) { mNames.insert(vb::FoldCase(name)); }
     // A control of a property row: its array, or its own name.
     void AddRow(std::string_view prefix, const typelib::IProperty& property, std::string_view suffix = {}) {
         if (std::ranges::find(mArrayPrefixes, prefix) != mArrayPrefixes.end())
@@ -31,32 +30,20 @@ class NameCount {
             Add(std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix));
     }
 
-    // The frame "Frame", and a label and a read-only text box for each row it shows.
-    void AddContextFrame(const Properties& context) {
-        if (context.empty())
-            return;
-        Add("Frame");
-        const std::size_t rows =
-            std::min(context.size(), static_cast<std::size_t>(kStandardSizes.maxCntxProps));
-        std::vector<std::string> names;
-        for (const auto& property : context)
-            names.push_back(vb::Trim(Required(property).Name()));
-        const std::vector<std::string> textBoxes =
-            FittedControlNames("txt" + vb::Trim(Required(context.front()).BusinessObjectName()) + "_", names);
-        for (std::size_t row = 0; row < rows; ++row) {
-            Add("lbl" + names[row]);
-            Add(textBoxes[row]);
-        }
-    }
-
-    std::size_t Count() const { return mNames.size(); }
+    std::vector<std::string> Take() { return std::move(mNames); }
 
   private:
+    void Add(std::string name) {
+        if (mSeen.insert(vb::FoldCase(name)).second)
+            mNames.push_back(std::move(name));
+    }
+
     std::vector<std::string_view> mArrayPrefixes;
-    std::unordered_set<std::string> mNames;
+    std::unordered_set<std::string> mSeen;
+    std::vector<std::string> mNames;
 };
 
-void AddDetailRow(NameCount& names, const typelib::IProperty& property) {
+void AddDetailRow(RowNames& names, const typelib::IProperty& property) {
     if (!IsDetailProperty(property))
         return;
     const std::string controlType = property.ControlType();
@@ -79,6 +66,19 @@ void AddDetailRow(NameCount& names, const typelib::IProperty& property) {
     }
 }
 
+// The rows' names, the OK and Cancel buttons, and the context frame with a label and a text box for each
+// row it shows, whose names none of the others take.
+std::size_t FormControlNames(const std::vector<std::string>& rows, const Properties& context) {
+    std::unordered_set<std::string> names;
+    for (const std::string& name : rows)
+        names.insert(vb::FoldCase(name));
+    names.insert("cmdok");
+    names.insert("cmdcancel");
+    const std::size_t contextRows =
+        std::min(context.size(), static_cast<std::size_t>(kStandardSizes.maxCntxProps));
+    return names.size() + (context.empty() ? 0 : 1 + 2 * contextRows);
+}
+
 }  // namespace
 
 std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays) {
@@ -93,28 +93,30 @@ std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays) {
     return {std::begin(kRowPrefixes), std::end(kRowPrefixes)};
 }
 
-std::size_t SearchFormControlNames(const Properties& search, const Properties& context,
-                                   ControlArrays arrays) {
-    NameCount names(arrays);
-    names.AddContextFrame(context);
+std::vector<std::string> SearchRowNames(const Properties& search, ControlArrays arrays) {
+    RowNames names(arrays);
     for (const auto& property : search) {
         for (const std::string_view prefix : {"lbl", "cmb", "txt"})
             names.AddRow(prefix, Required(property));
     }
-    names.Add("cmdOK");
-    names.Add("cmdCancel");
-    return names.Count();
+    return names.Take();
+}
+
+std::vector<std::string> DetailRowNames(const Properties& detail, ControlArrays arrays) {
+    RowNames names(arrays);
+    for (const auto& property : detail)
+        AddDetailRow(names, Required(property));
+    return names.Take();
+}
+
+std::size_t SearchFormControlNames(const Properties& search, const Properties& context,
+                                   ControlArrays arrays) {
+    return FormControlNames(SearchRowNames(search, arrays), context);
 }
 
 std::size_t DetailFormControlNames(const Properties& detail, const Properties& context,
                                    ControlArrays arrays) {
-    NameCount names(arrays);
-    names.AddContextFrame(context);
-    for (const auto& property : detail)
-        AddDetailRow(names, Required(property));
-    names.Add("cmdOK");
-    names.Add("cmdCancel");
-    return names.Count();
+    return FormControlNames(DetailRowNames(detail, arrays), context);
 }
 
 }  // namespace formlayout

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,11 @@ enum class ControlArrays { None, Labels, RowControls };
 std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays);
 
 using Properties = std::vector<std::shared_ptr<typelib::IProperty>>;
+
+// The names of the search form's and the detail form's property rows at that choice, in the order placed.
+// At None, the names each row's controls are created under, which the context frame's must not take.
+std::vector<std::string> SearchRowNames(const Properties& search, ControlArrays arrays);
+std::vector<std::string> DetailRowNames(const Properties& detail, ControlArrays arrays);
 
 // The search form: the context frame of the parent's `context` properties (the rows it shows), per
 // search property a label, an operator combo box and a text box, and the OK and Cancel buttons.

@@ -3,13 +3,28 @@
 // each control of a form needs a name of its own. The layout that places the controls and the code that
 // names them both ask here, so that they agree.
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "typelib/IProperty.h"
 
 namespace formlayout {
 
 // `head` & each of `tails`, cut to what VB takes, and numbered ("_2", "_3") where it meets an earlier
-// name of the list (letter case ignored).
-std::vector<std::string> FittedControlNames(const std::string& head, const std::vector<std::string>& tails);
+// name of the list or one of `taken` (letter case ignored).
+std::vector<std::string> FittedControlNames(const std::string& head, const std::vector<std::string>& tails,
+                                            const std::vector<std::string>& taken = {});
+
+// The context frame's label ("lbl" & name) and read-only text box ("txt" & parent & "_" & name) for each
+// context property of the parent `parentName`, numbered where the form's own controls take a name
+// (`taken`: a child's key property is often named as its parent's).
+struct ContextFrameNames {
+    std::vector<std::string> labels;
+    std::vector<std::string> textBoxes;
+};
+ContextFrameNames ContextFrameControlNames(const std::string& parentName,
+                                           const std::vector<std::shared_ptr<typelib::IProperty>>& context,
+                                           const std::vector<std::string>& taken);
 
 }  // namespace formlayout

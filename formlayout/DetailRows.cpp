@@ -24,6 +24,12 @@ bool IsDetailProperty(const typelib::IProperty& property) {
     return !association || Required(association->Relationship()).RelType() != "Identifying";
 }
 
+bool IsSearchProperty(const typelib::IProperty& property) {
+    const std::string dataType = property.DataType();
+    return dataType != "Memo" && dataType != "OLE Object" && !property.IsVirtual() &&
+           !(property.IsForeignProperty() && property.IsKey());
+}
+
 std::shared_ptr<typelib::IAssociation> GetForeignAssociation(const typelib::IProperty& property) {
     if (!property.IsForeignProperty())
         return {};

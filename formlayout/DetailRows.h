@@ -1,6 +1,6 @@
 #pragma once
-// Which properties a detail form gives a row: the form patterns lay out these, and the check before a
-// build counts them.
+// Which properties a search or detail form gives a row: the form patterns lay out these, and the check
+// before a build counts and measures them.
 
 #include <memory>
 
@@ -11,6 +11,9 @@ namespace formlayout {
 
 // Not "OLE Object", and not a foreign property whose association is "Identifying" (the parent's key).
 bool IsDetailProperty(const typelib::IProperty& property);
+
+// Not "Memo" or "OLE Object", not virtual, and not a foreign property that is also a key.
+bool IsSearchProperty(const typelib::IProperty& property);
 
 // The association of the owning business object whose foreign properties include this one (by trimmed
 // name, the first that does); empty for a property that is not foreign or that no association names.

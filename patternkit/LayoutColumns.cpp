@@ -1,8 +1,8 @@
 #include "patternkit/LayoutColumns.h"
 
-#include <algorithm>
 #include <string>
 
+#include "formlayout/ColumnFlow.h"
 #include "formlayout/FormRoom.h"
 #include "patternkit/LayoutOptionGroup.h"
 #include "patternkit/LayoutRows.h"
@@ -12,47 +12,61 @@
 namespace patternkit::Common {
 namespace {
 
-constexpr int16_t kColumnTop = 300;
-
 // The column plan of one form, from choosing the size set to putting the position back at the end.
 class ColumnPlan {
   public:
-    ColumnPlan(const PropertySet& properties, form_ctl_defaults& layout)
+    ColumnPlan(const PropertySet& properties, form_ctl_defaults& layout, bool search)
         : mLayout(layout),
           mGeometry(formlayout::PlanColumns(properties.size(), layout.max_available_width())),
-          mLeft(layout.left()),
-          mDeepestTop(layout.top()) {
+          mStart{layout.left(), layout.top(), layout.actual_form_width()},
+          mFlow(mGeometry, mStart) {
         layout.SetSizes(*mGeometry.sizes);
-        layout.Setmax_form_width(formlayout::EdgesOfColumn(mGeometry, 1, mLeft).right.value());
-        layout.Setmax_label_width(
-            formlayout::LabelColumnWidth(GetMaxLabelLength(properties), layout.sizes()).value());
+        layout.Setmax_form_width(mFlow.First().right.value());
+        const Twips labelWidth = formlayout::LabelColumnWidth(GetMaxLabelLength(properties), layout.sizes());
+        layout.Setmax_label_width(labelWidth.value());
+        mRows = search ? formlayout::SearchFormRows(properties, labelWidth, layout.sizes())
+                       : formlayout::DetailFormRows(properties, labelWidth, layout.sizes());
+        // Rows too many for a form of 16-bit twips at this depth go deeper; where no depth holds them,
+        // they stand in columns as planned, over one another.
+        if (const auto bottom =
+                formlayout::FittingBottom(mRows, mGeometry, mStart, labelWidth, layout.max_form_height()))
+            layout.Setmax_form_height(bottom->value());
+        else
+            mFlow = formlayout::ColumnFlow(mGeometry, mStart, false);
     }
 
-    // After each row: a row that would reach the form's bottom goes into a new column, at a fixed top.
+    // Before row `row` is placed: what it takes of the form's width.
+    void Reach(std::size_t row) {
+        const formlayout::RowPlace place{mLayout.left(), mLayout.top(), mLayout.max_form_width(),
+                                         mLayout.max_form_height()};
+        mFlow.Reach(formlayout::TakeRow(mRows[row], place, mLayout.max_label_width(), mLayout.sizes()).need);
+    }
+
+    // After each row: a row that would reach the form's bottom goes into a new column.
     void StartColumnWhenFull() {
-        const Twips bottom =
-            Twips(mLayout.top()) + mLayout.txt_ctl_height() + mLayout.vert_space() + mLayout.cmd_ctl_height();
-        if (bottom < Twips(mLayout.max_form_height()))
+        const auto next = mFlow.NextColumn(mLayout.top(), mLayout.max_form_height(), mLayout.sizes());
+        if (!next)
             return;
-        mColumn = mColumn + 1;
-        const formlayout::ColumnEdges edges = formlayout::EdgesOfColumn(mGeometry, mColumn, mLeft);
-        mLayout.Setleft(edges.left.value());
-        mLayout.Setmax_form_width(edges.right.value());
-        mDeepestTop = std::max(mDeepestTop, Twips(mLayout.top()));
-        mLayout.Settop(kColumnTop);
+        mLayout.Setleft(next->left.value());
+        mLayout.Setmax_form_width(next->right.value());
+        mLayout.Settop(next->top.value());
     }
 
+    // The form holds every row: one that reached past the form's width widens it.
     void Finish() {
-        mLayout.Setleft(mLeft.value());
-        mLayout.Settop(std::max(Twips(mLayout.top()), mDeepestTop).value());
+        mLayout.Setleft(mStart.left.value());
+        mLayout.Settop(mFlow.DeepestTop(mLayout.top()).value());
+        const Twips widest = mFlow.WidestNeed();
+        if (widest - mLayout.horz_space() > Twips(mLayout.actual_form_width()))
+            mLayout.Setactual_form_width(widest.value());
     }
 
   private:
     form_ctl_defaults& mLayout;
     formlayout::ColumnGeometry mGeometry;
-    Twips mLeft;
-    Twips mDeepestTop;
-    Twips mColumn = 1;
+    formlayout::FlowStart mStart;
+    formlayout::ColumnFlow mFlow;
+    std::vector<formlayout::FormRow> mRows;
 };
 
 // The check box and the option group stand in the control column, right of the label column.
@@ -86,9 +100,10 @@ void PlaceDetailControl(const typelib::IProperty& property, typelib::IConstructo
 
 void LayoutTextBoxes(typelib::IConstructor& engine, const PropertySet& properties,
                      form_ctl_defaults& layout) {
-    ColumnPlan plan(properties, layout);
-    for (const auto& property : properties) {
-        AddTextBoxControl(Required(property), engine, layout, true);
+    ColumnPlan plan(properties, layout, true);
+    for (std::size_t row = 0; row < properties.size(); ++row) {
+        plan.Reach(row);
+        AddTextBoxControl(Required(properties[row]), engine, layout, true);
         plan.StartColumnWhenFull();
     }
     plan.Finish();
@@ -96,10 +111,11 @@ void LayoutTextBoxes(typelib::IConstructor& engine, const PropertySet& propertie
 
 void AddPropertyControl(typelib::IConstructor& engine, const PropertySet& properties,
                         form_ctl_defaults& layout) {
-    ColumnPlan plan(properties, layout);
-    for (const auto& property : properties) {
-        if (IsDetailProperty(Required(property)))
-            PlaceDetailControl(*property, engine, layout);
+    ColumnPlan plan(properties, layout, false);
+    for (std::size_t row = 0; row < properties.size(); ++row) {
+        plan.Reach(row);
+        if (IsDetailProperty(Required(properties[row])))
+            PlaceDetailControl(*properties[row], engine, layout);
         plan.StartColumnWhenFull();
     }
     plan.Finish();

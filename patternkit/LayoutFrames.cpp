@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "formlayout/ColumnFlow.h"
 #include "formlayout/ControlNames.h"
 #include "patternkit/LayoutPlacement.h"
 #include "patternkit/PropertySets.h"
@@ -39,14 +40,14 @@ void EnterFrame(form_ctl_defaults& layout) {
 }  // namespace
 
 void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& contextProperties,
-                       form_ctl_defaults& layout) {
+                       form_ctl_defaults& layout, const std::vector<std::string>& taken) {
     if (contextProperties.empty())
         return;
     const Twips frameTop = layout.top();
     const Twips rows = std::min(CountOf(contextProperties.size()), Twips(layout.max_cntx_props()));
     const Twips textHeight = layout.txt_ctl_height();
-    const Twips frameHeight = rows * (textHeight + layout.vert_space()) + layout.vert_space();
-    const Twips frameWidth = layout.lstvw_ctl_width();
+    const Twips frameHeight = formlayout::ContextFrameHeight(rows, layout.sizes());
+    const Twips frameWidth = formlayout::ContextFrameWidth(layout.sizes());
     const std::string caption = Required(contextProperties.front()).BusinessObjectName();
 
     PlacedControl(engine, kContextFrame, layout.FrameProgID())
@@ -62,12 +63,13 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
                  Twips(kContextLabelWidthLimit));
     const Twips labelLeft = layout.left();
     const Twips textLeft = labelLeft + labelWidth + layout.horz_space();
-    const std::vector<std::string> textBoxNames = ContextTextBoxNames(caption, contextProperties);
+    const formlayout::ContextFrameNames names =
+        formlayout::ContextFrameControlNames(caption, contextProperties, taken);
 
     for (int16_t row = 0; row < rows.value(); ++row) {
-        const auto& property = Required(contextProperties[static_cast<std::size_t>(row)]);
-        const std::string name = vb::Trim(property.Name());
-        PlacedControl(engine, "lbl" + name, layout.LabelProgID())
+        const auto at = static_cast<std::size_t>(row);
+        const auto& property = Required(contextProperties[at]);
+        PlacedControl(engine, names.labels[at], layout.LabelProgID())
             .InFrame(kContextFrame)
             .Set("Height", textHeight)
             .Set("Width", labelWidth)
@@ -75,7 +77,7 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
             .Set("Left", labelLeft)
             .Set("Caption", property.Label())
             .Set("Alignment", kRightJustify);
-        PlacedControl(engine, textBoxNames[static_cast<std::size_t>(row)], layout.TextBoxProgID())
+        PlacedControl(engine, names.textBoxes[at], layout.TextBoxProgID())
             .InFrame(kContextFrame)
             .Set("Height", textHeight)
             .Set("Width", layout.txt_ctl_width())
@@ -86,15 +88,6 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
         layout.Settop((Twips(layout.top()) + layout.vert_space() + textHeight).value());
     }
     LeaveFrame(layout, frameTop, frameHeight, frameWidth);
-}
-
-std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
-                                             const PropertySet& contextProperties) {
-    std::vector<std::string> names;
-    names.reserve(contextProperties.size());
-    for (const auto& property : contextProperties)
-        names.push_back(vb::Trim(Required(property).Name()));
-    return formlayout::FittedControlNames("txt" + vb::Trim(parentName) + "_", names);
 }
 
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout) {

@@ -13,14 +13,10 @@
 namespace patternkit::Common {
 
 // At most `max_cntx_props` rows of label and disabled text box, captioned with the first property's
-// business object; an empty set places nothing and changes nothing.
+// business object and named as formlayout::ContextFrameControlNames names them beside the names the
+// form's other controls take (`taken`); an empty set places nothing and changes nothing.
 void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& contextProperties,
-                       form_ctl_defaults& layout);
-
-// The names of the context frame's text boxes, one for each property in order: "txt" & `parentName` & "_"
-// & the property's name, fitted as FittedControlNames fits them.
-std::vector<std::string> ContextTextBoxNames(const std::string& parentName,
-                                             const PropertySet& contextProperties);
+                       form_ctl_defaults& layout, const std::vector<std::string>& taken = {});
 
 // "Search Criteria", an operator combo, the search text and the default button "Find".
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout);

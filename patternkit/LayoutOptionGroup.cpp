@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formlayout/FormRoom.h"
+#include "formlayout/FormRows.h"
 #include "patternkit/LayoutOptionValues.h"
 #include "patternkit/LayoutPlacement.h"
 #include "platform/ui/Interaction.h"
@@ -13,26 +14,14 @@
 namespace patternkit::Common {
 namespace {
 
-struct Grid {
-    Twips count;
-    Twips columns;
-    Twips rows;
-};
-
-Grid PlanGrid(const typelib::IProperty& property, form_ctl_defaults& layout, Twips count, Twips optionWidth) {
-    const Twips rowsThatFit = formlayout::OptionRowsThatFit(layout.max_available_height(), layout.sizes());
-    const Twips columnsThatFit =
-        formlayout::OptionColumnsThatFit(layout.max_available_width(), optionWidth, layout.sizes());
-    if (count > columnsThatFit * rowsThatFit) {
+formlayout::OptionGrid PlanGrid(const typelib::IProperty& property, form_ctl_defaults& layout, Twips count,
+                                Twips optionWidth) {
+    const formlayout::OptionGrid grid = formlayout::PlanOptionGrid(
+        count, optionWidth, layout.max_available_width(), layout.max_available_height(), layout.sizes());
+    if (grid.cut)
         ui::MsgBox("There is not enough room on the form for all of the Option Buttons required for the " +
                    property.Name() + " property of " + property.BusinessObjectName() + " business object.");
-        return {columnsThatFit * rowsThatFit, columnsThatFit, rowsThatFit};
-    }
-    if (count == 0 || count < columnsThatFit)
-        return {count, count, 1};
-    const Twips fullRows = vb::IntegerDivide(count.value(), columnsThatFit.value());
-    const bool even = fullRows * columnsThatFit == count;
-    return {count, columnsThatFit, even ? fullRows : fullRows + 1};
+    return grid;
 }
 
 }  // namespace
@@ -42,18 +31,14 @@ void AddOptionButtonGroup(const typelib::IProperty& property, typelib::IConstruc
     const Twips groupTop = layout.top();
     const Twips groupLeft = layout.left();
     const std::vector<OptionButtonValue> values = OptionButtonValues(property);
-    int32_t longest = 0;
-    for (const auto& value : values)
-        longest = std::max(longest, vb::Len(value.caption));
-    const Twips optionWidth =
-        formlayout::OptionButtonWidth(CountOf(static_cast<std::size_t>(longest)), layout.sizes());
+    const Twips optionWidth = formlayout::GroupButtonWidth(values, layout.sizes());
     const Twips horz = layout.horz_space();
     const Twips vert = layout.vert_space();
     const Twips optionHeight = layout.opt_ctl_height();
 
-    const Grid grid = PlanGrid(property, layout, CountOf(values.size()), optionWidth);
-    const Twips frameWidth = (horz + optionWidth) * grid.columns + horz;
-    const Twips frameHeight = (optionHeight + vert) * grid.rows + vert;
+    const formlayout::OptionGrid grid = PlanGrid(property, layout, CountOf(values.size()), optionWidth);
+    const Twips frameWidth = formlayout::OptionFrameWidth(grid, optionWidth, layout.sizes());
+    const Twips frameHeight = formlayout::OptionFrameHeight(grid, layout.sizes());
 
     const std::string name = vb::Trim(property.Name());
     const std::string frameName = "Frame" + name;

@@ -1,8 +1,8 @@
 #include "patternkit/LayoutRows.h"
 
-#include <algorithm>
 #include <string>
 
+#include "formlayout/FormRows.h"
 #include "patternkit/LayoutPlacement.h"
 #include "patternkit/ModelSets.h"
 #include "patternkit/PropertySets.h"
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int16_t kRightJustify = 1;
 constexpr int16_t kDropDownList = 2;
-constexpr int16_t kOperatorExtraWidth = 400;
 
 struct DataControl {
     std::string prefix;
@@ -40,7 +39,7 @@ bool PlaceRowControls(const typelib::IProperty& property, typelib::IConstructor&
     layout.Setleft((Twips(layout.left()) + layout.max_label_width() + horz).value());
 
     if (withOperator) {
-        const Twips operatorWidth = Twips(layout.cmb_ctl_width()) + kOperatorExtraWidth;
+        const Twips operatorWidth = formlayout::SearchOperatorWidth(layout.sizes());
         const PlacedControl operatorCombo = PlacedControl(engine, "cmb" + name, layout.ComboBoxProgID())
                                                 .Set("Top", layout.top())
                                                 .Set("Left", layout.left())
@@ -78,14 +77,6 @@ void PlaceLowerRow(const typelib::IProperty& property, typelib::IConstructor& en
     WidenFormForRow(layout, rowLeft + layout.max_label_width() + data.width + 2 * Twips(layout.horz_space()));
 }
 
-// The longest permitted value, trimmed, in characters.
-Twips LongestPermittedValue(const typelib::IProperty& property) {
-    int32_t longest = 0;
-    for (const auto& value : Required(property.PermittedValues()))
-        longest = std::max(longest, vb::Len(vb::Trim(value)));
-    return CountOf(static_cast<std::size_t>(longest));
-}
-
 }  // namespace
 
 void AddTextBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
@@ -102,23 +93,18 @@ void AddTextBoxControl(const typelib::IProperty& property, typelib::IConstructor
 
 void AddComboBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                         form_ctl_defaults& layout) {
-    Twips width = layout.txt_ctl_width();
-    if (property.IsPVList()) {
-        const Twips valuesWidth =
-            LongestPermittedValue(property) * layout.txt_ctl_width_per_char() + layout.cmb_ctl_width();
-        width = std::max(valuesWidth, width);
-    }
-    PlaceLowerRow(property, engine, layout, {"cmb", layout.ComboBoxProgID(), layout.txt_ctl_height(), width});
+    PlaceLowerRow(property, engine, layout,
+                  {"cmb", layout.ComboBoxProgID(), layout.txt_ctl_height(),
+                   formlayout::ComboBoxWidth(property, layout.sizes())});
 }
 
 void AddListBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                        form_ctl_defaults& layout) {
     if (IsMemoOrOLE(property))
         return;
-    Twips width = layout.txt_ctl_width();
-    if (property.IsPVList())
-        width = std::max(LongestPermittedValue(property) * layout.txt_ctl_width_per_char(), width);
-    PlaceLowerRow(property, engine, layout, {"lstbx", layout.ListBoxProgID(), layout.lstbx_height(), width});
+    PlaceLowerRow(property, engine, layout,
+                  {"lstbx", layout.ListBoxProgID(), layout.lstbx_height(),
+                   formlayout::ListBoxWidth(property, layout.sizes())});
 }
 
 void AddRichTextBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
@@ -134,9 +120,7 @@ void AddCheckBoxControl(const typelib::IProperty& property, typelib::IConstructo
     const Twips rowTop = layout.top();
     const Twips rowLeft = layout.left();
     const std::string label = property.Label();
-    const Twips width =
-        Twips(layout.chk_ctl_width()) +
-        CountOf(static_cast<std::size_t>(vb::Len(vb::Trim(label)))) * layout.txt_ctl_width_per_char();
+    const Twips width = formlayout::CheckBoxWidth(property, layout.sizes());
     const Twips height = layout.txt_ctl_height();
     const bool stopped = PlacedControl(engine, "ckb" + vb::Trim(property.Name()), layout.CheckBoxProgID())
                              .Set("Top", layout.top())

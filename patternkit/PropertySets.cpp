@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "formlayout/FormRows.h"
 #include "platform/vb/Text.h"
 #include "typelib/IField.h"
 
@@ -38,16 +39,8 @@ bool IsListProperty(const typelib::IProperty& property) {
     return !IsMemoOrOLE(property);
 }
 
-bool IsSearchProperty(const typelib::IProperty& property) {
-    return !IsMemoOrOLE(property) && !property.IsVirtual() &&
-           !(property.IsForeignProperty() && property.IsKey());
-}
-
 int16_t GetMaxLabelLength(const PropertySet& properties) {
-    int32_t longest = 0;
-    for (const auto& property : properties)
-        longest = std::max(longest, vb::Len(Required(property).Label()));
-    return static_cast<int16_t>(std::min<int32_t>(longest, INT16_MAX));
+    return formlayout::LongestLabel(properties).value();
 }
 
 PropertySet GetContextProperties(const typelib::IBusinessObject& businessObject) {

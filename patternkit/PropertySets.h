@@ -19,9 +19,8 @@ bool IsMemoOrOLE(const typelib::IProperty& property);
 
 // Not "Memo" or "OLE Object".
 bool IsListProperty(const typelib::IProperty& property);
-// Not "Memo" or "OLE Object", not virtual, and not a foreign property that is also a key.
-bool IsSearchProperty(const typelib::IProperty& property);
 using formlayout::IsDetailProperty;
+using formlayout::IsSearchProperty;
 
 // The longest Label, in characters; 0 for none.
 int16_t GetMaxLabelLength(const PropertySet& properties);

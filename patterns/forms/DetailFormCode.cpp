@@ -5,8 +5,8 @@
 #include <functional>
 #include <set>
 
+#include "formlayout/ControlNames.h"
 #include "patternkit/CodeHeader.h"
-#include "patternkit/LayoutFrames.h"
 #include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdDetailForm.h"
 #include "platform/vb/Numbers.h"
@@ -333,7 +333,8 @@ void StdDetailForm::WriteFormLoadHead(const patternkit::Emitter& out) {
             |    Set my&ParentBusObjName = my&BusObjName.&ParentBusObjName
         )vb");
         const std::vector<std::string> textBoxes =
-            patternkit::Common::ContextTextBoxNames(mCurrent.parentBusObj->Name(), mContextProperties);
+            formlayout::ContextFrameControlNames(mCurrent.parentBusObj->Name(), mContextProperties, mRowNames)
+                .textBoxes;
         for (std::size_t row = 0; row < textBoxes.size(); ++row) {
             if (!Placed(textBoxes[row]))
                 continue;

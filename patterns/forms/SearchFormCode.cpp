@@ -2,9 +2,9 @@
 // OK, the two properties the list form reads, the checks of entered values, Form_Load, DisplayErrorMsg
 // and the closing edit point.
 
+#include "formlayout/ControlNames.h"
 #include "patternkit/ClosingEditPoint.h"
 #include "patternkit/CodeHeader.h"
-#include "patternkit/LayoutFrames.h"
 #include "patternkit/PropertySets.h"
 #include "patterns/forms/FormCode.h"
 #include "patterns/forms/StdListForm.h"
@@ -280,7 +280,9 @@ void StdListForm::WriteContextLines(const patternkit::Emitter& out) {
     const auto rows = std::min<std::size_t>(
         mContextProperties.size(), static_cast<std::size_t>(std::max<int16_t>(Layout().max_cntx_props(), 0)));
     const std::vector<std::string> textBoxes =
-        patternkit::Common::ContextTextBoxNames(mCurrent.parentBusObj->Name(), mContextProperties);
+        formlayout::ContextFrameControlNames(mCurrent.parentBusObj->Name(), mContextProperties,
+                                             mSearchRowNames)
+            .textBoxes;
     for (std::size_t row = 0; row < rows; ++row) {
         mCurrent.property = mContextProperties[row];
         out.EmitLine("   " + textBoxes[row] + ".Text = my&ParentBusObjName.&PropName");

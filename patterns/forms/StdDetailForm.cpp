@@ -51,11 +51,13 @@ int16_t StdDetailForm::BuildForm() {
 
     patternkit::form_ctl_defaults& layout = NewLayout();
     patternkit::NotingConstructor noting(engine);
-    if (mHasParent)
-        patternkit::Common::BuildContextFrame(noting, mContextProperties, layout);
     const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
         return formlayout::DetailFormControlNames(mDetailProperties, mContextProperties, choice);
     });
+    // Each row's control is created under its own name before it joins an array.
+    mRowNames = formlayout::DetailRowNames(mDetailProperties, formlayout::ControlArrays::None);
+    if (mHasParent)
+        patternkit::Common::BuildContextFrame(noting, mContextProperties, layout, mRowNames);
     noting.JoinArrays(formlayout::ArrayPrefixes(arrays));
     patternkit::Common::AddPropertyControl(noting, mDetailProperties, layout);
     noting.JoinArrays({});

@@ -129,6 +129,8 @@ class StdDetailForm : public FormPattern {
     bool mHasParent = false;
     patternkit::PropertySet mDetailProperties;
     patternkit::PropertySet mContextProperties;
+    std::vector<std::string>
+        mRowNames;  // the names of the rows' controls, which the context frame keeps clear of
     patternkit::PlacedControls mPlaced;
     patternkit::PropertySet mPlacedDetail;  // the detail properties that got a control, in their order
 };

@@ -64,8 +64,6 @@ int16_t StdListForm::BuildForms() {
     if (result != typelib::Success)
         return Cancel(result);
     engine.SetVBComponentProperty("StartUpPosition", vb::Variant(kCenterOwner));
-    if (mHasParent)
-        patternkit::Common::BuildContextFrame(engine, mContextProperties, searchLayout);
     PlaceSearchRows(searchLayout);
     patternkit::Common::BuildOKCancelButtons(engine, searchLayout);
     searchLayout.Setactual_form_height(
@@ -106,6 +104,10 @@ void StdListForm::PlaceSearchRows(patternkit::form_ctl_defaults& layout) {
     const formlayout::ControlArrays arrays = formlayout::FewestArrays([&](formlayout::ControlArrays choice) {
         return formlayout::SearchFormControlNames(mSearchProperties, context, choice);
     });
+    // Each row's control is created under its own name before it joins an array.
+    mSearchRowNames = formlayout::SearchRowNames(mSearchProperties, formlayout::ControlArrays::None);
+    if (mHasParent)
+        patternkit::Common::BuildContextFrame(Constructor(), mContextProperties, layout, mSearchRowNames);
     patternkit::NotingConstructor rows(Constructor());
     rows.JoinArrays(formlayout::ArrayPrefixes(arrays));
     patternkit::Common::LayoutTextBoxes(rows, mSearchProperties, layout);

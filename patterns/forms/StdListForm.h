@@ -90,6 +90,8 @@ class StdListForm : public FormPattern {
     patternkit::PropertySet mListProperties;
     patternkit::PropertySet mSearchProperties;
     patternkit::PropertySet mContextProperties;
+    std::vector<std::string>
+        mSearchRowNames;  // the search rows' control names, which its context frame keeps clear of
     patternkit::PlacedControls mSearchRows;
 };
 

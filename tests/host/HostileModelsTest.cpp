@@ -168,17 +168,14 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  "DELETE FROM Field WHERE TableID = 2; DELETE FROM Property WHERE BusObjID = 2",
                  Refusal(
                      {R"(Business object "Product": it has no Primary Key: set Primary Key to Yes on one of its properties)"})},
-                // The continue question is answered No at once: its text once, nothing written.
+                // The context frame's text box is numbered; the row's keeps its name.
                 {"a text box named as one of the context frame's",
                  "UPDATE Property SET Name = 'Order_OrderID' WHERE ID = 26",
-                 "ostrel generate: The control: txtOrder_OrderID could not be created. A control with the "
-                 "same "
-                 "name "
-                 "already exists, the name is not a valid Visual Basic name, or the ProgID is invalid. Do "
-                 "you "
-                 "want "
-                 "to "
-                 "continue. (error 5, BuildDriver.Generate)\n"},
+                 "",
+                 "OrderEntry",
+                 {"   txtOrder_OrderID_2.Text = myOrder.OrderID",
+                  "    txtOrder_OrderID_2.Text = myOrder.OrderID",
+                  "        txtOrder_OrderID.Text = .Order_OrderID"}},
                 {"a business object that refers to itself",
                  "INSERT INTO Relationship VALUES (5, 1, 'Reference');"
                  "INSERT INTO Association VALUES (9, 5, 1, 1, 'One', 1, 'refers to'), (10, 5, 1, 1, 'Many', "
@@ -447,6 +444,13 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  testing_support::WideProperties(1, 150, "'Long'", "'TextBox'"),
                  Refusal(
                      {R"(Property "Customer.PaymentTerms": its option buttons find no room on the detail form, whose 162 rows leave too narrow a column for any button: give it another ControlType, such as ComboBox)"})},
+                // 240 rows beside a label of 100 characters take four columns of 8200 twips and more.
+                {"rows too wide for a form at any depth",
+                 testing_support::WideProperties(2, 240, "'Long'", "'TextBox'") +
+                     "; UPDATE Property SET Label = substr(replace(hex(zeroblob(100)), '00', 'L'), 1, 100) "
+                     "WHERE ID = 1001",
+                 Refusal(
+                     {R"(Business object "Product": its search form "frmProductSearch" cannot hold its 244 rows within the 32767 twips a form measures each way, however deep its columns: shorten its longest labels and permitted values, or move some of its properties to a business object of their own)", R"(Business object "Product": its detail form "frmProductDetail" cannot hold its 244 rows within the 32767 twips a form measures each way, however deep its columns: shorten its longest labels and permitted values, or move some of its properties to a business object of their own)"})},
                 {"a data type no code is written for",
                  "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
                  "'VarBinary' "

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "formlayout/ControlNames.h"
 #include "patternkit/LayoutButtons.h"
 #include "patternkit/LayoutFrames.h"
 #include "platform/vb/Error.h"
@@ -109,7 +110,7 @@ TEST_F(ContextFrame, TextBoxNamesAreCutToWhatVbTakesAndNumberedWhereTheyMeet) {
             property->businessObjectName = parent;
             properties.push_back(property);
         }
-        EXPECT_EQ(Common::ContextTextBoxNames(parent, properties), c.names);
+        EXPECT_EQ(formlayout::ContextFrameControlNames(parent, properties, {}).textBoxes, c.names);
         RecordingConstructor placed;
         Common::BuildContextFrame(placed, properties, layout);
         std::vector<std::string> textBoxes;

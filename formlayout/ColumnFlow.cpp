@@ -1,0 +1,113 @@
+#include "formlayout/ColumnFlow.h"
+
+#include <algorithm>
+
+#include "platform/vb/Error.h"
+
+namespace formlayout {
+namespace {
+
+// Where a new column starts when nothing stands above it.
+constexpr int16_t kColumnTop = kFormMargin;
+
+bool FitsAt(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const FlowStart& start,
+            Twips labelWidth, Twips bottom) {
+    const SizeSet& sizes = *plan.sizes;
+    try {
+        ColumnFlow flow(plan, start);
+        ColumnPlace column = flow.First();
+        Twips top = column.top;
+        for (const FormRow& row : rows) {
+            const RowTake take = TakeRow(row, {column.left, top, column.right, bottom}, labelWidth, sizes);
+            flow.Reach(take.need);
+            top = top + take.advance;
+            if (const auto next = flow.NextColumn(top, bottom, sizes)) {
+                column = *next;
+                top = column.top;
+            }
+        }
+        // The OK and Cancel buttons below the deepest column, and the title bar.
+        [[maybe_unused]] const Twips height =
+            flow.DeepestTop(top) + sizes.cmdCtlHeight + sizes.vertSpace + sizes.formTitleBarHeight;
+        return true;
+    } catch (const vb::Error&) {
+        return false;  // a sum beyond what 16-bit twips count
+    }
+}
+
+// Where the rows of a new form begin, below a context frame of `contextRows` rows.
+FlowStart NewFormStart(std::size_t contextRows) {
+    const SizeSet& sizes = kStandardSizes;
+    if (contextRows == 0)
+        return {kFormMargin, kFormMargin, 0};
+    const Twips rows = std::min(CountOf(contextRows), Twips(sizes.maxCntxProps));
+    return {sizes.horzSpace, Twips(kFormMargin) + ContextFrameHeight(rows, sizes) + sizes.vertSpace,
+            ContextFrameWidth(sizes) + 2 * Twips(sizes.horzSpace)};
+}
+
+bool FormFits(const Properties& properties, std::size_t contextRows, bool search) {
+    const SizeSet& first = kStandardSizes;
+    const FlowStart start = NewFormStart(contextRows);
+    const ColumnGeometry plan =
+        PlanColumns(properties.size(), RoomRight(first.maxFormWidth, start.left, first));
+    const Twips labelWidth = LabelColumnWidth(LongestLabel(properties), *plan.sizes);
+    const std::vector<FormRow> rows = search ? SearchFormRows(properties, labelWidth, *plan.sizes)
+                                             : DetailFormRows(properties, labelWidth, *plan.sizes);
+    return FittingBottom(rows, plan, start, labelWidth, plan.sizes->maxFormHeight).has_value();
+}
+
+}  // namespace
+
+Twips ContextFrameHeight(Twips rows, const SizeSet& sizes) {
+    return rows * (Twips(sizes.txtCtlHeight) + sizes.vertSpace) + sizes.vertSpace;
+}
+
+Twips ContextFrameWidth(const SizeSet& sizes) {
+    return sizes.lstvwCtlWidth;
+}
+
+ColumnFlow::ColumnFlow(const ColumnGeometry& plan, const FlowStart& start, bool widened)
+    : mPlan(plan),
+      mStart(start),
+      mWidened(widened),
+      mCurrent{start.left, start.top, EdgesOfColumn(plan, 1, start.left).right},
+      mDeepestTop(start.top) {}
+
+std::optional<ColumnPlace> ColumnFlow::NextColumn(Twips top, Twips bottom, const SizeSet& sizes) {
+    if (top + sizes.txtCtlHeight + sizes.vertSpace + sizes.cmdCtlHeight < bottom)
+        return std::nullopt;
+    mColumn = mColumn + 1;
+    const ColumnEdges edges = EdgesOfColumn(mPlan, mColumn, mStart.left);
+    Twips left = edges.left + mShift;
+    // Rows that reach past the planned edge push this column and the rest right.
+    if (mWidened && mReach - sizes.horzSpace > left) {
+        mShift = mShift + (mReach - left);
+        left = mReach;
+    }
+    mDeepestTop = std::max(mDeepestTop, top);
+    mReach = 0;
+    mCurrent = {left, mWidened && left < mStart.clearRight ? mStart.top : Twips(kColumnTop),
+                edges.right + mShift};
+    return mCurrent;
+}
+
+std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const ColumnGeometry& plan,
+                                   const FlowStart& start, Twips labelWidth, Twips bottom) {
+    const SizeSet& sizes = *plan.sizes;
+    const int32_t step = sizes.txtCtlHeight + sizes.vertSpace;
+    for (int32_t at = bottom.value(); at <= INT16_MAX; at += step) {
+        if (FitsAt(rows, plan, start, labelWidth, static_cast<int16_t>(at)))
+            return static_cast<int16_t>(at);
+    }
+    return std::nullopt;
+}
+
+bool SearchFormFits(const Properties& search, std::size_t contextRows) {
+    return FormFits(search, contextRows, true);
+}
+
+bool DetailFormFits(const Properties& detail, std::size_t contextRows) {
+    return FormFits(detail, contextRows, false);
+}
+
+}  // namespace formlayout
