@@ -3,6 +3,7 @@
 #include "core/qelApplication.h"
 #include "repository/RepositoryWrite.h"
 #include "repository/StoredModelRows.h"
+#include "repository/TextDigest.h"
 
 namespace repository {
 
@@ -12,34 +13,26 @@ constexpr int32_t kDataChangedElsewhere = 3197;
 // The digest of an application without rows; no digest of rows is this.
 constexpr uint64_t kGone = 0;
 
-// FNV-1a, 64 bits: the same rows give the same digest in every process.
+// The digest of rows read back from the repository.
 class Digest {
   public:
-    void Add(std::string_view text) {
-        for (const char c : text) {
-            mValue ^= static_cast<unsigned char>(c);
-            mValue *= 0x100000001b3ULL;
-        }
-        mValue ^= 0xff;  // ends the text, so that "ab","c" and "a","bc" differ
-        mValue *= 0x100000001b3ULL;
-    }
     // Nulls are left out: a column a version upgrade adds changes no digest.
     void Add(const dao::RowSet& rows) {
-        Add(std::to_string(rows.Count()));
+        mText.Add(std::to_string(rows.Count()));
         for (const dao::Row& row : rows) {
             for (std::size_t i = 0; i < row.Count(); ++i) {
                 if (row[i].IsNull())
                     continue;
-                Add(rows.Columns()[i]);
-                Add(std::to_string(static_cast<int>(row[i].Type())));
-                Add(row[i].ToString());
+                mText.Add(rows.Columns()[i]);
+                mText.Add(std::to_string(static_cast<int>(row[i].Type())));
+                mText.Add(row[i].ToString());
             }
         }
     }
-    uint64_t Value() const { return mValue == kGone ? 1 : mValue; }
+    uint64_t Value() const { return mText.Value() == kGone ? 1 : mText.Value(); }
 
   private:
-    uint64_t mValue = 0xcbf29ce484222325ULL;
+    TextDigest mText;
 };
 
 uint64_t DigestOf(dao::SqliteDatabase& repository, int32_t applicationID) {

@@ -10,6 +10,7 @@
 #include "core/qelTable.h"
 #include "repository/ApplicationRow.h"
 #include "repository/ModelRowValues.h"
+#include "repository/TextDigest.h"
 
 namespace repository {
 
@@ -18,17 +19,18 @@ namespace {
 class Picture {
   public:
     void Row(const char* table, int32_t id, const dao::ColumnValues& values) {
-        mText += table;
-        mText += ' ' + std::to_string(id);
-        for (const dao::ColumnValue& value : values)
-            mText += '|' + value.Column + '=' + value.Value.ToString();
-        mText += '\n';
+        mDigest.Add(table);
+        mDigest.Add(std::to_string(id));
+        for (const dao::ColumnValue& value : values) {
+            mDigest.Add(value.Column);
+            mDigest.Add(value.Value.ToString());
+        }
     }
-    void Line(const std::string& text) { mText += text + '\n'; }
-    const std::string& Text() const { return mText; }
+    void Line(const std::string& text) { mDigest.Add(text); }
+    uint64_t Value() const { return mDigest.Value(); }
 
   private:
-    std::string mText;
+    TextDigest mDigest;
 };
 
 void PictureProperty(Picture& picture, const core::qelBusObjProperty& property,
@@ -46,7 +48,7 @@ void PictureProperty(Picture& picture, const core::qelBusObjProperty& property,
 
 }  // namespace
 
-std::string SavedPicture(const core::qelApplication& application) {
+uint64_t SavedPicture(const core::qelApplication& application) {
     Picture picture;
     picture.Row("Application", application.DBID(), ApplicationRowValues(application));
     for (const auto& businessObject : *application.BusinessObjects()) {
@@ -72,7 +74,7 @@ std::string SavedPicture(const core::qelApplication& application) {
                             ForeignPropertyRowValues(*property, association->DBID()));
         }
     }
-    return picture.Text();
+    return picture.Value();
 }
 
 }  // namespace repository

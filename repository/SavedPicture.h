@@ -1,10 +1,10 @@
 #pragma once
-// What a save of an application model would write, as one text: every row with its ID (0 for a row it
+// A digest of what a save of an application model would write: every row with its ID (0 for a row it
 // would add) and columns, in the order the save writes them. Two models with the same picture leave the
 // repository the same; a command compares the pictures before and after to know whether it changed
-// anything.
+// anything. A digest, not the text, so that a large model's picture costs no copy of it.
 
-#include <string>
+#include <cstdint>
 
 namespace core {
 class qelApplication;
@@ -12,6 +12,6 @@ class qelApplication;
 
 namespace repository {
 
-std::string SavedPicture(const core::qelApplication& application);
+uint64_t SavedPicture(const core::qelApplication& application);
 
 }  // namespace repository

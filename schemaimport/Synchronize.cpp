@@ -238,7 +238,7 @@ class ChangeWatch {
   private:
     ModelSink& mSink;
     const core::qelApplication& mApplication;
-    const std::string mBefore;
+    const uint64_t mBefore;
     const bool mHadChanges;
 };
 
