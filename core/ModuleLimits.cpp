@@ -96,10 +96,8 @@ ModuleLimitBreach WithKeptShares(ModuleLimitBreach breach, int32_t total, int32_
 
 ModuleLimitBreach LinesBreach(int32_t count, const std::vector<KeptCode>& kept) {
     std::vector<KeptShare> shares;
-    for (size_t block = 0; block < kept.size(); ++block) {
-        if (kept[block].lineCount > 0)
-            shares.push_back({block, kept[block].lineCount});
-    }
+    for (size_t block = 0; block < kept.size(); ++block)
+        shares.push_back({block, kept[block].lineCount});
     return WithKeptShares(
         {More(count, kMaxModuleLines, "lines") + " VB loads in one module", ModuleLimit::lines}, count,
         kMaxModuleLines, "line", shares, kept);
