@@ -210,8 +210,7 @@ std::string KeptCodeAdvice(ModuleLimit limit) {
                    "there";
         case ModuleLimit::procedure:
             return "Move the code kept between those edit points into a procedure of its own (or several, "
-                   "each "
-                   "under 64 KB), call it from there";
+                   "each under 64 KB), call it from there";
         case ModuleLimit::statement:
             return "Split each kept statement named into statements of at most " +
                    std::to_string(vb::kMaxContinuations) + " line continuations";
