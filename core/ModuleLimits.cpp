@@ -130,6 +130,9 @@ void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
     const int32_t count = code.CountOfLines();
     if (count > kMaxModuleLines)
         breaches.push_back(LinesBreach(count, kept));
+    // A module of ASCII, as generated code nearly always is, has a character per byte: its lines are
+    // measured by their sizes, without reading them again.
+    const bool ascii = code.IsAscii();
     int32_t statementStart = 1;
     size_t statementKeptIn = kNotKept;  // by its first line: kept code continued onto a marker is still kept
     std::string_view procedure;
@@ -138,7 +141,7 @@ void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
     size_t block = 0;  // the first block of `kept` that does not end above the line
     for (int32_t number = 1; number <= count; ++number) {
         const std::string_view line = code.Line(number);
-        const int32_t width = vb::Len(line);
+        const int32_t width = ascii ? static_cast<int32_t>(line.size()) : vb::Len(line);
         while (block < kept.size() && kept[block].firstLine + kept[block].lineCount <= number)
             ++block;
         const size_t keptIn = block < kept.size() && kept[block].firstLine <= number ? block : kNotKept;
