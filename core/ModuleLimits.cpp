@@ -1,5 +1,7 @@
 #include "core/ModuleLimits.h"
 
+#include <cstdint>
+#include <iterator>
 #include <set>
 #include <string_view>
 
@@ -66,30 +68,60 @@ std::string More(int32_t count, int32_t limit, const char* what) {
     return std::to_string(count) + " " + what + ", more than the " + std::to_string(limit);
 }
 
-// The bytes a procedure holds of one block of kept code (its index in the component's KeptCode).
-struct KeptBytes {
+constexpr size_t kNotKept = SIZE_MAX;
+
+// How much of one block of a component's kept code (its index in the component's KeptCode) a procedure
+// or module holds.
+struct KeptShare {
     size_t block;
-    int32_t bytes;
+    int32_t amount;
 };
 
-// A procedure of `bytes` bytes past the limit, with the kept code it holds.
-ModuleLimitBreach ProcedureBreach(std::string_view procedure, int32_t bytes,
-                                  const std::vector<KeptBytes>& keptBytes,
-                                  const std::vector<KeptCode>& kept) {
-    ModuleLimitBreach breach{"procedure " + std::string(procedure) + ": " +
-                             More(bytes, kMaxProcedureBytes, "bytes of code") +
-                             " VB compiles in one procedure"};
-    if (keptBytes.empty())
+// `breach` of `total` `unit`s, of which `shares` is kept code.
+ModuleLimitBreach WithKeptShares(ModuleLimitBreach breach, int32_t total, int32_t limit, const char* unit,
+                                 const std::vector<KeptShare>& shares, const std::vector<KeptCode>& kept) {
+    if (shares.empty())
         return breach;
     breach.what += "; of these, code kept between edit points:";
     int32_t keptTotal = 0;
-    for (const auto& [block, held] : keptBytes) {
-        breach.what += (keptTotal == 0 ? " " : ", ") + std::to_string(held) + " bytes in " +
-                       QuotedText(kept[block].editPoint);
-        keptTotal += held;
+    for (const auto& [block, amount] : shares) {
+        breach.what += (keptTotal == 0 ? " " : ", ") + std::to_string(amount) + " " + unit +
+                       (amount == 1 ? "" : "s") + " in " + QuotedText(kept[block].editPoint);
+        keptTotal += amount;
     }
     breach.keptCode = true;
-    breach.generated = bytes - keptTotal > kMaxProcedureBytes;
+    breach.generated = total - keptTotal > limit;
+    return breach;
+}
+
+ModuleLimitBreach LinesBreach(int32_t count, const std::vector<KeptCode>& kept) {
+    std::vector<KeptShare> shares;
+    for (size_t block = 0; block < kept.size(); ++block)
+        shares.push_back({block, kept[block].lineCount});
+    return WithKeptShares(
+        {More(count, kMaxModuleLines, "lines") + " VB loads in one module", ModuleLimit::lines}, count,
+        kMaxModuleLines, "line", shares, kept);
+}
+
+// A procedure of `bytes` bytes past the limit, with the kept code it holds.
+ModuleLimitBreach ProcedureBreach(std::string_view procedure, int32_t bytes,
+                                  const std::vector<KeptShare>& shares, const std::vector<KeptCode>& kept) {
+    return WithKeptShares(
+        {"procedure " + std::string(procedure) + ": " + More(bytes, kMaxProcedureBytes, "bytes of code") +
+             " VB compiles in one procedure",
+         ModuleLimit::procedure},
+        bytes, kMaxProcedureBytes, "byte", shares, kept);
+}
+
+// `breach` of a line or statement that is either generated or kept code in `block`.
+ModuleLimitBreach KeptOrGenerated(ModuleLimitBreach breach, const char* which, size_t block,
+                                  const std::vector<KeptCode>& kept) {
+    if (block == kNotKept)
+        return breach;
+    breach.what += "; the " + std::string(which) + " is code kept in the edit point " +
+                   QuotedText(kept[block].editPoint);
+    breach.keptCode = true;
+    breach.generated = false;
     return breach;
 }
 
@@ -97,47 +129,57 @@ void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
                std::vector<ModuleLimitBreach>& breaches) {
     const int32_t count = code.CountOfLines();
     if (count > kMaxModuleLines)
-        breaches.push_back({More(count, kMaxModuleLines, "lines") + " VB loads in one module"});
+        breaches.push_back(LinesBreach(count, kept));
     // A module of ASCII, as generated code nearly always is, has a character per byte: its lines are
     // measured by their sizes, without reading them again.
     const bool ascii = code.IsAscii();
     int32_t statementStart = 1;
+    size_t statementKeptIn = kNotKept;  // by its first line: kept code continued onto a marker is still kept
     std::string_view procedure;
     int32_t procedureBytes = 0;
-    std::vector<KeptBytes> keptBytes;  // of the procedure
-    size_t block = 0;                  // the first block of `kept` that does not end above the line
+    std::vector<KeptShare> procedureKept;
+    size_t block = 0;  // the first block of `kept` that does not end above the line
     for (int32_t number = 1; number <= count; ++number) {
         const std::string_view line = code.Line(number);
         const int32_t width = ascii ? static_cast<int32_t>(line.size()) : vb::Len(line);
-        if (width > vb::kMaxLineLength)
-            breaches.push_back({"line " + std::to_string(number) + ": " +
-                                More(width, vb::kMaxLineLength, "characters") + " VB reads on one line"});
-        const bool starts = number == statementStart;
-        if (starts && procedure.empty())
-            procedure = ProcedureDeclared(line);
         while (block < kept.size() && kept[block].firstLine + kept[block].lineCount <= number)
             ++block;
+        const size_t keptIn = block < kept.size() && kept[block].firstLine <= number ? block : kNotKept;
+        const bool starts = number == statementStart;
+        if (starts)
+            statementKeptIn = keptIn;
+        if (width > vb::kMaxLineLength)
+            breaches.push_back(
+                KeptOrGenerated({"line " + std::to_string(number) + ": " +
+                                     More(width, vb::kMaxLineLength, "characters") + " VB reads on one line",
+                                 ModuleLimit::line},
+                                "line", keptIn, kept));
+        if (starts && procedure.empty())
+            procedure = ProcedureDeclared(line);
         if (!procedure.empty()) {
             procedureBytes += width + kLineEndBytes;
-            if (block < kept.size() && kept[block].firstLine <= number) {
-                if (keptBytes.empty() || keptBytes.back().block != block)
-                    keptBytes.push_back({block, 0});
-                keptBytes.back().bytes += width + kLineEndBytes;
+            if (keptIn != kNotKept) {
+                if (procedureKept.empty() || procedureKept.back().block != keptIn)
+                    procedureKept.push_back({keptIn, 0});
+                procedureKept.back().amount += width + kLineEndBytes;
             }
             if (starts && EndsProcedure(line)) {
                 if (procedureBytes > kMaxProcedureBytes)
-                    breaches.push_back(ProcedureBreach(procedure, procedureBytes, keptBytes, kept));
+                    breaches.push_back(ProcedureBreach(procedure, procedureBytes, procedureKept, kept));
                 procedure = {};
                 procedureBytes = 0;
-                keptBytes.clear();
+                procedureKept.clear();
             }
         }
         if (Continues(line))
             continue;
         if (const int32_t continuations = number - statementStart; continuations > vb::kMaxContinuations)
-            breaches.push_back({"line " + std::to_string(statementStart) + ": " +
-                                More(continuations, vb::kMaxContinuations, "line continuations") +
-                                " VB joins into one statement"});
+            breaches.push_back(
+                KeptOrGenerated({"line " + std::to_string(statementStart) + ": " +
+                                     More(continuations, vb::kMaxContinuations, "line continuations") +
+                                     " VB joins into one statement",
+                                 ModuleLimit::statement},
+                                "statement", statementKeptIn, kept));
         statementStart = number + 1;
     }
 }
@@ -155,31 +197,53 @@ std::vector<ModuleLimitBreach> ModuleLimitBreaches(const vbide::VBComponent& com
         if (names.size() > formlayout::kMaxControlNames)
             breaches.push_back(
                 {More(static_cast<int32_t>(names.size()), formlayout::kMaxControlNames, "control names") +
-                 " VB loads on one form"});
+                     " VB loads on one form",
+                 ModuleLimit::controlNames});
     }
     return breaches;
 }
 
 namespace {
 
-// What to do: kept code goes into procedures of the developer's own; for what the generator wrote, the
-// model asks less.
+// What to do with code kept between edit points that passes `limit`.
+std::string KeptCodeAdvice(ModuleLimit limit) {
+    switch (limit) {
+        case ModuleLimit::lines:
+            return "Move the code kept between those edit points into a module of its own, call it from "
+                   "there";
+        case ModuleLimit::procedure:
+            return "Move the code kept between those edit points into a procedure of its own (or several, "
+                   "each under 64 KB), call it from there";
+        case ModuleLimit::statement:
+            return "Split each kept statement named into statements of at most " +
+                   std::to_string(vb::kMaxContinuations) + " line continuations";
+        case ModuleLimit::line:
+            return "Shorten each kept line named to at most " + std::to_string(vb::kMaxLineLength) +
+                   " characters, or split it over lines ending in \" _\"";
+        case ModuleLimit::controlNames:
+            break;  // a form's controls are all generated
+    }
+    return {};
+}
+
+// What to do: kept code is the developer's to mend; for what the generator wrote, the model asks less.
 std::string UnloadableModuleMessage(const std::string& project, const std::string& component,
                                     const std::string& businessObject,
                                     const std::vector<ModuleLimitBreach>& breaches) {
     std::string message = "VB cannot load " + QuotedText(component) +
                           ", which the build wrote into the project " + QuotedText(project) + ":";
-    bool keptCode = false, generated = false;
+    bool keptPasses[static_cast<size_t>(ModuleLimit::controlNames) + 1] = {};
+    bool generated = false;
     for (const ModuleLimitBreach& breach : breaches) {
         message += "\n" + breach.what;
-        keptCode = keptCode || breach.keptCode;
+        keptPasses[static_cast<size_t>(breach.limit)] |= breach.keptCode;
         generated = generated || breach.generated;
     }
     std::vector<std::string> advice;
-    if (keptCode)
-        advice.push_back(
-            "Move the code kept between those edit points into a procedure of its own (or "
-            "several, each under 64 KB), call it from there");
+    for (size_t limit = 0; limit < std::size(keptPasses); ++limit) {
+        if (keptPasses[limit])
+            advice.push_back(KeptCodeAdvice(static_cast<ModuleLimit>(limit)));
+    }
     if (generated)
         advice.push_back("Give the business object " + QuotedText(businessObject) +
                          " fewer properties, or shorter names");

@@ -6,8 +6,9 @@
 // most vb::kMaxContinuations line continuations in one statement, a procedure's source (its lines from its
 // declaration to its End, each with its CR LF) under 64 KB, at most 65534 lines in a module, and at most
 // 254 control names on a form (the members of a control array share one name). A procedure is named as
-// VB names it ("Property Get CustomerID"); one past 64 KB that holds code kept between edit points names
-// each edit point holding it and its bytes, as that code is the developer's to move, not the model's.
+// VB names it ("Property Get CustomerID"). Code kept between edit points is the developer's to mend, not
+// the model's: a procedure or module past its limit that holds it names each edit point holding it and how
+// much it holds there; a line or statement past its limit that is kept code names its edit point.
 
 #include <string>
 #include <vector>
@@ -21,9 +22,13 @@ class VBComponent;
 
 namespace core {
 
+// What a limit bounds, in the order the advice for kept code past them is given.
+enum class ModuleLimit { lines, procedure, statement, line, controlNames };
+
 // A limit a component passes: "<where>: <what>, more than <the limit>", and whose code passes it.
 struct ModuleLimitBreach {
     std::string what;
+    ModuleLimit limit;
     bool keptCode = false;  // code kept between edit points is part of it
     bool generated = true;  // the generated code passes the limit even without the kept code
 };

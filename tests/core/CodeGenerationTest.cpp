@@ -43,7 +43,8 @@ class RecordingEngine : public BuildEngine {
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
         if (codePattern == unloadablePattern)
-            throw UnloadableModule("SalesUI", "frmCustomerList", "Customer", {{"255 control names"}});
+            throw UnloadableModule("SalesUI", "frmCustomerList", "Customer",
+                                   {{"255 control names", ModuleLimit::controlNames}});
         for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
             ui::MsgBox("The component: frmList could not be created. Do you want to continue.",
                        askingButtons);
@@ -239,9 +240,10 @@ TEST(CodeGeneration, AModuleVbCouldNotLoadIsToldPlainlyAndTheDialogCloses) {
     run.Generate();
     EXPECT_EQ(run.script.DialogsShown(), Names{});
     ASSERT_EQ(run.script.Prompts().size(), 1u);
-    EXPECT_EQ(
-        run.script.Prompts()[0].prompt,
-        UnloadableModule("SalesUI", "frmCustomerList", "Customer", {{"255 control names"}}).Description());
+    EXPECT_EQ(run.script.Prompts()[0].prompt,
+              UnloadableModule("SalesUI", "frmCustomerList", "Customer",
+                               {{"255 control names", ModuleLimit::controlNames}})
+                  .Description());
     EXPECT_TRUE(run.form.IsUnloaded());
 }
 

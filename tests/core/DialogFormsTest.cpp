@@ -172,7 +172,7 @@ TEST(DialogForms, TheGenerationDialogsFitTheirTitleAndTextAndStartInTheirFirstCo
              const ModuleLimitBreach kept = {
                  "procedure Sub Post: 70123 bytes of code, more than the 65535 VB compiles in one procedure; "
                  "of these, code kept between edit points: 66020 bytes in \"Post - Pre\"",
-                 true, false};
+                 ModuleLimit::procedure, true, false};
              ui::MsgBox(UnloadableModule("OrdersServer", "OrderPersist", "Order", {kept}).Description(),
                         ui::vbOKOnly | ui::vbCritical);
          },

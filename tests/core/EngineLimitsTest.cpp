@@ -30,14 +30,37 @@ TEST_F(EngineTest, ALineLongerThanVbReadsIsContinuedOnceItsTokensAreResolved) {
     EXPECT_EQ(mEngine->Monitor().Rows().back().linesOfCode, "4");
 }
 
-// A row's lines make a class; its controls, a form.
+constexpr const char* kModelAdvice = "Give the business object \"Order\" fewer properties, or shorter names";
+
+// `lines`, then the edit point "A" holding `kept`.
+Lines WithEditPointA(Lines lines, const Lines& kept) {
+    lines.push_back("'<<<Start Edit Point: A");
+    lines.insert(lines.end(), kept.begin(), kept.end());
+    lines.push_back("'>>>End Edit Point: A");
+    return lines;
+}
+
+// A row's lines make a class, written over the developer's own when it keeps some; its controls, a form.
 TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
     const std::string form = WriteFormTemplate("frmDetail.frm");
+    mApplication->SetIsRestoreAll(true);
+    const std::string moveToModule =
+        "Move the code kept between those edit points into a module of its own, call it from there";
+    const std::string splitStatement =
+        "Split each kept statement named into statements of at most 24 line continuations";
+    const std::string splitLine =
+        "Shorten each kept line named to at most 1023 characters, or split it over lines ending in \" _\"";
+    Lines longFirst(65535, "'");
+    longFirst[0] = std::string(1024, 'x');
+    Lines endsContinued(531, "'");
+    std::fill(endsContinued.end() - 25, endsContinued.end(), "    x = x + 1 _");
     struct Case {
         std::string what;
         Lines code;
         size_t controls;  // beside one array of three labels
         std::string breach;
+        Lines kept = {};  // the developer's, in the edit point "A" after `code`
+        std::string advice = kModelAdvice;
     };
     std::vector<Case> cases = {
         {"24 continuations", ContinuedStatement(24), 0, ""},
@@ -49,6 +72,20 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         {"65535 lines", Lines(65535, "'"), 0, "65535 lines, more than the 65534 VB loads in one module"},
         {"254 control names", {}, 253, ""},
         {"255 control names", {}, 254, "255 control names, more than the 254 VB loads on one form"},
+        {"a kept line too long after 65535 lines, the first too long",
+         longFirst,
+         0,
+         "65538 lines, more than the 65534 VB loads in one module; of these, code kept between edit points: "
+         "1 line in \"A\"\nline 1: 1024 characters, more than the 1023 VB reads on one line\nline 65537: "
+         "1024 characters, more than the 1023 VB reads on one line; the line is code kept in the edit point "
+         "\"A\"",
+         {longFirst[0]},
+         moveToModule + ". " + splitLine + ". " + kModelAdvice},
+        {"kept code to 65535 lines, its last statement continued onto its end marker", Lines(65002, "'"), 0,
+         "65535 lines, more than the 65534 VB loads in one module; of these, code kept between edit points: "
+         "531 lines in \"A\"\nline 65510: 25 line continuations, more than the 24 VB joins into one "
+         "statement; the statement is code kept in the edit point \"A\"",
+         endsContinued, moveToModule + ". " + splitStatement},
     };
     // Each kind of procedure at 64 KB less a byte, and at 64 KB, as VB names it.
     const struct {
@@ -76,8 +113,15 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         try {
             Steps([&](IConstructor& engine, BarePattern&) {
                 ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
+                if (!c.kept.empty()) {
+                    WriteComponent(engine, component, 1, {});
+                    const auto existing = Project("Sales")->VBComponents().Item(component);
+                    existing->CodeModule()->SetAllLines(WithEditPointA({}, c.kept));
+                    existing->SaveAs(mFolder / (component + ".cls"));
+                }
                 if (c.controls == 0)
-                    return WriteComponent(engine, component, 1, c.code);
+                    return WriteComponent(engine, component, 1,
+                                          c.kept.empty() ? c.code : WithEditPointA(c.code, {}));
                 ASSERT_EQ(engine.SetVBComponent("Sales", component, 3, form), 0);
                 for (size_t i = 0; i < c.controls; ++i)
                     engine.SetVBControl("txt" + std::to_string(i), "TextBox");
@@ -94,8 +138,7 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         }
         const std::string refusal = "VB cannot load \"" + component +
                                     "\", which the build wrote into the project \"Sales\":\n" + c.breach +
-                                    "\nGeneration aborted! Give the business object \"Order\" fewer "
-                                    "properties, or shorter names, and build again.";
+                                    "\nGeneration aborted! " + c.advice + ", and build again.";
         EXPECT_EQ(message, c.breach.empty() ? "" : refusal) << c.what;
     }
 }
