@@ -8,6 +8,7 @@
 #include "core/frmErrorDisplayUtil.h"
 #include "platform/ui/FileOpenDialog.h"
 #include "platform/vb/Text.h"
+#include "schemaimport/Connection.h"
 
 namespace builder {
 namespace {
@@ -172,6 +173,15 @@ void frmAppInfo::Accept() {
         ui::MsgBox(message, 10, "Error");
         Focused = "txtName";
         return;
+    }
+    // The file imported from must be there now; the first save's dialog names one that may come later.
+    if (mIsImporting && cmbDBFormat.ListIndex == kLocalAccess) {
+        if (const std::string refusal = schemaimport::LocalDatabaseRefusal(txtDSNorDatabase.Text);
+            !refusal.empty()) {
+            ui::MsgBox(refusal, 10);
+            Focused = "txtDSNorDatabase";
+            return;
+        }
     }
 
     core::qelApplication& application = core::Required(mApplication);

@@ -25,14 +25,20 @@ namespace {
 constexpr const char* kWithoutAction[] = {"mnuFilePattern", "mnuDesignObject", "mnuDesObjNew",
                                           "mnuViewOptions", "mnuWindowNew"};
 
-// What each RepositoryCommand, in its order, leaves undone when the repository cannot be written, and how
-// it is done again.
-constexpr std::pair<const char*, const char*> kUnwritten[] = {
-    {"Nothing has been saved; the window keeps your changes.", "save again"},
-    {"Nothing has been deleted.", "delete it again"},
+// What each RepositoryCommand, in its order, leaves undone when it cannot write, how it is done again
+// once the repository is writable, and once the person has seen what another window or program stored.
+struct Unwritten {
+    const char* undone;
+    const char* retry;
+    const char* retryAfterConflict;
+};
+constexpr Unwritten kUnwritten[] = {
+    {"Nothing has been saved; the window keeps your changes.", "save again",
+     "make your changes again and save them"},
+    {"Nothing has been deleted.", "delete it again", "delete it again"},
     {"It is of an older format, which the builder brings up to date before it uses it; nothing has been "
      "opened.",
-     "open it again"},
+     "open it again", "open it again"},
 };
 
 }  // namespace
@@ -96,11 +102,26 @@ bool frmBuilderMain::WriteRepositoryTelling(RepositoryCommand command, const std
         write();
         return true;
     } catch (const repository::UnwritableRepository& unwritable) {
-        const auto [undone, retry] = kUnwritten[static_cast<std::size_t>(command)];
+        const Unwritten& unwritten = kUnwritten[static_cast<std::size_t>(command)];
         SetStatus("Ready...", ui::MousePointer::Default);
-        ui::MsgBox(unwritable.Told(undone, retry), 10, repository::kDatabaseNotWritableTitle);
+        ui::MsgBox(unwritable.Told(unwritten.undone, unwritten.retry), 10,
+                   repository::kDatabaseNotWritableTitle);
+        return false;
+    } catch (const repository::ChangedElsewhere& changed) {
+        const Unwritten& unwritten = kUnwritten[static_cast<std::size_t>(command)];
+        SetStatus("Ready...", ui::MousePointer::Default);
+        ui::MsgBox(changed.Told(unwritten.undone, unwritten.retryAfterConflict), 10,
+                   repository::kApplicationChangedTitle);
         return false;
     }
+}
+
+repository::ApplicationStamp* frmBuilderMain::Stamp() {
+    if (mStampOf.lock() != mApplication) {
+        mStamp = {};
+        mStampOf = mApplication;
+    }
+    return &mStamp;
 }
 
 void frmBuilderMain::SetImportCommands(std::unique_ptr<ImportCommands> import) {

@@ -31,6 +31,7 @@
 #include "platform/ui/Interaction.h"
 #include "repository/ApplicationInfoPrompt.h"
 #include "repository/ApplicationList.h"
+#include "repository/ApplicationStamp.h"
 #include "repository/ModelFiling.h"
 #include "repository/ModelItemDelete.h"
 #include "schemaimport/ImportData.h"
@@ -301,9 +302,10 @@ class frmBuilderMain : public core::MainWindow,
     std::unique_ptr<dao::SqliteDatabase> OpenRepositoryTelling(const std::filesystem::path& toolDBPath);
     // The commands that write the repository at once, for what they leave undone when they cannot.
     enum class RepositoryCommand { Save, Delete, Open };
-    // Runs `write`. When the system does not let it write the repository, a message box tells the file or
-    // folder, why, what `command` left undone and what to do; the status is back on "Ready..." and the
-    // result false.
+    // Runs `write`. When the system does not let it write the repository, or another window or program
+    // changed the application's rows since this window read or wrote them, a message box tells the file or
+    // folder, or the application, why, what `command` left undone and what to do; the status is back on
+    // "Ready..." and the result false.
     bool WriteRepositoryTelling(RepositoryCommand command, const std::function<void()>& write);
     void SetStatus(const std::string& text, ui::MousePointer pointer);
     // Runs a command; an error escaping it is reported with the command's name.
@@ -314,7 +316,11 @@ class frmBuilderMain : public core::MainWindow,
     // Deletes an opened application's stored item by `deleteNow`, or notes its ID in `deferred` for the
     // next save while RunDeferringStoredDeletes runs; false when the repository refused the delete.
     bool DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
-                          void (*deleteNow)(dao::SqliteDatabase&, int32_t), int32_t id);
+                          void (*deleteNow)(dao::SqliteDatabase&, int32_t, repository::ApplicationStamp*),
+                          int32_t id);
+    // The stamp of the open application's stored rows, as this window loaded or last wrote them; one that
+    // checks nothing for an application this window has not read or written.
+    repository::ApplicationStamp* Stamp();
     // A relationship's rows and nodes, then the relationship itself out of the model (its foreign
     // properties' rows refreshed); no repository row.
     void RemoveRelationship(core::qelApplication& application,
@@ -386,6 +392,8 @@ class frmBuilderMain : public core::MainWindow,
     // The rows RunDeferringStoredDeletes left to the save, of the application they were taken from.
     repository::DeferredDeletes mDeferredDeletes;
     std::weak_ptr<core::qelApplication> mDeferredDeletesOf;
+    repository::ApplicationStamp mStamp;
+    std::weak_ptr<core::qelApplication> mStampOf;
 };
 
 // Holds the window's view back from refreshing until the outermost one goes.

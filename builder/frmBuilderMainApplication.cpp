@@ -144,7 +144,7 @@ void frmBuilderMain::mnuFileDelete_Click() {
         SetStatus("Deleting Application...", ui::MousePointer::Hourglass);
         try {
             if (mIsAppOpened && !WriteRepositoryTelling(RepositoryCommand::Delete, [this] {
-                    repository::DeleteApplication(RequiredDatabase(), mApplication->DBID());
+                    repository::DeleteApplication(RequiredDatabase(), mApplication->DBID(), Stamp());
                 }))
                 return;
         } catch (const vb::Error&) {

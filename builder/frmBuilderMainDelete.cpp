@@ -65,7 +65,7 @@ void frmBuilderMain::DeleteBusObjMethod(core::qelApplication& application,
         const auto businessObject = application.BusinessObjects()->Item(method->BusinessObjectName());
         businessObject->Methods()->Item(key);
         if (mIsAppOpened && !WriteRepositoryTelling(RepositoryCommand::Delete, [&] {
-                repository::DeleteStoredMethod(RequiredDatabase(), method->DBID());
+                repository::DeleteStoredMethod(RequiredDatabase(), method->DBID(), Stamp());
             }))
             return;
         ViewUpdate update(*this);
@@ -82,9 +82,12 @@ dao::SqliteDatabase& frmBuilderMain::RequiredDatabase() const {
 }
 
 bool frmBuilderMain::DeleteStoredItem(std::vector<int32_t> repository::DeferredDeletes::*deferred,
-                                      void (*deleteNow)(dao::SqliteDatabase&, int32_t), int32_t id) {
+                                      void (*deleteNow)(dao::SqliteDatabase&, int32_t,
+                                                        repository::ApplicationStamp*),
+                                      int32_t id) {
     if (!mDefersStoredDeletes)
-        return WriteRepositoryTelling(RepositoryCommand::Delete, [&] { deleteNow(RequiredDatabase(), id); });
+        return WriteRepositoryTelling(RepositoryCommand::Delete,
+                                      [&] { deleteNow(RequiredDatabase(), id, Stamp()); });
     if (mDeferredDeletesOf.lock() != mApplication) {
         mDeferredDeletes = {};
         mDeferredDeletesOf = mApplication;

@@ -67,9 +67,13 @@ void frmBuilderMain::myAppOpenForm_AppInfoOpened() {
             vb::Raise(vb::kObjectNotSet);
         SetStatus("Opening Application...", ui::MousePointer::Hourglass);
         mHasBusObj = false;
+        // One read: the stamp is of the rows the load read.
+        dao::Transaction reading(*mDatabase);
         auto application =
             repository::LoadApplication(*mDatabase, *mStoredApplications.Item(row->Key), *this);
+        mStamp = repository::ApplicationStamp(*mDatabase, *application);
         mApplication = std::move(application);
+        mStampOf = mApplication;
         mCaption = "VBOstrel - " + mApplication->Name();
         for (TreeNode* businessObject : mViews->BusObjTreeView.Roots()) {
             businessObject->Expanded = true;
@@ -113,7 +117,7 @@ bool frmBuilderMain::SaveApplication() {
             auto outcome = repository::SaveOutcome::Canceled;
             const auto save = [&] {
                 outcome = repository::SaveApplication(*mDatabase, *mApplication, mIsAppOpened, prompt,
-                                                      ownsDeferred ? mDeferredDeletes : none);
+                                                      ownsDeferred ? mDeferredDeletes : none, Stamp());
             };
             if (!WriteRepositoryTelling(RepositoryCommand::Save, save) ||
                 outcome == repository::SaveOutcome::Canceled)

@@ -136,11 +136,10 @@ void qelConstructor::FinishCoding() {
             window->Close();
     }
 
-    if (mEditPointsSaved)
-        RestoreEditPoints();
+    const std::vector<KeptCode> kept = mEditPointsSaved ? RestoreEditPoints() : std::vector<KeptCode>();
     ReferToWhatTheCodeNames();
     // The patterns keep within VB's limits; a module past one never reaches a save as if it were sound.
-    const std::vector<std::string> breaches = ModuleLimitBreaches(*mCurComponent);
+    const std::vector<ModuleLimitBreach> breaches = ModuleLimitBreaches(*mCurComponent, kept);
 
     mCurComponent.reset();
     mCurDesigner.reset();

@@ -80,9 +80,10 @@ void qelConstructor::SaveEditPoints(const std::shared_ptr<vbide::VBComponent>& e
     }
 }
 
-void qelConstructor::RestoreEditPoints() {
+std::vector<KeptCode> qelConstructor::RestoreEditPoints() {
     if (!mScratchComponent)
-        return;  // nothing was worth saving
+        return {};  // nothing was worth saving
+    std::vector<KeptCode> kept;
     FailingAs(vb::kBadFileLength, [&] {
         auto regenerated = Required(mCurComponent).CodeModule();
         auto scratch = Required(mScratchComponent).CodeModule();
@@ -91,7 +92,9 @@ void qelConstructor::RestoreEditPoints() {
         regenerated->SetAllLines(std::move(restored.lines));
         scratch->SetAllLines(JoinEditPoints(restored.unrestored));
         DropScratchIfEmpty();
+        kept = std::move(restored.kept);
     });
+    return kept;
 }
 
 void qelConstructor::DropScratchIfEmpty() {

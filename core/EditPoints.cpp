@@ -111,6 +111,9 @@ RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
         if (assigned == blockAt.end())
             continue;
         const EditPointBlock& block = saved[assigned->second];
+        result.kept.push_back({EditPointName(regenerated[i], kStartEditPoint),
+                               static_cast<int32_t>(result.lines.size() + 1),
+                               static_cast<int32_t>(block.content.size())});
         result.lines.insert(result.lines.end(), block.content.begin(), block.content.end());
         // The generated content up to the end marker gives way, unless another start comes first.
         size_t end = i + 1;

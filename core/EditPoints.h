@@ -52,9 +52,17 @@ std::vector<EditPointBlock> ExtractEditPoints(const std::vector<std::string>& li
 // The lines of saved blocks one after another, as the scratch component holds them.
 std::vector<std::string> JoinEditPoints(const std::vector<EditPointBlock>& blocks);
 
+// Where a restored block's content stands in the restored lines.
+struct KeptCode {
+    std::string editPoint;  // its name, as its start marker gives it
+    int32_t firstLine;      // from 1
+    int32_t lineCount;
+};
+
 struct RestoredCode {
     std::vector<std::string> lines;
     std::vector<EditPointBlock> unrestored;
+    std::vector<KeptCode> kept;  // in the order of their lines
 };
 
 // Puts `saved` into `regenerated`: the generated lines between a matched start marker and the next end

@@ -11,9 +11,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/AddInFolders.h"
 #include "core/BuildEngine.h"
+#include "core/EditPoints.h"
 #include "core/TokenTable.h"
 #include "core/frmConstructionMonitor.h"
 #include "platform/ide/ComponentFileCache.h"
@@ -113,7 +115,8 @@ class qelConstructor : public typelib::IConstructor,
 
     // Edit points.
     void SaveEditPoints(const std::shared_ptr<vbide::VBComponent>& existing);
-    void RestoreEditPoints();
+    // Where the restored code stands in the regenerated component.
+    std::vector<KeptCode> RestoreEditPoints();
     void AddScratchComponent(const vbide::VBComponent& existing);
     void DropScratchIfEmpty();
 

@@ -31,9 +31,12 @@ constexpr const char* kDeletes[] = {
 
 }  // namespace
 
-void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID) {
+void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID,
+                       const ApplicationStamp* stamp) {
     try {
         WriteRepository(repository, [&] {
+            if (stamp)
+                stamp->Require(repository, true);
             for (const char* sql : kDeletes)
                 repository.Execute(sql, {applicationID});
         });

@@ -6,11 +6,14 @@
 #include <cstdint>
 
 #include "platform/dao/SqliteDatabase.h"
+#include "repository/ApplicationStamp.h"
 
 namespace repository {
 
 // One transaction (WriteRepository): on an error nothing is deleted, and the error is raised again with the
-// source "DeleteApplication".
-void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID);
+// source "DeleteApplication". With a stamp, rows that another window or program changed raise
+// ChangedElsewhere and nothing is deleted; rows already gone pass.
+void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID,
+                       const ApplicationStamp* stamp = nullptr);
 
 }  // namespace repository

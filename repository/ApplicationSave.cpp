@@ -16,6 +16,7 @@
 #include "platform/vb/Error.h"
 #include "repository/ApplicationRow.h"
 #include "repository/DBIDJournal.h"
+#include "repository/ModelRowValues.h"
 #include "repository/NoCurrentRecord.h"
 
 namespace repository {
@@ -26,13 +27,6 @@ using core::Required;
 
 constexpr const char* kSource = "SaveApplication";
 constexpr const char* kPermittedValues = "PermittedValues";
-
-// The ID of the property whose field a foreign key refers to; 0 when it refers to no modelled property.
-int32_t ReferencedPropertyID(const core::qelBusObjProperty& property) {
-    const auto& field = property.ForeignKeyField();
-    const auto owner = field ? field->BusObjProperty() : nullptr;
-    return owner ? owner->DBID() : 0;
-}
 
 class ApplicationWriter {
   public:
@@ -73,19 +67,11 @@ class ApplicationWriter {
 
     void WriteBusinessObject(core::qelBusinessObject& businessObject,
                              const core::qelApplication& application) {
-        Upsert("BusinessObject", businessObject,
-               {{"ApplicationID", application.DBID()},
-                {"Name", businessObject.Name()},
-                {"L1ClassName", businessObject.L1ClassName()},
-                {"L2BusObjClass", businessObject.L2BusObjClass()},
-                {"L2DisplayClass", businessObject.L2DisplayClass()},
-                {"L2ListClass", businessObject.L2ListClass()},
-                {"L3BusObjClass", businessObject.L3BusObjClass()},
-                {"L3ListClass", businessObject.L3ListClass()}},
+        Upsert("BusinessObject", businessObject, BusinessObjectRowValues(businessObject, application.DBID()),
                {{"ApplicationID", application.DBID()}});
         core::qelTable& table = Required(businessObject.Table());
         if (!table.Name().empty()) {
-            Upsert("Table", table, {{"BusObjID", businessObject.DBID()}, {"Name", table.Name()}},
+            Upsert("Table", table, TableRowValues(table, businessObject.DBID()),
                    {{"BusObjID", businessObject.DBID()}});
         }
         for (const auto& property : *businessObject.Properties()) {
@@ -99,53 +85,20 @@ class ApplicationWriter {
             WritePermittedValues(*property);
         }
         for (const auto& method : *businessObject.Methods()) {
-            Upsert("Method", *method,
-                   {{"Name", method->Name()},
-                    {"BusObjID", businessObject.DBID()},
-                    {"MethodType", method->MethodType()},
-                    {"IsStoredProcedure", method->IsStoredProcedure()},
-                    {"StoredProcedureName", method->StoredProcedureName()},
-                    {"ReturnDataType", method->ReturnDataType()}},
+            Upsert("Method", *method, MethodRowValues(*method, businessObject.DBID()),
                    {{"BusObjID", businessObject.DBID()}});
         }
     }
 
     void WriteProperty(core::qelBusObjProperty& property, const core::qelBusinessObject& businessObject) {
-        dao::ColumnValues values = {{"Access", property.Access()},
-                                    {"BusObjID", businessObject.DBID()},
-                                    {"Name", property.Name()},
-                                    {"DataType", property.DataType()},
-                                    {"Length", property.Length()},
-                                    {"IsKey", property.IsKey()},
-                                    {"Label", property.Label()},
-                                    {"ControlType", property.ControlType()},
-                                    {"IsUnique", property.IsUnique()},
-                                    {"IsMandatory", property.IsMandatory()},
-                                    {"IsPVList", property.IsPVList()},
-                                    {"IsVirtual", property.IsVirtual()},
-                                    {"IsPVTable", property.IsPVTable()},
-                                    {"IsPVRange", property.IsPVRange()},
-                                    {"IsPVFKey", property.IsPVFKey()},
-                                    {"LowerBound", property.LowerBound()},
-                                    {"UpperBound", property.UpperBound()},
-                                    {"PVTableClass", property.PVTableClass()}};
-        if (Required(property.Field()).IsForeignKey())
-            values.push_back({"ForeignKeyFldID", ReferencedPropertyID(property)});
-        Upsert("Property", property, values, {{"BusObjID", businessObject.DBID()}});
+        Upsert("Property", property, PropertyRowValues(property, businessObject.DBID()),
+               {{"BusObjID", businessObject.DBID()}});
     }
 
     void WriteField(core::qelField& field, const core::qelBusObjProperty& property,
                     const core::qelBusinessObject& businessObject) {
         const int32_t tableID = businessObject.Table()->DBID();
-        Upsert("Field", field,
-               {{"BusObjPropID", property.DBID()},
-                {"TableID", tableID},
-                {"Name", field.Name()},
-                {"DataType", field.DataType()},
-                {"Length", field.Length()},
-                {"IsPrimaryKey", field.IsPrimaryKey()},
-                {"IsNullable", field.IsNullable()},
-                {"IsForeignKey", field.IsForeignKey()}},
+        Upsert("Field", field, FieldRowValues(field, property.DBID(), tableID),
                {{"BusObjPropID", property.DBID()}, {"TableID", tableID}});
     }
 
@@ -203,8 +156,7 @@ class ApplicationWriter {
     }
 
     void WriteRelationship(core::qelRelationship& relationship, const core::qelApplication& application) {
-        Upsert("Relationship", relationship,
-               {{"ApplicationID", application.DBID()}, {"RelType", relationship.RelType()}},
+        Upsert("Relationship", relationship, RelationshipRowValues(relationship, application.DBID()),
                {{"ApplicationID", application.DBID()}});
         for (const auto& association : *relationship.Associations())
             WriteAssociation(*association, relationship);
@@ -212,23 +164,14 @@ class ApplicationWriter {
 
     void WriteAssociation(core::qelAssociation& association, const core::qelRelationship& relationship) {
         const int32_t sourceID = Required(association.SourceBusObj()).DBID();
-        Upsert("Association", association,
-               {{"SourceBusObjID", sourceID},
-                {"TargetBusObjID", Required(association.TargetBusObj()).DBID()},
-                {"RelationshipID", relationship.DBID()},
-                {"Cardinality", association.Cardinality()},
-                {"Description", association.Description()},
-                {"IsOptional", association.IsOptional()}},
+        Upsert("Association", association, AssociationRowValues(association, relationship.DBID()),
                {{"SourceBusObjID", sourceID}});
         // Every property has its ID by now, so the foreign key's reference is complete here. Only rows
         // that the source's own pass wrote are edited.
         for (const auto& property : *association.SourceForeignProperties()) {
-            dao::ColumnValues values;
-            if (Required(property->Field()).IsForeignKey())
-                values.push_back({"ForeignKeyFldID", ReferencedPropertyID(*property)});
-            values.push_back({"AssociationID", association.DBID()});
             if (property->DBID() != 0)
-                mRepository.Update("Property", values, {{"BusObjID", sourceID}, {"ID", property->DBID()}});
+                mRepository.Update("Property", ForeignPropertyRowValues(*property, association.DBID()),
+                                   {{"BusObjID", sourceID}, {"ID", property->DBID()}});
         }
     }
 
@@ -240,15 +183,15 @@ class ApplicationWriter {
 }  // namespace
 
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
-                            bool isAppOpened, ApplicationInfoPrompt& prompt,
-                            const DeferredDeletes& deferred) {
+                            bool isAppOpened, ApplicationInfoPrompt& prompt, const DeferredDeletes& deferred,
+                            ApplicationStamp* stamp) {
     // Refused before the first save's question, which would be asked in vain.
     RequireWritable(repository);
     if (!isAppOpened && !prompt.AskApplicationInfo(application))
         return SaveOutcome::Canceled;
     DBIDJournal journal;
     try {
-        WriteRepository(repository, [&] {
+        WriteStamped(repository, stamp, application, [&] {
             DeleteDeferredRows(repository, deferred);
             ApplicationWriter(repository, journal).Write(application, isAppOpened);
         });

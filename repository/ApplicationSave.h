@@ -5,6 +5,7 @@
 
 #include "platform/dao/SqliteDatabase.h"
 #include "repository/ApplicationInfoPrompt.h"
+#include "repository/ApplicationStamp.h"
 #include "repository/ModelItemDelete.h"
 #include "repository/RepositoryWrite.h"
 
@@ -23,9 +24,10 @@ enum class SaveOutcome { Saved, Canceled };
 // the transaction is rolled back, every DBID of the model is as before (3021 when an opened application's row
 // is gone), and the error is raised again with source "SaveApplication". The caller keeps the window's flags:
 // after Saved the application is opened and has no unsaved changes. The rows of `deferred` are deleted in the
-// same transaction, before the model is written.
+// same transaction, before the model is written. With a stamp the write is WriteStamped's: an opened
+// application whose rows another window or program changed raises ChangedElsewhere, nothing written.
 SaveOutcome SaveApplication(dao::SqliteDatabase& repository, core::qelApplication& application,
                             bool isAppOpened, ApplicationInfoPrompt& prompt,
-                            const DeferredDeletes& deferred = {});
+                            const DeferredDeletes& deferred = {}, ApplicationStamp* stamp = nullptr);
 
 }  // namespace repository

@@ -3,8 +3,6 @@
 #include <cstddef>
 #include <vector>
 
-#include "repository/RepositoryWrite.h"
-
 namespace repository {
 
 namespace {
@@ -75,26 +73,28 @@ void DeleteMethodRows(dao::SqliteDatabase& repository, int32_t methodID) {
 
 // The rows of one item, in a transaction of their own.
 void DeleteInTransaction(dao::SqliteDatabase& repository, void (*deleteRows)(dao::SqliteDatabase&, int32_t),
-                         int32_t id) {
-    WriteRepository(repository, [&] { deleteRows(repository, id); });
+                         int32_t id, ApplicationStamp* stamp) {
+    WriteStamped(repository, stamp, [&] { deleteRows(repository, id); });
 }
 
 }  // namespace
 
-void DeleteStoredMethod(dao::SqliteDatabase& repository, int32_t methodID) {
-    DeleteInTransaction(repository, DeleteMethodRows, methodID);
+void DeleteStoredMethod(dao::SqliteDatabase& repository, int32_t methodID, ApplicationStamp* stamp) {
+    DeleteInTransaction(repository, DeleteMethodRows, methodID, stamp);
 }
 
-void DeleteStoredRelationship(dao::SqliteDatabase& repository, int32_t relationshipID) {
-    DeleteInTransaction(repository, DeleteRelationshipRows, relationshipID);
+void DeleteStoredRelationship(dao::SqliteDatabase& repository, int32_t relationshipID,
+                              ApplicationStamp* stamp) {
+    DeleteInTransaction(repository, DeleteRelationshipRows, relationshipID, stamp);
 }
 
-void DeleteStoredProperty(dao::SqliteDatabase& repository, int32_t propertyID) {
-    DeleteInTransaction(repository, DeletePropertyRows, propertyID);
+void DeleteStoredProperty(dao::SqliteDatabase& repository, int32_t propertyID, ApplicationStamp* stamp) {
+    DeleteInTransaction(repository, DeletePropertyRows, propertyID, stamp);
 }
 
-void DeleteStoredBusinessObject(dao::SqliteDatabase& repository, int32_t businessObjectID) {
-    DeleteInTransaction(repository, DeleteBusinessObjectRows, businessObjectID);
+void DeleteStoredBusinessObject(dao::SqliteDatabase& repository, int32_t businessObjectID,
+                                ApplicationStamp* stamp) {
+    DeleteInTransaction(repository, DeleteBusinessObjectRows, businessObjectID, stamp);
 }
 
 void DeleteDeferredRows(dao::SqliteDatabase& repository, const DeferredDeletes& deletes) {

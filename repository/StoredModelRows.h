@@ -20,6 +20,11 @@ class StoredModelRows {
 
     const dao::RowSet& BusinessObjects() const { return mBusinessObjects; }
     const dao::RowSet& Relationships() const { return mRelationships; }
+    // Every row read, table by table.
+    std::vector<const dao::RowSet*> AllRows() const {
+        return {&mBusinessObjects, &mTables,  &mProperties,    &mFields,
+                &mValues,          &mMethods, &mRelationships, &mAssociations};
+    }
 
     // Empty groups for a parent without children.
     const RowGroup& TablesOf(int32_t businessObjectID) const {

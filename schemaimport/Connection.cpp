@@ -1,12 +1,18 @@
 #include "schemaimport/Connection.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <unordered_set>
 
 #include "core/ApplicationLog.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelTable.h"
 #include "platform/dao/FileFormat.h"
+#include "platform/ide/FileSystemError.h"
 #include "platform/odbc/ConnectString.h"
 #include "platform/odbc/DataSources.h"
 #include "platform/odbc/Odbc.h"
@@ -59,6 +65,25 @@ void SayNoTables(const std::string& database, const std::vector<std::string>& sc
     ui::MsgBox(text, ui::vbInformation);
 }
 
+// Why `file` cannot be read as a database file; empty when it can.
+std::string UnreadableReason(const std::string& file) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return "it does not exist";
+    if (status.type() == std::filesystem::file_type::directory)
+        return "it is a folder, not a file";
+    if (error)
+        return vbide::SystemReason(error.value());
+    if (status.type() != std::filesystem::file_type::regular)
+        return "it is not a file";
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return vbide::SystemReason(errno);
+    ::close(descriptor);
+    return {};
+}
+
 }  // namespace
 
 std::string GetDBConnection(core::qelApplication& application) {
@@ -75,6 +100,14 @@ std::string GetDBConnection(core::qelApplication& application) {
         }
         return "";
     });
+}
+
+std::string LocalDatabaseRefusal(const std::string& file) {
+    const std::string reason = UnreadableReason(file);
+    if (reason.empty())
+        return {};
+    return file + " cannot be imported from: " + reason +
+           ". Type the path of the Access database to import from, or choose it with Browse.";
 }
 
 std::string UndefinedDataSource(const core::qelApplication& application) {

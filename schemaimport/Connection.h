@@ -25,6 +25,11 @@ std::string GetDBConnection(core::qelApplication& application);
 // defined. Empty otherwise.
 std::string UndefinedDataSource(const core::qelApplication& application);
 
+// Why the local database file to import from cannot be used, known before anything is registered:
+// "<file> cannot be imported from: it does not exist." (or is a folder, is not a file, or the system's
+// reason for not reading it), with what to do. Empty when it can be read.
+std::string LocalDatabaseRefusal(const std::string& file);
+
 // The tables of the database that no business object maps, in the database's order (views and system
 // tables are never offered). Fills an empty DSNDBName of a data source from the database. A database
 // that cannot be read gives the message "<connect string> cannot be opened." (the password hidden; the

@@ -12,6 +12,7 @@
 #include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
 #include "platform/vb/Error.h"
+#include "repository/SavedPicture.h"
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/ImportNames.h"
@@ -217,6 +218,30 @@ bool ImportNewTables(ModelSink& sink, core::qelApplication& application, const D
     return true;
 }
 
+// Whether the command changed what a save would write. One that changed nothing leaves the window's unsaved
+// changes as it found them, however many of its steps said they changed something.
+class ChangeWatch {
+  public:
+    ChangeWatch(ModelSink& sink, const core::qelApplication& application)
+        : mSink(sink),
+          mApplication(application),
+          mBefore(repository::SavedPicture(application)),
+          mHadChanges(sink.IsDataChanged()) {}
+
+    // True when the model changed; the unsaved-changes state says so then, and is as it was otherwise.
+    bool Settle() {
+        const bool changed = repository::SavedPicture(mApplication) != mBefore;
+        mSink.SetIsDataChanged(changed || mHadChanges);
+        return changed;
+    }
+
+  private:
+    ModelSink& mSink;
+    const core::qelApplication& mApplication;
+    const std::string mBefore;
+    const bool mHadChanges;
+};
+
 void Synchronize(ModelSink& sink) {
     const auto application = sink.Application();
     if (!application)
@@ -225,6 +250,7 @@ void Synchronize(ModelSink& sink) {
         ui::MsgBox(undefined, ui::vbExclamation, kTitle);
         return;
     }
+    ChangeWatch watch(sink, *application);
     frmAvailTablesorFields chooser;
     sink.SetImportSelectionForm(std::make_shared<frmImportSelection>());
     ShowStatus("Synchronizing Database Information...", ui::MousePointer::Hourglass);
@@ -247,6 +273,7 @@ void Synchronize(ModelSink& sink) {
         }
         switch (AskAboutMissingTable(sink, *application, businessObject, database, chooser)) {
             case TableAnswer::Cancel:
+                watch.Settle();
                 ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
                 return;
             case TableAnswer::Delete:
@@ -262,16 +289,19 @@ void Synchronize(ModelSink& sink) {
         sink.SetIsDataChanged(true);
     }
     if (!ImportNewTables(sink, *application, database)) {
+        watch.Settle();
         ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
         return;
     }
     RebuildRelationships(sink, *application, database.Relations);
-    sink.SetIsDataChanged(true);
+    const bool changed = watch.Settle();
     ShowStatus("Ready...", ui::MousePointer::Default);
     const int32_t relationships = application->Relationships()->Count();
     std::string done =
-        "The application is synchronized with its database and has " + std::to_string(relationships) +
-        (relationships == 1 ? " relationship" : " relationships") + ". Save it to keep the changes.";
+        changed
+            ? "The application is synchronized with its database and has " + std::to_string(relationships) +
+                  (relationships == 1 ? " relationship" : " relationships") + ". Save it to keep the changes."
+            : std::string("The application is synchronized with its database; nothing changed.");
     if (database.Relations.kind == RelationshipSource::Kind::None)
         done += "\r\n\r\n" + RelationshipsNotRead(*application);
     ui::MsgBox(done, ui::vbInformation, kTitle);

@@ -35,7 +35,8 @@ struct DatabaseSnapshot {
 DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCatalog& catalog);
 
 // Synchronises the sink's application with its database and says so at the end, with the number of
-// relationships (or why none were read). A data source that is not defined is told in a message and
+// relationships (or why none were read); one that changed nothing a save would write says so instead and
+// leaves the sink's unsaved changes as they were. A data source that is not defined is told in a message and
 // changes nothing. An unexpected error returns the status and pointer to "Ready..." and the
 // default and is reported in the error dialog under "mnuFileSyncApplication_Click", a driver's reasons on
 // the lines after its description.

@@ -14,6 +14,7 @@
 
 #include "builder/frmAppInfo.h"
 #include "builder/qt/ControlWidgets.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace builder {
 namespace {
@@ -61,6 +62,7 @@ void frmAppInfo::ShowWidget() {
     auto* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
     ok->setObjectName("cmdOK");
     cancel->setObjectName("cmdCancel");
+    ui::EscapeClicks(dialog, *cancel);
     help->setObjectName("cmdHelp");
     layout->addWidget(buttons);
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "builder/frmAppOpen.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace builder {
 
@@ -53,6 +54,7 @@ void frmAppOpen::ShowWidget() {
     cmdOK->setObjectName("cmdOK");
     QPushButton* cmdCancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName("cmdCancel");
+    ui::EscapeClicks(dialog, *cmdCancel);
     QPushButton* cmdHelp = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
     cmdHelp->setObjectName("cmdHelp");
     layout->addWidget(buttons);

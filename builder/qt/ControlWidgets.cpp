@@ -1,4 +1,5 @@
 #include "builder/qt/ControlWidgets.h"
+#include "platform/ui/DialogButtons.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -123,6 +124,7 @@ QPushButton* AddOKCancelHelp(QDialog& dialog, QBoxLayout& layout, const DialogCo
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
     buttons->button(QDialogButtonBox::Help)->setObjectName("cmdHelp");
     layout.addWidget(buttons);
+    ui::EscapeClicks(dialog, *buttons->button(QDialogButtonBox::Cancel));
     QObject::connect(buttons, &QDialogButtonBox::accepted, [&dialog, commands] {
         commands.ok();
         commands.refresh();

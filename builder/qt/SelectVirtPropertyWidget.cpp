@@ -10,6 +10,7 @@
 
 #include "builder/frmSelectVirtProperty.h"
 #include "builder/qt/ControlWidgets.h"
+#include "platform/ui/DialogButtons.h"
 
 namespace builder {
 
@@ -39,7 +40,9 @@ void frmSelectVirtProperty::ShowWidget() {
     auto* buttons = new QDialogButtonBox;
     auto* next = buttons->addButton("&Next", QDialogButtonBox::AcceptRole);
     next->setObjectName("cmdNext");
-    buttons->addButton("&Cancel", QDialogButtonBox::RejectRole)->setObjectName("cmdCancel");
+    auto* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    cancel->setObjectName("cmdCancel");
+    ui::EscapeClicks(dialog, *cancel);
     // Help has nothing to show for the picker.
     buttons->addButton("&Help", QDialogButtonBox::HelpRole)->setObjectName("cmdHelp");
     layout->addWidget(buttons);

@@ -1,5 +1,8 @@
 #include "platform/ui/DialogButtons.h"
 
+#include <QKeyEvent>
+#include <QPushButton>
+
 namespace ui {
 
 QDialogButtonBox* DialogButtonRow(QDialog& dialog, QDialogButtonBox::StandardButtons buttons,
@@ -20,7 +23,34 @@ QDialogButtonBox* DialogButtonRow(QDialog& dialog, QDialogButtonBox::StandardBut
                      });
     if (actions.help)
         QObject::connect(row, &QDialogButtonBox::helpRequested, &dialog, std::move(actions.help));
+    if (QAbstractButton* cancel = row->button(QDialogButtonBox::Cancel))
+        EscapeClicks(dialog, *cancel);
     return row;
+}
+
+namespace {
+
+// Takes the key where the dialog would, once no control of it wanted the key, and closes as its frame does.
+class EscapeFilter final : public QObject {
+  public:
+    EscapeFilter(QDialog& dialog, QAbstractButton& cancel) : QObject(&dialog), mCancel(cancel) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            return QObject::eventFilter(watched, event);
+        mCancel.click();
+        return true;
+    }
+
+  private:
+    QAbstractButton& mCancel;
+};
+
+}  // namespace
+
+void EscapeClicks(QDialog& dialog, QAbstractButton& cancel) {
+    dialog.installEventFilter(new EscapeFilter(dialog, cancel));
 }
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "platform/ui/DialogButtons.h"
 #include "schemaimport/frmImportSelection.h"
 
 namespace schemaimport {
@@ -82,6 +83,7 @@ void frmImportSelection::ShowWidget() {
     auto* buttons = new QDialogButtonBox;
     auto* ok = buttons->addButton(Q(cmdOK), QDialogButtonBox::AcceptRole);
     auto* cancel = buttons->addButton(Q(cmdCancel), QDialogButtonBox::RejectRole);
+    ui::EscapeClicks(dialog, *cancel);
     auto* help = buttons->addButton(Q(cmdHelp), QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     QObject::connect(ok, &QPushButton::clicked, [this, &dialog] {

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "platform/ui/DialogButtons.h"
 #include "schemaimport/frmODBCLogon.h"
 
 namespace schemaimport {
@@ -108,6 +109,7 @@ void frmODBCLogon::ShowWidget() {
     auto* buttons = new QDialogButtonBox;
     auto* ok = buttons->addButton(Q(cmdOK), QDialogButtonBox::AcceptRole);
     auto* cancel = buttons->addButton(Q(cmdCancel), QDialogButtonBox::RejectRole);
+    ui::EscapeClicks(dialog, *cancel);
     auto* reg = buttons->addButton(Q(cmdRegister), QDialogButtonBox::ActionRole);
     auto* help = buttons->addButton(QDialogButtonBox::Help);
     layout->addWidget(buttons);

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 
+#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 
@@ -28,6 +29,12 @@ namespace builder {
 namespace {
 
 using AppPtr = std::shared_ptr<core::qelApplication>;
+
+// A file there is to import from: the build's sample repository.
+std::string SampleFile() {
+    const char* binary = std::getenv("OSTREL_BINARY_DIR");
+    return (std::filesystem::path(binary ? binary : ".") / "samples" / "vbostrel.mdb").string();
+}
 
 // Every member the dialog may write.
 auto Values(const core::qelApplication& a) {
@@ -234,7 +241,7 @@ TEST_F(AppInfoTest, FormatsLabelTheBoxAndOKClearsTheOtherDatabase) {
     };
     const Case cases[] = {
         {false, frmAppInfo::kLocalAccess, "Database Name:", 56, "typed", "", "Access"},
-        {true, frmAppInfo::kLocalAccess, "Database to Import:", 56, "typed", "", "Access"},
+        {true, frmAppInfo::kLocalAccess, "Database to Import:", 56, SampleFile(), "", "Access"},
         {false, frmAppInfo::kODBC, "DSN:", 57, "", "typed", "SQL"},
         {true, frmAppInfo::kODBC, "DSN:", 57, "", "typed", "SQL"},
     };
@@ -248,7 +255,7 @@ TEST_F(AppInfoTest, FormatsLabelTheBoxAndOKClearsTheOtherDatabase) {
         dialog.cmbDBFormat_Click(c.format);
         EXPECT_EQ(dialog.lblDSNorDatabase, c.label);
         EXPECT_EQ(dialog.txtDSNorDatabase.HelpContextID, c.help);
-        dialog.SetDSNorDatabaseText("typed");
+        dialog.SetDSNorDatabaseText(c.local.empty() ? "typed" : c.local);
         dialog.cmdOK_Click();
         EXPECT_EQ(std::tuple(application->LocalDBName(), application->DSN(), application->DBType()),
                   std::tuple(c.local, c.dsn, c.type));
@@ -466,7 +473,7 @@ TEST(AppInfoQtTest, TheFormsOpenOffscreen) {
     import.SetNameText("Sales");
     interaction.AnswerDialog([](ui::ModalDialog& shown) {
         auto& files = dynamic_cast<ui::FileOpenDialog&>(shown);
-        files.FileName = "/data/sales.mdb";
+        files.FileName = SampleFile();
         files.IsCanceled = false;
     });
     testing_support::OnNextModalWidget([&](QWidget& shown) {
@@ -480,7 +487,7 @@ TEST(AppInfoQtTest, TheFormsOpenOffscreen) {
     import.ShowWidget();
     EXPECT_TRUE(saved);
     EXPECT_TRUE(import.OKClickedForImporting());
-    EXPECT_EQ(fresh->LocalDBName(), "/data/sales.mdb");
+    EXPECT_EQ(fresh->LocalDBName(), SampleFile());
 
     frmToolOptions options;
     options.SetFormTemplatePath("/opt/ostrel/templates/");

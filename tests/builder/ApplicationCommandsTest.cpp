@@ -70,9 +70,12 @@ class ApplicationCommands : public MainWindow {
         ASSERT_TRUE(mForm.IsAppOpened());
     }
 
-    // The next application dialog: `name` and `database` typed, then closed as `close` says.
-    void AnswerAppInfo(Close close, const std::string& name = "Sales",
-                       const std::string& database = "/data/sales.mdb") {
+    // A file there is to import from.
+    std::string SalesFile() const { return (mFolder.Path() / "vbostrel.mdb").string(); }
+    // The next application dialog: `name` and `database` (SalesFile when null) typed, then closed as `close`
+    // says.
+    void AnswerAppInfo(Close close, const std::string& name = "Sales", const char* databaseOrNull = nullptr) {
+        const std::string database = databaseOrNull ? databaseOrNull : SalesFile();
         mScript.AnswerDialog([=, this](ui::ModalDialog& dialog) {
             auto& info = dynamic_cast<builder::frmAppInfo&>(dialog);
             mAppInfoCaptions.push_back(info.Caption);
@@ -126,7 +129,7 @@ TEST_F(ApplicationCommands, NewApplication) {
         } else {
             EXPECT_NE(mForm.Application(), sample);
             EXPECT_EQ(mForm.Application()->Name(), "Sales");
-            EXPECT_EQ(mForm.Application()->LocalDBName(), "/data/sales.mdb");
+            EXPECT_EQ(mForm.Application()->LocalDBName(), SalesFile());
             EXPECT_FALSE(mForm.IsAppOpened());
             EXPECT_FALSE(mForm.IsImported());
             if (!c.wired) {

@@ -32,19 +32,24 @@
 #include <filesystem>
 #include <tuple>
 
+#include "builder/frmAppInfo.h"
+#include "builder/frmAppOpen.h"
 #include "builder/frmBuilderMain.h"
 #include "builder/frmToolOptions.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
+#include "platform/odbc/DataSources.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "platform/ui/WindowFit.h"
+#include "repository/ApplicationStamp.h"
 #include "tests/builder/ModalDriver.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/schemaimport/ModelDump.h"
 #include "tests/support/FileAccessAs.h"
 #include "tests/support/NextModalWidget.h"
 #include "tests/support/OdbcSandbox.h"
@@ -290,27 +295,34 @@ TEST_F(BuilderMainQt, AShipmentWithARelationshipToOrderIsEnteredSavedAndOpenedAg
 // column, answered by real clicks; the window afterwards.
 void AnswerBox(QString& text, const std::string& picture);
 
-TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
+// The application "Contacts" imported whole from the data source `dsn` (one name a test: unixODBC keeps what
+// it read of a source), an SQLite file that `statements` make; returns its connect string.
+std::string ImportContacts(frmBuilderMain& form, const std::filesystem::path& folder, const std::string& dsn,
+                           const std::vector<std::string>& statements) {
     auto& sandbox = testing_support::OdbcSandbox::Get();
     sandbox.Clear();
-    const std::string connectString = "Driver=SQLite3;Database=" + (mFolder.Path() / "sync.db").string();
-    catalog_test::Run(connectString, {R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY,
-        "Name" VARCHAR(30), "Phone" VARCHAR(10)))sql"});
-    sandbox.AddUserSource("QtSync", testing_support::OdbcSandbox::kSqliteDriver,
-                          {{"Database", (mFolder.Path() / "sync.db").string()}});
-    {
-        ui::ScriptedInteraction script;
-        ui::ScopedInteraction scoped(script);
-        script.AnswerDialog(import_test::Choose());
-        auto application = std::make_shared<core::qelApplication>();
-        application->SetName("Contacts");
-        application->SetDBType("SQL");
-        application->SetDSN("QtSync");
-        const auto previous = mForm.Application();
-        mForm.SetApplication(application);
-        mForm.ImportData({previous, false, false});
-    }
+    const std::string connectString = "Driver=SQLite3;Database=" + (folder / "sync.db").string();
+    catalog_test::Run(connectString, statements);
+    sandbox.AddUserSource(dsn, testing_support::OdbcSandbox::kSqliteDriver,
+                          {{"Database", (folder / "sync.db").string()}});
+    ui::ScriptedInteraction script;
+    ui::ScopedInteraction scoped(script);
+    script.AnswerDialog(import_test::Choose());
+    auto application = std::make_shared<core::qelApplication>();
+    application->SetName("Contacts");
+    application->SetDBType("SQL");
+    application->SetDSN(dsn);
+    const auto previous = form.Application();
+    form.SetApplication(application);
+    form.ImportData({previous, false, false});
     Settle();
+    return connectString;
+}
+
+TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
+    const std::string connectString =
+        ImportContacts(mForm, mFolder.Path(), "QtSync", {R"sql(CREATE TABLE "Customers"
+        ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30), "Phone" VARCHAR(10)))sql"});
     catalog_test::Run(connectString,
                       {R"sql(ALTER TABLE "Customers" RENAME COLUMN "Phone" TO "Telephone")sql"});
 
@@ -514,6 +526,170 @@ TEST_F(BuilderMainQt, AReadOnlyRepositoryKeepsTheEditAndTellsWhy) {
                   ". Save them, or answer No when asked to save them, then choose " + (other / "").string() +
                   " again.");
     EXPECT_EQ(mForm.dbZUN()->Path(), file);
+}
+
+// Two windows on one repository, both with the sample open. A saves twice; then B's save, its Delete of a
+// relationship and its Delete Application are each refused, naming the application, and B keeps its model;
+// the file holds A's edit.
+TEST_F(BuilderMainQt, NoWindowWritesOverWhatAnotherWindowSaved) {
+    OpenSample(false);
+    const auto label = [](frmBuilderMain& form, int32_t place) -> core::qelBusObjProperty& {
+        return *form.Application()->BusinessObjects()->Item(1)->Properties()->Item(place);
+    };
+    ui::ScriptedInteraction script;
+    frmBuilderMain first;
+    {
+        ui::ScopedInteraction scoped(script);
+        first.SetToolDBPath(mFolder.Path());
+        first.Show();
+        script.AnswerDialog([](ui::ModalDialog& dialog) {
+            auto& open = dynamic_cast<frmAppOpen&>(dialog);
+            open.ApplicationListView().Select(open.ApplicationListView().Rows().at(0)->Key);
+            open.cmdOK_Click();
+        });
+        first.mnuFileOpen_Click();
+        for (const char* text : {"A's label", "A's label again"}) {
+            label(first, 1).SetLabel(text);
+            first.SetIsDataChanged(true);
+            first.mnuFileSave_Click();
+        }
+        first.Unload();
+    }
+    EXPECT_EQ(import_test::PromptTexts(script), std::vector<std::string>{});
+    const std::string stored = label(mForm, 2).Label();
+    label(mForm, 2).SetLabel("B's label");
+    mForm.SetIsDataChanged(true);
+    QString text;
+    AnswerBox(text, "save-changed-elsewhere.png");
+    Child<QAction>("mnuFileSave")->trigger();
+    Settle();
+    const std::string changed =
+        "The application OrderEntry was changed in the repository by another window or program after this "
+        "window opened or last saved it. ";
+    const std::string reopen =
+        " Open it again (File > Open Application, answering No when asked to save) to see what is stored, "
+        "then ";
+    EXPECT_EQ(text.toStdString(), changed + "Nothing has been saved; the window keeps your changes." +
+                                      reopen + "make your changes again and save them.");
+    EXPECT_TRUE(mForm.IsDataChanged());
+
+    ui::ScriptedInteraction later;
+    ui::ScopedInteraction scoped(later);
+    later.AnswerMsgBox(ui::vbOK);
+    later.AnswerMsgBox(ui::vbYes);
+    const auto relationship = mForm.Application()->Relationships()->Item(1);
+    mForm.DeleteRelationship(*mForm.Application(), relationship);
+    mForm.mnuFileDelete_Click();
+    const std::string deleteRefused = changed + "Nothing has been deleted." + reopen +
+                                      "delete it again. | 10 | " + repository::kApplicationChangedTitle;
+    EXPECT_EQ(import_test::PromptTexts(later),
+              (std::vector<std::string>{
+                  deleteRefused, "Do you want to delete the current application? | 276 | Delete Application",
+                  deleteRefused}));
+    EXPECT_TRUE(mForm.Application()->Relationships()->Exists(relationship->Name()));
+    EXPECT_EQ(label(mForm, 2).Label(), "B's label");
+    EXPECT_EQ(mForm.dbZUN()->Select("Property", {{"ID", label(mForm, 1).DBID()}})[0]["Label"].ToString(),
+              "A's label again");
+    EXPECT_EQ(mForm.dbZUN()->Select("Property", {{"ID", label(mForm, 2).DBID()}})[0]["Label"].ToString(),
+              stored);
+    mForm.SetIsDataChanged(false);
+}
+
+const char* const kCustomersAndOrders[] = {
+    R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30)))sql",
+    R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
+        "CustomerID" INTEGER NOT NULL REFERENCES "Customers" ("ID")))sql"};
+
+// Yes to "Was the Orders table re-named?", then Escape in the table chooser: the command ends there, as the
+// chooser's Cancel ends it, and the model with its relationship is as it was. Escape in the application
+// dialog is its Cancel too.
+TEST_F(BuilderMainQt, EscapeInTheTableChooserAndTheApplicationDialogIsTheirCancel) {
+    const std::string database = ImportContacts(
+        mForm, mFolder.Path(), "QtEscape", {std::begin(kCustomersAndOrders), std::end(kCustomersAndOrders)});
+    catalog_test::Run(database, {R"sql(ALTER TABLE "Orders" RENAME TO "Sales")sql"});
+    const std::string before = import_test::DumpModel(*mForm.Application());
+    ASSERT_EQ(mForm.Application()->Relationships()->Count(), 1);
+    testing_support::OnNextModalWidget([](QWidget& box) {
+        testing_support::OnNextModalWidget([](QWidget& chooser) {
+            Screenshot(chooser, "sync-table-chooser.png");
+            QTest::keyClick(&chooser, Qt::Key_Escape);
+        });
+        qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->click();
+    });
+    Child<QAction>("mnuFileSyncApplication")->trigger();
+    Settle();
+    EXPECT_EQ(import_test::DumpModel(*mForm.Application()), before);
+
+    mForm.SetIsImported(false);  // no question before File > New
+    mForm.SetIsDataChanged(false);
+    const auto application = mForm.Application();
+    builder_test::WhenShown("frmAppInfo", [](QWidget& dialog) {
+        QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtName"), "Other");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Child<QAction>("mnuFileNew")->trigger();
+    Settle();
+    EXPECT_EQ(mForm.Application(), application);
+    EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - Contacts");
+}
+
+// File > New Application with a local database to import from that is missing, a folder or unreadable: the
+// box names it and why; the dialog stays open with what was typed, and nothing is registered.
+TEST_F(BuilderMainQt, ALocalDatabaseThatCannotBeReadIsNamedWithItsReason) {
+    testing_support::OdbcSandbox::Get().Clear();
+    const std::filesystem::path unreadable = mFolder.Path() / "locked.mdb";
+    std::filesystem::copy_file(BinaryDir() + "/samples/vbostrel.mdb", unreadable);
+    std::filesystem::permissions(unreadable, std::filesystem::perms::none);
+    const testing_support::FileAccessAs person(testing_support::FileAccessAs::Unprivileged());
+    for (const auto& [file, reason] : {std::pair{mFolder.Path() / "nosuch.mdb", "it does not exist"},
+                                       {mFolder.Path(), "it is a folder, not a file"},
+                                       {unreadable, "permission is denied"}}) {
+        SCOPED_TRACE(file.string());
+        QString text, name, path;
+        builder_test::WhenShown("frmAppInfo", [&](QWidget& dialog) {
+            QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtName"), "Sales");
+            QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtDSNorDatabase"),
+                             QString::fromStdString(file.string()));
+            AnswerBox(text, "new-application-unreadable-file.png");
+            builder_test::Child<QPushButton>(dialog, "cmdOK").click();
+            Settle();
+            name = builder_test::Child<QLineEdit>(dialog, "txtName").text();
+            path = builder_test::Child<QLineEdit>(dialog, "txtDSNorDatabase").text();
+            builder_test::Child<QPushButton>(dialog, "cmdCancel").click();
+        });
+        Child<QAction>("mnuFileNew")->trigger();
+        Settle();
+        EXPECT_EQ(text.toStdString(),
+                  file.string() + " cannot be imported from: " + reason +
+                      ". Type the path of the Access database to import from, or choose it "
+                      "with Browse.");
+        EXPECT_EQ(name, "Sales");
+        EXPECT_EQ(path.toStdString(), file.string());
+        EXPECT_FALSE(odbc::IsUserDataSource("localmdb"));
+        EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
+    }
+}
+
+// A Synchronize of a saved model whose database did not change: its model, the closing word and no unsaved
+// changes.
+TEST_F(BuilderMainQt, ASynchronizeThatChangesNothingSaysSo) {
+    ImportContacts(mForm, mFolder.Path(), "QtUnchanged",
+                   {std::begin(kCustomersAndOrders), std::end(kCustomersAndOrders)});
+    {
+        ui::ScriptedInteraction script;
+        ui::ScopedInteraction scoped(script);
+        script.AnswerDialog([](ui::ModalDialog& dialog) { dynamic_cast<frmAppInfo&>(dialog).cmdOK_Click(); });
+        mForm.mnuFileSave_Click();
+    }
+    ASSERT_FALSE(mForm.IsDataChanged());
+    const std::string before = import_test::DumpModel(*mForm.Application());
+    QString done;
+    AnswerBox(done, "sync-nothing-changed.png");
+    Child<QAction>("mnuFileSyncApplication")->trigger();
+    Settle();
+    EXPECT_EQ(done.toStdString(), import_test::kSynchronizedUnchanged);
+    EXPECT_EQ(import_test::DumpModel(*mForm.Application()), before);
+    EXPECT_FALSE(mForm.IsDataChanged());
 }
 
 }  // namespace

@@ -383,9 +383,10 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     const auto shown = Rows(mForm.Views().RelationshipListView);
     const auto rows = RowCounts();
     mForm.RunMenuCommand("mnuFileSyncApplication");
-    EXPECT_EQ(Messages(), std::vector<std::string>{import_test::Synchronized(1) + "\r\n\r\n" +
-                                                   schemaimport::RelationshipsNotRead(*mForm.Application()) +
-                                                   " (64, Database Synchornization)"});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{import_test::kSynchronizedUnchanged + std::string("\r\n\r\n") +
+                                       schemaimport::RelationshipsNotRead(*mForm.Application()) +
+                                       " (64, Database Synchornization)"});
     EXPECT_EQ(Rows(mForm.Views().RelationshipListView), shown);
     mForm.mnuFileSave_Click();
     EXPECT_EQ(RowCounts(), rows);

@@ -43,7 +43,7 @@ class RecordingEngine : public BuildEngine {
         if (codePattern == raisingPattern)
             vb::Raise(429, "qelConstructor.BuildPattern");
         if (codePattern == unloadablePattern)
-            throw UnloadableModule("SalesUI", "frmCustomerList", "Customer", {"255 control names"});
+            throw UnloadableModule("SalesUI", "frmCustomerList", "Customer", {{"255 control names"}});
         for (int asked = 0; codePattern == askingPattern && asked < 2; ++asked)
             ui::MsgBox("The component: frmList could not be created. Do you want to continue.",
                        askingButtons);
@@ -241,7 +241,7 @@ TEST(CodeGeneration, AModuleVbCouldNotLoadIsToldPlainlyAndTheDialogCloses) {
     ASSERT_EQ(run.script.Prompts().size(), 1u);
     EXPECT_EQ(
         run.script.Prompts()[0].prompt,
-        UnloadableModule("SalesUI", "frmCustomerList", "Customer", {"255 control names"}).Description());
+        UnloadableModule("SalesUI", "frmCustomerList", "Customer", {{"255 control names"}}).Description());
     EXPECT_TRUE(run.form.IsUnloaded());
 }
 

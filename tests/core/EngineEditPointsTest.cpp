@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "core/AddInFolders.h"
+#include "core/ModuleLimits.h"
 #include "tests/core/EngineFixture.h"
+#include "tests/support/LimitEdges.h"
 
 namespace enginetest {
 namespace {
@@ -240,6 +242,36 @@ TEST_F(EditPointTest, BrokenMarkersFailTheComponentNamingFileLineAndEditPoint) {
                   "Line " + std::to_string(fileLine(file, cases[i].code[lines[i] - 1])) + " of " +
                       file.string() + cases[i].message + " Mend the marker, then generate again.");
     }
+}
+
+// Kept code in a procedure that the generator wrote past 64 KB already: each edit point holding it is named
+// with its bytes, and both the developer's part and the model's are advised.
+TEST_F(EditPointTest, KeptCodeInAProcedureTooLargeIsNamedByEditPoint) {
+    Lines regenerated = testing_support::ProcedureOfBytes(65536);
+    const Lines markers = {"'<<<Start Edit Point: A", "'>>>End Edit Point: A", "'<<<Start Edit Point: B",
+                           "'>>>End Edit Point: B"};
+    regenerated.insert(regenerated.begin() + 1, markers.begin(), markers.end());
+    Lines old = regenerated;
+    old.insert(old.begin() + 2, "    a = 1");
+    old.insert(old.begin() + 5, "    b = 22");
+    std::string message;
+    try {
+        Steps([&](IConstructor& engine, BarePattern&) {
+            Existing(engine, {"Option Explicit"});
+            Order()->CodeModule()->SetAllLines(old);
+            WriteComponent(engine, "Order", 1, regenerated);
+        });
+    } catch (const core::UnloadableModule& unloadable) {
+        message = unloadable.Description();
+    }
+    EXPECT_EQ(
+        message,
+        "VB cannot load \"Order\", which the build wrote into the project \"Sales\":\nprocedure Sub P: "
+        "65655 bytes of code, more than the 65535 VB compiles in one procedure; of these, code kept between "
+        "edit points: 11 bytes in \"A\", 12 bytes in \"B\"\nGeneration aborted! Move the code kept "
+        "between those edit points into a procedure of its own (or several, each under 64 KB), call it "
+        "from there. Give the business object \"Order\" fewer properties, or shorter names, and build "
+        "again.");
 }
 
 TEST_F(EditPointTest, DiscardingSavesNothing) {

@@ -31,6 +31,7 @@
 #include "platform/ide/ProjectFiles.h"
 #include "platform/ide/VBE.h"
 #include "tests/support/FileTree.h"
+#include "tests/support/LimitEdges.h"
 #include "tests/support/RecordedSaveSteps.h"
 
 namespace {
@@ -52,16 +53,18 @@ void RemoveLinesHolding(const fs::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary) << kept;
 }
 
-// A class's text with `line` added in its edit point "Error Constants", as a developer adds it.
-std::string WithLineInEditPoint(std::string text, const std::string& line) {
-    const std::string marker = "'<<<Start Edit Point: Error Constants\r\n";
+// A class's text with `line` added in its edit point `editPoint`, as a developer adds it.
+std::string WithLineInEditPoint(std::string text, const std::string& line,
+                                const std::string& editPoint = "Error Constants") {
+    const std::string marker = "'<<<Start Edit Point: " + editPoint + "\r\n";
     text.insert(text.find(marker) + marker.size(), line + "\r\n");
     return text;
 }
 
 // The developer adds `line` to the class in `file` and saves it.
-void SaveWithLineInEditPoint(const fs::path& file, const std::string& line) {
-    const std::string text = WithLineInEditPoint(Contents(file), line);
+void SaveWithLineInEditPoint(const fs::path& file, const std::string& line,
+                             const std::string& editPoint = "Error Constants") {
+    const std::string text = WithLineInEditPoint(Contents(file), line, editPoint);
     std::ofstream(file, std::ios::binary) << text;
 }
 
@@ -586,6 +589,46 @@ TEST_F(GenerateSafety, EveryRefusalSaysWhatIsWrongAndChangesNothing) {
         EXPECT_EQ(mErr.str(), c.message());
         EXPECT_TRUE(TreeOf(out) == before);
         EXPECT_EQ(Contents(repository), repositoryBefore);
+    }
+}
+
+// Code kept between edit points that takes a procedure past 64 KB is the developer's to move: the refusal
+// names the procedure as VB does and the edit point holding the code.
+TEST_F(GenerateSafety, KeptCodeThatMakesAProcedureTooLargeIsNamedAndChangesNothing) {
+    const fs::path pristine = mFolder / "pristine", out = mFolder / "out";
+    ASSERT_EQ(Generate(pristine), 0) << mErr.str();
+    const struct {
+        const char* file;
+        const char* editPoint;
+        const char* procedure;
+        int generatedBytes;  // of the procedure as generated
+    } cases[] = {
+        {"OrderEntryData/ProductPersist.cls", "Add - Recordset Open", "Sub Add", 1786},
+        {"OrderEntryBusiness/Product.cls", "Property_Get_ 13 - Error Processing", "Property Get SupplierCode",
+         1417},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.procedure);
+        fs::remove_all(out);
+        fs::copy(pristine, out, fs::copy_options::recursive);
+        const size_t kept = 65536 - c.generatedBytes;  // one byte past the limit
+        std::string code;
+        for (const std::string& line : testing_support::CommentBytes(kept))
+            code += (code.empty() ? "" : "\r\n") + line;
+        SaveWithLineInEditPoint(out / c.file, code, c.editPoint);
+        const Tree before = TreeOf(out);
+        EXPECT_EQ(RunWithinSeconds(out), 1);
+        EXPECT_EQ(mErr.str(),
+                  "ostrel generate: VB cannot load \"" + fs::path(c.file).stem().string() +
+                      "\", which the build wrote into the project \"" +
+                      fs::path(c.file).parent_path().string() + "\":\nprocedure " + c.procedure +
+                      ": 65536 bytes of code, more than the 65535 VB compiles in one procedure; of "
+                      "these, code kept between edit points: " +
+                      std::to_string(kept) + " bytes in \"" + c.editPoint +
+                      "\"\nGeneration aborted! Move the code kept between those edit points into a "
+                      "procedure of its own (or several, each under 64 KB), call it from there, and "
+                      "build again. (error 5, BuildDriver.Generate)\n");
+        EXPECT_TRUE(TreeOf(out) == before);
     }
 }
 

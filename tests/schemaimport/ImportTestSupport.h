@@ -55,6 +55,10 @@ inline std::string Synchronized(int32_t relationships) {
            (relationships == 1 ? " relationship" : " relationships") + ". Save it to keep the changes.";
 }
 
+// The closing word of one that changed nothing.
+inline constexpr const char* kSynchronizedUnchanged =
+    "The application is synchronized with its database; nothing changed.";
+
 // An application of the database: `dsn` with DSNDBName `database`, or the local file when `dsn` is empty.
 inline std::shared_ptr<core::qelApplication> NewApplication(const std::string& dbType, const std::string& dsn,
                                                             const std::string& localFile = "") {

@@ -16,11 +16,12 @@ inline std::vector<std::string> CommentBytes(size_t bytes) {
     return lines;
 }
 
-// The procedure "P" whose source, line ends included, has `bytes` bytes.
-inline std::vector<std::string> ProcedureOfBytes(size_t bytes) {
-    std::vector<std::string> lines = CommentBytes(bytes - 18);
-    lines.insert(lines.begin(), "Sub P()");
-    lines.push_back("End Sub");
+// The procedure `declaration` ... `end` whose source, line ends included, has `bytes` bytes.
+inline std::vector<std::string> ProcedureOfBytes(size_t bytes, const std::string& declaration = "Sub P()",
+                                                 const std::string& end = "End Sub") {
+    std::vector<std::string> lines = CommentBytes(bytes - declaration.size() - end.size() - 4);
+    lines.insert(lines.begin(), declaration);
+    lines.push_back(end);
     return lines;
 }
 

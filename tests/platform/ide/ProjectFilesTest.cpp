@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -606,6 +607,24 @@ TEST_F(ProjectFilesTest, AnInterruptedSaveIsFinishedOrDroppedWholeAndNeverOverAC
             EXPECT_EQ(ReadBytes(mFolder / "target.txt"), change.linked ? "old" : "");
         }
     }
+}
+
+// The list records a group file that is a link by the link's own stamp and its target's content: in a copy
+// of the folder (the link's inode and change time new), the next run finishes the save, keeping nothing
+// aside.
+TEST_F(ProjectFilesTest, AStoppedSaveOfAGroupFileThatIsALinkIsFinishedInACopiedFolder) {
+    const fs::path stopped = mFolder / "stopped", copied = mFolder / "copied", group = stopped / "App.vbg";
+    WriteBytes(mFolder / "target.vbg", "old");
+    fs::create_directories(stopped);
+    fs::create_symlink(mFolder / "target.vbg", group);
+    testing_support::StopSave([&] {
+        FileBatch batch(stopped);
+        batch.Add(group, vb::OwnStampOf(group), [](TextWriter& out) { out.Line("new"); });
+        batch.Commit();
+    });
+    ASSERT_EQ(std::system(("cp -a '" + stopped.string() + "' '" + copied.string() + "'").c_str()), 0);
+    EXPECT_EQ(RecoverInterruptedSave(copied), std::vector<std::string>{});
+    EXPECT_EQ(FilesUnder(copied), (std::map<std::string, std::string>{{"App.vbg", "new\r\n"}}));
 }
 
 TEST_F(ProjectFilesTest, ABatchThatFailsBeforeCommittingLeavesEveryFileAsItWas) {
