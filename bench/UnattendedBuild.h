@@ -16,12 +16,12 @@
 namespace bench {
 
 // The messages that stopped the build; none when it went through.
-inline std::vector<std::string> BuildUnattended(const std::shared_ptr<vbide::VBE>& vbe,
-                                                const std::shared_ptr<core::qelApplication>& application,
-                                                bool forms) {
+inline std::vector<std::string> BuildUnattended(
+    const std::shared_ptr<vbide::VBE>& vbe, const std::shared_ptr<core::qelApplication>& application,
+    bool forms, core::BuildEngineFactory engines = [] { return std::make_shared<core::qelConstructor>(); }) {
     builder::UnattendedInteraction interaction(false);
     ui::ScopedInteraction installed(interaction);
-    core::frmCodeGeneration form([] { return std::make_shared<core::qelConstructor>(); });
+    core::frmCodeGeneration form(std::move(engines));
     form.SetVBInstance(vbe);
     form.SetApplication(application);
     form.SetToolProperties(std::make_shared<core::qelToolProperties>());

@@ -10,6 +10,7 @@
 #include "core/qelConstructor.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/ContinuedLine.h"
+#include "platform/vb/LimitsMeasured.h"
 #include "platform/vb/Literal.h"
 #include "typelib/IBusinessObject.h"
 
@@ -109,12 +110,19 @@ void qelConstructor::StartCoding() {
 }
 
 void qelConstructor::Code(std::string_view line) {
-    const std::string_view text = SubstituteTokens(line);
+    Insert(SubstituteTokens(line));
+}
+
+void qelConstructor::CodeResolved(std::string_view text) {
+    Insert(text);
+}
+
+void qelConstructor::Insert(std::string_view text) {
     // Text holding line breaks is several lines: each is counted, so that the next line goes below them.
     auto& code = *Required(mCurComponent).CodeModule();
     const int32_t before = code.CountOfLines();
     // A line longer than VB reads is written as the lines it reads it as.
-    if (text.size() <= static_cast<size_t>(vb::kMaxLineLength))
+    if (text.size() <= static_cast<size_t>(vb::kMaxLineLength) || !vb::LimitsMeasured())
         code.InsertLines(mLinesInComponent + 1, text);
     else
         code.InsertLines(mLinesInComponent + 1, ContinuedLines(text));
@@ -139,7 +147,8 @@ void qelConstructor::FinishCoding() {
     const std::vector<KeptCode> kept = mEditPointsSaved ? RestoreEditPoints() : std::vector<KeptCode>();
     ReferToWhatTheCodeNames();
     // The patterns keep within VB's limits; a module past one never reaches a save as if it were sound.
-    const std::vector<ModuleLimitBreach> breaches = ModuleLimitBreaches(*mCurComponent, kept);
+    const std::vector<ModuleLimitBreach> breaches =
+        vb::LimitsMeasured() ? ModuleLimitBreaches(*mCurComponent, kept) : std::vector<ModuleLimitBreach>();
 
     mCurComponent.reset();
     mCurDesigner.reset();

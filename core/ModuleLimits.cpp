@@ -98,6 +98,9 @@ void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
     const int32_t count = code.CountOfLines();
     if (count > kMaxModuleLines)
         breaches.push_back({More(count, kMaxModuleLines, "lines") + " VB loads in one module"});
+    // A module of ASCII, as generated code nearly always is, has a character per byte: its lines are
+    // measured by their sizes, without reading them again.
+    const bool ascii = code.IsAscii();
     int32_t statementStart = 1;
     std::string_view procedure;
     int32_t procedureBytes = 0;
@@ -105,11 +108,10 @@ void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
     size_t block = 0;                  // the first block of `kept` that does not end above the line
     for (int32_t number = 1; number <= count; ++number) {
         const std::string_view line = code.Line(number);
-        const int32_t width = vb::Len(line);
-        const std::string where = "line " + std::to_string(number) + ": ";
+        const int32_t width = ascii ? static_cast<int32_t>(line.size()) : vb::Len(line);
         if (width > vb::kMaxLineLength)
-            breaches.push_back(
-                {where + More(width, vb::kMaxLineLength, "characters") + " VB reads on one line"});
+            breaches.push_back({"line " + std::to_string(number) + ": " +
+                                More(width, vb::kMaxLineLength, "characters") + " VB reads on one line"});
         const bool starts = number == statementStart;
         if (starts && procedure.empty())
             procedure = ProcedureDeclared(line);

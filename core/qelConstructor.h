@@ -75,6 +75,7 @@ class qelConstructor : public typelib::IConstructor,
 
     void StartCoding() override;
     void Code(std::string_view line) override;
+    void CodeResolved(std::string_view text) override;
     void FinishCoding() override;
 
     std::string CreateTokenStr(std::string_view line) override;
@@ -89,6 +90,8 @@ class qelConstructor : public typelib::IConstructor,
     std::string_view TokenValue(size_t token) const;
     // `line` with its tokens replaced: the line itself when it holds none, otherwise mLine.
     std::string_view SubstituteTokens(std::string_view line);
+    // Code's writing, once the tokens are replaced.
+    void Insert(std::string_view text);
     // Only ASCII letters, digits and "_", blanks around aside: SQL takes such a name as it stands, any other
     // between brackets.
     static bool IsPlainName(std::string_view name);

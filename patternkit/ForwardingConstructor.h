@@ -50,6 +50,7 @@ class ForwardingConstructor : public typelib::IConstructor {
     }
     void StartCoding() override { mEngine.StartCoding(); }
     void Code(std::string_view line) override { mEngine.Code(line); }
+    void CodeResolved(std::string_view text) override { mEngine.CodeResolved(text); }
     void FinishCoding() override { mEngine.FinishCoding(); }
     std::string CreateTokenStr(std::string_view line) override { return mEngine.CreateTokenStr(line); }
     void AddTokens(std::string& tokens) override { mEngine.AddTokens(tokens); }

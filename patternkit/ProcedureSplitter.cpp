@@ -1,5 +1,6 @@
 #include "patternkit/ProcedureSplitter.h"
 
+#include "platform/vb/LimitsMeasured.h"
 #include "platform/vb/Text.h"
 
 namespace patternkit {
@@ -8,19 +9,18 @@ namespace {
 // What `text` takes in the module: a byte per character (the code page has one for each, or writes "?")
 // and two for each line end, the last line's included.
 size_t SourceBytes(std::string_view text) {
-    size_t lineEnds = 1;
-    size_t breakCharacters = 0;
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (text[at] != '\r' && text[at] != '\n')
-            continue;
-        ++lineEnds;
-        ++breakCharacters;
-        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
-            ++at;
-            ++breakCharacters;
-        }
+    constexpr size_t kLineEnd = 2;
+    // One line, as nearly every line is: no look-up per character.
+    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos)
+        return static_cast<size_t>(vb::Len(text)) + kLineEnd;
+    size_t bytes = 0;
+    for (size_t from = 0;;) {
+        const size_t end = text.find_first_of("\r\n", from);
+        bytes += static_cast<size_t>(vb::Len(text.substr(from, end - from))) + kLineEnd;
+        if (end == std::string_view::npos)
+            return bytes;
+        from = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
-    return static_cast<size_t>(vb::Len(text)) - breakCharacters + 2 * lineEnds;
 }
 
 // Raises a flag for as long as it lives, whatever ends its scope.
@@ -64,9 +64,8 @@ std::vector<Piece> Pieces(const GrowingProcedure& procedure, const std::vector<s
 
 }  // namespace
 
-void ProcedureSplitter::AvoidNamesEndingIn(const std::vector<std::string>& names) {
-    for (const auto& name : names)
-        mModelNames.insert(vb::FoldCase(name));
+void ProcedureSplitter::AvoidNamesEndingIn(std::vector<std::string> names) {
+    AvoidNamesEndingIn([names = std::move(names)] { return names; });
 }
 
 void ProcedureSplitter::StartCoding() {
@@ -75,40 +74,60 @@ void ProcedureSplitter::StartCoding() {
 }
 
 void ProcedureSplitter::Code(std::string_view line) {
-    if (mMeasuring)
-        mMeasured += SourceBytes(CreateTokenStr(line));
+    if (mHolding)
+        CodeResolved(CreateTokenStr(line));
     else
         ForwardingConstructor::Code(line);
 }
 
-size_t ProcedureSplitter::Measure(const std::function<void()>& lines) {
-    const RaisedFlag measuring(mMeasuring);
-    mMeasured = 0;
+void ProcedureSplitter::CodeResolved(std::string_view text) {
+    if (!mHolding)
+        return ForwardingConstructor::CodeResolved(text);
+    mHeld += text;
+    mHeldEnds.push_back(mHeld.size());
+    mMarks.back().bytes += SourceBytes(text);
+}
+
+void ProcedureSplitter::Hold(const std::function<void()>& lines) {
+    const RaisedFlag holding(mHolding);
+    mMarks.push_back({mMarks.back().lines, mMarks.back().bytes});
     lines();
-    return mMeasured;
+    mMarks.back().lines = mHeldEnds.size();
+}
+
+void ProcedureSplitter::Release(size_t from, size_t to) {
+    for (size_t line = mMarks[from].lines; line < mMarks[to].lines; ++line) {
+        const size_t start = line == 0 ? 0 : mHeldEnds[line - 1];
+        ForwardingConstructor::CodeResolved(std::string_view(mHeld).substr(start, mHeldEnds[line] - start));
+    }
 }
 
 void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
-    std::vector<size_t> itemBytes(procedure.items);
-    const LineWriter nothing = [] {};
-    const LineWriter& head = procedure.head ? procedure.head : nothing;
-    const LineWriter& tail = procedure.tail ? procedure.tail : nothing;
-    size_t bytes = Measure(head) + Measure(tail);
-    for (size_t item = 0; item < procedure.items; ++item) {
-        itemBytes[item] = Measure([&] { procedure.item(item); });
-        bytes += itemBytes[item];
-    }
-    const auto writeItems = [&](size_t first, size_t end) {
-        for (size_t item = first; item < end; ++item)
+    if (!vb::LimitsMeasured()) {
+        if (procedure.head)
+            procedure.head();
+        for (size_t item = 0; item < procedure.items; ++item)
             procedure.item(item);
-    };
-    if (bytes <= kSafeProcedureBytes) {
-        head();
-        writeItems(0, procedure.items);
-        tail();
+        if (procedure.tail)
+            procedure.tail();
         return;
     }
+    mHeld.clear();
+    mHeld.reserve(kSafeProcedureBytes);  // grown once, not step by step among the module's own blocks
+    mHeldEnds.clear();
+    mMarks.assign(1, Mark{});
+    const LineWriter nothing = [] {};
+    Hold(procedure.head ? procedure.head : nothing);
+    for (size_t item = 0; item < procedure.items; ++item)
+        Hold([&] { procedure.item(item); });
+    Hold(procedure.tail ? procedure.tail : nothing);
+    if (mMarks.back().bytes <= kSafeProcedureBytes)
+        Release(0, mMarks.size() - 1);
+    else
+        WriteSplit(procedure);
+}
 
+void ProcedureSplitter::WriteSplit(const GrowingProcedure& procedure) {
     const RaisedFlag writingParts(mWritingParts);
     const Emitter out(*this);
     const PartWriter partHead = procedure.partHead ? procedure.partHead : [&](const ProcedurePart& part) {
@@ -119,10 +138,19 @@ void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
     const PartWriter call = procedure.call ? procedure.call : [&](const ProcedurePart& part) {
         out.Emit("|    {{Part}}", {{"Part", part.name}});
     };
+    // Item i's lines lie between marks i + 1 and i + 2, after the head's.
+    std::vector<size_t> itemBytes(procedure.items);
+    for (size_t item = 0; item < procedure.items; ++item)
+        itemBytes[item] = Bytes(item + 1, item + 2);
     // A part's own lines, measured for all the items under a name longer than any a part is given.
     const std::string longestName(procedure.name.size() + 64, 'X');
     const ProcedurePart everything{longestName, 0, procedure.items};
-    const size_t partBytes = Measure([&] { partHead(everything); }) + Measure([&] { partTail(everything); });
+    const size_t held = mMarks.size() - 1;
+    Hold([&] {
+        partHead(everything);
+        partTail(everything);
+    });
+    const size_t partBytes = Bytes(held, held + 1);
 
     std::vector<Piece> pieces = Pieces(procedure, itemBytes, partBytes);
     std::vector<std::string> names;
@@ -133,19 +161,21 @@ void ProcedureSplitter::Write(const GrowingProcedure& procedure) {
         names.push_back(PartName(procedure.name, names.size() + 1));
         piece.part.name = names.back();
     }
-    head();
+    if (procedure.head)
+        procedure.head();
     for (const auto& piece : pieces) {
         if (piece.stays)
             procedure.item(piece.part.first);
         else
             call(piece.part);
     }
-    tail();
+    if (procedure.tail)
+        procedure.tail();
     for (const auto& piece : pieces) {
         if (piece.stays)
             continue;
         partHead(piece.part);
-        writeItems(piece.part.first, piece.part.end);
+        Release(piece.part.first + 1, piece.part.end + 1);
         partTail(piece.part);
     }
 }
@@ -161,7 +191,12 @@ std::string ProcedureSplitter::PartName(std::string_view procedure, size_t numbe
     }
 }
 
-bool ProcedureSplitter::IsTaken(const std::string& foldedName) const {
+bool ProcedureSplitter::IsTaken(const std::string& foldedName) {
+    for (const NameSource& source : mNameSources) {
+        for (const std::string& name : source())
+            mModelNames.insert(vb::FoldCase(name));
+    }
+    mNameSources.clear();
     if (mPartNames.contains(foldedName))
         return true;
     for (size_t start = 0; start < foldedName.size(); ++start) {

@@ -20,10 +20,12 @@
 // taken, a Case arm of the part's values that calls the part with its own Select Case. An item larger than
 // a part can hold makes a part alone.
 //
-// Each callback runs twice: once to be measured (the engine resolves the tokens of its lines and they are
-// counted, in bytes of the module's code page with their line ends, instead of being written) and once to
-// be written. So a callback writes the same lines every time it runs: what it keeps from item to item, it
-// derives from the item's index. Only the code lines are held back while measuring.
+// The procedure is generated once: its lines are held back while it is written, their tokens resolved as
+// the engine resolves them and measured in bytes of the module's code page with their line ends, then
+// handed to the engine as they stand (CodeResolved), so no line is resolved or measured twice. Split, the
+// head, the tail and the staying items are written again (with WritingParts), the other items' lines go
+// into the parts as held: what a callback keeps from item to item, it derives from the item's index. Only
+// the code lines are held back.
 //
 // A part is named after its procedure, "<name>_1", "<name>_2", ..., with more underscores where a name the
 // model gives the module's members (AvoidNamesEndingIn) ends the name, or another part of the module has
@@ -77,8 +79,11 @@ class ProcedureSplitter : public ForwardingConstructor {
     explicit ProcedureSplitter(typelib::IConstructor& engine) : ForwardingConstructor(engine) {}
 
     // The names the model gives (business objects, properties, methods): no part name ends in one, letter
-    // case aside.
-    void AvoidNamesEndingIn(const std::vector<std::string>& names);
+    // case aside. Asked for only when a procedure is split, so that a module that needs no part pays
+    // nothing for the model's names.
+    using NameSource = std::function<std::vector<std::string>()>;
+    void AvoidNamesEndingIn(NameSource names) { mNameSources.push_back(std::move(names)); }
+    void AvoidNamesEndingIn(std::vector<std::string> names);
 
     void Write(const GrowingProcedure& procedure);
     // True while Write writes a procedure split: a head, tail or staying item that differs there (the
@@ -87,15 +92,30 @@ class ProcedureSplitter : public ForwardingConstructor {
 
     void StartCoding() override;
     void Code(std::string_view line) override;
+    void CodeResolved(std::string_view text) override;
 
   private:
-    size_t Measure(const std::function<void()>& lines);
-    std::string PartName(std::string_view procedure, size_t number);
-    bool IsTaken(const std::string& foldedName) const;
+    // Where the held lines stood after a callback: how many there were and the bytes they take.
+    struct Mark {
+        size_t lines = 0;
+        size_t bytes = 0;
+    };
 
-    bool mMeasuring = false;
-    size_t mMeasured = 0;
+    // Runs `lines` with their code held back; marks where they end.
+    void Hold(const std::function<void()>& lines);
+    // Hands the held lines from mark `from` up to mark `to` to the engine.
+    void Release(size_t from, size_t to);
+    size_t Bytes(size_t from, size_t to) const { return mMarks[to].bytes - mMarks[from].bytes; }
+    void WriteSplit(const GrowingProcedure& procedure);
+    std::string PartName(std::string_view procedure, size_t number);
+    bool IsTaken(const std::string& foldedName);
+
+    bool mHolding = false;
+    std::string mHeld;              // the held lines, resolved, one after another
+    std::vector<size_t> mHeldEnds;  // where each ends in mHeld
+    std::vector<Mark> mMarks;       // the held lines' start, then after the head, each item and the tail
     bool mWritingParts = false;
+    std::vector<NameSource> mNameSources;         // not yet in mModelNames
     std::unordered_set<std::string> mModelNames;  // folded
     std::unordered_set<std::string> mPartNames;   // folded, of the module being coded
 };

@@ -119,7 +119,7 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     if (tables.empty() && lastFailure)
         throw *lastFailure;
     const RelationshipSource relations = ReadRelationshipSource(*application, *catalog, names);
-    const KeyText keyText(relations.Relations);
+    const KeyText keyText(relations.Relations, *catalog);
     for (TableSource& table : tables)
         keyText.Bound(table.Name, table.PrimaryKey, table.Columns);
 
@@ -175,9 +175,12 @@ void ImportTable(ModelSink& sink, core::qelApplication& application, const Table
     const auto businessObject =
         CreateTableObject(sink, application, table.Name, notes, table.BusinessObjectNames);
     core::ClassMembers members;
+    // A table without a key keeps the columns the database numbers: one of them may become its key.
+    const bool isKeyless = table.PrimaryKey.empty();
     for (const CatalogColumn& column : table.Columns)
-        CreateFieldObject(sink, application, businessObject, column, "", members, notes,
-                          std::ranges::find(table.PrimaryKey, column.Name) != table.PrimaryKey.end());
+        CreateFieldObject(
+            sink, application, businessObject, column, "", members, notes,
+            isKeyless || std::ranges::find(table.PrimaryKey, column.Name) != table.PrimaryKey.end());
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
     if (businessObject->KeyProperties()->Count() == 0)
         notes.WithoutKey.push_back(table.Name);
@@ -219,15 +222,16 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
-    const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes, bool isKey) {
+    const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes,
+    bool keepsNumbered) {
     return core::LogAndRaiseAs(
         "Create Field Object", "CreateFieldObject", [&]() -> std::shared_ptr<core::qelBusObjProperty> {
             const auto& table = businessObject->Table();
             const std::string dataType = FieldType(static_cast<int16_t>(column.Type));
             // Binary data of a set length has no property type; no generated code may write a column the
-            // database fills, but a key it numbers is read back after Add.
-            const bool isNumberedKey = isKey && column.Filled == FilledBy::Numbering;
-            if (dataType == "VarBinary" || (column.Filled != FilledBy::Application && !isNumberedKey)) {
+            // database fills, but a numbered one kept is Read Only, a key of it read back after Add.
+            const bool isKeptNumbered = keepsNumbered && column.Filled == FilledBy::Numbering;
+            if (dataType == "VarBinary" || (column.Filled != FilledBy::Application && !isKeptNumbered)) {
                 if (dataType == "VarBinary")
                     ui::MsgBox(column.Name + " field cannot be imported! It holds " + kBinaryData + ".",
                                ui::vbInformation);
@@ -262,7 +266,7 @@ std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
             property->SetName(name);
             property->SetBusinessObjectName(owner);
             property->SetField(field);
-            property->SetAccess(isNumberedKey ? "Read Only" : "Read/Write");
+            property->SetAccess(isKeptNumbered ? "Read Only" : "Read/Write");
             property->SetLabel(LabelOf(column.Name));
             property->SetPVTableClass("qelCodeTable");
             property->SetControlType("TextBox");

@@ -7,8 +7,8 @@
 // one) is read before the model changes: a database error leaves model, views and flags as they were. A
 // chosen table whose columns cannot be read is left out and named at the end, unless no chosen table can
 // be read: then that is the error. A name VB refuses is mended, one taken numbered; a column of binary data
-// or one the database fills (computed, numbered, or an Access complex column) is left out, but for a key it
-// numbers, which becomes a Read Only property; the rest is imported.
+// or one the database fills (computed, numbered, or an Access complex column) is left out, but for a column
+// it numbers in a key, or in a table without one, which becomes a Read Only property; the rest is imported.
 // Text of any length in a key is bounded (KeyText.h). One message at the end names what the model could
 // not take as the database has it, the columns left out with why (ImportNotes.h).
 
@@ -86,12 +86,13 @@ std::shared_ptr<core::qelBusinessObject> CreateTableObject(ModelSink& sink, core
 // is mended too; a name the business object has, letter case ignored, takes a number, which `notes`
 // tells). Its label is the column's name and ":", cut to core::kLongestShownText. A column of a binary
 // type ("<column> field cannot be imported! It holds ...") and one the database fills are left out, named
-// with why in `notes`: nullptr. A column the database numbers that `isKey` (one of the table's primary key)
-// becomes a Read Only property, which the generated Add leaves to the database.
+// with why in `notes`: nullptr. A column the database numbers is kept where `keepsNumbered` (one of the
+// table's primary key, or any of a table without one), as a Read Only property, which the generated Add
+// of a key leaves to the database.
 std::shared_ptr<core::qelBusObjProperty> CreateFieldObject(
     ModelSink& sink, core::qelApplication& application,
     const std::shared_ptr<core::qelBusinessObject>& businessObject, const CatalogColumn& column,
     const std::string& businessObjectName, core::ClassMembers& members, ImportNotes& notes,
-    bool isKey = false);
+    bool keepsNumbered = false);
 
 }  // namespace schemaimport

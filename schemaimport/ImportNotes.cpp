@@ -26,6 +26,7 @@ void ImportNotes::AddColumn(const std::string& table, const CatalogColumn& colum
         DatabaseNumberedKeys.push_back(name);
     if (!column.UnknownType.empty()) {
         const bool isSized = column.Type == adChar || column.Type == adVarChar;
+        UnknownTypesCut = UnknownTypesCut || (isSized && column.Size == kTextLength);
         UnknownTypes.push_back(name + " (" + column.UnknownType +
                                "): " + FieldType(static_cast<int16_t>(column.Type)) +
                                (isSized ? "(" + std::to_string(column.Size) + ")" : ""));
@@ -98,9 +99,14 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "These columns hold attachments, several values or a version history, which generated code "
                  "can neither read nor write, and were not imported:",
                  notes.Complex);
+    const std::string textLength = std::to_string(kTextLength);
     AddParagraph(text,
                  "These columns are of types the import does not know, or of none; each became the "
-                 "property named after it:",
+                 "property named after it" +
+                     (notes.UnknownTypesCut ? ", and where that is String(" + textLength +
+                                                  ") the generated application cuts longer values to " +
+                                                  textLength + " characters when it reads them:"
+                                            : std::string(":")),
                  notes.UnknownTypes);
     AddParagraph(text,
                  "These columns became Double properties, which may round their values:", notes.Rounded);
@@ -108,7 +114,6 @@ void ReportImportNotes(const ImportNotes& notes) {
                  "These columns became Currency properties, which hold values from -922,337,203,685,477 "
                  "to 922,337,203,685,477 only:",
                  notes.Bounded);
-    const std::string textLength = std::to_string(kTextLength);
     AddParagraph(text,
                  "These columns hold text of any length in a key and became String(" + textLength +
                      ") properties, whose values may be cut to " + textLength + " characters:",

@@ -26,6 +26,8 @@ struct ImportNotes {
     std::vector<std::string> DatabaseNumberedKeys;
     // "table.column (type): data type(length)" of each column whose type the catalog only guessed.
     std::vector<std::string> UnknownTypes;
+    // Whether one of them became text of kTextLength, whose longer values the generated application cuts.
+    bool UnknownTypesCut = false;
     // "table.column" of each numeric that became Double, of each bigint that became Currency, of each
     // text of any length in a key, and of each date and time that became text.
     std::vector<std::string> Rounded;

@@ -2,17 +2,41 @@
 
 #include <algorithm>
 
+#include "platform/vb/Error.h"
 #include "schemaimport/AdoTypes.h"
 
 namespace schemaimport {
 
-KeyText::KeyText(const std::vector<CatalogRelation>& relations) {
+KeyText::KeyText(const std::vector<CatalogRelation>& relations, SchemaCatalog& catalog) : mCatalog(catalog) {
     for (const CatalogRelation& relation : relations) {
         for (const auto& [child, parent] : relation.Key.Columns) {
             mForeignKeyColumns[relation.ChildTable].insert(child);
             mForeignKeyColumns[relation.Key.ParentTable].insert(parent);
+            mParents[relation.ChildTable].try_emplace(child, relation.Key.ParentTable, parent);
         }
     }
+}
+
+bool KeyText::TypeAsParent(const std::string& table, CatalogColumn& column) const {
+    const auto parents = mParents.find(table);
+    if (parents == mParents.end())
+        return false;
+    const auto parent = parents->second.find(column.Name);
+    if (parent == parents->second.end())
+        return false;
+    std::vector<CatalogColumn> parentColumns;
+    try {
+        parentColumns = mCatalog.Columns(parent->second.first);
+    } catch (const vb::Error&) {
+        return false;  // a parent the driver cannot read gives no type
+    }
+    const auto found = std::ranges::find(parentColumns, parent->second.second, &CatalogColumn::Name);
+    if (found == parentColumns.end() || found->UnknownType == kNoDeclaredType)
+        return false;
+    column.Type = found->Type;
+    column.Size = found->Size;
+    column.Loss = found->Loss;
+    return true;
 }
 
 void KeyText::Bound(const std::string& table, const std::vector<std::string>& primaryKey,
@@ -23,7 +47,8 @@ void KeyText::Bound(const std::string& table, const std::vector<std::string>& pr
                (inForeignKeys != mForeignKeyColumns.end() && inForeignKeys->second.contains(column));
     };
     for (CatalogColumn& column : columns) {
-        const bool isUnbounded = column.Type == adLongVarChar || column.UnknownType == kNoDeclaredType;
+        const bool isUntyped = column.UnknownType == kNoDeclaredType && !TypeAsParent(table, column);
+        const bool isUnbounded = column.Type == adLongVarChar || isUntyped;
         if (isUnbounded && isKeyed(column.Name)) {
             column.Type = adVarChar;
             column.Size = kTextLength;

@@ -3,11 +3,14 @@
 // (Memo), or of no declared type (an OLE Object else), that a key holds becomes text of kTextLength, the
 // longest a Jet key takes, marked TypeLoss::Cut.
 // A key holds the columns of its table's primary key, of the foreign keys the table holds and of those
-// other foreign keys refer to, so that both ends of a relationship get the same type and length.
+// other foreign keys refer to, so that both ends of a relationship get the same type and length. For the
+// same reason a foreign-key column of no declared type first takes the type and length of the column it
+// refers to, read from the catalog (left as it is when that column has no type either, or cannot be read).
 
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "schemaimport/SchemaCatalog.h"
@@ -16,14 +19,22 @@ namespace schemaimport {
 
 class KeyText {
   public:
-    explicit KeyText(const std::vector<CatalogRelation>& relations);
+    KeyText(const std::vector<CatalogRelation>& relations, SchemaCatalog& catalog);
 
     // The columns of `table`, whose primary key is `primaryKey`, with their key text bounded.
     void Bound(const std::string& table, const std::vector<std::string>& primaryKey,
                std::vector<CatalogColumn>& columns) const;
 
   private:
+    // Gives a foreign-key column of no declared type the type of the column it refers to; false when
+    // that has none.
+    bool TypeAsParent(const std::string& table, CatalogColumn& column) const;
+
+    SchemaCatalog& mCatalog;
     std::unordered_map<std::string, std::unordered_set<std::string>> mForeignKeyColumns;  // by table
+    // (parent table, parent column) of each foreign-key column, by child table and column.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::pair<std::string, std::string>>>
+        mParents;
 };
 
 }  // namespace schemaimport

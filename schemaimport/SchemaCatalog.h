@@ -36,7 +36,7 @@ enum class TypeLoss { None, Rounded, Range, Cut, DateAsText };
 // it in tables of its own (an Access complex column: attachments, several values, a version history) or
 // numbering each new row (an Access AutoNumber, a PostgreSQL identity column that refuses written values).
 // No generated code may write a column the database fills: the import leaves it out, but for a key the
-// database numbers, which Add reads back.
+// database numbers, which Add reads back, and a numbered column of a table without a key, to become it.
 enum class FilledBy { Application, Expression, ComplexData, Numbering };
 
 // The UnknownType of a SQLite column declared without a type.

@@ -335,7 +335,7 @@ DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCat
     std::erase_if(database.Tables,
                   [&](const CatalogTable& table) { return unreadable.contains(table.Name); });
     database.Relations = ReadRelationshipSource(application, catalog, tables);
-    const KeyText keyText(database.Relations.Relations);
+    const KeyText keyText(database.Relations.Relations, catalog);
     for (auto& [table, columns] : database.Columns)
         keyText.Bound(table, database.PrimaryKeys[table], columns);
     return database;

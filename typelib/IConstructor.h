@@ -67,6 +67,9 @@ class IConstructor : public vb::Object {
     // Replaces the tokens of `line` and writes it as the next line of the current component; text holding
     // line breaks (CR, LF or CRLF) is written, and counted, as the lines it holds.
     virtual void Code(std::string_view line) = 0;
+    // Writes `text` as Code writes a line whose tokens are already replaced (what CreateTokenStr gave for
+    // it): for a pattern that measures its lines before it writes them, so that no line is resolved twice.
+    virtual void CodeResolved(std::string_view text) = 0;
     virtual void FinishCoding() = 0;
 
     virtual std::string CreateTokenStr(std::string_view line) = 0;

@@ -21,7 +21,7 @@ void StdDetailForm::End(const patternkit::Emitter& out, std::string_view startNa
 
 void StdDetailForm::GenerateCode() {
     patternkit::ProcedureSplitter splitter(Constructor());
-    splitter.AvoidNamesEndingIn(ModelNames());
+    splitter.AvoidNamesEndingIn([this] { return ModelNames(); });
     const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     WriteHeader(out);

@@ -21,7 +21,7 @@ std::size_t StdListForm::ViewedChildren() const {
 
 void StdListForm::GenerateListFormCode() {
     patternkit::ProcedureSplitter splitter(Constructor());
-    splitter.AvoidNamesEndingIn(ModelNames());
+    splitter.AvoidNamesEndingIn([this] { return ModelNames(); });
     const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     WriteListDeclarations(out);

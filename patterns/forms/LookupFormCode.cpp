@@ -29,7 +29,7 @@ void StdLookupForm::End(const patternkit::Emitter& out, std::string_view name) c
 
 void StdLookupForm::GenerateCode() {
     patternkit::ProcedureSplitter splitter(Constructor());
-    splitter.AvoidNamesEndingIn(ModelNames());
+    splitter.AvoidNamesEndingIn([this] { return ModelNames(); });
     const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     out.Emit(R"vb(

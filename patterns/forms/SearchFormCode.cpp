@@ -30,7 +30,7 @@ EntryCheck CheckOf(const std::string& dataType) {
 
 void StdListForm::GenerateSearchFormCode() {
     patternkit::ProcedureSplitter splitter(Constructor());
-    splitter.AvoidNamesEndingIn(ModelNames());
+    splitter.AvoidNamesEndingIn([this] { return ModelNames(); });
     const patternkit::Emitter out(splitter);
     patternkit::Common::WriteCodeHeader(out.Engine());
     out.Emit(R"vb(

@@ -67,9 +67,17 @@ ColumnKind KindOf(const MdbColumn& column) {
         return ColumnKind::Complex;
     if (column.col_type == kExtendedDateTime)
         return ColumnKind::ExtendedDate;
-    if (column.is_long_auto || column.is_uuid_auto)
+    // libmdb reports the GUID flag on ordinary columns of Jet 3 files: only a Long Integer or a
+    // Replication ID can be an AutoNumber.
+    if ((column.col_type == MDB_LONGINT && column.is_long_auto) ||
+        (column.col_type == MDB_REPID && column.is_uuid_auto))
         return ColumnKind::AutoNumber;
     return mdb_col_get_prop(&column, "Expression") != nullptr ? ColumnKind::Calculated : ColumnKind::Plain;
+}
+
+// Access shows no table named "MSys...", whatever flags the file gives it.
+bool IsUserTable(MdbCatalogEntry& entry) {
+    return mdb_is_user_table(&entry) && !vb::TextEquals(vb::Left(entry.object_name, 4), "MSys");
 }
 
 bool IsRequired(const MdbColumn& column) {
@@ -142,7 +150,7 @@ struct AccessDatabase::Handle {
             auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
             if (entry->object_type != MDB_TABLE)
                 continue;
-            if (!includeSystemTables && !mdb_is_user_table(entry))
+            if (!includeSystemTables && !IsUserTable(*entry))
                 continue;
             if (vb::TextEquals(entry->object_name, table))
                 return entry;
@@ -196,7 +204,7 @@ std::vector<std::string> AccessDatabase::TableNames() {
     MdbHandle* mdb = mHandle->mdb;
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && mdb_is_user_table(entry))
+        if (entry->object_type == MDB_TABLE && IsUserTable(*entry))
             names.emplace_back(entry->object_name);
     }
     return names;

@@ -1,6 +1,8 @@
 #include "platform/vb/Text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include <array>
 #include <optional>
@@ -124,12 +126,20 @@ std::optional<char> Windows1252Byte(char32_t code) {
 }  // namespace
 
 int32_t Len(std::string_view text) {
-    int32_t count = 0;
-    for (const char c : text) {
-        if (!IsContinuationByte(static_cast<unsigned char>(c)))
-            ++count;
+    // Eight bytes at a time: every generated line is measured. A continuation byte is one whose top bit is
+    // set and whose next bit is not; the multiplication adds up the marks of the eight bytes.
+    constexpr uint64_t kTopBits = 0x8080808080808080;
+    constexpr uint64_t kEveryByte = 0x0101010101010101;
+    size_t continuations = 0;
+    size_t at = 0;
+    for (; at + sizeof(uint64_t) <= text.size(); at += sizeof(uint64_t)) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        continuations += static_cast<size_t>((((word & ~(word << 1) & kTopBits) >> 7) * kEveryByte) >> 56);
     }
-    return count;
+    for (; at < text.size(); ++at)
+        continuations += IsContinuationByte(static_cast<unsigned char>(text[at])) ? 1 : 0;
+    return static_cast<int32_t>(text.size() - continuations);
 }
 
 std::string Left(std::string_view text, int32_t length) {

@@ -191,6 +191,31 @@ TEST_F(TokenTest, AMissingCurrentObjectFailsTheLineAndWritesNothing) {
     }
 }
 
+// Text a pattern resolved itself is written as it stands, and continued as Code continues a long line.
+TEST_F(TokenTest, ResolvedTextIsWrittenAsItStands) {
+    const std::string longLine = "x = " + std::string(600, 'a') + " + " + std::string(600, 'b');
+    const struct {
+        bool resolved;
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {false, "Dim m&PropName", {"Dim mAmount"}},
+        {true, "Dim m&PropName", {"Dim m&PropName"}},
+        {true, longLine, {"x = " + std::string(600, 'a') + " + _", "    " + std::string(600, 'b')}},
+    };
+    for (const auto& c : cases) {
+        Within([&](IConstructor& engine, BarePattern&) {
+            ASSERT_EQ(engine.SetVBProject("Sales", "0"), 0);
+            ASSERT_EQ(engine.SetVBComponent("Sales", "Order", 1, ""), 0);
+            engine.StartCoding();
+            c.resolved ? engine.CodeResolved(c.text) : engine.Code(c.text);
+            engine.FinishCoding();
+        });
+        EXPECT_EQ(Project("Sales")->VBComponents().Item("Order")->CodeModule()->AllLines(), c.lines)
+            << c.text;
+    }
+}
+
 TEST_F(TokenTest, AddedTokensStandForNothingAndTheRestStaysWithTheCaller) {
     Within([&](IConstructor& engine, BarePattern&) {
         std::string tokens = "&One,&Two,&Three";

@@ -109,3 +109,39 @@ TEST(ProcedureSplitter, NamesPartsApartFromTheModuleMembers) {
 }
 
 }  // namespace
+
+// Lines are generated once to be measured and written; a split writes again only the head, the tail and
+// the items that stay.
+TEST(ProcedureSplitter, RunsEachCallbackOnceUnlessASplitWritesItAgain) {
+    struct Row {
+        const char* what;
+        Lines items;
+        std::function<bool(size_t)> stays;
+        std::vector<int> runs;  // of the head, each item, the tail
+    };
+    const Row rows[] = {
+        {"whole", {"a", "b"}, {}, {1, 1, 1, 1}},
+        {"split", {Xs(40000), Xs(40000)}, {}, {2, 1, 1, 2}},
+        {"split round an item that stays",
+         {Xs(40000), "E", Xs(40000)},
+         [](size_t i) { return i == 1; },
+         {2, 1, 2, 1, 2}},
+    };
+    for (const Row& row : rows) {
+        ResolvingEngine engine;
+        patternkit::ProcedureSplitter splitter(engine);
+        const patternkit::Emitter out(splitter);
+        std::vector<int> runs(row.items.size() + 2);
+        const auto line = [&](size_t slot, std::string_view text) {
+            ++runs[slot];
+            out.EmitLine(text);
+        };
+        splitter.Write({.name = "GetP",
+                        .head = [&] { line(0, "H"); },
+                        .items = row.items.size(),
+                        .item = [&](size_t i) { line(i + 1, row.items[i]); },
+                        .tail = [&] { line(runs.size() - 1, "T"); },
+                        .stays = row.stays});
+        EXPECT_EQ(runs, row.runs) << row.what;
+    }
+}

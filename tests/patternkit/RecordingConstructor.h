@@ -65,6 +65,8 @@ class RecordingConstructor : public typelib::IConstructor {
     }
     void StartCoding() override { calls.push_back("StartCoding()"); }
     void Code(std::string_view line) override { lines.emplace_back(line); }
+    // As a line handed to Code: a recording engine resolves nothing, or resolves what it finds again.
+    void CodeResolved(std::string_view text) override { Code(text); }
     void FinishCoding() override { calls.push_back("FinishCoding()"); }
     std::string CreateTokenStr(std::string_view line) override { return std::string(line); }
     void AddTokens(std::string& /*tokens*/) override {}

@@ -6,11 +6,14 @@
 #include "schemaimport/Synchronize.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/schemaimport/JetFixtureEdits.h"
 #include "tests/schemaimport/ModelDump.h"
 #include "tests/support/OdbcSandbox.h"
 
 namespace schemaimport {
 namespace {
+
+using Names = std::vector<std::string>;
 
 // Byte, Binary and Replication ID columns, a Decimal of 18 digits, names with blanks, a leading
 // digit or zero and punctuation; a two-column key that is also a foreign key; two self-relations.
@@ -72,6 +75,17 @@ Relationship4 Reference
   Products.RelationshipsRecursive.Relationship4: Products -> Products One optional has +AltProductID
 )";
 
+// The fixture's closing message up to its numbered keys, and its paragraph of tables without a key.
+constexpr const char* kNotes =
+    "These columns hold binary data of a set length, which no property type takes, and were not "
+    "imported:\r\nOrders.Raw\r\n\r\n"
+    "These columns became Double properties, which may round their values:\r\nOrders.Num\r\n\r\n"
+    "These columns are numbered by the database and became Read Only properties, which Add and "
+    "Update leave unwritten:\r\nOrders.OrderID";
+constexpr const char* kWithoutKey =
+    "\r\n\r\nThese tables have no primary key; set a key property on each before it can be built:\r\n"
+    "Item Kinds";
+
 TEST(ImportAccess, EveryTableOfTheFixture) {
     testing_support::OdbcSandbox::Get().Clear();
     const std::string file = dao_test::Fixture("import_access.mdb").string();
@@ -97,15 +111,7 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
                   "The property name Type is a reserved word so the property name will be converted to: "
                   "Item_kinds_Type.");
         EXPECT_EQ(script.Prompts()[1].title, "VB Ostrel");
-        EXPECT_EQ(
-            script.Prompts()[2].prompt,
-            "These columns hold binary data of a set length, which no property type takes, and were not "
-            "imported:\r\nOrders.Raw\r\n\r\n"
-            "These columns became Double properties, which may round their values:\r\nOrders.Num\r\n\r\n"
-            "These columns are numbered by the database and became Read Only properties, which Add and "
-            "Update leave unwritten:\r\nOrders.OrderID\r\n\r\n"
-            "These tables have no primary key; set a key property on each before it can be built:\r\n"
-            "Item Kinds");
+        EXPECT_EQ(script.Prompts()[2].prompt, std::string(kNotes) + kWithoutKey);
     }
 }
 
@@ -127,6 +133,104 @@ TEST(ImportAccess, SynchronisingRightAfterTheImportChangesNothing) {
     ASSERT_EQ(script.Prompts().size(), imported + 3);
     EXPECT_EQ(script.Prompts()[imported].prompt, script.Prompts()[0].prompt);
     EXPECT_EQ(script.DialogsShown(), std::vector<std::string>{"frmImportSelection"});
+}
+
+// Copies of the fixture: Item Kinds.KindID numbered by the database, which its table without a key keeps as
+// a Read Only property to become the key; Item Kinds named as Access names its system tables, with the
+// flags (0) of a table of the user's, never offered.
+TEST(ImportAccess, AKeylessTableKeepsItsAutoNumberAndMSysTablesAreNotOffered) {
+    constexpr char kLong = 4, kLongAuto = 0x04;
+    const struct {
+        std::function<void(std::string&)> edit;
+        std::string itemKinds, notes;
+    } cases[] = {
+        {[](std::string& bytes) {
+             jet_test::ForEachColumn(bytes, [](std::string_view page, char* entry) {
+                 if (entry[jet_test::kType] == kLong && page.find(jet_test::Wide("KindID")) != page.npos)
+                     entry[jet_test::kFlags] |= kLongAuto;
+             });
+         },
+         "Item_Kinds table=Item Kinds\n  KindID Long(4) \"KindID:\" null Read Only/TextBox/qelCodeTable\n"
+         "  Item_kinds_Type String(10) \"type:\" null\n",
+         std::string(kNotes) + "\r\nItem Kinds.KindID" + kWithoutKey},
+        {[](std::string& bytes) {
+             bytes.replace(bytes.find(jet_test::Wide("Item Kinds")), 8, jet_test::Wide("MSys"));
+         },
+         "", kNotes},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.notes);
+        testing_support::OdbcSandbox::Get().Clear();
+        dao_test::TestFolder folder;
+        const auto file = jet_test::EditedFixture(folder.Path(), "edited.mdb", c.edit);
+        const auto application = import_test::NewApplication("Access", "", file.string());
+        const Names prompts = import_test::ImportEveryTable(application);
+        std::ostringstream itemKinds;
+        if (application->BusinessObjects()->Exists("Item_Kinds"))
+            import_test::DumpBusinessObject(itemKinds, "Item_Kinds",
+                                            *application->BusinessObjects()->Item("Item_Kinds"));
+        EXPECT_EQ(itemKinds.str(), c.itemKinds);
+        ASSERT_FALSE(prompts.empty());
+        EXPECT_EQ(prompts.back(), c.notes);
+    }
+}
+
+// nwind.mdb (Jet 3), on whose ordinary columns libmdb reports the GUID-AutoNumber flag: every column
+// mdb-schema lists becomes a property, its AutoNumber keys Read Only, its relations relationships, and
+// Orders.CustomerID, which takes Null, an optional foreign key.
+TEST(ImportAccess, TheJet3SampleDatabaseWhole) {
+    testing_support::OdbcSandbox::Get().Clear();
+    const auto application =
+        import_test::NewApplication("Access", "", dao_test::Fixture("nwind.mdb").string());
+    const Names prompts = import_test::ImportEveryTable(application);
+    const std::string orders =
+        " CustomerID String(5) EmployeeID Long(4) OrderDate Date(16) RequiredDate Date(16) "
+        "ShippedDate Date(16) ShipVia Long(4) Freight Currency(8) ShipName String(40) "
+        "ShipAddress String(60) ShipCity String(15) ShipRegion String(15) ShipPostalCode "
+        "String(10) ShipCountry String(15)";
+    const std::string company =
+        " CompanyName String(40) ContactName String(30) ContactTitle String(30) Address "
+        "String(60) City String(15) Region String(15) PostalCode String(10) Country "
+        "String(15) Phone String(24) Fax String(24)";
+    // Umsätze has the columns of Orders, in no relation.
+    std::string foreignOrders = orders;
+    for (const char* key : {"CustomerID", "EmployeeID", "ShipVia"})
+        foreignOrders.replace(foreignOrders.find(key), std::string(key).size(), std::string(key) + "+");
+    EXPECT_EQ(import_test::Shape(*application),
+              (Names{"Order_Details(Order Details): OrderID*+ Long(4) ProductID*+ Long(4) UnitPrice "
+                     "Currency(8) Quantity Integer(2) Discount Single(4)",
+                     "Orders(Orders): OrderID*~ Long(4)" + foreignOrders,
+                     "Products(Products): ProductID*~ Long(4) ProductName String(40) SupplierID+ Long(4) "
+                     "CategoryID+ Long(4) QuantityPerUnit String(20) UnitPrice Currency(8) UnitsInStock "
+                     "Integer(2) UnitsOnOrder Integer(2) ReorderLevel Integer(2) Discontinued Boolean(2)",
+                     "Shippers(Shippers): ShipperID*~ Long(4) CompanyName String(40) Phone String(24)",
+                     "Categories(Categories): CategoryID*~ Long(4) CategoryName String(15) Description "
+                     "Memo(0) Picture OLE Object(0)",
+                     "Customers(Customers): CustomerID* String(5)" + company,
+                     "Employees(Employees): EmployeeID*~ Long(4) LastName String(20) FirstName String(10) "
+                     "Title String(30) TitleOfCourtesy String(25) BirthDate Date(16) HireDate Date(16) "
+                     "Address String(60) City String(15) Region String(15) PostalCode String(10) Country "
+                     "String(15) HomePhone String(24) Extension String(4) Photo OLE Object(0) Notes Memo(0) "
+                     "ReportsTo Long(4)",
+                     "Suppliers(Suppliers): SupplierID*~ Long(4)" + company + " HomePage Memo(0)",
+                     "Umsätze(Umsätze): OrderID*~ Long(4)" + orders}));
+    EXPECT_EQ(import_test::Relationships(*application),
+              (Names{"Categories -> Products Reference sometimes", "Customers -> Orders Reference sometimes",
+                     "Employees -> Orders Reference sometimes", "Orders -> Order_Details Identifying always",
+                     "Products -> Order_Details Reference always", "Shippers -> Orders Reference sometimes",
+                     "Suppliers -> Products Reference sometimes"}));
+    const auto customer =
+        application->BusinessObjects()->Item("Orders")->Properties()->Item("Orders.Properties.CustomerID");
+    EXPECT_FALSE(customer->IsMandatory());
+    EXPECT_TRUE(customer->Field()->IsNullable());
+    EXPECT_EQ(
+        prompts,
+        Names{"These columns are numbered by the database and became Read Only properties, which Add and "
+              "Update leave unwritten:\r\nOrders.OrderID\r\nProducts.ProductID\r\nShippers.ShipperID\r\n"
+              "Categories.CategoryID\r\nEmployees.EmployeeID\r\nSuppliers.SupplierID\r\nUmsätze.OrderID"
+              "\r\n\r\nThese tables hold the keys of more than one parent in their own key. Each keeps "
+              "its first parent; the relationships to the others were made Reference, their columns "
+              "staying part of the key:\r\nOrder Details: Relationship5 to Products"});
 }
 
 }  // namespace

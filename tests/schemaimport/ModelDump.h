@@ -4,8 +4,10 @@
 // control "TextBox", code table "qelCodeTable", the six class names and four methods of the name, flags
 // False) are written only when they differ. DBIDs are left out.
 
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/qelApplication.h"
 #include "core/qelAssociation.h"
@@ -132,6 +134,34 @@ inline std::string DumpModel(const core::qelApplication& application) {
         }
     }
     return out.str();
+}
+
+// Each business object as "name(table): property[=field][*: key][+: foreign key][~: Read Only] Type(length)".
+inline std::vector<std::string> Shape(const core::qelApplication& application) {
+    std::vector<std::string> lines;
+    for (const auto& businessObject : *application.BusinessObjects()) {
+        lines.push_back(businessObject->Name() + "(" + businessObject->Table()->Name() + "):");
+        for (const auto& p : *businessObject->Properties()) {
+            const std::string& field = p->Field()->Name();
+            lines.back() += " " + p->Name() + (field == p->Name() ? "" : "=" + field) +
+                            (p->IsKey() ? "*" : "") + (p->IsForeignProperty() ? "+" : "") +
+                            (p->Access() == "Read Only" ? "~" : "") + " " + p->DataType() + "(" +
+                            std::to_string(p->Length()) + ")";
+        }
+    }
+    return lines;
+}
+
+// Every relationship as "parent -> child RelType always|sometimes", sorted.
+inline std::vector<std::string> Relationships(const core::qelApplication& application) {
+    std::vector<std::string> lines;
+    for (const auto& relationship : *application.Relationships()) {
+        const auto& toParent = relationship->Associations()->Item(2);
+        lines.push_back(toParent->TargetBusObj()->Name() + " -> " + toParent->SourceBusObj()->Name() + " " +
+                        relationship->RelType() + (toParent->IsOptional() ? " sometimes" : " always"));
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 }  // namespace import_test

@@ -118,8 +118,9 @@ TEST_F(RealDatabases, TablesOnlyOutsideTheSearchPathAreNamedAsUnreadable) {
     EXPECT_TRUE(mScript.DialogsShown().empty());
 }
 
-// Every column gets a data type; those of a type not known become String, named in one message at the end.
-// Text without a length, or longer than VB's fixed-length strings, is Memo: so are documents (json, xml).
+// Every column gets a data type; those of a type not known become String, named in one message at the end
+// that tells of their values cut, one without a type that refers to a key that key's type. Text without a
+// length, or longer than VB's fixed-length strings, is Memo: so are documents (json, xml).
 TEST_F(RealDatabases, EveryColumnGetsADataType) {
     struct Case {
         Kind kind;
@@ -141,10 +142,12 @@ TEST_F(RealDatabases, EveryColumnGetsADataType) {
         {Kind::Sqlite,
          {R"sql(CREATE TABLE "Kinds" ("ID" INTEGER PRIMARY KEY, "Loose", "Big" UNSIGNED BIG INT,
               "Fp" FLOATING POINT, "F8" FLOAT8, "Nat" NATIVE CHARACTER(12), "Notes" CLOB, "Free" VARCHAR,
-              "Zero" CHAR(0), "Doc" JSON, "Xml" XML, "Odd" STRING))sql"},
+              "Zero" CHAR(0), "Doc" JSON, "Xml" XML, "Odd" STRING, "Parent" REFERENCES "Kinds" ("ID")))sql"},
          {"ID Long(4)", "Loose OLE Object(0)", "Big Long(4)", "Fp Long(4)", "F8 Double(8)", "Nat String(12)",
-          "Notes Memo(0)", "Free Memo(0)", "Zero Memo(0)", "Doc Memo(0)", "Xml Memo(0)", "Odd String(255)"},
-         "Kinds.Loose (no declared type): OLE Object\r\nKinds.Odd (STRING): String(255)"},
+          "Notes Memo(0)", "Free Memo(0)", "Zero Memo(0)", "Doc Memo(0)", "Xml Memo(0)", "Odd String(255)",
+          "Parent Long(4)"},
+         "Kinds.Loose (no declared type): OLE Object\r\nKinds.Odd (STRING): String(255)\r\n"
+         "Kinds.Parent (no declared type): Long"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.properties.back());
@@ -160,9 +163,11 @@ TEST_F(RealDatabases, EveryColumnGetsADataType) {
         EXPECT_EQ(properties, c.properties);
         EXPECT_EQ(
             Prompts(script),
-            Names{"These columns are of types the import does not know, or of none; each became the property "
-                  "named after it:\r\n" +
-                  c.unknown});
+            Names{
+                "These columns are of types the import does not know, or of none; each became the property "
+                "named after it, and where that is String(255) the generated application cuts longer values "
+                "to 255 characters when it reads them:\r\n" +
+                c.unknown});
     }
 }
 

@@ -17,6 +17,7 @@
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportGenerate.h"
 #include "tests/schemaimport/ImportTestSupport.h"
+#include "tests/schemaimport/ModelDump.h"
 #include "tests/support/FileTree.h"
 
 namespace schemaimport {
@@ -93,18 +94,6 @@ Names PostgresTables() {
     return tables;
 }
 
-// Every relationship as "parent -> child RelType always|sometimes".
-Names Relationships(const core::qelApplication& application) {
-    Names lines;
-    for (const auto& relationship : *application.Relationships()) {
-        const auto& toParent = relationship->Associations()->Item(2);
-        lines.push_back(toParent->TargetBusObj()->Name() + " -> " + toParent->SourceBusObj()->Name() + " " +
-                        relationship->RelType() + (toParent->IsOptional() ? " sometimes" : " always"));
-    }
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
 // Each of `items` ("object.property ...") as the application holds it: "object.property Type(Length)",
 // " mandatory" when it is.
 Names PropertyLines(const core::qelApplication& application, const Names& items) {
@@ -155,14 +144,19 @@ Names SynchronizedAtOnce(const std::shared_ptr<core::qelApplication>& applicatio
     return import_test::PromptTexts(script);
 }
 
-// What the import tells of this schema: its paragraph of tables not read, the columns of guessed types, the
-// tables without a key, and the relationships of link tables made Reference.
+// The heading of the columns of guessed types, and its end where one of them became String(255).
+const std::string kUnknownTypes =
+    "These columns are of types the import does not know, or of none; each became the property named after "
+    "it";
+const std::string kCut =
+    ", and where that is String(255) the generated application cuts longer values to 255 characters when it "
+    "reads them:\r\n";
+
+// What the import tells of this schema: its paragraphs of tables not read and of columns of guessed types,
+// the tables without a key, and the relationships of link tables made Reference.
 std::string ImportNotes(const std::string& notRead, const std::string& guessed, const std::string& withoutKey,
                         const std::string& furtherParents) {
-    return notRead +
-           "These columns are of types the import does not know, or of none; each became the property named "
-           "after it:\r\n" +
-           guessed +
+    return notRead + guessed +
            "\r\n\r\nThese columns became Double properties, which may round their values:\r\nfilm.ratio"
            "\r\nfilm.loose\r\n\r\nThese columns became Currency properties, which hold values from "
            "-922,337,203,685,477 to 922,337,203,685,477 only:\r\nfilm.views\r\n\r\nThese columns hold text "
@@ -222,14 +216,14 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
          SqliteTables(),
          ImportNotes("These tables could not be read and were not imported:\r\nbook_search: [HY000] "
                      "[SQLite]no such module: book_index (1)\r\n\r\n",
-                     "notes.body (no declared type): OLE Object", "audit_log",
+                     kUnknownTypes + ":\r\nnotes.body (no declared type): OLE Object", "audit_log",
                      "film_actor: Relationship2 to film\r\nplaylist_track: Relationship4 to playlist\r\n"
                      "playlist_track: Relationship5 to actor"),
          {},
          {"customer_sort", "book_search"}},
         {Kind::Postgres,
          PostgresTables(),
-         ImportNotes("", "places.spot (point): String(255)", "audit_log\r\ncapital",
+         ImportNotes("", kUnknownTypes + kCut + "places.spot (point): String(255)", "audit_log\r\ncapital",
                      "playlist_track: Relationship2 to actor\r\nfilm_actor: Relationship7 to film\r\n"
                      "playlist_track: Relationship8 to playlist"),
          {"payment"},
@@ -243,7 +237,7 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         application->SetDBType(c.kind == Kind::Sqlite ? "Access" : "SQL");  // SQLite as Browse takes it
         EXPECT_EQ(import_test::ImportEveryTable(application), Names{c.notes});
         EXPECT_EQ(PropertyLines(*application, properties), properties);
-        EXPECT_EQ(Relationships(*application), relationships);
+        EXPECT_EQ(import_test::Relationships(*application), relationships);
         for (const std::string& partitioned : c.offered)
             EXPECT_TRUE(application->BusinessObjects()->Exists(partitioned)) << partitioned;
         for (const std::string& partition : c.notOffered)
@@ -283,25 +277,10 @@ TEST(RealSchemas, TheAccessFixtureImportedAsItIsGeneratesWithForms) {
               std::string::npos);
 }
 
-// Each business object as "name(table): property[=field][*: key][+: foreign key][~: Read Only] Type(length)".
-Names Shape(const core::qelApplication& application) {
-    Names lines;
-    for (const auto& businessObject : *application.BusinessObjects()) {
-        lines.push_back(businessObject->Name() + "(" + businessObject->Table()->Name() + "):");
-        for (const auto& p : *businessObject->Properties()) {
-            const std::string& field = p->Field()->Name();
-            lines.back() += " " + p->Name() + (field == p->Name() ? "" : "=" + field) +
-                            (p->IsKey() ? "*" : "") + (p->IsForeignProperty() ? "+" : "") +
-                            (p->Access() == "Read Only" ? "~" : "") + " " + p->DataType() + "(" +
-                            std::to_string(p->Length()) + ")";
-        }
-    }
-    return lines;
-}
-
-// Names alike but for letter case, REAL, an untyped key, a 110-character column, generated and identity
-// columns, the ACE files' calculated, complex, extended-date and AutoNumber columns: each imported, named
-// at the end, kept by a synchronisation and built; no Add or Update writes a column the database fills.
+// Names alike but for letter case, REAL, an untyped key, a 110-character column, generated (virtual and
+// stored) and identity columns, the ACE files' calculated, complex, extended-date and AutoNumber columns:
+// each imported, named at the end, kept by a synchronisation and built; no Add or Update writes a column the
+// database fills.
 TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
     const std::string wide(110, 'w'), cut(30, 'w');
     const std::string computed =
@@ -323,15 +302,16 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
           "t_idx(t_idx): segid* String(255) term* String(255) pgno OLE Object(0)"},
          {"The property name " + wide + " breaks a rule of VB names (Name too long!) so the property name " +
               "will be converted to: " + cut + ".",
-          computed + "Über.twice\r\n\r\nThese columns are of types the import does not know, or of none; " +
-              "each became the property named after it:\r\nt_idx.segid (no declared type): String(255)\r\n" +
+          computed + "Über.twice\r\nÜber.thrice\r\n\r\n" + kUnknownTypes + kCut +
+              "t_idx.segid (no declared type): String(255)\r\n" +
               "t_idx.term (no declared type): String(255)\r\nt_idx.pgno (no declared type): OLE Object\r\n" +
               "\r\nThese columns hold text of any length in a key and became String(255) properties, whose " +
               "values may be cut to 255 characters:\r\nt_idx.segid\r\nt_idx.term" + numbered +
               "Über.ärger: ärger2\r\nüber: über2"},
-         {"twice"},
+         {"twice", "thrice"},
          {R"sql(CREATE TABLE "Über" ("Ärger" INTEGER PRIMARY KEY, "ärger" REAL, ")sql" + wide +
-              R"sql(" VARCHAR(9), twice INTEGER GENERATED ALWAYS AS ("Ärger" * 2)))sql",
+              R"sql(" VARCHAR(9), twice INTEGER GENERATED ALWAYS AS ("Ärger" * 2),
+              thrice INTEGER GENERATED ALWAYS AS ("Ärger" * 3) STORED))sql",
           R"sql(CREATE TABLE "über" (id INTEGER PRIMARY KEY AUTOINCREMENT, "Über" INTEGER REFERENCES "Über"))sql",
           "CREATE TABLE t_idx (segid, term, pgno, PRIMARY KEY (segid, term)) WITHOUT ROWID"}},
         {"PostgreSQL",
@@ -386,9 +366,9 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
             application = import_test::NewDatabase(c.source == "SQLite" ? Kind::Sqlite : Kind::Postgres,
                                                    c.statements, folder.Path());
         EXPECT_EQ(import_test::ImportEveryTable(application), c.prompts);
-        EXPECT_EQ(Shape(*application), c.shape);
+        EXPECT_EQ(import_test::Shape(*application), c.shape);
         SynchronizedAtOnce(application);
-        EXPECT_EQ(Shape(*application), c.shape);
+        EXPECT_EQ(import_test::Shape(*application), c.shape);
         import_test::ExpectBuiltClean(*application, folder.Path(), "Filled", WithKey(*application));
         for (const auto& businessObject : WithKey(*application)) {
             const std::string persist = GeneratedText(folder.Path(), businessObject + "Persist.cls");

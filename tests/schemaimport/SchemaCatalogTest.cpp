@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "platform/dao/Errors.h"
 #include "platform/odbc/Odbc.h"
@@ -14,6 +13,7 @@
 #include "schemaimport/CatalogBackends.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/CatalogDatabases.h"
+#include "tests/schemaimport/JetFixtureEdits.h"
 #include "tests/support/OdbcSandbox.h"
 
 namespace schemaimport {
@@ -238,30 +238,17 @@ TEST(AccessCatalog, TheFixturesTablesColumnsKeysAndRelations) {
     }
 }
 
-// A copy of the Access fixture whose one Decimal, Orders.Num, has `precision` and `scale`. No tool here
-// writes Access files: Jet 4 keeps both in bytes 11 and 12 of the column's entry on its table's definition
-// page.
+// A copy of the Access fixture whose one Decimal, Orders.Num, has `precision` and `scale`.
 std::filesystem::path FixtureWithDecimal(const dao_test::TestFolder& folder, char precision, char scale) {
-    constexpr std::size_t kPage = 4096, kColumnsStart = 63, kIndexEntry = 12, kColumnEntry = 25;
-    constexpr char kTableDefinition = 2, kDecimal = 0x10;
-    std::ifstream in(dao_test::Fixture("import_access.mdb"), std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    for (std::size_t page = 0; page + kPage <= bytes.size(); page += kPage) {
-        const auto word = [&](std::size_t at) {
-            return static_cast<std::size_t>(static_cast<unsigned char>(bytes[page + at]) |
-                                            static_cast<unsigned char>(bytes[page + at + 1]) << 8);
-        };
-        if (bytes[page] != kTableDefinition)
-            continue;
-        for (std::size_t column = 0, entry = page + kColumnsStart + word(51) * kIndexEntry;
-             column < word(45) && entry + kColumnEntry <= page + kPage; ++column, entry += kColumnEntry) {
-            if (bytes[entry] == kDecimal)
-                bytes.replace(entry + 11, 2, {precision, scale});
-        }
-    }
-    const auto file = folder / "decimal.mdb";
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file;
+    constexpr char kDecimal = 0x10;
+    return jet_test::EditedFixture(folder.Path(), "decimal.mdb", [&](std::string& bytes) {
+        jet_test::ForEachColumn(bytes, [&](std::string_view, char* entry) {
+            if (entry[jet_test::kType] == kDecimal) {
+                entry[jet_test::kPrecision] = precision;
+                entry[jet_test::kPrecision + 1] = scale;
+            }
+        });
+    });
 }
 
 // An Access Decimal is typed by its precision and its scale as any numeric is.

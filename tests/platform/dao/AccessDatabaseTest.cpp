@@ -56,6 +56,31 @@ TEST(AccessDatabase, ColumnsOfEveryType) {
     EXPECT_TRUE(db->ColumnExists("Item Kinds", "type"));
 }
 
+// A Long Integer with libmdb's long-auto flag or a Replication ID with its GUID-auto flag, whatever flags it
+// reports on others: the ordinary columns of nwind.mdb that it flags GUID-auto, the complex ones long-auto.
+TEST(AccessDatabase, AutoNumbersOfEveryFixture) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"import_access.mdb", {"Orders.OrderID"}},
+        {"nwind.mdb",
+         {"Orders.OrderID", "Products.ProductID", "Shippers.ShipperID", "Categories.CategoryID",
+          "Employees.EmployeeID", "Suppliers.SupplierID", "Umsätze.OrderID"}},
+        {"calcFieldTestV2010.accdb", {"Table1.ID"}},
+        {"complexDataTestV2010.accdb", {}},
+        {"extDateTestV2019.accdb", {"Table1.ID"}},
+    };
+    for (const auto& [fixture, autoNumbers] : cases) {
+        auto db = OpenFixture(fixture);
+        std::vector<std::string> found;
+        for (const std::string& table : db->TableNames()) {
+            for (const dao::ColumnInfo& column : db->Columns(table)) {
+                if (column.Kind == dao::ColumnKind::AutoNumber)
+                    found.push_back(table + "." + column.Name);
+            }
+        }
+        EXPECT_EQ(found, autoNumbers) << fixture;
+    }
+}
+
 TEST(AccessDatabase, PrimaryKeysInKeyOrder) {
     auto db = OpenFixture("import_access.mdb");
     const std::vector<std::pair<std::string, std::vector<std::string>>> keys = {

@@ -20,6 +20,22 @@ TEST(Text, LengthsAndPositionsCountCharacters) {
     EXPECT_EQ(vb::Left(text, 99), text);
 }
 
+// Characters counted eight bytes at a time, wherever one starts or ends.
+TEST(Text, LenCountsEveryCharacterOnceAcrossEightByteRuns) {
+    const struct {
+        const char* text;
+        int32_t characters;
+    } cases[] = {
+        {"", 0},
+        {"abcdefgh", 8},
+        {"abcdefg\u20acx", 9},  // the euro sign's three bytes across the first run's end
+        {"\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9", 8},
+        {"a\U0001F600b\U0001F600c\U0001F600d", 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::Len(c.text), c.characters) << c.text;
+}
+
 TEST(Text, InStrFollowsVbRules) {
     const struct {
         int start;
