@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 #include "formlayout/DetailRows.h"
-#include "formlayout/OptionButtonValues.h"
+#include "formlayout/FormOptionButtons.h"
 #include "formlayout/SizeSets.h"
 #include "platform/vb/Object.h"
 #include "platform/vb/Text.h"
@@ -43,7 +43,7 @@ class RowNames {
     std::vector<std::string> mNames;
 };
 
-void AddDetailRow(RowNames& names, const typelib::IProperty& property) {
+void AddDetailRow(RowNames& names, const typelib::IProperty& property, const FormOptionButtons& buttons) {
     if (!IsDetailProperty(property))
         return;
     const std::string controlType = property.ControlType();
@@ -61,7 +61,7 @@ void AddDetailRow(RowNames& names, const typelib::IProperty& property) {
         names.AddRow("ckb", property);
     } else if (controlType == "OptionButton") {
         names.AddRow("Frame", property);
-        for (const OptionButtonValue& value : OptionButtonValues(property))
+        for (const OptionButtonValue& value : buttons.Of(property))
             names.AddRow("opt", property, "_" + value.suffix);
     }
 }
@@ -104,8 +104,9 @@ std::vector<std::string> SearchRowNames(const Properties& search, ControlArrays 
 
 std::vector<std::string> DetailRowNames(const Properties& detail, ControlArrays arrays) {
     RowNames names(arrays);
+    const FormOptionButtons buttons(detail);
     for (const auto& property : detail)
-        AddDetailRow(names, Required(property));
+        AddDetailRow(names, Required(property), buttons);
     return names.Take();
 }
 

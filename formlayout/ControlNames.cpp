@@ -1,28 +1,40 @@
 #include "formlayout/ControlNames.h"
 
-#include <unordered_set>
-
 #include "platform/vb/Object.h"
 #include "platform/vb/Text.h"
 
 namespace formlayout {
 
+ControlNameSet::ControlNameSet(const std::vector<std::string>& taken) {
+    for (const std::string& name : taken)
+        mTaken.insert(vb::FoldCase(name));
+}
+
+void ControlNameSet::Reserve(const std::string& name) {
+    mReserved.insert(vb::FoldCase(vb::Left(name, vb::kMaxNameLength)));
+}
+
+std::string ControlNameSet::Take(const std::string& whole) {
+    std::string name = vb::Left(whole, vb::kMaxNameLength);
+    const auto free = [&](bool numbered) {
+        const std::string folded = vb::FoldCase(name);
+        return !mTaken.contains(folded) && !(numbered && mReserved.contains(folded));
+    };
+    for (int number = 2; !free(number > 2); ++number) {
+        const std::string ending = "_" + std::to_string(number);
+        name = vb::Left(whole, vb::kMaxNameLength - vb::Len(ending)) + ending;
+    }
+    mTaken.insert(vb::FoldCase(name));
+    return name;
+}
+
 std::vector<std::string> FittedControlNames(const std::string& head, const std::vector<std::string>& tails,
                                             const std::vector<std::string>& taken) {
-    std::unordered_set<std::string> used;
-    for (const std::string& name : taken)
-        used.insert(vb::FoldCase(name));
+    ControlNameSet used(taken);
     std::vector<std::string> names;
     names.reserve(tails.size());
-    for (const std::string& tail : tails) {
-        const std::string whole = head + tail;
-        std::string name = vb::Left(whole, vb::kMaxNameLength);
-        for (int number = 2; !used.insert(vb::FoldCase(name)).second; ++number) {
-            const std::string ending = "_" + std::to_string(number);
-            name = vb::Left(whole, vb::kMaxNameLength - vb::Len(ending)) + ending;
-        }
-        names.push_back(std::move(name));
-    }
+    for (const std::string& tail : tails)
+        names.push_back(used.Take(head + tail));
     return names;
 }
 

@@ -5,11 +5,27 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "typelib/IProperty.h"
 
 namespace formlayout {
+
+// The names of one form's controls, made one after another: each cut to what VB takes, kept the first
+// time, and numbered ("_2", "_3") where an earlier one or one of `taken` has it (letter case ignored).
+class ControlNameSet {
+  public:
+    explicit ControlNameSet(const std::vector<std::string>& taken = {});
+
+    // A name still to be made, which no number gives another.
+    void Reserve(const std::string& name);
+    std::string Take(const std::string& whole);
+
+  private:
+    std::unordered_set<std::string> mTaken;
+    std::unordered_set<std::string> mReserved;
+};
 
 // `head` & each of `tails`, cut to what VB takes, and numbered ("_2", "_3") where it meets an earlier
 // name of the list or one of `taken` (letter case ignored).

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "formlayout/ColumnFlow.h"
+#include "formlayout/FormOptionButtons.h"
 #include "formlayout/FormRoom.h"
 #include "patternkit/LayoutOptionGroup.h"
 #include "patternkit/LayoutRows.h"
@@ -79,11 +80,15 @@ void PlaceInControlColumn(Placer placer, const typelib::IProperty& property, typ
     layout.Setleft(labelLeft.value());
 }
 
-void PlaceDetailControl(const typelib::IProperty& property, typelib::IConstructor& engine,
-                        form_ctl_defaults& layout) {
+void PlaceDetailControl(const typelib::IProperty& property, const formlayout::FormOptionButtons& buttons,
+                        typelib::IConstructor& engine, form_ctl_defaults& layout) {
     const std::string controlType = property.ControlType();
     if (controlType == "OptionButton")
-        PlaceInControlColumn(AddOptionButtonGroup, property, engine, layout);
+        PlaceInControlColumn(
+            [&](const typelib::IProperty& group, typelib::IConstructor& on, form_ctl_defaults& at) {
+                AddOptionButtonGroup(group, buttons.Of(group), on, at);
+            },
+            property, engine, layout);
     else if (controlType == "TextBox")
         AddTextBoxControl(property, engine, layout, false);
     else if (controlType == "ListBox")
@@ -112,10 +117,11 @@ void LayoutTextBoxes(typelib::IConstructor& engine, const PropertySet& propertie
 void AddPropertyControl(typelib::IConstructor& engine, const PropertySet& properties,
                         form_ctl_defaults& layout) {
     ColumnPlan plan(properties, layout, false);
+    const formlayout::FormOptionButtons buttons(properties);
     for (std::size_t row = 0; row < properties.size(); ++row) {
         plan.Reach(row);
         if (IsDetailProperty(Required(properties[row])))
-            PlaceDetailControl(*properties[row], engine, layout);
+            PlaceDetailControl(*properties[row], buttons, engine, layout);
         plan.StartColumnWhenFull();
     }
     plan.Finish();

@@ -6,7 +6,6 @@
 
 #include "formlayout/FormRoom.h"
 #include "formlayout/FormRows.h"
-#include "patternkit/LayoutOptionValues.h"
 #include "patternkit/LayoutPlacement.h"
 #include "platform/ui/Interaction.h"
 #include "platform/vb/Text.h"
@@ -26,11 +25,10 @@ formlayout::OptionGrid PlanGrid(const typelib::IProperty& property, form_ctl_def
 
 }  // namespace
 
-void AddOptionButtonGroup(const typelib::IProperty& property, typelib::IConstructor& engine,
-                          form_ctl_defaults& layout) {
+void AddOptionButtonGroup(const typelib::IProperty& property, const std::vector<OptionButtonValue>& values,
+                          typelib::IConstructor& engine, form_ctl_defaults& layout) {
     const Twips groupTop = layout.top();
     const Twips groupLeft = layout.left();
-    const std::vector<OptionButtonValue> values = OptionButtonValues(property);
     const Twips optionWidth = formlayout::GroupButtonWidth(values, layout.sizes());
     const Twips horz = layout.horz_space();
     const Twips vert = layout.vert_space();

@@ -78,7 +78,8 @@ void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib
                 |        End If
                 |
             )vb",
-            {{"True", Control("opt", property, "_True")}, {"False", Control("opt", property, "_False")}});
+            {{"True", Control("opt", property, "_" + mOptionButtons.Of(property).front().suffix)},
+             {"False", Control("opt", property, "_" + mOptionButtons.Of(property).back().suffix)}});
     } else if (controlType == "OptionButton") {
         const auto buttons = PlacedListButtons(property);
         if (!property.IsPVList())
@@ -163,7 +164,8 @@ void StdDetailForm::WriteProtectionOf(const patternkit::Emitter& out, const type
         return;
     }
     if (property.DataType() == "Boolean") {
-        for (const char* suffix : {"_True", "_False"}) {
+        for (const formlayout::OptionButtonValue& button : mOptionButtons.Of(property)) {
+            const std::string suffix = "_" + button.suffix;
             if (Placed(ControlName("opt", property, suffix)))
                 out.Emit("|    {{Button}}.Enabled = False", {{"Button", Control("opt", property, suffix)}});
         }

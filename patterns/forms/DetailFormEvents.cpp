@@ -198,13 +198,15 @@ void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out, const type
     };
     std::vector<Button> buttons;
     if (property.DataType() == "Boolean") {
-        for (const std::string value : {"True", "False"}) {
-            if (Placed(ControlName("opt", property, "_" + value)))
-                buttons.push_back({value,
-                                   value,
-                                   "_" + value + "_Click",
-                                   "_" + value + "_Click",
-                                   {"   " + Control("opt", property, "_" + value) + ".SetFocus"}});
+        // The captions "True" and "False" are the values.
+        for (const formlayout::OptionButtonValue& value : mOptionButtons.Of(property)) {
+            const std::string suffix = "_" + value.suffix;
+            if (Placed(ControlName("opt", property, suffix)))
+                buttons.push_back({value.suffix,
+                                   value.caption,
+                                   suffix + "_Click",
+                                   suffix + "_Click",
+                                   {"   " + Control("opt", property, suffix) + ".SetFocus"}});
         }
     } else {
         for (const ListButton& button : PlacedListButtons(property))

@@ -6,7 +6,6 @@
 #include "patternkit/LayoutButtons.h"
 #include "patternkit/LayoutColumns.h"
 #include "patternkit/LayoutFrames.h"
-#include "patternkit/LayoutOptionValues.h"
 #include "patternkit/LayoutTwips.h"
 #include "patternkit/Navigation.h"
 #include "patternkit/PropertyPickers.h"
@@ -42,6 +41,7 @@ int16_t StdDetailForm::BuildForm() {
     if (mHasParent)
         mCurrent.parentBusObj = parents.front();
     ChoosePropertySets();
+    mOptionButtons = formlayout::FormOptionButtons(mDetailProperties);
 
     mComponentName = "frm" + businessObject.Name() + "Detail";
     const int16_t result = engine.SetVBComponent(mProjectName, mComponentName, typelib::Form, FormTemplate());
@@ -128,8 +128,7 @@ std::vector<StdDetailForm::ListButton> StdDetailForm::PlacedListButtons(
     std::vector<ListButton> buttons;
     if (property.DataType() == "Boolean" || !property.IsPVList())
         return buttons;
-    const std::vector<patternkit::Common::OptionButtonValue> values =
-        patternkit::Common::OptionButtonValues(property);
+    const std::vector<formlayout::OptionButtonValue>& values = mOptionButtons.Of(property);
     const std::vector<std::string> stored =
         patternkit::AllOf(patternkit::Required(property.PermittedValues()));
     // Two values that give one name share one button: the second gets no procedure of its own.

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "formlayout/FormOptionButtons.h"
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
 #include "patternkit/NotingConstructor.h"
@@ -114,7 +115,8 @@ class StdDetailForm : public FormPattern {
     }
     bool HasControl(const typelib::IProperty& property) const;
     bool Placed(const std::string& controlName) const { return mPlaced.Has(controlName); }
-    // The buttons of a non-Boolean option list that the layout placed, each suffix once.
+    // The buttons of a non-Boolean option list that the layout placed, each suffix once, named as
+    // mOptionButtons names them.
     std::vector<ListButton> PlacedListButtons(const typelib::IProperty& property) const;
     // The owner of the property a virtual or foreign property stands for; "" when it has none.
     static std::string LookUpOwner(const typelib::IProperty& property);
@@ -131,6 +133,7 @@ class StdDetailForm : public FormPattern {
     patternkit::PropertySet mContextProperties;
     std::vector<std::string>
         mRowNames;  // the names of the rows' controls, which the context frame keeps clear of
+    formlayout::FormOptionButtons mOptionButtons;
     patternkit::PlacedControls mPlaced;
     patternkit::PropertySet mPlacedDetail;  // the detail properties that got a control, in their order
 };

@@ -436,6 +436,44 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                  "OrderEntry",
                  {"   txtOrderHeaderRecord_OrderNumberOnTheInv.Text = "
                   "myOrderHeaderRecord.OrderNumberOnTheInvoice"}},
+                // The later group's button is numbered past the names of all groups; the others keep theirs.
+                {"option buttons that two groups name alike",
+                 "UPDATE Property SET Name = 'PaymentTerms_Net', ControlType = 'OptionButton', IsPVList = 1 "
+                 "WHERE ID = 8; INSERT INTO PermittedValues VALUES (8, '30');"
+                 "UPDATE Property SET Name = 'PaymentTerms_Net_30', ControlType = 'OptionButton', "
+                 "IsPVList = 1 WHERE ID = 9; INSERT INTO PermittedValues VALUES (9, '2')",
+                 "",
+                 "OrderEntry",
+                 {"Private Sub optPaymentTerms_Net_30_Click()",
+                  "Private Sub optPaymentTerms_Net_30_3_Click()",
+                  "'<<<Start Edit Point:  Property  8-30_3_Click",
+                  "                optPaymentTerms_Net_30_3.Value = True",
+                  "'<<<Start Edit Point:  Property  9-2_Click",
+                  "Private Sub optPaymentTerms_Net_30_2_Click()"}},
+                {"a Boolean option button named as another group's",
+                 "UPDATE Property SET Name = 'Pay', ControlType = 'OptionButton', IsPVList = 1 WHERE ID = 2;"
+                 "INSERT INTO PermittedValues VALUES (2, 'Net True');"
+                 "UPDATE Property SET Name = 'Pay_Net', ControlType = 'OptionButton' WHERE ID = 5",
+                 "",
+                 "OrderEntry",
+                 {"Private Sub optPay_Net_True_Click()", "Private Sub optPay_Net_True_2_Click()",
+                  "            optPay_Net_True_2.Value = True", "    optPay_Net_False.Enabled = False"}},
+                // "opt" & name & "_" & name, its one button's, passes 40 characters: it is cut.
+                {"a lone option button of a long name",
+                 "UPDATE Property SET Name = 'CustomerCategoryOfTheAccount', ControlType = 'OptionButton' "
+                 "WHERE ID = 9",
+                 ""},
+                // 255 names with both buttons (35 frames of 6 buttons and 10 others): the labels make an
+                // array.
+                {"option buttons named alike on a form at the names' limit",
+                 testing_support::WideProperties(2, 35, "'String'", "'OptionButton'", 6) +
+                     "; UPDATE Property SET Name = 'A' WHERE ID = 1001;"
+                     "UPDATE Property SET Name = 'A_B' WHERE ID = 1002;"
+                     "UPDATE PermittedValues SET PermittedValue = 'B_v1' WHERE PropID = 1001 AND "
+                     "PermittedValue = 'v1'",
+                 "",
+                 "OrderEntry",
+                 {"Private Sub optA_B_v1_Click()", "Private Sub optA_B_v1_2_Click()"}},
                 {"option groups whose frames alone pass the control names a form holds",
                  testing_support::WideProperties(2, 251, "'Memo'", "'OptionButton'"),
                  Refusal(

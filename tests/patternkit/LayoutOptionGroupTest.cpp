@@ -13,6 +13,12 @@ using namespace testing_support;
 namespace Common = patternkit::Common;
 using Values = std::vector<std::string>;
 
+// A group with the values its property alone gives it.
+void AddGroup(const typelib::IProperty& property, typelib::IConstructor& engine,
+              patternkit::form_ctl_defaults& layout) {
+    Common::AddOptionButtonGroup(property, Common::OptionButtonValues(property), engine, layout);
+}
+
 TEST(OptionButtonValues, ByDataType) {
     // Captions, then the suffixes that end the buttons' names.
     const struct {
@@ -62,7 +68,7 @@ TEST(OptionButtonValues, ByDataType) {
 
 TEST_F(LayoutTest, BooleanGroupIsOneRowOfTwoButtonsInAFrame) {
     layout.Setleft(1560);
-    Common::AddOptionButtonGroup(*MakeProperty(" Active ", "Is active", "Boolean"), engine, layout);
+    AddGroup(*MakeProperty(" Active ", "Is active", "Boolean"), engine, layout);
     // 5 characters x 120 + 300 per button; 7 fit beside each other, 11 below each other.
     ExpectedCalls expected;
     expected.Control("FrameActive", "Frame")
@@ -108,8 +114,7 @@ TEST_F(LayoutTest, ValuesFillRowsOfTheColumnsThatFit) {
         engine.calls.clear();
         layout = {};
         script = {};
-        Common::AddOptionButtonGroup(*WithValues(MakeProperty("Choice", "Choice", "String"), values(c.count)),
-                                     engine, layout);
+        AddGroup(*WithValues(MakeProperty("Choice", "Choice", "String"), values(c.count)), engine, layout);
         const auto& calls = engine.calls;
         EXPECT_EQ(calls[1], "SetVBControlProperty(Height, " + std::to_string(c.frameHeight) + ")");
         EXPECT_EQ(calls[2], "SetVBControlProperty(Width, " + std::to_string(c.frameWidth) + ")");
@@ -128,7 +133,7 @@ TEST_F(LayoutTest, ValuesFillRowsOfTheColumnsThatFit) {
 
 TEST_F(LayoutTest, TheNotEnoughRoomMessageNamesPropertyAndBusinessObject) {
     layout.Setleft(9200);
-    Common::AddOptionButtonGroup(*MakeProperty("Status", "Status", "Boolean"), engine, layout);
+    AddGroup(*MakeProperty("Status", "Status", "Boolean"), engine, layout);
     ASSERT_EQ(script.Prompts().size(), 1u);
     EXPECT_EQ(
         script.Prompts()[0].prompt,
@@ -160,7 +165,7 @@ TEST_F(LayoutTest, GroupsWithoutValuesOrRoomAreEmptyFrames) {
         layout = {};
         script = {};
         layout.Setleft(static_cast<int16_t>(c.left));
-        Common::AddOptionButtonGroup(*MakeProperty("Notes", "Notes", c.dataType), engine, layout);
+        AddGroup(*MakeProperty("Notes", "Notes", c.dataType), engine, layout);
         const auto expected = ExpectedCalls()
                                   .Control("FrameNotes", "Frame")
                                   .Set("Height", c.frameHeight)
@@ -183,7 +188,7 @@ TEST_F(LayoutTest, ARefusedButtonKeepsItsSlotOrStopsTheGroup) {
         layout.Setleft(1560);
         RefuseControl(2);
         script.AnswerMsgBox(answer);
-        Common::AddOptionButtonGroup(*MakeProperty("Active", "Is active", "Boolean"), engine, layout);
+        AddGroup(*MakeProperty("Active", "Is active", "Boolean"), engine, layout);
         if (answer == ui::vbYes) {
             EXPECT_EQ(ControlNames(engine), (Values{"FrameActive", "optActive_True", "optActive_False"}));
             EXPECT_NE(std::find(engine.calls.begin(), engine.calls.end(), "SetVBControlProperty(Left, 1500)"),
