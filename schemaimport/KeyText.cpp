@@ -17,6 +17,18 @@ KeyText::KeyText(const std::vector<CatalogRelation>& relations, SchemaCatalog& c
     }
 }
 
+const std::vector<CatalogColumn>& KeyText::ParentColumns(const std::string& parentTable) const {
+    const auto [read, isNew] = mParentColumns.try_emplace(parentTable);
+    if (isNew) {
+        try {
+            read->second = mCatalog.Columns(parentTable);
+        } catch (const vb::Error&) {
+            // a parent the driver cannot read gives no type: it is read as having no columns
+        }
+    }
+    return read->second;
+}
+
 bool KeyText::TypeAsParent(const std::string& table, CatalogColumn& column) const {
     const auto parents = mParents.find(table);
     if (parents == mParents.end())
@@ -24,12 +36,7 @@ bool KeyText::TypeAsParent(const std::string& table, CatalogColumn& column) cons
     const auto parent = parents->second.find(column.Name);
     if (parent == parents->second.end())
         return false;
-    std::vector<CatalogColumn> parentColumns;
-    try {
-        parentColumns = mCatalog.Columns(parent->second.first);
-    } catch (const vb::Error&) {
-        return false;  // a parent the driver cannot read gives no type
-    }
+    const std::vector<CatalogColumn>& parentColumns = ParentColumns(parent->second.first);
     const auto found = std::ranges::find(parentColumns, parent->second.second, &CatalogColumn::Name);
     if (found == parentColumns.end() || found->UnknownType == kNoDeclaredType)
         return false;

@@ -29,12 +29,16 @@ class KeyText {
     // Gives a foreign-key column of no declared type the type of the column it refers to; false when
     // that has none.
     bool TypeAsParent(const std::string& table, CatalogColumn& column) const;
+    // The columns of `parentTable`, read once however many foreign keys refer to it; none when the driver
+    // cannot read them.
+    const std::vector<CatalogColumn>& ParentColumns(const std::string& parentTable) const;
 
     SchemaCatalog& mCatalog;
     std::unordered_map<std::string, std::unordered_set<std::string>> mForeignKeyColumns;  // by table
     // (parent table, parent column) of each foreign-key column, by child table and column.
     std::unordered_map<std::string, std::unordered_map<std::string, std::pair<std::string, std::string>>>
         mParents;
+    mutable std::unordered_map<std::string, std::vector<CatalogColumn>> mParentColumns;
 };
 
 }  // namespace schemaimport
