@@ -1,5 +1,6 @@
 #include "core/ModuleLimits.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <set>
@@ -36,6 +37,9 @@ bool After(std::string_view& text, std::string_view word) {
 // CustomerID"); empty for any other line.
 std::string_view ProcedureDeclared(std::string_view line) {
     std::string_view text = WithoutBlanks(line);
+    // Each word that may begin a declaration begins with one of these: most lines are let go at once.
+    if (text.empty() || (text[0] != 'P' && text[0] != 'F' && text[0] != 'S'))
+        return {};
     while (After(text, "Public") || After(text, "Private") || After(text, "Friend") ||
            After(text, "Static")) {
     }
@@ -61,7 +65,7 @@ bool EndsProcedure(std::string_view line) {
 }
 
 bool Continues(std::string_view line) {
-    return line.ends_with(" _");
+    return line.size() >= 2 && line[line.size() - 1] == '_' && line[line.size() - 2] == ' ';
 }
 
 std::string More(int32_t count, int32_t limit, const char* what) {
@@ -125,63 +129,104 @@ ModuleLimitBreach KeptOrGenerated(ModuleLimitBreach breach, const char* which, s
     return breach;
 }
 
+// The block of `kept` (in the order of their lines) that holds line `number`, or kNotKept: for a breach,
+// which is rare, so looked for only then.
+size_t KeptBlockOf(const std::vector<KeptCode>& kept, int32_t number) {
+    const auto block = std::ranges::find_if(
+        kept, [number](const KeptCode& code) { return code.firstLine + code.lineCount > number; });
+    return block != kept.end() && block->firstLine <= number ? static_cast<size_t>(block - kept.begin())
+                                                             : kNotKept;
+}
+
+// The breaches of a line and of a statement are rare: kept out of the walk over every line.
+[[gnu::cold]] ModuleLimitBreach LineBreach(int32_t number, int32_t width, const std::vector<KeptCode>& kept) {
+    return KeptOrGenerated({"line " + std::to_string(number) + ": " +
+                                More(width, vb::kMaxLineLength, "characters") + " VB reads on one line",
+                            ModuleLimit::line},
+                           "line", KeptBlockOf(kept, number), kept);
+}
+
+// A statement is kept code by its first line: kept code continued onto a marker is still kept.
+[[gnu::cold]] ModuleLimitBreach StatementBreach(int32_t start, int32_t continuations, const std::vector<KeptCode>& kept) {
+    return KeptOrGenerated({"line " + std::to_string(start) + ": " +
+                                More(continuations, vb::kMaxContinuations, "line continuations") +
+                                " VB joins into one statement",
+                            ModuleLimit::statement},
+                           "statement", KeptBlockOf(kept, start), kept);
+}
+
+// Adds up the procedures of a module line by line, with the kept code each holds, and notes those past
+// the limit.
+class ProcedureMeasure {
+  public:
+    ProcedureMeasure(const std::vector<KeptCode>& kept, std::vector<ModuleLimitBreach>& breaches)
+        : mKept(kept), mBreaches(breaches) {}
+
+    // Line `number` of `width` characters, which starts a statement or continues one.
+    void Add(std::string_view line, int32_t number, int32_t width, bool startsStatement) {
+        if (startsStatement && mProcedure.empty())
+            mProcedure = ProcedureDeclared(line);
+        if (mProcedure.empty())
+            return;
+        mBytes += width + kLineEndBytes;
+        // The first block that does not end above the line: line numbers only go up.
+        while (mBlock < mKept.size() && mKept[mBlock].firstLine + mKept[mBlock].lineCount <= number)
+            ++mBlock;
+        if (mBlock < mKept.size() && mKept[mBlock].firstLine <= number) {
+            if (mShares.empty() || mShares.back().block != mBlock)
+                mShares.push_back({mBlock, 0});
+            mShares.back().amount += width + kLineEndBytes;
+        }
+        if (startsStatement && EndsProcedure(line)) {
+            if (mBytes > kMaxProcedureBytes)
+                mBreaches.push_back(ProcedureBreach(mProcedure, mBytes, mShares, mKept));
+            mProcedure = {};
+            mBytes = 0;
+            mShares.clear();
+        }
+    }
+
+  private:
+    const std::vector<KeptCode>& mKept;
+    std::vector<ModuleLimitBreach>& mBreaches;
+    std::string_view mProcedure;  // the one the lines are in, or none
+    int32_t mBytes = 0;
+    std::vector<KeptShare> mShares;
+    size_t mBlock = 0;
+};
+
 void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
                std::vector<ModuleLimitBreach>& breaches) {
     const int32_t count = code.CountOfLines();
     if (count > kMaxModuleLines)
         breaches.push_back(LinesBreach(count, kept));
+    // A character takes at least a byte: a module whose whole text, line ends included, is within a
+    // procedure's limit holds no procedure past it. Most modules are such, and their procedures are not
+    // added up.
+    const bool measuresProcedures =
+        code.TextBytes() + static_cast<size_t>(kLineEndBytes) * static_cast<size_t>(count) >
+        static_cast<size_t>(kMaxProcedureBytes);
     // A module of ASCII, as generated code nearly always is, has a character per byte: its lines are
-    // measured by their sizes, without reading them again.
-    const bool ascii = code.IsAscii();
+    // measured by their sizes, without reading them again. Elsewhere only a line whose size passes the line
+    // limit, or that a procedure adds up, has its characters counted.
+    const bool ascii = !measuresProcedures || code.IsAscii();
+    ProcedureMeasure procedures(kept, breaches);
+    int32_t number = 0;
     int32_t statementStart = 1;
-    size_t statementKeptIn = kNotKept;  // by its first line: kept code continued onto a marker is still kept
-    std::string_view procedure;
-    int32_t procedureBytes = 0;
-    std::vector<KeptShare> procedureKept;
-    size_t block = 0;  // the first block of `kept` that does not end above the line
-    for (int32_t number = 1; number <= count; ++number) {
-        const std::string_view line = code.Line(number);
-        const int32_t width = ascii ? static_cast<int32_t>(line.size()) : vb::Len(line);
-        while (block < kept.size() && kept[block].firstLine + kept[block].lineCount <= number)
-            ++block;
-        const size_t keptIn = block < kept.size() && kept[block].firstLine <= number ? block : kNotKept;
-        const bool starts = number == statementStart;
-        if (starts)
-            statementKeptIn = keptIn;
+    code.ForEachLine([&](std::string_view line) {
+        ++number;
+        const bool counted = !ascii || line.size() > static_cast<size_t>(vb::kMaxLineLength);
+        const int32_t width = counted ? vb::Len(line) : static_cast<int32_t>(line.size());
         if (width > vb::kMaxLineLength)
-            breaches.push_back(
-                KeptOrGenerated({"line " + std::to_string(number) + ": " +
-                                     More(width, vb::kMaxLineLength, "characters") + " VB reads on one line",
-                                 ModuleLimit::line},
-                                "line", keptIn, kept));
-        if (starts && procedure.empty())
-            procedure = ProcedureDeclared(line);
-        if (!procedure.empty()) {
-            procedureBytes += width + kLineEndBytes;
-            if (keptIn != kNotKept) {
-                if (procedureKept.empty() || procedureKept.back().block != keptIn)
-                    procedureKept.push_back({keptIn, 0});
-                procedureKept.back().amount += width + kLineEndBytes;
-            }
-            if (starts && EndsProcedure(line)) {
-                if (procedureBytes > kMaxProcedureBytes)
-                    breaches.push_back(ProcedureBreach(procedure, procedureBytes, procedureKept, kept));
-                procedure = {};
-                procedureBytes = 0;
-                procedureKept.clear();
-            }
-        }
+            breaches.push_back(LineBreach(number, width, kept));
+        if (measuresProcedures)
+            procedures.Add(line, number, width, number == statementStart);
         if (Continues(line))
-            continue;
-        if (const int32_t continuations = number - statementStart; continuations > vb::kMaxContinuations)
-            breaches.push_back(
-                KeptOrGenerated({"line " + std::to_string(statementStart) + ": " +
-                                     More(continuations, vb::kMaxContinuations, "line continuations") +
-                                     " VB joins into one statement",
-                                 ModuleLimit::statement},
-                                "statement", statementKeptIn, kept));
+            return;
+        if (number - statementStart > vb::kMaxContinuations)
+            breaches.push_back(StatementBreach(statementStart, number - statementStart, kept));
         statementStart = number + 1;
-    }
+    });
 }
 
 }  // namespace

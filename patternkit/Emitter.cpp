@@ -77,21 +77,26 @@ size_t MarginOf(std::string_view line) {
     return margin;
 }
 
+// Where the first double quote or comment mark at or after `from` stands, or npos. Two of the library's
+// searches, each of one character, not find_first_of: that looks every character up in its set with a
+// call, and this runs for every generated line.
+size_t QuoteOrCommentMark(std::string_view line, size_t from) {
+    const size_t quote = line.find('"', from);
+    const size_t mark = line.substr(0, std::min(quote, line.size())).find('\'', from);
+    return mark == std::string_view::npos ? quote : mark;
+}
+
 // Calls `literal(begin, end)` with the place of the text of each string literal of a line of code, between
 // its quotes; the walk stops at a comment.
 template <typename Literal>
 void ForEachLiteral(std::string_view line, Literal&& literal) {
-    for (size_t at = line.find_first_of("\"'"); at != std::string_view::npos && line[at] == '"';
-         at = line.find_first_of("\"'", at + 1)) {
+    for (size_t at = QuoteOrCommentMark(line, 0); at != std::string_view::npos && line[at] == '"';
+         at = QuoteOrCommentMark(line, at + 1)) {
         const size_t begin = at + 1;
-        for (at = begin; at < line.size(); ++at) {
-            if (line[at] != '"')
-                continue;
-            if (at + 1 < line.size() && line[at + 1] == '"') {
-                ++at;
-                continue;
-            }
-            break;
+        // The closing quote: the first one not doubled.
+        for (at = line.find('"', begin); at != std::string_view::npos && at + 1 < line.size() &&
+                                         line[at + 1] == '"';
+             at = line.find('"', at + 2)) {
         }
         at = std::min(at, line.size());
         literal(begin, at);

@@ -6,13 +6,11 @@
 namespace patternkit {
 namespace {
 
+constexpr size_t kLineEnd = 2;  // CR LF
+
 // What `text` takes in the module: a byte per character (the code page has one for each, or writes "?")
 // and two for each line end, the last line's included.
 size_t SourceBytes(std::string_view text) {
-    constexpr size_t kLineEnd = 2;
-    // One line, as nearly every line is: no look-up per character.
-    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos)
-        return static_cast<size_t>(vb::Len(text)) + kLineEnd;
     size_t bytes = 0;
     for (size_t from = 0;;) {
         const size_t end = text.find_first_of("\r\n", from);
@@ -85,21 +83,29 @@ void ProcedureSplitter::CodeResolved(std::string_view text) {
         return ForwardingConstructor::CodeResolved(text);
     mHeld += text;
     mHeldEnds.push_back(mHeld.size());
-    mMarks.back().bytes += SourceBytes(text);
 }
 
 void ProcedureSplitter::Hold(const std::function<void()>& lines) {
     const RaisedFlag holding(mHolding);
-    mMarks.push_back({mMarks.back().lines, mMarks.back().bytes});
+    const Mark before = mMarks.back();
     lines();
-    mMarks.back().lines = mHeldEnds.size();
+    // Measured together, what the callback held: ASCII lines without line breaks in them, as generated
+    // lines nearly always are, take their size and their ends.
+    const size_t held = mHeldEnds.size();
+    const std::string_view text = std::string_view(mHeld).substr(HeldEnd(before.lines));
+    size_t bytes = text.size() + kLineEnd * (held - before.lines);
+    if (!vb::IsAscii(text) || text.find('\n') != std::string_view::npos ||
+        text.find('\r') != std::string_view::npos) {
+        bytes = 0;
+        for (size_t line = before.lines; line < held; ++line)
+            bytes += SourceBytes(HeldLine(line));
+    }
+    mMarks.push_back({held, before.bytes + bytes});
 }
 
 void ProcedureSplitter::Release(size_t from, size_t to) {
-    for (size_t line = mMarks[from].lines; line < mMarks[to].lines; ++line) {
-        const size_t start = line == 0 ? 0 : mHeldEnds[line - 1];
-        ForwardingConstructor::CodeResolved(std::string_view(mHeld).substr(start, mHeldEnds[line] - start));
-    }
+    for (size_t line = mMarks[from].lines; line < mMarks[to].lines; ++line)
+        ForwardingConstructor::CodeResolved(HeldLine(line));
 }
 
 void ProcedureSplitter::Write(const GrowingProcedure& procedure) {

@@ -106,6 +106,11 @@ class ProcedureSplitter : public ForwardingConstructor {
     // Hands the held lines from mark `from` up to mark `to` to the engine.
     void Release(size_t from, size_t to);
     size_t Bytes(size_t from, size_t to) const { return mMarks[to].bytes - mMarks[from].bytes; }
+    // Where the first `lines` held lines end in mHeld.
+    size_t HeldEnd(size_t lines) const { return lines == 0 ? 0 : mHeldEnds[lines - 1]; }
+    std::string_view HeldLine(size_t line) const {
+        return std::string_view(mHeld).substr(HeldEnd(line), mHeldEnds[line] - HeldEnd(line));
+    }
     void WriteSplit(const GrowingProcedure& procedure);
     std::string PartName(std::string_view procedure, size_t number);
     bool IsTaken(const std::string& foldedName);

@@ -40,6 +40,13 @@ class CodeModule : public vb::Object {
 
     // Line `number` as stored, without copying it; 9 outside the module.
     std::string_view Line(int32_t number) const;
+    // Calls `visit` with each line as stored, in order, for a pass over the whole module.
+    template <typename Visit>
+    void ForEachLine(Visit&& visit) const {
+        mLines.ForEach(visit);
+    }
+    // The size of the code's text in bytes, without line ends.
+    size_t TextBytes() const { return mLines.Bytes(); }
     // Whether every line is ASCII: a writer then needs to convert none of them.
     bool IsAscii() const;
     // A copy of every line, for the edit points and the host's code view.

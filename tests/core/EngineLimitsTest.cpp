@@ -52,6 +52,14 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
         "Shorten each kept line named to at most 1023 characters, or split it over lines ending in \" _\"";
     Lines longFirst(65535, "'");
     longFirst[0] = std::string(1024, 'x');
+    // A character of two UTF-8 bytes, one in the module: limits count characters.
+    const std::string accent = "\xC3\xA9";
+    const auto accented = [&](Lines lines) {  // in a line of a procedure shorter than VB reads
+        std::string& line = lines[lines.size() - 2];
+        line.back() = accent[0];
+        line += accent[1];
+        return lines;
+    };
     Lines endsContinued(531, "'");
     std::fill(endsContinued.end() - 25, endsContinued.end(), "    x = x + 1 _");
     struct Case {
@@ -68,6 +76,12 @@ TEST_F(EngineTest, AComponentVbCouldNotLoadEndsTheBuildNamingItAndEachLimit) {
          "line 1: 25 line continuations, more than the 24 VB joins into one statement"},
         {"a word longer than a line", Lines(1, std::string(1024, 'x')), 0,
          "line 1: 1024 characters, more than the 1023 VB reads on one line"},
+        {"1023 characters in 1024 bytes", Lines(1, std::string(1022, 'x') + accent), 0, ""},
+        {"1024 characters, one of two bytes", Lines(1, std::string(1023, 'x') + accent), 0,
+         "line 1: 1024 characters, more than the 1023 VB reads on one line"},
+        {"a procedure of 64 KB less a character in 64 KB", accented(ProcedureOfBytes(65535)), 0, ""},
+        {"a procedure of 64 KB, one character of two bytes", accented(ProcedureOfBytes(65536)), 0,
+         "procedure Sub P: 65536 bytes of code, more than the 65535 VB compiles in one procedure"},
         {"65534 lines", Lines(65534, "'"), 0, ""},
         {"65535 lines", Lines(65535, "'"), 0, "65535 lines, more than the 65534 VB loads in one module"},
         {"254 control names", {}, 253, ""},
