@@ -132,8 +132,8 @@ ModuleLimitBreach KeptOrGenerated(ModuleLimitBreach breach, const char* which, s
 // The block of `kept` (in the order of their lines) that holds line `number`, or kNotKept: for a breach,
 // which is rare, so looked for only then.
 size_t KeptBlockOf(const std::vector<KeptCode>& kept, int32_t number) {
-    const auto block = std::ranges::find_if(
-        kept, [number](const KeptCode& code) { return code.firstLine + code.lineCount > number; });
+    const auto block = std::ranges::partition_point(
+        kept, [number](const KeptCode& code) { return code.firstLine + code.lineCount <= number; });
     return block != kept.end() && block->firstLine <= number ? static_cast<size_t>(block - kept.begin())
                                                              : kNotKept;
 }
@@ -147,7 +147,8 @@ size_t KeptBlockOf(const std::vector<KeptCode>& kept, int32_t number) {
 }
 
 // A statement is kept code by its first line: kept code continued onto a marker is still kept.
-[[gnu::cold]] ModuleLimitBreach StatementBreach(int32_t start, int32_t continuations, const std::vector<KeptCode>& kept) {
+[[gnu::cold]] ModuleLimitBreach StatementBreach(int32_t start, int32_t continuations,
+                                                const std::vector<KeptCode>& kept) {
     return KeptOrGenerated({"line " + std::to_string(start) + ": " +
                                 More(continuations, vb::kMaxContinuations, "line continuations") +
                                 " VB joins into one statement",

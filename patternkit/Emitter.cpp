@@ -94,8 +94,8 @@ void ForEachLiteral(std::string_view line, Literal&& literal) {
          at = QuoteOrCommentMark(line, at + 1)) {
         const size_t begin = at + 1;
         // The closing quote: the first one not doubled.
-        for (at = line.find('"', begin); at != std::string_view::npos && at + 1 < line.size() &&
-                                         line[at + 1] == '"';
+        for (at = line.find('"', begin);
+             at != std::string_view::npos && at + 1 < line.size() && line[at + 1] == '"';
              at = line.find('"', at + 2)) {
         }
         at = std::min(at, line.size());
