@@ -129,8 +129,7 @@ ModuleLimitBreach KeptOrGenerated(ModuleLimitBreach breach, const char* which, s
     return breach;
 }
 
-// The block of `kept` (in the order of their lines) that holds line `number`, or kNotKept: for a breach,
-// which is rare, so looked for only then.
+// The block of `kept` (in the order of their lines) that holds line `number`, or kNotKept.
 size_t KeptBlockOf(const std::vector<KeptCode>& kept, int32_t number) {
     const auto block = std::ranges::partition_point(
         kept, [number](const KeptCode& code) { return code.firstLine + code.lineCount <= number; });
@@ -170,12 +169,9 @@ class ProcedureMeasure {
         if (mProcedure.empty())
             return;
         mBytes += width + kLineEndBytes;
-        // The first block that does not end above the line: line numbers only go up.
-        while (mBlock < mKept.size() && mKept[mBlock].firstLine + mKept[mBlock].lineCount <= number)
-            ++mBlock;
-        if (mBlock < mKept.size() && mKept[mBlock].firstLine <= number) {
-            if (mShares.empty() || mShares.back().block != mBlock)
-                mShares.push_back({mBlock, 0});
+        if (const size_t block = KeptBlockOf(mKept, number); block != kNotKept) {
+            if (mShares.empty() || mShares.back().block != block)
+                mShares.push_back({block, 0});
             mShares.back().amount += width + kLineEndBytes;
         }
         if (startsStatement && EndsProcedure(line)) {
@@ -193,7 +189,6 @@ class ProcedureMeasure {
     std::string_view mProcedure;  // the one the lines are in, or none
     int32_t mBytes = 0;
     std::vector<KeptShare> mShares;
-    size_t mBlock = 0;
 };
 
 void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
