@@ -4,13 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "platform/dao/Errors.h"
 #include "platform/odbc/Odbc.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/OdbcSandbox.h"
+#include "tests/support/ScopedFolderVariable.h"
 
 namespace odbc {
 namespace {
@@ -43,6 +48,32 @@ TEST_F(DataSourcesTest, UserSourcesComeBeforeSystemSourcesAndNoneIsLost) {
         EXPECT_EQ(sources[30 + i].Name, "System" + std::to_string(i + 1));
         EXPECT_EQ(sources[30 + i].Description, "PostgreSQL Unicode");
     }
+}
+
+// The driver manager's own word for where the user's data sources are: odbcinst -j.
+std::string DriverManagersUserFile() {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen("odbcinst -j", "r"), ::pclose);
+    std::array<char, 4096> line{};
+    const std::string label = "USER DATA SOURCES..: ";
+    while (pipe && std::fgets(line.data(), static_cast<int>(line.size()), pipe.get())) {
+        const std::string text(line.data());
+        if (text.starts_with(label))
+            return text.substr(label.size(), text.find_last_not_of('\n') + 1 - label.size());
+    }
+    return {};
+}
+
+// With $ODBCINI and without it, $HOME pointing elsewhere: the file named is the one the driver manager reads.
+TEST_F(DataSourcesTest, TheUsersFileIsTheOneTheDriverManagerReads) {
+    const testing_support::ScopedFolderVariable home("HOME");
+    const std::string odbcIni = std::getenv("ODBCINI");
+    for (const bool isSet : {true, false}) {
+        if (!isSet)
+            ::unsetenv("ODBCINI");
+        EXPECT_EQ(UserDataSourceFile(), DriverManagersUserFile()) << isSet;
+        EXPECT_EQ(UserDataSourceFile() == odbcIni, isSet);
+    }
+    ::setenv("ODBCINI", odbcIni.c_str(), 1);
 }
 
 TEST_F(DataSourcesTest, TheSandboxDriversAreInstalled) {
