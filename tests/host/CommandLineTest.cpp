@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,6 +66,35 @@ TEST(CommandLineTest, ProgramPrintsItsUsage) {
     const ProgramRun misused = RunProgram("--frobnicate");
     EXPECT_EQ(misused.exitCode, 2);
     EXPECT_EQ(misused.output, host::kUsage);
+}
+
+// The options a text names, each whole ("--forms" is not in "--no-forms").
+std::set<std::string> OptionsIn(const std::string& text) {
+    const auto inName = [](char c) { return std::islower(static_cast<unsigned char>(c)) || c == '-'; };
+    std::set<std::string> options;
+    for (size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at + 2)) {
+        if ((at > 0 && inName(text[at - 1])) || !std::islower(static_cast<unsigned char>(text[at + 2])))
+            continue;
+        size_t end = at + 2;
+        while (end < text.size() && inName(text[end]))
+            ++end;
+        options.insert(text.substr(at, end - at));
+    }
+    return options;
+}
+
+// Whoever reads the usage finds every option the reference documents.
+TEST(CommandLineTest, UsageListsEveryOptionOfTheReference) {
+    std::set<std::string> documented;
+    for (const char* page : {"ide.md", "generate.md"}) {
+        std::stringstream text;
+        text << std::ifstream(std::string(std::getenv("OSTREL_SOURCE_DIR")) + "/docs/" + page).rdbuf();
+        documented.merge(OptionsIn(text.str()));
+    }
+    EXPECT_GE(documented.size(), 9u);
+    const std::set<std::string> listed = OptionsIn(host::kUsage);
+    for (const std::string& option : documented)
+        EXPECT_TRUE(listed.contains(option)) << option;
 }
 
 }  // namespace
