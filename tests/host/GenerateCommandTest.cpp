@@ -250,35 +250,6 @@ TEST_F(GenerateRun, CodeBetweenEditPointsSurvivesRegeneration) {
         EXPECT_EQ(seen[mine], 1) << mine << " below " << marker;
 }
 
-// Text typed after an end marker, of an edit point with lines or without, stays on its line.
-TEST_F(GenerateRun, TextAfterAnEndMarkerIsKept) {
-    ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
-    const std::filesystem::path customer = mFolder / "out" / "OrderEntryBusiness" / "Customer.cls";
-    const struct {
-        const char* start;  // the end marker after it gets the text
-        const char* typed;
-    } cases[] = {
-        {"'<<<Start Edit Point: Property Let -  2", "' my note"},
-        {"'<<<Start Edit Point: Error Constants", " ' and mine"},
-    };
-    std::string text = Contents(customer);
-    std::vector<std::string> typedLines;
-    for (const auto& c : cases) {
-        const size_t start = text.find(std::string(c.start) + "\r\n");
-        ASSERT_NE(start, std::string::npos) << c.start;
-        const size_t end = text.find("\r\n", text.find("'>>>End Edit Point:", start));
-        text.insert(end, c.typed);
-        const size_t line = text.rfind("\r\n", end) + 2;
-        typedLines.push_back(text.substr(line, end + std::string(c.typed).size() - line));
-    }
-    std::ofstream(customer, std::ios::binary) << text;
-
-    ASSERT_EQ(Run(SampleRepository(), "OrderEntry"), 0) << mErr.str();
-    const std::string regenerated = Contents(customer);
-    for (const std::string& line : typedLines)
-        EXPECT_NE(regenerated.find("\r\n" + line + "\r\n"), std::string::npos) << line;
-}
-
 // What VB5 needs to compile and start the sample's group: references, start-up objects, and lines as its
 // editor lists them.
 TEST_F(GenerateRun, TheSampleGroupCarriesItsReferencesAndStartsWithWhatExists) {
