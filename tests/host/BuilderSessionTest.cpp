@@ -26,6 +26,7 @@
 #include <string>
 
 #include "host/IdeSession.h"
+#include "host/qt/MainWindow.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/VBE.h"
 #include "tests/builder/ShipmentFlow.h"
@@ -67,6 +68,23 @@ class BuilderSession : public ::testing::Test {
         ::unsetenv("XDG_DATA_HOME");
         ::unsetenv("XDG_CONFIG_HOME");
         std::filesystem::remove_all(mFolder);
+    }
+
+    // Add-Ins > VB Ostrel... of the session's IDE: its builder window, another than `other`.
+    static QMainWindow* OpenBuilder(host::IdeSession& session, const QMainWindow* other = nullptr) {
+        session.VBE().CommandBars().Item("Add-Ins")->Controls().Item(1)->Execute();
+        Settle();
+        return TopLevel<QMainWindow>(
+            [other](QMainWindow& w) { return w.objectName() == "frmBuilderMain" && &w != other; });
+    }
+    std::vector<std::string> BusinessObjectsStored() const {
+        const auto repository =
+            dao::SqliteDatabase::Open(mFolder / "data" / "ostrel" / "vbostrel.mdb", dao::OpenMode::ReadOnly);
+        std::vector<std::string> names;
+        const auto rows = repository->Query(R"sql(SELECT "Name" FROM "BusinessObject" ORDER BY "Name")sql");
+        for (size_t row = 0; row < rows.Count(); ++row)
+            names.push_back(rows[row]["Name"].ToString());
+        return names;
     }
 
     std::filesystem::path mFolder;
@@ -180,6 +198,73 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     ASSERT_EQ(rows.Count(), 1u);
     EXPECT_EQ(rows[0]["ForeignKeyFldID"].ToString(), "17");
     EXPECT_EQ(rows[0]["RelType"].ToString(), "Reference");
+}
+
+// Two IDEs on one repository: A saves the application after B opened it, and B holds a change of its own.
+// Closing B's IDE (File > Exit, then its close box) asks to save the change; Yes, and the save is refused
+// as the application changed: the IDE stays open, the change in its builder's window, the repository as A
+// left it.
+TEST_F(BuilderSession, ClosingTheIdeAfterARefusedSaveKeepsItOpenWithTheChange) {
+    host::IdeSession first(mFolder / "vbaddin.ini");
+    mSession = std::make_unique<host::IdeSession>(mFolder / "vbaddin.ini");
+    first.StartUp({});
+    mSession->StartUp({});
+    QMainWindow* builderA = OpenBuilder(first);
+    QMainWindow* builderB = OpenBuilder(*mSession, builderA);
+    ASSERT_TRUE(builderA && builderB);
+    builder_test::OpenFirstApplication(*builderA, Settle);
+    builder_test::OpenFirstApplication(*builderB, Settle);
+    builder_test::NewBusinessObject(*builderA, Settle, "Shipment");
+    builderA->findChild<QAction*>("mnuFileSave")->trigger();
+    Settle();
+    builder_test::NewBusinessObject(*builderB, Settle, "Crate");
+    const std::vector<std::string> storedByA = BusinessObjectsStored();
+    ASSERT_NE(std::find(storedByA.begin(), storedByA.end(), "Shipment"), storedByA.end());
+
+    host::MainWindow ide(*mSession);
+    ide.show();
+    const testing_support::AwaitingEveryModal answeringAll;
+    std::vector<std::string> asked;
+    QMessageBox::StandardButton toSave = QMessageBox::Yes;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        asked.push_back(box->windowTitle().toStdString());
+        (box->button(toSave) ? box->button(toSave) : box->button(QMessageBox::Ok))->click();
+    });
+    answer.start();
+    QAction* exit = nullptr;
+    for (QAction* action : ide.findChildren<QAction*>())
+        exit = action->text() == "E&xit" ? action : exit;
+    ASSERT_NE(exit, nullptr);
+    const std::pair<const char*, std::function<void()>> closings[] = {
+        {"File > Exit", [&] { exit->trigger(); }},
+        {"the close box", [&] { ide.close(); }},
+    };
+    const QPointer<QMainWindow> builder = builderB;
+    for (const auto& [how, close] : closings) {
+        asked.clear();
+        close();
+        Settle();
+        EXPECT_EQ(asked, (std::vector<std::string>{"VB Ostrel", "Error - Application Changed"})) << how;
+        ASSERT_TRUE(ide.isVisible() && builder && builder->isVisible()) << how;
+        const QAbstractItemModel& tree = *builder->findChild<QTreeView*>("BusObjTreeView")->model();
+        EXPECT_EQ(
+            tree.match(tree.index(0, 0), Qt::DisplayRole, "Crate", 1, Qt::MatchExactly | Qt::MatchRecursive)
+                .size(),
+            1)
+            << how;
+    }
+    // No drops the change, and the IDE closes.
+    toSave = QMessageBox::No;
+    ide.close();
+    Settle();
+    answer.stop();
+    EXPECT_FALSE(ide.isVisible());
+    EXPECT_EQ(BusinessObjectsStored(), storedByA);
 }
 
 }  // namespace
