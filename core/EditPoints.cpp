@@ -132,7 +132,7 @@ RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
         while (end < regenerated.size() && !IsEndMarker(regenerated[end]) && !IsStartMarker(regenerated[end]))
             ++end;
         const bool ended = end < regenerated.size() && IsEndMarker(regenerated[end]);
-        if (ended && !SameEndNames(block.endLine, regenerated[end]))
+        if (ended && EndSaysMore(block) && !SameEndNames(block.endLine, regenerated[end]))
             keptEnds.emplace(end, &block.endLine);
         if (block.content.empty())
             continue;  // kept for its end line alone: the generated content stays

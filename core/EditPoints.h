@@ -9,8 +9,8 @@
 // A saved block goes back into the regenerated start line that equals its own start line (trimmed,
 // letter case ignored, whole line); the n-th saved block of a name goes into the n-th marker of that
 // name, and no marker takes two blocks. A block that finds no marker is handed back, so that no line of
-// the developer's is lost. An end line that says more than the regenerated one (text typed after the
-// marker) stays as it was.
+// the developer's is lost. An end line that says more than its start's name (text typed after the marker)
+// stays as it was, unless the regenerated end line says the same.
 
 #include <cstdint>
 #include <stdexcept>
@@ -68,9 +68,10 @@ struct RestoredCode {
 };
 
 // Puts `saved` into `regenerated`: the generated lines between a matched start marker and the next end
-// marker make way for the saved content, and the saved end line takes the place of that end marker when it
-// says more. A block without lines leaves the generated lines. A start marker with no end marker before the
-// next start marker keeps its generated lines, and the saved content goes directly below it.
+// marker make way for the saved content, and a saved end line that says more than its start's name takes the
+// place of that end marker, unless they say the same. A block without lines leaves the generated lines. A
+// start marker with no end marker before the next start marker keeps its generated lines, and the saved
+// content goes directly below it.
 RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
                                std::vector<EditPointBlock> saved);
 

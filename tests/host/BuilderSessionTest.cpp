@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -104,6 +105,10 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     QMainWindow* window =
         TopLevel<QMainWindow>([](QMainWindow& w) { return w.objectName() == "frmBuilderMain"; });
     ASSERT_NE(window, nullptr);
+    // Asked for 900 by 600, it opens within the screen.
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_EQ(screen.size(), QSize(800, 600));
+    EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().width();
 
     builder_test::OpenFirstApplication(*window, Settle);
     EXPECT_EQ(window->windowTitle(), "VBOstrel - OrderEntry");
@@ -145,11 +150,17 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     std::vector<std::string> asked;
     QTimer answer;
     answer.setInterval(20);
-    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+    // Whether the progress window, once shown, stood past the screen's edge at a question.
+    std::vector<bool> progressOutside;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
         asked.push_back(modal->windowTitle().toStdString());
+        const QWidget* progress =
+            TopLevel<QWidget>([](QWidget& w) { return w.windowTitle().startsWith("Building Application"); });
+        if (progress)
+            progressOutside.push_back(!screen.contains(progress->frameGeometry()));
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             asked.back() += ": " + box->text().toStdString();
             box->defaultButton() ? box->defaultButton()->click() : box->button(QMessageBox::Ok)->click();
@@ -174,6 +185,8 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     answer.stop();
     EXPECT_TRUE(!running || !running->isVisible());
+    EXPECT_EQ(progressOutside, std::vector<bool>{false});
+    builder_test::SaveScreenshot(*window, "frmBuilderMain-800x600.png");
     // Order, which Shipment refers to, is not built in this run: its warning, answered with OK, then the
     // end of the run.
     EXPECT_EQ(asked, (std::vector<std::string>{"Generation Warnings", "VB Ostrel: Generation finished!"}));
@@ -223,6 +236,7 @@ TEST_F(BuilderSession, ClosingTheIdeAfterARefusedSaveKeepsItOpenWithTheChange) {
 
     host::MainWindow ide(*mSession);
     ide.show();
+    EXPECT_TRUE(ide.screen()->availableGeometry().contains(ide.frameGeometry()));
     const testing_support::AwaitingEveryModal answeringAll;
     std::vector<std::string> asked;
     QMessageBox::StandardButton toSave = QMessageBox::Yes;
