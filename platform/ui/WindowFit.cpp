@@ -30,11 +30,13 @@ QMargins FrameOf(const QWidget& window) {
             border};
 }
 
-// Menus, tooltips and the like are placed by Qt itself, beside what opened them.
+// Menus, tooltips and the like are placed by Qt itself, beside what opened them; a maximised window fills
+// the area as it is.
 bool IsPlacedWindow(const QWidget& widget) {
     const Qt::WindowType type = widget.windowType();
     return widget.isWindow() && type != Qt::Popup && type != Qt::ToolTip && type != Qt::Desktop &&
-           !widget.testAttribute(Qt::WA_DontShowOnScreen);
+           !widget.testAttribute(Qt::WA_DontShowOnScreen) &&
+           (widget.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
 }
 
 constexpr const char* kOnScreenFilter = "ostrel-on-screen";
