@@ -142,22 +142,10 @@ TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
 
 // VB names ignore letter case: a business object is chosen by its name in any case, and reported as stored.
 TEST_F(GenerateRun, ObjectsAreChosenIgnoringLetterCase) {
-    const struct {
-        std::vector<std::string> objects;
-        std::vector<std::string> built;
-        std::vector<std::string> notBuilt;
-    } cases[] = {
-        {{"customer"}, {"Customer ", "CustomerPersist "}, {"Product", "Order"}},
-        {{"ORDER", "orderLine"}, {"Order ", "OrderLine ", "OrderLinePersist "}, {"Customer", "Product"}},
-    };
-    for (const auto& c : cases) {
-        std::filesystem::remove_all(mFolder / "out");
-        ASSERT_EQ(Run(SampleRepository(), "OrderEntry", c.objects), 0) << mErr.str();
-        for (const std::string& name : c.built)
-            EXPECT_NE(mOut.str().find("  " + name), std::string::npos) << name << "\n" << mOut.str();
-        for (const std::string& name : c.notBuilt)
-            EXPECT_EQ(mOut.str().find("  " + name), std::string::npos) << name << "\n" << mOut.str();
-    }
+    ASSERT_EQ(Run(SampleRepository(), "OrderEntry", {"customer", "ORDERLINE"}), 0) << mErr.str();
+    for (const char* built : {"  Customer ", "  CustomerPersist ", "  OrderLine ", "  OrderLinePersist "})
+        EXPECT_NE(mOut.str().find(built), std::string::npos) << built << "\n" << mOut.str();
+    EXPECT_EQ(mOut.str().find("  Product"), std::string::npos) << mOut.str();
 }
 
 std::filesystem::path FindFile(const std::filesystem::path& folder, const std::string& name) {
