@@ -114,12 +114,11 @@ void AnswerAboutOrders(QString& asked, QMessageBox::StandardButton answer, QWidg
 // changes nothing, one that Escape in the renamed-table chooser ends after the first table's fields were
 // refreshed, or one whose business object Orders is deleted before the offer of the new table. The
 // window is marked changed exactly when the model is, before or by the command: closing asks to save then.
-TEST(UnsavedState, ASynchronizeThatChangesNothingKeepsTheUnsavedMarkItFound) {
+TEST(UnsavedState, ASynchronizeMarksTheWindowChangedExactlyWhenTheModelIs) {
     const struct {
         const char* what;
-        bool renamed;  // Customers renamed "Clients" in the tree before
-        QMessageBox::StandardButton
-            ordersRenamed;  // the table renamed "Sales", and the answer; NoButton: not
+        bool renamed;                             // Customers renamed "Clients" in the tree before
+        QMessageBox::StandardButton aboutOrders;  // Orders renamed "Sales", and the answer; or NoButton
         bool changed;
     } cases[] = {
         {"saved, nothing changed", false, QMessageBox::NoButton, false},
@@ -147,18 +146,18 @@ TEST(UnsavedState, ASynchronizeThatChangesNothingKeepsTheUnsavedMarkItFound) {
             ASSERT_TRUE(window.mForm.Application()->BusinessObjects()->Exists("Clients"));
         }
         QString said;
-        if (c.ordersRenamed != QMessageBox::NoButton) {
+        if (c.aboutOrders != QMessageBox::NoButton) {
             catalog_test::Run(database, {R"sql(ALTER TABLE "Orders" RENAME TO "Sales")sql"});
-            AnswerAboutOrders(said, c.ordersRenamed, *window.mWindow);
+            AnswerAboutOrders(said, c.aboutOrders, *window.mWindow);
         } else {
             AnswerBox(said, QMessageBox::Ok);
         }
         window.Trigger("mnuFileSyncApplication");
-        EXPECT_EQ(said.toStdString(), c.ordersRenamed != QMessageBox::NoButton
+        EXPECT_EQ(said.toStdString(), c.aboutOrders != QMessageBox::NoButton
                                           ? std::string("Was the Orders table re-named?")
                                           : import_test::kSynchronizedUnchanged);
         EXPECT_EQ(window.mForm.Application()->BusinessObjects()->Exists("Orders"),
-                  c.ordersRenamed != QMessageBox::No);
+                  c.aboutOrders != QMessageBox::No);
         EXPECT_EQ(window.mForm.IsDataChanged(), c.changed);
 
         ui::ScriptedInteraction closing;
