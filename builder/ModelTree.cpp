@@ -1,6 +1,7 @@
 #include "builder/ModelTree.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/vb/Error.h"
 #include "platform/vb/Text.h"
@@ -65,12 +66,15 @@ void ModelTree::Remove(std::string_view key) {
     Unindex(node);
     auto& siblings = node.Parent ? node.Parent->Children : mRoots;
     siblings.erase(std::find(siblings.begin(), siblings.end(), &node));
-    std::erase_if(mStorage, [this](const std::unique_ptr<TreeNode>& stored) {
-        return !mIndex.contains(vb::FoldCase(stored->Key)) || Find(stored->Key) != stored.get();
+    const auto kept = std::partition(mStorage.begin(), mStorage.end(), [this](const auto& stored) {
+        return Find(stored->Key) == stored.get();
     });
+    std::move(kept, mStorage.end(), std::back_inserter(mDetached));
+    mStorage.erase(kept, mStorage.end());
 }
 
 void ModelTree::Clear() {
+    std::move(mStorage.begin(), mStorage.end(), std::back_inserter(mDetached));
     mStorage.clear();
     mIndex.clear();
     mRoots.clear();

@@ -39,9 +39,11 @@ class ModelTree {
     void SetText(std::string_view key, std::string text) { Node(key).Text = std::move(text); }
     // Expands every node above it.
     void EnsureVisible(std::string_view key);
-    // With all its children.
+    // With all its children. Remove and Clear detach the nodes but free them at ReleaseDetached only: a
+    // widget may still draw them until it reads the tree again (a dialog of the command lets it paint).
     void Remove(std::string_view key);
     void Clear();
+    void ReleaseDetached() { mDetached.clear(); }
 
     int32_t Count() const { return static_cast<int32_t>(mIndex.size()); }
     const std::vector<TreeNode*>& Roots() const { return mRoots; }
@@ -53,6 +55,7 @@ class ModelTree {
     void Unindex(TreeNode& node);
 
     std::vector<std::unique_ptr<TreeNode>> mStorage;
+    std::vector<std::unique_ptr<TreeNode>> mDetached;
     std::unordered_map<std::string, TreeNode*> mIndex;
     std::vector<TreeNode*> mRoots;
     TreeNode* mSelected = nullptr;

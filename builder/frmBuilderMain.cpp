@@ -44,10 +44,16 @@ constexpr Unwritten kUnwritten[] = {
 }  // namespace
 
 void frmBuilderMain::LockWindowUpdate(bool locked) {
-    if (locked)
+    if (locked) {
         ++mUpdateDepth;
-    else if (--mUpdateDepth == 0 && mView)
+        return;
+    }
+    if (--mUpdateDepth > 0)
+        return;
+    if (mView)
         mView->Refresh();
+    else
+        mViews->BusObjTreeView.ReleaseDetached();  // no widget shows them
 }
 
 frmBuilderMain::frmBuilderMain() : mViews(std::make_unique<ModelViews>()) {}

@@ -62,6 +62,24 @@ void AddInHost::DisconnectAll(vbide::ext_DisconnectMode mode) {
         Disconnect(std::string(mConnections.back().progId), mode);
 }
 
+bool AddInHost::QueryShutdown() {
+    // An add-in may disconnect another from within, so walk a copy.
+    const auto connections = mConnections;
+    for (auto connection = connections.rbegin(); connection != connections.rend(); ++connection) {
+        const auto asked = std::dynamic_pointer_cast<vbide::IDTShutdownQuery>(connection->addIn);
+        bool cancel = false;
+        try {
+            if (asked)
+                asked->OnQueryShutdown(cancel);
+        } catch (const std::exception& error) {
+            TellFailure(connection->progId, "failed to answer whether the IDE may close", error);
+        }
+        if (cancel)
+            return false;
+    }
+    return true;
+}
+
 void AddInHost::NotifyAll(Notification notification, std::string_view what) {
     // An add-in may disconnect another from within, so walk a copy.
     const auto connections = mConnections;

@@ -29,6 +29,11 @@ class AddInHost {
     // Every add-in, the last connected first.
     void DisconnectAll(vbide::ext_DisconnectMode mode);
 
+    // Whether the IDE may close: asks each add-in that answers it (IDTShutdownQuery), the last connected
+    // first, and stops at the first that keeps the IDE open. An error out of one is told, and keeps it open
+    // no more than its answer did.
+    bool QueryShutdown();
+
     void NotifyStartupComplete();
     void NotifyAddInsUpdate();
 

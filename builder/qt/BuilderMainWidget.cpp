@@ -329,6 +329,7 @@ class BuilderMainWidget : public frmBuilderMain::View {
 
         mWindow->setUpdatesEnabled(false);
         mTreeModel->Reset();
+        mForm.Views().BusObjTreeView.ReleaseDetached();
         RestoreExpanded(QModelIndex());
         const ModelTree& tree = mForm.Views().BusObjTreeView;
         if (tree.SelectedItem()) {

@@ -47,6 +47,12 @@ inline void WhenShown(const QString& name, std::function<void(QWidget&)> act) {
     timer->start();
 }
 
+// Lets the events a click or a key posted run.
+inline void Settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
 template <typename Widget>
 Widget& Child(QWidget& parent, const char* name) {
     auto* child = parent.findChild<Widget*>(name);

@@ -1,6 +1,7 @@
 // `ostrel generate` on hostile models, each a copy of the sample's repository changed by a few SQL
 // statements: either the run is refused, with the whole message compared and nothing written, or every
-// generated module passes the VB text checker (no unterminated literal, no code after a procedure's end).
+// generated module passes the VB text checker (no unterminated literal, no code after a procedure's end),
+// keeps within what VB loads, and each form draws its controls apart and within it.
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,8 @@
 #include "platform/vb/Text.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/support/FileTree.h"
+#include "tests/support/FormGeometryCheck.h"
+#include "tests/support/VbLimitsCheck.h"
 #include "tests/support/VbTextChecker.h"
 #include "tests/support/WidePropertiesSql.h"
 
@@ -67,11 +70,20 @@ class HostileModels : public ::testing::Test {
 
     fs::path Out() const { return mFolder / "parent" / "out"; }
 
-    // The problems of every generated module, each behind its component's name; `lines` gets every line.
+    // The problems of every generated module, each behind its component's name, VB's limits it passes, and
+    // the controls of each form that overlap or pass their container; `lines` gets every line.
     Lines Problems(Lines& lines) const {
         auto vbe = std::make_shared<vbide::VBE>();
         vbide::OpenProjectGroup(*vbe, Out() / "OrderEntry.vbg");
-        Lines problems;
+        int modules = 0;
+        Lines problems = testing_support::CheckVbLimits(Out() / "OrderEntry.vbg", modules);
+        for (const auto& form : fs::recursive_directory_iterator(Out())) {
+            if (form.path().extension() == ".frm") {
+                for (const std::string& fault :
+                     testing_support::CheckFormGeometry(testing_support::Contents(form.path())))
+                    problems.push_back(form.path().stem().string() + " " + fault);
+            }
+        }
         for (const auto& project : vbe->VBProjects()) {
             for (const auto& component : project->VBComponents()) {
                 const Lines code = component->CodeModule()->AllLines();
@@ -450,14 +462,17 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                   "                optPaymentTerms_Net_30_3.Value = True",
                   "'<<<Start Edit Point:  Property  9-2_Click",
                   "Private Sub optPaymentTerms_Net_30_2_Click()"}},
+                // Both of the Boolean's buttons are numbered, each shown and protected under its name.
                 {"a Boolean option button named as another group's",
                  "UPDATE Property SET Name = 'Pay', ControlType = 'OptionButton', IsPVList = 1 WHERE ID = 2;"
-                 "INSERT INTO PermittedValues VALUES (2, 'Net True');"
+                 "INSERT INTO PermittedValues VALUES (2, 'Net True'), (2, 'Net False');"
                  "UPDATE Property SET Name = 'Pay_Net', ControlType = 'OptionButton' WHERE ID = 5",
                  "",
                  "OrderEntry",
                  {"Private Sub optPay_Net_True_Click()", "Private Sub optPay_Net_True_2_Click()",
-                  "            optPay_Net_True_2.Value = True", "    optPay_Net_False.Enabled = False"}},
+                  "            optPay_Net_True_2.Value = True", "            optPay_Net_False_2.Value = True",
+                  "                optPay_Net_False.Value = True", "    optPay_Net_False.Enabled = False",
+                  "    optPay_Net_False_2.Enabled = False"}},
                 // "opt" & name & "_" & name, its one button's, passes 40 characters: it is cut.
                 {"a lone option button of a long name",
                  "UPDATE Property SET Name = 'CustomerCategoryOfTheAccount', ControlType = 'OptionButton' "
@@ -489,6 +504,24 @@ TEST_F(HostileModels, EachIsRefusedWithItsFaultsOrGeneratesCodeThatCompiles) {
                      "WHERE ID = 1001",
                  Refusal(
                      {R"(Business object "Product": its search form "frmProductSearch" cannot hold its 244 rows within the 32767 twips a form measures each way, however deep its columns: shorten its longest labels and permitted values, or move some of its properties to a business object of their own)", R"(Business object "Product": its detail form "frmProductDetail" cannot hold its 244 rows within the 32767 twips a form measures each way, however deep its columns: shorten its longest labels and permitted values, or move some of its properties to a business object of their own)"})},
+                // OrderLine is a child of Order: its forms show Order's key in a context frame above the
+                // rows. The option group, wider than the context frame, reaches past where its column ends.
+                {"a child's option group wider than its context frame",
+                 testing_support::WideProperties(4, 1, "'String'", "'OptionButton'", 9) +
+                     "; UPDATE Property SET Label = 'Delivery by' WHERE ID = 1001",
+                 ""},
+                // Its rows, its buttons and the context frame's three controls make 255 names: the labels
+                // join an array.
+                {"a child's detail form whose labels join an array for its context frame",
+                 testing_support::WideProperties(4, 121, "'String'", "'TextBox'"), ""},
+                // Without the context frame's rows above them the same rows would fit.
+                {"a child's rows too wide for a form below its context frame",
+                 testing_support::WideProperties(4, 204, "'Long'", "'TextBox'") +
+                     "; UPDATE Property SET Label = substr(replace(hex(zeroblob(100)), '00', 'L'), 1, 100) "
+                     "WHERE ID = 1001",
+                 Refusal(
+                     {R"(Business object "OrderLine": its search form "frmOrderLineSearch" cannot hold its 208 rows within the 32767 twips a form measures each way, however deep its columns: shorten its longest labels and permitted values, or move some of its properties to a business object of their own)",
+                      R"(Business object "OrderLine": its detail form "frmOrderLineDetail" cannot hold its 208 rows within the 32767 twips a form measures each way, however deep its columns: shorten its longest labels and permitted values, or move some of its properties to a business object of their own)"})},
                 {"a data type no code is written for",
                  "UPDATE Property SET DataType = 'VarBinary' WHERE ID = 11; UPDATE Field SET DataType = "
                  "'VarBinary' "

@@ -119,8 +119,9 @@ TEST_F(RealDatabases, TablesOnlyOutsideTheSearchPathAreNamedAsUnreadable) {
 }
 
 // Every column gets a data type; those of a type not known become String, named in one message at the end
-// that tells of their values cut, one without a type that refers to a key that key's type. Text without a
-// length, or longer than VB's fixed-length strings, is Memo: so are documents (json, xml).
+// that tells of their values cut, one without a type that refers to a key that key's type (text when the key
+// has none, or its table cannot be read). Text without a length, or longer than VB's fixed-length strings,
+// is Memo: so are documents (json, xml).
 TEST_F(RealDatabases, EveryColumnGetsADataType) {
     struct Case {
         Kind kind;
@@ -148,6 +149,16 @@ TEST_F(RealDatabases, EveryColumnGetsADataType) {
           "Parent Long(4)"},
          "Kinds.Loose (no declared type): OLE Object\r\nKinds.Odd (STRING): String(255)\r\n"
          "Kinds.Parent (no declared type): Long"},
+        // A key without a type, and one referring to a view whose columns cannot be read, are text.
+        {Kind::Sqlite,
+         {R"sql(CREATE VIEW "Sorted" AS SELECT title_sort('a') AS "Key")sql",
+          R"sql(CREATE TABLE "Kinds" ("Code" PRIMARY KEY, "Parent" REFERENCES "Kinds" ("Code"),
+              "Sort" REFERENCES "Sorted" ("Key")))sql"},
+         {"Code String(255)", "Parent String(255)", "Sort String(255)"},
+         "Kinds.Code (no declared type): String(255)\r\nKinds.Parent (no declared type): String(255)\r\n"
+         "Kinds.Sort (no declared type): String(255)\r\n\r\nThese columns hold text of any length in a key "
+         "and became String(255) properties, whose values may be cut to 255 characters:\r\nKinds.Code\r\n"
+         "Kinds.Parent\r\nKinds.Sort"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.properties.back());

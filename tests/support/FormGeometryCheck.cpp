@@ -46,7 +46,9 @@ void Read(const std::vector<std::string>& lines, std::size_t& at, Control& conta
             for (auto [name, field] : {std::pair{"Left", &container.left},
                                        {"Top", &container.top},
                                        {"Width", &container.width},
-                                       {"Height", &container.height}}) {
+                                       {"Height", &container.height},
+                                       {"ClientWidth", &container.width},
+                                       {"ClientHeight", &container.height}}) {
                 if (key == name)
                     *field = std::stol(value);
             }
