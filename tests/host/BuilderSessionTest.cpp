@@ -27,6 +27,7 @@
 #include <set>
 #include <string>
 
+#include "host/AddInManager.h"
 #include "host/IdeSession.h"
 #include "host/qt/MainWindow.h"
 #include "platform/dao/SqliteDatabase.h"
@@ -204,9 +205,9 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
 }
 
 // Two IDEs on one repository: A saves the application after B opened it, and B holds a change of its own.
-// Closing B's IDE (File > Exit, then its close box) asks to save the change; Yes, and the save is refused
-// as the application changed: the IDE stays open, the change in its builder's window, the repository as A
-// left it.
+// Closing B's IDE (File > Exit, then its close box), or unloading its add-in in the Add-In Manager, asks to
+// save the change; Yes, and the save is refused as the application changed: the IDE and the add-in stay,
+// the change in its builder's window, the repository as A left it.
 TEST_F(BuilderSession, ClosingTheIdeAfterARefusedSaveKeepsItOpenWithTheChange) {
     host::IdeSession first(mFolder / "vbaddin.ini");
     mSession = std::make_unique<host::IdeSession>(mFolder / "vbaddin.ini");
@@ -240,8 +241,15 @@ TEST_F(BuilderSession, ClosingTheIdeAfterARefusedSaveKeepsItOpenWithTheChange) {
     });
     answer.start();
     const QList<QAction*> file = ide.menuBar()->actions().front()->menu()->actions();
+    const auto unload = [&] {
+        host::AddInManager manager(mSession->AddIns(), mFolder / "vbaddin.ini");
+        for (std::size_t row = 0; row < manager.Rows().size(); ++row)
+            manager.SetLoaded(row, false);
+        manager.cmdOK_Click();
+        EXPECT_TRUE(manager.Rows().front().loaded);
+    };
     for (const auto& close :
-         std::vector<std::function<void()>>{[&] { file.back()->trigger(); }, [&] { ide.close(); }}) {
+         std::vector<std::function<void()>>{[&] { file.back()->trigger(); }, [&] { ide.close(); }, unload}) {
         asked.clear();
         close();
         Settle();
