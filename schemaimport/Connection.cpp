@@ -103,7 +103,7 @@ std::string LocalDatabaseRefusal(const std::string& file) {
     if (reason.empty())
         return {};
     return file + " cannot be imported from: " + reason +
-           ". Type the path of the Access database to import from, or choose it with Browse.";
+           ". Type the path of the Access or SQLite database to import from, or choose it with Browse.";
 }
 
 std::string UndefinedDataSource(const core::qelApplication& application) {

@@ -668,7 +668,7 @@ TEST_F(BuilderMainQt, ALocalDatabaseThatCannotBeReadIsNamedWithItsReason) {
         Settle();
         EXPECT_EQ(text.toStdString(),
                   file.string() + " cannot be imported from: " + reason +
-                      ". Type the path of the Access database to import from, or choose it "
+                      ". Type the path of the Access or SQLite database to import from, or choose it "
                       "with Browse.");
         EXPECT_EQ(name, "Sales");
         EXPECT_EQ(description, "Orders and more");
