@@ -1,4 +1,4 @@
-#include "repository/SavedPicture.h"
+#include "repository/SaveDigest.h"
 
 #include "core/qelApplication.h"
 #include "core/qelAssociation.h"
@@ -16,7 +16,7 @@ namespace repository {
 
 namespace {
 
-class Picture {
+class RowsDigest {
   public:
     void Row(const char* table, int32_t id, const dao::ColumnValues& values) {
         mDigest.Add(table);
@@ -33,48 +33,48 @@ class Picture {
     TextDigest mDigest;
 };
 
-void PictureProperty(Picture& picture, const core::qelBusObjProperty& property,
-                     const core::qelBusinessObject& businessObject) {
-    picture.Row("Property", property.DBID(), PropertyRowValues(property, businessObject.DBID()));
+void AddProperty(RowsDigest& digest, const core::qelBusObjProperty& property,
+                 const core::qelBusinessObject& businessObject) {
+    digest.Row("Property", property.DBID(), PropertyRowValues(property, businessObject.DBID()));
     if (const auto displayed = property.PVFKeyDisplayedProp(); property.IsPVFKey() && displayed)
-        picture.Line("Displays " + displayed->BusinessObjectName() + "." + displayed->Name() + " " +
-                     std::to_string(displayed->DBID()));
+        digest.Line("Displays " + displayed->BusinessObjectName() + "." + displayed->Name() + " " +
+                    std::to_string(displayed->DBID()));
     if (const auto& field = property.Field(); field && !field->Name().empty())
-        picture.Row("Field", field->DBID(),
-                    FieldRowValues(*field, property.DBID(), businessObject.Table()->DBID()));
+        digest.Row("Field", field->DBID(),
+                   FieldRowValues(*field, property.DBID(), businessObject.Table()->DBID()));
     for (const std::string& value : *property.PermittedValues())
-        picture.Line("PermittedValue " + value);
+        digest.Line("PermittedValue " + value);
 }
 
 }  // namespace
 
-uint64_t SavedPicture(const core::qelApplication& application) {
-    Picture picture;
-    picture.Row("Application", application.DBID(), ApplicationRowValues(application));
+uint64_t SaveDigest(const core::qelApplication& application) {
+    RowsDigest digest;
+    digest.Row("Application", application.DBID(), ApplicationRowValues(application));
     for (const auto& businessObject : *application.BusinessObjects()) {
-        picture.Row("BusinessObject", businessObject->DBID(),
-                    BusinessObjectRowValues(*businessObject, application.DBID()));
+        digest.Row("BusinessObject", businessObject->DBID(),
+                   BusinessObjectRowValues(*businessObject, application.DBID()));
         if (const auto& table = businessObject->Table(); table && !table->Name().empty())
-            picture.Row("Table", table->DBID(), TableRowValues(*table, businessObject->DBID()));
+            digest.Row("Table", table->DBID(), TableRowValues(*table, businessObject->DBID()));
         for (const auto& property : *businessObject->Properties())
-            PictureProperty(picture, *property, *businessObject);
+            AddProperty(digest, *property, *businessObject);
         for (const auto& method : *businessObject->Methods())
-            picture.Row("Method", method->DBID(), MethodRowValues(*method, businessObject->DBID()));
+            digest.Row("Method", method->DBID(), MethodRowValues(*method, businessObject->DBID()));
     }
     for (const auto& relationship : *application.Relationships()) {
-        picture.Row("Relationship", relationship->DBID(),
-                    RelationshipRowValues(*relationship, application.DBID()));
+        digest.Row("Relationship", relationship->DBID(),
+                   RelationshipRowValues(*relationship, application.DBID()));
         for (const auto& association : *relationship->Associations()) {
-            picture.Row("Association", association->DBID(),
-                        AssociationRowValues(*association, relationship->DBID()));
-            picture.Line("Between " + association->SourceBusObj()->Name() + " " +
-                         association->TargetBusObj()->Name());
+            digest.Row("Association", association->DBID(),
+                       AssociationRowValues(*association, relationship->DBID()));
+            digest.Line("Between " + association->SourceBusObj()->Name() + " " +
+                        association->TargetBusObj()->Name());
             for (const auto& property : *association->SourceForeignProperties())
-                picture.Row("ForeignProperty", property->DBID(),
-                            ForeignPropertyRowValues(*property, association->DBID()));
+                digest.Row("ForeignProperty", property->DBID(),
+                           ForeignPropertyRowValues(*property, association->DBID()));
         }
     }
-    return picture.Value();
+    return digest.Value();
 }
 
 }  // namespace repository

@@ -1,8 +1,8 @@
 #pragma once
 // A digest of what a save of an application model would write: every row with its ID (0 for a row it
-// would add) and columns, in the order the save writes them. Two models with the same picture leave the
-// repository the same; a command compares the pictures before and after to know whether it changed
-// anything. A digest, not the text, so that a large model's picture costs no copy of it.
+// would add) and columns, in the order the save writes them. Two models with the same digest leave the
+// repository the same; a command compares the digests before and after to know whether it changed
+// anything. A digest, not the rows' text, so that a large model costs no copy of it.
 
 #include <cstdint>
 
@@ -12,6 +12,6 @@ class qelApplication;
 
 namespace repository {
 
-uint64_t SavedPicture(const core::qelApplication& application);
+uint64_t SaveDigest(const core::qelApplication& application);
 
 }  // namespace repository
