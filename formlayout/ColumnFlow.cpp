@@ -18,9 +18,10 @@ bool FitsAt(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const 
         ColumnPlace column = flow.First();
         Twips top = column.top;
         for (const FormRow& row : rows) {
-            const RowTake take = TakeRow(row, {column.left, top, column.right, bottom}, labelWidth, sizes);
-            flow.Reach(take.need);
-            top = top + take.advance;
+            const RowMeasure measure =
+                MeasureRow(row, {column.left, top, column.right, bottom}, labelWidth, sizes);
+            flow.Reach(measure.need);
+            top = top + measure.advance;
             if (const auto next = flow.NextColumn(top, bottom, sizes)) {
                 column = *next;
                 top = column.top;
@@ -37,33 +38,23 @@ bool FitsAt(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const 
 
 // Where the rows of a new form begin, below a context frame of `contextRows` rows.
 FlowStart NewFormStart(std::size_t contextRows) {
-    const SizeSet& sizes = kStandardSizes;
     if (contextRows == 0)
         return {kFormMargin, kFormMargin, 0};
-    const Twips rows = std::min(CountOf(contextRows), Twips(sizes.maxCntxProps));
-    return {sizes.horzSpace, Twips(kFormMargin) + ContextFrameHeight(rows, sizes) + sizes.vertSpace,
-            ContextFrameWidth(sizes) + 2 * Twips(sizes.horzSpace)};
-}
-
-bool FormFits(const Properties& properties, std::size_t contextRows, bool search) {
-    const SizeSet& first = kStandardSizes;
-    const FlowStart start = NewFormStart(contextRows);
-    const ColumnGeometry plan =
-        PlanColumns(properties.size(), RoomRight(first.maxFormWidth, start.left, first));
-    const Twips labelWidth = LabelColumnWidth(LongestLabel(properties), *plan.sizes);
-    const std::vector<FormRow> rows = search ? SearchFormRows(properties, labelWidth, *plan.sizes)
-                                             : DetailFormRows(properties, labelWidth, *plan.sizes);
-    return FittingBottom(rows, plan, start, labelWidth, plan.sizes->maxFormHeight).has_value();
+    return ContextFrameAt(contextRows, kFormMargin, kStandardSizes).below;
 }
 
 }  // namespace
 
-Twips ContextFrameHeight(Twips rows, const SizeSet& sizes) {
-    return rows * (Twips(sizes.txtCtlHeight) + sizes.vertSpace) + sizes.vertSpace;
+FlowStart BelowFrame(Twips top, Twips height, Twips width, const SizeSet& sizes) {
+    const Twips horz = sizes.horzSpace;
+    return {horz, top + height + sizes.vertSpace, 2 * horz + width};
 }
 
-Twips ContextFrameWidth(const SizeSet& sizes) {
-    return sizes.lstvwCtlWidth;
+ContextFrame ContextFrameAt(std::size_t contextRows, Twips top, const SizeSet& sizes) {
+    const Twips rows = std::min(CountOf(contextRows), Twips(sizes.maxCntxProps));
+    const Twips height = rows * (Twips(sizes.txtCtlHeight) + sizes.vertSpace) + sizes.vertSpace;
+    const Twips width = sizes.lstvwCtlWidth;
+    return {rows, height, width, BelowFrame(top, height, width, sizes)};
 }
 
 ColumnFlow::ColumnFlow(const ColumnGeometry& plan, const FlowStart& start, bool widened)
@@ -102,12 +93,14 @@ std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const Colum
     return std::nullopt;
 }
 
-bool SearchFormFits(const Properties& search, std::size_t contextRows) {
-    return FormFits(search, contextRows, true);
-}
-
-bool DetailFormFits(const Properties& detail, std::size_t contextRows) {
-    return FormFits(detail, contextRows, false);
+bool FormFits(RowsOf form, const Properties& properties, std::size_t contextRows) {
+    const SizeSet& first = kStandardSizes;
+    const FlowStart start = NewFormStart(contextRows);
+    const ColumnGeometry plan =
+        PlanColumns(properties.size(), RoomRight(first.maxFormWidth, start.left, first));
+    const Twips labelWidth = LabelColumnWidth(LongestLabel(properties), *plan.sizes);
+    const std::vector<FormRow> rows = PropertyRows(form, properties, labelWidth, *plan.sizes);
+    return FittingBottom(rows, plan, start, labelWidth, plan.sizes->maxFormHeight).has_value();
 }
 
 }  // namespace formlayout
