@@ -26,7 +26,7 @@ class RowNames {
         if (std::ranges::find(mArrayPrefixes, prefix) != mArrayPrefixes.end())
             Add(std::string(prefix));
         else
-            Add(std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix));
+            Add(RowControlName(prefix, property, suffix));
     }
 
     std::vector<std::string> Take() { return std::move(mNames); }

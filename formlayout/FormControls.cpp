@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
 
 namespace formlayout {
 namespace {
@@ -113,6 +114,11 @@ std::vector<std::string_view> RowControlPrefixes() {
         addRow(DetailControl(kind));
     addRow(kSearchRow);
     return prefixes;
+}
+
+std::string RowControlName(std::string_view prefix, const typelib::IProperty& property,
+                           std::string_view suffix) {
+    return std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix);
 }
 
 std::string OptionButtonHead(std::string_view propertyName) {

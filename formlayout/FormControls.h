@@ -85,6 +85,10 @@ const FormControl* ControlOf(const typelib::IProperty& property);
 // The prefixes of every row's controls but an option group's frame, each once, in the table's order.
 std::vector<std::string_view> RowControlPrefixes();
 
+// The row's control of `prefix` for the property, `suffix` after its name.
+std::string RowControlName(std::string_view prefix, const typelib::IProperty& property,
+                           std::string_view suffix = {});
+
 // An option button's name before its value: the buttons' prefix, `propertyName` and "_".
 std::string OptionButtonHead(std::string_view propertyName);
 

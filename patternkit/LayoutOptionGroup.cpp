@@ -40,8 +40,8 @@ void AddOptionButtonGroup(const typelib::IProperty& property, const std::vector<
     const Twips frameHeight = formlayout::OptionFrameHeight(grid, layout.sizes());
 
     const std::string name = vb::Trim(property.Name());
-    const std::string frameName =
-        std::string(formlayout::DetailControl(formlayout::ControlKind::OptionButton).prefix) + name;
+    const std::string frameName = formlayout::RowControlName(
+        formlayout::DetailControl(formlayout::ControlKind::OptionButton).prefix, property);
     const bool frameStopped = PlacedControl(engine, frameName, layout.FrameProgID())
                                   .Set("Height", frameHeight)
                                   .Set("Width", frameWidth)

@@ -5,8 +5,6 @@
 #include "formlayout/FormRoom.h"
 #include "formlayout/FormRows.h"
 #include "patternkit/LayoutPlacement.h"
-#include "patternkit/ModelSets.h"
-#include "platform/vb/Text.h"
 
 namespace patternkit::Common {
 namespace {
@@ -39,15 +37,15 @@ std::string ProgIdOf(ControlKind kind, const form_ctl_defaults& layout) {
 // data control; false when the developer said No to a refused control.
 bool PlaceRowControls(const FormControl& row, const typelib::IProperty& property,
                       typelib::IConstructor& engine, form_ctl_defaults& layout, Twips width) {
-    const std::string name = vb::Trim(property.Name());
     const Twips horz = layout.horz_space();
-    const PlacedControl label = PlacedControl(engine, std::string(row.label) + name, layout.LabelProgID())
-                                    .Set("Top", layout.top())
-                                    .Set("Left", layout.left())
-                                    .Set("Caption", property.Label())
-                                    .Set("Height", layout.txt_ctl_height())
-                                    .Set("Width", layout.max_label_width())
-                                    .Set("Alignment", kRightJustify);
+    const PlacedControl label =
+        PlacedControl(engine, formlayout::RowControlName(row.label, property), layout.LabelProgID())
+            .Set("Top", layout.top())
+            .Set("Left", layout.left())
+            .Set("Caption", property.Label())
+            .Set("Height", layout.txt_ctl_height())
+            .Set("Width", layout.max_label_width())
+            .Set("Alignment", kRightJustify);
     if (label.Stopped())
         return false;
     layout.Setleft(
@@ -56,7 +54,8 @@ bool PlaceRowControls(const FormControl& row, const typelib::IProperty& property
     if (!row.operatorCombo.empty()) {
         const Twips operatorWidth = formlayout::SearchOperatorWidth(layout.sizes());
         const PlacedControl operatorCombo =
-            PlacedControl(engine, std::string(row.operatorCombo) + name, layout.ComboBoxProgID())
+            PlacedControl(engine, formlayout::RowControlName(row.operatorCombo, property),
+                          layout.ComboBoxProgID())
                 .Set("Top", layout.top())
                 .Set("Left", layout.left())
                 .Set("Style", kDropDownList)
@@ -66,7 +65,8 @@ bool PlaceRowControls(const FormControl& row, const typelib::IProperty& property
         layout.Setleft((Twips(layout.left()) + operatorWidth + horz).value());
     }
 
-    return !PlacedControl(engine, std::string(row.prefix) + name, ProgIdOf(row.kind, layout))
+    return !PlacedControl(engine, formlayout::RowControlName(row.prefix, property),
+                          ProgIdOf(row.kind, layout))
                 .Set("Top", layout.top())
                 .Set("Left", layout.left())
                 .Set("Height", layout.sizes().*row.height)
@@ -129,7 +129,7 @@ void AddCheckBoxControl(const typelib::IProperty& property, typelib::IConstructo
     const Twips width = formlayout::DataControlWidth(row, property, layout.sizes());
     const Twips height = layout.sizes().*row.height;
     const bool stopped =
-        PlacedControl(engine, std::string(row.prefix) + vb::Trim(property.Name()), ProgIdOf(row.kind, layout))
+        PlacedControl(engine, formlayout::RowControlName(row.prefix, property), ProgIdOf(row.kind, layout))
             .Set("Top", layout.top())
             .Set("Left", layout.left())
             .Set("Height", height)

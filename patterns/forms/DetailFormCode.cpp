@@ -246,7 +246,7 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
         // The generated lines differ in their blanks.
         const std::string_view gap = kind == formlayout::ControlKind::ComboBox ? "  " : " ";
         for (const auto& property : mPlacedDetail) {
-            if (&PlacedRow(patternkit::Required(property)) != &list || property->DataType() != "Boolean")
+            if (PlacedRow(patternkit::Required(property)).kind != kind || property->DataType() != "Boolean")
                 continue;
             steps.push_back([&, prefix = list.prefix, gap, property] {
                 mCurrent.property = property;

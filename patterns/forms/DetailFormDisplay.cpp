@@ -273,7 +273,7 @@ void StdDetailForm::WriteRestrictionOf(const patternkit::Emitter& out,
     const std::string control = MainControlReference(property);
     const patternkit::Substitution name{"Control", control};
     out.Emit(R"(|            {{Control}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)", {name});
-    if (!row.label.empty() && Placed(ControlName(row.label, property)))
+    if (!row.label.empty() && Placed(formlayout::RowControlName(row.label, property)))
         out.Emit(R"(|            {{Label}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
                  {{"Label", Control(row.label, property)}});
     out.Emit(R"(|            {{Control}}.Enabled = my&BusObjName.PropertyIsEditable("&PropName") ¶)", {name});

@@ -30,7 +30,7 @@ std::vector<std::string_view> ArrayEventsOf(formlayout::ControlKind kind) {
     return {};
 }
 
-// The text box's: a read-only property's stub names it whatever its control.
+// The text box's prefix, which also names a read-only property's stub whatever its control.
 std::string_view TextBoxPrefix() {
     return formlayout::DetailControl(formlayout::ControlKind::TextBox).prefix;
 }
@@ -85,19 +85,19 @@ void StdDetailForm::WriteEventsOf(const patternkit::Emitter& out, const typelib:
             break;
     }
     // A control of an array has the procedures above called by the array's own.
-    const patternkit::ArrayMember* member = mPlaced.Member(ControlName(row.prefix, property));
-    for (const std::string_view event : ArrayEventsOf(row.kind)) {
-        if (member)
-            arrayEvents.Add(*member, event, mCurrent.property,
-                            std::string(row.prefix) + "&PropName_" + std::string(event));
-    }
+    const patternkit::ArrayMember* member = mPlaced.Member(formlayout::RowControlName(row.prefix, property));
+    if (!member)
+        return;
+    for (const std::string_view event : ArrayEventsOf(row.kind))
+        arrayEvents.Add(*member, event, mCurrent.property,
+                        std::string(row.prefix) + "&PropName_" + std::string(event));
 }
 
 void StdDetailForm::WriteControlEnding(const patternkit::Emitter& out, const typelib::IProperty& property,
                                        const ControlProcedure& procedure) const {
     const std::string dbid = vb::Str(property.DBID());
     const std::string bodyName = " Property " + dbid + procedure.bodyPart;
-    const std::string handler = ControlName(procedure.prefix, property, procedure.handlerPart);
+    const std::string handler = formlayout::RowControlName(procedure.prefix, property, procedure.handlerPart);
     const std::string errorEditPoint = "Property" + dbid + procedure.handlerPart;
     WriteEndingThroughHandler(out, mComponentName, {bodyName, bodyName, handler, errorEditPoint});
     for (const std::string& line : procedure.afterHandler)

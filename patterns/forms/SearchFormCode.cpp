@@ -223,7 +223,7 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib:
     }
     const std::string procedure = std::string(prefix) + "&PropName_LostFocus";
     if (const patternkit::ArrayMember* member =
-            mSearchRows.Member(std::string(prefix) + vb::Trim(property.Name())))
+            mSearchRows.Member(formlayout::RowControlName(prefix, property)))
         arrayEvents.Add(*member, "LostFocus", mCurrent.property, procedure);
     out.EmitLine("");
     End(out, procedure);

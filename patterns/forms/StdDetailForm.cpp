@@ -91,11 +91,6 @@ void StdDetailForm::ChoosePropertySets() {
         mContextProperties = PickContextProperties("Detail");
 }
 
-std::string StdDetailForm::ControlName(std::string_view prefix, const typelib::IProperty& property,
-                                       std::string_view suffix) {
-    return std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix);
-}
-
 std::string StdDetailForm::ButtonName(const typelib::IProperty& property, std::string_view suffix) {
     return formlayout::OptionButtonHead(vb::Trim(property.Name())) + std::string(suffix);
 }
@@ -113,7 +108,7 @@ const formlayout::FormControl& StdDetailForm::PlacedRow(const typelib::IProperty
 
 std::string StdDetailForm::MainControl(const typelib::IProperty& property) {
     const formlayout::FormControl* control = formlayout::ControlOf(property);
-    return control ? ControlName(control->prefix, property) : std::string();
+    return control ? formlayout::RowControlName(control->prefix, property) : std::string();
 }
 
 std::string StdDetailForm::MainControlReference(const typelib::IProperty& property) const {

@@ -102,9 +102,6 @@ class StdDetailForm : public FormPattern {
     // The standard ending of one of the form's own procedures.
     void End(const patternkit::Emitter& out, std::string_view startName, std::string_view endName,
              std::string_view label, bool blankBeforeEndSub) const;
-    // The procedure's prefix & the property's trimmed name & `suffix`.
-    static std::string ControlName(std::string_view prefix, const typelib::IProperty& property,
-                                   std::string_view suffix = {});
     // The option button of the value that `suffix` names in the property's group: the name it is placed
     // under, and how code names it.
     static std::string ButtonName(const typelib::IProperty& property, std::string_view suffix);
@@ -116,7 +113,7 @@ class StdDetailForm : public FormPattern {
     static std::string MainControl(const typelib::IProperty& property);
     // How code names it: as MainControl, or as its member of an array.
     std::string MainControlReference(const typelib::IProperty& property) const;
-    // How code names the control placed as ControlName(prefix, property, suffix), in tokens unless it
+    // How code names the control placed as RowControlName(prefix, property, suffix), in tokens unless it
     // joined an array.
     std::string Control(std::string_view prefix, const typelib::IProperty& property,
                         std::string_view suffix = {}) const {
