@@ -14,22 +14,10 @@ bool FitsAt(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const 
             Twips labelWidth, Twips bottom) {
     const SizeSet& sizes = *plan.sizes;
     try {
-        ColumnFlow flow(plan, start);
-        ColumnPlace column = flow.First();
-        Twips top = column.top;
-        for (const FormRow& row : rows) {
-            const RowMeasure measure =
-                MeasureRow(row, {column.left, top, column.right, bottom}, labelWidth, sizes);
-            flow.Reach(measure.need);
-            top = top + measure.advance;
-            if (const auto next = flow.NextColumn(top, bottom, sizes)) {
-                column = *next;
-                top = column.top;
-            }
-        }
+        const FlowedRows flowed = FlowRows(rows, plan, start, labelWidth, bottom);
         // The OK and Cancel buttons below the deepest column, and the title bar.
         [[maybe_unused]] const Twips height =
-            flow.DeepestTop(top) + sizes.cmdCtlHeight + sizes.vertSpace + sizes.formTitleBarHeight;
+            flowed.deepestTop + sizes.cmdCtlHeight + sizes.vertSpace + sizes.formTitleBarHeight;
         return true;
     } catch (const vb::Error&) {
         return false;  // a sum beyond what 16-bit twips count
@@ -80,6 +68,28 @@ std::optional<ColumnPlace> ColumnFlow::NextColumn(Twips top, Twips bottom, const
     mCurrent = {left, mWidened && left < mStart.clearRight ? mStart.top : Twips(kColumnTop),
                 edges.right + mShift};
     return mCurrent;
+}
+
+FlowedRows FlowRows(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const FlowStart& start,
+                    Twips labelWidth, Twips bottom) {
+    const SizeSet& sizes = *plan.sizes;
+    ColumnFlow flow(plan, start);
+    ColumnPlace column = flow.First();
+    FlowedRows flowed{{}, {column.left, column.top}, 0};
+    flowed.spots.reserve(rows.size());
+    for (const FormRow& row : rows) {
+        flowed.spots.push_back(flowed.next);
+        const RowMeasure measure =
+            MeasureRow(row, {column.left, flowed.next.top, column.right, bottom}, labelWidth, sizes);
+        flow.Reach(measure.need);
+        flowed.next.top = flowed.next.top + measure.advance;
+        if (const auto next = flow.NextColumn(flowed.next.top, bottom, sizes)) {
+            column = *next;
+            flowed.next = {column.left, column.top};
+        }
+    }
+    flowed.deepestTop = flow.DeepestTop(flowed.next.top);
+    return flowed;
 }
 
 std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const ColumnGeometry& plan,

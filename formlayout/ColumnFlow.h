@@ -70,6 +70,21 @@ class ColumnFlow {
     Twips mDeepestTop;
 };
 
+// Where a row stands as the rows flow: its label column's left edge and its top.
+struct RowSpot {
+    Twips left, top;
+    bool operator==(const RowSpot&) const = default;
+};
+// The flow of `rows` down to `bottom`: each row's spot, where a next row would stand, and the lowest top of
+// all columns; 6 (Overflow) where a sum leaves 16-bit twips.
+struct FlowedRows {
+    std::vector<RowSpot> spots;
+    RowSpot next;
+    Twips deepestTop;
+};
+FlowedRows FlowRows(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const FlowStart& start,
+                    Twips labelWidth, Twips bottom);
+
 // The form's bottom, from `bottom` on and one text row deeper each step, at which `rows` flow into
 // columns, with the OK and Cancel buttons and the title bar below, within 16-bit twips; none when no
 // bottom does.
