@@ -10,6 +10,7 @@
 #include "core/qelToolProperties.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Text.h"
 #include "repository/ApplicationList.h"
 #include "repository/ApplicationLoad.h"
 #include "repository/RepositoryFile.h"
@@ -34,7 +35,8 @@ std::shared_ptr<core::qelApplication> LoadNamedApplication(const std::filesystem
     Fail("The repository " + file.string() + " holds no application named " + name + ".");
 }
 
-// Ticks exactly the business objects asked for (all when none is named).
+// Ticks exactly the business objects asked for (all when none is named), their names compared as VB compares
+// them, ignoring letter case.
 void Select(core::frmCodeGeneration& form, const core::qelApplication& application,
             const std::vector<std::string>& objects) {
     for (const auto& name : objects) {
@@ -45,7 +47,9 @@ void Select(core::frmCodeGeneration& form, const core::qelApplication& applicati
     const auto& table = form.SelectionTable();
     for (size_t row = 0; row < table.size(); ++row) {
         const bool wanted =
-            objects.empty() || std::find(objects.begin(), objects.end(), table[row].name) != objects.end();
+            objects.empty() || std::any_of(objects.begin(), objects.end(), [&](const auto& name) {
+                return vb::TextEquals(name, table[row].name);
+            });
         if (wanted != (table[row].selected == 1)) {
             form.grdBuildBusObj_Click(static_cast<int32_t>(row + 1),
                                       core::frmCodeGeneration::kSelectionColumn);

@@ -134,8 +134,9 @@ void frmAppInfo::cmdBrowse_Click() {
     }
     ui::FileOpenDialog dialog;
     dialog.DialogTitle = "Access Database";
-    dialog.Filter = "Access Files (*.mdb)|*.mdb";
-    dialog.FilterIndex = 2;
+    // The local database may be an SQLite file too, of whatever name.
+    dialog.Filter = "Access and SQLite Databases|*.mdb;*.accdb;*.db;*.sqlite;*.sqlite3|All Files|*";
+    dialog.FilterIndex = 1;
     try {
         ui::CurrentInteraction().ShowModal(dialog);
     } catch (const vb::Error&) {

@@ -105,10 +105,11 @@ class frmBuilderMain : public core::MainWindow,
     void SetToolDBPath(std::filesystem::path path) { mToolDBPath = std::move(path); }
 
     // core::MainWindow. Unload is the add-in's disconnection: the window closes even when the save it
-    // offers fails or is cancelled.
+    // offers fails or is cancelled. QueryUnload, before the IDE closes, is File > Exit's.
     void Show() override;
     void Hide() override;
     void Unload() override;
+    bool QueryUnload() override { return mnuFileExit_Click(); }
 
     bool IsLoaded() const { return mLoaded; }
     const std::string& Caption() const { return mCaption; }

@@ -129,4 +129,8 @@ void Connect::OnStartupComplete(std::vector<vb::Variant>& /*custom*/) {}
 
 void Connect::OnAddInsUpdate(std::vector<vb::Variant>& /*custom*/) {}
 
+void Connect::OnQueryShutdown(bool& cancel) {
+    cancel = mMainWindow && !mMainWindow->QueryUnload();
+}
+
 }  // namespace core

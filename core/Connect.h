@@ -1,7 +1,8 @@
 #pragma once
 // The class through which the IDE loads and unloads the add-in: a "VB Ostrel..." button on the IDE's
 // "Add-Ins" bar shows the main window, and whether the window was shown at disconnection is remembered
-// for the next connection.
+// for the next connection. Before the IDE closes, the main window closes as by its own File > Exit, and
+// keeps the IDE open when the save it offers does not happen.
 
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@ namespace core {
 
 class Connect : public vb::Object,
                 public vbide::IDTExtensibility,
+                public vbide::IDTShutdownQuery,
                 public std::enable_shared_from_this<Connect> {
   public:
     // Held by shared_ptr only: the button's click handler and the main window refer back to it weakly.
@@ -42,6 +44,7 @@ class Connect : public vb::Object,
     void OnDisconnection(vbide::ext_DisconnectMode removeMode, std::vector<vb::Variant>& custom) override;
     void OnStartupComplete(std::vector<vb::Variant>& custom) override;
     void OnAddInsUpdate(std::vector<vb::Variant>& custom) override;
+    void OnQueryShutdown(bool& cancel) override;
 
   private:
     // The steps of Show, each one skipped when it fails; the first failure is returned.

@@ -30,6 +30,17 @@ std::string MarkerKey(std::string_view line) {
     return vb::FoldCase(TrimBlanks(line));
 }
 
+// Whether the end line says more than its start's name (text typed after the marker): a block with nothing
+// between its markers is still kept for it.
+bool EndSaysMore(const EditPointBlock& block) {
+    const std::string end = EditPointName(block.endLine, kEndEditPoint);
+    return !end.empty() && !vb::TextEquals(end, EditPointName(block.startLine, kStartEditPoint));
+}
+
+bool SameEndNames(std::string_view one, std::string_view other) {
+    return vb::TextEquals(EditPointName(one, kEndEditPoint), EditPointName(other, kEndEditPoint));
+}
+
 }  // namespace
 
 bool IsStartMarker(std::string_view line) {
@@ -65,7 +76,7 @@ std::vector<EditPointBlock> ExtractEditPoints(const std::vector<std::string>& li
         if (j == lines.size())
             throw broken(i, kStartEditPoint, true);
         block.endLine = lines[j];
-        if (!block.content.empty())
+        if (!block.content.empty() || EndSaysMore(block))
             blocks.push_back(std::move(block));
         i = j;
     }
@@ -97,7 +108,9 @@ RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
     for (size_t b = 0; b < saved.size(); ++b) {
         auto found = markers.find(MarkerKey(saved[b].startLine));
         if (found == markers.end() || found->second.empty()) {
-            result.unrestored.push_back(std::move(saved[b]));
+            // A block of no lines has none to hand back.
+            if (!saved[b].content.empty())
+                result.unrestored.push_back(std::move(saved[b]));
             continue;
         }
         blockAt.emplace(found->second.front(), b);
@@ -105,21 +118,29 @@ RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
     }
 
     result.lines.reserve(regenerated.size());
+    // The saved end lines that say more than the regenerated ones they stand for, by line index.
+    std::unordered_map<size_t, const std::string*> keptEnds;
     for (size_t i = 0; i < regenerated.size(); ++i) {
-        result.lines.push_back(regenerated[i]);
+        const auto keptEnd = keptEnds.find(i);
+        result.lines.push_back(keptEnd == keptEnds.end() ? regenerated[i] : *keptEnd->second);
         const auto assigned = blockAt.find(i);
         if (assigned == blockAt.end())
             continue;
         const EditPointBlock& block = saved[assigned->second];
-        result.kept.push_back({EditPointName(regenerated[i], kStartEditPoint),
-                               static_cast<int32_t>(result.lines.size() + 1),
-                               static_cast<int32_t>(block.content.size())});
-        result.lines.insert(result.lines.end(), block.content.begin(), block.content.end());
         // The generated content up to the end marker gives way, unless another start comes first.
         size_t end = i + 1;
         while (end < regenerated.size() && !IsEndMarker(regenerated[end]) && !IsStartMarker(regenerated[end]))
             ++end;
-        if (end < regenerated.size() && IsEndMarker(regenerated[end]))
+        const bool ended = end < regenerated.size() && IsEndMarker(regenerated[end]);
+        if (ended && EndSaysMore(block) && !SameEndNames(block.endLine, regenerated[end]))
+            keptEnds.emplace(end, &block.endLine);
+        if (block.content.empty())
+            continue;  // kept for its end line alone: the generated content stays
+        result.kept.push_back({EditPointName(regenerated[i], kStartEditPoint),
+                               static_cast<int32_t>(result.lines.size() + 1),
+                               static_cast<int32_t>(block.content.size())});
+        result.lines.insert(result.lines.end(), block.content.begin(), block.content.end());
+        if (ended)
             i = end - 1;
     }
     return result;

@@ -9,7 +9,8 @@
 // A saved block goes back into the regenerated start line that equals its own start line (trimmed,
 // letter case ignored, whole line); the n-th saved block of a name goes into the n-th marker of that
 // name, and no marker takes two blocks. A block that finds no marker is handed back, so that no line of
-// the developer's is lost.
+// the developer's is lost. An end line that says more than its start's name (text typed after the marker)
+// stays as it was, unless the regenerated end line says the same.
 
 #include <cstdint>
 #include <stdexcept>
@@ -27,7 +28,8 @@ bool IsEndMarker(std::string_view line);
 
 struct EditPointBlock {
     std::string startLine;
-    std::vector<std::string> content;  // never empty: empty blocks are not saved
+    // Empty only when the end line says more than its start's name: the block is kept for that line.
+    std::vector<std::string> content;
     std::string endLine;
 };
 
@@ -45,8 +47,8 @@ class BrokenEditPoint : public std::runtime_error {
     std::string mEditPoint;
 };
 
-// The blocks of `lines` that hold something, in order. Lines outside blocks are skipped. Raises
-// BrokenEditPoint at the first marker that has no partner.
+// The blocks of `lines` that hold something (lines, or text after the end marker beyond its start's name), in
+// order. Lines outside blocks are skipped. Raises BrokenEditPoint at the first marker that has no partner.
 std::vector<EditPointBlock> ExtractEditPoints(const std::vector<std::string>& lines);
 
 // The lines of saved blocks one after another, as the scratch component holds them.
@@ -66,8 +68,10 @@ struct RestoredCode {
 };
 
 // Puts `saved` into `regenerated`: the generated lines between a matched start marker and the next end
-// marker make way for the saved content. A start marker with no end marker before the next start marker
-// keeps its generated lines, and the saved content goes directly below it.
+// marker make way for the saved content, and a saved end line that says more than its start's name takes the
+// place of that end marker, unless they say the same. A block without lines leaves the generated lines. A
+// start marker with no end marker before the next start marker keeps its generated lines, and the saved
+// content goes directly below it.
 RestoredCode RestoreEditPoints(const std::vector<std::string>& regenerated,
                                std::vector<EditPointBlock> saved);
 

@@ -24,6 +24,9 @@ class MainWindow {
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual void Unload() = 0;
+    // Unloads the window as its own File > Exit does: false, the window kept, when the save it offers is
+    // refused or cancelled.
+    virtual bool QueryUnload() = 0;
 };
 
 // Makes a new main window; it may raise.

@@ -62,6 +62,36 @@ void AddInHost::DisconnectAll(vbide::ext_DisconnectMode mode) {
         Disconnect(std::string(mConnections.back().progId), mode);
 }
 
+bool AddInHost::QueryShutdown() {
+    // An add-in may disconnect another from within, so walk a copy.
+    const auto connections = mConnections;
+    for (auto connection = connections.rbegin(); connection != connections.rend(); ++connection) {
+        if (!MayDisconnect(*connection))
+            return false;
+    }
+    return true;
+}
+
+bool AddInHost::QueryDisconnect(std::string_view progId) {
+    const auto found = std::find_if(mConnections.begin(), mConnections.end(), [&](const Connection& held) {
+        return vb::TextEquals(held.progId, progId);
+    });
+    // A copy: the add-in may disconnect others while it answers.
+    return found == mConnections.end() || MayDisconnect(Connection(*found));
+}
+
+bool AddInHost::MayDisconnect(const Connection& connection) {
+    const auto asked = std::dynamic_pointer_cast<vbide::IDTShutdownQuery>(connection.addIn);
+    bool cancel = false;
+    try {
+        if (asked)
+            asked->OnQueryShutdown(cancel);
+    } catch (const std::exception& error) {
+        TellFailure(connection.progId, "failed to answer whether it may be unloaded", error);
+    }
+    return !cancel;
+}
+
 void AddInHost::NotifyAll(Notification notification, std::string_view what) {
     // An add-in may disconnect another from within, so walk a copy.
     const auto connections = mConnections;

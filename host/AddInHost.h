@@ -29,6 +29,13 @@ class AddInHost {
     // Every add-in, the last connected first.
     void DisconnectAll(vbide::ext_DisconnectMode mode);
 
+    // Whether the IDE may close: asks each add-in that answers it (IDTShutdownQuery), the last connected
+    // first, and stops at the first that keeps the IDE open. An error out of one is told, and keeps it open
+    // no more than its answer did.
+    bool QueryShutdown();
+    // Whether this one add-in may be unloaded now (the manager's unload), asked as QueryShutdown asks.
+    bool QueryDisconnect(std::string_view progId);
+
     void NotifyStartupComplete();
     void NotifyAddInsUpdate();
 
@@ -44,6 +51,8 @@ class AddInHost {
     };
     using Notification = void (vbide::IDTExtensibility::*)(std::vector<vb::Variant>&);
     void NotifyAll(Notification notification, std::string_view what);
+    // Asks the add-in, if it answers IDTShutdownQuery, whether it may go; an error out of it is told.
+    bool MayDisconnect(const Connection& connection);
 
     std::shared_ptr<vbide::VBE> mVBE;
     std::vector<Connection> mConnections;

@@ -34,13 +34,17 @@ void AddInManager::SetLoadOnStartup(size_t row, bool loadOnStartup) {
 void AddInManager::cmdOK_Click() {
     bool loadsChanged = false;
     for (size_t i = 0; i < mRows.size(); ++i) {
-        const Row& row = mRows[i];
+        Row& row = mRows[i];
         if (row.loaded != mShown[i].loaded) {
-            loadsChanged = true;
-            if (row.loaded)
+            if (row.loaded) {
                 mAddIns.Connect(row.progId, vbide::ext_cm_AfterStartup);
-            else
+                loadsChanged = true;
+            } else if (mAddIns.QueryDisconnect(row.progId)) {
                 mAddIns.Disconnect(row.progId, vbide::ext_dm_UserClosed);
+                loadsChanged = true;
+            } else {
+                row.loaded = true;  // it stays, with work it could not save
+            }
         }
         if (row.loadOnStartup != mShown[i].loadOnStartup) {
             try {

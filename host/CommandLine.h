@@ -13,8 +13,8 @@ namespace host {
 inline constexpr const char* kUsage =
     "usage: ostrel [GROUP.vbg]\n"
     "       ostrel --addin PROGID\n"
-    "       ostrel generate --repository FILE --app NAME --out DIR [--objects A,B] [--no-forms]\n"
-    "                       [--discard-edits]\n"
+    "       ostrel generate --repository FILE --app NAME --out DIR [--objects A,B]\n"
+    "                       [--forms | --no-forms] [--discard-edits]\n"
     "       ostrel --help\n";
 
 struct CommandLine {

@@ -32,6 +32,10 @@ void IdeSession::ShowAddInManager() {
 bool IdeSession::Close() {
     if (!mDocument.QueryClose())
         return false;
+    bool mayClose = false;
+    mDocument.Untracked([&] { mayClose = mAddIns.QueryShutdown(); });
+    if (!mayClose)
+        return false;
     mDocument.Untracked([&] { mAddIns.DisconnectAll(vbide::ext_dm_HostShutdown); });
     return true;
 }

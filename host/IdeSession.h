@@ -26,7 +26,8 @@ class IdeSession {
     void StartUp(const CommandLine& line);
     // The add-in manager, shown through the interaction in force.
     void ShowAddInManager();
-    // Whether the IDE may close, after offering to save the changes; when it may, every add-in has been
+    // Whether the IDE may close, after offering to save the changes and asking the add-ins (a window of
+    // theirs whose changes could not be saved keeps it open); when it may, every add-in has been
     // disconnected.
     bool Close();
 

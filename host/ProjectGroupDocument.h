@@ -20,7 +20,8 @@ class ProjectGroupDocument {
 
     const std::shared_ptr<vbide::VBE>& VBE() const { return mVBE; }
     const std::optional<std::filesystem::path>& GroupFile() const { return mGroupFile; }
-    bool IsDirty() const { return mVBE->Revision() != mSavedRevision; }
+    // Changed since saved, or saved with some of the IDE's text only beside files changed outside it.
+    bool IsDirty() const { return mVBE->Revision() != mSavedRevision || mVBE->HoldsTextKeptBeside(); }
 
     // Runs a change that is no edit of the group (an add-in's button, a window opened) without making a
     // saved group look changed.

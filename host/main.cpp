@@ -12,6 +12,7 @@
 #include "host/GenerateCommand.h"
 #include "host/IdeSession.h"
 #include "host/qt/MainWindow.h"
+#include "platform/ui/WindowFit.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
             break;
     }
     QApplication application(argc, argv);
+    ui::KeepWindowsOnScreen();
     host::IdeSession session(host::AddInListFile());
     host::MainWindow window(session);
     session.StartUp(line);

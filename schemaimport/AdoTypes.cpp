@@ -185,6 +185,8 @@ int32_t AdoTypeOfFieldType(dao::FieldType type) {
             return adLongVarChar;
         case dao::FieldType::Guid:
             return adGUID;
+        case dao::FieldType::BigInt:
+            return adBigInt;
         case dao::FieldType::Decimal:
             return adNumeric;
     }

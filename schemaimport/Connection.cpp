@@ -28,29 +28,25 @@ constexpr const char* kNone = "None";
 constexpr const char* kFileNotFound = "2";
 
 // The local file's data source: SQLite3 for an SQLite file, MDBTools for a Jet file (and for a file
-// that cannot be told yet, so that opening it fails with the engine's message).
-void RegisterLocalDataSource(const std::string& file) {
+// that cannot be told yet, so that opening it fails with the engine's message). Returns the connect string
+// of that driver and file, which reads the file whatever another import registers as the data source
+// meanwhile; the data source itself for an SQLite path the driver cannot take in a connect string (it
+// reads no braced value).
+std::string RegisterLocalDataSource(const std::string& file) {
     if (dao::DetectFileFormat(file) == dao::FileFormat::Sqlite) {
         odbc::RegisterDataSource(kLocalDataSource, "SQLite3",
                                  {{"Database", file}, {"DBQ", file}, {"Description", kLocalDataSource}});
-        return;
+        return odbc::ConnectValue(file) == file ? "DRIVER=SQLite3;Database=" + file : kLocalDataSource;
     }
     odbc::RegisterDataSource(
         kLocalDataSource, "MDBTools",
         {{"Database", file}, {"DBQ", file}, {"Description", kLocalDataSource}, {"FIL", "MS Access;"}});
+    return odbc::JoinConnectString({{"DRIVER", "MDBTools"}, {"DBQ", file}});
 }
 
-std::string UserDataSourceFile() {
-    if (const char* file = std::getenv("ODBCINI"); file != nullptr && *file != '\0')
-        return file;
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.odbc.ini";
-}
-
-// The database as the messages name it: the local file for "localmdb", else the connect string without
-// its password.
+// The database as the messages name it: the local file, else the connect string without its password.
 std::string DatabaseNameOf(const std::string& connectString, const core::qelApplication& application) {
-    return connectString == kLocalDataSource ? application.LocalDBName() : odbc::MaskPassword(connectString);
+    return application.LocalDBName().empty() ? odbc::MaskPassword(connectString) : application.LocalDBName();
 }
 
 // A database that offers nothing would otherwise look like one whose tables are all mapped.
@@ -81,6 +77,8 @@ std::string UnreadableReason(const std::string& file) {
     if (descriptor < 0)
         return vbide::SystemReason(errno);
     ::close(descriptor);
+    if (dao::DetectFileFormat(file) == dao::FileFormat::Unknown)
+        return "it is not an Access or SQLite database";
     return {};
 }
 
@@ -88,10 +86,8 @@ std::string UnreadableReason(const std::string& file) {
 
 std::string GetDBConnection(core::qelApplication& application) {
     return core::LogAndRaiseAs("GetDBConnection", [&]() -> std::string {
-        if (!application.LocalDBName().empty()) {
-            RegisterLocalDataSource(application.LocalDBName());
-            return kLocalDataSource;
-        }
+        if (!application.LocalDBName().empty())
+            return RegisterLocalDataSource(application.LocalDBName());
         if (!application.DSN().empty()) {
             return odbc::JoinConnectString({{"DATABASE", application.DSNDBName()},
                                             {"UID", application.UserName()},
@@ -107,7 +103,7 @@ std::string LocalDatabaseRefusal(const std::string& file) {
     if (reason.empty())
         return {};
     return file + " cannot be imported from: " + reason +
-           ". Type the path of the Access database to import from, or choose it with Browse.";
+           ". Type the path of the Access or SQLite database to import from, or choose it with Browse.";
 }
 
 std::string UndefinedDataSource(const core::qelApplication& application) {
@@ -118,7 +114,7 @@ std::string UndefinedDataSource(const core::qelApplication& application) {
     if (std::any_of(defined.begin(), defined.end(),
                     [&name](const odbc::DataSource& source) { return vb::TextEquals(source.Name, name); }))
         return {};
-    return "The data source \"" + name + "\" is not defined.\r\nDefine it in " + UserDataSourceFile() +
+    return "The data source \"" + name + "\" is not defined.\r\nDefine it in " + odbc::UserDataSourceFile() +
            ", or choose a defined one with Browse in the application's dialog (File > Edit Application...).";
 }
 
@@ -135,7 +131,7 @@ vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelAp
             SayNoTables(DatabaseNameOf(connectString, application), catalog->Schemas());
     } catch (const vb::Error& error) {
         const std::string database = DatabaseNameOf(connectString, application);
-        if (connectString == kLocalDataSource)
+        if (!application.LocalDBName().empty())
             connectString = database;
         ui::MsgBox(odbc::WithDriverReason(database + " cannot be opened.", error), 10);
     }
@@ -163,7 +159,7 @@ std::string GetServer(const std::string& dsn) {
         return kNone;
     }
     if (!odbc::IsUserDataSource(dsn)) {
-        ui::MsgBox(std::string(kFileNotFound) + " - Cannot find server name - " + UserDataSourceFile() +
+        ui::MsgBox(std::string(kFileNotFound) + " - Cannot find server name - " + odbc::UserDataSourceFile() +
                        " [" + dsn + "]",
                    ui::vbOKOnly);
         return kNone;

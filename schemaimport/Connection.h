@@ -15,8 +15,10 @@ namespace schemaimport {
 // The user data source that stands for the application's local database file.
 inline constexpr const char* kLocalDataSource = "localmdb";
 
-// "localmdb", registered again for the local file, when the application names one; else the connect
-// string of its data source ("DATABASE=...;UID=...;PWD=...;DSN=...", empty values left out); else "".
+// When the application names a local file: "localmdb" registered again for it, and the connect string of
+// the file's own driver and path ("DRIVER=SQLite3;Database=..." or "DRIVER=MDBTools;DBQ=..."; "localmdb"
+// for an SQLite path that needs braces). Else the connect string of its data source
+// ("DATABASE=...;UID=...;PWD=...;DSN=...", empty values left out); else "".
 // Errors are logged and raised again with the source "GetDBConnection".
 std::string GetDBConnection(core::qelApplication& application);
 
@@ -26,14 +28,15 @@ std::string GetDBConnection(core::qelApplication& application);
 std::string UndefinedDataSource(const core::qelApplication& application);
 
 // Why the local database file to import from cannot be used, known before anything is registered:
-// "<file> cannot be imported from: it does not exist." (or is a folder, is not a file, or the system's
-// reason for not reading it), with what to do. Empty when it can be read.
+// "<file> cannot be imported from: it does not exist." (or is a folder, is not a file, the system's
+// reason for not reading it, or is not an Access or SQLite database), with what to do. Empty when it can be
+// read.
 std::string LocalDatabaseRefusal(const std::string& file);
 
 // The tables of the database that no business object maps, in the database's order (views and system
 // tables are never offered). Fills an empty DSNDBName of a data source from the database. A database
 // that cannot be read gives the message "<connect string> cannot be opened." (the password hidden; the
-// local file's path for "localmdb", which `connectString` then holds too) with the driver's reasons on the
+// local file's path for a local file, which `connectString` then holds too) with the driver's reasons on the
 // lines after, and the tables read so far. A database without a table the user can read says so, naming
 // the schemas looked at.
 vb::Collection<std::string> GetNewTables(std::string& connectString, core::qelApplication& application);

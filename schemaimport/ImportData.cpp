@@ -184,6 +184,12 @@ void ImportTable(ModelSink& sink, core::qelApplication& application, const Table
     MarkPrimaryKey(sink, application, businessObject, table.PrimaryKey);
     if (businessObject->KeyProperties()->Count() == 0)
         notes.WithoutKey.push_back(table.Name);
+    // Told now, not first by the build that refuses it.
+    for (const auto& key : *businessObject->KeyProperties()) {
+        if (!core::KeyDataTypeFault(key->DataType()).empty())
+            notes.UnidentifyingKeys.push_back(table.Name + "." + key->Field()->Name() + " (" +
+                                              key->DataType() + ")");
+    }
 }
 
 void ImportData(ModelSink& sink, const PreviousApplication& currentAppObject) {

@@ -134,6 +134,11 @@ void ReportImportNotes(const ImportNotes& notes) {
     AddParagraph(text, "These tables have no primary key; set a key property on each before it can be built:",
                  notes.WithoutKey);
     AddParagraph(text,
+                 "These key columns became properties of a data type that has no value in the record and "
+                 "cannot identify a row; give each another data type, or set its Primary Key to No, before "
+                 "its business object is built:",
+                 notes.UnidentifyingKeys);
+    AddParagraph(text,
                  "These tables hold the keys of more than one parent in their own key. Each keeps its first "
                  "parent; the relationships to the others were made Reference, their columns staying part of "
                  "the key:",

@@ -39,6 +39,9 @@ struct ImportNotes {
     std::vector<std::string> Numbered;
     // The tables whose business objects have no key property.
     std::vector<std::string> WithoutKey;
+    // "table.column (data type)" of each key column whose property's type cannot identify a row, which the
+    // check before a build refuses (core::KeyDataTypeFault).
+    std::vector<std::string> UnidentifyingKeys;
     // "table: relationship to parent" of each parent past the first whose key a table's key holds.
     std::vector<std::string> FurtherParents;
     // Why no relationship was read (RelationshipsNotRead), when none was.

@@ -294,14 +294,23 @@ std::vector<std::string> MakeRelationships(ModelSink& sink, core::qelApplication
     return furtherParents;
 }
 
-// A key as its ends and its (child column, parent column) pairs in sorted order.
-using KeyEnds = std::tuple<const core::qelBusinessObject*, const core::qelBusinessObject*,
-                           std::vector<std::pair<std::string, std::string>>>;
+// A key as its ends and its child's columns, sorted and each once. The parent's columns are not part of it:
+// a child column that two keys hold (one to a unique key, one to another table) points its property at one
+// parent column only, and the columns of one key may be listed in any order.
+using KeyEnds =
+    std::tuple<const core::qelBusinessObject*, const core::qelBusinessObject*, std::vector<std::string>>;
+
+std::vector<std::string> SortedOnce(std::vector<std::string> columns) {
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    return columns;
+}
 
 KeyEnds EndsOf(const PlannedKey& planned) {
-    auto columns = planned.key->Columns;
-    std::sort(columns.begin(), columns.end());
-    return {planned.parent.get(), planned.child.get(), std::move(columns)};
+    std::vector<std::string> columns;
+    for (const auto& [childColumn, parentColumn] : planned.key->Columns)
+        columns.push_back(childColumn);
+    return {planned.parent.get(), planned.child.get(), SortedOnce(std::move(columns))};
 }
 
 // The key a relationship stands for: its end that holds foreign properties runs from child to parent.
@@ -309,14 +318,13 @@ std::optional<KeyEnds> EndsOf(const core::qelRelationship& relationship) {
     for (const auto& end : *relationship.Associations()) {
         if (end->SourceForeignProperties()->Count() == 0)
             continue;
-        std::vector<std::pair<std::string, std::string>> columns;
+        std::vector<std::string> columns;
         for (const auto& property : *end->SourceForeignProperties()) {
-            if (!property->Field() || !property->ForeignKeyField())
+            if (!property->Field())
                 return std::nullopt;
-            columns.emplace_back(property->Field()->Name(), property->ForeignKeyField()->Name());
+            columns.push_back(property->Field()->Name());
         }
-        std::sort(columns.begin(), columns.end());
-        return KeyEnds{end->TargetBusObj().get(), end->SourceBusObj().get(), std::move(columns)};
+        return KeyEnds{end->TargetBusObj().get(), end->SourceBusObj().get(), SortedOnce(std::move(columns))};
     }
     return std::nullopt;
 }

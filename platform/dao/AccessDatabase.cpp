@@ -9,6 +9,7 @@
 #include "platform/dao/AccessValues.h"
 #include "platform/dao/Errors.h"
 #include "platform/dao/FileFormat.h"
+#include "platform/dao/WholeNumber.h"
 #include "platform/vb/Text.h"
 
 namespace dao {
@@ -21,8 +22,10 @@ constexpr const char* kRelationsTable = "MSysRelationships";
 constexpr int kPrimaryKeyIndex = 1;
 constexpr int kRelationIndex = 2;  // libmdb's hidden index behind a relation
 constexpr int32_t kRelationDontEnforce = 2;
-// The column type of a Date/Time Extended, which libmdb does not name.
+// The column types of a Large Number and of a Date/Time Extended, which libmdb does not name.
+constexpr int kLargeNumber = 0x13;
 constexpr int kExtendedDateTime = 0x14;
+constexpr int kLargeNumberSize = 8;
 
 struct TableDefDeleter {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
@@ -39,6 +42,8 @@ FieldType FieldTypeOf(const MdbColumn& column) {
             return FieldType::Decimal;
         case MDB_COMPLEX:
             return FieldType::Long;
+        case kLargeNumber:
+            return FieldType::BigInt;
         case MDB_BOOL:
         case MDB_BYTE:
         case MDB_INT:
@@ -85,6 +90,17 @@ bool IsRequired(const MdbColumn& column) {
     return column.col_type == MDB_BOOL || (required != nullptr && vb::TextEquals(required, "yes"));
 }
 
+// A Large Number as the row holds it, little-endian: libmdb gives no text of it, only where it stands.
+vb::Variant LargeNumberValue(const MdbHandle& mdb, const MdbColumn& column) {
+    if (column.cur_value_len != kLargeNumberSize || column.cur_value_start < 0 ||
+        column.cur_value_start + kLargeNumberSize > MDB_PGSIZE)
+        return vb::Variant::Null();
+    uint64_t bits = 0;
+    for (int i = kLargeNumberSize - 1; i >= 0; --i)
+        bits = bits << 8 | mdb.pg_buf[column.cur_value_start + i];
+    return WholeNumberValue(static_cast<int64_t>(bits));
+}
+
 // Reads every row of the table into a set, keeping those that meet the criteria.
 RowSet ReadRows(MdbHandle& mdb, MdbTableDef& table, const std::vector<Criterion>& criteria) {
     ColumnNames names;
@@ -106,7 +122,9 @@ RowSet ReadRows(MdbHandle& mdb, MdbTableDef& table, const std::vector<Criterion>
     std::vector<std::string> buffers(table.num_cols, std::string(kBindSize, '\0'));
     std::vector<int> lengths(table.num_cols, 0);
     for (unsigned int i = 0; i < table.num_cols; ++i) {
-        mdb_bind_column(&table, static_cast<int>(i + 1), buffers[i].data(), &lengths[i]);
+        // A Large Number left unbound: libmdb would warn of each value it cannot write as text.
+        if (ColumnAt(table, i).col_type != kLargeNumber)
+            mdb_bind_column(&table, static_cast<int>(i + 1), buffers[i].data(), &lengths[i]);
     }
     RowSet rows(names);
     mdb_rewind_table(&table);
@@ -115,7 +133,9 @@ RowSet ReadRows(MdbHandle& mdb, MdbTableDef& table, const std::vector<Criterion>
         values.reserve(table.num_cols);
         for (unsigned int i = 0; i < table.num_cols; ++i) {
             MdbColumn& column = ColumnAt(table, i);
-            if (column.col_type != MDB_BOOL && lengths[i] == 0) {
+            if (column.col_type == kLargeNumber) {
+                values.push_back(LargeNumberValue(mdb, column));
+            } else if (column.col_type != MDB_BOOL && lengths[i] == 0) {
                 values.push_back(vb::Variant::Null());
             } else if (column.col_type == MDB_OLE) {
                 std::size_t size = 0;

@@ -23,6 +23,7 @@ enum class FieldType : int16_t {
     LongBinary = 11,  // OLE Object
     Memo = 12,
     Guid = 15,
+    BigInt = 16,  // a 64-bit integer: an Access Large Number
     Decimal = 20,
 };
 

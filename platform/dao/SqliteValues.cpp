@@ -5,10 +5,10 @@
 #include <sqlite3.h>
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "platform/dao/SqliteTypes.h"
+#include "platform/dao/WholeNumber.h"
 #include "platform/vb/Error.h"
 
 namespace dao {
@@ -39,10 +39,7 @@ vb::Variant IntegerValue(int64_t value, FieldType type) {
         default:
             break;
     }
-    if (value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()) {
-        return vb::Variant(static_cast<int32_t>(value));
-    }
-    return vb::Variant(static_cast<double>(value));
+    return WholeNumberValue(value);
 }
 
 vb::Variant RealValue(double value, FieldType type) {

@@ -1,7 +1,8 @@
 #pragma once
 // The interface through which the IDE loads and unloads an add-in: it calls OnConnection when the
 // developer connects it (or the IDE starts with it), OnStartupComplete once the IDE has started,
-// OnAddInsUpdate when the list of add-ins changes, and OnDisconnection when it unloads it.
+// OnAddInsUpdate when the list of add-ins changes, and OnDisconnection when it unloads it. An add-in that
+// also implements IDTShutdownQuery is asked before the IDE closes, and may keep it open.
 
 #include <memory>
 #include <vector>
@@ -32,6 +33,14 @@ class IDTExtensibility {
     virtual void OnDisconnection(ext_DisconnectMode removeMode, std::vector<vb::Variant>& custom) = 0;
     virtual void OnStartupComplete(std::vector<vb::Variant>& custom) = 0;
     virtual void OnAddInsUpdate(std::vector<vb::Variant>& custom) = 0;
+};
+
+class IDTShutdownQuery {
+  public:
+    virtual ~IDTShutdownQuery() = default;
+    // Before the IDE closes (its windows still open): setting `cancel` keeps the IDE open, as when a window
+    // of the add-in could not save the changes it would lose.
+    virtual void OnQueryShutdown(bool& cancel) = 0;
 };
 
 }  // namespace vbide

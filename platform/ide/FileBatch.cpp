@@ -153,9 +153,10 @@ fs::path UnsavedPlaceOf(const fs::path& file) {
     }
 }
 
-// A file that a recovery left as the developer changed it, and what the recovery tells of it.
+// A file left as the developer changed it, where its save's text was kept, and what is told of it.
 struct KeptFile {
     fs::path file;
+    fs::path unsaved;
     std::string message;
 };
 
@@ -177,8 +178,9 @@ bool SplitListLine(std::string_view line, int version, std::optional<std::string
 // What is told of `file`, which changed `changed` and is left as it is, its save's text kept in `unsaved`.
 KeptFile KeptFileOf(const fs::path& file, std::string_view changed, std::string_view save,
                     const fs::path& unsaved) {
-    return {file, file.string() + " changed " + std::string(changed) + ", so it is left as it is; what " +
-                      std::string(save) + " would have written is kept in " + unsaved.string() + "."};
+    return {file, unsaved,
+            file.string() + " changed " + std::string(changed) + ", so it is left as it is; what " +
+                std::string(save) + " would have written is kept in " + unsaved.string() + "."};
 }
 
 constexpr std::string_view kChangedAfterStop = "after a save that was stopped had begun";
@@ -202,11 +204,11 @@ void NoteKept(const fs::path& folder, const fs::path& unsaved) {
         throw FileSystemError(vb::kPathFileAccess, list, error);
 }
 
-// Leaves `file` as the developer made it and puts its temporary file beside it, never over an earlier one,
-// noted in the save list of `folder` first; `changed` tells when it changed.
+// Leaves `file` as the developer made it and puts its temporary file beside it, at `place` when one is given,
+// else never over an earlier one, noted in the save list of `folder` first; `changed` tells when it changed.
 KeptFile KeepBeside(const fs::path& folder, const fs::path& file, std::string_view changed,
-                    std::string_view save) {
-    const fs::path unsaved = UnsavedPlaceOf(file);
+                    std::string_view save, const fs::path& place = {}) {
+    const fs::path unsaved = place.empty() ? UnsavedPlaceOf(file) : place;
     NoteKept(folder, unsaved);
     Rename(TemporaryOf(file), unsaved);
     return KeptFileOf(file, changed, save, unsaved);
@@ -391,6 +393,15 @@ void FileBatch::Added(const std::filesystem::path& file, const std::optional<vb:
     mFiles.push_back(file.native());
 }
 
+void FileBatch::KeepBesideAt(const std::filesystem::path& file, std::filesystem::path place) {
+    mKeepAt.insert_or_assign(file.native(), std::move(place));
+}
+
+std::filesystem::path FileBatch::KeptBesideAt(const std::string& file) const {
+    const auto found = mKeptAt.find(file);
+    return found == mKeptAt.end() ? fs::path() : found->second;
+}
+
 void FileBatch::Commit() {
     SaveSteps& steps = *CurrentSteps();
     std::set<fs::path> folders = {mFolder};
@@ -428,10 +439,15 @@ void FileBatch::WriteSaveList(SaveSteps& steps) {
 
 void FileBatch::RenameIntoPlace(size_t index, SaveSteps& steps) {
     const fs::path file = mFiles[index];
-    if (IsAsRecorded(file, mRecords[index], kSaveListVersion))
+    if (IsAsRecorded(file, mRecords[index], kSaveListVersion)) {
         Rename(TemporaryOf(file), file);
-    else
-        mKept.push_back(KeepBeside(mFolder, file, "after it was read", "this save").message);
+    } else {
+        const auto place = mKeepAt.find(mFiles[index]);
+        KeptFile kept = KeepBeside(mFolder, file, "after it was read", "this save",
+                                   place == mKeepAt.end() ? fs::path() : place->second);
+        mKeptAt.emplace(mFiles[index], std::move(kept.unsaved));
+        mKept.push_back(std::move(kept.message));
+    }
     steps.Renamed(file);
 }
 

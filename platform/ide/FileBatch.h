@@ -14,7 +14,8 @@
 // time, inode, change time, which a chmod moves too, and permission bits, with a hash of its content). The
 // commit and the recovery rename a temporary file over its file only while the file is still that: a file
 // the developer changed in between stays, and the temporary file is kept beside it as "<file>.unsaved"
-// (numbered when that name is taken). A file whose inode or change time alone differ, as in a copied
+// (numbered when that name is taken, unless the caller names the place: an earlier save's "<file>.unsaved",
+// brought up to date). A file whose inode or change time alone differ, as in a copied
 // folder, is compared by its content. A list left by an older build is finished as that build would
 // finish it: one without hashes takes such a file as changed, one without change times compares without
 // them, one that names the files alone renames unasked. Temporary files are made new, never written
@@ -25,6 +26,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ide/TextFile.h"
@@ -61,8 +63,13 @@ class FileBatch {
         writer.Release();
     }
 
+    // Where the commit keeps `file` beside when it changed since read: `place`, written over, instead of a
+    // new "<file>.unsaved".
+    void KeepBesideAt(const std::filesystem::path& file, std::filesystem::path place);
     // Puts every file in place; 75 when that fails.
     void Commit();
+    // Where the commit kept `file` beside; empty when it put the file in place.
+    std::filesystem::path KeptBesideAt(const std::string& file) const;
     // The files added, in their order.
     const std::vector<std::string>& Files() const { return mFiles; }
     // One message for each file left as the developer changed it: RecoverInterruptedSave's for the save the
@@ -93,6 +100,8 @@ class FileBatch {
     std::vector<std::string> mFiles;
     std::vector<std::optional<vb::FileStamp>> mAsRead;  // what each of mFiles was when read
     std::vector<std::string> mRecords;                  // what the list records of each, once written
+    std::unordered_map<std::string, std::filesystem::path> mKeepAt;  // see KeepBesideAt
+    std::unordered_map<std::string, std::filesystem::path> mKeptAt;  // see KeptBesideAt
     size_t mRenamed = 0;
     bool mListed = false;
 };

@@ -282,9 +282,14 @@ std::shared_ptr<VBProject> ReadProject(const std::filesystem::path& file, const 
 std::vector<int32_t> AddGroupFiles(FileBatch& batch, const VBE& vbe, FileKeys& keys,
                                    const std::vector<ProjectLayout>& layout,
                                    const std::filesystem::path& groupFile) {
-    // A file there now was found no link by RequireSavable, or a recovery put a file in its place.
+    // A file there now was found no link by RequireSavable, or a recovery put a file in its place. One that
+    // changed after it was read is kept beside again where the last save kept it, while that is as it left
+    // it.
     const auto asRead = [&](const std::filesystem::path& file) {
-        return vbe.ListedStamp(keys.Of(file, false));
+        const FileKey key = keys.Of(file, false);
+        if (const auto kept = vbe.ListedKeptBeside(key); kept && vb::OwnStampOf(kept->place) == kept->stamp)
+            batch.KeepBesideAt(file, kept->place);
+        return vbe.ListedStamp(key);
     };
     std::vector<int32_t> linesBeforeCode;
     for (const ProjectLayout& project : layout) {
@@ -388,10 +393,17 @@ std::vector<std::string> SaveProjectGroup(VBE& vbe, const std::filesystem::path&
             component->SetFileName(ComponentFile(project, *component), *lines++);
         project.project->SetFileName(project.file);
     }
+    // A file kept as the developer changed it stays as it was read: every later save keeps it too.
     std::vector<ListedFile> saved;
     saved.reserve(batch.Files().size());
-    for (const std::string& file : batch.Files())
-        saved.push_back({file, vb::OwnStampOf(file)});
+    for (const std::string& file : batch.Files()) {
+        const std::filesystem::path place = batch.KeptBesideAt(file);
+        if (place.empty())
+            saved.push_back({file, vb::OwnStampOf(file)});
+        else
+            saved.push_back(
+                {file, vbe.ListedStamp(keys.Of(file, false)), KeptBeside{place, vb::OwnStampOf(place)}});
+    }
     vbe.SetListedFiles(saved);
     return batch.Kept();
 }

@@ -97,7 +97,12 @@ bool VBE::ListsFile(const FileKey& file) const {
 
 std::optional<vb::FileStamp> VBE::ListedStamp(const FileKey& file) const {
     const auto found = mListedFiles.find(file.text);
-    return found == mListedFiles.end() ? std::nullopt : found->second;
+    return found == mListedFiles.end() ? std::nullopt : found->second.stamp;
+}
+
+std::optional<KeptBeside> VBE::ListedKeptBeside(const FileKey& file) const {
+    const auto found = mListedFiles.find(file.text);
+    return found == mListedFiles.end() ? std::nullopt : found->second.kept;
 }
 
 void VBE::SetListedFiles(const std::vector<ListedFile>& files) {
@@ -105,14 +110,19 @@ void VBE::SetListedFiles(const std::vector<ListedFile>& files) {
     FileKeys keys;
     for (const ListedFile& listed : files)
         mListedFiles.insert_or_assign(keys.Of(listed.path, listed.stamp && listed.stamp->link).text,
-                                      listed.stamp);
+                                      ListedState{listed.stamp, listed.kept});
+    mKeptBesideCount =
+        static_cast<size_t>(std::count_if(mListedFiles.begin(), mListedFiles.end(),
+                                          [](const auto& listed) { return listed.second.kept.has_value(); }));
 }
 
 void VBE::RestampListedFile(const std::filesystem::path& file) {
     const std::optional<vb::FileStamp> stamp = vb::OwnStampOf(file);
     const auto found = mListedFiles.find(FileKeys().Of(file, stamp && stamp->link).text);
-    if (found != mListedFiles.end())
-        found->second = stamp;
+    if (found == mListedFiles.end())
+        return;
+    mKeptBesideCount -= found->second.kept ? 1 : 0;
+    found->second = {stamp, std::nullopt};
 }
 
 }  // namespace vbide

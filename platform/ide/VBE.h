@@ -50,11 +50,19 @@ class VBProjects {
     std::weak_ptr<VBProject> mStart;
 };
 
+// Where a save kept the IDE's text of a file beside it (the file had changed after it was read), and that
+// kept file's own stamp as the save left it.
+struct KeptBeside {
+    std::filesystem::path place;
+    std::optional<vb::FileStamp> stamp;
+};
+
 // A file of the group on disk and its own stamp (vb::OwnStampOf) when it was read or written (nothing: it
-// was not there).
+// was not there); for a file whose save kept the IDE's text beside it, the stamp stays the one read.
 struct ListedFile {
     std::string path;
     std::optional<vb::FileStamp> stamp;
+    std::optional<KeptBeside> kept = std::nullopt;
 };
 
 // A file's one spelling among the listed files: absolute, links and "." and ".." resolved as far as the
@@ -91,6 +99,10 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     bool ListsFile(const FileKey& file) const;
     // A listed file's stamp; nothing for a file not listed, or not there when it was read.
     std::optional<vb::FileStamp> ListedStamp(const FileKey& file) const;
+    // Where the last save kept the IDE's text of a listed file beside it; nothing when it wrote the file.
+    std::optional<KeptBeside> ListedKeptBeside(const FileKey& file) const;
+    // Whether some of the IDE's text is only in files kept beside the group's own.
+    bool HoldsTextKeptBeside() const { return mKeptBesideCount > 0; }
     void SetListedFiles(const std::vector<ListedFile>& files);
     // A listed file takes its stamp as it is now: a save may write over it.
     void RestampListedFile(const std::filesystem::path& file);
@@ -104,8 +116,13 @@ class VBE : public vb::Object, public std::enable_shared_from_this<VBE> {
     vbide::Windows mWindows{*this, mChanges};
     vbide::CommandBars mCommandBars{mChanges};
     vbide::Events mEvents;
+    struct ListedState {
+        std::optional<vb::FileStamp> stamp;
+        std::optional<KeptBeside> kept;
+    };
     // By FileKey's text.
-    std::unordered_map<std::string, std::optional<vb::FileStamp>> mListedFiles;
+    std::unordered_map<std::string, ListedState> mListedFiles;
+    size_t mKeptBesideCount = 0;
 };
 
 }  // namespace vbide

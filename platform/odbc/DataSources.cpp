@@ -1,11 +1,14 @@
 #include "platform/odbc/DataSources.h"
 
 #include <odbcinst.h>
+#include <pwd.h>
 #include <sql.h>
 #include <sqlext.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "platform/dao/Errors.h"
 #include "platform/odbc/Odbc.h"
@@ -114,6 +117,13 @@ void RegisterDataSource(const std::string& name, const std::string& driver, cons
         if (!SQLWritePrivateProfileString(name.c_str(), key.c_str(), value.c_str(), kUserFile))
             RaiseInstallerErrors();
     }
+}
+
+std::string UserDataSourceFile() {
+    if (const char* file = std::getenv("ODBCINI"); file != nullptr && *file != '\0')
+        return file;
+    const passwd* entry = getpwuid(getuid());
+    return std::string(entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "") + "/.odbc.ini";
 }
 
 bool IsUserDataSource(const std::string& name) {

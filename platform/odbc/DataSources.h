@@ -27,6 +27,10 @@ std::vector<std::string> InstalledDrivers();
 // with the reason in the engine's error list.
 void RegisterDataSource(const std::string& name, const std::string& driver, const Attributes& attributes);
 
+// The user's odbc.ini, where odbcinst writes and the driver manager reads the user's data sources: $ODBCINI,
+// else .odbc.ini in the home folder that the password database names for the user, whatever $HOME says.
+std::string UserDataSourceFile();
+
 // Whether the user's odbc.ini holds the data source (system data sources are not looked at).
 bool IsUserDataSource(const std::string& name);
 

@@ -5,8 +5,11 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpacerItem>
 
 #include <algorithm>
@@ -63,13 +66,21 @@ QMessageBox::Icon IconOf(int32_t buttons) {
 }
 
 // A box without Cancel waits for one of its answers: Escape and the window's close button do nothing. With
-// Cancel (or OK alone) they answer as Qt has them.
+// Cancel (or OK alone) they answer as Qt has them. A text taller than the screen scrolls, its buttons below
+// it on the screen.
 class AnswerBox : public QMessageBox {
   public:
     AnswerBox(Icon icon, const QString& title, const QString& text, bool mustAnswer)
         : QMessageBox(icon, title, text), mMustAnswer(mustAnswer) {}
 
   protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sized to the whole text
+        const int room = RoomOnScreen(*this).height();
+        if (height() > room)
+            ScrollText(room);
+        KeepOnScreen(*this);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (!mMustAnswer || !event->matches(QKeySequence::Cancel))
             QMessageBox::keyPressEvent(event);
@@ -82,18 +93,36 @@ class AnswerBox : public QMessageBox {
     }
 
   private:
+    // The text in a scrolling area, the box `height` tall.
+    void ScrollText(int height) {
+        auto* text = findChild<QLabel*>("qt_msgbox_label");
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (text == nullptr || grid == nullptr)
+            return;
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName("ScrolledText");
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        delete grid->replaceWidget(text, scroll);
+        scroll->setWidget(text);
+        scroll->show();  // shown with the box, which is showing already
+        setFixedSize(width() + scroll->verticalScrollBar()->sizeHint().width(), height);
+    }
+
     bool mMustAnswer;
 };
 
 }  // namespace
 
 void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    static int argc = 1;
-    static std::array<char, 7> name = {'o', 's', 't', 'r', 'e', 'l', '\0'};
-    static std::array<char*, 2> argv = {name.data(), nullptr};
-    static QApplication application(argc, argv.data());
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static std::array<char, 7> name = {'o', 's', 't', 'r', 'e', 'l', '\0'};
+        static std::array<char*, 2> argv = {name.data(), nullptr};
+        static QApplication application(argc, argv.data());
+    }
+    KeepWindowsOnScreen();
 }
 
 int32_t QtInteraction::MsgBox(const std::string& prompt, int32_t buttons, const std::string& title) {

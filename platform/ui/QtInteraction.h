@@ -17,7 +17,8 @@ class QtInteraction : public Interaction {
     void ShowHelp(const std::string& helpFile, int32_t context) override;
 };
 
-// Makes sure a QApplication exists (a library used outside a Qt program needs one before its first window).
+// Makes sure a QApplication exists (a library used outside a Qt program needs one before its first window),
+// its windows kept on screen (KeepWindowsOnScreen).
 void EnsureApplication();
 
 }  // namespace ui

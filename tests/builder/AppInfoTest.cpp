@@ -318,7 +318,10 @@ TEST_F(AppInfoTest, BrowseChoosesAnAccessFileOrADataSource) {
     mInteraction.AnswerDialog([](ui::ModalDialog& shown) {
         auto& files = dynamic_cast<ui::FileOpenDialog&>(shown);
         EXPECT_EQ(files.DialogTitle, "Access Database");
-        EXPECT_EQ(files.NameFilters(), std::vector<std::string>{"Access Files (*.mdb)"});
+        EXPECT_EQ(
+            files.NameFilters(),
+            (std::vector<std::string>{"Access and SQLite Databases (*.mdb *.accdb *.db *.sqlite *.sqlite3)",
+                                      "All Files (*)"}));
     });
     mDialog.cmdBrowse_Click();
     EXPECT_EQ(mDialog.txtDSNorDatabase.Text, "/data/kept.mdb");

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,6 +31,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "builder/frmAppInfo.h"
@@ -633,27 +635,32 @@ TEST_F(BuilderMainQt, EscapeInTheTableChooserAndTheApplicationDialogIsTheirCance
     EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - Contacts");
 }
 
-// File > New Application with a local database to import from that is missing, a folder or unreadable: the
-// box names it and why; the dialog stays open with what was typed, and nothing is registered.
+// File > New Application with a local database to import from that is missing, a folder, unreadable or a
+// text file: the box names it and why; the dialog stays open with what was typed, and nothing is registered.
 TEST_F(BuilderMainQt, ALocalDatabaseThatCannotBeReadIsNamedWithItsReason) {
     testing_support::OdbcSandbox::Get().Clear();
     const std::filesystem::path unreadable = mFolder.Path() / "locked.mdb";
     std::filesystem::copy_file(BinaryDir() + "/samples/vbostrel.mdb", unreadable);
     std::filesystem::permissions(unreadable, std::filesystem::perms::none);
+    const std::filesystem::path textFile = mFolder.Path() / "notadb.mdb";
+    std::ofstream(textFile) << "This is a text file, not a db.\n";
     const testing_support::FileAccessAs person(testing_support::FileAccessAs::Unprivileged());
     for (const auto& [file, reason] : {std::pair{mFolder.Path() / "nosuch.mdb", "it does not exist"},
                                        {mFolder.Path(), "it is a folder, not a file"},
-                                       {unreadable, "permission is denied"}}) {
+                                       {unreadable, "permission is denied"},
+                                       {textFile, "it is not an Access or SQLite database"}}) {
         SCOPED_TRACE(file.string());
-        QString text, name, path;
+        QString text, name, description, path;
         builder_test::WhenShown("frmAppInfo", [&](QWidget& dialog) {
             QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtName"), "Sales");
+            QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtDescription"), "Orders and more");
             QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtDSNorDatabase"),
                              QString::fromStdString(file.string()));
             AnswerBox(text, "new-application-unreadable-file.png");
             builder_test::Child<QPushButton>(dialog, "cmdOK").click();
             Settle();
             name = builder_test::Child<QLineEdit>(dialog, "txtName").text();
+            description = builder_test::Child<QLineEdit>(dialog, "txtDescription").text();
             path = builder_test::Child<QLineEdit>(dialog, "txtDSNorDatabase").text();
             builder_test::Child<QPushButton>(dialog, "cmdCancel").click();
         });
@@ -661,12 +668,83 @@ TEST_F(BuilderMainQt, ALocalDatabaseThatCannotBeReadIsNamedWithItsReason) {
         Settle();
         EXPECT_EQ(text.toStdString(),
                   file.string() + " cannot be imported from: " + reason +
-                      ". Type the path of the Access database to import from, or choose it "
+                      ". Type the path of the Access or SQLite database to import from, or choose it "
                       "with Browse.");
         EXPECT_EQ(name, "Sales");
+        EXPECT_EQ(description, "Orders and more");
         EXPECT_EQ(path.toStdString(), file.string());
         EXPECT_FALSE(odbc::IsUserDataSource("localmdb"));
         EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
+    }
+}
+
+// File > New Application with a local file picked with Browse, which lists Access and SQLite databases: an
+// SQLite file is imported whatever its name, a key of binary data named at the end. While the tables are
+// chosen another import registers its own file and driver as "localmdb": this one still reads its own file.
+TEST_F(BuilderMainQt, ALocalFileIsImportedByWhatItHoldsWhateverItsName) {
+    const std::vector<std::string> wide = {"CREATE TABLE wide (id INTEGER PRIMARY KEY, name VARCHAR(20))"};
+    const struct {
+        const char* file;
+        std::vector<std::string> statements;
+        QStringList offered;
+        std::string closing;  // none when empty
+    } cases[] = {
+        {"blocks.db",
+         {"CREATE TABLE blocks (hash BLOB PRIMARY KEY, height INTEGER)",
+          "CREATE TABLE peers (id INTEGER PRIMARY KEY, hash BLOB)"},
+         {"blocks", "peers"},
+         "These key columns became properties of a data type that has no value in the record and cannot "
+         "identify a row; give each another data type, or set its Primary Key to No, before its business "
+         "object is built:\r\nblocks.hash (OLE Object)"},
+        {"wide.db", wide, {"wide"}, ""},
+        {"wide.mdb", wide, {"wide"}, ""},
+    };
+    const std::string other = dao_test::Fixture("import_access.mdb").string();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        testing_support::OdbcSandbox::Get().Clear();
+        const std::filesystem::path file = mFolder.Path() / c.file;
+        catalog_test::Run("Driver=SQLite3;Database=" + file.string(), c.statements);
+        QStringList filters, offered;
+        QString closing;
+        builder_test::WhenShown("frmAppInfo", [&](QWidget& dialog) {
+            QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtName"), "Local");
+            testing_support::OnNextModalWidget([&](QWidget& shown) {
+                auto* files = qobject_cast<QFileDialog*>(&shown);
+                ASSERT_NE(files, nullptr);
+                filters = files->nameFilters();
+                Screenshot(*files, "new-application-browse.png");
+                files->selectFile(QString::fromStdString(file.string()));
+                QMetaObject::invokeMethod(files, "accept");
+            });
+            builder_test::Child<QPushButton>(dialog, "cmdBrowse").click();
+            testing_support::OnNextModalWidget([&](QWidget& selection) {
+                auto* tables = selection.findChild<QListWidget*>("lstAllTables");
+                for (int row = 0; row < tables->count(); ++row)
+                    offered << tables->item(row)->text();
+                odbc::RegisterDataSource("localmdb", "MDBTools", {{"DBQ", other}, {"Database", other}});
+                if (!c.closing.empty()) {
+                    testing_support::OnNextModalWidget([&](QWidget& shown) {
+                        auto* box = qobject_cast<QMessageBox*>(&shown);
+                        closing = box ? box->text() : shown.windowTitle();
+                        Screenshot(shown, "new-application-binary-key.png");
+                        shown.close();
+                    });
+                }
+                builder_test::Child<QPushButton>(selection, "cmdMoveTables1").click();
+                selection.findChild<QDialogButtonBox*>()->buttons().front()->click();
+            });
+            builder_test::Child<QPushButton>(dialog, "cmdOK").click();
+        });
+        Child<QAction>("mnuFileNew")->trigger();
+        Settle();
+        EXPECT_EQ(filters, (QStringList{"Access and SQLite Databases (*.mdb *.accdb *.db *.sqlite *.sqlite3)",
+                                        "All Files (*)"}));
+        EXPECT_EQ(offered, c.offered);
+        EXPECT_EQ(mForm.Application()->BusinessObjects()->Count(), offered.size());
+        EXPECT_EQ(closing.toStdString(), c.closing);
+        mForm.SetIsImported(false);  // no question before the next File > New
+        mForm.SetIsDataChanged(false);
     }
 }
 

@@ -43,13 +43,18 @@ inline void OpenFirstApplication(QMainWindow& window, const std::function<void()
     settle();
 }
 
-inline void EnterShipment(QMainWindow& window, const std::function<void()>& settle) {
-    WhenShown("frmBusObjBuilder", [](QWidget& dialog) {
-        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtName"), "Shipment");
+// Business Object > New, the name typed and OK pressed.
+inline void NewBusinessObject(QMainWindow& window, const std::function<void()>& settle, const char* name) {
+    WhenShown("frmBusObjBuilder", [name](QWidget& dialog) {
+        QTest::keyClicks(&Child<QLineEdit>(dialog, "txtName"), name);
         Child<QPushButton>(dialog, "cmdOK").click();
     });
     window.findChild<QAction*>("mnuBusObjNew")->trigger();
     settle();
+}
+
+inline void EnterShipment(QMainWindow& window, const std::function<void()>& settle) {
+    NewBusinessObject(window, settle, "Shipment");
     auto* tree = window.findChild<QTreeView*>("BusObjTreeView");
     ASSERT_EQ(tree->model()->rowCount(), 5);
     const QModelIndex shipment = tree->model()->index(4, 0);

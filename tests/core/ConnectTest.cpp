@@ -51,6 +51,10 @@ class FakeMainWindow : public MainWindow {
         if (mLog.failUnloadWith)
             vb::Raise(*mLog.failUnloadWith);
     }
+    bool QueryUnload() override {
+        mLog.calls.push_back("QueryUnload");
+        return true;
+    }
 
   private:
     WindowLog& mLog;

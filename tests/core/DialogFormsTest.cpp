@@ -20,11 +20,13 @@
 #include "core/qelField.h"
 #include "core/qelTable.h"
 #include "platform/ui/WindowFit.h"
+#include "tests/host/QtTestApplication.h"
 #include "tests/support/DialogPictures.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QTreeWidget>
 
 namespace core {
@@ -208,6 +210,27 @@ TEST(DialogForms, ConstructionMonitorOKClosesIt) {
     row->button(QDialogButtonBox::Ok)->click();
     EXPECT_FALSE(monitor.IsLoaded());
     EXPECT_EQ(testing_support::ShownTopLevel("Building Application"), nullptr);
+}
+
+// The progress window, moved against the screen's right edge, stays within the screen as its rows widen it.
+TEST(DialogForms, TheConstructionMonitorStaysOnTheScreenAsItGrows) {
+    ui::QtInteraction qt;
+    ui::ScopedInteraction useIt(qt);
+    frmConstructionMonitor monitor;
+    monitor.Show();
+    QWidget* window = testing_support::ShownTopLevel("Building Application");
+    ASSERT_NE(window, nullptr);
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_EQ(screen.size(), QSize(1600, 900));
+    window->move(screen.right() + 1 - window->frameGeometry().width(), screen.top());
+    for (const std::string& name :
+         std::vector<std::string>{"OrderLine", "OrderLineWithAVeryLongNameIndeed", std::string(60, 'N')}) {
+        monitor.BeginConstruction("Orders", name, "frm" + name + "Detail", "OrdersUserInterface");
+        QApplication::processEvents();
+        EXPECT_TRUE(screen.contains(window->frameGeometry())) << name;
+    }
+    testing_support::SavePicture(*window, "frmConstructionMonitor-widened");
+    monitor.cmdOK_Click();
 }
 
 // A model whose names cannot become VB code: Generate shows why and leaves the dialog open, nothing built.

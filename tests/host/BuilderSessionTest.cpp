@@ -12,10 +12,12 @@
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,7 +27,9 @@
 #include <set>
 #include <string>
 
+#include "host/AddInManager.h"
 #include "host/IdeSession.h"
+#include "host/qt/MainWindow.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/ide/VBE.h"
 #include "tests/builder/ShipmentFlow.h"
@@ -69,6 +73,20 @@ class BuilderSession : public ::testing::Test {
         std::filesystem::remove_all(mFolder);
     }
 
+    // Add-Ins > VB Ostrel... of the session's IDE: its builder window, another than `other`.
+    static QMainWindow* OpenBuilder(host::IdeSession& session, const QMainWindow* other = nullptr) {
+        session.VBE().CommandBars().Item("Add-Ins")->Controls().Item(1)->Execute();
+        Settle();
+        return TopLevel<QMainWindow>(
+            [other](QMainWindow& w) { return w.objectName() == "frmBuilderMain" && &w != other; });
+    }
+    std::string BusinessObjectsStored() const {
+        return dao::SqliteDatabase::Open(mFolder / "data" / "ostrel" / "vbostrel.mdb",
+                                         dao::OpenMode::ReadOnly)
+            ->Query(R"sql(SELECT group_concat("Name") AS "Names" FROM "BusinessObject")sql")[0]["Names"]
+            .ToString();
+    }
+
     std::filesystem::path mFolder;
     testing_support::OffscreenInteraction mInteraction;
     ui::ScopedInteraction mUseIt{mInteraction};
@@ -86,6 +104,10 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     QMainWindow* window =
         TopLevel<QMainWindow>([](QMainWindow& w) { return w.objectName() == "frmBuilderMain"; });
     ASSERT_NE(window, nullptr);
+    // Asked for 900 by 600, it opens within the screen.
+    EXPECT_EQ(window->screen()->availableGeometry(), QRect(0, 0, 800, 600));
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    builder_test::SaveScreenshot(*window, "frmBuilderMain-800x600.png");
 
     builder_test::OpenFirstApplication(*window, Settle);
     EXPECT_EQ(window->windowTitle(), "VBOstrel - OrderEntry");
@@ -122,12 +144,18 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
         if (option->text() == "No Forms")
             option->click();
     }
-    // Whatever asks something on the way is recorded and answered with OK.
+    // Whatever asks something on the way is recorded and answered with OK; a window past the screen's
+    // area (the progress window among them) is recorded too.
     const testing_support::AwaitingEveryModal answeringAll;
     std::vector<std::string> asked;
+    std::set<std::string> offScreen;
     QTimer answer;
     answer.setInterval(20);
-    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+    QObject::connect(&answer, &QTimer::timeout, [&asked, &offScreen] {
+        for (const QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown->isVisible() && !shown->screen()->availableGeometry().contains(shown->frameGeometry()))
+                offScreen.insert(shown->windowTitle().toStdString());
+        }
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
@@ -159,6 +187,7 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     // Order, which Shipment refers to, is not built in this run: its warning, answered with OK, then the
     // end of the run.
     EXPECT_EQ(asked, (std::vector<std::string>{"Generation Warnings", "VB Ostrel: Generation finished!"}));
+    EXPECT_TRUE(offScreen.empty()) << ::testing::PrintToString(offScreen);
     std::set<std::string> components;
     for (const auto& project : mSession->VBE().VBProjects())
         for (const auto& component : project->VBComponents())
@@ -180,6 +209,69 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     ASSERT_EQ(rows.Count(), 1u);
     EXPECT_EQ(rows[0]["ForeignKeyFldID"].ToString(), "17");
     EXPECT_EQ(rows[0]["RelType"].ToString(), "Reference");
+}
+
+// Two IDEs on one repository: A saves the application after B opened it, and B holds a change of its own.
+// Closing B's IDE (File > Exit, then its close box), or unloading its add-in in the Add-In Manager, asks to
+// save the change; Yes, and the save is refused as the application changed: the IDE and the add-in stay,
+// the change in its builder's window, the repository as A left it.
+TEST_F(BuilderSession, ClosingTheIdeAfterARefusedSaveKeepsItOpenWithTheChange) {
+    host::IdeSession first(mFolder / "vbaddin.ini");
+    mSession = std::make_unique<host::IdeSession>(mFolder / "vbaddin.ini");
+    first.StartUp({});
+    mSession->StartUp({});
+    QMainWindow* builderA = OpenBuilder(first);
+    const QPointer<QMainWindow> builderB = OpenBuilder(*mSession, builderA);
+    ASSERT_TRUE(builderA && builderB);
+    builder_test::OpenFirstApplication(*builderA, Settle);
+    builder_test::OpenFirstApplication(*builderB, Settle);
+    builder_test::NewBusinessObject(*builderA, Settle, "Shipment");
+    builderA->findChild<QAction*>("mnuFileSave")->trigger();
+    builder_test::NewBusinessObject(*builderB, Settle, "Crate");
+    const std::string storedByA = BusinessObjectsStored();
+    ASSERT_NE(storedByA.find("Shipment"), std::string::npos);
+
+    host::MainWindow ide(*mSession);
+    ide.show();
+    EXPECT_TRUE(ide.screen()->availableGeometry().contains(ide.frameGeometry()));
+    const testing_support::AwaitingEveryModal answeringAll;
+    std::vector<std::string> asked;
+    QMessageBox::StandardButton toSave = QMessageBox::Yes;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            box && box->isVisible()) {
+            asked.push_back(box->windowTitle().toStdString());
+            (box->button(toSave) ? box->button(toSave) : box->button(QMessageBox::Ok))->click();
+        }
+    });
+    answer.start();
+    const QList<QAction*> file = ide.menuBar()->actions().front()->menu()->actions();
+    const auto unload = [&] {
+        host::AddInManager manager(mSession->AddIns(), mFolder / "vbaddin.ini");
+        for (std::size_t row = 0; row < manager.Rows().size(); ++row)
+            manager.SetLoaded(row, false);
+        manager.cmdOK_Click();
+        EXPECT_TRUE(manager.Rows().front().loaded);
+    };
+    for (const auto& close :
+         std::vector<std::function<void()>>{[&] { file.back()->trigger(); }, [&] { ide.close(); }, unload}) {
+        asked.clear();
+        close();
+        Settle();
+        EXPECT_EQ(asked, (std::vector<std::string>{"VB Ostrel", "Error - Application Changed"}));
+        ASSERT_TRUE(ide.isVisible() && builderB && builderB->isVisible());
+        const QAbstractItemModel& tree = *builderB->findChild<QTreeView*>("BusObjTreeView")->model();
+        EXPECT_EQ(tree.match(tree.index(0, 0), Qt::DisplayRole, "Crate", 1, Qt::MatchRecursive).size(), 1);
+    }
+    // No drops the change, and the IDE closes.
+    toSave = QMessageBox::No;
+    ide.close();
+    Settle();
+    answer.stop();
+    EXPECT_FALSE(ide.isVisible());
+    EXPECT_EQ(BusinessObjectsStored(), storedByA);
 }
 
 }  // namespace

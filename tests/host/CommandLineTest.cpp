@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,6 +64,25 @@ TEST(CommandLineTest, ProgramPrintsItsUsage) {
     const ProgramRun misused = RunProgram("--frobnicate");
     EXPECT_EQ(misused.exitCode, 2);
     EXPECT_EQ(misused.output, host::kUsage);
+}
+
+// Blanks and line breaks as one blank.
+std::string Words(const std::string& text) {
+    std::istringstream in(text);
+    std::string words;
+    for (std::string word; in >> word;)
+        words += (words.empty() ? "" : " ") + word;
+    return words;
+}
+
+// The usage shows `ostrel generate` as the reference does, with every option.
+TEST(CommandLineTest, UsageShowsGenerateAsTheReferenceDoes) {
+    std::ifstream page(std::string(std::getenv("OSTREL_SOURCE_DIR")) + "/docs/generate.md");
+    std::string line;
+    while (std::getline(page, line) && !line.starts_with("    ostrel generate ")) {
+    }
+    ASSERT_TRUE(line.starts_with("    ostrel generate "));
+    EXPECT_NE(Words(host::kUsage).find(Words(line)), std::string::npos) << line;
 }
 
 }  // namespace

@@ -140,6 +140,14 @@ TEST_F(GenerateRun, FailuresSayWhatFailedAndWriteNothing) {
     EXPECT_EQ(Contents(damaged), damagedBefore);
 }
 
+// VB names ignore letter case: a business object is chosen by its name in any case, and reported as stored.
+TEST_F(GenerateRun, ObjectsAreChosenIgnoringLetterCase) {
+    ASSERT_EQ(Run(SampleRepository(), "OrderEntry", {"customer", "ORDERLINE"}), 0) << mErr.str();
+    for (const char* built : {"  Customer ", "  CustomerPersist ", "  OrderLine ", "  OrderLinePersist "})
+        EXPECT_NE(mOut.str().find(built), std::string::npos) << built << "\n" << mOut.str();
+    EXPECT_EQ(mOut.str().find("  Product"), std::string::npos) << mOut.str();
+}
+
 std::filesystem::path FindFile(const std::filesystem::path& folder, const std::string& name) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         if (entry.path().filename() == name)

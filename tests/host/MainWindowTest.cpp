@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QTreeWidget>
 
+#include <fstream>
+
 #include "host/AddInManager.h"
 #include "host/FileNameDialog.h"
 #include "host/qt/CodeEditor.h"
@@ -16,6 +18,7 @@
 #include "tests/host/HostTestFixture.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/support/DialogPictures.h"
+#include "tests/support/FileTree.h"
 
 namespace {
 
@@ -211,6 +214,33 @@ TEST_F(MainWindowTest, SavingClearsTheTitlesMarkAndTheSaveDialogOpensInTheGroups
     ActionNamed(file, "Save Project Group &As...")->trigger();
     EXPECT_EQ(openedAt,
               (std::vector<std::filesystem::path>{std::filesystem::current_path() / "Group1.vbg", group}));
+}
+
+// A module changed outside the IDE after the group was opened: every save leaves it as it was changed and
+// brings its ".unsaved" up to date with the IDE's text, the title keeps its mark, and closing asks.
+TEST_F(MainWindowTest, EverySaveKeepsAFileChangedOutsideTheIde) {
+    const std::filesystem::path module = mFolder / "Project1" / "Class1.cls";
+    vbide::VBE written;
+    written.VBProjects().Add(vbide::vbext_pt_ActiveXDll);
+    vbide::SaveProjectGroup(written, mFolder / "Shop.vbg");
+    StartUp({.groupFile = mFolder / "Shop.vbg", .addIns = {}});
+    std::ofstream(module, std::ios::app) << "' outside\r\n";
+    const std::string outside = testing_support::Contents(module);
+    for (const char* edit : {"' IDE 1", "' IDE 2", "' IDE 3"}) {
+        Session().VBE().VBProjects().Item(1)->VBComponents().Item(1)->CodeModule()->InsertLines(1, edit);
+        ActionNamed(Window().menuBar()->actions().front()->menu(), "&Save Project Group")->trigger();
+        EXPECT_EQ(testing_support::Contents(module), outside) << edit;
+        EXPECT_NE(testing_support::Contents(module.string() + ".unsaved").find(edit), std::string::npos);
+        EXPECT_EQ(mScript.Prompts().back().prompt,
+                  module.string() +
+                      " changed after it was read, so it is left as it is; what this save would "
+                      "have written is kept in " +
+                      module.string() + ".unsaved.");
+        EXPECT_EQ(Window().windowTitle(), "Shop* - ostrel") << edit;
+    }
+    mScript.AnswerMsgBox(ui::vbCancel);
+    EXPECT_FALSE(Window().close());
+    EXPECT_EQ(mScript.Prompts().back().prompt, host::kSaveChangesPrompt);
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowDisconnectsEveryAddIn) {

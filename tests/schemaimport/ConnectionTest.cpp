@@ -69,16 +69,31 @@ TEST_F(ConnectionTest, TheConnectStringOfADataSource) {
     }
 }
 
+// Registered as "localmdb", and read through a connect string of its own driver and path, unless the SQLite
+// driver cannot take the path in one.
 TEST_F(ConnectionTest, ALocalFileWinsAndIsRegisteredForItsDriver) {
     const auto jet = dao_test::Fixture("import_access.mdb");
     const auto sqlite = mFolder / "local.db";
+    const auto braced = mFolder / "a;b.db";
     catalog_test::NewSqliteDatabase(sqlite);
+    std::filesystem::copy_file(sqlite, braced);
     OdbcSandbox::Get().AddUserSource("Keep", OdbcSandbox::kPostgresDriver);
     mApplication.SetDSN("Sales");
-    for (const auto& [file, driver] : std::vector<std::pair<std::filesystem::path, std::string>>{
-             {jet, "MDBTools"}, {sqlite, "SQLite3"}, {jet, "MDBTools"}}) {
+    const struct {
+        std::filesystem::path file;
+        std::string driver, connectString;
+        std::size_t tables;
+    } cases[] = {
+        {jet, "MDBTools", "DRIVER=MDBTools;DBQ=" + jet.string(), 5},
+        {sqlite, "SQLite3", "DRIVER=SQLite3;Database=" + sqlite.string(), 8},
+        {braced, "SQLite3", "localmdb", 8},
+        {jet, "MDBTools", "DRIVER=MDBTools;DBQ=" + jet.string(), 5},
+    };
+    for (const auto& [file, driver, connectString, tables] : cases) {
         mApplication.SetLocalDBName(file.string());
-        EXPECT_EQ(GetDBConnection(mApplication), "localmdb");
+        std::string connection = GetDBConnection(mApplication);
+        EXPECT_EQ(connection, connectString);
+        EXPECT_EQ(NewTables(connection).size(), tables) << file;
         EXPECT_EQ(odbc::DataSourceAttribute("localmdb", "Driver"), driver);
         EXPECT_EQ(odbc::DataSourceAttribute("localmdb", "Database"), file.string());
         EXPECT_EQ(odbc::DataSourceAttribute("localmdb", "DBQ"), file.string());

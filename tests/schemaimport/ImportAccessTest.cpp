@@ -4,9 +4,9 @@
 
 #include "core/qelApplication.h"
 #include "schemaimport/Synchronize.h"
+#include "tests/platform/dao/JetFixtureEdits.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/JetFixtureEdits.h"
 #include "tests/schemaimport/ModelDump.h"
 #include "tests/support/OdbcSandbox.h"
 

@@ -257,7 +257,13 @@ Cols table=Cols
         "ignores letter case); each took a number and became the one named after it:\r\norder_lines: "
         "order_lines2\r\nCols.ShipTo: ShipTo2\r\nCols.a_b: a_b2\r\n\r\nThese tables have no primary key; set "
         "a key property on each before it can be built:\r\norder_lines\r\nCols\r\n" +
-        (pg ? "" : "Parent\r\n") + "Child | 64 | VB Ostrel");
+        (pg ? "" : "Parent\r\n") + "Child" +
+        (pg ? "\r\n\r\nThese key columns became properties of a data type that has no value in the record "
+              "and "
+              "cannot identify a row; give each another data type, or set its Primary Key to No, before its "
+              "business object is built:\r\nParent.Raw (OLE Object)"
+            : "") +
+        " | 64 | VB Ostrel");
     EXPECT_EQ(import_test::PromptTexts(script), expected);
 }
 

@@ -11,9 +11,9 @@
 #include "platform/vb/Error.h"
 #include "schemaimport/AdoTypes.h"
 #include "schemaimport/CatalogBackends.h"
+#include "tests/platform/dao/JetFixtureEdits.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/CatalogDatabases.h"
-#include "tests/schemaimport/JetFixtureEdits.h"
 #include "tests/support/OdbcSandbox.h"
 
 namespace schemaimport {

@@ -410,6 +410,41 @@ TEST_P(SynchronizeSql, ADatabaseErrorChangesNothing) {
     EXPECT_EQ(mScript.Pointer(), ui::MousePointer::Default);
 }
 
+// Foreign keys to a parent's second unique key, its columns listed in another order, one of them also a key
+// to another table: imported, then synchronised with nothing changed in the database.
+TEST_P(SynchronizeSql, AnImmediateSynchronizeKeepsEveryRelationship) {
+    auto application = import_test::NewDatabase(
+        GetParam(),
+        {R"sql(CREATE TABLE "class" ("id" INTEGER PRIMARY KEY))sql",
+         R"sql(CREATE TABLE "unit" ("id" INTEGER PRIMARY KEY, "class_id" INTEGER NOT NULL REFERENCES "class",
+             UNIQUE ("id", "class_id")))sql",
+         R"sql(CREATE TABLE "unit_ac" ("entry_id" INTEGER, "class_id" INTEGER REFERENCES "class" ("id"),
+             "bu_id" INTEGER, PRIMARY KEY ("bu_id", "class_id", "entry_id"),
+             FOREIGN KEY ("class_id", "bu_id") REFERENCES "unit" ("class_id", "id")))sql",
+         R"sql(CREATE TABLE "unit_inv" ("id" INTEGER PRIMARY KEY, "bu_id" INTEGER, "class_id" INTEGER,
+             FOREIGN KEY ("class_id", "bu_id") REFERENCES "unit" ("class_id", "id")))sql"},
+        mFolder.Path());
+    {
+        ui::ScriptedInteraction script;
+        ui::ScopedInteraction scoped(script);
+        script.AnswerDialog(import_test::Choose());
+        import_test::ImportInto(mSink, application);
+    }
+    const std::string imported = import_test::DumpModel(*application);
+    std::vector<std::pair<std::string, std::shared_ptr<core::qelRelationship>>> relationships;
+    for (const auto& relationship : *application->Relationships())
+        relationships.emplace_back(relationship->Name(), relationship);
+    ASSERT_EQ(relationships.size(), 4u);
+
+    SynchronizeApplication(mSink);
+    EXPECT_EQ(import_test::DumpModel(*application), imported);
+    ASSERT_EQ(application->Relationships()->Count(), 4);
+    for (const auto& [name, relationship] : relationships)
+        EXPECT_EQ(application->Relationships()->Item(name), relationship) << name;
+    EXPECT_EQ(import_test::PromptTexts(mScript),
+              Names{std::string(import_test::kSynchronizedUnchanged) + " | 64 | Database Synchornization"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, SynchronizeSql, ::testing::Values(Kind::Sqlite, Kind::Postgres),
                          [](const auto& info) { return info.param == Kind::Sqlite ? "Sqlite" : "Postgres"; });
 

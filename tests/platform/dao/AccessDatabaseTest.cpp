@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/dao/Errors.h"
 #include "platform/dao/SqliteDatabase.h"
 #include "platform/vb/Error.h"
+#include "tests/platform/dao/JetFixtureEdits.h"
 #include "tests/platform/dao/TestFiles.h"
 
 namespace {
@@ -58,6 +61,21 @@ TEST(AccessDatabase, ColumnsOfEveryType) {
 
 // A Long Integer with libmdb's long-auto flag or a Replication ID with its GUID-auto flag, whatever flags it
 // reports on others: the ordinary columns of nwind.mdb that it flags GUID-auto, the complex ones long-auto.
+// A Large Number, which libmdb gives no text of, read as the 64-bit whole number it holds: a Long where it
+// fits, else a Double. Salary holds 1000000, -1, 0 and 100 as Currency, in 10,000ths.
+TEST(AccessDatabase, ALargeNumberReadsAsAWholeNumber) {
+    dao_test::TestFolder folder;
+    auto db = dao::OpenDatabase(jet_test::FixtureWithLargeNumbers(folder.Path()));
+    const auto columns = db->Columns("Table1");
+    const auto salary = std::ranges::find(columns, "Salary", &dao::ColumnInfo::Name);
+    ASSERT_NE(salary, columns.end());
+    EXPECT_EQ(std::pair(salary->Type, salary->Size), std::pair(FieldType::BigInt, 8));
+    std::vector<Variant> values;
+    for (const dao::Row& row : db->SelectRows("Table1"))
+        values.push_back(row["Salary"]);
+    EXPECT_EQ(values, (std::vector<Variant>{Variant(1e10), Variant(-10000), Variant(0), Variant(1000000)}));
+}
+
 TEST(AccessDatabase, AutoNumbersOfEveryFixture) {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"import_access.mdb", {"Orders.OrderID"}},

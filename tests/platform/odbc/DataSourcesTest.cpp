@@ -4,13 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "platform/dao/Errors.h"
 #include "platform/odbc/Odbc.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/OdbcSandbox.h"
+#include "tests/support/ScopedFolderVariable.h"
 
 namespace odbc {
 namespace {
@@ -43,6 +48,20 @@ TEST_F(DataSourcesTest, UserSourcesComeBeforeSystemSourcesAndNoneIsLost) {
         EXPECT_EQ(sources[30 + i].Name, "System" + std::to_string(i + 1));
         EXPECT_EQ(sources[30 + i].Description, "PostgreSQL Unicode");
     }
+}
+
+// Without $ODBCINI, $HOME pointing elsewhere: the file named is the one the driver manager reads.
+TEST_F(DataSourcesTest, TheUsersFileIsTheOneTheDriverManagerReads) {
+    const testing_support::ScopedFolderVariable home("HOME");
+    const std::string odbcIni = std::getenv("ODBCINI");
+    ::unsetenv("ODBCINI");
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen("odbcinst -j", "r"), ::pclose);
+    std::array<char, 4096> told{};
+    std::fread(told.data(), 1, told.size() - 1, pipe.get());
+    EXPECT_NE(std::string(told.data()).find("USER DATA SOURCES..: " + UserDataSourceFile() + "\n"),
+              std::string::npos)
+        << told.data();
+    ::setenv("ODBCINI", odbcIni.c_str(), 1);
 }
 
 TEST_F(DataSourcesTest, TheSandboxDriversAreInstalled) {
