@@ -68,12 +68,4 @@ TEST(ColumnFlow, RowsFitAtTheBottomWhereEachColumnBeginsInEachSizeSet) {
     }
 }
 
-TEST(ColumnFlow, TheContextFrameShowsAtMostThreeRows) {
-    const ContextFrame frame = ContextFrameAt(5, 400, kAverageSizes);
-    EXPECT_EQ(
-        (std::vector<int>{frame.rows.value(), frame.height.value(), frame.width.value(),
-                          frame.below.left.value(), frame.below.top.value(), frame.below.clearRight.value()}),
-        (std::vector<int>{3, 1650, 4000, 150, 2200, 4300}));
-}
-
 }  // namespace

@@ -145,17 +145,16 @@ std::ostream& operator<<(std::ostream& out, const Spot& spot) {
     return out << spot.left << ", " << spot.top;
 }
 
-// Where the control placed as `name` stands: its Left and Top.
+// The Left and Top that the control placed as `name` is given.
 Spot PlaceOf(const RecordingConstructor& engine, const std::string& name) {
-    auto call = std::find_if(engine.calls.begin(), engine.calls.end(), [&](const std::string& c) {
-        return c.starts_with("SetVBControl(" + name + ",");
-    });
+    auto call = std::ranges::find_if(
+        engine.calls, [&](const auto& c) { return c.starts_with("SetVBControl(" + name + ","); });
     Spot place;
     for (; call != engine.calls.end() && (place.left < 0 || place.top < 0); ++call) {
-        for (auto [key, value] : {std::pair{"Left", &place.left}, std::pair{"Top", &place.top}}) {
-            if (call->starts_with(std::string("SetVBControlProperty(") + key + ", "))
-                *value = std::stoi(call->substr(call->find(", ") + 2));
-        }
+        if (call->starts_with("SetVBControlProperty(Left, "))
+            place.left = std::stoi(call->substr(27));
+        if (call->starts_with("SetVBControlProperty(Top, "))
+            place.top = std::stoi(call->substr(26));
     }
     return place;
 }
