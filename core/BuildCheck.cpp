@@ -21,6 +21,7 @@
 #include "formlayout/ColumnFlow.h"
 #include "formlayout/ControlNameCount.h"
 #include "formlayout/DetailRows.h"
+#include "formlayout/FormControls.h"
 #include "formlayout/FormRoom.h"
 #include "formlayout/OptionButtonValues.h"
 #include "platform/vb/Error.h"
@@ -282,14 +283,15 @@ class BuildChecker {
                 Fault(item, "the permitted value " + QuotedText(value) + " " + fault);
                 continue;
             }
-            const std::string& control = property.ControlType();
-            const bool caption = control == "OptionButton";
+            const formlayout::FormControl* control = formlayout::ControlOfType(property.ControlType());
+            const formlayout::ShownValues shown = control ? control->values : formlayout::ShownValues::None;
+            const bool caption = shown == formlayout::ShownValues::Captions;
             const char* what = caption ? kCaptionValue : "the permitted value";
             if (caption)
                 OneLine(item, what, value);
             ModelText(item, "the permitted value", value);
             // Of two limits on its length, the stricter is named.
-            if (mForms && (caption || control == "ComboBox" || control == "ListBox"))
+            if (mForms && shown != formlayout::ShownValues::None)
                 Length(item, what, value, kLongestShownText, "that a form's layout takes");
             else
                 Literal(item, "the permitted value", value);
@@ -329,7 +331,7 @@ class BuildChecker {
                     continue;
                 ++rows;
                 label.Take(*property, property->Label());
-                if (property->ControlType() != "OptionButton")
+                if (!formlayout::IsOptionGroup(*property))
                     continue;
                 for (const formlayout::OptionButtonValue& value : formlayout::OptionButtonValues(*property))
                     caption.Take(*property, value.caption);
@@ -378,7 +380,7 @@ class BuildChecker {
         if (names <= formlayout::kMaxControlNames)
             return;
         const auto groups = std::count_if(detail.begin(), detail.end(), [](const auto& property) {
-            return formlayout::IsDetailProperty(*property) && property->ControlType() == "OptionButton";
+            return formlayout::IsOptionGroup(*property);
         });
         Fault(item, "its detail form " + QuotedText("frm" + businessObject.Name() + "Detail") +
                         " would hold " + std::to_string(names) + " control names, more than the " +
@@ -401,8 +403,8 @@ class BuildChecker {
                     detail.push_back(property);
             }
             const std::size_t contextRows = ContextProperties(businessObject).size();
-            searchFits = formlayout::SearchFormFits(search, contextRows);
-            detailFits = formlayout::DetailFormFits(detail, contextRows);
+            searchFits = formlayout::FormFits(formlayout::RowsOf::SearchForm, search, contextRows);
+            detailFits = formlayout::FormFits(formlayout::RowsOf::DetailForm, detail, contextRows);
         } catch (const vb::Error&) {
             return;  // a model the form cannot be read from fails in the build, as before
         }

@@ -14,21 +14,10 @@ bool FitsAt(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const 
             Twips labelWidth, Twips bottom) {
     const SizeSet& sizes = *plan.sizes;
     try {
-        ColumnFlow flow(plan, start);
-        ColumnPlace column = flow.First();
-        Twips top = column.top;
-        for (const FormRow& row : rows) {
-            const RowTake take = TakeRow(row, {column.left, top, column.right, bottom}, labelWidth, sizes);
-            flow.Reach(take.need);
-            top = top + take.advance;
-            if (const auto next = flow.NextColumn(top, bottom, sizes)) {
-                column = *next;
-                top = column.top;
-            }
-        }
+        const FlowedRows flowed = FlowRows(rows, plan, start, labelWidth, bottom);
         // The OK and Cancel buttons below the deepest column, and the title bar.
         [[maybe_unused]] const Twips height =
-            flow.DeepestTop(top) + sizes.cmdCtlHeight + sizes.vertSpace + sizes.formTitleBarHeight;
+            flowed.deepestTop + sizes.cmdCtlHeight + sizes.vertSpace + sizes.formTitleBarHeight;
         return true;
     } catch (const vb::Error&) {
         return false;  // a sum beyond what 16-bit twips count
@@ -37,33 +26,23 @@ bool FitsAt(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const 
 
 // Where the rows of a new form begin, below a context frame of `contextRows` rows.
 FlowStart NewFormStart(std::size_t contextRows) {
-    const SizeSet& sizes = kStandardSizes;
     if (contextRows == 0)
         return {kFormMargin, kFormMargin, 0};
-    const Twips rows = std::min(CountOf(contextRows), Twips(sizes.maxCntxProps));
-    return {sizes.horzSpace, Twips(kFormMargin) + ContextFrameHeight(rows, sizes) + sizes.vertSpace,
-            ContextFrameWidth(sizes) + 2 * Twips(sizes.horzSpace)};
-}
-
-bool FormFits(const Properties& properties, std::size_t contextRows, bool search) {
-    const SizeSet& first = kStandardSizes;
-    const FlowStart start = NewFormStart(contextRows);
-    const ColumnGeometry plan =
-        PlanColumns(properties.size(), RoomRight(first.maxFormWidth, start.left, first));
-    const Twips labelWidth = LabelColumnWidth(LongestLabel(properties), *plan.sizes);
-    const std::vector<FormRow> rows = search ? SearchFormRows(properties, labelWidth, *plan.sizes)
-                                             : DetailFormRows(properties, labelWidth, *plan.sizes);
-    return FittingBottom(rows, plan, start, labelWidth, plan.sizes->maxFormHeight).has_value();
+    return ContextFrameAt(contextRows, kFormMargin, kStandardSizes).below;
 }
 
 }  // namespace
 
-Twips ContextFrameHeight(Twips rows, const SizeSet& sizes) {
-    return rows * (Twips(sizes.txtCtlHeight) + sizes.vertSpace) + sizes.vertSpace;
+FlowStart BelowFrame(Twips top, Twips height, Twips width, const SizeSet& sizes) {
+    const Twips horz = sizes.horzSpace;
+    return {horz, top + height + sizes.vertSpace, 2 * horz + width};
 }
 
-Twips ContextFrameWidth(const SizeSet& sizes) {
-    return sizes.lstvwCtlWidth;
+ContextFrame ContextFrameAt(std::size_t contextRows, Twips top, const SizeSet& sizes) {
+    const Twips rows = std::min(CountOf(contextRows), Twips(sizes.maxCntxProps));
+    const Twips height = rows * (Twips(sizes.txtCtlHeight) + sizes.vertSpace) + sizes.vertSpace;
+    const Twips width = sizes.lstvwCtlWidth;
+    return {rows, height, width, BelowFrame(top, height, width, sizes)};
 }
 
 ColumnFlow::ColumnFlow(const ColumnGeometry& plan, const FlowStart& start, bool widened)
@@ -91,6 +70,28 @@ std::optional<ColumnPlace> ColumnFlow::NextColumn(Twips top, Twips bottom, const
     return mCurrent;
 }
 
+FlowedRows FlowRows(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const FlowStart& start,
+                    Twips labelWidth, Twips bottom) {
+    const SizeSet& sizes = *plan.sizes;
+    ColumnFlow flow(plan, start);
+    ColumnPlace column = flow.First();
+    FlowedRows flowed{{}, {column.left, column.top}, 0};
+    flowed.spots.reserve(rows.size());
+    for (const FormRow& row : rows) {
+        flowed.spots.push_back(flowed.next);
+        const RowMeasure measure =
+            MeasureRow(row, {column.left, flowed.next.top, column.right, bottom}, labelWidth, sizes);
+        flow.Reach(measure.need);
+        flowed.next.top = flowed.next.top + measure.advance;
+        if (const auto next = flow.NextColumn(flowed.next.top, bottom, sizes)) {
+            column = *next;
+            flowed.next = {column.left, column.top};
+        }
+    }
+    flowed.deepestTop = flow.DeepestTop(flowed.next.top);
+    return flowed;
+}
+
 std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const ColumnGeometry& plan,
                                    const FlowStart& start, Twips labelWidth, Twips bottom) {
     const SizeSet& sizes = *plan.sizes;
@@ -102,12 +103,14 @@ std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const Colum
     return std::nullopt;
 }
 
-bool SearchFormFits(const Properties& search, std::size_t contextRows) {
-    return FormFits(search, contextRows, true);
-}
-
-bool DetailFormFits(const Properties& detail, std::size_t contextRows) {
-    return FormFits(detail, contextRows, false);
+bool FormFits(RowsOf form, const Properties& properties, std::size_t contextRows) {
+    const SizeSet& first = kStandardSizes;
+    const FlowStart start = NewFormStart(contextRows);
+    const ColumnGeometry plan =
+        PlanColumns(properties.size(), RoomRight(first.maxFormWidth, start.left, first));
+    const Twips labelWidth = LabelColumnWidth(LongestLabel(properties), *plan.sizes);
+    const std::vector<FormRow> rows = PropertyRows(form, properties, labelWidth, *plan.sizes);
+    return FittingBottom(rows, plan, start, labelWidth, plan.sizes->maxFormHeight).has_value();
 }
 
 }  // namespace formlayout

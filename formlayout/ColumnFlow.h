@@ -21,9 +21,17 @@ struct FlowStart {
     Twips left, top, clearRight;
 };
 
-// The context frame above the rows: a text row for each of `rows` context properties.
-Twips ContextFrameHeight(Twips rows, const SizeSet& sizes);
-Twips ContextFrameWidth(const SizeSet& sizes);
+// Below a frame that heads a form, standing at `top`: the rows begin at the margin, below it and a
+// margin, clear of it and a margin each side.
+FlowStart BelowFrame(Twips top, Twips height, Twips width, const SizeSet& sizes);
+
+// The context frame above the rows, standing at `top`: a text row for each context property it shows (at
+// most maxCntxProps of `contextRows`), its extent, and where the rows below it begin.
+struct ContextFrame {
+    Twips rows, height, width;
+    FlowStart below;
+};
+ContextFrame ContextFrameAt(std::size_t contextRows, Twips top, const SizeSet& sizes);
 
 // A column's left edge, the top of its first row and its right limit.
 struct ColumnPlace {
@@ -62,15 +70,29 @@ class ColumnFlow {
     Twips mDeepestTop;
 };
 
+// Where a row stands as the rows flow: its label column's left edge and its top.
+struct RowSpot {
+    Twips left, top;
+    bool operator==(const RowSpot&) const = default;
+};
+// The flow of `rows` down to `bottom`: each row's spot, where a next row would stand, and the lowest top of
+// all columns; 6 (Overflow) where a sum leaves 16-bit twips.
+struct FlowedRows {
+    std::vector<RowSpot> spots;
+    RowSpot next;
+    Twips deepestTop;
+};
+FlowedRows FlowRows(const std::vector<FormRow>& rows, const ColumnGeometry& plan, const FlowStart& start,
+                    Twips labelWidth, Twips bottom);
+
 // The form's bottom, from `bottom` on and one text row deeper each step, at which `rows` flow into
 // columns, with the OK and Cancel buttons and the title bar below, within 16-bit twips; none when no
 // bottom does.
 std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const ColumnGeometry& plan,
                                    const FlowStart& start, Twips labelWidth, Twips bottom);
 
-// Whether the search or the detail form of these rows fits, standing below a context frame of
+// Whether the search or the detail form of these properties fits, standing below a context frame of
 // `contextRows` rows (none: no frame) on a new form.
-bool SearchFormFits(const Properties& search, std::size_t contextRows);
-bool DetailFormFits(const Properties& detail, std::size_t contextRows);
+bool FormFits(RowsOf form, const Properties& properties, std::size_t contextRows);
 
 }  // namespace formlayout

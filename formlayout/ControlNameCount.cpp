@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "formlayout/DetailRows.h"
+#include "formlayout/FormControls.h"
 #include "formlayout/FormOptionButtons.h"
 #include "formlayout/SizeSets.h"
 #include "platform/vb/Object.h"
@@ -14,8 +15,6 @@ namespace formlayout {
 
 using vb::Required;
 namespace {
-
-constexpr std::string_view kRowPrefixes[] = {"lbl", "txt", "cmb", "lstbx", "rtxt", "ckb", "opt"};
 
 // The names of a form's property rows, as placed at one choice of control arrays: an array once.
 class RowNames {
@@ -27,7 +26,7 @@ class RowNames {
         if (std::ranges::find(mArrayPrefixes, prefix) != mArrayPrefixes.end())
             Add(std::string(prefix));
         else
-            Add(std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix));
+            Add(RowControlName(prefix, property, suffix));
     }
 
     std::vector<std::string> Take() { return std::move(mNames); }
@@ -43,27 +42,18 @@ class RowNames {
     std::vector<std::string> mNames;
 };
 
-void AddDetailRow(RowNames& names, const typelib::IProperty& property, const FormOptionButtons& buttons) {
-    if (!IsDetailProperty(property))
-        return;
-    const std::string controlType = property.ControlType();
-    const std::string dataType = property.DataType();
-    const bool memo = dataType == "Memo";
-    if (controlType == "TextBox" || controlType == "ComboBox" || (controlType == "ListBox" && !memo) ||
-        controlType == "RichTextBox") {
-        names.AddRow("lbl", property);
-        names.AddRow(controlType == "TextBox"    ? "txt"
-                     : controlType == "ComboBox" ? "cmb"
-                     : controlType == "ListBox"  ? "lstbx"
-                                                 : "rtxt",
-                     property);
-    } else if (controlType == "CheckBox") {
-        names.AddRow("ckb", property);
-    } else if (controlType == "OptionButton") {
-        names.AddRow("Frame", property);
-        for (const OptionButtonValue& value : buttons.Of(property))
-            names.AddRow("opt", property, "_" + value.suffix);
+// The row's controls in the order placed: label, operator combo box, the control that stands for the
+// property, and an option group's buttons.
+void AddRow(RowNames& names, const FormControl& control, const typelib::IProperty& property,
+            const FormOptionButtons& buttons) {
+    for (const std::string_view prefix : {control.label, control.operatorCombo, control.prefix}) {
+        if (!prefix.empty())
+            names.AddRow(prefix, property);
     }
+    if (control.buttons.empty())
+        return;
+    for (const OptionButtonValue& value : buttons.Of(property))
+        names.AddRow(control.buttons, property, "_" + value.suffix);
 }
 
 // The rows' names, the OK and Cancel buttons, and the context frame with a label and a text box for each
@@ -86,27 +76,28 @@ std::vector<std::string_view> ArrayPrefixes(ControlArrays arrays) {
         case ControlArrays::None:
             return {};
         case ControlArrays::Labels:
-            return {kRowPrefixes[0]};
+            return {kLabelPrefix};
         case ControlArrays::RowControls:
             break;
     }
-    return {std::begin(kRowPrefixes), std::end(kRowPrefixes)};
+    return RowControlPrefixes();
 }
 
 std::vector<std::string> SearchRowNames(const Properties& search, ControlArrays arrays) {
     RowNames names(arrays);
-    for (const auto& property : search) {
-        for (const std::string_view prefix : {"lbl", "cmb", "txt"})
-            names.AddRow(prefix, Required(property));
-    }
+    for (const auto& property : search)
+        AddRow(names, kSearchRow, Required(property), FormOptionButtons());
     return names.Take();
 }
 
 std::vector<std::string> DetailRowNames(const Properties& detail, ControlArrays arrays) {
     RowNames names(arrays);
     const FormOptionButtons buttons(detail);
-    for (const auto& property : detail)
-        AddDetailRow(names, Required(property), buttons);
+    for (const auto& property : detail) {
+        const typelib::IProperty& row = Required(property);
+        if (const FormControl* control = DetailFormControl(row))
+            AddRow(names, *control, row, buttons);
+    }
     return names.Take();
 }
 

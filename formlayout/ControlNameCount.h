@@ -16,8 +16,8 @@ namespace formlayout {
 
 inline constexpr std::size_t kMaxControlNames = 254;
 
-// Which controls of the property rows are members of control arrays, one array per prefix, named by the
-// prefix alone ("lbl", "txt"): none, as every form within the limit is written; the labels; or every
+// Which controls of the property rows are members of control arrays, one array per prefix of the control
+// table, named by the prefix alone: none, as every form within the limit is written; the labels; or every
 // control of a row but an option group's frame, whose buttons the layout puts in it by its name.
 enum class ControlArrays { None, Labels, RowControls };
 

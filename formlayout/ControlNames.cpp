@@ -1,5 +1,6 @@
 #include "formlayout/ControlNames.h"
 
+#include "formlayout/FormControls.h"
 #include "platform/vb/Object.h"
 #include "platform/vb/Text.h"
 
@@ -45,8 +46,8 @@ ContextFrameNames ContextFrameControlNames(const std::string& parentName,
     names.reserve(context.size());
     for (const auto& property : context)
         names.push_back(vb::Trim(vb::Required(property).Name()));
-    return {FittedControlNames("lbl", names, taken),
-            FittedControlNames("txt" + vb::Trim(parentName) + "_", names, taken)};
+    return {FittedControlNames(std::string(kLabelPrefix), names, taken),
+            FittedControlNames(std::string(kTextBoxPrefix) + vb::Trim(parentName) + "_", names, taken)};
 }
 
 }  // namespace formlayout

@@ -32,8 +32,9 @@ class ControlNameSet {
 std::vector<std::string> FittedControlNames(const std::string& head, const std::vector<std::string>& tails,
                                             const std::vector<std::string>& taken = {});
 
-// The context frame's label ("lbl" & name) and read-only text box ("txt" & parent & "_" & name) for each
-// context property of the parent `parentName`, numbered where the form's own controls take a name
+// The context frame's label (the label prefix & name) and read-only text box (the text box prefix & parent
+// & "_" & name) for each context property of the parent `parentName`, numbered where the form's own
+// controls take a name
 // (`taken`: a child's key property is often named as its parent's).
 struct ContextFrameNames {
     std::vector<std::string> labels;

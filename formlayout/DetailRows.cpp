@@ -24,6 +24,15 @@ bool IsDetailProperty(const typelib::IProperty& property) {
     return !association || Required(association->Relationship()).RelType() != "Identifying";
 }
 
+const FormControl* DetailFormControl(const typelib::IProperty& property) {
+    return IsDetailProperty(property) ? ControlOf(property) : nullptr;
+}
+
+bool IsOptionGroup(const typelib::IProperty& property) {
+    const FormControl* control = DetailFormControl(property);
+    return control && control->row == RowKind::OptionGroup;
+}
+
 bool IsSearchProperty(const typelib::IProperty& property) {
     const std::string dataType = property.DataType();
     return dataType != "Memo" && dataType != "OLE Object" && !property.IsVirtual() &&

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "formlayout/FormControls.h"
 #include "typelib/IAssociation.h"
 #include "typelib/IProperty.h"
 
@@ -11,6 +12,11 @@ namespace formlayout {
 
 // Not "OLE Object", and not a foreign property whose association is "Identifying" (the parent's key).
 bool IsDetailProperty(const typelib::IProperty& property);
+
+// The row the detail form gives the property by the control table: none for a property it leaves out, or
+// whose ControlType's row makes no control for its DataType.
+const FormControl* DetailFormControl(const typelib::IProperty& property);
+bool IsOptionGroup(const typelib::IProperty& property);
 
 // Not "Memo" or "OLE Object", not virtual, and not a foreign property that is also a key.
 bool IsSearchProperty(const typelib::IProperty& property);

@@ -13,7 +13,7 @@ namespace formlayout {
 namespace {
 
 std::string Head(const typelib::IProperty& property) {
-    return "opt" + vb::Trim(property.Name()) + "_";
+    return OptionButtonHead(vb::Trim(property.Name()));
 }
 
 }  // namespace
@@ -23,8 +23,7 @@ FormOptionButtons::FormOptionButtons(const std::vector<std::shared_ptr<typelib::
     ControlNameSet names;
     for (const auto& shared : detail) {
         const typelib::IProperty& property = vb::Required(shared);
-        if (!IsDetailProperty(property) || property.ControlType() != "OptionButton" ||
-            !mGroups.emplace(&property, OptionButtonValues(property)).second)
+        if (!IsOptionGroup(property) || !mGroups.emplace(&property, OptionButtonValues(property)).second)
             continue;
         groups.push_back(&property);
         for (const OptionButtonValue& value : mGroups.at(&property))

@@ -1,9 +1,9 @@
 #pragma once
-// The buttons of every option group of one detail form. A group names its buttons "opt" & property & "_"
-// & suffix, so two groups can make one name: property "A" with the value "B_1" and property "A_B" with
-// "1". The later button is then numbered ("optA_B_1_2") past every name the form's buttons are made
-// under, which keeps each name that no other button makes. The layout that places the buttons, the code
-// that names them and the count of the form's names all take them from here.
+// The buttons of every option group of one detail form. A group names its buttons the buttons' prefix &
+// property & "_" & suffix, so two groups can make one name: property "A" with the value "B_1" and property
+// "A_B" with "1". The later button is then numbered (its name ending "A_B_1_2") past every name the form's
+// buttons are made under, which keeps each name that no other button makes. The layout that places the
+// buttons, the code that names them and the count of the form's names all take them from here.
 
 #include <memory>
 #include <unordered_map>

@@ -43,6 +43,14 @@ Twips LabelColumnWidth(Twips longestLabel, const SizeSet& sizes) {
     return longestLabel * sizes.txtCtlWidthPerChar;
 }
 
+Twips ControlColumnLeft(Twips labelLeft, Twips labelWidth, const SizeSet& sizes) {
+    return labelLeft + labelWidth + sizes.horzSpace;
+}
+
+Twips RowEdge(Twips left, Twips width, const SizeSet& sizes) {
+    return left + width + sizes.horzSpace;
+}
+
 Twips RoomRight(Twips right, Twips left, const SizeSet& sizes) {
     return right - (left + sizes.horzSpace);
 }
@@ -70,9 +78,8 @@ bool OptionButtonHasRoom(std::size_t properties, int32_t longestLabel, int32_t l
     const ColumnGeometry plan = PlanColumns(properties, RoomRight(first.maxFormWidth, kFormMargin, first));
     const ColumnEdges column = EdgesOfColumn(plan, 1, kFormMargin);
     const SizeSet& sizes = *plan.sizes;
-    const Twips groupLeft = column.left +
-                            LabelColumnWidth(CountOf(static_cast<std::size_t>(longestLabel)), sizes) +
-                            sizes.horzSpace;
+    const Twips groupLeft = ControlColumnLeft(
+        column.left, LabelColumnWidth(CountOf(static_cast<std::size_t>(longestLabel)), sizes), sizes);
     const Twips optionWidth = OptionButtonWidth(CountOf(static_cast<std::size_t>(longestCaption)), sizes);
     return OptionColumnsThatFit(RoomRight(column.right, groupLeft, sizes), optionWidth, sizes) >= 1;
 }

@@ -31,8 +31,13 @@ struct ColumnEdges {
 };
 ColumnEdges EdgesOfColumn(const ColumnGeometry& plan, Twips column, Twips firstLeft);
 
-// The label column: as wide as the longest label.
+// The label column: as wide as the longest label. Right of it and a margin, from a label column at
+// `labelLeft`, stands a row's data control, or its check box or option group.
 Twips LabelColumnWidth(Twips longestLabel, const SizeSet& sizes);
+Twips ControlColumnLeft(Twips labelLeft, Twips labelWidth, const SizeSet& sizes);
+
+// The form width that controls `width` wide from `left` need: their right edge and a margin.
+Twips RowEdge(Twips left, Twips width, const SizeSet& sizes);
 
 // What is left right of `left` up to `right`, and below `top` down to `bottom`, less a margin.
 Twips RoomRight(Twips right, Twips left, const SizeSet& sizes);

@@ -25,34 +25,29 @@ FormRow Fixed(Twips width, Twips height) {
     return {FormRow::Kind::Fixed, width, height, 0, 0};
 }
 
-// Label, a margin and the data control.
-FormRow Labelled(Twips labelWidth, Twips dataWidth, Twips height, const SizeSet& sizes) {
-    return Fixed(labelWidth + sizes.horzSpace + dataWidth, height);
-}
-
 FormRow OptionRow(const typelib::IProperty& property, const SizeSet& sizes) {
     const std::vector<OptionButtonValue> values = OptionButtonValues(property);
     return {FormRow::Kind::Options, 0, 0, CountOf(values.size()), GroupButtonWidth(values, sizes)};
 }
 
-FormRow DetailRow(const typelib::IProperty& property, Twips labelWidth, const SizeSet& sizes) {
-    if (!IsDetailProperty(property))
-        return {};
-    const std::string controlType = property.ControlType();
-    const std::string dataType = property.DataType();
-    if (controlType == "OptionButton")
+// From the label column's left edge: the label column, a margin, the search row's operator combo box and a
+// margin, and the data control.
+FormRow RowOf(const FormControl& control, const typelib::IProperty& property, Twips labelWidth,
+              const SizeSet& sizes) {
+    if (control.row == RowKind::OptionGroup)
         return OptionRow(property, sizes);
-    if (controlType == "TextBox")
-        return Labelled(labelWidth, sizes.txtCtlWidth, sizes.txtCtlHeight, sizes);
-    if (controlType == "ListBox" && dataType != "Memo" && dataType != "OLE Object")
-        return Labelled(labelWidth, ListBoxWidth(property, sizes), sizes.lstbxHeight, sizes);
-    if (controlType == "CheckBox")
-        return Labelled(labelWidth, CheckBoxWidth(property, sizes), sizes.txtCtlHeight, sizes);
-    if (controlType == "RichTextBox" && dataType != "OLE Object")
-        return Labelled(labelWidth, sizes.rtxtCtlWidth, sizes.rtxtCtlHeight, sizes);
-    if (controlType == "ComboBox")
-        return Labelled(labelWidth, ComboBoxWidth(property, sizes), sizes.txtCtlHeight, sizes);
-    return {};
+    const Twips dataWidth = DataControlWidth(control, property, sizes);
+    Twips width = ControlColumnLeft(0, labelWidth, sizes);
+    if (!control.operatorCombo.empty())
+        width = width + SearchOperatorWidth(sizes) + sizes.horzSpace;
+    return Fixed(width + dataWidth, sizes.*control.height);
+}
+
+FormRow RowOf(RowsOf form, const typelib::IProperty& property, Twips labelWidth, const SizeSet& sizes) {
+    if (form == RowsOf::SearchForm)
+        return RowOf(kSearchRow, property, labelWidth, sizes);
+    const FormControl* control = DetailFormControl(property);
+    return control ? RowOf(*control, property, labelWidth, sizes) : FormRow{};
 }
 
 }  // namespace
@@ -61,23 +56,23 @@ Twips SearchOperatorWidth(const SizeSet& sizes) {
     return Twips(sizes.cmbCtlWidth) + kSearchOperatorExtraWidth;
 }
 
-Twips ComboBoxWidth(const typelib::IProperty& property, const SizeSet& sizes) {
-    const Twips width = sizes.txtCtlWidth;
+Twips DataControlWidth(const FormControl& control, const typelib::IProperty& property, const SizeSet& sizes) {
+    const Twips width = sizes.*control.width;
+    switch (control.widthRule) {
+        case DataWidth::Fixed:
+            return width;
+        case DataWidth::LongestValue:
+            break;
+        case DataWidth::WithLabel:
+            return width + CountOf(static_cast<std::size_t>(vb::Len(vb::Trim(property.Label())))) *
+                               sizes.txtCtlWidthPerChar;
+    }
     if (!property.IsPVList())
         return width;
-    return std::max(LongestPermittedValue(property) * sizes.txtCtlWidthPerChar + sizes.cmbCtlWidth, width);
-}
-
-Twips ListBoxWidth(const typelib::IProperty& property, const SizeSet& sizes) {
-    const Twips width = sizes.txtCtlWidth;
-    if (!property.IsPVList())
-        return width;
-    return std::max(LongestPermittedValue(property) * sizes.txtCtlWidthPerChar, width);
-}
-
-Twips CheckBoxWidth(const typelib::IProperty& property, const SizeSet& sizes) {
-    return Twips(sizes.chkCtlWidth) +
-           CountOf(static_cast<std::size_t>(vb::Len(vb::Trim(property.Label())))) * sizes.txtCtlWidthPerChar;
+    Twips longest = LongestPermittedValue(property) * sizes.txtCtlWidthPerChar;
+    if (control.beside)
+        longest = longest + sizes.*control.beside;
+    return std::max(longest, width);
 }
 
 Twips GroupButtonWidth(const std::vector<OptionButtonValue>& values, const SizeSet& sizes) {
@@ -110,21 +105,20 @@ Twips OptionFrameHeight(const OptionGrid& grid, const SizeSet& sizes) {
     return (Twips(sizes.optCtlHeight) + vert) * grid.rows + vert;
 }
 
-RowTake TakeRow(const FormRow& row, const RowPlace& place, Twips labelWidth, const SizeSet& sizes) {
-    const Twips horz = sizes.horzSpace;
+RowMeasure MeasureRow(const FormRow& row, const RowPlace& place, Twips labelWidth, const SizeSet& sizes) {
     switch (row.kind) {
         case FormRow::Kind::Nothing:
             return {0, 0};
         case FormRow::Kind::Fixed:
-            return {place.left + row.width + horz, row.height + sizes.vertSpace};
+            return {RowEdge(place.left, row.width, sizes), row.height + sizes.vertSpace};
         case FormRow::Kind::Options:
             break;
     }
-    const Twips groupLeft = place.left + labelWidth + horz;
+    const Twips groupLeft = ControlColumnLeft(place.left, labelWidth, sizes);
     const OptionGrid grid =
         PlanOptionGrid(row.options, row.optionWidth, RoomRight(place.right, groupLeft, sizes),
                        RoomBelow(place.bottom, place.top, sizes), sizes);
-    return {groupLeft + OptionFrameWidth(grid, row.optionWidth, sizes) + horz,
+    return {RowEdge(groupLeft, OptionFrameWidth(grid, row.optionWidth, sizes), sizes),
             OptionFrameHeight(grid, sizes) + sizes.vertSpace};
 }
 
@@ -135,18 +129,12 @@ Twips LongestLabel(const Properties& properties) {
     return static_cast<int16_t>(std::min<int32_t>(longest, INT16_MAX));
 }
 
-std::vector<FormRow> SearchFormRows(const Properties& search, Twips labelWidth, const SizeSet& sizes) {
-    const Twips horz = sizes.horzSpace;
-    const FormRow row =
-        Fixed(labelWidth + horz + SearchOperatorWidth(sizes) + horz + sizes.txtCtlWidth, sizes.txtCtlHeight);
-    return std::vector<FormRow>(search.size(), row);
-}
-
-std::vector<FormRow> DetailFormRows(const Properties& detail, Twips labelWidth, const SizeSet& sizes) {
+std::vector<FormRow> PropertyRows(RowsOf form, const Properties& properties, Twips labelWidth,
+                                  const SizeSet& sizes) {
     std::vector<FormRow> rows;
-    rows.reserve(detail.size());
-    for (const auto& property : detail)
-        rows.push_back(DetailRow(vb::Required(property), labelWidth, sizes));
+    rows.reserve(properties.size());
+    for (const auto& property : properties)
+        rows.push_back(RowOf(form, vb::Required(property), labelWidth, sizes));
     return rows;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "formlayout/FormControls.h"
 #include "formlayout/OptionButtonValues.h"
 #include "formlayout/SizeSets.h"
 #include "formlayout/Twips.h"
@@ -17,11 +18,8 @@ namespace formlayout {
 inline constexpr int16_t kSearchOperatorExtraWidth = 400;
 Twips SearchOperatorWidth(const SizeSet& sizes);
 
-// The data controls' widths: a combo box or list box as wide as its longest permitted value, a check box
-// as its label.
-Twips ComboBoxWidth(const typelib::IProperty& property, const SizeSet& sizes);
-Twips ListBoxWidth(const typelib::IProperty& property, const SizeSet& sizes);
-Twips CheckBoxWidth(const typelib::IProperty& property, const SizeSet& sizes);
+// The data control of `control`'s row for the property, as wide as its width rule says.
+Twips DataControlWidth(const FormControl& control, const typelib::IProperty& property, const SizeSet& sizes);
 
 // An option group's buttons are as wide as the longest caption of its values.
 Twips GroupButtonWidth(const std::vector<OptionButtonValue>& values, const SizeSet& sizes);
@@ -57,22 +55,23 @@ struct RowPlace {
     Twips left, top, right, bottom;
 };
 
-// What a row takes there: `need`, the form width its right edge and a margin reach (0 for nothing), and
+// A row measured there: `need`, the form width its right edge and a margin reach (0 for nothing), and
 // `advance`, how far below its top the next row stands.
-struct RowTake {
+struct RowMeasure {
     Twips need;
     Twips advance;
 };
-RowTake TakeRow(const FormRow& row, const RowPlace& place, Twips labelWidth, const SizeSet& sizes);
+RowMeasure MeasureRow(const FormRow& row, const RowPlace& place, Twips labelWidth, const SizeSet& sizes);
 
 using Properties = std::vector<std::shared_ptr<typelib::IProperty>>;
 
 // The longest label of the rows, in characters (at most 32767): the label column is as wide.
 Twips LongestLabel(const Properties& properties);
 
-// A search form's rows: label, operator combo box and text box each.
-std::vector<FormRow> SearchFormRows(const Properties& search, Twips labelWidth, const SizeSet& sizes);
-// A detail form's rows, by ControlType as the detail layout chooses their controls.
-std::vector<FormRow> DetailFormRows(const Properties& detail, Twips labelWidth, const SizeSet& sizes);
+// The rows of a search form (a search row each) or of a detail form (each by its ControlType's row of the
+// control table; nothing for a property the detail form leaves out).
+enum class RowsOf { SearchForm, DetailForm };
+std::vector<FormRow> PropertyRows(RowsOf form, const Properties& properties, Twips labelWidth,
+                                  const SizeSet& sizes);
 
 }  // namespace formlayout

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "formlayout/ControlNames.h"
+#include "formlayout/FormControls.h"
 #include "platform/vb/DateTime.h"
 #include "platform/vb/Error.h"
 #include "platform/vb/Text.h"
@@ -131,9 +132,9 @@ OptionButtonValue ButtonOf(const std::string& value) {
 }
 
 // Each button of a group needs a name of its own that VB takes: the suffixes as FittedControlNames
-// leaves them after "opt" & name & "_".
+// leaves them after the buttons' name head.
 void FitSuffixes(std::vector<OptionButtonValue>& values, const std::string& propertyName) {
-    const std::string head = "opt" + propertyName + "_";
+    const std::string head = OptionButtonHead(propertyName);
     std::vector<std::string> suffixes;
     suffixes.reserve(values.size());
     for (const OptionButtonValue& value : values)

@@ -10,7 +10,7 @@
 namespace formlayout {
 
 // One button of a group: the caption shows the value, the suffix ends the button's name
-// ("opt" & property & "_" & suffix) and is the caption with every character that cannot stand in a VB
+// (OptionButtonHead(property) & suffix) and is the caption with every character that cannot stand in a VB
 // name made "_", so "Net 30" gives "Net_30".
 struct OptionButtonValue {
     std::string caption;

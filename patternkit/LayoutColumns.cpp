@@ -3,6 +3,7 @@
 #include <string>
 
 #include "formlayout/ColumnFlow.h"
+#include "formlayout/DetailRows.h"
 #include "formlayout/FormOptionButtons.h"
 #include "formlayout/FormRoom.h"
 #include "patternkit/LayoutOptionGroup.h"
@@ -16,7 +17,7 @@ namespace {
 // The column plan of one form, from choosing the size set to putting the position back at the end.
 class ColumnPlan {
   public:
-    ColumnPlan(const PropertySet& properties, form_ctl_defaults& layout, bool search)
+    ColumnPlan(const PropertySet& properties, form_ctl_defaults& layout, formlayout::RowsOf form)
         : mLayout(layout),
           mGeometry(formlayout::PlanColumns(properties.size(), layout.max_available_width())),
           mStart{layout.left(), layout.top(), layout.actual_form_width()},
@@ -25,8 +26,7 @@ class ColumnPlan {
         layout.Setmax_form_width(mFlow.First().right.value());
         const Twips labelWidth = formlayout::LabelColumnWidth(GetMaxLabelLength(properties), layout.sizes());
         layout.Setmax_label_width(labelWidth.value());
-        mRows = search ? formlayout::SearchFormRows(properties, labelWidth, layout.sizes())
-                       : formlayout::DetailFormRows(properties, labelWidth, layout.sizes());
+        mRows = formlayout::PropertyRows(form, properties, labelWidth, layout.sizes());
         // Rows too many for a form of 16-bit twips at this depth go deeper; where no depth holds them,
         // they stand in columns as planned, over one another.
         if (const auto bottom =
@@ -40,7 +40,8 @@ class ColumnPlan {
     void Reach(std::size_t row) {
         const formlayout::RowPlace place{mLayout.left(), mLayout.top(), mLayout.max_form_width(),
                                          mLayout.max_form_height()};
-        mFlow.Reach(formlayout::TakeRow(mRows[row], place, mLayout.max_label_width(), mLayout.sizes()).need);
+        mFlow.Reach(
+            formlayout::MeasureRow(mRows[row], place, mLayout.max_label_width(), mLayout.sizes()).need);
     }
 
     // After each row: a row that would reach the form's bottom goes into a new column.
@@ -75,37 +76,46 @@ template <typename Placer>
 void PlaceInControlColumn(Placer placer, const typelib::IProperty& property, typelib::IConstructor& engine,
                           form_ctl_defaults& layout) {
     const Twips labelLeft = layout.left();
-    layout.Setleft((labelLeft + layout.max_label_width() + layout.horz_space()).value());
+    layout.Setleft(
+        formlayout::ControlColumnLeft(labelLeft, layout.max_label_width(), layout.sizes()).value());
     placer(property, engine, layout);
     layout.Setleft(labelLeft.value());
 }
 
-void PlaceDetailControl(const typelib::IProperty& property, const formlayout::FormOptionButtons& buttons,
-                        typelib::IConstructor& engine, form_ctl_defaults& layout) {
-    const std::string controlType = property.ControlType();
-    if (controlType == "OptionButton")
-        PlaceInControlColumn(
-            [&](const typelib::IProperty& group, typelib::IConstructor& on, form_ctl_defaults& at) {
-                AddOptionButtonGroup(group, buttons.Of(group), on, at);
-            },
-            property, engine, layout);
-    else if (controlType == "TextBox")
-        AddTextBoxControl(property, engine, layout, false);
-    else if (controlType == "ListBox")
-        AddListBoxControl(property, engine, layout);
-    else if (controlType == "CheckBox")
-        PlaceInControlColumn(AddCheckBoxControl, property, engine, layout);
-    else if (controlType == "RichTextBox")
-        AddRichTextBoxControl(property, engine, layout);
-    else if (controlType == "ComboBox")
-        AddComboBoxControl(property, engine, layout);
+void PlaceDetailControl(const formlayout::FormControl& control, const typelib::IProperty& property,
+                        const formlayout::FormOptionButtons& buttons, typelib::IConstructor& engine,
+                        form_ctl_defaults& layout) {
+    switch (control.kind) {
+        case formlayout::ControlKind::OptionButton:
+            PlaceInControlColumn(
+                [&](const typelib::IProperty& group, typelib::IConstructor& on, form_ctl_defaults& at) {
+                    AddOptionButtonGroup(group, buttons.Of(group), on, at);
+                },
+                property, engine, layout);
+            break;
+        case formlayout::ControlKind::TextBox:
+            AddTextBoxControl(property, engine, layout, false);
+            break;
+        case formlayout::ControlKind::ListBox:
+            AddListBoxControl(property, engine, layout);
+            break;
+        case formlayout::ControlKind::CheckBox:
+            PlaceInControlColumn(AddCheckBoxControl, property, engine, layout);
+            break;
+        case formlayout::ControlKind::RichTextBox:
+            AddRichTextBoxControl(property, engine, layout);
+            break;
+        case formlayout::ControlKind::ComboBox:
+            AddComboBoxControl(property, engine, layout);
+            break;
+    }
 }
 
 }  // namespace
 
 void LayoutTextBoxes(typelib::IConstructor& engine, const PropertySet& properties,
                      form_ctl_defaults& layout) {
-    ColumnPlan plan(properties, layout, true);
+    ColumnPlan plan(properties, layout, formlayout::RowsOf::SearchForm);
     for (std::size_t row = 0; row < properties.size(); ++row) {
         plan.Reach(row);
         AddTextBoxControl(Required(properties[row]), engine, layout, true);
@@ -116,12 +126,12 @@ void LayoutTextBoxes(typelib::IConstructor& engine, const PropertySet& propertie
 
 void AddPropertyControl(typelib::IConstructor& engine, const PropertySet& properties,
                         form_ctl_defaults& layout) {
-    ColumnPlan plan(properties, layout, false);
+    ColumnPlan plan(properties, layout, formlayout::RowsOf::DetailForm);
     const formlayout::FormOptionButtons buttons(properties);
     for (std::size_t row = 0; row < properties.size(); ++row) {
         plan.Reach(row);
-        if (IsDetailProperty(Required(properties[row])))
-            PlaceDetailControl(*properties[row], buttons, engine, layout);
+        if (const formlayout::FormControl* control = formlayout::DetailFormControl(Required(properties[row])))
+            PlaceDetailControl(*control, *properties[row], buttons, engine, layout);
         plan.StartColumnWhenFull();
     }
     plan.Finish();

@@ -12,8 +12,8 @@ namespace patternkit::Common {
 // The search fields of a list form: per property a label, an operator combo and a text box.
 void LayoutTextBoxes(typelib::IConstructor& engine, const PropertySet& properties, form_ctl_defaults& layout);
 
-// The detail form: per detail property the control its ControlType names ("TextBox", "ComboBox",
-// "ListBox", "RichTextBox", "CheckBox", "OptionButton", compared exactly); any other type gets none.
+// The detail form: per detail property the row of the control table its ControlType names, compared
+// exactly; any other type gets none.
 void AddPropertyControl(typelib::IConstructor& engine, const PropertySet& properties,
                         form_ctl_defaults& layout);
 

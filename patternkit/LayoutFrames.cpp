@@ -5,6 +5,7 @@
 
 #include "formlayout/ColumnFlow.h"
 #include "formlayout/ControlNames.h"
+#include "formlayout/FormRoom.h"
 #include "patternkit/LayoutPlacement.h"
 #include "patternkit/PropertySets.h"
 #include "platform/vb/Text.h"
@@ -21,15 +22,13 @@ constexpr int16_t kSearchLabelWidth = 1500;
 constexpr int16_t kSearchComboWidth = 700;
 constexpr int16_t kContextLabelWidthLimit = 2000;
 
-// Below a frame that started at `frameTop`: the form is at least as wide as the frame and its margins.
-void LeaveFrame(form_ctl_defaults& layout, Twips frameTop, Twips frameHeight, Twips frameWidth) {
-    const Twips horz = layout.horz_space();
-    layout.Settop((frameTop + frameHeight + layout.vert_space()).value());
-    const Twips minimumWidth = 2 * horz + frameWidth;
-    if (Twips(layout.actual_form_width()) < minimumWidth)
-        layout.Setactual_form_width(minimumWidth.value());
+// Below the frame, where the rows begin: the form is at least as wide as the frame and its margins.
+void LeaveFrame(form_ctl_defaults& layout, const formlayout::FlowStart& below) {
+    layout.Settop(below.top.value());
+    if (Twips(layout.actual_form_width()) < below.clearRight)
+        layout.Setactual_form_width(below.clearRight.value());
     layout.Setactual_form_height(layout.top());
-    layout.Setleft(horz.value());
+    layout.Setleft(below.left.value());
 }
 
 void EnterFrame(form_ctl_defaults& layout) {
@@ -43,16 +42,15 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
                        form_ctl_defaults& layout, const std::vector<std::string>& taken) {
     if (contextProperties.empty())
         return;
-    const Twips frameTop = layout.top();
-    const Twips rows = std::min(CountOf(contextProperties.size()), Twips(layout.max_cntx_props()));
+    const formlayout::ContextFrame frame =
+        formlayout::ContextFrameAt(contextProperties.size(), layout.top(), layout.sizes());
+    const Twips rows = frame.rows;
     const Twips textHeight = layout.txt_ctl_height();
-    const Twips frameHeight = formlayout::ContextFrameHeight(rows, layout.sizes());
-    const Twips frameWidth = formlayout::ContextFrameWidth(layout.sizes());
     const std::string caption = Required(contextProperties.front()).BusinessObjectName();
 
     PlacedControl(engine, kContextFrame, layout.FrameProgID())
-        .Set("Height", frameHeight)
-        .Set("Width", frameWidth)
+        .Set("Height", frame.height)
+        .Set("Width", frame.width)
         .Set("Caption", caption)
         .Set("Top", layout.top())
         .Set("Left", layout.left());
@@ -62,7 +60,7 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
         std::min(GetMaxLabelLength(contextProperties) * Twips(layout.txt_ctl_width_per_char()),
                  Twips(kContextLabelWidthLimit));
     const Twips labelLeft = layout.left();
-    const Twips textLeft = labelLeft + labelWidth + layout.horz_space();
+    const Twips textLeft = formlayout::ControlColumnLeft(labelLeft, labelWidth, layout.sizes());
     const formlayout::ContextFrameNames names =
         formlayout::ContextFrameControlNames(caption, contextProperties, taken);
 
@@ -87,7 +85,7 @@ void BuildContextFrame(typelib::IConstructor& engine, const PropertySet& context
             .Set("Enabled", false);
         layout.Settop((Twips(layout.top()) + layout.vert_space() + textHeight).value());
     }
-    LeaveFrame(layout, frameTop, frameHeight, frameWidth);
+    LeaveFrame(layout, frame.below);
 }
 
 void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout) {
@@ -142,7 +140,7 @@ void BuildSearchFrame(typelib::IConstructor& engine, form_ctl_defaults& layout) 
         .Set("Top", top)
         .Set("Left", textLeft + textWidth + horz);
 
-    LeaveFrame(layout, frameTop, frameHeight, frameWidth);
+    LeaveFrame(layout, formlayout::BelowFrame(frameTop, frameHeight, frameWidth, layout.sizes()));
 }
 
 }  // namespace patternkit::Common

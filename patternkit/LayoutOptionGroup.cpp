@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "formlayout/FormControls.h"
 #include "formlayout/FormRoom.h"
 #include "formlayout/FormRows.h"
 #include "patternkit/LayoutPlacement.h"
@@ -39,7 +40,8 @@ void AddOptionButtonGroup(const typelib::IProperty& property, const std::vector<
     const Twips frameHeight = formlayout::OptionFrameHeight(grid, layout.sizes());
 
     const std::string name = vb::Trim(property.Name());
-    const std::string frameName = "Frame" + name;
+    const std::string frameName = formlayout::RowControlName(
+        formlayout::DetailControl(formlayout::ControlKind::OptionButton).prefix, property);
     const bool frameStopped = PlacedControl(engine, frameName, layout.FrameProgID())
                                   .Set("Height", frameHeight)
                                   .Set("Width", frameWidth)
@@ -55,15 +57,15 @@ void AddOptionButtonGroup(const typelib::IProperty& property, const std::vector<
     Twips slot = 1;
     for (int16_t i = 0; i < grid.count.value(); ++i) {
         const OptionButtonValue& value = values[static_cast<std::size_t>(i)];
-        const bool stopped =
-            PlacedControl(engine, "opt" + name + "_" + value.suffix, layout.OptionButtonProgID())
-                .InFrame(frameName)
-                .Set("Top", layout.top())
-                .Set("Left", layout.left())
-                .Set("Caption", value.caption)
-                .Set("Height", optionHeight)
-                .Set("Width", optionWidth)
-                .Stopped();
+        const bool stopped = PlacedControl(engine, formlayout::OptionButtonHead(name) + value.suffix,
+                                           layout.OptionButtonProgID())
+                                 .InFrame(frameName)
+                                 .Set("Top", layout.top())
+                                 .Set("Left", layout.left())
+                                 .Set("Caption", value.caption)
+                                 .Set("Height", optionHeight)
+                                 .Set("Width", optionWidth)
+                                 .Stopped();
         if (stopped)
             return;
         slot = slot + 1;
@@ -79,7 +81,7 @@ void AddOptionButtonGroup(const typelib::IProperty& property, const std::vector<
     layout.Settop((groupTop + frameHeight + vert).value());
     layout.Setleft(groupLeft.value());
     layout.Setactual_form_height(layout.top());
-    const Twips need = groupLeft + frameWidth + horz;
+    const Twips need = formlayout::RowEdge(groupLeft, frameWidth, layout.sizes());
     if (need > Twips(layout.actual_form_width()) && need <= Twips(layout.max_form_width()))
         layout.Setactual_form_width(need.value());
 }

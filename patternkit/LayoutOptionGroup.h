@@ -1,6 +1,7 @@
 #pragma once
-// An option-button group: a frame "Frame" & name at `top` and `left` (the caller's control column) with
-// one button per value, in as many columns as fit beside each other and as many rows as that takes.
+// An option-button group: a frame at `top` and `left` (the caller's control column) with one button per
+// value, in as many columns as fit beside each other and as many rows as that takes, named as the option
+// group's row of the control table says.
 
 #include <vector>
 

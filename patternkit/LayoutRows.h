@@ -9,19 +9,18 @@
 
 namespace patternkit::Common {
 
-// "lbl", with the operator flag a drop-down "cmb" for the search operator, then "txt".
+// Each places its row of the control table (formlayout/FormControls.h), its controls named and sized as
+// the row says. The text box's row, with the operator flag the search row with its operator combo box.
 void AddTextBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                        form_ctl_defaults& layout, bool withOperator);
-// "lbl" and "cmb", wide enough for the longest permitted value.
 void AddComboBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                         form_ctl_defaults& layout);
-// "lbl" and "lstbx"; nothing for "Memo" and "OLE Object".
+// Nothing for the data types the rows of these two make no control for.
 void AddListBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                        form_ctl_defaults& layout);
-// "lbl" and "rtxt"; nothing for "OLE Object".
 void AddRichTextBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                            form_ctl_defaults& layout);
-// "ckb" alone, captioned with the label, at `left` (the caller's control column).
+// The check box alone, captioned with the label, at `left` (the caller's control column).
 void AddCheckBoxControl(const typelib::IProperty& property, typelib::IConstructor& engine,
                         form_ctl_defaults& layout);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "formlayout/FormControls.h"
 #include "patterns/forms/FormCode.h"
 #include "platform/vb/Text.h"
 
@@ -10,8 +11,8 @@ namespace forms {
 
 std::string ControlReference(const patternkit::PlacedControls& placed, std::string_view prefix,
                              const typelib::IProperty& property, std::string_view suffix) {
-    const std::string name = std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix);
-    if (const patternkit::ArrayMember* member = placed.Member(name))
+    if (const patternkit::ArrayMember* member =
+            placed.Member(formlayout::RowControlName(prefix, property, suffix)))
         return member->Reference();
     return std::string(prefix) + "&PropName" + std::string(suffix);
 }

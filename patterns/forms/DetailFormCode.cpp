@@ -107,8 +107,8 @@ void StdDetailForm::WriteDeclarations(const patternkit::Emitter& out) {
     // A look-up text box opens the form of the property's owner, which need not be a reference.
     ForEachPlaced([&](const typelib::IProperty& property) {
         const std::string owner = LookUpOwner(property);
-        if (owner.empty() || property.ControlType() != "TextBox" || property.Access() == "Read Only" ||
-            !declared.insert(vb::LCase(owner)).second)
+        if (owner.empty() || PlacedRow(property).kind != formlayout::ControlKind::TextBox ||
+            property.Access() == "Read Only" || !declared.insert(vb::LCase(owner)).second)
             return;
         out.Emit(R"vb(
             |'{{Owner}} Look-Up form that validates {{Owner}} properties.
@@ -238,24 +238,24 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
     // What grows with the properties: the Boolean lists' items, then, after the lines that set the form
     // up, the permitted values of the combo and list boxes.
     std::vector<std::function<void()>> steps;
-    // Boolean combo boxes first, then Boolean list boxes.
-    struct BooleanList {
-        std::string_view controlType, prefix, gap;
-    };
-    for (const BooleanList& list :
-         {BooleanList{"ComboBox", "cmb", "  "}, BooleanList{"ListBox", "lstbx", " "}}) {
+    // The Boolean lists of each control that lists values, in the table's order.
+    for (const formlayout::ControlKind kind : formlayout::kControlKinds) {
+        const formlayout::FormControl& list = formlayout::DetailControl(kind);
+        if (list.values != formlayout::ShownValues::ListItems)
+            continue;
+        // The generated lines differ in their blanks.
+        const std::string_view gap = kind == formlayout::ControlKind::ComboBox ? "  " : " ";
         for (const auto& property : mPlacedDetail) {
-            if (patternkit::Required(property).ControlType() != list.controlType ||
-                property->DataType() != "Boolean")
+            if (PlacedRow(patternkit::Required(property)).kind != kind || property->DataType() != "Boolean")
                 continue;
-            steps.push_back([&, list, property] {
+            steps.push_back([&, prefix = list.prefix, gap, property] {
                 mCurrent.property = property;
                 out.Emit(R"vb(
                     |    {{Control}}.AddItem{{Gap}}"True" ¶
                     |    {{Control}}.AddItem "False" ¶
                     |
                 )vb",
-                         {{"Control", Control(list.prefix, *property)}, {"Gap", list.gap}});
+                         {{"Control", Control(prefix, *property)}, {"Gap", gap}});
             });
         }
     }
@@ -264,10 +264,10 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
     steps.push_back([&] { WriteFormSetUp(out); });
     const std::size_t firstList = steps.size();
     for (const auto& property : mPlacedDetail) {
-        const std::string controlType = patternkit::Required(property).ControlType();
-        if (controlType != "ComboBox" && controlType != "ListBox")
+        const formlayout::FormControl& list = PlacedRow(patternkit::Required(property));
+        if (list.values != formlayout::ShownValues::ListItems)
             continue;
-        steps.push_back([&, property, controlType, first = steps.size() == firstList] {
+        steps.push_back([&, prefix = list.prefix, property, first = steps.size() == firstList] {
             mCurrent.property = property;
             if (first)
                 out.EmitLine("    'Obtain permitted values for ComobBox and ListBox controls");
@@ -275,7 +275,7 @@ void StdDetailForm::WriteFormLoad(const patternkit::Emitter& out, patternkit::Pr
                 |    Set colPermittedValues = my&BusObjName.GetPermittedValues("&PropName")
                 |    LoadControl {{Control}}, colPermittedValues
             )vb",
-                     {{"Control", Control(controlType == "ComboBox" ? "cmb" : "lstbx", *property)}});
+                     {{"Control", Control(prefix, *property)}});
         });
     }
     const bool lists = steps.size() > firstList;

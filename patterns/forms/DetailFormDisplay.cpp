@@ -52,73 +52,90 @@ void StdDetailForm::WriteRefreshDisplay(const patternkit::Emitter& out,
 }
 
 void StdDetailForm::WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const {
-    const std::string controlType = property.ControlType();
+    const formlayout::FormControl& row = PlacedRow(property);
+    const std::string reference = Control(row.prefix, property);
+    const patternkit::Substitution control{"Control", reference};
     const bool boolean = property.DataType() == "Boolean";
-    if (controlType == "TextBox" || controlType == "RichTextBox") {
-        // A rich text box shows the value as a text box does; without it the user's text is lost on OK.
-        out.Emit(R"vb(
-            |        {{Control}}.Text = .&PropName
-            |
-        )vb",
-                 {{"Control", Control(controlType == "TextBox" ? "txt" : "rtxt", property)}});
-    } else if (controlType == "ListBox" || controlType == "ComboBox") {
-        out.Emit(R"vb(
-            |        strTemp = Trim(.&PropName)
-            |        SetControl {{Control}},strTemp
-            |
-        )vb",
-                 {{"Control", Control(controlType == "ListBox" ? "lstbx" : "cmb", property)}});
-    } else if (controlType == "OptionButton" && boolean) {
-        out.Emit(
-            R"vb(
-                |        If .&PropName Then
-                |            {{True}}.Value = True
-                |        Else
-                |            {{False}}.Value = True
-                |        End If
+    switch (row.kind) {
+        case formlayout::ControlKind::TextBox:
+        case formlayout::ControlKind::RichTextBox:
+            // A rich text box shows the value as a text box does; without it the user's text is lost on OK.
+            out.Emit(R"vb(
+                |        {{Control}}.Text = .&PropName
                 |
             )vb",
-            {{"True", Control("opt", property, "_" + mOptionButtons.Of(property).front().suffix)},
-             {"False", Control("opt", property, "_" + mOptionButtons.Of(property).back().suffix)}});
-    } else if (controlType == "OptionButton") {
-        const auto buttons = PlacedListButtons(property);
-        if (!property.IsPVList())
-            return;
-        out.EmitLine(property.DataType() == "String" ? "        Select Case Trim(.&PropName)"
-                                                     : "        Select Case .&PropName");
-        for (const ListButton& button : buttons) {
+                     {control});
+            break;
+        case formlayout::ControlKind::ListBox:
+        case formlayout::ControlKind::ComboBox:
             out.Emit(R"vb(
-                |            Case {{Literal}}
-                |                {{Button}}.Value = True
+                |        strTemp = Trim(.&PropName)
+                |        SetControl {{Control}},strTemp
+                |
             )vb",
-                     {{"Literal", patternkit::Common::FormatValueLiteral(property, button.value)},
-                      {"Button", Control("opt", property, "_" + button.suffix)}});
-        }
-        out.Emit(R"vb(
-            |        End Select
-            |
-        )vb");
-    } else if (controlType == "CheckBox" && boolean) {
+                     {control});
+            break;
+        case formlayout::ControlKind::OptionButton:
+            WriteButtonsDisplay(out, property);
+            break;
+        case formlayout::ControlKind::CheckBox:
+            if (boolean) {
+                out.Emit(R"vb(
+                    |        If .&PropName Then
+                    |            {{Control}}.Value = 1
+                    |        Else
+                    |            {{Control}}.Value = 0
+                    |        End If
+                )vb",
+                         {control});
+            } else {
+                out.Emit(R"vb(
+                    |            '|||CheckBox is used to display non-boolean
+                    |            'Modify commented statements ¶
+                    |        'If .&PropName = ???? Then
+                    |            '{{Control}}.Value = 1
+                    |        'ElseIf .&PropName = ??? Then
+                    |            '{{Control}}.Value = 0
+                    |        'End If
+                )vb",
+                         {control});
+            }
+            break;
+    }
+}
+
+void StdDetailForm::WriteButtonsDisplay(const patternkit::Emitter& out,
+                                        const typelib::IProperty& property) const {
+    if (property.DataType() == "Boolean") {
         out.Emit(R"vb(
             |        If .&PropName Then
-            |            {{CheckBox}}.Value = 1
+            |            {{True}}.Value = True
             |        Else
-            |            {{CheckBox}}.Value = 0
+            |            {{False}}.Value = True
             |        End If
+            |
         )vb",
-                 {{"CheckBox", Control("ckb", property)}});
-    } else if (controlType == "CheckBox") {
-        out.Emit(R"vb(
-            |            '|||CheckBox is used to display non-boolean
-            |            'Modify commented statements ¶
-            |        'If .&PropName = ???? Then
-            |            '{{CheckBox}}.Value = 1
-            |        'ElseIf .&PropName = ??? Then
-            |            '{{CheckBox}}.Value = 0
-            |        'End If
-        )vb",
-                 {{"CheckBox", Control("ckb", property)}});
+                 {{"True", Button(property, mOptionButtons.Of(property).front().suffix)},
+                  {"False", Button(property, mOptionButtons.Of(property).back().suffix)}});
+        return;
     }
+    const auto buttons = PlacedListButtons(property);
+    if (!property.IsPVList())
+        return;
+    out.EmitLine(property.DataType() == "String" ? "        Select Case Trim(.&PropName)"
+                                                 : "        Select Case .&PropName");
+    for (const ListButton& button : buttons) {
+        out.Emit(R"vb(
+            |            Case {{Literal}}
+            |                {{Button}}.Value = True
+        )vb",
+                 {{"Literal", patternkit::Common::FormatValueLiteral(property, button.value)},
+                  {"Button", Button(property, button.suffix)}});
+    }
+    out.Emit(R"vb(
+        |        End Select
+        |
+    )vb");
 }
 
 void StdDetailForm::WriteProtection(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
@@ -158,22 +175,19 @@ void StdDetailForm::WriteProtectionOf(const patternkit::Emitter& out, const type
     // row.
     if (keysOnly && !property.IsKey())
         return;
-    const std::string controlType = property.ControlType();
-    if (controlType != "OptionButton") {
+    if (PlacedRow(property).row != formlayout::RowKind::OptionGroup) {
         out.Emit("|    {{Control}}.Enabled = False", {{"Control", MainControlReference(property)}});
         return;
     }
     if (property.DataType() == "Boolean") {
         for (const formlayout::OptionButtonValue& button : mOptionButtons.Of(property)) {
-            const std::string suffix = "_" + button.suffix;
-            if (Placed(ControlName("opt", property, suffix)))
-                out.Emit("|    {{Button}}.Enabled = False", {{"Button", Control("opt", property, suffix)}});
+            if (Placed(ButtonName(property, button.suffix)))
+                out.Emit("|    {{Button}}.Enabled = False", {{"Button", Button(property, button.suffix)}});
         }
         return;
     }
     for (const ListButton& button : PlacedListButtons(property))
-        out.Emit("|    {{Button}}.Enabled = False",
-                 {{"Button", Control("opt", property, "_" + button.suffix)}});
+        out.Emit("|    {{Button}}.Enabled = False", {{"Button", Button(property, button.suffix)}});
 }
 
 void StdDetailForm::WriteEventHandlers(const patternkit::Emitter& out,
@@ -253,16 +267,15 @@ void StdDetailForm::WritePropertyRestrictionChanged(const patternkit::Emitter& o
 void StdDetailForm::WriteRestrictionOf(const patternkit::Emitter& out,
                                        const typelib::IProperty& property) const {
     out.EmitLine(R"(        Case "&BusObjName.&PropName" )");
-    const std::string controlType = property.ControlType();
-    if (controlType == "RichTextBox")
+    const formlayout::FormControl& row = PlacedRow(property);
+    if (row.kind == formlayout::ControlKind::RichTextBox)
         return;
     const std::string control = MainControlReference(property);
     const patternkit::Substitution name{"Control", control};
     out.Emit(R"(|            {{Control}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)", {name});
-    const bool hasLabel = controlType == "TextBox" || controlType == "ComboBox" || controlType == "ListBox";
-    if (hasLabel && Placed(ControlName("lbl", property)))
+    if (!row.label.empty() && Placed(formlayout::RowControlName(row.label, property)))
         out.Emit(R"(|            {{Label}}.Visible = my&BusObjName.PropertyIsViewable("&PropName") ¶)",
-                 {{"Label", Control("lbl", property)}});
+                 {{"Label", Control(row.label, property)}});
     out.Emit(R"(|            {{Control}}.Enabled = my&BusObjName.PropertyIsEditable("&PropName") ¶)", {name});
 }
 

@@ -12,10 +12,28 @@
 namespace forms {
 namespace {
 
-// The event procedures of a row's data control, by its prefix (an option button's are its own).
-constexpr std::pair<std::string_view, std::string_view> kControlEvents[] = {
-    {"txt", "GotFocus"},    {"txt", "LostFocus"},  {"cmb", "LostFocus"},
-    {"lstbx", "LostFocus"}, {"rtxt", "LostFocus"}, {"ckb", "Click"}};
+// The events of a row's data control whose procedures an array's own call (an option button's are its
+// own).
+std::vector<std::string_view> ArrayEventsOf(formlayout::ControlKind kind) {
+    switch (kind) {
+        case formlayout::ControlKind::TextBox:
+            return {"GotFocus", "LostFocus"};
+        case formlayout::ControlKind::ComboBox:
+        case formlayout::ControlKind::ListBox:
+        case formlayout::ControlKind::RichTextBox:
+            return {"LostFocus"};
+        case formlayout::ControlKind::CheckBox:
+            return {"Click"};
+        case formlayout::ControlKind::OptionButton:
+            break;
+    }
+    return {};
+}
+
+// The text box's prefix, which also names a read-only property's stub whatever its control.
+std::string_view TextBoxPrefix() {
+    return formlayout::DetailControl(formlayout::ControlKind::TextBox).prefix;
+}
 
 }  // namespace
 
@@ -40,38 +58,46 @@ void StdDetailForm::WriteEventsOf(const patternkit::Emitter& out, const typelib:
                                   ArrayEvents& arrayEvents) const {
     if (property.Access() == "Read Only") {
         out.Emit(R"vb(
-            |Private Sub txt&PropName_LostFocus()
+            |Private Sub {{Prefix}}&PropName_LostFocus()
             |   '&PropName is "Read Only" - no Property Let exists
             |End Sub
-        )vb");
+        )vb",
+                 {{"Prefix", TextBoxPrefix()}});
         return;
     }
-    const std::string controlType = property.ControlType();
-    if (controlType == "TextBox")
-        WriteTextBoxEvents(out, property);
-    else if (controlType == "OptionButton")
-        WriteOptionEvents(out, property, arrayEvents);
-    else if (controlType == "ComboBox")
-        WriteTextHandOver(out, property, "cmb", false);
-    else if (controlType == "ListBox")
-        WriteTextHandOver(out, property, "lstbx", true);
-    else if (controlType == "RichTextBox")
-        WriteTextHandOver(out, property, "rtxt", false);
-    else if (controlType == "CheckBox")
-        WriteCheckBoxEvent(out, property);
-    // A control of an array has the procedures above called by the array's own.
-    for (const auto& [prefix, event] : kControlEvents) {
-        if (const patternkit::ArrayMember* member = mPlaced.Member(ControlName(prefix, property)))
-            arrayEvents.Add(*member, event, mCurrent.property,
-                            std::string(prefix) + "&PropName_" + std::string(event));
+    const formlayout::FormControl& row = PlacedRow(property);
+    switch (row.kind) {
+        case formlayout::ControlKind::TextBox:
+            WriteTextBoxEvents(out, property);
+            break;
+        case formlayout::ControlKind::OptionButton:
+            WriteOptionEvents(out, property, arrayEvents);
+            break;
+        case formlayout::ControlKind::ComboBox:
+        case formlayout::ControlKind::RichTextBox:
+            WriteTextHandOver(out, property, row.prefix, false);
+            break;
+        case formlayout::ControlKind::ListBox:
+            WriteTextHandOver(out, property, row.prefix, true);
+            break;
+        case formlayout::ControlKind::CheckBox:
+            WriteCheckBoxEvent(out, property);
+            break;
     }
+    // A control of an array has the procedures above called by the array's own.
+    const patternkit::ArrayMember* member = mPlaced.Member(formlayout::RowControlName(row.prefix, property));
+    if (!member)
+        return;
+    for (const std::string_view event : ArrayEventsOf(row.kind))
+        arrayEvents.Add(*member, event, mCurrent.property,
+                        std::string(row.prefix) + "&PropName_" + std::string(event));
 }
 
 void StdDetailForm::WriteControlEnding(const patternkit::Emitter& out, const typelib::IProperty& property,
                                        const ControlProcedure& procedure) const {
     const std::string dbid = vb::Str(property.DBID());
     const std::string bodyName = " Property " + dbid + procedure.bodyPart;
-    const std::string handler = ControlName(procedure.prefix, property, procedure.handlerPart);
+    const std::string handler = formlayout::RowControlName(procedure.prefix, property, procedure.handlerPart);
     const std::string errorEditPoint = "Property" + dbid + procedure.handlerPart;
     WriteEndingThroughHandler(out, mComponentName, {bodyName, bodyName, handler, errorEditPoint});
     for (const std::string& line : procedure.afterHandler)
@@ -83,10 +109,12 @@ void StdDetailForm::WriteControlEnding(const patternkit::Emitter& out, const typ
 
 void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
                                        const typelib::IProperty& property) const {
-    const std::string textBoxReference = Control("txt", property);
+    const std::string_view prefix = TextBoxPrefix();
+    const std::string textBoxReference = Control(prefix, property);
     const patternkit::Substitution textBox{"TextBox", textBoxReference};
+    const patternkit::Substitution prefixed{"Prefix", prefix};
     out.Emit(R"vb(
-        |Private Sub txt&PropName_GotFocus()
+        |Private Sub {{Prefix}}&PropName_GotFocus()
         |
         |    On Error GoTo HandleError
         |
@@ -94,18 +122,18 @@ void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
         |    {{TextBox}}.SelLength = Len({{TextBox}}.Text)
         |
     )vb",
-             {textBox});
-    WriteControlEnding(out, property, {"txt", "_GotFocus", "_GotFocus"});
+             {textBox, prefixed});
+    WriteControlEnding(out, property, {prefix, "_GotFocus", "_GotFocus"});
 
     out.Emit(R"vb(
-        |Private Sub txt&PropName_LostFocus()
+        |Private Sub {{Prefix}}&PropName_LostFocus()
         |
         |    On Error GoTo HandleError
         |
         |    'Following code avoids an infinite loop when consecutive errors are detected.
         |    If Len(mstrCtlWithErr) <> 0 Then
         |        'A control holds a rejected value: only its own LostFocus goes on
-        |        If mstrCtlWithErr = "txt&PropName" Then
+        |        If mstrCtlWithErr = "{{Prefix}}&PropName" Then
         |            If Me.ActiveControl.Name = "cmdCancel" Then
         |                'The user is leaving the form
         |                Exit Sub
@@ -126,16 +154,16 @@ void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
         |    End If
         |
     )vb",
-             {textBox});
+             {textBox, prefixed});
     // Only a property whose value comes from another business object can be looked up there.
     if (LookUpOwner(property).empty()) {
-        WriteControlEnding(
-            out, property,
-            {"txt",
-             "_LostFocus",
-             "_LostFocus",
-             {"    mstrCtlWithErr = \"txt&PropName\" ", "    " + textBoxReference + ".SetFocus"},
-             true});
+        WriteControlEnding(out, property,
+                           {prefix,
+                            "_LostFocus",
+                            "_LostFocus",
+                            {"    mstrCtlWithErr = \"" + std::string(prefix) + "&PropName\" ",
+                             "    " + textBoxReference + ".SetFocus"},
+                            true});
         return;
     }
     const std::string bodyName = " Property " + vb::Str(property.DBID()) + "_LostFocus";
@@ -146,16 +174,17 @@ void StdDetailForm::WriteTextBoxEvents(const patternkit::Emitter& out,
         |
     )vb",
              {{"Body", bodyName}});
-    WriteLookUpHandler(out, textBox);
+    WriteLookUpHandler(out, textBox, prefixed);
 }
 
 void StdDetailForm::WriteLookUpHandler(const patternkit::Emitter& out,
-                                       const patternkit::Substitution& textBox) const {
+                                       const patternkit::Substitution& textBox,
+                                       const patternkit::Substitution& prefix) const {
     out.Emit(R"vb(
         |HandleError:
         |    my&BusObjName_ErrorCode = &BusObjName_Invalid_&PropName
         |    If my&BusObjName_ErrorCode + vbObjectError = Err.Number Then
-        |        mstrCtlWithErr = "txt&PropName" ¶
+        |        mstrCtlWithErr = "{{Prefix}}&PropName" ¶
         |        MsgBox "Please select a &PropName",vbOKOnly
         |        If my&VirtPropOwnerBusObjLookUpForm Is Nothing Then
         |            Set my&VirtPropOwnerBusObjLookUpForm = New frm&VirtPropOwnerBusObjLookUp
@@ -178,35 +207,35 @@ void StdDetailForm::WriteLookUpHandler(const patternkit::Emitter& out,
         |    Else
         |        DisplayErrorMsg ¶
         |        Err.Source = Err.Source & "->frm&BusObjNameDetail.cmdOK_Click" ¶
-        |        mstrCtlWithErr = "txt&PropName" ¶
+        |        mstrCtlWithErr = "{{Prefix}}&PropName" ¶
         |        {{TextBox}}.SetFocus
         |    End If
         |
         |End Sub
     )vb",
-             {textBox});
+             {textBox, prefix});
 }
 
 void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property,
                                       ArrayEvents& arrayEvents) const {
-    struct Button {
+    struct OptionEvent {
         std::string suffix;
         std::string value;
         std::string bodyPart;
         std::string handlerPart;
         std::vector<std::string> afterHandler;
     };
-    std::vector<Button> buttons;
+    std::vector<OptionEvent> buttons;
     if (property.DataType() == "Boolean") {
         // The captions "True" and "False" are the values.
         for (const formlayout::OptionButtonValue& value : mOptionButtons.Of(property)) {
-            const std::string suffix = "_" + value.suffix;
-            if (Placed(ControlName("opt", property, suffix)))
+            const std::string click = "_" + value.suffix + "_Click";
+            if (Placed(ButtonName(property, value.suffix)))
                 buttons.push_back({value.suffix,
                                    value.caption,
-                                   suffix + "_Click",
-                                   suffix + "_Click",
-                                   {"   " + Control("opt", property, suffix) + ".SetFocus"}});
+                                   click,
+                                   click,
+                                   {"   " + Button(property, value.suffix) + ".SetFocus"}});
         }
     } else {
         for (const ListButton& button : PlacedListButtons(property))
@@ -216,9 +245,10 @@ void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out, const type
                                "_" + button.suffix + "_Click",
                                {}});
     }
-    for (const Button& button : buttons) {
+    const std::string_view prefix = PlacedRow(property).buttons;
+    for (const OptionEvent& button : buttons) {
         out.Emit(R"vb(
-            |Private Sub opt&PropName_{{Suffix}}_Click()
+            |Private Sub {{Prefix}}&PropName_{{Suffix}}_Click()
             |
             |    On Error GoTo HandleError
             |'   Avoid Property Let if the Click event is fired when loading the form
@@ -227,12 +257,12 @@ void StdDetailForm::WriteOptionEvents(const patternkit::Emitter& out, const type
             |    End If
             |
         )vb",
-                 {{"Suffix", button.suffix}, {"Value", button.value}});
+                 {{"Prefix", prefix}, {"Suffix", button.suffix}, {"Value", button.value}});
         WriteControlEnding(out, property,
-                           {"opt", button.bodyPart, button.handlerPart, button.afterHandler, true});
-        if (const patternkit::ArrayMember* member =
-                mPlaced.Member(ControlName("opt", property, "_" + button.suffix)))
-            arrayEvents.Add(*member, "Click", mCurrent.property, "opt&PropName_" + button.suffix + "_Click");
+                           {prefix, button.bodyPart, button.handlerPart, button.afterHandler, true});
+        if (const patternkit::ArrayMember* member = mPlaced.Member(ButtonName(property, button.suffix)))
+            arrayEvents.Add(*member, "Click", mCurrent.property,
+                            std::string(prefix) + "&PropName_" + button.suffix + "_Click");
     }
 }
 
@@ -255,15 +285,17 @@ void StdDetailForm::WriteTextHandOver(const patternkit::Emitter& out, const type
 
 void StdDetailForm::WriteCheckBoxEvent(const patternkit::Emitter& out,
                                        const typelib::IProperty& property) const {
-    const std::string checkBox = Control("ckb", property);
+    const std::string_view prefix = PlacedRow(property).prefix;
+    const std::string checkBox = Control(prefix, property);
     out.Emit(R"vb(
-        |Private Sub ckb&PropName_Click()
+        |Private Sub {{Prefix}}&PropName_Click()
         |
         |    On Error GoTo HandleError
         |'   Avoid Property Let if the Click event is fired when loading the form
         |    If  mblnLoading Then Exit Sub
         |
-    )vb");
+    )vb",
+             {{"Prefix", prefix}});
     if (property.DataType() == "Boolean") {
         out.Emit(R"vb(
             |    If {{CheckBox}}.Value = 1 Then
@@ -286,7 +318,7 @@ void StdDetailForm::WriteCheckBoxEvent(const patternkit::Emitter& out,
                  {{"CheckBox", checkBox}});
     }
     out.EmitLine("");
-    WriteControlEnding(out, property, {"ckb", "_Click", "_Click", {"   " + checkBox + ".SetFocus"}, true});
+    WriteControlEnding(out, property, {prefix, "_Click", "_Click", {"   " + checkBox + ".SetFocus"}, true});
 }
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 // and the closing edit point.
 
 #include "formlayout/ControlNames.h"
+#include "formlayout/FormControls.h"
 #include "patternkit/ClosingEditPoint.h"
 #include "patternkit/CodeHeader.h"
 #include "patternkit/PropertySets.h"
@@ -140,7 +141,7 @@ void StdListForm::WriteCriterion(const patternkit::Emitter& out,
     mCurrent.property = property;
     // The value lands between quotes in SQL: a text value's own quotes are doubled.
     const bool text = patternkit::Required(property).DataType() == "String";
-    const std::string value = "Trim(" + SearchControl("txt") + ".Text)";
+    const std::string value = "Trim(" + SearchControl(formlayout::kSearchRow.prefix) + ".Text)";
     out.Emit(R"vb(
         |    strValue = {{Value}}
         |    If Len(strValue) <> 0 Then
@@ -154,20 +155,22 @@ void StdListForm::WriteCriterion(const patternkit::Emitter& out,
         |
     )vb",
              {{"Value", value},
-              {"Operator", SearchControl("cmb")},
+              {"Operator", SearchControl(formlayout::kSearchRow.operatorCombo)},
               {"Quoted", text ? "DoubleQuotes(" + value + ")" : value}});
 }
 
 void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib::IProperty& property,
                                   ArrayEvents& arrayEvents) {
-    const std::string textBoxReference = SearchControl("txt");
+    const std::string_view prefix = formlayout::kSearchRow.prefix;
+    const std::string textBoxReference = SearchControl(prefix);
     const patternkit::Substitution textBox{"TextBox", textBoxReference};
+    const patternkit::Substitution prefixed{"Prefix", prefix};
     switch (CheckOf(property.DataType())) {
         case EntryCheck::None:
             return;
         case EntryCheck::Number:
             out.Emit(R"vb(
-                |Private Sub txt&PropName_LostFocus()
+                |Private Sub {{Prefix}}&PropName_LostFocus()
                 |Dim vntValue As Variant
                 |    On Error GoTo HandleError
                 |
@@ -181,11 +184,11 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib:
                 |       End If
                 |    End If
             )vb",
-                     {textBox});
+                     {textBox, prefixed});
             break;
         case EntryCheck::Date:
             out.Emit(R"vb(
-                |Private Sub txt&PropName_LostFocus()
+                |Private Sub {{Prefix}}&PropName_LostFocus()
                 |Dim vntValue As Variant
                 |    On Error GoTo HandleError
                 |
@@ -197,11 +200,11 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib:
                 |        End If
                 |    End If
             )vb",
-                     {textBox});
+                     {textBox, prefixed});
             break;
         case EntryCheck::Boolean:
             out.Emit(R"vb(
-                |Private Sub txt&PropName_LostFocus()
+                |Private Sub {{Prefix}}&PropName_LostFocus()
                 |    Dim blnTemp As Boolean
                 |    If Len(Trim({{TextBox}})) <> 0 Then
                 |        On Error Resume Next
@@ -215,13 +218,15 @@ void StdListForm::WriteEntryCheck(const patternkit::Emitter& out, const typelib:
                 |        End If
                 |    End If
             )vb",
-                     {textBox});
+                     {textBox, prefixed});
             break;
     }
-    if (const patternkit::ArrayMember* member = mSearchRows.Member("txt" + vb::Trim(property.Name())))
-        arrayEvents.Add(*member, "LostFocus", mCurrent.property, "txt&PropName_LostFocus");
+    const std::string procedure = std::string(prefix) + "&PropName_LostFocus";
+    if (const patternkit::ArrayMember* member =
+            mSearchRows.Member(formlayout::RowControlName(prefix, property)))
+        arrayEvents.Add(*member, "LostFocus", mCurrent.property, procedure);
     out.EmitLine("");
-    End(out, "txt&PropName_LostFocus");
+    End(out, procedure);
 }
 
 void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out,
@@ -255,7 +260,7 @@ void StdListForm::WriteSearchFormLoad(const patternkit::Emitter& out,
                                 |    {{Operator}}.ListIndex = 0
                                 |
                             )vb",
-                                     {{"Operator", SearchControl("cmb")}});
+                                     {{"Operator", SearchControl(formlayout::kSearchRow.operatorCombo)}});
                         },
                     .tail =
                         [&] {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "formlayout/ControlNameCount.h"
+#include "formlayout/FormControls.h"
 #include "patternkit/LayoutButtons.h"
 #include "patternkit/LayoutColumns.h"
 #include "patternkit/LayoutFrames.h"
@@ -90,26 +91,24 @@ void StdDetailForm::ChoosePropertySets() {
         mContextProperties = PickContextProperties("Detail");
 }
 
-std::string StdDetailForm::ControlName(std::string_view prefix, const typelib::IProperty& property,
-                                       std::string_view suffix) {
-    return std::string(prefix) + vb::Trim(property.Name()) + std::string(suffix);
+std::string StdDetailForm::ButtonName(const typelib::IProperty& property, std::string_view suffix) {
+    return formlayout::OptionButtonHead(vb::Trim(property.Name())) + std::string(suffix);
+}
+
+std::string StdDetailForm::Button(const typelib::IProperty& property, std::string_view suffix) const {
+    return Control(formlayout::kOptionButtonPrefix, property, "_" + std::string(suffix));
+}
+
+const formlayout::FormControl& StdDetailForm::PlacedRow(const typelib::IProperty& property) {
+    const formlayout::FormControl* control = formlayout::ControlOf(property);
+    if (!control)
+        vb::Raise(vb::kInvalidProcedureCall);
+    return *control;
 }
 
 std::string StdDetailForm::MainControl(const typelib::IProperty& property) {
-    const std::string controlType = property.ControlType();
-    if (controlType == "TextBox")
-        return ControlName("txt", property);
-    if (controlType == "ComboBox")
-        return ControlName("cmb", property);
-    if (controlType == "ListBox")
-        return ControlName("lstbx", property);
-    if (controlType == "CheckBox")
-        return ControlName("ckb", property);
-    if (controlType == "RichTextBox")
-        return ControlName("rtxt", property);
-    if (controlType == "OptionButton")
-        return ControlName("Frame", property);
-    return {};
+    const formlayout::FormControl* control = formlayout::ControlOf(property);
+    return control ? formlayout::RowControlName(control->prefix, property) : std::string();
 }
 
 std::string StdDetailForm::MainControlReference(const typelib::IProperty& property) const {
@@ -135,7 +134,7 @@ std::vector<StdDetailForm::ListButton> StdDetailForm::PlacedListButtons(
     std::set<std::string> seen;
     for (std::size_t i = 0; i < values.size() && i < stored.size(); ++i) {
         const std::string& suffix = values[i].suffix;
-        if (!Placed(ControlName("opt", property, "_" + suffix)) || !seen.insert(vb::LCase(suffix)).second)
+        if (!Placed(ButtonName(property, suffix)) || !seen.insert(vb::LCase(suffix)).second)
             continue;
         buttons.push_back({stored[i], suffix});
     }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "formlayout/FormControls.h"
 #include "formlayout/FormOptionButtons.h"
 #include "patternkit/Emitter.h"
 #include "patternkit/ModelSets.h"
@@ -60,6 +61,7 @@ class StdDetailForm : public FormPattern {
 
     void WriteRefreshDisplay(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter);
     void WriteDisplayOf(const patternkit::Emitter& out, const typelib::IProperty& property) const;
+    void WriteButtonsDisplay(const patternkit::Emitter& out, const typelib::IProperty& property) const;
     void WriteProtection(const patternkit::Emitter& out, patternkit::ProcedureSplitter& splitter,
                          bool keysOnly);
     void WriteProtectionOf(const patternkit::Emitter& out, const typelib::IProperty& property,
@@ -76,7 +78,8 @@ class StdDetailForm : public FormPattern {
     void WriteEventsOf(const patternkit::Emitter& out, const typelib::IProperty& property,
                        ArrayEvents& arrayEvents) const;
     void WriteTextBoxEvents(const patternkit::Emitter& out, const typelib::IProperty& property) const;
-    void WriteLookUpHandler(const patternkit::Emitter& out, const patternkit::Substitution& textBox) const;
+    void WriteLookUpHandler(const patternkit::Emitter& out, const patternkit::Substitution& textBox,
+                            const patternkit::Substitution& prefix) const;
     void WriteOptionEvents(const patternkit::Emitter& out, const typelib::IProperty& property,
                            ArrayEvents& arrayEvents) const;
     void WriteCheckBoxEvent(const patternkit::Emitter& out, const typelib::IProperty& property) const;
@@ -99,15 +102,18 @@ class StdDetailForm : public FormPattern {
     // The standard ending of one of the form's own procedures.
     void End(const patternkit::Emitter& out, std::string_view startName, std::string_view endName,
              std::string_view label, bool blankBeforeEndSub) const;
-    // The procedure's prefix & the property's trimmed name & `suffix`.
-    static std::string ControlName(std::string_view prefix, const typelib::IProperty& property,
-                                   std::string_view suffix = {});
-    // The control that stands for the property on the form ("Frame" for option buttons), or "" when its
+    // The option button of the value that `suffix` names in the property's group: the name it is placed
+    // under, and how code names it.
+    static std::string ButtonName(const typelib::IProperty& property, std::string_view suffix);
+    std::string Button(const typelib::IProperty& property, std::string_view suffix) const;
+    // The row of the control table of a property that got a control.
+    static const formlayout::FormControl& PlacedRow(const typelib::IProperty& property);
+    // The control that stands for the property on the form (an option group's frame), or "" when its
     // ControlType places none.
     static std::string MainControl(const typelib::IProperty& property);
     // How code names it: as MainControl, or as its member of an array.
     std::string MainControlReference(const typelib::IProperty& property) const;
-    // How code names the control placed as ControlName(prefix, property, suffix), in tokens unless it
+    // How code names the control placed as RowControlName(prefix, property, suffix), in tokens unless it
     // joined an array.
     std::string Control(std::string_view prefix, const typelib::IProperty& property,
                         std::string_view suffix = {}) const {

@@ -144,12 +144,18 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
         if (option->text() == "No Forms")
             option->click();
     }
-    // Whatever asks something on the way is recorded and answered with OK.
+    // Whatever asks something on the way is recorded and answered with OK; a window past the screen's
+    // area (the progress window among them) is recorded too.
     const testing_support::AwaitingEveryModal answeringAll;
     std::vector<std::string> asked;
+    std::set<std::string> offScreen;
     QTimer answer;
     answer.setInterval(20);
-    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+    QObject::connect(&answer, &QTimer::timeout, [&asked, &offScreen] {
+        for (const QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown->isVisible() && !shown->screen()->availableGeometry().contains(shown->frameGeometry()))
+                offScreen.insert(shown->windowTitle().toStdString());
+        }
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
@@ -181,6 +187,7 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     // Order, which Shipment refers to, is not built in this run: its warning, answered with OK, then the
     // end of the run.
     EXPECT_EQ(asked, (std::vector<std::string>{"Generation Warnings", "VB Ostrel: Generation finished!"}));
+    EXPECT_TRUE(offScreen.empty()) << ::testing::PrintToString(offScreen);
     std::set<std::string> components;
     for (const auto& project : mSession->VBE().VBProjects())
         for (const auto& component : project->VBComponents())

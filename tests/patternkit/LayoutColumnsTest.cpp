@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "formlayout/ColumnFlow.h"
 #include "formlayout/FormRoom.h"
 #include "patternkit/LayoutColumns.h"
 #include "platform/vb/Error.h"
@@ -134,6 +135,69 @@ TEST_F(LayoutTest, ALabelTooLongForTheIntegerRangeOverflowsBeforeAnythingIsPlace
         }
     }
     EXPECT_TRUE(engine.calls.empty());
+}
+
+struct Spot {
+    int left = -1, top = -1;
+    bool operator==(const Spot&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Spot& spot) {
+    return out << spot.left << ", " << spot.top;
+}
+
+// The Left and Top that the control placed as `name` is given.
+Spot PlaceOf(const RecordingConstructor& engine, const std::string& name) {
+    auto call = std::ranges::find_if(
+        engine.calls, [&](const auto& c) { return c.starts_with("SetVBControl(" + name + ","); });
+    Spot place;
+    for (; call != engine.calls.end() && (place.left < 0 || place.top < 0); ++call) {
+        if (call->starts_with("SetVBControlProperty(Left, "))
+            place.left = std::stoi(call->substr(27));
+        if (call->starts_with("SetVBControlProperty(Top, "))
+            place.top = std::stoi(call->substr(26));
+    }
+    return place;
+}
+
+// In every size set each control type's rows stand where the column flow, which the check before a build
+// runs, puts them: a row of the control table changed moves the layout and the check's measure together.
+TEST_F(LayoutTest, EachControlTypesRowsStandWhereTheColumnFlowPutsThem) {
+    for (const formlayout::ControlKind kind : formlayout::kControlKinds) {
+        const formlayout::FormControl& control = formlayout::DetailControl(kind);
+        for (const int count : {11, 23, 35}) {
+            SCOPED_TRACE(::testing::Message() << count << " of " << control.controlType);
+            patternkit::PropertySet properties;
+            for (int i = 1; i <= count; ++i)
+                properties.push_back(WithValues(MakeProperty("P" + std::to_string(i), "Label", "String",
+                                                             std::string(control.controlType)),
+                                                {"Lo", "Mid", "Hi"}));
+            layout = {};
+            engine.calls.clear();
+            Common::AddPropertyControl(engine, properties, layout);
+            const formlayout::FlowStart start{300, 300, 0};
+            const formlayout::ColumnGeometry plan = formlayout::PlanColumns(
+                properties.size(), formlayout::RoomRight(10000, 300, formlayout::kStandardSizes));
+            const formlayout::Twips labelWidth =
+                formlayout::LabelColumnWidth(formlayout::LongestLabel(properties), *plan.sizes);
+            const auto rows =
+                formlayout::PropertyRows(formlayout::RowsOf::DetailForm, properties, labelWidth, *plan.sizes);
+            const auto bottom =
+                formlayout::FittingBottom(rows, plan, start, labelWidth, plan.sizes->maxFormHeight);
+            ASSERT_TRUE(bottom);
+            EXPECT_EQ(layout.max_form_height(), bottom->value());
+            const auto spots = formlayout::FlowRows(rows, plan, start, labelWidth, *bottom).spots;
+            for (std::size_t row = 0; row < properties.size(); ++row) {
+                const formlayout::RowSpot spot = spots[row];
+                const bool labelled = !control.label.empty();
+                const int left =
+                    labelled ? spot.left.value()
+                             : formlayout::ControlColumnLeft(spot.left, labelWidth, *plan.sizes).value();
+                EXPECT_EQ(PlaceOf(engine, formlayout::RowControlName(
+                                              labelled ? control.label : control.prefix, *properties[row])),
+                          (Spot{left, spot.top.value()}));
+            }
+        }
+    }
 }
 
 // The room that the check before a build asks about is the room the detail layout finds: over forms of
