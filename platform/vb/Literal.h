@@ -11,8 +11,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/vb/Limits.h"
-
 namespace vb {
 
 // The text as a whole literal, its quotes included: O"Hara gives "O""Hara".

@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/vb/Limits.h"
-
 namespace vb {
 
 int32_t Len(std::string_view text);
