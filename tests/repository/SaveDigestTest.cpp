@@ -10,59 +10,53 @@
 namespace repository_test {
 namespace {
 
-PropertyPtr PropertyOf(core::qelApplication& application, const std::string& businessObject,
-                       const std::string& name) {
-    return application.BusinessObjects()
-        ->Item(businessObject)
-        ->Properties()
-        ->Item(businessObject + ".Properties." + name);
-}
-
-uint64_t DigestOf(const std::function<void(core::qelApplication&)>& change) {
+// OrdersOfCustomers, and the parts of it the changes reach.
+struct Orders {
+    Orders() { OrdersOfCustomers(application); }
+    core::qelBusinessObject& Order() { return *application.BusinessObjects()->Item("Order"); }
+    core::qelBusObjProperty& Property(const std::string& businessObject, const std::string& name) {
+        return *application.BusinessObjects()
+                    ->Item(businessObject)
+                    ->Properties()
+                    ->Item(businessObject + ".Properties." + name);
+    }
+    core::qelAssociation& Association() {
+        return *application.Relationships()->Item(1)->Associations()->Item(1);
+    }
     core::qelApplication application;
-    OrdersOfCustomers(application);
-    change(application);
-    return repository::SaveDigest(application);
+};
+
+uint64_t DigestOf(const std::function<void(Orders&)>& change) {
+    Orders orders;
+    change(orders);
+    return repository::SaveDigest(orders.application);
 }
 
 // A command that changed nothing a save writes leaves the unsaved-changes state alone: each value a save
 // writes must change the digest, and the same model must give the same digest.
 TEST(SaveDigest, ChangesWithEachValueASaveWrites) {
-    using core::qelApplication;
-    const std::pair<const char*, std::function<void(qelApplication&)>> changes[] = {
-        {"the application's description", [](qelApplication& a) { a.SetDescription("Other"); }},
-        {"a class name", [](qelApplication& a) { a.BusinessObjects()->Item("Order")->SetL2ListClass("X"); }},
-        {"a table's name",
-         [](qelApplication& a) { a.BusinessObjects()->Item("Order")->Table()->SetName("X"); }},
-        {"a property's label", [](qelApplication& a) { PropertyOf(a, "Order", "OrderID")->SetLabel("No."); }},
-        {"a field's nullability",
-         [](qelApplication& a) { PropertyOf(a, "Order", "OrderID")->Field()->SetIsNullable(true); }},
-        {"a permitted value",
-         [](qelApplication& a) {
-             PropertyOf(a, "Customer", "Name")->PermittedValues()->Add("Smith", "Smith");
+    const std::pair<const char*, std::function<void(Orders&)>> changes[] = {
+        {"application", [](Orders& o) { o.application.SetDescription("Other"); }},
+        {"business object", [](Orders& o) { o.Order().SetL2ListClass("X"); }},
+        {"table", [](Orders& o) { o.Order().Table()->SetName("X"); }},
+        {"property", [](Orders& o) { o.Property("Order", "OrderID").SetLabel("No."); }},
+        {"field", [](Orders& o) { o.Property("Order", "OrderID").Field()->SetIsNullable(true); }},
+        {"permitted value",
+         [](Orders& o) { o.Property("Customer", "Name").PermittedValues()->Add("A", "A"); }},
+        {"look-up shown",
+         [](Orders& o) {
+             o.Property("Order", "CustomerID").SetPVFKeyDisplayedProp(o.Order().Properties()->Item(1));
          }},
-        {"the property a look-up shows",
-         [](qelApplication& a) {
-             PropertyOf(a, "Order", "CustomerID")
-                 ->SetPVFKeyDisplayedProp(PropertyOf(a, "Customer", "CustomerID"));
+        {"method", [](Orders& o) { o.Order().Methods()->Item(1)->SetStoredProcedureName("X"); }},
+        {"relationship",
+         [](Orders& o) { o.application.Relationships()->Item(1)->SetRelType("Identifying"); }},
+        {"association's ends",
+         [](Orders& o) {
+             o.Association().SetSourceBusObj(o.application.BusinessObjects()->Item("Customer"));
          }},
-        {"a method's stored procedure",
-         [](qelApplication& a) {
-             a.BusinessObjects()->Item("Order")->Methods()->Item(1)->SetStoredProcedureName("X");
-         }},
-        {"a relationship's type",
-         [](qelApplication& a) { a.Relationships()->Item(1)->SetRelType("Identifying"); }},
-        {"an association's ends",
-         [](qelApplication& a) {
-             a.Relationships()->Item(1)->Associations()->Item(1)->SetSourceBusObj(
-                 a.BusinessObjects()->Item("Customer"));
-         }},
-        {"an association's foreign properties",
-         [](qelApplication& a) {
-             a.Relationships()->Item(1)->Associations()->Item(1)->SourceForeignProperties()->Remove(1);
-         }},
+        {"foreign property", [](Orders& o) { o.Association().SourceForeignProperties()->Remove(1); }},
     };
-    const auto unchanged = [](qelApplication&) {};
+    const auto unchanged = [](Orders&) {};
     EXPECT_EQ(DigestOf(unchanged), DigestOf(unchanged));
     for (const auto& [what, change] : changes)
         EXPECT_NE(DigestOf(change), DigestOf(unchanged)) << what;

@@ -14,18 +14,15 @@ uint64_t DigestOf(const std::vector<std::string>& texts) {
     return digest.Value();
 }
 
-// Runs of texts that differ, however they are cut into texts, give digests that differ.
+// Runs of texts that differ give digests that differ, wherever their texts end.
 TEST(TextDigest, TellsRunsApartWhereverTheirTextsEnd) {
-    const struct {
-        std::vector<std::string> left, right;
-        bool same;
-    } cases[] = {
-        {{"ab", "c"}, {"ab", "c"}, true}, {{"ab", "c"}, {"a", "bc"}, false},
-        {{"a"}, {"a", ""}, false},        {{""}, {}, false},
-        {{"ab"}, {"ba"}, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DigestOf(c.left) == DigestOf(c.right), c.same) << ::testing::PrintToString(c.left);
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(DigestOf({"ab", "c"}), DigestOf({"ab", "c"}));
+    for (const auto& [left, right] : {std::pair<Texts, Texts>{{"ab", "c"}, {"a", "bc"}},
+                                      {{"a"}, {"a", ""}},
+                                      {{""}, {}},
+                                      {{"ab"}, {"ba"}}})
+        EXPECT_NE(DigestOf(left), DigestOf(right)) << ::testing::PrintToString(left);
 }
 
 }  // namespace
