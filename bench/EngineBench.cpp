@@ -91,7 +91,7 @@ void BM_CodeLinesWithTwoTokens(benchmark::State& state) {
 void BM_CodeLinesWithoutTokens(benchmark::State& state) {
     CodeLines(state, kResolvedLine);
 }
-// About as many lines as VB loads in one module (65534): the engine fails a build past that.
+// About as many lines as VB loads in one module (vb::kMaxModuleLines): the engine fails a build past that.
 BENCHMARK(BM_CodeLinesWithTwoTokens)->Arg(65000)->Repetitions(bench::kRepeats)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CodeLinesWithoutTokens)->Arg(65000)->Repetitions(bench::kRepeats)->Unit(benchmark::kMillisecond);
 

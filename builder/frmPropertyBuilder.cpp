@@ -12,6 +12,7 @@
 #include "core/qelBusinessObject.h"
 #include "core/qelField.h"
 #include "core/qelTable.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace builder {
@@ -37,8 +38,8 @@ std::string LengthRefusal(const std::string& text, const std::string& dataType, 
     if (!ParseLength(text, length))
         return "The length must be a whole number!";
     if (dataType == "String" && !core::IsStringLength(length)) {
-        return "The length of a String must be from " + std::to_string(core::kMinStringLength) + " to " +
-               std::to_string(core::kMaxStringLength) + "!";
+        return "The length of a String must be from " + std::to_string(vb::kMinFixedStringLength) + " to " +
+               std::to_string(vb::kMaxFixedStringLength) + "!";
     }
     return {};
 }

@@ -25,6 +25,7 @@
 #include "formlayout/FormRoom.h"
 #include "formlayout/OptionButtonValues.h"
 #include "platform/vb/Error.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Literal.h"
 #include "platform/vb/Text.h"
 #include "recordlayout/RecordLayout.h"
@@ -35,6 +36,14 @@ namespace {
 // The data types generated code is written for.
 constexpr std::string_view kDataTypes[] = {"Boolean", "Byte", "Currency", "Date",       "Decimal", "Double",
                                            "Integer", "Long", "Memo",     "OLE Object", "Single",  "String"};
+
+// A count with its thousands set off by commas, as "1,234,567".
+std::string Grouped(int32_t count) {
+    std::string digits = std::to_string(count);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
 
 bool HoldsControlCharacter(std::string_view text) {
     return std::any_of(text.begin(), text.end(), vb::IsControlCharacter);
@@ -52,7 +61,7 @@ constexpr int32_t kLongestDatabaseName = 128;
 static_assert(2 * (2 * kLongestDatabaseName + 2) + 3 * 30 + 200 < vb::kMaxLineLength);
 
 // 120 twips a character at most, in the 16 bits a form's layout counts in.
-static_assert((2 * kLongestShownText + 10) * 120 < 32767);
+static_assert((2 * kLongestShownText + 10) * 120 < vb::kMaxFormTwips);
 static_assert(kLongestShownText <= formlayout::kLongestRoomText);
 
 constexpr const char* kCaptionValue = "the permitted value (an option button's caption)";
@@ -192,8 +201,10 @@ class BuildChecker {
                   "it has " + std::to_string(count) + " properties, more than the " +
                       std::to_string(kMostProperties) +
                       " that a build takes (as many columns as an Access table holds), so that its "
-                      "generated class keeps within the 65,534 lines VB loads in a module: move some of "
-                      "its properties to a business object of their own");
+                      "generated class keeps within the " +
+                      Grouped(vb::kMaxModuleLines) +
+                      " lines VB loads in a module: move some of its properties to a business object of "
+                      "their own");
         if (!Common::HasPrimaryKey(businessObject))
             Fault(item, "it has no Primary Key: set Primary Key to Yes on one of its properties");
         if (const auto& table = businessObject.Table())
@@ -252,7 +263,8 @@ class BuildChecker {
             Fault(item, "the data type " + QuotedText(dataType) + " is none that VB code is written for");
         else if (dataType == "String" && !IsStringLength(property.Length()))
             Fault(item, "the length " + std::to_string(property.Length()) + " is outside the " +
-                            std::to_string(kMinStringLength) + " to " + std::to_string(kMaxStringLength) +
+                            std::to_string(vb::kMinFixedStringLength) + " to " +
+                            std::to_string(vb::kMaxFixedStringLength) +
                             " characters of a VB fixed-length string");
         if (const std::string fault = KeyDataTypeFault(dataType); property.IsKey() && !fault.empty())
             Fault(item, fault);
@@ -363,7 +375,7 @@ class BuildChecker {
                             "such as ComboBox");
     }
 
-    // VB loads no form of more than formlayout::kMaxControlNames control names. The controls of the detail
+    // VB loads no form of more than vb::kMaxControlNames control names. The controls of the detail
     // form's rows join control arrays where that keeps it within them; an option group's frame keeps a
     // name of its own, as the layout puts its buttons into it by that name.
     void CheckDetailFormNames(const std::string& item, const qelBusinessObject& businessObject) {
@@ -377,14 +389,14 @@ class BuildChecker {
         } catch (const vb::Error&) {
             return;  // a model the form cannot be read from fails in the build, as before
         }
-        if (names <= formlayout::kMaxControlNames)
+        if (names <= vb::kMaxControlNames)
             return;
         const auto groups = std::count_if(detail.begin(), detail.end(), [](const auto& property) {
             return formlayout::IsOptionGroup(*property);
         });
         Fault(item, "its detail form " + QuotedText("frm" + businessObject.Name() + "Detail") +
                         " would hold " + std::to_string(names) + " control names, more than the " +
-                        std::to_string(formlayout::kMaxControlNames) + " that VB loads on a form: its " +
+                        std::to_string(vb::kMaxControlNames) + " that VB loads on a form: its " +
                         std::to_string(groups) +
                         " properties shown as option buttons take a frame each; give some of them another "
                         "ControlType");
@@ -413,8 +425,9 @@ class BuildChecker {
             if (!fits)
                 Fault(item,
                       "its " + vb::LCase(form) + " form " + QuotedText("frm" + businessObject.Name() + form) +
-                          " cannot hold its " + std::to_string(rows) +
-                          " rows within the 32767 twips a form measures each way, however deep its "
+                          " cannot hold its " + std::to_string(rows) + " rows within the " +
+                          std::to_string(vb::kMaxFormTwips) +
+                          " twips a form measures each way, however deep its "
                           "columns: shorten its longest labels and permitted values, or move some of its "
                           "properties to a business object of their own");
         }

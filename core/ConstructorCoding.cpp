@@ -10,8 +10,8 @@
 #include "core/qelConstructor.h"
 #include "platform/ide/VBE.h"
 #include "platform/vb/ContinuedLine.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/LimitsMeasured.h"
-#include "platform/vb/Literal.h"
 #include "typelib/IBusinessObject.h"
 
 namespace core {

@@ -8,6 +8,7 @@
 #include "core/qelBusObjMethod.h"
 #include "core/qelBusObjProperty.h"
 #include "core/qelBusinessObject.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace core {

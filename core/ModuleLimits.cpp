@@ -7,17 +7,13 @@
 #include <string_view>
 
 #include "core/GeneratedNames.h"
-#include "formlayout/ControlNameCount.h"
 #include "platform/ide/VBComponent.h"
-#include "platform/vb/ContinuedLine.h"
-#include "platform/vb/Literal.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace core {
 namespace {
 
-constexpr int32_t kMaxProcedureBytes = 65535;
-constexpr int32_t kMaxModuleLines = 65534;
 constexpr int32_t kLineEndBytes = 2;  // CR LF
 
 std::string_view WithoutBlanks(std::string_view line) {
@@ -103,18 +99,18 @@ ModuleLimitBreach LinesBreach(int32_t count, const std::vector<KeptCode>& kept) 
     for (size_t block = 0; block < kept.size(); ++block)
         shares.push_back({block, kept[block].lineCount});
     return WithKeptShares(
-        {More(count, kMaxModuleLines, "lines") + " VB loads in one module", ModuleLimit::lines}, count,
-        kMaxModuleLines, "line", shares, kept);
+        {More(count, vb::kMaxModuleLines, "lines") + " VB loads in one module", ModuleLimit::lines}, count,
+        vb::kMaxModuleLines, "line", shares, kept);
 }
 
 // A procedure of `bytes` bytes past the limit, with the kept code it holds.
 ModuleLimitBreach ProcedureBreach(std::string_view procedure, int32_t bytes,
                                   const std::vector<KeptShare>& shares, const std::vector<KeptCode>& kept) {
     return WithKeptShares(
-        {"procedure " + std::string(procedure) + ": " + More(bytes, kMaxProcedureBytes, "bytes of code") +
+        {"procedure " + std::string(procedure) + ": " + More(bytes, vb::kMaxProcedureBytes, "bytes of code") +
              " VB compiles in one procedure",
          ModuleLimit::procedure},
-        bytes, kMaxProcedureBytes, "byte", shares, kept);
+        bytes, vb::kMaxProcedureBytes, "byte", shares, kept);
 }
 
 // `breach` of a line or statement that is either generated or kept code in `block`.
@@ -175,7 +171,7 @@ class ProcedureMeasure {
             mShares.back().amount += width + kLineEndBytes;
         }
         if (startsStatement && EndsProcedure(line)) {
-            if (mBytes > kMaxProcedureBytes)
+            if (mBytes > vb::kMaxProcedureBytes)
                 mBreaches.push_back(ProcedureBreach(mProcedure, mBytes, mShares, mKept));
             mProcedure = {};
             mBytes = 0;
@@ -194,14 +190,14 @@ class ProcedureMeasure {
 void CheckCode(const vbide::CodeModule& code, const std::vector<KeptCode>& kept,
                std::vector<ModuleLimitBreach>& breaches) {
     const int32_t count = code.CountOfLines();
-    if (count > kMaxModuleLines)
+    if (count > vb::kMaxModuleLines)
         breaches.push_back(LinesBreach(count, kept));
     // A character takes at least a byte: a module whose whole text, line ends included, is within a
     // procedure's limit holds no procedure past it. Most modules are such, and their procedures are not
     // added up.
     const bool measuresProcedures =
         code.TextBytes() + static_cast<size_t>(kLineEndBytes) * static_cast<size_t>(count) >
-        static_cast<size_t>(kMaxProcedureBytes);
+        static_cast<size_t>(vb::kMaxProcedureBytes);
     // A module of ASCII, as generated code nearly always is, has a character per byte: its lines are
     // measured by their sizes, without reading them again. Elsewhere only a line whose size passes the line
     // limit, or that a procedure adds up, has its characters counted.
@@ -235,9 +231,9 @@ std::vector<ModuleLimitBreach> ModuleLimitBreaches(const vbide::VBComponent& com
         std::set<std::string> names;  // a control array's members share theirs
         for (const auto& control : designer->VBControls())
             names.insert(vb::FoldCase(control->Name()));
-        if (names.size() > formlayout::kMaxControlNames)
+        if (names.size() > vb::kMaxControlNames)
             breaches.push_back(
-                {More(static_cast<int32_t>(names.size()), formlayout::kMaxControlNames, "control names") +
+                {More(static_cast<int32_t>(names.size()), vb::kMaxControlNames, "control names") +
                      " VB loads on one form",
                  ModuleLimit::controlNames});
     }

@@ -2,13 +2,12 @@
 // The limits VB puts on a module it loads, measured on a component as the engine wrote it: the patterns
 // keep within them, and a build that would still save a module past one fails instead, naming it.
 //
-// Measured in characters, each a byte of the Windows-1252 file: a line of at most vb::kMaxLineLength, at
-// most vb::kMaxContinuations line continuations in one statement, a procedure's source (its lines from its
-// declaration to its End, each with its CR LF) under 64 KB, at most 65534 lines in a module, and at most
-// 254 control names on a form (the members of a control array share one name). A procedure is named as
-// VB names it ("Property Get CustomerID"). Code kept between edit points is the developer's to mend, not
-// the model's: a procedure or module past its limit that holds it names each edit point holding it and how
-// much it holds there; a line or statement past its limit that is kept code names its edit point.
+// Measured in characters, each a byte of the Windows-1252 file, against platform/vb/Limits.h: a line's
+// characters, a statement's line continuations, a procedure's source bytes, a module's lines and a form's
+// control names (the members of a control array share one name). A procedure is named as VB names it
+// ("Property Get CustomerID"). Code kept between edit points is the developer's to mend, not the model's:
+// a procedure or module past its limit that holds it names each edit point holding it and how much it
+// holds there; a line or statement past its limit that is kept code names its edit point.
 
 #include <string>
 #include <vector>

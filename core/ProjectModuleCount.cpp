@@ -7,14 +7,10 @@
 #include "core/qelApplication.h"
 #include "core/qelBusinessObject.h"
 #include "platform/ide/VBE.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace core {
-namespace {
-
-constexpr size_t kMaxProjectModules = 400;
-
-}  // namespace
 
 std::vector<std::string> ModuleCountWarnings(const vbide::VBE* vbe, const qelApplication& application,
                                              const std::vector<std::shared_ptr<qelBusinessObject>>& chosen,
@@ -49,9 +45,9 @@ std::vector<std::string> ModuleCountWarnings(const vbide::VBE* vbe, const qelApp
     }
     std::vector<std::string> warnings;
     for (const auto& [project, names] : modules) {
-        if (names.size() > kMaxProjectModules)
+        if (names.size() > vb::kMaxProjectModules)
             warnings.push_back("The project " + project + " will hold " + std::to_string(names.size()) +
-                               " modules, more than the about " + std::to_string(kMaxProjectModules) +
+                               " modules, more than the about " + std::to_string(vb::kMaxProjectModules) +
                                " that VB loads in one project.  Build the business objects in several "
                                "applications.");
     }

@@ -1,6 +1,6 @@
 #pragma once
-// VB loads about 400 modules in one project: a build that would leave a project with more is warned of,
-// before it writes anything, and goes on when the developer accepts the warnings.
+// VB loads about vb::kMaxProjectModules modules in one project: a build that would leave a project with
+// more is warned of, before it writes anything, and goes on when the developer accepts the warnings.
 
 #include <memory>
 #include <string>

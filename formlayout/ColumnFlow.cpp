@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/vb/Error.h"
+#include "platform/vb/Limits.h"
 
 namespace formlayout {
 namespace {
@@ -96,7 +97,7 @@ std::optional<Twips> FittingBottom(const std::vector<FormRow>& rows, const Colum
                                    const FlowStart& start, Twips labelWidth, Twips bottom) {
     const SizeSet& sizes = *plan.sizes;
     const int32_t step = sizes.txtCtlHeight + sizes.vertSpace;
-    for (int32_t at = bottom.value(); at <= INT16_MAX; at += step) {
+    for (int32_t at = bottom.value(); at <= vb::kMaxFormTwips; at += step) {
         if (FitsAt(rows, plan, start, labelWidth, static_cast<int16_t>(at)))
             return static_cast<int16_t>(at);
     }

@@ -1,6 +1,6 @@
 #pragma once
 // How many control names a form of property rows holds, counted as VB counts them against the
-// kMaxControlNames it loads on one form: each name once, letter case aside, a control array once. The
+// vb::kMaxControlNames it loads on one form: each name once, letter case aside, a control array once. The
 // form patterns choose their control arrays by this count, and the check before a build refuses a form
 // that no choice keeps within the limit.
 
@@ -10,11 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/vb/Limits.h"
 #include "typelib/IProperty.h"
 
 namespace formlayout {
-
-inline constexpr std::size_t kMaxControlNames = 254;
 
 // Which controls of the property rows are members of control arrays, one array per prefix of the control
 // table, named by the prefix alone: none, as every form within the limit is written; the labels; or every
@@ -40,11 +39,11 @@ std::size_t SearchFormControlNames(const Properties& search, const Properties& c
 // group: its frame and a button per value, before any is cut for room), and the OK and Cancel buttons.
 std::size_t DetailFormControlNames(const Properties& detail, const Properties& context, ControlArrays arrays);
 
-// The first choice, from None on, whose `count` is within kMaxControlNames; RowControls when none is.
+// The first choice, from None on, whose `count` is within vb::kMaxControlNames; RowControls when none is.
 template <typename Count>
 ControlArrays FewestArrays(Count count) {
     for (const ControlArrays arrays : {ControlArrays::None, ControlArrays::Labels}) {
-        if (count(arrays) <= kMaxControlNames)
+        if (count(arrays) <= vb::kMaxControlNames)
             return arrays;
     }
     return ControlArrays::RowControls;

@@ -1,6 +1,7 @@
 #include "formlayout/ControlNames.h"
 
 #include "formlayout/FormControls.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Object.h"
 #include "platform/vb/Text.h"
 

@@ -65,7 +65,7 @@ RowMeasure MeasureRow(const FormRow& row, const RowPlace& place, Twips labelWidt
 
 using Properties = std::vector<std::shared_ptr<typelib::IProperty>>;
 
-// The longest label of the rows, in characters (at most 32767): the label column is as wide.
+// The longest label of the rows, in characters (at most INT16_MAX): the label column is as wide.
 Twips LongestLabel(const Properties& properties);
 
 // The rows of a search form (a search row each) or of a detail form (each by its ControlType's row of the

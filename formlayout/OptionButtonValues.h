@@ -20,7 +20,8 @@ struct OptionButtonValue {
 // "Boolean": "True" and "False". A number, text or date type: its permitted values when it has a list
 // (dates as "Jul_04_1999"; "Single", "Double" and "Currency" with ".", "-", "+" as "D", "M", "P"), else
 // the property's own name. Any other type: none. Values come trimmed. The suffixes of a list are cut so
-// that the buttons' names hold at most 40 characters, and numbered ("_2", "_3") where two would be alike.
+// that the buttons' names hold at most vb::kMaxNameLength characters, and numbered ("_2", "_3") where two
+// would be alike.
 std::vector<OptionButtonValue> OptionButtonValues(const typelib::IProperty& property);
 
 // A date text ("7/4/1999", "1999-07-04", "4 July 1999", "July 4, 1999") as "Jul_04_1999"; a text that is

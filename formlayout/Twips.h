@@ -31,7 +31,7 @@ class Twips {
 // a / b in single precision, rounded half to even (CInt); 11 when b is 0, 6 for 0 / 0.
 Twips RoundedQuotient(Twips dividend, Twips divisor);
 
-// A count as an Integer; 6 beyond 32767.
+// A count as an Integer; 6 beyond INT16_MAX.
 Twips CountOf(std::size_t count);
 
 }  // namespace formlayout

@@ -41,13 +41,15 @@
 
 #include "patternkit/Emitter.h"
 #include "patternkit/ForwardingConstructor.h"
+#include "platform/vb/Limits.h"
 
 namespace patternkit {
 
-// The bytes of source a generated procedure may take. VB compiles at most 64 KB of code in one procedure;
-// the margin is for what the measure cannot see: a long line the engine continues, code a developer keeps
-// between edit points.
-inline constexpr size_t kSafeProcedureBytes = 60000;
+// Bytes of a procedure's source kept free below VB's limit for what the measure cannot see: a long line the
+// engine continues, code a developer keeps between edit points.
+inline constexpr size_t kProcedureMarginBytes = 5535;
+// The bytes of source a generated procedure may take.
+inline constexpr size_t kSafeProcedureBytes = vb::kMaxProcedureBytes - kProcedureMarginBytes;
 
 // One part of a split procedure: its name and the items it holds, from `first` up to before `end`.
 struct ProcedurePart {

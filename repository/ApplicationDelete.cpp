@@ -36,7 +36,7 @@ void DeleteApplication(dao::SqliteDatabase& repository, int32_t applicationID,
     try {
         WriteRepository(repository, [&] {
             if (stamp)
-                stamp->Require(repository, true);
+                stamp->Require(repository, IfDeleted::Pass);
             for (const char* sql : kDeletes)
                 repository.Execute(sql, {applicationID});
         });

@@ -74,11 +74,11 @@ ApplicationStamp::ApplicationStamp(dao::SqliteDatabase& repository, const core::
 ApplicationStamp::ApplicationStamp(dao::SqliteDatabase& repository, int32_t applicationID, std::string name)
     : mApplicationID(applicationID), mName(std::move(name)), mDigest(DigestOf(repository, applicationID)) {}
 
-void ApplicationStamp::Require(dao::SqliteDatabase& repository, bool goneIsFine) const {
+void ApplicationStamp::Require(dao::SqliteDatabase& repository, IfDeleted ifDeleted) const {
     if (mApplicationID == 0)
         return;
     const uint64_t now = DigestOf(repository, mApplicationID);
-    if (now == mDigest || (now == kGone && goneIsFine))
+    if (now == mDigest || (now == kGone && ifDeleted == IfDeleted::Pass))
         return;
     throw ChangedElsewhere(mName, now == kGone);
 }

@@ -36,6 +36,9 @@ class ChangedElsewhere : public vb::Error {
     bool mDeleted;
 };
 
+// What Require makes of an application whose rows are all gone: the deletion of one passes.
+enum class IfDeleted { Refuse, Pass };
+
 class ApplicationStamp {
   public:
     // Of no stored application: it checks nothing.
@@ -44,9 +47,8 @@ class ApplicationStamp {
     ApplicationStamp(dao::SqliteDatabase& repository, const core::qelApplication& application);
     ApplicationStamp(dao::SqliteDatabase& repository, int32_t applicationID, std::string name);
 
-    // Raises ChangedElsewhere when the rows are no longer those of the stamp; with `goneIsFine`, an
-    // application whose rows are all gone passes.
-    void Require(dao::SqliteDatabase& repository, bool goneIsFine = false) const;
+    // Raises ChangedElsewhere when the rows are no longer those of the stamp.
+    void Require(dao::SqliteDatabase& repository, IfDeleted ifDeleted = IfDeleted::Refuse) const;
     int32_t ApplicationID() const { return mApplicationID; }
     const std::string& Name() const { return mName; }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The columns a save writes for each model object below the application, from the object and the IDs of
-// the rows it belongs to: one list for the save and for the picture of what it would write.
+// the rows it belongs to: one list for the save and for the digest of what it would write.
 
 #include <cstdint>
 

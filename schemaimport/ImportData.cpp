@@ -21,7 +21,7 @@
 #include "platform/vb/Text.h"
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportNames.h"
-#include "schemaimport/KeyText.h"
+#include "schemaimport/KeyColumnTypes.h"
 #include "schemaimport/ModelMarks.h"
 #include "schemaimport/RelationshipImport.h"
 #include "schemaimport/frmImportSelection.h"
@@ -119,9 +119,9 @@ void ImportTables(ModelSink& sink, const PreviousApplication& previous) {
     if (tables.empty() && lastFailure)
         throw *lastFailure;
     const RelationshipSource relations = ReadRelationshipSource(*application, *catalog, names);
-    const KeyText keyText(relations.Relations, *catalog);
+    const KeyColumnTypes keyTypes(relations.Relations, *catalog);
     for (TableSource& table : tables)
-        keyText.Bound(table.Name, table.PrimaryKey, table.Columns);
+        keyTypes.Assign(table.Name, table.PrimaryKey, table.Columns);
 
     FrozenWindow frozen(sink);
     if (!sink.IsAppOpened() && !sink.IsImported()) {

@@ -9,8 +9,9 @@
 // be read: then that is the error. A name VB refuses is mended, one taken numbered; a column of binary data
 // or one the database fills (computed, numbered, or an Access complex column) is left out, but for a column
 // it numbers in a key, or in a table without one, which becomes a Read Only property; the rest is imported.
-// Text of any length in a key is bounded (KeyText.h). One message at the end names what the model could
-// not take as the database has it, the columns left out with why (ImportNotes.h).
+// The columns of keys are typed so that both ends of a relationship agree (KeyColumnTypes.h). One message
+// at the end names what the model could not take as the database has it, the columns left out with why
+// (ImportNotes.h).
 
 #include <memory>
 #include <string>

@@ -28,8 +28,8 @@ struct CatalogTable {
 
 // Why a column's property may not hold every value of its type: a numeric that became Double may be
 // rounded; a bigint that became Currency holds no more than about 9.2e14; text of any length in a key
-// became text of kTextLength (KeyText.h); a date and time earlier or finer than a Date holds became text of
-// kTextLength.
+// became text of kTextLength (KeyColumnTypes.h); a date and time earlier or finer than a Date holds became
+// text of kTextLength.
 enum class TypeLoss { None, Rounded, Range, Cut, DateAsText };
 
 // Who fills a column: the application, or the database itself, computing it from an expression, keeping

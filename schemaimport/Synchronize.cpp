@@ -12,11 +12,11 @@
 #include "platform/odbc/Odbc.h"
 #include "platform/ui/Interaction.h"
 #include "platform/vb/Error.h"
-#include "repository/SavedPicture.h"
+#include "repository/SaveDigest.h"
 #include "schemaimport/Connection.h"
 #include "schemaimport/ImportData.h"
 #include "schemaimport/ImportNames.h"
-#include "schemaimport/KeyText.h"
+#include "schemaimport/KeyColumnTypes.h"
 #include "schemaimport/frmAvailTablesorFields.h"
 #include "schemaimport/frmImportSelection.h"
 
@@ -225,12 +225,12 @@ class ChangeWatch {
     ChangeWatch(ModelSink& sink, const core::qelApplication& application)
         : mSink(sink),
           mApplication(application),
-          mBefore(repository::SavedPicture(application)),
+          mBefore(repository::SaveDigest(application)),
           mHadChanges(sink.IsDataChanged()) {}
 
     // True when the model changed; the unsaved-changes state says so then, and is as it was otherwise.
-    bool Settle() {
-        const bool changed = repository::SavedPicture(mApplication) != mBefore;
+    bool MarkWhetherChanged() {
+        const bool changed = repository::SaveDigest(mApplication) != mBefore;
         mSink.SetIsDataChanged(changed || mHadChanges);
         return changed;
     }
@@ -273,7 +273,7 @@ void Synchronize(ModelSink& sink) {
         }
         switch (AskAboutMissingTable(sink, *application, businessObject, database, chooser)) {
             case TableAnswer::Cancel:
-                watch.Settle();
+                watch.MarkWhetherChanged();
                 ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
                 return;
             case TableAnswer::Delete:
@@ -289,12 +289,12 @@ void Synchronize(ModelSink& sink) {
         sink.SetIsDataChanged(true);
     }
     if (!ImportNewTables(sink, *application, database)) {
-        watch.Settle();
+        watch.MarkWhetherChanged();
         ui::CurrentInteraction().SetMousePointer(ui::MousePointer::Default);
         return;
     }
     RebuildRelationships(sink, *application, database.Relations);
-    const bool changed = watch.Settle();
+    const bool changed = watch.MarkWhetherChanged();
     ShowStatus("Ready...", ui::MousePointer::Default);
     const int32_t relationships = application->Relationships()->Count();
     std::string done =
@@ -335,9 +335,9 @@ DatabaseSnapshot ReadDatabase(const core::qelApplication& application, SchemaCat
     std::erase_if(database.Tables,
                   [&](const CatalogTable& table) { return unreadable.contains(table.Name); });
     database.Relations = ReadRelationshipSource(application, catalog, tables);
-    const KeyText keyText(database.Relations.Relations, catalog);
+    const KeyColumnTypes keyTypes(database.Relations.Relations, catalog);
     for (auto& [table, columns] : database.Columns)
-        keyText.Bound(table, database.PrimaryKeys[table], columns);
+        keyTypes.Assign(table, database.PrimaryKeys[table], columns);
     return database;
 }
 

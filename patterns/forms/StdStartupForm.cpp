@@ -2,6 +2,7 @@
 
 #include "patternkit/Navigation.h"
 #include "patterns/forms/FormIdentities.h"
+#include "platform/vb/Limits.h"
 #include "typelib/FormTemplates.h"
 
 namespace forms {
@@ -93,7 +94,7 @@ bool StdStartupForm::PlaceButtons() {
             continue;
         }
         const int32_t left = layout.left() + kButtonWidth + layout.horz_space();
-        columnsLeft = left <= INT16_MAX;
+        columnsLeft = left <= vb::kMaxFormTwips;
         layout.Settop(layout.vert_space());
         if (columnsLeft)
             layout.Setleft(static_cast<int16_t>(left));

@@ -7,6 +7,7 @@
 #include "patternkit/PropertySets.h"
 #include "patterns/tier3/PersistWriter.h"
 #include "platform/vb/ContinuedLine.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Literal.h"
 #include "typelib/IField.h"
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/vb/Error.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace vbide {

@@ -11,9 +11,8 @@
 
 namespace vb {
 
-// The most line continuations (" _") VB joins into one statement.
-constexpr int32_t kMaxContinuations = 24;
-// The most blanks before the text of a line.
+// The most blanks a line written continued keeps before its text: a deeper indent is cut, so that its code
+// keeps room on each line.
 constexpr int32_t kMaxIndent = 256;
 
 // `line` as physical lines: the line itself when it has at most kMaxLineLength characters. Otherwise its

@@ -8,14 +8,10 @@
 //
 // It serves both libraries: the patterns write literals with it, the check before a build measures them.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace vb {
-
-// The most characters VB reads on one line of code.
-constexpr int32_t kMaxLineLength = 1023;
 
 // The text as a whole literal, its quotes included: O"Hara gives "O""Hara".
 std::string StringLiteral(std::string_view text);

@@ -48,8 +48,6 @@ bool IsControlCharacter(char c);
 bool IsNameLetter(unsigned char byte);
 // A letter first, then letters, digits or "_" (UTF-8 text; a letter outside Latin-1 does not count).
 bool IsIdentifier(std::string_view text);
-// The most characters (Len, not bytes) VB takes in the name of a project, class, module, form or control.
-constexpr int32_t kMaxNameLength = 40;
 
 // The Windows-1252 code page of files the VB IDE writes.
 std::string Utf8ToWindows1252(std::string_view utf8);

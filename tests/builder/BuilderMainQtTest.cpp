@@ -51,8 +51,8 @@
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
 #include "tests/support/FileAccessAs.h"
+#include "tests/support/ModelDump.h"
 #include "tests/support/NextModalWidget.h"
 #include "tests/support/OdbcSandbox.h"
 #include "tests/support/OffscreenInteraction.h"
@@ -609,7 +609,7 @@ TEST_F(BuilderMainQt, EscapeInTheTableChooserAndTheApplicationDialogIsTheirCance
     const std::string database = ImportContacts(
         mForm, mFolder.Path(), "QtEscape", {std::begin(kCustomersAndOrders), std::end(kCustomersAndOrders)});
     catalog_test::Run(database, {R"sql(ALTER TABLE "Orders" RENAME TO "Sales")sql"});
-    const std::string before = import_test::DumpModel(*mForm.Application());
+    const std::string before = testing_support::DumpModel(*mForm.Application());
     ASSERT_EQ(mForm.Application()->Relationships()->Count(), 1);
     testing_support::OnNextModalWidget([](QWidget& box) {
         testing_support::OnNextModalWidget([](QWidget& chooser) {
@@ -620,7 +620,7 @@ TEST_F(BuilderMainQt, EscapeInTheTableChooserAndTheApplicationDialogIsTheirCance
     });
     Child<QAction>("mnuFileSyncApplication")->trigger();
     Settle();
-    EXPECT_EQ(import_test::DumpModel(*mForm.Application()), before);
+    EXPECT_EQ(testing_support::DumpModel(*mForm.Application()), before);
 
     mForm.SetIsImported(false);  // no question before File > New
     mForm.SetIsDataChanged(false);
@@ -760,13 +760,13 @@ TEST_F(BuilderMainQt, ASynchronizeThatChangesNothingSaysSo) {
         mForm.mnuFileSave_Click();
     }
     ASSERT_FALSE(mForm.IsDataChanged());
-    const std::string before = import_test::DumpModel(*mForm.Application());
+    const std::string before = testing_support::DumpModel(*mForm.Application());
     QString done;
     AnswerBox(done, "sync-nothing-changed.png");
     Child<QAction>("mnuFileSyncApplication")->trigger();
     Settle();
     EXPECT_EQ(done.toStdString(), import_test::kSynchronizedUnchanged);
-    EXPECT_EQ(import_test::DumpModel(*mForm.Application()), before);
+    EXPECT_EQ(testing_support::DumpModel(*mForm.Application()), before);
     EXPECT_FALSE(mForm.IsDataChanged());
 }
 

@@ -11,7 +11,7 @@
 #include "tests/builder/MainWindowFixture.h"
 #include "tests/schemaimport/CatalogDatabases.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
+#include "tests/support/ModelDump.h"
 #include "tests/support/ModelSinkContract.h"
 #include "tests/support/OdbcSandbox.h"
 
@@ -327,7 +327,7 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
     const std::vector<std::string> storedRows = {"1 Identifying 1 places", "1 Identifying 2 is placed by",
                                                  "2 Reference 3 has", "2 Reference 4 has"};
     ASSERT_EQ(relationshipRows(), storedRows);
-    const std::string stored = import_test::DumpModel(*mForm.Application());
+    const std::string stored = testing_support::DumpModel(*mForm.Application());
     // Other, saved empty, is opened after Stored is closed without saving.
     mForm.SetIsAppOpened(false);
     mForm.SetApplication(std::make_shared<core::qelApplication>());
@@ -352,7 +352,7 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
             chooser.cmdOK_Click();
         });
         mForm.RunMenuCommand("mnuFileSyncApplication");
-        const std::string synchronized = import_test::DumpModel(*mForm.Application());
+        const std::string synchronized = testing_support::DumpModel(*mForm.Application());
         ASSERT_TRUE(mForm.mnuFileExit_Click());
         EXPECT_EQ(Messages(),
                   (std::vector<std::string>{"Was the Fax field re-named? (4, Database Synchornization)",
@@ -370,11 +370,11 @@ TEST_F(ImportIntoWindow, AStoredApplicationSynchronisedIsSavedOnClosing) {
         }
         mForm.Show();
         OpenFirstApplication();
-        EXPECT_EQ(import_test::DumpModel(*mForm.Application()), save == Yes ? synchronized : stored);
+        EXPECT_EQ(testing_support::DumpModel(*mForm.Application()), save == Yes ? synchronized : stored);
         EXPECT_EQ(relationshipRows(),
                   save == Yes ? std::vector(storedRows.begin(), storedRows.begin() + 2) : storedRows);
     }
-    EXPECT_NE(stored, import_test::DumpModel(*mForm.Application()));
+    EXPECT_NE(stored, testing_support::DumpModel(*mForm.Application()));
 
     // Of a database type that reads no relationships: they stay, shown and stored, and the closing word
     // says why none were read.

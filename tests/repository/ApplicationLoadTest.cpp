@@ -10,23 +10,11 @@ namespace {
 
 using ApplicationLoad = RepositoryFixture;
 
-void CustomersAndOrders(core::qelApplication& app) {
-    auto customer = AddBusinessObject(app, "Customer", "Customer");
-    AddProperty(app, customer, {"CustomerID", "Long", 4, true});
-    auto name = AddProperty(app, customer, {"Name", "String", 50});
-    auto order = AddBusinessObject(app, "Order", "Orders");
-    AddProperty(app, order, {"OrderID", "Long", 4, true});
-    auto customerID = AddProperty(app, order, {"CustomerID", "Long", 4});
-    customerID->SetIsPVFKey(true);
-    customerID->SetPVFKeyDisplayedProp(name);
-    AddRelationship(app, order, customer, "Reference", false, {{"CustomerID", "CustomerID"}});
-}
-
 TEST_F(ApplicationLoad, TheListHoldsEveryApplicationUnderItsKey) {
     for (const char* name : {"Sales", "Stock"}) {
         core::qelApplication model;
         model.SetName(name);
-        CustomersAndOrders(model);
+        OrdersOfCustomers(model);
         SaveNew(model);
     }
     const auto list = repository::ReadStoredApplications(Repository());
@@ -54,7 +42,7 @@ class DamagedRows : public RepositoryFixture, public ::testing::WithParamInterfa
 // keeps its model.
 TEST_P(DamagedRows, FailTheWholeLoad) {
     core::qelApplication model;
-    CustomersAndOrders(model);
+    OrdersOfCustomers(model);
     SaveNew(model);
     Repository().Execute(GetParam().Statement);
     const auto list = repository::ReadStoredApplications(Repository());
@@ -88,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ApplicationLoad, UnusedOrUnresolvableColumnsAreNoError) {
     core::qelApplication model;
-    CustomersAndOrders(model);
+    OrdersOfCustomers(model);
     SaveNew(model);
     // Read only under a condition that does not hold.
     Repository().Execute("UPDATE \"Property\" SET \"LowerBound\" = NULL, \"UpperBound\" = NULL");
@@ -113,7 +101,7 @@ TEST_F(ApplicationLoad, UnusedOrUnresolvableColumnsAreNoError) {
 
 TEST_F(ApplicationLoad, RelationshipsAreNamedAnewInRowOrder) {
     core::qelApplication model;
-    CustomersAndOrders(model);
+    OrdersOfCustomers(model);
     auto customer = model.BusinessObjects()->Item("Customer");
     auto order = model.BusinessObjects()->Item("Order");
     AddRelationship(model, order, customer, "Reference", true, {});

@@ -152,6 +152,19 @@ inline std::shared_ptr<core::qelRelationship> AddRelationship(core::qelApplicati
     return relationship;
 }
 
+// Orders of customers, the order's customer a look-up showing the customer's name.
+inline void OrdersOfCustomers(core::qelApplication& application) {
+    auto customer = AddBusinessObject(application, "Customer", "Customer");
+    AddProperty(application, customer, {"CustomerID", "Long", 4, true});
+    auto name = AddProperty(application, customer, {"Name", "String", 50});
+    auto order = AddBusinessObject(application, "Order", "Orders");
+    AddProperty(application, order, {"OrderID", "Long", 4, true});
+    auto customerID = AddProperty(application, order, {"CustomerID", "Long", 4});
+    customerID->SetIsPVFKey(true);
+    customerID->SetPVFKeyDisplayedProp(name);
+    AddRelationship(application, order, customer, "Reference", false, {{"CustomerID", "CustomerID"}});
+}
+
 // One line per value, so that a failed comparison shows what differs.
 std::string DescribeModel(const core::qelApplication& application);
 

@@ -7,7 +7,7 @@
 #include "tests/platform/dao/JetFixtureEdits.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
+#include "tests/support/ModelDump.h"
 #include "tests/support/OdbcSandbox.h"
 
 namespace schemaimport {
@@ -100,7 +100,7 @@ TEST(ImportAccess, EveryTableOfTheFixture) {
         FilingSink sink;
         import_test::ImportInto(sink, application);
 
-        EXPECT_EQ(import_test::DumpModel(*application), kExpected);
+        EXPECT_EQ(testing_support::DumpModel(*application), kExpected);
         EXPECT_EQ(application->DSNDBName(), local ? "" : file);
         ASSERT_EQ(script.Prompts().size(), 3u);
         EXPECT_EQ(script.Prompts()[0].prompt,
@@ -129,7 +129,7 @@ TEST(ImportAccess, SynchronisingRightAfterTheImportChangesNothing) {
     const auto imported = script.Prompts().size();
 
     SynchronizeApplication(sink);
-    EXPECT_EQ(import_test::DumpModel(*application), kExpected);
+    EXPECT_EQ(testing_support::DumpModel(*application), kExpected);
     ASSERT_EQ(script.Prompts().size(), imported + 3);
     EXPECT_EQ(script.Prompts()[imported].prompt, script.Prompts()[0].prompt);
     EXPECT_EQ(script.DialogsShown(), std::vector<std::string>{"frmImportSelection"});
@@ -167,8 +167,8 @@ TEST(ImportAccess, AKeylessTableKeepsItsAutoNumberAndMSysTablesAreNotOffered) {
         const Names prompts = import_test::ImportEveryTable(application);
         std::ostringstream itemKinds;
         if (application->BusinessObjects()->Exists("Item_Kinds"))
-            import_test::DumpBusinessObject(itemKinds, "Item_Kinds",
-                                            *application->BusinessObjects()->Item("Item_Kinds"));
+            testing_support::DumpBusinessObject(itemKinds, "Item_Kinds",
+                                                *application->BusinessObjects()->Item("Item_Kinds"));
         EXPECT_EQ(itemKinds.str(), c.itemKinds);
         ASSERT_FALSE(prompts.empty());
         EXPECT_EQ(prompts.back(), c.notes);
@@ -196,7 +196,7 @@ TEST(ImportAccess, TheJet3SampleDatabaseWhole) {
     std::string foreignOrders = orders;
     for (const char* key : {"CustomerID", "EmployeeID", "ShipVia"})
         foreignOrders.replace(foreignOrders.find(key), std::string(key).size(), std::string(key) + "+");
-    EXPECT_EQ(import_test::Shape(*application),
+    EXPECT_EQ(testing_support::Shape(*application),
               (Names{"Order_Details(Order Details): OrderID*+ Long(4) ProductID*+ Long(4) UnitPrice "
                      "Currency(8) Quantity Integer(2) Discount Single(4)",
                      "Orders(Orders): OrderID*~ Long(4)" + foreignOrders,
@@ -214,7 +214,7 @@ TEST(ImportAccess, TheJet3SampleDatabaseWhole) {
                      "ReportsTo Long(4)",
                      "Suppliers(Suppliers): SupplierID*~ Long(4)" + company + " HomePage Memo(0)",
                      "Umsätze(Umsätze): OrderID*~ Long(4)" + orders}));
-    EXPECT_EQ(import_test::Relationships(*application),
+    EXPECT_EQ(testing_support::Relationships(*application),
               (Names{"Categories -> Products Reference sometimes", "Customers -> Orders Reference sometimes",
                      "Employees -> Orders Reference sometimes", "Orders -> Order_Details Identifying always",
                      "Products -> Order_Details Reference always", "Shippers -> Orders Reference sometimes",

@@ -19,7 +19,7 @@
 #include "repository/RepositorySchema.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
+#include "tests/support/ModelDump.h"
 #include "tests/support/ScopedFolderVariable.h"
 
 namespace schemaimport {
@@ -187,7 +187,7 @@ TEST_F(ImportDataTest, ASecondImportRebuildsEveryRelationship) {
               (std::vector<std::string>{"lock", "caption VBOstrel - Imported",
                                         "enable stored application commands", "unlock"}));
     // Parents in business-object order: Emp's self-reference comes before Customers' orders.
-    EXPECT_EQ(import_test::DumpModel(*application), R"(Orders table=Orders
+    EXPECT_EQ(testing_support::DumpModel(*application), R"(Orders table=Orders
   OrderID Long(4) "OrderID:" key1 mandatory pk
   CustomerID Long(4) "CustomerID:" null fk foreign ->Customers.CustomerID
   keys OrderID
@@ -250,7 +250,7 @@ TEST_F(ImportDataTest, AnImportSavedAndLoadedAgainEqualsItself) {
               repository::SaveOutcome::Saved);
     const auto stored = repository::ReadStoredApplications(*repository);
     const auto loaded = repository::LoadApplication(*repository, *stored.Item(1));
-    EXPECT_EQ(import_test::DumpModel(*loaded), import_test::DumpModel(*application));
+    EXPECT_EQ(testing_support::DumpModel(*loaded), testing_support::DumpModel(*application));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/CatalogDatabases.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
+#include "tests/support/ModelDump.h"
 #include "tests/support/OdbcSandbox.h"
 
 namespace schemaimport {
@@ -153,7 +153,7 @@ TEST_P(ImportSql, TheSchemaBecomesTheModel) {
     FilingSink sink;
     import_test::ImportInto(sink, application);
 
-    EXPECT_EQ(import_test::DumpModel(*application), kExpected);
+    EXPECT_EQ(testing_support::DumpModel(*application), kExpected);
     std::vector<std::string> prompts;
     for (const auto& prompt : script.Prompts())
         prompts.push_back(prompt.prompt);
@@ -221,7 +221,7 @@ Relationship1 Reference
   Parent.Relationships.Relationship1: Parent -> Child Many optional has
   Child.Relationships.Relationship1: Child -> Parent One optional has +PID
 )";
-    EXPECT_EQ(import_test::DumpModel(*application), R"(Order_Lines table=Order Lines
+    EXPECT_EQ(testing_support::DumpModel(*application), R"(Order_Lines table=Order Lines
   A Long(4) "A:" key1 mandatory pk
   keys A
 order_lines2 table=order_lines

@@ -15,8 +15,8 @@
 #include "schemaimport/Synchronize.h"
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
 #include "tests/support/DialogPictures.h"
+#include "tests/support/ModelDump.h"
 
 namespace schemaimport {
 namespace {
@@ -188,7 +188,7 @@ TEST_F(RealDatabases, AFailedConnectionGivesTheDriversReason) {
     const auto application =
         import_test::NewDatabase(Kind::Postgres, {R"sql(CREATE TABLE "T" ("A" INTEGER))sql"}, mFolder.Path());
     ImportAll(application);
-    const std::string model = import_test::DumpModel(*application);
+    const std::string model = testing_support::DumpModel(*application);
     auto& sandbox = OdbcSandbox::Get();
     sandbox.AddUserSource("Refused", OdbcSandbox::kPostgresDriver,
                           {{"Servername", "127.0.0.1"}, {"Port", "1"}, {"Database", "postgres"}});
@@ -234,7 +234,7 @@ TEST_F(RealDatabases, AFailedConnectionGivesTheDriversReason) {
                       " cannot be opened.");
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_EQ(message.find("wrong"), std::string::npos);
-        EXPECT_EQ(import_test::DumpModel(*application), model);
+        EXPECT_EQ(testing_support::DumpModel(*application), model);
         EXPECT_FALSE(mSink.IsDataChanged());
     }
 }

@@ -19,8 +19,8 @@
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/schemaimport/ImportGenerate.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
 #include "tests/support/FileTree.h"
+#include "tests/support/ModelDump.h"
 
 namespace schemaimport {
 namespace {
@@ -239,7 +239,7 @@ TEST(RealSchemas, ImportAsTheyAreAndGenerateWithForms) {
         application->SetDBType(c.kind == Kind::Sqlite ? "Access" : "SQL");  // SQLite as Browse takes it
         EXPECT_EQ(import_test::ImportEveryTable(application), Names{c.notes});
         EXPECT_EQ(PropertyLines(*application, properties), properties);
-        EXPECT_EQ(import_test::Relationships(*application), relationships);
+        EXPECT_EQ(testing_support::Relationships(*application), relationships);
         for (const std::string& partitioned : c.offered)
             EXPECT_TRUE(application->BusinessObjects()->Exists(partitioned)) << partitioned;
         for (const std::string& partition : c.notOffered)
@@ -385,9 +385,9 @@ TEST(RealSchemas, NamesTypesAndColumnsTheDatabaseFillsImportAndGenerate) {
             application = import_test::NewDatabase(c.source == "SQLite" ? Kind::Sqlite : Kind::Postgres,
                                                    c.statements, folder.Path());
         EXPECT_EQ(import_test::ImportEveryTable(application), c.prompts);
-        EXPECT_EQ(import_test::Shape(*application), c.shape);
+        EXPECT_EQ(testing_support::Shape(*application), c.shape);
         SynchronizedAtOnce(application);
-        EXPECT_EQ(import_test::Shape(*application), c.shape);
+        EXPECT_EQ(testing_support::Shape(*application), c.shape);
         import_test::ExpectBuiltClean(*application, folder.Path(), "Filled", WithKey(*application));
         for (const auto& businessObject : WithKey(*application)) {
             const std::string persist = GeneratedText(folder.Path(), businessObject + "Persist.cls");

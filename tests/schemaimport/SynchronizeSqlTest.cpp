@@ -19,7 +19,7 @@
 #include "tests/platform/dao/TestFiles.h"
 #include "tests/repository/TestModels.h"
 #include "tests/schemaimport/ImportTestSupport.h"
-#include "tests/schemaimport/ModelDump.h"
+#include "tests/support/ModelDump.h"
 
 namespace schemaimport {
 namespace {
@@ -225,7 +225,7 @@ TEST_P(SynchronizeSql, TheChangedSchemaBecomesTheModel) {
                      import_test::Choose()(dialog);
                  }});
 
-    EXPECT_EQ(import_test::DumpModel(*mApplication), kExpected);
+    EXPECT_EQ(testing_support::DumpModel(*mApplication), kExpected);
     EXPECT_EQ(import_test::PromptTexts(mScript),
               (Names{Question("Phone", "field"), Question("Fax", "field"), Question("Emp", "table"),
                      Question("Old", "table"), Question("A", "field"), Done(3)}));
@@ -393,7 +393,7 @@ relationships: Relationship1 Relationship3 Relationship4)",
 
 // A database that cannot be read: the error dialog, and nothing changed.
 TEST_P(SynchronizeSql, ADatabaseErrorChangesNothing) {
-    const std::string before = import_test::DumpModel(*mApplication);
+    const std::string before = testing_support::DumpModel(*mApplication);
     mApplication->SetDSN("Nowhere");
     // Defined, so that the connection is tried and fails.
     testing_support::OdbcSandbox::Get().AddUserSource("Nowhere", "No Such Driver");
@@ -402,7 +402,7 @@ TEST_P(SynchronizeSql, ADatabaseErrorChangesNothing) {
         message = dynamic_cast<core::frmErrorDisplayUtil&>(dialog).lblMessage();
     });
     SynchronizeApplication(mSink);
-    EXPECT_EQ(import_test::DumpModel(*mApplication), before);
+    EXPECT_EQ(testing_support::DumpModel(*mApplication), before);
     EXPECT_EQ(mScript.DialogsShown(), Names{"frmErrorDisplayUtil"});
     EXPECT_EQ(message.rfind("VB Ostrel Internal Error - ", 0), 0u) << message;
     EXPECT_TRUE(mScript.Prompts().empty());
@@ -430,14 +430,14 @@ TEST_P(SynchronizeSql, AnImmediateSynchronizeKeepsEveryRelationship) {
         script.AnswerDialog(import_test::Choose());
         import_test::ImportInto(mSink, application);
     }
-    const std::string imported = import_test::DumpModel(*application);
+    const std::string imported = testing_support::DumpModel(*application);
     std::vector<std::pair<std::string, std::shared_ptr<core::qelRelationship>>> relationships;
     for (const auto& relationship : *application->Relationships())
         relationships.emplace_back(relationship->Name(), relationship);
     ASSERT_EQ(relationships.size(), 4u);
 
     SynchronizeApplication(mSink);
-    EXPECT_EQ(import_test::DumpModel(*application), imported);
+    EXPECT_EQ(testing_support::DumpModel(*application), imported);
     ASSERT_EQ(application->Relationships()->Count(), 4);
     for (const auto& [name, relationship] : relationships)
         EXPECT_EQ(application->Relationships()->Item(name), relationship) << name;

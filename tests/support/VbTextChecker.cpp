@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/vb/Literal.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace testing_support {

@@ -7,6 +7,7 @@
 
 #include "platform/vb/ContinuedLine.h"
 #include "platform/vb/DateTime.h"
+#include "platform/vb/Limits.h"
 #include "tests/patternkit/Golden.h"
 #include "tests/patterns/tier3/PersistModel.h"
 #include "tests/support/ProcedureLines.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/vb/Literal.h"
+#include "platform/vb/Limits.h"
 #include "platform/vb/Text.h"
 
 namespace vb {

@@ -1,5 +1,5 @@
 #pragma once
-// Text of any length in a key: a key property of Memo cannot identify a row, so a column of long text
+// The types of the columns of keys. A key property of Memo cannot identify a row, so a column of long text
 // (Memo), or of no declared type (an OLE Object else), that a key holds becomes text of kTextLength, the
 // longest a Jet key takes, marked TypeLoss::Cut.
 // A key holds the columns of its table's primary key, of the foreign keys the table holds and of those
@@ -17,13 +17,14 @@
 
 namespace schemaimport {
 
-class KeyText {
+class KeyColumnTypes {
   public:
-    KeyText(const std::vector<CatalogRelation>& relations, SchemaCatalog& catalog);
+    KeyColumnTypes(const std::vector<CatalogRelation>& relations, SchemaCatalog& catalog);
 
-    // The columns of `table`, whose primary key is `primaryKey`, with their key text bounded.
-    void Bound(const std::string& table, const std::vector<std::string>& primaryKey,
-               std::vector<CatalogColumn>& columns) const;
+    // Types the key columns of `table`, whose primary key is `primaryKey`: an untyped foreign key as the
+    // column it refers to, then text of any length bounded.
+    void Assign(const std::string& table, const std::vector<std::string>& primaryKey,
+                std::vector<CatalogColumn>& columns) const;
 
   private:
     // Gives a foreign-key column of no declared type the type of the column it refers to; false when

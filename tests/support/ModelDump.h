@@ -18,7 +18,7 @@
 #include "core/qelRelationship.h"
 #include "core/qelTable.h"
 
-namespace import_test {
+namespace testing_support {
 
 inline std::string OwnerOf(const std::shared_ptr<core::qelField>& field) {
     const auto property = field ? field->BusObjProperty() : nullptr;
@@ -164,4 +164,4 @@ inline std::vector<std::string> Relationships(const core::qelApplication& applic
     return lines;
 }
 
-}  // namespace import_test
+}  // namespace testing_support

@@ -1,4 +1,4 @@
-#include "schemaimport/KeyText.h"
+#include "schemaimport/KeyColumnTypes.h"
 
 #include <algorithm>
 
@@ -7,7 +7,8 @@
 
 namespace schemaimport {
 
-KeyText::KeyText(const std::vector<CatalogRelation>& relations, SchemaCatalog& catalog) : mCatalog(catalog) {
+KeyColumnTypes::KeyColumnTypes(const std::vector<CatalogRelation>& relations, SchemaCatalog& catalog)
+    : mCatalog(catalog) {
     for (const CatalogRelation& relation : relations) {
         for (const auto& [child, parent] : relation.Key.Columns) {
             mForeignKeyColumns[relation.ChildTable].insert(child);
@@ -17,7 +18,7 @@ KeyText::KeyText(const std::vector<CatalogRelation>& relations, SchemaCatalog& c
     }
 }
 
-const std::vector<CatalogColumn>& KeyText::ParentColumns(const std::string& parentTable) const {
+const std::vector<CatalogColumn>& KeyColumnTypes::ParentColumns(const std::string& parentTable) const {
     const auto [read, isNew] = mParentColumns.try_emplace(parentTable);
     if (isNew) {
         try {
@@ -29,7 +30,7 @@ const std::vector<CatalogColumn>& KeyText::ParentColumns(const std::string& pare
     return read->second;
 }
 
-bool KeyText::TypeAsParent(const std::string& table, CatalogColumn& column) const {
+bool KeyColumnTypes::TypeAsParent(const std::string& table, CatalogColumn& column) const {
     const auto parents = mParents.find(table);
     if (parents == mParents.end())
         return false;
@@ -46,8 +47,8 @@ bool KeyText::TypeAsParent(const std::string& table, CatalogColumn& column) cons
     return true;
 }
 
-void KeyText::Bound(const std::string& table, const std::vector<std::string>& primaryKey,
-                    std::vector<CatalogColumn>& columns) const {
+void KeyColumnTypes::Assign(const std::string& table, const std::vector<std::string>& primaryKey,
+                            std::vector<CatalogColumn>& columns) const {
     const auto inForeignKeys = mForeignKeyColumns.find(table);
     const auto isKeyed = [&](const std::string& column) {
         return std::find(primaryKey.begin(), primaryKey.end(), column) != primaryKey.end() ||
