@@ -3,34 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/qelBusObjProperty.h"
-#include "core/qelField.h"
 #include "formlayout/ControlNameCount.h"
 #include "formlayout/FormRows.h"
+#include "tests/patternkit/LayoutProperty.h"
 
 namespace {
 
 using formlayout::FormRow;
 using Names = std::vector<std::string>;
-
-std::shared_ptr<core::qelBusObjProperty> Property(const std::string& controlType, const std::string& dataType,
-                                                  const Names& values) {
-    auto field = std::make_shared<core::qelField>();
-    field->SetDataType(dataType);
-    auto property = std::make_shared<core::qelBusObjProperty>();
-    property->SetName(" X ");
-    property->SetLabel("X label");
-    property->SetField(field);
-    property->SetControlType(controlType);
-    if (!values.empty()) {
-        auto list = std::make_shared<core::TextCollection>();
-        for (const std::string& value : values)
-            list->Add(value, value);
-        property->SetPermittedValues(list);
-        property->SetIsPVList(true);
-    }
-    return property;
-}
 
 // A measured row: its kind, width, height, and its buttons and their width.
 using Row = std::array<int, 5>;
@@ -80,7 +60,8 @@ TEST(FormControls, EachControlTypesNamesAndRowInEverySizeSet) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.controlType) + "/" + c.dataType);
-        const formlayout::Properties properties{Property(c.controlType, c.dataType, c.values)};
+        const auto property = testing_support::MakeProperty(" X ", "X label", c.dataType, c.controlType);
+        const formlayout::Properties properties{c.values.empty() ? property : WithValues(property, c.values)};
         EXPECT_EQ(c.form == kSearch ? formlayout::SearchRowNames(properties, formlayout::ControlArrays::None)
                                     : formlayout::DetailRowNames(properties, formlayout::ControlArrays::None),
                   c.names);
