@@ -35,10 +35,9 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
 
 // The relationships made again from the source's keys. A relationship that stands for a key (the same
 // business objects at its ends, the same foreign-key columns in any order, whatever key of the parent they
-// refer to) stays as it is, with what was set on it, and the key's
-// columns are marked again; every other relationship is deleted through the sink; each key that none
-// stands for becomes a relationship named "Relationship" and the count plus one, or the next number no
-// kept relationship's name holds. For a source of no kind the relationships stay as they are.
+// refer to) stays as it is, with what was set on it, and the key's columns are marked again; every other
+// relationship is deleted through the sink; each key that none stands for becomes a relationship named
+// "Relationship" and the count plus one, or the next number no kept relationship's name holds. For a source of no kind the relationships stay as they are.
 // A table whose key holds the keys of several parents (a link table) keeps as Identifying the one whose
 // columns come first among its key properties; the others become Reference, their columns staying part
 // of the key, and each made is named as "table: RelationshipN to parent" in what comes back. A foreign
