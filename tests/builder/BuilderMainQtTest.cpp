@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,9 +26,6 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -46,7 +42,7 @@
 #include "platform/ui/ScriptedInteraction.h"
 #include "platform/ui/WindowFit.h"
 #include "repository/ApplicationStamp.h"
-#include "tests/builder/ModalDriver.h"
+#include "tests/builder/QtMainWindow.h"
 #include "tests/builder/ShipmentFlow.h"
 #include "tests/host/QtTestApplication.h"
 #include "tests/platform/dao/TestFiles.h"
@@ -55,56 +51,18 @@
 #include "tests/support/ModelDump.h"
 #include "tests/support/NextModalWidget.h"
 #include "tests/support/OdbcSandbox.h"
-#include "tests/support/OffscreenInteraction.h"
 
 namespace builder {
 namespace {
 
-std::string BinaryDir() {
-    const char* binary = std::getenv("OSTREL_BINARY_DIR");
-    return binary ? binary : ".";
-}
+using builder_test::AnswerBox;
+using builder_test::BinaryDir;
+using builder_test::Screenshot;
+using builder_test::Settle;
+using builder_test::Shown;
 
-void Screenshot(QWidget& widget, const char* name) {
-    const testing_support::FileAccessAs tester(::geteuid());  // whoever the window acts as
-    const QString folder = QString::fromStdString(BinaryDir() + "/screenshots");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(widget.grab().save(folder + "/" + name));
-}
-
-void Settle() {
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
-// The shown top-level window of that object name, or null.
-QWidget* Shown(const QString& objectName) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == objectName && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
-class BuilderMainQt : public ::testing::Test {
+class BuilderMainQt : public ::testing::Test, protected builder_test::QtMainWindow {
   protected:
-    BuilderMainQt() {
-        std::filesystem::copy_file(BinaryDir() + "/samples/vbostrel.mdb", mFolder.Path() / "vbostrel.mdb");
-        mForm.SetToolDBPath(mFolder.Path());
-        mForm.Show();
-        mWindow = qobject_cast<QMainWindow*>(Shown("frmBuilderMain"));
-    }
-    ~BuilderMainQt() override {
-        mForm.SetIsDataChanged(false);
-        mForm.Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    template <typename T>
-    T* Child(const char* name) {
-        return mWindow->findChild<T*>(name);
-    }
-
     // File > Open through the menu: the dialog's first row chosen and Open pressed.
     void OpenSample(bool screenshot) {
         builder_test::OpenFirstApplication(*mWindow, Settle, [screenshot](QWidget& dialog) {
@@ -112,12 +70,6 @@ class BuilderMainQt : public ::testing::Test {
                 Screenshot(dialog, "builder-open.png");
         });
     }
-
-    dao_test::TestFolder mFolder;
-    testing_support::OffscreenInteraction mInteraction;
-    ui::ScopedInteraction mUseIt{mInteraction};
-    frmBuilderMain mForm;
-    QMainWindow* mWindow = nullptr;
 };
 
 TEST_F(BuilderMainQt, MenusToolbarAndControlsCarryTheirNames) {
@@ -295,35 +247,8 @@ TEST_F(BuilderMainQt, AShipmentWithARelationshipToOrderIsEnteredSavedAndOpenedAg
 
 // File > Synchronize Application on the real window: the question box and the chooser of a renamed
 // column, answered by real clicks; the window afterwards.
-void AnswerBox(QString& text, const std::string& picture);
-
-// The application "Contacts" imported whole from the data source `dsn` (one name a test: unixODBC keeps what
-// it read of a source), an SQLite file that `statements` make; returns its connect string.
-std::string ImportContacts(frmBuilderMain& form, const std::filesystem::path& folder, const std::string& dsn,
-                           const std::vector<std::string>& statements) {
-    auto& sandbox = testing_support::OdbcSandbox::Get();
-    sandbox.Clear();
-    const std::string connectString = "Driver=SQLite3;Database=" + (folder / "sync.db").string();
-    catalog_test::Run(connectString, statements);
-    sandbox.AddUserSource(dsn, testing_support::OdbcSandbox::kSqliteDriver,
-                          {{"Database", (folder / "sync.db").string()}});
-    ui::ScriptedInteraction script;
-    ui::ScopedInteraction scoped(script);
-    script.AnswerDialog(import_test::Choose());
-    auto application = std::make_shared<core::qelApplication>();
-    application->SetName("Contacts");
-    application->SetDBType("SQL");
-    application->SetDSN(dsn);
-    const auto previous = form.Application();
-    form.SetApplication(application);
-    form.ImportData({previous, false, false});
-    Settle();
-    return connectString;
-}
-
 TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
-    const std::string connectString =
-        ImportContacts(mForm, mFolder.Path(), "QtSync", {R"sql(CREATE TABLE "Customers"
+    const std::string connectString = ImportContacts({R"sql(CREATE TABLE "Customers"
         ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30), "Phone" VARCHAR(10)))sql"});
     catalog_test::Run(connectString,
                       {R"sql(ALTER TABLE "Customers" RENAME COLUMN "Phone" TO "Telephone")sql"});
@@ -359,17 +284,6 @@ TEST_F(BuilderMainQt, SynchronizeAsksThroughItsBoxAndChooser) {
     Settle();
     Screenshot(*mWindow, "builder-synchronized.png");
     mForm.SetIsImported(false);  // the fixture's unload asks nothing
-}
-
-// The message box a command shows: its text, pictured, then OK.
-void AnswerBox(QString& text, const std::string& picture) {
-    testing_support::OnNextModalWidget([&text, picture](QWidget& widget) {
-        auto* box = qobject_cast<QMessageBox*>(&widget);
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        Screenshot(*box, picture.c_str());
-        box->button(QMessageBox::Ok)->click();
-    });
 }
 
 // The sample's data source "OrderEntry" is defined nowhere: Synchronize says so and where one is defined,
@@ -597,17 +511,11 @@ TEST_F(BuilderMainQt, NoWindowWritesOverWhatAnotherWindowSaved) {
     mForm.SetIsDataChanged(false);
 }
 
-const char* const kCustomersAndOrders[] = {
-    R"sql(CREATE TABLE "Customers" ("ID" INTEGER PRIMARY KEY, "Name" VARCHAR(30)))sql",
-    R"sql(CREATE TABLE "Orders" ("OrderID" INTEGER PRIMARY KEY,
-        "CustomerID" INTEGER NOT NULL REFERENCES "Customers" ("ID")))sql"};
-
 // Yes to "Was the Orders table re-named?", then Escape in the table chooser: the command ends there, as the
 // chooser's Cancel ends it, and the model with its relationship is as it was. Escape in the application
 // dialog is its Cancel too.
 TEST_F(BuilderMainQt, EscapeInTheTableChooserAndTheApplicationDialogIsTheirCancel) {
-    const std::string database = ImportContacts(
-        mForm, mFolder.Path(), "QtEscape", {std::begin(kCustomersAndOrders), std::end(kCustomersAndOrders)});
+    const std::string database = ImportContacts();
     catalog_test::Run(database, {R"sql(ALTER TABLE "Orders" RENAME TO "Sales")sql"});
     const std::string before = testing_support::DumpModel(*mForm.Application());
     ASSERT_EQ(mForm.Application()->Relationships()->Count(), 1);
@@ -635,44 +543,60 @@ TEST_F(BuilderMainQt, EscapeInTheTableChooserAndTheApplicationDialogIsTheirCance
     EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - Contacts");
 }
 
-// File > New Application with a local database to import from that is missing, a folder, unreadable or a
-// text file: the box names it and why; the dialog stays open with what was typed, and nothing is registered.
+// File > New Application without a name, or with a local database to import from that is missing, a folder,
+// unreadable or a text file: the box says why; the dialog stays open with what was typed, and nothing is
+// registered.
 TEST_F(BuilderMainQt, ALocalDatabaseThatCannotBeReadIsNamedWithItsReason) {
     testing_support::OdbcSandbox::Get().Clear();
-    const std::filesystem::path unreadable = mFolder.Path() / "locked.mdb";
+    const std::filesystem::path missing = mFolder.Path() / "nosuch.mdb",
+                                unreadable = mFolder.Path() / "locked.mdb",
+                                textFile = mFolder.Path() / "notadb.mdb";
     std::filesystem::copy_file(BinaryDir() + "/samples/vbostrel.mdb", unreadable);
     std::filesystem::permissions(unreadable, std::filesystem::perms::none);
-    const std::filesystem::path textFile = mFolder.Path() / "notadb.mdb";
     std::ofstream(textFile) << "This is a text file, not a db.\n";
+    const auto refusal = [](const std::filesystem::path& file, const std::string& reason) {
+        return file.string() + " cannot be imported from: " + reason +
+               ". Type the path of the Access or SQLite database to import from, or choose it with Browse.";
+    };
+    const struct {
+        const char* name;
+        std::filesystem::path file;
+        std::string refusal;
+    } cases[] = {
+        {"", missing, "The Application must have a name!"},
+        {"Sales", missing, refusal(missing, "it does not exist")},
+        {"Sales", mFolder.Path(), refusal(mFolder.Path(), "it is a folder, not a file")},
+        {"Sales", unreadable, refusal(unreadable, "permission is denied")},
+        {"Sales", textFile, refusal(textFile, "it is not an Access or SQLite database")},
+    };
     const testing_support::FileAccessAs person(testing_support::FileAccessAs::Unprivileged());
-    for (const auto& [file, reason] : {std::pair{mFolder.Path() / "nosuch.mdb", "it does not exist"},
-                                       {mFolder.Path(), "it is a folder, not a file"},
-                                       {unreadable, "permission is denied"},
-                                       {textFile, "it is not an Access or SQLite database"}}) {
-        SCOPED_TRACE(file.string());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refusal);
         QString text, name, description, path;
+        bool open = false;
         builder_test::WhenShown("frmAppInfo", [&](QWidget& dialog) {
-            QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtName"), "Sales");
+            QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtName"), c.name);
             QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtDescription"), "Orders and more");
             QTest::keyClicks(&builder_test::Child<QLineEdit>(dialog, "txtDSNorDatabase"),
-                             QString::fromStdString(file.string()));
+                             QString::fromStdString(c.file.string()));
             AnswerBox(text, "new-application-unreadable-file.png");
             builder_test::Child<QPushButton>(dialog, "cmdOK").click();
             Settle();
+            open = dialog.isVisible();
             name = builder_test::Child<QLineEdit>(dialog, "txtName").text();
             description = builder_test::Child<QLineEdit>(dialog, "txtDescription").text();
             path = builder_test::Child<QLineEdit>(dialog, "txtDSNorDatabase").text();
-            builder_test::Child<QPushButton>(dialog, "cmdCancel").click();
+            Screenshot(dialog, "new-application-refused.png");
+            if (open)
+                builder_test::Child<QPushButton>(dialog, "cmdCancel").click();
         });
         Child<QAction>("mnuFileNew")->trigger();
         Settle();
-        EXPECT_EQ(text.toStdString(),
-                  file.string() + " cannot be imported from: " + reason +
-                      ". Type the path of the Access or SQLite database to import from, or choose it "
-                      "with Browse.");
-        EXPECT_EQ(name, "Sales");
+        EXPECT_EQ(text.toStdString(), c.refusal);
+        EXPECT_TRUE(open);
+        EXPECT_EQ(name, c.name);
         EXPECT_EQ(description, "Orders and more");
-        EXPECT_EQ(path.toStdString(), file.string());
+        EXPECT_EQ(path.toStdString(), c.file.string());
         EXPECT_FALSE(odbc::IsUserDataSource("localmdb"));
         EXPECT_EQ(mWindow->windowTitle(), "VBOstrel - New Application");
     }
@@ -723,14 +647,8 @@ TEST_F(BuilderMainQt, ALocalFileIsImportedByWhatItHoldsWhateverItsName) {
                 for (int row = 0; row < tables->count(); ++row)
                     offered << tables->item(row)->text();
                 odbc::RegisterDataSource("localmdb", "MDBTools", {{"DBQ", other}, {"Database", other}});
-                if (!c.closing.empty()) {
-                    testing_support::OnNextModalWidget([&](QWidget& shown) {
-                        auto* box = qobject_cast<QMessageBox*>(&shown);
-                        closing = box ? box->text() : shown.windowTitle();
-                        Screenshot(shown, "new-application-binary-key.png");
-                        shown.close();
-                    });
-                }
+                if (!c.closing.empty())
+                    AnswerBox(closing, "new-application-binary-key.png");
                 builder_test::Child<QPushButton>(selection, "cmdMoveTables1").click();
                 selection.findChild<QDialogButtonBox*>()->buttons().front()->click();
             });
@@ -751,14 +669,8 @@ TEST_F(BuilderMainQt, ALocalFileIsImportedByWhatItHoldsWhateverItsName) {
 // A Synchronize of a saved model whose database did not change: its model, the closing word and no unsaved
 // changes.
 TEST_F(BuilderMainQt, ASynchronizeThatChangesNothingSaysSo) {
-    ImportContacts(mForm, mFolder.Path(), "QtUnchanged",
-                   {std::begin(kCustomersAndOrders), std::end(kCustomersAndOrders)});
-    {
-        ui::ScriptedInteraction script;
-        ui::ScopedInteraction scoped(script);
-        script.AnswerDialog([](ui::ModalDialog& dialog) { dynamic_cast<frmAppInfo&>(dialog).cmdOK_Click(); });
-        mForm.mnuFileSave_Click();
-    }
+    ImportContacts();
+    SaveNew();
     ASSERT_FALSE(mForm.IsDataChanged());
     const std::string before = testing_support::DumpModel(*mForm.Application());
     QString done;

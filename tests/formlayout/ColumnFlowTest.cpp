@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "formlayout/ColumnFlow.h"
 
 namespace {
 
 using namespace formlayout;
 
-// A column's first row: its index and spot.
-struct ColumnStart {
-    std::size_t row;
-    int left, top;
-    bool operator==(const ColumnStart&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const ColumnStart& start) {
-    return out << "{row " << start.row << " at " << start.left << ", " << start.top << "}";
-}
+// A column's first row: its index, left and top.
+using ColumnStart = std::tuple<std::size_t, int, int>;
 
 // The rows' spots, and where a next row would stand, wherever a new column begins.
 std::vector<ColumnStart> ColumnStarts(const FlowedRows& flowed) {
@@ -25,7 +20,7 @@ std::vector<ColumnStart> ColumnStarts(const FlowedRows& flowed) {
     std::vector<ColumnStart> starts;
     for (std::size_t row = 0; row < spots.size(); ++row) {
         if (row == 0 || spots[row].left != spots[row - 1].left)
-            starts.push_back({row, spots[row].left.value(), spots[row].top.value()});
+            starts.emplace_back(row, spots[row].left.value(), spots[row].top.value());
     }
     return starts;
 }
@@ -36,7 +31,7 @@ TEST(ColumnFlow, RowsFitAtTheBottomWhereEachColumnBeginsInEachSizeSet) {
     // 255 rows 3300 wide with their margin: 29 a column keep nine columns within 16-bit twips.
     std::vector<ColumnStart> deep;
     for (std::size_t column = 0; column < 9; ++column)
-        deep.push_back({29 * column, 300 + 3300 * static_cast<int>(column), 300});
+        deep.emplace_back(29 * column, 300 + 3300 * static_cast<int>(column), 300);
     const FlowStart belowThree = ContextFrameAt(5, kFormMargin, kStandardSizes).below;
     const FlowStart belowOne = ContextFrameAt(1, kFormMargin, kStandardSizes).below;
     const struct {

@@ -3,38 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "core/qelBusObjProperty.h"
-#include "core/qelField.h"
 #include "formlayout/ControlNameCount.h"
 #include "formlayout/FormRows.h"
+#include "tests/patternkit/LayoutProperty.h"
 
 namespace {
 
 using formlayout::FormRow;
 using Names = std::vector<std::string>;
 
-std::shared_ptr<core::qelBusObjProperty> Property(const std::string& controlType, const std::string& dataType,
-                                                  const Names& values) {
-    auto field = std::make_shared<core::qelField>();
-    field->SetDataType(dataType);
-    auto property = std::make_shared<core::qelBusObjProperty>();
-    property->SetName(" X ");
-    property->SetLabel("X label");
-    property->SetField(field);
-    property->SetControlType(controlType);
-    if (!values.empty()) {
-        auto list = std::make_shared<core::TextCollection>();
-        for (const std::string& value : values)
-            list->Add(value, value);
-        property->SetPermittedValues(list);
-        property->SetIsPVList(true);
-    }
-    return property;
-}
-
 // A measured row: its kind, width, height, and its buttons and their width.
 using Row = std::array<int, 5>;
-constexpr Row kNone{};
+constexpr std::array<Row, 3> kNoRow{};  // in no size set
 constexpr Row F(int width, int height) {
     return {static_cast<int>(FormRow::Kind::Fixed), width, height, 0, 0};
 }
@@ -48,39 +28,30 @@ TEST(FormControls, EachControlTypesNamesAndRowInEverySizeSet) {
     constexpr auto kDetail = formlayout::RowsOf::DetailForm, kSearch = formlayout::RowsOf::SearchForm;
     const struct {
         const char *controlType, *dataType;
-        Names values;
-        formlayout::RowsOf form;
         Names names;
         std::array<Row, 3> rows;  // standard, average, small
+        formlayout::RowsOf form = kDetail;
+        Names values = {};
     } cases[] = {
-        {"TextBox", "Long", {}, kDetail, {"lblX", "txtX"}, {F(4300, 350), F(3150, 350), F(2100, 350)}},
-        {"ComboBox", "String", pv, kDetail, {"lblX", "cmbX"}, {F(5100, 350), F(4050, 350), F(3600, 350)}},
-        {"ComboBox", "String", {}, kDetail, {"lblX", "cmbX"}, {F(4300, 350), F(3150, 350), F(2100, 350)}},
-        {"ListBox", "String", pv, kDetail, {"lblX", "lstbxX"}, {F(4900, 1000), F(3850, 500), F(3200, 350)}},
-        {"ListBox", "Memo", {}, kDetail, {}, {kNone, kNone, kNone}},
-        {"ListBox", "OLE Object", {}, kDetail, {}, {kNone, kNone, kNone}},
-        {"RichTextBox", "Memo", {}, kDetail, {"lblX", "rtxtX"}, {F(3300, 1000), F(3150, 1000), F(2100, 500)}},
-        {"RichTextBox", "OLE Object", {}, kDetail, {}, {kNone, kNone, kNone}},
-        {"CheckBox", "Boolean", {}, kDetail, {"ckbX"}, {F(2340, 350), F(1980, 350), F(1790, 350)}},
-        {"OptionButton",
-         "Boolean",
-         {},
-         kDetail,
-         {"FrameX", "optX_True", "optX_False"},
-         {O(2, 900), O(2, 750), O(2, 650)}},
-        {"OptionButton", "Long", {}, kDetail, {"FrameX", "optX_X"}, {O(1, 420), O(1, 390), O(1, 370)}},
-        {"textbox", "Long", {}, kDetail, {}, {kNone, kNone, kNone}},
+        {"TextBox", "Long", {"lblX", "txtX"}, {F(4300, 350), F(3150, 350), F(2100, 350)}},
+        {"ComboBox", "String", {"lblX", "cmbX"}, {F(5100, 350), F(4050, 350), F(3600, 350)}, kDetail, pv},
+        {"ComboBox", "String", {"lblX", "cmbX"}, {F(4300, 350), F(3150, 350), F(2100, 350)}},
+        {"ListBox", "String", {"lblX", "lstbxX"}, {F(4900, 1000), F(3850, 500), F(3200, 350)}, kDetail, pv},
+        {"ListBox", "Memo", {}, kNoRow},
+        {"ListBox", "OLE Object", {}, kNoRow},
+        {"RichTextBox", "Memo", {"lblX", "rtxtX"}, {F(3300, 1000), F(3150, 1000), F(2100, 500)}},
+        {"RichTextBox", "OLE Object", {}, kNoRow},
+        {"CheckBox", "Boolean", {"ckbX"}, {F(2340, 350), F(1980, 350), F(1790, 350)}},
+        {"OptionButton", "Boolean", {"FrameX", "optX_True", "optX_False"}, {O(2, 900), O(2, 750), O(2, 650)}},
+        {"OptionButton", "Long", {"FrameX", "optX_X"}, {O(1, 420), O(1, 390), O(1, 370)}},
+        {"textbox", "Long", {}, kNoRow},
         // The search form gives every property the search row.
-        {"CheckBox",
-         "Long",
-         {},
-         kSearch,
-         {"lblX", "cmbX", "txtX"},
-         {F(5200, 350), F(3900, 350), F(3000, 350)}},
+        {"CheckBox", "Long", {"lblX", "cmbX", "txtX"}, {F(5200, 350), F(3900, 350), F(3000, 350)}, kSearch},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.controlType) + "/" + c.dataType);
-        const formlayout::Properties properties{Property(c.controlType, c.dataType, c.values)};
+        const auto property = testing_support::MakeProperty(" X ", "X label", c.dataType, c.controlType);
+        const formlayout::Properties properties{c.values.empty() ? property : WithValues(property, c.values)};
         EXPECT_EQ(c.form == kSearch ? formlayout::SearchRowNames(properties, formlayout::ControlArrays::None)
                                     : formlayout::DetailRowNames(properties, formlayout::ControlArrays::None),
                   c.names);

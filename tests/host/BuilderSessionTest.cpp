@@ -38,10 +38,7 @@
 
 namespace {
 
-void Settle() {
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
+using builder_test::Settle;
 
 template <typename Widget>
 Widget* TopLevel(const std::function<bool(Widget&)>& match) {
@@ -99,10 +96,7 @@ TEST_F(BuilderSession, AShipmentIsEnteredStoredAndBuiltIntoTheProjectGroup) {
     const auto bar = mSession->VBE().CommandBars().Item("Add-Ins");
     ASSERT_EQ(bar->Controls().Count(), 1);
     ASSERT_EQ(bar->Controls().Item(1)->Caption(), "VB Ostrel...");
-    bar->Controls().Item(1)->Execute();
-    Settle();
-    QMainWindow* window =
-        TopLevel<QMainWindow>([](QMainWindow& w) { return w.objectName() == "frmBuilderMain"; });
+    QMainWindow* window = OpenBuilder(*mSession);
     ASSERT_NE(window, nullptr);
     // Asked for 900 by 600, it opens within the screen.
     EXPECT_EQ(window->screen()->availableGeometry(), QRect(0, 0, 800, 600));

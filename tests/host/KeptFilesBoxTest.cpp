@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,11 +14,11 @@
 #include "host/IdeSession.h"
 #include "platform/ide/ProjectFiles.h"
 #include "tests/host/QtTestApplication.h"
+#include "tests/platform/dao/TestFiles.h"
 #include "tests/support/DialogPictures.h"
 
 TEST(KeptFilesBox, FiftyKeptFilesAreToldInABoxThatFitsTheScreen) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("ostrel-kept-" + std::to_string(::getpid()));
+    const dao_test::TestFolder folder;
     vbide::VBE written;
     for (int i = 0; i < 50; ++i)
         written.VBProjects().Add(vbide::vbext_pt_ActiveXDll)->SetName("P" + std::to_string(i));
@@ -45,5 +43,4 @@ TEST(KeptFilesBox, FiftyKeptFilesAreToldInABoxThatFitsTheScreen) {
             ASSERT_NE(text, nullptr);
             EXPECT_EQ(qobject_cast<QLabel*>(text->widget())->text().count(".unsaved."), 50);
         });
-    std::filesystem::remove_all(folder);
 }

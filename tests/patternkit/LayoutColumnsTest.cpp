@@ -137,24 +137,17 @@ TEST_F(LayoutTest, ALabelTooLongForTheIntegerRangeOverflowsBeforeAnythingIsPlace
     EXPECT_TRUE(engine.calls.empty());
 }
 
-struct Spot {
-    int left = -1, top = -1;
-    bool operator==(const Spot&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Spot& spot) {
-    return out << spot.left << ", " << spot.top;
-}
-
 // The Left and Top that the control placed as `name` is given.
-Spot PlaceOf(const RecordingConstructor& engine, const std::string& name) {
+using Place = std::pair<int, int>;
+Place PlaceOf(const RecordingConstructor& engine, const std::string& name) {
     auto call = std::ranges::find_if(
         engine.calls, [&](const auto& c) { return c.starts_with("SetVBControl(" + name + ","); });
-    Spot place;
-    for (; call != engine.calls.end() && (place.left < 0 || place.top < 0); ++call) {
+    Place place{-1, -1};
+    for (; call != engine.calls.end() && (place.first < 0 || place.second < 0); ++call) {
         if (call->starts_with("SetVBControlProperty(Left, "))
-            place.left = std::stoi(call->substr(27));
+            place.first = std::stoi(call->substr(27));
         if (call->starts_with("SetVBControlProperty(Top, "))
-            place.top = std::stoi(call->substr(26));
+            place.second = std::stoi(call->substr(26));
     }
     return place;
 }
@@ -186,15 +179,15 @@ TEST_F(LayoutTest, EachControlTypesRowsStandWhereTheColumnFlowPutsThem) {
             ASSERT_TRUE(bottom);
             EXPECT_EQ(layout.max_form_height(), bottom->value());
             const auto spots = formlayout::FlowRows(rows, plan, start, labelWidth, *bottom).spots;
+            const bool labelled = !control.label.empty();
             for (std::size_t row = 0; row < properties.size(); ++row) {
                 const formlayout::RowSpot spot = spots[row];
-                const bool labelled = !control.label.empty();
                 const int left =
                     labelled ? spot.left.value()
                              : formlayout::ControlColumnLeft(spot.left, labelWidth, *plan.sizes).value();
                 EXPECT_EQ(PlaceOf(engine, formlayout::RowControlName(
                                               labelled ? control.label : control.prefix, *properties[row])),
-                          (Spot{left, spot.top.value()}));
+                          Place(left, spot.top.value()));
             }
         }
     }

@@ -1,7 +1,6 @@
 #pragma once
-// What the layout tests share: a property with the members the layout reads, the control calls a test
-// expects written as the engine records them, the layout position to compare, and a fixture that
-// answers the continue question from a script.
+// What the layout tests share: the control calls a test expects written as the engine records them, the
+// layout position to compare, and a fixture that answers the continue question from a script.
 
 #include <gtest/gtest.h>
 
@@ -13,42 +12,10 @@
 #include "patternkit/form_ctl_defaults.h"
 #include "platform/ui/ScriptedInteraction.h"
 #include "platform/vb/Variant.h"
-#include "tests/patternkit/ModelDoubles.h"
+#include "tests/patternkit/LayoutProperty.h"
 #include "tests/patternkit/RecordingConstructor.h"
 
 namespace testing_support {
-
-class LayoutProperty : public FakeProperty {
-  public:
-    std::string controlType = "TextBox", businessObjectName = "Orders";
-    bool isPVList = false;
-    std::shared_ptr<FakeList<std::string>> permittedValues = std::make_shared<FakeList<std::string>>();
-
-    std::string ControlType() const override { return controlType; }
-    std::string BusinessObjectName() const override { return businessObjectName; }
-    bool IsPVList() const override { return isPVList; }
-
-  protected:
-    std::shared_ptr<typelib::TextList> GetPermittedValues() const override { return permittedValues; }
-};
-
-inline std::shared_ptr<LayoutProperty> MakeProperty(const std::string& name, const std::string& label,
-                                                    const std::string& dataType = "Long",
-                                                    const std::string& controlType = "TextBox") {
-    auto property = std::make_shared<LayoutProperty>();
-    property->name = name;
-    property->label = label;
-    property->dataType = dataType;
-    property->controlType = controlType;
-    return property;
-}
-
-inline std::shared_ptr<LayoutProperty> WithValues(std::shared_ptr<LayoutProperty> property,
-                                                  std::vector<std::string> values) {
-    property->isPVList = true;
-    property->permittedValues->items = std::move(values);
-    return property;
-}
 
 // The calls a test expects, written as the recording engine writes them.
 class ExpectedCalls {

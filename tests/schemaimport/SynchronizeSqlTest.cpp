@@ -424,12 +424,8 @@ TEST_P(SynchronizeSql, AnImmediateSynchronizeKeepsEveryRelationship) {
          R"sql(CREATE TABLE "unit_inv" ("id" INTEGER PRIMARY KEY, "bu_id" INTEGER, "class_id" INTEGER,
              FOREIGN KEY ("class_id", "bu_id") REFERENCES "unit" ("class_id", "id")))sql"},
         mFolder.Path());
-    {
-        ui::ScriptedInteraction script;
-        ui::ScopedInteraction scoped(script);
-        script.AnswerDialog(import_test::Choose());
-        import_test::ImportInto(mSink, application);
-    }
+    import_test::ImportEveryTable(application);
+    mSink.SetApplication(application);
     const std::string imported = testing_support::DumpModel(*application);
     std::vector<std::pair<std::string, std::shared_ptr<core::qelRelationship>>> relationships;
     for (const auto& relationship : *application->Relationships())
@@ -438,7 +434,6 @@ TEST_P(SynchronizeSql, AnImmediateSynchronizeKeepsEveryRelationship) {
 
     SynchronizeApplication(mSink);
     EXPECT_EQ(testing_support::DumpModel(*application), imported);
-    ASSERT_EQ(application->Relationships()->Count(), 4);
     for (const auto& [name, relationship] : relationships)
         EXPECT_EQ(application->Relationships()->Item(name), relationship) << name;
     EXPECT_EQ(import_test::PromptTexts(mScript),

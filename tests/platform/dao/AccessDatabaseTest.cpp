@@ -59,8 +59,6 @@ TEST(AccessDatabase, ColumnsOfEveryType) {
     EXPECT_TRUE(db->ColumnExists("Item Kinds", "type"));
 }
 
-// A Long Integer with libmdb's long-auto flag or a Replication ID with its GUID-auto flag, whatever flags it
-// reports on others: the ordinary columns of nwind.mdb that it flags GUID-auto, the complex ones long-auto.
 // A Large Number, which libmdb gives no text of, read as the 64-bit whole number it holds: a Long where it
 // fits, else a Double. Salary holds 1000000, -1, 0 and 100 as Currency, in 10,000ths.
 TEST(AccessDatabase, ALargeNumberReadsAsAWholeNumber) {
@@ -76,6 +74,8 @@ TEST(AccessDatabase, ALargeNumberReadsAsAWholeNumber) {
     EXPECT_EQ(values, (std::vector<Variant>{Variant(1e10), Variant(-10000), Variant(0), Variant(1000000)}));
 }
 
+// A Long Integer with libmdb's long-auto flag or a Replication ID with its GUID-auto flag, whatever flags it
+// reports on others: the ordinary columns of nwind.mdb that it flags GUID-auto, the complex ones long-auto.
 TEST(AccessDatabase, AutoNumbersOfEveryFixture) {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"import_access.mdb", {"Orders.OrderID"}},
