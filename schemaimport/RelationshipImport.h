@@ -37,12 +37,12 @@ RelationshipSource ReadRelationshipSource(const core::qelApplication& applicatio
 // business objects at its ends, the same foreign-key columns in any order, whatever key of the parent they
 // refer to) stays as it is, with what was set on it, and the key's columns are marked again; every other
 // relationship is deleted through the sink; each key that none stands for becomes a relationship named
-// "Relationship" and the count plus one, or the next number no kept relationship's name holds. For a source of no kind the relationships stay as they are.
-// A table whose key holds the keys of several parents (a link table) keeps as Identifying the one whose
-// columns come first among its key properties; the others become Reference, their columns staying part
-// of the key, and each made is named as "table: RelationshipN to parent" in what comes back. A foreign
-// key is mandatory, and its child's association not optional, only where its columns take no Null.
-// Errors are logged and raised again with the source "GetRelationshipInfo".
+// "Relationship" and the count plus one, or the next number no kept relationship's name holds. For a source
+// of no kind the relationships stay as they are. A table whose key holds the keys of several parents (a link
+// table) keeps as Identifying the one whose columns come first among its key properties; the others become
+// Reference, their columns staying part of the key, and each made is named as "table: RelationshipN to
+// parent" in what comes back. A foreign key is mandatory, and its child's association not optional, only
+// where its columns take no Null. Errors are logged and raised again with the source "GetRelationshipInfo".
 std::vector<std::string> RebuildRelationships(ModelSink& sink, core::qelApplication& application,
                                               const RelationshipSource& source);
 
