@@ -36,7 +36,9 @@ std::string RegisterLocalDataSource(const std::string& file) {
     if (dao::DetectFileFormat(file) == dao::FileFormat::Sqlite) {
         odbc::RegisterDataSource(kLocalDataSource, "SQLite3",
                                  {{"Database", file}, {"DBQ", file}, {"Description", kLocalDataSource}});
-        return odbc::ConnectValue(file) == file ? "DRIVER=SQLite3;Database=" + file : kLocalDataSource;
+        return odbc::ConnectValue(file) == file
+                   ? odbc::JoinConnectString({{"DRIVER", "SQLite3"}, {"Database", file}})
+                   : kLocalDataSource;
     }
     odbc::RegisterDataSource(
         kLocalDataSource, "MDBTools",
